@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what building and testing Zodrivel needs on Debian 12. Safe to run again: apt skips
+# what is already there. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build
+  libcli11-dev nlohmann-json3-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then as_root=(sudo); fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  "${as_root[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
