@@ -1,0 +1,50 @@
+#pragma once
+// The seven aspect kinds, their windows and their names.
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace zodrivel {
+
+// The index is also that of the kind's tab, text box and no-aspect frame in the result window.
+enum class AspectKind : int {
+    Conjunction = 0, SemiSextile, Sextile, Square, Trine, Quincunx, Opposition,
+};
+inline constexpr int AspectKindCount = 7;
+
+inline constexpr std::array<AspectKind, AspectKindCount> AllAspectKinds{
+    AspectKind::Conjunction, AspectKind::SemiSextile, AspectKind::Sextile, AspectKind::Square,
+    AspectKind::Trine,       AspectKind::Quincunx,    AspectKind::Opposition};
+
+struct AspectWindow {
+    int lower;  // whole degrees, both ends included
+    int upper;
+    int centre;
+};
+
+// The orbs differ from kind to kind: quincunx 3, the opposition window reaching 190.
+inline constexpr std::array<AspectWindow, AspectKindCount> AspectWindows{{
+    {-10, 10, 0},
+    {28, 32, 30},
+    {56, 64, 60},
+    {82, 98, 90},
+    {114, 126, 120},
+    {147, 153, 150},
+    {170, 190, 180},
+}};
+
+constexpr int Index(AspectKind kind) { return static_cast<int>(kind); }
+constexpr const AspectWindow& WindowOf(AspectKind kind) { return AspectWindows[Index(kind)]; }
+
+// The identifier ("Conjunction", "SemiSextile", ...), as JSON output and file keys spell it.
+std::string_view AspectKindName(AspectKind kind);
+std::optional<AspectKind> AspectKindFromName(std::string_view name);
+
+// The report's heading text of the kind, two blanks first: "  In Conjunction Aspect".
+std::string_view AspectHeadingText(AspectKind kind);
+
+// The first window holding `separation` (whole degrees), if any.
+std::optional<AspectKind> KindForSeparation(int separation);
+
+}  // namespace zodrivel

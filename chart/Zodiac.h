@@ -1,0 +1,21 @@
+#pragma once
+// Longitudes as astrologers read them: sign, degree and minute within the sign.
+
+#include <string>
+#include <string_view>
+
+namespace zodrivel {
+
+struct SignPosition {
+    int sign;     // 0 = Aries .. 11 = Pisces
+    int degrees;  // 0..29 within the sign
+    int minutes;  // 0..59, the minute begun (truncated, as ephemerides print)
+};
+
+SignPosition ToSignPosition(double longitude);
+std::string_view SignName(int sign);
+
+// "Capricorn 10°22'" (UTF-8 degree sign).
+std::string FormatSignPosition(double longitude);
+
+}  // namespace zodrivel

@@ -1,0 +1,9 @@
+#pragma once
+// The Moon's geocentric ecliptic longitude, tropical, mean equinox of date.
+
+namespace zodrivel {
+
+// T in Julian centuries from J2000.0 (universal time); result in degrees, 0 <= x <= 360.
+double ComputeMoonLongitude(double julianCenturies);
+
+}  // namespace zodrivel
