@@ -1,0 +1,76 @@
+#include "cli/CliOutput.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+
+#include "app/TimeZones.h"
+#include "chart/Zodiac.h"
+
+namespace zodrivel::cli {
+
+namespace {
+
+// Pads to `width` characters on screen; the degree sign is two bytes of UTF-8 but one column.
+std::string PadRight(std::string_view text, std::size_t width) {
+    std::size_t columns = 0;
+    for (const char c : text) columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    std::string out(text);
+    if (columns < width) out.append(width - columns, ' ');
+    return out;
+}
+
+}  // namespace
+
+std::string FormatTable(const Calculation& c) {
+    std::string out = "Chart of " + c.birth.BirthName + "\n\nPositions\n";
+    for (int slot = 0; slot < ChartPointCount; ++slot) {
+        const double longitude = c.chart.ChartPositions[slot];
+        char decimal[32];
+        std::snprintf(decimal, sizeof decimal, "%10.4f", longitude);
+        out += "  " + PadRight(c.chart.ChartPointNames[slot], 9) +
+               PadRight(FormatSignPosition(longitude), 19) + decimal + "\n";
+    }
+    out += "\nAspects\n";
+    if (c.aspects.hits.empty()) out += "  none\n";
+    for (const AspectHit& hit : c.aspects.hits) {
+        std::string line = std::string(c.chart.ChartPointNames[hit.first]) + "-" +
+                           std::string(c.chart.ChartPointNames[hit.second]) +
+                           std::string(AspectHeadingText(hit.kind));
+        out += "  " + PadRight(line, 40) + std::to_string(std::abs(hit.separation)) + "\u00B0\n";
+    }
+    return out;
+}
+
+std::string FormatJson(const Calculation& c) {
+    nlohmann::ordered_json json;
+    json["name"] = c.birth.BirthName;
+    json["universal_time"] = c.time.UniversalTime;
+    json["julian_centuries"] = c.time.JulianCenturies;
+    json["days_since_j2000"] = c.daysSinceJ2000;
+    json["positions"] = nlohmann::ordered_json::array();
+    for (int slot = 0; slot < ChartPointCount; ++slot) {
+        json["positions"].push_back({{"body", c.chart.ChartPointNames[slot]},
+                                     {"longitude", c.chart.ChartPositions[slot]}});
+    }
+    json["aspects"] = nlohmann::ordered_json::array();
+    for (const AspectHit& hit : c.aspects.hits) {
+        json["aspects"].push_back({{"kind", AspectKindName(hit.kind)},
+                                   {"first", c.chart.ChartPointNames[hit.first]},
+                                   {"second", c.chart.ChartPointNames[hit.second]},
+                                   {"separation", hit.separation}});
+    }
+    return json.dump(2) + "\n";
+}
+
+std::string FormatZoneList() {
+    std::string out;
+    for (int position = 0; position < ZoneCount; ++position) {
+        char number[8];
+        std::snprintf(number, sizeof number, "%2d  ", position);
+        out += number + std::string(ZoneTable()[position].text) + "\n";
+    }
+    return out;
+}
+
+}  // namespace zodrivel::cli

@@ -1,0 +1,80 @@
+// zodrivel-cli: the chart of one birth without a window, for scripts.
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "app/Calculation.h"
+#include "cli/CliOptions.h"
+#include "cli/CliOutput.h"
+#include "report/AtomicFile.h"
+
+namespace {
+
+constexpr int ExitWriteFailed = 1;
+constexpr int ExitBadInput = 2;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace zodrivel;
+    CLI::App app{"Computes a birth chart: the positions of the Sun, the Moon and Mercury to "
+                 "Pluto, and the aspects between them.",
+                 "zodrivel-cli"};
+    // As with most tools, an option given twice takes its last value.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    cli::BirthOptions options;
+    bool example = false;
+    bool listZones = false;
+    std::string format = "table";
+    std::string output;
+
+    app.add_option("--name", options.name, "Name of the person (letters and blanks)");
+    app.add_option("--date", options.date, "Local date of birth, YYYY-MM-DD, 1901..2050");
+    app.add_option("--time", options.time, "Local clock time, HH:MM[:SS] (seconds are ignored)");
+    app.add_option("--lon", options.lon, "Longitude: degrees, E or W, minutes (74W00)");
+    app.add_option("--lat", options.lat, "Latitude: degrees, N or S, minutes (40N43)");
+    app.add_option("--zone", options.zone,
+                   "Time zone: list position 0..70, row text or abbreviation");
+    app.add_flag("--dst", options.dst, "Daylight saving time was in force");
+    app.add_option("--format", format, "Output format")
+        ->check(CLI::IsMember({"table", "json"}));
+    app.add_option("--output", output, "Write to FILE instead of standard output");
+    app.add_flag("--example", example, "Compute a built-in example birth");
+    app.add_flag("--list-zones", listZones, "Print the 71 time zones with their positions");
+    app.set_version_flag("--version", std::string("zodrivel-cli ") + ZODRIVEL_VERSION);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::cerr << "zodrivel-cli: " << e.what() << "\n";
+        return ExitBadInput;
+    }
+
+    std::string text;
+    if (listZones) {
+        text = cli::FormatZoneList();
+    } else {
+        auto built = cli::BuildEntries(example ? cli::ExampleBirth() : options);
+        if (const auto* error = std::get_if<cli::InputError>(&built)) {
+            std::cerr << "zodrivel-cli: " << error->message << "\n";
+            return ExitBadInput;
+        }
+        const ProceedRecord record = FillBirthData(std::get<EntryTexts>(built), ProceedRecord{});
+        const Calculation calculation = Calculate(record);
+        text = format == "json" ? cli::FormatJson(calculation) : cli::FormatTable(calculation);
+    }
+
+    if (output.empty()) {
+        std::cout << text;
+        return std::cout.flush() ? 0 : ExitWriteFailed;
+    }
+    if (const WriteResult written = WriteFileAtomically(output, text); !written) {
+        std::cerr << "zodrivel-cli: cannot write " << output << ": " << written.error << "\n";
+        return ExitWriteFailed;
+    }
+    return 0;
+}
