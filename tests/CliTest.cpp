@@ -1,0 +1,177 @@
+// zodrivel-cli run as a process: what it prints, where, and with which exit status.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string Slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Arguments are passed through the shell, single-quoted.
+CliRun RunCli(const std::vector<std::string>& args) {
+    const fs::path errFile = fs::temp_directory_path() / ("zodrivel-cli-err-" + std::to_string(::getpid()));
+    std::string command = ZODRIVEL_CLI_PATH;
+    for (const std::string& a : args) {
+        std::string quoted = "'";
+        for (const char c : a) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        command += " " + quoted + "'";
+    }
+    command += " 2>" + errFile.string();
+    CliRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+    const int raw = ::pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.err = Slurp(errFile);
+    fs::remove(errFile);
+    return run;
+}
+
+std::vector<std::string> Birth(std::vector<std::string> extra = {}) {
+    std::vector<std::string> args{"--name", "Ada",    "--date", "2000-01-01", "--time", "12:00",
+                                  "--lon",  "0W00",   "--lat",  "51N28",      "--zone", "GMT"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return args;
+}
+
+TEST(Cli, ExampleAsJsonCarriesTheWholeChart) {
+    const CliRun run = RunCli({"--example", "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["name"], "EXAMPLE BIRTH");
+    EXPECT_EQ(json["universal_time"], 14.5);
+    ASSERT_EQ(json["positions"].size(), 10u);
+    EXPECT_EQ(json["positions"][0]["body"], "Sun");
+    EXPECT_EQ(json["positions"][9]["body"], "Pluto");
+    EXPECT_NEAR(json["positions"][1]["longitude"].get<double>(), 191.083585, 5e-7);
+    ASSERT_FALSE(json["aspects"].empty());
+    for (const auto& aspect : json["aspects"]) {
+        EXPECT_TRUE(aspect.contains("kind") && aspect.contains("first") &&
+                    aspect.contains("second") && aspect["separation"].is_number_integer());
+    }
+}
+
+TEST(Cli, JsonDoublesRoundTrip) {
+    const CliRun run = RunCli(Birth({"--format", "json"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["name"], "ADA");
+    EXPECT_EQ(json["julian_centuries"], 0.0);
+    EXPECT_EQ(json["days_since_j2000"], 0.0);
+    // The Sun at J2000 noon, on the equinox of date (which is J2000 itself here).
+    EXPECT_NEAR(json["positions"][0]["longitude"].get<double>(), 280.3796, 1e-4);
+}
+
+TEST(Cli, TableShowsSignsAndAspects) {
+    const CliRun run = RunCli(Birth());
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Sun      Capricorn 10\u00B022'"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Aspects"), std::string::npos);
+    EXPECT_TRUE(run.err.empty());
+}
+
+struct BadInput {
+    std::vector<std::string> args;
+    std::string message;  // expected on stderr
+};
+
+TEST(Cli, BadInputGetsTheWindowsMessageOrNamesTheOption) {
+    const BadInput cases[] = {
+        {{"--name", "Ada1"}, "Please Enter only Letters"},
+        {{"--name", "  "}, "Please Enter Name"},
+        {{"--lon", "180W00"}, "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
+        {{"--lon", "74W60"}, "Please Enter Value Between 0 And 59 in the  Minute of Longitude"},
+        {{"--lat", "90N00"}, "Please Enter Value Between 0 And 89 in the Degree of Latitude"},
+        {{"--lon", "7x4W00"}, "--lon: Only Numbers Are Accepted"},
+        {{"--lon", "74X00"}, "--lon: expected degrees, E or W"},
+        {{"--lat", "100N00"}, "--lat: expected degrees, N or S"},
+        {{"--date", "1901-02-29"}, "Please Enter Correct Date Or Month!"},
+        {{"--date", "1999-04-31"}, "Please Enter Correct Date Or Month !"},
+        {{"--date", "1900-06-01"}, "--date: the year must lie between 1901 and 2050"},
+        {{"--date", "2051-06-01"}, "--date: the year must lie between 1901 and 2050"},
+        {{"--date", "2000-13-01"}, "--date: the month"},
+        {{"--date", "1/1/2000"}, "--date: expected YYYY-MM-DD"},
+        {{"--time", "24:00"}, "--time: the hour"},
+        {{"--time", "12:5"}, "--time: expected HH:MM"},
+        {{"--zone", "NST"}, "50  Newfoundland Standard Time,NST,-3.5"},
+        {{"--zone", "71"}, "--zone: no zone is named '71'"},
+        {{"--format", "xml"}, "--format"},
+        {{"--no-such-option"}, "no-such-option"},
+    };
+    for (const BadInput& c : cases) {
+        const CliRun run = RunCli(Birth(c.args));  // later options override the valid ones
+        EXPECT_EQ(run.status, 2) << c.message;
+        EXPECT_TRUE(run.out.empty()) << c.message << ": " << run.out;
+        EXPECT_NE(run.err.find(c.message), std::string::npos)
+            << "expected " << c.message << "\ngot " << run.err;
+    }
+}
+
+TEST(Cli, SecondsAreAcceptedAndIgnored) {
+    const CliRun without = RunCli(Birth({"--format", "json"}));
+    const CliRun with = RunCli(Birth({"--time", "12:00:59", "--format", "json"}));
+    ASSERT_EQ(with.status, 0) << with.err;
+    EXPECT_EQ(with.out, without.out);
+}
+
+TEST(Cli, ZoneByPositionTextOrAbbreviationIsTheSameChart) {
+    const CliRun byAbbreviation = RunCli(Birth({"--zone", "ist", "--format", "json"}));
+    const CliRun byPosition = RunCli(Birth({"--zone", "34", "--format", "json"}));
+    const CliRun byText = RunCli(Birth({"--zone", "Indian Time, IST, +5.3", "--format", "json"}));
+    ASSERT_EQ(byAbbreviation.status, 0) << byAbbreviation.err;
+    EXPECT_EQ(byAbbreviation.out, byPosition.out);
+    EXPECT_EQ(byAbbreviation.out, byText.out);
+    EXPECT_EQ(nlohmann::json::parse(byPosition.out)["universal_time"], 6.5);
+}
+
+TEST(Cli, ListZonesHelpAndVersion) {
+    const CliRun zones = RunCli({"--list-zones"});
+    EXPECT_EQ(zones.status, 0);
+    EXPECT_EQ(std::count(zones.out.begin(), zones.out.end(), '\n'), 71);
+    EXPECT_NE(zones.out.find("29  Greenwich Mean Time,GMT,0.0"), std::string::npos);
+    EXPECT_EQ(RunCli({"--help"}).status, 0);
+    const CliRun version = RunCli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_NE(version.out.find("1.15"), std::string::npos);
+}
+
+TEST(Cli, OutputFileIsWrittenWholeOrNotAtAll) {
+    const fs::path dir = fs::temp_directory_path() / ("zodrivel-cli-out-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const CliRun ok = RunCli({"--example", "--format", "json", "--output", (dir / "chart.json").string()});
+    EXPECT_EQ(ok.status, 0) << ok.err;
+    EXPECT_TRUE(ok.out.empty());
+    EXPECT_EQ(nlohmann::json::parse(Slurp(dir / "chart.json"))["name"], "EXAMPLE BIRTH");
+
+    const fs::path unwritable = dir / "missing" / "chart.json";
+    const CliRun failed = RunCli({"--example", "--output", unwritable.string()});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("cannot write"), std::string::npos) << failed.err;
+    EXPECT_FALSE(fs::exists(dir / "missing"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
+    fs::remove_all(dir);
+}
+
+}  // namespace
