@@ -27,7 +27,7 @@ AspectSearchResult ComputeAspects(const ChartPoints& chart,
             // listed twice with the same paragraph.
             if (*kind == AspectKind::Conjunction && i > j) continue;
             const AspectHit hit{*kind, i, j, separation};
-            if (appendAspectEntry) appendAspectEntry(hit);
+            if (appendAspectEntry) appendAspectEntry(hit, chart);
             result.hits.push_back(hit);
             result.AspectFound[Index(*kind)] = true;
         }

@@ -27,8 +27,9 @@ struct AspectSearchResult {
 // arcs across 0 Aries compare by their short side (355 and 5 are 10 apart, not 350).
 int AspectSeparation(double firstLongitude, double secondLongitude);
 
-// Called for each hit, in search order; the report writer appends its entry here.
-using AppendAspectEntryFn = std::function<void(const AspectHit&)>;
+// Called for each hit, in search order, with the chart whose names the entry uses; the report
+// writer appends its entry here.
+using AppendAspectEntryFn = std::function<void(const AspectHit&, const ChartPoints&)>;
 
 // Tests the 90 ordered pairs of slots 0..9, first slot ascending, then second. Aspects other
 // than the conjunction are found only in the order whose separation is positive, so the point

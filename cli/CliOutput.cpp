@@ -5,6 +5,10 @@
 #include <nlohmann/json.hpp>
 
 #include "app/TimeZones.h"
+#include "aspects/AspectTexts.h"
+#include "aspects/ReportWriter.h"
+#include "report/ReportDocument.h"
+#include "report/RtfWriter.h"
 #include "chart/Zodiac.h"
 
 namespace zodrivel::cli {
@@ -61,6 +65,31 @@ std::string FormatJson(const Calculation& c) {
                                    {"separation", hit.separation}});
     }
     return json.dump(2) + "\n";
+}
+
+std::string FormatReport(const Calculation& c) {
+    const auto texts = WriteAspectTexts(c.chart, c.aspects);
+    std::array<std::string, AspectKindCount> plain;
+    for (int k = 0; k < AspectKindCount; ++k) plain[k] = texts[k].PlainText();
+    return BuildReportText(plain);
+}
+
+std::string FormatRtf(const Calculation& c) { return ToRtf(FormatReport(c)); }
+
+std::string FormatTextsJson() {
+    nlohmann::ordered_json table = nlohmann::ordered_json::array();
+    for (const AspectKind kind : AllAspectKinds) {
+        for (int first = 0; first < ChartPointCount; ++first) {
+            for (int second = 0; second < ChartPointCount; ++second) {
+                if (first == second) continue;
+                table.push_back({{"kind", AspectKindName(kind)},
+                                 {"first", ChartPointNameTexts[first]},
+                                 {"second", ChartPointNameTexts[second]},
+                                 {"text", AspectText(kind, first, second)}});
+            }
+        }
+    }
+    return table.dump(2) + "\n";
 }
 
 std::string FormatZoneList() {

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     cli::BirthOptions options;
     bool example = false;
     bool listZones = false;
+    bool texts = false;
     std::string format = "table";
     std::string output;
 
@@ -37,10 +38,11 @@ int main(int argc, char** argv) {
                    "Time zone: list position 0..70, row text or abbreviation");
     app.add_flag("--dst", options.dst, "Daylight saving time was in force");
     app.add_option("--format", format, "Output format")
-        ->check(CLI::IsMember({"table", "json"}));
+        ->check(CLI::IsMember({"table", "json", "report", "rtf"}));
     app.add_option("--output", output, "Write to FILE instead of standard output");
     app.add_flag("--example", example, "Compute a built-in example birth");
     app.add_flag("--list-zones", listZones, "Print the 71 time zones with their positions");
+    app.add_flag("--texts", texts, "Print every interpretation paragraph with its key, as JSON");
     app.set_version_flag("--version", std::string("zodrivel-cli ") + ZODRIVEL_VERSION);
 
     try {
@@ -57,6 +59,8 @@ int main(int argc, char** argv) {
     std::string text;
     if (listZones) {
         text = cli::FormatZoneList();
+    } else if (texts) {
+        text = cli::FormatTextsJson();
     } else {
         auto built = cli::BuildEntries(example ? cli::ExampleBirth() : options);
         if (const auto* error = std::get_if<cli::InputError>(&built)) {
@@ -65,7 +69,15 @@ int main(int argc, char** argv) {
         }
         const ProceedRecord record = FillBirthData(std::get<EntryTexts>(built), ProceedRecord{});
         const Calculation calculation = Calculate(record);
-        text = format == "json" ? cli::FormatJson(calculation) : cli::FormatTable(calculation);
+        if (format == "json") {
+            text = cli::FormatJson(calculation);
+        } else if (format == "report") {
+            text = cli::FormatReport(calculation);
+        } else if (format == "rtf") {
+            text = cli::FormatRtf(calculation);
+        } else {
+            text = cli::FormatTable(calculation);
+        }
     }
 
     if (output.empty()) {

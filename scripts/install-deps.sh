@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build
   libcli11-dev nlohmann-json3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libreoffice-writer-nogui  # reads our RTF back in the round-trip test
 )
 
 as_root=()

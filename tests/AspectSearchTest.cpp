@@ -118,7 +118,7 @@ TEST(ComputeAspects, FlagsTheKindsFoundAndFeedsTheReportInSearchOrder) {
 
     std::vector<AspectHit> reported;
     const AspectSearchResult r =
-        ComputeAspects(chart, [&](const AspectHit& hit) { reported.push_back(hit); });
+        ComputeAspects(chart, [&](const AspectHit& hit, const ChartPoints&) { reported.push_back(hit); });
     EXPECT_EQ(reported, r.hits);
     for (std::size_t k = 1; k < r.hits.size(); ++k) {
         EXPECT_LT(std::pair(r.hits[k - 1].first, r.hits[k - 1].second),

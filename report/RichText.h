@@ -1,0 +1,54 @@
+#pragma once
+// Rich text as the report writer produces it: runs of text, each with an emphasis and a colour.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zodrivel {
+
+struct Rgb {
+    std::uint8_t red = 0, green = 0, blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb HeadingColour{128, 0, 0};  // dark red
+inline constexpr Rgb TextColour{0, 0, 0};
+
+// Where the report writer puts its text. Like a rich-text box: formats set here apply to the
+// text inserted after them, at the insertion point, which then moves past the insertion.
+class RichTextSink {
+public:
+    virtual ~RichTextSink() = default;
+    virtual void SetEmphasis(bool on) = 0;
+    virtual void SetColour(Rgb colour) = 0;
+    virtual void InsertText(std::string_view utf8) = 0;
+};
+
+struct TextRun {
+    std::string text;  // UTF-8; CR LF ends a paragraph
+    bool emphasis = false;
+    Rgb colour;
+    friend bool operator==(const TextRun&, const TextRun&) = default;
+};
+
+// A document kept in memory: what a box would show, without a window.
+class RichTextDocument : public RichTextSink {
+public:
+    void SetEmphasis(bool on) override { emphasis_ = on; }
+    void SetColour(Rgb colour) override { colour_ = colour; }
+    void InsertText(std::string_view utf8) override;
+
+    // Runs in order; neighbours with the same format are merged.
+    const std::vector<TextRun>& Runs() const { return runs_; }
+    std::string PlainText() const;
+    bool Empty() const { return runs_.empty(); }
+
+private:
+    std::vector<TextRun> runs_;
+    bool emphasis_ = false;
+    Rgb colour_;
+};
+
+}  // namespace zodrivel
