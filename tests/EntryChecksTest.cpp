@@ -5,6 +5,7 @@
 
 #include <chrono>
 
+#include "app/Branding.h"
 #include "app/EntryChecks.h"
 
 namespace zodrivel {
@@ -259,6 +260,16 @@ TEST(FillBirthData, ASecondRunKeepsNothingOfTheFirst) {
     const EntryTexts second = ValidEntries();
     EXPECT_EQ(FillBirthData(second, one).birth, FillBirthData(second, {}).birth);
     EXPECT_EQ(FillBirthData(second, one).zone, (ZoneCorrection{0, 0}));
+}
+
+TEST(BrandingChoice, RoundsHalfToEvenOverSevenOutcomes) {
+    // r = u * 6 + 1: below 1.5 is 1, exactly 1.5 rounds to 2, 6.5 rounds to 6, above it 7.
+    EXPECT_EQ(BrandingChoice(0.0), BrandLabel::CoBrand);
+    EXPECT_EQ(BrandingChoice(0.5 / 6), BrandLabel::FullBrand);
+    EXPECT_EQ(BrandingChoice(2.4 / 6), BrandLabel::CoBrand);
+    EXPECT_EQ(BrandingChoice(5.5 / 6), BrandLabel::FullBrand);
+    EXPECT_EQ(BrandingChoice(5.6 / 6), BrandLabel::Unchanged);
+    EXPECT_EQ(BrandingChoice(0.999999), BrandLabel::Unchanged);
 }
 
 }  // namespace

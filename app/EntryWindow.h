@@ -1,0 +1,117 @@
+#pragma once
+// frmMain, the entry window: a birth typed and picked, checked, and handed to the calculation.
+
+#include <QMainWindow>
+#include <optional>
+
+#include "app/Branding.h"
+#include "app/Calculation.h"
+#include "app/Services.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+
+namespace zodrivel {
+
+class ClickableLabel;
+class FilteredLineEdit;
+
+class EntryWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit EntryWindow(const Services& services, QWidget* parent = nullptr);
+
+    // What the controls hold now, as the checks and Proceed read it.
+    EntryTexts entries() const;
+
+    // Runs the checks in order; on the first failure shows its message, moves the focus, and
+    // answers false.
+    bool ValidateEntries();
+
+    // Proceed (the button and File, Proceed): checks, stores the birth data, calculates, and
+    // emits proceeded(). Nothing changes when a check fails.
+    void cmdRashi_Click();
+    void mnuNext_Click() { cmdRashi_Click(); }
+
+    // The coordinate look-up: checks City, State and Country, then opens a web search.
+    void cmdBrowser_Click();
+
+    void applyBranding(BrandLabel choice);
+    bool fullBrandInFront() const;
+
+    // The birth data and zone correction of the last Proceed, and its calculation.
+    const ProceedRecord& record() const { return record_; }
+    const std::optional<Calculation>& lastCalculation() const { return calculation_; }
+
+    // EndProgram closes the window for good; until then closing it asks the program to end.
+    void allowClose() { closing_ = true; }
+
+signals:
+    void proceeded(const zodrivel::Calculation& calculation);
+    void exitRequested();
+    void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildForm();
+    void fillLists();  // Form_Load
+
+    Services services_;
+    ProceedRecord record_;
+    std::optional<Calculation> calculation_;
+    bool closing_ = false;
+
+    FilteredLineEdit* txtName_ = nullptr;
+    QComboBox* cboMonth_ = nullptr;
+    QComboBox* cboDate_ = nullptr;
+    QComboBox* cboYear_ = nullptr;
+    QComboBox* cboHH_ = nullptr;
+    QComboBox* cboMM_ = nullptr;
+    QComboBox* cboSS_ = nullptr;
+    QLineEdit* txtMCity_ = nullptr;
+    QLineEdit* txtMState_ = nullptr;
+    QLineEdit* txtMCountry_ = nullptr;
+    QPushButton* cmdBrowser_ = nullptr;
+    FilteredLineEdit* txtLonD_ = nullptr;
+    FilteredLineEdit* txtLonM_ = nullptr;
+    FilteredLineEdit* txtLatD_ = nullptr;
+    FilteredLineEdit* txtLatM_ = nullptr;
+    QRadioButton* optLongEast_ = nullptr;
+    QRadioButton* optLongWest_ = nullptr;
+    QRadioButton* optLatNorth_ = nullptr;
+    QRadioButton* optLatSouth_ = nullptr;
+    QComboBox* cmbTimeZone_ = nullptr;
+    QCheckBox* chkDST_ = nullptr;
+    QPushButton* cmdRashi_ = nullptr;
+    QStackedWidget* brandStack_ = nullptr;
+    ClickableLabel* lblCobrand_ = nullptr;
+    ClickableLabel* lblFullBrand_ = nullptr;
+};
+
+// The texts of the window's link labels, shared with the result window.
+namespace labels {
+inline constexpr const char* Forum =
+    "Join the Zodrivel discussion board: share your chart and ask other users about aspects.";
+inline constexpr const char* FullBrand =
+    "Home Business Opportunity. Start your own Internet business and make money online. Get "
+    "this software fully branded for your website. Click here for more details.";
+// The caption's "&&" is one ampersand on screen.
+inline constexpr const char* CoBrand =
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
+    "your site's name &  link here. See \"Help\" for details.    Click Here for more info on "
+    "co-branding.";
+inline constexpr const char* Description =
+    "Zodrivel calculates the angular distance or aspects between different planets. Each "
+    "aspect is associated with different characteristics or attributes that are reflected in "
+    "an individual's personality. Know what aspects are present in your natal chart with this "
+    "software!";
+}  // namespace labels
+
+}  // namespace zodrivel

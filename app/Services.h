@@ -1,0 +1,27 @@
+#pragma once
+// What the windows reach outside themselves: message boxes, the browser, today's date, the
+// save and print dialogs and the settings. The program passes the real ones, tests their
+// stand-ins.
+
+#include <QString>
+
+namespace zodrivel {
+
+class MessageBoxes;
+class UrlOpener;
+class Clock;
+class FileDialogs;
+class PrintDialogs;
+
+struct Services {
+    MessageBoxes* messages = nullptr;
+    UrlOpener* urls = nullptr;
+    Clock* clock = nullptr;
+    FileDialogs* files = nullptr;
+    PrintDialogs* printing = nullptr;
+    // Per-user settings file of the update reminder; empty for the platform's usual place
+    // (application "Zodrivel").
+    QString settingsFile;
+};
+
+}  // namespace zodrivel

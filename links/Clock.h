@@ -1,0 +1,19 @@
+#pragma once
+// Today's date, behind an interface so that tests can choose the day.
+
+#include <QDate>
+
+namespace zodrivel {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDate today() const = 0;
+};
+
+class SystemClock : public Clock {
+public:
+    QDate today() const override { return QDate::currentDate(); }
+};
+
+}  // namespace zodrivel
