@@ -8,6 +8,7 @@ Calculation Calculate(const ProceedRecord& record, const AppendAspectEntryFn& ap
     Calculation c;
     c.birth = record.birth;
     c.zone = record.zone;
+    c.zonePosition = record.zonePosition;
     c.time = ComputeTimeOfBirth(c.birth, c.zone);
     c.MoonLongitude = ComputeMoonLongitude(c.time.JulianCenturies);
     c.universalDate = UniversalDateTime(c.birth, c.zone);

@@ -12,6 +12,7 @@ namespace zodrivel {
 struct Calculation {
     BirthData birth;
     ZoneCorrection zone;
+    int zonePosition = -1;          // the zone list row, for showing what was applied
     TimeOfBirth time;               // the Moon's universal time and Julian centuries
     double MoonLongitude = 0;       // degrees
     CivilDateTime universalDate;    // the instant used for the Sun and the planets

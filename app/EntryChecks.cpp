@@ -208,7 +208,10 @@ ProceedRecord FillBirthData(const EntryTexts& entries, const ProceedRecord& prev
     ProceedRecord record = previous;
     BirthData& b = record.birth;
     b.BirthName = entries.name;
-    if (const auto zone = Zone_Calculation(entries.zonePosition)) record.zone = *zone;
+    if (const auto zone = Zone_Calculation(entries.zonePosition)) {
+        record.zone = *zone;
+        record.zonePosition = entries.zonePosition;
+    }
     if (entries.monthPosition >= 0 && entries.monthPosition < 12) {
         b.BirthMonth = static_cast<std::int16_t>(entries.monthPosition + 1);
     }

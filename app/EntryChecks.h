@@ -122,6 +122,7 @@ std::string UrlEncode(std::string_view text);
 struct ProceedRecord {
     BirthData birth;
     ZoneCorrection zone;
+    int zonePosition = -1;  // the zone list row the correction came from; -1 before any
 };
 
 // Steps 2 to 8 of Proceed over validated entries. A text that does not convert to a 16-bit

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
+#include "app/BirthSummary.h"
 #include "app/TimeZones.h"
 #include "aspects/AspectTexts.h"
 #include "aspects/ReportWriter.h"
@@ -27,7 +28,18 @@ std::string PadRight(std::string_view text, std::size_t width) {
 }  // namespace
 
 std::string FormatTable(const Calculation& c) {
-    std::string out = "Chart of " + c.birth.BirthName + "\n\nPositions\n";
+    const BirthData& b = c.birth;
+    char clock[16];
+    std::snprintf(clock, sizeof clock, "%02d:%02d", b.BirthHour, b.BirthMinute);
+    std::string out = "Chart of " + b.BirthName + "\n\n";
+    out += "  Born     " + FormatDate(b.BirthYear, b.BirthMonth, b.BirthDay) + " " + clock +
+           " local time\n";
+    out += "  Zone     " + std::string(ZoneTable()[c.zonePosition].text) +
+           (b.IsDaylightSaving ? ", daylight saving" : "") + "\n";
+    out += "  Place    " + FormatCoordinates(b) + "\n";
+    out += "  Used     " + FormatUniversalTime(c.universalDate) + "\n";
+    if (const auto note = PlausibilityNote(b, c.zonePosition)) out += "  Note     " + *note + "\n";
+    out += "\nPositions\n";
     for (int slot = 0; slot < ChartPointCount; ++slot) {
         const double longitude = c.chart.ChartPositions[slot];
         char decimal[32];
@@ -50,6 +62,7 @@ std::string FormatJson(const Calculation& c) {
     nlohmann::ordered_json json;
     json["name"] = c.birth.BirthName;
     json["universal_time"] = c.time.UniversalTime;
+    json["universal_date"] = IsoUniversalTime(c.universalDate);
     json["julian_centuries"] = c.time.JulianCenturies;
     json["days_since_j2000"] = c.daysSinceJ2000;
     json["positions"] = nlohmann::ordered_json::array();

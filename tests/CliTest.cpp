@@ -62,6 +62,7 @@ TEST(Cli, ExampleAsJsonCarriesTheWholeChart) {
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json["name"], "EXAMPLE BIRTH");
     EXPECT_EQ(json["universal_time"], 14.5);
+    EXPECT_EQ(json["universal_date"], "1976-07-04T14:30:00");
     ASSERT_EQ(json["positions"].size(), 10u);
     EXPECT_EQ(json["positions"][0]["body"], "Sun");
     EXPECT_EQ(json["positions"][9]["body"], "Pluto");
@@ -88,6 +89,8 @@ TEST(Cli, TableShowsSignsAndAspects) {
     const CliRun run = RunCli(Birth());
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("Sun      Capricorn 10\u00B022'"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Used     UT 1 January 2000 12:00"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Place    0\u00B000'W 51\u00B028'N"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("Aspects"), std::string::npos);
     EXPECT_TRUE(run.err.empty());
 }
