@@ -97,27 +97,29 @@ QWidget* EntryWindow::buildForm() {
 
     // Person and time.
     auto* birth = new QGridLayout;
-    birth->setColumnStretch(4, 1);
+    birth->setColumnStretch(1, 1);
     txtName_ = Named(new FilteredLineEdit(EntryFilter::Letters, messages), "txtName");
     birth->addWidget(Label("Label13", tr("Name"), txtName_), 0, 0);
-    birth->addWidget(txtName_, 0, 1, 1, 4);
+    birth->addWidget(txtName_, 0, 1);
 
+    const auto row = [](std::initializer_list<QWidget*> widgets) {
+        auto* line = new QHBoxLayout;
+        for (QWidget* w : widgets) line->addWidget(w);
+        line->addStretch();
+        return line;
+    };
     cboMonth_ = Named(new QComboBox, "cboMonth");
     cboDate_ = NumberList("cboDate", 1, 31);
     cboYear_ = NumberList("cboYear", 1901, 2050);
+    cboMonth_->setMinimumContentsLength(9);  // "September"
     birth->addWidget(Label("Label5", tr("Date of Birth"), cboMonth_), 1, 0);
-    birth->addWidget(cboMonth_, 1, 1);
-    birth->addWidget(cboDate_, 1, 2);
-    birth->addWidget(cboYear_, 1, 3);
+    birth->addLayout(row({cboMonth_, cboDate_, cboYear_}), 1, 1);
 
     cboHH_ = NumberList("cboHH", 0, 23);
     cboMM_ = NumberList("cboMM", 0, 59);
     cboSS_ = NumberList("cboSS", 0, 59);
     birth->addWidget(Label("Label1", tr("Time of Birth"), cboHH_), 2, 0);
-    birth->addWidget(cboHH_, 2, 1);
-    birth->addWidget(cboMM_, 2, 2);
-    birth->addWidget(cboSS_, 2, 3);
-    birth->addWidget(Label("Label12", tr("HH:MM:SS")), 2, 4);
+    birth->addLayout(row({cboHH_, cboMM_, cboSS_, Label("Label12", tr("HH:MM:SS"))}), 2, 1);
     page->addLayout(birth);
 
     // Place: the names serve only the web look-up; the coordinates are what counts.
@@ -302,9 +304,14 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    // Closing the entry window ends the program; the program closes it for good.
-    event->ignore();
+    // Closing the entry window ends the program: the program agrees (allowClose) while the
+    // signal is handled, and only then does the window close.
     emit exitRequested();
+    if (closing_) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 }  // namespace zodrivel

@@ -7,6 +7,9 @@ packages=(
   build-essential cmake ninja-build
   libcli11-dev nlohmann-json3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
+  fonts-dejavu-core         # without a font every letter renders as a box, silently
+  poppler-utils             # pdftotext reads printed reports back in the window tests
   libreoffice-writer-nogui  # reads our RTF back in the round-trip test
 )
 

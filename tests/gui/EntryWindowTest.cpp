@@ -105,10 +105,17 @@ TEST_F(EntryWindowTest, OpensWithTheDefaultsOfEveryLaunch) {
     EXPECT_EQ(child<QPushButton>("cmdRashi")->text(), "Proceed");
     EXPECT_EQ(child<QPushButton>("cmdBrowser")->text(),
               "Click Here To Find Latitude && Longitude");  // shows one "&"
-    const std::pair<const char*, const char*> labels[] = {
-        {"Label13", "Name"}, {"Label5", "Date of Birth"}, {"Label1", "Time of Birth"},
-        {"Label12", "HH:MM:SS"}, {"Label54", "City"}, {"Label55", "State"}, {"Label4", "Country"},
-        {"Label6", "Deg"}, {"Label8", "Min"}, {"Label7", "Deg"}, {"Label9", "Min"}};
+    const std::pair<const char*, const char*> labels[] = {{"Label13", "Name"},
+                                                          {"Label5", "Date of Birth"},
+                                                          {"Label1", "Time of Birth"},
+                                                          {"Label12", "HH:MM:SS"},
+                                                          {"Label54", "City"},
+                                                          {"Label55", "State"},
+                                                          {"Label4", "Country"},
+                                                          {"Label6", "Deg"},
+                                                          {"Label8", "Min"},
+                                                          {"Label7", "Deg"},
+                                                          {"Label9", "Min"}};
     for (const auto& [name, text] : labels) EXPECT_EQ(child<QLabel>(name)->text(), text) << name;
     EXPECT_TRUE(child<QLabel>("lblCobrand")->text().contains("your site's name &  link here"));
     EXPECT_FALSE(window.fullBrandInFront());
@@ -116,10 +123,14 @@ TEST_F(EntryWindowTest, OpensWithTheDefaultsOfEveryLaunch) {
 
 TEST_F(EntryWindowTest, MenusCarryTheirCaptions) {
     const std::pair<const char*, const char*> entries[] = {
-        {"mnuNext", "Proceed"},           {"mnuExit", "E&xit"},
-        {"mnuOnline", "&Online Help"},    {"mnuVisit", "&Visit Us Online"},
-        {"mnuUpdate", "Check for Software &Update"}, {"mnuAbout", "&About Software"},
-        {"mnuDonate", "&Donate"},         {"mkmoney", "Make Money &Online"}};
+        {"mnuNext", "Proceed"},
+        {"mnuExit", "E&xit"},
+        {"mnuOnline", "&Online Help"},
+        {"mnuVisit", "&Visit Us Online"},
+        {"mnuUpdate", "Check for Software &Update"},
+        {"mnuAbout", "&About Software"},
+        {"mnuDonate", "&Donate"},
+        {"mkmoney", "Make Money &Online"}};
     for (const auto& [name, text] : entries) EXPECT_EQ(action(name)->text(), text) << name;
     EXPECT_TRUE(action("mnuHelp1")->isSeparator());
     EXPECT_TRUE(action("mnuHelp2")->isSeparator());
