@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QSplitter>
 #include <QSvgGenerator>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -86,16 +87,28 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
         decimal->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table->setItem(slot, 3, decimal);
     }
+    // Compact rows: the wheel below deserves the height.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    for (int row = 0; row < ChartPointCount; ++row) {
+        table->setRowHeight(row, table->fontMetrics().height() + 6);
+    }
     table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     int height = table->horizontalHeader()->height() + 2 * table->frameWidth();
     for (int row = 0; row < ChartPointCount; ++row) height += table->rowHeight(row);
-    table->setFixedHeight(height);
-    column->addWidget(table);
+    table->setMaximumHeight(height);
+    table->setMinimumHeight(table->horizontalHeader()->height() + 3 * table->rowHeight(0));
 
-    wheel_ = new ChartWheel(c, this);
-    column->addWidget(wheel_, 1);
+    // The reader may trade table rows for wheel size.
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->setObjectName(QStringLiteral("chartPanelSplitter"));
+    split->addWidget(table);
+    wheel_ = new ChartWheel(c, split);
+    split->addWidget(wheel_);
+    split->setStretchFactor(1, 1);
+    split->setChildrenCollapsible(false);
+    split->setSizes({height, 4 * height});  // the whole table, the rest to the wheel
+    column->addWidget(split, 1);
 }
 
 WriteResult ExportWheelPng(const ChartWheel& wheel, const QString& path, int pixels) {

@@ -66,12 +66,12 @@ ChartWheel::ChartWheel(const Calculation& calculation, QWidget* parent)
 }
 
 ChartWheel::Geometry ChartWheel::geometry(const QSizeF& size) const {
-    // Room below for the legend.
-    const double legend = std::max(18.0, size.height() * 0.06);
+    // Room below for the legend (two rows when the wheel is narrow).
+    const double legend = std::max(size.width() < 480 ? 34.0 : 18.0, size.height() * 0.06);
     const double side = std::min(size.width(), size.height() - legend);
     const double radius = side / 2 - 6;
-    return {QPointF(size.width() / 2, (size.height() - legend) / 2), radius, radius * 0.84,
-            radius * 0.71, radius * 0.58, radius * 0.48};
+    return {QPointF(size.width() / 2, (size.height() - legend) / 2), radius, radius * 0.85,
+            radius * 0.74, radius * 0.60, radius * 0.48};
 }
 
 QPointF ChartWheel::bodyGlyphCentre(int slot) const {
@@ -137,7 +137,7 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
 
     // Bodies: a mark at the true place, a leader line where the glyph had to move aside.
     QFont glyphFont = p.font();
-    glyphFont.setPixelSize(std::max(11, int(g.radius * 0.085)));
+    glyphFont.setPixelSize(std::max(11, int(g.radius * 0.1)));
     QFont labelFont = p.font();
     labelFont.setPixelSize(std::max(8, int(g.radius * 0.042)));
     for (const WheelBody& body : layout_.bodies) {
@@ -156,10 +156,18 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
         const double half = g.radius * 0.065;
         p.drawText(QRectF(glyph.x() - half, glyph.y() - half, 2 * half, 2 * half),
                    Qt::AlignCenter, BodyGlyph(body.slot));
+        // The degree label runs along the radius, so neighbours a glyph apart never touch;
+        // on the left half it is turned round to read left to right.
         p.setFont(labelFont);
         const QPointF label = g.at(body.displayLongitude, g.labels);
-        p.drawText(QRectF(label.x() - half * 1.4, label.y() - half * 0.6, 2.8 * half, 1.2 * half),
-                   Qt::AlignCenter, QString::fromStdString(body.label));
+        const double radial = WheelAngle(body.displayLongitude) / DegToRad;  // y up
+        const bool leftHalf = std::cos(WheelAngle(body.displayLongitude)) < 0;
+        p.save();
+        p.translate(label);
+        p.rotate(-radial + (leftHalf ? 180 : 0));
+        p.drawText(QRectF(-half * 1.6, -half * 0.5, 3.2 * half, half), Qt::AlignCenter,
+                   QString::fromStdString(body.label));
+        p.restore();
     }
 
     // Legend under the wheel.
@@ -175,17 +183,30 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
     QFont legendFont = p.font();
     legendFont.setPixelSize(std::max(9, int(g.radius * 0.045)));
     p.setFont(legendFont);
-    const double y = g.centre.y() + g.radius + std::max(12.0, size.height() * 0.035);
-    double x = std::max(4.0, g.centre.x() - g.radius);
     const QFontMetricsF metrics(legendFont);
-    for (const Entry& e : legend) {
-        QPen pen(e.colour, 2);
-        if (e.dashed) pen.setStyle(Qt::DashLine);
-        p.setPen(pen);
-        p.drawLine(QPointF(x, y), QPointF(x + 18, y));
-        p.setPen(Qt::black);
-        p.drawText(QPointF(x + 22, y + metrics.ascent() / 2 - 1), QString::fromLatin1(e.text));
-        x += 22 + metrics.horizontalAdvance(QString::fromLatin1(e.text)) + 14;
+    const auto entryWidth = [&](const Entry& e) {
+        return 22 + metrics.horizontalAdvance(QString::fromLatin1(e.text)) + 14;
+    };
+    double oneRow = 0;
+    for (const Entry& e : legend) oneRow += entryWidth(e);
+    // One row when it fits the width, else two rows of two.
+    const int perRow = oneRow <= size.width() - 8 ? 4 : 2;
+    double y = g.centre.y() + g.radius + std::max(12.0, size.height() * 0.035) -
+               (perRow == 2 ? metrics.height() / 2 : 0);
+    for (int row = 0; row * perRow < 4; ++row, y += metrics.height() + 2) {
+        double rowWidth = 0;
+        for (int k = row * perRow; k < (row + 1) * perRow; ++k) rowWidth += entryWidth(legend[k]);
+        double x = std::max(4.0, (size.width() - rowWidth) / 2);
+        for (int k = row * perRow; k < (row + 1) * perRow; ++k) {
+            const Entry& e = legend[k];
+            QPen pen(e.colour, 2);
+            if (e.dashed) pen.setStyle(Qt::DashLine);
+            p.setPen(pen);
+            p.drawLine(QPointF(x, y), QPointF(x + 18, y));
+            p.setPen(Qt::black);
+            p.drawText(QPointF(x + 22, y + metrics.ascent() / 2 - 1), QString::fromLatin1(e.text));
+            x += entryWidth(e);
+        }
     }
     p.restore();
 }

@@ -1,6 +1,8 @@
 #include "report/FileDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QStandardPaths>
 
 namespace zodrivel {
 
@@ -11,6 +13,9 @@ QString QtFileDialogs::saveFileName(const SaveDialogRequest& request, QWidget* p
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    // Reports belong with the user's documents, not wherever the program was started.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "app/ClickableLabel.h"
-#include "app/EntryWindow.h"
+#include "links/LinkTexts.h"
 #include "app/MessageBoxes.h"
 #include "links/PageOpeners.h"
 #include "links/UrlOpener.h"

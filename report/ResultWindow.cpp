@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -20,7 +21,7 @@
 #include <vector>
 
 #include "app/ClickableLabel.h"
-#include "app/EntryWindow.h"
+#include "links/LinkTexts.h"
 #include "app/MessageBoxes.h"
 #include "aspects/AspectTexts.h"
 #include "aspects/ReportWriter.h"
@@ -104,8 +105,11 @@ ResultWindow::ResultWindow(const Calculation& calculation, const Services& servi
     buildMenus();
 
     writeAspects(calculation);
-    resize(1240, 780);
-    splitter->setSizes({720, 500});
+    // As large as a common screen allows, so the wheel has room; never beyond the screen.
+    QSize size(1400, 960);
+    if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() * 0.92);
+    resize(size);
+    splitter->setSizes({size.width() * 55 / 100, size.width() * 45 / 100});
 }
 
 void ResultWindow::showAspectEntry(const AspectHit& hit) {
