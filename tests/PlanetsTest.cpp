@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Births.h"
 #include "app/Calculation.h"
 #include "chart/ChartPositions.h"
 #include "chart/OrbitalElements.h"
@@ -104,15 +105,9 @@ TEST(DaysSinceJ2000, CountsFromNoonOfFirstJanuary2000) {
     EXPECT_EQ(DaysSinceJ2000(1999, 12, 31, 12, 0), -1.0);
 }
 
+// Local clock time at Greenwich longitude; the zone correction is given separately.
 BirthData Local(int y, int m, int d, int hour, int minute, bool dst = false) {
-    BirthData b;
-    b.BirthYear = static_cast<std::int16_t>(y);
-    b.BirthMonth = static_cast<std::int16_t>(m);
-    b.BirthDay = static_cast<std::int16_t>(d);
-    b.BirthHour = static_cast<std::int16_t>(hour);
-    b.BirthMinute = static_cast<std::int16_t>(minute);
-    b.IsDaylightSaving = dst;
-    return b;
+    return testing::Birth(y, m, d, hour, minute, 0, false, dst);
 }
 
 TEST(UniversalDateTime, CrossesDayMonthAndYearEnds) {

@@ -4,6 +4,7 @@
 
 #include <chrono>
 
+#include "Births.h"
 #include "app/Calculation.h"
 #include "app/TimeZones.h"
 #include "ephemeris/Angles.h"
@@ -13,19 +14,7 @@
 namespace zodrivel {
 namespace {
 
-BirthData Birth(int y, int m, int d, int hour, int minute, int lonDeg, bool east = false,
-                bool dst = false) {
-    BirthData b;
-    b.BirthYear = static_cast<std::int16_t>(y);
-    b.BirthMonth = static_cast<std::int16_t>(m);
-    b.BirthDay = static_cast<std::int16_t>(d);
-    b.BirthHour = static_cast<std::int16_t>(hour);
-    b.BirthMinute = static_cast<std::int16_t>(minute);
-    b.LonDegrees = static_cast<std::int16_t>(lonDeg);
-    b.IsEast = east;
-    b.IsDaylightSaving = dst;
-    return b;
-}
+using testing::Birth;
 
 TEST(JulianDayNumber, WorkedValues) {
     EXPECT_EQ(JulianDayNumber(1, 1, 2000), 2451545);
