@@ -2,8 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/Calculation.h"
-#include "ephemeris/MoonLongitude.h"
+#include "core/calculation/Calculation.h"
+#include "core/ephemeris/MoonLongitude.h"
 
 namespace {
 

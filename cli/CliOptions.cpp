@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "app/TimeZones.h"
+#include "core/time/TimeZones.h"
 
 namespace zodrivel::cli {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <variant>
 
-#include "app/EntryChecks.h"
+#include "core/entry/EntryChecks.h"
 
 namespace zodrivel::cli {
 

@@ -4,13 +4,13 @@
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
-#include "app/BirthSummary.h"
-#include "app/TimeZones.h"
-#include "aspects/AspectTexts.h"
-#include "aspects/ReportWriter.h"
-#include "report/ReportDocument.h"
-#include "report/RtfWriter.h"
-#include "chart/Zodiac.h"
+#include "core/entry/BirthSummary.h"
+#include "core/time/TimeZones.h"
+#include "core/texts/AspectTexts.h"
+#include "core/report/ReportWriter.h"
+#include "core/report/ReportDocument.h"
+#include "core/report/RtfWriter.h"
+#include "core/model/Zodiac.h"
 
 namespace zodrivel::cli {
 

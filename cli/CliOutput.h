@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/Calculation.h"
+#include "core/calculation/Calculation.h"
 
 namespace zodrivel::cli {
 

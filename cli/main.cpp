@@ -3,10 +3,11 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
-#include "app/Calculation.h"
+#include "core/about/Version.h"
+#include "core/calculation/Calculation.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
-#include "report/AtomicFile.h"
+#include "core/io/AtomicFile.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ int main(int argc, char** argv) {
     app.add_flag("--example", example, "Compute a built-in example birth");
     app.add_flag("--list-zones", listZones, "Print the 71 time zones with their positions");
     app.add_flag("--texts", texts, "Print every interpretation paragraph with its key, as JSON");
-    app.set_version_flag("--version", std::string("zodrivel-cli ") + ZODRIVEL_VERSION);
+    app.set_version_flag("--version", std::string("zodrivel-cli ") + Version);
 
     try {
         app.parse(argc, argv);

@@ -16,5 +16,5 @@ set(ZODRIVEL_CO_BRAND_PAGE "https://zodrivel.example.invalid/co-brand.html" CACH
     "Page offering co-branded editions (PLACEHOLDER default)")
 set(ZODRIVEL_SEARCH_PAGE "https://duckduckgo.com/?q=" CACHE STRING
     "Web search used by the coordinate look-up; the URL-encoded search text is appended")
-configure_file(${CMAKE_CURRENT_LIST_DIR}/../links/WebAddresses.h.in
-               ${CMAKE_CURRENT_BINARY_DIR}/generated/links/WebAddresses.h @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/core/about/WebAddresses.h.in
+               ${PROJECT_BINARY_DIR}/generated/core/about/WebAddresses.h @ONLY)

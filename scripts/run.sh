@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target zodrivel zodrivel-cli
-exec ./build/zodrivel "$@"
+exec ./build/desktop/zodrivel "$@"

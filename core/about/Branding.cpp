@@ -1,0 +1,13 @@
+#include "core/about/Branding.h"
+
+#include "core/model/Angles.h"
+
+namespace zodrivel {
+
+BrandLabel BrandingChoice(double uniform01) {
+    const int r = RoundHalfEven(uniform01 * 6 + 1);
+    if (r == 7) return BrandLabel::Unchanged;
+    return r % 2 == 1 ? BrandLabel::CoBrand : BrandLabel::FullBrand;
+}
+
+}  // namespace zodrivel

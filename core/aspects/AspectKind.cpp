@@ -1,0 +1,33 @@
+#include "core/aspects/AspectKind.h"
+
+namespace zodrivel {
+
+namespace {
+constexpr std::array<std::string_view, AspectKindCount> Names{
+    "Conjunction", "SemiSextile", "Sextile", "Square", "Trine", "Quincunx", "Opposition"};
+constexpr std::array<std::string_view, AspectKindCount> Headings{
+    "  In Conjunction Aspect", "  In Semi-Sextile Aspect", "  In Sextile Aspect",
+    "  In Square Aspect",      "  In Trine Aspect",        "  In Quincunx Aspect",
+    "  In Opposition Aspect"};
+}  // namespace
+
+std::string_view AspectHeadingText(AspectKind kind) { return Headings[Index(kind)]; }
+
+std::string_view AspectKindName(AspectKind kind) { return Names[Index(kind)]; }
+
+std::optional<AspectKind> AspectKindFromName(std::string_view name) {
+    for (const AspectKind kind : AllAspectKinds) {
+        if (Names[Index(kind)] == name) return kind;
+    }
+    return std::nullopt;
+}
+
+std::optional<AspectKind> KindForSeparation(int separation) {
+    for (const AspectKind kind : AllAspectKinds) {
+        const AspectWindow& w = WindowOf(kind);
+        if (w.lower <= separation && separation <= w.upper) return kind;
+    }
+    return std::nullopt;
+}
+
+}  // namespace zodrivel

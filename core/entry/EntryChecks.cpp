@@ -1,0 +1,234 @@
+#include "core/entry/EntryChecks.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <limits>
+
+#include "core/time/TimeZones.h"
+
+namespace zodrivel {
+
+namespace {
+
+constexpr char32_t Backspace = 8;
+constexpr char32_t Enter = 13;
+constexpr char32_t Blank = 32;
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of an optional sign, digits and an optional fraction at the start of `s`.
+std::size_t NumberPrefixLength(std::string_view s) {
+    std::size_t n = 0;
+    if (n < s.size() && (s[n] == '+' || s[n] == '-')) ++n;
+    const std::size_t digitsStart = n;
+    while (n < s.size() && IsDigit(s[n])) ++n;
+    bool anyDigit = n > digitsStart;
+    if (n < s.size() && s[n] == '.') {
+        std::size_t m = n + 1;
+        while (m < s.size() && IsDigit(s[m])) ++m;
+        if (m > n + 1 || anyDigit) {
+            anyDigit = anyDigit || m > n + 1;
+            n = m;
+        }
+    }
+    return anyDigit ? n : 0;
+}
+
+double ParseNumber(std::string_view s) {
+    return std::strtod(std::string(s).c_str(), nullptr);
+}
+
+// The value of the number that starts the text (after blanks), 0 when none does: degree boxes
+// are compared this way.
+double LeadingNumber(std::string_view text) {
+    const std::string_view t = Trim(text);
+    const std::size_t n = NumberPrefixLength(t);
+    return n == 0 ? 0.0 : ParseNumber(t.substr(0, n));
+}
+
+// The whole trimmed text is one number; minute boxes must be.
+std::optional<double> WholeNumber(std::string_view text) {
+    const std::string_view t = Trim(text);
+    const std::size_t n = NumberPrefixLength(t);
+    if (n == 0 || n != t.size()) return std::nullopt;
+    return ParseNumber(t);
+}
+
+bool DegreesFail(std::string_view text, double maximum) {
+    if (Trim(text).empty()) return true;
+    const double value = LeadingNumber(text);
+    return value > maximum || value < 0;
+}
+
+bool MinutesFail(std::string_view text) {
+    const auto value = WholeNumber(text);
+    return !value || *value > 59 || *value < 0;
+}
+
+// A list or box text converted the way Proceed stores it: blanks around digits are tolerated;
+// anything else, or a value beyond 16 bits, does not convert.
+std::optional<std::int16_t> ToInt16(std::string_view text) {
+    const std::string_view t = Trim(text);
+    std::string_view digits = t;
+    if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+    int value = 0;
+    const auto* end = digits.data() + digits.size();
+    const auto [ptr, ec] = std::from_chars(digits.data(), end, value);
+    if (digits.empty() || ec != std::errc{} || ptr != end) return std::nullopt;
+    if (value < std::numeric_limits<std::int16_t>::min() ||
+        value > std::numeric_limits<std::int16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(value);
+}
+
+void Store(std::int16_t& field, std::string_view text) {
+    if (const auto value = ToInt16(text)) field = *value;
+}
+
+template <typename Filter>
+TextFilterResult FilterText(std::string_view pasted, Filter filter) {
+    TextFilterResult result{true, {}, std::nullopt};
+    for (const char byte : pasted) {
+        const auto code = static_cast<unsigned char>(byte);
+        // Any byte past ASCII is part of a character that neither filter lets through.
+        const KeyFilterResult key = filter(code < 0x80 ? char32_t{code} : char32_t{0xFFFD});
+        if (key.verdict == FilterVerdict::Rejected) return {false, {}, key.message};
+        if (key.character != Enter && key.character != Backspace) {
+            result.text.push_back(static_cast<char>(key.character));
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+KeyFilterResult DigitFilter(char32_t typed) {
+    if ((typed >= U'0' && typed <= U'9') || typed == Backspace) {
+        return {FilterVerdict::Accepted, typed, std::nullopt};
+    }
+    return {FilterVerdict::Rejected, typed, messages::OnlyNumbers};
+}
+
+KeyFilterResult LetterFilter(char32_t typed) {
+    if (typed >= U'A' && typed <= U'Z') return {FilterVerdict::Accepted, typed, std::nullopt};
+    if (typed >= U'a' && typed <= U'z') {
+        return {FilterVerdict::Converted, typed - 32, std::nullopt};
+    }
+    if (typed == Blank || typed == Enter || typed == Backspace) {
+        return {FilterVerdict::Accepted, typed, std::nullopt};
+    }
+    return {FilterVerdict::Rejected, typed, messages::OnlyLetters};
+}
+
+TextFilterResult DigitFilterText(std::string_view pasted) {
+    return FilterText(pasted, DigitFilter);
+}
+
+TextFilterResult LetterFilterText(std::string_view pasted) {
+    return FilterText(pasted, LetterFilter);
+}
+
+std::string_view ControlName(EntryControl control) {
+    switch (control) {
+        case EntryControl::Name: return "txtName";
+        case EntryControl::LonDegrees: return "txtLonD";
+        case EntryControl::LonMinutes: return "txtLonM";
+        case EntryControl::LatDegrees: return "txtLatD";
+        case EntryControl::LatMinutes: return "txtLatM";
+        case EntryControl::None: break;
+    }
+    return {};
+}
+
+ValidationResult ValidateEntries(const EntryTexts& entries) {
+    const auto fail = [](Message message, EntryControl focus) {
+        return ValidationResult{false, message, focus};
+    };
+    if (Trim(entries.name).empty()) return fail(messages::EnterName, EntryControl::Name);
+    if (DegreesFail(entries.lonDegrees, 179)) {
+        return fail(messages::LonDegrees, EntryControl::LonDegrees);
+    }
+    if (MinutesFail(entries.lonMinutes)) return fail(messages::LonMinutes, EntryControl::LonMinutes);
+    if (DegreesFail(entries.latDegrees, 89)) {
+        return fail(messages::LatDegrees, EntryControl::LatDegrees);
+    }
+    if (MinutesFail(entries.latMinutes)) return fail(messages::LatMinutes, EntryControl::LatMinutes);
+
+    // The lists hold 1..31 and 1901..2050 in order, so a day's list position is day - 1.
+    constexpr int February = 1;
+    const int year = ToInt16(entries.year).value_or(0);
+    const int dayPosition = ToInt16(entries.day).value_or(1) - 1;
+    const int lastFebruaryPosition = year % 4 == 0 ? 28 : 27;
+    if (entries.monthPosition == February && dayPosition > lastFebruaryPosition) {
+        return fail(messages::FebruaryDate, EntryControl::None);
+    }
+    const int month = entries.monthPosition;
+    const bool thirtyDays = month == 3 || month == 5 || month == 8 || month == 10;
+    if (thirtyDays && dayPosition == 30) return fail(messages::ThirtyDayMonth, EntryControl::None);
+    return {};
+}
+
+LookupResult CoordinateLookup(std::string_view city, std::string_view state,
+                              std::string_view country) {
+    if (city.empty()) return {messages::EnterCity, "txtMCity", {}};
+    if (state.empty()) return {messages::EnterState, "txtMState", {}};
+    if (country.empty()) return {messages::EnterCountry, "txtMCountry", {}};
+    std::string text;
+    text.append(city).append(" ").append(state).append(" ").append(country);
+    text.append(" Latitude Longitude");
+    return {std::nullopt, {}, std::move(text)};
+}
+
+std::string UrlEncode(std::string_view text) {
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool unreserved = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+                                IsDigit(c) || c == '-' || c == '.' || c == '_' || c == '~';
+        if (unreserved) {
+            out.push_back(c);
+        } else {
+            out.push_back('%');
+            out.push_back(Hex[byte >> 4]);
+            out.push_back(Hex[byte & 0x0F]);
+        }
+    }
+    return out;
+}
+
+ProceedRecord FillBirthData(const EntryTexts& entries, const ProceedRecord& previous) {
+    ProceedRecord record = previous;
+    BirthData& b = record.birth;
+    b.BirthName = entries.name;
+    if (const auto zone = Zone_Calculation(entries.zonePosition)) {
+        record.zone = *zone;
+        record.zonePosition = entries.zonePosition;
+    }
+    if (entries.monthPosition >= 0 && entries.monthPosition < 12) {
+        b.BirthMonth = static_cast<std::int16_t>(entries.monthPosition + 1);
+    }
+    Store(b.BirthDay, entries.day);
+    Store(b.BirthYear, entries.year);
+    Store(b.BirthHour, entries.hour);
+    Store(b.BirthMinute, entries.minute);
+    b.ZoneHours = static_cast<std::int16_t>(std::abs(record.zone.ZoneCorrectionHours));
+    b.ZoneMinutes = static_cast<std::int16_t>(std::abs(record.zone.ZoneCorrectionMinutes));
+    Store(b.LonDegrees, entries.lonDegrees);
+    Store(b.LonMinutes, entries.lonMinutes);
+    Store(b.LatDegrees, entries.latDegrees);
+    Store(b.LatMinutes, entries.latMinutes);
+    b.IsEast = entries.east;
+    b.IsSouth = entries.south;
+    b.IsDaylightSaving = entries.daylightSaving;
+    return record;
+}
+
+}  // namespace zodrivel

@@ -1,0 +1,68 @@
+#include "core/ephemeris/MoonLongitude.h"
+
+#include <array>
+#include <cmath>
+
+#include "core/model/Angles.h"
+
+namespace zodrivel {
+
+namespace {
+
+struct LunarTerm {
+    int d, m, mPrime, f;  // multiples of D, M, M', F
+    double coefficient;   // degrees
+    bool timesE;          // terms in the Sun's anomaly shrink with the Earth's eccentricity
+};
+
+// The 25 largest periodic terms of the lunar longitude series, in the book's order:
+// Meeus, Astronomical Algorithms, 2nd ed., table 47.A (millionths of a degree -> degrees).
+constexpr std::array<LunarTerm, 25> LongitudeTerms{{
+    {0,  0,  1,  0, +6.288774, false},
+    {2,  0, -1,  0, +1.274027, false},
+    {2,  0,  0,  0, +0.658314, false},
+    {0,  0,  2,  0, +0.213618, false},
+    {0,  1,  0,  0, -0.185116, true},
+    {0,  0,  0,  2, -0.114332, false},
+    {2,  0, -2,  0, +0.058793, false},
+    {2, -1, -1,  0, +0.057066, true},
+    {2,  0,  1,  0, +0.053322, false},
+    {2, -1,  0,  0, +0.045758, true},
+    {0,  1, -1,  0, -0.040923, true},
+    {1,  0,  0,  0, -0.034720, false},
+    {0,  1,  1,  0, -0.030383, true},
+    {2,  0,  0, -2, +0.015327, false},
+    {0,  0,  1,  2, -0.012528, false},
+    {0,  0,  1, -2, +0.010980, false},
+    {4,  0, -1,  0, +0.010675, false},
+    {0,  0,  3,  0, +0.010034, false},
+    {4,  0, -2,  0, +0.008548, false},
+    {2,  1, -1,  0, -0.007888, true},
+    {2,  1,  0,  0, -0.006766, true},
+    {1,  0, -1,  0, -0.005163, false},
+    {1,  1,  0,  0, +0.004987, true},
+    {2, -1,  1,  0, +0.004036, true},
+    {2,  0,  2,  0, +0.003994, false},
+}};
+
+}  // namespace
+
+double ComputeMoonLongitude(double julianCenturies) {
+    const double T = julianCenturies;
+    // Mean arguments to first order in T (degrees); none is reduced before use.
+    const double meanLongitude = 218.3164591 + 481267.88134236 * T;
+    const double D = (297.8502042 + 445267.1115168 * T) * DegToRad;
+    const double M = (357.5291092 + 35999.0502909 * T) * DegToRad;
+    const double MPrime = (134.9634114 + 477198.8676313 * T) * DegToRad;
+    const double F = (93.2720993 + 483202.0175273 * T) * DegToRad;
+    const double E = 1 - 0.002516 * T - 0.0000074 * T * T;
+
+    double sum = 0;  // degrees
+    for (const LunarTerm& term : LongitudeTerms) {
+        const double argument = term.d * D + term.m * M + term.mPrime * MPrime + term.f * F;
+        sum += term.coefficient * (term.timesE ? E : 1.0) * std::sin(argument);
+    }
+    return ReduceDegrees(meanLongitude + sum);
+}
+
+}  // namespace zodrivel

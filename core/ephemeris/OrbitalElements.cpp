@@ -1,0 +1,126 @@
+#include "core/ephemeris/OrbitalElements.h"
+
+#include <array>
+#include <cmath>
+
+#include "core/model/Angles.h"
+
+namespace zodrivel {
+
+namespace {
+
+struct Element {
+    double base;
+    double rate;  // per Julian century
+};
+
+struct ElementsRowData {
+    Element a;     // AU, AU/cy
+    Element e;     // -, 1/cy
+    Element i;     // degrees, arcseconds/cy
+    Element node;  // degrees, arcseconds/cy
+    Element peri;  // degrees, arcseconds/cy
+    Element L;     // degrees, arcseconds/cy
+};
+
+// Mean elements of the major planets for approximate positions, referred to the mean ecliptic
+// and equinox of J2000, in the form with angular rates in arcseconds per century (JPL,
+// E.M. Standish). Row 2 is the Earth's orbit.
+constexpr std::array<ElementsRowData, ElementsRowCount> ElementsTable{{
+    {{0.38709893, +0.00000066}, {0.20563069, +0.00002527}, {7.00487, -23.51},
+     {48.33167, -446.30}, {77.45645, +573.57}, {252.25084, +538101628.29}},
+    {{0.72333199, +0.00000092}, {0.00677323, -0.00004938}, {3.39471, -2.86},
+     {76.68069, -996.89}, {131.53298, -108.80}, {181.97973, +210664136.06}},
+    {{1.00000011, -0.00000005}, {0.01671022, -0.00003804}, {0.00005, -46.94},
+     {-11.26064, -18228.25}, {102.94719, +1198.28}, {100.46435, +129597740.63}},
+    {{1.52366231, -0.00007221}, {0.09341233, +0.00011902}, {1.85061, -25.47},
+     {49.57854, -1020.19}, {336.04084, +1560.78}, {355.45332, +68905103.78}},
+    {{5.20336301, +0.00060737}, {0.04839266, -0.00012880}, {1.30530, -4.15},
+     {100.55615, +1217.17}, {14.75385, +839.93}, {34.40438, +10925078.35}},
+    {{9.53707032, -0.00301530}, {0.05415060, -0.00036762}, {2.48446, +6.11},
+     {113.71504, -1591.05}, {92.43194, -1948.89}, {49.94432, +4401052.95}},
+    {{19.19126393, +0.00152025}, {0.04716771, -0.00019150}, {0.76986, -2.09},
+     {74.22988, -1681.40}, {170.96424, +1312.56}, {313.23218, +1542547.79}},
+    {{30.06896348, -0.00125196}, {0.00858587, +0.00002510}, {1.76917, -3.64},
+     {131.72169, -151.25}, {44.97135, -844.43}, {304.88003, +786449.21}},
+    {{39.48168677, -0.00076912}, {0.24880766, +0.00006465}, {17.14175, +11.07},
+     {110.30347, -37.33}, {224.06676, -132.25}, {238.92881, +522747.90}},
+}};
+
+double Angle(const Element& element, double T) {
+    return (element.base + element.rate * T / 3600) * DegToRad;
+}
+
+int Sign(double x) { return (x > 0) - (x < 0); }
+
+}  // namespace
+
+Elements OrbitalElements(int row, double d) {
+    const ElementsRowData& r = ElementsTable[row];
+    const double T = d / 36525;
+    return {r.a.base + r.a.rate * T,
+            r.e.base + r.e.rate * T,
+            Angle(r.i, T),
+            Angle(r.node, T),
+            Angle(r.peri, T),
+            ReduceRadians(Angle(r.L, T))};
+}
+
+double ReduceRadians(double x) {
+    const double q = x / TwoPi;
+    const double n = std::trunc(q);
+    double r = (q - n) * TwoPi;
+    if (r < 0) r += TwoPi;
+    return r;
+}
+
+double QuadrantArcTangent(double y, double x) {
+    if (x > 0) return std::atan(y / x);
+    // On the y axis; the origin itself is given 0.
+    if (x == 0) return Sign(y) * Pi / 2;
+    // Left half-plane. y = 0 lies on the negative x axis, at pi (the sign of y would give 0).
+    if (y == 0) return Pi;
+    return Sign(y) * (Pi - std::atan(std::fabs(y / x)));
+}
+
+double TrueAnomaly(double M, double e) {
+    double E = M + e * std::sin(M) * (1 + e * std::cos(M));
+    for (int step = 0; step < KeplerIterationCap; ++step) {
+        const double E0 = E;
+        E = E0 - (E0 - e * std::sin(E0) - M) / (1 - e * std::cos(E0));
+        if (!(std::fabs(E0 - E) > KeplerTolerance)) break;
+    }
+    double v = 2 * std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(E / 2));
+    if (v < 0) v += TwoPi;
+    return v;
+}
+
+Vector2 EarthPosition(double d) {
+    const Elements earth = OrbitalElements(EarthRow, d);
+    const double v = TrueAnomaly(ReduceRadians(earth.L - earth.peri), earth.e);
+    const double r = earth.a * (1 - earth.e * earth.e) / (1 + earth.e * std::cos(v));
+    return {r * std::cos(v + earth.peri), r * std::sin(v + earth.peri)};
+}
+
+double GeocentricLongitude(int row, double d) {
+    return GeocentricLongitude(row, d, EarthPosition(d));
+}
+
+double GeocentricLongitude(int row, double d, Vector2 earth) {
+    double x = 0;
+    double y = 0;
+    if (row != EarthRow) {  // for the Sun the body is the Earth's own centre
+        const Elements b = OrbitalElements(row, d);
+        const double v = TrueAnomaly(ReduceRadians(b.L - b.peri), b.e);
+        const double r = b.a * (1 - b.e * b.e) / (1 + b.e * std::cos(v));
+        const double u = v + b.peri - b.node;
+        x = r * (std::cos(b.node) * std::cos(u) - std::sin(u) * std::sin(b.node) * std::cos(b.i));
+        y = r * (std::sin(b.node) * std::cos(u) + std::sin(u) * std::cos(b.node) * std::cos(b.i));
+    }
+    double lambda = QuadrantArcTangent(y - earth.y, x - earth.x) * (180 / Pi);
+    while (lambda > 360) lambda -= 360;
+    while (lambda < 0) lambda += 360;
+    return lambda;
+}
+
+}  // namespace zodrivel

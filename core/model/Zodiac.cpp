@@ -1,0 +1,35 @@
+#include "core/model/Zodiac.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+namespace zodrivel {
+
+namespace {
+constexpr std::array<std::string_view, 12> SignNames{
+    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+constexpr long MinutesPerCircle = 360L * 60;
+constexpr long MinutesPerSign = 30L * 60;
+}  // namespace
+
+SignPosition ToSignPosition(double longitude) {
+    // Longitudes may be exactly 360, which is 0 Aries again.
+    long arcMinutes = static_cast<long>(std::floor(longitude * 60)) % MinutesPerCircle;
+    if (arcMinutes < 0) arcMinutes += MinutesPerCircle;
+    const long withinSign = arcMinutes % MinutesPerSign;
+    return {static_cast<int>(arcMinutes / MinutesPerSign), static_cast<int>(withinSign / 60),
+            static_cast<int>(withinSign % 60)};
+}
+
+std::string_view SignName(int sign) { return SignNames[static_cast<std::size_t>(sign) % 12]; }
+
+std::string FormatSignPosition(double longitude) {
+    const SignPosition p = ToSignPosition(longitude);
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, " %d\u00B0%02d'", p.degrees, p.minutes);
+    return std::string(SignName(p.sign)) + buffer;
+}
+
+}  // namespace zodrivel

@@ -1,0 +1,20 @@
+#include "core/report/RichText.h"
+
+namespace zodrivel {
+
+void RichTextDocument::InsertText(std::string_view utf8) {
+    if (utf8.empty()) return;
+    if (!runs_.empty() && runs_.back().emphasis == emphasis_ && runs_.back().colour == colour_) {
+        runs_.back().text.append(utf8);
+        return;
+    }
+    runs_.push_back({std::string(utf8), emphasis_, colour_});
+}
+
+std::string RichTextDocument::PlainText() const {
+    std::string text;
+    for (const TextRun& run : runs_) text += run.text;
+    return text;
+}
+
+}  // namespace zodrivel

@@ -1,0 +1,109 @@
+#include "core/report/RtfWriter.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace zodrivel {
+
+namespace {
+
+constexpr char32_t Replacement = 0xFFFD;
+
+// Decodes one UTF-8 sequence at `i`, advancing it; malformed input gives U+FFFD.
+char32_t NextCodePoint(std::string_view s, std::size_t& i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char lead = byte(i++);
+    if (lead < 0x80) return lead;
+    int length = 0;
+    char32_t cp = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 1, cp = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 2, cp = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 3, cp = lead & 0x07;
+    } else {
+        return Replacement;
+    }
+    for (int k = 0; k < length; ++k) {
+        if (i >= s.size() || (byte(i) & 0xC0) != 0x80) return Replacement;
+        cp = (cp << 6) | (byte(i++) & 0x3F);
+    }
+    static constexpr char32_t Smallest[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < Smallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        return Replacement;
+    }
+    return cp;
+}
+
+// \uN takes a signed 16-bit N; the '?' after it is what readers without Unicode show (\uc1).
+void AppendUnicodeUnit(std::string& out, unsigned unit) {
+    out += "\\u" + std::to_string(static_cast<int>(static_cast<std::int16_t>(unit))) + "?";
+}
+
+void AppendEscaped(std::string& out, std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            // CR LF, or a lone CR or LF, is one paragraph break.
+            i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+            out += "\\par\r\n";
+            continue;
+        }
+        const char32_t cp = NextCodePoint(text, i);
+        if (cp == '\\' || cp == '{' || cp == '}') {
+            out += '\\';
+            out += static_cast<char>(cp);
+        } else if (cp == '\t') {
+            out += "\\tab ";
+        } else if (cp >= 0x20 && cp < 0x7F) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x20 || cp == 0x7F) {
+            // Other control characters have no place in a document.
+        } else if (cp > 0xFFFF) {
+            const char32_t v = cp - 0x10000;
+            AppendUnicodeUnit(out, 0xD800 + (v >> 10));
+            AppendUnicodeUnit(out, 0xDC00 + (v & 0x3FF));
+        } else {
+            AppendUnicodeUnit(out, cp);
+        }
+    }
+}
+
+}  // namespace
+
+std::string ToRtf(const RichTextDocument& document) {
+    std::vector<Rgb> colours{TextColour};
+    for (const TextRun& run : document.Runs()) {
+        if (std::ranges::find(colours, run.colour) == colours.end()) colours.push_back(run.colour);
+    }
+    std::string out =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n"
+        "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n"
+        "{\\colortbl;";
+    for (const Rgb& c : colours) {
+        out += "\\red" + std::to_string(c.red) + "\\green" + std::to_string(c.green) + "\\blue" +
+               std::to_string(c.blue) + ";";
+    }
+    out += "}\r\n\\viewkind4\\pard\\plain\\f0\\fs20\r\n";
+    for (const TextRun& run : document.Runs()) {
+        const auto index = std::ranges::find(colours, run.colour) - colours.begin() + 1;
+        out += "{\\cf" + std::to_string(index) + (run.emphasis ? "\\b " : " ");
+        AppendEscaped(out, run.text);
+        out += "}";
+    }
+    out += "\r\n}\r\n";
+    return out;
+}
+
+std::string ToRtf(std::string_view plainUtf8) {
+    RichTextDocument document;
+    document.InsertText(plainUtf8);
+    return ToRtf(document);
+}
+
+WriteResult SaveRtf(const std::filesystem::path& path, const RichTextDocument& document) {
+    return WriteFileAtomically(path, ToRtf(document));
+}
+
+}  // namespace zodrivel

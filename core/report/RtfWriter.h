@@ -1,0 +1,22 @@
+#pragma once
+// A small writer of Rich Text Format (RTF 1.x) that word processors open.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "core/io/AtomicFile.h"
+#include "core/report/RichText.h"
+
+namespace zodrivel {
+
+// The document as RTF: CR LF (or a lone CR or LF) ends a paragraph; backslash and braces are
+// escaped; characters beyond ASCII are written as \u escapes (UTF-16 units, surrogate pairs for
+// characters past U+FFFF), so the file is plain ASCII whatever the text.
+std::string ToRtf(const RichTextDocument& document);
+std::string ToRtf(std::string_view plainUtf8);
+
+// Writes the RTF atomically: a failure leaves no partial file and says why.
+WriteResult SaveRtf(const std::filesystem::path& path, const RichTextDocument& document);
+
+}  // namespace zodrivel

@@ -1,0 +1,30 @@
+#pragma once
+// Which paragraph each (kind, first point, second point) key reads, and the fixed description
+// of each aspect kind shown on its tab.
+
+#include <array>
+#include <string_view>
+
+#include "core/aspects/AspectKind.h"
+#include "core/ephemeris/ChartPositions.h"
+
+namespace zodrivel {
+
+// The paragraph of the key; empty for a point paired with itself.
+std::string_view AspectText(AspectKind kind, int first, int second);
+
+// The id under which that paragraph is stored ("Sun-Moon:flowing"); empty on the diagonal.
+std::string_view AspectTextId(AspectKind kind, int first, int second);
+
+// The information frame of a kind's tab.
+struct AspectInfo {
+    std::string_view tabCaption;  // "Semi Sextile"
+    std::string_view name;        // "Aspects Name" value
+    std::string_view keyword;
+    std::string_view category;
+    std::string_view type;
+    std::string_view significance;
+};
+const AspectInfo& AspectInformation(AspectKind kind);
+
+}  // namespace zodrivel

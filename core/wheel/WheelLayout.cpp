@@ -1,0 +1,140 @@
+#include "core/wheel/WheelLayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <numeric>
+
+#include "core/model/Zodiac.h"
+#include "core/model/Angles.h"
+
+namespace zodrivel {
+
+namespace {
+
+double Wrap360(double degrees) {
+    const double r = std::fmod(degrees, 360.0);
+    return r < 0 ? r + 360.0 : r;
+}
+
+// Forward arc from a to b, 0 <= arc < 360.
+double ArcFrom(double a, double b) { return Wrap360(b - a); }
+
+struct Cluster {
+    std::vector<int> members;  // indices into the sorted order, consecutive
+    double start;              // display position of the first member (unwrapped degrees)
+};
+
+}  // namespace
+
+double WheelAngle(double longitude) { return (180.0 + longitude) * DegToRad; }
+
+std::vector<double> SpreadAlongRing(const std::vector<double>& longitudes, double spacing) {
+    const int n = static_cast<int>(longitudes.size());
+    if (n == 0) return {};
+    if (spacing * n >= 360.0) spacing = 360.0 / n;  // cannot do better than evenly spaced
+
+    // Walk the ring from the widest gap, so that no cluster straddles the cut.
+    std::vector<int> order(n);
+    std::iota(order.begin(), order.end(), 0);
+    std::ranges::sort(order, [&](int a, int b) {
+        return Wrap360(longitudes[a]) < Wrap360(longitudes[b]);
+    });
+    int cut = 0;
+    double widest = -1;
+    for (int k = 0; k < n; ++k) {
+        const double gap = n == 1 ? 360.0
+                                  : ArcFrom(Wrap360(longitudes[order[(k + n - 1) % n]]),
+                                            Wrap360(longitudes[order[k]]));
+        if (gap > widest) widest = gap, cut = k;
+    }
+    std::vector<double> unwrapped(n);  // positions along the cut ring, increasing
+    std::vector<int> sorted(n);
+    const double base = Wrap360(longitudes[order[cut]]);
+    for (int k = 0; k < n; ++k) {
+        sorted[k] = order[(cut + k) % n];
+        unwrapped[k] = base + ArcFrom(base, Wrap360(longitudes[sorted[k]]));
+    }
+
+    // Merge neighbouring clusters until none overlap; a cluster sits centred on the mean of its
+    // members' places, which is the least-squares position for evenly spaced glyphs.
+    std::vector<Cluster> clusters;
+    const auto centred = [&](const std::vector<int>& members) {
+        double mean = 0;
+        for (const int m : members) mean += unwrapped[m];
+        mean /= static_cast<double>(members.size());
+        return mean - spacing * (static_cast<double>(members.size()) - 1) / 2;
+    };
+    for (int k = 0; k < n; ++k) {
+        clusters.push_back({{k}, unwrapped[k]});
+        while (clusters.size() > 1) {
+            Cluster& last = clusters.back();
+            Cluster& before = clusters[clusters.size() - 2];
+            const double beforeEnd =
+                before.start + spacing * static_cast<double>(before.members.size());
+            if (beforeEnd <= last.start + 1e-9) break;
+            before.members.insert(before.members.end(), last.members.begin(), last.members.end());
+            before.start = centred(before.members);
+            clusters.pop_back();
+        }
+    }
+    // The last cluster may reach round to the first: then the first joins it, a full turn on,
+    // and the merging goes on backwards. Each round removes a cluster, so this ends.
+    const auto size = [](const Cluster& c) { return static_cast<double>(c.members.size()); };
+    while (clusters.size() > 1 &&
+           clusters.back().start + spacing * size(clusters.back()) >
+               clusters.front().start + 360 + 1e-9) {
+        Cluster first = clusters.front();
+        clusters.erase(clusters.begin());
+        for (const int m : first.members) unwrapped[m] += 360;
+        Cluster& last = clusters.back();
+        last.members.insert(last.members.end(), first.members.begin(), first.members.end());
+        last.start = centred(last.members);
+        while (clusters.size() > 1) {
+            Cluster& tail = clusters.back();
+            Cluster& before = clusters[clusters.size() - 2];
+            if (before.start + spacing * size(before) <= tail.start + 1e-9) break;
+            before.members.insert(before.members.end(), tail.members.begin(), tail.members.end());
+            before.start = centred(before.members);
+            clusters.pop_back();
+        }
+    }
+    std::vector<double> out(n);
+    for (const Cluster& c : clusters) {
+        for (std::size_t m = 0; m < c.members.size(); ++m) {
+            out[sorted[c.members[m]]] = Wrap360(c.start + spacing * static_cast<double>(m));
+        }
+    }
+    return out;
+}
+
+WheelLayout ComputeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects,
+                               double glyphSpacing) {
+    WheelLayout layout;
+    std::vector<double> longitudes(chart.ChartPositions.begin(),
+                                   chart.ChartPositions.begin() + ChartPointCount);
+    const std::vector<double> shown = SpreadAlongRing(longitudes, glyphSpacing);
+    for (int slot = 0; slot < ChartPointCount; ++slot) {
+        const SignPosition p = ToSignPosition(longitudes[slot]);
+        char label[32];
+        std::snprintf(label, sizeof label, "%d\u00B0%02d'", p.degrees, p.minutes);
+        const double moved = std::fabs(Wrap360(shown[slot] - longitudes[slot] + 180) - 180);
+        layout.bodies.push_back({slot, longitudes[slot], shown[slot], moved > 0.5, label});
+    }
+    for (const AspectHit& hit : aspects.hits) {
+        if (hit.kind == AspectKind::Conjunction) continue;  // the glyphs already touch
+        const bool hard = hit.kind == AspectKind::Square || hit.kind == AspectKind::Opposition ||
+                          hit.kind == AspectKind::Quincunx;
+        const bool minor = hit.kind == AspectKind::SemiSextile || hit.kind == AspectKind::Quincunx;
+        std::string tooltip = std::string(chart.ChartPointNames[hit.first]) + "-" +
+                              std::string(chart.ChartPointNames[hit.second]) +
+                              std::string(AspectHeadingText(hit.kind)) + ", " +
+                              std::to_string(std::abs(hit.separation)) + "\u00B0";
+        layout.lines.push_back({hit, hard ? LineTone::Hard : LineTone::Soft, minor,
+                                minor ? 0.6 : 1.0, std::move(tooltip)});
+    }
+    return layout;
+}
+
+}  // namespace zodrivel

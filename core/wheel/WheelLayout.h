@@ -1,0 +1,51 @@
+#pragma once
+// The geometry of the chart wheel, decided without a window: where each body and sign sits,
+// how crowded bodies spread along the ring, and which aspect lines are drawn in which style.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/aspects/AspectSearch.h"
+#include "core/ephemeris/ChartPositions.h"
+
+namespace zodrivel {
+
+// Angle on screen, in radians, counter-clockwise from the positive x axis (y up), of a
+// longitude: 0 Aries on the left and the zodiac running counter-clockwise, as astrologers draw.
+double WheelAngle(double longitude);
+
+// How far apart (degrees along the ring) two glyphs must stand so they do not overlap.
+inline constexpr double DefaultGlyphSpacing = 8.0;
+
+struct WheelBody {
+    int slot;
+    double longitude;         // where the body is
+    double displayLongitude;  // where its glyph and label are drawn
+    bool displaced;           // drawn away from its place: a leader line joins the two
+    std::string label;        // degrees and minutes within the sign, "10°22'"
+};
+
+enum class LineTone { Hard, Soft };
+
+struct WheelLine {
+    AspectHit hit;
+    LineTone tone;   // hard aspects in red, soft in blue
+    bool dashed;     // the minor aspects: semi-sextile and quincunx
+    double width;    // relative stroke width: 1 for the major aspects, 0.6 for the minor
+    std::string tooltip;  // "Sun-Moon  In Square Aspect, 87°"
+};
+
+struct WheelLayout {
+    std::vector<WheelBody> bodies;  // slots 0..9 in slot order
+    std::vector<WheelLine> lines;   // in search order; conjunctions have no line
+};
+
+// Spreads glyph positions so that neighbours stand at least `spacing` degrees apart, moving
+// each as little as possible and keeping the zodiacal order. Input and output in slot order.
+std::vector<double> SpreadAlongRing(const std::vector<double>& longitudes, double spacing);
+
+WheelLayout ComputeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects,
+                               double glyphSpacing = DefaultGlyphSpacing);
+
+}  // namespace zodrivel

@@ -1,0 +1,95 @@
+#include "desktop/about/UpdateReminder.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QSettings>
+
+#include "desktop/platform/MessageBoxes.h"
+#include "desktop/platform/Clock.h"
+#include "desktop/platform/PageOpeners.h"
+
+namespace zodrivel {
+
+namespace {
+
+// Each UTF-8 byte is XORed with the byte of this key at its position (cyclically).
+constexpr char ScrambleKey[] = "Zodrivel:aspects";
+constexpr qsizetype ScrambleKeyLength = sizeof(ScrambleKey) - 1;
+
+QByteArray XorWithKey(QByteArray bytes) {
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>(bytes[i] ^ ScrambleKey[i % ScrambleKeyLength]);
+    }
+    return bytes;
+}
+
+bool IsLowerHex(const QString& text) {
+    for (const QChar c : text) {
+        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+              (c >= QLatin1Char('a') && c <= QLatin1Char('f')))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+constexpr const char* ReminderQuestion =
+    "There maybe an update to this software available\rDo you want to check for an update?";
+
+}  // namespace
+
+QString ScrambleSetting(const QString& plain) {
+    return QString::fromLatin1(XorWithKey(plain.toUtf8()).toHex());
+}
+
+std::optional<QString> UnscrambleSetting(const QString& scrambled) {
+    if (scrambled.size() % 2 != 0 || !IsLowerHex(scrambled)) return std::nullopt;
+    const QByteArray bytes = XorWithKey(QByteArray::fromHex(scrambled.toLatin1()));
+    const QString plain = QString::fromUtf8(bytes);
+    // Bytes that are not UTF-8 come back changed: not something ScrambleSetting wrote.
+    if (plain.toUtf8() != bytes) return std::nullopt;
+    return plain;
+}
+
+void ShowUpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& messages,
+                        UrlOpener& urls, QWidget* parent) {
+    if (settings.status() != QSettings::NoError) return;
+
+    const QString key = ScrambleSetting(QString::fromLatin1(ReminderKey));
+    settings.beginGroup(QString::fromLatin1(ReminderGroup));
+    QDate last;
+    if (const std::optional<QString> stored = UnscrambleSetting(settings.value(key).toString())) {
+        last = QDate::fromString(*stored, Qt::ISODate);
+    }
+    const QDate today = clock.today();
+    const auto rememberToday = [&] {
+        settings.setValue(key, ScrambleSetting(today.toString(Qt::ISODate)));
+        settings.sync();
+    };
+
+    // No date, or one that cannot be read: as on the first launch.
+    if (!last.isValid()) {
+        rememberToday();
+        settings.endGroup();
+        return;
+    }
+    const qint64 daysToStored = today.daysTo(last);  // stored minus today
+    if (daysToStored >= -ReminderIntervalDays && daysToStored <= ReminderIntervalDays) {
+        settings.endGroup();
+        return;
+    }
+    const bool check =
+        messages.askYesNo(QString::fromLatin1(ReminderQuestion), MessageIcon::Information, parent);
+    rememberToday();
+    settings.endGroup();
+    if (check) OpenDownloadPage(urls);
+}
+
+std::unique_ptr<QSettings> OpenReminderSettings(const Services& services) {
+    if (!services.settingsFile.isEmpty()) {
+        return std::make_unique<QSettings>(services.settingsFile, QSettings::IniFormat);
+    }
+    return std::make_unique<QSettings>(QStringLiteral("Zodrivel"), QStringLiteral("Zodrivel"));
+}
+
+}  // namespace zodrivel

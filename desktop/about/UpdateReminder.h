@@ -1,0 +1,43 @@
+#pragma once
+// The start-up reminder to look for a newer version, at most once every 14 days.
+
+#include <QSettings>
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "desktop/platform/Services.h"
+
+class QWidget;
+
+namespace zodrivel {
+
+class Clock;
+class MessageBoxes;
+class UrlOpener;
+
+// The settings entry keeps the date of the last reminder: group "Settings", key "Duration",
+// the date as yyyy-MM-dd. Key and value are stored scrambled (see ScrambleSetting).
+inline constexpr const char* ReminderGroup = "Settings";
+inline constexpr const char* ReminderKey = "Duration";
+inline constexpr int ReminderIntervalDays = 14;
+
+// A reversible scrambling of a settings key or value, so that the entry does not invite casual
+// editing. Not encryption: it only hides the text. The result is lower-case hexadecimal, which
+// every settings format stores as it is.
+QString ScrambleSetting(const QString& plain);
+// The text that ScrambleSetting was given; nothing when `scrambled` is not its output.
+std::optional<QString> UnscrambleSetting(const QString& scrambled);
+
+// First launch (or an entry that cannot be read): store today, ask nothing. When the stored
+// date lies more than 14 days before or after today: ask whether to check for an update, store
+// today whatever the answer, and open the download page on Yes. A settings store that cannot be
+// read or written abandons the reminder silently.
+void ShowUpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& messages,
+                        UrlOpener& urls, QWidget* parent = nullptr);
+
+// The settings of the reminder: the file `services.settingsFile` (INI) when it is set, else the
+// platform's per-user place for the application "Zodrivel".
+std::unique_ptr<QSettings> OpenReminderSettings(const Services& services);
+
+}  // namespace zodrivel

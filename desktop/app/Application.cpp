@@ -1,0 +1,80 @@
+#include "desktop/app/Application.h"
+
+#include <QCoreApplication>
+#include <random>
+
+#include "desktop/entry/EntryWindow.h"
+#include "desktop/about/AboutWindow.h"
+#include "desktop/about/UpdateReminder.h"
+#include "desktop/result/ResultWindow.h"
+
+namespace zodrivel {
+
+Application::Application(const Services& services, QObject* parent)
+    : QObject(parent), services_(services) {}
+
+Application::~Application() {
+    delete result_.data();
+}
+
+void Application::start(std::uint64_t seed) {
+    std::mt19937_64 random(seed);
+    // A settings store that cannot be read or written skips the reminder, never the start.
+    if (const auto settings = OpenReminderSettings(services_)) {
+        ShowUpdateReminder(*settings, *services_.clock, *services_.messages, *services_.urls);
+    }
+    entry_ = std::make_unique<EntryWindow>(services_);
+    connect(entry_.get(), &EntryWindow::proceeded, this, &Application::showResult);
+    connect(entry_.get(), &EntryWindow::exitRequested, this, &Application::EndProgram);
+    connect(entry_.get(), &EntryWindow::aboutRequested, this,
+            [this] { showAbout(entry_.get()); });
+    entry_->show();
+    entry_->applyBranding(BrandingChoice(std::uniform_real_distribution<double>(0, 1)(random)));
+}
+
+void Application::showResult(const Calculation& calculation) {
+    // Each Proceed builds a fresh window; one left from an earlier run has gone by Back.
+    delete result_.data();
+    result_ = new ResultWindow(calculation, services_);
+    result_->setAttribute(Qt::WA_DeleteOnClose, false);
+    connect(result_, &ResultWindow::backRequested, this, &Application::backToEntry);
+    connect(result_, &ResultWindow::exitRequested, this, &Application::EndProgram);
+    connect(result_, &ResultWindow::aboutRequested, this,
+            [this] { showAbout(result_.data()); });
+    result_->show();
+    entry_->hide();
+}
+
+void Application::backToEntry() {
+    if (result_) {
+        result_->hide();
+        result_->deleteLater();
+        result_ = nullptr;
+    }
+    entry_->show();
+    entry_->raise();
+    entry_->activateWindow();
+}
+
+void Application::showAbout(QWidget* parent) {
+    AboutWindow about(services_, parent);
+    about.exec();
+}
+
+void Application::EndProgram() {
+    if (ended_) return;
+    ended_ = true;
+    if (result_) {
+        // This may run inside the result window's own handler: let it finish first.
+        result_->hide();
+        result_->deleteLater();
+    }
+    if (entry_) {
+        entry_->allowClose();
+        entry_->close();
+    }
+    emit programEnded();
+    QCoreApplication::exit(0);
+}
+
+}  // namespace zodrivel

@@ -1,0 +1,25 @@
+#include "desktop/platform/MessageBoxes.h"
+
+#include <QMessageBox>
+
+namespace zodrivel {
+
+namespace {
+QMessageBox::Icon ToQt(MessageIcon icon) {
+    return icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
+}
+}  // namespace
+
+void QtMessageBoxes::show(const QString& text, MessageIcon icon, QWidget* parent) {
+    QMessageBox box(ToQt(icon), QString::fromUtf8(ApplicationTitle), text, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+bool QtMessageBoxes::askYesNo(const QString& text, MessageIcon icon, QWidget* parent) {
+    QMessageBox box(ToQt(icon), QString::fromUtf8(ApplicationTitle), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace zodrivel

@@ -1,0 +1,9 @@
+#include "desktop/platform/UrlOpener.h"
+
+#include <QDesktopServices>
+
+namespace zodrivel {
+
+void DesktopUrlOpener::open(const QUrl& url) { QDesktopServices::openUrl(url); }
+
+}  // namespace zodrivel

@@ -1,0 +1,201 @@
+#include "desktop/report/ReportWindow.h"
+
+#include <QBoxLayout>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <filesystem>
+#include <string>
+
+#include "desktop/widgets/ClickableLabel.h"
+#include "core/about/LinkTexts.h"
+#include "desktop/platform/MessageBoxes.h"
+#include "desktop/platform/PageOpeners.h"
+#include "desktop/platform/UrlOpener.h"
+#include "desktop/platform/FileDialogs.h"
+#include "desktop/platform/PrintDialogs.h"
+#include "core/report/ReportDocument.h"
+#include "core/report/RichText.h"
+#include "core/report/RtfWriter.h"
+
+namespace zodrivel {
+
+namespace {
+
+std::string ToUtf8(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// Web addresses as a rich-text box detects them while showing text: a scheme or "www." at the
+// start of a word, up to the next blank. Trailing punctuation belongs to the sentence, not the
+// address. Only the schemes that a click may open are marked, so nothing looks like a link that
+// does nothing.
+void MarkLinks(QTextDocument& document, const QColor& linkColour) {
+    static const QRegularExpression address(
+        QStringLiteral(R"((?<![\w.@/-])(?:https?://|mailto:|www\.)[^\s<>"]+)"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QString trailing = QStringLiteral(".,;:!?'\")]}");
+
+    // Positions in the plain text are document positions: a paragraph break is one character.
+    const QString text = document.toPlainText();
+    for (auto it = address.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        QString link = match.captured();
+        while (!link.isEmpty() && trailing.contains(link.back())) link.chop(1);
+        if (!LinkTarget(link)) continue;
+
+        QTextCursor cursor(&document);
+        cursor.setPosition(static_cast<int>(match.capturedStart()));
+        cursor.setPosition(static_cast<int>(match.capturedStart() + link.size()),
+                           QTextCursor::KeepAnchor);
+        QTextCharFormat format;
+        format.setAnchor(true);
+        format.setAnchorHref(link);
+        format.setForeground(linkColour);
+        format.setFontUnderline(true);
+        cursor.mergeCharFormat(format);
+    }
+}
+
+QString WithReportExtension(const QString& fileName) {
+    if (!QFileInfo(fileName).suffix().isEmpty()) return fileName;
+    const QString extension = QString::fromUtf8(ReportFileExtension.data(),
+                                                static_cast<qsizetype>(ReportFileExtension.size()));
+    return fileName.endsWith(QLatin1Char('.')) ? fileName + extension
+                                               : fileName + QLatin1Char('.') + extension;
+}
+
+}  // namespace
+
+QString ReportTextFromBoxes(const std::array<QString, AspectKindCount>& boxTexts) {
+    std::array<std::string, AspectKindCount> texts;
+    for (int kind = 0; kind < AspectKindCount; ++kind) {
+        QString text = boxTexts[kind];
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        texts[kind] = ToUtf8(text);
+    }
+    return QString::fromStdString(BuildReportText(texts));
+}
+
+std::optional<QUrl> LinkTarget(const QString& linkText) {
+    QString text = linkText.left(MaxLinkLength).trimmed();
+    if (text.startsWith(QLatin1String("www."), Qt::CaseInsensitive)) {
+        text.prepend(QLatin1String("http://"));
+    }
+    const QUrl url(text, QUrl::TolerantMode);
+    if (!url.isValid()) return std::nullopt;
+    const QString scheme = url.scheme().toLower();
+    if ((scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+        !url.host().isEmpty()) {
+        return url;
+    }
+    if (scheme == QLatin1String("mailto") && !url.path().isEmpty()) return url;
+    return std::nullopt;
+}
+
+ReportWindow::ReportWindow(const QString& reportText, const Services& services, QWidget* parent)
+    : QDialog(parent), reportText_(reportText), services_(services) {
+    setObjectName(QStringLiteral("frmSave"));
+    setWindowTitle(QString::fromUtf8(WindowCaption));
+    setModal(true);
+
+    rtb_ = new QTextBrowser(this);
+    rtb_->setObjectName(QStringLiteral("RTB"));
+    // Links are ours to open (through the seam, for the safe schemes only), never the
+    // browser's own navigation.
+    rtb_->setOpenLinks(false);
+    rtb_->setOpenExternalLinks(false);
+    rtb_->setPlainText(reportText_);
+    MarkLinks(*rtb_->document(), palette().color(QPalette::Link));
+    connect(rtb_, &QTextBrowser::anchorClicked, this, &ReportWindow::openLink);
+
+    auto* label1 = new ClickableLabel(
+        tr("Visit our web site for more astrology software and free reports."), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    auto* label14 = new ClickableLabel(
+        tr("Talk astrology with other readers on our online discussion board."), this);
+    label14->setObjectName(QStringLiteral("Label14"));
+    auto* label2 = new ClickableLabel(QString::fromUtf8(labels::FullBrand), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    connect(label1, &ClickableLabel::clicked, this, [this] { OpenHomePage(*services_.urls); });
+    connect(label14, &ClickableLabel::clicked, this, [this] { OpenHomePage(*services_.urls); });
+    connect(label2, &ClickableLabel::clicked, this, [this] { OpenFullBrandPage(*services_.urls); });
+
+    auto* save = new QPushButton(tr("&Save"), this);
+    save->setObjectName(QStringLiteral("cmdSave"));
+    auto* print = new QPushButton(tr("&Print"), this);
+    print->setObjectName(QStringLiteral("cmdPrint"));
+    // Enter in the report must not press a button behind the user's back.
+    save->setAutoDefault(false);
+    print->setAutoDefault(false);
+    connect(save, &QPushButton::clicked, this, &ReportWindow::save);
+    connect(print, &QPushButton::clicked, this, &ReportWindow::print);
+
+    auto* links = new QVBoxLayout;
+    links->addWidget(label1);
+    links->addWidget(label14);
+    links->addWidget(label2);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(save);
+    buttons->addWidget(print);
+    buttons->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addLayout(links, 1);
+    bottom->addSpacing(12);
+    bottom->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(rtb_, 1);
+    layout->addLayout(bottom);
+    resize(780, 580);
+}
+
+void ReportWindow::openLink(const QUrl& link) {
+    // The browser hands over the address as the href that MarkLinks set: the link's own text.
+    if (const std::optional<QUrl> target = LinkTarget(link.toString())) {
+        services_.urls->open(*target);
+    }
+}
+
+void ReportWindow::save() {
+    const QString chosen = services_.files->saveFileName(
+        {QString::fromUtf8(ApplicationTitle), tr("Rich Text Format (*.rtf)"),
+         QString::fromUtf8(ReportFileExtension.data(),
+                           static_cast<qsizetype>(ReportFileExtension.size()))},
+        this);
+    if (chosen.isEmpty()) return;  // cancelled: nothing written, nothing said
+
+    const QString fileName = WithReportExtension(chosen);
+    RichTextDocument document;
+    document.InsertText(ToUtf8(reportText_));
+    const WriteResult written =
+        SaveRtf(std::filesystem::path(QFile::encodeName(fileName).toStdString()), document);
+    if (!written) {
+        services_.messages->show(
+            tr("The report could not be saved to %1: %2")
+                .arg(QDir::toNativeSeparators(fileName), QString::fromStdString(written.error)),
+            MessageIcon::Critical, this);
+    }
+}
+
+void ReportWindow::print() {
+    const bool hasSelection = rtb_->textCursor().hasSelection();
+    QPrinter printer;
+    if (!services_.printing->choosePrinter(printer, hasSelection, this)) return;
+    // The box prints only its selection when the range says so, and nothing at all when there
+    // is none; a selection range without a selection therefore prints the whole report.
+    if (printer.printRange() == QPrinter::Selection && !hasSelection) {
+        printer.setPrintRange(QPrinter::AllPages);
+    }
+    rtb_->print(&printer);
+}
+
+}  // namespace zodrivel

@@ -1,0 +1,48 @@
+#pragma once
+// The report window: the seven aspect texts between two publisher lines, with the web addresses
+// in it shown as links, saved as rich text and printed.
+
+#include <QDialog>
+#include <QString>
+#include <QUrl>
+#include <array>
+#include <optional>
+
+#include "desktop/platform/Services.h"
+#include "core/aspects/AspectKind.h"
+
+class QTextBrowser;
+
+namespace zodrivel {
+
+// The report from the plain texts of the result window's boxes, indexed by kind. A text box
+// reads back with "\n" line ends; the report keeps CR LF throughout, as the writer inserted it,
+// so that each line becomes one paragraph of the saved file.
+QString ReportTextFromBoxes(const std::array<QString, AspectKindCount>& boxTexts);
+
+// A clicked link's text is read through at most this many characters; longer links are cut.
+inline constexpr qsizetype MaxLinkLength = 1024;
+
+// What a clicked link opens: http, https and mailto addresses, and "www." ones as http. Any
+// other scheme (file:, javascript:, ...) opens nothing, so a report can never start a program.
+std::optional<QUrl> LinkTarget(const QString& linkText);
+
+class ReportWindow : public QDialog {
+    Q_OBJECT
+public:
+    // `reportText` is the whole report as ReportTextFromBoxes gives it (CR LF line ends).
+    ReportWindow(const QString& reportText, const Services& services, QWidget* parent);
+
+    const QString& reportText() const { return reportText_; }
+
+private:
+    void save();
+    void print();
+    void openLink(const QUrl& link);
+
+    QString reportText_;
+    Services services_;
+    QTextBrowser* rtb_ = nullptr;
+};
+
+}  // namespace zodrivel

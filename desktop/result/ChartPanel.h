@@ -1,0 +1,32 @@
+#pragma once
+// The chart at a glance, beside the result tabs: the birth as entered and as used, a note on
+// doubtful zone entries, the positions, and the wheel.
+
+#include <QWidget>
+
+#include "core/calculation/Calculation.h"
+#include "core/io/AtomicFile.h"
+
+class QLabel;
+class QTableWidget;
+
+namespace zodrivel {
+
+class ChartWheel;
+
+class ChartPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChartPanel(const Calculation& calculation, QWidget* parent = nullptr);
+
+    ChartWheel* wheel() const { return wheel_; }
+
+private:
+    ChartWheel* wheel_ = nullptr;
+};
+
+// The wheel written to a file as a picture, atomically: PNG at `pixels` square, or SVG.
+WriteResult ExportWheelPng(const ChartWheel& wheel, const QString& path, int pixels = 1200);
+WriteResult ExportWheelSvg(const ChartWheel& wheel, const QString& path);
+
+}  // namespace zodrivel

@@ -1,0 +1,279 @@
+#include "desktop/result/ChartWheel.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolTip>
+#include <cmath>
+
+#include "core/model/Zodiac.h"
+#include "core/model/Angles.h"
+
+namespace zodrivel {
+
+namespace {
+
+constexpr char16_t BodyGlyphs[] = {u'\u2609', u'\u263D', u'\u263F', u'\u2640', u'\u2642',
+                                   u'\u2643', u'\u2644', u'\u2645', u'\u2646', u'\u2647'};
+
+const QColor HardColour(190, 30, 30);
+const QColor SoftColour(30, 80, 190);
+const QColor RingColour(70, 70, 90);
+// Fire, earth, air, water: a faint tint behind each sign, repeating round the ring.
+const QColor ElementTints[] = {QColor(250, 228, 220), QColor(232, 240, 220),
+                               QColor(250, 248, 220), QColor(220, 232, 248)};
+
+double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
+    const QPointF ab = b - a;
+    const double lengthSquared = QPointF::dotProduct(ab, ab);
+    double t = lengthSquared > 0 ? QPointF::dotProduct(p - a, ab) / lengthSquared : 0;
+    t = std::clamp(t, 0.0, 1.0);
+    const QPointF nearest = a + t * ab;
+    return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
+}
+
+}  // namespace
+
+QString BodyGlyph(int slot) { return QString(QChar(BodyGlyphs[slot])); }
+QString SignGlyph(int sign) { return QString(QChar(char16_t(0x2648 + sign))); }
+
+// Radii as fractions of the wheel's radius, so the drawing scales with the window.
+struct ChartWheel::Geometry {
+    QPointF centre;
+    double radius;    // outer edge of the zodiac ring
+    double signBand;  // inner edge of the ring of signs
+    double glyphs;    // where body glyphs stand
+    double labels;    // where their degree labels stand
+    double aspects;   // the circle the aspect lines join
+
+    QPointF at(double longitude, double r) const {
+        const double a = WheelAngle(longitude);
+        return {centre.x() + r * std::cos(a), centre.y() - r * std::sin(a)};  // y down on screen
+    }
+};
+
+ChartWheel::ChartWheel(const Calculation& calculation, QWidget* parent)
+    : QWidget(parent),
+      calculation_(calculation),
+      layout_(ComputeWheelLayout(calculation.chart, calculation.aspects)) {
+    setObjectName(QStringLiteral("chartWheel"));
+    setMouseTracking(true);
+    setMinimumSize(300, 300);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+ChartWheel::Geometry ChartWheel::geometry(const QSizeF& size) const {
+    // Room below for the legend (two rows when the wheel is narrow).
+    const double legend = std::max(size.width() < 480 ? 34.0 : 18.0, size.height() * 0.06);
+    const double side = std::min(size.width(), size.height() - legend);
+    const double radius = side / 2 - 6;
+    return {QPointF(size.width() / 2, (size.height() - legend) / 2), radius, radius * 0.85,
+            radius * 0.74, radius * 0.60, radius * 0.48};
+}
+
+QPointF ChartWheel::bodyGlyphCentre(int slot) const {
+    return geometry(size()).at(layout_.bodies[slot].displayLongitude, geometry(size()).glyphs);
+}
+
+QPointF ChartWheel::lineMidpoint(const WheelLine& line) const {
+    const Geometry g = geometry(size());
+    const QPointF a = g.at(layout_.bodies[line.hit.first].longitude, g.aspects);
+    const QPointF b = g.at(layout_.bodies[line.hit.second].longitude, g.aspects);
+    return (a + b) / 2;
+}
+
+void ChartWheel::render(QPainter& p, const QSizeF& size) const {
+    const Geometry g = geometry(size);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    // The ring of signs, tinted by element, with a tick every 5 degrees.
+    for (int sign = 0; sign < 12; ++sign) {
+        QPainterPath sector;
+        const QRectF outer(g.centre.x() - g.radius, g.centre.y() - g.radius, 2 * g.radius,
+                           2 * g.radius);
+        const QRectF inner(g.centre.x() - g.signBand, g.centre.y() - g.signBand,
+                           2 * g.signBand, 2 * g.signBand);
+        const double start = 180 + sign * 30.0;  // Qt's angles run counter-clockwise too
+        sector.arcMoveTo(outer, start);
+        sector.arcTo(outer, start, 30);
+        sector.arcTo(inner, start + 30, -30);
+        sector.closeSubpath();
+        p.fillPath(sector, ElementTints[sign % 4]);
+    }
+    QPen ring(RingColour, std::max(1.0, g.radius * 0.006));
+    p.setPen(ring);
+    p.setBrush(Qt::NoBrush);
+    for (const double r : {g.radius, g.signBand, g.aspects}) p.drawEllipse(g.centre, r, r);
+    for (int degree = 0; degree < 360; degree += 5) {
+        const double length = degree % 30 == 0 ? g.radius - g.signBand
+                              : degree % 10 == 0 ? (g.radius - g.signBand) * 0.22
+                                                 : (g.radius - g.signBand) * 0.13;
+        p.drawLine(g.at(degree, g.signBand), g.at(degree, g.signBand + length));
+    }
+    QFont signFont = p.font();
+    signFont.setPixelSize(std::max(9, int(g.radius * 0.09)));
+    p.setFont(signFont);
+    for (int sign = 0; sign < 12; ++sign) {
+        const QPointF c = g.at(sign * 30 + 15, (g.radius + g.signBand) / 2);
+        const QRectF box(c.x() - g.radius * 0.08, c.y() - g.radius * 0.08, g.radius * 0.16,
+                         g.radius * 0.16);
+        p.drawText(box, Qt::AlignCenter, SignGlyph(sign));
+    }
+
+    // Aspect lines, between the bodies' true places on the inner circle.
+    for (const WheelLine& line : layout_.lines) {
+        QPen pen(line.tone == LineTone::Hard ? HardColour : SoftColour,
+                 std::max(0.8, g.radius * 0.007 * line.width));
+        if (line.dashed) pen.setStyle(Qt::DashLine);
+        p.setPen(pen);
+        p.drawLine(g.at(layout_.bodies[line.hit.first].longitude, g.aspects),
+                   g.at(layout_.bodies[line.hit.second].longitude, g.aspects));
+    }
+
+    // Bodies: a mark at the true place, a leader line where the glyph had to move aside.
+    QFont glyphFont = p.font();
+    glyphFont.setPixelSize(std::max(11, int(g.radius * 0.1)));
+    QFont labelFont = p.font();
+    labelFont.setPixelSize(std::max(8, int(g.radius * 0.042)));
+    for (const WheelBody& body : layout_.bodies) {
+        p.setPen(QPen(Qt::black, std::max(1.0, g.radius * 0.005)));
+        const QPointF mark = g.at(body.longitude, g.signBand);
+        p.drawLine(mark, g.at(body.longitude, g.signBand - g.radius * 0.03));
+        p.drawEllipse(g.at(body.longitude, g.aspects), g.radius * 0.008, g.radius * 0.008);
+        const QPointF glyph = g.at(body.displayLongitude, g.glyphs);
+        if (body.displaced) {
+            p.setPen(QPen(QColor(120, 120, 120), 1, Qt::DotLine));
+            p.drawLine(g.at(body.longitude, g.signBand - g.radius * 0.03),
+                       g.at(body.displayLongitude, g.glyphs + g.radius * 0.06));
+        }
+        p.setPen(Qt::black);
+        p.setFont(glyphFont);
+        const double half = g.radius * 0.065;
+        p.drawText(QRectF(glyph.x() - half, glyph.y() - half, 2 * half, 2 * half),
+                   Qt::AlignCenter, BodyGlyph(body.slot));
+        // The degree label runs along the radius, so neighbours a glyph apart never touch;
+        // on the left half it is turned round to read left to right.
+        p.setFont(labelFont);
+        const QPointF label = g.at(body.displayLongitude, g.labels);
+        const double radial = WheelAngle(body.displayLongitude) / DegToRad;  // y up
+        const bool leftHalf = std::cos(WheelAngle(body.displayLongitude)) < 0;
+        p.save();
+        p.translate(label);
+        p.rotate(-radial + (leftHalf ? 180 : 0));
+        p.drawText(QRectF(-half * 1.6, -half * 0.5, 3.2 * half, half), Qt::AlignCenter,
+                   QString::fromStdString(body.label));
+        p.restore();
+    }
+
+    // Legend under the wheel.
+    struct Entry {
+        const char* text;
+        QColor colour;
+        bool dashed;
+    };
+    const Entry legend[] = {{"Square, Opposition", HardColour, false},
+                            {"Quincunx", HardColour, true},
+                            {"Sextile, Trine", SoftColour, false},
+                            {"Semi-sextile", SoftColour, true}};
+    QFont legendFont = p.font();
+    legendFont.setPixelSize(std::max(9, int(g.radius * 0.045)));
+    p.setFont(legendFont);
+    const QFontMetricsF metrics(legendFont);
+    const auto entryWidth = [&](const Entry& e) {
+        return 22 + metrics.horizontalAdvance(QString::fromLatin1(e.text)) + 14;
+    };
+    double oneRow = 0;
+    for (const Entry& e : legend) oneRow += entryWidth(e);
+    // One row when it fits the width, else two rows of two.
+    const int perRow = oneRow <= size.width() - 8 ? 4 : 2;
+    double y = g.centre.y() + g.radius + std::max(12.0, size.height() * 0.035) -
+               (perRow == 2 ? metrics.height() / 2 : 0);
+    for (int row = 0; row * perRow < 4; ++row, y += metrics.height() + 2) {
+        double rowWidth = 0;
+        for (int k = row * perRow; k < (row + 1) * perRow; ++k) rowWidth += entryWidth(legend[k]);
+        double x = std::max(4.0, (size.width() - rowWidth) / 2);
+        for (int k = row * perRow; k < (row + 1) * perRow; ++k) {
+            const Entry& e = legend[k];
+            QPen pen(e.colour, 2);
+            if (e.dashed) pen.setStyle(Qt::DashLine);
+            p.setPen(pen);
+            p.drawLine(QPointF(x, y), QPointF(x + 18, y));
+            p.setPen(Qt::black);
+            p.drawText(QPointF(x + 22, y + metrics.ascent() / 2 - 1), QString::fromLatin1(e.text));
+            x += entryWidth(e);
+        }
+    }
+    p.restore();
+}
+
+void ChartWheel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    render(painter, size());
+}
+
+std::optional<WheelLine> ChartWheel::lineAt(const QPointF& point) const {
+    const Geometry g = geometry(size());
+    const double tolerance = std::max(3.0, g.radius * 0.015);
+    std::optional<WheelLine> best;
+    double bestDistance = tolerance;
+    for (const WheelLine& line : layout_.lines) {
+        const double d = DistanceToSegment(point, g.at(layout_.bodies[line.hit.first].longitude, g.aspects),
+                                           g.at(layout_.bodies[line.hit.second].longitude, g.aspects));
+        if (d <= bestDistance) best = line, bestDistance = d;
+    }
+    return best;
+}
+
+std::optional<int> ChartWheel::bodyAt(const QPointF& point) const {
+    const Geometry g = geometry(size());
+    for (const WheelBody& body : layout_.bodies) {
+        const QPointF c = g.at(body.displayLongitude, g.glyphs);
+        if (std::hypot(point.x() - c.x(), point.y() - c.y()) <= g.radius * 0.06) return body.slot;
+    }
+    return std::nullopt;
+}
+
+QString ChartWheel::toolTipAt(const QPointF& point) const {
+    if (const auto body = bodyAt(point)) {
+        const double longitude = layout_.bodies[*body].longitude;
+        return QString::fromUtf8(calculation_.chart.ChartPointNames[*body].data()) + "  " +
+               QString::fromStdString(FormatSignPosition(longitude));
+    }
+    if (const auto line = lineAt(point)) return QString::fromStdString(line->tooltip);
+    return {};
+}
+
+bool ChartWheel::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        const QString tip = toolTipAt(help->pos());
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            e->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this);
+        }
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void ChartWheel::mouseMoveEvent(QMouseEvent* e) {
+    setCursor(lineAt(e->position()) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    QWidget::mouseMoveEvent(e);
+}
+
+void ChartWheel::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) {
+        if (const auto line = lineAt(e->position())) emit aspectClicked(line->hit);
+    }
+    QWidget::mouseReleaseEvent(e);
+}
+
+}  // namespace zodrivel

@@ -1,0 +1,58 @@
+#pragma once
+// The chart wheel: the zodiac ring, the ten bodies and the aspect lines, drawn to any size.
+
+#include <QWidget>
+#include <optional>
+
+#include "core/calculation/Calculation.h"
+#include "core/wheel/WheelLayout.h"
+
+class QPainter;
+
+namespace zodrivel {
+
+class ChartWheel : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChartWheel(const Calculation& calculation, QWidget* parent = nullptr);
+
+    // Draws the wheel into any paint device (the screen, an image, an SVG file) at `size`.
+    void render(QPainter& painter, const QSizeF& size) const;
+
+    // The aspect line or body glyph at a point of the widget, for tooltips and clicks.
+    std::optional<WheelLine> lineAt(const QPointF& point) const;
+    std::optional<int> bodyAt(const QPointF& point) const;
+    QString toolTipAt(const QPointF& point) const;
+
+    // Where things are drawn at the widget's current size (for tests and hit-testing).
+    QPointF bodyGlyphCentre(int slot) const;
+    QPointF lineMidpoint(const WheelLine& line) const;
+    const WheelLayout& layout() const { return layout_; }
+
+    QSize sizeHint() const override { return {520, 520}; }
+    QSize minimumSizeHint() const override { return {300, 300}; }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override { return width; }
+
+signals:
+    void aspectClicked(const zodrivel::AspectHit& hit);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    struct Geometry;
+    Geometry geometry(const QSizeF& size) const;
+
+    Calculation calculation_;
+    WheelLayout layout_;
+};
+
+// Glyphs of the bodies (slot order) and of the signs (Aries first), as Unicode text.
+QString BodyGlyph(int slot);
+QString SignGlyph(int sign);
+
+}  // namespace zodrivel

@@ -1,0 +1,357 @@
+#include "desktop/result/ResultWindow.h"
+
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <string_view>
+#include <vector>
+
+#include "desktop/widgets/ClickableLabel.h"
+#include "core/about/LinkTexts.h"
+#include "desktop/platform/MessageBoxes.h"
+#include "core/texts/AspectTexts.h"
+#include "core/report/ReportWriter.h"
+#include "desktop/platform/PageOpeners.h"
+#include "desktop/result/ChartPanel.h"
+#include "desktop/result/ChartWheel.h"
+#include "desktop/platform/FileDialogs.h"
+#include "desktop/report/ReportWindow.h"
+#include "desktop/widgets/TextEditSink.h"
+
+namespace zodrivel {
+
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+AspectKind KindAt(int index) {
+    return AllAspectKinds[static_cast<std::size_t>(index)];
+}
+
+// Controls that the window has once per tab share their name; "index" tells them apart, as
+// the kind's index does for the boxes.
+void NameIndexed(QObject* control, const char* name, int index) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setProperty("index", index);
+}
+
+QLabel* HeadingLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLabel* ValueLabel(std::string_view text, QWidget* parent) {
+    auto* label = new QLabel(FromView(text), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+}  // namespace
+
+ResultWindow::ResultWindow(const Calculation& calculation, const Services& services,
+                           QWidget* parent)
+    : QMainWindow(parent), services_(services) {
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QString::fromUtf8(WindowCaption));
+
+    auto* tabs = new QTabWidget;
+    tabs_ = tabs;
+    chart_ = calculation.chart;
+    tabs->setObjectName(QStringLiteral("SSTab1"));
+    for (int kind = 0; kind < AspectKindCount; ++kind) {
+        tabs->addTab(buildTab(kind), FromView(AspectInformation(KindAt(kind)).tabCaption));
+    }
+
+    // The chart at a glance beside the tabs; the splitter lets the reader favour either side.
+    chartPanel_ = new ChartPanel(calculation);
+    connect(chartPanel_->wheel(), &ChartWheel::aspectClicked, this,
+            &ResultWindow::showAspectEntry);
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->setObjectName(QStringLiteral("chartSplitter"));
+    splitter->addWidget(tabs);
+    splitter->addWidget(chartPanel_);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    splitter->setChildrenCollapsible(false);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(buildLinksAndButtons());
+    setCentralWidget(central);
+    buildMenus();
+
+    writeAspects(calculation);
+    // As large as a common screen allows, so the wheel has room; never beyond the screen.
+    QSize size(1400, 960);
+    if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() * 0.92);
+    resize(size);
+    splitter->setSizes({size.width() * 55 / 100, size.width() * 45 / 100});
+}
+
+void ResultWindow::showAspectEntry(const AspectHit& hit) {
+    const int kind = Index(hit.kind);
+    tabs_->setCurrentIndex(kind);
+    const QString heading = QString::fromUtf8(chart_.ChartPointNames[hit.first].data()) + "-" +
+                            QString::fromUtf8(chart_.ChartPointNames[hit.second].data()) +
+                            FromView(AspectHeadingText(hit.kind));
+    QTextEdit* box = boxes_[kind];
+    const QTextCursor found = box->document()->find(heading);
+    if (found.isNull()) return;
+    // Scroll the entry to the top of the box: to the end first, then back to the heading.
+    box->moveCursor(QTextCursor::End);
+    box->setTextCursor(found);
+    box->ensureCursorVisible();
+}
+
+void ResultWindow::exportWheel() {
+    const QString chosen = services_.files->saveFileName(
+        {QString::fromUtf8(ApplicationTitle), tr("PNG image (*.png);;SVG drawing (*.svg)"),
+         QStringLiteral("png")},
+        this);
+    if (chosen.isEmpty()) return;
+    QString path = chosen;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
+    const bool svg = QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
+    const WriteResult written = svg ? ExportWheelSvg(*chartPanel_->wheel(), path)
+                                    : ExportWheelPng(*chartPanel_->wheel(), path);
+    if (!written) {
+        services_.messages->show(tr("The chart wheel could not be saved to %1: %2")
+                                     .arg(QDir::toNativeSeparators(path),
+                                          QString::fromStdString(written.error)),
+                                 MessageIcon::Critical, this);
+    }
+}
+
+QWidget* ResultWindow::buildTab(int kind) {
+    const AspectInfo& info = AspectInformation(KindAt(kind));
+    const QString frameCaption = tr("Planetary Aspect - ") + FromView(info.tabCaption);
+    auto* page = new QWidget;
+
+    // The kind's description: the four short values two to a row, the significance paragraph
+    // across the frame below them, so that the frame stays compact above the text.
+    auto* frame = new QGroupBox(frameCaption, page);
+    NameIndexed(frame, "Frame1", kind);
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(HeadingLabel(tr("Aspects Name"), frame), 0, 0);
+    grid->addWidget(ValueLabel(info.name, frame), 0, 1);
+    grid->addWidget(HeadingLabel(tr("Keyword"), frame), 0, 2);
+    grid->addWidget(ValueLabel(info.keyword, frame), 0, 3);
+    grid->addWidget(HeadingLabel(tr("Category"), frame), 1, 0);
+    grid->addWidget(ValueLabel(info.category, frame), 1, 1);
+    grid->addWidget(HeadingLabel(tr("Type"), frame), 1, 2);
+    grid->addWidget(ValueLabel(info.type, frame), 1, 3);
+    grid->addWidget(HeadingLabel(tr("Significance "), frame), 2, 0);
+    grid->addWidget(ValueLabel(info.significance, frame), 2, 1, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 2);
+    grid->setHorizontalSpacing(12);
+    frame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+
+    auto* planets = HeadingLabel(tr("Planets in this Aspect"), page);
+    planets->setObjectName(QStringLiteral("Label%1").arg(12 + kind));
+
+    auto* box = new QTextEdit(page);
+    box->setObjectName(QStringLiteral("RTBAspectsDesc") + FromView(AspectKindName(KindAt(kind))));
+    box->setReadOnly(true);
+    box->setAcceptRichText(false);
+    boxes_[kind] = box;
+
+    // The notice and the box share one place; the notice in front hides the (empty) box.
+    auto* notice = new QGroupBox(frameCaption, page);
+    NameIndexed(notice, "fraShow", kind);
+    auto* noticeLayout = new QVBoxLayout(notice);
+    auto* noticeText = new QLabel(FromView(NoAspectNotice), notice);
+    noticeText->setAlignment(Qt::AlignCenter);
+    noticeLayout->addWidget(noticeText);
+    notices_[kind] = notice;
+
+    auto* area = new QStackedWidget(page);
+    area->addWidget(box);
+    area->addWidget(notice);
+    aspectAreas_[kind] = area;
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(frame);
+    layout->addWidget(planets);
+    layout->addWidget(area, 1);
+    return page;
+}
+
+QWidget* ResultWindow::buildLinksAndButtons() {
+    auto* row = new QWidget;
+
+    auto* forum = new ClickableLabel(QString::fromUtf8(labels::Forum), row);
+    forum->setObjectName(QStringLiteral("Label61"));
+    auto* coBrand = new ClickableLabel(QString::fromUtf8(labels::CoBrand), row);
+    coBrand->setObjectName(QStringLiteral("lblCobrand"));
+    auto* fullBrand = new ClickableLabel(QString::fromUtf8(labels::FullBrand), row);
+    fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+    connect(forum, &ClickableLabel::clicked, this, [this] { OpenHomePage(*services_.urls); });
+    connect(coBrand, &ClickableLabel::clicked, this, [this] { OpenCoBrandPage(*services_.urls); });
+    connect(fullBrand, &ClickableLabel::clicked, this,
+            [this] { OpenFullBrandPage(*services_.urls); });
+
+    brandLabels_ = new QStackedWidget(row);
+    brandLabels_->addWidget(coBrand);
+    brandLabels_->addWidget(fullBrand);
+    brandLabels_->setCurrentWidget(coBrand);
+
+    auto* print = new QPushButton(tr("&Print"), row);
+    print->setObjectName(QStringLiteral("Command1"));
+    auto* back = new QPushButton(tr("Back"), row);
+    back->setObjectName(QStringLiteral("cmdOK"));
+    auto* exit = new QPushButton(tr("Exit"), row);
+    exit->setObjectName(QStringLiteral("cmdExit"));
+    connect(print, &QPushButton::clicked, this, &ResultWindow::openReport);
+    connect(back, &QPushButton::clicked, this, &ResultWindow::goBack);
+    connect(exit, &QPushButton::clicked, this, &ResultWindow::exitProgram);
+
+    auto* links = new QVBoxLayout;
+    links->addWidget(forum);
+    links->addWidget(brandLabels_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(print);
+    buttons->addWidget(back);
+    buttons->addWidget(exit);
+
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(links, 1);
+    layout->addSpacing(16);
+    layout->addLayout(buttons);
+    return row;
+}
+
+void ResultWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* exportWheelAction = file->addAction(tr("Export Chart &Wheel..."));
+    exportWheelAction->setObjectName(QStringLiteral("mnuExportWheel"));
+    connect(exportWheelAction, &QAction::triggered, this, &ResultWindow::exportWheel);
+    file->addSeparator();
+    QAction* back = file->addAction(tr("&Back"));
+    back->setObjectName(QStringLiteral("mnuFileBack"));
+    QAction* exit = file->addAction(tr("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(back, &QAction::triggered, this, &ResultWindow::goBack);
+    connect(exit, &QAction::triggered, this, &ResultWindow::exitProgram);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* online = help->addAction(tr("&Online Help"));
+    online->setObjectName(QStringLiteral("mnuOnline"));
+    QAction* visit = help->addAction(tr("&Visit Us Online"));
+    visit->setObjectName(QStringLiteral("mnuVisit"));
+    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
+    QAction* update = help->addAction(tr("&Check for Software Update"));
+    update->setObjectName(QStringLiteral("mnuUpdate"));
+    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
+    QAction* about = help->addAction(tr("&About Software"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(online, &QAction::triggered, this, [this] { OpenOnlineHelp(*services_.urls); });
+    connect(visit, &QAction::triggered, this, [this] { OpenHomePage(*services_.urls); });
+    connect(update, &QAction::triggered, this, [this] { OpenDownloadPage(*services_.urls); });
+    connect(about, &QAction::triggered, this, &ResultWindow::aboutRequested);
+
+    QAction* donate = menuBar()->addAction(tr("&Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    QAction* money = menuBar()->addAction(tr("Make Money &Online"));
+    money->setObjectName(QStringLiteral("mkmoney"));
+    // Switched off by design, as on the entry window; the entry keeps its action.
+    money->setVisible(false);
+    connect(donate, &QAction::triggered, this, [this] { OpenDonationPage(*services_.urls); });
+    connect(money, &QAction::triggered, this, [this] { OpenFullBrandPage(*services_.urls); });
+}
+
+void ResultWindow::writeAspects(const Calculation& calculation) {
+    std::vector<TextEditSink> sinks;
+    sinks.reserve(AspectKindCount);
+    std::array<RichTextSink*, AspectKindCount> sinkOfKind{};
+    for (int kind = 0; kind < AspectKindCount; ++kind) {
+        sinkOfKind[kind] = &sinks.emplace_back(*boxes_[kind]);
+    }
+    const AspectReportWriter writer(sinkOfKind);
+    for (const AspectHit& hit : calculation.aspects.hits) writer(hit, calculation.chart);
+
+    const std::array<bool, AspectKindCount> noticeInFront =
+        NoticeInFront(calculation.aspects.AspectFound);
+    for (int kind = 0; kind < AspectKindCount; ++kind) {
+        aspectAreas_[kind]->setCurrentWidget(noticeInFront[kind] ? notices_[kind] : boxes_[kind]);
+        // The reader starts at the first entry, not where the writer stopped.
+        boxes_[kind]->moveCursor(QTextCursor::Start);
+    }
+}
+
+QString ResultWindow::reportText() const {
+    std::array<QString, AspectKindCount> texts;
+    for (int kind = 0; kind < AspectKindCount; ++kind) texts[kind] = boxes_[kind]->toPlainText();
+    return ReportTextFromBoxes(texts);
+}
+
+void ResultWindow::bringBrandLabelToFront(bool fullBrand) {
+    brandLabels_->setCurrentWidget(findChild<QWidget*>(fullBrand ? QStringLiteral("lblFullBrand")
+                                                                 : QStringLiteral("lblCobrand")));
+}
+
+void ResultWindow::openReport() {
+    // Modal over this window; shown with open() rather than exec() so that no nested event
+    // loop runs inside the button's handler.
+    if (report_) {
+        report_->raise();
+        report_->activateWindow();
+        return;
+    }
+    report_ = new ReportWindow(reportText(), services_, this);
+    report_->setAttribute(Qt::WA_DeleteOnClose);
+    report_->open();
+}
+
+void ResultWindow::goBack() {
+    if (leaving_) return;
+    leaving_ = true;
+    const QPointer<ResultWindow> self(this);
+    emit backRequested();
+    if (self) close();
+}
+
+void ResultWindow::exitProgram() {
+    if (leaving_) return;
+    leaving_ = true;
+    const QPointer<ResultWindow> self(this);
+    emit exitRequested();
+    if (self) close();
+}
+
+void ResultWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    // The close box ends the program like Exit; a close that follows Back or Exit says nothing.
+    if (leaving_) return;
+    leaving_ = true;
+    emit exitRequested();
+}
+
+}  // namespace zodrivel

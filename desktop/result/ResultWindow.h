@@ -1,0 +1,77 @@
+#pragma once
+// The result window: one tab per aspect kind, each with the kind's description above either the
+// aspects of that kind found in the chart or the notice that there are none.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <array>
+
+#include "core/calculation/Calculation.h"
+#include "desktop/platform/Services.h"
+
+class QCloseEvent;
+class QStackedWidget;
+class QTabWidget;
+class QTextEdit;
+
+namespace zodrivel {
+
+class ReportWindow;
+
+class ResultWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Writes one entry per hit of `calculation` into its kind's box, in search order, and puts
+    // each tab's no-aspect notice in front of its box exactly when the kind has no hit.
+    ResultWindow(const Calculation& calculation, const Services& services,
+                 QWidget* parent = nullptr);
+
+    // The report of the boxes' current text, as the report window shows, saves and prints it.
+    QString reportText() const;
+
+    // The co-branding and full-branding offers share one place; this picks the one in front.
+    void bringBrandLabelToFront(bool fullBrand);
+
+    // Selects the tab of the hit's kind and scrolls its box to the hit's entry (a click on an
+    // aspect line of the wheel does this).
+    void showAspectEntry(const AspectHit& hit);
+
+    // File > Export Chart Wheel: asks for a file name and writes the wheel as PNG or SVG.
+    void exportWheel();
+
+signals:
+    // Back or File > Back: the window has closed itself; show the entry window again and
+    // discard this one (deleteLater: the signal comes from inside the window's own handler).
+    void backRequested();
+    // Exit, File > Exit or the close box: the program ends. Sent at most once, and never after
+    // backRequested.
+    void exitRequested();
+    // Help > About Software.
+    void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildTab(int kind);
+    QWidget* buildLinksAndButtons();
+    void buildMenus();
+    void writeAspects(const Calculation& calculation);
+    void goBack();
+    void exitProgram();
+    void openReport();
+
+    Services services_;
+    QTabWidget* tabs_ = nullptr;
+    class ChartPanel* chartPanel_ = nullptr;
+    ChartPoints chart_;
+    std::array<QTextEdit*, AspectKindCount> boxes_{};
+    std::array<QStackedWidget*, AspectKindCount> aspectAreas_{};
+    std::array<QWidget*, AspectKindCount> notices_{};
+    QStackedWidget* brandLabels_ = nullptr;
+    QPointer<ReportWindow> report_;
+    bool leaving_ = false;  // Back or Exit has been announced; nothing more is
+};
+
+}  // namespace zodrivel

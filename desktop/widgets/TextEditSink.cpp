@@ -1,0 +1,31 @@
+#include "desktop/widgets/TextEditSink.h"
+
+#include <QColor>
+#include <QFont>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace zodrivel {
+
+TextEditSink::TextEditSink(QTextEdit& box) : box_(box), format_(box.currentCharFormat()) {
+    SetEmphasis(false);
+    SetColour(TextColour);
+}
+
+void TextEditSink::SetEmphasis(bool on) {
+    format_.setFontWeight(on ? QFont::Bold : QFont::Normal);
+}
+
+void TextEditSink::SetColour(Rgb colour) {
+    format_.setForeground(QColor(colour.red, colour.green, colour.blue));
+}
+
+void TextEditSink::InsertText(std::string_view utf8) {
+    if (utf8.empty()) return;
+    // The cursor turns CR LF, CR and LF alike into one paragraph break.
+    QTextCursor caret = box_.textCursor();
+    caret.insertText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())), format_);
+    box_.setTextCursor(caret);
+}
+
+}  // namespace zodrivel

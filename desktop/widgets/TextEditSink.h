@@ -1,0 +1,28 @@
+#pragma once
+// A text box as the report writer's sink: formats apply to what is inserted next, at the caret,
+// and the caret then sits after the insertion, so entries accumulate in call order.
+
+#include <QTextCharFormat>
+
+#include "core/report/RichText.h"
+
+class QTextEdit;
+
+namespace zodrivel {
+
+class TextEditSink : public RichTextSink {
+public:
+    explicit TextEditSink(QTextEdit& box);
+
+    // Emphasis is bold: on for exactly the heading line, off for the paragraph.
+    void SetEmphasis(bool on) override;
+    void SetColour(Rgb colour) override;
+    // UTF-8 text; CR LF (or a lone CR or LF) ends a paragraph of the box.
+    void InsertText(std::string_view utf8) override;
+
+private:
+    QTextEdit& box_;
+    QTextCharFormat format_;
+};
+
+}  // namespace zodrivel

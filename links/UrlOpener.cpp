@@ -1,9 +1,0 @@
-#include "links/UrlOpener.h"
-
-#include <QDesktopServices>
-
-namespace zodrivel {
-
-void DesktopUrlOpener::open(const QUrl& url) { QDesktopServices::openUrl(url); }
-
-}  // namespace zodrivel

@@ -1,0 +1,276 @@
+// Key filters, validation messages in their order, the coordinate look-up and the filling of
+// the birth data, as the entry window relies on them.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "core/about/Branding.h"
+#include "core/entry/EntryChecks.h"
+
+namespace zodrivel {
+namespace {
+
+TEST(KeyFilters, DigitBoxesTakeDigitsAndBackspaceOnly) {
+    for (char32_t c = U'0'; c <= U'9'; ++c) {
+        EXPECT_EQ(DigitFilter(c).verdict, FilterVerdict::Accepted);
+    }
+    EXPECT_EQ(DigitFilter(8).verdict, FilterVerdict::Accepted);
+    for (const char32_t refused : {U'a', U'-', U'.', U' ', char32_t{13}, U'\u00E9', U'/'}) {
+        const KeyFilterResult r = DigitFilter(refused);
+        EXPECT_EQ(r.verdict, FilterVerdict::Rejected) << static_cast<int>(refused);
+        ASSERT_TRUE(r.message);
+        EXPECT_EQ(r.message->text, "Only Numbers Are Accepted");
+        EXPECT_EQ(r.message->icon, MessageIcon::Critical);
+    }
+}
+
+TEST(KeyFilters, NameBoxUpperCasesLettersAndRefusesTheRest) {
+    EXPECT_EQ(LetterFilter(U'a').verdict, FilterVerdict::Converted);
+    EXPECT_EQ(LetterFilter(U'a').character, U'A');
+    EXPECT_EQ(LetterFilter(U'z').character, U'Z');
+    EXPECT_EQ(LetterFilter(U'Q').verdict, FilterVerdict::Accepted);
+    for (const char32_t passes : {U' ', char32_t{13}, char32_t{8}}) {
+        EXPECT_EQ(LetterFilter(passes).verdict, FilterVerdict::Accepted);
+        EXPECT_EQ(LetterFilter(passes).character, passes);
+    }
+    // The characters either side of the letter ranges are the classic off-by-one.
+    for (const char32_t refused : {U'1', U'@', U'[', U'`', U'{', U'-', U'\'', U'\u00E9'}) {
+        const KeyFilterResult r = LetterFilter(refused);
+        EXPECT_EQ(r.verdict, FilterVerdict::Rejected) << static_cast<int>(refused);
+        ASSERT_TRUE(r.message);
+        EXPECT_EQ(r.message->text, "Please Enter only Letters");
+        EXPECT_EQ(r.message->icon, MessageIcon::Information);
+    }
+}
+
+TEST(KeyFilters, PastedTextPassesTheSameFilterWhole) {
+    EXPECT_EQ(LetterFilterText("mary ann").text, "MARY ANN");
+    EXPECT_EQ(DigitFilterText("074").text, "074");
+
+    const TextFilterResult digits = DigitFilterText("12a");
+    EXPECT_FALSE(digits.accepted);
+    EXPECT_EQ(digits.text, "");  // nothing of a refused paste reaches the box
+    EXPECT_EQ(digits.message, messages::OnlyNumbers);
+
+    const TextFilterResult name = LetterFilterText("Anna 2");
+    EXPECT_FALSE(name.accepted);
+    EXPECT_EQ(name.message, messages::OnlyLetters);
+
+    // A letter outside ASCII is several bytes of UTF-8; none of them may slip through.
+    EXPECT_FALSE(LetterFilterText("Ren\xC3\xA9").accepted);
+    EXPECT_FALSE(DigitFilterText("\xD9\xA3").accepted);  // Arabic-Indic digit three
+    EXPECT_TRUE(DigitFilterText("").accepted);
+}
+
+EntryTexts ValidEntries() {
+    EntryTexts e;
+    e.name = "ADA";
+    e.lonDegrees = "74";
+    e.lonMinutes = "0";
+    e.latDegrees = "40";
+    e.latMinutes = "43";
+    return e;
+}
+
+struct ValidationCase {
+    const char* what;
+    void (*change)(EntryTexts&);
+    Message message;
+    EntryControl focus;
+};
+
+TEST(ValidateEntries, EachCheckGivesItsMessageAndFocus) {
+    const ValidationCase cases[] = {
+        {"empty name", [](EntryTexts& e) { e.name = ""; }, messages::EnterName,
+         EntryControl::Name},
+        {"blank name", [](EntryTexts& e) { e.name = "   "; }, messages::EnterName,
+         EntryControl::Name},
+        {"no lon degrees", [](EntryTexts& e) { e.lonDegrees = ""; }, messages::LonDegrees,
+         EntryControl::LonDegrees},
+        {"lon degrees 180", [](EntryTexts& e) { e.lonDegrees = "180"; }, messages::LonDegrees,
+         EntryControl::LonDegrees},
+        {"no lon minutes", [](EntryTexts& e) { e.lonMinutes = " "; }, messages::LonMinutes,
+         EntryControl::LonMinutes},
+        {"lon minutes 60", [](EntryTexts& e) { e.lonMinutes = "60"; }, messages::LonMinutes,
+         EntryControl::LonMinutes},
+        {"lon minutes not a number", [](EntryTexts& e) { e.lonMinutes = "5x"; },
+         messages::LonMinutes, EntryControl::LonMinutes},
+        {"lat degrees 90", [](EntryTexts& e) { e.latDegrees = "90"; }, messages::LatDegrees,
+         EntryControl::LatDegrees},
+        {"no lat minutes", [](EntryTexts& e) { e.latMinutes = ""; }, messages::LatMinutes,
+         EntryControl::LatMinutes},
+        {"29 February 1901",
+         [](EntryTexts& e) { e.monthPosition = 1, e.day = "29", e.year = "1901"; },
+         messages::FebruaryDate, EntryControl::None},
+        {"30 February 1904",
+         [](EntryTexts& e) { e.monthPosition = 1, e.day = "30", e.year = "1904"; },
+         messages::FebruaryDate, EntryControl::None},
+        {"31 April", [](EntryTexts& e) { e.monthPosition = 3, e.day = "31"; },
+         messages::ThirtyDayMonth, EntryControl::None},
+        {"31 November", [](EntryTexts& e) { e.monthPosition = 10, e.day = "31"; },
+         messages::ThirtyDayMonth, EntryControl::None},
+    };
+    for (const ValidationCase& c : cases) {
+        EntryTexts e = ValidEntries();
+        c.change(e);
+        const ValidationResult r = ValidateEntries(e);
+        EXPECT_FALSE(r.ok) << c.what;
+        EXPECT_EQ(r.message, c.message) << c.what;
+        EXPECT_EQ(r.focus, c.focus) << c.what;
+    }
+}
+
+TEST(ValidateEntries, TheFirstFailingCheckWins) {
+    EntryTexts e;  // everything empty, and an impossible date besides
+    e.monthPosition = 1;
+    e.day = "31";
+    EXPECT_EQ(ValidateEntries(e).message, messages::EnterName);
+    e.name = "X";
+    EXPECT_EQ(ValidateEntries(e).message, messages::LonDegrees);
+    e.lonDegrees = "0";
+    EXPECT_EQ(ValidateEntries(e).message, messages::LonMinutes);
+    e.lonMinutes = "0";
+    EXPECT_EQ(ValidateEntries(e).message, messages::LatDegrees);
+    e.latDegrees = "0";
+    EXPECT_EQ(ValidateEntries(e).message, messages::LatMinutes);
+    e.latMinutes = "0";
+    EXPECT_EQ(ValidateEntries(e).message, messages::FebruaryDate);
+}
+
+TEST(ValidateEntries, BoundaryValuesPass) {
+    EntryTexts e = ValidEntries();
+    e.lonDegrees = "179";
+    e.lonMinutes = "59";
+    e.latDegrees = "89";
+    e.latMinutes = "59";
+    EXPECT_TRUE(ValidateEntries(e).ok);
+    e.lonDegrees = " 7 ";  // blanks around the number are tolerated, as in the window
+    EXPECT_TRUE(ValidateEntries(e).ok);
+}
+
+// Every day the lists can offer, against the Gregorian calendar.
+TEST(ValidateEntries, DateRuleAgreesWithTheCalendarFor1901To2050) {
+    using namespace std::chrono;
+    for (int y = 1901; y <= 2050; ++y) {
+        for (unsigned m = 1; m <= 12; ++m) {
+            for (unsigned d = 1; d <= 31; ++d) {
+                EntryTexts e = ValidEntries();
+                e.year = std::to_string(y);
+                e.monthPosition = static_cast<int>(m) - 1;
+                e.day = std::to_string(d);
+                const bool real = year_month_day{year{y}, month{m}, day{d}}.ok();
+                ASSERT_EQ(ValidateEntries(e).ok, real) << y << "-" << m << "-" << d;
+            }
+        }
+    }
+}
+
+TEST(CoordinateLookup, ChecksEachBoxThenBuildsTheSearchText) {
+    EXPECT_EQ(CoordinateLookup("", "NY", "USA").message, messages::EnterCity);
+    EXPECT_EQ(CoordinateLookup("", "NY", "USA").focus, "txtMCity");
+    const LookupResult noState = CoordinateLookup("Albany", "", "USA");
+    EXPECT_EQ(noState.message, messages::EnterState);
+    EXPECT_EQ(noState.focus, "txtMState");
+    EXPECT_TRUE(noState.searchText.empty());
+    EXPECT_EQ(CoordinateLookup("Albany", "NY", "").message, messages::EnterCountry);
+    // Exact comparison: a blank is text.
+    const LookupResult ok = CoordinateLookup(" ", "New York", "USA");
+    EXPECT_FALSE(ok.message);
+    EXPECT_EQ(ok.searchText, "  New York USA Latitude Longitude");
+}
+
+TEST(UrlEncode, EscapesEverythingButUnreservedCharacters) {
+    EXPECT_EQ(UrlEncode("Sao Paulo SP Brazil"), "Sao%20Paulo%20SP%20Brazil");
+    EXPECT_EQ(UrlEncode("a&b=c?d#e+f/g"), "a%26b%3Dc%3Fd%23e%2Bf%2Fg");
+    EXPECT_EQ(UrlEncode("S\xC3\xA3o"), "S%C3%A3o");
+    EXPECT_EQ(UrlEncode("A-z_0.9~"), "A-z_0.9~");
+}
+
+TEST(FillBirthData, StoresEveryFieldAsProceedDoes) {
+    EntryTexts e = ValidEntries();
+    e.name = " ADA ";  // stored as typed, not trimmed
+    e.monthPosition = 7;
+    e.day = "15";
+    e.year = "1947";
+    e.hour = "23";
+    e.minute = "5";
+    e.lonDegrees = "77";
+    e.lonMinutes = "12";
+    e.latDegrees = "28";
+    e.latMinutes = "36";
+    e.zonePosition = 34;  // "Indian Time, IST, +5.3"
+    e.east = true;
+    e.south = true;
+    e.daylightSaving = true;
+    const ProceedRecord r = FillBirthData(e, {});
+    EXPECT_EQ(r.birth.BirthName, " ADA ");
+    EXPECT_EQ(r.birth.BirthMonth, 8);
+    EXPECT_EQ(r.birth.BirthDay, 15);
+    EXPECT_EQ(r.birth.BirthYear, 1947);
+    EXPECT_EQ(r.birth.BirthHour, 23);
+    EXPECT_EQ(r.birth.BirthMinute, 5);
+    EXPECT_EQ(r.zone, (ZoneCorrection{-5, -30}));
+    EXPECT_EQ(r.birth.ZoneHours, 5);
+    EXPECT_EQ(r.birth.ZoneMinutes, 30);
+    EXPECT_EQ(r.birth.LonDegrees, 77);
+    EXPECT_EQ(r.birth.LonMinutes, 12);
+    EXPECT_EQ(r.birth.LatDegrees, 28);
+    EXPECT_EQ(r.birth.LatMinutes, 36);
+    EXPECT_TRUE(r.birth.IsEast);
+    EXPECT_TRUE(r.birth.IsSouth);
+    EXPECT_TRUE(r.birth.IsDaylightSaving);
+}
+
+TEST(FillBirthData, EastAndWestDifferOnlyInTheFlag) {
+    EntryTexts e = ValidEntries();
+    e.east = false;
+    const ProceedRecord west = FillBirthData(e, {});
+    e.east = true;
+    ProceedRecord east = FillBirthData(e, {});
+    EXPECT_EQ(west.birth.LonDegrees, 74);
+    EXPECT_EQ(west.birth.LonMinutes, 0);
+    EXPECT_FALSE(west.birth.IsEast);
+    east.birth.IsEast = false;
+    EXPECT_EQ(east.birth, west.birth);
+}
+
+TEST(FillBirthData, AnUnconvertibleTextKeepsThePreviousValue) {
+    ProceedRecord previous;
+    previous.birth.LonMinutes = 17;
+    previous.birth.BirthDay = 9;
+    previous.zone = {5, 0};
+    EntryTexts e = ValidEntries();
+    e.lonMinutes = "1.5";
+    e.day = "99999";    // beyond 16 bits
+    e.zonePosition = -1;  // no selection: the zone step stores nothing
+    const ProceedRecord r = FillBirthData(e, previous);
+    EXPECT_EQ(r.birth.LonMinutes, 17);
+    EXPECT_EQ(r.birth.BirthDay, 9);
+    EXPECT_EQ(r.zone, (ZoneCorrection{5, 0}));
+    EXPECT_EQ(r.birth.ZoneHours, 5);
+}
+
+TEST(FillBirthData, ASecondRunKeepsNothingOfTheFirst) {
+    EntryTexts first = ValidEntries();
+    first.zonePosition = 34;
+    first.daylightSaving = true;
+    first.south = true;
+    const ProceedRecord one = FillBirthData(first, {});
+    const EntryTexts second = ValidEntries();
+    EXPECT_EQ(FillBirthData(second, one).birth, FillBirthData(second, {}).birth);
+    EXPECT_EQ(FillBirthData(second, one).zone, (ZoneCorrection{0, 0}));
+}
+
+TEST(BrandingChoice, RoundsHalfToEvenOverSevenOutcomes) {
+    // r = u * 6 + 1: below 1.5 is 1, exactly 1.5 rounds to 2, 6.5 rounds to 6, above it 7.
+    EXPECT_EQ(BrandingChoice(0.0), BrandLabel::CoBrand);
+    EXPECT_EQ(BrandingChoice(0.5 / 6), BrandLabel::FullBrand);
+    EXPECT_EQ(BrandingChoice(2.4 / 6), BrandLabel::CoBrand);
+    EXPECT_EQ(BrandingChoice(5.5 / 6), BrandLabel::FullBrand);
+    EXPECT_EQ(BrandingChoice(5.6 / 6), BrandLabel::Unchanged);
+    EXPECT_EQ(BrandingChoice(0.999999), BrandLabel::Unchanged);
+}
+
+}  // namespace
+}  // namespace zodrivel

@@ -1,0 +1,78 @@
+// The zone list: its order, its numbers against its own texts, and finding rows by name.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <string>
+
+#include "core/time/TimeZones.h"
+
+namespace zodrivel {
+namespace {
+
+std::string Lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+TEST(ZoneTable, HasSeventyOneRowsInCaseInsensitiveAlphabeticalOrder) {
+    const auto& rows = ZoneTable();
+    ASSERT_EQ(rows.size(), 71u);
+    EXPECT_EQ(rows[29].text, "Greenwich Mean Time,GMT,0.0");
+    for (std::size_t p = 1; p < rows.size(); ++p) {
+        EXPECT_LT(Lower(rows[p - 1].text), Lower(rows[p].text)) << "position " << p;
+    }
+}
+
+// Each text shows the zone's offset east of Greenwich in decimal hours; the stored correction
+// is its negative. "+5.3" is the one text that means 5 h 30 min.
+TEST(ZoneTable, CorrectionsAreTheNegativeOfTheOffsetTheTextShows) {
+    for (int p = 0; p < ZoneCount; ++p) {
+        const std::string text(ZoneTable()[p].text);
+        const double shown = std::stod(text.substr(text.rfind(',') + 1));
+        const double offset = p == 34 ? 5.5 : shown;
+        const ZoneCorrection c = ZoneTable()[p].correction;
+        EXPECT_DOUBLE_EQ(-(c.ZoneCorrectionHours + c.ZoneCorrectionMinutes / 60.0), offset)
+            << text;
+        // Minutes carry the sign of the hours, and no row has minutes without hours.
+        EXPECT_GE(c.ZoneCorrectionHours * c.ZoneCorrectionMinutes, 0) << text;
+        EXPECT_TRUE(c.ZoneCorrectionHours != 0 || c.ZoneCorrectionMinutes == 0) << text;
+    }
+}
+
+TEST(ZoneCalculation, GivesTheRowsCorrectionOrNothing) {
+    EXPECT_EQ(Zone_Calculation(29), (ZoneCorrection{0, 0}));
+    EXPECT_EQ(Zone_Calculation(61), (ZoneCorrection{0, 0}));
+    EXPECT_EQ(Zone_Calculation(34), (ZoneCorrection{-5, -30}));
+    EXPECT_EQ(Zone_Calculation(50), (ZoneCorrection{3, 30}));
+    EXPECT_EQ(Zone_Calculation(46), (ZoneCorrection{-13, 0}));
+    EXPECT_EQ(Zone_Calculation(36), (ZoneCorrection{12, 0}));
+    EXPECT_EQ(Zone_Calculation(-1), std::nullopt);
+    EXPECT_EQ(Zone_Calculation(71), std::nullopt);
+}
+
+TEST(FindZones, ByPositionTextAbbreviationOrName) {
+    EXPECT_EQ(FindZones("27"), std::vector<int>{27});
+    EXPECT_EQ(FindZones("Azores Time, AT, -2.0"), std::vector<int>{11});
+    EXPECT_EQ(FindZones("est"), std::vector<int>{27});
+    EXPECT_EQ(FindZones("ist"), std::vector<int>{34});
+    EXPECT_EQ(FindZones("eastern daylight time"), std::vector<int>{24});
+    EXPECT_EQ(ZoneAbbreviation(11), "AT");
+    EXPECT_EQ(ZoneName(11), "Azores Time");
+}
+
+TEST(FindZones, SharedNamesGiveEveryMatchingRow) {
+    EXPECT_EQ(FindZones("NST"), (std::vector<int>{50, 52}));
+    EXPECT_EQ(FindZones("South Australia Daylight Time"), (std::vector<int>{56, 57}));
+    EXPECT_EQ(FindZones("south australia standard time"), (std::vector<int>{58, 59}));
+    EXPECT_TRUE(FindZones("71").empty());
+    EXPECT_TRUE(FindZones("-1").empty());
+    EXPECT_TRUE(FindZones("XYZ").empty());
+    EXPECT_TRUE(FindZones("").empty());
+}
+
+}  // namespace
+}  // namespace zodrivel

@@ -1,0 +1,166 @@
+// The chart panel: the birth as used, the zone note, the positions, and the wheel's lines.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <QAction>
+#include <optional>
+#include <QDir>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextEdit>
+
+#include "Recorders.h"
+#include "core/calculation/Calculation.h"
+#include "core/time/TimeZones.h"
+#include "desktop/result/ChartPanel.h"
+#include "desktop/result/ChartWheel.h"
+#include "desktop/result/ResultWindow.h"
+
+namespace zodrivel {
+namespace {
+
+Calculation NewYork(const char* zone, bool dst) {
+    EntryTexts e;
+    e.name = "ADA";
+    e.monthPosition = 6;
+    e.day = "4";
+    e.year = "1976";
+    e.hour = "10";
+    e.minute = "30";
+    e.lonDegrees = "74";
+    e.lonMinutes = "0";
+    e.latDegrees = "40";
+    e.latMinutes = "43";
+    e.east = false;
+    e.zonePosition = FindZones(zone).at(0);
+    e.daylightSaving = dst;
+    return Calculate(FillBirthData(e, {}));
+}
+
+QString Text(const QWidget& panel, const char* name) {
+    const auto* label = panel.findChild<QLabel*>(QString::fromLatin1(name));
+    return label ? label->text() : QStringLiteral("<missing %1>").arg(name);
+}
+
+TEST(ChartPanel, ShowsTheBirthAsEnteredAndTheInstantUsed) {
+    const ChartPanel panel(NewYork("EST", true));
+    EXPECT_EQ(Text(panel, "lblBirthName"), "ADA");
+    EXPECT_EQ(Text(panel, "lblBirthLocal"), "Born 4 July 1976 10:30 local time");
+    EXPECT_EQ(Text(panel, "lblBirthZone"), "Eastern Standard Time,EST,-5.0, daylight saving");
+    EXPECT_EQ(Text(panel, "lblBirthPlace"), "74\u00B000'W 40\u00B043'N");
+    EXPECT_EQ(Text(panel, "lblUniversalTime"), "UT 4 July 1976 14:30");
+    // EST with daylight saving ticked is the usual way to enter a summer birth: no note.
+    EXPECT_TRUE(panel.findChild<QLabel*>("lblPlausibility")->isHidden());
+
+    const auto* table = panel.findChild<QTableWidget*>("tblPositions");
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->rowCount(), 10);
+    EXPECT_EQ(table->item(0, 0)->text(), "\u2609  Sun");
+    EXPECT_EQ(table->item(0, 1)->text(), "\u264B  Cancer");
+    EXPECT_EQ(table->item(0, 2)->text(), "12\u00B043'");
+    EXPECT_EQ(table->item(9, 0)->text(), "\u2647  Pluto");
+}
+
+TEST(ChartPanel, WarnsWhenDaylightSavingIsTakenTwice) {
+    const ChartPanel panel(NewYork("EDT", true));
+    const auto* note = panel.findChild<QLabel*>("lblPlausibility");
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_TRUE(note->text().contains("taken off twice")) << note->text().toStdString();
+    EXPECT_EQ(Text(panel, "lblUniversalTime"), "UT 4 July 1976 13:30");
+}
+
+TEST(ChartWheel, TooltipsAndClicksFindTheAspectLine) {
+    const Calculation c = NewYork("EST", true);
+    ChartWheel wheel(c);
+    wheel.resize(500, 520);
+    ASSERT_FALSE(wheel.layout().lines.empty());
+    const WheelLine line = wheel.layout().lines.front();
+    const QPointF middle = wheel.lineMidpoint(line);
+    ASSERT_TRUE(wheel.lineAt(middle));
+    EXPECT_EQ(wheel.toolTipAt(middle).toStdString(), line.tooltip);
+    EXPECT_EQ(wheel.toolTipAt(wheel.bodyGlyphCentre(SunSlot)), "Sun  Cancer 12\u00B043'");
+
+    QSignalSpy clicked(&wheel, &ChartWheel::aspectClicked);
+    QTest::mouseClick(&wheel, Qt::LeftButton, Qt::NoModifier, middle.toPoint());
+    ASSERT_EQ(clicked.count(), 1);
+    EXPECT_EQ(clicked.at(0).at(0).value<AspectHit>(), line.hit);
+    QTest::mouseClick(&wheel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));  // empty corner
+    EXPECT_EQ(clicked.count(), 1);
+}
+
+TEST(ChartWheel, ExportsAsPngAndSvgOrSaysWhyNot) {
+    ChartWheel wheel(NewYork("EST", true));
+    QTemporaryDir dir;
+    ASSERT_TRUE(ExportWheelPng(wheel, dir.filePath("wheel.png"), 400));
+    QFile png(dir.filePath("wheel.png"));
+    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(png.read(8).startsWith("\x89PNG"));
+    ASSERT_TRUE(ExportWheelSvg(wheel, dir.filePath("wheel.svg")));
+    QFile svg(dir.filePath("wheel.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
+    const WriteResult failed = ExportWheelSvg(wheel, dir.filePath("missing/wheel.svg"));
+    EXPECT_FALSE(failed);
+    EXPECT_FALSE(failed.error.empty());
+}
+
+TEST(ResultWindowWheel, ClickingAnAspectLineSelectsItsTabAndEntry) {
+    testing::RecordedServices recorded;
+    ResultWindow window(NewYork("EST", true), recorded.services());
+    window.resize(1240, 780);
+    window.show();
+    auto* wheel = window.findChild<ChartWheel*>("chartWheel");
+    auto* tabs = window.findChild<QTabWidget*>("SSTab1");
+    ASSERT_TRUE(wheel && tabs);
+    ASSERT_TRUE(window.findChild<QSplitter*>("chartSplitter"));
+    // The last line drawn, so the tab it selects is not the one shown first.
+    const WheelLine line = wheel->layout().lines.back();
+    ASSERT_NE(line.hit.kind, AspectKind::Conjunction);
+    // Lines cross; click a point of this line where no other line is nearer.
+    std::optional<QPoint> spot;
+    const QPointF middle = wheel->lineMidpoint(line);
+    for (int dx = -60; dx <= 60 && !spot; dx += 3) {
+        for (int dy = -60; dy <= 60 && !spot; dy += 3) {
+            const QPoint p = middle.toPoint() + QPoint(dx, dy);
+            if (wheel->lineAt(p) && wheel->lineAt(p)->hit == line.hit) spot = p;
+        }
+    }
+    ASSERT_TRUE(spot) << "no point of the line is nearer to it than to another";
+    QTest::mouseClick(wheel, Qt::LeftButton, Qt::NoModifier, *spot);
+    EXPECT_EQ(tabs->currentIndex(), Index(line.hit.kind));
+    const auto* box = window.findChild<QTextEdit*>(
+        QStringLiteral("RTBAspectsDesc") + QString::fromUtf8(AspectKindName(line.hit.kind).data()));
+    ASSERT_NE(box, nullptr);
+    const QString heading = QString::fromStdString(line.tooltip).section(',', 0, 0);
+    EXPECT_EQ(box->textCursor().selectedText().toStdString(), heading.toStdString());
+}
+
+TEST(ResultWindowWheel, ExportMenuWritesThePictureOrSaysWhyNot) {
+    testing::RecordedServices recorded;
+    QTemporaryDir dir;
+    ResultWindow window(NewYork("EST", true), recorded.services());
+    auto* exportWheel = window.findChild<QAction*>("mnuExportWheel");
+    ASSERT_NE(exportWheel, nullptr);
+    recorded.files.answers = {dir.filePath("wheel"), dir.filePath("wheel.svg"),
+                              dir.filePath("no/such/folder/wheel.png"), ""};
+    exportWheel->trigger();  // no extension: PNG
+    exportWheel->trigger();
+    exportWheel->trigger();
+    exportWheel->trigger();  // cancelled: nothing
+    EXPECT_TRUE(QFile::exists(dir.filePath("wheel.png")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("wheel.svg")));
+    ASSERT_EQ(recorded.messages.shown.size(), 1u);
+    EXPECT_EQ(recorded.messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(recorded.messages.shown[0].text.contains("no/such/folder/wheel.png"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+}  // namespace
+}  // namespace zodrivel

@@ -1,0 +1,140 @@
+// The about box and its links, and the start-up reminder to check for an update: when it asks,
+// what it remembers, and how the remembered date is kept.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "Recorders.h"
+#include "desktop/widgets/ClickableLabel.h"
+#include "desktop/about/AboutWindow.h"
+#include "desktop/platform/PageOpeners.h"
+#include "desktop/about/UpdateReminder.h"
+
+namespace zodrivel {
+namespace {
+
+using namespace zodrivel::testing;
+
+TEST(AboutWindow, ShowsTheProgramAndLinksToTheHomeAndCoBrandingPages) {
+    RecordedServices recorded;
+    AboutWindow about(recorded.services());
+    const auto label = [&](const char* name) { return about.findChild<QLabel*>(name); };
+    EXPECT_EQ(about.objectName(), "frmAbout");
+    EXPECT_EQ(about.windowTitle(), "Zodrivel v1.15");
+    EXPECT_FALSE(label("picIcon")->pixmap().isNull()) << "the program icon from the resources";
+    EXPECT_EQ(label("Label2")->text(), "Zodrivel v1.15");
+    EXPECT_EQ(label("Label1")->text(),
+              "Zodrivel calculates the angular distance or aspects between different planets. "
+              "Each aspect is associated with different characteristics or attributes that are "
+              "reflected in an individual's personality. Know what aspects are present in your "
+              "natal chart with Zodrivel software.");
+    EXPECT_EQ(label("Label3")->text(),
+              "Home Business Opportunity. Start your own Internet business and make money "
+              "online. Get this software fully branded for your website.");
+    EXPECT_EQ(label("lblCoBrand")->text(), "Click here for more details.");
+
+    emit about.findChild<ClickableLabel*>("lblHomePage")->clicked();
+    emit about.findChild<ClickableLabel*>("lblCoBrand")->clicked();
+    EXPECT_EQ(recorded.urls.opened, std::vector<QUrl>({HomePageUrl(), CoBrandPageUrl()}));
+
+    about.open();
+    EXPECT_TRUE(about.isModal());
+    QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST(ReminderScramble, RoundTripsAnyTextAndRefusesWhatItDidNotWrite) {
+    for (const QString& plain : {QString(), QString("Duration"), QString("a/b\\c=d;e [x]"),
+                                 QString::fromUtf8("Ünïcødé ✓ 𝄞"), QString(300, 'x')}) {
+        const QString scrambled = ScrambleSetting(plain);
+        EXPECT_TRUE(QRegularExpression("^[0-9a-f]*$").match(scrambled).hasMatch());
+        EXPECT_EQ(UnscrambleSetting(scrambled), plain) << plain.toStdString();
+    }
+    EXPECT_NE(ScrambleSetting("Duration").toLatin1(), QByteArray("Duration").toHex());
+    for (const char* damaged : {"abc", "zz", "ABCD", "ff", "2026-12-08"}) {
+        EXPECT_FALSE(UnscrambleSetting(damaged).has_value()) << damaged;
+    }
+}
+
+struct ReminderCase {
+    const char* name;
+    std::optional<QString> stored;  // the plain text kept under the key before the launch
+    bool scrambled;                 // whether it was kept scrambled, as the program keeps it
+    bool answerYes;
+    bool asks;
+    bool storesToday;  // else the stored value stays as it was
+};
+void PrintTo(const ReminderCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// Today is 8 December 2026 (FixedClock).
+QString DaysFromToday(int days) {
+    return QDate(2026, 12, 8).addDays(days).toString(Qt::ISODate);
+}
+
+class UpdateReminder : public ::testing::TestWithParam<ReminderCase> {};
+
+TEST_P(UpdateReminder, AsksOnlyAfterFourteenDaysEitherWay) {
+    const ReminderCase& c = GetParam();
+    QTemporaryDir dir;
+    Services services;
+    services.settingsFile = dir.filePath("zodrivel.ini");
+    const QString key = "Settings/" + ScrambleSetting("Duration");
+    if (c.stored) {
+        OpenReminderSettings(services)->setValue(
+            key, c.scrambled ? ScrambleSetting(*c.stored) : *c.stored);
+    }
+    const QVariant before = OpenReminderSettings(services)->value(key);
+
+    RecordingMessageBoxes messages;
+    messages.answerYes = c.answerYes;
+    RecordingUrlOpener urls;
+    ShowUpdateReminder(*OpenReminderSettings(services), FixedClock(), messages, urls);
+
+    if (c.asks) {
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text,
+                  "There maybe an update to this software available\r"
+                  "Do you want to check for an update?");
+        EXPECT_TRUE(messages.shown[0].question);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+    } else {
+        EXPECT_TRUE(messages.shown.empty());
+    }
+    EXPECT_EQ(urls.opened,
+              c.asks && c.answerYes ? std::vector<QUrl>{DownloadPageUrl()} : std::vector<QUrl>{});
+    const QVariant after = OpenReminderSettings(services)->value(key);
+    if (c.storesToday) {
+        EXPECT_EQ(UnscrambleSetting(after.toString()), "2026-12-08");
+    } else {
+        EXPECT_EQ(after, before);
+    }
+    // Neither the key nor the date can be read in the file.
+    QFile file(services.settingsFile);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    EXPECT_TRUE(content.startsWith("[Settings]"));
+    EXPECT_FALSE(content.contains("Duration") || content.contains("2026"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , UpdateReminder,
+    ::testing::Values(
+        ReminderCase{"FirstLaunch", std::nullopt, true, true, false, true},
+        ReminderCase{"FourteenDaysAgo", DaysFromToday(-14), true, true, false, false},
+        ReminderCase{"FourteenDaysAhead", DaysFromToday(14), true, true, false, false},
+        ReminderCase{"FifteenDaysAgoNo", DaysFromToday(-15), true, false, true, true},
+        ReminderCase{"FifteenDaysAgoYes", DaysFromToday(-15), true, true, true, true},
+        ReminderCase{"FifteenDaysAheadYes", DaysFromToday(15), true, true, true, true},
+        ReminderCase{"DamagedNotScrambled", "2026-11-01", false, true, false, true},
+        ReminderCase{"DamagedNotADate", "01/11/2026", true, true, false, true}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+}  // namespace
+}  // namespace zodrivel

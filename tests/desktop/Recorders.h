@@ -1,0 +1,110 @@
+#pragma once
+// Stand-ins for the services the windows reach outside themselves: they record what was
+// asked and answer from a script, so window tests never block and never touch the desktop.
+
+#include <QDate>
+#include <QPrinter>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <deque>
+#include <vector>
+
+#include "desktop/platform/MessageBoxes.h"
+#include "desktop/platform/Services.h"
+#include "desktop/platform/Clock.h"
+#include "desktop/platform/UrlOpener.h"
+#include "desktop/platform/FileDialogs.h"
+#include "desktop/platform/PrintDialogs.h"
+
+namespace zodrivel::testing {
+
+struct ShownMessage {
+    QString text;
+    MessageIcon icon;
+    bool question = false;
+};
+
+class RecordingMessageBoxes : public MessageBoxes {
+public:
+    using MessageBoxes::show;
+    void show(const QString& text, MessageIcon icon, QWidget*) override {
+        shown.push_back({text, icon, false});
+    }
+    bool askYesNo(const QString& text, MessageIcon icon, QWidget*) override {
+        shown.push_back({text, icon, true});
+        return answerYes;
+    }
+    QStringList texts() const {
+        QStringList out;
+        for (const auto& m : shown) out << m.text;
+        return out;
+    }
+    std::vector<ShownMessage> shown;
+    bool answerYes = false;
+};
+
+class RecordingUrlOpener : public UrlOpener {
+public:
+    void open(const QUrl& url) override { opened.push_back(url); }
+    std::vector<QUrl> opened;
+};
+
+class FixedClock : public Clock {
+public:
+    explicit FixedClock(QDate today = QDate(2026, 12, 8)) : day(today) {}
+    QDate today() const override { return day; }
+    QDate day;
+};
+
+// Answers each save dialog with the next scripted name ("" = cancel) and records the request.
+class ScriptedFileDialogs : public FileDialogs {
+public:
+    QString saveFileName(const SaveDialogRequest& request, QWidget*) override {
+        requests.push_back(request);
+        if (answers.empty()) return {};
+        QString next = answers.front();
+        answers.pop_front();
+        return next;
+    }
+    std::deque<QString> answers;
+    std::vector<SaveDialogRequest> requests;
+};
+
+// Prints to a PDF file instead of asking; records whether the selection option was offered.
+class PdfPrintDialogs : public PrintDialogs {
+public:
+    bool choosePrinter(QPrinter& printer, bool hasSelection, QWidget*) override {
+        offeredSelection.push_back(hasSelection);
+        if (cancel) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+        printer.setPrintRange(hasSelection && keepSelection ? QPrinter::Selection
+                                                            : QPrinter::AllPages);
+        return true;
+    }
+    QString pdfPath;
+    bool cancel = false;
+    bool keepSelection = true;
+    std::vector<bool> offeredSelection;
+};
+
+// Everything a window needs, recorded.
+struct RecordedServices {
+    RecordingMessageBoxes messages;
+    RecordingUrlOpener urls;
+    FixedClock clock;
+    ScriptedFileDialogs files;
+    PdfPrintDialogs printing;
+    Services services() {
+        Services s;
+        s.messages = &messages;
+        s.urls = &urls;
+        s.clock = &clock;
+        s.files = &files;
+        s.printing = &printing;
+        return s;
+    }
+};
+
+}  // namespace zodrivel::testing

@@ -1,0 +1,203 @@
+// The report window: its links and what a click on one opens, saving as rich text (and failing
+// visibly), and printing the whole report or only the selection.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+
+#include "Recorders.h"
+#include "desktop/widgets/ClickableLabel.h"
+#include "desktop/platform/PageOpeners.h"
+#include "desktop/report/ReportWindow.h"
+
+namespace zodrivel {
+namespace {
+
+const QString Home = HomePageUrl().toString();
+
+QString SampleReport() {
+    std::array<QString, AspectKindCount> boxes;
+    boxes[Index(AspectKind::Conjunction)] =
+        "Sun-Moon  In Conjunction Aspect\nFirst paragraph alpha, see www.example.org/astro.\n\n";
+    boxes[Index(AspectKind::SemiSextile)] =
+        "Neptune-Sun  In Semi-Sextile Aspect\nThird paragraph charlie: file:///etc/passwd and "
+        "ftp://example.org/x stay text.\n\n";
+    boxes[Index(AspectKind::Sextile)] =
+        "Mars-Sun  In Sextile Aspect\nSecond paragraph bravo, mailto:reader@example.org\n\n";
+    return ReportTextFromBoxes(boxes);
+}
+
+class ReportWindowTest : public ::testing::Test {
+protected:
+    explicit ReportWindowTest(const QString& text = SampleReport())
+        : window(text, recorded.services(), nullptr) {}
+
+    QTextBrowser* rtb() { return window.findChild<QTextBrowser*>("RTB"); }
+    qsizetype at(const QString& text) { return rtb()->toPlainText().indexOf(text); }
+    void click(const char* button) {
+        QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    // Presses and releases `button` over the character at `position` of the report.
+    void clickText(qsizetype position, Qt::MouseButton button = Qt::LeftButton) {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QTextCursor cursor(rtb()->document());
+        cursor.setPosition(int(position));
+        QTest::mouseClick(rtb()->viewport(), button, {},
+                          rtb()->cursorRect(cursor).center() + QPoint(3, 0));
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QStringList files() const {
+        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+    QString printed(const QString& pdf) {
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {pdf, "-"});
+        EXPECT_TRUE(pdftotext.waitForFinished(60000) && pdftotext.exitCode() == 0);
+        return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    }
+
+    testing::RecordedServices recorded;
+    QTemporaryDir dir;
+    ReportWindow window;
+};
+
+TEST_F(ReportWindowTest, ShowsTheReportWithWebAddressesAsLinks) {
+    EXPECT_EQ(window.objectName(), "frmSave");
+    EXPECT_TRUE(rtb()->isReadOnly());
+    EXPECT_EQ(rtb()->toPlainText(), QString(window.reportText()).replace("\r\n", "\n"));
+    QStringList links;
+    for (QTextBlock b = rtb()->document()->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().isAnchor()) links << it.fragment().text();
+        }
+    }
+    // The sentence's full stop is not part of the address; file: and ftp: stay text.
+    EXPECT_EQ(links,
+              QStringList({Home, "www.example.org/astro", "mailto:reader@example.org", Home}));
+}
+
+TEST_F(ReportWindowTest, OnlyALeftClickOnALinkOpensIt) {
+    clickText(at(Home) + 2, Qt::RightButton);
+    clickText(at(Home) + 2, Qt::MiddleButton);
+    QTest::mouseMove(rtb()->viewport(), rtb()->cursorRect(QTextCursor(rtb()->document())).center());
+    for (const char* notLinks : {"file:///", "ftp://", "alpha"}) clickText(at(notLinks) + 2);
+    EXPECT_TRUE(recorded.urls.opened.empty());
+
+    for (const char* link : {"https://", "www.example", "mailto:"}) clickText(at(link) + 2);
+    EXPECT_EQ(recorded.urls.opened,
+              std::vector<QUrl>({HomePageUrl(), QUrl("http://www.example.org/astro"),
+                                 QUrl("mailto:reader@example.org")}));
+}
+
+TEST(ReportLinkTarget, OpensWebAndMailAddressesOnly) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"HTTPS://Example.org/a", "https://example.org/a"},
+        {"www.example.org", "http://www.example.org"},
+        {"mailto:a@example.org", "mailto:a@example.org"},
+        {"file:///etc/passwd", nullptr},
+        {"javascript:alert(1)", nullptr},
+        {"ftp://example.org/", nullptr},
+        {"http://", nullptr},
+        {"mailto:", nullptr}};
+    for (const auto& [text, opens] : cases) {
+        const std::optional<QUrl> target = LinkTarget(text);
+        EXPECT_EQ(target ? target->toString() : QString(), QString(opens)) << text;
+    }
+    // A link is read through its first 1024 characters, never further.
+    const QString longLink = "https://example.org/" + QString(2000, 'a');
+    EXPECT_EQ(LinkTarget(longLink)->toString(), longLink.left(1024));
+}
+
+TEST_F(ReportWindowTest, PromotionLinesOpenTheirPages) {
+    for (const char* name : {"Label1", "Label14", "Label2"}) {
+        emit window.findChild<ClickableLabel*>(name)->clicked();
+    }
+    EXPECT_EQ(recorded.urls.opened,
+              std::vector<QUrl>({HomePageUrl(), HomePageUrl(), FullBrandPageUrl()}));
+}
+
+TEST_F(ReportWindowTest, SavesTheWholeReportAsRichTextAddingTheExtension) {
+    recorded.files.answers = {path("named.rtf"), path("bare")};
+    click("cmdSave");
+    click("cmdSave");
+    EXPECT_EQ(files(), QStringList({"bare.rtf", "named.rtf"})) << "and no temporary file left";
+    EXPECT_TRUE(recorded.messages.shown.empty());
+    const SaveDialogRequest& request = recorded.files.requests.at(0);
+    EXPECT_EQ(QStringList({request.caption, request.filter, request.defaultSuffix}),
+              QStringList({"Zodrivel", "Rich Text Format (*.rtf)", "rtf"}));
+
+    QFile file(path("bare.rtf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray rtf = file.readAll();
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
+    EXPECT_TRUE(rtf.contains("Mars-Sun  In Sextile Aspect\\par"));
+    // One paragraph per line of the report: no CR LF doubled or lost on the way.
+    EXPECT_EQ(rtf.count("\\par\r\n"), window.reportText().count("\r\n"));
+}
+
+TEST_F(ReportWindowTest, CancellingTheSaveWritesAndSaysNothing) {
+    click("cmdSave");
+    EXPECT_EQ(recorded.files.requests.size(), 1u);
+    EXPECT_TRUE(files().isEmpty());
+    EXPECT_TRUE(recorded.messages.shown.empty());
+}
+
+TEST_F(ReportWindowTest, AFailedSaveSaysWhichFileAndWhyAndLeavesNothing) {
+    // Tests run as root, whom permissions do not stop; a parent that is a file or missing does.
+    QFile plain(path("plain.txt"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const std::pair<QString, QString> places[] = {
+        {path("plain.txt/report.rtf"), "Not a directory"},
+        {path("missing/report.rtf"), "No such file or directory"}};
+    for (const auto& [target, reason] : places) {
+        recorded.messages.shown.clear();
+        recorded.files.answers = {target};
+        click("cmdSave");
+        ASSERT_EQ(recorded.messages.shown.size(), 1u);
+        EXPECT_EQ(recorded.messages.shown[0].text,
+                  "The report could not be saved to " + target + ": " + reason);
+        EXPECT_EQ(recorded.messages.shown[0].icon, MessageIcon::Critical);
+    }
+    EXPECT_EQ(files(), QStringList{"plain.txt"});
+}
+
+TEST_F(ReportWindowTest, PrintsTheWholeReportOrOnlyTheSelection) {
+    recorded.printing.pdfPath = path("whole.pdf");
+    click("cmdPrint");
+    const QString whole = printed(path("whole.pdf"));
+    for (const char* words :
+         {"Report Generated By", "alpha", "Second paragraph bravo", "charlie"}) {
+        EXPECT_TRUE(whole.contains(words)) << words;
+    }
+
+    const QString selected = "Second paragraph bravo";
+    QTextCursor selection(rtb()->document());
+    selection.setPosition(int(at(selected)));
+    selection.setPosition(int(at(selected) + selected.size()), QTextCursor::KeepAnchor);
+    rtb()->setTextCursor(selection);
+    recorded.printing.pdfPath = path("selection.pdf");
+    click("cmdPrint");
+    const QString part = printed(path("selection.pdf"));
+    EXPECT_TRUE(part.contains(selected)) << part.toStdString();
+    for (const char* outside : {"Report Generated By", "Mars-Sun", "alpha", "mailto"}) {
+        EXPECT_FALSE(part.contains(outside)) << outside;
+    }
+    EXPECT_EQ(recorded.printing.offeredSelection, std::vector<bool>({false, true}));
+
+    recorded.printing.pdfPath = path("cancelled.pdf");
+    recorded.printing.cancel = true;
+    click("cmdPrint");
+    EXPECT_FALSE(QFile::exists(path("cancelled.pdf")));
+}
+
+}  // namespace
+}  // namespace zodrivel

@@ -1,0 +1,229 @@
+// The result window: each tab's description, the entries and notices written from a
+// calculation, the report built from the boxes, and where every command leads.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include "Recorders.h"
+#include "desktop/widgets/ClickableLabel.h"
+#include "core/texts/AspectTexts.h"
+#include "core/report/ReportWriter.h"
+#include "desktop/platform/PageOpeners.h"
+#include "core/report/ReportDocument.h"
+#include "desktop/report/ReportWindow.h"
+#include "desktop/result/ResultWindow.h"
+
+namespace zodrivel {
+namespace {
+
+using K = AspectKind;
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+Calculation WithHits(const std::vector<AspectHit>& hits) {
+    Calculation calculation;
+    for (int slot = 0; slot < ChartPointCount; ++slot) {
+        calculation.chart.ChartPointNames[slot] = ChartPointNameTexts[slot];
+    }
+    calculation.aspects.hits = hits;
+    for (const AspectHit& hit : hits) calculation.aspects.AspectFound[Index(hit.kind)] = true;
+    return calculation;
+}
+
+const std::vector<AspectHit> SomeHits{{K::Conjunction, SunSlot, MoonSlot, 3},
+                                      {K::Sextile, MarsSlot, SunSlot, 60},
+                                      {K::SemiSextile, NeptuneSlot, SunSlot, 30},
+                                      {K::Conjunction, VenusSlot, MarsSlot, -2}};
+
+struct Shown {
+    explicit Shown(const Calculation& calculation) : window(calculation, recorded.services()) {
+        window.show();
+    }
+    template <typename W = QWidget>
+    W* get(const QString& name, int index = -1) {
+        for (W* w : window.findChildren<W*>(name)) {
+            if (index < 0 || w->property("index").toInt() == index) return w;
+        }
+        ADD_FAILURE() << name.toStdString() << " " << index;
+        return nullptr;
+    }
+    QTextEdit* box(K kind) { return get<QTextEdit>("RTBAspectsDesc" + Q(AspectKindName(kind))); }
+    // On its tab the notice shows and the box does not.
+    bool noticeInFront(K kind) {
+        QWidget* tab = get<QTabWidget>("SSTab1")->widget(Index(kind));
+        return get("fraShow", Index(kind))->isVisibleTo(tab) && !box(kind)->isVisibleTo(tab);
+    }
+    testing::RecordedServices recorded;
+    ResultWindow window;
+};
+
+TEST(ResultWindow, EachTabDescribesItsKind) {
+    Shown shown(WithHits({}));
+    EXPECT_EQ(shown.window.objectName(), "frmDisplay");
+    EXPECT_EQ(shown.window.windowTitle(), "Zodrivel v1.15");
+    auto* tabs = shown.get<QTabWidget>("SSTab1");
+    const QStringList captions{"Conjunction", "Semi Sextile", "Sextile",   "Square",
+                               "Trine",       "Quincunx",     "Opposition"};
+    ASSERT_EQ(tabs->count(), 7);
+    for (int i = 0; i < 7; ++i) {
+        SCOPED_TRACE(i);
+        const AspectInfo& info = AspectInformation(AllAspectKinds[i]);
+        EXPECT_EQ(tabs->tabText(i), captions[i]);
+        auto* frame = shown.get<QGroupBox>("Frame1", i);
+        EXPECT_EQ(frame->title(), "Planetary Aspect - " + captions[i]);
+        QStringList texts;
+        for (auto* label : frame->findChildren<QLabel*>()) texts << label->text();
+        EXPECT_EQ(texts, QStringList({"Aspects Name", Q(info.name), "Keyword", Q(info.keyword),
+                                      "Category", Q(info.category), "Type", Q(info.type),
+                                      "Significance ", Q(info.significance)}));
+        EXPECT_EQ(shown.get<QLabel>(QString("Label%1").arg(12 + i))->text(),
+                  "Planets in this Aspect");
+        auto* notice = shown.get<QGroupBox>("fraShow", i);
+        EXPECT_EQ(notice->title(), frame->title());
+        EXPECT_EQ(notice->findChild<QLabel*>()->text(), "No Planet is present in this aspect.");
+        EXPECT_TRUE(tabs->widget(i)->isAncestorOf(shown.box(AllAspectKinds[i])));
+    }
+}
+
+TEST(ResultWindow, NoticeStandsInFrontExactlyOfKindsWithoutHits) {
+    EntryTexts birth;  // 4 July 1976, 10:30 EDT, New York
+    birth.name = "ADA", birth.monthPosition = 6, birth.day = "4", birth.year = "1976";
+    birth.hour = "10", birth.minute = "30", birth.zonePosition = 27, birth.daylightSaving = true;
+    birth.lonDegrees = "74", birth.lonMinutes = "0", birth.east = false;
+    birth.latDegrees = "40", birth.latMinutes = "43";
+    for (const Calculation& calculation :
+         {WithHits({}), WithHits(SomeHits), Calculate(FillBirthData(birth, ProceedRecord{}))}) {
+        Shown shown(calculation);
+        for (const K kind : AllAspectKinds) {
+            const bool found = calculation.aspects.AspectFound[Index(kind)];
+            EXPECT_EQ(shown.noticeInFront(kind), !found) << AspectKindName(kind);
+            EXPECT_EQ(shown.box(kind)->toPlainText().isEmpty(), !found) << AspectKindName(kind);
+        }
+    }
+}
+
+TEST(ResultWindow, EntriesHaveDarkRedBoldHeadingsAndBlackParagraphs) {
+    Shown shown(WithHits(SomeHits));
+    QStringList fragments;  // "bold/plain red,green,blue: text", in document order
+    for (QTextBlock b = shown.box(K::Conjunction)->document()->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            const QColor c = f.foreground().color();
+            fragments << QString("%1 %2,%3,%4: %5")
+                             .arg(f.fontWeight() >= QFont::Bold ? "bold" : "plain")
+                             .arg(c.red())
+                             .arg(c.green())
+                             .arg(c.blue())
+                             .arg(it.fragment().text());
+        }
+    }
+    EXPECT_EQ(fragments,
+              QStringList({"bold 128,0,0: Sun-Moon  In Conjunction Aspect",
+                           "plain 0,0,0: " + Q(AspectText(K::Conjunction, SunSlot, MoonSlot)),
+                           "bold 128,0,0: Venus-Mars  In Conjunction Aspect",
+                           "plain 0,0,0: " + Q(AspectText(K::Conjunction, VenusSlot, MarsSlot))}));
+    EXPECT_TRUE(shown.box(K::Conjunction)->toPlainText().endsWith(".\n\n"));
+}
+
+TEST(ResultWindow, ReportIsTheBoxesTextsInReportOrderWithCrLfLines) {
+    Shown shown(WithHits(SomeHits));
+    const QString report = shown.window.reportText();
+    EXPECT_LT(report.indexOf("Mars-Sun  In Sextile"), report.indexOf("Neptune-Sun  In Semi"));
+    // What the boxes read back is what the writer put in, CR LF included.
+    const Calculation calculation = WithHits(SomeHits);
+    const auto documents = WriteAspectTexts(calculation.chart, calculation.aspects);
+    std::array<std::string, AspectKindCount> plain;
+    for (int k = 0; k < AspectKindCount; ++k) plain[k] = documents[k].PlainText();
+    EXPECT_EQ(report.toStdString(), BuildReportText(plain));
+
+    EXPECT_EQ(Shown(WithHits({})).window.reportText().toStdString(),
+              PublisherLine() + PublisherLine());
+}
+
+TEST(ResultWindow, BackAndExitAreEachSaidOnce) {
+    // Control name and whether it leads back (else the program ends); "" is the close box.
+    const std::pair<const char*, bool> ways[] = {{"cmdOK", true},
+                                                 {"mnuFileBack", true},
+                                                 {"cmdExit", false},
+                                                 {"mnuExit", false},
+                                                 {"", false}};
+    for (const auto& [control, back] : ways) {
+        auto shown = std::make_unique<Shown>(WithHits({}));
+        QSignalSpy backs(&shown->window, &ResultWindow::backRequested);
+        QSignalSpy exits(&shown->window, &ResultWindow::exitRequested);
+        if (!*control) {
+            shown->window.close();
+        } else if (auto* button = shown->window.findChild<QPushButton*>(control)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            shown->window.findChild<QAction*>(control)->trigger();
+        }
+        EXPECT_FALSE(shown->window.isVisible()) << control;
+        shown->window.close();  // what the program does next says nothing more
+        shown.reset();
+        EXPECT_EQ(backs.count(), back ? 1 : 0) << control;
+        EXPECT_EQ(exits.count(), back ? 0 : 1) << control;
+    }
+}
+
+TEST(ResultWindow, EveryWebEntryOpensItsPage) {
+    struct Entry {
+        const char* name;
+        const char* caption;
+        QUrl page;
+    };
+    const Entry entries[] = {{"mnuOnline", "&Online Help", OnlineHelpUrl()},
+                             {"mnuVisit", "&Visit Us Online", HomePageUrl()},
+                             {"mnuUpdate", "&Check for Software Update", DownloadPageUrl()},
+                             {"mnuDonate", "&Donate", DonationPageUrl()},
+                             {"mkmoney", "Make Money &Online", FullBrandPageUrl()},
+                             {"Label61", nullptr, HomePageUrl()},
+                             {"lblCobrand", nullptr, CoBrandPageUrl()},
+                             {"lblFullBrand", nullptr, FullBrandPageUrl()}};
+    Shown shown(WithHits({}));
+    for (const Entry& entry : entries) {
+        shown.recorded.urls.opened.clear();
+        if (entry.caption) {
+            auto* action = shown.get<QAction>(entry.name);
+            EXPECT_EQ(action->text(), entry.caption);
+            action->trigger();
+        } else {
+            emit shown.get<ClickableLabel>(entry.name)->clicked();
+        }
+        EXPECT_EQ(shown.recorded.urls.opened, std::vector<QUrl>{entry.page}) << entry.name;
+    }
+    EXPECT_FALSE(shown.get<QAction>("mkmoney")->isVisible()) << "switched off by design";
+    EXPECT_TRUE(DonationPageUrl().path().endsWith("donate.html"));
+    EXPECT_TRUE(FullBrandPageUrl().path().endsWith("fully-branded.html"));
+    EXPECT_TRUE(CoBrandPageUrl().path().endsWith("co-brand.html"));
+
+    QSignalSpy about(&shown.window, &ResultWindow::aboutRequested);
+    shown.get<QAction>("mnuAbout")->trigger();
+    EXPECT_EQ(about.count(), 1);
+}
+
+TEST(ResultWindow, PrintOpensOneReportModallyOverTheWindow) {
+    Shown shown(WithHits(SomeHits));
+    auto* print = shown.get<QPushButton>("Command1");
+    EXPECT_EQ(print->text(), "&Print");
+    QTest::mouseClick(print, Qt::LeftButton);
+    QTest::mouseClick(print, Qt::LeftButton);
+    ASSERT_EQ(shown.window.findChildren<ReportWindow*>().size(), 1);
+    auto* report = shown.window.findChild<ReportWindow*>();
+    EXPECT_TRUE(report->isVisible() && report->isModal());
+    EXPECT_EQ(report->reportText(), shown.window.reportText());
+}
+
+}  // namespace
+}  // namespace zodrivel
