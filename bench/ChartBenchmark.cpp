@@ -7,16 +7,16 @@
 
 namespace {
 
-zodrivel::ProceedRecord ExampleRecord(int dayOffset) {
+zodrivel::ProceedRecord exampleRecord(int dayOffset) {
     zodrivel::ProceedRecord r;
-    r.birth.BirthName = "EXAMPLE";
-    r.birth.BirthYear = 1976;
-    r.birth.BirthMonth = 7;
-    r.birth.BirthDay = static_cast<std::int16_t>(1 + dayOffset % 28);
-    r.birth.BirthHour = 10;
-    r.birth.BirthMinute = 30;
-    r.birth.LonDegrees = 74;
-    r.birth.IsDaylightSaving = true;
+    r.birth.birthName = "EXAMPLE";
+    r.birth.birthYear = 1976;
+    r.birth.birthMonth = 7;
+    r.birth.birthDay = static_cast<std::int16_t>(1 + dayOffset % 28);
+    r.birth.birthHour = 10;
+    r.birth.birthMinute = 30;
+    r.birth.lonDegrees = 74;
+    r.birth.isDaylightSaving = true;
     r.zone = {5, 0};
     return r;
 }
@@ -24,7 +24,7 @@ zodrivel::ProceedRecord ExampleRecord(int dayOffset) {
 void WholeChart(benchmark::State& state) {
     int day = 0;
     for (auto _ : state) {
-        const zodrivel::Calculation c = zodrivel::Calculate(ExampleRecord(day++));
+        const zodrivel::Calculation c = zodrivel::calculate(exampleRecord(day++));
         benchmark::DoNotOptimize(c.aspects.hits.data());
     }
     state.SetItemsProcessed(state.iterations());
@@ -35,7 +35,7 @@ BENCHMARK(WholeChart);
 void ChartPositionsOnly(benchmark::State& state) {
     double d = -8580.9;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(zodrivel::ComputeChartPositions(d, 100.0));
+        benchmark::DoNotOptimize(zodrivel::computeChartPositions(d, 100.0));
         d += 1.0;
     }
     state.SetItemsProcessed(state.iterations());
@@ -45,7 +45,7 @@ BENCHMARK(ChartPositionsOnly);
 void MoonOnly(benchmark::State& state) {
     double T = -0.23;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(zodrivel::ComputeMoonLongitude(T));
+        benchmark::DoNotOptimize(zodrivel::computeMoonLongitude(T));
         T += 1e-5;
     }
     state.SetItemsProcessed(state.iterations());

@@ -21,14 +21,14 @@ struct InputError {
 };
 
 // The example birth of --example: 4 July 1976, 10:30 Eastern Daylight Time in New York.
-BirthOptions ExampleBirth();
+BirthOptions exampleBirth();
 
 // Parses and checks every option; the first failure comes back as an error. On success the
-// entries have passed ValidateEntries.
-std::variant<EntryTexts, InputError> BuildEntries(const BirthOptions& options);
+// entries have passed validateEntries.
+std::variant<EntryTexts, InputError> buildEntries(const BirthOptions& options);
 
 // The rows a --zone value names, or an error listing the candidates when it names none or
 // several.
-std::variant<int, InputError> ResolveZone(std::string_view value);
+std::variant<int, InputError> resolveZone(std::string_view value);
 
 }  // namespace zodrivel::cli

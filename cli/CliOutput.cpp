@@ -17,7 +17,7 @@ namespace zodrivel::cli {
 namespace {
 
 // Pads to `width` characters on screen; the degree sign is two bytes of UTF-8 but one column.
-std::string PadRight(std::string_view text, std::size_t width) {
+std::string padRight(std::string_view text, std::size_t width) {
     std::size_t columns = 0;
     for (const char c : text) columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     std::string out(text);
@@ -27,90 +27,90 @@ std::string PadRight(std::string_view text, std::size_t width) {
 
 }  // namespace
 
-std::string FormatTable(const Calculation& c) {
+std::string formatTable(const Calculation& c) {
     const BirthData& b = c.birth;
     char clock[16];
-    std::snprintf(clock, sizeof clock, "%02d:%02d", b.BirthHour, b.BirthMinute);
-    std::string out = "Chart of " + b.BirthName + "\n\n";
-    out += "  Born     " + FormatDate(b.BirthYear, b.BirthMonth, b.BirthDay) + " " + clock +
+    std::snprintf(clock, sizeof clock, "%02d:%02d", b.birthHour, b.birthMinute);
+    std::string out = "Chart of " + b.birthName + "\n\n";
+    out += "  Born     " + formatDate(b.birthYear, b.birthMonth, b.birthDay) + " " + clock +
            " local time\n";
-    out += "  Zone     " + std::string(ZoneTable()[c.zonePosition].text) +
-           (b.IsDaylightSaving ? ", daylight saving" : "") + "\n";
-    out += "  Place    " + FormatCoordinates(b) + "\n";
-    out += "  Used     " + FormatUniversalTime(c.universalDate) + "\n";
-    if (const auto note = PlausibilityNote(b, c.zonePosition)) out += "  Note     " + *note + "\n";
+    out += "  Zone     " + std::string(zoneTable()[c.zonePosition].text) +
+           (b.isDaylightSaving ? ", daylight saving" : "") + "\n";
+    out += "  Place    " + formatCoordinates(b) + "\n";
+    out += "  Used     " + formatUniversalTime(c.universalDate) + "\n";
+    if (const auto note = plausibilityNote(b, c.zonePosition)) out += "  Note     " + *note + "\n";
     out += "\nPositions\n";
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        const double longitude = c.chart.ChartPositions[slot];
+        const double longitude = c.chart.chartPositions[slot];
         char decimal[32];
         std::snprintf(decimal, sizeof decimal, "%10.4f", longitude);
-        out += "  " + PadRight(c.chart.ChartPointNames[slot], 9) +
-               PadRight(FormatSignPosition(longitude), 19) + decimal + "\n";
+        out += "  " + padRight(c.chart.chartPointNames[slot], 9) +
+               padRight(formatSignPosition(longitude), 19) + decimal + "\n";
     }
     out += "\nAspects\n";
     if (c.aspects.hits.empty()) out += "  none\n";
     for (const AspectHit& hit : c.aspects.hits) {
-        std::string line = std::string(c.chart.ChartPointNames[hit.first]) + "-" +
-                           std::string(c.chart.ChartPointNames[hit.second]) +
-                           std::string(AspectHeadingText(hit.kind));
-        out += "  " + PadRight(line, 40) + std::to_string(std::abs(hit.separation)) + "\u00B0\n";
+        std::string line = std::string(c.chart.chartPointNames[hit.first]) + "-" +
+                           std::string(c.chart.chartPointNames[hit.second]) +
+                           std::string(aspectHeadingText(hit.kind));
+        out += "  " + padRight(line, 40) + std::to_string(std::abs(hit.separation)) + "\u00B0\n";
     }
     return out;
 }
 
-std::string FormatJson(const Calculation& c) {
+std::string formatJson(const Calculation& c) {
     nlohmann::ordered_json json;
-    json["name"] = c.birth.BirthName;
-    json["universal_time"] = c.time.UniversalTime;
-    json["universal_date"] = IsoUniversalTime(c.universalDate);
-    json["julian_centuries"] = c.time.JulianCenturies;
+    json["name"] = c.birth.birthName;
+    json["universal_time"] = c.time.universalTime;
+    json["universal_date"] = isoUniversalTime(c.universalDate);
+    json["julian_centuries"] = c.time.julianCenturies;
     json["days_since_j2000"] = c.daysSinceJ2000;
     json["positions"] = nlohmann::ordered_json::array();
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        json["positions"].push_back({{"body", c.chart.ChartPointNames[slot]},
-                                     {"longitude", c.chart.ChartPositions[slot]}});
+        json["positions"].push_back({{"body", c.chart.chartPointNames[slot]},
+                                     {"longitude", c.chart.chartPositions[slot]}});
     }
     json["aspects"] = nlohmann::ordered_json::array();
     for (const AspectHit& hit : c.aspects.hits) {
-        json["aspects"].push_back({{"kind", AspectKindName(hit.kind)},
-                                   {"first", c.chart.ChartPointNames[hit.first]},
-                                   {"second", c.chart.ChartPointNames[hit.second]},
+        json["aspects"].push_back({{"kind", aspectKindName(hit.kind)},
+                                   {"first", c.chart.chartPointNames[hit.first]},
+                                   {"second", c.chart.chartPointNames[hit.second]},
                                    {"separation", hit.separation}});
     }
     return json.dump(2) + "\n";
 }
 
-std::string FormatReport(const Calculation& c) {
-    const auto texts = WriteAspectTexts(c.chart, c.aspects);
+std::string formatReport(const Calculation& c) {
+    const auto texts = writeAspectTexts(c.chart, c.aspects);
     std::array<std::string, AspectKindCount> plain;
-    for (int k = 0; k < AspectKindCount; ++k) plain[k] = texts[k].PlainText();
-    return BuildReportText(plain);
+    for (int k = 0; k < AspectKindCount; ++k) plain[k] = texts[k].plainText();
+    return buildReportText(plain);
 }
 
-std::string FormatRtf(const Calculation& c) { return ToRtf(FormatReport(c)); }
+std::string formatRtf(const Calculation& c) { return toRtf(formatReport(c)); }
 
-std::string FormatTextsJson() {
+std::string formatTextsJson() {
     nlohmann::ordered_json table = nlohmann::ordered_json::array();
     for (const AspectKind kind : AllAspectKinds) {
         for (int first = 0; first < ChartPointCount; ++first) {
             for (int second = 0; second < ChartPointCount; ++second) {
                 if (first == second) continue;
-                table.push_back({{"kind", AspectKindName(kind)},
+                table.push_back({{"kind", aspectKindName(kind)},
                                  {"first", ChartPointNameTexts[first]},
                                  {"second", ChartPointNameTexts[second]},
-                                 {"text", AspectText(kind, first, second)}});
+                                 {"text", aspectText(kind, first, second)}});
             }
         }
     }
     return table.dump(2) + "\n";
 }
 
-std::string FormatZoneList() {
+std::string formatZoneList() {
     std::string out;
     for (int position = 0; position < ZoneCount; ++position) {
         char number[8];
         std::snprintf(number, sizeof number, "%2d  ", position);
-        out += number + std::string(ZoneTable()[position].text) + "\n";
+        out += number + std::string(zoneTable()[position].text) + "\n";
     }
     return out;
 }

@@ -8,21 +8,21 @@
 namespace zodrivel::cli {
 
 // Positions as sign, degree and minute, then the aspects in search order, for a terminal.
-std::string FormatTable(const Calculation& calculation);
+std::string formatTable(const Calculation& calculation);
 
 // One JSON object: name, universal_time, julian_centuries, days_since_j2000, positions,
 // aspects. Doubles in shortest round-trip form.
-std::string FormatJson(const Calculation& calculation);
+std::string formatJson(const Calculation& calculation);
 
 // The report as the report window shows it: publisher line, the seven kinds' texts in report
 // order, publisher line; and the same as a rich-text document.
-std::string FormatReport(const Calculation& calculation);
-std::string FormatRtf(const Calculation& calculation);
+std::string formatReport(const Calculation& calculation);
+std::string formatRtf(const Calculation& calculation);
 
 // The whole interpretation table: the 630 keys (kind, first, second) with their paragraphs.
-std::string FormatTextsJson();
+std::string formatTextsJson();
 
 // The 71 zone rows with their list positions.
-std::string FormatZoneList();
+std::string formatZoneList();
 
 }  // namespace zodrivel::cli

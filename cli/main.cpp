@@ -59,25 +59,25 @@ int main(int argc, char** argv) {
 
     std::string text;
     if (listZones) {
-        text = cli::FormatZoneList();
+        text = cli::formatZoneList();
     } else if (texts) {
-        text = cli::FormatTextsJson();
+        text = cli::formatTextsJson();
     } else {
-        auto built = cli::BuildEntries(example ? cli::ExampleBirth() : options);
+        auto built = cli::buildEntries(example ? cli::exampleBirth() : options);
         if (const auto* error = std::get_if<cli::InputError>(&built)) {
             std::cerr << "zodrivel-cli: " << error->message << "\n";
             return ExitBadInput;
         }
-        const ProceedRecord record = FillBirthData(std::get<EntryTexts>(built), ProceedRecord{});
-        const Calculation calculation = Calculate(record);
+        const ProceedRecord record = fillBirthData(std::get<EntryTexts>(built), ProceedRecord{});
+        const Calculation calculation = calculate(record);
         if (format == "json") {
-            text = cli::FormatJson(calculation);
+            text = cli::formatJson(calculation);
         } else if (format == "report") {
-            text = cli::FormatReport(calculation);
+            text = cli::formatReport(calculation);
         } else if (format == "rtf") {
-            text = cli::FormatRtf(calculation);
+            text = cli::formatRtf(calculation);
         } else {
-            text = cli::FormatTable(calculation);
+            text = cli::formatTable(calculation);
         }
     }
 
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
         std::cout << text;
         return std::cout.flush() ? 0 : ExitWriteFailed;
     }
-    if (const WriteResult written = WriteFileAtomically(output, text); !written) {
+    if (const WriteResult written = writeFileAtomically(output, text); !written) {
         std::cerr << "zodrivel-cli: cannot write " << output << ": " << written.error << "\n";
         return ExitWriteFailed;
     }

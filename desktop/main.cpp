@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     services.files = &files;
     services.printing = &printing;
 
-    SingleInstance instance(SingleInstance::DefaultLockPath());
+    SingleInstance instance(SingleInstance::defaultLockPath());
     if (!instance.acquire()) {
         messages.show(QString::fromUtf8(AlreadyRunningMessage), MessageIcon::Information, nullptr);
         return 0;

@@ -4,8 +4,8 @@
 
 namespace zodrivel {
 
-BrandLabel BrandingChoice(double uniform01) {
-    const int r = RoundHalfEven(uniform01 * 6 + 1);
+BrandLabel brandingChoice(double uniform01) {
+    const int r = roundHalfEven(uniform01 * 6 + 1);
     if (r == 7) return BrandLabel::Unchanged;
     return r % 2 == 1 ? BrandLabel::CoBrand : BrandLabel::FullBrand;
 }

@@ -11,20 +11,20 @@ constexpr std::array<std::string_view, AspectKindCount> Headings{
     "  In Opposition Aspect"};
 }  // namespace
 
-std::string_view AspectHeadingText(AspectKind kind) { return Headings[Index(kind)]; }
+std::string_view aspectHeadingText(AspectKind kind) { return Headings[Index(kind)]; }
 
-std::string_view AspectKindName(AspectKind kind) { return Names[Index(kind)]; }
+std::string_view aspectKindName(AspectKind kind) { return Names[Index(kind)]; }
 
-std::optional<AspectKind> AspectKindFromName(std::string_view name) {
+std::optional<AspectKind> aspectKindFromName(std::string_view name) {
     for (const AspectKind kind : AllAspectKinds) {
         if (Names[Index(kind)] == name) return kind;
     }
     return std::nullopt;
 }
 
-std::optional<AspectKind> KindForSeparation(int separation) {
+std::optional<AspectKind> kindForSeparation(int separation) {
     for (const AspectKind kind : AllAspectKinds) {
-        const AspectWindow& w = WindowOf(kind);
+        const AspectWindow& w = windowOf(kind);
         if (w.lower <= separation && separation <= w.upper) return kind;
     }
     return std::nullopt;

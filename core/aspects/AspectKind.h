@@ -35,16 +35,16 @@ inline constexpr std::array<AspectWindow, AspectKindCount> AspectWindows{{
 }};
 
 constexpr int Index(AspectKind kind) { return static_cast<int>(kind); }
-constexpr const AspectWindow& WindowOf(AspectKind kind) { return AspectWindows[Index(kind)]; }
+constexpr const AspectWindow& windowOf(AspectKind kind) { return AspectWindows[Index(kind)]; }
 
 // The identifier ("Conjunction", "SemiSextile", ...), as JSON output and file keys spell it.
-std::string_view AspectKindName(AspectKind kind);
-std::optional<AspectKind> AspectKindFromName(std::string_view name);
+std::string_view aspectKindName(AspectKind kind);
+std::optional<AspectKind> aspectKindFromName(std::string_view name);
 
 // The report's heading text of the kind, two blanks first: "  In Conjunction Aspect".
-std::string_view AspectHeadingText(AspectKind kind);
+std::string_view aspectHeadingText(AspectKind kind);
 
 // The first window holding `separation` (whole degrees), if any.
-std::optional<AspectKind> KindForSeparation(int separation);
+std::optional<AspectKind> kindForSeparation(int separation);
 
 }  // namespace zodrivel

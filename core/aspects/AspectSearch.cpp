@@ -4,8 +4,8 @@
 
 namespace zodrivel {
 
-int AspectSeparation(double firstLongitude, double secondLongitude) {
-    int separation = RoundHalfEven(firstLongitude - secondLongitude);
+int aspectSeparation(double firstLongitude, double secondLongitude) {
+    int separation = roundHalfEven(firstLongitude - secondLongitude);
     // Past 190 either way the short arc runs through 0 Aries. The raw opposition window
     // (170..190) is untouched, so every raw hit survives with its orientation.
     if (separation > 190) separation -= 360;
@@ -13,15 +13,15 @@ int AspectSeparation(double firstLongitude, double secondLongitude) {
     return separation;
 }
 
-AspectSearchResult ComputeAspects(const ChartPoints& chart,
+AspectSearchResult computeAspects(const ChartPoints& chart,
                                   const AppendAspectEntryFn& appendAspectEntry) {
     AspectSearchResult result;
     for (int i = 0; i < ChartPointCount; ++i) {
         for (int j = 0; j < ChartPointCount; ++j) {
             if (i == j) continue;
             const int separation =
-                AspectSeparation(chart.ChartPositions[i], chart.ChartPositions[j]);
-            const auto kind = KindForSeparation(separation);
+                aspectSeparation(chart.chartPositions[i], chart.chartPositions[j]);
+            const auto kind = kindForSeparation(separation);
             if (!kind) continue;
             // The conjunction window is symmetric, so each conjunction would otherwise be
             // listed twice with the same paragraph.
@@ -29,7 +29,7 @@ AspectSearchResult ComputeAspects(const ChartPoints& chart,
             const AspectHit hit{*kind, i, j, separation};
             if (appendAspectEntry) appendAspectEntry(hit, chart);
             result.hits.push_back(hit);
-            result.AspectFound[Index(*kind)] = true;
+            result.aspectFound[Index(*kind)] = true;
         }
     }
     return result;

@@ -20,12 +20,12 @@ struct AspectHit {
 
 struct AspectSearchResult {
     std::vector<AspectHit> hits;                       // in search order
-    std::array<bool, AspectKindCount> AspectFound{};   // per kind: at least one hit
+    std::array<bool, AspectKindCount> aspectFound{};   // per kind: at least one hit
 };
 
 // Whole-degree separation of first minus second: rounded half to even, then folded so that
 // arcs across 0 Aries compare by their short side (355 and 5 are 10 apart, not 350).
-int AspectSeparation(double firstLongitude, double secondLongitude);
+int aspectSeparation(double firstLongitude, double secondLongitude);
 
 // Called for each hit, in search order, with the chart whose names the entry uses; the report
 // writer appends its entry here.
@@ -34,7 +34,7 @@ using AppendAspectEntryFn = std::function<void(const AspectHit&, const ChartPoin
 // Tests the 90 ordered pairs of slots 0..9, first slot ascending, then second. Aspects other
 // than the conjunction are found only in the order whose separation is positive, so the point
 // further along the zodiac is named first; a conjunction is recorded once, smaller slot first.
-AspectSearchResult ComputeAspects(const ChartPoints& chart,
+AspectSearchResult computeAspects(const ChartPoints& chart,
                                   const AppendAspectEntryFn& appendAspectEntry = {});
 
 }  // namespace zodrivel

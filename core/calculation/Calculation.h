@@ -13,7 +13,7 @@ struct Calculation {
     ZoneCorrection zone;
     int zonePosition = -1;          // the zone list row, for showing what was applied
     TimeOfBirth time;               // the Moon's universal time and Julian centuries
-    double MoonLongitude = 0;       // degrees
+    double moonLongitude = 0;       // degrees
     CivilDateTime universalDate;    // the instant used for the Sun and the planets
     double daysSinceJ2000 = 0;
     ChartPoints chart;
@@ -23,6 +23,6 @@ struct Calculation {
 // The calculation stages in their fixed order: universal time and the Moon, the chart
 // positions (which read the Moon), then the aspect search, whose hits go to
 // `appendAspectEntry` as they are found.
-Calculation Calculate(const ProceedRecord& record, const AppendAspectEntryFn& appendAspectEntry = {});
+Calculation calculate(const ProceedRecord& record, const AppendAspectEntryFn& appendAspectEntry = {});
 
 }  // namespace zodrivel

@@ -14,24 +14,24 @@ constexpr char32_t Backspace = 8;
 constexpr char32_t Enter = 13;
 constexpr char32_t Blank = 32;
 
-std::string_view Trim(std::string_view s) {
+std::string_view trim(std::string_view s) {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
     while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
     return s;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Length of an optional sign, digits and an optional fraction at the start of `s`.
-std::size_t NumberPrefixLength(std::string_view s) {
+std::size_t numberPrefixLength(std::string_view s) {
     std::size_t n = 0;
     if (n < s.size() && (s[n] == '+' || s[n] == '-')) ++n;
     const std::size_t digitsStart = n;
-    while (n < s.size() && IsDigit(s[n])) ++n;
+    while (n < s.size() && isDigit(s[n])) ++n;
     bool anyDigit = n > digitsStart;
     if (n < s.size() && s[n] == '.') {
         std::size_t m = n + 1;
-        while (m < s.size() && IsDigit(s[m])) ++m;
+        while (m < s.size() && isDigit(s[m])) ++m;
         if (m > n + 1 || anyDigit) {
             anyDigit = anyDigit || m > n + 1;
             n = m;
@@ -40,41 +40,41 @@ std::size_t NumberPrefixLength(std::string_view s) {
     return anyDigit ? n : 0;
 }
 
-double ParseNumber(std::string_view s) {
+double parseNumber(std::string_view s) {
     return std::strtod(std::string(s).c_str(), nullptr);
 }
 
 // The value of the number that starts the text (after blanks), 0 when none does: degree boxes
 // are compared this way.
-double LeadingNumber(std::string_view text) {
-    const std::string_view t = Trim(text);
-    const std::size_t n = NumberPrefixLength(t);
-    return n == 0 ? 0.0 : ParseNumber(t.substr(0, n));
+double leadingNumber(std::string_view text) {
+    const std::string_view t = trim(text);
+    const std::size_t n = numberPrefixLength(t);
+    return n == 0 ? 0.0 : parseNumber(t.substr(0, n));
 }
 
 // The whole trimmed text is one number; minute boxes must be.
 std::optional<double> WholeNumber(std::string_view text) {
-    const std::string_view t = Trim(text);
-    const std::size_t n = NumberPrefixLength(t);
+    const std::string_view t = trim(text);
+    const std::size_t n = numberPrefixLength(t);
     if (n == 0 || n != t.size()) return std::nullopt;
-    return ParseNumber(t);
+    return parseNumber(t);
 }
 
-bool DegreesFail(std::string_view text, double maximum) {
-    if (Trim(text).empty()) return true;
-    const double value = LeadingNumber(text);
+bool degreesFail(std::string_view text, double maximum) {
+    if (trim(text).empty()) return true;
+    const double value = leadingNumber(text);
     return value > maximum || value < 0;
 }
 
-bool MinutesFail(std::string_view text) {
+bool minutesFail(std::string_view text) {
     const auto value = WholeNumber(text);
     return !value || *value > 59 || *value < 0;
 }
 
 // A list or box text converted the way Proceed stores it: blanks around digits are tolerated;
 // anything else, or a value beyond 16 bits, does not convert.
-std::optional<std::int16_t> ToInt16(std::string_view text) {
-    const std::string_view t = Trim(text);
+std::optional<std::int16_t> toInt16(std::string_view text) {
+    const std::string_view t = trim(text);
     std::string_view digits = t;
     if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
     int value = 0;
@@ -88,12 +88,12 @@ std::optional<std::int16_t> ToInt16(std::string_view text) {
     return static_cast<std::int16_t>(value);
 }
 
-void Store(std::int16_t& field, std::string_view text) {
-    if (const auto value = ToInt16(text)) field = *value;
+void storeIfNumber(std::int16_t& field, std::string_view text) {
+    if (const auto value = toInt16(text)) field = *value;
 }
 
 template <typename Filter>
-TextFilterResult FilterText(std::string_view pasted, Filter filter) {
+TextFilterResult filterWhole(std::string_view pasted, Filter filter) {
     TextFilterResult result{true, {}, std::nullopt};
     for (const char byte : pasted) {
         const auto code = static_cast<unsigned char>(byte);
@@ -109,14 +109,14 @@ TextFilterResult FilterText(std::string_view pasted, Filter filter) {
 
 }  // namespace
 
-KeyFilterResult DigitFilter(char32_t typed) {
+KeyFilterResult digitFilter(char32_t typed) {
     if ((typed >= U'0' && typed <= U'9') || typed == Backspace) {
         return {FilterVerdict::Accepted, typed, std::nullopt};
     }
     return {FilterVerdict::Rejected, typed, messages::OnlyNumbers};
 }
 
-KeyFilterResult LetterFilter(char32_t typed) {
+KeyFilterResult letterFilter(char32_t typed) {
     if (typed >= U'A' && typed <= U'Z') return {FilterVerdict::Accepted, typed, std::nullopt};
     if (typed >= U'a' && typed <= U'z') {
         return {FilterVerdict::Converted, typed - 32, std::nullopt};
@@ -127,15 +127,15 @@ KeyFilterResult LetterFilter(char32_t typed) {
     return {FilterVerdict::Rejected, typed, messages::OnlyLetters};
 }
 
-TextFilterResult DigitFilterText(std::string_view pasted) {
-    return FilterText(pasted, DigitFilter);
+TextFilterResult digitFilterText(std::string_view pasted) {
+    return filterWhole(pasted, digitFilter);
 }
 
-TextFilterResult LetterFilterText(std::string_view pasted) {
-    return FilterText(pasted, LetterFilter);
+TextFilterResult letterFilterText(std::string_view pasted) {
+    return filterWhole(pasted, letterFilter);
 }
 
-std::string_view ControlName(EntryControl control) {
+std::string_view controlName(EntryControl control) {
     switch (control) {
         case EntryControl::Name: return "txtName";
         case EntryControl::LonDegrees: return "txtLonD";
@@ -147,24 +147,24 @@ std::string_view ControlName(EntryControl control) {
     return {};
 }
 
-ValidationResult ValidateEntries(const EntryTexts& entries) {
+ValidationResult validateEntries(const EntryTexts& entries) {
     const auto fail = [](Message message, EntryControl focus) {
         return ValidationResult{false, message, focus};
     };
-    if (Trim(entries.name).empty()) return fail(messages::EnterName, EntryControl::Name);
-    if (DegreesFail(entries.lonDegrees, 179)) {
-        return fail(messages::LonDegrees, EntryControl::LonDegrees);
+    if (trim(entries.name).empty()) return fail(messages::EnterName, EntryControl::Name);
+    if (degreesFail(entries.lonDegrees, 179)) {
+        return fail(messages::lonDegrees, EntryControl::LonDegrees);
     }
-    if (MinutesFail(entries.lonMinutes)) return fail(messages::LonMinutes, EntryControl::LonMinutes);
-    if (DegreesFail(entries.latDegrees, 89)) {
-        return fail(messages::LatDegrees, EntryControl::LatDegrees);
+    if (minutesFail(entries.lonMinutes)) return fail(messages::lonMinutes, EntryControl::LonMinutes);
+    if (degreesFail(entries.latDegrees, 89)) {
+        return fail(messages::latDegrees, EntryControl::LatDegrees);
     }
-    if (MinutesFail(entries.latMinutes)) return fail(messages::LatMinutes, EntryControl::LatMinutes);
+    if (minutesFail(entries.latMinutes)) return fail(messages::latMinutes, EntryControl::LatMinutes);
 
     // The lists hold 1..31 and 1901..2050 in order, so a day's list position is day - 1.
     constexpr int February = 1;
-    const int year = ToInt16(entries.year).value_or(0);
-    const int dayPosition = ToInt16(entries.day).value_or(1) - 1;
+    const int year = toInt16(entries.year).value_or(0);
+    const int dayPosition = toInt16(entries.day).value_or(1) - 1;
     const int lastFebruaryPosition = year % 4 == 0 ? 28 : 27;
     if (entries.monthPosition == February && dayPosition > lastFebruaryPosition) {
         return fail(messages::FebruaryDate, EntryControl::None);
@@ -175,7 +175,7 @@ ValidationResult ValidateEntries(const EntryTexts& entries) {
     return {};
 }
 
-LookupResult CoordinateLookup(std::string_view city, std::string_view state,
+LookupResult coordinateLookup(std::string_view city, std::string_view state,
                               std::string_view country) {
     if (city.empty()) return {messages::EnterCity, "txtMCity", {}};
     if (state.empty()) return {messages::EnterState, "txtMState", {}};
@@ -186,13 +186,13 @@ LookupResult CoordinateLookup(std::string_view city, std::string_view state,
     return {std::nullopt, {}, std::move(text)};
 }
 
-std::string UrlEncode(std::string_view text) {
+std::string urlEncode(std::string_view text) {
     static constexpr char Hex[] = "0123456789ABCDEF";
     std::string out;
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         const bool unreserved = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
-                                IsDigit(c) || c == '-' || c == '.' || c == '_' || c == '~';
+                                isDigit(c) || c == '-' || c == '.' || c == '_' || c == '~';
         if (unreserved) {
             out.push_back(c);
         } else {
@@ -204,30 +204,30 @@ std::string UrlEncode(std::string_view text) {
     return out;
 }
 
-ProceedRecord FillBirthData(const EntryTexts& entries, const ProceedRecord& previous) {
+ProceedRecord fillBirthData(const EntryTexts& entries, const ProceedRecord& previous) {
     ProceedRecord record = previous;
     BirthData& b = record.birth;
-    b.BirthName = entries.name;
-    if (const auto zone = Zone_Calculation(entries.zonePosition)) {
+    b.birthName = entries.name;
+    if (const auto zone = zoneCorrectionAt(entries.zonePosition)) {
         record.zone = *zone;
         record.zonePosition = entries.zonePosition;
     }
     if (entries.monthPosition >= 0 && entries.monthPosition < 12) {
-        b.BirthMonth = static_cast<std::int16_t>(entries.monthPosition + 1);
+        b.birthMonth = static_cast<std::int16_t>(entries.monthPosition + 1);
     }
-    Store(b.BirthDay, entries.day);
-    Store(b.BirthYear, entries.year);
-    Store(b.BirthHour, entries.hour);
-    Store(b.BirthMinute, entries.minute);
-    b.ZoneHours = static_cast<std::int16_t>(std::abs(record.zone.ZoneCorrectionHours));
-    b.ZoneMinutes = static_cast<std::int16_t>(std::abs(record.zone.ZoneCorrectionMinutes));
-    Store(b.LonDegrees, entries.lonDegrees);
-    Store(b.LonMinutes, entries.lonMinutes);
-    Store(b.LatDegrees, entries.latDegrees);
-    Store(b.LatMinutes, entries.latMinutes);
-    b.IsEast = entries.east;
-    b.IsSouth = entries.south;
-    b.IsDaylightSaving = entries.daylightSaving;
+    storeIfNumber(b.birthDay, entries.day);
+    storeIfNumber(b.birthYear, entries.year);
+    storeIfNumber(b.birthHour, entries.hour);
+    storeIfNumber(b.birthMinute, entries.minute);
+    b.zoneHours = static_cast<std::int16_t>(std::abs(record.zone.zoneCorrectionHours));
+    b.zoneMinutes = static_cast<std::int16_t>(std::abs(record.zone.zoneCorrectionMinutes));
+    storeIfNumber(b.lonDegrees, entries.lonDegrees);
+    storeIfNumber(b.lonMinutes, entries.lonMinutes);
+    storeIfNumber(b.latDegrees, entries.latDegrees);
+    storeIfNumber(b.latMinutes, entries.latMinutes);
+    b.isEast = entries.east;
+    b.isSouth = entries.south;
+    b.isDaylightSaving = entries.daylightSaving;
     return record;
 }
 

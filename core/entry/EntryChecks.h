@@ -22,13 +22,13 @@ namespace messages {
 inline constexpr Message OnlyNumbers{"Only Numbers Are Accepted", MessageIcon::Critical};
 inline constexpr Message OnlyLetters{"Please Enter only Letters", MessageIcon::Information};
 inline constexpr Message EnterName{"Please Enter Name", MessageIcon::Critical};
-inline constexpr Message LonDegrees{
+inline constexpr Message lonDegrees{
     "Please Enter Value Between 0 And 179 in the Degree of Longitude", MessageIcon::Critical};
-inline constexpr Message LonMinutes{
+inline constexpr Message lonMinutes{
     "Please Enter Value Between 0 And 59 in the  Minute of Longitude", MessageIcon::Critical};
-inline constexpr Message LatDegrees{
+inline constexpr Message latDegrees{
     "Please Enter Value Between 0 And 89 in the Degree of Latitude", MessageIcon::Critical};
-inline constexpr Message LatMinutes{
+inline constexpr Message latMinutes{
     "Please Enter Value Between 0 And 59 in the  Minute of Latitude", MessageIcon::Critical};
 // The two date messages differ by the blank before "!"; both texts are kept as users see them.
 inline constexpr Message FebruaryDate{"Please Enter Correct Date Or Month!",
@@ -52,10 +52,10 @@ struct KeyFilterResult {
 
 // Digit boxes (degrees and minutes): "0".."9" and backspace pass; everything else, Enter
 // included, is refused with "Only Numbers Are Accepted".
-KeyFilterResult DigitFilter(char32_t typed);
+KeyFilterResult digitFilter(char32_t typed);
 // Name box: Latin letters pass, lower case turned to upper case; blank, Enter and backspace
 // pass unchanged; everything else is refused with "Please Enter only Letters".
-KeyFilterResult LetterFilter(char32_t typed);
+KeyFilterResult letterFilter(char32_t typed);
 
 struct TextFilterResult {
     bool accepted;
@@ -67,8 +67,8 @@ struct TextFilterResult {
 // character refuses the whole text with that character's message, so a box never takes half a
 // paste. Enter and backspace are keys, not text, and add nothing. Input is UTF-8; any byte
 // beyond ASCII belongs to a character the filters refuse.
-TextFilterResult DigitFilterText(std::string_view pasted);
-TextFilterResult LetterFilterText(std::string_view pasted);
+TextFilterResult digitFilterText(std::string_view pasted);
+TextFilterResult letterFilterText(std::string_view pasted);
 
 // ---- Validation --------------------------------------------------------------------------
 
@@ -91,7 +91,7 @@ struct EntryTexts {
 enum class EntryControl { None, Name, LonDegrees, LonMinutes, LatDegrees, LatMinutes };
 
 // The control's objectName in the entry window ("txtName", ...); empty for None.
-std::string_view ControlName(EntryControl control);
+std::string_view controlName(EntryControl control);
 
 struct ValidationResult {
     bool ok = true;
@@ -102,7 +102,7 @@ struct ValidationResult {
 // The checks run in the window's order and the first failure ends them: name, longitude
 // degrees and minutes, latitude degrees and minutes, then the date. The date rule treats every
 // year divisible by 4 as a leap year, which is the Gregorian rule throughout 1901..2050.
-ValidationResult ValidateEntries(const EntryTexts& entries);
+ValidationResult validateEntries(const EntryTexts& entries);
 
 // The coordinate look-up's checks (City, State, Country, exact comparison with the empty text)
 // and, when they pass, its search text "city state country Latitude Longitude".
@@ -111,17 +111,17 @@ struct LookupResult {
     std::string_view focus;   // objectName of the box that gets the focus
     std::string searchText;   // set when there is no message
 };
-LookupResult CoordinateLookup(std::string_view city, std::string_view state,
+LookupResult coordinateLookup(std::string_view city, std::string_view state,
                               std::string_view country);
 
 // Percent-encodes UTF-8 text for a URL query (RFC 3986 unreserved characters stay as they are).
-std::string UrlEncode(std::string_view text);
+std::string urlEncode(std::string_view text);
 
 // ---- Filling the birth data --------------------------------------------------------------
 
 // Steps 2 to 8 of Proceed over validated entries. A text that does not convert to a 16-bit
 // integer leaves its field as it was in `previous`; an unknown zone position leaves the
 // correction as it was.
-ProceedRecord FillBirthData(const EntryTexts& entries, const ProceedRecord& previous);
+ProceedRecord fillBirthData(const EntryTexts& entries, const ProceedRecord& previous);
 
 }  // namespace zodrivel

@@ -18,7 +18,7 @@ constexpr std::array<int, ElementsRowCount> SlotOfRow{
 constexpr int MinutesPerDay = 24 * 60;
 
 // Days since 1970-01-01 of a Gregorian date and back (H. Hinnant's days_from_civil).
-long DaysFromCivil(int y, int m, int d) {
+long daysFromCivil(int y, int m, int d) {
     y -= m <= 2;
     const long era = (y >= 0 ? y : y - 399) / 400;
     const long yoe = y - era * 400;                                  // [0, 399]
@@ -27,7 +27,7 @@ long DaysFromCivil(int y, int m, int d) {
     return era * 146097 + doe - 719468;
 }
 
-void CivilFromDays(long z, int& y, int& m, int& d) {
+void civilFromDays(long z, int& y, int& m, int& d) {
     z += 719468;
     const long era = (z >= 0 ? z : z - 146096) / 146097;
     const long doe = z - era * 146097;
@@ -41,8 +41,8 @@ void CivilFromDays(long z, int& y, int& m, int& d) {
 
 }  // namespace
 
-CivilDateTime AddMinutes(CivilDateTime t, int minutes) {
-    long total = DaysFromCivil(t.year, t.month, t.day) * MinutesPerDay + t.hour * 60L + t.minute +
+CivilDateTime addMinutes(CivilDateTime t, int minutes) {
+    long total = daysFromCivil(t.year, t.month, t.day) * MinutesPerDay + t.hour * 60L + t.minute +
                  minutes;
     long days = total / MinutesPerDay;
     long rest = total % MinutesPerDay;
@@ -51,46 +51,46 @@ CivilDateTime AddMinutes(CivilDateTime t, int minutes) {
         --days;
     }
     CivilDateTime out;
-    CivilFromDays(days, out.year, out.month, out.day);
+    civilFromDays(days, out.year, out.month, out.day);
     out.hour = static_cast<int>(rest / 60);
     out.minute = static_cast<int>(rest % 60);
     return out;
 }
 
-CivilDateTime UniversalDateTime(const BirthData& birth, const ZoneCorrection& zone) {
-    CivilDateTime t{birth.BirthYear, birth.BirthMonth, birth.BirthDay, birth.BirthHour,
-                    birth.BirthMinute};
-    t = AddMinutes(t, zone.ZoneCorrectionHours * 60);
-    t = AddMinutes(t, zone.ZoneCorrectionMinutes);
-    if (birth.IsDaylightSaving) t = AddMinutes(t, -60);
+CivilDateTime universalDateTime(const BirthData& birth, const ZoneCorrection& zone) {
+    CivilDateTime t{birth.birthYear, birth.birthMonth, birth.birthDay, birth.birthHour,
+                    birth.birthMinute};
+    t = addMinutes(t, zone.zoneCorrectionHours * 60);
+    t = addMinutes(t, zone.zoneCorrectionMinutes);
+    if (birth.isDaylightSaving) t = addMinutes(t, -60);
     return t;
 }
 
-double DaysSinceJ2000(int year, int month, int day, int hour, int minute) {
+double daysSinceJ2000(int year, int month, int day, int hour, int minute) {
     const double Y = year;
     const double M = month;
     return 367 * Y - std::floor(7 * (Y + std::floor((M + 9) / 12)) / 4) +
            std::floor(275 * M / 9) + day - 730531.5 + (hour + minute / 60.0) / 24;
 }
 
-double PrecessionSinceJ2000(double d) {
+double precessionSinceJ2000(double d) {
     const double T = d / 36525;
     const double arcseconds = 5029.0966 * T + 1.11113 * T * T;
     return arcseconds / 3600;
 }
 
-ChartPoints ComputeChartPositions(double daysSinceJ2000, double moonLongitude) {
+ChartPoints computeChartPositions(double daysSinceJ2000, double moonLongitude) {
     ChartPoints chart;
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        chart.ChartPointNames[slot] = ChartPointNameTexts[slot];
+        chart.chartPointNames[slot] = ChartPointNameTexts[slot];
     }
-    const Vector2 earth = EarthPosition(daysSinceJ2000);
-    const double precession = PrecessionSinceJ2000(daysSinceJ2000);
+    const Vector2 earth = earthPosition(daysSinceJ2000);
+    const double precession = precessionSinceJ2000(daysSinceJ2000);
     for (int row = 0; row < ElementsRowCount; ++row) {
-        const double j2000 = GeocentricLongitude(row, daysSinceJ2000, earth);
-        chart.ChartPositions[SlotOfRow[row]] = ReduceDegrees(j2000 + precession);
+        const double j2000 = geocentricLongitude(row, daysSinceJ2000, earth);
+        chart.chartPositions[SlotOfRow[row]] = reduceDegrees(j2000 + precession);
     }
-    chart.ChartPositions[MoonSlot] = moonLongitude;
+    chart.chartPositions[MoonSlot] = moonLongitude;
     return chart;
 }
 

@@ -22,8 +22,8 @@ inline constexpr std::array<std::string_view, ChartPointCount> ChartPointNameTex
 
 struct ChartPoints {
     // Geocentric tropical ecliptic longitudes in degrees, 0 <= x <= 360, equinox of date.
-    std::array<double, ChartSlotCount> ChartPositions{};
-    std::array<std::string_view, ChartSlotCount> ChartPointNames{};
+    std::array<double, ChartSlotCount> chartPositions{};
+    std::array<std::string_view, ChartSlotCount> chartPointNames{};
 };
 
 // A civil date and time on the Gregorian calendar, minutes resolution.
@@ -34,21 +34,21 @@ struct CivilDateTime {
 
 // Adds whole minutes with full calendar arithmetic (crossing midnight moves the day, and with
 // it the month and the year).
-CivilDateTime AddMinutes(CivilDateTime t, int minutes);
+CivilDateTime addMinutes(CivilDateTime t, int minutes);
 
 // The universal date and time of the birth: the local date and clock time plus the zone
 // correction's hours, then its minutes, then one hour back under daylight saving.
-CivilDateTime UniversalDateTime(const BirthData& birth, const ZoneCorrection& zone);
+CivilDateTime universalDateTime(const BirthData& birth, const ZoneCorrection& zone);
 
 // Days from 2000 January 1, 12:00 UT (0.0 there).
-double DaysSinceJ2000(int year, int month, int day, int hour, int minute);
+double daysSinceJ2000(int year, int month, int day, int hour, int minute);
 
 // General precession in longitude since J2000, degrees, for d days from J2000.
-double PrecessionSinceJ2000(double d);
+double precessionSinceJ2000(double d);
 
 // Fills slots 0..9. The planets come from elements referred to the equinox of J2000 and are
 // carried to the equinox of date (as the Moon already is) so that Moon-planet aspects compare
 // like with like; the Moon's longitude is copied unchanged.
-ChartPoints ComputeChartPositions(double daysSinceJ2000, double moonLongitude);
+ChartPoints computeChartPositions(double daysSinceJ2000, double moonLongitude);
 
 }  // namespace zodrivel

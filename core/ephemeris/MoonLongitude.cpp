@@ -47,7 +47,7 @@ constexpr std::array<LunarTerm, 25> LongitudeTerms{{
 
 }  // namespace
 
-double ComputeMoonLongitude(double julianCenturies) {
+double computeMoonLongitude(double julianCenturies) {
     const double T = julianCenturies;
     // Mean arguments to first order in T (degrees); none is reduced before use.
     const double meanLongitude = 218.3164591 + 481267.88134236 * T;
@@ -62,7 +62,7 @@ double ComputeMoonLongitude(double julianCenturies) {
         const double argument = term.d * D + term.m * M + term.mPrime * MPrime + term.f * F;
         sum += term.coefficient * (term.timesE ? E : 1.0) * std::sin(argument);
     }
-    return ReduceDegrees(meanLongitude + sum);
+    return reduceDegrees(meanLongitude + sum);
 }
 
 }  // namespace zodrivel

@@ -4,6 +4,6 @@
 namespace zodrivel {
 
 // T in Julian centuries from J2000.0 (universal time); result in degrees, 0 <= x <= 360.
-double ComputeMoonLongitude(double julianCenturies);
+double computeMoonLongitude(double julianCenturies);
 
 }  // namespace zodrivel

@@ -20,7 +20,7 @@ struct ElementsRowData {
     Element i;     // degrees, arcseconds/cy
     Element node;  // degrees, arcseconds/cy
     Element peri;  // degrees, arcseconds/cy
-    Element L;     // degrees, arcseconds/cy
+    Element meanLongitude;     // degrees, arcseconds/cy
 };
 
 // Mean elements of the major planets for approximate positions, referred to the mean ecliptic
@@ -47,26 +47,26 @@ constexpr std::array<ElementsRowData, ElementsRowCount> ElementsTable{{
      {110.30347, -37.33}, {224.06676, -132.25}, {238.92881, +522747.90}},
 }};
 
-double Angle(const Element& element, double T) {
+double elementAngle(const Element& element, double T) {
     return (element.base + element.rate * T / 3600) * DegToRad;
 }
 
-int Sign(double x) { return (x > 0) - (x < 0); }
+int signOf(double x) { return (x > 0) - (x < 0); }
 
 }  // namespace
 
-Elements OrbitalElements(int row, double d) {
+Elements orbitalElements(int row, double d) {
     const ElementsRowData& r = ElementsTable[row];
     const double T = d / 36525;
     return {r.a.base + r.a.rate * T,
             r.e.base + r.e.rate * T,
-            Angle(r.i, T),
-            Angle(r.node, T),
-            Angle(r.peri, T),
-            ReduceRadians(Angle(r.L, T))};
+            elementAngle(r.i, T),
+            elementAngle(r.node, T),
+            elementAngle(r.peri, T),
+            reduceRadians(elementAngle(r.meanLongitude, T))};
 }
 
-double ReduceRadians(double x) {
+double reduceRadians(double x) {
     const double q = x / TwoPi;
     const double n = std::trunc(q);
     double r = (q - n) * TwoPi;
@@ -74,16 +74,16 @@ double ReduceRadians(double x) {
     return r;
 }
 
-double QuadrantArcTangent(double y, double x) {
+double quadrantArcTangent(double y, double x) {
     if (x > 0) return std::atan(y / x);
     // On the y axis; the origin itself is given 0.
-    if (x == 0) return Sign(y) * Pi / 2;
+    if (x == 0) return signOf(y) * Pi / 2;
     // Left half-plane. y = 0 lies on the negative x axis, at pi (the sign of y would give 0).
     if (y == 0) return Pi;
-    return Sign(y) * (Pi - std::atan(std::fabs(y / x)));
+    return signOf(y) * (Pi - std::atan(std::fabs(y / x)));
 }
 
-double TrueAnomaly(double M, double e) {
+double trueAnomaly(double M, double e) {
     double E = M + e * std::sin(M) * (1 + e * std::cos(M));
     for (int step = 0; step < KeplerIterationCap; ++step) {
         const double E0 = E;
@@ -95,29 +95,29 @@ double TrueAnomaly(double M, double e) {
     return v;
 }
 
-Vector2 EarthPosition(double d) {
-    const Elements earth = OrbitalElements(EarthRow, d);
-    const double v = TrueAnomaly(ReduceRadians(earth.L - earth.peri), earth.e);
+Vector2 earthPosition(double d) {
+    const Elements earth = orbitalElements(EarthRow, d);
+    const double v = trueAnomaly(reduceRadians(earth.meanLongitude - earth.peri), earth.e);
     const double r = earth.a * (1 - earth.e * earth.e) / (1 + earth.e * std::cos(v));
     return {r * std::cos(v + earth.peri), r * std::sin(v + earth.peri)};
 }
 
-double GeocentricLongitude(int row, double d) {
-    return GeocentricLongitude(row, d, EarthPosition(d));
+double geocentricLongitude(int row, double d) {
+    return geocentricLongitude(row, d, earthPosition(d));
 }
 
-double GeocentricLongitude(int row, double d, Vector2 earth) {
+double geocentricLongitude(int row, double d, Vector2 earth) {
     double x = 0;
     double y = 0;
     if (row != EarthRow) {  // for the Sun the body is the Earth's own centre
-        const Elements b = OrbitalElements(row, d);
-        const double v = TrueAnomaly(ReduceRadians(b.L - b.peri), b.e);
+        const Elements b = orbitalElements(row, d);
+        const double v = trueAnomaly(reduceRadians(b.meanLongitude - b.peri), b.e);
         const double r = b.a * (1 - b.e * b.e) / (1 + b.e * std::cos(v));
         const double u = v + b.peri - b.node;
         x = r * (std::cos(b.node) * std::cos(u) - std::sin(u) * std::sin(b.node) * std::cos(b.i));
         y = r * (std::sin(b.node) * std::cos(u) + std::sin(u) * std::cos(b.node) * std::cos(b.i));
     }
-    double lambda = QuadrantArcTangent(y - earth.y, x - earth.x) * (180 / Pi);
+    double lambda = quadrantArcTangent(y - earth.y, x - earth.x) * (180 / Pi);
     while (lambda > 360) lambda -= 360;
     while (lambda < 0) lambda += 360;
     return lambda;

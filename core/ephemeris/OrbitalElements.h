@@ -21,32 +21,32 @@ struct Elements {
     double i;      // inclination, radians
     double node;   // longitude of the ascending node, radians
     double peri;   // longitude of perihelion, radians
-    double L;      // mean longitude, radians, 0 <= L < 2pi
+    double meanLongitude;  // radians, 0 <= x < 2pi
 };
 
 // Elements of `row` at d days from 2000 January 1, 12:00 UT (mean ecliptic and equinox J2000).
-Elements OrbitalElements(int row, double d);
+Elements orbitalElements(int row, double d);
 
 // x in radians into 0 <= r < 2pi.
-double ReduceRadians(double x);
+double reduceRadians(double x);
 
 // Quadrant-correct arctangent of y/x in (-pi, pi]; a point on the negative x axis lies at pi.
-double QuadrantArcTangent(double y, double x);
+double quadrantArcTangent(double y, double x);
 
 // Mean anomaly M (radians) and eccentricity e to true anomaly in 0 <= v < 2pi.
-double TrueAnomaly(double M, double e);
+double trueAnomaly(double M, double e);
 
 struct Vector2 {
     double x, y;
 };
 
 // Heliocentric ecliptic x, y (AU) of the Earth at d; the Earth's own inclination is ignored.
-Vector2 EarthPosition(double d);
+Vector2 earthPosition(double d);
 
 // Geocentric ecliptic longitude of `row` at d in degrees, 0 <= x <= 360, referred to the
 // equinox of J2000. Row 2 is the Sun as seen from the Earth.
-double GeocentricLongitude(int row, double d);
+double geocentricLongitude(int row, double d);
 // The same with the Earth's position already known, so a chart computes it once.
-double GeocentricLongitude(int row, double d, Vector2 earth);
+double geocentricLongitude(int row, double d, Vector2 earth);
 
 }  // namespace zodrivel

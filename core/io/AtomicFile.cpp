@@ -10,34 +10,34 @@ namespace zodrivel {
 
 namespace {
 
-std::filesystem::path TemporaryBeside(const std::filesystem::path& path) {
+std::filesystem::path temporaryBeside(const std::filesystem::path& path) {
     std::random_device entropy;
     std::filesystem::path temporary = path;
     temporary += ".tmp-" + std::to_string(entropy());
     return temporary;
 }
 
-std::string Describe(int error) { return error ? std::strerror(error) : "write failed"; }
+std::string describeError(int error) { return error ? std::strerror(error) : "write failed"; }
 
 }  // namespace
 
-WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view content) {
+WriteResult writeFileAtomically(const std::filesystem::path& path, std::string_view content) {
     if (path.empty()) return {false, "no file name given"};
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) return {false, "it is a folder"};
 
-    const std::filesystem::path temporary = TemporaryBeside(path);
+    const std::filesystem::path temporary = temporaryBeside(path);
     {
         errno = 0;
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return {false, Describe(errno)};
+        if (!out) return {false, describeError(errno)};
         out.write(content.data(), static_cast<std::streamsize>(content.size()));
         out.flush();
         out.close();
         if (!out) {
             const int error = errno;
             std::filesystem::remove(temporary, ec);
-            return {false, Describe(error)};
+            return {false, describeError(error)};
         }
     }
     std::filesystem::rename(temporary, path, ec);

@@ -15,6 +15,6 @@ struct WriteResult {
 
 // Writes `content` to a temporary file beside `path` and renames it over `path`. On any
 // failure the temporary file is removed, `path` is left as it was, and the reason comes back.
-WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
+WriteResult writeFileAtomically(const std::filesystem::path& path, std::string_view content);
 
 }  // namespace zodrivel

@@ -15,7 +15,7 @@ inline constexpr double DegToRad = 0.0174532925199433;  // pi/180, cut to 15 dig
 // fits: a positive exact multiple of 360 ends as 360, not 0. Adding 360 to a double is exact
 // at these magnitudes, so the remainder below equals the loop without its ~1300 iterations for
 // a 1901 Moon.
-inline double ReduceDegrees(double degrees) {
+inline double reduceDegrees(double degrees) {
     if (degrees < 0) {
         const double r = std::fmod(degrees, 360.0);
         return r < 0 ? r + 360.0 : r + 0.0;  // + 0.0 turns -0 into 0
@@ -28,7 +28,7 @@ inline double ReduceDegrees(double degrees) {
 }
 
 // Nearest whole number, an exact half going to the even neighbour (10.5 -> 10, 11.5 -> 12).
-inline int RoundHalfEven(double x) {
+inline int roundHalfEven(double x) {
     const double nearest = std::round(x);  // halves away from zero
     if (std::fabs(x - std::trunc(x)) == 0.5 && std::fmod(nearest, 2.0) != 0) {
         return static_cast<int>(nearest - std::copysign(1.0, x));

@@ -2,9 +2,9 @@
 
 namespace zodrivel {
 
-double SignedWestLongitude(const BirthData& birth) {
-    const double west = birth.LonDegrees + birth.LonMinutes / 60.0;
-    return birth.IsEast ? -west : west;
+double signedWestLongitude(const BirthData& birth) {
+    const double west = birth.lonDegrees + birth.lonMinutes / 60.0;
+    return birth.isEast ? -west : west;
 }
 
 }  // namespace zodrivel

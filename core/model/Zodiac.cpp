@@ -14,7 +14,7 @@ constexpr long MinutesPerCircle = 360L * 60;
 constexpr long MinutesPerSign = 30L * 60;
 }  // namespace
 
-SignPosition ToSignPosition(double longitude) {
+SignPosition toSignPosition(double longitude) {
     // Longitudes may be exactly 360, which is 0 Aries again.
     long arcMinutes = static_cast<long>(std::floor(longitude * 60)) % MinutesPerCircle;
     if (arcMinutes < 0) arcMinutes += MinutesPerCircle;
@@ -23,13 +23,13 @@ SignPosition ToSignPosition(double longitude) {
             static_cast<int>(withinSign % 60)};
 }
 
-std::string_view SignName(int sign) { return SignNames[static_cast<std::size_t>(sign) % 12]; }
+std::string_view signName(int sign) { return SignNames[static_cast<std::size_t>(sign) % 12]; }
 
-std::string FormatSignPosition(double longitude) {
-    const SignPosition p = ToSignPosition(longitude);
+std::string formatSignPosition(double longitude) {
+    const SignPosition p = toSignPosition(longitude);
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, " %d\u00B0%02d'", p.degrees, p.minutes);
-    return std::string(SignName(p.sign)) + buffer;
+    return std::string(signName(p.sign)) + buffer;
 }
 
 }  // namespace zodrivel

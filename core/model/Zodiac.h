@@ -12,10 +12,10 @@ struct SignPosition {
     int minutes;  // 0..59, the minute begun (truncated, as ephemerides print)
 };
 
-SignPosition ToSignPosition(double longitude);
-std::string_view SignName(int sign);
+SignPosition toSignPosition(double longitude);
+std::string_view signName(int sign);
 
 // "Capricorn 10°22'" (UTF-8 degree sign).
-std::string FormatSignPosition(double longitude);
+std::string formatSignPosition(double longitude);
 
 }  // namespace zodrivel

@@ -10,7 +10,7 @@ namespace zodrivel {
 
 // Appends one entry to `sink`: the heading "First-Second  In ... Aspect" in emphasis and dark
 // red, then the key's paragraph in black, followed by an empty line.
-void AppendAspectEntry(RichTextSink& sink, AspectKind kind, int first, int second,
+void appendAspectEntry(RichTextSink& sink, AspectKind kind, int first, int second,
                        const ChartPoints& chart);
 
 // One sink per kind, in kind order; usable as the pair search's AppendAspectEntryFn.
@@ -25,12 +25,12 @@ private:
 };
 
 // The seven kinds' texts of a finished search, each in a document of its own.
-std::array<RichTextDocument, AspectKindCount> WriteAspectTexts(const ChartPoints& chart,
+std::array<RichTextDocument, AspectKindCount> writeAspectTexts(const ChartPoints& chart,
                                                                const AspectSearchResult& result);
 
 // The frame step: per kind, whether its tab shows the "No Planet is present in this aspect."
 // notice in front of its box (exactly when the kind has no hit).
-std::array<bool, AspectKindCount> NoticeInFront(const std::array<bool, AspectKindCount>& found);
+std::array<bool, AspectKindCount> noticesInFront(const std::array<bool, AspectKindCount>& found);
 
 inline constexpr std::string_view NoAspectNotice = "No Planet is present in this aspect.";
 

@@ -2,7 +2,7 @@
 
 namespace zodrivel {
 
-void RichTextDocument::InsertText(std::string_view utf8) {
+void RichTextDocument::insertText(std::string_view utf8) {
     if (utf8.empty()) return;
     if (!runs_.empty() && runs_.back().emphasis == emphasis_ && runs_.back().colour == colour_) {
         runs_.back().text.append(utf8);
@@ -11,7 +11,7 @@ void RichTextDocument::InsertText(std::string_view utf8) {
     runs_.push_back({std::string(utf8), emphasis_, colour_});
 }
 
-std::string RichTextDocument::PlainText() const {
+std::string RichTextDocument::plainText() const {
     std::string text;
     for (const TextRun& run : runs_) text += run.text;
     return text;

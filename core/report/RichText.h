@@ -21,9 +21,9 @@ inline constexpr Rgb TextColour{0, 0, 0};
 class RichTextSink {
 public:
     virtual ~RichTextSink() = default;
-    virtual void SetEmphasis(bool on) = 0;
-    virtual void SetColour(Rgb colour) = 0;
-    virtual void InsertText(std::string_view utf8) = 0;
+    virtual void setEmphasis(bool on) = 0;
+    virtual void setColour(Rgb colour) = 0;
+    virtual void insertText(std::string_view utf8) = 0;
 };
 
 struct TextRun {
@@ -36,14 +36,14 @@ struct TextRun {
 // A document kept in memory: what a box would show, without a window.
 class RichTextDocument : public RichTextSink {
 public:
-    void SetEmphasis(bool on) override { emphasis_ = on; }
-    void SetColour(Rgb colour) override { colour_ = colour; }
-    void InsertText(std::string_view utf8) override;
+    void setEmphasis(bool on) override { emphasis_ = on; }
+    void setColour(Rgb colour) override { colour_ = colour; }
+    void insertText(std::string_view utf8) override;
 
     // Runs in order; neighbours with the same format are merged.
-    const std::vector<TextRun>& Runs() const { return runs_; }
-    std::string PlainText() const;
-    bool Empty() const { return runs_.empty(); }
+    const std::vector<TextRun>& runs() const { return runs_; }
+    std::string plainText() const;
+    bool empty() const { return runs_.empty(); }
 
 private:
     std::vector<TextRun> runs_;

@@ -10,7 +10,7 @@ namespace {
 constexpr char32_t Replacement = 0xFFFD;
 
 // Decodes one UTF-8 sequence at `i`, advancing it; malformed input gives U+FFFD.
-char32_t NextCodePoint(std::string_view s, std::size_t& i) {
+char32_t nextCodePoint(std::string_view s, std::size_t& i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char lead = byte(i++);
     if (lead < 0x80) return lead;
@@ -37,11 +37,11 @@ char32_t NextCodePoint(std::string_view s, std::size_t& i) {
 }
 
 // \uN takes a signed 16-bit N; the '?' after it is what readers without Unicode show (\uc1).
-void AppendUnicodeUnit(std::string& out, unsigned unit) {
+void appendUnicodeUnit(std::string& out, unsigned unit) {
     out += "\\u" + std::to_string(static_cast<int>(static_cast<std::int16_t>(unit))) + "?";
 }
 
-void AppendEscaped(std::string& out, std::string_view text) {
+void appendEscaped(std::string& out, std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const char c = text[i];
         if (c == '\r' || c == '\n') {
@@ -50,7 +50,7 @@ void AppendEscaped(std::string& out, std::string_view text) {
             out += "\\par\r\n";
             continue;
         }
-        const char32_t cp = NextCodePoint(text, i);
+        const char32_t cp = nextCodePoint(text, i);
         if (cp == '\\' || cp == '{' || cp == '}') {
             out += '\\';
             out += static_cast<char>(cp);
@@ -62,19 +62,19 @@ void AppendEscaped(std::string& out, std::string_view text) {
             // Other control characters have no place in a document.
         } else if (cp > 0xFFFF) {
             const char32_t v = cp - 0x10000;
-            AppendUnicodeUnit(out, 0xD800 + (v >> 10));
-            AppendUnicodeUnit(out, 0xDC00 + (v & 0x3FF));
+            appendUnicodeUnit(out, 0xD800 + (v >> 10));
+            appendUnicodeUnit(out, 0xDC00 + (v & 0x3FF));
         } else {
-            AppendUnicodeUnit(out, cp);
+            appendUnicodeUnit(out, cp);
         }
     }
 }
 
 }  // namespace
 
-std::string ToRtf(const RichTextDocument& document) {
+std::string toRtf(const RichTextDocument& document) {
     std::vector<Rgb> colours{TextColour};
-    for (const TextRun& run : document.Runs()) {
+    for (const TextRun& run : document.runs()) {
         if (std::ranges::find(colours, run.colour) == colours.end()) colours.push_back(run.colour);
     }
     std::string out =
@@ -86,24 +86,24 @@ std::string ToRtf(const RichTextDocument& document) {
                std::to_string(c.blue) + ";";
     }
     out += "}\r\n\\viewkind4\\pard\\plain\\f0\\fs20\r\n";
-    for (const TextRun& run : document.Runs()) {
+    for (const TextRun& run : document.runs()) {
         const auto index = std::ranges::find(colours, run.colour) - colours.begin() + 1;
         out += "{\\cf" + std::to_string(index) + (run.emphasis ? "\\b " : " ");
-        AppendEscaped(out, run.text);
+        appendEscaped(out, run.text);
         out += "}";
     }
     out += "\r\n}\r\n";
     return out;
 }
 
-std::string ToRtf(std::string_view plainUtf8) {
+std::string toRtf(std::string_view plainUtf8) {
     RichTextDocument document;
-    document.InsertText(plainUtf8);
-    return ToRtf(document);
+    document.insertText(plainUtf8);
+    return toRtf(document);
 }
 
-WriteResult SaveRtf(const std::filesystem::path& path, const RichTextDocument& document) {
-    return WriteFileAtomically(path, ToRtf(document));
+WriteResult saveRtf(const std::filesystem::path& path, const RichTextDocument& document) {
+    return writeFileAtomically(path, toRtf(document));
 }
 
 }  // namespace zodrivel

@@ -13,10 +13,10 @@ namespace zodrivel {
 // The document as RTF: CR LF (or a lone CR or LF) ends a paragraph; backslash and braces are
 // escaped; characters beyond ASCII are written as \u escapes (UTF-16 units, surrogate pairs for
 // characters past U+FFFF), so the file is plain ASCII whatever the text.
-std::string ToRtf(const RichTextDocument& document);
-std::string ToRtf(std::string_view plainUtf8);
+std::string toRtf(const RichTextDocument& document);
+std::string toRtf(std::string_view plainUtf8);
 
 // Writes the RTF atomically: a failure leaves no partial file and says why.
-WriteResult SaveRtf(const std::filesystem::path& path, const RichTextDocument& document);
+WriteResult saveRtf(const std::filesystem::path& path, const RichTextDocument& document);
 
 }  // namespace zodrivel

@@ -5,7 +5,7 @@
 
 namespace zodrivel {
 
-const ParagraphText kParagraphTexts[] = {
+const ParagraphText ParagraphTexts[] = {
     {"Sun-Moon:flowing",
      "Your conscious will and your emotional needs pull in the same direction, which gives you "
      "an inner steadiness others sense at once. What you want and what you need are rarely at "
@@ -844,11 +844,11 @@ const ParagraphText kParagraphTexts[] = {
      "teaching you to hold vision and reality together."},
 };
 
-const std::size_t kParagraphTextCount = sizeof(kParagraphTexts) / sizeof(kParagraphTexts[0]);
+const std::size_t ParagraphTextCount = sizeof(ParagraphTexts) / sizeof(ParagraphTexts[0]);
 
 // One paragraph per aspect kind, in kind order: Conjunction, SemiSextile, Sextile, Square,
 // Trine, Quincunx, Opposition.
-const char* const kSignificanceTexts[7] = {
+const char* const SignificanceTexts[7] = {
     "A conjunction fuses two planets into a single force. Their principles can no longer act "
     "alone, and because they usually share a sign, the same element and quality colour both. "
     "This is the most powerful contact in a chart: whatever the two planets mean, you express "

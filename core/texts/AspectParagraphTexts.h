@@ -11,10 +11,10 @@ struct ParagraphText {
     const char* text;  // one line of printable ASCII
 };
 
-extern const ParagraphText kParagraphTexts[];
-extern const std::size_t kParagraphTextCount;
+extern const ParagraphText ParagraphTexts[];
+extern const std::size_t ParagraphTextCount;
 
 // One paragraph per aspect kind, in kind order, for the information frame of each tab.
-extern const char* const kSignificanceTexts[7];
+extern const char* const SignificanceTexts[7];
 
 }  // namespace zodrivel

@@ -49,7 +49,7 @@ constexpr std::array<PairSharing, 6> Exceptions{{
 // Every key and its reverse read the same paragraph: the report names the point further
 // along the zodiac first, and which one that is says nothing about the meaning.
 
-const KindIds& IdsOfPair(int lower, int higher) {
+const KindIds& idsOfPair(int lower, int higher) {
     for (const PairSharing& p : Exceptions) {
         if (p.lower == lower && p.higher == higher) return p.ids;
     }
@@ -64,12 +64,12 @@ struct IdTable {
     std::unordered_map<std::string_view, std::string_view> textById;
 
     IdTable() {
-        for (std::size_t k = 0; k < kParagraphTextCount; ++k) {
-            textById.emplace(kParagraphTexts[k].id, kParagraphTexts[k].text);
+        for (std::size_t k = 0; k < ParagraphTextCount; ++k) {
+            textById.emplace(ParagraphTexts[k].id, ParagraphTexts[k].text);
         }
         for (int a = 0; a < ChartPointCount; ++a) {
             for (int b = a + 1; b < ChartPointCount; ++b) {
-                const KindIds& kindIds = IdsOfPair(a, b);
+                const KindIds& kindIds = idsOfPair(a, b);
                 for (const AspectKind kind : AllAspectKinds) {
                     const std::string_view suffix = kindIds[Index(kind)];
                     std::string id(suffix);
@@ -85,12 +85,12 @@ struct IdTable {
     }
 };
 
-const IdTable& Table() {
+const IdTable& idTable() {
     static const IdTable table;  // built once, read-only afterwards
     return table;
 }
 
-bool ValidPoint(int slot) { return slot >= 0 && slot < ChartPointCount; }
+bool validPoint(int slot) { return slot >= 0 && slot < ChartPointCount; }
 
 constexpr std::array<AspectInfo, AspectKindCount> Information{{
     {"Conjunction", "Conjunction", "Power", "Hard Aspect",
@@ -111,23 +111,23 @@ constexpr std::array<AspectInfo, AspectKindCount> Information{{
 
 }  // namespace
 
-std::string_view AspectTextId(AspectKind kind, int first, int second) {
-    if (!ValidPoint(first) || !ValidPoint(second) || first == second) return {};
-    return Table().ids[Index(kind)][first][second];
+std::string_view aspectTextId(AspectKind kind, int first, int second) {
+    if (!validPoint(first) || !validPoint(second) || first == second) return {};
+    return idTable().ids[Index(kind)][first][second];
 }
 
-std::string_view AspectText(AspectKind kind, int first, int second) {
-    const std::string_view id = AspectTextId(kind, first, second);
+std::string_view aspectText(AspectKind kind, int first, int second) {
+    const std::string_view id = aspectTextId(kind, first, second);
     if (id.empty()) return {};
-    const auto& byId = Table().textById;
+    const auto& byId = idTable().textById;
     const auto found = byId.find(id);
     return found == byId.end() ? std::string_view{} : found->second;
 }
 
-const AspectInfo& AspectInformation(AspectKind kind) {
+const AspectInfo& aspectInformation(AspectKind kind) {
     static const std::array<AspectInfo, AspectKindCount> withSignificance = [] {
         std::array<AspectInfo, AspectKindCount> info = Information;
-        for (int k = 0; k < AspectKindCount; ++k) info[k].significance = kSignificanceTexts[k];
+        for (int k = 0; k < AspectKindCount; ++k) info[k].significance = SignificanceTexts[k];
         return info;
     }();
     return withSignificance[Index(kind)];

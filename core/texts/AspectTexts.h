@@ -11,10 +11,10 @@
 namespace zodrivel {
 
 // The paragraph of the key; empty for a point paired with itself.
-std::string_view AspectText(AspectKind kind, int first, int second);
+std::string_view aspectText(AspectKind kind, int first, int second);
 
 // The id under which that paragraph is stored ("Sun-Moon:flowing"); empty on the diagonal.
-std::string_view AspectTextId(AspectKind kind, int first, int second);
+std::string_view aspectTextId(AspectKind kind, int first, int second);
 
 // The information frame of a kind's tab.
 struct AspectInfo {
@@ -25,6 +25,6 @@ struct AspectInfo {
     std::string_view type;
     std::string_view significance;
 };
-const AspectInfo& AspectInformation(AspectKind kind);
+const AspectInfo& aspectInformation(AspectKind kind);
 
 }  // namespace zodrivel

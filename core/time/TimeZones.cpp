@@ -84,50 +84,50 @@ constexpr std::array<ZoneRow, ZoneCount> Rows{{
     {"Yukon War Time,YWT,-8.0", {8, 0}},
 }};
 
-std::string_view Trim(std::string_view s) {
+std::string_view trim(std::string_view s) {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
     while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
     return s;
 }
 
 // Field `index` (0 = name, 1 = abbreviation) of a comma-separated row text, trimmed.
-std::string_view Field(std::string_view text, int index) {
+std::string_view fieldOf(std::string_view text, int index) {
     for (int k = 0; k < index; ++k) text.remove_prefix(text.find(',') + 1);
-    return Trim(text.substr(0, text.find(',')));
+    return trim(text.substr(0, text.find(',')));
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
         return std::toupper(x) == std::toupper(y);
     });
 }
 
-bool InRange(int position) { return position >= 0 && position < ZoneCount; }
+bool inRange(int position) { return position >= 0 && position < ZoneCount; }
 
 }  // namespace
 
-const std::array<ZoneRow, ZoneCount>& ZoneTable() { return Rows; }
+const std::array<ZoneRow, ZoneCount>& zoneTable() { return Rows; }
 
-std::optional<ZoneCorrection> Zone_Calculation(int position) {
-    if (!InRange(position)) return std::nullopt;
+std::optional<ZoneCorrection> zoneCorrectionAt(int position) {
+    if (!inRange(position)) return std::nullopt;
     return Rows[position].correction;
 }
 
-std::string_view ZoneName(int position) {
-    return InRange(position) ? Field(Rows[position].text, 0) : std::string_view{};
+std::string_view zoneName(int position) {
+    return inRange(position) ? fieldOf(Rows[position].text, 0) : std::string_view{};
 }
 
-std::string_view ZoneAbbreviation(int position) {
-    return InRange(position) ? Field(Rows[position].text, 1) : std::string_view{};
+std::string_view zoneAbbreviation(int position) {
+    return inRange(position) ? fieldOf(Rows[position].text, 1) : std::string_view{};
 }
 
-std::vector<int> FindZones(std::string_view query) {
-    const std::string_view wanted = Trim(query);
+std::vector<int> findZones(std::string_view query) {
+    const std::string_view wanted = trim(query);
     int position = -1;
     const auto* end = wanted.data() + wanted.size();
     if (auto [ptr, ec] = std::from_chars(wanted.data(), end, position);
         !wanted.empty() && ec == std::errc{} && ptr == end) {
-        if (InRange(position)) return {position};
+        if (inRange(position)) return {position};
         return {};
     }
     for (int p = 0; p < ZoneCount; ++p) {
@@ -135,11 +135,11 @@ std::vector<int> FindZones(std::string_view query) {
     }
     std::vector<int> matches;
     for (int p = 0; p < ZoneCount; ++p) {
-        if (EqualsIgnoringCase(ZoneAbbreviation(p), wanted)) matches.push_back(p);
+        if (equalsIgnoringCase(zoneAbbreviation(p), wanted)) matches.push_back(p);
     }
     if (!matches.empty()) return matches;
     for (int p = 0; p < ZoneCount; ++p) {
-        if (EqualsIgnoringCase(ZoneName(p), wanted)) matches.push_back(p);
+        if (equalsIgnoringCase(zoneName(p), wanted)) matches.push_back(p);
     }
     return matches;
 }

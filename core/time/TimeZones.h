@@ -20,20 +20,20 @@ inline constexpr int ZoneCount = 71;
 // "Greenwich Mean Time,GMT,0.0", selected when the entry window opens.
 inline constexpr int DefaultZonePosition = 29;
 
-const std::array<ZoneRow, ZoneCount>& ZoneTable();
+const std::array<ZoneRow, ZoneCount>& zoneTable();
 
 // The zone step: the correction of the row at `position`, or nothing when no row has that
 // position (no selection), in which case the caller keeps the values it held.
-std::optional<ZoneCorrection> Zone_Calculation(int position);
+std::optional<ZoneCorrection> zoneCorrectionAt(int position);
 
 // The fields of a row text, trimmed: "Azores Time, AT, -2.0" has name "Azores Time" and
 // abbreviation "AT".
-std::string_view ZoneName(int position);
-std::string_view ZoneAbbreviation(int position);
+std::string_view zoneName(int position);
+std::string_view zoneAbbreviation(int position);
 
 // Rows named by `query`: its list position ("0".."70"), its exact row text, or (ignoring case)
 // its abbreviation or zone name. Several rows come back when an abbreviation or name is shared
 // (NST; the South Australia rows).
-std::vector<int> FindZones(std::string_view query);
+std::vector<int> findZones(std::string_view query);
 
 }  // namespace zodrivel

@@ -4,7 +4,7 @@
 
 namespace zodrivel {
 
-double JulianDayNumber(int month, int day, int year) {
+double julianDayNumber(int month, int day, int year) {
     // m counts months from March of year -4800, so the leap day ends each counted year.
     const double m = 12.0 * (year + 4800) + month - 3;
     double j = day + std::floor((365 * m + 7 + 2 * (m - 12 * std::floor(m / 12))) / 12) +
@@ -13,16 +13,16 @@ double JulianDayNumber(int month, int day, int year) {
     return j;
 }
 
-double UniversalTimeHours(const BirthData& birth, const ZoneCorrection& zone) {
-    return birth.BirthHour + birth.BirthMinute / 60.0 + zone.ZoneCorrectionHours +
-           zone.ZoneCorrectionMinutes / 60.0 - (birth.IsDaylightSaving ? 1.0 : 0.0);
+double universalTimeHours(const BirthData& birth, const ZoneCorrection& zone) {
+    return birth.birthHour + birth.birthMinute / 60.0 + zone.zoneCorrectionHours +
+           zone.zoneCorrectionMinutes / 60.0 - (birth.isDaylightSaving ? 1.0 : 0.0);
 }
 
-TimeOfBirth ComputeTimeOfBirth(const BirthData& birth, const ZoneCorrection& zone) {
+TimeOfBirth computeTimeOfBirth(const BirthData& birth, const ZoneCorrection& zone) {
     TimeOfBirth t;
-    t.UniversalTime = UniversalTimeHours(birth, zone);
-    t.DayNumber = JulianDayNumber(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
-    t.JulianCenturies = ((t.DayNumber - 2451545) + t.UniversalTime / 24 - 0.5) / 36525;
+    t.universalTime = universalTimeHours(birth, zone);
+    t.dayNumber = julianDayNumber(birth.birthMonth, birth.birthDay, birth.birthYear);
+    t.julianCenturies = ((t.dayNumber - 2451545) + t.universalTime / 24 - 0.5) / 36525;
     return t;
 }
 

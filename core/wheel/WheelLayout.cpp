@@ -13,13 +13,13 @@ namespace zodrivel {
 
 namespace {
 
-double Wrap360(double degrees) {
+double wrap360(double degrees) {
     const double r = std::fmod(degrees, 360.0);
     return r < 0 ? r + 360.0 : r;
 }
 
 // Forward arc from a to b, 0 <= arc < 360.
-double ArcFrom(double a, double b) { return Wrap360(b - a); }
+double arcFrom(double a, double b) { return wrap360(b - a); }
 
 struct Cluster {
     std::vector<int> members;  // indices into the sorted order, consecutive
@@ -28,9 +28,9 @@ struct Cluster {
 
 }  // namespace
 
-double WheelAngle(double longitude) { return (180.0 + longitude) * DegToRad; }
+double wheelAngle(double longitude) { return (180.0 + longitude) * DegToRad; }
 
-std::vector<double> SpreadAlongRing(const std::vector<double>& longitudes, double spacing) {
+std::vector<double> spreadAlongRing(const std::vector<double>& longitudes, double spacing) {
     const int n = static_cast<int>(longitudes.size());
     if (n == 0) return {};
     if (spacing * n >= 360.0) spacing = 360.0 / n;  // cannot do better than evenly spaced
@@ -39,22 +39,22 @@ std::vector<double> SpreadAlongRing(const std::vector<double>& longitudes, doubl
     std::vector<int> order(n);
     std::iota(order.begin(), order.end(), 0);
     std::ranges::sort(order, [&](int a, int b) {
-        return Wrap360(longitudes[a]) < Wrap360(longitudes[b]);
+        return wrap360(longitudes[a]) < wrap360(longitudes[b]);
     });
     int cut = 0;
     double widest = -1;
     for (int k = 0; k < n; ++k) {
         const double gap = n == 1 ? 360.0
-                                  : ArcFrom(Wrap360(longitudes[order[(k + n - 1) % n]]),
-                                            Wrap360(longitudes[order[k]]));
+                                  : arcFrom(wrap360(longitudes[order[(k + n - 1) % n]]),
+                                            wrap360(longitudes[order[k]]));
         if (gap > widest) widest = gap, cut = k;
     }
     std::vector<double> unwrapped(n);  // positions along the cut ring, increasing
     std::vector<int> sorted(n);
-    const double base = Wrap360(longitudes[order[cut]]);
+    const double base = wrap360(longitudes[order[cut]]);
     for (int k = 0; k < n; ++k) {
         sorted[k] = order[(cut + k) % n];
-        unwrapped[k] = base + ArcFrom(base, Wrap360(longitudes[sorted[k]]));
+        unwrapped[k] = base + arcFrom(base, wrap360(longitudes[sorted[k]]));
     }
 
     // Merge neighbouring clusters until none overlap; a cluster sits centred on the mean of its
@@ -103,23 +103,23 @@ std::vector<double> SpreadAlongRing(const std::vector<double>& longitudes, doubl
     std::vector<double> out(n);
     for (const Cluster& c : clusters) {
         for (std::size_t m = 0; m < c.members.size(); ++m) {
-            out[sorted[c.members[m]]] = Wrap360(c.start + spacing * static_cast<double>(m));
+            out[sorted[c.members[m]]] = wrap360(c.start + spacing * static_cast<double>(m));
         }
     }
     return out;
 }
 
-WheelLayout ComputeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects,
+WheelLayout computeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects,
                                double glyphSpacing) {
     WheelLayout layout;
-    std::vector<double> longitudes(chart.ChartPositions.begin(),
-                                   chart.ChartPositions.begin() + ChartPointCount);
-    const std::vector<double> shown = SpreadAlongRing(longitudes, glyphSpacing);
+    std::vector<double> longitudes(chart.chartPositions.begin(),
+                                   chart.chartPositions.begin() + ChartPointCount);
+    const std::vector<double> shown = spreadAlongRing(longitudes, glyphSpacing);
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        const SignPosition p = ToSignPosition(longitudes[slot]);
+        const SignPosition p = toSignPosition(longitudes[slot]);
         char label[32];
         std::snprintf(label, sizeof label, "%d\u00B0%02d'", p.degrees, p.minutes);
-        const double moved = std::fabs(Wrap360(shown[slot] - longitudes[slot] + 180) - 180);
+        const double moved = std::fabs(wrap360(shown[slot] - longitudes[slot] + 180) - 180);
         layout.bodies.push_back({slot, longitudes[slot], shown[slot], moved > 0.5, label});
     }
     for (const AspectHit& hit : aspects.hits) {
@@ -127,9 +127,9 @@ WheelLayout ComputeWheelLayout(const ChartPoints& chart, const AspectSearchResul
         const bool hard = hit.kind == AspectKind::Square || hit.kind == AspectKind::Opposition ||
                           hit.kind == AspectKind::Quincunx;
         const bool minor = hit.kind == AspectKind::SemiSextile || hit.kind == AspectKind::Quincunx;
-        std::string tooltip = std::string(chart.ChartPointNames[hit.first]) + "-" +
-                              std::string(chart.ChartPointNames[hit.second]) +
-                              std::string(AspectHeadingText(hit.kind)) + ", " +
+        std::string tooltip = std::string(chart.chartPointNames[hit.first]) + "-" +
+                              std::string(chart.chartPointNames[hit.second]) +
+                              std::string(aspectHeadingText(hit.kind)) + ", " +
                               std::to_string(std::abs(hit.separation)) + "\u00B0";
         layout.lines.push_back({hit, hard ? LineTone::Hard : LineTone::Soft, minor,
                                 minor ? 0.6 : 1.0, std::move(tooltip)});

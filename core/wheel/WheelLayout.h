@@ -13,7 +13,7 @@ namespace zodrivel {
 
 // Angle on screen, in radians, counter-clockwise from the positive x axis (y up), of a
 // longitude: 0 Aries on the left and the zodiac running counter-clockwise, as astrologers draw.
-double WheelAngle(double longitude);
+double wheelAngle(double longitude);
 
 // How far apart (degrees along the ring) two glyphs must stand so they do not overlap.
 inline constexpr double DefaultGlyphSpacing = 8.0;
@@ -43,9 +43,9 @@ struct WheelLayout {
 
 // Spreads glyph positions so that neighbours stand at least `spacing` degrees apart, moving
 // each as little as possible and keeping the zodiacal order. Input and output in slot order.
-std::vector<double> SpreadAlongRing(const std::vector<double>& longitudes, double spacing);
+std::vector<double> spreadAlongRing(const std::vector<double>& longitudes, double spacing);
 
-WheelLayout ComputeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects,
+WheelLayout computeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects,
                                double glyphSpacing = DefaultGlyphSpacing);
 
 }  // namespace zodrivel

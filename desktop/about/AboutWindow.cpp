@@ -12,7 +12,7 @@
 // The icon lives in the resources of the static GUI library, whose registration the linker
 // drops when nothing refers to it; registering it here keeps the icon wherever the box is used.
 // Outside any namespace, as Q_INIT_RESOURCE requires.
-static void RegisterIconResource() {
+static void registerIconResource() {
     static bool registered = false;
     if (registered) return;
     registered = true;
@@ -31,7 +31,7 @@ AboutWindow::AboutWindow(const Services& services, QWidget* parent)
     setWindowTitle(QString::fromUtf8(WindowCaption));
     setModal(true);
 
-    RegisterIconResource();
+    registerIconResource();
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
     icon->setPixmap(QIcon(QStringLiteral(":/zodrivel.svg")).pixmap(IconSize, IconSize));
@@ -73,8 +73,8 @@ AboutWindow::AboutWindow(const Services& services, QWidget* parent)
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
 
-    connect(homePage, &ClickableLabel::clicked, this, [this] { OpenHomePage(*services_.urls); });
-    connect(coBrand, &ClickableLabel::clicked, this, [this] { OpenCoBrandPage(*services_.urls); });
+    connect(homePage, &ClickableLabel::clicked, this, [this] { openHomePage(*services_.urls); });
+    connect(coBrand, &ClickableLabel::clicked, this, [this] { openCoBrandPage(*services_.urls); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* header = new QHBoxLayout;

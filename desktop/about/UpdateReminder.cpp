@@ -16,14 +16,14 @@ namespace {
 constexpr char ScrambleKey[] = "Zodrivel:aspects";
 constexpr qsizetype ScrambleKeyLength = sizeof(ScrambleKey) - 1;
 
-QByteArray XorWithKey(QByteArray bytes) {
+QByteArray xorWithKey(QByteArray bytes) {
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         bytes[i] = static_cast<char>(bytes[i] ^ ScrambleKey[i % ScrambleKeyLength]);
     }
     return bytes;
 }
 
-bool IsLowerHex(const QString& text) {
+bool isLowerHex(const QString& text) {
     for (const QChar c : text) {
         if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
               (c >= QLatin1Char('a') && c <= QLatin1Char('f')))) {
@@ -38,32 +38,32 @@ constexpr const char* ReminderQuestion =
 
 }  // namespace
 
-QString ScrambleSetting(const QString& plain) {
-    return QString::fromLatin1(XorWithKey(plain.toUtf8()).toHex());
+QString scrambleSetting(const QString& plain) {
+    return QString::fromLatin1(xorWithKey(plain.toUtf8()).toHex());
 }
 
-std::optional<QString> UnscrambleSetting(const QString& scrambled) {
-    if (scrambled.size() % 2 != 0 || !IsLowerHex(scrambled)) return std::nullopt;
-    const QByteArray bytes = XorWithKey(QByteArray::fromHex(scrambled.toLatin1()));
+std::optional<QString> unscrambleSetting(const QString& scrambled) {
+    if (scrambled.size() % 2 != 0 || !isLowerHex(scrambled)) return std::nullopt;
+    const QByteArray bytes = xorWithKey(QByteArray::fromHex(scrambled.toLatin1()));
     const QString plain = QString::fromUtf8(bytes);
-    // Bytes that are not UTF-8 come back changed: not something ScrambleSetting wrote.
+    // Bytes that are not UTF-8 come back changed: not something scrambleSetting wrote.
     if (plain.toUtf8() != bytes) return std::nullopt;
     return plain;
 }
 
-void ShowUpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& messages,
+void showUpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& messages,
                         UrlOpener& urls, QWidget* parent) {
     if (settings.status() != QSettings::NoError) return;
 
-    const QString key = ScrambleSetting(QString::fromLatin1(ReminderKey));
+    const QString key = scrambleSetting(QString::fromLatin1(ReminderKey));
     settings.beginGroup(QString::fromLatin1(ReminderGroup));
     QDate last;
-    if (const std::optional<QString> stored = UnscrambleSetting(settings.value(key).toString())) {
+    if (const std::optional<QString> stored = unscrambleSetting(settings.value(key).toString())) {
         last = QDate::fromString(*stored, Qt::ISODate);
     }
     const QDate today = clock.today();
     const auto rememberToday = [&] {
-        settings.setValue(key, ScrambleSetting(today.toString(Qt::ISODate)));
+        settings.setValue(key, scrambleSetting(today.toString(Qt::ISODate)));
         settings.sync();
     };
 
@@ -82,10 +82,10 @@ void ShowUpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& m
         messages.askYesNo(QString::fromLatin1(ReminderQuestion), MessageIcon::Information, parent);
     rememberToday();
     settings.endGroup();
-    if (check) OpenDownloadPage(urls);
+    if (check) openDownloadPage(urls);
 }
 
-std::unique_ptr<QSettings> OpenReminderSettings(const Services& services) {
+std::unique_ptr<QSettings> openReminderSettings(const Services& services) {
     if (!services.settingsFile.isEmpty()) {
         return std::make_unique<QSettings>(services.settingsFile, QSettings::IniFormat);
     }

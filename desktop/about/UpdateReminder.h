@@ -17,7 +17,7 @@ class MessageBoxes;
 class UrlOpener;
 
 // The settings entry keeps the date of the last reminder: group "Settings", key "Duration",
-// the date as yyyy-MM-dd. Key and value are stored scrambled (see ScrambleSetting).
+// the date as yyyy-MM-dd. Key and value are stored scrambled (see scrambleSetting).
 inline constexpr const char* ReminderGroup = "Settings";
 inline constexpr const char* ReminderKey = "Duration";
 inline constexpr int ReminderIntervalDays = 14;
@@ -25,19 +25,19 @@ inline constexpr int ReminderIntervalDays = 14;
 // A reversible scrambling of a settings key or value, so that the entry does not invite casual
 // editing. Not encryption: it only hides the text. The result is lower-case hexadecimal, which
 // every settings format stores as it is.
-QString ScrambleSetting(const QString& plain);
-// The text that ScrambleSetting was given; nothing when `scrambled` is not its output.
-std::optional<QString> UnscrambleSetting(const QString& scrambled);
+QString scrambleSetting(const QString& plain);
+// The text that scrambleSetting was given; nothing when `scrambled` is not its output.
+std::optional<QString> unscrambleSetting(const QString& scrambled);
 
 // First launch (or an entry that cannot be read): store today, ask nothing. When the stored
 // date lies more than 14 days before or after today: ask whether to check for an update, store
 // today whatever the answer, and open the download page on Yes. A settings store that cannot be
 // read or written abandons the reminder silently.
-void ShowUpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& messages,
+void showUpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& messages,
                         UrlOpener& urls, QWidget* parent = nullptr);
 
 // The settings of the reminder: the file `services.settingsFile` (INI) when it is set, else the
 // platform's per-user place for the application "Zodrivel".
-std::unique_ptr<QSettings> OpenReminderSettings(const Services& services);
+std::unique_ptr<QSettings> openReminderSettings(const Services& services);
 
 }  // namespace zodrivel

@@ -20,16 +20,16 @@ Application::~Application() {
 void Application::start(std::uint64_t seed) {
     std::mt19937_64 random(seed);
     // A settings store that cannot be read or written skips the reminder, never the start.
-    if (const auto settings = OpenReminderSettings(services_)) {
-        ShowUpdateReminder(*settings, *services_.clock, *services_.messages, *services_.urls);
+    if (const auto settings = openReminderSettings(services_)) {
+        showUpdateReminder(*settings, *services_.clock, *services_.messages, *services_.urls);
     }
     entry_ = std::make_unique<EntryWindow>(services_);
     connect(entry_.get(), &EntryWindow::proceeded, this, &Application::showResult);
-    connect(entry_.get(), &EntryWindow::exitRequested, this, &Application::EndProgram);
+    connect(entry_.get(), &EntryWindow::exitRequested, this, &Application::endProgram);
     connect(entry_.get(), &EntryWindow::aboutRequested, this,
             [this] { showAbout(entry_.get()); });
     entry_->show();
-    entry_->applyBranding(BrandingChoice(std::uniform_real_distribution<double>(0, 1)(random)));
+    entry_->applyBranding(brandingChoice(std::uniform_real_distribution<double>(0, 1)(random)));
 }
 
 void Application::showResult(const Calculation& calculation) {
@@ -38,7 +38,7 @@ void Application::showResult(const Calculation& calculation) {
     result_ = new ResultWindow(calculation, services_);
     result_->setAttribute(Qt::WA_DeleteOnClose, false);
     connect(result_, &ResultWindow::backRequested, this, &Application::backToEntry);
-    connect(result_, &ResultWindow::exitRequested, this, &Application::EndProgram);
+    connect(result_, &ResultWindow::exitRequested, this, &Application::endProgram);
     connect(result_, &ResultWindow::aboutRequested, this,
             [this] { showAbout(result_.data()); });
     result_->show();
@@ -61,7 +61,7 @@ void Application::showAbout(QWidget* parent) {
     about.exec();
 }
 
-void Application::EndProgram() {
+void Application::endProgram() {
     if (ended_) return;
     ended_ = true;
     if (result_) {

@@ -1,6 +1,6 @@
 #pragma once
 // The program's windows and their lifetimes: start-up after the single-instance check, the
-// road from entry to result window and back, and EndProgram.
+// road from entry to result window and back, and endProgram.
 
 #include <QObject>
 #include <QPointer>
@@ -30,7 +30,7 @@ public:
     void start(std::uint64_t seed);
 
     // Closes every window of the program, then ends the event loop.
-    void EndProgram();
+    void endProgram();
 
     EntryWindow* entryWindow() const { return entry_.get(); }
     ResultWindow* resultWindow() const { return result_.data(); }

@@ -13,7 +13,7 @@ SingleInstance::SingleInstance(const QString& lockPath) : lock_(lockPath) {
 
 bool SingleInstance::acquire() { return lock_.isLocked() || lock_.tryLock(0); }
 
-QString SingleInstance::DefaultLockPath() {
+QString SingleInstance::defaultLockPath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) folder = QDir::tempPath();
     return folder + QStringLiteral("/zodrivel.lock");

@@ -15,7 +15,7 @@ public:
     bool acquire();
 
     // "<runtime folder>/zodrivel.lock", or the temporary folder where there is no runtime folder.
-    static QString DefaultLockPath();
+    static QString defaultLockPath();
 
 private:
     QLockFile lock_;

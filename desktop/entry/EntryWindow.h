@@ -32,15 +32,14 @@ public:
 
     // Runs the checks in order; on the first failure shows its message, moves the focus, and
     // answers false.
-    bool ValidateEntries();
+    bool validateEntries();
 
     // Proceed (the button and File, Proceed): checks, stores the birth data, calculates, and
     // emits proceeded(). Nothing changes when a check fails.
-    void cmdRashi_Click();
-    void mnuNext_Click() { cmdRashi_Click(); }
+    void proceed();
 
     // The coordinate look-up: checks City, State and Country, then opens a web search.
-    void cmdBrowser_Click();
+    void lookUpCoordinates();
 
     void applyBranding(BrandLabel choice);
     bool fullBrandInFront() const;
@@ -49,7 +48,7 @@ public:
     const ProceedRecord& record() const { return record_; }
     const std::optional<Calculation>& lastCalculation() const { return calculation_; }
 
-    // EndProgram closes the window for good; until then closing it asks the program to end.
+    // endProgram closes the window for good; until then closing it asks the program to end.
     void allowClose() { closing_ = true; }
 
 signals:
@@ -70,31 +69,31 @@ private:
     std::optional<Calculation> calculation_;
     bool closing_ = false;
 
-    FilteredLineEdit* txtName_ = nullptr;
-    QComboBox* cboMonth_ = nullptr;
-    QComboBox* cboDate_ = nullptr;
-    QComboBox* cboYear_ = nullptr;
-    QComboBox* cboHH_ = nullptr;
-    QComboBox* cboMM_ = nullptr;
-    QComboBox* cboSS_ = nullptr;
-    QLineEdit* txtMCity_ = nullptr;
-    QLineEdit* txtMState_ = nullptr;
-    QLineEdit* txtMCountry_ = nullptr;
-    QPushButton* cmdBrowser_ = nullptr;
-    FilteredLineEdit* txtLonD_ = nullptr;
-    FilteredLineEdit* txtLonM_ = nullptr;
-    FilteredLineEdit* txtLatD_ = nullptr;
-    FilteredLineEdit* txtLatM_ = nullptr;
-    QRadioButton* optLongEast_ = nullptr;
-    QRadioButton* optLongWest_ = nullptr;
-    QRadioButton* optLatNorth_ = nullptr;
-    QRadioButton* optLatSouth_ = nullptr;
-    QComboBox* cmbTimeZone_ = nullptr;
-    QCheckBox* chkDST_ = nullptr;
-    QPushButton* cmdRashi_ = nullptr;
+    FilteredLineEdit* nameBox_ = nullptr;
+    QComboBox* monthList_ = nullptr;
+    QComboBox* dayList_ = nullptr;
+    QComboBox* yearList_ = nullptr;
+    QComboBox* hourList_ = nullptr;
+    QComboBox* minuteList_ = nullptr;
+    QComboBox* secondList_ = nullptr;
+    QLineEdit* cityBox_ = nullptr;
+    QLineEdit* stateBox_ = nullptr;
+    QLineEdit* countryBox_ = nullptr;
+    QPushButton* lookUpButton_ = nullptr;
+    FilteredLineEdit* lonDegreesBox_ = nullptr;
+    FilteredLineEdit* lonMinutesBox_ = nullptr;
+    FilteredLineEdit* latDegreesBox_ = nullptr;
+    FilteredLineEdit* latMinutesBox_ = nullptr;
+    QRadioButton* eastOption_ = nullptr;
+    QRadioButton* westOption_ = nullptr;
+    QRadioButton* northOption_ = nullptr;
+    QRadioButton* southOption_ = nullptr;
+    QComboBox* zoneList_ = nullptr;
+    QCheckBox* daylightSavingBox_ = nullptr;
+    QPushButton* proceedButton_ = nullptr;
     QStackedWidget* brandStack_ = nullptr;
-    ClickableLabel* lblCobrand_ = nullptr;
-    ClickableLabel* lblFullBrand_ = nullptr;
+    ClickableLabel* coBrandLabel_ = nullptr;
+    ClickableLabel* fullBrandLabel_ = nullptr;
 };
 
 

@@ -5,19 +5,19 @@
 namespace zodrivel {
 
 namespace {
-QMessageBox::Icon ToQt(MessageIcon icon) {
+QMessageBox::Icon toQt(MessageIcon icon) {
     return icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information;
 }
 }  // namespace
 
 void QtMessageBoxes::show(const QString& text, MessageIcon icon, QWidget* parent) {
-    QMessageBox box(ToQt(icon), QString::fromUtf8(ApplicationTitle), text, QMessageBox::Ok,
+    QMessageBox box(toQt(icon), QString::fromUtf8(ApplicationTitle), text, QMessageBox::Ok,
                     parent);
     box.exec();
 }
 
 bool QtMessageBoxes::askYesNo(const QString& text, MessageIcon icon, QWidget* parent) {
-    QMessageBox box(ToQt(icon), QString::fromUtf8(ApplicationTitle), text,
+    QMessageBox box(toQt(icon), QString::fromUtf8(ApplicationTitle), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
     return box.exec() == QMessageBox::Yes;
 }

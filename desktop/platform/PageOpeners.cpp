@@ -5,15 +5,15 @@
 
 namespace zodrivel {
 
-QUrl HomePageUrl() { return QUrl(QString::fromUtf8(web::HomePage)); }
-QUrl OnlineHelpUrl() { return QUrl(QString::fromUtf8(web::OnlineHelp)); }
-QUrl DownloadPageUrl() { return QUrl(QString::fromUtf8(web::DownloadPage)); }
-QUrl DonationPageUrl() { return QUrl(QString::fromUtf8(web::DonationPage)); }
-QUrl FullBrandPageUrl() { return QUrl(QString::fromUtf8(web::FullBrandPage)); }
-QUrl CoBrandPageUrl() { return QUrl(QString::fromUtf8(web::CoBrandPage)); }
+QUrl homePageUrl() { return QUrl(QString::fromUtf8(web::HomePage)); }
+QUrl onlineHelpUrl() { return QUrl(QString::fromUtf8(web::OnlineHelp)); }
+QUrl downloadPageUrl() { return QUrl(QString::fromUtf8(web::DownloadPage)); }
+QUrl donationPageUrl() { return QUrl(QString::fromUtf8(web::DonationPage)); }
+QUrl fullBrandPageUrl() { return QUrl(QString::fromUtf8(web::FullBrandPage)); }
+QUrl coBrandPageUrl() { return QUrl(QString::fromUtf8(web::CoBrandPage)); }
 
-QUrl CoordinateSearchUrl(const QString& searchText) {
-    const std::string encoded = UrlEncode(searchText.toStdString());
+QUrl coordinateSearchUrl(const QString& searchText) {
+    const std::string encoded = urlEncode(searchText.toStdString());
     return QUrl(QString::fromUtf8(web::SearchPage) + QString::fromStdString(encoded),
                 QUrl::StrictMode);
 }

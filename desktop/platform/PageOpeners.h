@@ -7,20 +7,20 @@
 
 namespace zodrivel {
 
-QUrl HomePageUrl();
-QUrl OnlineHelpUrl();
-QUrl DownloadPageUrl();
-QUrl DonationPageUrl();
-QUrl FullBrandPageUrl();
-QUrl CoBrandPageUrl();
+QUrl homePageUrl();
+QUrl onlineHelpUrl();
+QUrl downloadPageUrl();
+QUrl donationPageUrl();
+QUrl fullBrandPageUrl();
+QUrl coBrandPageUrl();
 // The coordinate look-up's web search for `searchText` (URL-encoded into the query).
-QUrl CoordinateSearchUrl(const QString& searchText);
+QUrl coordinateSearchUrl(const QString& searchText);
 
-inline void OpenHomePage(UrlOpener& opener) { opener.open(HomePageUrl()); }
-inline void OpenOnlineHelp(UrlOpener& opener) { opener.open(OnlineHelpUrl()); }
-inline void OpenDownloadPage(UrlOpener& opener) { opener.open(DownloadPageUrl()); }
-inline void OpenDonationPage(UrlOpener& opener) { opener.open(DonationPageUrl()); }
-inline void OpenFullBrandPage(UrlOpener& opener) { opener.open(FullBrandPageUrl()); }
-inline void OpenCoBrandPage(UrlOpener& opener) { opener.open(CoBrandPageUrl()); }
+inline void openHomePage(UrlOpener& opener) { opener.open(homePageUrl()); }
+inline void openOnlineHelp(UrlOpener& opener) { opener.open(onlineHelpUrl()); }
+inline void openDownloadPage(UrlOpener& opener) { opener.open(downloadPageUrl()); }
+inline void openDonationPage(UrlOpener& opener) { opener.open(donationPageUrl()); }
+inline void openFullBrandPage(UrlOpener& opener) { opener.open(fullBrandPageUrl()); }
+inline void openCoBrandPage(UrlOpener& opener) { opener.open(coBrandPageUrl()); }
 
 }  // namespace zodrivel

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string>
 
+#include "desktop/platform/QtText.h"
 #include "desktop/widgets/ClickableLabel.h"
 #include "core/about/LinkTexts.h"
 #include "desktop/platform/MessageBoxes.h"
@@ -28,16 +29,11 @@ namespace zodrivel {
 
 namespace {
 
-std::string ToUtf8(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
 // Web addresses as a rich-text box detects them while showing text: a scheme or "www." at the
 // start of a word, up to the next blank. Trailing punctuation belongs to the sentence, not the
 // address. Only the schemes that a click may open are marked, so nothing looks like a link that
 // does nothing.
-void MarkLinks(QTextDocument& document, const QColor& linkColour) {
+void markLinks(QTextDocument& document, const QColor& linkColour) {
     static const QRegularExpression address(
         QStringLiteral(R"((?<![\w.@/-])(?:https?://|mailto:|www\.)[^\s<>"]+)"),
         QRegularExpression::CaseInsensitiveOption);
@@ -49,7 +45,7 @@ void MarkLinks(QTextDocument& document, const QColor& linkColour) {
         const QRegularExpressionMatch match = it.next();
         QString link = match.captured();
         while (!link.isEmpty() && trailing.contains(link.back())) link.chop(1);
-        if (!LinkTarget(link)) continue;
+        if (!linkTarget(link)) continue;
 
         QTextCursor cursor(&document);
         cursor.setPosition(static_cast<int>(match.capturedStart()));
@@ -64,7 +60,7 @@ void MarkLinks(QTextDocument& document, const QColor& linkColour) {
     }
 }
 
-QString WithReportExtension(const QString& fileName) {
+QString withReportExtension(const QString& fileName) {
     if (!QFileInfo(fileName).suffix().isEmpty()) return fileName;
     const QString extension = QString::fromUtf8(ReportFileExtension.data(),
                                                 static_cast<qsizetype>(ReportFileExtension.size()));
@@ -74,18 +70,18 @@ QString WithReportExtension(const QString& fileName) {
 
 }  // namespace
 
-QString ReportTextFromBoxes(const std::array<QString, AspectKindCount>& boxTexts) {
+QString reportTextFromBoxes(const std::array<QString, AspectKindCount>& boxTexts) {
     std::array<std::string, AspectKindCount> texts;
     for (int kind = 0; kind < AspectKindCount; ++kind) {
         QString text = boxTexts[kind];
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-        texts[kind] = ToUtf8(text);
+        texts[kind] = toUtf8(text);
     }
-    return QString::fromStdString(BuildReportText(texts));
+    return QString::fromStdString(buildReportText(texts));
 }
 
-std::optional<QUrl> LinkTarget(const QString& linkText) {
+std::optional<QUrl> linkTarget(const QString& linkText) {
     QString text = linkText.left(MaxLinkLength).trimmed();
     if (text.startsWith(QLatin1String("www."), Qt::CaseInsensitive)) {
         text.prepend(QLatin1String("http://"));
@@ -107,15 +103,15 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
     setWindowTitle(QString::fromUtf8(WindowCaption));
     setModal(true);
 
-    rtb_ = new QTextBrowser(this);
-    rtb_->setObjectName(QStringLiteral("RTB"));
+    reportBox_ = new QTextBrowser(this);
+    reportBox_->setObjectName(QStringLiteral("RTB"));
     // Links are ours to open (through the seam, for the safe schemes only), never the
     // browser's own navigation.
-    rtb_->setOpenLinks(false);
-    rtb_->setOpenExternalLinks(false);
-    rtb_->setPlainText(reportText_);
-    MarkLinks(*rtb_->document(), palette().color(QPalette::Link));
-    connect(rtb_, &QTextBrowser::anchorClicked, this, &ReportWindow::openLink);
+    reportBox_->setOpenLinks(false);
+    reportBox_->setOpenExternalLinks(false);
+    reportBox_->setPlainText(reportText_);
+    markLinks(*reportBox_->document(), palette().color(QPalette::Link));
+    connect(reportBox_, &QTextBrowser::anchorClicked, this, &ReportWindow::openLink);
 
     auto* label1 = new ClickableLabel(
         tr("Visit our web site for more astrology software and free reports."), this);
@@ -125,9 +121,9 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
     label14->setObjectName(QStringLiteral("Label14"));
     auto* label2 = new ClickableLabel(QString::fromUtf8(labels::FullBrand), this);
     label2->setObjectName(QStringLiteral("Label2"));
-    connect(label1, &ClickableLabel::clicked, this, [this] { OpenHomePage(*services_.urls); });
-    connect(label14, &ClickableLabel::clicked, this, [this] { OpenHomePage(*services_.urls); });
-    connect(label2, &ClickableLabel::clicked, this, [this] { OpenFullBrandPage(*services_.urls); });
+    connect(label1, &ClickableLabel::clicked, this, [this] { openHomePage(*services_.urls); });
+    connect(label14, &ClickableLabel::clicked, this, [this] { openHomePage(*services_.urls); });
+    connect(label2, &ClickableLabel::clicked, this, [this] { openFullBrandPage(*services_.urls); });
 
     auto* save = new QPushButton(tr("&Save"), this);
     save->setObjectName(QStringLiteral("cmdSave"));
@@ -153,14 +149,14 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
     bottom->addLayout(buttons);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(rtb_, 1);
+    layout->addWidget(reportBox_, 1);
     layout->addLayout(bottom);
     resize(780, 580);
 }
 
 void ReportWindow::openLink(const QUrl& link) {
-    // The browser hands over the address as the href that MarkLinks set: the link's own text.
-    if (const std::optional<QUrl> target = LinkTarget(link.toString())) {
+    // The browser hands over the address as the href that markLinks set: the link's own text.
+    if (const std::optional<QUrl> target = linkTarget(link.toString())) {
         services_.urls->open(*target);
     }
 }
@@ -173,11 +169,11 @@ void ReportWindow::save() {
         this);
     if (chosen.isEmpty()) return;  // cancelled: nothing written, nothing said
 
-    const QString fileName = WithReportExtension(chosen);
+    const QString fileName = withReportExtension(chosen);
     RichTextDocument document;
-    document.InsertText(ToUtf8(reportText_));
+    document.insertText(toUtf8(reportText_));
     const WriteResult written =
-        SaveRtf(std::filesystem::path(QFile::encodeName(fileName).toStdString()), document);
+        saveRtf(std::filesystem::path(QFile::encodeName(fileName).toStdString()), document);
     if (!written) {
         services_.messages->show(
             tr("The report could not be saved to %1: %2")
@@ -187,7 +183,7 @@ void ReportWindow::save() {
 }
 
 void ReportWindow::print() {
-    const bool hasSelection = rtb_->textCursor().hasSelection();
+    const bool hasSelection = reportBox_->textCursor().hasSelection();
     QPrinter printer;
     if (!services_.printing->choosePrinter(printer, hasSelection, this)) return;
     // The box prints only its selection when the range says so, and nothing at all when there
@@ -195,7 +191,7 @@ void ReportWindow::print() {
     if (printer.printRange() == QPrinter::Selection && !hasSelection) {
         printer.setPrintRange(QPrinter::AllPages);
     }
-    rtb_->print(&printer);
+    reportBox_->print(&printer);
 }
 
 }  // namespace zodrivel

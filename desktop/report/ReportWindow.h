@@ -18,19 +18,19 @@ namespace zodrivel {
 // The report from the plain texts of the result window's boxes, indexed by kind. A text box
 // reads back with "\n" line ends; the report keeps CR LF throughout, as the writer inserted it,
 // so that each line becomes one paragraph of the saved file.
-QString ReportTextFromBoxes(const std::array<QString, AspectKindCount>& boxTexts);
+QString reportTextFromBoxes(const std::array<QString, AspectKindCount>& boxTexts);
 
 // A clicked link's text is read through at most this many characters; longer links are cut.
 inline constexpr qsizetype MaxLinkLength = 1024;
 
 // What a clicked link opens: http, https and mailto addresses, and "www." ones as http. Any
 // other scheme (file:, javascript:, ...) opens nothing, so a report can never start a program.
-std::optional<QUrl> LinkTarget(const QString& linkText);
+std::optional<QUrl> linkTarget(const QString& linkText);
 
 class ReportWindow : public QDialog {
     Q_OBJECT
 public:
-    // `reportText` is the whole report as ReportTextFromBoxes gives it (CR LF line ends).
+    // `reportText` is the whole report as reportTextFromBoxes gives it (CR LF line ends).
     ReportWindow(const QString& reportText, const Services& services, QWidget* parent);
 
     const QString& reportText() const { return reportText_; }
@@ -42,7 +42,7 @@ private:
 
     QString reportText_;
     Services services_;
-    QTextBrowser* rtb_ = nullptr;
+    QTextBrowser* reportBox_ = nullptr;
 };
 
 }  // namespace zodrivel

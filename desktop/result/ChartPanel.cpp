@@ -13,21 +13,20 @@
 #include "core/entry/BirthSummary.h"
 #include "core/time/TimeZones.h"
 #include "core/model/Zodiac.h"
+#include "desktop/platform/QtText.h"
 #include "desktop/result/ChartWheel.h"
 
 namespace zodrivel {
 
 namespace {
 
-QLabel* Line(QWidget* parent, const char* name, const QString& text) {
+QLabel* infoLine(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
-
-QString Utf8(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
@@ -36,31 +35,31 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     auto* column = new QVBoxLayout(this);
     const BirthData& b = c.birth;
 
-    auto* name = Line(this, "lblBirthName", QString::fromStdString(b.BirthName).trimmed());
+    auto* name = infoLine(this, "lblBirthName", QString::fromStdString(b.birthName).trimmed());
     QFont bold = name->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
     name->setFont(bold);
     column->addWidget(name);
-    column->addWidget(Line(this, "lblBirthLocal",
+    column->addWidget(infoLine(this, "lblBirthLocal",
                            tr("Born %1 %2:%3 local time")
-                               .arg(Utf8(FormatDate(b.BirthYear, b.BirthMonth, b.BirthDay)))
-                               .arg(b.BirthHour, 2, 10, QLatin1Char('0'))
-                               .arg(b.BirthMinute, 2, 10, QLatin1Char('0'))));
-    const QString zone = c.zonePosition >= 0 ? QString::fromUtf8(ZoneTable()[c.zonePosition].text.data())
+                               .arg(toQString(formatDate(b.birthYear, b.birthMonth, b.birthDay)))
+                               .arg(b.birthHour, 2, 10, QLatin1Char('0'))
+                               .arg(b.birthMinute, 2, 10, QLatin1Char('0'))));
+    const QString zone = c.zonePosition >= 0 ? QString::fromUtf8(zoneTable()[c.zonePosition].text.data())
                                              : QString();
-    column->addWidget(Line(this, "lblBirthZone",
-                           b.IsDaylightSaving ? tr("%1, daylight saving").arg(zone) : zone));
-    column->addWidget(Line(this, "lblBirthPlace", Utf8(FormatCoordinates(b))));
-    auto* used = Line(this, "lblUniversalTime", Utf8(FormatUniversalTime(c.universalDate)));
+    column->addWidget(infoLine(this, "lblBirthZone",
+                           b.isDaylightSaving ? tr("%1, daylight saving").arg(zone) : zone));
+    column->addWidget(infoLine(this, "lblBirthPlace", toQString(formatCoordinates(b))));
+    auto* used = infoLine(this, "lblUniversalTime", toQString(formatUniversalTime(c.universalDate)));
     used->setToolTip(tr("The universal date and time the positions were computed for"));
     column->addWidget(used);
 
-    auto* note = Line(this, "lblPlausibility", {});
+    auto* note = infoLine(this, "lblPlausibility", {});
     note->setStyleSheet(QStringLiteral(
         "QLabel { background: #fff4d6; border: 1px solid #e0b84a; padding: 4px; }"));
-    if (const auto text = PlausibilityNote(b, c.zonePosition)) {
-        note->setText(Utf8(*text));
+    if (const auto text = plausibilityNote(b, c.zonePosition)) {
+        note->setText(toQString(*text));
     } else {
         note->hide();
     }
@@ -73,13 +72,13 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        const double longitude = c.chart.ChartPositions[slot];
-        const SignPosition p = ToSignPosition(longitude);
+        const double longitude = c.chart.chartPositions[slot];
+        const SignPosition p = toSignPosition(longitude);
         table->setItem(slot, 0,
-                       new QTableWidgetItem(BodyGlyph(slot) + "  " +
-                                            QString::fromUtf8(c.chart.ChartPointNames[slot].data())));
-        table->setItem(slot, 1, new QTableWidgetItem(SignGlyph(p.sign) + "  " +
-                                                     QString::fromUtf8(SignName(p.sign).data())));
+                       new QTableWidgetItem(bodyGlyph(slot) + "  " +
+                                            QString::fromUtf8(c.chart.chartPointNames[slot].data())));
+        table->setItem(slot, 1, new QTableWidgetItem(signGlyph(p.sign) + "  " +
+                                                     QString::fromUtf8(signName(p.sign).data())));
         table->setItem(slot, 2, new QTableWidgetItem(QStringLiteral("%1\u00B0%2'")
                                                          .arg(p.degrees)
                                                          .arg(p.minutes, 2, 10, QLatin1Char('0'))));
@@ -111,7 +110,7 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     column->addWidget(split, 1);
 }
 
-WriteResult ExportWheelPng(const ChartWheel& wheel, const QString& path, int pixels) {
+WriteResult exportWheelPng(const ChartWheel& wheel, const QString& path, int pixels) {
     QImage image(pixels, pixels, QImage::Format_ARGB32);
     image.fill(Qt::white);
     {
@@ -122,10 +121,10 @@ WriteResult ExportWheelPng(const ChartWheel& wheel, const QString& path, int pix
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) return {false, "the picture could not be encoded"};
-    return WriteFileAtomically(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));
+    return writeFileAtomically(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));
 }
 
-WriteResult ExportWheelSvg(const ChartWheel& wheel, const QString& path) {
+WriteResult exportWheelSvg(const ChartWheel& wheel, const QString& path) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -140,7 +139,7 @@ WriteResult ExportWheelSvg(const ChartWheel& wheel, const QString& path) {
         painter.fillRect(QRect(0, 0, side, side), Qt::white);
         wheel.render(painter, QSizeF(side, side));
     }
-    return WriteFileAtomically(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));
+    return writeFileAtomically(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));
 }
 
 }  // namespace zodrivel

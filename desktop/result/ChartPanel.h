@@ -26,7 +26,7 @@ private:
 };
 
 // The wheel written to a file as a picture, atomically: PNG at `pixels` square, or SVG.
-WriteResult ExportWheelPng(const ChartWheel& wheel, const QString& path, int pixels = 1200);
-WriteResult ExportWheelSvg(const ChartWheel& wheel, const QString& path);
+WriteResult exportWheelPng(const ChartWheel& wheel, const QString& path, int pixels = 1200);
+WriteResult exportWheelSvg(const ChartWheel& wheel, const QString& path);
 
 }  // namespace zodrivel

@@ -24,7 +24,7 @@ const QColor RingColour(70, 70, 90);
 const QColor ElementTints[] = {QColor(250, 228, 220), QColor(232, 240, 220),
                                QColor(250, 248, 220), QColor(220, 232, 248)};
 
-double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
+double distanceToSegment(QPointF p, QPointF a, QPointF b) {
     const QPointF ab = b - a;
     const double lengthSquared = QPointF::dotProduct(ab, ab);
     double t = lengthSquared > 0 ? QPointF::dotProduct(p - a, ab) / lengthSquared : 0;
@@ -35,8 +35,8 @@ double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
 
 }  // namespace
 
-QString BodyGlyph(int slot) { return QString(QChar(BodyGlyphs[slot])); }
-QString SignGlyph(int sign) { return QString(QChar(char16_t(0x2648 + sign))); }
+QString bodyGlyph(int slot) { return QString(QChar(BodyGlyphs[slot])); }
+QString signGlyph(int sign) { return QString(QChar(char16_t(0x2648 + sign))); }
 
 // Radii as fractions of the wheel's radius, so the drawing scales with the window.
 struct ChartWheel::Geometry {
@@ -48,7 +48,7 @@ struct ChartWheel::Geometry {
     double aspects;   // the circle the aspect lines join
 
     QPointF at(double longitude, double r) const {
-        const double a = WheelAngle(longitude);
+        const double a = wheelAngle(longitude);
         return {centre.x() + r * std::cos(a), centre.y() - r * std::sin(a)};  // y down on screen
     }
 };
@@ -56,7 +56,7 @@ struct ChartWheel::Geometry {
 ChartWheel::ChartWheel(const Calculation& calculation, QWidget* parent)
     : QWidget(parent),
       calculation_(calculation),
-      layout_(ComputeWheelLayout(calculation.chart, calculation.aspects)) {
+      layout_(computeWheelLayout(calculation.chart, calculation.aspects)) {
     setObjectName(QStringLiteral("chartWheel"));
     setMouseTracking(true);
     setMinimumSize(300, 300);
@@ -122,7 +122,7 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
         const QPointF c = g.at(sign * 30 + 15, (g.radius + g.signBand) / 2);
         const QRectF box(c.x() - g.radius * 0.08, c.y() - g.radius * 0.08, g.radius * 0.16,
                          g.radius * 0.16);
-        p.drawText(box, Qt::AlignCenter, SignGlyph(sign));
+        p.drawText(box, Qt::AlignCenter, signGlyph(sign));
     }
 
     // Aspect lines, between the bodies' true places on the inner circle.
@@ -155,13 +155,13 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
         p.setFont(glyphFont);
         const double half = g.radius * 0.065;
         p.drawText(QRectF(glyph.x() - half, glyph.y() - half, 2 * half, 2 * half),
-                   Qt::AlignCenter, BodyGlyph(body.slot));
+                   Qt::AlignCenter, bodyGlyph(body.slot));
         // The degree label runs along the radius, so neighbours a glyph apart never touch;
         // on the left half it is turned round to read left to right.
         p.setFont(labelFont);
         const QPointF label = g.at(body.displayLongitude, g.labels);
-        const double radial = WheelAngle(body.displayLongitude) / DegToRad;  // y up
-        const bool leftHalf = std::cos(WheelAngle(body.displayLongitude)) < 0;
+        const double radial = wheelAngle(body.displayLongitude) / DegToRad;  // y up
+        const bool leftHalf = std::cos(wheelAngle(body.displayLongitude)) < 0;
         p.save();
         p.translate(label);
         p.rotate(-radial + (leftHalf ? 180 : 0));
@@ -223,7 +223,7 @@ std::optional<WheelLine> ChartWheel::lineAt(const QPointF& point) const {
     std::optional<WheelLine> best;
     double bestDistance = tolerance;
     for (const WheelLine& line : layout_.lines) {
-        const double d = DistanceToSegment(point, g.at(layout_.bodies[line.hit.first].longitude, g.aspects),
+        const double d = distanceToSegment(point, g.at(layout_.bodies[line.hit.first].longitude, g.aspects),
                                            g.at(layout_.bodies[line.hit.second].longitude, g.aspects));
         if (d <= bestDistance) best = line, bestDistance = d;
     }
@@ -242,8 +242,8 @@ std::optional<int> ChartWheel::bodyAt(const QPointF& point) const {
 QString ChartWheel::toolTipAt(const QPointF& point) const {
     if (const auto body = bodyAt(point)) {
         const double longitude = layout_.bodies[*body].longitude;
-        return QString::fromUtf8(calculation_.chart.ChartPointNames[*body].data()) + "  " +
-               QString::fromStdString(FormatSignPosition(longitude));
+        return QString::fromUtf8(calculation_.chart.chartPointNames[*body].data()) + "  " +
+               QString::fromStdString(formatSignPosition(longitude));
     }
     if (const auto line = lineAt(point)) return QString::fromStdString(line->tooltip);
     return {};

@@ -52,7 +52,7 @@ private:
 };
 
 // Glyphs of the bodies (slot order) and of the signs (Aries first), as Unicode text.
-QString BodyGlyph(int slot);
-QString SignGlyph(int sign);
+QString bodyGlyph(int slot);
+QString signGlyph(int sign);
 
 }  // namespace zodrivel

@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "desktop/platform/QtText.h"
 #include "desktop/widgets/ClickableLabel.h"
 #include "core/about/LinkTexts.h"
 #include "desktop/platform/MessageBoxes.h"
@@ -36,22 +37,18 @@ namespace zodrivel {
 
 namespace {
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-AspectKind KindAt(int index) {
+AspectKind kindAt(int index) {
     return AllAspectKinds[static_cast<std::size_t>(index)];
 }
 
 // Controls that the window has once per tab share their name; "index" tells them apart, as
 // the kind's index does for the boxes.
-void NameIndexed(QObject* control, const char* name, int index) {
+void nameIndexed(QObject* control, const char* name, int index) {
     control->setObjectName(QString::fromLatin1(name));
     control->setProperty("index", index);
 }
 
-QLabel* HeadingLabel(const QString& text, QWidget* parent) {
+QLabel* headingLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     QFont bold = label->font();
     bold.setBold(true);
@@ -60,8 +57,8 @@ QLabel* HeadingLabel(const QString& text, QWidget* parent) {
     return label;
 }
 
-QLabel* ValueLabel(std::string_view text, QWidget* parent) {
-    auto* label = new QLabel(FromView(text), parent);
+QLabel* valueLabel(std::string_view text, QWidget* parent) {
+    auto* label = new QLabel(toQString(text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -82,7 +79,7 @@ ResultWindow::ResultWindow(const Calculation& calculation, const Services& servi
     chart_ = calculation.chart;
     tabs->setObjectName(QStringLiteral("SSTab1"));
     for (int kind = 0; kind < AspectKindCount; ++kind) {
-        tabs->addTab(buildTab(kind), FromView(AspectInformation(KindAt(kind)).tabCaption));
+        tabs->addTab(buildTab(kind), toQString(aspectInformation(kindAt(kind)).tabCaption));
     }
 
     // The chart at a glance beside the tabs; the splitter lets the reader favour either side.
@@ -115,9 +112,9 @@ ResultWindow::ResultWindow(const Calculation& calculation, const Services& servi
 void ResultWindow::showAspectEntry(const AspectHit& hit) {
     const int kind = Index(hit.kind);
     tabs_->setCurrentIndex(kind);
-    const QString heading = QString::fromUtf8(chart_.ChartPointNames[hit.first].data()) + "-" +
-                            QString::fromUtf8(chart_.ChartPointNames[hit.second].data()) +
-                            FromView(AspectHeadingText(hit.kind));
+    const QString heading = QString::fromUtf8(chart_.chartPointNames[hit.first].data()) + "-" +
+                            QString::fromUtf8(chart_.chartPointNames[hit.second].data()) +
+                            toQString(aspectHeadingText(hit.kind));
     QTextEdit* box = boxes_[kind];
     const QTextCursor found = box->document()->find(heading);
     if (found.isNull()) return;
@@ -136,8 +133,8 @@ void ResultWindow::exportWheel() {
     QString path = chosen;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
     const bool svg = QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
-    const WriteResult written = svg ? ExportWheelSvg(*chartPanel_->wheel(), path)
-                                    : ExportWheelPng(*chartPanel_->wheel(), path);
+    const WriteResult written = svg ? exportWheelSvg(*chartPanel_->wheel(), path)
+                                    : exportWheelPng(*chartPanel_->wheel(), path);
     if (!written) {
         services_.messages->show(tr("The chart wheel could not be saved to %1: %2")
                                      .arg(QDir::toNativeSeparators(path),
@@ -147,44 +144,44 @@ void ResultWindow::exportWheel() {
 }
 
 QWidget* ResultWindow::buildTab(int kind) {
-    const AspectInfo& info = AspectInformation(KindAt(kind));
-    const QString frameCaption = tr("Planetary Aspect - ") + FromView(info.tabCaption);
+    const AspectInfo& info = aspectInformation(kindAt(kind));
+    const QString frameCaption = tr("Planetary Aspect - ") + toQString(info.tabCaption);
     auto* page = new QWidget;
 
     // The kind's description: the four short values two to a row, the significance paragraph
     // across the frame below them, so that the frame stays compact above the text.
     auto* frame = new QGroupBox(frameCaption, page);
-    NameIndexed(frame, "Frame1", kind);
+    nameIndexed(frame, "Frame1", kind);
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(HeadingLabel(tr("Aspects Name"), frame), 0, 0);
-    grid->addWidget(ValueLabel(info.name, frame), 0, 1);
-    grid->addWidget(HeadingLabel(tr("Keyword"), frame), 0, 2);
-    grid->addWidget(ValueLabel(info.keyword, frame), 0, 3);
-    grid->addWidget(HeadingLabel(tr("Category"), frame), 1, 0);
-    grid->addWidget(ValueLabel(info.category, frame), 1, 1);
-    grid->addWidget(HeadingLabel(tr("Type"), frame), 1, 2);
-    grid->addWidget(ValueLabel(info.type, frame), 1, 3);
-    grid->addWidget(HeadingLabel(tr("Significance "), frame), 2, 0);
-    grid->addWidget(ValueLabel(info.significance, frame), 2, 1, 1, 3);
+    grid->addWidget(headingLabel(tr("Aspects Name"), frame), 0, 0);
+    grid->addWidget(valueLabel(info.name, frame), 0, 1);
+    grid->addWidget(headingLabel(tr("Keyword"), frame), 0, 2);
+    grid->addWidget(valueLabel(info.keyword, frame), 0, 3);
+    grid->addWidget(headingLabel(tr("Category"), frame), 1, 0);
+    grid->addWidget(valueLabel(info.category, frame), 1, 1);
+    grid->addWidget(headingLabel(tr("Type"), frame), 1, 2);
+    grid->addWidget(valueLabel(info.type, frame), 1, 3);
+    grid->addWidget(headingLabel(tr("Significance "), frame), 2, 0);
+    grid->addWidget(valueLabel(info.significance, frame), 2, 1, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 2);
     grid->setHorizontalSpacing(12);
     frame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
-    auto* planets = HeadingLabel(tr("Planets in this Aspect"), page);
+    auto* planets = headingLabel(tr("Planets in this Aspect"), page);
     planets->setObjectName(QStringLiteral("Label%1").arg(12 + kind));
 
     auto* box = new QTextEdit(page);
-    box->setObjectName(QStringLiteral("RTBAspectsDesc") + FromView(AspectKindName(KindAt(kind))));
+    box->setObjectName(QStringLiteral("RTBAspectsDesc") + toQString(aspectKindName(kindAt(kind))));
     box->setReadOnly(true);
     box->setAcceptRichText(false);
     boxes_[kind] = box;
 
     // The notice and the box share one place; the notice in front hides the (empty) box.
     auto* notice = new QGroupBox(frameCaption, page);
-    NameIndexed(notice, "fraShow", kind);
+    nameIndexed(notice, "fraShow", kind);
     auto* noticeLayout = new QVBoxLayout(notice);
-    auto* noticeText = new QLabel(FromView(NoAspectNotice), notice);
+    auto* noticeText = new QLabel(toQString(NoAspectNotice), notice);
     noticeText->setAlignment(Qt::AlignCenter);
     noticeLayout->addWidget(noticeText);
     notices_[kind] = notice;
@@ -210,10 +207,10 @@ QWidget* ResultWindow::buildLinksAndButtons() {
     coBrand->setObjectName(QStringLiteral("lblCobrand"));
     auto* fullBrand = new ClickableLabel(QString::fromUtf8(labels::FullBrand), row);
     fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    connect(forum, &ClickableLabel::clicked, this, [this] { OpenHomePage(*services_.urls); });
-    connect(coBrand, &ClickableLabel::clicked, this, [this] { OpenCoBrandPage(*services_.urls); });
+    connect(forum, &ClickableLabel::clicked, this, [this] { openHomePage(*services_.urls); });
+    connect(coBrand, &ClickableLabel::clicked, this, [this] { openCoBrandPage(*services_.urls); });
     connect(fullBrand, &ClickableLabel::clicked, this,
-            [this] { OpenFullBrandPage(*services_.urls); });
+            [this] { openFullBrandPage(*services_.urls); });
 
     brandLabels_ = new QStackedWidget(row);
     brandLabels_->addWidget(coBrand);
@@ -272,9 +269,9 @@ void ResultWindow::buildMenus() {
     help->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
     QAction* about = help->addAction(tr("&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(online, &QAction::triggered, this, [this] { OpenOnlineHelp(*services_.urls); });
-    connect(visit, &QAction::triggered, this, [this] { OpenHomePage(*services_.urls); });
-    connect(update, &QAction::triggered, this, [this] { OpenDownloadPage(*services_.urls); });
+    connect(online, &QAction::triggered, this, [this] { openOnlineHelp(*services_.urls); });
+    connect(visit, &QAction::triggered, this, [this] { openHomePage(*services_.urls); });
+    connect(update, &QAction::triggered, this, [this] { openDownloadPage(*services_.urls); });
     connect(about, &QAction::triggered, this, &ResultWindow::aboutRequested);
 
     QAction* donate = menuBar()->addAction(tr("&Donate"));
@@ -283,8 +280,8 @@ void ResultWindow::buildMenus() {
     money->setObjectName(QStringLiteral("mkmoney"));
     // Switched off by design, as on the entry window; the entry keeps its action.
     money->setVisible(false);
-    connect(donate, &QAction::triggered, this, [this] { OpenDonationPage(*services_.urls); });
-    connect(money, &QAction::triggered, this, [this] { OpenFullBrandPage(*services_.urls); });
+    connect(donate, &QAction::triggered, this, [this] { openDonationPage(*services_.urls); });
+    connect(money, &QAction::triggered, this, [this] { openFullBrandPage(*services_.urls); });
 }
 
 void ResultWindow::writeAspects(const Calculation& calculation) {
@@ -298,7 +295,7 @@ void ResultWindow::writeAspects(const Calculation& calculation) {
     for (const AspectHit& hit : calculation.aspects.hits) writer(hit, calculation.chart);
 
     const std::array<bool, AspectKindCount> noticeInFront =
-        NoticeInFront(calculation.aspects.AspectFound);
+        noticesInFront(calculation.aspects.aspectFound);
     for (int kind = 0; kind < AspectKindCount; ++kind) {
         aspectAreas_[kind]->setCurrentWidget(noticeInFront[kind] ? notices_[kind] : boxes_[kind]);
         // The reader starts at the first entry, not where the writer stopped.
@@ -309,7 +306,7 @@ void ResultWindow::writeAspects(const Calculation& calculation) {
 QString ResultWindow::reportText() const {
     std::array<QString, AspectKindCount> texts;
     for (int kind = 0; kind < AspectKindCount; ++kind) texts[kind] = boxes_[kind]->toPlainText();
-    return ReportTextFromBoxes(texts);
+    return reportTextFromBoxes(texts);
 }
 
 void ResultWindow::bringBrandLabelToFront(bool fullBrand) {

@@ -21,7 +21,7 @@ public:
     State validate(QString& input, int&) const override {
         const std::string utf8 = input.toStdString();
         const TextFilterResult r =
-            filter_ == EntryFilter::Digits ? DigitFilterText(utf8) : LetterFilterText(utf8);
+            filter_ == EntryFilter::Digits ? digitFilterText(utf8) : letterFilterText(utf8);
         if (!r.accepted) return Invalid;
         input = QString::fromStdString(r.text);  // lower-case letters enter as upper case
         return Acceptable;
@@ -43,7 +43,7 @@ FilteredLineEdit::FilteredLineEdit(EntryFilter filter, MessageBoxes& messages, Q
 
 TextFilterResult FilteredLineEdit::filterText(const QString& text) const {
     const std::string utf8 = text.toStdString();
-    return filter_ == EntryFilter::Digits ? DigitFilterText(utf8) : LetterFilterText(utf8);
+    return filter_ == EntryFilter::Digits ? digitFilterText(utf8) : letterFilterText(utf8);
 }
 
 void FilteredLineEdit::refuse(const TextFilterResult& result) {
@@ -80,7 +80,7 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         // Enter is a character to the filters: the digit boxes refuse it with their message.
         const KeyFilterResult r =
-            filter_ == EntryFilter::Digits ? DigitFilter(13) : LetterFilter(13);
+            filter_ == EntryFilter::Digits ? digitFilter(13) : letterFilter(13);
         if (r.verdict == FilterVerdict::Rejected) {
             messages_.show(*r.message, window());
             event->accept();

@@ -8,19 +8,19 @@
 namespace zodrivel {
 
 TextEditSink::TextEditSink(QTextEdit& box) : box_(box), format_(box.currentCharFormat()) {
-    SetEmphasis(false);
-    SetColour(TextColour);
+    setEmphasis(false);
+    setColour(TextColour);
 }
 
-void TextEditSink::SetEmphasis(bool on) {
+void TextEditSink::setEmphasis(bool on) {
     format_.setFontWeight(on ? QFont::Bold : QFont::Normal);
 }
 
-void TextEditSink::SetColour(Rgb colour) {
+void TextEditSink::setColour(Rgb colour) {
     format_.setForeground(QColor(colour.red, colour.green, colour.blue));
 }
 
-void TextEditSink::InsertText(std::string_view utf8) {
+void TextEditSink::insertText(std::string_view utf8) {
     if (utf8.empty()) return;
     // The cursor turns CR LF, CR and LF alike into one paragraph break.
     QTextCursor caret = box_.textCursor();

@@ -15,10 +15,10 @@ public:
     explicit TextEditSink(QTextEdit& box);
 
     // Emphasis is bold: on for exactly the heading line, off for the paragraph.
-    void SetEmphasis(bool on) override;
-    void SetColour(Rgb colour) override;
+    void setEmphasis(bool on) override;
+    void setColour(Rgb colour) override;
     // UTF-8 text; CR LF (or a lone CR or LF) ends a paragraph of the box.
-    void InsertText(std::string_view utf8) override;
+    void insertText(std::string_view utf8) override;
 
 private:
     QTextEdit& box_;

@@ -11,18 +11,18 @@ namespace {
 
 // The Sun and the Moon where a case puts them; the other bodies are left at 0 and the cases
 // look only at the hits between the two.
-ChartPoints Pair(double sun, double moon) {
+ChartPoints twoBodies(double sun, double moon) {
     ChartPoints chart;
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        chart.ChartPointNames[slot] = ChartPointNameTexts[slot];
-        chart.ChartPositions[slot] = 0;
+        chart.chartPointNames[slot] = ChartPointNameTexts[slot];
+        chart.chartPositions[slot] = 0;
     }
-    chart.ChartPositions[SunSlot] = sun;
-    chart.ChartPositions[MoonSlot] = moon;
+    chart.chartPositions[SunSlot] = sun;
+    chart.chartPositions[MoonSlot] = moon;
     return chart;
 }
 
-std::vector<AspectHit> HitsBetweenSunAndMoon(const AspectSearchResult& r) {
+std::vector<AspectHit> hitsBetweenSunAndMoon(const AspectSearchResult& r) {
     std::vector<AspectHit> out;
     for (const AspectHit& h : r.hits) {
         if ((h.first == SunSlot && h.second == MoonSlot) ||
@@ -38,20 +38,20 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
                                             {27.5, 28},  {146.5, 146}, {169.5, 170}, {190.5, 190},
                                             {10.49, 10}, {-11.5, -12}, {0.5, 0},     {-0.5, 0},
                                             {1.5, 2},    {-2.7, -3}};
-    for (const auto& [x, expected] : cases) EXPECT_EQ(RoundHalfEven(x), expected) << x;
+    for (const auto& [x, expected] : cases) EXPECT_EQ(roundHalfEven(x), expected) << x;
 }
 
 TEST(AspectWindows, EveryEdgeIsInsideAndOneBeyondIsOutside) {
     for (const AspectKind kind : AllAspectKinds) {
-        const AspectWindow& w = WindowOf(kind);
-        EXPECT_EQ(KindForSeparation(w.lower), kind);
-        EXPECT_EQ(KindForSeparation(w.upper), kind);
-        EXPECT_EQ(KindForSeparation(w.centre), kind);
-        EXPECT_NE(KindForSeparation(w.lower - 1), kind);
-        EXPECT_NE(KindForSeparation(w.upper + 1), kind);
+        const AspectWindow& w = windowOf(kind);
+        EXPECT_EQ(kindForSeparation(w.lower), kind);
+        EXPECT_EQ(kindForSeparation(w.upper), kind);
+        EXPECT_EQ(kindForSeparation(w.centre), kind);
+        EXPECT_NE(kindForSeparation(w.lower - 1), kind);
+        EXPECT_NE(kindForSeparation(w.upper + 1), kind);
     }
     for (const int none : {11, 20, 45, 100, 160, 191, 200, 300, -11, -60, -180}) {
-        EXPECT_FALSE(KindForSeparation(none)) << none;
+        EXPECT_FALSE(kindForSeparation(none)) << none;
     }
 }
 
@@ -59,18 +59,18 @@ TEST(AspectWindows, EveryEdgeIsInsideAndOneBeyondIsOutside) {
 // short arcs across 0 Aries.
 TEST(AspectSeparation, FoldKeepsEveryRawHitAndItsOrientation) {
     for (int raw = -360; raw <= 360; ++raw) {
-        const int folded = AspectSeparation(raw, 0);
+        const int folded = aspectSeparation(raw, 0);
         EXPECT_GE(folded, -190) << raw;
         EXPECT_LE(folded, 190) << raw;
         EXPECT_EQ(((folded - raw) % 360 + 360) % 360, 0) << raw;
-        if (KindForSeparation(raw)) {
+        if (kindForSeparation(raw)) {
             EXPECT_EQ(folded, raw) << raw;
         }
     }
-    EXPECT_EQ(AspectSeparation(355, 5), 350 - 360);
-    EXPECT_EQ(AspectSeparation(5, 355), 10);
-    EXPECT_EQ(AspectSeparation(20, 350), 30);
-    EXPECT_EQ(AspectSeparation(350, 20), -30);
+    EXPECT_EQ(aspectSeparation(355, 5), 350 - 360);
+    EXPECT_EQ(aspectSeparation(5, 355), 10);
+    EXPECT_EQ(aspectSeparation(20, 350), 30);
+    EXPECT_EQ(aspectSeparation(350, 20), -30);
 }
 
 struct PairCase {
@@ -103,7 +103,7 @@ TEST(ComputeAspects, OrientationRoundingAndWindowEdges) {
         {"359.9 and 0.2", 359.9, 0.2, {{K::Conjunction, 0, 1, 0}}},
     };
     for (const PairCase& c : cases) {
-        EXPECT_EQ(HitsBetweenSunAndMoon(ComputeAspects(Pair(c.sun, c.moon))), c.expected)
+        EXPECT_EQ(hitsBetweenSunAndMoon(computeAspects(twoBodies(c.sun, c.moon))), c.expected)
             << c.what;
     }
 }
@@ -112,13 +112,13 @@ TEST(ComputeAspects, FlagsTheKindsFoundAndFeedsTheReportInSearchOrder) {
     // Sun 0, Moon 90, Mercury 120 and the seven others heaped at 205: the heap is conjunct
     // within itself, trine the Moon (115) and square Mercury (85); the Sun is 155 from it,
     // just outside the quincunx.
-    ChartPoints chart = Pair(0, 90);
-    chart.ChartPositions[MercurySlot] = 120;
-    for (int slot = VenusSlot; slot < ChartPointCount; ++slot) chart.ChartPositions[slot] = 205;
+    ChartPoints chart = twoBodies(0, 90);
+    chart.chartPositions[MercurySlot] = 120;
+    for (int slot = VenusSlot; slot < ChartPointCount; ++slot) chart.chartPositions[slot] = 205;
 
     std::vector<AspectHit> reported;
     const AspectSearchResult r =
-        ComputeAspects(chart, [&](const AspectHit& hit, const ChartPoints&) { reported.push_back(hit); });
+        computeAspects(chart, [&](const AspectHit& hit, const ChartPoints&) { reported.push_back(hit); });
     EXPECT_EQ(reported, r.hits);
     for (std::size_t k = 1; k < r.hits.size(); ++k) {
         EXPECT_LT(std::pair(r.hits[k - 1].first, r.hits[k - 1].second),
@@ -129,7 +129,7 @@ TEST(ComputeAspects, FlagsTheKindsFoundAndFeedsTheReportInSearchOrder) {
     std::array<int, AspectKindCount> perKind{};
     for (const AspectHit& h : r.hits) ++perKind[Index(h.kind)];
     EXPECT_EQ(perKind, (std::array<int, AspectKindCount>{21, 1, 0, 8, 8, 0, 0}));
-    EXPECT_EQ(r.AspectFound, (std::array<bool, AspectKindCount>{true, true, false, true, true,
+    EXPECT_EQ(r.aspectFound, (std::array<bool, AspectKindCount>{true, true, false, true, true,
                                                                  false, false}));
     EXPECT_EQ(r.hits.front(), (AspectHit{AspectKind::Square, MoonSlot, SunSlot, 90}));
     EXPECT_EQ(r.hits[1], (AspectHit{AspectKind::Trine, MercurySlot, SunSlot, 120}));

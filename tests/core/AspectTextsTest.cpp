@@ -14,17 +14,17 @@ namespace {
 
 using K = AspectKind;
 
-std::string PairName(int a, int b) {
+std::string pairName(int a, int b) {
     return std::string(ChartPointNameTexts[a]) + "-" + std::string(ChartPointNameTexts[b]);
 }
 
 // The sharing of a pair's seven paragraphs as a pattern, in kind order (Conjunction,
 // SemiSextile, Sextile, Square, Trine, Quincunx, Opposition): equal letters, equal texts.
-std::string SharingPattern(int a, int b) {
+std::string sharingPattern(int a, int b) {
     std::map<std::string_view, char> letters;
     std::string pattern;
     for (const AspectKind kind : AllAspectKinds) {
-        const auto text = AspectText(kind, a, b);
+        const auto text = aspectText(kind, a, b);
         const auto [it, added] = letters.emplace(text, static_cast<char>('1' + letters.size()));
         pattern += it->second;
     }
@@ -36,12 +36,12 @@ TEST(AspectTexts, EveryKeyHasAParagraphExceptThePointWithItself) {
     std::set<std::string_view> distinct;
     for (const AspectKind kind : AllAspectKinds) {
         for (int a = 0; a < ChartPointCount; ++a) {
-            EXPECT_TRUE(AspectText(kind, a, a).empty());
+            EXPECT_TRUE(aspectText(kind, a, a).empty());
             for (int b = 0; b < ChartPointCount; ++b) {
                 if (a == b) continue;
                 ++keys;
-                const std::string_view text = AspectText(kind, a, b);
-                ASSERT_FALSE(text.empty()) << AspectKindName(kind) << " " << PairName(a, b);
+                const std::string_view text = aspectText(kind, a, b);
+                ASSERT_FALSE(text.empty()) << aspectKindName(kind) << " " << pairName(a, b);
                 distinct.insert(text);
             }
         }
@@ -58,20 +58,20 @@ TEST(AspectTexts, MostPairsShareOneEasyOneSemiSextileAndOneHardParagraph) {
     };
     for (int a = 0; a < ChartPointCount; ++a) {
         for (int b = a + 1; b < ChartPointCount; ++b) {
-            const auto found = special.find(PairName(a, b));
+            const auto found = special.find(pairName(a, b));
             const std::string expected = found == special.end() ? "1213133" : found->second;
-            EXPECT_EQ(SharingPattern(a, b), expected) << PairName(a, b);
+            EXPECT_EQ(sharingPattern(a, b), expected) << pairName(a, b);
         }
     }
     // The one paragraph shared across two pairs: Venus's easy aspects to Saturn and Uranus.
-    EXPECT_EQ(AspectText(K::Sextile, VenusSlot, SaturnSlot),
-              AspectText(K::Trine, VenusSlot, UranusSlot));
+    EXPECT_EQ(aspectText(K::Sextile, VenusSlot, SaturnSlot),
+              aspectText(K::Trine, VenusSlot, UranusSlot));
     // Apart from that, no two pairs share a paragraph.
     std::map<std::string_view, std::set<std::string>> pairsOfText;
     for (const AspectKind kind : AllAspectKinds) {
         for (int a = 0; a < ChartPointCount; ++a) {
             for (int b = a + 1; b < ChartPointCount; ++b) {
-                pairsOfText[AspectText(kind, a, b)].insert(PairName(a, b));
+                pairsOfText[aspectText(kind, a, b)].insert(pairName(a, b));
             }
         }
     }
@@ -89,14 +89,14 @@ TEST(AspectTexts, BothOrdersOfAPairReadTheSameParagraph) {
     for (const AspectKind kind : AllAspectKinds) {
         for (int a = 0; a < ChartPointCount; ++a) {
             for (int b = 0; b < ChartPointCount; ++b) {
-                EXPECT_EQ(AspectText(kind, a, b), AspectText(kind, b, a))
-                    << AspectKindName(kind) << " " << PairName(a, b);
+                EXPECT_EQ(aspectText(kind, a, b), aspectText(kind, b, a))
+                    << aspectKindName(kind) << " " << pairName(a, b);
             }
         }
     }
-    EXPECT_EQ(AspectTextId(K::SemiSextile, NeptuneSlot, SunSlot), "Sun-Neptune:semisextile");
-    EXPECT_EQ(AspectTextId(K::Quincunx, UranusSlot, VenusSlot), "Venus-Uranus:tense");
-    EXPECT_EQ(AspectTextId(K::Opposition, NeptuneSlot, VenusSlot), "Venus-Neptune:tense");
+    EXPECT_EQ(aspectTextId(K::SemiSextile, NeptuneSlot, SunSlot), "Sun-Neptune:semisextile");
+    EXPECT_EQ(aspectTextId(K::Quincunx, UranusSlot, VenusSlot), "Venus-Uranus:tense");
+    EXPECT_EQ(aspectTextId(K::Opposition, NeptuneSlot, VenusSlot), "Venus-Neptune:tense");
 }
 
 TEST(AspectTexts, ParagraphsAreOneLineOfPrintableAsciiOfSensibleLength) {
@@ -104,12 +104,12 @@ TEST(AspectTexts, ParagraphsAreOneLineOfPrintableAsciiOfSensibleLength) {
     std::set<std::string_view> used;
     for (const AspectKind kind : AllAspectKinds) {
         for (int a = 0; a < ChartPointCount; ++a) {
-            for (int b = 0; b < ChartPointCount; ++b) used.insert(AspectTextId(kind, a, b));
+            for (int b = 0; b < ChartPointCount; ++b) used.insert(aspectTextId(kind, a, b));
         }
     }
-    for (std::size_t k = 0; k < kParagraphTextCount; ++k) {
-        const std::string_view id = kParagraphTexts[k].id;
-        const std::string_view text = kParagraphTexts[k].text;
+    for (std::size_t k = 0; k < ParagraphTextCount; ++k) {
+        const std::string_view id = ParagraphTexts[k].id;
+        const std::string_view text = ParagraphTexts[k].text;
         EXPECT_TRUE(ids.insert(id).second) << "id stored twice: " << id;
         EXPECT_TRUE(used.contains(id)) << "no key reads " << id;
         EXPECT_GE(text.size(), 118u) << id;
@@ -118,24 +118,24 @@ TEST(AspectTexts, ParagraphsAreOneLineOfPrintableAsciiOfSensibleLength) {
             ASSERT_TRUE(c >= 0x20 && c <= 0x7E) << id << " has character " << int(c);
         }
     }
-    EXPECT_EQ(kParagraphTextCount, 143u);
+    EXPECT_EQ(ParagraphTextCount, 143u);
 }
 
 TEST(AspectInformation, FramesCarryTheirExactTexts) {
-    const AspectInfo& semi = AspectInformation(K::SemiSextile);
+    const AspectInfo& semi = aspectInformation(K::SemiSextile);
     EXPECT_EQ(semi.tabCaption, "Semi Sextile");
     EXPECT_EQ(semi.keyword, "Response");
     EXPECT_EQ(semi.category, "Soft Aspect");
     EXPECT_EQ(semi.type, "Different element/ different quality/different gender");
-    EXPECT_EQ(AspectInformation(K::Square).type,
+    EXPECT_EQ(aspectInformation(K::Square).type,
               "Same quality/different element/different gender ");  // trailing blank kept
-    EXPECT_EQ(AspectInformation(K::Conjunction).type, "Same Element / Same Quality/ Same Gender");
+    EXPECT_EQ(aspectInformation(K::Conjunction).type, "Same Element / Same Quality/ Same Gender");
     const char* keywords[] = {"Power",     "Response",   "Opportunity", "Irritation",
                               "Easy Flow", "Adjustment", "Conflicts"};
     const char* categories[] = {"Hard Aspect", "Soft Aspect", "Soft Aspect", "Hard Aspect",
                                 "Soft Aspect", "Hard Aspect", "Hard Aspect"};
     for (const AspectKind kind : AllAspectKinds) {
-        const AspectInfo& info = AspectInformation(kind);
+        const AspectInfo& info = aspectInformation(kind);
         EXPECT_EQ(info.keyword, keywords[Index(kind)]);
         EXPECT_EQ(info.category, categories[Index(kind)]);
         EXPECT_GE(info.significance.size(), 100u);

@@ -24,13 +24,13 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    static std::string Read(const fs::path& p) {
+    static std::string readFile(const fs::path& p) {
         std::ifstream in(p, std::ios::binary);
         std::stringstream s;
         s << in.rdbuf();
         return s.str();
     }
-    std::size_t FilesInDir() const {
+    std::size_t filesInDir() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
     }
 
@@ -39,36 +39,36 @@ protected:
 
 TEST_F(AtomicFile, WritesAndReplacesWholeContent) {
     const fs::path file = dir / "report.rtf";
-    ASSERT_TRUE(WriteFileAtomically(file, "first\r\n"));
-    EXPECT_EQ(Read(file), "first\r\n");  // binary: CR LF kept as given
-    ASSERT_TRUE(WriteFileAtomically(file, "second"));
-    EXPECT_EQ(Read(file), "second");
-    EXPECT_EQ(FilesInDir(), 1u) << "no temporary file may be left beside the result";
+    ASSERT_TRUE(writeFileAtomically(file, "first\r\n"));
+    EXPECT_EQ(readFile(file), "first\r\n");  // binary: CR LF kept as given
+    ASSERT_TRUE(writeFileAtomically(file, "second"));
+    EXPECT_EQ(readFile(file), "second");
+    EXPECT_EQ(filesInDir(), 1u) << "no temporary file may be left beside the result";
 }
 
 TEST_F(AtomicFile, AFailureIsReportedAndLeavesNothingBehind) {
     const fs::path missingFolder = dir / "no-such-folder" / "report.rtf";
-    const WriteResult r = WriteFileAtomically(missingFolder, "x");
+    const WriteResult r = writeFileAtomically(missingFolder, "x");
     EXPECT_FALSE(r);
     EXPECT_FALSE(r.error.empty());
     EXPECT_FALSE(fs::exists(missingFolder));
-    EXPECT_EQ(FilesInDir(), 0u);
+    EXPECT_EQ(filesInDir(), 0u);
 
     // A folder in the way of the name: the folder survives untouched.
     fs::create_directory(dir / "taken");
-    EXPECT_FALSE(WriteFileAtomically(dir / "taken", "x"));
+    EXPECT_FALSE(writeFileAtomically(dir / "taken", "x"));
     EXPECT_TRUE(fs::is_directory(dir / "taken"));
-    EXPECT_EQ(FilesInDir(), 1u);
+    EXPECT_EQ(filesInDir(), 1u);
 
-    EXPECT_FALSE(WriteFileAtomically("", "x"));
+    EXPECT_FALSE(writeFileAtomically("", "x"));
 }
 
 TEST_F(AtomicFile, AFailedWriteKeepsTheOldFile) {
     const fs::path file = dir / "kept.txt";
-    ASSERT_TRUE(WriteFileAtomically(file, "old"));
+    ASSERT_TRUE(writeFileAtomically(file, "old"));
     // A parent that is a file cannot hold anything; the old file elsewhere is untouched.
-    EXPECT_FALSE(WriteFileAtomically(file / "child", "new"));
-    EXPECT_EQ(Read(file), "old");
+    EXPECT_FALSE(writeFileAtomically(file / "child", "new"));
+    EXPECT_EQ(readFile(file), "old");
 }
 
 }  // namespace

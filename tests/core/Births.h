@@ -7,17 +7,17 @@
 
 namespace zodrivel::testing {
 
-inline BirthData Birth(int y, int m, int d, int hour, int minute, int lonDeg = 0,
+inline BirthData birthOn(int y, int m, int d, int hour, int minute, int lonDeg = 0,
                        bool east = false, bool dst = false) {
     BirthData b;
-    b.BirthYear = static_cast<std::int16_t>(y);
-    b.BirthMonth = static_cast<std::int16_t>(m);
-    b.BirthDay = static_cast<std::int16_t>(d);
-    b.BirthHour = static_cast<std::int16_t>(hour);
-    b.BirthMinute = static_cast<std::int16_t>(minute);
-    b.LonDegrees = static_cast<std::int16_t>(lonDeg);
-    b.IsEast = east;
-    b.IsDaylightSaving = dst;
+    b.birthYear = static_cast<std::int16_t>(y);
+    b.birthMonth = static_cast<std::int16_t>(m);
+    b.birthDay = static_cast<std::int16_t>(d);
+    b.birthHour = static_cast<std::int16_t>(hour);
+    b.birthMinute = static_cast<std::int16_t>(minute);
+    b.lonDegrees = static_cast<std::int16_t>(lonDeg);
+    b.isEast = east;
+    b.isDaylightSaving = dst;
     return b;
 }
 

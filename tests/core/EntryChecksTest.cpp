@@ -13,11 +13,11 @@ namespace {
 
 TEST(KeyFilters, DigitBoxesTakeDigitsAndBackspaceOnly) {
     for (char32_t c = U'0'; c <= U'9'; ++c) {
-        EXPECT_EQ(DigitFilter(c).verdict, FilterVerdict::Accepted);
+        EXPECT_EQ(digitFilter(c).verdict, FilterVerdict::Accepted);
     }
-    EXPECT_EQ(DigitFilter(8).verdict, FilterVerdict::Accepted);
+    EXPECT_EQ(digitFilter(8).verdict, FilterVerdict::Accepted);
     for (const char32_t refused : {U'a', U'-', U'.', U' ', char32_t{13}, U'\u00E9', U'/'}) {
-        const KeyFilterResult r = DigitFilter(refused);
+        const KeyFilterResult r = digitFilter(refused);
         EXPECT_EQ(r.verdict, FilterVerdict::Rejected) << static_cast<int>(refused);
         ASSERT_TRUE(r.message);
         EXPECT_EQ(r.message->text, "Only Numbers Are Accepted");
@@ -26,17 +26,17 @@ TEST(KeyFilters, DigitBoxesTakeDigitsAndBackspaceOnly) {
 }
 
 TEST(KeyFilters, NameBoxUpperCasesLettersAndRefusesTheRest) {
-    EXPECT_EQ(LetterFilter(U'a').verdict, FilterVerdict::Converted);
-    EXPECT_EQ(LetterFilter(U'a').character, U'A');
-    EXPECT_EQ(LetterFilter(U'z').character, U'Z');
-    EXPECT_EQ(LetterFilter(U'Q').verdict, FilterVerdict::Accepted);
+    EXPECT_EQ(letterFilter(U'a').verdict, FilterVerdict::Converted);
+    EXPECT_EQ(letterFilter(U'a').character, U'A');
+    EXPECT_EQ(letterFilter(U'z').character, U'Z');
+    EXPECT_EQ(letterFilter(U'Q').verdict, FilterVerdict::Accepted);
     for (const char32_t passes : {U' ', char32_t{13}, char32_t{8}}) {
-        EXPECT_EQ(LetterFilter(passes).verdict, FilterVerdict::Accepted);
-        EXPECT_EQ(LetterFilter(passes).character, passes);
+        EXPECT_EQ(letterFilter(passes).verdict, FilterVerdict::Accepted);
+        EXPECT_EQ(letterFilter(passes).character, passes);
     }
     // The characters either side of the letter ranges are the classic off-by-one.
     for (const char32_t refused : {U'1', U'@', U'[', U'`', U'{', U'-', U'\'', U'\u00E9'}) {
-        const KeyFilterResult r = LetterFilter(refused);
+        const KeyFilterResult r = letterFilter(refused);
         EXPECT_EQ(r.verdict, FilterVerdict::Rejected) << static_cast<int>(refused);
         ASSERT_TRUE(r.message);
         EXPECT_EQ(r.message->text, "Please Enter only Letters");
@@ -45,25 +45,25 @@ TEST(KeyFilters, NameBoxUpperCasesLettersAndRefusesTheRest) {
 }
 
 TEST(KeyFilters, PastedTextPassesTheSameFilterWhole) {
-    EXPECT_EQ(LetterFilterText("mary ann").text, "MARY ANN");
-    EXPECT_EQ(DigitFilterText("074").text, "074");
+    EXPECT_EQ(letterFilterText("mary ann").text, "MARY ANN");
+    EXPECT_EQ(digitFilterText("074").text, "074");
 
-    const TextFilterResult digits = DigitFilterText("12a");
+    const TextFilterResult digits = digitFilterText("12a");
     EXPECT_FALSE(digits.accepted);
     EXPECT_EQ(digits.text, "");  // nothing of a refused paste reaches the box
     EXPECT_EQ(digits.message, messages::OnlyNumbers);
 
-    const TextFilterResult name = LetterFilterText("Anna 2");
+    const TextFilterResult name = letterFilterText("Anna 2");
     EXPECT_FALSE(name.accepted);
     EXPECT_EQ(name.message, messages::OnlyLetters);
 
     // A letter outside ASCII is several bytes of UTF-8; none of them may slip through.
-    EXPECT_FALSE(LetterFilterText("Ren\xC3\xA9").accepted);
-    EXPECT_FALSE(DigitFilterText("\xD9\xA3").accepted);  // Arabic-Indic digit three
-    EXPECT_TRUE(DigitFilterText("").accepted);
+    EXPECT_FALSE(letterFilterText("Ren\xC3\xA9").accepted);
+    EXPECT_FALSE(digitFilterText("\xD9\xA3").accepted);  // Arabic-Indic digit three
+    EXPECT_TRUE(digitFilterText("").accepted);
 }
 
-EntryTexts ValidEntries() {
+EntryTexts validEntries() {
     EntryTexts e;
     e.name = "ADA";
     e.lonDegrees = "74";
@@ -86,19 +86,19 @@ TEST(ValidateEntries, EachCheckGivesItsMessageAndFocus) {
          EntryControl::Name},
         {"blank name", [](EntryTexts& e) { e.name = "   "; }, messages::EnterName,
          EntryControl::Name},
-        {"no lon degrees", [](EntryTexts& e) { e.lonDegrees = ""; }, messages::LonDegrees,
+        {"no lon degrees", [](EntryTexts& e) { e.lonDegrees = ""; }, messages::lonDegrees,
          EntryControl::LonDegrees},
-        {"lon degrees 180", [](EntryTexts& e) { e.lonDegrees = "180"; }, messages::LonDegrees,
+        {"lon degrees 180", [](EntryTexts& e) { e.lonDegrees = "180"; }, messages::lonDegrees,
          EntryControl::LonDegrees},
-        {"no lon minutes", [](EntryTexts& e) { e.lonMinutes = " "; }, messages::LonMinutes,
+        {"no lon minutes", [](EntryTexts& e) { e.lonMinutes = " "; }, messages::lonMinutes,
          EntryControl::LonMinutes},
-        {"lon minutes 60", [](EntryTexts& e) { e.lonMinutes = "60"; }, messages::LonMinutes,
+        {"lon minutes 60", [](EntryTexts& e) { e.lonMinutes = "60"; }, messages::lonMinutes,
          EntryControl::LonMinutes},
         {"lon minutes not a number", [](EntryTexts& e) { e.lonMinutes = "5x"; },
-         messages::LonMinutes, EntryControl::LonMinutes},
-        {"lat degrees 90", [](EntryTexts& e) { e.latDegrees = "90"; }, messages::LatDegrees,
+         messages::lonMinutes, EntryControl::LonMinutes},
+        {"lat degrees 90", [](EntryTexts& e) { e.latDegrees = "90"; }, messages::latDegrees,
          EntryControl::LatDegrees},
-        {"no lat minutes", [](EntryTexts& e) { e.latMinutes = ""; }, messages::LatMinutes,
+        {"no lat minutes", [](EntryTexts& e) { e.latMinutes = ""; }, messages::latMinutes,
          EntryControl::LatMinutes},
         {"29 February 1901",
          [](EntryTexts& e) { e.monthPosition = 1, e.day = "29", e.year = "1901"; },
@@ -112,9 +112,9 @@ TEST(ValidateEntries, EachCheckGivesItsMessageAndFocus) {
          messages::ThirtyDayMonth, EntryControl::None},
     };
     for (const ValidationCase& c : cases) {
-        EntryTexts e = ValidEntries();
+        EntryTexts e = validEntries();
         c.change(e);
-        const ValidationResult r = ValidateEntries(e);
+        const ValidationResult r = validateEntries(e);
         EXPECT_FALSE(r.ok) << c.what;
         EXPECT_EQ(r.message, c.message) << c.what;
         EXPECT_EQ(r.focus, c.focus) << c.what;
@@ -125,28 +125,28 @@ TEST(ValidateEntries, TheFirstFailingCheckWins) {
     EntryTexts e;  // everything empty, and an impossible date besides
     e.monthPosition = 1;
     e.day = "31";
-    EXPECT_EQ(ValidateEntries(e).message, messages::EnterName);
+    EXPECT_EQ(validateEntries(e).message, messages::EnterName);
     e.name = "X";
-    EXPECT_EQ(ValidateEntries(e).message, messages::LonDegrees);
+    EXPECT_EQ(validateEntries(e).message, messages::lonDegrees);
     e.lonDegrees = "0";
-    EXPECT_EQ(ValidateEntries(e).message, messages::LonMinutes);
+    EXPECT_EQ(validateEntries(e).message, messages::lonMinutes);
     e.lonMinutes = "0";
-    EXPECT_EQ(ValidateEntries(e).message, messages::LatDegrees);
+    EXPECT_EQ(validateEntries(e).message, messages::latDegrees);
     e.latDegrees = "0";
-    EXPECT_EQ(ValidateEntries(e).message, messages::LatMinutes);
+    EXPECT_EQ(validateEntries(e).message, messages::latMinutes);
     e.latMinutes = "0";
-    EXPECT_EQ(ValidateEntries(e).message, messages::FebruaryDate);
+    EXPECT_EQ(validateEntries(e).message, messages::FebruaryDate);
 }
 
 TEST(ValidateEntries, BoundaryValuesPass) {
-    EntryTexts e = ValidEntries();
+    EntryTexts e = validEntries();
     e.lonDegrees = "179";
     e.lonMinutes = "59";
     e.latDegrees = "89";
     e.latMinutes = "59";
-    EXPECT_TRUE(ValidateEntries(e).ok);
+    EXPECT_TRUE(validateEntries(e).ok);
     e.lonDegrees = " 7 ";  // blanks around the number are tolerated, as in the window
-    EXPECT_TRUE(ValidateEntries(e).ok);
+    EXPECT_TRUE(validateEntries(e).ok);
 }
 
 // Every day the lists can offer, against the Gregorian calendar.
@@ -155,40 +155,40 @@ TEST(ValidateEntries, DateRuleAgreesWithTheCalendarFor1901To2050) {
     for (int y = 1901; y <= 2050; ++y) {
         for (unsigned m = 1; m <= 12; ++m) {
             for (unsigned d = 1; d <= 31; ++d) {
-                EntryTexts e = ValidEntries();
+                EntryTexts e = validEntries();
                 e.year = std::to_string(y);
                 e.monthPosition = static_cast<int>(m) - 1;
                 e.day = std::to_string(d);
                 const bool real = year_month_day{year{y}, month{m}, day{d}}.ok();
-                ASSERT_EQ(ValidateEntries(e).ok, real) << y << "-" << m << "-" << d;
+                ASSERT_EQ(validateEntries(e).ok, real) << y << "-" << m << "-" << d;
             }
         }
     }
 }
 
 TEST(CoordinateLookup, ChecksEachBoxThenBuildsTheSearchText) {
-    EXPECT_EQ(CoordinateLookup("", "NY", "USA").message, messages::EnterCity);
-    EXPECT_EQ(CoordinateLookup("", "NY", "USA").focus, "txtMCity");
-    const LookupResult noState = CoordinateLookup("Albany", "", "USA");
+    EXPECT_EQ(coordinateLookup("", "NY", "USA").message, messages::EnterCity);
+    EXPECT_EQ(coordinateLookup("", "NY", "USA").focus, "txtMCity");
+    const LookupResult noState = coordinateLookup("Albany", "", "USA");
     EXPECT_EQ(noState.message, messages::EnterState);
     EXPECT_EQ(noState.focus, "txtMState");
     EXPECT_TRUE(noState.searchText.empty());
-    EXPECT_EQ(CoordinateLookup("Albany", "NY", "").message, messages::EnterCountry);
+    EXPECT_EQ(coordinateLookup("Albany", "NY", "").message, messages::EnterCountry);
     // Exact comparison: a blank is text.
-    const LookupResult ok = CoordinateLookup(" ", "New York", "USA");
+    const LookupResult ok = coordinateLookup(" ", "New York", "USA");
     EXPECT_FALSE(ok.message);
     EXPECT_EQ(ok.searchText, "  New York USA Latitude Longitude");
 }
 
 TEST(UrlEncode, EscapesEverythingButUnreservedCharacters) {
-    EXPECT_EQ(UrlEncode("Sao Paulo SP Brazil"), "Sao%20Paulo%20SP%20Brazil");
-    EXPECT_EQ(UrlEncode("a&b=c?d#e+f/g"), "a%26b%3Dc%3Fd%23e%2Bf%2Fg");
-    EXPECT_EQ(UrlEncode("S\xC3\xA3o"), "S%C3%A3o");
-    EXPECT_EQ(UrlEncode("A-z_0.9~"), "A-z_0.9~");
+    EXPECT_EQ(urlEncode("Sao Paulo SP Brazil"), "Sao%20Paulo%20SP%20Brazil");
+    EXPECT_EQ(urlEncode("a&b=c?d#e+f/g"), "a%26b%3Dc%3Fd%23e%2Bf%2Fg");
+    EXPECT_EQ(urlEncode("S\xC3\xA3o"), "S%C3%A3o");
+    EXPECT_EQ(urlEncode("A-z_0.9~"), "A-z_0.9~");
 }
 
 TEST(FillBirthData, StoresEveryFieldAsProceedDoes) {
-    EntryTexts e = ValidEntries();
+    EntryTexts e = validEntries();
     e.name = " ADA ";  // stored as typed, not trimmed
     e.monthPosition = 7;
     e.day = "15";
@@ -203,73 +203,73 @@ TEST(FillBirthData, StoresEveryFieldAsProceedDoes) {
     e.east = true;
     e.south = true;
     e.daylightSaving = true;
-    const ProceedRecord r = FillBirthData(e, {});
-    EXPECT_EQ(r.birth.BirthName, " ADA ");
-    EXPECT_EQ(r.birth.BirthMonth, 8);
-    EXPECT_EQ(r.birth.BirthDay, 15);
-    EXPECT_EQ(r.birth.BirthYear, 1947);
-    EXPECT_EQ(r.birth.BirthHour, 23);
-    EXPECT_EQ(r.birth.BirthMinute, 5);
+    const ProceedRecord r = fillBirthData(e, {});
+    EXPECT_EQ(r.birth.birthName, " ADA ");
+    EXPECT_EQ(r.birth.birthMonth, 8);
+    EXPECT_EQ(r.birth.birthDay, 15);
+    EXPECT_EQ(r.birth.birthYear, 1947);
+    EXPECT_EQ(r.birth.birthHour, 23);
+    EXPECT_EQ(r.birth.birthMinute, 5);
     EXPECT_EQ(r.zone, (ZoneCorrection{-5, -30}));
-    EXPECT_EQ(r.birth.ZoneHours, 5);
-    EXPECT_EQ(r.birth.ZoneMinutes, 30);
-    EXPECT_EQ(r.birth.LonDegrees, 77);
-    EXPECT_EQ(r.birth.LonMinutes, 12);
-    EXPECT_EQ(r.birth.LatDegrees, 28);
-    EXPECT_EQ(r.birth.LatMinutes, 36);
-    EXPECT_TRUE(r.birth.IsEast);
-    EXPECT_TRUE(r.birth.IsSouth);
-    EXPECT_TRUE(r.birth.IsDaylightSaving);
+    EXPECT_EQ(r.birth.zoneHours, 5);
+    EXPECT_EQ(r.birth.zoneMinutes, 30);
+    EXPECT_EQ(r.birth.lonDegrees, 77);
+    EXPECT_EQ(r.birth.lonMinutes, 12);
+    EXPECT_EQ(r.birth.latDegrees, 28);
+    EXPECT_EQ(r.birth.latMinutes, 36);
+    EXPECT_TRUE(r.birth.isEast);
+    EXPECT_TRUE(r.birth.isSouth);
+    EXPECT_TRUE(r.birth.isDaylightSaving);
 }
 
 TEST(FillBirthData, EastAndWestDifferOnlyInTheFlag) {
-    EntryTexts e = ValidEntries();
+    EntryTexts e = validEntries();
     e.east = false;
-    const ProceedRecord west = FillBirthData(e, {});
+    const ProceedRecord west = fillBirthData(e, {});
     e.east = true;
-    ProceedRecord east = FillBirthData(e, {});
-    EXPECT_EQ(west.birth.LonDegrees, 74);
-    EXPECT_EQ(west.birth.LonMinutes, 0);
-    EXPECT_FALSE(west.birth.IsEast);
-    east.birth.IsEast = false;
+    ProceedRecord east = fillBirthData(e, {});
+    EXPECT_EQ(west.birth.lonDegrees, 74);
+    EXPECT_EQ(west.birth.lonMinutes, 0);
+    EXPECT_FALSE(west.birth.isEast);
+    east.birth.isEast = false;
     EXPECT_EQ(east.birth, west.birth);
 }
 
 TEST(FillBirthData, AnUnconvertibleTextKeepsThePreviousValue) {
     ProceedRecord previous;
-    previous.birth.LonMinutes = 17;
-    previous.birth.BirthDay = 9;
+    previous.birth.lonMinutes = 17;
+    previous.birth.birthDay = 9;
     previous.zone = {5, 0};
-    EntryTexts e = ValidEntries();
+    EntryTexts e = validEntries();
     e.lonMinutes = "1.5";
     e.day = "99999";    // beyond 16 bits
     e.zonePosition = -1;  // no selection: the zone step stores nothing
-    const ProceedRecord r = FillBirthData(e, previous);
-    EXPECT_EQ(r.birth.LonMinutes, 17);
-    EXPECT_EQ(r.birth.BirthDay, 9);
+    const ProceedRecord r = fillBirthData(e, previous);
+    EXPECT_EQ(r.birth.lonMinutes, 17);
+    EXPECT_EQ(r.birth.birthDay, 9);
     EXPECT_EQ(r.zone, (ZoneCorrection{5, 0}));
-    EXPECT_EQ(r.birth.ZoneHours, 5);
+    EXPECT_EQ(r.birth.zoneHours, 5);
 }
 
 TEST(FillBirthData, ASecondRunKeepsNothingOfTheFirst) {
-    EntryTexts first = ValidEntries();
+    EntryTexts first = validEntries();
     first.zonePosition = 34;
     first.daylightSaving = true;
     first.south = true;
-    const ProceedRecord one = FillBirthData(first, {});
-    const EntryTexts second = ValidEntries();
-    EXPECT_EQ(FillBirthData(second, one).birth, FillBirthData(second, {}).birth);
-    EXPECT_EQ(FillBirthData(second, one).zone, (ZoneCorrection{0, 0}));
+    const ProceedRecord one = fillBirthData(first, {});
+    const EntryTexts second = validEntries();
+    EXPECT_EQ(fillBirthData(second, one).birth, fillBirthData(second, {}).birth);
+    EXPECT_EQ(fillBirthData(second, one).zone, (ZoneCorrection{0, 0}));
 }
 
 TEST(BrandingChoice, RoundsHalfToEvenOverSevenOutcomes) {
     // r = u * 6 + 1: below 1.5 is 1, exactly 1.5 rounds to 2, 6.5 rounds to 6, above it 7.
-    EXPECT_EQ(BrandingChoice(0.0), BrandLabel::CoBrand);
-    EXPECT_EQ(BrandingChoice(0.5 / 6), BrandLabel::FullBrand);
-    EXPECT_EQ(BrandingChoice(2.4 / 6), BrandLabel::CoBrand);
-    EXPECT_EQ(BrandingChoice(5.5 / 6), BrandLabel::FullBrand);
-    EXPECT_EQ(BrandingChoice(5.6 / 6), BrandLabel::Unchanged);
-    EXPECT_EQ(BrandingChoice(0.999999), BrandLabel::Unchanged);
+    EXPECT_EQ(brandingChoice(0.0), BrandLabel::CoBrand);
+    EXPECT_EQ(brandingChoice(0.5 / 6), BrandLabel::FullBrand);
+    EXPECT_EQ(brandingChoice(2.4 / 6), BrandLabel::CoBrand);
+    EXPECT_EQ(brandingChoice(5.5 / 6), BrandLabel::FullBrand);
+    EXPECT_EQ(brandingChoice(5.6 / 6), BrandLabel::Unchanged);
+    EXPECT_EQ(brandingChoice(0.999999), BrandLabel::Unchanged);
 }
 
 }  // namespace

@@ -13,28 +13,28 @@ namespace zodrivel {
 namespace {
 
 TEST(ReduceRadians, BringsAnglesIntoOneTurn) {
-    EXPECT_NEAR(ReduceRadians(-0.5), TwoPi - 0.5, 1e-14);
-    EXPECT_NEAR(ReduceRadians(7.0), 7.0 - TwoPi, 1e-14);
-    EXPECT_NEAR(ReduceRadians(3.0), 3.0, 1e-15);
-    EXPECT_GE(ReduceRadians(-3 * TwoPi), 0.0);
-    EXPECT_LT(ReduceRadians(-3 * TwoPi), TwoPi);
+    EXPECT_NEAR(reduceRadians(-0.5), TwoPi - 0.5, 1e-14);
+    EXPECT_NEAR(reduceRadians(7.0), 7.0 - TwoPi, 1e-14);
+    EXPECT_NEAR(reduceRadians(3.0), 3.0, 1e-15);
+    EXPECT_GE(reduceRadians(-3 * TwoPi), 0.0);
+    EXPECT_LT(reduceRadians(-3 * TwoPi), TwoPi);
 }
 
 TEST(QuadrantArcTangent, EachQuadrantAndAxis) {
-    EXPECT_NEAR(QuadrantArcTangent(1, 1), Pi / 4, 1e-14);
-    EXPECT_NEAR(QuadrantArcTangent(1, -1), 3 * Pi / 4, 1e-14);
-    EXPECT_NEAR(QuadrantArcTangent(-1, -1), -3 * Pi / 4, 1e-14);
-    EXPECT_NEAR(QuadrantArcTangent(-1, 1), -Pi / 4, 1e-14);
-    EXPECT_EQ(QuadrantArcTangent(2, 0), Pi / 2);
-    EXPECT_EQ(QuadrantArcTangent(-2, 0), -Pi / 2);
-    EXPECT_EQ(QuadrantArcTangent(0, 0), 0.0);
+    EXPECT_NEAR(quadrantArcTangent(1, 1), Pi / 4, 1e-14);
+    EXPECT_NEAR(quadrantArcTangent(1, -1), 3 * Pi / 4, 1e-14);
+    EXPECT_NEAR(quadrantArcTangent(-1, -1), -3 * Pi / 4, 1e-14);
+    EXPECT_NEAR(quadrantArcTangent(-1, 1), -Pi / 4, 1e-14);
+    EXPECT_EQ(quadrantArcTangent(2, 0), Pi / 2);
+    EXPECT_EQ(quadrantArcTangent(-2, 0), -Pi / 2);
+    EXPECT_EQ(quadrantArcTangent(0, 0), 0.0);
     // Straight along the negative x axis lies at 180 degrees, not 0.
-    EXPECT_EQ(QuadrantArcTangent(0, -3), Pi);
+    EXPECT_EQ(quadrantArcTangent(0, -3), Pi);
 }
 
 TEST(TrueAnomaly, CircularOrbitReturnsTheMeanAnomaly) {
     for (const double M : {0.0, 0.3, 2.0, 3.5, 6.2}) {
-        EXPECT_NEAR(TrueAnomaly(M, 0.0), M, 1e-12) << M;
+        EXPECT_NEAR(trueAnomaly(M, 0.0), M, 1e-12) << M;
     }
 }
 
@@ -42,21 +42,21 @@ TEST(TrueAnomaly, SolvesKeplersEquation) {
     // Back from the true anomaly to the mean anomaly for Pluto-like eccentricity.
     const double e = 0.2488;
     for (const double M : {0.1, 1.0, 2.5, 4.0, 6.0}) {
-        const double v = TrueAnomaly(M, e);
+        const double v = trueAnomaly(M, e);
         ASSERT_GE(v, 0.0);
         ASSERT_LT(v, TwoPi);
         const double E = 2 * std::atan(std::sqrt((1 - e) / (1 + e)) * std::tan(v / 2));
-        EXPECT_NEAR(ReduceRadians(E - e * std::sin(E)), M, 1e-11) << M;
+        EXPECT_NEAR(reduceRadians(E - e * std::sin(E)), M, 1e-11) << M;
     }
 }
 
 TEST(OrbitalElements, MeanLongitudesAtJ2000) {
-    EXPECT_NEAR(OrbitalElements(MercuryRow, 0).L, 252.25084 * DegToRad, 1e-13);
-    EXPECT_NEAR(OrbitalElements(EarthRow, 0).L, 100.46435 * DegToRad, 1e-13);
+    EXPECT_NEAR(orbitalElements(MercuryRow, 0).meanLongitude, 252.25084 * DegToRad, 1e-13);
+    EXPECT_NEAR(orbitalElements(EarthRow, 0).meanLongitude, 100.46435 * DegToRad, 1e-13);
     // A century later the rate has carried Mercury round many times; L stays in one turn.
-    const double L = OrbitalElements(MercuryRow, 36525).L;
-    EXPECT_GE(L, 0.0);
-    EXPECT_LT(L, TwoPi);
+    const double meanLongitude = orbitalElements(MercuryRow, 36525).meanLongitude;
+    EXPECT_GE(meanLongitude, 0.0);
+    EXPECT_LT(meanLongitude, TwoPi);
 }
 
 struct PlanetCase {
@@ -65,16 +65,16 @@ struct PlanetCase {
     double expected;  // degrees, given to four decimals
 };
 
-void ExpectLongitudes(double d, const std::vector<PlanetCase>& cases) {
+void expectLongitudes(double d, const std::vector<PlanetCase>& cases) {
     for (const PlanetCase& c : cases) {
-        const double lambda = GeocentricLongitude(c.row, d);
+        const double lambda = geocentricLongitude(c.row, d);
         // 1e-4 rather than rounding to four places: one value lies 7.5e-9 from a boundary.
         EXPECT_NEAR(lambda, c.expected, 1e-4) << c.body << " at d = " << d;
     }
 }
 
 TEST(GeocentricLongitude, WorkedValuesAtJ2000) {
-    ExpectLongitudes(0, {{MercuryRow, "Mercury", 271.9060}, {VenusRow, "Venus", 241.5781},
+    expectLongitudes(0, {{MercuryRow, "Mercury", 271.9060}, {VenusRow, "Venus", 241.5781},
                          {EarthRow, "Sun", 280.3796},       {MarsRow, "Mars", 327.9828},
                          {JupiterRow, "Jupiter", 25.3611},  {SaturnRow, "Saturn", 40.2147},
                          {UranusRow, "Uranus", 314.7901},   {NeptuneRow, "Neptune", 303.1916},
@@ -82,9 +82,9 @@ TEST(GeocentricLongitude, WorkedValuesAtJ2000) {
 }
 
 TEST(GeocentricLongitude, WorkedValuesFor1990July15) {
-    const double d = DaysSinceJ2000(1990, 7, 15, 6, 30);
+    const double d = daysSinceJ2000(1990, 7, 15, 6, 30);
     EXPECT_NEAR(d, -3457.2291666666667, 1e-9);
-    ExpectLongitudes(d, {{MercuryRow, "Mercury", 126.4821}, {VenusRow, "Venus", 84.2730},
+    expectLongitudes(d, {{MercuryRow, "Mercury", 126.4821}, {VenusRow, "Venus", 84.2730},
                          {EarthRow, "Sun", 112.6596},       {MarsRow, "Mars", 31.9230},
                          {JupiterRow, "Jupiter", 112.6687}, {SaturnRow, "Saturn", 291.9999},
                          {UranusRow, "Uranus", 277.0913},   {NeptuneRow, "Neptune", 283.0514},
@@ -93,46 +93,46 @@ TEST(GeocentricLongitude, WorkedValuesFor1990July15) {
 
 TEST(GeocentricLongitude, TheSunIsOppositeTheEarth) {
     for (const double d : {-30000.0, -3457.2, 0.0, 12345.6}) {
-        const Vector2 earth = EarthPosition(d);
+        const Vector2 earth = earthPosition(d);
         const double heliocentric = std::atan2(earth.y, earth.x) / DegToRad;
-        EXPECT_NEAR(ReduceDegrees(heliocentric + 180), GeocentricLongitude(EarthRow, d), 1e-9);
+        EXPECT_NEAR(reduceDegrees(heliocentric + 180), geocentricLongitude(EarthRow, d), 1e-9);
     }
 }
 
 TEST(DaysSinceJ2000, CountsFromNoonOfFirstJanuary2000) {
-    EXPECT_EQ(DaysSinceJ2000(2000, 1, 1, 12, 0), 0.0);
-    EXPECT_EQ(DaysSinceJ2000(2000, 1, 2, 0, 0), 0.5);
-    EXPECT_EQ(DaysSinceJ2000(1999, 12, 31, 12, 0), -1.0);
+    EXPECT_EQ(daysSinceJ2000(2000, 1, 1, 12, 0), 0.0);
+    EXPECT_EQ(daysSinceJ2000(2000, 1, 2, 0, 0), 0.5);
+    EXPECT_EQ(daysSinceJ2000(1999, 12, 31, 12, 0), -1.0);
 }
 
 // Local clock time at Greenwich longitude; the zone correction is given separately.
-BirthData Local(int y, int m, int d, int hour, int minute, bool dst = false) {
-    return testing::Birth(y, m, d, hour, minute, 0, false, dst);
+BirthData localBirth(int y, int m, int d, int hour, int minute, bool dst = false) {
+    return testing::birthOn(y, m, d, hour, minute, 0, false, dst);
 }
 
 TEST(UniversalDateTime, CrossesDayMonthAndYearEnds) {
-    EXPECT_EQ(UniversalDateTime(Local(1990, 12, 31, 1, 0), {-5, 0}),
+    EXPECT_EQ(universalDateTime(localBirth(1990, 12, 31, 1, 0), {-5, 0}),
               (CivilDateTime{1990, 12, 30, 20, 0}));
-    EXPECT_EQ(UniversalDateTime(Local(1991, 1, 1, 1, 0), {-5, 0}),
+    EXPECT_EQ(universalDateTime(localBirth(1991, 1, 1, 1, 0), {-5, 0}),
               (CivilDateTime{1990, 12, 31, 20, 0}));
-    EXPECT_EQ(UniversalDateTime(Local(1990, 12, 31, 23, 45), {5, 30}),
+    EXPECT_EQ(universalDateTime(localBirth(1990, 12, 31, 23, 45), {5, 30}),
               (CivilDateTime{1991, 1, 1, 5, 15}));
-    EXPECT_EQ(UniversalDateTime(Local(2000, 3, 1, 0, 10), {0, 0}),
+    EXPECT_EQ(universalDateTime(localBirth(2000, 3, 1, 0, 10), {0, 0}),
               (CivilDateTime{2000, 3, 1, 0, 10}));
-    EXPECT_EQ(UniversalDateTime(Local(2000, 3, 1, 3, 10), {-5, -30}),
+    EXPECT_EQ(universalDateTime(localBirth(2000, 3, 1, 3, 10), {-5, -30}),
               (CivilDateTime{2000, 2, 29, 21, 40}));
-    EXPECT_EQ(UniversalDateTime(Local(1900 + 1, 3, 1, 3, 10), {-5, -30}),
+    EXPECT_EQ(universalDateTime(localBirth(1900 + 1, 3, 1, 3, 10), {-5, -30}),
               (CivilDateTime{1901, 2, 28, 21, 40}));
-    EXPECT_EQ(UniversalDateTime(Local(2050, 12, 31, 23, 0, true), {12, 0}),
+    EXPECT_EQ(universalDateTime(localBirth(2050, 12, 31, 23, 0, true), {12, 0}),
               (CivilDateTime{2051, 1, 1, 10, 0}));
 }
 
 TEST(UniversalDateTime, DaylightSavingIsTheSameInstantAsOneHourEarlier) {
-    EXPECT_EQ(UniversalDateTime(Local(1976, 7, 4, 10, 30, true), {5, 0}),
-              UniversalDateTime(Local(1976, 7, 4, 9, 30), {5, 0}));
+    EXPECT_EQ(universalDateTime(localBirth(1976, 7, 4, 10, 30, true), {5, 0}),
+              universalDateTime(localBirth(1976, 7, 4, 9, 30), {5, 0}));
 }
 
-ProceedRecord Record(const BirthData& b, ZoneCorrection zone) {
+ProceedRecord recordOf(const BirthData& b, ZoneCorrection zone) {
     ProceedRecord r;
     r.birth = b;
     r.zone = zone;
@@ -140,58 +140,58 @@ ProceedRecord Record(const BirthData& b, ZoneCorrection zone) {
 }
 
 TEST(ChartPositions, DaylightSavingMovesThePlanetsAsWellAsTheMoon) {
-    const Calculation withDst = Calculate(Record(Local(1976, 7, 4, 10, 30, true), {5, 0}));
-    const Calculation hourEarlier = Calculate(Record(Local(1976, 7, 4, 9, 30), {5, 0}));
-    const Calculation withoutDst = Calculate(Record(Local(1976, 7, 4, 10, 30), {5, 0}));
+    const Calculation withDst = calculate(recordOf(localBirth(1976, 7, 4, 10, 30, true), {5, 0}));
+    const Calculation hourEarlier = calculate(recordOf(localBirth(1976, 7, 4, 9, 30), {5, 0}));
+    const Calculation withoutDst = calculate(recordOf(localBirth(1976, 7, 4, 10, 30), {5, 0}));
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        EXPECT_EQ(withDst.chart.ChartPositions[slot], hourEarlier.chart.ChartPositions[slot])
+        EXPECT_EQ(withDst.chart.chartPositions[slot], hourEarlier.chart.chartPositions[slot])
             << slot;
-        EXPECT_NE(withDst.chart.ChartPositions[slot], withoutDst.chart.ChartPositions[slot])
+        EXPECT_NE(withDst.chart.chartPositions[slot], withoutDst.chart.chartPositions[slot])
             << slot;
     }
 }
 
 TEST(ChartPositions, FillsTenNamedSlotsAndLeavesFourEmpty) {
-    const Calculation c = Calculate(Record(Local(1990, 7, 15, 6, 30), {0, 0}));
+    const Calculation c = calculate(recordOf(localBirth(1990, 7, 15, 6, 30), {0, 0}));
     const char* names[] = {"Sun",     "Moon",   "Mercury", "Venus",   "Mars",
                            "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        EXPECT_EQ(c.chart.ChartPointNames[slot], names[slot]);
-        EXPECT_GE(c.chart.ChartPositions[slot], 0.0);
-        EXPECT_LE(c.chart.ChartPositions[slot], 360.0);
+        EXPECT_EQ(c.chart.chartPointNames[slot], names[slot]);
+        EXPECT_GE(c.chart.chartPositions[slot], 0.0);
+        EXPECT_LE(c.chart.chartPositions[slot], 360.0);
     }
     for (int slot = ChartPointCount; slot < ChartSlotCount; ++slot) {
-        EXPECT_TRUE(c.chart.ChartPointNames[slot].empty());
-        EXPECT_EQ(c.chart.ChartPositions[slot], 0.0);
+        EXPECT_TRUE(c.chart.chartPointNames[slot].empty());
+        EXPECT_EQ(c.chart.chartPositions[slot], 0.0);
     }
-    EXPECT_EQ(c.chart.ChartPositions[MoonSlot], c.MoonLongitude);
+    EXPECT_EQ(c.chart.chartPositions[MoonSlot], c.moonLongitude);
 }
 
 // The planets are carried from the equinox of J2000 to the equinox of date, as the Moon is.
 TEST(ChartPositions, PlanetsAreReferredToTheEquinoxOfDate) {
-    const double d = DaysSinceJ2000(1901, 1, 1, 0, 0);
-    const ChartPoints chart = ComputeChartPositions(d, 0);
-    EXPECT_NEAR(PrecessionSinceJ2000(d), -1.38269, 1e-5);  // about 50.3" a year for 99 years
-    EXPECT_NEAR(chart.ChartPositions[SunSlot],
-                ReduceDegrees(GeocentricLongitude(EarthRow, d) + PrecessionSinceJ2000(d)), 1e-12);
-    EXPECT_NEAR(chart.ChartPositions[PlutoSlot],
-                ReduceDegrees(GeocentricLongitude(PlutoRow, d) + PrecessionSinceJ2000(d)), 1e-12);
-    EXPECT_EQ(ComputeChartPositions(0, 0).ChartPositions[SunSlot], GeocentricLongitude(EarthRow, 0));
+    const double d = daysSinceJ2000(1901, 1, 1, 0, 0);
+    const ChartPoints chart = computeChartPositions(d, 0);
+    EXPECT_NEAR(precessionSinceJ2000(d), -1.38269, 1e-5);  // about 50.3" a year for 99 years
+    EXPECT_NEAR(chart.chartPositions[SunSlot],
+                reduceDegrees(geocentricLongitude(EarthRow, d) + precessionSinceJ2000(d)), 1e-12);
+    EXPECT_NEAR(chart.chartPositions[PlutoSlot],
+                reduceDegrees(geocentricLongitude(PlutoRow, d) + precessionSinceJ2000(d)), 1e-12);
+    EXPECT_EQ(computeChartPositions(0, 0).chartPositions[SunSlot], geocentricLongitude(EarthRow, 0));
 
     // At the March equinox of 1950 (21 March, 04:35 UT) the Sun stands at 0 Aries of date;
     // without precession it would be some 0.7 degrees short.
-    const double sun = ComputeChartPositions(DaysSinceJ2000(1950, 3, 21, 4, 35), 0)
-                           .ChartPositions[SunSlot];
+    const double sun = computeChartPositions(daysSinceJ2000(1950, 3, 21, 4, 35), 0)
+                           .chartPositions[SunSlot];
     EXPECT_LT(std::min(sun, 360 - sun), 0.02) << sun;
 }
 
 TEST(Zodiac, SignDegreeAndMinute) {
-    EXPECT_EQ(FormatSignPosition(280.3796), "Capricorn 10\u00B022'");
-    EXPECT_EQ(FormatSignPosition(0.0), "Aries 0\u00B000'");
-    EXPECT_EQ(FormatSignPosition(360.0), "Aries 0\u00B000'");
-    EXPECT_EQ(FormatSignPosition(29.9999), "Aries 29\u00B059'");
-    EXPECT_EQ(FormatSignPosition(359.99), "Pisces 29\u00B059'");
-    EXPECT_EQ(FormatSignPosition(90.0), "Cancer 0\u00B000'");
+    EXPECT_EQ(formatSignPosition(280.3796), "Capricorn 10\u00B022'");
+    EXPECT_EQ(formatSignPosition(0.0), "Aries 0\u00B000'");
+    EXPECT_EQ(formatSignPosition(360.0), "Aries 0\u00B000'");
+    EXPECT_EQ(formatSignPosition(29.9999), "Aries 29\u00B059'");
+    EXPECT_EQ(formatSignPosition(359.99), "Pisces 29\u00B059'");
+    EXPECT_EQ(formatSignPosition(90.0), "Cancer 0\u00B000'");
 }
 
 }  // namespace

@@ -19,37 +19,37 @@ namespace {
 namespace fs = std::filesystem;
 using K = AspectKind;
 
-ChartPoints Chart(std::initializer_list<std::pair<int, double>> placed) {
+ChartPoints chartOf(std::initializer_list<std::pair<int, double>> placed) {
     ChartPoints chart;
     // Bodies a case does not place are heaped at 200; each case reads only the kind it is about.
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        chart.ChartPointNames[slot] = ChartPointNameTexts[slot];
-        chart.ChartPositions[slot] = 200;
+        chart.chartPointNames[slot] = ChartPointNameTexts[slot];
+        chart.chartPositions[slot] = 200;
     }
-    for (const auto& [slot, longitude] : placed) chart.ChartPositions[slot] = longitude;
+    for (const auto& [slot, longitude] : placed) chart.chartPositions[slot] = longitude;
     return chart;
 }
 
-std::array<RichTextDocument, AspectKindCount> Texts(const ChartPoints& chart) {
-    return WriteAspectTexts(chart, ComputeAspects(chart));
+std::array<RichTextDocument, AspectKindCount> textsOf(const ChartPoints& chart) {
+    return writeAspectTexts(chart, computeAspects(chart));
 }
 
 // Records what the writer asks of a box, in order.
 class RecordingSink : public RichTextSink {
 public:
-    void SetEmphasis(bool on) override { calls.push_back(on ? "emphasis on" : "emphasis off"); }
-    void SetColour(Rgb c) override {
+    void setEmphasis(bool on) override { calls.push_back(on ? "emphasis on" : "emphasis off"); }
+    void setColour(Rgb c) override {
         calls.push_back("colour " + std::to_string(c.red) + "," + std::to_string(c.green) + "," +
                         std::to_string(c.blue));
     }
-    void InsertText(std::string_view t) override { calls.push_back("text " + std::string(t)); }
+    void insertText(std::string_view t) override { calls.push_back("text " + std::string(t)); }
     std::vector<std::string> calls;
 };
 
 TEST(AppendAspectEntry, HeadingInDarkRedEmphasisThenParagraphInBlack) {
     RecordingSink sink;
-    AppendAspectEntry(sink, K::Conjunction, SunSlot, MoonSlot, Chart({}));
-    const std::string paragraph(AspectText(K::Conjunction, SunSlot, MoonSlot));
+    appendAspectEntry(sink, K::Conjunction, SunSlot, MoonSlot, chartOf({}));
+    const std::string paragraph(aspectText(K::Conjunction, SunSlot, MoonSlot));
     const std::vector<std::string> expected{
         "emphasis on",  "colour 128,0,0", "text Sun-Moon  In Conjunction Aspect\r\n",
         "emphasis off", "colour 0,0,0",   "text " + paragraph + "\r\n\r\n"};
@@ -57,51 +57,51 @@ TEST(AppendAspectEntry, HeadingInDarkRedEmphasisThenParagraphInBlack) {
 }
 
 TEST(AspectTexts, SunAndMoonThreeDegreesApartGiveOneConjunctionEntry) {
-    const auto texts = Texts(Chart({{SunSlot, 103}, {MoonSlot, 100}}));
-    const auto& runs = texts[Index(K::Conjunction)].Runs();
+    const auto texts = textsOf(chartOf({{SunSlot, 103}, {MoonSlot, 100}}));
+    const auto& runs = texts[Index(K::Conjunction)].runs();
     // Sun and Moon, then the eight others heaped at 200 make their own conjunctions later.
     ASSERT_GE(runs.size(), 2u);
     EXPECT_EQ(runs[0], (TextRun{"Sun-Moon  In Conjunction Aspect\r\n", true, HeadingColour}));
-    EXPECT_EQ(runs[1].text, std::string(AspectText(K::Conjunction, SunSlot, MoonSlot)) + "\r\n\r\n");
+    EXPECT_EQ(runs[1].text, std::string(aspectText(K::Conjunction, SunSlot, MoonSlot)) + "\r\n\r\n");
     EXPECT_FALSE(runs[1].emphasis);
     EXPECT_EQ(runs[1].colour, TextColour);
-    const std::string plain = texts[Index(K::Conjunction)].PlainText();
+    const std::string plain = texts[Index(K::Conjunction)].plainText();
     EXPECT_EQ(plain.find("Moon-Sun"), std::string::npos) << "a conjunction is listed once";
     EXPECT_EQ(plain.substr(plain.size() - 4), "\r\n\r\n");
 }
 
 TEST(AspectTexts, TheLeadingPointIsNamedFirst) {
-    const auto neptuneAhead = Texts(Chart({{SunSlot, 10}, {NeptuneSlot, 40}}));
-    const std::string semi = neptuneAhead[Index(K::SemiSextile)].PlainText();
+    const auto neptuneAhead = textsOf(chartOf({{SunSlot, 10}, {NeptuneSlot, 40}}));
+    const std::string semi = neptuneAhead[Index(K::SemiSextile)].plainText();
     EXPECT_EQ(semi.rfind("Neptune-Sun  In Semi-Sextile Aspect\r\n", 0), 0u) << semi;
-    EXPECT_NE(semi.find(AspectText(K::SemiSextile, SunSlot, NeptuneSlot)), std::string::npos);
+    EXPECT_NE(semi.find(aspectText(K::SemiSextile, SunSlot, NeptuneSlot)), std::string::npos);
 
-    const auto sunAhead = Texts(Chart({{SunSlot, 40}, {NeptuneSlot, 10}}));
-    EXPECT_EQ(sunAhead[Index(K::SemiSextile)].PlainText().rfind("Sun-Neptune", 0), 0u);
+    const auto sunAhead = textsOf(chartOf({{SunSlot, 40}, {NeptuneSlot, 10}}));
+    EXPECT_EQ(sunAhead[Index(K::SemiSextile)].plainText().rfind("Sun-Neptune", 0), 0u);
 }
 
 TEST(FrameStep, NoticeInFrontExactlyWhereNothingWasFound) {
-    EXPECT_EQ(NoticeInFront({true, false, true, false, false, true, false}),
+    EXPECT_EQ(noticesInFront({true, false, true, false, false, true, false}),
               (std::array<bool, 7>{false, true, false, true, true, false, true}));
-    EXPECT_EQ(NoticeInFront({}), (std::array<bool, 7>{true, true, true, true, true, true, true}));
+    EXPECT_EQ(noticesInFront({}), (std::array<bool, 7>{true, true, true, true, true, true, true}));
 }
 
 TEST(ReportText, PublisherLineFramesTheKindsInReportOrder) {
     const std::string publisher = std::string("Report Generated By ") + web::HomePage + "\r\n\r\n";
-    EXPECT_EQ(PublisherLine(), publisher);
-    EXPECT_EQ(BuildReportText({}), publisher + publisher);
+    EXPECT_EQ(publisherLine(), publisher);
+    EXPECT_EQ(buildReportText({}), publisher + publisher);
 
     std::array<std::string, AspectKindCount> byKind;
     for (const AspectKind kind : AllAspectKinds) {
-        byKind[Index(kind)] = std::string(AspectKindName(kind)) + ";";
+        byKind[Index(kind)] = std::string(aspectKindName(kind)) + ";";
     }
-    EXPECT_EQ(BuildReportText(byKind),
+    EXPECT_EQ(buildReportText(byKind),
               publisher + "Conjunction;Sextile;SemiSextile;Square;Trine;Quincunx;Opposition;" +
                   publisher);
 }
 
 TEST(Rtf, EscapesMarkupAndWritesNonAsciiAsUnicodeEscapes) {
-    const std::string rtf = ToRtf("a\\b{c}d\r\ne\u00E9f\ng\U0001F600h\x01i\tj");
+    const std::string rtf = toRtf("a\\b{c}d\r\ne\u00E9f\ng\U0001F600h\x01i\tj");
     EXPECT_EQ(rtf.rfind("{\\rtf1", 0), 0u);
     EXPECT_NE(rtf.find("a\\\\b\\{c\\}d\\par\r\ne\\u233?f\\par\r\ng\\u-10179?\\u-8704?hi\\tab j"),
               std::string::npos)
@@ -121,16 +121,16 @@ TEST(Rtf, EscapesMarkupAndWritesNonAsciiAsUnicodeEscapes) {
     }
     EXPECT_EQ(depth, 0);
     // Malformed UTF-8 becomes the replacement character rather than garbage.
-    EXPECT_NE(ToRtf("x\xC3y").find("x\\u-3?y"), std::string::npos);
+    EXPECT_NE(toRtf("x\xC3y").find("x\\u-3?y"), std::string::npos);
 }
 
 TEST(Rtf, HeadingsKeepTheirEmphasisAndColour) {
     RichTextDocument doc;
-    AppendAspectEntry(doc, K::Square, MarsSlot, SaturnSlot, Chart({}));
-    const std::string rtf = ToRtf(doc);
+    appendAspectEntry(doc, K::Square, MarsSlot, SaturnSlot, chartOf({}));
+    const std::string rtf = toRtf(doc);
     EXPECT_NE(rtf.find("\\red128\\green0\\blue0;"), std::string::npos);
     EXPECT_NE(rtf.find("{\\cf2\\b Mars-Saturn  In Square Aspect\\par"), std::string::npos) << rtf;
-    EXPECT_NE(rtf.find("{\\cf1 " + std::string(AspectText(K::Square, MarsSlot, SaturnSlot)).substr(0, 20)),
+    EXPECT_NE(rtf.find("{\\cf1 " + std::string(aspectText(K::Square, MarsSlot, SaturnSlot)).substr(0, 20)),
               std::string::npos);
 }
 
@@ -143,12 +143,12 @@ TEST(Rtf, RoundTripThroughAWordProcessor) {
     fs::remove_all(dir);
     fs::create_directories(dir);
 
-    const auto texts = Texts(Chart({{SunSlot, 103}, {MoonSlot, 10}, {MarsSlot, 73}}));
+    const auto texts = textsOf(chartOf({{SunSlot, 103}, {MoonSlot, 10}, {MarsSlot, 73}}));
     std::array<std::string, AspectKindCount> plain;
-    for (int k = 0; k < AspectKindCount; ++k) plain[k] = texts[k].PlainText();
-    std::string report = BuildReportText(plain);
+    for (int k = 0; k < AspectKindCount; ++k) plain[k] = texts[k].plainText();
+    std::string report = buildReportText(plain);
     report += "Caf\u00E9 {braces} back\\slash\r\n";
-    ASSERT_TRUE(WriteFileAtomically(dir / "report.rtf", ToRtf(report)));
+    ASSERT_TRUE(writeFileAtomically(dir / "report.rtf", toRtf(report)));
 
     const std::string soffice = "cd " + dir.string() +
                                 " && HOME=" + dir.string() +

@@ -14,70 +14,70 @@
 namespace zodrivel {
 namespace {
 
-using testing::Birth;
+using testing::birthOn;
 
 TEST(JulianDayNumber, WorkedValues) {
-    EXPECT_EQ(JulianDayNumber(1, 1, 2000), 2451545);
-    EXPECT_EQ(JulianDayNumber(1, 1, 1900), 2415021);
-    EXPECT_EQ(JulianDayNumber(11, 17, 1858), 2400001);
-    EXPECT_EQ(JulianDayNumber(2, 29, 2000), 2451604);
-    EXPECT_EQ(JulianDayNumber(7, 4, 1976), 2442964);
+    EXPECT_EQ(julianDayNumber(1, 1, 2000), 2451545);
+    EXPECT_EQ(julianDayNumber(1, 1, 1900), 2415021);
+    EXPECT_EQ(julianDayNumber(11, 17, 1858), 2400001);
+    EXPECT_EQ(julianDayNumber(2, 29, 2000), 2451604);
+    EXPECT_EQ(julianDayNumber(7, 4, 1976), 2442964);
 }
 
 // Every day of the lists' years: consecutive, and in step with the planets' day count.
 TEST(JulianDayNumber, CountsEveryDayOf1901To2050) {
     using namespace std::chrono;
-    double previous = JulianDayNumber(12, 31, 1900);
+    double previous = julianDayNumber(12, 31, 1900);
     for (sys_days day = year{1901} / 1 / 1; day <= sys_days{year{2050} / 12 / 31};
          day += days{1}) {
         const year_month_day ymd{day};
         const int y = static_cast<int>(ymd.year());
         const int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
         const int d = static_cast<int>(static_cast<unsigned>(ymd.day()));
-        const double jdn = JulianDayNumber(m, d, y);
+        const double jdn = julianDayNumber(m, d, y);
         ASSERT_EQ(jdn, previous + 1) << y << "-" << m << "-" << d;
-        ASSERT_EQ(DaysSinceJ2000(y, m, d, 0, 0), jdn - 2451545 - 0.5) << y << "-" << m << "-" << d;
+        ASSERT_EQ(daysSinceJ2000(y, m, d, 0, 0), jdn - 2451545 - 0.5) << y << "-" << m << "-" << d;
         previous = jdn;
     }
 }
 
 TEST(TimeOfBirth, J2000NoonIsCenturyZero) {
-    const TimeOfBirth t = ComputeTimeOfBirth(Birth(2000, 1, 1, 12, 0, 0), {0, 0});
-    EXPECT_EQ(t.DayNumber, 2451545);
-    EXPECT_EQ(t.UniversalTime, 12.0);
-    EXPECT_EQ(t.JulianCenturies, 0.0);
+    const TimeOfBirth t = computeTimeOfBirth(birthOn(2000, 1, 1, 12, 0, 0), {0, 0});
+    EXPECT_EQ(t.dayNumber, 2451545);
+    EXPECT_EQ(t.universalTime, 12.0);
+    EXPECT_EQ(t.julianCenturies, 0.0);
 }
 
 TEST(TimeOfBirth, UniversalTimeIsNotWrappedIntoOneDay) {
     // 00:00 in a zone 5 h 30 min east: the fraction carries the change of date.
-    const TimeOfBirth east = ComputeTimeOfBirth(Birth(1947, 8, 15, 0, 0, 77, true), {-5, -30});
-    EXPECT_EQ(east.UniversalTime, -5.5);
-    const TimeOfBirth sameInstant = ComputeTimeOfBirth(Birth(1947, 8, 14, 18, 30, 0), {0, 0});
-    EXPECT_NEAR(east.JulianCenturies, sameInstant.JulianCenturies, 1e-15);
+    const TimeOfBirth east = computeTimeOfBirth(birthOn(1947, 8, 15, 0, 0, 77, true), {-5, -30});
+    EXPECT_EQ(east.universalTime, -5.5);
+    const TimeOfBirth sameInstant = computeTimeOfBirth(birthOn(1947, 8, 14, 18, 30, 0), {0, 0});
+    EXPECT_NEAR(east.julianCenturies, sameInstant.julianCenturies, 1e-15);
 
-    const TimeOfBirth west = ComputeTimeOfBirth(Birth(1990, 3, 3, 23, 0, 75), {5, 0});
-    EXPECT_EQ(west.UniversalTime, 28.0);
+    const TimeOfBirth west = computeTimeOfBirth(birthOn(1990, 3, 3, 23, 0, 75), {5, 0});
+    EXPECT_EQ(west.universalTime, 28.0);
 }
 
 // One universal-time rule for every body: the zone's own sign, not the longitude hemisphere,
 // gives the direction, and daylight saving takes one hour off.
 TEST(TimeOfBirth, TheZoneSignDecidesNotTheHemisphere) {
     // Madrid lies west of Greenwich but keeps Central European Time (one hour ahead).
-    const BirthData madrid = Birth(1980, 5, 10, 12, 0, 3, /*east=*/false);
-    EXPECT_EQ(UniversalTimeHours(madrid, *Zone_Calculation(20)), 11.0);  // hemisphere rule: 13
+    const BirthData madrid = birthOn(1980, 5, 10, 12, 0, 3, /*east=*/false);
+    EXPECT_EQ(universalTimeHours(madrid, *zoneCorrectionAt(20)), 11.0);  // hemisphere rule: 13
 
     // Samoa (172 W) on New Zealand time with summer time: the hemisphere rule was 26 h off.
-    const BirthData apia = Birth(2012, 1, 10, 12, 0, 172, false, /*dst=*/true);
-    EXPECT_EQ(UniversalTimeHours(apia, *Zone_Calculation(47)), -1.0);
+    const BirthData apia = birthOn(2012, 1, 10, 12, 0, 172, false, /*dst=*/true);
+    EXPECT_EQ(universalTimeHours(apia, *zoneCorrectionAt(47)), -1.0);
 }
 
 TEST(TimeOfBirth, DaylightSavingTakesOneHourOffOnBothSides) {
-    const BirthData newYork = Birth(1976, 7, 4, 10, 30, 74, false, true);
-    EXPECT_EQ(UniversalTimeHours(newYork, {5, 0}), 14.5);
-    const BirthData berlin = Birth(1976, 7, 4, 10, 30, 13, true, true);
-    EXPECT_EQ(UniversalTimeHours(berlin, {-1, 0}), 8.5);
-    const BirthData london = Birth(1976, 7, 4, 10, 30, 0, false, true);
-    EXPECT_EQ(UniversalTimeHours(london, {0, 0}), 9.5);
+    const BirthData newYork = birthOn(1976, 7, 4, 10, 30, 74, false, true);
+    EXPECT_EQ(universalTimeHours(newYork, {5, 0}), 14.5);
+    const BirthData berlin = birthOn(1976, 7, 4, 10, 30, 13, true, true);
+    EXPECT_EQ(universalTimeHours(berlin, {-1, 0}), 8.5);
+    const BirthData london = birthOn(1976, 7, 4, 10, 30, 0, false, true);
+    EXPECT_EQ(universalTimeHours(london, {0, 0}), 9.5);
 }
 
 struct MoonCase {
@@ -89,46 +89,46 @@ struct MoonCase {
 
 TEST(MoonLongitude, WorkedValues) {
     const MoonCase cases[] = {
-        {"1 January 2000, 12:00 at Greenwich (T = 0)", Birth(2000, 1, 1, 12, 0, 0), {0, 0},
+        {"1 January 2000, 12:00 at Greenwich (T = 0)", birthOn(2000, 1, 1, 12, 0, 0), {0, 0},
          223.316103},
-        {"1 January 2000, 00:00 at Greenwich", Birth(2000, 1, 1, 0, 0, 0), {0, 0}, 217.284178},
-        {"12 April 1992, 00:00 at Greenwich", Birth(1992, 4, 12, 0, 0, 0), {0, 0}, 133.158084},
-        {"4 July 1976, 10:30 EST with daylight saving, 74 W", Birth(1976, 7, 4, 10, 30, 74, false, true),
+        {"1 January 2000, 00:00 at Greenwich", birthOn(2000, 1, 1, 0, 0, 0), {0, 0}, 217.284178},
+        {"12 April 1992, 00:00 at Greenwich", birthOn(1992, 4, 12, 0, 0, 0), {0, 0}, 133.158084},
+        {"4 July 1976, 10:30 EST with daylight saving, 74 W", birthOn(1976, 7, 4, 10, 30, 74, false, true),
          {5, 0}, 191.083585},
-        {"15 August 1947, 00:00 IST, 77 12 E", Birth(1947, 8, 15, 0, 0, 77, true), {-5, -30},
+        {"15 August 1947, 00:00 IST, 77 12 E", birthOn(1947, 8, 15, 0, 0, 77, true), {-5, -30},
          117.109656},
     };
     for (const MoonCase& c : cases) {
-        const double moon = ComputeMoonLongitude(ComputeTimeOfBirth(c.birth, c.zone).JulianCenturies);
+        const double moon = computeMoonLongitude(computeTimeOfBirth(c.birth, c.zone).julianCenturies);
         EXPECT_NEAR(moon, c.expected, 5e-7) << c.source;
     }
     // The periodic terms alone at T = 0.
-    EXPECT_NEAR(ComputeMoonLongitude(0) - 218.3164591, 4.999644, 5e-7);
-    EXPECT_NEAR(ComputeTimeOfBirth(Birth(1992, 4, 12, 0, 0, 0), {0, 0}).JulianCenturies,
+    EXPECT_NEAR(computeMoonLongitude(0) - 218.3164591, 4.999644, 5e-7);
+    EXPECT_NEAR(computeTimeOfBirth(birthOn(1992, 4, 12, 0, 0, 0), {0, 0}).julianCenturies,
                 -0.077221081451, 1e-12);
 }
 
 TEST(MoonLongitude, StaysInRangeFarFrom2000) {
     for (const double T : {-0.99, -0.5, 0.3, 0.505}) {
-        const double moon = ComputeMoonLongitude(T);
+        const double moon = computeMoonLongitude(T);
         EXPECT_GE(moon, 0.0) << T;
         EXPECT_LE(moon, 360.0) << T;
     }
 }
 
 TEST(ReduceDegrees, KeepsThe360OfRepeatedSubtraction) {
-    EXPECT_EQ(ReduceDegrees(720.0), 360.0);
-    EXPECT_EQ(ReduceDegrees(360.0), 360.0);
-    EXPECT_EQ(ReduceDegrees(-720.0), 0.0);
-    EXPECT_FALSE(std::signbit(ReduceDegrees(-720.0)));
-    EXPECT_EQ(ReduceDegrees(-1.5), 358.5);
-    EXPECT_EQ(ReduceDegrees(725.25), 5.25);
+    EXPECT_EQ(reduceDegrees(720.0), 360.0);
+    EXPECT_EQ(reduceDegrees(360.0), 360.0);
+    EXPECT_EQ(reduceDegrees(-720.0), 0.0);
+    EXPECT_FALSE(std::signbit(reduceDegrees(-720.0)));
+    EXPECT_EQ(reduceDegrees(-1.5), 358.5);
+    EXPECT_EQ(reduceDegrees(725.25), 5.25);
     // Same as the loop it replaces, to the last bit.
     for (const double x : {-476123.456789, -0.1, 1e-9, 359.999999, 1234567.875, 360.0000001}) {
         double loop = x;
         while (loop < 0) loop += 360;
         while (loop > 360) loop -= 360;
-        EXPECT_EQ(ReduceDegrees(x), loop) << x;
+        EXPECT_EQ(reduceDegrees(x), loop) << x;
     }
 }
 

@@ -12,31 +12,31 @@
 namespace zodrivel {
 namespace {
 
-double Arc(double a, double b) {  // shorter arc between two longitudes, degrees
+double shorterArc(double a, double b) {  // shorter arc between two longitudes, degrees
     const double d = std::fmod(std::fabs(a - b), 360.0);
     return std::min(d, 360 - d);
 }
 
-ChartPoints Chart(const std::array<double, ChartPointCount>& longitudes) {
+ChartPoints chartOf(const std::array<double, ChartPointCount>& longitudes) {
     ChartPoints chart;
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        chart.ChartPointNames[slot] = ChartPointNameTexts[slot];
-        chart.ChartPositions[slot] = longitudes[slot];
+        chart.chartPointNames[slot] = ChartPointNameTexts[slot];
+        chart.chartPositions[slot] = longitudes[slot];
     }
     return chart;
 }
 
-void ExpectSpaced(const std::vector<double>& shown, double spacing) {
+void expectSpaced(const std::vector<double>& shown, double spacing) {
     for (std::size_t a = 0; a < shown.size(); ++a) {
         for (std::size_t b = a + 1; b < shown.size(); ++b) {
-            EXPECT_GE(Arc(shown[a], shown[b]), spacing - 1e-9) << a << " and " << b;
+            EXPECT_GE(shorterArc(shown[a], shown[b]), spacing - 1e-9) << a << " and " << b;
         }
     }
 }
 
 TEST(WheelAngle, AriesOnTheLeftAndTheZodiacCounterClockwise) {
     const auto at = [](double longitude) {
-        const double a = WheelAngle(longitude);
+        const double a = wheelAngle(longitude);
         return std::pair(std::cos(a), std::sin(a));  // y up
     };
     EXPECT_NEAR(at(0).first, -1, 1e-12);                                 // left
@@ -49,13 +49,13 @@ TEST(WheelAngle, AriesOnTheLeftAndTheZodiacCounterClockwise) {
 
 TEST(SpreadAlongRing, LonelyBodiesStayPut) {
     const std::vector<double> places{0, 90, 359.9 - 180, 200, 300};
-    EXPECT_EQ(SpreadAlongRing(places, 8), places);
+    EXPECT_EQ(spreadAlongRing(places, 8), places);
 }
 
 TEST(SpreadAlongRing, FiveBodiesWithinFourDegreesSpreadInOrderAroundTheirPlace) {
     const std::vector<double> crowd{120, 121, 122.5, 123, 124};
-    const std::vector<double> shown = SpreadAlongRing(crowd, 8);
-    ExpectSpaced(shown, 8);
+    const std::vector<double> shown = spreadAlongRing(crowd, 8);
+    expectSpaced(shown, 8);
     for (std::size_t k = 1; k < shown.size(); ++k) EXPECT_LT(shown[k - 1], shown[k]);
     double mean = 0;
     for (const double s : shown) mean += s;
@@ -64,20 +64,20 @@ TEST(SpreadAlongRing, FiveBodiesWithinFourDegreesSpreadInOrderAroundTheirPlace) 
 
 TEST(SpreadAlongRing, CrowdsAcrossAriesAndCrowdsThatMeetMerge) {
     const std::vector<double> acrossAries{358, 359.5, 0.5, 2, 180};
-    const std::vector<double> shown = SpreadAlongRing(acrossAries, 8);
-    ExpectSpaced(shown, 8);
-    EXPECT_NEAR(Arc(shown[4], 180), 0, 1e-9);
-    EXPECT_LT(Arc(shown[0], 0), 13);
+    const std::vector<double> shown = spreadAlongRing(acrossAries, 8);
+    expectSpaced(shown, 8);
+    EXPECT_NEAR(shorterArc(shown[4], 180), 0, 1e-9);
+    EXPECT_LT(shorterArc(shown[0], 0), 13);
 
     // Two crowds close enough that spreading one pushes into the other.
     const std::vector<double> two{10, 11, 12, 26, 27, 28, 100, 200, 250, 300};
-    ExpectSpaced(SpreadAlongRing(two, 8), 8);
+    expectSpaced(spreadAlongRing(two, 8), 8);
     // Ten bodies in 20 degrees: everything joins one cluster without overlap.
     std::vector<double> heap;
     for (int k = 0; k < 10; ++k) heap.push_back(350 + 2.0 * k);
-    ExpectSpaced(SpreadAlongRing(heap, 8), 8);
+    expectSpaced(spreadAlongRing(heap, 8), 8);
     // Wider than the ring allows: spacing shrinks to an even spread.
-    ExpectSpaced(SpreadAlongRing(heap, 50), 36);
+    expectSpaced(spreadAlongRing(heap, 50), 36);
 }
 
 TEST(SpreadAlongRing, RandomChartsNeverOverlapAndKeepTheCircularOrder) {
@@ -93,8 +93,8 @@ TEST(SpreadAlongRing, RandomChartsNeverOverlapAndKeepTheCircularOrder) {
             // Half the charts crowded into 40 degrees, half anywhere.
             places.push_back(std::fmod(chart % 2 ? centre + next() * 40 : next() * 360, 360.0));
         }
-        const std::vector<double> shown = SpreadAlongRing(places, 8);
-        ExpectSpaced(shown, 8);
+        const std::vector<double> shown = spreadAlongRing(places, 8);
+        expectSpaced(shown, 8);
         // Going round from any body, the others come in the same order as their places.
         std::vector<int> byPlace(10), byShown(10);
         std::iota(byPlace.begin(), byPlace.end(), 0);
@@ -115,8 +115,8 @@ TEST(SpreadAlongRing, RandomChartsNeverOverlapAndKeepTheCircularOrder) {
 }
 
 TEST(WheelLayout, BodiesCarryLabelsAndLeaderLinesWhereMoved) {
-    const ChartPoints chart = Chart({0, 90, 359.9, 180, 181, 270, 45, 135, 225, 315});
-    const WheelLayout layout = ComputeWheelLayout(chart, ComputeAspects(chart));
+    const ChartPoints chart = chartOf({0, 90, 359.9, 180, 181, 270, 45, 135, 225, 315});
+    const WheelLayout layout = computeWheelLayout(chart, computeAspects(chart));
     ASSERT_EQ(layout.bodies.size(), 10u);
     EXPECT_EQ(layout.bodies[SunSlot].label, "0\u00B000'");
     EXPECT_EQ(layout.bodies[MercurySlot].label, "29\u00B054'");
@@ -128,8 +128,8 @@ TEST(WheelLayout, BodiesCarryLabelsAndLeaderLinesWhereMoved) {
 
 TEST(WheelLayout, LinesForEveryKindButConjunctionStyledByKind) {
     // Sun at 0 and a partner for each kind, the rest far off in a heap at 200..208.
-    const ChartPoints chart = Chart({0, 30, 60, 90, 120, 150, 180, 204, 206, 208});
-    const WheelLayout layout = ComputeWheelLayout(chart, ComputeAspects(chart));
+    const ChartPoints chart = chartOf({0, 30, 60, 90, 120, 150, 180, 204, 206, 208});
+    const WheelLayout layout = computeWheelLayout(chart, computeAspects(chart));
     std::array<int, AspectKindCount> perKind{};
     for (const WheelLine& line : layout.lines) {
         ++perKind[Index(line.hit.kind)];
@@ -154,10 +154,10 @@ TEST(WheelLayout, LinesForEveryKindButConjunctionStyledByKind) {
 }
 
 TEST(WheelLayout, AChartWithoutAspectsHasNoLines) {
-    const ChartPoints chart = Chart({0, 0, 0, 0, 0, 0, 0, 0, 0, 0});  // conjunctions only
-    const WheelLayout layout = ComputeWheelLayout(chart, ComputeAspects(chart));
+    const ChartPoints chart = chartOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 0});  // conjunctions only
+    const WheelLayout layout = computeWheelLayout(chart, computeAspects(chart));
     EXPECT_TRUE(layout.lines.empty());
-    EXPECT_TRUE(ComputeWheelLayout(chart, AspectSearchResult{}).lines.empty());
+    EXPECT_TRUE(computeWheelLayout(chart, AspectSearchResult{}).lines.empty());
 }
 
 }  // namespace

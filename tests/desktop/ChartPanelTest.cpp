@@ -26,7 +26,7 @@
 namespace zodrivel {
 namespace {
 
-Calculation NewYork(const char* zone, bool dst) {
+Calculation newYorkCalculation(const char* zone, bool dst) {
     EntryTexts e;
     e.name = "ADA";
     e.monthPosition = 6;
@@ -39,23 +39,23 @@ Calculation NewYork(const char* zone, bool dst) {
     e.latDegrees = "40";
     e.latMinutes = "43";
     e.east = false;
-    e.zonePosition = FindZones(zone).at(0);
+    e.zonePosition = findZones(zone).at(0);
     e.daylightSaving = dst;
-    return Calculate(FillBirthData(e, {}));
+    return calculate(fillBirthData(e, {}));
 }
 
-QString Text(const QWidget& panel, const char* name) {
+QString textOf(const QWidget& panel, const char* name) {
     const auto* label = panel.findChild<QLabel*>(QString::fromLatin1(name));
     return label ? label->text() : QStringLiteral("<missing %1>").arg(name);
 }
 
 TEST(ChartPanel, ShowsTheBirthAsEnteredAndTheInstantUsed) {
-    const ChartPanel panel(NewYork("EST", true));
-    EXPECT_EQ(Text(panel, "lblBirthName"), "ADA");
-    EXPECT_EQ(Text(panel, "lblBirthLocal"), "Born 4 July 1976 10:30 local time");
-    EXPECT_EQ(Text(panel, "lblBirthZone"), "Eastern Standard Time,EST,-5.0, daylight saving");
-    EXPECT_EQ(Text(panel, "lblBirthPlace"), "74\u00B000'W 40\u00B043'N");
-    EXPECT_EQ(Text(panel, "lblUniversalTime"), "UT 4 July 1976 14:30");
+    const ChartPanel panel(newYorkCalculation("EST", true));
+    EXPECT_EQ(textOf(panel, "lblBirthName"), "ADA");
+    EXPECT_EQ(textOf(panel, "lblBirthLocal"), "Born 4 July 1976 10:30 local time");
+    EXPECT_EQ(textOf(panel, "lblBirthZone"), "Eastern Standard Time,EST,-5.0, daylight saving");
+    EXPECT_EQ(textOf(panel, "lblBirthPlace"), "74\u00B000'W 40\u00B043'N");
+    EXPECT_EQ(textOf(panel, "lblUniversalTime"), "UT 4 July 1976 14:30");
     // EST with daylight saving ticked is the usual way to enter a summer birth: no note.
     EXPECT_TRUE(panel.findChild<QLabel*>("lblPlausibility")->isHidden());
 
@@ -69,15 +69,15 @@ TEST(ChartPanel, ShowsTheBirthAsEnteredAndTheInstantUsed) {
 }
 
 TEST(ChartPanel, WarnsWhenDaylightSavingIsTakenTwice) {
-    const ChartPanel panel(NewYork("EDT", true));
+    const ChartPanel panel(newYorkCalculation("EDT", true));
     const auto* note = panel.findChild<QLabel*>("lblPlausibility");
     EXPECT_FALSE(note->isHidden());
     EXPECT_TRUE(note->text().contains("taken off twice")) << note->text().toStdString();
-    EXPECT_EQ(Text(panel, "lblUniversalTime"), "UT 4 July 1976 13:30");
+    EXPECT_EQ(textOf(panel, "lblUniversalTime"), "UT 4 July 1976 13:30");
 }
 
 TEST(ChartWheel, TooltipsAndClicksFindTheAspectLine) {
-    const Calculation c = NewYork("EST", true);
+    const Calculation c = newYorkCalculation("EST", true);
     ChartWheel wheel(c);
     wheel.resize(500, 520);
     ASSERT_FALSE(wheel.layout().lines.empty());
@@ -96,24 +96,24 @@ TEST(ChartWheel, TooltipsAndClicksFindTheAspectLine) {
 }
 
 TEST(ChartWheel, ExportsAsPngAndSvgOrSaysWhyNot) {
-    ChartWheel wheel(NewYork("EST", true));
+    ChartWheel wheel(newYorkCalculation("EST", true));
     QTemporaryDir dir;
-    ASSERT_TRUE(ExportWheelPng(wheel, dir.filePath("wheel.png"), 400));
+    ASSERT_TRUE(exportWheelPng(wheel, dir.filePath("wheel.png"), 400));
     QFile png(dir.filePath("wheel.png"));
     ASSERT_TRUE(png.open(QIODevice::ReadOnly));
     EXPECT_TRUE(png.read(8).startsWith("\x89PNG"));
-    ASSERT_TRUE(ExportWheelSvg(wheel, dir.filePath("wheel.svg")));
+    ASSERT_TRUE(exportWheelSvg(wheel, dir.filePath("wheel.svg")));
     QFile svg(dir.filePath("wheel.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     EXPECT_TRUE(svg.readAll().contains("<svg"));
-    const WriteResult failed = ExportWheelSvg(wheel, dir.filePath("missing/wheel.svg"));
+    const WriteResult failed = exportWheelSvg(wheel, dir.filePath("missing/wheel.svg"));
     EXPECT_FALSE(failed);
     EXPECT_FALSE(failed.error.empty());
 }
 
 TEST(ResultWindowWheel, ClickingAnAspectLineSelectsItsTabAndEntry) {
     testing::RecordedServices recorded;
-    ResultWindow window(NewYork("EST", true), recorded.services());
+    ResultWindow window(newYorkCalculation("EST", true), recorded.services());
     window.resize(1240, 780);
     window.show();
     auto* wheel = window.findChild<ChartWheel*>("chartWheel");
@@ -136,7 +136,7 @@ TEST(ResultWindowWheel, ClickingAnAspectLineSelectsItsTabAndEntry) {
     QTest::mouseClick(wheel, Qt::LeftButton, Qt::NoModifier, *spot);
     EXPECT_EQ(tabs->currentIndex(), Index(line.hit.kind));
     const auto* box = window.findChild<QTextEdit*>(
-        QStringLiteral("RTBAspectsDesc") + QString::fromUtf8(AspectKindName(line.hit.kind).data()));
+        QStringLiteral("RTBAspectsDesc") + QString::fromUtf8(aspectKindName(line.hit.kind).data()));
     ASSERT_NE(box, nullptr);
     const QString heading = QString::fromStdString(line.tooltip).section(',', 0, 0);
     EXPECT_EQ(box->textCursor().selectedText().toStdString(), heading.toStdString());
@@ -145,7 +145,7 @@ TEST(ResultWindowWheel, ClickingAnAspectLineSelectsItsTabAndEntry) {
 TEST(ResultWindowWheel, ExportMenuWritesThePictureOrSaysWhyNot) {
     testing::RecordedServices recorded;
     QTemporaryDir dir;
-    ResultWindow window(NewYork("EST", true), recorded.services());
+    ResultWindow window(newYorkCalculation("EST", true), recorded.services());
     auto* exportWheel = window.findChild<QAction*>("mnuExportWheel");
     ASSERT_NE(exportWheel, nullptr);
     recorded.files.answers = {dir.filePath("wheel"), dir.filePath("wheel.svg"),

@@ -249,21 +249,21 @@ TEST_F(EntryWindowTest, ValidationShowsEachMessageInOrderAndMovesTheFocus) {
     for (std::size_t k = 0; k < std::size(steps); ++k) {
         recorded.messages.shown.clear();
         window.setFocus();
-        EXPECT_FALSE(window.ValidateEntries());
+        EXPECT_FALSE(window.validateEntries());
         ASSERT_EQ(messages(), QStringList{steps[k].message});
         EXPECT_EQ(recorded.messages.shown[0].icon, MessageIcon::Critical);
         EXPECT_EQ(window.focusWidget(), box(steps[k].box)) << steps[k].box;
         box(steps[k].box)->setText(fixes[k]);
     }
     recorded.messages.shown.clear();
-    EXPECT_TRUE(window.ValidateEntries());
+    EXPECT_TRUE(window.validateEntries());
     EXPECT_TRUE(messages().isEmpty());
 
     box("txtLonD")->setText("180");
-    EXPECT_FALSE(window.ValidateEntries());
+    EXPECT_FALSE(window.validateEntries());
     box("txtLonD")->setText("179");
     box("txtLonM")->setText("60");
-    EXPECT_FALSE(window.ValidateEntries());
+    EXPECT_FALSE(window.validateEntries());
     EXPECT_EQ(messages().last(), "Please Enter Value Between 0 And 59 in the  Minute of Longitude");
 }
 
@@ -272,17 +272,17 @@ TEST_F(EntryWindowTest, DateMessagesAndTheLeapDay) {
     list("cboMonth")->setCurrentIndex(1);
     list("cboDate")->setCurrentIndex(28);  // 29 February
     list("cboYear")->setCurrentText("1904");
-    EXPECT_TRUE(window.ValidateEntries());
+    EXPECT_TRUE(window.validateEntries());
     list("cboYear")->setCurrentText("1901");
-    EXPECT_FALSE(window.ValidateEntries());
+    EXPECT_FALSE(window.validateEntries());
     EXPECT_EQ(messages().last(), "Please Enter Correct Date Or Month!");
     EXPECT_EQ(recorded.messages.shown.back().icon, MessageIcon::Information);
     list("cboMonth")->setCurrentIndex(3);
     list("cboDate")->setCurrentIndex(30);  // 31 April
-    EXPECT_FALSE(window.ValidateEntries());
+    EXPECT_FALSE(window.validateEntries());
     EXPECT_EQ(messages().last(), "Please Enter Correct Date Or Month !");
     list("cboMonth")->setCurrentIndex(2);  // 31 March
-    EXPECT_TRUE(window.ValidateEntries());
+    EXPECT_TRUE(window.validateEntries());
 }
 
 TEST_F(EntryWindowTest, CoordinateLookupChecksThePlaceThenSearchesTheWeb) {
@@ -315,7 +315,7 @@ TEST_F(EntryWindowTest, CoordinateLookupChecksThePlaceThenSearchesTheWeb) {
 TEST_F(EntryWindowTest, ProceedFillsTheBirthDataAndCalculates) {
     std::vector<double> suns;
     QObject::connect(&window, &EntryWindow::proceeded, [&](const Calculation& c) {
-        suns.push_back(c.chart.ChartPositions[SunSlot]);
+        suns.push_back(c.chart.chartPositions[SunSlot]);
     });
     // A failing check changes nothing.
     child<QPushButton>("cmdRashi")->click();
@@ -336,23 +336,23 @@ TEST_F(EntryWindowTest, ProceedFillsTheBirthDataAndCalculates) {
     child<QPushButton>("cmdRashi")->click();
 
     const BirthData& b = window.record().birth;
-    EXPECT_EQ(b.BirthName, "ADA");
-    EXPECT_EQ(b.BirthMonth, 7);
-    EXPECT_EQ(b.BirthDay, 4);
-    EXPECT_EQ(b.BirthYear, 1976);
-    EXPECT_EQ(b.BirthHour, 10);
-    EXPECT_EQ(b.BirthMinute, 30);
+    EXPECT_EQ(b.birthName, "ADA");
+    EXPECT_EQ(b.birthMonth, 7);
+    EXPECT_EQ(b.birthDay, 4);
+    EXPECT_EQ(b.birthYear, 1976);
+    EXPECT_EQ(b.birthHour, 10);
+    EXPECT_EQ(b.birthMinute, 30);
     EXPECT_EQ(window.record().zone, (ZoneCorrection{5, 0}));
-    EXPECT_EQ(b.ZoneHours, 5);
-    EXPECT_EQ(b.LonDegrees, 74);
-    EXPECT_EQ(b.LatDegrees, 40);
-    EXPECT_EQ(b.LatMinutes, 43);
-    EXPECT_FALSE(b.IsEast);
-    EXPECT_FALSE(b.IsSouth);
-    EXPECT_TRUE(b.IsDaylightSaving);
+    EXPECT_EQ(b.zoneHours, 5);
+    EXPECT_EQ(b.lonDegrees, 74);
+    EXPECT_EQ(b.latDegrees, 40);
+    EXPECT_EQ(b.latMinutes, 43);
+    EXPECT_FALSE(b.isEast);
+    EXPECT_FALSE(b.isSouth);
+    EXPECT_TRUE(b.isDaylightSaving);
     ASSERT_EQ(suns.size(), 1u);
     ASSERT_TRUE(window.lastCalculation());
-    EXPECT_NEAR(window.lastCalculation()->MoonLongitude, 191.083585, 5e-7);
+    EXPECT_NEAR(window.lastCalculation()->moonLongitude, 191.083585, 5e-7);
 
     // File, Proceed does the same; a second run with other data reflects only the second.
     box("txtName")->setText("BEA");
@@ -360,19 +360,19 @@ TEST_F(EntryWindowTest, ProceedFillsTheBirthDataAndCalculates) {
     child<QCheckBox>("chkDST")->setChecked(false);
     action("mnuNext")->trigger();
     ASSERT_EQ(suns.size(), 2u);
-    EXPECT_EQ(window.record().birth.BirthName, "BEA");
-    EXPECT_EQ(window.record().birth.BirthYear, 1990);
-    EXPECT_FALSE(window.record().birth.IsDaylightSaving);
+    EXPECT_EQ(window.record().birth.birthName, "BEA");
+    EXPECT_EQ(window.record().birth.birthYear, 1990);
+    EXPECT_FALSE(window.record().birth.isDaylightSaving);
     EXPECT_NE(suns[0], suns[1]);
 }
 
 TEST_F(EntryWindowTest, SecondsDoNotChangeTheChart) {
     fillValidBirth();
     child<QPushButton>("cmdRashi")->click();
-    const auto first = window.lastCalculation()->chart.ChartPositions;
+    const auto first = window.lastCalculation()->chart.chartPositions;
     list("cboSS")->setCurrentText("59");
     child<QPushButton>("cmdRashi")->click();
-    EXPECT_EQ(window.lastCalculation()->chart.ChartPositions, first);
+    EXPECT_EQ(window.lastCalculation()->chart.chartPositions, first);
 }
 
 TEST_F(EntryWindowTest, EnterOnTheFocusedProceedButtonProceeds) {

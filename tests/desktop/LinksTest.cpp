@@ -40,7 +40,7 @@ TEST(AboutWindow, ShowsTheProgramAndLinksToTheHomeAndCoBrandingPages) {
 
     emit about.findChild<ClickableLabel*>("lblHomePage")->clicked();
     emit about.findChild<ClickableLabel*>("lblCoBrand")->clicked();
-    EXPECT_EQ(recorded.urls.opened, std::vector<QUrl>({HomePageUrl(), CoBrandPageUrl()}));
+    EXPECT_EQ(recorded.urls.opened, std::vector<QUrl>({homePageUrl(), coBrandPageUrl()}));
 
     about.open();
     EXPECT_TRUE(about.isModal());
@@ -51,13 +51,13 @@ TEST(AboutWindow, ShowsTheProgramAndLinksToTheHomeAndCoBrandingPages) {
 TEST(ReminderScramble, RoundTripsAnyTextAndRefusesWhatItDidNotWrite) {
     for (const QString& plain : {QString(), QString("Duration"), QString("a/b\\c=d;e [x]"),
                                  QString::fromUtf8("Ünïcødé ✓ 𝄞"), QString(300, 'x')}) {
-        const QString scrambled = ScrambleSetting(plain);
+        const QString scrambled = scrambleSetting(plain);
         EXPECT_TRUE(QRegularExpression("^[0-9a-f]*$").match(scrambled).hasMatch());
-        EXPECT_EQ(UnscrambleSetting(scrambled), plain) << plain.toStdString();
+        EXPECT_EQ(unscrambleSetting(scrambled), plain) << plain.toStdString();
     }
-    EXPECT_NE(ScrambleSetting("Duration").toLatin1(), QByteArray("Duration").toHex());
+    EXPECT_NE(scrambleSetting("Duration").toLatin1(), QByteArray("Duration").toHex());
     for (const char* damaged : {"abc", "zz", "ABCD", "ff", "2026-12-08"}) {
-        EXPECT_FALSE(UnscrambleSetting(damaged).has_value()) << damaged;
+        EXPECT_FALSE(unscrambleSetting(damaged).has_value()) << damaged;
     }
 }
 
@@ -74,7 +74,7 @@ void PrintTo(const ReminderCase& c, std::ostream* os) {
 }
 
 // Today is 8 December 2026 (FixedClock).
-QString DaysFromToday(int days) {
+QString daysFromToday(int days) {
     return QDate(2026, 12, 8).addDays(days).toString(Qt::ISODate);
 }
 
@@ -85,17 +85,17 @@ TEST_P(UpdateReminder, AsksOnlyAfterFourteenDaysEitherWay) {
     QTemporaryDir dir;
     Services services;
     services.settingsFile = dir.filePath("zodrivel.ini");
-    const QString key = "Settings/" + ScrambleSetting("Duration");
+    const QString key = "Settings/" + scrambleSetting("Duration");
     if (c.stored) {
-        OpenReminderSettings(services)->setValue(
-            key, c.scrambled ? ScrambleSetting(*c.stored) : *c.stored);
+        openReminderSettings(services)->setValue(
+            key, c.scrambled ? scrambleSetting(*c.stored) : *c.stored);
     }
-    const QVariant before = OpenReminderSettings(services)->value(key);
+    const QVariant before = openReminderSettings(services)->value(key);
 
     RecordingMessageBoxes messages;
     messages.answerYes = c.answerYes;
     RecordingUrlOpener urls;
-    ShowUpdateReminder(*OpenReminderSettings(services), FixedClock(), messages, urls);
+    showUpdateReminder(*openReminderSettings(services), FixedClock(), messages, urls);
 
     if (c.asks) {
         ASSERT_EQ(messages.shown.size(), 1u);
@@ -108,10 +108,10 @@ TEST_P(UpdateReminder, AsksOnlyAfterFourteenDaysEitherWay) {
         EXPECT_TRUE(messages.shown.empty());
     }
     EXPECT_EQ(urls.opened,
-              c.asks && c.answerYes ? std::vector<QUrl>{DownloadPageUrl()} : std::vector<QUrl>{});
-    const QVariant after = OpenReminderSettings(services)->value(key);
+              c.asks && c.answerYes ? std::vector<QUrl>{downloadPageUrl()} : std::vector<QUrl>{});
+    const QVariant after = openReminderSettings(services)->value(key);
     if (c.storesToday) {
-        EXPECT_EQ(UnscrambleSetting(after.toString()), "2026-12-08");
+        EXPECT_EQ(unscrambleSetting(after.toString()), "2026-12-08");
     } else {
         EXPECT_EQ(after, before);
     }
@@ -127,11 +127,11 @@ INSTANTIATE_TEST_SUITE_P(
     , UpdateReminder,
     ::testing::Values(
         ReminderCase{"FirstLaunch", std::nullopt, true, true, false, true},
-        ReminderCase{"FourteenDaysAgo", DaysFromToday(-14), true, true, false, false},
-        ReminderCase{"FourteenDaysAhead", DaysFromToday(14), true, true, false, false},
-        ReminderCase{"FifteenDaysAgoNo", DaysFromToday(-15), true, false, true, true},
-        ReminderCase{"FifteenDaysAgoYes", DaysFromToday(-15), true, true, true, true},
-        ReminderCase{"FifteenDaysAheadYes", DaysFromToday(15), true, true, true, true},
+        ReminderCase{"FourteenDaysAgo", daysFromToday(-14), true, true, false, false},
+        ReminderCase{"FourteenDaysAhead", daysFromToday(14), true, true, false, false},
+        ReminderCase{"FifteenDaysAgoNo", daysFromToday(-15), true, false, true, true},
+        ReminderCase{"FifteenDaysAgoYes", daysFromToday(-15), true, true, true, true},
+        ReminderCase{"FifteenDaysAheadYes", daysFromToday(15), true, true, true, true},
         ReminderCase{"DamagedNotScrambled", "2026-11-01", false, true, false, true},
         ReminderCase{"DamagedNotADate", "01/11/2026", true, true, false, true}),
     [](const auto& test) { return std::string(test.param.name); });

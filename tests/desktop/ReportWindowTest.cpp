@@ -20,9 +20,9 @@
 namespace zodrivel {
 namespace {
 
-const QString Home = HomePageUrl().toString();
+const QString Home = homePageUrl().toString();
 
-QString SampleReport() {
+QString sampleReport() {
     std::array<QString, AspectKindCount> boxes;
     boxes[Index(AspectKind::Conjunction)] =
         "Sun-Moon  In Conjunction Aspect\nFirst paragraph alpha, see www.example.org/astro.\n\n";
@@ -31,12 +31,12 @@ QString SampleReport() {
         "ftp://example.org/x stay text.\n\n";
     boxes[Index(AspectKind::Sextile)] =
         "Mars-Sun  In Sextile Aspect\nSecond paragraph bravo, mailto:reader@example.org\n\n";
-    return ReportTextFromBoxes(boxes);
+    return reportTextFromBoxes(boxes);
 }
 
 class ReportWindowTest : public ::testing::Test {
 protected:
-    explicit ReportWindowTest(const QString& text = SampleReport())
+    explicit ReportWindowTest(const QString& text = sampleReport())
         : window(text, recorded.services(), nullptr) {}
 
     QTextBrowser* rtb() { return window.findChild<QTextBrowser*>("RTB"); }
@@ -93,7 +93,7 @@ TEST_F(ReportWindowTest, OnlyALeftClickOnALinkOpensIt) {
 
     for (const char* link : {"https://", "www.example", "mailto:"}) clickText(at(link) + 2);
     EXPECT_EQ(recorded.urls.opened,
-              std::vector<QUrl>({HomePageUrl(), QUrl("http://www.example.org/astro"),
+              std::vector<QUrl>({homePageUrl(), QUrl("http://www.example.org/astro"),
                                  QUrl("mailto:reader@example.org")}));
 }
 
@@ -108,12 +108,12 @@ TEST(ReportLinkTarget, OpensWebAndMailAddressesOnly) {
         {"http://", nullptr},
         {"mailto:", nullptr}};
     for (const auto& [text, opens] : cases) {
-        const std::optional<QUrl> target = LinkTarget(text);
+        const std::optional<QUrl> target = linkTarget(text);
         EXPECT_EQ(target ? target->toString() : QString(), QString(opens)) << text;
     }
     // A link is read through its first 1024 characters, never further.
     const QString longLink = "https://example.org/" + QString(2000, 'a');
-    EXPECT_EQ(LinkTarget(longLink)->toString(), longLink.left(1024));
+    EXPECT_EQ(linkTarget(longLink)->toString(), longLink.left(1024));
 }
 
 TEST_F(ReportWindowTest, PromotionLinesOpenTheirPages) {
@@ -121,7 +121,7 @@ TEST_F(ReportWindowTest, PromotionLinesOpenTheirPages) {
         emit window.findChild<ClickableLabel*>(name)->clicked();
     }
     EXPECT_EQ(recorded.urls.opened,
-              std::vector<QUrl>({HomePageUrl(), HomePageUrl(), FullBrandPageUrl()}));
+              std::vector<QUrl>({homePageUrl(), homePageUrl(), fullBrandPageUrl()}));
 }
 
 TEST_F(ReportWindowTest, SavesTheWholeReportAsRichTextAddingTheExtension) {

@@ -31,13 +31,13 @@ QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-Calculation WithHits(const std::vector<AspectHit>& hits) {
+Calculation withHits(const std::vector<AspectHit>& hits) {
     Calculation calculation;
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        calculation.chart.ChartPointNames[slot] = ChartPointNameTexts[slot];
+        calculation.chart.chartPointNames[slot] = ChartPointNameTexts[slot];
     }
     calculation.aspects.hits = hits;
-    for (const AspectHit& hit : hits) calculation.aspects.AspectFound[Index(hit.kind)] = true;
+    for (const AspectHit& hit : hits) calculation.aspects.aspectFound[Index(hit.kind)] = true;
     return calculation;
 }
 
@@ -58,7 +58,7 @@ struct Shown {
         ADD_FAILURE() << name.toStdString() << " " << index;
         return nullptr;
     }
-    QTextEdit* box(K kind) { return get<QTextEdit>("RTBAspectsDesc" + Q(AspectKindName(kind))); }
+    QTextEdit* box(K kind) { return get<QTextEdit>("RTBAspectsDesc" + Q(aspectKindName(kind))); }
     // On its tab the notice shows and the box does not.
     bool noticeInFront(K kind) {
         QWidget* tab = get<QTabWidget>("SSTab1")->widget(Index(kind));
@@ -69,7 +69,7 @@ struct Shown {
 };
 
 TEST(ResultWindow, EachTabDescribesItsKind) {
-    Shown shown(WithHits({}));
+    Shown shown(withHits({}));
     EXPECT_EQ(shown.window.objectName(), "frmDisplay");
     EXPECT_EQ(shown.window.windowTitle(), "Zodrivel v1.15");
     auto* tabs = shown.get<QTabWidget>("SSTab1");
@@ -78,7 +78,7 @@ TEST(ResultWindow, EachTabDescribesItsKind) {
     ASSERT_EQ(tabs->count(), 7);
     for (int i = 0; i < 7; ++i) {
         SCOPED_TRACE(i);
-        const AspectInfo& info = AspectInformation(AllAspectKinds[i]);
+        const AspectInfo& info = aspectInformation(AllAspectKinds[i]);
         EXPECT_EQ(tabs->tabText(i), captions[i]);
         auto* frame = shown.get<QGroupBox>("Frame1", i);
         EXPECT_EQ(frame->title(), "Planetary Aspect - " + captions[i]);
@@ -103,18 +103,18 @@ TEST(ResultWindow, NoticeStandsInFrontExactlyOfKindsWithoutHits) {
     birth.lonDegrees = "74", birth.lonMinutes = "0", birth.east = false;
     birth.latDegrees = "40", birth.latMinutes = "43";
     for (const Calculation& calculation :
-         {WithHits({}), WithHits(SomeHits), Calculate(FillBirthData(birth, ProceedRecord{}))}) {
+         {withHits({}), withHits(SomeHits), calculate(fillBirthData(birth, ProceedRecord{}))}) {
         Shown shown(calculation);
         for (const K kind : AllAspectKinds) {
-            const bool found = calculation.aspects.AspectFound[Index(kind)];
-            EXPECT_EQ(shown.noticeInFront(kind), !found) << AspectKindName(kind);
-            EXPECT_EQ(shown.box(kind)->toPlainText().isEmpty(), !found) << AspectKindName(kind);
+            const bool found = calculation.aspects.aspectFound[Index(kind)];
+            EXPECT_EQ(shown.noticeInFront(kind), !found) << aspectKindName(kind);
+            EXPECT_EQ(shown.box(kind)->toPlainText().isEmpty(), !found) << aspectKindName(kind);
         }
     }
 }
 
 TEST(ResultWindow, EntriesHaveDarkRedBoldHeadingsAndBlackParagraphs) {
-    Shown shown(WithHits(SomeHits));
+    Shown shown(withHits(SomeHits));
     QStringList fragments;  // "bold/plain red,green,blue: text", in document order
     for (QTextBlock b = shown.box(K::Conjunction)->document()->begin(); b.isValid(); b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
@@ -130,25 +130,25 @@ TEST(ResultWindow, EntriesHaveDarkRedBoldHeadingsAndBlackParagraphs) {
     }
     EXPECT_EQ(fragments,
               QStringList({"bold 128,0,0: Sun-Moon  In Conjunction Aspect",
-                           "plain 0,0,0: " + Q(AspectText(K::Conjunction, SunSlot, MoonSlot)),
+                           "plain 0,0,0: " + Q(aspectText(K::Conjunction, SunSlot, MoonSlot)),
                            "bold 128,0,0: Venus-Mars  In Conjunction Aspect",
-                           "plain 0,0,0: " + Q(AspectText(K::Conjunction, VenusSlot, MarsSlot))}));
+                           "plain 0,0,0: " + Q(aspectText(K::Conjunction, VenusSlot, MarsSlot))}));
     EXPECT_TRUE(shown.box(K::Conjunction)->toPlainText().endsWith(".\n\n"));
 }
 
 TEST(ResultWindow, ReportIsTheBoxesTextsInReportOrderWithCrLfLines) {
-    Shown shown(WithHits(SomeHits));
+    Shown shown(withHits(SomeHits));
     const QString report = shown.window.reportText();
     EXPECT_LT(report.indexOf("Mars-Sun  In Sextile"), report.indexOf("Neptune-Sun  In Semi"));
     // What the boxes read back is what the writer put in, CR LF included.
-    const Calculation calculation = WithHits(SomeHits);
-    const auto documents = WriteAspectTexts(calculation.chart, calculation.aspects);
+    const Calculation calculation = withHits(SomeHits);
+    const auto documents = writeAspectTexts(calculation.chart, calculation.aspects);
     std::array<std::string, AspectKindCount> plain;
-    for (int k = 0; k < AspectKindCount; ++k) plain[k] = documents[k].PlainText();
-    EXPECT_EQ(report.toStdString(), BuildReportText(plain));
+    for (int k = 0; k < AspectKindCount; ++k) plain[k] = documents[k].plainText();
+    EXPECT_EQ(report.toStdString(), buildReportText(plain));
 
-    EXPECT_EQ(Shown(WithHits({})).window.reportText().toStdString(),
-              PublisherLine() + PublisherLine());
+    EXPECT_EQ(Shown(withHits({})).window.reportText().toStdString(),
+              publisherLine() + publisherLine());
 }
 
 TEST(ResultWindow, BackAndExitAreEachSaidOnce) {
@@ -159,7 +159,7 @@ TEST(ResultWindow, BackAndExitAreEachSaidOnce) {
                                                  {"mnuExit", false},
                                                  {"", false}};
     for (const auto& [control, back] : ways) {
-        auto shown = std::make_unique<Shown>(WithHits({}));
+        auto shown = std::make_unique<Shown>(withHits({}));
         QSignalSpy backs(&shown->window, &ResultWindow::backRequested);
         QSignalSpy exits(&shown->window, &ResultWindow::exitRequested);
         if (!*control) {
@@ -183,15 +183,15 @@ TEST(ResultWindow, EveryWebEntryOpensItsPage) {
         const char* caption;
         QUrl page;
     };
-    const Entry entries[] = {{"mnuOnline", "&Online Help", OnlineHelpUrl()},
-                             {"mnuVisit", "&Visit Us Online", HomePageUrl()},
-                             {"mnuUpdate", "&Check for Software Update", DownloadPageUrl()},
-                             {"mnuDonate", "&Donate", DonationPageUrl()},
-                             {"mkmoney", "Make Money &Online", FullBrandPageUrl()},
-                             {"Label61", nullptr, HomePageUrl()},
-                             {"lblCobrand", nullptr, CoBrandPageUrl()},
-                             {"lblFullBrand", nullptr, FullBrandPageUrl()}};
-    Shown shown(WithHits({}));
+    const Entry entries[] = {{"mnuOnline", "&Online Help", onlineHelpUrl()},
+                             {"mnuVisit", "&Visit Us Online", homePageUrl()},
+                             {"mnuUpdate", "&Check for Software Update", downloadPageUrl()},
+                             {"mnuDonate", "&Donate", donationPageUrl()},
+                             {"mkmoney", "Make Money &Online", fullBrandPageUrl()},
+                             {"Label61", nullptr, homePageUrl()},
+                             {"lblCobrand", nullptr, coBrandPageUrl()},
+                             {"lblFullBrand", nullptr, fullBrandPageUrl()}};
+    Shown shown(withHits({}));
     for (const Entry& entry : entries) {
         shown.recorded.urls.opened.clear();
         if (entry.caption) {
@@ -204,9 +204,9 @@ TEST(ResultWindow, EveryWebEntryOpensItsPage) {
         EXPECT_EQ(shown.recorded.urls.opened, std::vector<QUrl>{entry.page}) << entry.name;
     }
     EXPECT_FALSE(shown.get<QAction>("mkmoney")->isVisible()) << "switched off by design";
-    EXPECT_TRUE(DonationPageUrl().path().endsWith("donate.html"));
-    EXPECT_TRUE(FullBrandPageUrl().path().endsWith("fully-branded.html"));
-    EXPECT_TRUE(CoBrandPageUrl().path().endsWith("co-brand.html"));
+    EXPECT_TRUE(donationPageUrl().path().endsWith("donate.html"));
+    EXPECT_TRUE(fullBrandPageUrl().path().endsWith("fully-branded.html"));
+    EXPECT_TRUE(coBrandPageUrl().path().endsWith("co-brand.html"));
 
     QSignalSpy about(&shown.window, &ResultWindow::aboutRequested);
     shown.get<QAction>("mnuAbout")->trigger();
@@ -214,7 +214,7 @@ TEST(ResultWindow, EveryWebEntryOpensItsPage) {
 }
 
 TEST(ResultWindow, PrintOpensOneReportModallyOverTheWindow) {
-    Shown shown(WithHits(SomeHits));
+    Shown shown(withHits(SomeHits));
     auto* print = shown.get<QPushButton>("Command1");
     EXPECT_EQ(print->text(), "&Print");
     QTest::mouseClick(print, Qt::LeftButton);
