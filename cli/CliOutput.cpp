@@ -37,23 +37,20 @@ std::string formatTable(const Calculation& c) {
     out += "  Zone     " + std::string(zoneTable()[c.zonePosition].text) +
            (b.isDaylightSaving ? ", daylight saving" : "") + "\n";
     out += "  Place    " + formatCoordinates(b) + "\n";
-    out += "  Used     " + formatUniversalTime(c.universalDate) + "\n";
+    out += "  Used     " + formatUniversalTime(c.instant.universal) + "\n";
     if (const auto note = plausibilityNote(b, c.zonePosition)) out += "  Note     " + *note + "\n";
     out += "\nPositions\n";
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        const double longitude = c.chart.chartPositions[slot];
+        const double longitude = c.chart.longitudes[slot];
         char decimal[32];
         std::snprintf(decimal, sizeof decimal, "%10.4f", longitude);
-        out += "  " + padRight(c.chart.chartPointNames[slot], 9) +
+        out += "  " + padRight(c.chart.names[slot], 9) +
                padRight(formatSignPosition(longitude), 19) + decimal + "\n";
     }
     out += "\nAspects\n";
     if (c.aspects.hits.empty()) out += "  none\n";
     for (const AspectHit& hit : c.aspects.hits) {
-        std::string line = std::string(c.chart.chartPointNames[hit.first]) + "-" +
-                           std::string(c.chart.chartPointNames[hit.second]) +
-                           std::string(aspectHeadingText(hit.kind));
-        out += "  " + padRight(line, 40) + std::to_string(std::abs(hit.separation)) + "\u00B0\n";
+        out += "  " + padRight(aspectHeading(hit, c.chart), 40) + std::to_string(std::abs(hit.separation)) + "\u00B0\n";
     }
     return out;
 }
@@ -61,20 +58,20 @@ std::string formatTable(const Calculation& c) {
 std::string formatJson(const Calculation& c) {
     nlohmann::ordered_json json;
     json["name"] = c.birth.birthName;
-    json["universal_time"] = c.time.universalTime;
-    json["universal_date"] = isoUniversalTime(c.universalDate);
-    json["julian_centuries"] = c.time.julianCenturies;
-    json["days_since_j2000"] = c.daysSinceJ2000;
+    json["universal_time"] = c.instant.universalTime;
+    json["universal_date"] = isoUniversalTime(c.instant.universal);
+    json["julian_centuries"] = c.instant.julianCenturies;
+    json["days_since_j2000"] = c.instant.daysSinceJ2000;
     json["positions"] = nlohmann::ordered_json::array();
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        json["positions"].push_back({{"body", c.chart.chartPointNames[slot]},
-                                     {"longitude", c.chart.chartPositions[slot]}});
+        json["positions"].push_back({{"body", c.chart.names[slot]},
+                                     {"longitude", c.chart.longitudes[slot]}});
     }
     json["aspects"] = nlohmann::ordered_json::array();
     for (const AspectHit& hit : c.aspects.hits) {
         json["aspects"].push_back({{"kind", aspectKindName(hit.kind)},
-                                   {"first", c.chart.chartPointNames[hit.first]},
-                                   {"second", c.chart.chartPointNames[hit.second]},
+                                   {"first", c.chart.names[hit.first]},
+                                   {"second", c.chart.names[hit.second]},
                                    {"separation", hit.separation}});
     }
     return json.dump(2) + "\n";

@@ -5,6 +5,7 @@
 
 #include "core/about/Version.h"
 #include "core/calculation/Calculation.h"
+#include "core/ephemeris/ClassicEphemeris.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "core/io/AtomicFile.h"
@@ -69,7 +70,7 @@ int main(int argc, char** argv) {
             return ExitBadInput;
         }
         const ProceedRecord record = fillBirthData(std::get<EntryTexts>(built), ProceedRecord{});
-        const Calculation calculation = calculate(record);
+        const Calculation calculation = calculate(record, ClassicEphemeris{});
         if (format == "json") {
             text = cli::formatJson(calculation);
         } else if (format == "report") {

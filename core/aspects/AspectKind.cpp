@@ -11,13 +11,13 @@ constexpr std::array<std::string_view, AspectKindCount> Headings{
     "  In Opposition Aspect"};
 }  // namespace
 
-std::string_view aspectHeadingText(AspectKind kind) { return Headings[Index(kind)]; }
+std::string_view aspectHeadingText(AspectKind kind) { return Headings[indexOf(kind)]; }
 
-std::string_view aspectKindName(AspectKind kind) { return Names[Index(kind)]; }
+std::string_view aspectKindName(AspectKind kind) { return Names[indexOf(kind)]; }
 
 std::optional<AspectKind> aspectKindFromName(std::string_view name) {
     for (const AspectKind kind : AllAspectKinds) {
-        if (Names[Index(kind)] == name) return kind;
+        if (Names[indexOf(kind)] == name) return kind;
     }
     return std::nullopt;
 }

@@ -34,8 +34,8 @@ inline constexpr std::array<AspectWindow, AspectKindCount> AspectWindows{{
     {170, 190, 180},
 }};
 
-constexpr int Index(AspectKind kind) { return static_cast<int>(kind); }
-constexpr const AspectWindow& windowOf(AspectKind kind) { return AspectWindows[Index(kind)]; }
+constexpr int indexOf(AspectKind kind) { return static_cast<int>(kind); }
+constexpr const AspectWindow& windowOf(AspectKind kind) { return AspectWindows[indexOf(kind)]; }
 
 // The identifier ("Conjunction", "SemiSextile", ...), as JSON output and file keys spell it.
 std::string_view aspectKindName(AspectKind kind);

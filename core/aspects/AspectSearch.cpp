@@ -13,23 +13,29 @@ int aspectSeparation(double firstLongitude, double secondLongitude) {
     return separation;
 }
 
-AspectSearchResult computeAspects(const ChartPoints& chart,
-                                  const AppendAspectEntryFn& appendAspectEntry) {
+std::string aspectHeading(const AspectHit& hit, const ChartPoints& chart) {
+    std::string heading(chart.names[hit.first]);
+    heading += "-";
+    heading += chart.names[hit.second];
+    heading += aspectHeadingText(hit.kind);
+    return heading;
+}
+
+AspectSearchResult computeAspects(const ChartPoints& chart) {
     AspectSearchResult result;
     for (int i = 0; i < ChartPointCount; ++i) {
         for (int j = 0; j < ChartPointCount; ++j) {
             if (i == j) continue;
             const int separation =
-                aspectSeparation(chart.chartPositions[i], chart.chartPositions[j]);
+                aspectSeparation(chart.longitudes[i], chart.longitudes[j]);
             const auto kind = kindForSeparation(separation);
             if (!kind) continue;
             // The conjunction window is symmetric, so each conjunction would otherwise be
             // listed twice with the same paragraph.
             if (*kind == AspectKind::Conjunction && i > j) continue;
             const AspectHit hit{*kind, i, j, separation};
-            if (appendAspectEntry) appendAspectEntry(hit, chart);
             result.hits.push_back(hit);
-            result.aspectFound[Index(*kind)] = true;
+            result.aspectFound[indexOf(*kind)] = true;
         }
     }
     return result;

@@ -2,11 +2,11 @@
 // The pair search: which ordered pairs of the ten chart points stand in which aspect.
 
 #include <array>
-#include <functional>
+#include <string>
 #include <vector>
 
 #include "core/aspects/AspectKind.h"
-#include "core/ephemeris/ChartPositions.h"
+#include "core/model/ChartPoints.h"
 
 namespace zodrivel {
 
@@ -27,14 +27,13 @@ struct AspectSearchResult {
 // arcs across 0 Aries compare by their short side (355 and 5 are 10 apart, not 350).
 int aspectSeparation(double firstLongitude, double secondLongitude);
 
-// Called for each hit, in search order, with the chart whose names the entry uses; the report
-// writer appends its entry here.
-using AppendAspectEntryFn = std::function<void(const AspectHit&, const ChartPoints&)>;
-
 // Tests the 90 ordered pairs of slots 0..9, first slot ascending, then second. Aspects other
 // than the conjunction are found only in the order whose separation is positive, so the point
 // further along the zodiac is named first; a conjunction is recorded once, smaller slot first.
-AspectSearchResult computeAspects(const ChartPoints& chart,
-                                  const AppendAspectEntryFn& appendAspectEntry = {});
+AspectSearchResult computeAspects(const ChartPoints& chart);
+
+// The heading of a hit, "Sun-Moon  In Square Aspect": the one place it is built, for the
+// report, the wheel's tooltips and the table output alike.
+std::string aspectHeading(const AspectHit& hit, const ChartPoints& chart);
 
 }  // namespace zodrivel

@@ -1,21 +1,15 @@
 #include "core/calculation/Calculation.h"
 
-#include "core/ephemeris/MoonLongitude.h"
-
 namespace zodrivel {
 
-Calculation calculate(const ProceedRecord& record, const AppendAspectEntryFn& appendAspectEntry) {
+Calculation calculate(const ProceedRecord& record, const Ephemeris& ephemeris) {
     Calculation c;
     c.birth = record.birth;
     c.zone = record.zone;
     c.zonePosition = record.zonePosition;
-    c.time = computeTimeOfBirth(c.birth, c.zone);
-    c.moonLongitude = computeMoonLongitude(c.time.julianCenturies);
-    c.universalDate = universalDateTime(c.birth, c.zone);
-    const CivilDateTime& u = c.universalDate;
-    c.daysSinceJ2000 = daysSinceJ2000(u.year, u.month, u.day, u.hour, u.minute);
-    c.chart = computeChartPositions(c.daysSinceJ2000, c.moonLongitude);
-    c.aspects = computeAspects(c.chart, appendAspectEntry);
+    c.instant = birthInstant(c.birth, c.zone);
+    c.chart = ephemeris.positions(c.instant);
+    c.aspects = computeAspects(c.chart);
     return c;
 }
 

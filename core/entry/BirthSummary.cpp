@@ -4,15 +4,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/time/Calendar.h"
 #include "core/time/TimeZones.h"
 
 namespace zodrivel {
 
 namespace {
-
-constexpr std::array<const char*, 12> MonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 bool contains(std::string_view text, std::string_view word) {
     return text.find(word) != std::string_view::npos;
@@ -21,8 +18,7 @@ bool contains(std::string_view text, std::string_view word) {
 }  // namespace
 
 std::string formatDate(int year, int month, int day) {
-    const char* name = month >= 1 && month <= 12 ? MonthNames[month - 1] : "?";
-    return std::to_string(day) + " " + name + " " + std::to_string(year);
+    return std::to_string(day) + " " + std::string(monthName(month)) + " " + std::to_string(year);
 }
 
 std::string formatCoordinates(const BirthData& b) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "core/model/Text.h"
 #include "core/time/TimeZones.h"
 
 namespace zodrivel {
@@ -13,12 +14,6 @@ namespace {
 constexpr char32_t Backspace = 8;
 constexpr char32_t Enter = 13;
 constexpr char32_t Blank = 32;
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 

@@ -117,10 +117,7 @@ double geocentricLongitude(int row, double d, Vector2 earth) {
         x = r * (std::cos(b.node) * std::cos(u) - std::sin(u) * std::sin(b.node) * std::cos(b.i));
         y = r * (std::sin(b.node) * std::cos(u) + std::sin(u) * std::cos(b.node) * std::cos(b.i));
     }
-    double lambda = quadrantArcTangent(y - earth.y, x - earth.x) * (180 / Pi);
-    while (lambda > 360) lambda -= 360;
-    while (lambda < 0) lambda += 360;
-    return lambda;
+    return reduceDegrees(quadrantArcTangent(y - earth.y, x - earth.x) * (180 / Pi));
 }
 
 }  // namespace zodrivel

@@ -10,7 +10,7 @@ std::string publisherLine() {
 
 std::string buildReportText(const std::array<std::string, AspectKindCount>& textByKind) {
     std::string report = publisherLine();
-    for (const AspectKind kind : ReportOrder) report += textByKind[Index(kind)];
+    for (const AspectKind kind : ReportOrder) report += textByKind[indexOf(kind)];
     report += publisherLine();
     return report;
 }

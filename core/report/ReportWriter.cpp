@@ -10,10 +10,7 @@ void appendAspectEntry(RichTextSink& sink, AspectKind kind, int first, int secon
                        const ChartPoints& chart) {
     sink.setEmphasis(true);
     sink.setColour(HeadingColour);
-    std::string heading(chart.chartPointNames[first]);
-    heading += "-";
-    heading += chart.chartPointNames[second];
-    heading += aspectHeadingText(kind);
+    std::string heading = aspectHeading({kind, first, second, 0}, chart);
     heading += "\r\n";
     sink.insertText(heading);
     sink.setEmphasis(false);
@@ -24,7 +21,7 @@ void appendAspectEntry(RichTextSink& sink, AspectKind kind, int first, int secon
 }
 
 void AspectReportWriter::operator()(const AspectHit& hit, const ChartPoints& chart) const {
-    if (RichTextSink* box = boxes_[Index(hit.kind)]) {
+    if (RichTextSink* box = boxes_[indexOf(hit.kind)]) {
         appendAspectEntry(*box, hit.kind, hit.first, hit.second, chart);
     }
 }
@@ -33,7 +30,7 @@ std::array<RichTextDocument, AspectKindCount> writeAspectTexts(const ChartPoints
                                                                const AspectSearchResult& result) {
     std::array<RichTextDocument, AspectKindCount> texts;
     for (const AspectHit& hit : result.hits) {
-        appendAspectEntry(texts[Index(hit.kind)], hit.kind, hit.first, hit.second, chart);
+        appendAspectEntry(texts[indexOf(hit.kind)], hit.kind, hit.first, hit.second, chart);
     }
     return texts;
 }

@@ -71,14 +71,14 @@ struct IdTable {
             for (int b = a + 1; b < ChartPointCount; ++b) {
                 const KindIds& kindIds = idsOfPair(a, b);
                 for (const AspectKind kind : AllAspectKinds) {
-                    const std::string_view suffix = kindIds[Index(kind)];
+                    const std::string_view suffix = kindIds[indexOf(kind)];
                     std::string id(suffix);
                     if (suffix.find(':') == std::string_view::npos) {
                         id = std::string(ChartPointNameTexts[a]) + "-" +
                              std::string(ChartPointNameTexts[b]) + ":" + id;
                     }
-                    ids[Index(kind)][a][b] = id;
-                    ids[Index(kind)][b][a] = id;
+                    ids[indexOf(kind)][a][b] = id;
+                    ids[indexOf(kind)][b][a] = id;
                 }
             }
         }
@@ -113,7 +113,7 @@ constexpr std::array<AspectInfo, AspectKindCount> Information{{
 
 std::string_view aspectTextId(AspectKind kind, int first, int second) {
     if (!validPoint(first) || !validPoint(second) || first == second) return {};
-    return idTable().ids[Index(kind)][first][second];
+    return idTable().ids[indexOf(kind)][first][second];
 }
 
 std::string_view aspectText(AspectKind kind, int first, int second) {
@@ -130,7 +130,7 @@ const AspectInfo& aspectInformation(AspectKind kind) {
         for (int k = 0; k < AspectKindCount; ++k) info[k].significance = SignificanceTexts[k];
         return info;
     }();
-    return withSignificance[Index(kind)];
+    return withSignificance[indexOf(kind)];
 }
 
 }  // namespace zodrivel

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/aspects/AspectKind.h"
-#include "core/ephemeris/ChartPositions.h"
+#include "core/model/ChartPoints.h"
 
 namespace zodrivel {
 

@@ -1,5 +1,7 @@
 #include "core/time/TimeZones.h"
 
+#include "core/model/Text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -84,22 +86,10 @@ constexpr std::array<ZoneRow, ZoneCount> Rows{{
     {"Yukon War Time,YWT,-8.0", {8, 0}},
 }};
 
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
-
 // Field `index` (0 = name, 1 = abbreviation) of a comma-separated row text, trimmed.
 std::string_view fieldOf(std::string_view text, int index) {
     for (int k = 0; k < index; ++k) text.remove_prefix(text.find(',') + 1);
     return trim(text.substr(0, text.find(',')));
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
-        return std::toupper(x) == std::toupper(y);
-    });
 }
 
 bool inRange(int position) { return position >= 0 && position < ZoneCount; }

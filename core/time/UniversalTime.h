@@ -1,18 +1,18 @@
 #pragma once
-// The birth instant on the scale of universal time, as Julian centuries from J2000.0.
+// The birth instant on the scale of universal time: the clock hours, the Julian centuries from
+// J2000.0 and the universal date, each as the models of the sky count them.
 
 #include "core/model/BirthData.h"
+#include "core/model/CivilDateTime.h"
 
 namespace zodrivel {
 
-// Julian day number of a calendar date (the day that begins at noon of that date); dates after
-// the Julian-calendar count 2299171 are read as Gregorian, which covers 1901..2050.
-double julianDayNumber(int month, int day, int year);
-
-struct TimeOfBirth {
-    double universalTime = 0;    // hours; may lie below 0 or at or above 24
+struct BirthInstant {
+    double universalTime = 0;    // hours on the local date; may lie below 0 or at or above 24
     double dayNumber = 0;        // Julian day number of the local calendar date
     double julianCenturies = 0;  // from JD 2451545.0, no Delta T
+    CivilDateTime universal;     // the universal date and time, to the minute
+    double daysSinceJ2000 = 0;   // from 2000 January 1, 12:00 UT, of `universal`
 };
 
 // Universal time = local clock + the signed zone correction, one hour less under daylight
@@ -20,8 +20,13 @@ struct TimeOfBirth {
 // the longitude hemisphere instead put a Madrid birth (west longitude, CET) two hours off.
 double universalTimeHours(const BirthData& birth, const ZoneCorrection& zone);
 
-// The fraction of the universal time carries any change of date: the day number stays that of
-// the local date.
-TimeOfBirth computeTimeOfBirth(const BirthData& birth, const ZoneCorrection& zone);
+// The universal date and time of the birth: the local date and clock time plus the zone
+// correction's hours, then its minutes, then one hour back under daylight saving.
+CivilDateTime universalDateTime(const BirthData& birth, const ZoneCorrection& zone);
+
+// Both counts of the one instant. In the Julian centuries the fraction of the universal time
+// carries any change of date (the day number stays that of the local date); the days since
+// J2000 come from the universal date itself.
+BirthInstant birthInstant(const BirthData& birth, const ZoneCorrection& zone);
 
 }  // namespace zodrivel

@@ -13,13 +13,8 @@ namespace zodrivel {
 
 namespace {
 
-double wrap360(double degrees) {
-    const double r = std::fmod(degrees, 360.0);
-    return r < 0 ? r + 360.0 : r;
-}
-
 // Forward arc from a to b, 0 <= arc < 360.
-double arcFrom(double a, double b) { return wrap360(b - a); }
+double arcFrom(double a, double b) { return wrapDegrees(b - a); }
 
 struct Cluster {
     std::vector<int> members;  // indices into the sorted order, consecutive
@@ -39,22 +34,22 @@ std::vector<double> spreadAlongRing(const std::vector<double>& longitudes, doubl
     std::vector<int> order(n);
     std::iota(order.begin(), order.end(), 0);
     std::ranges::sort(order, [&](int a, int b) {
-        return wrap360(longitudes[a]) < wrap360(longitudes[b]);
+        return wrapDegrees(longitudes[a]) < wrapDegrees(longitudes[b]);
     });
     int cut = 0;
     double widest = -1;
     for (int k = 0; k < n; ++k) {
         const double gap = n == 1 ? 360.0
-                                  : arcFrom(wrap360(longitudes[order[(k + n - 1) % n]]),
-                                            wrap360(longitudes[order[k]]));
+                                  : arcFrom(wrapDegrees(longitudes[order[(k + n - 1) % n]]),
+                                            wrapDegrees(longitudes[order[k]]));
         if (gap > widest) widest = gap, cut = k;
     }
     std::vector<double> unwrapped(n);  // positions along the cut ring, increasing
     std::vector<int> sorted(n);
-    const double base = wrap360(longitudes[order[cut]]);
+    const double base = wrapDegrees(longitudes[order[cut]]);
     for (int k = 0; k < n; ++k) {
         sorted[k] = order[(cut + k) % n];
-        unwrapped[k] = base + arcFrom(base, wrap360(longitudes[sorted[k]]));
+        unwrapped[k] = base + arcFrom(base, wrapDegrees(longitudes[sorted[k]]));
     }
 
     // Merge neighbouring clusters until none overlap; a cluster sits centred on the mean of its
@@ -103,23 +98,22 @@ std::vector<double> spreadAlongRing(const std::vector<double>& longitudes, doubl
     std::vector<double> out(n);
     for (const Cluster& c : clusters) {
         for (std::size_t m = 0; m < c.members.size(); ++m) {
-            out[sorted[c.members[m]]] = wrap360(c.start + spacing * static_cast<double>(m));
+            out[sorted[c.members[m]]] = wrapDegrees(c.start + spacing * static_cast<double>(m));
         }
     }
     return out;
 }
 
-WheelLayout computeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects,
-                               double glyphSpacing) {
+WheelLayout computeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects) {
     WheelLayout layout;
-    std::vector<double> longitudes(chart.chartPositions.begin(),
-                                   chart.chartPositions.begin() + ChartPointCount);
-    const std::vector<double> shown = spreadAlongRing(longitudes, glyphSpacing);
+    std::vector<double> longitudes(chart.longitudes.begin(),
+                                   chart.longitudes.begin() + ChartPointCount);
+    const std::vector<double> shown = spreadAlongRing(longitudes, GlyphSpacing);
     for (int slot = 0; slot < ChartPointCount; ++slot) {
         const SignPosition p = toSignPosition(longitudes[slot]);
         char label[32];
         std::snprintf(label, sizeof label, "%d\u00B0%02d'", p.degrees, p.minutes);
-        const double moved = std::fabs(wrap360(shown[slot] - longitudes[slot] + 180) - 180);
+        const double moved = std::fabs(wrapDegrees(shown[slot] - longitudes[slot] + 180) - 180);
         layout.bodies.push_back({slot, longitudes[slot], shown[slot], moved > 0.5, label});
     }
     for (const AspectHit& hit : aspects.hits) {
@@ -127,9 +121,7 @@ WheelLayout computeWheelLayout(const ChartPoints& chart, const AspectSearchResul
         const bool hard = hit.kind == AspectKind::Square || hit.kind == AspectKind::Opposition ||
                           hit.kind == AspectKind::Quincunx;
         const bool minor = hit.kind == AspectKind::SemiSextile || hit.kind == AspectKind::Quincunx;
-        std::string tooltip = std::string(chart.chartPointNames[hit.first]) + "-" +
-                              std::string(chart.chartPointNames[hit.second]) +
-                              std::string(aspectHeadingText(hit.kind)) + ", " +
+        std::string tooltip = aspectHeading(hit, chart) + ", " +
                               std::to_string(std::abs(hit.separation)) + "\u00B0";
         layout.lines.push_back({hit, hard ? LineTone::Hard : LineTone::Soft, minor,
                                 minor ? 0.6 : 1.0, std::move(tooltip)});

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/aspects/AspectSearch.h"
-#include "core/ephemeris/ChartPositions.h"
+#include "core/model/ChartPoints.h"
 
 namespace zodrivel {
 
@@ -16,7 +16,7 @@ namespace zodrivel {
 double wheelAngle(double longitude);
 
 // How far apart (degrees along the ring) two glyphs must stand so they do not overlap.
-inline constexpr double DefaultGlyphSpacing = 8.0;
+inline constexpr double GlyphSpacing = 8.0;
 
 struct WheelBody {
     int slot;
@@ -45,7 +45,6 @@ struct WheelLayout {
 // each as little as possible and keeping the zodiacal order. Input and output in slot order.
 std::vector<double> spreadAlongRing(const std::vector<double>& longitudes, double spacing);
 
-WheelLayout computeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects,
-                               double glyphSpacing = DefaultGlyphSpacing);
+WheelLayout computeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects);
 
 }  // namespace zodrivel

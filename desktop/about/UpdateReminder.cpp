@@ -52,7 +52,7 @@ std::optional<QString> unscrambleSetting(const QString& scrambled) {
 }
 
 void showUpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& messages,
-                        UrlOpener& urls, QWidget* parent) {
+                        UrlOpener& urls) {
     if (settings.status() != QSettings::NoError) return;
 
     const QString key = scrambleSetting(QString::fromLatin1(ReminderKey));
@@ -79,7 +79,7 @@ void showUpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& m
         return;
     }
     const bool check =
-        messages.askYesNo(QString::fromLatin1(ReminderQuestion), MessageIcon::Information, parent);
+        messages.askYesNo(QString::fromLatin1(ReminderQuestion), MessageIcon::Information, nullptr);
     rememberToday();
     settings.endGroup();
     if (check) openDownloadPage(urls);

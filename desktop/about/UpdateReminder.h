@@ -8,7 +8,6 @@
 
 #include "desktop/platform/Services.h"
 
-class QWidget;
 
 namespace zodrivel {
 
@@ -34,7 +33,7 @@ std::optional<QString> unscrambleSetting(const QString& scrambled);
 // today whatever the answer, and open the download page on Yes. A settings store that cannot be
 // read or written abandons the reminder silently.
 void showUpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& messages,
-                        UrlOpener& urls, QWidget* parent = nullptr);
+                        UrlOpener& urls);
 
 // The settings of the reminder: the file `services.settingsFile` (INI) when it is set, else the
 // platform's per-user place for the application "Zodrivel".

@@ -18,6 +18,8 @@
 #include "desktop/widgets/ClickableLabel.h"
 #include "desktop/widgets/FilteredLineEdit.h"
 #include "desktop/platform/MessageBoxes.h"
+#include "core/ephemeris/ClassicEphemeris.h"
+#include "core/time/Calendar.h"
 #include "core/time/TimeZones.h"
 #include "desktop/platform/PageOpeners.h"
 
@@ -227,9 +229,7 @@ QWidget* EntryWindow::buildForm() {
 }
 
 void EntryWindow::fillLists() {
-    const char* months[] = {"January", "February", "March",     "April",   "May",      "June",
-                            "July",    "August",   "September", "October", "November", "December"};
-    for (const char* month : months) monthList_->addItem(tr(month));
+    for (const std::string_view month : MonthNames) monthList_->addItem(toQString(month));
     for (const ZoneRow& row : zoneTable()) zoneList_->addItem(toQString(row.text));
     for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_, secondList_}) {
         list->setCurrentIndex(0);
@@ -271,7 +271,7 @@ bool EntryWindow::validateEntries() {
 void EntryWindow::proceed() {
     if (!validateEntries()) return;
     record_ = fillBirthData(entries(), record_);
-    calculation_ = calculate(record_);
+    calculation_ = calculate(record_, ClassicEphemeris{});
     emit proceeded(*calculation_);
 }
 

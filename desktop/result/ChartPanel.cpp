@@ -51,7 +51,7 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     column->addWidget(infoLine(this, "lblBirthZone",
                            b.isDaylightSaving ? tr("%1, daylight saving").arg(zone) : zone));
     column->addWidget(infoLine(this, "lblBirthPlace", toQString(formatCoordinates(b))));
-    auto* used = infoLine(this, "lblUniversalTime", toQString(formatUniversalTime(c.universalDate)));
+    auto* used = infoLine(this, "lblUniversalTime", toQString(formatUniversalTime(c.instant.universal)));
     used->setToolTip(tr("The universal date and time the positions were computed for"));
     column->addWidget(used);
 
@@ -72,11 +72,11 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        const double longitude = c.chart.chartPositions[slot];
+        const double longitude = c.chart.longitudes[slot];
         const SignPosition p = toSignPosition(longitude);
         table->setItem(slot, 0,
                        new QTableWidgetItem(bodyGlyph(slot) + "  " +
-                                            QString::fromUtf8(c.chart.chartPointNames[slot].data())));
+                                            QString::fromUtf8(c.chart.names[slot].data())));
         table->setItem(slot, 1, new QTableWidgetItem(signGlyph(p.sign) + "  " +
                                                      QString::fromUtf8(signName(p.sign).data())));
         table->setItem(slot, 2, new QTableWidgetItem(QStringLiteral("%1\u00B0%2'")
@@ -110,7 +110,8 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     column->addWidget(split, 1);
 }
 
-WriteResult exportWheelPng(const ChartWheel& wheel, const QString& path, int pixels) {
+WriteResult exportWheelPng(const ChartWheel& wheel, const QString& path) {
+    constexpr int pixels = 1200;  // sharp in print at 10 cm
     QImage image(pixels, pixels, QImage::Format_ARGB32);
     image.fill(Qt::white);
     {

@@ -25,8 +25,8 @@ private:
     ChartWheel* wheel_ = nullptr;
 };
 
-// The wheel written to a file as a picture, atomically: PNG at `pixels` square, or SVG.
-WriteResult exportWheelPng(const ChartWheel& wheel, const QString& path, int pixels = 1200);
+// The wheel written to a file as a picture, atomically: PNG 1200 pixels square, or SVG.
+WriteResult exportWheelPng(const ChartWheel& wheel, const QString& path);
 WriteResult exportWheelSvg(const ChartWheel& wheel, const QString& path);
 
 }  // namespace zodrivel

@@ -242,7 +242,7 @@ std::optional<int> ChartWheel::bodyAt(const QPointF& point) const {
 QString ChartWheel::toolTipAt(const QPointF& point) const {
     if (const auto body = bodyAt(point)) {
         const double longitude = layout_.bodies[*body].longitude;
-        return QString::fromUtf8(calculation_.chart.chartPointNames[*body].data()) + "  " +
+        return QString::fromUtf8(calculation_.chart.names[*body].data()) + "  " +
                QString::fromStdString(formatSignPosition(longitude));
     }
     if (const auto line = lineAt(point)) return QString::fromStdString(line->tooltip);

@@ -17,6 +17,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -110,17 +111,18 @@ ResultWindow::ResultWindow(const Calculation& calculation, const Services& servi
 }
 
 void ResultWindow::showAspectEntry(const AspectHit& hit) {
-    const int kind = Index(hit.kind);
+    const int kind = indexOf(hit.kind);
     tabs_->setCurrentIndex(kind);
-    const QString heading = QString::fromUtf8(chart_.chartPointNames[hit.first].data()) + "-" +
-                            QString::fromUtf8(chart_.chartPointNames[hit.second].data()) +
-                            toQString(aspectHeadingText(hit.kind));
+    const auto entry = std::ranges::find(entryStarts_, hit, &std::pair<AspectHit, int>::first);
+    if (entry == entryStarts_.end()) return;
     QTextEdit* box = boxes_[kind];
-    const QTextCursor found = box->document()->find(heading);
-    if (found.isNull()) return;
+    QTextCursor heading(box->document());
+    heading.setPosition(entry->second);
+    heading.setPosition(entry->second + static_cast<int>(toQString(aspectHeading(hit, chart_)).size()),
+                        QTextCursor::KeepAnchor);
     // Scroll the entry to the top of the box: to the end first, then back to the heading.
     box->moveCursor(QTextCursor::End);
-    box->setTextCursor(found);
+    box->setTextCursor(heading);
     box->ensureCursorVisible();
 }
 
@@ -292,7 +294,12 @@ void ResultWindow::writeAspects(const Calculation& calculation) {
         sinkOfKind[kind] = &sinks.emplace_back(*boxes_[kind]);
     }
     const AspectReportWriter writer(sinkOfKind);
-    for (const AspectHit& hit : calculation.aspects.hits) writer(hit, calculation.chart);
+    // Where each entry starts, so that a click on the wheel finds its own entry (and not the
+    // first text that happens to read like its heading).
+    for (const AspectHit& hit : calculation.aspects.hits) {
+        entryStarts_.emplace_back(hit, boxes_[indexOf(hit.kind)]->textCursor().position());
+        writer(hit, calculation.chart);
+    }
 
     const std::array<bool, AspectKindCount> noticeInFront =
         noticesInFront(calculation.aspects.aspectFound);

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "core/calculation/Calculation.h"
 #include "desktop/platform/Services.h"
@@ -70,6 +72,7 @@ private:
     std::array<QStackedWidget*, AspectKindCount> aspectAreas_{};
     std::array<QWidget*, AspectKindCount> notices_{};
     QStackedWidget* brandLabels_ = nullptr;
+    std::vector<std::pair<AspectHit, int>> entryStarts_;  // each hit's place in its kind's box
     QPointer<ReportWindow> report_;
     bool leaving_ = false;  // Back or Exit has been announced; nothing more is
 };

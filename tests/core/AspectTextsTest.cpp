@@ -136,8 +136,8 @@ TEST(AspectInformation, FramesCarryTheirExactTexts) {
                                 "Soft Aspect", "Hard Aspect", "Hard Aspect"};
     for (const AspectKind kind : AllAspectKinds) {
         const AspectInfo& info = aspectInformation(kind);
-        EXPECT_EQ(info.keyword, keywords[Index(kind)]);
-        EXPECT_EQ(info.category, categories[Index(kind)]);
+        EXPECT_EQ(info.keyword, keywords[indexOf(kind)]);
+        EXPECT_EQ(info.category, categories[indexOf(kind)]);
         EXPECT_GE(info.significance.size(), 100u);
         EXPECT_LE(info.significance.size(), 600u);
     }

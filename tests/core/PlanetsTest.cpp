@@ -5,6 +5,9 @@
 #include "Births.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ChartPositions.h"
+#include "core/ephemeris/ClassicEphemeris.h"
+#include "core/ephemeris/MoonLongitude.h"
+#include "core/time/Calendar.h"
 #include "core/ephemeris/OrbitalElements.h"
 #include "core/model/Zodiac.h"
 #include "core/model/Angles.h"
@@ -82,7 +85,7 @@ TEST(GeocentricLongitude, WorkedValuesAtJ2000) {
 }
 
 TEST(GeocentricLongitude, WorkedValuesFor1990July15) {
-    const double d = daysSinceJ2000(1990, 7, 15, 6, 30);
+    const double d = daysSinceJ2000({1990, 7, 15, 6, 30});
     EXPECT_NEAR(d, -3457.2291666666667, 1e-9);
     expectLongitudes(d, {{MercuryRow, "Mercury", 126.4821}, {VenusRow, "Venus", 84.2730},
                          {EarthRow, "Sun", 112.6596},       {MarsRow, "Mars", 31.9230},
@@ -100,9 +103,9 @@ TEST(GeocentricLongitude, TheSunIsOppositeTheEarth) {
 }
 
 TEST(DaysSinceJ2000, CountsFromNoonOfFirstJanuary2000) {
-    EXPECT_EQ(daysSinceJ2000(2000, 1, 1, 12, 0), 0.0);
-    EXPECT_EQ(daysSinceJ2000(2000, 1, 2, 0, 0), 0.5);
-    EXPECT_EQ(daysSinceJ2000(1999, 12, 31, 12, 0), -1.0);
+    EXPECT_EQ(daysSinceJ2000({2000, 1, 1, 12, 0}), 0.0);
+    EXPECT_EQ(daysSinceJ2000({2000, 1, 2, 0, 0}), 0.5);
+    EXPECT_EQ(daysSinceJ2000({1999, 12, 31, 12, 0}), -1.0);
 }
 
 // Local clock time at Greenwich longitude; the zone correction is given separately.
@@ -140,48 +143,48 @@ ProceedRecord recordOf(const BirthData& b, ZoneCorrection zone) {
 }
 
 TEST(ChartPositions, DaylightSavingMovesThePlanetsAsWellAsTheMoon) {
-    const Calculation withDst = calculate(recordOf(localBirth(1976, 7, 4, 10, 30, true), {5, 0}));
-    const Calculation hourEarlier = calculate(recordOf(localBirth(1976, 7, 4, 9, 30), {5, 0}));
-    const Calculation withoutDst = calculate(recordOf(localBirth(1976, 7, 4, 10, 30), {5, 0}));
+    const Calculation withDst = calculate(recordOf(localBirth(1976, 7, 4, 10, 30, true), {5, 0}), ClassicEphemeris{});
+    const Calculation hourEarlier = calculate(recordOf(localBirth(1976, 7, 4, 9, 30), {5, 0}), ClassicEphemeris{});
+    const Calculation withoutDst = calculate(recordOf(localBirth(1976, 7, 4, 10, 30), {5, 0}), ClassicEphemeris{});
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        EXPECT_EQ(withDst.chart.chartPositions[slot], hourEarlier.chart.chartPositions[slot])
+        EXPECT_EQ(withDst.chart.longitudes[slot], hourEarlier.chart.longitudes[slot])
             << slot;
-        EXPECT_NE(withDst.chart.chartPositions[slot], withoutDst.chart.chartPositions[slot])
+        EXPECT_NE(withDst.chart.longitudes[slot], withoutDst.chart.longitudes[slot])
             << slot;
     }
 }
 
 TEST(ChartPositions, FillsTenNamedSlotsAndLeavesFourEmpty) {
-    const Calculation c = calculate(recordOf(localBirth(1990, 7, 15, 6, 30), {0, 0}));
+    const Calculation c = calculate(recordOf(localBirth(1990, 7, 15, 6, 30), {0, 0}), ClassicEphemeris{});
     const char* names[] = {"Sun",     "Moon",   "Mercury", "Venus",   "Mars",
                            "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        EXPECT_EQ(c.chart.chartPointNames[slot], names[slot]);
-        EXPECT_GE(c.chart.chartPositions[slot], 0.0);
-        EXPECT_LE(c.chart.chartPositions[slot], 360.0);
+        EXPECT_EQ(c.chart.names[slot], names[slot]);
+        EXPECT_GE(c.chart.longitudes[slot], 0.0);
+        EXPECT_LE(c.chart.longitudes[slot], 360.0);
     }
     for (int slot = ChartPointCount; slot < ChartSlotCount; ++slot) {
-        EXPECT_TRUE(c.chart.chartPointNames[slot].empty());
-        EXPECT_EQ(c.chart.chartPositions[slot], 0.0);
+        EXPECT_TRUE(c.chart.names[slot].empty());
+        EXPECT_EQ(c.chart.longitudes[slot], 0.0);
     }
-    EXPECT_EQ(c.chart.chartPositions[MoonSlot], c.moonLongitude);
+    EXPECT_EQ(c.chart.longitudes[MoonSlot], computeMoonLongitude(c.instant.julianCenturies));
 }
 
 // The planets are carried from the equinox of J2000 to the equinox of date, as the Moon is.
 TEST(ChartPositions, PlanetsAreReferredToTheEquinoxOfDate) {
-    const double d = daysSinceJ2000(1901, 1, 1, 0, 0);
+    const double d = daysSinceJ2000({1901, 1, 1, 0, 0});
     const ChartPoints chart = computeChartPositions(d, 0);
     EXPECT_NEAR(precessionSinceJ2000(d), -1.38269, 1e-5);  // about 50.3" a year for 99 years
-    EXPECT_NEAR(chart.chartPositions[SunSlot],
+    EXPECT_NEAR(chart.longitudes[SunSlot],
                 reduceDegrees(geocentricLongitude(EarthRow, d) + precessionSinceJ2000(d)), 1e-12);
-    EXPECT_NEAR(chart.chartPositions[PlutoSlot],
+    EXPECT_NEAR(chart.longitudes[PlutoSlot],
                 reduceDegrees(geocentricLongitude(PlutoRow, d) + precessionSinceJ2000(d)), 1e-12);
-    EXPECT_EQ(computeChartPositions(0, 0).chartPositions[SunSlot], geocentricLongitude(EarthRow, 0));
+    EXPECT_EQ(computeChartPositions(0, 0).longitudes[SunSlot], geocentricLongitude(EarthRow, 0));
 
     // At the March equinox of 1950 (21 March, 04:35 UT) the Sun stands at 0 Aries of date;
     // without precession it would be some 0.7 degrees short.
-    const double sun = computeChartPositions(daysSinceJ2000(1950, 3, 21, 4, 35), 0)
-                           .chartPositions[SunSlot];
+    const double sun = computeChartPositions(daysSinceJ2000({1950, 3, 21, 4, 35}), 0)
+                           .longitudes[SunSlot];
     EXPECT_LT(std::min(sun, 360 - sun), 0.02) << sun;
 }
 

@@ -23,10 +23,10 @@ ChartPoints chartOf(std::initializer_list<std::pair<int, double>> placed) {
     ChartPoints chart;
     // Bodies a case does not place are heaped at 200; each case reads only the kind it is about.
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        chart.chartPointNames[slot] = ChartPointNameTexts[slot];
-        chart.chartPositions[slot] = 200;
+        chart.names[slot] = ChartPointNameTexts[slot];
+        chart.longitudes[slot] = 200;
     }
-    for (const auto& [slot, longitude] : placed) chart.chartPositions[slot] = longitude;
+    for (const auto& [slot, longitude] : placed) chart.longitudes[slot] = longitude;
     return chart;
 }
 
@@ -58,26 +58,26 @@ TEST(AppendAspectEntry, HeadingInDarkRedEmphasisThenParagraphInBlack) {
 
 TEST(AspectTexts, SunAndMoonThreeDegreesApartGiveOneConjunctionEntry) {
     const auto texts = textsOf(chartOf({{SunSlot, 103}, {MoonSlot, 100}}));
-    const auto& runs = texts[Index(K::Conjunction)].runs();
+    const auto& runs = texts[indexOf(K::Conjunction)].runs();
     // Sun and Moon, then the eight others heaped at 200 make their own conjunctions later.
     ASSERT_GE(runs.size(), 2u);
     EXPECT_EQ(runs[0], (TextRun{"Sun-Moon  In Conjunction Aspect\r\n", true, HeadingColour}));
     EXPECT_EQ(runs[1].text, std::string(aspectText(K::Conjunction, SunSlot, MoonSlot)) + "\r\n\r\n");
     EXPECT_FALSE(runs[1].emphasis);
     EXPECT_EQ(runs[1].colour, TextColour);
-    const std::string plain = texts[Index(K::Conjunction)].plainText();
+    const std::string plain = texts[indexOf(K::Conjunction)].plainText();
     EXPECT_EQ(plain.find("Moon-Sun"), std::string::npos) << "a conjunction is listed once";
     EXPECT_EQ(plain.substr(plain.size() - 4), "\r\n\r\n");
 }
 
 TEST(AspectTexts, TheLeadingPointIsNamedFirst) {
     const auto neptuneAhead = textsOf(chartOf({{SunSlot, 10}, {NeptuneSlot, 40}}));
-    const std::string semi = neptuneAhead[Index(K::SemiSextile)].plainText();
+    const std::string semi = neptuneAhead[indexOf(K::SemiSextile)].plainText();
     EXPECT_EQ(semi.rfind("Neptune-Sun  In Semi-Sextile Aspect\r\n", 0), 0u) << semi;
     EXPECT_NE(semi.find(aspectText(K::SemiSextile, SunSlot, NeptuneSlot)), std::string::npos);
 
     const auto sunAhead = textsOf(chartOf({{SunSlot, 40}, {NeptuneSlot, 10}}));
-    EXPECT_EQ(sunAhead[Index(K::SemiSextile)].plainText().rfind("Sun-Neptune", 0), 0u);
+    EXPECT_EQ(sunAhead[indexOf(K::SemiSextile)].plainText().rfind("Sun-Neptune", 0), 0u);
 }
 
 TEST(FrameStep, NoticeInFrontExactlyWhereNothingWasFound) {
@@ -93,7 +93,7 @@ TEST(ReportText, PublisherLineFramesTheKindsInReportOrder) {
 
     std::array<std::string, AspectKindCount> byKind;
     for (const AspectKind kind : AllAspectKinds) {
-        byKind[Index(kind)] = std::string(aspectKindName(kind)) + ";";
+        byKind[indexOf(kind)] = std::string(aspectKindName(kind)) + ";";
     }
     EXPECT_EQ(buildReportText(byKind),
               publisher + "Conjunction;Sextile;SemiSextile;Square;Trine;Quincunx;Opposition;" +

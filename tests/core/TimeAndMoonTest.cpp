@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 
 #include "Births.h"
 #include "core/calculation/Calculation.h"
 #include "core/time/TimeZones.h"
 #include "core/model/Angles.h"
 #include "core/ephemeris/MoonLongitude.h"
+#include "core/time/Calendar.h"
 #include "core/time/UniversalTime.h"
 
 namespace zodrivel {
@@ -16,52 +18,62 @@ namespace {
 
 using testing::birthOn;
 
-TEST(JulianDayNumber, WorkedValues) {
-    EXPECT_EQ(julianDayNumber(1, 1, 2000), 2451545);
-    EXPECT_EQ(julianDayNumber(1, 1, 1900), 2415021);
-    EXPECT_EQ(julianDayNumber(11, 17, 1858), 2400001);
-    EXPECT_EQ(julianDayNumber(2, 29, 2000), 2451604);
-    EXPECT_EQ(julianDayNumber(7, 4, 1976), 2442964);
+TEST(Calendar, JulianDayNumbersOfWorkedDates) {
+    EXPECT_EQ(julianDayNumber(2000, 1, 1), 2451545);
+    EXPECT_EQ(julianDayNumber(1900, 1, 1), 2415021);
+    EXPECT_EQ(julianDayNumber(1858, 11, 17), 2400001);
+    EXPECT_EQ(julianDayNumber(2000, 2, 29), 2451604);
+    EXPECT_EQ(julianDayNumber(1976, 7, 4), 2442964);
 }
 
-// Every day of the lists' years: consecutive, and in step with the planets' day count.
-TEST(JulianDayNumber, CountsEveryDayOf1901To2050) {
+// Every day of the lists' years, and the day either side that a zone correction can reach,
+// against two independent counts: the standard library's calendar (days since 1970-01-01, whose
+// Julian day number is 2440588) and the classical day count of the planets' elements
+// (367 Y - 7 (Y + (M + 9) / 12) / 4 + 275 M / 9 + D - 730531.5, right from March 1900 to
+// February 2100). Equal to the last bit, times of day included.
+TEST(Calendar, CountsEveryDayOf1901To2050) {
     using namespace std::chrono;
-    double previous = julianDayNumber(12, 31, 1900);
-    for (sys_days day = year{1901} / 1 / 1; day <= sys_days{year{2050} / 12 / 31};
+    for (sys_days day = year{1900} / 12 / 31; day <= sys_days{year{2051} / 1 / 1};
          day += days{1}) {
         const year_month_day ymd{day};
         const int y = static_cast<int>(ymd.year());
         const int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
         const int d = static_cast<int>(static_cast<unsigned>(ymd.day()));
-        const double jdn = julianDayNumber(m, d, y);
-        ASSERT_EQ(jdn, previous + 1) << y << "-" << m << "-" << d;
-        ASSERT_EQ(daysSinceJ2000(y, m, d, 0, 0), jdn - 2451545 - 0.5) << y << "-" << m << "-" << d;
-        previous = jdn;
+        ASSERT_EQ(julianDayNumber(y, m, d),
+                  static_cast<double>(day.time_since_epoch().count() + 2440588))
+            << y << "-" << m << "-" << d;
+        ASSERT_EQ(civilFromDays(daysFromCivil(y, m, d)), (CivilDateTime{y, m, d, 0, 0}));
+        const double Y = y;
+        const double M = m;
+        const double classical = 367 * Y - std::floor(7 * (Y + std::floor((M + 9) / 12)) / 4) +
+                                 std::floor(275 * M / 9) + d - 730531.5;
+        ASSERT_EQ(daysSinceJ2000({y, m, d, 0, 0}), classical) << y << "-" << m << "-" << d;
+        ASSERT_EQ(daysSinceJ2000({y, m, d, 13, 47}), classical + (13 + 47 / 60.0) / 24)
+            << y << "-" << m << "-" << d;
     }
 }
 
-TEST(TimeOfBirth, J2000NoonIsCenturyZero) {
-    const TimeOfBirth t = computeTimeOfBirth(birthOn(2000, 1, 1, 12, 0, 0), {0, 0});
+TEST(BirthInstant, J2000NoonIsCenturyZero) {
+    const BirthInstant t = birthInstant(birthOn(2000, 1, 1, 12, 0, 0), {0, 0});
     EXPECT_EQ(t.dayNumber, 2451545);
     EXPECT_EQ(t.universalTime, 12.0);
     EXPECT_EQ(t.julianCenturies, 0.0);
 }
 
-TEST(TimeOfBirth, UniversalTimeIsNotWrappedIntoOneDay) {
+TEST(BirthInstant, UniversalTimeIsNotWrappedIntoOneDay) {
     // 00:00 in a zone 5 h 30 min east: the fraction carries the change of date.
-    const TimeOfBirth east = computeTimeOfBirth(birthOn(1947, 8, 15, 0, 0, 77, true), {-5, -30});
+    const BirthInstant east = birthInstant(birthOn(1947, 8, 15, 0, 0, 77, true), {-5, -30});
     EXPECT_EQ(east.universalTime, -5.5);
-    const TimeOfBirth sameInstant = computeTimeOfBirth(birthOn(1947, 8, 14, 18, 30, 0), {0, 0});
+    const BirthInstant sameInstant = birthInstant(birthOn(1947, 8, 14, 18, 30, 0), {0, 0});
     EXPECT_NEAR(east.julianCenturies, sameInstant.julianCenturies, 1e-15);
 
-    const TimeOfBirth west = computeTimeOfBirth(birthOn(1990, 3, 3, 23, 0, 75), {5, 0});
+    const BirthInstant west = birthInstant(birthOn(1990, 3, 3, 23, 0, 75), {5, 0});
     EXPECT_EQ(west.universalTime, 28.0);
 }
 
 // One universal-time rule for every body: the zone's own sign, not the longitude hemisphere,
 // gives the direction, and daylight saving takes one hour off.
-TEST(TimeOfBirth, TheZoneSignDecidesNotTheHemisphere) {
+TEST(BirthInstant, TheZoneSignDecidesNotTheHemisphere) {
     // Madrid lies west of Greenwich but keeps Central European Time (one hour ahead).
     const BirthData madrid = birthOn(1980, 5, 10, 12, 0, 3, /*east=*/false);
     EXPECT_EQ(universalTimeHours(madrid, *zoneCorrectionAt(20)), 11.0);  // hemisphere rule: 13
@@ -71,7 +83,7 @@ TEST(TimeOfBirth, TheZoneSignDecidesNotTheHemisphere) {
     EXPECT_EQ(universalTimeHours(apia, *zoneCorrectionAt(47)), -1.0);
 }
 
-TEST(TimeOfBirth, DaylightSavingTakesOneHourOffOnBothSides) {
+TEST(BirthInstant, DaylightSavingTakesOneHourOffOnBothSides) {
     const BirthData newYork = birthOn(1976, 7, 4, 10, 30, 74, false, true);
     EXPECT_EQ(universalTimeHours(newYork, {5, 0}), 14.5);
     const BirthData berlin = birthOn(1976, 7, 4, 10, 30, 13, true, true);
@@ -99,12 +111,12 @@ TEST(MoonLongitude, WorkedValues) {
          117.109656},
     };
     for (const MoonCase& c : cases) {
-        const double moon = computeMoonLongitude(computeTimeOfBirth(c.birth, c.zone).julianCenturies);
+        const double moon = computeMoonLongitude(birthInstant(c.birth, c.zone).julianCenturies);
         EXPECT_NEAR(moon, c.expected, 5e-7) << c.source;
     }
     // The periodic terms alone at T = 0.
     EXPECT_NEAR(computeMoonLongitude(0) - 218.3164591, 4.999644, 5e-7);
-    EXPECT_NEAR(computeTimeOfBirth(birthOn(1992, 4, 12, 0, 0, 0), {0, 0}).julianCenturies,
+    EXPECT_NEAR(birthInstant(birthOn(1992, 4, 12, 0, 0, 0), {0, 0}).julianCenturies,
                 -0.077221081451, 1e-12);
 }
 

@@ -20,8 +20,8 @@ double shorterArc(double a, double b) {  // shorter arc between two longitudes, 
 ChartPoints chartOf(const std::array<double, ChartPointCount>& longitudes) {
     ChartPoints chart;
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        chart.chartPointNames[slot] = ChartPointNameTexts[slot];
-        chart.chartPositions[slot] = longitudes[slot];
+        chart.names[slot] = ChartPointNameTexts[slot];
+        chart.longitudes[slot] = longitudes[slot];
     }
     return chart;
 }
@@ -132,7 +132,7 @@ TEST(WheelLayout, LinesForEveryKindButConjunctionStyledByKind) {
     const WheelLayout layout = computeWheelLayout(chart, computeAspects(chart));
     std::array<int, AspectKindCount> perKind{};
     for (const WheelLine& line : layout.lines) {
-        ++perKind[Index(line.hit.kind)];
+        ++perKind[indexOf(line.hit.kind)];
         const AspectKind k = line.hit.kind;
         EXPECT_NE(k, AspectKind::Conjunction);
         const bool hard =
@@ -143,7 +143,7 @@ TEST(WheelLayout, LinesForEveryKindButConjunctionStyledByKind) {
     }
     for (const AspectKind kind : AllAspectKinds) {
         if (kind != AspectKind::Conjunction) {
-            EXPECT_GT(perKind[Index(kind)], 0) << Index(kind);
+            EXPECT_GT(perKind[indexOf(kind)], 0) << indexOf(kind);
         }
     }
     const auto square = std::ranges::find_if(layout.lines, [](const WheelLine& l) {

@@ -18,6 +18,7 @@
 
 #include "Recorders.h"
 #include "core/calculation/Calculation.h"
+#include "core/ephemeris/ClassicEphemeris.h"
 #include "core/time/TimeZones.h"
 #include "desktop/result/ChartPanel.h"
 #include "desktop/result/ChartWheel.h"
@@ -41,7 +42,7 @@ Calculation newYorkCalculation(const char* zone, bool dst) {
     e.east = false;
     e.zonePosition = findZones(zone).at(0);
     e.daylightSaving = dst;
-    return calculate(fillBirthData(e, {}));
+    return calculate(fillBirthData(e, {}), ClassicEphemeris{});
 }
 
 QString textOf(const QWidget& panel, const char* name) {
@@ -98,7 +99,7 @@ TEST(ChartWheel, TooltipsAndClicksFindTheAspectLine) {
 TEST(ChartWheel, ExportsAsPngAndSvgOrSaysWhyNot) {
     ChartWheel wheel(newYorkCalculation("EST", true));
     QTemporaryDir dir;
-    ASSERT_TRUE(exportWheelPng(wheel, dir.filePath("wheel.png"), 400));
+    ASSERT_TRUE(exportWheelPng(wheel, dir.filePath("wheel.png")));
     QFile png(dir.filePath("wheel.png"));
     ASSERT_TRUE(png.open(QIODevice::ReadOnly));
     EXPECT_TRUE(png.read(8).startsWith("\x89PNG"));
@@ -134,7 +135,7 @@ TEST(ResultWindowWheel, ClickingAnAspectLineSelectsItsTabAndEntry) {
     }
     ASSERT_TRUE(spot) << "no point of the line is nearer to it than to another";
     QTest::mouseClick(wheel, Qt::LeftButton, Qt::NoModifier, *spot);
-    EXPECT_EQ(tabs->currentIndex(), Index(line.hit.kind));
+    EXPECT_EQ(tabs->currentIndex(), indexOf(line.hit.kind));
     const auto* box = window.findChild<QTextEdit*>(
         QStringLiteral("RTBAspectsDesc") + QString::fromUtf8(aspectKindName(line.hit.kind).data()));
     ASSERT_NE(box, nullptr);

@@ -315,7 +315,7 @@ TEST_F(EntryWindowTest, CoordinateLookupChecksThePlaceThenSearchesTheWeb) {
 TEST_F(EntryWindowTest, ProceedFillsTheBirthDataAndCalculates) {
     std::vector<double> suns;
     QObject::connect(&window, &EntryWindow::proceeded, [&](const Calculation& c) {
-        suns.push_back(c.chart.chartPositions[SunSlot]);
+        suns.push_back(c.chart.longitudes[SunSlot]);
     });
     // A failing check changes nothing.
     child<QPushButton>("cmdRashi")->click();
@@ -352,7 +352,7 @@ TEST_F(EntryWindowTest, ProceedFillsTheBirthDataAndCalculates) {
     EXPECT_TRUE(b.isDaylightSaving);
     ASSERT_EQ(suns.size(), 1u);
     ASSERT_TRUE(window.lastCalculation());
-    EXPECT_NEAR(window.lastCalculation()->moonLongitude, 191.083585, 5e-7);
+    EXPECT_NEAR(window.lastCalculation()->chart.longitudes[MoonSlot], 191.083585, 5e-7);
 
     // File, Proceed does the same; a second run with other data reflects only the second.
     box("txtName")->setText("BEA");
@@ -369,10 +369,10 @@ TEST_F(EntryWindowTest, ProceedFillsTheBirthDataAndCalculates) {
 TEST_F(EntryWindowTest, SecondsDoNotChangeTheChart) {
     fillValidBirth();
     child<QPushButton>("cmdRashi")->click();
-    const auto first = window.lastCalculation()->chart.chartPositions;
+    const auto first = window.lastCalculation()->chart.longitudes;
     list("cboSS")->setCurrentText("59");
     child<QPushButton>("cmdRashi")->click();
-    EXPECT_EQ(window.lastCalculation()->chart.chartPositions, first);
+    EXPECT_EQ(window.lastCalculation()->chart.longitudes, first);
 }
 
 TEST_F(EntryWindowTest, EnterOnTheFocusedProceedButtonProceeds) {

@@ -24,12 +24,12 @@ const QString Home = homePageUrl().toString();
 
 QString sampleReport() {
     std::array<QString, AspectKindCount> boxes;
-    boxes[Index(AspectKind::Conjunction)] =
+    boxes[indexOf(AspectKind::Conjunction)] =
         "Sun-Moon  In Conjunction Aspect\nFirst paragraph alpha, see www.example.org/astro.\n\n";
-    boxes[Index(AspectKind::SemiSextile)] =
+    boxes[indexOf(AspectKind::SemiSextile)] =
         "Neptune-Sun  In Semi-Sextile Aspect\nThird paragraph charlie: file:///etc/passwd and "
         "ftp://example.org/x stay text.\n\n";
-    boxes[Index(AspectKind::Sextile)] =
+    boxes[indexOf(AspectKind::Sextile)] =
         "Mars-Sun  In Sextile Aspect\nSecond paragraph bravo, mailto:reader@example.org\n\n";
     return reportTextFromBoxes(boxes);
 }

@@ -15,6 +15,7 @@
 
 #include "Recorders.h"
 #include "desktop/widgets/ClickableLabel.h"
+#include "core/ephemeris/ClassicEphemeris.h"
 #include "core/texts/AspectTexts.h"
 #include "core/report/ReportWriter.h"
 #include "desktop/platform/PageOpeners.h"
@@ -34,10 +35,10 @@ QString Q(std::string_view text) {
 Calculation withHits(const std::vector<AspectHit>& hits) {
     Calculation calculation;
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        calculation.chart.chartPointNames[slot] = ChartPointNameTexts[slot];
+        calculation.chart.names[slot] = ChartPointNameTexts[slot];
     }
     calculation.aspects.hits = hits;
-    for (const AspectHit& hit : hits) calculation.aspects.aspectFound[Index(hit.kind)] = true;
+    for (const AspectHit& hit : hits) calculation.aspects.aspectFound[indexOf(hit.kind)] = true;
     return calculation;
 }
 
@@ -61,8 +62,8 @@ struct Shown {
     QTextEdit* box(K kind) { return get<QTextEdit>("RTBAspectsDesc" + Q(aspectKindName(kind))); }
     // On its tab the notice shows and the box does not.
     bool noticeInFront(K kind) {
-        QWidget* tab = get<QTabWidget>("SSTab1")->widget(Index(kind));
-        return get("fraShow", Index(kind))->isVisibleTo(tab) && !box(kind)->isVisibleTo(tab);
+        QWidget* tab = get<QTabWidget>("SSTab1")->widget(indexOf(kind));
+        return get("fraShow", indexOf(kind))->isVisibleTo(tab) && !box(kind)->isVisibleTo(tab);
     }
     testing::RecordedServices recorded;
     ResultWindow window;
@@ -103,10 +104,10 @@ TEST(ResultWindow, NoticeStandsInFrontExactlyOfKindsWithoutHits) {
     birth.lonDegrees = "74", birth.lonMinutes = "0", birth.east = false;
     birth.latDegrees = "40", birth.latMinutes = "43";
     for (const Calculation& calculation :
-         {withHits({}), withHits(SomeHits), calculate(fillBirthData(birth, ProceedRecord{}))}) {
+         {withHits({}), withHits(SomeHits), calculate(fillBirthData(birth, ProceedRecord{}), ClassicEphemeris{})}) {
         Shown shown(calculation);
         for (const K kind : AllAspectKinds) {
-            const bool found = calculation.aspects.aspectFound[Index(kind)];
+            const bool found = calculation.aspects.aspectFound[indexOf(kind)];
             EXPECT_EQ(shown.noticeInFront(kind), !found) << aspectKindName(kind);
             EXPECT_EQ(shown.box(kind)->toPlainText().isEmpty(), !found) << aspectKindName(kind);
         }

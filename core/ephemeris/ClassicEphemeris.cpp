@@ -1,0 +1,13 @@
+#include "core/ephemeris/ClassicEphemeris.h"
+
+#include "core/ephemeris/ChartPositions.h"
+#include "core/ephemeris/MoonLongitude.h"
+
+namespace zodrivel {
+
+ChartPoints ClassicEphemeris::positions(const BirthInstant& instant) const {
+    return computeChartPositions(instant.daysSinceJ2000,
+                                 computeMoonLongitude(instant.julianCenturies));
+}
+
+}  // namespace zodrivel

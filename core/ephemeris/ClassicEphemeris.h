@@ -1,0 +1,17 @@
+#pragma once
+// The program's own model: the Moon from 25 terms of the lunar series, the Sun and the planets
+// from mean orbital elements. Compact, self-contained and exactly reproducible.
+
+#include "core/ephemeris/Ephemeris.h"
+
+namespace zodrivel {
+
+class ClassicEphemeris final : public Ephemeris {
+public:
+    std::string_view name() const override { return "classic"; }
+    // The Moon from the Julian centuries, the planets from the days since J2000 of the
+    // universal date.
+    ChartPoints positions(const BirthInstant& instant) const override;
+};
+
+}  // namespace zodrivel

@@ -1,0 +1,23 @@
+#pragma once
+// A model of the sky: where the ten bodies stand at the birth instant. The calculation asks
+// this interface and nothing below it, so a second model (a precise ephemeris from an outside
+// library, implemented in adapters/) takes the classic one's place without touching the
+// aspect search, the texts or the windows.
+
+#include <string_view>
+
+#include "core/model/ChartPoints.h"
+#include "core/time/UniversalTime.h"
+
+namespace zodrivel {
+
+class Ephemeris {
+public:
+    virtual ~Ephemeris() = default;
+    // A short name for output and settings ("classic").
+    virtual std::string_view name() const = 0;
+    // Geocentric tropical ecliptic longitudes of date of slots 0..9, with their names.
+    virtual ChartPoints positions(const BirthInstant& instant) const = 0;
+};
+
+}  // namespace zodrivel
