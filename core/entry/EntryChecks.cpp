@@ -48,7 +48,7 @@ double leadingNumber(std::string_view text) {
 }
 
 // The whole trimmed text is one number; minute boxes must be.
-std::optional<double> WholeNumber(std::string_view text) {
+std::optional<double> wholeNumber(std::string_view text) {
     const std::string_view t = trim(text);
     const std::size_t n = numberPrefixLength(t);
     if (n == 0 || n != t.size()) return std::nullopt;
@@ -62,7 +62,7 @@ bool degreesFail(std::string_view text, double maximum) {
 }
 
 bool minutesFail(std::string_view text) {
-    const auto value = WholeNumber(text);
+    const auto value = wholeNumber(text);
     return !value || *value > 59 || *value < 0;
 }
 

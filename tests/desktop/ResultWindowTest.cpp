@@ -19,6 +19,7 @@
 #include "core/texts/AspectTexts.h"
 #include "core/report/ReportWriter.h"
 #include "desktop/platform/PageOpeners.h"
+#include "desktop/platform/QtText.h"
 #include "core/report/ReportDocument.h"
 #include "desktop/report/ReportWindow.h"
 #include "desktop/result/ResultWindow.h"
@@ -27,10 +28,6 @@ namespace zodrivel {
 namespace {
 
 using K = AspectKind;
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 Calculation withHits(const std::vector<AspectHit>& hits) {
     Calculation calculation;
@@ -59,7 +56,7 @@ struct Shown {
         ADD_FAILURE() << name.toStdString() << " " << index;
         return nullptr;
     }
-    QTextEdit* box(K kind) { return get<QTextEdit>("RTBAspectsDesc" + Q(aspectKindName(kind))); }
+    QTextEdit* box(K kind) { return get<QTextEdit>("RTBAspectsDesc" + toQString(aspectKindName(kind))); }
     // On its tab the notice shows and the box does not.
     bool noticeInFront(K kind) {
         QWidget* tab = get<QTabWidget>("SSTab1")->widget(indexOf(kind));
@@ -85,9 +82,9 @@ TEST(ResultWindow, EachTabDescribesItsKind) {
         EXPECT_EQ(frame->title(), "Planetary Aspect - " + captions[i]);
         QStringList texts;
         for (auto* label : frame->findChildren<QLabel*>()) texts << label->text();
-        EXPECT_EQ(texts, QStringList({"Aspects Name", Q(info.name), "Keyword", Q(info.keyword),
-                                      "Category", Q(info.category), "Type", Q(info.type),
-                                      "Significance ", Q(info.significance)}));
+        EXPECT_EQ(texts, QStringList({"Aspects Name", toQString(info.name), "Keyword", toQString(info.keyword),
+                                      "Category", toQString(info.category), "Type", toQString(info.type),
+                                      "Significance ", toQString(info.significance)}));
         EXPECT_EQ(shown.get<QLabel>(QString("Label%1").arg(12 + i))->text(),
                   "Planets in this Aspect");
         auto* notice = shown.get<QGroupBox>("fraShow", i);
@@ -131,9 +128,9 @@ TEST(ResultWindow, EntriesHaveDarkRedBoldHeadingsAndBlackParagraphs) {
     }
     EXPECT_EQ(fragments,
               QStringList({"bold 128,0,0: Sun-Moon  In Conjunction Aspect",
-                           "plain 0,0,0: " + Q(aspectText(K::Conjunction, SunSlot, MoonSlot)),
+                           "plain 0,0,0: " + toQString(aspectText(K::Conjunction, SunSlot, MoonSlot)),
                            "bold 128,0,0: Venus-Mars  In Conjunction Aspect",
-                           "plain 0,0,0: " + Q(aspectText(K::Conjunction, VenusSlot, MarsSlot))}));
+                           "plain 0,0,0: " + toQString(aspectText(K::Conjunction, VenusSlot, MarsSlot))}));
     EXPECT_TRUE(shown.box(K::Conjunction)->toPlainText().endsWith(".\n\n"));
 }
 
