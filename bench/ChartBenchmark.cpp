@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Whole charts per second: the Moon, the Sun and planets, and the aspect search.
 
 #include <benchmark/benchmark.h>

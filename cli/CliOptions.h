@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // Turning the command line's birth options into the entry window's texts, with the window's
 // own messages where it has one and a message naming the option where it has none.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // zodrivel-cli: the chart of one birth without a window, for scripts.
 
 #include <CLI/CLI.hpp>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # The program's web addresses, fixed at build time so that a distributor can brand a build:
 #   cmake -DZODRIVEL_HOME_PAGE=https://example.org/ ...
 # The defaults below are placeholders under the reserved example.invalid domain; a release

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Fails when an #include points the wrong way between the layers of the tree.
 #
 # core/ is the portable heart: standard C++ only, so that the command-line program, the

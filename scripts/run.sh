@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Installs what is missing, builds, and starts the Zodrivel desktop program. Arguments go to
 # the program.
 set -euo pipefail

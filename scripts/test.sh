@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Installs what is missing, builds with warnings as errors, and runs every test.
 # BUILD_DIR and extra CMake options (CMAKE_ARGS) let CI reuse it for the sanitizer build.
 set -euo pipefail

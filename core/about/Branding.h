@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // Which of the two branding offers the entry window shows in front, chosen once per start.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #include "core/aspects/AspectSearch.h"
 
 #include "core/model/Angles.h"

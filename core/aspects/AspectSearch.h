@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The pair search: which ordered pairs of the ten chart points stand in which aspect.
 

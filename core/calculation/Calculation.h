@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // One calculation: the value that the Proceed driver fills stage by stage.
 

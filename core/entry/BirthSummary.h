@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The birth as entered and as used, in words a person checks at a glance, and a note when the
 // zone and daylight-saving entries look wrong for the place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The entry window's key filters and validation, decided without a window: the window hands
 // over what was typed or picked and shows the message that comes back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The classic model's chart positions: the Sun and the planets from their orbital elements,
 // carried to the equinox of date, beside the Moon.

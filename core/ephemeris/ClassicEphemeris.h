@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The program's own model: the Moon from 25 terms of the lunar series, the Sun and the planets
 // from mean orbital elements. Compact, self-contained and exactly reproducible.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // A model of the sky: where the ten bodies stand at the birth instant. The calculation asks
 // this interface and nothing below it, so a second model (a precise ephemeris from an outside

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The Moon's geocentric ecliptic longitude, tropical, mean equinox of date.
 

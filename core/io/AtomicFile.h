@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // Writing a whole file so that readers see the old content or the new, never half of it.
 

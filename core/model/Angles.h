@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // Angle constants and reductions shared by the Moon, the planets and the aspect search.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The one record of entered birth data, and the signed zone correction beside it.
 

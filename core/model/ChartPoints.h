@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The ten chart points, Sun to Pluto: their slots, names and longitudes. Every model of the
 // sky fills this record; the aspect search, the texts, the wheel and the report read it.

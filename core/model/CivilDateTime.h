@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // A date and clock time on the Gregorian calendar, to the minute.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // Turning the hits of the aspect search into the text of each kind's box.
 

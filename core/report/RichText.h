@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // Rich text as the report writer produces it: runs of text, each with an emphasis and a colour.
 

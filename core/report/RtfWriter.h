@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // A small writer of Rich Text Format (RTF 1.x) that word processors open.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Interpretive paragraphs for every aspect the chart can contain, each stored once.
 // Which (kind, first body, second body) key reads which paragraph is decided in
 // AspectTexts.cpp; the ids here are the names that table uses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The interpretive paragraphs as stored: each once, under the id that AspectTexts.cpp maps
 // the (kind, first, second) keys to.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // Which paragraph each (kind, first point, second point) key reads, and the fixed description
 // of each aspect kind shown on its tab.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The one calendar of the program: a day count on the proleptic Gregorian calendar and what is
 // built on it. Every function takes (year, month, day) in that order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The fixed list of 71 named time zones and the zone step that turns a list position into the
 // signed zone correction.

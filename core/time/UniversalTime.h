@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The birth instant on the scale of universal time: the clock hours, the Julian centuries from
 // J2000.0 and the universal date, each as the models of the sky count them.

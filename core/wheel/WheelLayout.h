@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The geometry of the chart wheel, decided without a window: where each body and sign sits,
 // how crowded bodies spread along the ring, and which aspect lines are drawn in which style.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The about box: the program's icon, name and description, and two links to the maker's pages.
 

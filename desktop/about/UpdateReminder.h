@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The start-up reminder to look for a newer version, at most once every 14 days.
 

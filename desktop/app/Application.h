@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The program's windows and their lifetimes: start-up after the single-instance check, the
 // road from entry to result window and back, and endProgram.

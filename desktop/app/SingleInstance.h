@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // One running program per user: a lock file in the per-user runtime folder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // frmMain, the entry window: a birth typed and picked, checked, and handed to the calculation.
 

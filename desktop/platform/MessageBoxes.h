@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The program's modal message boxes, behind an interface so that window tests never block.
 

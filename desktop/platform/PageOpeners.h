@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The program's web pages, each opened the same way from every menu entry and label.
 

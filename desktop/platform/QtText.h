@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // Text crossing between the core (UTF-8 in standard strings) and Qt (QString): one conversion
 // each way, used by every window.

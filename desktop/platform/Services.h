@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // What the windows reach outside themselves: message boxes, the browser, today's date, the
 // save and print dialogs and the settings. The program passes the real ones, tests their

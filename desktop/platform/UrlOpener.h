@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // Opening web addresses in the default browser, behind an interface for tests.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The report window: the seven aspect texts between two publisher lines, with the web addresses
 // in it shown as links, saved as rich text and printed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The chart at a glance, beside the result tabs: the birth as entered and as used, a note on
 // doubtful zone entries, the positions, and the wheel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The chart wheel: the zodiac ring, the ten bodies and the aspect lines, drawn to any size.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // The result window: one tab per aspect kind, each with the kind's description above either the
 // aspects of that kind found in the chart or the notice that there are none.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // A label that reads as a link: underlined link colour, a hand cursor, and a click signal.
 

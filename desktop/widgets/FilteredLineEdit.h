@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // A one-line box whose every entry path (typing, pasting, dropping, middle-click) passes the
 // same key filter, with the filter's message when something is refused.

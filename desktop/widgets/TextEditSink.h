@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // A text box as the report writer's sink: formats apply to what is inserted next, at the caret,
 // and the caret then sits after the insertion, so entries accumulate in call order.

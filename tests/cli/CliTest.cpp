@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // zodrivel-cli run as a process: what it prints, where, and with which exit status.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The pair search: windows, rounding, orientation, the fold across 0 Aries, and the order in
 // which hits reach the report.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The interpretation table: which key reads which paragraph, and what the paragraphs may be.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Whole-file writes: the new content or the old, never a partial file, and failures told.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The birth as shown back to the user, and the notes on doubtful zone entries.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Key filters, validation messages in their order, the coordinate look-up and the filling of
 // the birth data, as the entry window relies on them.
 

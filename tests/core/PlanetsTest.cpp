@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Kepler orbits, geocentric longitudes and the chart positions array, against worked values.
 
 #include <gtest/gtest.h>

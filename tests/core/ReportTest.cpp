@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The report writer's entries, the report's order and frame, and the rich-text file.
 
 #include <gtest/gtest.h>

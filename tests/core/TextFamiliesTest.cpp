@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Which paragraph each aspect key reads, judged by the paragraph it actually gets: the pair and
 // the aspects it was written for, the aspects it names, the years it describes. A key that
 // reads another family's paragraph, two aspects of a pair trading paragraphs, or two pairs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Universal time, Julian centuries and the Moon, against worked values.
 
 #include <gtest/gtest.h>

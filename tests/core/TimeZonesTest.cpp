@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The zone list: its order, its numbers against its own texts, and finding rows by name.
 
 #include <gtest/gtest.h>

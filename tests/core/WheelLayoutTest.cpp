@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The chart wheel's geometry: where bodies stand, how crowds spread, which lines are drawn.
 
 #include <gtest/gtest.h>

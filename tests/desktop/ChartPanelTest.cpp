@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The chart panel: the birth as used, the zone note, the positions, and the wheel's lines.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The entry window as a user meets it: its controls and defaults, the key filters on every
 // path into a box, the validation messages and focus, the look-up, and Proceed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // One QApplication for every window test, on the offscreen platform.
 
 #include <gtest/gtest.h>

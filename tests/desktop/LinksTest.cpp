@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The about box and its links, and the start-up reminder to check for an update: when it asks,
 // what it remembers, and how the remembered date is kept.
 

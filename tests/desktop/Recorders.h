@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
 // Stand-ins for the services the windows reach outside themselves: they record what was
 // asked and answer from a script, so window tests never block and never touch the desktop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The report window: its links and what a click on one opens, saving as rich text (and failing
 // visibly), and printing the whole report or only the selection.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // The result window: each tab's description, the entries and notices written from a
 // calculation, the report built from the boxes, and where every command leads.
 

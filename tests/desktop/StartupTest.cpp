@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
 // Start-up and shutdown: one instance per user, and the program's windows from start to end.
 
 #include <gtest/gtest.h>
