@@ -6,7 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "core/calculation/Calculation.h"
+#include "core/model/BirthData.h"
+#include "core/model/CivilDateTime.h"
 
 namespace zodrivel {
 

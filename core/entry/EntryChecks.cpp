@@ -149,13 +149,13 @@ ValidationResult validateEntries(const EntryTexts& entries) {
     };
     if (trim(entries.name).empty()) return fail(messages::EnterName, EntryControl::Name);
     if (degreesFail(entries.lonDegrees, 179)) {
-        return fail(messages::lonDegrees, EntryControl::LonDegrees);
+        return fail(messages::LonDegrees, EntryControl::LonDegrees);
     }
-    if (minutesFail(entries.lonMinutes)) return fail(messages::lonMinutes, EntryControl::LonMinutes);
+    if (minutesFail(entries.lonMinutes)) return fail(messages::LonMinutes, EntryControl::LonMinutes);
     if (degreesFail(entries.latDegrees, 89)) {
-        return fail(messages::latDegrees, EntryControl::LatDegrees);
+        return fail(messages::LatDegrees, EntryControl::LatDegrees);
     }
-    if (minutesFail(entries.latMinutes)) return fail(messages::latMinutes, EntryControl::LatMinutes);
+    if (minutesFail(entries.latMinutes)) return fail(messages::LatMinutes, EntryControl::LatMinutes);
 
     // The lists hold 1..31 and 1901..2050 in order, so a day's list position is day - 1.
     constexpr int February = 1;

@@ -23,13 +23,13 @@ namespace messages {
 inline constexpr Message OnlyNumbers{"Only Numbers Are Accepted", MessageIcon::Critical};
 inline constexpr Message OnlyLetters{"Please Enter only Letters", MessageIcon::Information};
 inline constexpr Message EnterName{"Please Enter Name", MessageIcon::Critical};
-inline constexpr Message lonDegrees{
+inline constexpr Message LonDegrees{
     "Please Enter Value Between 0 And 179 in the Degree of Longitude", MessageIcon::Critical};
-inline constexpr Message lonMinutes{
+inline constexpr Message LonMinutes{
     "Please Enter Value Between 0 And 59 in the  Minute of Longitude", MessageIcon::Critical};
-inline constexpr Message latDegrees{
+inline constexpr Message LatDegrees{
     "Please Enter Value Between 0 And 89 in the Degree of Latitude", MessageIcon::Critical};
-inline constexpr Message latMinutes{
+inline constexpr Message LatMinutes{
     "Please Enter Value Between 0 And 59 in the  Minute of Latitude", MessageIcon::Critical};
 // The two date messages differ by the blank before "!"; both texts are kept as users see them.
 inline constexpr Message FebruaryDate{"Please Enter Correct Date Or Month!",

@@ -87,19 +87,19 @@ TEST(ValidateEntries, EachCheckGivesItsMessageAndFocus) {
          EntryControl::Name},
         {"blank name", [](EntryTexts& e) { e.name = "   "; }, messages::EnterName,
          EntryControl::Name},
-        {"no lon degrees", [](EntryTexts& e) { e.lonDegrees = ""; }, messages::lonDegrees,
+        {"no lon degrees", [](EntryTexts& e) { e.lonDegrees = ""; }, messages::LonDegrees,
          EntryControl::LonDegrees},
-        {"lon degrees 180", [](EntryTexts& e) { e.lonDegrees = "180"; }, messages::lonDegrees,
+        {"lon degrees 180", [](EntryTexts& e) { e.lonDegrees = "180"; }, messages::LonDegrees,
          EntryControl::LonDegrees},
-        {"no lon minutes", [](EntryTexts& e) { e.lonMinutes = " "; }, messages::lonMinutes,
+        {"no lon minutes", [](EntryTexts& e) { e.lonMinutes = " "; }, messages::LonMinutes,
          EntryControl::LonMinutes},
-        {"lon minutes 60", [](EntryTexts& e) { e.lonMinutes = "60"; }, messages::lonMinutes,
+        {"lon minutes 60", [](EntryTexts& e) { e.lonMinutes = "60"; }, messages::LonMinutes,
          EntryControl::LonMinutes},
         {"lon minutes not a number", [](EntryTexts& e) { e.lonMinutes = "5x"; },
-         messages::lonMinutes, EntryControl::LonMinutes},
-        {"lat degrees 90", [](EntryTexts& e) { e.latDegrees = "90"; }, messages::latDegrees,
+         messages::LonMinutes, EntryControl::LonMinutes},
+        {"lat degrees 90", [](EntryTexts& e) { e.latDegrees = "90"; }, messages::LatDegrees,
          EntryControl::LatDegrees},
-        {"no lat minutes", [](EntryTexts& e) { e.latMinutes = ""; }, messages::latMinutes,
+        {"no lat minutes", [](EntryTexts& e) { e.latMinutes = ""; }, messages::LatMinutes,
          EntryControl::LatMinutes},
         {"29 February 1901",
          [](EntryTexts& e) { e.monthPosition = 1, e.day = "29", e.year = "1901"; },
@@ -128,13 +128,13 @@ TEST(ValidateEntries, TheFirstFailingCheckWins) {
     e.day = "31";
     EXPECT_EQ(validateEntries(e).message, messages::EnterName);
     e.name = "X";
-    EXPECT_EQ(validateEntries(e).message, messages::lonDegrees);
+    EXPECT_EQ(validateEntries(e).message, messages::LonDegrees);
     e.lonDegrees = "0";
-    EXPECT_EQ(validateEntries(e).message, messages::lonMinutes);
+    EXPECT_EQ(validateEntries(e).message, messages::LonMinutes);
     e.lonMinutes = "0";
-    EXPECT_EQ(validateEntries(e).message, messages::latDegrees);
+    EXPECT_EQ(validateEntries(e).message, messages::LatDegrees);
     e.latDegrees = "0";
-    EXPECT_EQ(validateEntries(e).message, messages::latMinutes);
+    EXPECT_EQ(validateEntries(e).message, messages::LatMinutes);
     e.latMinutes = "0";
     EXPECT_EQ(validateEntries(e).message, messages::FebruaryDate);
 }
