@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: AGPL-3.0-or-later
 # Installs what building and testing Zodrivel needs on Debian 12. Safe to run again: apt skips
 # what is already there. Uses sudo when not run as root.
 set -euo pipefail
@@ -7,6 +8,7 @@ packages=(
   build-essential cmake ninja-build
   libcli11-dev nlohmann-json3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  clang-format              # scripts/check-format.sh keeps every file in one format
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-dejavu-core         # without a font every letter renders as a box, silently
   poppler-utils             # pdftotext reads printed reports back in the window tests
