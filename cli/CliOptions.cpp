@@ -36,9 +36,8 @@ std::variant<Coordinate, InputError> parseCoordinate(std::string_view option,
                              (first == 'E' ? "74W00 or 77E12" : "40N43 or 33S52") + "), not " +
                              inQuotes(value);
     const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; };
-    const auto at = std::ranges::find_if(value, [&](char c) {
-        return upper(c) == first || upper(c) == second;
-    });
+    const auto at = std::ranges::find_if(
+        value, [&](char c) { return upper(c) == first || upper(c) == second; });
     if (at == value.end()) return InputError{form};
     const auto split = static_cast<std::size_t>(at - value.begin());
     const std::string_view degrees = value.substr(0, split);
@@ -94,7 +93,8 @@ std::optional<InputError> parseTime(std::string_view value, EntryTexts& entries)
         return form;
     }
     if (digitsValue(hour) > 23) return InputError{"--time: the hour must lie between 0 and 23"};
-    if (digitsValue(minute) > 59) return InputError{"--time: the minute must lie between 00 and 59"};
+    if (digitsValue(minute) > 59)
+        return InputError{"--time: the minute must lie between 00 and 59"};
     if (!seconds.empty() && digitsValue(seconds) > 59) {
         return InputError{"--time: the seconds must lie between 00 and 59"};
     }

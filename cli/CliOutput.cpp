@@ -6,12 +6,12 @@
 #include <nlohmann/json.hpp>
 
 #include "core/entry/BirthSummary.h"
-#include "core/time/TimeZones.h"
-#include "core/texts/AspectTexts.h"
-#include "core/report/ReportWriter.h"
-#include "core/report/ReportDocument.h"
-#include "core/report/RtfWriter.h"
 #include "core/model/Zodiac.h"
+#include "core/report/ReportDocument.h"
+#include "core/report/ReportWriter.h"
+#include "core/report/RtfWriter.h"
+#include "core/texts/AspectTexts.h"
+#include "core/time/TimeZones.h"
 
 namespace zodrivel::cli {
 
@@ -51,7 +51,8 @@ std::string formatTable(const Calculation& c) {
     out += "\nAspects\n";
     if (c.aspects.hits.empty()) out += "  none\n";
     for (const AspectHit& hit : c.aspects.hits) {
-        out += "  " + padRight(aspectHeading(hit, c.chart), 40) + std::to_string(std::abs(hit.separation)) + "\u00B0\n";
+        out += "  " + padRight(aspectHeading(hit, c.chart), 40) +
+               std::to_string(std::abs(hit.separation)) + "\u00B0\n";
     }
     return out;
 }
@@ -65,8 +66,8 @@ std::string formatJson(const Calculation& c) {
     json["days_since_j2000"] = c.instant.daysSinceJ2000;
     json["positions"] = nlohmann::ordered_json::array();
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        json["positions"].push_back({{"body", c.chart.names[slot]},
-                                     {"longitude", c.chart.longitudes[slot]}});
+        json["positions"].push_back(
+            {{"body", c.chart.names[slot]}, {"longitude", c.chart.longitudes[slot]}});
     }
     json["aspects"] = nlohmann::ordered_json::array();
     for (const AspectHit& hit : c.aspects.hits) {

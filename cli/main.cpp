@@ -4,11 +4,11 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "cli/CliOptions.h"
+#include "cli/CliOutput.h"
 #include "core/about/Version.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ClassicEphemeris.h"
-#include "cli/CliOptions.h"
-#include "cli/CliOutput.h"
 #include "core/io/AtomicFile.h"
 
 namespace {
@@ -20,9 +20,10 @@ constexpr int ExitBadInput = 2;
 
 int main(int argc, char** argv) {
     using namespace zodrivel;
-    CLI::App app{"Computes a birth chart: the positions of the Sun, the Moon and Mercury to "
-                 "Pluto, and the aspects between them.",
-                 "zodrivel-cli"};
+    CLI::App app{
+        "Computes a birth chart: the positions of the Sun, the Moon and Mercury to "
+        "Pluto, and the aspects between them.",
+        "zodrivel-cli"};
     // As with most tools, an option given twice takes its last value.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     cli::BirthOptions options;

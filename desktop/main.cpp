@@ -6,12 +6,12 @@
 #include <chrono>
 
 #include "desktop/app/Application.h"
-#include "desktop/platform/MessageBoxes.h"
 #include "desktop/app/SingleInstance.h"
 #include "desktop/platform/Clock.h"
-#include "desktop/platform/UrlOpener.h"
 #include "desktop/platform/FileDialogs.h"
+#include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PrintDialogs.h"
+#include "desktop/platform/UrlOpener.h"
 
 int main(int argc, char** argv) {
     using namespace zodrivel;
@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     }
 
     Application program(services);
-    program.start(static_cast<std::uint64_t>(
-        std::chrono::system_clock::now().time_since_epoch().count()));
+    program.start(
+        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
     return app.exec();
 }

@@ -4,7 +4,6 @@
 
 namespace zodrivel {
 
-
 namespace labels {
 inline constexpr const char* Forum =
     "Join the Zodrivel discussion board: share your chart and ask other users about aspects.";

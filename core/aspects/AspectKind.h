@@ -10,12 +10,18 @@ namespace zodrivel {
 
 // The index is also that of the kind's tab, text box and no-aspect frame in the result window.
 enum class AspectKind : int {
-    Conjunction = 0, SemiSextile, Sextile, Square, Trine, Quincunx, Opposition,
+    Conjunction = 0,
+    SemiSextile,
+    Sextile,
+    Square,
+    Trine,
+    Quincunx,
+    Opposition,
 };
 inline constexpr int AspectKindCount = 7;
 
 inline constexpr std::array<AspectKind, AspectKindCount> AllAspectKinds{
-    AspectKind::Conjunction, AspectKind::SemiSextile, AspectKind::Sextile, AspectKind::Square,
+    AspectKind::Conjunction, AspectKind::SemiSextile, AspectKind::Sextile,   AspectKind::Square,
     AspectKind::Trine,       AspectKind::Quincunx,    AspectKind::Opposition};
 
 struct AspectWindow {

@@ -27,8 +27,7 @@ AspectSearchResult computeAspects(const ChartPoints& chart) {
     for (int i = 0; i < ChartPointCount; ++i) {
         for (int j = 0; j < ChartPointCount; ++j) {
             if (i == j) continue;
-            const int separation =
-                aspectSeparation(chart.longitudes[i], chart.longitudes[j]);
+            const int separation = aspectSeparation(chart.longitudes[i], chart.longitudes[j]);
             const auto kind = kindForSeparation(separation);
             if (!kind) continue;
             // The conjunction window is symmetric, so each conjunction would otherwise be

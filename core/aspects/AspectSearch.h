@@ -13,15 +13,15 @@ namespace zodrivel {
 
 struct AspectHit {
     AspectKind kind;
-    int first;       // chart slot named first in the report
+    int first;  // chart slot named first in the report
     int second;
     int separation;  // whole degrees that matched the window, after folding across 0 Aries
     friend bool operator==(const AspectHit&, const AspectHit&) = default;
 };
 
 struct AspectSearchResult {
-    std::vector<AspectHit> hits;                       // in search order
-    std::array<bool, AspectKindCount> aspectFound{};   // per kind: at least one hit
+    std::vector<AspectHit> hits;                      // in search order
+    std::array<bool, AspectKindCount> aspectFound{};  // per kind: at least one hit
 };
 
 // Whole-degree separation of first minus second: rounded half to even, then folded so that

@@ -24,9 +24,8 @@ std::string formatDate(int year, int month, int day) {
 
 std::string formatCoordinates(const BirthData& b) {
     char text[64];
-    std::snprintf(text, sizeof text, "%d\u00B0%02d'%c %d\u00B0%02d'%c", b.lonDegrees,
-                  b.lonMinutes, b.isEast ? 'E' : 'W', b.latDegrees, b.latMinutes,
-                  b.isSouth ? 'S' : 'N');
+    std::snprintf(text, sizeof text, "%d\u00B0%02d'%c %d\u00B0%02d'%c", b.lonDegrees, b.lonMinutes,
+                  b.isEast ? 'E' : 'W', b.latDegrees, b.latMinutes, b.isSouth ? 'S' : 'N');
     return text;
 }
 
@@ -38,8 +37,8 @@ std::string formatUniversalTime(const CivilDateTime& u) {
 
 std::string isoUniversalTime(const CivilDateTime& u) {
     char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:00", u.year, u.month, u.day,
-                  u.hour, u.minute);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:00", u.year, u.month, u.day, u.hour,
+                  u.minute);
     return text;
 }
 

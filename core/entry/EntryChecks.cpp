@@ -36,9 +36,7 @@ std::size_t numberPrefixLength(std::string_view s) {
     return anyDigit ? n : 0;
 }
 
-double parseNumber(std::string_view s) {
-    return std::strtod(std::string(s).c_str(), nullptr);
-}
+double parseNumber(std::string_view s) { return std::strtod(std::string(s).c_str(), nullptr); }
 
 // The value of the number that starts the text (after blanks), 0 when none does: degree boxes
 // are compared this way.
@@ -151,11 +149,13 @@ ValidationResult validateEntries(const EntryTexts& entries) {
     if (degreesFail(entries.lonDegrees, 179)) {
         return fail(messages::LonDegrees, EntryControl::LonDegrees);
     }
-    if (minutesFail(entries.lonMinutes)) return fail(messages::LonMinutes, EntryControl::LonMinutes);
+    if (minutesFail(entries.lonMinutes))
+        return fail(messages::LonMinutes, EntryControl::LonMinutes);
     if (degreesFail(entries.latDegrees, 89)) {
         return fail(messages::LatDegrees, EntryControl::LatDegrees);
     }
-    if (minutesFail(entries.latMinutes)) return fail(messages::LatMinutes, EntryControl::LatMinutes);
+    if (minutesFail(entries.latMinutes))
+        return fail(messages::LatMinutes, EntryControl::LatMinutes);
 
     // The lists hold 1..31 and 1901..2050 in order, so a day's list position is day - 1.
     constexpr int February = 1;

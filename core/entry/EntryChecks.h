@@ -27,8 +27,8 @@ inline constexpr Message LonDegrees{
     "Please Enter Value Between 0 And 179 in the Degree of Longitude", MessageIcon::Critical};
 inline constexpr Message LonMinutes{
     "Please Enter Value Between 0 And 59 in the  Minute of Longitude", MessageIcon::Critical};
-inline constexpr Message LatDegrees{
-    "Please Enter Value Between 0 And 89 in the Degree of Latitude", MessageIcon::Critical};
+inline constexpr Message LatDegrees{"Please Enter Value Between 0 And 89 in the Degree of Latitude",
+                                    MessageIcon::Critical};
 inline constexpr Message LatMinutes{
     "Please Enter Value Between 0 And 59 in the  Minute of Latitude", MessageIcon::Critical};
 // The two date messages differ by the blank before "!"; both texts are kept as users see them.
@@ -47,8 +47,8 @@ enum class FilterVerdict { Accepted, Converted, Rejected };
 
 struct KeyFilterResult {
     FilterVerdict verdict;
-    char32_t character;               // what goes into the box (converted when Converted)
-    std::optional<Message> message;   // set exactly when Rejected
+    char32_t character;              // what goes into the box (converted when Converted)
+    std::optional<Message> message;  // set exactly when Rejected
 };
 
 // Digit boxes (degrees and minutes): "0".."9" and backspace pass; everything else, Enter
@@ -60,8 +60,8 @@ KeyFilterResult letterFilter(char32_t typed);
 
 struct TextFilterResult {
     bool accepted;
-    std::string text;                 // the text to insert, converted; empty when refused
-    std::optional<Message> message;   // set exactly when refused
+    std::string text;                // the text to insert, converted; empty when refused
+    std::optional<Message> message;  // set exactly when refused
 };
 
 // Whole texts (pasted, dropped) go through the same filter as typed characters: one refused
@@ -109,8 +109,8 @@ ValidationResult validateEntries(const EntryTexts& entries);
 // and, when they pass, its search text "city state country Latitude Longitude".
 struct LookupResult {
     std::optional<Message> message;
-    std::string_view focus;   // objectName of the box that gets the focus
-    std::string searchText;   // set when there is no message
+    std::string_view focus;  // objectName of the box that gets the focus
+    std::string searchText;  // set when there is no message
 };
 LookupResult coordinateLookup(std::string_view city, std::string_view state,
                               std::string_view country);

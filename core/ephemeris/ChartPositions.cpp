@@ -9,9 +9,9 @@ namespace zodrivel {
 namespace {
 
 // Chart slot of each elements row: the Sun (the Earth's orbit) is row 2 but slot 0.
-constexpr std::array<int, ElementsRowCount> SlotOfRow{
-    MercurySlot, VenusSlot, SunSlot, MarsSlot, JupiterSlot, SaturnSlot, UranusSlot, NeptuneSlot,
-    PlutoSlot};
+constexpr std::array<int, ElementsRowCount> SlotOfRow{MercurySlot, VenusSlot,   SunSlot,
+                                                      MarsSlot,    JupiterSlot, SaturnSlot,
+                                                      UranusSlot,  NeptuneSlot, PlutoSlot};
 
 }  // namespace
 

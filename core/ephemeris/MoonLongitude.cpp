@@ -18,6 +18,7 @@ struct LunarTerm {
 
 // The 25 largest periodic terms of the lunar longitude series, in the book's order:
 // Meeus, Astronomical Algorithms, 2nd ed., table 47.A (millionths of a degree -> degrees).
+// clang-format off
 constexpr std::array<LunarTerm, 25> LongitudeTerms{{
     {0,  0,  1,  0, +6.288774, false},
     {2,  0, -1,  0, +1.274027, false},
@@ -45,6 +46,7 @@ constexpr std::array<LunarTerm, 25> LongitudeTerms{{
     {2, -1,  1,  0, +0.004036, true},
     {2,  0,  2,  0, +0.003994, false},
 }};
+// clang-format on
 
 }  // namespace
 

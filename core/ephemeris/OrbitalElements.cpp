@@ -16,17 +16,18 @@ struct Element {
 };
 
 struct ElementsRowData {
-    Element a;     // AU, AU/cy
-    Element e;     // -, 1/cy
-    Element i;     // degrees, arcseconds/cy
-    Element node;  // degrees, arcseconds/cy
-    Element peri;  // degrees, arcseconds/cy
-    Element meanLongitude;     // degrees, arcseconds/cy
+    Element a;              // AU, AU/cy
+    Element e;              // -, 1/cy
+    Element i;              // degrees, arcseconds/cy
+    Element node;           // degrees, arcseconds/cy
+    Element peri;           // degrees, arcseconds/cy
+    Element meanLongitude;  // degrees, arcseconds/cy
 };
 
 // Mean elements of the major planets for approximate positions, referred to the mean ecliptic
 // and equinox of J2000, in the form with angular rates in arcseconds per century (JPL,
 // E.M. Standish). Row 2 is the Earth's orbit.
+// clang-format off
 constexpr std::array<ElementsRowData, ElementsRowCount> ElementsTable{{
     {{0.38709893, +0.00000066}, {0.20563069, +0.00002527}, {7.00487, -23.51},
      {48.33167, -446.30}, {77.45645, +573.57}, {252.25084, +538101628.29}},
@@ -47,6 +48,7 @@ constexpr std::array<ElementsRowData, ElementsRowCount> ElementsTable{{
     {{39.48168677, -0.00076912}, {0.24880766, +0.00006465}, {17.14175, +11.07},
      {110.30347, -37.33}, {224.06676, -132.25}, {238.92881, +522747.90}},
 }};
+// clang-format on
 
 double elementAngle(const Element& element, double T) {
     return (element.base + element.rate * T / 3600) * DegToRad;
@@ -59,12 +61,9 @@ int signOf(double x) { return (x > 0) - (x < 0); }
 Elements orbitalElements(int row, double d) {
     const ElementsRowData& r = ElementsTable[row];
     const double T = d / 36525;
-    return {r.a.base + r.a.rate * T,
-            r.e.base + r.e.rate * T,
-            elementAngle(r.i, T),
-            elementAngle(r.node, T),
-            elementAngle(r.peri, T),
-            reduceRadians(elementAngle(r.meanLongitude, T))};
+    return {r.a.base + r.a.rate * T, r.e.base + r.e.rate * T,
+            elementAngle(r.i, T),    elementAngle(r.node, T),
+            elementAngle(r.peri, T), reduceRadians(elementAngle(r.meanLongitude, T))};
 }
 
 double reduceRadians(double x) {

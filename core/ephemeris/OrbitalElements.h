@@ -6,7 +6,14 @@ namespace zodrivel {
 
 // Rows of the elements table.
 enum ElementsRow : int {
-    MercuryRow = 0, VenusRow, EarthRow, MarsRow, JupiterRow, SaturnRow, UranusRow, NeptuneRow,
+    MercuryRow = 0,
+    VenusRow,
+    EarthRow,
+    MarsRow,
+    JupiterRow,
+    SaturnRow,
+    UranusRow,
+    NeptuneRow,
     PlutoRow,
 };
 inline constexpr int ElementsRowCount = 9;
@@ -17,11 +24,11 @@ inline constexpr double KeplerTolerance = 1e-12;  // radians
 inline constexpr int KeplerIterationCap = 100;
 
 struct Elements {
-    double a;      // semi-major axis, AU
-    double e;      // eccentricity
-    double i;      // inclination, radians
-    double node;   // longitude of the ascending node, radians
-    double peri;   // longitude of perihelion, radians
+    double a;              // semi-major axis, AU
+    double e;              // eccentricity
+    double i;              // inclination, radians
+    double node;           // longitude of the ascending node, radians
+    double peri;           // longitude of perihelion, radians
     double meanLongitude;  // radians, 0 <= x < 2pi
 };
 

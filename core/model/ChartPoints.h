@@ -12,8 +12,16 @@ inline constexpr int ChartSlotCount = 14;  // slots 10..13 exist but stay empty
 inline constexpr int ChartPointCount = 10;
 
 enum ChartSlot : int {
-    SunSlot = 0, MoonSlot, MercurySlot, VenusSlot, MarsSlot, JupiterSlot, SaturnSlot,
-    UranusSlot, NeptuneSlot, PlutoSlot,
+    SunSlot = 0,
+    MoonSlot,
+    MercurySlot,
+    VenusSlot,
+    MarsSlot,
+    JupiterSlot,
+    SaturnSlot,
+    UranusSlot,
+    NeptuneSlot,
+    PlutoSlot,
 };
 
 // The names of slots 0..9, as the report prints them.

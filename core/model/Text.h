@@ -17,9 +17,8 @@ inline std::string_view trim(std::string_view s) {
 
 // ASCII letters compared without regard to case; other bytes must match exactly.
 inline bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](unsigned char x, unsigned char y) {
-        return std::toupper(x) == std::toupper(y);
-    });
+    return std::ranges::equal(
+        a, b, [](unsigned char x, unsigned char y) { return std::toupper(x) == std::toupper(y); });
 }
 
 }  // namespace zodrivel

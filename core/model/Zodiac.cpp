@@ -9,7 +9,7 @@ namespace zodrivel {
 
 namespace {
 constexpr std::array<std::string_view, 12> SignNames{
-    "Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 constexpr long MinutesPerCircle = 360L * 60;
 constexpr long MinutesPerSign = 30L * 60;

@@ -17,8 +17,7 @@ void appendAspectEntry(RichTextSink& sink, AspectKind kind, int first, int secon
 // One sink per kind, in kind order; usable as the pair search's AppendAspectEntryFn.
 class AspectReportWriter {
 public:
-    explicit AspectReportWriter(std::array<RichTextSink*, AspectKindCount> boxes)
-        : boxes_(boxes) {}
+    explicit AspectReportWriter(std::array<RichTextSink*, AspectKindCount> boxes) : boxes_(boxes) {}
     void operator()(const AspectHit& hit, const ChartPoints& chart) const;
 
 private:

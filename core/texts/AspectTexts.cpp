@@ -21,6 +21,7 @@ struct PairSharing {
     KindIds ids;        // a suffix after "Lower-Higher:", or a full id when it holds a ':'
 };
 
+// clang-format off
 constexpr KindIds Usual{"flowing", "semisextile", "flowing", "tense",
                         "flowing", "tense",       "tense"};
 
@@ -46,6 +47,7 @@ constexpr std::array<PairSharing, 6> Exceptions{{
      {"conjunction", "semisextile", "sextile-trine", "tense", "sextile-trine", "tense",
       "tense"}},
 }};
+// clang-format on
 
 // Every key and its reverse read the same paragraph: the report names the point further
 // along the zodiac first, and which one that is says nothing about the meaning.
@@ -93,6 +95,7 @@ const IdTable& idTable() {
 
 bool validPoint(int slot) { return slot >= 0 && slot < ChartPointCount; }
 
+// clang-format off
 constexpr std::array<AspectInfo, AspectKindCount> Information{{
     {"Conjunction", "Conjunction", "Power", "Hard Aspect",
      "Same Element / Same Quality/ Same Gender", {}},
@@ -109,6 +112,7 @@ constexpr std::array<AspectInfo, AspectKindCount> Information{{
     {"Opposition", "Opposition", "Conflicts", "Hard Aspect",
      "Complementary Element/Same Quality/Same Gender", {}},
 }};
+// clang-format on
 
 }  // namespace
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "core/time/TimeZones.h"
 
-#include "core/model/Text.h"
-
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+
+#include "core/model/Text.h"
 
 namespace zodrivel {
 
@@ -13,6 +13,7 @@ namespace {
 
 // In list order, which is alphabetical by row text; the numbers are the correction to add to
 // local clock time, i.e. the negative of the offset the text shows ("+5.3" is 5 h 30 min).
+// clang-format off
 constexpr std::array<ZoneRow, ZoneCount> Rows{{
     {"Alaska/Hawaii Daylight Time,AHDT,-9.0", {9, 0}},
     {"Alaska/Hawaii Standard Time,AHST,-10.0", {10, 0}},
@@ -86,6 +87,7 @@ constexpr std::array<ZoneRow, ZoneCount> Rows{{
     {"Yukon Standard Time,YST,-9.0", {9, 0}},
     {"Yukon War Time,YWT,-8.0", {8, 0}},
 }};
+// clang-format on
 
 // Field `index` (0 = name, 1 = abbreviation) of a comma-separated row text, trimmed.
 std::string_view fieldOf(std::string_view text, int index) {

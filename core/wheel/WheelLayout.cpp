@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <numeric>
 
-#include "core/model/Zodiac.h"
 #include "core/model/Angles.h"
+#include "core/model/Zodiac.h"
 
 namespace zodrivel {
 
@@ -78,9 +78,8 @@ std::vector<double> spreadAlongRing(const std::vector<double>& longitudes, doubl
     // The last cluster may reach round to the first: then the first joins it, a full turn on,
     // and the merging goes on backwards. Each round removes a cluster, so this ends.
     const auto size = [](const Cluster& c) { return static_cast<double>(c.members.size()); };
-    while (clusters.size() > 1 &&
-           clusters.back().start + spacing * size(clusters.back()) >
-               clusters.front().start + 360 + 1e-9) {
+    while (clusters.size() > 1 && clusters.back().start + spacing * size(clusters.back()) >
+                                      clusters.front().start + 360 + 1e-9) {
         Cluster first = clusters.front();
         clusters.erase(clusters.begin());
         for (const int m : first.members) unwrapped[m] += 360;
@@ -122,8 +121,8 @@ WheelLayout computeWheelLayout(const ChartPoints& chart, const AspectSearchResul
         const bool hard = hit.kind == AspectKind::Square || hit.kind == AspectKind::Opposition ||
                           hit.kind == AspectKind::Quincunx;
         const bool minor = hit.kind == AspectKind::SemiSextile || hit.kind == AspectKind::Quincunx;
-        std::string tooltip = aspectHeading(hit, chart) + ", " +
-                              std::to_string(std::abs(hit.separation)) + "\u00B0";
+        std::string tooltip =
+            aspectHeading(hit, chart) + ", " + std::to_string(std::abs(hit.separation)) + "\u00B0";
         layout.lines.push_back({hit, hard ? LineTone::Hard : LineTone::Soft, minor,
                                 minor ? 0.6 : 1.0, std::move(tooltip)});
     }

@@ -31,9 +31,9 @@ enum class LineTone { Hard, Soft };
 
 struct WheelLine {
     AspectHit hit;
-    LineTone tone;   // hard aspects in red, soft in blue
-    bool dashed;     // the minor aspects: semi-sextile and quincunx
-    double width;    // relative stroke width: 1 for the major aspects, 0.6 for the minor
+    LineTone tone;        // hard aspects in red, soft in blue
+    bool dashed;          // the minor aspects: semi-sextile and quincunx
+    double width;         // relative stroke width: 1 for the major aspects, 0.6 for the minor
     std::string tooltip;  // "Sun-Moon  In Square Aspect, 87°"
 };
 

@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "desktop/widgets/ClickableLabel.h"
 #include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
+#include "desktop/widgets/ClickableLabel.h"
 
 // The icon lives in the resources of the static GUI library, whose registration the linker
 // drops when nothing refers to it; registering it here keeps the icon wherever the box is used.

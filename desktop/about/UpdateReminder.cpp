@@ -5,8 +5,8 @@
 #include <QDate>
 #include <QSettings>
 
-#include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/Clock.h"
+#include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
 
 namespace zodrivel {

@@ -9,7 +9,6 @@
 
 #include "desktop/platform/Services.h"
 
-
 namespace zodrivel {
 
 class Clock;

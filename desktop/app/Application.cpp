@@ -4,9 +4,9 @@
 #include <QCoreApplication>
 #include <random>
 
-#include "desktop/entry/EntryWindow.h"
 #include "desktop/about/AboutWindow.h"
 #include "desktop/about/UpdateReminder.h"
+#include "desktop/entry/EntryWindow.h"
 #include "desktop/result/ResultWindow.h"
 
 namespace zodrivel {
@@ -14,9 +14,7 @@ namespace zodrivel {
 Application::Application(const Services& services, QObject* parent)
     : QObject(parent), services_(services) {}
 
-Application::~Application() {
-    delete result_.data();
-}
+Application::~Application() { delete result_.data(); }
 
 void Application::start(std::uint64_t seed) {
     std::mt19937_64 random(seed);
@@ -27,8 +25,7 @@ void Application::start(std::uint64_t seed) {
     entry_ = std::make_unique<EntryWindow>(services_);
     connect(entry_.get(), &EntryWindow::proceeded, this, &Application::showResult);
     connect(entry_.get(), &EntryWindow::exitRequested, this, &Application::endProgram);
-    connect(entry_.get(), &EntryWindow::aboutRequested, this,
-            [this] { showAbout(entry_.get()); });
+    connect(entry_.get(), &EntryWindow::aboutRequested, this, [this] { showAbout(entry_.get()); });
     entry_->show();
     entry_->applyBranding(brandingChoice(std::uniform_real_distribution<double>(0, 1)(random)));
 }
@@ -40,8 +37,7 @@ void Application::showResult(const Calculation& calculation) {
     result_->setAttribute(Qt::WA_DeleteOnClose, false);
     connect(result_, &ResultWindow::backRequested, this, &Application::backToEntry);
     connect(result_, &ResultWindow::exitRequested, this, &Application::endProgram);
-    connect(result_, &ResultWindow::aboutRequested, this,
-            [this] { showAbout(result_.data()); });
+    connect(result_, &ResultWindow::aboutRequested, this, [this] { showAbout(result_.data()); });
     result_->show();
     entry_->hide();
 }

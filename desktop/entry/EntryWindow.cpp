@@ -15,14 +15,14 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "desktop/platform/QtText.h"
-#include "desktop/widgets/ClickableLabel.h"
-#include "desktop/widgets/FilteredLineEdit.h"
-#include "desktop/platform/MessageBoxes.h"
 #include "core/ephemeris/ClassicEphemeris.h"
 #include "core/time/Calendar.h"
 #include "core/time/TimeZones.h"
+#include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
+#include "desktop/platform/QtText.h"
+#include "desktop/widgets/ClickableLabel.h"
+#include "desktop/widgets/FilteredLineEdit.h"
 
 namespace zodrivel {
 
@@ -69,23 +69,23 @@ void EntryWindow::buildMenus() {
 
     QMenu* help = withName(menuBar()->addMenu(tr("&Help")), "mnuHelp");
     withName(help->addAction(tr("&Online Help"), this, [&urls] { openOnlineHelp(urls); }),
-          "mnuOnline");
+             "mnuOnline");
     withName(help->addAction(tr("&Visit Us Online"), this, [&urls] { openHomePage(urls); }),
-          "mnuVisit");
+             "mnuVisit");
     withName(help->addSeparator(), "mnuHelp1");
     withName(help->addAction(tr("Check for Software &Update"), this,
-                          [&urls] { openDownloadPage(urls); }),
-          "mnuUpdate");
+                             [&urls] { openDownloadPage(urls); }),
+             "mnuUpdate");
     withName(help->addSeparator(), "mnuHelp2");
-    withName(help->addAction(tr("&About Software"), this, &EntryWindow::aboutRequested), "mnuAbout");
+    withName(help->addAction(tr("&About Software"), this, &EntryWindow::aboutRequested),
+             "mnuAbout");
 
     withName(menuBar()->addAction(tr("&Donate"), this, [&urls] { openDonationPage(urls); }),
-          "mnuDonate");
+             "mnuDonate");
     // Built switched off: the entry exists and works, but is not shown.
-    QAction* money =
-        withName(menuBar()->addAction(tr("Make Money &Online"), this,
-                                   [&urls] { openFullBrandPage(urls); }),
-              "mkmoney");
+    QAction* money = withName(
+        menuBar()->addAction(tr("Make Money &Online"), this, [&urls] { openFullBrandPage(urls); }),
+        "mkmoney");
     money->setVisible(false);
 }
 
@@ -119,7 +119,8 @@ QWidget* EntryWindow::buildForm() {
     minuteList_ = numberList("cboMM", 0, 59);
     secondList_ = numberList("cboSS", 0, 59);
     birth->addWidget(makeLabel("Label1", tr("Time of Birth"), hourList_), 2, 0);
-    birth->addLayout(row({hourList_, minuteList_, secondList_, makeLabel("Label12", tr("HH:MM:SS"))}), 2, 1);
+    birth->addLayout(
+        row({hourList_, minuteList_, secondList_, makeLabel("Label12", tr("HH:MM:SS"))}), 2, 1);
     page->addLayout(birth);
 
     // Place: the names serve only the web look-up; the coordinates are what counts.
@@ -134,18 +135,17 @@ QWidget* EntryWindow::buildForm() {
     placeGrid->addWidget(stateBox_, 0, 3);
     placeGrid->addWidget(makeLabel("Label4", tr("Country"), countryBox_), 0, 4);
     placeGrid->addWidget(countryBox_, 0, 5);
-    lookUpButton_ = withName(new QPushButton(tr("Click Here To Find Latitude && Longitude")),
-                        "cmdBrowser");
+    lookUpButton_ =
+        withName(new QPushButton(tr("Click Here To Find Latitude && Longitude")), "cmdBrowser");
     lookUpButton_->setAutoDefault(true);
     connect(lookUpButton_, &QPushButton::clicked, this, &EntryWindow::lookUpCoordinates);
     placeGrid->addWidget(lookUpButton_, 1, 0, 1, 6, Qt::AlignLeft);
 
-    const auto coordinateGroup = [&](const QString& title, const char* degName,
-                                     const char* minName, const char* degLabel,
-                                     const char* minLabel, int degLength, FilteredLineEdit*& deg,
-                                     FilteredLineEdit*& min, const char* optName,
-                                     const QString& first, const QString& second,
-                                     QRadioButton*& optFirst, QRadioButton*& optSecond) {
+    const auto coordinateGroup =
+        [&](const QString& title, const char* degName, const char* minName, const char* degLabel,
+            const char* minLabel, int degLength, FilteredLineEdit*& deg, FilteredLineEdit*& min,
+            const char* optName, const QString& first, const QString& second,
+            QRadioButton*& optFirst, QRadioButton*& optSecond) {
         auto* group = new QGroupBox(title);
         auto* grid = new QGridLayout(group);
         deg = withName(new FilteredLineEdit(EntryFilter::Digits, messages), degName);
@@ -172,11 +172,11 @@ QWidget* EntryWindow::buildForm() {
     };
     auto* coordinates = new QHBoxLayout;
     coordinates->addWidget(coordinateGroup(tr("Longitude"), "txtLonD", "txtLonM", "Label6",
-                                           "Label8", 3, lonDegreesBox_, lonMinutesBox_, "optLong", tr("East"),
-                                           tr("West"), eastOption_, westOption_));
-    coordinates->addWidget(coordinateGroup(tr("Latitude"), "txtLatD", "txtLatM", "Label7",
-                                           "Label9", 2, latDegreesBox_, latMinutesBox_, "optLat",
-                                           tr("North"), tr("South"), northOption_, southOption_));
+                                           "Label8", 3, lonDegreesBox_, lonMinutesBox_, "optLong",
+                                           tr("East"), tr("West"), eastOption_, westOption_));
+    coordinates->addWidget(coordinateGroup(tr("Latitude"), "txtLatD", "txtLatM", "Label7", "Label9",
+                                           2, latDegreesBox_, latMinutesBox_, "optLat", tr("North"),
+                                           tr("South"), northOption_, southOption_));
     placeGrid->addLayout(coordinates, 2, 0, 1, 6);
     page->addWidget(place);
 
@@ -220,11 +220,12 @@ QWidget* EntryWindow::buildForm() {
     page->addWidget(brandStack_);
 
     // Reading order, whatever order the layout code created the widgets in.
-    QWidget* order[] = {nameBox_,    monthList_,   dayList_,     yearList_,     hourList_,
-                        minuteList_,      secondList_,      cityBox_,    stateBox_,   countryBox_,
-                        lookUpButton_, lonDegreesBox_,    lonMinutesBox_,     eastOption_, westOption_,
-                        latDegreesBox_,    latMinutesBox_,    northOption_, southOption_, zoneList_,
-                        daylightSavingBox_,     proceedButton_,   forum,        brandStack_};
+    QWidget* order[] = {nameBox_,           monthList_,     dayList_,      yearList_,
+                        hourList_,          minuteList_,    secondList_,   cityBox_,
+                        stateBox_,          countryBox_,    lookUpButton_, lonDegreesBox_,
+                        lonMinutesBox_,     eastOption_,    westOption_,   latDegreesBox_,
+                        latMinutesBox_,     northOption_,   southOption_,  zoneList_,
+                        daylightSavingBox_, proceedButton_, forum,         brandStack_};
     for (std::size_t k = 1; k < std::size(order); ++k) setTabOrder(order[k - 1], order[k]);
     return central;
 }

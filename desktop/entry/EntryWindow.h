@@ -6,10 +6,10 @@
 #include <optional>
 
 #include "core/about/Branding.h"
+#include "core/about/LinkTexts.h"
 #include "core/calculation/Calculation.h"
 #include "core/entry/EntryChecks.h"
 #include "desktop/platform/Services.h"
-#include "core/about/LinkTexts.h"
 
 class QCheckBox;
 class QComboBox;
@@ -96,6 +96,5 @@ private:
     ClickableLabel* coBrandLabel_ = nullptr;
     ClickableLabel* fullBrandLabel_ = nullptr;
 };
-
 
 }  // namespace zodrivel

@@ -12,8 +12,7 @@ QMessageBox::Icon toQt(MessageIcon icon) {
 }  // namespace
 
 void QtMessageBoxes::show(const QString& text, MessageIcon icon, QWidget* parent) {
-    QMessageBox box(toQt(icon), QString::fromUtf8(ApplicationTitle), text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(toQt(icon), QString::fromUtf8(ApplicationTitle), text, QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -11,7 +11,6 @@ class QWidget;
 
 namespace zodrivel {
 
-
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;

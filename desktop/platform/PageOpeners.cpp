@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "desktop/platform/PageOpeners.h"
 
-#include "core/entry/EntryChecks.h"
 #include "core/about/WebAddresses.h"
+#include "core/entry/EntryChecks.h"
 
 namespace zodrivel {
 

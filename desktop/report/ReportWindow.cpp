@@ -14,17 +14,17 @@
 #include <filesystem>
 #include <string>
 
-#include "desktop/platform/QtText.h"
-#include "desktop/widgets/ClickableLabel.h"
 #include "core/about/LinkTexts.h"
-#include "desktop/platform/MessageBoxes.h"
-#include "desktop/platform/PageOpeners.h"
-#include "desktop/platform/UrlOpener.h"
-#include "desktop/platform/FileDialogs.h"
-#include "desktop/platform/PrintDialogs.h"
 #include "core/report/ReportDocument.h"
 #include "core/report/RichText.h"
 #include "core/report/RtfWriter.h"
+#include "desktop/platform/FileDialogs.h"
+#include "desktop/platform/MessageBoxes.h"
+#include "desktop/platform/PageOpeners.h"
+#include "desktop/platform/PrintDialogs.h"
+#include "desktop/platform/QtText.h"
+#include "desktop/platform/UrlOpener.h"
+#include "desktop/widgets/ClickableLabel.h"
 
 namespace zodrivel {
 

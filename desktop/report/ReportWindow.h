@@ -9,8 +9,8 @@
 #include <array>
 #include <optional>
 
-#include "desktop/platform/Services.h"
 #include "core/aspects/AspectKind.h"
+#include "desktop/platform/Services.h"
 
 class QTextBrowser;
 

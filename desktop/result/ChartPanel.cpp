@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "core/entry/BirthSummary.h"
-#include "core/time/TimeZones.h"
 #include "core/model/Zodiac.h"
+#include "core/time/TimeZones.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/result/ChartWheel.h"
 
@@ -42,23 +42,26 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
     name->setFont(bold);
     column->addWidget(name);
-    column->addWidget(infoLine(this, "lblBirthLocal",
-                           tr("Born %1 %2:%3 local time")
-                               .arg(toQString(formatDate(b.birthYear, b.birthMonth, b.birthDay)))
-                               .arg(b.birthHour, 2, 10, QLatin1Char('0'))
-                               .arg(b.birthMinute, 2, 10, QLatin1Char('0'))));
-    const QString zone = c.zonePosition >= 0 ? QString::fromUtf8(zoneTable()[c.zonePosition].text.data())
-                                             : QString();
+    column->addWidget(
+        infoLine(this, "lblBirthLocal",
+                 tr("Born %1 %2:%3 local time")
+                     .arg(toQString(formatDate(b.birthYear, b.birthMonth, b.birthDay)))
+                     .arg(b.birthHour, 2, 10, QLatin1Char('0'))
+                     .arg(b.birthMinute, 2, 10, QLatin1Char('0'))));
+    const QString zone = c.zonePosition >= 0
+                             ? QString::fromUtf8(zoneTable()[c.zonePosition].text.data())
+                             : QString();
     column->addWidget(infoLine(this, "lblBirthZone",
-                           b.isDaylightSaving ? tr("%1, daylight saving").arg(zone) : zone));
+                               b.isDaylightSaving ? tr("%1, daylight saving").arg(zone) : zone));
     column->addWidget(infoLine(this, "lblBirthPlace", toQString(formatCoordinates(b))));
-    auto* used = infoLine(this, "lblUniversalTime", toQString(formatUniversalTime(c.instant.universal)));
+    auto* used =
+        infoLine(this, "lblUniversalTime", toQString(formatUniversalTime(c.instant.universal)));
     used->setToolTip(tr("The universal date and time the positions were computed for"));
     column->addWidget(used);
 
     auto* note = infoLine(this, "lblPlausibility", {});
-    note->setStyleSheet(QStringLiteral(
-        "QLabel { background: #fff4d6; border: 1px solid #e0b84a; padding: 4px; }"));
+    note->setStyleSheet(
+        QStringLiteral("QLabel { background: #fff4d6; border: 1px solid #e0b84a; padding: 4px; }"));
     if (const auto text = plausibilityNote(b, c.zonePosition)) {
         note->setText(toQString(*text));
     } else {
@@ -78,11 +81,13 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
         table->setItem(slot, 0,
                        new QTableWidgetItem(bodyGlyph(slot) + "  " +
                                             QString::fromUtf8(c.chart.names[slot].data())));
-        table->setItem(slot, 1, new QTableWidgetItem(signGlyph(p.sign) + "  " +
-                                                     QString::fromUtf8(signName(p.sign).data())));
-        table->setItem(slot, 2, new QTableWidgetItem(QStringLiteral("%1\u00B0%2'")
-                                                         .arg(p.degrees)
-                                                         .arg(p.minutes, 2, 10, QLatin1Char('0'))));
+        table->setItem(slot, 1,
+                       new QTableWidgetItem(signGlyph(p.sign) + "  " +
+                                            QString::fromUtf8(signName(p.sign).data())));
+        table->setItem(slot, 2,
+                       new QTableWidgetItem(QStringLiteral("%1\u00B0%2'")
+                                                .arg(p.degrees)
+                                                .arg(p.minutes, 2, 10, QLatin1Char('0'))));
         auto* decimal = new QTableWidgetItem(QString::number(longitude, 'f', 4));
         decimal->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table->setItem(slot, 3, decimal);
@@ -123,7 +128,8 @@ WriteResult exportWheelPng(const ChartWheel& wheel, const QString& path) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) return {false, "the picture could not be encoded"};
-    return writeFileAtomically(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));
+    return writeFileAtomically(path.toStdString(),
+                               std::string_view(bytes.constData(), bytes.size()));
 }
 
 WriteResult exportWheelSvg(const ChartWheel& wheel, const QString& path) {
@@ -141,7 +147,8 @@ WriteResult exportWheelSvg(const ChartWheel& wheel, const QString& path) {
         painter.fillRect(QRect(0, 0, side, side), Qt::white);
         wheel.render(painter, QSizeF(side, side));
     }
-    return writeFileAtomically(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));
+    return writeFileAtomically(path.toStdString(),
+                               std::string_view(bytes.constData(), bytes.size()));
 }
 
 }  // namespace zodrivel

@@ -8,8 +8,8 @@
 #include <QToolTip>
 #include <cmath>
 
-#include "core/model/Zodiac.h"
 #include "core/model/Angles.h"
+#include "core/model/Zodiac.h"
 
 namespace zodrivel {
 
@@ -22,8 +22,8 @@ const QColor HardColour(190, 30, 30);
 const QColor SoftColour(30, 80, 190);
 const QColor RingColour(70, 70, 90);
 // Fire, earth, air, water: a faint tint behind each sign, repeating round the ring.
-const QColor ElementTints[] = {QColor(250, 228, 220), QColor(232, 240, 220),
-                               QColor(250, 248, 220), QColor(220, 232, 248)};
+const QColor ElementTints[] = {QColor(250, 228, 220), QColor(232, 240, 220), QColor(250, 248, 220),
+                               QColor(220, 232, 248)};
 
 double distanceToSegment(QPointF p, QPointF a, QPointF b) {
     const QPointF ab = b - a;
@@ -71,8 +71,12 @@ ChartWheel::Geometry ChartWheel::geometry(const QSizeF& size) const {
     const double legend = std::max(size.width() < 480 ? 34.0 : 18.0, size.height() * 0.06);
     const double side = std::min(size.width(), size.height() - legend);
     const double radius = side / 2 - 6;
-    return {QPointF(size.width() / 2, (size.height() - legend) / 2), radius, radius * 0.85,
-            radius * 0.74, radius * 0.60, radius * 0.48};
+    return {QPointF(size.width() / 2, (size.height() - legend) / 2),
+            radius,
+            radius * 0.85,
+            radius * 0.74,
+            radius * 0.60,
+            radius * 0.48};
 }
 
 QPointF ChartWheel::bodyGlyphCentre(int slot) const {
@@ -97,8 +101,8 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
         QPainterPath sector;
         const QRectF outer(g.centre.x() - g.radius, g.centre.y() - g.radius, 2 * g.radius,
                            2 * g.radius);
-        const QRectF inner(g.centre.x() - g.signBand, g.centre.y() - g.signBand,
-                           2 * g.signBand, 2 * g.signBand);
+        const QRectF inner(g.centre.x() - g.signBand, g.centre.y() - g.signBand, 2 * g.signBand,
+                           2 * g.signBand);
         const double start = 180 + sign * 30.0;  // Qt's angles run counter-clockwise too
         sector.arcMoveTo(outer, start);
         sector.arcTo(outer, start, 30);
@@ -111,7 +115,7 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
     p.setBrush(Qt::NoBrush);
     for (const double r : {g.radius, g.signBand, g.aspects}) p.drawEllipse(g.centre, r, r);
     for (int degree = 0; degree < 360; degree += 5) {
-        const double length = degree % 30 == 0 ? g.radius - g.signBand
+        const double length = degree % 30 == 0   ? g.radius - g.signBand
                               : degree % 10 == 0 ? (g.radius - g.signBand) * 0.22
                                                  : (g.radius - g.signBand) * 0.13;
         p.drawLine(g.at(degree, g.signBand), g.at(degree, g.signBand + length));
@@ -155,8 +159,8 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
         p.setPen(Qt::black);
         p.setFont(glyphFont);
         const double half = g.radius * 0.065;
-        p.drawText(QRectF(glyph.x() - half, glyph.y() - half, 2 * half, 2 * half),
-                   Qt::AlignCenter, bodyGlyph(body.slot));
+        p.drawText(QRectF(glyph.x() - half, glyph.y() - half, 2 * half, 2 * half), Qt::AlignCenter,
+                   bodyGlyph(body.slot));
         // The degree label runs along the radius, so neighbours a glyph apart never touch;
         // on the left half it is turned round to read left to right.
         p.setFont(labelFont);
@@ -224,8 +228,9 @@ std::optional<WheelLine> ChartWheel::lineAt(const QPointF& point) const {
     std::optional<WheelLine> best;
     double bestDistance = tolerance;
     for (const WheelLine& line : layout_.lines) {
-        const double d = distanceToSegment(point, g.at(layout_.bodies[line.hit.first].longitude, g.aspects),
-                                           g.at(layout_.bodies[line.hit.second].longitude, g.aspects));
+        const double d =
+            distanceToSegment(point, g.at(layout_.bodies[line.hit.first].longitude, g.aspects),
+                              g.at(layout_.bodies[line.hit.second].longitude, g.aspects));
         if (d <= bestDistance) best = line, bestDistance = d;
     }
     return best;

@@ -22,26 +22,24 @@
 #include <string_view>
 #include <vector>
 
-#include "desktop/platform/QtText.h"
-#include "desktop/widgets/ClickableLabel.h"
 #include "core/about/LinkTexts.h"
-#include "desktop/platform/MessageBoxes.h"
-#include "core/texts/AspectTexts.h"
 #include "core/report/ReportWriter.h"
+#include "core/texts/AspectTexts.h"
+#include "desktop/platform/FileDialogs.h"
+#include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
+#include "desktop/platform/QtText.h"
+#include "desktop/report/ReportWindow.h"
 #include "desktop/result/ChartPanel.h"
 #include "desktop/result/ChartWheel.h"
-#include "desktop/platform/FileDialogs.h"
-#include "desktop/report/ReportWindow.h"
+#include "desktop/widgets/ClickableLabel.h"
 #include "desktop/widgets/TextEditSink.h"
 
 namespace zodrivel {
 
 namespace {
 
-AspectKind kindAt(int index) {
-    return AllAspectKinds[static_cast<std::size_t>(index)];
-}
+AspectKind kindAt(int index) { return AllAspectKinds[static_cast<std::size_t>(index)]; }
 
 // Controls that the window has once per tab share their name; "index" tells them apart, as
 // the kind's index does for the boxes.
@@ -86,8 +84,7 @@ ResultWindow::ResultWindow(const Calculation& calculation, const Services& servi
 
     // The chart at a glance beside the tabs; the splitter lets the reader favour either side.
     chartPanel_ = new ChartPanel(calculation);
-    connect(chartPanel_->wheel(), &ChartWheel::aspectClicked, this,
-            &ResultWindow::showAspectEntry);
+    connect(chartPanel_->wheel(), &ChartWheel::aspectClicked, this, &ResultWindow::showAspectEntry);
     auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->setObjectName(QStringLiteral("chartSplitter"));
     splitter->addWidget(tabs);
@@ -119,8 +116,9 @@ void ResultWindow::showAspectEntry(const AspectHit& hit) {
     QTextEdit* box = boxes_[kind];
     QTextCursor heading(box->document());
     heading.setPosition(entry->second);
-    heading.setPosition(entry->second + static_cast<int>(toQString(aspectHeading(hit, chart_)).size()),
-                        QTextCursor::KeepAnchor);
+    heading.setPosition(
+        entry->second + static_cast<int>(toQString(aspectHeading(hit, chart_)).size()),
+        QTextCursor::KeepAnchor);
     // Scroll the entry to the top of the box: to the end first, then back to the heading.
     box->moveCursor(QTextCursor::End);
     box->setTextCursor(heading);
@@ -135,14 +133,15 @@ void ResultWindow::exportWheel() {
     if (chosen.isEmpty()) return;
     QString path = chosen;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
-    const bool svg = QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
+    const bool svg =
+        QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
     const WriteResult written = svg ? exportWheelSvg(*chartPanel_->wheel(), path)
                                     : exportWheelPng(*chartPanel_->wheel(), path);
     if (!written) {
-        services_.messages->show(tr("The chart wheel could not be saved to %1: %2")
-                                     .arg(QDir::toNativeSeparators(path),
-                                          QString::fromStdString(written.error)),
-                                 MessageIcon::Critical, this);
+        services_.messages->show(
+            tr("The chart wheel could not be saved to %1: %2")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.error)),
+            MessageIcon::Critical, this);
     }
 }
 

@@ -92,9 +92,8 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
     }
     const QString text = event->text();
     // Editing and navigation keys carry no printable text (Backspace's text is \b).
-    const bool printable = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c.isPrint();
-    });
+    const bool printable = !text.isEmpty() && std::all_of(text.begin(), text.end(),
+                                                          [](QChar c) { return c.isPrint(); });
     if (!printable) {
         QLineEdit::keyPressEvent(event);
         return;

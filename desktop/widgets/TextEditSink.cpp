@@ -13,9 +13,7 @@ TextEditSink::TextEditSink(QTextEdit& box) : box_(box), format_(box.currentCharF
     setColour(TextColour);
 }
 
-void TextEditSink::setEmphasis(bool on) {
-    format_.setFontWeight(on ? QFont::Bold : QFont::Normal);
-}
+void TextEditSink::setEmphasis(bool on) { format_.setFontWeight(on ? QFont::Bold : QFont::Normal); }
 
 void TextEditSink::setColour(Rgb colour) {
     format_.setForeground(QColor(colour.red, colour.green, colour.blue));

@@ -29,7 +29,8 @@ std::string slurp(const fs::path& p) {
 
 // Arguments are passed through the shell, single-quoted.
 CliRun runCli(const std::vector<std::string>& args) {
-    const fs::path errFile = fs::temp_directory_path() / ("zodrivel-cli-err-" + std::to_string(::getpid()));
+    const fs::path errFile =
+        fs::temp_directory_path() / ("zodrivel-cli-err-" + std::to_string(::getpid()));
     std::string command = ZODRIVEL_CLI_PATH;
     for (const std::string& a : args) {
         std::string quoted = "'";
@@ -51,8 +52,8 @@ CliRun runCli(const std::vector<std::string>& args) {
 }
 
 std::vector<std::string> birthOn(std::vector<std::string> extra = {}) {
-    std::vector<std::string> args{"--name", "Ada",    "--date", "2000-01-01", "--time", "12:00",
-                                  "--lon",  "0W00",   "--lat",  "51N28",      "--zone", "GMT"};
+    std::vector<std::string> args{"--name", "Ada",  "--date", "2000-01-01", "--time", "12:00",
+                                  "--lon",  "0W00", "--lat",  "51N28",      "--zone", "GMT"};
     args.insert(args.end(), extra.begin(), extra.end());
     return args;
 }
@@ -191,10 +192,12 @@ TEST(Cli, ListZonesHelpAndVersion) {
 }
 
 TEST(Cli, OutputFileIsWrittenWholeOrNotAtAll) {
-    const fs::path dir = fs::temp_directory_path() / ("zodrivel-cli-out-" + std::to_string(::getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / ("zodrivel-cli-out-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
-    const CliRun ok = runCli({"--example", "--format", "json", "--output", (dir / "chart.json").string()});
+    const CliRun ok =
+        runCli({"--example", "--format", "json", "--output", (dir / "chart.json").string()});
     EXPECT_EQ(ok.status, 0) << ok.err;
     EXPECT_TRUE(ok.out.empty());
     EXPECT_EQ(nlohmann::json::parse(slurp(dir / "chart.json"))["name"], "EXAMPLE BIRTH");

@@ -35,10 +35,12 @@ std::vector<AspectHit> hitsBetweenSunAndMoon(const AspectSearchResult& r) {
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
+    // clang-format off
     const std::pair<double, int> cases[] = {{10.5, 10},  {11.5, 12},   {-10.5, -10}, {32.5, 32},
                                             {27.5, 28},  {146.5, 146}, {169.5, 170}, {190.5, 190},
                                             {10.49, 10}, {-11.5, -12}, {0.5, 0},     {-0.5, 0},
                                             {1.5, 2},    {-2.7, -3}};
+    // clang-format on
     for (const auto& [x, expected] : cases) EXPECT_EQ(roundHalfEven(x), expected) << x;
 }
 
@@ -127,8 +129,8 @@ TEST(ComputeAspects, FlagsTheKindsFoundAndListsHitsInSearchOrder) {
     std::array<int, AspectKindCount> perKind{};
     for (const AspectHit& h : r.hits) ++perKind[indexOf(h.kind)];
     EXPECT_EQ(perKind, (std::array<int, AspectKindCount>{21, 1, 0, 8, 8, 0, 0}));
-    EXPECT_EQ(r.aspectFound, (std::array<bool, AspectKindCount>{true, true, false, true, true,
-                                                                 false, false}));
+    EXPECT_EQ(r.aspectFound,
+              (std::array<bool, AspectKindCount>{true, true, false, true, true, false, false}));
     EXPECT_EQ(r.hits.front(), (AspectHit{AspectKind::Square, MoonSlot, SunSlot, 90}));
     EXPECT_EQ(r.hits[1], (AspectHit{AspectKind::Trine, MercurySlot, SunSlot, 120}));
     EXPECT_EQ(r.hits[2], (AspectHit{AspectKind::SemiSextile, MercurySlot, MoonSlot, 30}));

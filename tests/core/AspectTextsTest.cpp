@@ -53,9 +53,8 @@ TEST(AspectTexts, EveryKeyHasAParagraphExceptThePointWithItself) {
 
 TEST(AspectTexts, MostPairsShareOneEasyOneSemiSextileAndOneHardParagraph) {
     const std::map<std::string, std::string> special{
-        {"Mercury-Venus", "1234144"},   {"Venus-Saturn", "1234344"},
-        {"Venus-Uranus", "1234344"},    {"Uranus-Neptune", "1234354"},
-        {"Uranus-Pluto", "1234356"},    {"Neptune-Pluto", "1234344"},
+        {"Mercury-Venus", "1234144"},  {"Venus-Saturn", "1234344"}, {"Venus-Uranus", "1234344"},
+        {"Uranus-Neptune", "1234354"}, {"Uranus-Pluto", "1234356"}, {"Neptune-Pluto", "1234344"},
     };
     for (int a = 0; a < ChartPointCount; ++a) {
         for (int b = a + 1; b < ChartPointCount; ++b) {

@@ -9,7 +9,7 @@
 namespace zodrivel::testing {
 
 inline BirthData birthOn(int y, int m, int d, int hour, int minute, int lonDeg = 0,
-                       bool east = false, bool dst = false) {
+                         bool east = false, bool dst = false) {
     BirthData b;
     b.birthYear = static_cast<std::int16_t>(y);
     b.birthMonth = static_cast<std::int16_t>(m);

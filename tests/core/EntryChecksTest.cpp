@@ -83,8 +83,7 @@ struct ValidationCase {
 
 TEST(ValidateEntries, EachCheckGivesItsMessageAndFocus) {
     const ValidationCase cases[] = {
-        {"empty name", [](EntryTexts& e) { e.name = ""; }, messages::EnterName,
-         EntryControl::Name},
+        {"empty name", [](EntryTexts& e) { e.name = ""; }, messages::EnterName, EntryControl::Name},
         {"blank name", [](EntryTexts& e) { e.name = "   "; }, messages::EnterName,
          EntryControl::Name},
         {"no lon degrees", [](EntryTexts& e) { e.lonDegrees = ""; }, messages::LonDegrees,
@@ -243,7 +242,7 @@ TEST(FillBirthData, AnUnconvertibleTextKeepsThePreviousValue) {
     previous.zone = {5, 0};
     EntryTexts e = validEntries();
     e.lonMinutes = "1.5";
-    e.day = "99999";    // beyond 16 bits
+    e.day = "99999";      // beyond 16 bits
     e.zonePosition = -1;  // no selection: the zone step stores nothing
     const ProceedRecord r = fillBirthData(e, previous);
     EXPECT_EQ(r.birth.lonMinutes, 17);

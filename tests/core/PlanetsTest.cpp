@@ -8,10 +8,10 @@
 #include "core/ephemeris/ChartPositions.h"
 #include "core/ephemeris/ClassicEphemeris.h"
 #include "core/ephemeris/MoonLongitude.h"
-#include "core/time/Calendar.h"
 #include "core/ephemeris/OrbitalElements.h"
-#include "core/model/Zodiac.h"
 #include "core/model/Angles.h"
+#include "core/model/Zodiac.h"
+#include "core/time/Calendar.h"
 
 namespace zodrivel {
 namespace {
@@ -78,21 +78,25 @@ void expectLongitudes(double d, const std::vector<PlanetCase>& cases) {
 }
 
 TEST(GeocentricLongitude, WorkedValuesAtJ2000) {
+    // clang-format off
     expectLongitudes(0, {{MercuryRow, "Mercury", 271.9060}, {VenusRow, "Venus", 241.5781},
                          {EarthRow, "Sun", 280.3796},       {MarsRow, "Mars", 327.9828},
                          {JupiterRow, "Jupiter", 25.3611},  {SaturnRow, "Saturn", 40.2147},
                          {UranusRow, "Uranus", 314.7901},   {NeptuneRow, "Neptune", 303.1916},
                          {PlutoRow, "Pluto", 251.4543}});
+    // clang-format on
 }
 
 TEST(GeocentricLongitude, WorkedValuesFor1990July15) {
     const double d = daysSinceJ2000({1990, 7, 15, 6, 30});
     EXPECT_NEAR(d, -3457.2291666666667, 1e-9);
+    // clang-format off
     expectLongitudes(d, {{MercuryRow, "Mercury", 126.4821}, {VenusRow, "Venus", 84.2730},
                          {EarthRow, "Sun", 112.6596},       {MarsRow, "Mars", 31.9230},
                          {JupiterRow, "Jupiter", 112.6687}, {SaturnRow, "Saturn", 291.9999},
                          {UranusRow, "Uranus", 277.0913},   {NeptuneRow, "Neptune", 283.0514},
                          {PlutoRow, "Pluto", 225.1310}});
+    // clang-format on
 }
 
 TEST(GeocentricLongitude, TheSunIsOppositeTheEarth) {
@@ -144,19 +148,21 @@ ProceedRecord recordOf(const BirthData& b, ZoneCorrection zone) {
 }
 
 TEST(ChartPositions, DaylightSavingMovesThePlanetsAsWellAsTheMoon) {
-    const Calculation withDst = calculate(recordOf(localBirth(1976, 7, 4, 10, 30, true), {5, 0}), ClassicEphemeris{});
-    const Calculation hourEarlier = calculate(recordOf(localBirth(1976, 7, 4, 9, 30), {5, 0}), ClassicEphemeris{});
-    const Calculation withoutDst = calculate(recordOf(localBirth(1976, 7, 4, 10, 30), {5, 0}), ClassicEphemeris{});
+    const Calculation withDst =
+        calculate(recordOf(localBirth(1976, 7, 4, 10, 30, true), {5, 0}), ClassicEphemeris{});
+    const Calculation hourEarlier =
+        calculate(recordOf(localBirth(1976, 7, 4, 9, 30), {5, 0}), ClassicEphemeris{});
+    const Calculation withoutDst =
+        calculate(recordOf(localBirth(1976, 7, 4, 10, 30), {5, 0}), ClassicEphemeris{});
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        EXPECT_EQ(withDst.chart.longitudes[slot], hourEarlier.chart.longitudes[slot])
-            << slot;
-        EXPECT_NE(withDst.chart.longitudes[slot], withoutDst.chart.longitudes[slot])
-            << slot;
+        EXPECT_EQ(withDst.chart.longitudes[slot], hourEarlier.chart.longitudes[slot]) << slot;
+        EXPECT_NE(withDst.chart.longitudes[slot], withoutDst.chart.longitudes[slot]) << slot;
     }
 }
 
 TEST(ChartPositions, FillsTenNamedSlotsAndLeavesFourEmpty) {
-    const Calculation c = calculate(recordOf(localBirth(1990, 7, 15, 6, 30), {0, 0}), ClassicEphemeris{});
+    const Calculation c =
+        calculate(recordOf(localBirth(1990, 7, 15, 6, 30), {0, 0}), ClassicEphemeris{});
     const char* names[] = {"Sun",     "Moon",   "Mercury", "Venus",   "Mars",
                            "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};
     for (int slot = 0; slot < ChartPointCount; ++slot) {
@@ -184,8 +190,8 @@ TEST(ChartPositions, PlanetsAreReferredToTheEquinoxOfDate) {
 
     // At the March equinox of 1950 (21 March, 04:35 UT) the Sun stands at 0 Aries of date;
     // without precession it would be some 0.7 degrees short.
-    const double sun = computeChartPositions(daysSinceJ2000({1950, 3, 21, 4, 35}), 0)
-                           .longitudes[SunSlot];
+    const double sun =
+        computeChartPositions(daysSinceJ2000({1950, 3, 21, 4, 35}), 0).longitudes[SunSlot];
     EXPECT_LT(std::min(sun, 360 - sun), 0.02) << sun;
 }
 

@@ -8,11 +8,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/texts/AspectTexts.h"
-#include "core/report/ReportWriter.h"
 #include "core/about/WebAddresses.h"
 #include "core/report/ReportDocument.h"
+#include "core/report/ReportWriter.h"
 #include "core/report/RtfWriter.h"
+#include "core/texts/AspectTexts.h"
 
 namespace zodrivel {
 namespace {
@@ -63,7 +63,8 @@ TEST(AspectTexts, SunAndMoonThreeDegreesApartGiveOneConjunctionEntry) {
     // Sun and Moon, then the eight others heaped at 200 make their own conjunctions later.
     ASSERT_GE(runs.size(), 2u);
     EXPECT_EQ(runs[0], (TextRun{"Sun-Moon  In Conjunction Aspect\r\n", true, HeadingColour}));
-    EXPECT_EQ(runs[1].text, std::string(aspectText(K::Conjunction, SunSlot, MoonSlot)) + "\r\n\r\n");
+    EXPECT_EQ(runs[1].text,
+              std::string(aspectText(K::Conjunction, SunSlot, MoonSlot)) + "\r\n\r\n");
     EXPECT_FALSE(runs[1].emphasis);
     EXPECT_EQ(runs[1].colour, TextColour);
     const std::string plain = texts[indexOf(K::Conjunction)].plainText();
@@ -131,7 +132,8 @@ TEST(Rtf, HeadingsKeepTheirEmphasisAndColour) {
     const std::string rtf = toRtf(doc);
     EXPECT_NE(rtf.find("\\red128\\green0\\blue0;"), std::string::npos);
     EXPECT_NE(rtf.find("{\\cf2\\b Mars-Saturn  In Square Aspect\\par"), std::string::npos) << rtf;
-    EXPECT_NE(rtf.find("{\\cf1 " + std::string(aspectText(K::Square, MarsSlot, SaturnSlot)).substr(0, 20)),
+    EXPECT_NE(rtf.find("{\\cf1 " +
+                       std::string(aspectText(K::Square, MarsSlot, SaturnSlot)).substr(0, 20)),
               std::string::npos);
 }
 
@@ -151,8 +153,7 @@ TEST(Rtf, RoundTripThroughAWordProcessor) {
     report += "Caf\u00E9 {braces} back\\slash\r\n";
     ASSERT_TRUE(writeFileAtomically(dir / "report.rtf", toRtf(report)));
 
-    const std::string soffice = "cd " + dir.string() +
-                                " && HOME=" + dir.string() +
+    const std::string soffice = "cd " + dir.string() + " && HOME=" + dir.string() +
                                 " soffice -env:UserInstallation=file://" + dir.string() +
                                 "/profile --headless --convert-to ";
     ASSERT_EQ(std::system((soffice + "'txt:Text (encoded):UTF8' report.rtf >log 2>&1").c_str()), 0);

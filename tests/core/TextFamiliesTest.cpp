@@ -24,9 +24,7 @@ namespace {
 
 using K = AspectKind;
 
-std::string_view nameOf(int point) {
-    return ChartPointNameTexts[point];
-}
+std::string_view nameOf(int point) { return ChartPointNameTexts[point]; }
 
 std::string keyName(AspectKind kind, int first, int second) {
     return std::string(aspectKindName(kind)) + " " + std::string(nameOf(first)) + "-" +

@@ -8,10 +8,10 @@
 
 #include "Births.h"
 #include "core/calculation/Calculation.h"
-#include "core/time/TimeZones.h"
-#include "core/model/Angles.h"
 #include "core/ephemeris/MoonLongitude.h"
+#include "core/model/Angles.h"
 #include "core/time/Calendar.h"
+#include "core/time/TimeZones.h"
 #include "core/time/UniversalTime.h"
 
 namespace zodrivel {
@@ -34,8 +34,7 @@ TEST(Calendar, JulianDayNumbersOfWorkedDates) {
 // February 2100). Equal to the last bit, times of day included.
 TEST(Calendar, CountsEveryDayOf1901To2050) {
     using namespace std::chrono;
-    for (sys_days day = year{1900} / 12 / 31; day <= sys_days{year{2051} / 1 / 1};
-         day += days{1}) {
+    for (sys_days day = year{1900} / 12 / 31; day <= sys_days{year{2051} / 1 / 1}; day += days{1}) {
         const year_month_day ymd{day};
         const int y = static_cast<int>(ymd.year());
         const int m = static_cast<int>(static_cast<unsigned>(ymd.month()));
@@ -101,16 +100,18 @@ struct MoonCase {
 };
 
 TEST(MoonLongitude, WorkedValues) {
+    // clang-format off
     const MoonCase cases[] = {
         {"1 January 2000, 12:00 at Greenwich (T = 0)", birthOn(2000, 1, 1, 12, 0, 0), {0, 0},
          223.316103},
         {"1 January 2000, 00:00 at Greenwich", birthOn(2000, 1, 1, 0, 0, 0), {0, 0}, 217.284178},
         {"12 April 1992, 00:00 at Greenwich", birthOn(1992, 4, 12, 0, 0, 0), {0, 0}, 133.158084},
-        {"4 July 1976, 10:30 EST with daylight saving, 74 W", birthOn(1976, 7, 4, 10, 30, 74, false, true),
-         {5, 0}, 191.083585},
+        {"4 July 1976, 10:30 EST with daylight saving, 74 W",
+         birthOn(1976, 7, 4, 10, 30, 74, false, true), {5, 0}, 191.083585},
         {"15 August 1947, 00:00 IST, 77 12 E", birthOn(1947, 8, 15, 0, 0, 77, true), {-5, -30},
          117.109656},
     };
+    // clang-format on
     for (const MoonCase& c : cases) {
         const double moon = computeMoonLongitude(birthInstant(c.birth, c.zone).julianCenturies);
         EXPECT_NEAR(moon, c.expected, 5e-7) << c.source;

@@ -36,8 +36,7 @@ TEST(ZoneTable, CorrectionsAreTheNegativeOfTheOffsetTheTextShows) {
         const double shown = std::stod(text.substr(text.rfind(',') + 1));
         const double offset = p == 34 ? 5.5 : shown;
         const ZoneCorrection c = zoneTable()[p].correction;
-        EXPECT_DOUBLE_EQ(-(c.zoneCorrectionHours + c.zoneCorrectionMinutes / 60.0), offset)
-            << text;
+        EXPECT_DOUBLE_EQ(-(c.zoneCorrectionHours + c.zoneCorrectionMinutes / 60.0), offset) << text;
         // Minutes carry the sign of the hours, and no row has minutes without hours.
         EXPECT_GE(c.zoneCorrectionHours * c.zoneCorrectionMinutes, 0) << text;
         EXPECT_TRUE(c.zoneCorrectionHours != 0 || c.zoneCorrectionMinutes == 0) << text;

@@ -7,8 +7,8 @@
 #include <cmath>
 #include <numeric>
 
-#include "core/wheel/WheelLayout.h"
 #include "core/model/Angles.h"
+#include "core/wheel/WheelLayout.h"
 
 namespace zodrivel {
 namespace {
@@ -40,11 +40,11 @@ TEST(WheelAngle, AriesOnTheLeftAndTheZodiacCounterClockwise) {
         const double a = wheelAngle(longitude);
         return std::pair(std::cos(a), std::sin(a));  // y up
     };
-    EXPECT_NEAR(at(0).first, -1, 1e-12);                                 // left
-    EXPECT_NEAR(at(90).second, -1, 1e-12);                               // bottom
-    EXPECT_NEAR(at(180).first, 1, 1e-12);                                // right
-    EXPECT_NEAR(at(270).second, 1, 1e-12);                               // top
-    EXPECT_NEAR(at(359.9).first, -1, 1e-5);                              // just above 0 Aries
+    EXPECT_NEAR(at(0).first, -1, 1e-12);     // left
+    EXPECT_NEAR(at(90).second, -1, 1e-12);   // bottom
+    EXPECT_NEAR(at(180).first, 1, 1e-12);    // right
+    EXPECT_NEAR(at(270).second, 1, 1e-12);   // top
+    EXPECT_NEAR(at(359.9).first, -1, 1e-5);  // just above 0 Aries
     EXPECT_GT(at(359.9).second, 0);
 }
 
@@ -121,7 +121,7 @@ TEST(WheelLayout, BodiesCarryLabelsAndLeaderLinesWhereMoved) {
     ASSERT_EQ(layout.bodies.size(), 10u);
     EXPECT_EQ(layout.bodies[SunSlot].label, "0\u00B000'");
     EXPECT_EQ(layout.bodies[MercurySlot].label, "29\u00B054'");
-    EXPECT_TRUE(layout.bodies[SunSlot].displaced);     // 0 and 359.9 share a place
+    EXPECT_TRUE(layout.bodies[SunSlot].displaced);  // 0 and 359.9 share a place
     EXPECT_TRUE(layout.bodies[MercurySlot].displaced);
     EXPECT_FALSE(layout.bodies[MoonSlot].displaced);
     EXPECT_EQ(layout.bodies[MoonSlot].displayLongitude, 90);

@@ -3,19 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <QAction>
-#include <optional>
-#include <QDir>
-#include <QSplitter>
-#include <QTabWidget>
 #include <QTextEdit>
+#include <optional>
 
 #include "Recorders.h"
 #include "core/calculation/Calculation.h"

@@ -9,10 +9,10 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,10 +20,10 @@
 #include <QUrlQuery>
 
 #include "Recorders.h"
-#include "desktop/widgets/ClickableLabel.h"
-#include "desktop/entry/EntryWindow.h"
-#include "desktop/widgets/FilteredLineEdit.h"
 #include "core/about/WebAddresses.h"
+#include "desktop/entry/EntryWindow.h"
+#include "desktop/widgets/ClickableLabel.h"
+#include "desktop/widgets/FilteredLineEdit.h"
 
 namespace zodrivel {
 namespace {
@@ -315,9 +315,8 @@ TEST_F(EntryWindowTest, CoordinateLookupChecksThePlaceThenSearchesTheWeb) {
 
 TEST_F(EntryWindowTest, ProceedFillsTheBirthDataAndCalculates) {
     std::vector<double> suns;
-    QObject::connect(&window, &EntryWindow::proceeded, [&](const Calculation& c) {
-        suns.push_back(c.chart.longitudes[SunSlot]);
-    });
+    QObject::connect(&window, &EntryWindow::proceeded,
+                     [&](const Calculation& c) { suns.push_back(c.chart.longitudes[SunSlot]); });
     // A failing check changes nothing.
     child<QPushButton>("cmdRashi")->click();
     EXPECT_EQ(messages(), QStringList{"Please Enter Name"});

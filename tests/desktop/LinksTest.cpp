@@ -11,10 +11,10 @@
 #include <QTest>
 
 #include "Recorders.h"
-#include "desktop/widgets/ClickableLabel.h"
 #include "desktop/about/AboutWindow.h"
-#include "desktop/platform/PageOpeners.h"
 #include "desktop/about/UpdateReminder.h"
+#include "desktop/platform/PageOpeners.h"
+#include "desktop/widgets/ClickableLabel.h"
 
 namespace zodrivel {
 namespace {
@@ -70,14 +70,10 @@ struct ReminderCase {
     bool asks;
     bool storesToday;  // else the stored value stays as it was
 };
-void PrintTo(const ReminderCase& c, std::ostream* os) {
-    *os << c.name;
-}
+void PrintTo(const ReminderCase& c, std::ostream* os) { *os << c.name; }
 
 // Today is 8 December 2026 (FixedClock).
-QString daysFromToday(int days) {
-    return QDate(2026, 12, 8).addDays(days).toString(Qt::ISODate);
-}
+QString daysFromToday(int days) { return QDate(2026, 12, 8).addDays(days).toString(Qt::ISODate); }
 
 class UpdateReminder : public ::testing::TestWithParam<ReminderCase> {};
 

@@ -11,12 +11,12 @@
 #include <deque>
 #include <vector>
 
-#include "desktop/platform/MessageBoxes.h"
-#include "desktop/platform/Services.h"
 #include "desktop/platform/Clock.h"
-#include "desktop/platform/UrlOpener.h"
 #include "desktop/platform/FileDialogs.h"
+#include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PrintDialogs.h"
+#include "desktop/platform/Services.h"
+#include "desktop/platform/UrlOpener.h"
 
 namespace zodrivel::testing {
 

@@ -14,9 +14,9 @@
 #include <QTextBrowser>
 
 #include "Recorders.h"
-#include "desktop/widgets/ClickableLabel.h"
 #include "desktop/platform/PageOpeners.h"
 #include "desktop/report/ReportWindow.h"
+#include "desktop/widgets/ClickableLabel.h"
 
 namespace zodrivel {
 namespace {

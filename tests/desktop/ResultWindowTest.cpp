@@ -15,15 +15,15 @@
 #include <QTextEdit>
 
 #include "Recorders.h"
-#include "desktop/widgets/ClickableLabel.h"
 #include "core/ephemeris/ClassicEphemeris.h"
-#include "core/texts/AspectTexts.h"
+#include "core/report/ReportDocument.h"
 #include "core/report/ReportWriter.h"
+#include "core/texts/AspectTexts.h"
 #include "desktop/platform/PageOpeners.h"
 #include "desktop/platform/QtText.h"
-#include "core/report/ReportDocument.h"
 #include "desktop/report/ReportWindow.h"
 #include "desktop/result/ResultWindow.h"
+#include "desktop/widgets/ClickableLabel.h"
 
 namespace zodrivel {
 namespace {
@@ -57,7 +57,9 @@ struct Shown {
         ADD_FAILURE() << name.toStdString() << " " << index;
         return nullptr;
     }
-    QTextEdit* box(K kind) { return get<QTextEdit>("RTBAspectsDesc" + toQString(aspectKindName(kind))); }
+    QTextEdit* box(K kind) {
+        return get<QTextEdit>("RTBAspectsDesc" + toQString(aspectKindName(kind)));
+    }
     // On its tab the notice shows and the box does not.
     bool noticeInFront(K kind) {
         QWidget* tab = get<QTabWidget>("SSTab1")->widget(indexOf(kind));
@@ -83,9 +85,10 @@ TEST(ResultWindow, EachTabDescribesItsKind) {
         EXPECT_EQ(frame->title(), "Planetary Aspect - " + captions[i]);
         QStringList texts;
         for (auto* label : frame->findChildren<QLabel*>()) texts << label->text();
-        EXPECT_EQ(texts, QStringList({"Aspects Name", toQString(info.name), "Keyword", toQString(info.keyword),
-                                      "Category", toQString(info.category), "Type", toQString(info.type),
-                                      "Significance ", toQString(info.significance)}));
+        EXPECT_EQ(texts, QStringList({"Aspects Name", toQString(info.name), "Keyword",
+                                      toQString(info.keyword), "Category", toQString(info.category),
+                                      "Type", toQString(info.type), "Significance ",
+                                      toQString(info.significance)}));
         EXPECT_EQ(shown.get<QLabel>(QString("Label%1").arg(12 + i))->text(),
                   "Planets in this Aspect");
         auto* notice = shown.get<QGroupBox>("fraShow", i);
@@ -102,7 +105,8 @@ TEST(ResultWindow, NoticeStandsInFrontExactlyOfKindsWithoutHits) {
     birth.lonDegrees = "74", birth.lonMinutes = "0", birth.east = false;
     birth.latDegrees = "40", birth.latMinutes = "43";
     for (const Calculation& calculation :
-         {withHits({}), withHits(SomeHits), calculate(fillBirthData(birth, ProceedRecord{}), ClassicEphemeris{})}) {
+         {withHits({}), withHits(SomeHits),
+          calculate(fillBirthData(birth, ProceedRecord{}), ClassicEphemeris{})}) {
         Shown shown(calculation);
         for (const K kind : AllAspectKinds) {
             const bool found = calculation.aspects.aspectFound[indexOf(kind)];
@@ -128,10 +132,11 @@ TEST(ResultWindow, EntriesHaveDarkRedBoldHeadingsAndBlackParagraphs) {
         }
     }
     EXPECT_EQ(fragments,
-              QStringList({"bold 128,0,0: Sun-Moon  In Conjunction Aspect",
-                           "plain 0,0,0: " + toQString(aspectText(K::Conjunction, SunSlot, MoonSlot)),
-                           "bold 128,0,0: Venus-Mars  In Conjunction Aspect",
-                           "plain 0,0,0: " + toQString(aspectText(K::Conjunction, VenusSlot, MarsSlot))}));
+              QStringList(
+                  {"bold 128,0,0: Sun-Moon  In Conjunction Aspect",
+                   "plain 0,0,0: " + toQString(aspectText(K::Conjunction, SunSlot, MoonSlot)),
+                   "bold 128,0,0: Venus-Mars  In Conjunction Aspect",
+                   "plain 0,0,0: " + toQString(aspectText(K::Conjunction, VenusSlot, MarsSlot))}));
     EXPECT_TRUE(shown.box(K::Conjunction)->toPlainText().endsWith(".\n\n"));
 }
 
