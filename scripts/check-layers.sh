@@ -36,35 +36,7 @@ fi
 
 # One pass over every file collects the includes; the folder graph is judged at the end, once
 # every edge is known.
-awk '
-function topOf(path,    i) {
-    i = index(path, "/")
-    return i ? substr(path, 1, i - 1) : ""
-}
-
-# The folder a file belongs to for the mutual-include check: the first subfolder under core/ and
-# desktop/ ("core/time"), otherwise the top-level folder. A file directly in desktop/ is a node
-# of its own.
-function domainOf(path,    parts, n) {
-    n = split(path, parts, "/")
-    if ((parts[1] == "core" || parts[1] == "desktop") && n > 2) return parts[1] "/" parts[2]
-    return parts[1]
-}
-
-# "a/b/../c/./d.h" -> "a/c/d.h", for includes written relative to the including file.
-function normalised(path,    parts, n, i, out, depth, result) {
-    n = split(path, parts, "/")
-    depth = 0
-    for (i = 1; i <= n; ++i) {
-        if (parts[i] == "" || parts[i] == ".") continue
-        if (parts[i] == "..") { if (depth > 0) --depth; continue }
-        out[++depth] = parts[i]
-    }
-    result = ""
-    for (i = 1; i <= depth; ++i) result = result (i > 1 ? "/" : "") out[i]
-    return result
-}
-
+program='
 function ownFolder(top) {
     return top == "core" || top == "desktop" || top == "cli" || top == "adapters" ||
            top == "tests" || top == "bench"
@@ -175,4 +147,5 @@ function report(from, to,    key, back, k, others) {
                "); one direction has to go")
     }
 }
-' "${files[@]}"
+'
+awk -f scripts/lib/include-paths.awk -f <(printf '%s\n' "$program") "${files[@]}"

@@ -60,32 +60,7 @@ svgFile=docs/architecture.svg
 tmp=$(mktemp)
 trap 'rm -f "$tmp"' EXIT
 
-LC_ALL=C awk -v layerList="${present[*]}" '
-function topOf(path,    i) {
-    i = index(path, "/")
-    return i ? substr(path, 1, i - 1) : ""
-}
-
-# As in check-layers.sh: the first subfolder under core/ and desktop/, else the top folder.
-function domainOf(path,    parts, n) {
-    n = split(path, parts, "/")
-    if ((parts[1] == "core" || parts[1] == "desktop") && n > 2) return parts[1] "/" parts[2]
-    return parts[1]
-}
-
-function normalised(path,    parts, n, i, out, depth, result) {
-    n = split(path, parts, "/")
-    depth = 0
-    for (i = 1; i <= n; ++i) {
-        if (parts[i] == "" || parts[i] == ".") continue
-        if (parts[i] == "..") { if (depth > 0) --depth; continue }
-        out[++depth] = parts[i]
-    }
-    result = ""
-    for (i = 1; i <= depth; ++i) result = result (i > 1 ? "/" : "") out[i]
-    return result
-}
-
+program='
 # Lower layers first: an include may only point to a lower rank (cli and desktop share one).
 function rankOf(layer) {
     if (layer == "core") return 0
@@ -330,7 +305,9 @@ END {
     }
     print "}"
 }
-' "${files[@]}" >"$tmp"
+'
+LC_ALL=C awk -v layerList="${present[*]}" -f scripts/lib/include-paths.awk \
+    -f <(printf '%s\n' "$program") "${files[@]}" >"$tmp"
 
 cat "$tmp" >"$dotFile"
 echo "render-architecture: wrote $dotFile"

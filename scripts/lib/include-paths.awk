@@ -1,0 +1,31 @@
+# SPDX-License-Identifier: AGPL-3.0-or-later
+# Paths of included files as scripts/check-layers.sh and scripts/render-architecture.sh judge
+# them: one definition of a file's layer and folder, so the check and the picture agree.
+
+function topOf(path,    i) {
+    i = index(path, "/")
+    return i ? substr(path, 1, i - 1) : ""
+}
+
+# The folder a file belongs to for the include graph: the first subfolder under core/ and
+# desktop/ ("core/time"), otherwise the top-level folder. A file directly in desktop/ is a node
+# of its own.
+function domainOf(path,    parts, n) {
+    n = split(path, parts, "/")
+    if ((parts[1] == "core" || parts[1] == "desktop") && n > 2) return parts[1] "/" parts[2]
+    return parts[1]
+}
+
+# "a/b/../c/./d.h" -> "a/c/d.h", for includes written relative to the including file.
+function normalised(path,    parts, n, i, out, depth, result) {
+    n = split(path, parts, "/")
+    depth = 0
+    for (i = 1; i <= n; ++i) {
+        if (parts[i] == "" || parts[i] == ".") continue
+        if (parts[i] == "..") { if (depth > 0) --depth; continue }
+        out[++depth] = parts[i]
+    }
+    result = ""
+    for (i = 1; i <= depth; ++i) result = result (i > 1 ? "/" : "") out[i]
+    return result
+}
