@@ -20,6 +20,7 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include "adapters/io/SafeFileWriter.h"
@@ -285,18 +286,29 @@ TEST_F(SafeFileWriterTest, RefusesWhatIsNotAWritableRegularFileAndChangesNothing
 }
 
 TEST_F(SafeFileWriterTest, DevicesStayDevices) {
-    // Renaming a file over /dev/null as root would break every program on the machine.
-    for (const char* device : {"/dev/null", "/dev/full"}) {
+    // Renaming a file over /dev/null as root breaks every program on the machine, so a writer
+    // that would do it is caught first on a private twin of /dev/null in the test's folder,
+    // where root may make one; only a writer that refuses the twin meets the real devices.
+    // An ordinary user cannot replace /dev/null at all.
+    const fs::path twin = dir / "null";
+    std::vector<fs::path> devices;
+    if (::mknod(twin.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0) {
+        devices.push_back(twin);
+    } else if (isRoot()) {
+        GTEST_SKIP() << "root cannot make a device node here, so the real ones are not risked";
+    }
+    devices.insert(devices.end(), {"/dev/null", "/dev/full"});
+    for (const fs::path& device : devices) {
         SCOPED_TRACE(device);
         const struct stat before = statOf(device);
         ASSERT_TRUE(S_ISCHR(before.st_mode));
         const WriteResult result = writer.write(device, "new");
-        EXPECT_FALSE(result);
-        EXPECT_EQ(result.error, std::string(device) + " is not a regular file");
         const struct stat after = statOf(device);
-        EXPECT_TRUE(S_ISCHR(after.st_mode));
+        ASSERT_TRUE(S_ISCHR(after.st_mode));
         EXPECT_EQ(after.st_rdev, before.st_rdev);
         EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_FALSE(result);
+        EXPECT_EQ(result.error, device.string() + " is not a regular file");
     }
 }
 
