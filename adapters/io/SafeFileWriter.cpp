@@ -57,7 +57,17 @@ std::optional<fs::path> firstBrokenFolder(const fs::path& file, bool& isFile) {
 std::string describe(int error, const fs::path& file) {
     switch (error) {
         case EACCES:
-        case EPERM: return "No permission to write in " + folderName(file);
+        case EPERM: {
+            // A folder on the way that may not be entered hides everything below it.
+            fs::path walked;
+            for (const fs::path& part : file.parent_path()) {
+                walked /= part;
+                if (walked.has_relative_path() && ::access(walked.c_str(), X_OK) != 0) {
+                    return "No permission to open the folder " + walked.string();
+                }
+            }
+            return "No permission to write in " + folderName(file);
+        }
         case EROFS: return folderPhrase(file) + " is on a read-only disk";
         case ENOSPC: return "The disk is full";
         case EDQUOT: return "The disk quota is used up";

@@ -312,15 +312,24 @@ TEST_F(SafeFileWriterTest, DevicesStayDevices) {
     }
 }
 
-TEST_F(SafeFileWriterTest, AFolderWithoutWritePermissionIsNamed) {
-    if (isRoot())
+TEST_F(SafeFileWriterTest, AFolderWithoutPermissionIsNamed) {
+    if (isRoot()) {
         GTEST_SKIP() << "root writes in any folder; scripts/test-unprivileged.sh runs this";
-    fs::create_directory(dir / "locked");
+    }
+    fs::create_directories(dir / "locked");
     makeFile(dir / "locked" / "report.rtf", "kept", 0644);
     fs::permissions(dir / "locked", static_cast<fs::perms>(0555));
-    const WriteResult result = writer.write(dir / "locked" / "report.rtf", "new");
-    EXPECT_FALSE(result);
-    EXPECT_EQ(result.error, "No permission to write in " + (dir / "locked").string());
+    fs::create_directories(dir / "closed" / "inside");
+    fs::permissions(dir / "closed", fs::perms::none);
+    const std::pair<fs::path, std::string> cases[] = {
+        {dir / "locked" / "report.rtf", "No permission to write in " + (dir / "locked").string()},
+        {dir / "closed" / "inside" / "report.rtf",
+         "No permission to open the folder " + (dir / "closed").string()}};
+    for (const auto& [target, reason] : cases) {
+        const WriteResult result = writer.write(target, "new");
+        EXPECT_FALSE(result);
+        EXPECT_EQ(result.error, reason);
+    }
     EXPECT_EQ(readFile(dir / "locked" / "report.rtf"), "kept");
     EXPECT_EQ(entries(dir / "locked"), std::vector<std::string>{"report.rtf"});
 }
