@@ -4,12 +4,12 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "adapters/io/SafeFileWriter.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "core/about/Version.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ClassicEphemeris.h"
-#include "core/io/AtomicFile.h"
 
 namespace {
 
@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
         std::cout << text;
         return std::cout.flush() ? 0 : ExitWriteFailed;
     }
-    if (const WriteResult written = writeFileAtomically(output, text); !written) {
+    if (const WriteResult written = SafeFileWriter{}.write(output, text); !written) {
         std::cerr << "zodrivel-cli: cannot write " << output << ": " << written.error << "\n";
         return ExitWriteFailed;
     }

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <chrono>
 
+#include "adapters/io/SafeFileWriter.h"
 #include "desktop/app/Application.h"
 #include "desktop/app/SingleInstance.h"
 #include "desktop/platform/Clock.h"
@@ -29,12 +30,14 @@ int main(int argc, char** argv) {
     SystemClock clock;
     QtFileDialogs files;
     QtPrintDialogs printing;
+    SafeFileWriter writer;
     Services services;
     services.messages = &messages;
     services.urls = &urls;
     services.clock = &clock;
     services.files = &files;
     services.printing = &printing;
+    services.writer = &writer;
 
     SingleInstance instance(SingleInstance::defaultLockPath());
     if (!instance.acquire()) {

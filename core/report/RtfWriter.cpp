@@ -103,8 +103,4 @@ std::string toRtf(std::string_view plainUtf8) {
     return toRtf(document);
 }
 
-WriteResult saveRtf(const std::filesystem::path& path, const RichTextDocument& document) {
-    return writeFileAtomically(path, toRtf(document));
-}
-
 }  // namespace zodrivel

@@ -2,11 +2,9 @@
 #pragma once
 // A small writer of Rich Text Format (RTF 1.x) that word processors open.
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
-#include "core/io/AtomicFile.h"
 #include "core/report/RichText.h"
 
 namespace zodrivel {
@@ -16,8 +14,5 @@ namespace zodrivel {
 // characters past U+FFFF), so the file is plain ASCII whatever the text.
 std::string toRtf(const RichTextDocument& document);
 std::string toRtf(std::string_view plainUtf8);
-
-// Writes the RTF atomically: a failure leaves no partial file and says why.
-WriteResult saveRtf(const std::filesystem::path& path, const RichTextDocument& document);
 
 }  // namespace zodrivel

@@ -13,6 +13,7 @@ class UrlOpener;
 class Clock;
 class FileDialogs;
 class PrintDialogs;
+class FileWriter;
 
 struct Services {
     MessageBoxes* messages = nullptr;
@@ -20,6 +21,7 @@ struct Services {
     Clock* clock = nullptr;
     FileDialogs* files = nullptr;
     PrintDialogs* printing = nullptr;
+    FileWriter* writer = nullptr;  // every file a window saves goes through it
     // Per-user settings file of the update reminder; empty for the platform's usual place
     // (application "Zodrivel").
     QString settingsFile;

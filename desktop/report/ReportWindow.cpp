@@ -15,6 +15,7 @@
 #include <string>
 
 #include "core/about/LinkTexts.h"
+#include "core/io/FileWriter.h"
 #include "core/report/ReportDocument.h"
 #include "core/report/RichText.h"
 #include "core/report/RtfWriter.h"
@@ -173,8 +174,8 @@ void ReportWindow::save() {
     const QString fileName = withReportExtension(chosen);
     RichTextDocument document;
     document.insertText(toUtf8(reportText_));
-    const WriteResult written =
-        saveRtf(std::filesystem::path(QFile::encodeName(fileName).toStdString()), document);
+    const WriteResult written = services_.writer->write(
+        std::filesystem::path(QFile::encodeName(fileName).toStdString()), toRtf(document));
     if (!written) {
         services_.messages->show(
             tr("The report could not be saved to %1: %2")

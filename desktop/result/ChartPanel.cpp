@@ -116,7 +116,7 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     column->addWidget(split, 1);
 }
 
-WriteResult exportWheelPng(const ChartWheel& wheel, const QString& path) {
+WriteResult exportWheelPng(const ChartWheel& wheel, const QString& path, FileWriter& writer) {
     constexpr int pixels = 1200;  // sharp in print at 10 cm
     QImage image(pixels, pixels, QImage::Format_ARGB32);
     image.fill(Qt::white);
@@ -128,11 +128,10 @@ WriteResult exportWheelPng(const ChartWheel& wheel, const QString& path) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) return {false, "the picture could not be encoded"};
-    return writeFileAtomically(path.toStdString(),
-                               std::string_view(bytes.constData(), bytes.size()));
+    return writer.write(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));
 }
 
-WriteResult exportWheelSvg(const ChartWheel& wheel, const QString& path) {
+WriteResult exportWheelSvg(const ChartWheel& wheel, const QString& path, FileWriter& writer) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -147,8 +146,7 @@ WriteResult exportWheelSvg(const ChartWheel& wheel, const QString& path) {
         painter.fillRect(QRect(0, 0, side, side), Qt::white);
         wheel.render(painter, QSizeF(side, side));
     }
-    return writeFileAtomically(path.toStdString(),
-                               std::string_view(bytes.constData(), bytes.size()));
+    return writer.write(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));
 }
 
 }  // namespace zodrivel

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "core/calculation/Calculation.h"
-#include "core/io/AtomicFile.h"
+#include "core/io/FileWriter.h"
 
 class QLabel;
 class QTableWidget;
@@ -26,8 +26,8 @@ private:
     ChartWheel* wheel_ = nullptr;
 };
 
-// The wheel written to a file as a picture, atomically: PNG 1200 pixels square, or SVG.
-WriteResult exportWheelPng(const ChartWheel& wheel, const QString& path);
-WriteResult exportWheelSvg(const ChartWheel& wheel, const QString& path);
+// The wheel written to a file as a picture through `writer`: PNG 1200 pixels square, or SVG.
+WriteResult exportWheelPng(const ChartWheel& wheel, const QString& path, FileWriter& writer);
+WriteResult exportWheelSvg(const ChartWheel& wheel, const QString& path, FileWriter& writer);
 
 }  // namespace zodrivel

@@ -135,8 +135,9 @@ void ResultWindow::exportWheel() {
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".png");
     const bool svg =
         QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
-    const WriteResult written = svg ? exportWheelSvg(*chartPanel_->wheel(), path)
-                                    : exportWheelPng(*chartPanel_->wheel(), path);
+    const WriteResult written =
+        svg ? exportWheelSvg(*chartPanel_->wheel(), path, *services_.writer)
+            : exportWheelPng(*chartPanel_->wheel(), path, *services_.writer);
     if (!written) {
         services_.messages->show(
             tr("The chart wheel could not be saved to %1: %2")

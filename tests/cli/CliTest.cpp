@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -208,6 +209,38 @@ TEST(Cli, OutputFileIsWrittenWholeOrNotAtAll) {
     EXPECT_NE(failed.err.find("cannot write"), std::string::npos) << failed.err;
     EXPECT_FALSE(fs::exists(dir / "missing"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
+    fs::remove_all(dir);
+}
+
+// --output puts the chart at the end of a link and leaves alone what is not a file it may
+// replace: a FIFO is not opened (so the program does not hang), a read-only file stays as it is.
+TEST(Cli, OutputKeepsLinksAndRefusesWhatItMustNotReplace) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("zodrivel-cli-keep-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    std::ofstream(dir / "chart.json") << "old";
+    fs::create_symlink("chart.json", dir / "latest.json");
+    const CliRun linked =
+        runCli({"--example", "--format", "json", "--output", (dir / "latest.json").string()});
+    EXPECT_EQ(linked.status, 0) << linked.err;
+    EXPECT_TRUE(fs::is_symlink(dir / "latest.json"));
+    EXPECT_EQ(nlohmann::json::parse(slurp(dir / "chart.json"))["name"], "EXAMPLE BIRTH");
+
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
+    std::ofstream(dir / "kept.txt") << "kept";
+    fs::permissions(dir / "kept.txt", fs::perms::owner_read | fs::perms::group_read);
+    const std::pair<fs::path, std::string> refused[] = {
+        {dir / "pipe", (dir / "pipe").string() + " is not a regular file"},
+        {dir / "kept.txt", (dir / "kept.txt").string() + " is read-only"}};
+    for (const auto& [target, reason] : refused) {
+        const CliRun run = runCli({"--example", "--output", target.string()});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, "zodrivel-cli: cannot write " + target.string() + ": " + reason + "\n");
+    }
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe"));
+    EXPECT_EQ(slurp(dir / "kept.txt"), "kept");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 4);
     fs::remove_all(dir);
 }
 

@@ -99,17 +99,19 @@ TEST(ChartWheel, TooltipsAndClicksFindTheAspectLine) {
 TEST(ChartWheel, ExportsAsPngAndSvgOrSaysWhyNot) {
     ChartWheel wheel(newYorkCalculation("EST", true));
     QTemporaryDir dir;
-    ASSERT_TRUE(exportWheelPng(wheel, dir.filePath("wheel.png")));
+    SafeFileWriter writer;
+    ASSERT_TRUE(exportWheelPng(wheel, dir.filePath("wheel.png"), writer));
     QFile png(dir.filePath("wheel.png"));
     ASSERT_TRUE(png.open(QIODevice::ReadOnly));
     EXPECT_TRUE(png.read(8).startsWith("\x89PNG"));
-    ASSERT_TRUE(exportWheelSvg(wheel, dir.filePath("wheel.svg")));
+    ASSERT_TRUE(exportWheelSvg(wheel, dir.filePath("wheel.svg"), writer));
     QFile svg(dir.filePath("wheel.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     EXPECT_TRUE(svg.readAll().contains("<svg"));
-    const WriteResult failed = exportWheelSvg(wheel, dir.filePath("missing/wheel.svg"));
+    const WriteResult failed = exportWheelSvg(wheel, dir.filePath("missing/wheel.svg"), writer);
     EXPECT_FALSE(failed);
-    EXPECT_FALSE(failed.error.empty());
+    EXPECT_EQ(failed.error,
+              "The folder " + dir.filePath("missing").toStdString() + " does not exist");
 }
 
 TEST(ResultWindowWheel, ClickingAnAspectLineSelectsItsTabAndEntry) {

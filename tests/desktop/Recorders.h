@@ -11,6 +11,7 @@
 #include <deque>
 #include <vector>
 
+#include "adapters/io/SafeFileWriter.h"
 #include "desktop/platform/Clock.h"
 #include "desktop/platform/FileDialogs.h"
 #include "desktop/platform/MessageBoxes.h"
@@ -97,6 +98,7 @@ struct RecordedServices {
     FixedClock clock;
     ScriptedFileDialogs files;
     PdfPrintDialogs printing;
+    SafeFileWriter writer;  // the real one: window tests save into temporary folders
     Services services() {
         Services s;
         s.messages = &messages;
@@ -104,6 +106,7 @@ struct RecordedServices {
         s.clock = &clock;
         s.files = &files;
         s.printing = &printing;
+        s.writer = &writer;
         return s;
     }
 };

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -152,13 +153,18 @@ TEST_F(ReportWindowTest, CancellingTheSaveWritesAndSaysNothing) {
 }
 
 TEST_F(ReportWindowTest, AFailedSaveSaysWhichFileAndWhyAndLeavesNothing) {
-    // Tests run as root, whom permissions do not stop; a parent that is a file or missing does.
+    // The reason in words a reader acts on, not the system's; a read-only file stops root too.
     QFile plain(path("plain.txt"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
+    QFile locked(path("locked.rtf"));
+    ASSERT_TRUE(locked.open(QIODevice::WriteOnly));
+    locked.close();
+    ASSERT_TRUE(locked.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     const std::pair<QString, QString> places[] = {
-        {path("plain.txt/report.rtf"), "Not a directory"},
-        {path("missing/report.rtf"), "No such file or directory"}};
+        {path("plain.txt/report.rtf"), path("plain.txt") + " is a file, not a folder"},
+        {path("missing/report.rtf"), "The folder " + path("missing") + " does not exist"},
+        {path("locked.rtf"), path("locked.rtf") + " is read-only"}};
     for (const auto& [target, reason] : places) {
         recorded.messages.shown.clear();
         recorded.files.answers = {target};
@@ -168,7 +174,8 @@ TEST_F(ReportWindowTest, AFailedSaveSaysWhichFileAndWhyAndLeavesNothing) {
                   "The report could not be saved to " + target + ": " + reason);
         EXPECT_EQ(recorded.messages.shown[0].icon, MessageIcon::Critical);
     }
-    EXPECT_EQ(files(), QStringList{"plain.txt"});
+    EXPECT_EQ(files(), QStringList({"locked.rtf", "plain.txt"}));
+    EXPECT_EQ(QFileInfo(path("locked.rtf")).size(), 0);
 }
 
 TEST_F(ReportWindowTest, PrintsTheWholeReportOrOnlyTheSelection) {
