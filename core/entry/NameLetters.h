@@ -13,10 +13,10 @@ namespace zodrivel {
 // A letter (Unicode category L) or combining mark (category M) of the scripts in common use:
 // Latin (Basic, Latin-1 Supplement, Extended-A and -B, Extended Additional), the combining
 // accents, Greek and Greek Extended, Cyrillic, Armenian, Hebrew, Arabic, the Indic scripts
-// from Devanagari to Sinhala, Thai, Georgian, Hangul, Hiragana, Katakana and the CJK
-// ideographs. Marks are letters here because Indic, Arabic and Hebrew names cannot be written
-// without them, and because "e" followed by a combining acute is an "é" too. Digits of every
-// script, punctuation, symbols and emoji are not.
+// from Devanagari to Sinhala, Thai, Georgian (with its capitals), Hangul, Hiragana, Katakana and
+// the CJK ideographs. Marks are letters here because Indic, Arabic and Hebrew names cannot be
+// written without them, and because "e" followed by a combining acute is an "é" too. Digits of
+// every script, punctuation, symbols and emoji are not.
 bool isNameLetter(char32_t c);
 
 // The simple (one character to one) Unicode upper case; characters without one are returned
