@@ -60,11 +60,12 @@ TextFilterResult filterWhole(std::string_view pasted, Filter filter) {
     // Bytes that are not UTF-8 stand for a character no filter lets through.
     const std::u32string characters = decodeUtf8(pasted).value_or(std::u32string{0xFFFD});
     for (const char32_t character : characters) {
-        const KeyFilterResult key = filter(character);
-        if (key.verdict == FilterVerdict::Rejected) return {false, {}, key.message};
-        if (key.character != Enter && key.character != Backspace) {
-            appendUtf8(result.text, key.character);
-        }
+        // Enter and backspace are keys. In a text they are stray control characters, not
+        // edits: dropping them read "1\b9" as 19, so they refuse the text like any other.
+        const bool key = character == Enter || character == Backspace;
+        const KeyFilterResult filtered = filter(key ? char32_t{0xFFFD} : character);
+        if (filtered.verdict == FilterVerdict::Rejected) return {false, {}, filtered.message};
+        appendUtf8(result.text, filtered.character);
     }
     return result;
 }

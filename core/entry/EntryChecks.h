@@ -68,8 +68,8 @@ struct TextFilterResult {
 
 // Whole texts (pasted, dropped) go through the same filter as typed characters: one refused
 // character refuses the whole text with that character's message, so a box never takes half a
-// paste. Enter and backspace are keys, not text, and add nothing. Input is UTF-8, read
-// character by character; bytes that are not UTF-8 refuse the text.
+// paste. Enter and backspace are keys, not text: a text holding one is refused. Input is UTF-8,
+// read character by character; bytes that are not UTF-8 refuse the text.
 TextFilterResult digitFilterText(std::string_view pasted);
 TextFilterResult letterFilterText(std::string_view pasted);
 

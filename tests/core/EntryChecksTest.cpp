@@ -114,6 +114,23 @@ TEST(KeyFilters, PastedTextPassesTheSameFilterWhole) {
     EXPECT_EQ(letterFilterText("Ren\xC3\xA9").text, "REN\xC3\x89");
     EXPECT_FALSE(digitFilterText("\xD9\xA3").accepted);  // Arabic-Indic digit three
     EXPECT_TRUE(digitFilterText("").accepted);
+
+    // Keys that pass when pressed are stray control characters inside a text, never edits.
+    const struct {
+        TextFilterResult (*filter)(std::string_view);
+        const char* text;
+        Message message;
+    } strays[] = {
+        {digitFilterText, "1\b9", messages::OnlyNumbers},
+        {digitFilterText, "\b", messages::OnlyNumbers},
+        {letterFilterText, "ADA\b", messages::OnlyLetters},
+        {letterFilterText, "ADA\r", messages::OnlyLetters},
+    };
+    for (const auto& [filter, text, message] : strays) {
+        const TextFilterResult r = filter(text);
+        EXPECT_FALSE(r.accepted) << text;
+        EXPECT_EQ(r.message, message) << text;
+    }
 }
 
 EntryTexts validEntries() {
