@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
+#include "core/entry/NameLetters.h"
+#include "core/model/Text.h"
 #include "core/time/TimeZones.h"
 
 namespace zodrivel::cli {
@@ -20,7 +23,76 @@ int digitsValue(std::string_view digits) {
     return value;
 }
 
-std::string inQuotes(std::string_view s) { return "'" + std::string(s) + "'"; }
+std::string inQuotes(std::string_view s) { return quoteForMessage(s); }
+
+constexpr std::size_t MessageCut = 60;
+
+// The zeros of Unicode 14's decimal digit runs (category Nd) beyond ASCII; each run holds the
+// ten digits from its zero.
+constexpr char32_t DigitZeros[] = {
+    0x660,   0x6F0,   0x7C0,   0x966,   0x9E6,   0xA66,   0xAE6,   0xB66,   0xBE6,   0xC66,
+    0xCE6,   0xD66,   0xDE6,   0xE50,   0xED0,   0xF20,   0x1040,  0x1090,  0x17E0,  0x1810,
+    0x1946,  0x19D0,  0x1A80,  0x1A90,  0x1B50,  0x1BB0,  0x1C40,  0x1C50,  0xA620,  0xA8D0,
+    0xA900,  0xA9D0,  0xA9F0,  0xAA50,  0xABF0,  0xFF10,  0x104A0, 0x10D30, 0x11066, 0x110F0,
+    0x11136, 0x111D0, 0x112F0, 0x11450, 0x114D0, 0x11650, 0x116C0, 0x11730, 0x118E0, 0x11950,
+    0x11C50, 0x11D50, 0x11DA0, 0x16A60, 0x16AC0, 0x16B50, 0x1D7CE, 0x1D7D8, 0x1D7E2, 0x1D7EC,
+    0x1D7F6, 0x1E140, 0x1E2F0, 0x1E950, 0x1FBF0};
+
+bool isOtherDigit(char32_t c) {
+    return std::ranges::any_of(DigitZeros,
+                               [c](char32_t zero) { return c >= zero && c - zero < 10; });
+}
+
+bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
+std::string escaped(char32_t c) {
+    switch (c) {
+        case U'\b': return "\\b";
+        case U'\t': return "\\t";
+        case U'\n': return "\\n";
+        case U'\r': return "\\r";
+        case U'\f': return "\\f";
+        case U'\v': return "\\v";
+        default: break;
+    }
+    static constexpr char Hex[] = "0123456789abcdef";
+    std::string out = c < 0x100 ? "\\x" : "\\u";
+    for (int shift = c < 0x100 ? 4 : 12; shift >= 0; shift -= 4) out += Hex[(c >> shift) & 0xF];
+    return out;
+}
+
+// The characters of `text`, escaped; at most `limit` of them. Returns how many there were.
+std::size_t appendEscaped(std::string& out, std::string_view text, std::size_t limit,
+                          bool keepLineBreaks) {
+    const auto characters = decodeUtf8(text);
+    if (!characters) {  // not UTF-8: every byte beyond ASCII is shown as a byte
+        std::size_t count = 0;
+        for (const char byte : text) {
+            const auto c = static_cast<unsigned char>(byte);
+            if (count++ >= limit) continue;
+            if (keepLineBreaks && c == '\n') {
+                out += '\n';
+            } else if (isControl(c) || c >= 0x80) {
+                out += escaped(c);
+            } else {
+                out += byte;
+            }
+        }
+        return count;
+    }
+    std::size_t count = 0;
+    for (const char32_t c : *characters) {
+        if (count++ >= limit) continue;
+        if (keepLineBreaks && c == U'\n') {
+            out += '\n';
+        } else if (isControl(c)) {
+            out += escaped(c);
+        } else {
+            appendUtf8(out, c);
+        }
+    }
+    return characters->size();
+}
 
 struct Coordinate {
     std::string degrees, minutes;
@@ -106,6 +178,36 @@ std::optional<InputError> parseTime(std::string_view value, EntryTexts& entries)
 
 }  // namespace
 
+std::string quoteForMessage(std::string_view text) {
+    std::string out = "'";
+    const std::size_t length = appendEscaped(out, text, MessageCut, false);
+    if (length > MessageCut) {
+        return out + "\u2026' (" + std::to_string(length) + " characters)";
+    }
+    return out + "'";
+}
+
+std::string escapeControls(std::string_view text) {
+    std::string out;
+    appendEscaped(out, text, std::string_view::npos, true);
+    return out;
+}
+
+std::optional<InputError> checkOptionText(std::string_view option, std::string_view value) {
+    const auto characters = decodeUtf8(value);
+    const std::string named = std::string(option) + ": ";
+    if (!characters) {
+        return InputError{named + "the text is not UTF-8: " + quoteForMessage(value)};
+    }
+    if (std::ranges::any_of(*characters, isControl)) {
+        return InputError{named + "control characters are not accepted: " + quoteForMessage(value)};
+    }
+    if (std::ranges::any_of(*characters, isOtherDigit)) {
+        return InputError{named + "only the digits 0 to 9 are accepted: " + quoteForMessage(value)};
+    }
+    return std::nullopt;
+}
+
 BirthOptions exampleBirth() {
     BirthOptions example;
     example.name = "EXAMPLE BIRTH";
@@ -119,6 +221,11 @@ BirthOptions exampleBirth() {
 }
 
 std::variant<int, InputError> resolveZone(std::string_view value) {
+    if (trim(value).empty()) {
+        return InputError{
+            "--zone: an empty value names no zone; give a list position 0..70, a "
+            "row text or an abbreviation (zodrivel-cli --list-zones shows them)"};
+    }
     const std::vector<int> rows = findZones(value);
     if (rows.size() == 1) return rows.front();
     if (rows.empty()) {
@@ -136,9 +243,16 @@ std::variant<int, InputError> resolveZone(std::string_view value) {
 
 std::variant<EntryTexts, InputError> buildEntries(const BirthOptions& options) {
     EntryTexts entries;
+    const std::pair<const char*, const std::optional<std::string>*> texts[] = {
+        {"--name", &options.name}, {"--date", &options.date}, {"--time", &options.time},
+        {"--lon", &options.lon},   {"--lat", &options.lat},   {"--zone", &options.zone}};
+    for (const auto& [option, value] : texts) {
+        if (!*value) continue;
+        if (auto error = checkOptionText(option, **value)) return *error;
+    }
     if (options.name) {
         const TextFilterResult name = letterFilterText(*options.name);
-        if (!name.accepted) return InputError{std::string(name.message->text)};
+        if (!name.accepted) return InputError{"--name: " + std::string(name.message->text)};
         entries.name = name.text;
     }
     // A missing coordinate is an empty box: the validation below names it in the window's words.

@@ -21,6 +21,20 @@ struct InputError {
     std::string message;
 };
 
+// A command-line text as an error message shows it, in single quotes: control characters
+// escaped (\b, \x1b), so a message cannot move the cursor or recolour the terminal, bytes that
+// are not UTF-8 escaped the same way, and a text longer than 60 characters cut, with "…" and
+// its length.
+std::string quoteForMessage(std::string_view text);
+// The same escaping over a whole message, which keeps its line breaks and is not cut.
+std::string escapeControls(std::string_view text);
+
+// A birth option's text (name, date, time, coordinates, zone) holding a control character, a
+// byte that is not UTF-8 or a digit of another script: the window's boxes could never hold it,
+// and it must not be read as something else (a backspace dropped, an Arabic-Indic three taken
+// for no digit at all). The error names the option.
+std::optional<InputError> checkOptionText(std::string_view option, std::string_view value);
+
 // The example birth of --example: 4 July 1976, 10:30 Eastern Daylight Time in New York.
 BirthOptions exampleBirth();
 

@@ -9,6 +9,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-format              # scripts/check-format.sh keeps every file in one format
+  clang libclang-rt-14-dev  # scripts/fuzz.sh: clang's libFuzzer and sanitizer runtimes
   qt6-base-dev qt6-svg-dev libgl-dev
   fonts-dejavu-core         # without a font every letter renders as a box, silently
   poppler-utils             # pdftotext reads printed reports back in the window tests

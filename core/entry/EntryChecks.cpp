@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "core/entry/NameLetters.h"
 #include "core/model/Text.h"
 #include "core/time/TimeZones.h"
 
@@ -15,55 +16,9 @@ namespace {
 constexpr char32_t Backspace = 8;
 constexpr char32_t Enter = 13;
 constexpr char32_t Blank = 32;
+constexpr char32_t RightSingleQuote = 0x2019;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Length of an optional sign, digits and an optional fraction at the start of `s`.
-std::size_t numberPrefixLength(std::string_view s) {
-    std::size_t n = 0;
-    if (n < s.size() && (s[n] == '+' || s[n] == '-')) ++n;
-    const std::size_t digitsStart = n;
-    while (n < s.size() && isDigit(s[n])) ++n;
-    bool anyDigit = n > digitsStart;
-    if (n < s.size() && s[n] == '.') {
-        std::size_t m = n + 1;
-        while (m < s.size() && isDigit(s[m])) ++m;
-        if (m > n + 1 || anyDigit) {
-            anyDigit = anyDigit || m > n + 1;
-            n = m;
-        }
-    }
-    return anyDigit ? n : 0;
-}
-
-double parseNumber(std::string_view s) { return std::strtod(std::string(s).c_str(), nullptr); }
-
-// The value of the number that starts the text (after blanks), 0 when none does: degree boxes
-// are compared this way.
-double leadingNumber(std::string_view text) {
-    const std::string_view t = trim(text);
-    const std::size_t n = numberPrefixLength(t);
-    return n == 0 ? 0.0 : parseNumber(t.substr(0, n));
-}
-
-// The whole trimmed text is one number; minute boxes must be.
-std::optional<double> wholeNumber(std::string_view text) {
-    const std::string_view t = trim(text);
-    const std::size_t n = numberPrefixLength(t);
-    if (n == 0 || n != t.size()) return std::nullopt;
-    return parseNumber(t);
-}
-
-bool degreesFail(std::string_view text, double maximum) {
-    if (trim(text).empty()) return true;
-    const double value = leadingNumber(text);
-    return value > maximum || value < 0;
-}
-
-bool minutesFail(std::string_view text) {
-    const auto value = wholeNumber(text);
-    return !value || *value > 59 || *value < 0;
-}
 
 // A list or box text converted the way Proceed stores it: blanks around digits are tolerated;
 // anything else, or a value beyond 16 bits, does not convert.
@@ -86,17 +41,31 @@ void storeIfNumber(std::int16_t& field, std::string_view text) {
     if (const auto value = toInt16(text)) field = *value;
 }
 
+// A coordinate box passes only when the number Proceed stores from it is the number checked:
+// the text must convert the way storeIfNumber converts it, and lie in 0..maximum. Reading a
+// number from the start of the text instead let "+-170" pass as 0 and be stored as -170, and
+// "12abc" or "1e2" pass while the field kept its previous value.
+bool outOfRange(std::string_view text, int maximum) {
+    const auto value = toInt16(text);
+    return !value || *value < 0 || *value > maximum;
+}
+
+bool degreesFail(std::string_view text, int maximum) { return outOfRange(text, maximum); }
+
+bool minutesFail(std::string_view text) { return outOfRange(text, 59); }
+
 template <typename Filter>
 TextFilterResult filterWhole(std::string_view pasted, Filter filter) {
     TextFilterResult result{true, {}, std::nullopt};
-    for (const char byte : pasted) {
-        const auto code = static_cast<unsigned char>(byte);
-        // Any byte past ASCII is part of a character that neither filter lets through.
-        const KeyFilterResult key = filter(code < 0x80 ? char32_t{code} : char32_t{0xFFFD});
-        if (key.verdict == FilterVerdict::Rejected) return {false, {}, key.message};
-        if (key.character != Enter && key.character != Backspace) {
-            result.text.push_back(static_cast<char>(key.character));
-        }
+    // Bytes that are not UTF-8 stand for a character no filter lets through.
+    const std::u32string characters = decodeUtf8(pasted).value_or(std::u32string{0xFFFD});
+    for (const char32_t character : characters) {
+        // Enter and backspace are keys. In a text they are stray control characters, not
+        // edits: dropping them read "1\b9" as 19, so they refuse the text like any other.
+        const bool key = character == Enter || character == Backspace;
+        const KeyFilterResult filtered = filter(key ? char32_t{0xFFFD} : character);
+        if (filtered.verdict == FilterVerdict::Rejected) return {false, {}, filtered.message};
+        appendUtf8(result.text, filtered.character);
     }
     return result;
 }
@@ -111,11 +80,14 @@ KeyFilterResult digitFilter(char32_t typed) {
 }
 
 KeyFilterResult letterFilter(char32_t typed) {
-    if (typed >= U'A' && typed <= U'Z') return {FilterVerdict::Accepted, typed, std::nullopt};
-    if (typed >= U'a' && typed <= U'z') {
-        return {FilterVerdict::Converted, typed - 32, std::nullopt};
+    if (isNameLetter(typed)) {
+        const char32_t upper = upperCase(typed);
+        if (upper != typed) return {FilterVerdict::Converted, upper, std::nullopt};
+        return {FilterVerdict::Accepted, typed, std::nullopt};
     }
-    if (typed == Blank || typed == Enter || typed == Backspace) {
+    // Names carry hyphens and apostrophes (Anne-Marie, O'Brien), typed or typographic.
+    if (typed == Blank || typed == Enter || typed == Backspace || typed == U'-' || typed == U'\'' ||
+        typed == RightSingleQuote) {
         return {FilterVerdict::Accepted, typed, std::nullopt};
     }
     return {FilterVerdict::Rejected, typed, messages::OnlyLetters};

@@ -54,8 +54,10 @@ struct KeyFilterResult {
 // Digit boxes (degrees and minutes): "0".."9" and backspace pass; everything else, Enter
 // included, is refused with "Only Numbers Are Accepted".
 KeyFilterResult digitFilter(char32_t typed);
-// Name box: Latin letters pass, lower case turned to upper case; blank, Enter and backspace
-// pass unchanged; everything else is refused with "Please Enter only Letters".
+// Name box: letters of every script in common use pass (isNameLetter), turned to their upper
+// case (upperCase); blank, hyphen, apostrophe (' and U+2019), Enter and backspace pass
+// unchanged; everything else, digits of any script included, is refused with "Please Enter
+// only Letters".
 KeyFilterResult letterFilter(char32_t typed);
 
 struct TextFilterResult {
@@ -66,8 +68,8 @@ struct TextFilterResult {
 
 // Whole texts (pasted, dropped) go through the same filter as typed characters: one refused
 // character refuses the whole text with that character's message, so a box never takes half a
-// paste. Enter and backspace are keys, not text, and add nothing. Input is UTF-8; any byte
-// beyond ASCII belongs to a character the filters refuse.
+// paste. Enter and backspace are keys, not text: a text holding one is refused. Input is UTF-8,
+// read character by character; bytes that are not UTF-8 refuse the text.
 TextFilterResult digitFilterText(std::string_view pasted);
 TextFilterResult letterFilterText(std::string_view pasted);
 

@@ -118,8 +118,11 @@ std::vector<int> findZones(std::string_view query) {
     const std::string_view wanted = trim(query);
     int position = -1;
     const auto* end = wanted.data() + wanted.size();
+    // A list position is what the list shows: digits, no sign ("-0" is not row 0).
+    const bool digitsOnly =
+        !wanted.empty() && std::ranges::all_of(wanted, [](char c) { return c >= '0' && c <= '9'; });
     if (auto [ptr, ec] = std::from_chars(wanted.data(), end, position);
-        !wanted.empty() && ec == std::errc{} && ptr == end) {
+        digitsOnly && ec == std::errc{} && ptr == end) {
         if (inRange(position)) return {position};
         return {};
     }

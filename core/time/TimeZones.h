@@ -32,9 +32,9 @@ std::optional<ZoneCorrection> zoneCorrectionAt(int position);
 std::string_view zoneName(int position);
 std::string_view zoneAbbreviation(int position);
 
-// Rows named by `query`: its list position ("0".."70"), its exact row text, or (ignoring case)
-// its abbreviation or zone name. Several rows come back when an abbreviation or name is shared
-// (NST; the South Australia rows).
+// Rows named by `query`: its list position (digits only, "0".."70"), its exact row text, or
+// (ignoring case) its abbreviation or zone name. Several rows come back when an abbreviation or
+// name is shared (NST; the South Australia rows).
 std::vector<int> findZones(std::string_view query);
 
 }  // namespace zodrivel

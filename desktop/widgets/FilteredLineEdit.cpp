@@ -91,9 +91,14 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const QString text = event->text();
-    // Editing and navigation keys carry no printable text (Backspace's text is \b).
-    const bool printable = !text.isEmpty() && std::all_of(text.begin(), text.end(),
-                                                          [](QChar c) { return c.isPrint(); });
+    // Editing and navigation keys carry no printable text (Backspace's text is \b). Read by
+    // characters, not UTF-16 units: the halves of an emoji are not printable on their own, and
+    // the emoji would bypass the filter's message.
+    const QList<uint> characters = text.toUcs4();
+    const bool printable =
+        !characters.isEmpty() && std::all_of(characters.begin(), characters.end(), [](uint c) {
+            return QChar::isPrint(static_cast<char32_t>(c));
+        });
     if (!printable) {
         QLineEdit::keyPressEvent(event);
         return;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -28,8 +29,9 @@ std::string slurp(const fs::path& p) {
     return s.str();
 }
 
-// Arguments are passed through the shell, single-quoted.
-CliRun runCli(const std::vector<std::string>& args) {
+// Arguments are passed through the shell, single-quoted; standard output goes to the pipe, or
+// to `stdoutTo` when given.
+CliRun runCli(const std::vector<std::string>& args, const char* stdoutTo = nullptr) {
     const fs::path errFile =
         fs::temp_directory_path() / ("zodrivel-cli-err-" + std::to_string(::getpid()));
     std::string command = ZODRIVEL_CLI_PATH;
@@ -39,6 +41,7 @@ CliRun runCli(const std::vector<std::string>& args) {
         command += " " + quoted + "'";
     }
     command += " 2>" + errFile.string();
+    if (stdoutTo) command += std::string(" >") + stdoutTo;
     CliRun run;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return run;
@@ -105,7 +108,8 @@ struct BadInput {
 
 TEST(Cli, BadInputGetsTheWindowsMessageOrNamesTheOption) {
     const BadInput cases[] = {
-        {{"--name", "Ada1"}, "Please Enter only Letters"},
+        {{"--name", "Ada1"}, "--name: Please Enter only Letters"},
+        {{"--name", "Ada\U0001F600"}, "--name: Please Enter only Letters"},
         {{"--name", "  "}, "Please Enter Name"},
         {{"--lon", "180W00"}, "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
         {{"--lon", "74W60"}, "Please Enter Value Between 0 And 59 in the  Minute of Longitude"},
@@ -242,6 +246,133 @@ TEST(Cli, OutputKeepsLinksAndRefusesWhatItMustNotReplace) {
     EXPECT_EQ(slurp(dir / "kept.txt"), "kept");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 4);
     fs::remove_all(dir);
+}
+
+// Texts a box could never hold are refused with the option named, before anything reads them:
+// a backspace must not vanish and leave "19" or "", nor an escape sequence reach the terminal.
+TEST(Cli, TextsWithControlsOrOtherDigitsAreRefusedNamingTheOption) {
+    const BadInput cases[] = {
+        {{"--lon", "1\b9E30"}, "--lon: control characters are not accepted: '1\\b9E30'"},
+        {{"--lon", "\bW00"}, "--lon: control characters are not accepted: '\\bW00'"},
+        {{"--lat", "51N2\x7F"}, "--lat: control characters are not accepted: '51N2\\x7f'"},
+        {{"--date", "2000-01-01\n"}, "--date: control characters are not accepted"},
+        {{"--time", "12:00\t"}, "--time: control characters are not accepted: '12:00\\t'"},
+        {{"--zone", "GMT\x1b[2J"}, "--zone: control characters are not accepted: 'GMT\\x1b[2J'"},
+        {{"--name", "Ada\x1b]0;x\a"}, "--name: control characters are not accepted"},
+        {{"--name", "Ada\xC2\x85"}, "--name: control characters are not accepted: 'Ada\\x85'"},
+        {{"--name", "Ada\xFF"}, "--name: the text is not UTF-8: 'Ada\\xff'"},
+        {{"--lon",
+          "\xD9\xA7"
+          "4W00"},
+         "--lon: only the digits 0 to 9 are accepted"},
+        {{"--date",
+          "\xDB\xB2"
+          "000-01-01"},
+         "--date: only the digits 0 to 9 are accepted"},
+        {{"--time",
+          "\xEF\xBC\x91"
+          "2:00"},
+         "--time: only the digits 0 to 9 are accepted"},
+        {{"--zone", "\xE0\xA5\xA8\xE0\xA5\xAF"}, "--zone: only the digits 0 to 9 are accepted"},
+        // Values the window's lists and boxes could not produce.
+        {{"--zone", "-0"}, "--zone: no zone is named '-0'"},
+        {{"--zone", "+5"}, "--zone: no zone is named '+5'"},
+        {{"--zone", ""}, "--zone: an empty value names no zone"},
+        {{"--lon", "+74W00"}, "--lon: Only Numbers Are Accepted"},
+        {{"--lon", ""}, "--lon: expected degrees"},
+        {{"--date", ""}, "--date: expected YYYY-MM-DD"},
+        {{"--time", "+1:00"}, "--time: expected HH:MM"},
+        {{"--output", ""}, "--output: the file name is empty"},
+    };
+    for (const BadInput& c : cases) {
+        const CliRun run = runCli(birthOn(c.args));
+        EXPECT_EQ(run.status, 2) << c.message;
+        EXPECT_TRUE(run.out.empty()) << c.message << ": " << run.out;
+        EXPECT_NE(run.err.find(c.message), std::string::npos)
+            << "expected " << c.message << "\ngot " << run.err;
+        // The message itself carries no control character but its final line break.
+        EXPECT_EQ(std::count_if(run.err.begin(), run.err.end(),
+                                [](char ch) { return (ch >= 0 && ch < 0x20) || ch == 0x7F; }),
+                  1)
+            << run.err;
+    }
+}
+
+TEST(Cli, LongArgumentsAreCutInMessages) {
+    const std::string longZone(5000, 'Z');
+    const std::string longFormat = std::string(300, 'j') + "\x1b[31m";
+    const BadInput cases[] = {
+        {{"--zone", longZone}, "'" + std::string(60, 'Z') + "\u2026' (5000 characters)"},
+        {{"--format", longFormat}, "'" + std::string(60, 'j') + "\u2026' (305 characters)"},
+    };
+    for (const BadInput& c : cases) {
+        const CliRun run = runCli(birthOn(c.args));
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_LT(run.err.size(), 400u) << run.err;
+        EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
+    }
+}
+
+// A mode that reads no birth says so instead of printing something the options did not ask for.
+TEST(Cli, OptionsAModeDoesNotReadAreRefused) {
+    const BadInput cases[] = {
+        {{"--example", "--date", "1999-01-01"}, "--date is not used with --example"},
+        {{"--example", "--dst"}, "--dst is not used with --example"},
+        {{"--example", "--name", "Ada"}, "--name is not used with --example"},
+        {{"--list-zones", "--zone", "GMT"}, "--zone is not used with --list-zones"},
+        {{"--list-zones", "--format", "json"}, "--format is not used with --list-zones"},
+        {{"--list-zones", "--texts"}, "--texts is not used with --list-zones"},
+        {{"--list-zones", "--example"}, "--example is not used with --list-zones"},
+        {{"--texts", "--date", "2000-13-45"}, "--date is not used with --texts"},
+        {{"--texts", "--format", "rtf"}, "--format is not used with --texts"},
+        {{"--texts", "--example"}, "--example is not used with --texts"},
+    };
+    for (const BadInput& c : cases) {
+        const CliRun run = runCli(c.args);
+        EXPECT_EQ(run.status, 2) << c.message;
+        EXPECT_TRUE(run.out.empty()) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos)
+            << "expected " << c.message << "\ngot " << run.err;
+    }
+    // What each mode does read still works with it.
+    EXPECT_EQ(runCli({"--example", "--format", "json"}).status, 0);
+}
+
+TEST(Cli, NamesOfEveryScriptAreUpperCased) {
+    const std::pair<const char*, const char*> names[] = {
+        {"ren\u00E9", "REN\u00C9"},
+        {"\u03A9\u03BC\u03AD\u03B3\u03B1", "\u03A9\u039C\u0388\u0393\u0391"},
+        {"\u0418\u0432\u0430\u043D", "\u0418\u0412\u0410\u041D"},
+        {"\u674E", "\u674E"},
+        {"Anne-Marie O'Brien", "ANNE-MARIE O'BRIEN"},
+    };
+    for (const auto& [typed, stored] : names) {
+        const CliRun run = runCli(birthOn({"--name", typed, "--format", "json"}));
+        ASSERT_EQ(run.status, 0) << typed << ": " << run.err;
+        EXPECT_EQ(nlohmann::json::parse(run.out)["name"], stored);
+    }
+}
+
+// Output that never reached standard output is a failure, whatever was asked for.
+TEST(Cli, AFullStandardOutputIsAnError) {
+    const std::vector<std::string> runs[] = {
+        {"--example"},
+        {"--example", "--format", "json"},
+        {"--example", "--format", "report"},
+        {"--example", "--format", "rtf"},
+        {"--list-zones"},
+        {"--texts"},
+        {"--help"},
+        {"--version"},
+    };
+    for (const auto& args : runs) {
+        const CliRun run = runCli(args, "/dev/full");
+        EXPECT_EQ(run.status, 1) << args.front() << " " << args.back();
+        EXPECT_NE(run.err.find("zodrivel-cli: cannot write to standard output: "),
+                  std::string::npos)
+            << args.back() << ": " << run.err;
+    }
 }
 
 }  // namespace

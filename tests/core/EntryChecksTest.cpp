@@ -31,17 +31,69 @@ TEST(KeyFilters, NameBoxUpperCasesLettersAndRefusesTheRest) {
     EXPECT_EQ(letterFilter(U'a').character, U'A');
     EXPECT_EQ(letterFilter(U'z').character, U'Z');
     EXPECT_EQ(letterFilter(U'Q').verdict, FilterVerdict::Accepted);
-    for (const char32_t passes : {U' ', char32_t{13}, char32_t{8}}) {
+    for (const char32_t passes : {U' ', char32_t{13}, char32_t{8}, U'-', U'\'', U'\u2019'}) {
         EXPECT_EQ(letterFilter(passes).verdict, FilterVerdict::Accepted);
         EXPECT_EQ(letterFilter(passes).character, passes);
     }
-    // The characters either side of the letter ranges are the classic off-by-one.
-    for (const char32_t refused : {U'1', U'@', U'[', U'`', U'{', U'-', U'\'', U'\u00E9'}) {
+    // The characters either side of the letter ranges are the classic off-by-one; digits of
+    // other scripts, signs and emoji are not letters either.
+    for (const char32_t refused : {U'1', U'@', U'[', U'`', U'{', U'\u00D7', U'\u00F7', U'\u0663',
+                                   U'\u0967', U'\u3002', U'\U0001F600', char32_t{0x7F}}) {
         const KeyFilterResult r = letterFilter(refused);
         EXPECT_EQ(r.verdict, FilterVerdict::Rejected) << static_cast<int>(refused);
         ASSERT_TRUE(r.message);
         EXPECT_EQ(r.message->text, "Please Enter only Letters");
         EXPECT_EQ(r.message->icon, MessageIcon::Information);
+    }
+}
+
+// Names in every script in common use are letters, upper-cased one character to one.
+TEST(KeyFilters, NamesOfEveryScriptPassUpperCased) {
+    const struct {
+        const char* typed;
+        const char* stored;
+    } names[] = {
+        {"ren\u00E9", "REN\u00C9"},
+        // Unicode's upper case of sharp s is two letters; a key puts one letter in the box.
+        {"stra\u00DFe", "STRA\u00DFE"},
+        {"\u03A9\u03BC\u03AD\u03B3\u03B1", "\u03A9\u039C\u0388\u0393\u0391"},  // Greek
+        {"\u0418\u0432\u0430\u043D", "\u0418\u0412\u0410\u041D"},              // Cyrillic
+        {"\u674E", "\u674E"},                                                  // CJK
+        {"\u0570\u0561\u0575", "\u0540\u0531\u0545"},                          // Armenian
+        {"\u05D3\u05D5\u05D3", "\u05D3\u05D5\u05D3"},                          // Hebrew
+        {"\u0639\u0644\u064A", "\u0639\u0644\u064A"},                          // Arabic
+        {"\u0930\u093E\u092E", "\u0930\u093E\u092E"},  // Devanagari, with its vowel sign
+        {"\u3055\u304F\u3089 \u30B5\u30AF\u30E9", "\u3055\u304F\u3089 \u30B5\u30AF\u30E9"},
+        {"\uD55C", "\uD55C"},                                            // Hangul
+        {"nguy\u1EC5n", "NGUY\u1EC4N"},                                  // Vietnamese
+        {"z\u00F3\u0142w \u017E\u0107", "Z\u00D3\u0141W \u017D\u0106"},  // Extended-A
+        {"e\u0301", "E\u0301"},  // an accent typed as a combining mark
+        {"Anne-Marie", "ANNE-MARIE"},
+        {"O'Brien", "O'BRIEN"},
+        {"d\u2019Arc", "D\u2019ARC"},
+    };
+    for (const auto& [typed, stored] : names) {
+        const TextFilterResult r = letterFilterText(typed);
+        EXPECT_TRUE(r.accepted) << typed;
+        EXPECT_EQ(r.text, stored) << typed;
+    }
+    for (const char* refused : {"Ada1", "a@b", "\U0001F600", "\u0661\u0662", "x\xC3", "\xC0\x80",
+                                "\xED\xA0\x80", "a\tb"}) {
+        const TextFilterResult r = letterFilterText(refused);
+        EXPECT_FALSE(r.accepted) << refused;
+        EXPECT_EQ(r.message, messages::OnlyLetters) << refused;
+    }
+}
+
+// What the filter puts in the box must pass it again as it is: otherwise a typed letter would
+// be refused by the box's own last guard. Tried on every code point.
+TEST(KeyFilters, WhatTheNameFilterGivesPassesItAgain) {
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        const KeyFilterResult first = letterFilter(c);
+        if (first.verdict == FilterVerdict::Rejected) continue;
+        const KeyFilterResult again = letterFilter(first.character);
+        ASSERT_EQ(again.verdict, FilterVerdict::Accepted) << std::hex << static_cast<int>(c);
+        ASSERT_EQ(again.character, first.character) << std::hex << static_cast<int>(c);
     }
 }
 
@@ -58,10 +110,27 @@ TEST(KeyFilters, PastedTextPassesTheSameFilterWhole) {
     EXPECT_FALSE(name.accepted);
     EXPECT_EQ(name.message, messages::OnlyLetters);
 
-    // A letter outside ASCII is several bytes of UTF-8; none of them may slip through.
-    EXPECT_FALSE(letterFilterText("Ren\xC3\xA9").accepted);
+    // A letter outside ASCII is several bytes of UTF-8, read as the one character it is.
+    EXPECT_EQ(letterFilterText("Ren\xC3\xA9").text, "REN\xC3\x89");
     EXPECT_FALSE(digitFilterText("\xD9\xA3").accepted);  // Arabic-Indic digit three
     EXPECT_TRUE(digitFilterText("").accepted);
+
+    // Keys that pass when pressed are stray control characters inside a text, never edits.
+    const struct {
+        TextFilterResult (*filter)(std::string_view);
+        const char* text;
+        Message message;
+    } strays[] = {
+        {digitFilterText, "1\b9", messages::OnlyNumbers},
+        {digitFilterText, "\b", messages::OnlyNumbers},
+        {letterFilterText, "ADA\b", messages::OnlyLetters},
+        {letterFilterText, "ADA\r", messages::OnlyLetters},
+    };
+    for (const auto& [filter, text, message] : strays) {
+        const TextFilterResult r = filter(text);
+        EXPECT_FALSE(r.accepted) << text;
+        EXPECT_EQ(r.message, message) << text;
+    }
 }
 
 EntryTexts validEntries() {

@@ -70,6 +70,10 @@ TEST(FindZones, SharedNamesGiveEveryMatchingRow) {
     EXPECT_EQ(findZones("south australia standard time"), (std::vector<int>{58, 59}));
     EXPECT_TRUE(findZones("71").empty());
     EXPECT_TRUE(findZones("-1").empty());
+    // The list shows unsigned positions; a sign is not a way to write one.
+    for (const char* query : {"-0", "+0", "+5", "-00", "- 5"}) {
+        EXPECT_TRUE(findZones(query).empty()) << query;
+    }
     EXPECT_TRUE(findZones("XYZ").empty());
     EXPECT_TRUE(findZones("").empty());
 }

@@ -157,6 +157,45 @@ TEST_F(EntryWindowTest, NameBoxTakesLettersAsUpperCase) {
     EXPECT_EQ(recorded.messages.shown.size(), 1u);
 }
 
+// Keys of other layouts carry their letter as the event's text; the box takes the letters of
+// every script upper-cased, as the command line does, and refuses the rest with the message.
+TEST_F(EntryWindowTest, NameBoxTakesLettersOfEveryScript) {
+    const auto press = [this](const QString& text) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, text);
+        QApplication::sendEvent(box("txtName"), &key);
+    };
+    const struct {
+        QString typed, shown;
+    } names[] = {
+        {QString::fromUtf8("ren\u00E9"), QString::fromUtf8("REN\u00C9")},
+        {QString::fromUtf8("stra\u00DFe"), QString::fromUtf8("STRA\u00DFE")},
+        {QString::fromUtf8("\u03A9\u03BC\u03AD\u03B3\u03B1"),
+         QString::fromUtf8("\u03A9\u039C\u0388\u0393\u0391")},
+        {QString::fromUtf8("\u0418\u0432\u0430\u043D"),
+         QString::fromUtf8("\u0418\u0412\u0410\u041D")},
+        {QString::fromUtf8("\u674E"), QString::fromUtf8("\u674E")},
+        {QStringLiteral("Anne-Marie O'Brien"), QStringLiteral("ANNE-MARIE O'BRIEN")},
+    };
+    for (const auto& [typed, shown] : names) {
+        box("txtName")->clear();
+        for (const QChar c : typed) press(QString(c));
+        EXPECT_EQ(box("txtName")->text(), shown) << typed.toStdString();
+        box("txtName")->clear();
+        QApplication::clipboard()->setText(typed);
+        QTest::keyClick(box("txtName"), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box("txtName")->text(), shown) << "pasted " << typed.toStdString();
+    }
+    EXPECT_TRUE(messages().isEmpty());
+
+    box("txtName")->setText("ADA");
+    for (const QString& refused : {QStringLiteral("7"), QStringLiteral("@"),
+                                   QString::fromUtf8("\U0001F600"), QString::fromUtf8("\u0663")}) {
+        press(refused);
+    }
+    EXPECT_EQ(box("txtName")->text(), "ADA");
+    EXPECT_EQ(messages(), QStringList(4, "Please Enter only Letters"));
+}
+
 TEST_F(EntryWindowTest, DigitBoxesRefuseEverythingButDigits) {
     type("txtLonD", "1");
     EXPECT_EQ(box("txtLonD")->text(), "1");

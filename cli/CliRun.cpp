@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "cli/CliRun.h"
+
+#include <CLI/CLI.hpp>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "cli/CliOptions.h"
+#include "cli/CliOutput.h"
+#include "core/about/Version.h"
+#include "core/calculation/Calculation.h"
+#include "core/ephemeris/ClassicEphemeris.h"
+
+namespace zodrivel::cli {
+
+namespace {
+
+Answer refused(std::string error) { return {ExitBadInput, {}, std::move(error), {}}; }
+
+// CLI11's messages repeat what was typed: escaped and with long arguments cut, as ours.
+std::string parserMessage(std::string message, int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const std::string shown = quoteForMessage(argument);
+        if (argument.size() <= 60 || shown.size() >= argument.size()) continue;
+        for (std::size_t at = message.find(argument); at != std::string::npos;
+             at = message.find(argument, at + shown.size())) {
+            message.replace(at, argument.size(), shown);
+        }
+    }
+    return escapeControls(message);
+}
+
+}  // namespace
+
+Answer parseAndFormat(int argc, const char* const* argv) {
+    CLI::App app{
+        "Computes a birth chart: the positions of the Sun, the Moon and Mercury to "
+        "Pluto, and the aspects between them.",
+        "zodrivel-cli"};
+    // As with most tools, an option given twice takes its last value.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    BirthOptions options;
+    bool example = false;
+    bool listZones = false;
+    bool texts = false;
+    std::string format = "table";
+    std::string output;
+
+    app.add_option("--name", options.name,
+                   "Name of the person (letters of any script, blanks, - and ')");
+    app.add_option("--date", options.date, "Local date of birth, YYYY-MM-DD, 1901..2050");
+    app.add_option("--time", options.time, "Local clock time, HH:MM[:SS] (seconds are ignored)");
+    app.add_option("--lon", options.lon, "Longitude: degrees, E or W, minutes (74W00)");
+    app.add_option("--lat", options.lat, "Latitude: degrees, N or S, minutes (40N43)");
+    app.add_option("--zone", options.zone,
+                   "Time zone: list position 0..70, row text or abbreviation");
+    app.add_flag("--dst", options.dst, "Daylight saving time was in force");
+    app.add_option("--format", format, "Output format")
+        ->check(CLI::IsMember({"table", "json", "report", "rtf"}));
+    app.add_option("--output", output, "Write to FILE instead of standard output");
+    app.add_flag("--example", example, "Compute a built-in example birth");
+    app.add_flag("--list-zones", listZones, "Print the 71 time zones with their positions");
+    app.add_flag("--texts", texts, "Print every interpretation paragraph with its key, as JSON");
+    app.set_version_flag("--version", std::string("zodrivel-cli ") + Version);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        return {0, app.help(), {}, {}};
+    } catch (const CLI::CallForVersion& e) {
+        return {0, std::string(e.what()) + "\n", {}, {}};
+    } catch (const CLI::ParseError& e) {
+        return refused(parserMessage(e.what(), argc, argv));
+    }
+
+    if (app.count("--output") > 0 && output.empty()) {
+        return refused(
+            "--output: the file name is empty; leave --output out to write to "
+            "standard output");
+    }
+    // An option the chosen mode does not read is refused, not silently dropped: "--example
+    // --date 1999-01-01" would otherwise print the example's chart as if for that date.
+    const char* const birthOptions[] = {"--name", "--date", "--time", "--lon",
+                                        "--lat",  "--zone", "--dst"};
+    const auto unused = [&](const char* mode,
+                            std::initializer_list<const char*> extra) -> std::optional<Answer> {
+        std::vector<const char*> notRead(std::begin(birthOptions), std::end(birthOptions));
+        notRead.insert(notRead.end(), extra);
+        for (const char* option : notRead) {
+            if (app.count(option) > 0) {
+                return refused(std::string(option) + " is not used with " + mode);
+            }
+        }
+        return std::nullopt;
+    };
+    if (listZones) {
+        if (auto error = unused("--list-zones", {"--format", "--example", "--texts"})) {
+            return *error;
+        }
+        return {0, formatZoneList(), {}, output};
+    }
+    if (texts) {
+        if (auto error = unused("--texts", {"--format", "--example"})) return *error;
+        return {0, formatTextsJson(), {}, output};
+    }
+    if (example) {
+        if (auto error = unused("--example", {})) return *error;
+    }
+    auto built = buildEntries(example ? exampleBirth() : options);
+    if (const auto* error = std::get_if<InputError>(&built)) return refused(error->message);
+    const ProceedRecord record = fillBirthData(std::get<EntryTexts>(built), ProceedRecord{});
+    const Calculation calculation = calculate(record, ClassicEphemeris{});
+    std::string text;
+    if (format == "json") {
+        text = formatJson(calculation);
+    } else if (format == "report") {
+        text = formatReport(calculation);
+    } else if (format == "rtf") {
+        text = formatRtf(calculation);
+    } else {
+        text = formatTable(calculation);
+    }
+    return {0, std::move(text), {}, output};
+}
+
+std::optional<std::string> writeStandardOutput(std::string_view text) {
+    errno = 0;
+    const std::size_t written = std::fwrite(text.data(), 1, text.size(), stdout);
+    if (written == text.size() && std::fflush(stdout) == 0 && !std::ferror(stdout)) {
+        return std::nullopt;
+    }
+    const int reason = errno;
+    return reason != 0 ? std::string(std::strerror(reason)) : std::string("write failed");
+}
+
+}  // namespace zodrivel::cli
