@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -132,6 +133,50 @@ INSTANTIATE_TEST_SUITE_P(
         ReminderCase{"DamagedNotScrambled", "2026-11-01", false, true, false, true},
         ReminderCase{"DamagedNotADate", "01/11/2026", true, true, false, true}),
     [](const auto& test) { return std::string(test.param.name); });
+
+TEST(ReminderSettings, AFileTooLargeToBeOursIsSetAsideAndTheProgramStartsWithDefaults) {
+    struct Case {
+        const char* what;
+        qint64 bytes;
+        bool setAside;
+    };
+    const Case cases[] = {
+        {"2 MB", 2 * 1024 * 1024, true},
+        {"just over the limit", MaxSettingsFileBytes + 1, true},
+        {"at the limit", MaxSettingsFileBytes, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        Services services;
+        services.settingsFile = dir.filePath("zodrivel.ini");
+        {
+            // Sparse: the size without the disk.
+            QFile file(services.settingsFile);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_TRUE(file.resize(c.bytes));
+        }
+        const auto settings = openReminderSettings(services);
+        ASSERT_NE(settings, nullptr);
+        EXPECT_EQ(settings->status(), QSettings::NoError);
+        const QString aside = services.settingsFile + ".too-large";
+        EXPECT_EQ(QFile::exists(aside), c.setAside);
+        if (!c.setAside) continue;
+        EXPECT_EQ(QFileInfo(aside).size(), c.bytes) << "kept whole for whoever wants to look";
+        EXPECT_FALSE(QFile::exists(services.settingsFile)) << "the program starts with defaults";
+        RecordingMessageBoxes messages;
+        RecordingUrlOpener urls;
+        showUpdateReminder(*settings, FixedClock(), messages, urls);
+        EXPECT_TRUE(messages.shown.empty()) << "as on the first launch";
+        EXPECT_LT(QFileInfo(services.settingsFile).size(), 1024);
+    }
+}
+
+TEST(ReminderSettings, ThePlatformFileIsTheOneQSettingsUses) {
+    const QString path = platformSettingsPath();
+    if (path.isEmpty()) GTEST_SKIP() << "settings are not a file here";
+    EXPECT_EQ(path, QSettings(QStringLiteral("Zodrivel"), QStringLiteral("Zodrivel")).fileName());
+}
 
 }  // namespace
 }  // namespace zodrivel
