@@ -74,8 +74,8 @@ AboutWindow::AboutWindow(const Services& services, QWidget* parent)
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
 
-    connect(homePage, &ClickableLabel::clicked, this, [this] { openHomePage(*services_.urls); });
-    connect(coBrand, &ClickableLabel::clicked, this, [this] { openCoBrandPage(*services_.urls); });
+    connect(homePage, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
+    connect(coBrand, &ClickableLabel::clicked, this, [this] { openCoBrandPage(services_, this); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* header = new QHBoxLayout;

@@ -88,7 +88,7 @@ void showUpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& m
         messages.askYesNo(QString::fromLatin1(ReminderQuestion), MessageIcon::Information, nullptr);
     rememberToday();
     settings.endGroup();
-    if (check) openDownloadPage(urls);
+    if (check) openPage(urls, messages, downloadPageUrl(), nullptr);
 }
 
 // Worked out without opening the settings, as opening reads them whole.

@@ -209,10 +209,10 @@ QWidget* ResultWindow::buildLinksAndButtons() {
     coBrand->setObjectName(QStringLiteral("lblCobrand"));
     auto* fullBrand = new ClickableLabel(QString::fromUtf8(labels::FullBrand), row);
     fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    connect(forum, &ClickableLabel::clicked, this, [this] { openHomePage(*services_.urls); });
-    connect(coBrand, &ClickableLabel::clicked, this, [this] { openCoBrandPage(*services_.urls); });
+    connect(forum, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
+    connect(coBrand, &ClickableLabel::clicked, this, [this] { openCoBrandPage(services_, this); });
     connect(fullBrand, &ClickableLabel::clicked, this,
-            [this] { openFullBrandPage(*services_.urls); });
+            [this] { openFullBrandPage(services_, this); });
 
     brandLabels_ = new QStackedWidget(row);
     brandLabels_->addWidget(coBrand);
@@ -271,9 +271,9 @@ void ResultWindow::buildMenus() {
     help->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
     QAction* about = help->addAction(tr("&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(online, &QAction::triggered, this, [this] { openOnlineHelp(*services_.urls); });
-    connect(visit, &QAction::triggered, this, [this] { openHomePage(*services_.urls); });
-    connect(update, &QAction::triggered, this, [this] { openDownloadPage(*services_.urls); });
+    connect(online, &QAction::triggered, this, [this] { openOnlineHelp(services_, this); });
+    connect(visit, &QAction::triggered, this, [this] { openHomePage(services_, this); });
+    connect(update, &QAction::triggered, this, [this] { openDownloadPage(services_, this); });
     connect(about, &QAction::triggered, this, &ResultWindow::aboutRequested);
 
     QAction* donate = menuBar()->addAction(tr("&Donate"));
@@ -282,8 +282,8 @@ void ResultWindow::buildMenus() {
     money->setObjectName(QStringLiteral("mkmoney"));
     // Switched off by design, as on the entry window; the entry keeps its action.
     money->setVisible(false);
-    connect(donate, &QAction::triggered, this, [this] { openDonationPage(*services_.urls); });
-    connect(money, &QAction::triggered, this, [this] { openFullBrandPage(*services_.urls); });
+    connect(donate, &QAction::triggered, this, [this] { openDonationPage(services_, this); });
+    connect(money, &QAction::triggered, this, [this] { openFullBrandPage(services_, this); });
 }
 
 void ResultWindow::writeAspects(const Calculation& calculation) {

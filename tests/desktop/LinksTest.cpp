@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +49,31 @@ TEST(AboutWindow, ShowsTheProgramAndLinksToTheHomeAndCoBrandingPages) {
     EXPECT_TRUE(about.isModal());
     QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     EXPECT_FALSE(about.isVisible());
+}
+
+TEST(CopyableMessage, TheAddressCanBeSelected) {
+    const auto box =
+        copyableBox("No web browser could be opened.", "https://example.org/a?b=c", nullptr);
+    EXPECT_EQ(box->text(), "No web browser could be opened.");
+    EXPECT_EQ(box->informativeText(), "https://example.org/a?b=c");
+    EXPECT_TRUE(box->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+}
+
+TEST(PageOpeners, AReminderAnsweredYesWithoutABrowserShowsTheDownloadAddress) {
+    QTemporaryDir dir;
+    Services services;
+    services.settingsFile = dir.filePath("zodrivel.ini");
+    const QString key = scrambleSetting(QString::fromLatin1(ReminderKey));
+    openReminderSettings(services)->setValue(QString::fromLatin1(ReminderGroup) + "/" + key,
+                                             scrambleSetting("2026-01-01"));
+    RecordingMessageBoxes messages;
+    messages.answerYes = true;
+    RecordingUrlOpener urls;
+    urls.works = false;
+    showUpdateReminder(*openReminderSettings(services), FixedClock(), messages, urls);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].detail, downloadPageUrl().toString(QUrl::FullyEncoded));
 }
 
 TEST(ReminderScramble, RoundTripsAnyTextAndRefusesWhatItDidNotWrite) {
