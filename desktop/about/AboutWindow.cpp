@@ -97,7 +97,9 @@ AboutWindow::AboutWindow(const Services& services, QWidget* parent)
     layout->addWidget(coBrand);
     layout->addStretch();
     layout->addLayout(okRow);
-    setMinimumWidth(460);
+    // As high as the wrapped texts need at the narrowest width, so none is ever cut.
+    constexpr int MinimumWidth = 460;
+    setMinimumSize(MinimumWidth, layout->heightForWidth(MinimumWidth));
 }
 
 }  // namespace zodrivel

@@ -152,6 +152,8 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(reportBox_, 1);
     layout->addLayout(bottom);
+    // The report scrolls; the links and buttons below it keep their lines at this size.
+    setMinimumSize(560, 400);
     resize(780, 580);
 }
 

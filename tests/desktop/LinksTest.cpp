@@ -51,6 +51,20 @@ TEST(AboutWindow, ShowsTheProgramAndLinksToTheHomeAndCoBrandingPages) {
     EXPECT_FALSE(about.isVisible());
 }
 
+TEST(AboutWindow, EnterAndEscapeCloseIt) {
+    const std::pair<Qt::Key, const char*> keys[] = {
+        {Qt::Key_Return, "Return"}, {Qt::Key_Enter, "Enter"}, {Qt::Key_Escape, "Escape"}};
+    for (const auto& [key, name] : keys) {
+        SCOPED_TRACE(name);
+        RecordedServices recorded;
+        AboutWindow about(recorded.services());
+        about.open();
+        ASSERT_TRUE(about.isVisible());
+        QTest::keyClick(&about, key);
+        EXPECT_FALSE(about.isVisible());
+    }
+}
+
 TEST(CopyableMessage, TheAddressCanBeSelected) {
     const auto box =
         copyableBox("No web browser could be opened.", "https://example.org/a?b=c", nullptr);
