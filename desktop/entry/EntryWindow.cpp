@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/ephemeris/ClassicEphemeris.h"
 #include "core/time/Calendar.h"
@@ -57,8 +58,12 @@ EntryWindow::EntryWindow(const Services& services, QWidget* parent)
     buildMenus();
     setCentralWidget(buildForm());
     fillLists();
-    setMinimumSize(600, 560);
-    resize(680, 640);
+    // The description wraps, which the window's own minimum does not count: at its narrowest
+    // the window is as high as the form and every line of the description need.
+    const int narrowest = std::max(600, minimumSizeHint().width());
+    setMinimumSize(narrowest,
+                   menuBar()->sizeHint().height() + centralWidget()->heightForWidth(narrowest));
+    resize(QSize(680, 640).expandedTo(minimumSize()));
 }
 
 void EntryWindow::buildMenus() {

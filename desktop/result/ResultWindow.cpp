@@ -111,9 +111,22 @@ ResultWindow::ResultWindow(const Calculation& calculation, const Services& servi
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(splitter, 1);
-    layout->addWidget(buildLinksAndButtons());
+    QWidget* linksRow = buildLinksAndButtons();
+    layout->addWidget(linksRow);
     setCentralWidget(central);
     buildMenus();
+
+    // The links wrap at the window's narrowest onto more lines than its minimum counts: there
+    // they keep every line, and the minimum height grows to match.
+    const QList<ClickableLabel*> links = linksRow->findChildren<ClickableLabel*>();
+    int linksMinimum = 0;
+    for (const ClickableLabel* link : links) {
+        linksMinimum = std::max(linksMinimum, link->minimumSizeHint().width());
+    }
+    const QMargins margins = layout->contentsMargins();
+    const int linksWidth = minimumSizeHint().width() - margins.left() - margins.right() -
+                           (linksRow->minimumSizeHint().width() - linksMinimum);
+    for (ClickableLabel* link : links) link->setMinimumHeight(link->heightForWidth(linksWidth));
 
     writeAspects(calculation);
     // As large as a common screen allows, so the wheel has room; on a smaller screen (a

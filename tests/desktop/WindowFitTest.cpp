@@ -79,6 +79,15 @@ QStringList cutControls(QWidget& window) {
         if (!w->isVisibleTo(&window) || insideScrolledArea(w, &window)) continue;
         // A tab bar's scroll arrows are the style's business, and checked apart.
         if (qobject_cast<QTabBar*>(w->parentWidget())) continue;
+        // A minimum a widget was given and the layouts could not honour.
+        if (w->width() < w->minimumWidth() || w->height() < w->minimumHeight()) {
+            cut << QStringLiteral("%1 %2: %3x%4 below its minimum %5x%6")
+                       .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
+                       .arg(w->width())
+                       .arg(w->height())
+                       .arg(w->minimumWidth())
+                       .arg(w->minimumHeight());
+        }
         if (!qobject_cast<QLabel*>(w) && !qobject_cast<QAbstractButton*>(w) &&
             !qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w) &&
             !qobject_cast<QGroupBox*>(w) && !qobject_cast<QAbstractScrollArea*>(w)) {
@@ -165,15 +174,39 @@ const WindowCase Windows[] =
                  {"about", [](const Services& s) { return std::make_unique<AboutWindow>(s); }},
                  };
 
+// The desktop's font as set, or larger (as many desktops set it): texts wrap onto more lines.
+class LargerFont {
+public:
+    explicit LargerFont(double scale) : saved_(QApplication::font()) {
+        QFont larger = saved_;
+        larger.setPointSizeF(saved_.pointSizeF() * scale);
+        QApplication::setFont(larger);
+    }
+    ~LargerFont() { QApplication::setFont(saved_); }
+
+private:
+    QFont saved_;
+};
+
 TEST(WindowFit, AtItsMinimumSizeNoWindowCutsAControl) {
-    for (const WindowCase& c : Windows) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [c, scale] : {std::pair{Windows[0], 1.0},
+                                   {Windows[1], 1.0},
+                                   {Windows[2], 1.0},
+                                   {Windows[3], 1.0},
+                                   {Windows[0], 1.25},
+                                   {Windows[1], 1.25},
+                                   {Windows[2], 1.25},
+                                   {Windows[3], 1.25}}) {
+        SCOPED_TRACE(std::string(c.name) + (scale > 1 ? " with a larger font" : ""));
+        const LargerFont font(scale);
         testing::RecordedServices recorded;
         const std::unique_ptr<QWidget> window = c.make(recorded.services());
         settle(*window);
         const QSize minimum = window->minimumSize().expandedTo(window->minimumSizeHint());
-        EXPECT_LE(minimum.width(), LaptopScreen.width());
-        EXPECT_LE(minimum.height(), LaptopScreen.height());
+        if (scale == 1.0) {
+            EXPECT_LE(minimum.width(), LaptopScreen.width());
+            EXPECT_LE(minimum.height(), LaptopScreen.height());
+        }
         window->resize(minimum);
         settle(*window);
         EXPECT_EQ(window->size(), minimum);
