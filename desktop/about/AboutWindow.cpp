@@ -73,6 +73,9 @@ AboutWindow::AboutWindow(const Services& services, QWidget* parent)
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
+    // Focus starts on OK, so Enter closes the box: the links before it in the tab order take
+    // Enter themselves and would open their page instead.
+    ok->setFocus();
 
     connect(homePage, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
     connect(coBrand, &ClickableLabel::clicked, this, [this] { openCoBrandPage(services_, this); });

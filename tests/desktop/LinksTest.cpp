@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -58,10 +59,15 @@ TEST(AboutWindow, EnterAndEscapeCloseIt) {
         SCOPED_TRACE(name);
         RecordedServices recorded;
         AboutWindow about(recorded.services());
-        about.open();
-        ASSERT_TRUE(about.isVisible());
-        QTest::keyClick(&about, key);
+        about.show();
+        QApplication::setActiveWindow(&about);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+        // Where the keyboard is when the box opens.
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, key);
         EXPECT_FALSE(about.isVisible());
+        EXPECT_TRUE(recorded.urls.opened.empty()) << "Enter opened a page instead";
     }
 }
 
