@@ -73,9 +73,12 @@ AboutWindow::AboutWindow(const Services& services, QWidget* parent)
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
+    // Focus starts on OK, so Enter closes the box: the links before it in the tab order take
+    // Enter themselves and would open their page instead.
+    ok->setFocus();
 
-    connect(homePage, &ClickableLabel::clicked, this, [this] { openHomePage(*services_.urls); });
-    connect(coBrand, &ClickableLabel::clicked, this, [this] { openCoBrandPage(*services_.urls); });
+    connect(homePage, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
+    connect(coBrand, &ClickableLabel::clicked, this, [this] { openCoBrandPage(services_, this); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* header = new QHBoxLayout;
@@ -97,7 +100,9 @@ AboutWindow::AboutWindow(const Services& services, QWidget* parent)
     layout->addWidget(coBrand);
     layout->addStretch();
     layout->addLayout(okRow);
-    setMinimumWidth(460);
+    // As high as the wrapped texts need at the narrowest width, so none is ever cut.
+    constexpr int MinimumWidth = 460;
+    setMinimumSize(MinimumWidth, layout->heightForWidth(MinimumWidth));
 }
 
 }  // namespace zodrivel

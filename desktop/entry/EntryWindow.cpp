@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/ephemeris/ClassicEphemeris.h"
 #include "core/time/Calendar.h"
@@ -57,35 +58,40 @@ EntryWindow::EntryWindow(const Services& services, QWidget* parent)
     buildMenus();
     setCentralWidget(buildForm());
     fillLists();
-    setMinimumSize(600, 560);
-    resize(680, 640);
+    // The description wraps, which the window's own minimum does not count: at its narrowest
+    // the window is as high as the form and every line of the description need.
+    const int narrowest = std::max(600, minimumSizeHint().width());
+    setMinimumSize(narrowest,
+                   menuBar()->sizeHint().height() + centralWidget()->heightForWidth(narrowest));
+    resize(QSize(680, 640).expandedTo(minimumSize()));
 }
 
 void EntryWindow::buildMenus() {
-    UrlOpener& urls = *services_.urls;
     QMenu* file = withName(menuBar()->addMenu(tr("&File")), "mnuFile");
     withName(file->addAction(tr("Proceed"), this, &EntryWindow::proceed), "mnuNext");
     withName(file->addAction(tr("E&xit"), this, &QWidget::close), "mnuExit");
 
     QMenu* help = withName(menuBar()->addMenu(tr("&Help")), "mnuHelp");
-    withName(help->addAction(tr("&Online Help"), this, [&urls] { openOnlineHelp(urls); }),
+    withName(help->addAction(tr("&Online Help"), this, [this] { openOnlineHelp(services_, this); }),
              "mnuOnline");
-    withName(help->addAction(tr("&Visit Us Online"), this, [&urls] { openHomePage(urls); }),
-             "mnuVisit");
+    withName(
+        help->addAction(tr("&Visit Us Online"), this, [this] { openHomePage(services_, this); }),
+        "mnuVisit");
     withName(help->addSeparator(), "mnuHelp1");
     withName(help->addAction(tr("Check for Software &Update"), this,
-                             [&urls] { openDownloadPage(urls); }),
+                             [this] { openDownloadPage(services_, this); }),
              "mnuUpdate");
     withName(help->addSeparator(), "mnuHelp2");
     withName(help->addAction(tr("&About Software"), this, &EntryWindow::aboutRequested),
              "mnuAbout");
 
-    withName(menuBar()->addAction(tr("&Donate"), this, [&urls] { openDonationPage(urls); }),
-             "mnuDonate");
+    withName(
+        menuBar()->addAction(tr("&Donate"), this, [this] { openDonationPage(services_, this); }),
+        "mnuDonate");
     // Built switched off: the entry exists and works, but is not shown.
-    QAction* money = withName(
-        menuBar()->addAction(tr("Make Money &Online"), this, [&urls] { openFullBrandPage(urls); }),
-        "mkmoney");
+    QAction* money = withName(menuBar()->addAction(tr("Make Money &Online"), this,
+                                                   [this] { openFullBrandPage(services_, this); }),
+                              "mkmoney");
     money->setVisible(false);
 }
 
@@ -203,17 +209,18 @@ QWidget* EntryWindow::buildForm() {
     page->addWidget(description);
     page->addStretch();
 
-    UrlOpener& urls = *services_.urls;
     auto* forum = withName(new ClickableLabel(QString::fromUtf8(labels::Forum)), "Label61");
-    connect(forum, &ClickableLabel::clicked, this, [&urls] { openHomePage(urls); });
+    connect(forum, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
     page->addWidget(forum);
     // The two offers share one place; only the one in front shows.
     brandStack_ = new QStackedWidget;
     coBrandLabel_ = withName(new ClickableLabel(QString::fromUtf8(labels::CoBrand)), "lblCobrand");
     fullBrandLabel_ =
         withName(new ClickableLabel(QString::fromUtf8(labels::FullBrand)), "lblFullBrand");
-    connect(coBrandLabel_, &ClickableLabel::clicked, this, [&urls] { openCoBrandPage(urls); });
-    connect(fullBrandLabel_, &ClickableLabel::clicked, this, [&urls] { openFullBrandPage(urls); });
+    connect(coBrandLabel_, &ClickableLabel::clicked, this,
+            [this] { openCoBrandPage(services_, this); });
+    connect(fullBrandLabel_, &ClickableLabel::clicked, this,
+            [this] { openFullBrandPage(services_, this); });
     brandStack_->addWidget(fullBrandLabel_);
     brandStack_->addWidget(coBrandLabel_);
     brandStack_->setCurrentWidget(coBrandLabel_);
@@ -286,7 +293,7 @@ void EntryWindow::lookUpCoordinates() {
         if (auto* box = findChild<QWidget*>(toQString(lookup.focus))) box->setFocus();
         return;
     }
-    services_.urls->open(coordinateSearchUrl(QString::fromStdString(lookup.searchText)));
+    openCoordinateSearch(services_, QString::fromStdString(lookup.searchText), this);
 }
 
 void EntryWindow::applyBranding(BrandLabel choice) {

@@ -22,4 +22,19 @@ bool QtMessageBoxes::askYesNo(const QString& text, MessageIcon icon, QWidget* pa
     return box.exec() == QMessageBox::Yes;
 }
 
+std::unique_ptr<QMessageBox> copyableBox(const QString& text, const QString& detail,
+                                         QWidget* parent) {
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Information, QString::fromUtf8(ApplicationTitle),
+                                      text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setInformativeText(detail);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    return box;
+}
+
+void QtMessageBoxes::showCopyable(const QString& text, const QString& detail, QWidget* parent) {
+    copyableBox(text, detail, parent)->exec();
+}
+
 }  // namespace zodrivel

@@ -3,10 +3,12 @@
 // The program's modal message boxes, behind an interface so that window tests never block.
 
 #include <QString>
+#include <memory>
 
 #include "core/about/Version.h"
 #include "core/entry/EntryChecks.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace zodrivel {
@@ -18,6 +20,9 @@ public:
     virtual void show(const QString& text, MessageIcon icon, QWidget* parent) = 0;
     // A Yes/No question; true for Yes.
     virtual bool askYesNo(const QString& text, MessageIcon icon, QWidget* parent) = 0;
+    // An OK box that says `text` and holds `detail` (an address, a search) as text the user can
+    // select and copy, for what the program could not do itself.
+    virtual void showCopyable(const QString& text, const QString& detail, QWidget* parent) = 0;
 
     void show(const Message& message, QWidget* parent) {
         show(QString::fromUtf8(message.text.data(), static_cast<qsizetype>(message.text.size())),
@@ -25,12 +30,17 @@ public:
     }
 };
 
+// The box QtMessageBoxes::showCopyable runs: `detail` as selectable text under `text`.
+std::unique_ptr<QMessageBox> copyableBox(const QString& text, const QString& detail,
+                                         QWidget* parent);
+
 // The real boxes (QMessageBox, modal).
 class QtMessageBoxes : public MessageBoxes {
 public:
     using MessageBoxes::show;
     void show(const QString& text, MessageIcon icon, QWidget* parent) override;
     bool askYesNo(const QString& text, MessageIcon icon, QWidget* parent) override;
+    void showCopyable(const QString& text, const QString& detail, QWidget* parent) override;
 };
 
 }  // namespace zodrivel

@@ -3,6 +3,7 @@
 
 #include "core/about/WebAddresses.h"
 #include "core/entry/EntryChecks.h"
+#include "desktop/platform/MessageBoxes.h"
 
 namespace zodrivel {
 
@@ -17,6 +18,23 @@ QUrl coordinateSearchUrl(const QString& searchText) {
     const std::string encoded = urlEncode(searchText.toStdString());
     return QUrl(QString::fromUtf8(web::SearchPage) + QString::fromStdString(encoded),
                 QUrl::StrictMode);
+}
+
+bool openPage(UrlOpener& urls, MessageBoxes& messages, const QUrl& url, QWidget* parent) {
+    if (urls.open(url)) return true;
+    messages.showCopyable(
+        QStringLiteral("No web browser could be opened. Copy this address into one:"),
+        url.toString(QUrl::FullyEncoded), parent);
+    return false;
+}
+
+bool openCoordinateSearch(const Services& services, const QString& searchText, QWidget* parent) {
+    if (services.urls->open(coordinateSearchUrl(searchText))) return true;
+    services.messages->showCopyable(
+        QStringLiteral("No web browser could be opened for the look-up. Search the web for the "
+                       "place's coordinates with:"),
+        searchText, parent);
+    return false;
 }
 
 }  // namespace zodrivel

@@ -5,6 +5,6 @@
 
 namespace zodrivel {
 
-void DesktopUrlOpener::open(const QUrl& url) { QDesktopServices::openUrl(url); }
+bool DesktopUrlOpener::open(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 }  // namespace zodrivel

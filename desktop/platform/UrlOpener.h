@@ -9,13 +9,14 @@ namespace zodrivel {
 class UrlOpener {
 public:
     virtual ~UrlOpener() = default;
-    // Asks the desktop to open the address; a failure is silent, as nothing can be done.
-    virtual void open(const QUrl& url) = 0;
+    // Asks the desktop to open the address; false when it could not (no browser, no desktop),
+    // so that the caller can give the address to the user instead.
+    virtual bool open(const QUrl& url) = 0;
 };
 
 class DesktopUrlOpener : public UrlOpener {
 public:
-    void open(const QUrl& url) override;
+    bool open(const QUrl& url) override;
 };
 
 }  // namespace zodrivel

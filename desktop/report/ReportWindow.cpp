@@ -123,9 +123,9 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
     label14->setObjectName(QStringLiteral("Label14"));
     auto* label2 = new ClickableLabel(QString::fromUtf8(labels::FullBrand), this);
     label2->setObjectName(QStringLiteral("Label2"));
-    connect(label1, &ClickableLabel::clicked, this, [this] { openHomePage(*services_.urls); });
-    connect(label14, &ClickableLabel::clicked, this, [this] { openHomePage(*services_.urls); });
-    connect(label2, &ClickableLabel::clicked, this, [this] { openFullBrandPage(*services_.urls); });
+    connect(label1, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
+    connect(label14, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
+    connect(label2, &ClickableLabel::clicked, this, [this] { openFullBrandPage(services_, this); });
 
     auto* save = new QPushButton(tr("&Save"), this);
     save->setObjectName(QStringLiteral("cmdSave"));
@@ -153,13 +153,15 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(reportBox_, 1);
     layout->addLayout(bottom);
+    // The report scrolls; the links and buttons below it keep their lines at this size.
+    setMinimumSize(560, 400);
     resize(780, 580);
 }
 
 void ReportWindow::openLink(const QUrl& link) {
     // The browser hands over the address as the href that markLinks set: the link's own text.
     if (const std::optional<QUrl> target = linkTarget(link.toString())) {
-        services_.urls->open(*target);
+        openPage(services_, *target, this);
     }
 }
 

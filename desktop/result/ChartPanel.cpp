@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "desktop/result/ChartPanel.h"
 
+#include <QBoxLayout>
 #include <QBuffer>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QSplitter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSvgGenerator>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 #include "core/entry/BirthSummary.h"
 #include "core/model/Zodiac.h"
@@ -33,17 +34,22 @@ QLabel* infoLine(QWidget* parent, const char* name, const QString& text) {
 
 ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("chartPanel"));
-    auto* column = new QVBoxLayout(this);
+    // The birth and the positions in a column beside the wheel: stacked above it they left
+    // the wheel or the table too short on a laptop screen.
+    auto* details = new QWidget;
+    details->setObjectName(QStringLiteral("chartDetails"));
+    auto* column = new QVBoxLayout(details);
+    column->setContentsMargins(0, 0, 0, 0);
     const BirthData& b = c.birth;
 
-    auto* name = infoLine(this, "lblBirthName", QString::fromStdString(b.birthName).trimmed());
+    auto* name = infoLine(details, "lblBirthName", QString::fromStdString(b.birthName).trimmed());
     QFont bold = name->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
     name->setFont(bold);
     column->addWidget(name);
     column->addWidget(
-        infoLine(this, "lblBirthLocal",
+        infoLine(details, "lblBirthLocal",
                  tr("Born %1 %2:%3 local time")
                      .arg(toQString(formatDate(b.birthYear, b.birthMonth, b.birthDay)))
                      .arg(b.birthHour, 2, 10, QLatin1Char('0'))
@@ -51,15 +57,15 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     const QString zone = c.zonePosition >= 0
                              ? QString::fromUtf8(zoneTable()[c.zonePosition].text.data())
                              : QString();
-    column->addWidget(infoLine(this, "lblBirthZone",
+    column->addWidget(infoLine(details, "lblBirthZone",
                                b.isDaylightSaving ? tr("%1, daylight saving").arg(zone) : zone));
-    column->addWidget(infoLine(this, "lblBirthPlace", toQString(formatCoordinates(b))));
+    column->addWidget(infoLine(details, "lblBirthPlace", toQString(formatCoordinates(b))));
     auto* used =
-        infoLine(this, "lblUniversalTime", toQString(formatUniversalTime(c.instant.universal)));
+        infoLine(details, "lblUniversalTime", toQString(formatUniversalTime(c.instant.universal)));
     used->setToolTip(tr("The universal date and time the positions were computed for"));
     column->addWidget(used);
 
-    auto* note = infoLine(this, "lblPlausibility", {});
+    auto* note = infoLine(details, "lblPlausibility", {});
     note->setStyleSheet(
         QStringLiteral("QLabel { background: #fff4d6; border: 1px solid #e0b84a; padding: 4px; }"));
     if (const auto text = plausibilityNote(b, c.zonePosition)) {
@@ -69,7 +75,7 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     }
     column->addWidget(note);
 
-    auto* table = new QTableWidget(ChartPointCount, 4, this);
+    auto* table = new QTableWidget(ChartPointCount, 4, details);
     table->setObjectName(QStringLiteral("tblPositions"));
     table->setHorizontalHeaderLabels({tr("Body"), tr("Sign"), tr("Position"), tr("Longitude")});
     table->verticalHeader()->hide();
@@ -84,36 +90,50 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
         table->setItem(slot, 1,
                        new QTableWidgetItem(signGlyph(p.sign) + "  " +
                                             QString::fromUtf8(signName(p.sign).data())));
-        table->setItem(slot, 2,
-                       new QTableWidgetItem(QStringLiteral("%1\u00B0%2'")
-                                                .arg(p.degrees)
-                                                .arg(p.minutes, 2, 10, QLatin1Char('0'))));
+        auto* position = new QTableWidgetItem(
+            QStringLiteral("%1\u00B0%2'").arg(p.degrees).arg(p.minutes, 2, 10, QLatin1Char('0')));
+        position->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table->setItem(slot, 2, position);
         auto* decimal = new QTableWidgetItem(QString::number(longitude, 'f', 4));
         decimal->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table->setItem(slot, 3, decimal);
     }
-    // Compact rows: the wheel below deserves the height.
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    for (int row = 0; row < ChartPointCount; ++row) {
-        table->setRowHeight(row, table->fontMetrics().height() + 6);
-    }
+    // The whole table, sized to its content: ten rows never scroll.
     table->resizeColumnsToContents();
-    table->horizontalHeader()->setStretchLastSection(true);
-    int height = table->horizontalHeader()->height() + 2 * table->frameWidth();
+    table->resizeRowsToContents();
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int width = 2 * table->frameWidth();
+    for (int col = 0; col < table->columnCount(); ++col) width += table->columnWidth(col);
+    int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
     for (int row = 0; row < ChartPointCount; ++row) height += table->rowHeight(row);
-    table->setMaximumHeight(height);
-    table->setMinimumHeight(table->horizontalHeader()->height() + 3 * table->rowHeight(0));
+    table->setFixedSize(width, height);
+    column->addWidget(table);
+    column->addStretch(1);
 
-    // The reader may trade table rows for wheel size.
-    auto* split = new QSplitter(Qt::Vertical, this);
-    split->setObjectName(QStringLiteral("chartPanelSplitter"));
-    split->addWidget(table);
-    wheel_ = new ChartWheel(c, split);
-    split->addWidget(wheel_);
-    split->setStretchFactor(1, 1);
-    split->setChildrenCollapsible(false);
-    split->setSizes({height, 4 * height});  // the whole table, the rest to the wheel
-    column->addWidget(split, 1);
+    // The column scrolls rather than cut off a long name or the note when the window is low.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("chartDetailsScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(details);
+    scroll->setFixedWidth(width + scroll->verticalScrollBar()->sizeHint().width() + 4);
+    scroll->setMinimumHeight(table->horizontalHeader()->sizeHint().height() +
+                             3 * table->rowHeight(0));
+
+    wheel_ = new ChartWheel(c, this);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(scroll, 0);
+    row->addWidget(wheel_, 1);
+}
+
+int ChartPanel::widthForWheel(int wheelSide) const {
+    const auto* row = static_cast<const QBoxLayout*>(layout());
+    const QWidget* details = findChild<QScrollArea*>(QStringLiteral("chartDetailsScroll"));
+    const QMargins m = row->contentsMargins();
+    return m.left() + details->minimumWidth() + row->spacing() + wheelSide + m.right();
 }
 
 WriteResult exportWheelPng(const ChartWheel& wheel, const QString& path, FileWriter& writer) {

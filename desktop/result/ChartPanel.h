@@ -21,6 +21,8 @@ public:
     explicit ChartPanel(const Calculation& calculation, QWidget* parent = nullptr);
 
     ChartWheel* wheel() const { return wheel_; }
+    // The panel's width that leaves the wheel `wheelSide` pixels wide.
+    int widthForWheel(int wheelSide) const;
 
 private:
     ChartWheel* wheel_ = nullptr;

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "desktop/result/ChartWheel.h"
 
+#include <QFontMetricsF>
 #include <QHelpEvent>
+#include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QToolTip>
 #include <cmath>
 
@@ -42,11 +45,11 @@ QString signGlyph(int sign) { return QString(QChar(char16_t(0x2648 + sign))); }
 // Radii as fractions of the wheel's radius, so the drawing scales with the window.
 struct ChartWheel::Geometry {
     QPointF centre;
-    double radius;    // outer edge of the zodiac ring
-    double signBand;  // inner edge of the ring of signs
-    double glyphs;    // where body glyphs stand
-    double labels;    // where their degree labels stand
-    double aspects;   // the circle the aspect lines join
+    double radius;     // outer edge of the zodiac ring
+    double signBand;   // inner edge of the ring of signs
+    double glyphs;     // where body glyphs stand
+    double glyphHalf;  // half the side of the square a body glyph is drawn in
+    double aspects;    // the circle the aspect lines join
 
     QPointF at(double longitude, double r) const {
         const double a = wheelAngle(longitude);
@@ -61,9 +64,8 @@ ChartWheel::ChartWheel(const Calculation& calculation, QWidget* parent)
     setObjectName(QStringLiteral("chartWheel"));
     setMouseTracking(true);
     setMinimumSize(300, 300);
-    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    policy.setHeightForWidth(true);
-    setSizePolicy(policy);
+    // Any shape: the wheel is drawn as large as the shorter side allows.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 ChartWheel::Geometry ChartWheel::geometry(const QSizeF& size) const {
@@ -75,8 +77,62 @@ ChartWheel::Geometry ChartWheel::geometry(const QSizeF& size) const {
             radius,
             radius * 0.85,
             radius * 0.74,
-            radius * 0.60,
+            radius * 0.065,
             radius * 0.48};
+}
+
+QFont ChartWheel::glyphFont(const Geometry& g) const {
+    QFont font = this->font();
+    font.setPixelSize(std::max(11, int(g.radius * 0.1)));
+    return font;
+}
+
+QFont ChartWheel::labelFont(const Geometry& g) const {
+    QFont font = this->font();
+    font.setPixelSize(std::max(8, int(g.radius * 0.042)));
+    return font;
+}
+
+QRectF ChartWheel::glyphArea(const Geometry& g, const WheelBody& body) const {
+    // The ink of the glyph as drawText centres its line in the glyph's square: the line's
+    // advance and height centred, the ink placed from the baseline.
+    const QPointF c = g.at(body.displayLongitude, g.glyphs);
+    const QFontMetricsF metrics(glyphFont(g));
+    const QString glyph = bodyGlyph(body.slot);
+    const QPointF baseline(c.x() - metrics.horizontalAdvance(glyph) / 2,
+                           c.y() - metrics.height() / 2 + metrics.ascent());
+    return metrics.tightBoundingRect(glyph).translated(baseline);
+}
+
+QPolygonF ChartWheel::labelArea(const Geometry& g, const WheelBody& body) const {
+    // Along the radius, inward from the glyph: it ends a little short of the glyph's ink as
+    // seen along that radius, so no turn of the text brings it onto the glyph.
+    const QFontMetricsF metrics(labelFont(g));
+    const double length = metrics.horizontalAdvance(QString::fromStdString(body.label));
+    const double thickness = metrics.height();
+    const double a = wheelAngle(body.displayLongitude);
+    const QPointF along(std::cos(a), -std::sin(a));  // y down on screen
+    const QRectF glyph = glyphArea(g, body);
+    double inkStart = g.glyphs;
+    for (const QPointF corner :
+         {glyph.topLeft(), glyph.topRight(), glyph.bottomLeft(), glyph.bottomRight()}) {
+        inkStart = std::min(inkStart, QPointF::dotProduct(corner - g.centre, along));
+    }
+    const double outer = inkStart - std::max(2.0, g.radius * 0.015);
+    const double centre = outer - length / 2;
+    const QPointF across(-along.y(), along.x());
+    const QPointF mid = g.at(body.displayLongitude, centre);
+    const QPointF l = along * (length / 2);
+    const QPointF t = across * (thickness / 2);
+    return QPolygonF({mid - l - t, mid + l - t, mid + l + t, mid - l + t});
+}
+
+QRectF ChartWheel::bodyGlyphArea(int slot) const {
+    return glyphArea(geometry(size()), layout_.bodies[slot]);
+}
+
+QPolygonF ChartWheel::degreeLabelArea(int slot) const {
+    return labelArea(geometry(size()), layout_.bodies[slot]);
 }
 
 QPointF ChartWheel::bodyGlyphCentre(int slot) const {
@@ -141,10 +197,6 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
     }
 
     // Bodies: a mark at the true place, a leader line where the glyph had to move aside.
-    QFont glyphFont = p.font();
-    glyphFont.setPixelSize(std::max(11, int(g.radius * 0.1)));
-    QFont labelFont = p.font();
-    labelFont.setPixelSize(std::max(8, int(g.radius * 0.042)));
     for (const WheelBody& body : layout_.bodies) {
         p.setPen(QPen(Qt::black, std::max(1.0, g.radius * 0.005)));
         const QPointF mark = g.at(body.longitude, g.signBand);
@@ -157,20 +209,23 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
                        g.at(body.displayLongitude, g.glyphs + g.radius * 0.06));
         }
         p.setPen(Qt::black);
-        p.setFont(glyphFont);
-        const double half = g.radius * 0.065;
+        p.setFont(glyphFont(g));
+        const double half = g.glyphHalf;
         p.drawText(QRectF(glyph.x() - half, glyph.y() - half, 2 * half, 2 * half), Qt::AlignCenter,
                    bodyGlyph(body.slot));
         // The degree label runs along the radius, so neighbours a glyph apart never touch;
         // on the left half it is turned round to read left to right.
-        p.setFont(labelFont);
-        const QPointF label = g.at(body.displayLongitude, g.labels);
+        p.setFont(labelFont(g));
+        const QPolygonF area = labelArea(g, body);
+        const QPointF label = (area[0] + area[2]) / 2;
+        const double length = QLineF(area[0], area[1]).length();
+        const double thickness = QLineF(area[1], area[2]).length();
         const double radial = wheelAngle(body.displayLongitude) / DegToRad;  // y up
         const bool leftHalf = std::cos(wheelAngle(body.displayLongitude)) < 0;
         p.save();
         p.translate(label);
         p.rotate(-radial + (leftHalf ? 180 : 0));
-        p.drawText(QRectF(-half * 1.6, -half * 0.5, 3.2 * half, half), Qt::AlignCenter,
+        p.drawText(QRectF(-length / 2, -thickness / 2, length, thickness), Qt::AlignCenter,
                    QString::fromStdString(body.label));
         p.restore();
     }

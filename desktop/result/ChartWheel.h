@@ -2,6 +2,7 @@
 #pragma once
 // The chart wheel: the zodiac ring, the ten bodies and the aspect lines, drawn to any size.
 
+#include <QPolygonF>
 #include <QWidget>
 #include <optional>
 
@@ -27,13 +28,14 @@ public:
 
     // Where things are drawn at the widget's current size (for tests and hit-testing).
     QPointF bodyGlyphCentre(int slot) const;
+    // The square a body's glyph takes, and the turned rectangle its degree label takes.
+    QRectF bodyGlyphArea(int slot) const;
+    QPolygonF degreeLabelArea(int slot) const;
     QPointF lineMidpoint(const WheelLine& line) const;
     const WheelLayout& layout() const { return layout_; }
 
     QSize sizeHint() const override { return {520, 520}; }
     QSize minimumSizeHint() const override { return {300, 300}; }
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override { return width; }
 
 signals:
     void aspectClicked(const zodrivel::AspectHit& hit);
@@ -47,6 +49,10 @@ protected:
 private:
     struct Geometry;
     Geometry geometry(const QSizeF& size) const;
+    QFont glyphFont(const Geometry& g) const;
+    QFont labelFont(const Geometry& g) const;
+    QRectF glyphArea(const Geometry& g, const WheelBody& body) const;
+    QPolygonF labelArea(const Geometry& g, const WheelBody& body) const;
 
     Calculation calculation_;
     WheelLayout layout_;

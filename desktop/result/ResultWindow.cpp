@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -38,6 +39,10 @@
 namespace zodrivel {
 
 namespace {
+
+// The wheel's side the window makes room for where it can: its ten glyphs, their degree
+// labels and the aspect lines stay readable from this size up.
+constexpr int WheelSide = 420;
 
 AspectKind kindAt(int index) { return AllAspectKinds[static_cast<std::size_t>(index)]; }
 
@@ -82,6 +87,16 @@ ResultWindow::ResultWindow(const Calculation& calculation, const Services& servi
         tabs->addTab(buildTab(kind), toQString(aspectInformation(kindAt(kind)).tabCaption));
     }
 
+    // Never narrower than the row of tab captions, and at that width as high as the longest
+    // description above a tab's text needs, with room for a few lines of the text: the
+    // descriptions are never cut, the text scrolls.
+    const int tabsWidth = std::max(tabs->tabBar()->sizeHint().width() + 8, 460);
+    int pageHeight = 0;
+    for (int kind = 0; kind < AspectKindCount; ++kind) {
+        pageHeight = std::max(pageHeight, tabs->widget(kind)->heightForWidth(tabsWidth - 8));
+    }
+    tabs->setMinimumSize(tabsWidth, pageHeight + tabs->tabBar()->sizeHint().height() + 8);
+
     // The chart at a glance beside the tabs; the splitter lets the reader favour either side.
     chartPanel_ = new ChartPanel(calculation);
     connect(chartPanel_->wheel(), &ChartWheel::aspectClicked, this, &ResultWindow::showAspectEntry);
@@ -96,16 +111,43 @@ ResultWindow::ResultWindow(const Calculation& calculation, const Services& servi
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(splitter, 1);
-    layout->addWidget(buildLinksAndButtons());
+    QWidget* linksRow = buildLinksAndButtons();
+    layout->addWidget(linksRow);
     setCentralWidget(central);
     buildMenus();
 
+    // The links wrap at the window's narrowest onto more lines than its minimum counts: there
+    // they keep every line, and the minimum height grows to match.
+    const QList<ClickableLabel*> links = linksRow->findChildren<ClickableLabel*>();
+    int linksMinimum = 0;
+    for (const ClickableLabel* link : links) {
+        linksMinimum = std::max(linksMinimum, link->minimumSizeHint().width());
+    }
+    const QMargins margins = layout->contentsMargins();
+    const int linksWidth = minimumSizeHint().width() - margins.left() - margins.right() -
+                           (linksRow->minimumSizeHint().width() - linksMinimum);
+    for (ClickableLabel* link : links) link->setMinimumHeight(link->heightForWidth(linksWidth));
+
     writeAspects(calculation);
-    // As large as a common screen allows, so the wheel has room; never beyond the screen.
-    QSize size(1400, 960);
-    if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() * 0.92);
+    // As large as a common screen allows, so the wheel has room; on a smaller screen (a
+    // 1366x768 laptop) the whole screen, as a reduced window left too little for the wheel.
+    const QSize wanted(1400, 960);
+    QSize size = wanted;
+    if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size());
     resize(size);
-    splitter->setSizes({size.width() * 55 / 100, size.width() * 45 / 100});
+    if (size != wanted) setWindowState(windowState() | Qt::WindowMaximized);
+    splitter_ = splitter;
+}
+
+void ResultWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (splitterPlaced_) return;
+    splitterPlaced_ = true;
+    // Shared out once the window has its size: the chart side gets room for a wheel of a
+    // useful size first, the tabs the rest (their text wraps).
+    const int width = splitter_->width();
+    const int chart = std::max(width * 45 / 100, chartPanel_->widthForWheel(WheelSide));
+    splitter_->setSizes({width - chart, chart});
 }
 
 void ResultWindow::showAspectEntry(const AspectHit& hit) {
@@ -210,10 +252,10 @@ QWidget* ResultWindow::buildLinksAndButtons() {
     coBrand->setObjectName(QStringLiteral("lblCobrand"));
     auto* fullBrand = new ClickableLabel(QString::fromUtf8(labels::FullBrand), row);
     fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    connect(forum, &ClickableLabel::clicked, this, [this] { openHomePage(*services_.urls); });
-    connect(coBrand, &ClickableLabel::clicked, this, [this] { openCoBrandPage(*services_.urls); });
+    connect(forum, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
+    connect(coBrand, &ClickableLabel::clicked, this, [this] { openCoBrandPage(services_, this); });
     connect(fullBrand, &ClickableLabel::clicked, this,
-            [this] { openFullBrandPage(*services_.urls); });
+            [this] { openFullBrandPage(services_, this); });
 
     brandLabels_ = new QStackedWidget(row);
     brandLabels_->addWidget(coBrand);
@@ -272,9 +314,9 @@ void ResultWindow::buildMenus() {
     help->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
     QAction* about = help->addAction(tr("&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(online, &QAction::triggered, this, [this] { openOnlineHelp(*services_.urls); });
-    connect(visit, &QAction::triggered, this, [this] { openHomePage(*services_.urls); });
-    connect(update, &QAction::triggered, this, [this] { openDownloadPage(*services_.urls); });
+    connect(online, &QAction::triggered, this, [this] { openOnlineHelp(services_, this); });
+    connect(visit, &QAction::triggered, this, [this] { openHomePage(services_, this); });
+    connect(update, &QAction::triggered, this, [this] { openDownloadPage(services_, this); });
     connect(about, &QAction::triggered, this, &ResultWindow::aboutRequested);
 
     QAction* donate = menuBar()->addAction(tr("&Donate"));
@@ -283,8 +325,8 @@ void ResultWindow::buildMenus() {
     money->setObjectName(QStringLiteral("mkmoney"));
     // Switched off by design, as on the entry window; the entry keeps its action.
     money->setVisible(false);
-    connect(donate, &QAction::triggered, this, [this] { openDonationPage(*services_.urls); });
-    connect(money, &QAction::triggered, this, [this] { openFullBrandPage(*services_.urls); });
+    connect(donate, &QAction::triggered, this, [this] { openDonationPage(services_, this); });
+    connect(money, &QAction::triggered, this, [this] { openFullBrandPage(services_, this); });
 }
 
 void ResultWindow::writeAspects(const Calculation& calculation) {

@@ -15,6 +15,7 @@
 
 class QCloseEvent;
 class QStackedWidget;
+class QSplitter;
 class QTabWidget;
 class QTextEdit;
 
@@ -55,6 +56,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* buildTab(int kind);
@@ -68,6 +70,8 @@ private:
     Services services_;
     QTabWidget* tabs_ = nullptr;
     class ChartPanel* chartPanel_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    bool splitterPlaced_ = false;
     ChartPoints chart_;
     std::array<QTextEdit*, AspectKindCount> boxes_{};
     std::array<QStackedWidget*, AspectKindCount> aspectAreas_{};

@@ -96,6 +96,44 @@ TEST(ChartWheel, TooltipsAndClicksFindTheAspectLine) {
     EXPECT_EQ(clicked.count(), 1);
 }
 
+TEST(ChartWheel, DegreeLabelsNeverLieOnAGlyph) {
+    // Crowded skies too: February 1962 put six bodies within 20 degrees of Aquarius.
+    struct Birth {
+        const char* year;
+        int month;
+        const char* day;
+    };
+    const Birth births[] = {{"1976", 6, "4"}, {"1962", 1, "4"}, {"1989", 0, "20"}};
+    for (const Birth& birth : births) {
+        Calculation c = newYorkCalculation("EST", false);
+        EntryTexts e;
+        e.name = "ADA";
+        e.monthPosition = birth.month;
+        e.day = birth.day;
+        e.year = birth.year;
+        e.hour = "12";
+        e.minute = "0";
+        e.lonDegrees = "0";
+        e.lonMinutes = "0";
+        e.latDegrees = "51";
+        e.latMinutes = "30";
+        e.zonePosition = c.zonePosition;
+        c = calculate(fillBirthData(e, {}), ClassicEphemeris{});
+        ChartWheel wheel(c);
+        for (const int side : {300, 360, 420, 520, 700, 1000}) {
+            wheel.resize(side, side + 40);
+            for (int label = 0; label < 10; ++label) {
+                for (int glyph = 0; glyph < 10; ++glyph) {
+                    EXPECT_FALSE(wheel.degreeLabelArea(label).intersects(
+                        QPolygonF(wheel.bodyGlyphArea(glyph))))
+                        << birth.year << " at " << side << ": the label of body " << label
+                        << " touches the glyph of body " << glyph;
+                }
+            }
+        }
+    }
+}
+
 TEST(ChartWheel, ExportsAsPngAndSvgOrSaysWhyNot) {
     ChartWheel wheel(newYorkCalculation("EST", true));
     QTemporaryDir dir;

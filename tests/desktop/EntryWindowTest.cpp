@@ -22,6 +22,7 @@
 #include "Recorders.h"
 #include "core/about/WebAddresses.h"
 #include "desktop/entry/EntryWindow.h"
+#include "desktop/platform/PageOpeners.h"
 #include "desktop/widgets/ClickableLabel.h"
 #include "desktop/widgets/FilteredLineEdit.h"
 
@@ -441,6 +442,49 @@ TEST_F(EntryWindowTest, LinksAndMenusOpenTheirPages) {
     action("mnuUpdate")->trigger();
     EXPECT_EQ(last(), QString::fromUtf8(web::DownloadPage));
     EXPECT_EQ(child<QLabel>("Label61")->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(EntryWindowTest, WithoutABrowserEveryLinkShowsItsAddressToCopy) {
+    recorded.urls.works = false;
+    struct Link {
+        const char* name;
+        bool isAction;
+        QUrl url;
+    };
+    const Link links[] = {
+        {"lblCobrand", false, coBrandPageUrl()}, {"lblFullBrand", false, fullBrandPageUrl()},
+        {"Label61", false, homePageUrl()},       {"mnuDonate", true, donationPageUrl()},
+        {"mkmoney", true, fullBrandPageUrl()},   {"mnuOnline", true, onlineHelpUrl()},
+        {"mnuVisit", true, homePageUrl()},       {"mnuUpdate", true, downloadPageUrl()},
+    };
+    for (const Link& link : links) {
+        SCOPED_TRACE(link.name);
+        recorded.messages.shown.clear();
+        if (link.isAction) {
+            action(link.name)->trigger();
+        } else {
+            emit child<ClickableLabel>(link.name)->clicked();
+        }
+        ASSERT_EQ(recorded.messages.shown.size(), 1u) << "a click never goes unanswered";
+        EXPECT_EQ(recorded.messages.shown[0].detail, link.url.toString(QUrl::FullyEncoded));
+        EXPECT_TRUE(recorded.messages.shown[0].text.contains("browser"));
+    }
+
+    // The look-up gives the text to search for.
+    recorded.messages.shown.clear();
+    box("txtMCity")->setText("Albany");
+    box("txtMState")->setText("NY");
+    box("txtMCountry")->setText("USA");
+    child<QPushButton>("cmdBrowser")->click();
+    ASSERT_EQ(recorded.messages.shown.size(), 1u);
+    EXPECT_EQ(recorded.messages.shown[0].detail, "Albany NY USA Latitude Longitude");
+
+    // With a browser, nothing is shown.
+    recorded.urls.works = true;
+    recorded.messages.shown.clear();
+    child<QPushButton>("cmdBrowser")->click();
+    action("mnuVisit")->trigger();
+    EXPECT_TRUE(recorded.messages.shown.empty());
 }
 
 TEST_F(EntryWindowTest, BrandingChoiceBringsOneOfferToTheFront) {

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +50,50 @@ TEST(AboutWindow, ShowsTheProgramAndLinksToTheHomeAndCoBrandingPages) {
     EXPECT_TRUE(about.isModal());
     QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     EXPECT_FALSE(about.isVisible());
+}
+
+TEST(AboutWindow, EnterAndEscapeCloseIt) {
+    const std::pair<Qt::Key, const char*> keys[] = {
+        {Qt::Key_Return, "Return"}, {Qt::Key_Enter, "Enter"}, {Qt::Key_Escape, "Escape"}};
+    for (const auto& [key, name] : keys) {
+        SCOPED_TRACE(name);
+        RecordedServices recorded;
+        AboutWindow about(recorded.services());
+        about.show();
+        QApplication::setActiveWindow(&about);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+        // Where the keyboard is when the box opens.
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, key);
+        EXPECT_FALSE(about.isVisible());
+        EXPECT_TRUE(recorded.urls.opened.empty()) << "Enter opened a page instead";
+    }
+}
+
+TEST(CopyableMessage, TheAddressCanBeSelected) {
+    const auto box =
+        copyableBox("No web browser could be opened.", "https://example.org/a?b=c", nullptr);
+    EXPECT_EQ(box->text(), "No web browser could be opened.");
+    EXPECT_EQ(box->informativeText(), "https://example.org/a?b=c");
+    EXPECT_TRUE(box->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+}
+
+TEST(PageOpeners, AReminderAnsweredYesWithoutABrowserShowsTheDownloadAddress) {
+    QTemporaryDir dir;
+    Services services;
+    services.settingsFile = dir.filePath("zodrivel.ini");
+    const QString key = scrambleSetting(QString::fromLatin1(ReminderKey));
+    openReminderSettings(services)->setValue(QString::fromLatin1(ReminderGroup) + "/" + key,
+                                             scrambleSetting("2026-01-01"));
+    RecordingMessageBoxes messages;
+    messages.answerYes = true;
+    RecordingUrlOpener urls;
+    urls.works = false;
+    showUpdateReminder(*openReminderSettings(services), FixedClock(), messages, urls);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].detail, downloadPageUrl().toString(QUrl::FullyEncoded));
 }
 
 TEST(ReminderScramble, RoundTripsAnyTextAndRefusesWhatItDidNotWrite) {
@@ -132,6 +179,50 @@ INSTANTIATE_TEST_SUITE_P(
         ReminderCase{"DamagedNotScrambled", "2026-11-01", false, true, false, true},
         ReminderCase{"DamagedNotADate", "01/11/2026", true, true, false, true}),
     [](const auto& test) { return std::string(test.param.name); });
+
+TEST(ReminderSettings, AFileTooLargeToBeOursIsSetAsideAndTheProgramStartsWithDefaults) {
+    struct Case {
+        const char* what;
+        qint64 bytes;
+        bool setAside;
+    };
+    const Case cases[] = {
+        {"2 MB", 2 * 1024 * 1024, true},
+        {"just over the limit", MaxSettingsFileBytes + 1, true},
+        {"at the limit", MaxSettingsFileBytes, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        Services services;
+        services.settingsFile = dir.filePath("zodrivel.ini");
+        {
+            // Sparse: the size without the disk.
+            QFile file(services.settingsFile);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_TRUE(file.resize(c.bytes));
+        }
+        const auto settings = openReminderSettings(services);
+        ASSERT_NE(settings, nullptr);
+        EXPECT_EQ(settings->status(), QSettings::NoError);
+        const QString aside = services.settingsFile + ".too-large";
+        EXPECT_EQ(QFile::exists(aside), c.setAside);
+        if (!c.setAside) continue;
+        EXPECT_EQ(QFileInfo(aside).size(), c.bytes) << "kept whole for whoever wants to look";
+        EXPECT_FALSE(QFile::exists(services.settingsFile)) << "the program starts with defaults";
+        RecordingMessageBoxes messages;
+        RecordingUrlOpener urls;
+        showUpdateReminder(*settings, FixedClock(), messages, urls);
+        EXPECT_TRUE(messages.shown.empty()) << "as on the first launch";
+        EXPECT_LT(QFileInfo(services.settingsFile).size(), 1024);
+    }
+}
+
+TEST(ReminderSettings, ThePlatformFileIsTheOneQSettingsUses) {
+    const QString path = platformSettingsPath();
+    if (path.isEmpty()) GTEST_SKIP() << "settings are not a file here";
+    EXPECT_EQ(path, QSettings(QStringLiteral("Zodrivel"), QStringLiteral("Zodrivel")).fileName());
+}
 
 }  // namespace
 }  // namespace zodrivel

@@ -25,17 +25,22 @@ struct ShownMessage {
     QString text;
     MessageIcon icon;
     bool question = false;
+    // What a copyable box held for the user to copy; empty for the other boxes.
+    QString detail;
 };
 
 class RecordingMessageBoxes : public MessageBoxes {
 public:
     using MessageBoxes::show;
     void show(const QString& text, MessageIcon icon, QWidget*) override {
-        shown.push_back({text, icon, false});
+        shown.push_back({text, icon, false, {}});
     }
     bool askYesNo(const QString& text, MessageIcon icon, QWidget*) override {
-        shown.push_back({text, icon, true});
+        shown.push_back({text, icon, true, {}});
         return answerYes;
+    }
+    void showCopyable(const QString& text, const QString& detail, QWidget*) override {
+        shown.push_back({text, MessageIcon::Information, false, detail});
     }
     QStringList texts() const {
         QStringList out;
@@ -46,10 +51,15 @@ public:
     bool answerYes = false;
 };
 
+// Records each address; `works = false` plays a desktop without a browser.
 class RecordingUrlOpener : public UrlOpener {
 public:
-    void open(const QUrl& url) override { opened.push_back(url); }
+    bool open(const QUrl& url) override {
+        opened.push_back(url);
+        return works;
+    }
     std::vector<QUrl> opened;
+    bool works = true;
 };
 
 class FixedClock : public Clock {

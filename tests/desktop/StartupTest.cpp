@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -42,6 +46,117 @@ TEST(SingleInstance, ALockLeftByACrashedInstanceIsTakenOver) {
     ASSERT_TRUE(QFile::exists(path)) << "the crashed instance leaves its lock file";
     SingleInstance next(path);
     EXPECT_TRUE(next.acquire());
+}
+
+// What a lock in our own name must read after acquire(): this process's id.
+qint64 lockOwner(const QString& path) {
+    QLockFile reader(path);
+    qint64 pid = 0;
+    return reader.getLockInfo(&pid, nullptr, nullptr) ? pid : -1;
+}
+
+struct BrokenLock {
+    const char* what;
+    // Puts the broken lock at `path`.
+    void (*make)(const QString& path);
+    // Whether acquire() has to say on standard error what it did.
+    bool noted;
+};
+
+void writeLockBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const BrokenLock BrokenLocks[] =
+    {
+        {"an empty file", [](const QString& p) { writeLockBytes(p, {}); }, true},
+        {"a garbled file", [](const QString& p) { writeLockBytes(p, "zodrivel was here\n"); },
+         true},
+        {"binary bytes",
+         [](const QString& p) { writeLockBytes(p, QByteArray("\xff\xfe\0\x01", 4)); }, true},
+        {"no process id", [](const QString& p) { writeLockBytes(p, "0\nzodrivel\nsomehost\n"); },
+         true},
+        {"an unreadable file",
+         [](const QString& p) {
+    writeLockBytes(p, "garbled");
+    QFile::setPermissions(p, QFileDevice::Permissions{});
+         },
+         true},
+        {"a folder", [](const QString& p) { ASSERT_TRUE(QDir().mkpath(p + "/inside")); }, true},
+        {"a link to nowhere", [](const QString& p) { ASSERT_TRUE(QFile::link(p + ".missing", p)); },
+         true},
+};
+
+TEST(SingleInstance, ABrokenLockIsTakenOverAndSaidSo) {
+    for (const BrokenLock& broken : BrokenLocks) {
+        SCOPED_TRACE(broken.what);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("zodrivel.lock");
+        broken.make(path);
+        SingleInstance instance(path);
+        ASSERT_TRUE(instance.acquire()) << "a broken lock must not keep the user out";
+        EXPECT_EQ(lockOwner(instance.lockPath()), QCoreApplication::applicationPid());
+        EXPECT_EQ(!instance.notes().isEmpty(), broken.noted);
+        // And it is a real lock again: the next instance is refused.
+        SingleInstance second(path);
+        EXPECT_FALSE(second.acquire());
+    }
+}
+
+TEST(SingleInstance, AFolderInThePlaceOfTheLockIsKeptAside) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("zodrivel.lock");
+    ASSERT_TRUE(QDir().mkpath(path));
+    writeLockBytes(path + "/notes.txt", "someone's file");
+    SingleInstance instance(path);
+    ASSERT_TRUE(instance.acquire());
+    EXPECT_EQ(instance.lockPath(), path);
+    EXPECT_TRUE(QFile::exists(path + ".broken/notes.txt")) << "nothing of the user's is deleted";
+    ASSERT_EQ(instance.notes().size(), 1);
+    EXPECT_TRUE(instance.notes().front().contains(path + ".broken"));
+}
+
+TEST(SingleInstance, ALockNamingAProcessThatIsGoneIsTakenOver) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("zodrivel.lock");
+    // QLockFile's own lines: pid, program, host name, machine id, boot id. The pid is above
+    // any the system hands out, so no process has it.
+    writeLockBytes(path, "2147483646\nzodrivel\n" + QSysInfo::machineHostName().toUtf8() + "\n" +
+                             QSysInfo::machineUniqueId() + "\n" + QSysInfo::bootUniqueId() + "\n");
+    SingleInstance instance(path);
+    ASSERT_TRUE(instance.acquire());
+    EXPECT_EQ(lockOwner(path), QCoreApplication::applicationPid());
+}
+
+TEST(SingleInstance, ALiveInstanceKeepsItsLockEvenWhenItsFileIsGarbled) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("zodrivel.lock");
+    QLockFile running(path);
+    ASSERT_TRUE(running.tryLock(0));
+    {
+        SingleInstance second(path);
+        EXPECT_FALSE(second.acquire()) << "a running instance refuses the second start";
+    }
+    // The running instance's file overwritten in place: its process still holds it.
+    writeLockBytes(path, "garbled");
+    {
+        SingleInstance second(path);
+        EXPECT_FALSE(second.acquire()) << "a held lock is not taken over, readable or not";
+    }
+    EXPECT_TRUE(QFile::exists(path));
+}
+
+TEST(SingleInstance, AFolderThatCannotHoldALockDoesNotKeepTheUserOut) {
+    if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes everywhere";
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    SingleInstance instance(dir.filePath("zodrivel.lock"));
+    EXPECT_TRUE(instance.acquire());
+    EXPECT_FALSE(instance.notes().isEmpty());
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(SingleInstance, LockLivesInTheRuntimeFolder) {

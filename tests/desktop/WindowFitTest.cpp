@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Every window fits: on a 1366x768 laptop screen the chart shows all ten bodies and a wheel a
+// reader can use, and at each window's minimum size no control is cut off (text that can grow
+// scrolls instead).
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "Recorders.h"
+#include "core/calculation/Calculation.h"
+#include "core/ephemeris/ClassicEphemeris.h"
+#include "core/time/TimeZones.h"
+#include "desktop/about/AboutWindow.h"
+#include "desktop/entry/EntryWindow.h"
+#include "desktop/report/ReportWindow.h"
+#include "desktop/result/ChartWheel.h"
+#include "desktop/result/ResultWindow.h"
+
+namespace zodrivel {
+namespace {
+
+// What a 1366x768 screen leaves a window once the desktop's panel and the title bar are off.
+constexpr QSize LaptopScreen(1366, 705);
+
+Calculation sampleCalculation(bool doubtfulZone) {
+    EntryTexts e;
+    e.name = "ALEXANDRA MARGARETHE VON HOHENSTEIN-WESTERBURG";
+    e.monthPosition = 6;
+    e.day = "4";
+    e.year = "1976";
+    e.hour = "10";
+    e.minute = "30";
+    e.lonDegrees = "74";
+    e.lonMinutes = "0";
+    e.latDegrees = "40";
+    e.latMinutes = "43";
+    e.east = false;
+    // EDT with daylight saving ticked as well brings the plausibility note: the tallest panel.
+    e.zonePosition = findZones(doubtfulZone ? "EDT" : "EST").at(0);
+    e.daylightSaving = true;
+    return calculate(fillBirthData(e, {}), ClassicEphemeris{});
+}
+
+void settle(QWidget& window) {
+    window.show();
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QApplication::sendPostedEvents();
+}
+
+bool insideScrolledArea(const QWidget* w, const QWidget* window) {
+    for (const QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget()) {
+        if (const auto* area = qobject_cast<const QAbstractScrollArea*>(p->parentWidget())) {
+            if (area->viewport() == p) return true;
+        }
+    }
+    return false;
+}
+
+// The controls of `window` that are narrower or lower than their content needs, or that
+// reach outside the window.
+QStringList cutControls(QWidget& window) {
+    QStringList cut;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window) || insideScrolledArea(w, &window)) continue;
+        // A tab bar's scroll arrows are the style's business, and checked apart.
+        if (qobject_cast<QTabBar*>(w->parentWidget())) continue;
+        // A minimum a widget was given and the layouts could not honour.
+        if (w->width() < w->minimumWidth() || w->height() < w->minimumHeight()) {
+            cut << QStringLiteral("%1 %2: %3x%4 below its minimum %5x%6")
+                       .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
+                       .arg(w->width())
+                       .arg(w->height())
+                       .arg(w->minimumWidth())
+                       .arg(w->minimumHeight());
+        }
+        if (!qobject_cast<QLabel*>(w) && !qobject_cast<QAbstractButton*>(w) &&
+            !qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w) &&
+            !qobject_cast<QGroupBox*>(w) && !qobject_cast<QAbstractScrollArea*>(w)) {
+            continue;
+        }
+        const QString name = QStringLiteral("%1 %2").arg(
+            QString::fromLatin1(w->metaObject()->className()),
+            w->objectName().isEmpty() ? w->property("text").toString().left(30) : w->objectName());
+        const QSize need = w->minimumSizeHint();
+        const int needHeight =
+            w->hasHeightForWidth() ? w->heightForWidth(w->width()) : need.height();
+        if (w->width() < need.width() || w->height() < needHeight) {
+            cut << QStringLiteral("%1: %2x%3 < %4x%5")
+                       .arg(name)
+                       .arg(w->width())
+                       .arg(w->height())
+                       .arg(need.width())
+                       .arg(needHeight);
+        }
+        const QRect inWindow(w->mapTo(&window, QPoint(0, 0)), w->size());
+        if (!window.rect().contains(inWindow)) {
+            cut << QStringLiteral("%1: outside the window").arg(name);
+        }
+    }
+    return cut;
+}
+
+TEST(WindowFit, OnALaptopScreenTheChartShowsAllTenBodiesAndAUsableWheel) {
+    for (const bool doubtful : {false, true}) {
+        SCOPED_TRACE(doubtful ? "with the zone note" : "without the zone note");
+        testing::RecordedServices recorded;
+        ResultWindow window(sampleCalculation(doubtful), recorded.services());
+        window.resize(LaptopScreen);
+        settle(window);
+        ASSERT_LE(window.width(), LaptopScreen.width()) << "the window's minimum is larger";
+        ASSERT_LE(window.height(), LaptopScreen.height()) << "the window's minimum is larger";
+
+        auto* table = window.findChild<QTableWidget*>("tblPositions");
+        ASSERT_NE(table, nullptr);
+        const QRect viewport = table->viewport()->rect();
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = 0; column < table->columnCount(); ++column) {
+                const QRect cell = table->visualRect(table->model()->index(row, column));
+                EXPECT_TRUE(viewport.contains(cell))
+                    << "row " << row << " column " << column << " is not wholly in view";
+            }
+        }
+        EXPECT_FALSE(table->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(table->horizontalScrollBar()->isVisible());
+
+        const auto* wheel = window.findChild<ChartWheel*>("chartWheel");
+        ASSERT_NE(wheel, nullptr);
+        EXPECT_GE(wheel->width(), 400);
+        EXPECT_GE(wheel->height(), 400);
+        EXPECT_EQ(cutControls(window).join("; ").toStdString(), "");
+
+        // Every tab's caption in view, without scrolling the tab bar.
+        const QTabBar* tabs = window.findChild<QTabWidget*>("SSTab1")->tabBar();
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            EXPECT_TRUE(tabs->rect().contains(tabs->tabRect(tab)))
+                << tabs->tabText(tab).toStdString() << " " << tabs->tabRect(tab).right() << " > "
+                << tabs->width();
+        }
+    }
+}
+
+struct WindowCase {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>(const Services&)> make;
+};
+
+const WindowCase Windows[] =
+    {
+        {"entry", [](const Services& s) { return std::make_unique<EntryWindow>(s); }},
+        {"result",
+         [](const Services& s) {
+    return std::make_unique<ResultWindow>(sampleCalculation(true), s);
+         }},
+        {"report",
+         [](const Services& s) {
+    return std::make_unique<ReportWindow>(QString("Report Generated By Zodrivel\n").repeated(60), s,
+                                          nullptr);
+         }},
+                 {"about", [](const Services& s) { return std::make_unique<AboutWindow>(s); }},
+                 };
+
+// The desktop's font as set, or larger (as many desktops set it): texts wrap onto more lines.
+class LargerFont {
+public:
+    explicit LargerFont(double scale) : saved_(QApplication::font()) {
+        QFont larger = saved_;
+        larger.setPointSizeF(saved_.pointSizeF() * scale);
+        QApplication::setFont(larger);
+    }
+    ~LargerFont() { QApplication::setFont(saved_); }
+
+private:
+    QFont saved_;
+};
+
+TEST(WindowFit, AtItsMinimumSizeNoWindowCutsAControl) {
+    for (const auto& [c, scale] : {std::pair{Windows[0], 1.0},
+                                   {Windows[1], 1.0},
+                                   {Windows[2], 1.0},
+                                   {Windows[3], 1.0},
+                                   {Windows[0], 1.25},
+                                   {Windows[1], 1.25},
+                                   {Windows[2], 1.25},
+                                   {Windows[3], 1.25}}) {
+        SCOPED_TRACE(std::string(c.name) + (scale > 1 ? " with a larger font" : ""));
+        const LargerFont font(scale);
+        testing::RecordedServices recorded;
+        const std::unique_ptr<QWidget> window = c.make(recorded.services());
+        settle(*window);
+        const QSize minimum = window->minimumSize().expandedTo(window->minimumSizeHint());
+        if (scale == 1.0) {
+            EXPECT_LE(minimum.width(), LaptopScreen.width());
+            EXPECT_LE(minimum.height(), LaptopScreen.height());
+        }
+        window->resize(minimum);
+        settle(*window);
+        EXPECT_EQ(window->size(), minimum);
+        EXPECT_EQ(cutControls(*window).join("; ").toStdString(), "");
+        // And on the laptop screen.
+        window->resize(LaptopScreen.boundedTo(window->maximumSize()));
+        settle(*window);
+        EXPECT_EQ(cutControls(*window).join("; ").toStdString(), "");
+    }
+}
+
+}  // namespace
+}  // namespace zodrivel
