@@ -16,6 +16,7 @@
 #include <QTextEdit>
 #include <optional>
 
+#include "NewYorkBirth.h"
 #include "Recorders.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ClassicEphemeris.h"
@@ -28,21 +29,7 @@ namespace zodrivel {
 namespace {
 
 Calculation newYorkCalculation(const char* zone, bool dst) {
-    EntryTexts e;
-    e.name = "ADA";
-    e.monthPosition = 6;
-    e.day = "4";
-    e.year = "1976";
-    e.hour = "10";
-    e.minute = "30";
-    e.lonDegrees = "74";
-    e.lonMinutes = "0";
-    e.latDegrees = "40";
-    e.latMinutes = "43";
-    e.east = false;
-    e.zonePosition = findZones(zone).at(0);
-    e.daylightSaving = dst;
-    return calculate(fillBirthData(e, {}), ClassicEphemeris{});
+    return testing::newYorkCalculation("ADA", zone, dst);
 }
 
 QString textOf(const QWidget& panel, const char* name) {

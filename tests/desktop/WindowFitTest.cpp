@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 
+#include "NewYorkBirth.h"
 #include "Recorders.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ClassicEphemeris.h"
@@ -37,23 +38,10 @@ namespace {
 // What a 1366x768 screen leaves a window once the desktop's panel and the title bar are off.
 constexpr QSize LaptopScreen(1366, 705);
 
+// EDT with daylight saving ticked as well brings the plausibility note: the tallest panel.
 Calculation sampleCalculation(bool doubtfulZone) {
-    EntryTexts e;
-    e.name = "ALEXANDRA MARGARETHE VON HOHENSTEIN-WESTERBURG";
-    e.monthPosition = 6;
-    e.day = "4";
-    e.year = "1976";
-    e.hour = "10";
-    e.minute = "30";
-    e.lonDegrees = "74";
-    e.lonMinutes = "0";
-    e.latDegrees = "40";
-    e.latMinutes = "43";
-    e.east = false;
-    // EDT with daylight saving ticked as well brings the plausibility note: the tallest panel.
-    e.zonePosition = findZones(doubtfulZone ? "EDT" : "EST").at(0);
-    e.daylightSaving = true;
-    return calculate(fillBirthData(e, {}), ClassicEphemeris{});
+    return testing::newYorkCalculation("ALEXANDRA MARGARETHE VON HOHENSTEIN-WESTERBURG",
+                                       doubtfulZone ? "EDT" : "EST", true);
 }
 
 void settle(QWidget& window) {
