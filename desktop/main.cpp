@@ -2,10 +2,15 @@
 // zodrivel: the desktop program.
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QIcon>
 #include <chrono>
+#include <cstdio>
+#include <optional>
 
 #include "adapters/io/SafeFileWriter.h"
+#include "core/about/Version.h"
 #include "desktop/app/Application.h"
 #include "desktop/app/SingleInstance.h"
 #include "desktop/platform/Clock.h"
@@ -14,8 +19,92 @@
 #include "desktop/platform/PrintDialogs.h"
 #include "desktop/platform/UrlOpener.h"
 
+namespace {
+
+// The options Qt's own GUI start-up reads (`-platform offscreen`, `-style fusion`, ...): the
+// parser accepts them unseen so that they still reach QApplication.
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr QtOption QtGuiOptions[] = {
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"geometry", true},
+    {"qwindowtitle", true},
+    {"title", true},
+    {"qwindowicon", true},
+    {"icon", true},
+    {"session", true},
+    {"display", true},
+    {"name", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"qmljsdebugger", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"testability", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"sync", false},
+    {"visual", true},
+    {"ncols", true},
+    {"cmap", false},
+};
+
+// --help and --version answer on standard output and an unknown option on standard error,
+// before any window, display, settings or single-instance lock is touched: the exit status to
+// end with, or nothing when the program is to start. A plain QCoreApplication is enough for
+// the parser, so this works without a display (over ssh, in packaging checks).
+std::optional<int> answerCommandLine(int argc, char** argv) {
+    using namespace zodrivel;
+    QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zodrivel"));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(Version));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Zodrivel: a birth chart with the positions of the ten bodies, their "
+                       "aspects and a report to save and print."));
+    // Qt's own options are single-dash words (-platform, -style); -h and -v stay short options.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    for (const QtOption& qt : QtGuiOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.name));
+        if (qt.takesValue) option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    // A launcher may hand over files; the program opens none, and ignores them as before.
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "zodrivel: %s\nTry 'zodrivel --help' for more information.\n",
+                     parser.errorText().toLocal8Bit().constData());
+        return 2;
+    }
+    // --help-all is the parser's own, with Qt's options; it answers like --help.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        // As zodrivel-cli --version says it: the program's name and its version.
+        std::printf("zodrivel %s\n", Version);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     using namespace zodrivel;
+    if (const std::optional<int> status = answerCommandLine(argc, argv)) {
+        return std::fflush(stdout) == 0 ? *status : 1;
+    }
     QApplication app(argc, argv);
     // The icon lives in the GUI library's resources, which a static link would otherwise drop.
     Q_INIT_RESOURCE(zodrivel);

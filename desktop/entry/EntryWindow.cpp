@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -19,9 +20,12 @@
 #include "core/ephemeris/ClassicEphemeris.h"
 #include "core/time/Calendar.h"
 #include "core/time/TimeZones.h"
+#include "desktop/about/UpdateReminder.h"
 #include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/StandardKeys.h"
+#include "desktop/platform/WindowPlacement.h"
 #include "desktop/widgets/ClickableLabel.h"
 #include "desktop/widgets/FilteredLineEdit.h"
 
@@ -64,16 +68,33 @@ EntryWindow::EntryWindow(const Services& services, QWidget* parent)
     setMinimumSize(narrowest,
                    menuBar()->sizeHint().height() + centralWidget()->heightForWidth(narrowest));
     resize(QSize(680, 640).expandedTo(minimumSize()));
+    // Where the user left it last time, fitted to the screen as it is now.
+    if (const auto settings = openReminderSettings(services_)) {
+        restoreWindowPlacement(*settings, QString::fromLatin1(PlacementGroup), *this);
+    }
+}
+
+void EntryWindow::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    // Hidden for the result window or closed: either way the place to come back to. A
+    // minimize (spontaneous, from the window system) is not a new place.
+    if (event->spontaneous()) return;
+    if (const auto settings = openReminderSettings(services_)) {
+        saveWindowPlacement(*settings, QString::fromLatin1(PlacementGroup), *this);
+    }
 }
 
 void EntryWindow::buildMenus() {
     QMenu* file = withName(menuBar()->addMenu(tr("&File")), "mnuFile");
     withName(file->addAction(tr("Proceed"), this, &EntryWindow::proceed), "mnuNext");
-    withName(file->addAction(tr("E&xit"), this, &QWidget::close), "mnuExit");
+    // The platform's own keys, shown beside the captions; the mnemonics stay as they were.
+    withName(file->addAction(tr("E&xit"), this, &QWidget::close), "mnuExit")
+        ->setShortcuts(quitKeys());
 
     QMenu* help = withName(menuBar()->addMenu(tr("&Help")), "mnuHelp");
     withName(help->addAction(tr("&Online Help"), this, [this] { openOnlineHelp(services_, this); }),
-             "mnuOnline");
+             "mnuOnline")
+        ->setShortcuts(QKeySequence::HelpContents);
     withName(
         help->addAction(tr("&Visit Us Online"), this, [this] { openHomePage(services_, this); }),
         "mnuVisit");

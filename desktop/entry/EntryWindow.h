@@ -26,6 +26,9 @@ class FilteredLineEdit;
 class EntryWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // The settings group of the window's place and size.
+    static constexpr const char* PlacementGroup = "EntryWindow";
+
     explicit EntryWindow(const Services& services, QWidget* parent = nullptr);
 
     // What the controls hold now, as the checks and Proceed read it.
@@ -59,6 +62,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void buildMenus();

@@ -22,8 +22,8 @@ struct Services {
     FileDialogs* files = nullptr;
     PrintDialogs* printing = nullptr;
     FileWriter* writer = nullptr;  // every file a window saves goes through it
-    // Per-user settings file of the update reminder; empty for the platform's usual place
-    // (application "Zodrivel").
+    // Per-user settings file of the update reminder and the windows' places; empty for the
+    // platform's usual place (application "Zodrivel").
     QString settingsFile;
 };
 

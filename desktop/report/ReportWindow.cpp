@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "desktop/report/ReportWindow.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QDir>
 #include <QFile>
@@ -136,6 +137,7 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
     print->setAutoDefault(false);
     connect(save, &QPushButton::clicked, this, &ReportWindow::save);
     connect(print, &QPushButton::clicked, this, &ReportWindow::print);
+    addStandardKeys();
 
     auto* links = new QVBoxLayout;
     links->addWidget(label1);
@@ -156,6 +158,22 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
     // The report scrolls; the links and buttons below it keep their lines at this size.
     setMinimumSize(560, 400);
     resize(780, 580);
+}
+
+void ReportWindow::addStandardKeys() {
+    // The platform's keys for what the window does, beside the buttons' mnemonics (Alt+S,
+    // Alt+P) rather than in their place. The close key closes the report, as Escape does: it
+    // is the topmost window, and the result window stays open below it.
+    const auto addKey = [this](const char* name, QKeySequence::StandardKey key, auto handler) {
+        auto* action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(key);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+    };
+    addKey("actSave", QKeySequence::Save, &ReportWindow::save);
+    addKey("actPrint", QKeySequence::Print, &ReportWindow::print);
+    addKey("actClose", QKeySequence::Close, &QDialog::reject);
 }
 
 void ReportWindow::openLink(const QUrl& link) {

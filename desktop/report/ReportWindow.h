@@ -37,6 +37,7 @@ public:
     const QString& reportText() const { return reportText_; }
 
 private:
+    void addStandardKeys();
     void save();
     void print();
     void openLink(const QUrl& link);

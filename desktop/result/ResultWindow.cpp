@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHideEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,10 +27,13 @@
 #include "core/about/LinkTexts.h"
 #include "core/report/ReportWriter.h"
 #include "core/texts/AspectTexts.h"
+#include "desktop/about/UpdateReminder.h"
 #include "desktop/platform/FileDialogs.h"
 #include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/StandardKeys.h"
+#include "desktop/platform/WindowPlacement.h"
 #include "desktop/report/ReportWindow.h"
 #include "desktop/result/ChartPanel.h"
 #include "desktop/result/ChartWheel.h"
@@ -137,12 +141,44 @@ ResultWindow::ResultWindow(const Calculation& calculation, const Services& servi
     resize(size);
     if (size != wanted) setWindowState(windowState() | Qt::WindowMaximized);
     splitter_ = splitter;
+    restorePlacement();
+}
+
+void ResultWindow::restorePlacement() {
+    // Where the user left the last result window: its place and size fitted to the screen as
+    // it is now, the tab; the splitter once the window has its size (showEvent).
+    const auto settings = openReminderSettings(services_);
+    if (!settings) return;
+    const QString group = QString::fromLatin1(PlacementGroup);
+    restoreWindowPlacement(*settings, group, *this);
+    settings->beginGroup(group);
+    bool isNumber = false;
+    const int tab = settings->value(QStringLiteral("tab")).toInt(&isNumber);
+    if (isNumber && tab >= 0 && tab < tabs_->count()) tabs_->setCurrentIndex(tab);
+    savedSplitter_ = settings->value(QStringLiteral("splitter")).toByteArray();
+    settings->endGroup();
+}
+
+void ResultWindow::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    // Back, Exit and the close box all hide the window first; a minimize is not a new place.
+    if (event->spontaneous()) return;
+    const auto settings = openReminderSettings(services_);
+    if (!settings) return;
+    const QString group = QString::fromLatin1(PlacementGroup);
+    saveWindowPlacement(*settings, group, *this);
+    settings->beginGroup(group);
+    settings->setValue(QStringLiteral("tab"), tabs_->currentIndex());
+    settings->setValue(QStringLiteral("splitter"), splitter_->saveState());
+    settings->endGroup();
 }
 
 void ResultWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (splitterPlaced_) return;
     splitterPlaced_ = true;
+    // The share the user chose last time, where the settings hold one the splitter takes.
+    if (!savedSplitter_.isEmpty() && splitter_->restoreState(savedSplitter_)) return;
     // Shared out once the window has its size: the chart side gets room for a wheel of a
     // useful size first, the tabs the rest (their text wraps).
     const int width = splitter_->width();
@@ -299,6 +335,11 @@ void ResultWindow::buildMenus() {
     back->setObjectName(QStringLiteral("mnuFileBack"));
     QAction* exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
+    // The platform's own keys, shown beside the captions. Back closes this window and leaves
+    // the program running, which is what the close key does to a document window; Quit ends
+    // the program.
+    back->setShortcuts(QKeySequence::Close);
+    exit->setShortcuts(quitKeys());
     connect(back, &QAction::triggered, this, &ResultWindow::goBack);
     connect(exit, &QAction::triggered, this, &ResultWindow::exitProgram);
 
@@ -306,6 +347,7 @@ void ResultWindow::buildMenus() {
     help->setObjectName(QStringLiteral("mnuHelp"));
     QAction* online = help->addAction(tr("&Online Help"));
     online->setObjectName(QStringLiteral("mnuOnline"));
+    online->setShortcuts(QKeySequence::HelpContents);
     QAction* visit = help->addAction(tr("&Visit Us Online"));
     visit->setObjectName(QStringLiteral("mnuVisit"));
     help->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
@@ -318,6 +360,13 @@ void ResultWindow::buildMenus() {
     connect(visit, &QAction::triggered, this, [this] { openHomePage(services_, this); });
     connect(update, &QAction::triggered, this, [this] { openDownloadPage(services_, this); });
     connect(about, &QAction::triggered, this, &ResultWindow::aboutRequested);
+
+    // The print key does what the Print button does: the report, to print from.
+    auto* printKey = new QAction(this);
+    printKey->setObjectName(QStringLiteral("actPrint"));
+    printKey->setShortcuts(QKeySequence::Print);
+    connect(printKey, &QAction::triggered, this, &ResultWindow::openReport);
+    addAction(printKey);
 
     QAction* donate = menuBar()->addAction(tr("&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));

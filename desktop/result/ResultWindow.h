@@ -3,6 +3,7 @@
 // The result window: one tab per aspect kind, each with the kind's description above either the
 // aspects of that kind found in the chart or the notice that there are none.
 
+#include <QByteArray>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -26,6 +27,10 @@ class ReportWindow;
 class ResultWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // The settings group of the window's place and size, its splitter ("splitter") and the
+    // chosen tab ("tab").
+    static constexpr const char* PlacementGroup = "ResultWindow";
+
     // Writes one entry per hit of `calculation` into its kind's box, in search order, and puts
     // each tab's no-aspect notice in front of its box exactly when the kind has no hit.
     ResultWindow(const Calculation& calculation, const Services& services,
@@ -57,11 +62,13 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QWidget* buildTab(int kind);
     QWidget* buildLinksAndButtons();
     void buildMenus();
+    void restorePlacement();
     void writeAspects(const Calculation& calculation);
     void goBack();
     void exitProgram();
@@ -72,6 +79,7 @@ private:
     class ChartPanel* chartPanel_ = nullptr;
     QSplitter* splitter_ = nullptr;
     bool splitterPlaced_ = false;
+    QByteArray savedSplitter_;  // the splitter as the user left it last time, if any
     ChartPoints chart_;
     std::array<QTextEdit*, AspectKindCount> boxes_{};
     std::array<QStackedWidget*, AspectKindCount> aspectAreas_{};

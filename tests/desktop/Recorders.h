@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <deque>
 #include <vector>
@@ -109,6 +110,9 @@ struct RecordedServices {
     ScriptedFileDialogs files;
     PdfPrintDialogs printing;
     SafeFileWriter writer;  // the real one: window tests save into temporary folders
+    // Settings of their own for each test (the windows keep their places there), never the
+    // user's.
+    QTemporaryDir settingsDir;
     Services services() {
         Services s;
         s.messages = &messages;
@@ -117,6 +121,7 @@ struct RecordedServices {
         s.files = &files;
         s.printing = &printing;
         s.writer = &writer;
+        s.settingsFile = settingsDir.filePath(QStringLiteral("zodrivel.ini"));
         return s;
     }
 };

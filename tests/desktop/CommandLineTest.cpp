@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// The desktop program run as a process for what it answers without a window: --help, --version
+// and an unknown option, with no display at all, and without touching the settings or the
+// single-instance lock.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ProgramRun {
+    int status = -1;
+    std::string out, err;
+};
+
+// A home and a runtime folder of its own, so that anything the program wrote there shows.
+struct Sandbox {
+    fs::path root =
+        fs::temp_directory_path() / ("zodrivel-desktop-cli-" + std::to_string(::getpid()));
+    Sandbox() {
+        fs::remove_all(root);
+        fs::create_directories(root / "home");
+        fs::create_directories(root / "runtime");
+        fs::permissions(root / "runtime", fs::perms::owner_all, fs::perm_options::replace);
+    }
+    ~Sandbox() { fs::remove_all(root); }
+    bool untouched() const { return fs::is_empty(root / "home") && fs::is_empty(root / "runtime"); }
+};
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// No display of any kind: were a window or the GUI platform needed, the run would fail.
+ProgramRun runProgram(const Sandbox& box, const std::string& argument) {
+    const fs::path errFile = box.root / "stderr";
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME='" +
+                                (box.root / "home").string() + "' XDG_RUNTIME_DIR='" +
+                                (box.root / "runtime").string() + "' XDG_CONFIG_HOME='" +
+                                (box.root / "home/.config").string() + "' " + ZODRIVEL_PATH + " '" +
+                                argument + "' 2>" + errFile.string();
+    ProgramRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+    const int raw = ::pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.err = slurp(errFile);
+    fs::remove(errFile);
+    return run;
+}
+
+TEST(DesktopCommandLine, AnswersWithoutADisplayAndLeavesNothingBehind) {
+    struct Case {
+        std::string argument;
+        int status;
+        std::string outStart;  // standard output begins with this
+        std::string errStart;  // standard error begins with this
+    };
+    const Case cases[] = {
+        {"--version", 0, std::string("zodrivel ") + ZODRIVEL_VERSION + "\n", ""},
+        {"-v", 0, std::string("zodrivel ") + ZODRIVEL_VERSION + "\n", ""},
+        {"--help", 0, "Usage: ", ""},
+        {"-h", 0, "Usage: ", ""},
+        {"--help-all", 0, "Usage: ", ""},
+        {"--no-such-option", 2, "", "zodrivel: Unknown option 'no-such-option'."},
+        {"-x", 2, "", "zodrivel: Unknown option 'x'."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.argument);
+        const Sandbox box;
+        const ProgramRun run = runProgram(box, c.argument);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.out.substr(0, c.outStart.size()), c.outStart) << run.out;
+        EXPECT_EQ(run.err.substr(0, c.errStart.size()), c.errStart) << run.err;
+        if (c.errStart.empty()) {
+            EXPECT_EQ(run.err, "");
+        }
+        if (c.status == 2) {
+            EXPECT_EQ(run.out, "");
+        }
+        EXPECT_TRUE(box.untouched()) << "no settings, no lock";
+    }
+}
+
+TEST(DesktopCommandLine, HelpNamesTheOptionsAndHidesQtOwn) {
+    const Sandbox box;
+    const ProgramRun run = runProgram(box, "--help");
+    EXPECT_NE(run.out.find("--help"), std::string::npos);
+    EXPECT_NE(run.out.find("--version"), std::string::npos);
+    EXPECT_EQ(run.out.find("-platform"), std::string::npos) << run.out;
+}
+
+}  // namespace
