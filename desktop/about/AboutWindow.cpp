@@ -80,6 +80,10 @@ AboutWindow::AboutWindow(const Services& services, QWidget* parent)
     connect(homePage, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
     connect(coBrand, &ClickableLabel::clicked, this, [this] { openCoBrandPage(services_, this); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    homePage->leadsTo(homePageUrl());
+    coBrand->leadsTo(coBrandPageUrl());
+    ok->setAccessibleDescription(tr("Closes this box"));
+    icon->setAccessibleName(tr("Zodrivel icon"));
 
     auto* header = new QHBoxLayout;
     header->addWidget(icon);

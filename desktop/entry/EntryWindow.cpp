@@ -45,6 +45,12 @@ QLabel* makeLabel(const char* name, const QString& text, QWidget* buddy = nullpt
     return label;
 }
 
+// What a screen reader says for a control: its name, and what it does where that is not plain.
+void describe(QWidget* control, const QString& name, const QString& description = {}) {
+    control->setAccessibleName(name);
+    if (!description.isEmpty()) control->setAccessibleDescription(description);
+}
+
 QComboBox* numberList(const char* name, int first, int last) {
     auto* list = withName(new QComboBox, name);
     for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
@@ -128,6 +134,7 @@ QWidget* EntryWindow::buildForm() {
     nameBox_ = withName(new FilteredLineEdit(EntryFilter::Letters, messages), "txtName");
     birth->addWidget(makeLabel("Label13", tr("Name"), nameBox_), 0, 0);
     birth->addWidget(nameBox_, 0, 1);
+    describe(nameBox_, tr("Name"), tr("The name of the person born, in letters"));
 
     const auto row = [](std::initializer_list<QWidget*> widgets) {
         auto* line = new QHBoxLayout;
@@ -140,12 +147,18 @@ QWidget* EntryWindow::buildForm() {
     yearList_ = numberList("cboYear", 1901, 2050);
     monthList_->setMinimumContentsLength(9);  // "September"
     birth->addWidget(makeLabel("Label5", tr("Date of Birth"), monthList_), 1, 0);
+    describe(monthList_, tr("Month of birth"));
+    describe(dayList_, tr("Day of birth"));
+    describe(yearList_, tr("Year of birth"));
     birth->addLayout(row({monthList_, dayList_, yearList_}), 1, 1);
 
     hourList_ = numberList("cboHH", 0, 23);
     minuteList_ = numberList("cboMM", 0, 59);
     secondList_ = numberList("cboSS", 0, 59);
     birth->addWidget(makeLabel("Label1", tr("Time of Birth"), hourList_), 2, 0);
+    describe(hourList_, tr("Hour"), tr("Hour of birth, local time, 0 to 23"));
+    describe(minuteList_, tr("Minute"), tr("Minute of birth"));
+    describe(secondList_, tr("Second"), tr("Second of birth"));
     birth->addLayout(
         row({hourList_, minuteList_, secondList_, makeLabel("Label12", tr("HH:MM:SS"))}), 2, 1);
     page->addLayout(birth);
@@ -162,10 +175,15 @@ QWidget* EntryWindow::buildForm() {
     placeGrid->addWidget(stateBox_, 0, 3);
     placeGrid->addWidget(makeLabel("Label4", tr("Country"), countryBox_), 0, 4);
     placeGrid->addWidget(countryBox_, 0, 5);
+    describe(cityBox_, tr("City of birth"));
+    describe(stateBox_, tr("State of birth"));
+    describe(countryBox_, tr("Country of birth"));
     lookUpButton_ =
         withName(new QPushButton(tr("Click Here To Find Latitude && Longitude")), "cmdBrowser");
     lookUpButton_->setAutoDefault(true);
     connect(lookUpButton_, &QPushButton::clicked, this, &EntryWindow::lookUpCoordinates);
+    describe(lookUpButton_, tr("Find latitude and longitude"),
+             tr("Searches the web for the coordinates of the city, state and country"));
     placeGrid->addWidget(lookUpButton_, 1, 0, 1, 6, Qt::AlignLeft);
 
     const auto coordinateGroup =
@@ -188,6 +206,11 @@ QWidget* EntryWindow::buildForm() {
         optFirst->setProperty("index", 0);
         optSecond->setProperty("index", 1);
         optFirst->setChecked(true);
+        // The boxes and options carry their coordinate's name: "Deg" and "Min" appear twice.
+        describe(deg, tr("%1 degrees").arg(title));
+        describe(min, tr("%1 minutes").arg(title));
+        describe(optFirst, tr("%1 %2").arg(title, first));
+        describe(optSecond, tr("%1 %2").arg(title, second));
         grid->addWidget(deg, 0, 0);
         grid->addWidget(makeLabel(degLabel, tr("Deg"), deg), 0, 1);
         grid->addWidget(min, 0, 2);
@@ -212,6 +235,9 @@ QWidget* EntryWindow::buildForm() {
     zoneList_ = withName(new QComboBox, "cmbTimeZone");
     zoneList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     daylightSavingBox_ = withName(new QCheckBox(tr("Daylight Saving Time")), "chkDST");
+    describe(zoneList_, tr("Time zone"), tr("The time zone of the place of birth"));
+    describe(daylightSavingBox_, tr("Daylight Saving Time"),
+             tr("Tick when the clocks were set forward at the time of birth"));
     zoneRow->addWidget(zoneList_, 1);
     zoneRow->addWidget(daylightSavingBox_);
     page->addWidget(zone);
@@ -220,6 +246,7 @@ QWidget* EntryWindow::buildForm() {
     proceedButton_->setAutoDefault(true);  // Enter on the focused button proceeds
     proceedButton_->setMinimumWidth(140);
     connect(proceedButton_, &QPushButton::clicked, this, &EntryWindow::proceed);
+    describe(proceedButton_, tr("Proceed"), tr("Calculates the chart and shows the aspects"));
     auto* proceedRow = new QHBoxLayout;
     proceedRow->addStretch();
     proceedRow->addWidget(proceedButton_);
@@ -232,6 +259,7 @@ QWidget* EntryWindow::buildForm() {
 
     auto* forum = withName(new ClickableLabel(QString::fromUtf8(labels::Forum)), "Label61");
     connect(forum, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
+    forum->leadsTo(homePageUrl());
     page->addWidget(forum);
     // The two offers share one place; only the one in front shows.
     brandStack_ = new QStackedWidget;
@@ -242,6 +270,8 @@ QWidget* EntryWindow::buildForm() {
             [this] { openCoBrandPage(services_, this); });
     connect(fullBrandLabel_, &ClickableLabel::clicked, this,
             [this] { openFullBrandPage(services_, this); });
+    coBrandLabel_->leadsTo(coBrandPageUrl());
+    fullBrandLabel_->leadsTo(fullBrandPageUrl());
     brandStack_->addWidget(fullBrandLabel_);
     brandStack_->addWidget(coBrandLabel_);
     brandStack_->setCurrentWidget(coBrandLabel_);

@@ -27,6 +27,7 @@
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/UrlOpener.h"
 #include "desktop/widgets/ClickableLabel.h"
+#include "desktop/widgets/ScreenColours.h"
 
 namespace zodrivel {
 
@@ -108,12 +109,16 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
 
     reportBox_ = new QTextBrowser(this);
     reportBox_->setObjectName(QStringLiteral("RTB"));
+    reportBox_->setAccessibleName(tr("Report"));
+    reportBox_->setAccessibleDescription(tr("The aspects of the chart as the report prints them"));
     // Links are ours to open (through the seam, for the safe schemes only), never the
     // browser's own navigation.
     reportBox_->setOpenLinks(false);
     reportBox_->setOpenExternalLinks(false);
     reportBox_->setPlainText(reportText_);
-    markLinks(*reportBox_->document(), palette().color(QPalette::Link));
+    // On screen the links take the theme's link colour, made readable on the box's base.
+    markLinks(*reportBox_->document(),
+              readableLinkColour(reportBox_->palette(), QPalette::Base, QPalette::Text));
     connect(reportBox_, &QTextBrowser::anchorClicked, this, &ReportWindow::openLink);
 
     auto* label1 = new ClickableLabel(
@@ -127,6 +132,9 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
     connect(label1, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
     connect(label14, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
     connect(label2, &ClickableLabel::clicked, this, [this] { openFullBrandPage(services_, this); });
+    label1->leadsTo(homePageUrl());
+    label14->leadsTo(homePageUrl());
+    label2->leadsTo(fullBrandPageUrl());
 
     auto* save = new QPushButton(tr("&Save"), this);
     save->setObjectName(QStringLiteral("cmdSave"));
@@ -138,6 +146,8 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
     connect(save, &QPushButton::clicked, this, &ReportWindow::save);
     connect(print, &QPushButton::clicked, this, &ReportWindow::print);
     addStandardKeys();
+    save->setAccessibleDescription(tr("Saves the report as a Rich Text Format file"));
+    print->setAccessibleDescription(tr("Prints the report, or the selected part of it"));
 
     auto* links = new QVBoxLayout;
     links->addWidget(label1);
@@ -213,7 +223,13 @@ void ReportWindow::print() {
     if (printer.printRange() == QPrinter::Selection && !hasSelection) {
         printer.setPrintRange(QPrinter::AllPages);
     }
+    // Paper is white whatever the theme: links too light for it print in plain blue.
+    const QColor screenLink =
+        readableLinkColour(reportBox_->palette(), QPalette::Base, QPalette::Text);
+    const bool relink = contrastRatio(screenLink, Qt::white) < 4.5;
+    if (relink) markLinks(*reportBox_->document(), Qt::blue);
     reportBox_->print(&printer);
+    if (relink) markLinks(*reportBox_->document(), screenLink);
 }
 
 }  // namespace zodrivel

@@ -3,6 +3,7 @@
 
 #include <QBoxLayout>
 #include <QBuffer>
+#include <QEvent>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -17,13 +18,16 @@
 #include "core/time/TimeZones.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/result/ChartWheel.h"
+#include "desktop/widgets/ScreenColours.h"
 
 namespace zodrivel {
 
 namespace {
 
-QLabel* infoLine(QWidget* parent, const char* name, const QString& text) {
+// Selectable, so a screen reader reaches it: `what` says what the line is.
+QLabel* infoLine(QWidget* parent, const char* name, const QString& what, const QString& text) {
     auto* label = new QLabel(text, parent);
+    label->setAccessibleName(text.isEmpty() ? what : what + QStringLiteral(": ") + text);
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -42,14 +46,15 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     column->setContentsMargins(0, 0, 0, 0);
     const BirthData& b = c.birth;
 
-    auto* name = infoLine(details, "lblBirthName", QString::fromStdString(b.birthName).trimmed());
+    auto* name = infoLine(details, "lblBirthName", tr("Name"),
+                          QString::fromStdString(b.birthName).trimmed());
     QFont bold = name->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
     name->setFont(bold);
     column->addWidget(name);
     column->addWidget(
-        infoLine(details, "lblBirthLocal",
+        infoLine(details, "lblBirthLocal", tr("Local time of birth"),
                  tr("Born %1 %2:%3 local time")
                      .arg(toQString(formatDate(b.birthYear, b.birthMonth, b.birthDay)))
                      .arg(b.birthHour, 2, 10, QLatin1Char('0'))
@@ -57,19 +62,21 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     const QString zone = c.zonePosition >= 0
                              ? QString::fromUtf8(zoneTable()[c.zonePosition].text.data())
                              : QString();
-    column->addWidget(infoLine(details, "lblBirthZone",
+    column->addWidget(infoLine(details, "lblBirthZone", tr("Time zone"),
                                b.isDaylightSaving ? tr("%1, daylight saving").arg(zone) : zone));
-    column->addWidget(infoLine(details, "lblBirthPlace", toQString(formatCoordinates(b))));
-    auto* used =
-        infoLine(details, "lblUniversalTime", toQString(formatUniversalTime(c.instant.universal)));
+    column->addWidget(
+        infoLine(details, "lblBirthPlace", tr("Place of birth"), toQString(formatCoordinates(b))));
+    auto* used = infoLine(details, "lblUniversalTime", tr("Universal time"),
+                          toQString(formatUniversalTime(c.instant.universal)));
     used->setToolTip(tr("The universal date and time the positions were computed for"));
     column->addWidget(used);
 
-    auto* note = infoLine(details, "lblPlausibility", {});
-    note->setStyleSheet(
-        QStringLiteral("QLabel { background: #fff4d6; border: 1px solid #e0b84a; padding: 4px; }"));
+    auto* note = infoLine(details, "lblPlausibility", tr("Note on the time zone"), {});
+    note_ = note;
+    colourNote();
     if (const auto text = plausibilityNote(b, c.zonePosition)) {
         note->setText(toQString(*text));
+        note->setAccessibleName(tr("Note on the time zone") + QStringLiteral(": ") + note->text());
     } else {
         note->hide();
     }
@@ -77,6 +84,7 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
 
     auto* table = new QTableWidget(ChartPointCount, 4, details);
     table->setObjectName(QStringLiteral("tblPositions"));
+    table->setAccessibleName(tr("Positions of the bodies"));
     table->setHorizontalHeaderLabels({tr("Body"), tr("Sign"), tr("Position"), tr("Longitude")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -114,6 +122,7 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     // The column scrolls rather than cut off a long name or the note when the window is low.
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("chartDetailsScroll"));
+    scroll->setAccessibleName(tr("Birth and positions"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -127,6 +136,27 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(scroll, 0);
     row->addWidget(wheel_, 1);
+}
+
+void ChartPanel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) colourNote();
+}
+
+void ChartPanel::colourNote() {
+    // An amber tint over the base: pale yellow on a light theme, dark amber on a dark one. The
+    // theme's own text colour when it reads there, else black or white, whichever reads best.
+    const QPalette& p = palette();
+    const QColor amber(240, 192, 64);
+    const QColor background = mixColours(p.color(QPalette::Base), amber, 0.22);
+    const QColor border = mixColours(p.color(QPalette::Base), amber, 0.7);
+    QColor text = p.color(QPalette::Text);
+    if (contrastRatio(text, background) < 4.5) {
+        text = mostReadableOn(background, {QColor(Qt::black), QColor(Qt::white)});
+    }
+    note_->setStyleSheet(
+        QStringLiteral("QLabel { background: %1; color: %2; border: 1px solid %3; padding: 4px; }")
+            .arg(background.name(), text.name(), border.name()));
 }
 
 int ChartPanel::widthForWheel(int wheelSide) const {

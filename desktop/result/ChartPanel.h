@@ -24,7 +24,14 @@ public:
     // The panel's width that leaves the wheel `wheelSide` pixels wide.
     int widthForWheel(int wheelSide) const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // The note's tint and text from the palette, so it reads on a light or a dark theme.
+    void colourNote();
+
+    QLabel* note_ = nullptr;
     ChartWheel* wheel_ = nullptr;
 };
 

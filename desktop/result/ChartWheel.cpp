@@ -13,6 +13,8 @@
 
 #include "core/model/Angles.h"
 #include "core/model/Zodiac.h"
+#include "desktop/platform/QtText.h"
+#include "desktop/widgets/ScreenColours.h"
 
 namespace zodrivel {
 
@@ -25,8 +27,11 @@ const QColor HardColour(190, 30, 30);
 const QColor SoftColour(30, 80, 190);
 const QColor RingColour(70, 70, 90);
 // Fire, earth, air, water: a faint tint behind each sign, repeating round the ring.
-const QColor ElementTints[] = {QColor(250, 228, 220), QColor(232, 240, 220), QColor(250, 248, 220),
-                               QColor(220, 232, 248)};
+const std::array<QColor, 4> ElementTints = {QColor(250, 228, 220), QColor(232, 240, 220),
+                                            QColor(250, 248, 220), QColor(220, 232, 248)};
+// The elements' hues, laid thinly over a dark base where the pale tints would glare.
+const std::array<QColor, 4> ElementHues = {QColor(230, 90, 60), QColor(110, 170, 70),
+                                           QColor(220, 200, 70), QColor(70, 130, 220)};
 
 double distanceToSegment(QPointF p, QPointF a, QPointF b) {
     const QPointF ab = b - a;
@@ -38,6 +43,31 @@ double distanceToSegment(QPointF p, QPointF a, QPointF b) {
 }
 
 }  // namespace
+
+WheelColours WheelColours::paper() {
+    return {Qt::white,  Qt::black,  RingColour,  QColor(120, 120, 120),
+            HardColour, SoftColour, ElementTints};
+}
+
+WheelColours WheelColours::onScreen(const QPalette& palette) {
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    WheelColours c{base,
+                   text,
+                   mixColours(text, base, 0.25),
+                   mixColours(text, base, 0.5),
+                   mostReadableOn(base, {HardColour, QColor(245, 120, 120)}),
+                   mostReadableOn(base, {SoftColour, QColor(130, 170, 255)}),
+                   ElementTints};
+    // The pale tints stay on a light base; on a dark one each element's hue tints the base
+    // thinly, so the light glyphs on the ring keep their contrast.
+    if (base.lightnessF() < 0.5) {
+        for (std::size_t e = 0; e < c.tints.size(); ++e) {
+            c.tints[e] = mixColours(base, ElementHues[e], 0.22);
+        }
+    }
+    return c;
+}
 
 QString bodyGlyph(int slot) { return QString(QChar(BodyGlyphs[slot])); }
 QString signGlyph(int sign) { return QString(QChar(char16_t(0x2648 + sign))); }
@@ -62,10 +92,28 @@ ChartWheel::ChartWheel(const Calculation& calculation, QWidget* parent)
       calculation_(calculation),
       layout_(computeWheelLayout(calculation.chart, calculation.aspects)) {
     setObjectName(QStringLiteral("chartWheel"));
+    // Reachable with Tab, so that a screen reader reads the chart that the picture shows.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(tr("Chart wheel"));
+    setAccessibleDescription(description());
     setMouseTracking(true);
     setMinimumSize(300, 300);
     // Any shape: the wheel is drawn as large as the shorter side allows.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QString ChartWheel::description() const {
+    QStringList bodies;
+    for (const WheelBody& body : layout_.bodies) {
+        bodies << tr("%1 in %2")
+                      .arg(toQString(calculation_.chart.names[body.slot]),
+                           QString::fromStdString(formatSignPosition(body.longitude)));
+    }
+    QString words = bodies.join(QStringLiteral("; ")) + QLatin1Char('.');
+    if (layout_.lines.empty()) return words + QLatin1Char(' ') + tr("No aspect lines.");
+    QStringList lines;
+    for (const WheelLine& line : layout_.lines) lines << QString::fromStdString(line.tooltip);
+    return words + QLatin1Char(' ') + tr("Aspect lines: %1.").arg(lines.join(QStringLiteral("; ")));
 }
 
 ChartWheel::Geometry ChartWheel::geometry(const QSizeF& size) const {
@@ -147,6 +195,10 @@ QPointF ChartWheel::lineMidpoint(const WheelLine& line) const {
 }
 
 void ChartWheel::render(QPainter& p, const QSizeF& size) const {
+    render(p, size, WheelColours::paper());
+}
+
+void ChartWheel::render(QPainter& p, const QSizeF& size, const WheelColours& colours) const {
     const Geometry g = geometry(size);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -164,9 +216,9 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
         sector.arcTo(outer, start, 30);
         sector.arcTo(inner, start + 30, -30);
         sector.closeSubpath();
-        p.fillPath(sector, ElementTints[sign % 4]);
+        p.fillPath(sector, colours.tints[sign % 4]);
     }
-    QPen ring(RingColour, std::max(1.0, g.radius * 0.006));
+    QPen ring(colours.ring, std::max(1.0, g.radius * 0.006));
     p.setPen(ring);
     p.setBrush(Qt::NoBrush);
     for (const double r : {g.radius, g.signBand, g.aspects}) p.drawEllipse(g.centre, r, r);
@@ -188,7 +240,7 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
 
     // Aspect lines, between the bodies' true places on the inner circle.
     for (const WheelLine& line : layout_.lines) {
-        QPen pen(line.tone == LineTone::Hard ? HardColour : SoftColour,
+        QPen pen(line.tone == LineTone::Hard ? colours.hard : colours.soft,
                  std::max(0.8, g.radius * 0.007 * line.width));
         if (line.dashed) pen.setStyle(Qt::DashLine);
         p.setPen(pen);
@@ -198,17 +250,17 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
 
     // Bodies: a mark at the true place, a leader line where the glyph had to move aside.
     for (const WheelBody& body : layout_.bodies) {
-        p.setPen(QPen(Qt::black, std::max(1.0, g.radius * 0.005)));
+        p.setPen(QPen(colours.ink, std::max(1.0, g.radius * 0.005)));
         const QPointF mark = g.at(body.longitude, g.signBand);
         p.drawLine(mark, g.at(body.longitude, g.signBand - g.radius * 0.03));
         p.drawEllipse(g.at(body.longitude, g.aspects), g.radius * 0.008, g.radius * 0.008);
         const QPointF glyph = g.at(body.displayLongitude, g.glyphs);
         if (body.displaced) {
-            p.setPen(QPen(QColor(120, 120, 120), 1, Qt::DotLine));
+            p.setPen(QPen(colours.leader, 1, Qt::DotLine));
             p.drawLine(g.at(body.longitude, g.signBand - g.radius * 0.03),
                        g.at(body.displayLongitude, g.glyphs + g.radius * 0.06));
         }
-        p.setPen(Qt::black);
+        p.setPen(colours.ink);
         p.setFont(glyphFont(g));
         const double half = g.glyphHalf;
         p.drawText(QRectF(glyph.x() - half, glyph.y() - half, 2 * half, 2 * half), Qt::AlignCenter,
@@ -236,10 +288,10 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
         QColor colour;
         bool dashed;
     };
-    const Entry legend[] = {{"Square, Opposition", HardColour, false},
-                            {"Quincunx", HardColour, true},
-                            {"Sextile, Trine", SoftColour, false},
-                            {"Semi-sextile", SoftColour, true}};
+    const Entry legend[] = {{"Square, Opposition", colours.hard, false},
+                            {"Quincunx", colours.hard, true},
+                            {"Sextile, Trine", colours.soft, false},
+                            {"Semi-sextile", colours.soft, true}};
     QFont legendFont = p.font();
     legendFont.setPixelSize(std::max(9, int(g.radius * 0.045)));
     p.setFont(legendFont);
@@ -263,7 +315,7 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
             if (e.dashed) pen.setStyle(Qt::DashLine);
             p.setPen(pen);
             p.drawLine(QPointF(x, y), QPointF(x + 18, y));
-            p.setPen(Qt::black);
+            p.setPen(colours.ink);
             p.drawText(QPointF(x + 22, y + metrics.ascent() / 2 - 1), QString::fromLatin1(e.text));
             x += entryWidth(e);
         }
@@ -272,9 +324,10 @@ void ChartWheel::render(QPainter& p, const QSizeF& size) const {
 }
 
 void ChartWheel::paintEvent(QPaintEvent*) {
+    const WheelColours colours = WheelColours::onScreen(palette());
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    render(painter, size());
+    painter.fillRect(rect(), colours.background);
+    render(painter, size(), colours);
 }
 
 std::optional<WheelLine> ChartWheel::lineAt(const QPointF& point) const {

@@ -2,8 +2,10 @@
 #pragma once
 // The chart wheel: the zodiac ring, the ten bodies and the aspect lines, drawn to any size.
 
+#include <QColor>
 #include <QPolygonF>
 #include <QWidget>
+#include <array>
 #include <optional>
 
 #include "core/calculation/Calculation.h"
@@ -13,13 +15,25 @@ class QPainter;
 
 namespace zodrivel {
 
+// What the wheel is drawn in: on paper (the exported picture) black on white, on screen the
+// palette's base and text, so that a dark theme gets a dark wheel with light lines and glyphs.
+struct WheelColours {
+    QColor background, ink, ring, leader, hard, soft;
+    std::array<QColor, 4> tints;  // fire, earth, air, water, behind the signs
+
+    static WheelColours paper();
+    static WheelColours onScreen(const QPalette& palette);
+};
+
 class ChartWheel : public QWidget {
     Q_OBJECT
 public:
     explicit ChartWheel(const Calculation& calculation, QWidget* parent = nullptr);
 
-    // Draws the wheel into any paint device (the screen, an image, an SVG file) at `size`.
+    // Draws the wheel into any paint device (the screen, an image, an SVG file) at `size`, in
+    // the paper colours unless told otherwise. The background is the caller's to fill.
     void render(QPainter& painter, const QSizeF& size) const;
+    void render(QPainter& painter, const QSizeF& size, const WheelColours& colours) const;
 
     // The aspect line or body glyph at a point of the widget, for tooltips and clicks.
     std::optional<WheelLine> lineAt(const QPointF& point) const;
@@ -36,6 +50,9 @@ public:
 
     QSize sizeHint() const override { return {520, 520}; }
     QSize minimumSizeHint() const override { return {300, 300}; }
+
+    // The chart in words, for a screen reader: each body with its sign, then the aspects.
+    QString description() const;
 
 signals:
     void aspectClicked(const zodrivel::AspectHit& hit);

@@ -66,8 +66,10 @@ QLabel* headingLabel(const QString& text, QWidget* parent) {
     return label;
 }
 
-QLabel* valueLabel(std::string_view text, QWidget* parent) {
+// Selectable, so a screen reader reaches it: it says what the value is, and of which kind.
+QLabel* valueLabel(std::string_view text, const QString& what, QWidget* parent) {
     auto* label = new QLabel(toQString(text), parent);
+    label->setAccessibleName(what + QStringLiteral(": ") + label->text());
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -87,6 +89,8 @@ ResultWindow::ResultWindow(const Calculation& calculation, const Services& servi
     tabs_ = tabs;
     chart_ = calculation.chart;
     tabs->setObjectName(QStringLiteral("SSTab1"));
+    tabs->setAccessibleName(tr("Aspects by kind"));
+    tabs->tabBar()->setAccessibleName(tr("Aspect kinds"));
     for (int kind = 0; kind < AspectKindCount; ++kind) {
         tabs->addTab(buildTab(kind), toQString(aspectInformation(kindAt(kind)).tabCaption));
     }
@@ -234,16 +238,18 @@ QWidget* ResultWindow::buildTab(int kind) {
     auto* frame = new QGroupBox(frameCaption, page);
     nameIndexed(frame, "Frame1", kind);
     auto* grid = new QGridLayout(frame);
+    const QString caption = toQString(info.tabCaption);
     grid->addWidget(headingLabel(tr("Aspects Name"), frame), 0, 0);
-    grid->addWidget(valueLabel(info.name, frame), 0, 1);
+    grid->addWidget(valueLabel(info.name, tr("%1 name").arg(caption), frame), 0, 1);
     grid->addWidget(headingLabel(tr("Keyword"), frame), 0, 2);
-    grid->addWidget(valueLabel(info.keyword, frame), 0, 3);
+    grid->addWidget(valueLabel(info.keyword, tr("%1 keyword").arg(caption), frame), 0, 3);
     grid->addWidget(headingLabel(tr("Category"), frame), 1, 0);
-    grid->addWidget(valueLabel(info.category, frame), 1, 1);
+    grid->addWidget(valueLabel(info.category, tr("%1 category").arg(caption), frame), 1, 1);
     grid->addWidget(headingLabel(tr("Type"), frame), 1, 2);
-    grid->addWidget(valueLabel(info.type, frame), 1, 3);
+    grid->addWidget(valueLabel(info.type, tr("%1 type").arg(caption), frame), 1, 3);
     grid->addWidget(headingLabel(tr("Significance "), frame), 2, 0);
-    grid->addWidget(valueLabel(info.significance, frame), 2, 1, 1, 3);
+    grid->addWidget(valueLabel(info.significance, tr("%1 significance").arg(caption), frame), 2, 1,
+                    1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 2);
     grid->setHorizontalSpacing(12);
@@ -256,6 +262,9 @@ QWidget* ResultWindow::buildTab(int kind) {
     box->setObjectName(QStringLiteral("RTBAspectsDesc") + toQString(aspectKindName(kindAt(kind))));
     box->setReadOnly(true);
     box->setAcceptRichText(false);
+    box->setAccessibleName(tr("%1 aspects").arg(caption));
+    box->setAccessibleDescription(
+        tr("The aspects of this kind in the chart, each with its reading"));
     boxes_[kind] = box;
 
     // The notice and the box share one place; the notice in front hides the (empty) box.
@@ -292,6 +301,9 @@ QWidget* ResultWindow::buildLinksAndButtons() {
     connect(coBrand, &ClickableLabel::clicked, this, [this] { openCoBrandPage(services_, this); });
     connect(fullBrand, &ClickableLabel::clicked, this,
             [this] { openFullBrandPage(services_, this); });
+    forum->leadsTo(homePageUrl());
+    coBrand->leadsTo(coBrandPageUrl());
+    fullBrand->leadsTo(fullBrandPageUrl());
 
     brandLabels_ = new QStackedWidget(row);
     brandLabels_->addWidget(coBrand);
@@ -307,6 +319,9 @@ QWidget* ResultWindow::buildLinksAndButtons() {
     connect(print, &QPushButton::clicked, this, &ResultWindow::openReport);
     connect(back, &QPushButton::clicked, this, &ResultWindow::goBack);
     connect(exit, &QPushButton::clicked, this, &ResultWindow::exitProgram);
+    print->setAccessibleDescription(tr("Opens the report, to save or print it"));
+    back->setAccessibleDescription(tr("Goes back to the entry window"));
+    exit->setAccessibleDescription(tr("Ends the program"));
 
     auto* links = new QVBoxLayout;
     links->addWidget(forum);

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "desktop/widgets/ClickableLabel.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+
+#include "desktop/widgets/ScreenColours.h"
 
 namespace zodrivel {
 
@@ -15,9 +18,30 @@ ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(te
     QFont f = font();
     f.setUnderline(true);
     setFont(f);
+    colourLink();
+}
+
+void ClickableLabel::leadsTo(const QUrl& url) {
+    setAccessibleDescription(tr("Opens %1 in the web browser").arg(url.toDisplayString()));
+}
+
+void ClickableLabel::colourLink() {
+    if (colouring_) return;
+    colouring_ = true;
+    // The theme's colours are the parent's: this label's own text colour is the link's.
+    const QPalette theme = parentWidget() ? parentWidget()->palette() : QApplication::palette(this);
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, p.color(QPalette::Link));
+    p.setColor(QPalette::WindowText,
+               readableLinkColour(theme, QPalette::Window, QPalette::WindowText));
     setPalette(p);
+    colouring_ = false;
+}
+
+void ClickableLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ParentChange) {
+        colourLink();
+    }
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {

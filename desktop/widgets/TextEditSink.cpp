@@ -6,6 +6,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "desktop/widgets/ScreenColours.h"
+
 namespace zodrivel {
 
 TextEditSink::TextEditSink(QTextEdit& box) : box_(box), format_(box.currentCharFormat()) {
@@ -16,7 +18,15 @@ TextEditSink::TextEditSink(QTextEdit& box) : box_(box), format_(box.currentCharF
 void TextEditSink::setEmphasis(bool on) { format_.setFontWeight(on ? QFont::Bold : QFont::Normal); }
 
 void TextEditSink::setColour(Rgb colour) {
-    format_.setForeground(QColor(colour.red, colour.green, colour.blue));
+    // The box is on screen: its text follows the palette, and the headings take the red that
+    // reads on the box's base (the report's dark red is unreadable on a dark theme).
+    if (colour == TextColour) {
+        format_.clearForeground();
+    } else if (colour == HeadingColour) {
+        format_.setForeground(headingColourOn(box_.palette()));
+    } else {
+        format_.setForeground(QColor(colour.red, colour.green, colour.blue));
+    }
 }
 
 void TextEditSink::insertText(std::string_view utf8) {

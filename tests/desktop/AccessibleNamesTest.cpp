@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// What a screen reader hears: every control that takes focus in every window has a name, and
+// no two controls of one window share one (two "Deg" boxes cannot be told apart by ear).
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QMap>
+#include <QRadioButton>
+#include <functional>
+#include <memory>
+
+#include "Recorders.h"
+#include "core/calculation/Calculation.h"
+#include "core/ephemeris/ClassicEphemeris.h"
+#include "core/time/TimeZones.h"
+#include "desktop/about/AboutWindow.h"
+#include "desktop/entry/EntryWindow.h"
+#include "desktop/report/ReportWindow.h"
+#include "desktop/result/ChartWheel.h"
+#include "desktop/result/ResultWindow.h"
+
+namespace zodrivel {
+namespace {
+
+// A summer birth in New York entered as EDT with daylight saving ticked: aspects in several
+// tabs, and the chart panel shows its note, so every kind of control is there.
+Calculation summerBirth() {
+    EntryTexts e;
+    e.name = "ADA";
+    e.monthPosition = 6;
+    e.day = "4";
+    e.year = "1976";
+    e.hour = "10";
+    e.minute = "30";
+    e.lonDegrees = "74";
+    e.lonMinutes = "0";
+    e.latDegrees = "40";
+    e.latMinutes = "43";
+    e.east = false;
+    e.zonePosition = findZones("EDT").at(0);
+    e.daylightSaving = true;
+    return calculate(fillBirthData(e, {}), ClassicEphemeris{});
+}
+
+// The name a screen reader announces: the accessibility interface's, which falls back to a
+// buddy label's text where the widget has no name of its own. A list's interface on Linux
+// answers with the item shown (its label reaches the reader as a relation instead), so for
+// lists the name set on the widget is the one to check.
+QString spokenName(QWidget* widget) {
+    if (qobject_cast<QComboBox*>(widget)) return widget->accessibleName().trimmed();
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name).trimmed() : QString();
+}
+
+// The pop-up of a list belongs to the list: the reader announces its items, not a name.
+bool insideList(const QWidget* widget) {
+    for (const QWidget* w = widget->parentWidget(); w; w = w->parentWidget()) {
+        if (qobject_cast<const QComboBox*>(w)) return true;
+    }
+    return false;
+}
+
+QString identify(const QWidget* widget) {
+    QString id = QString::fromLatin1(widget->metaObject()->className());
+    if (!widget->objectName().isEmpty()) id += QLatin1Char(' ') + widget->objectName();
+    if (widget->property("index").isValid()) {
+        id += QStringLiteral("[%1]").arg(widget->property("index").toInt());
+    }
+    return id;
+}
+
+struct WindowCase {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>(const Services&)> build;
+};
+
+const WindowCase Windows[] =
+    {
+        {"entry", [](const Services& s) { return std::make_unique<EntryWindow>(s); }},
+        {"result",
+         [](const Services& s) { return std::make_unique<ResultWindow>(summerBirth(), s); }},
+        {"report",
+         [](const Services& s) {
+    return std::make_unique<ReportWindow>(
+        QStringLiteral("Sun-Moon  In Conjunction Aspect\r\nSee www.example.org."), s, nullptr);
+         }},
+        {"about", [](const Services& s) { return std::make_unique<AboutWindow>(s); }},
+};
+
+TEST(AccessibleNames, EveryFocusableControlHasItsOwnName) {
+    for (const WindowCase& c : Windows) {
+        SCOPED_TRACE(c.name);
+        testing::RecordedServices recorded;
+        const std::unique_ptr<QWidget> window = c.build(recorded.services());
+        QStringList unnamed;
+        QMap<QString, QStringList> holders;
+        int focusable = 0;
+        // Hidden ones too: the brand label behind the other, the tabs not in front.
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (widget->focusPolicy() == Qt::NoFocus || insideList(widget)) continue;
+            ++focusable;
+            const QString name = spokenName(widget);
+            if (name.isEmpty()) {
+                unnamed << identify(widget);
+            } else {
+                holders[name] << identify(widget);
+            }
+        }
+        EXPECT_GT(focusable, 2);
+        EXPECT_TRUE(unnamed.isEmpty()) << "no name: " << unnamed.join(", ").toStdString();
+        for (auto it = holders.cbegin(); it != holders.cend(); ++it) {
+            EXPECT_EQ(it.value().size(), 1) << "\"" << it.key().toStdString() << "\" names "
+                                            << it.value().join(", ").toStdString();
+        }
+    }
+}
+
+TEST(AccessibleNames, TheEntryControlsSayWhatTheyPick) {
+    testing::RecordedServices recorded;
+    const EntryWindow window(recorded.services());
+    const struct {
+        const char* objectName;
+        int index;  // the options of one coordinate share their object name
+        const char* spoken;
+    } expected[] = {
+        {"txtName", -1, "Name"},
+        {"cboMonth", -1, "Month of birth"},
+        {"cboDate", -1, "Day of birth"},
+        {"cboYear", -1, "Year of birth"},
+        {"cboHH", -1, "Hour"},
+        {"cboMM", -1, "Minute"},
+        {"cboSS", -1, "Second"},
+        {"txtLonD", -1, "Longitude degrees"},
+        {"txtLonM", -1, "Longitude minutes"},
+        {"txtLatD", -1, "Latitude degrees"},
+        {"txtLatM", -1, "Latitude minutes"},
+        {"optLong", 0, "Longitude East"},
+        {"optLong", 1, "Longitude West"},
+        {"optLat", 0, "Latitude North"},
+        {"optLat", 1, "Latitude South"},
+        {"cmbTimeZone", -1, "Time zone"},
+    };
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.objectName);
+        QWidget* found = nullptr;
+        for (QWidget* w : window.findChildren<QWidget*>(QString::fromLatin1(e.objectName))) {
+            if (e.index < 0 || w->property("index").toInt() == e.index) found = w;
+        }
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(found->accessibleName(), QString::fromLatin1(e.spoken));
+    }
+}
+
+TEST(AccessibleNames, TheWheelReadsTheChartInWords) {
+    testing::RecordedServices recorded;
+    const ResultWindow window(summerBirth(), recorded.services());
+    const auto* wheel = window.findChild<ChartWheel*>(QStringLiteral("chartWheel"));
+    ASSERT_NE(wheel, nullptr);
+    EXPECT_EQ(spokenName(const_cast<ChartWheel*>(wheel)), "Chart wheel");
+    const std::string words = wheel->accessibleDescription().toStdString();
+    // The bodies with their signs, as the positions table has them.
+    EXPECT_NE(words.find("Sun in Cancer 12\u00B040'"), std::string::npos) << words;
+    EXPECT_NE(words.find("Pluto in Libra "), std::string::npos) << words;
+    EXPECT_NE(words.find("Aspect lines: "), std::string::npos) << words;
+}
+
+}  // namespace
+}  // namespace zodrivel
