@@ -34,11 +34,13 @@ report=$(appstreamcli validate --no-net --strict --pedantic "$metainfo") || { ec
 echo "$report"
 if grep -q '^P:' <<<"$report"; then exit 1; fi
 
+pages=0
 for page in "$build_dir"/packaging/man/*.1; do
     # man prints formatting problems (unknown macros, lines it cannot break) on standard error.
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
     if [ -n "$warnings" ]; then
         echo "$page:"; echo "$warnings"; exit 1
     fi
+    pages=$((pages + 1))
 done
-echo "man: $(ls "$build_dir"/packaging/man/*.1 | wc -l) manual pages format without warnings"
+echo "man: $pages manual pages format without warnings"
