@@ -14,6 +14,9 @@ packages=(
   fonts-dejavu-core         # without a font every letter renders as a box, silently
   poppler-utils             # pdftotext reads printed reports back in the window tests
   libreoffice-writer-nogui  # reads our RTF back in the round-trip test
+  librsvg2-bin              # rsvg-convert renders the fixed-size icons from the SVG
+  desktop-file-utils appstream man-db  # scripts/check-packaging.sh: the validators
+  dpkg-dev lintian          # scripts/try-package.sh: cpack's dependency list, the package check
 )
 
 as_root=()
