@@ -11,6 +11,11 @@ packages=(
   clang-format              # scripts/check-format.sh keeps every file in one format
   clang libclang-rt-14-dev  # scripts/fuzz.sh: clang's libFuzzer and sanitizer runtimes
   qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools  # qt_add_translations, lupdate and lrelease
+  libgeonames-dev           # the offline atlas of places with their zone ids
+  libhowardhinnant-date-dev tzdata  # zone history from the system's tz database
+  libswe-dev                # precise positions and house cusps, analytical mode, no data files
+  libcairo2-dev             # the command-line program writes PDF without Qt
   fonts-dejavu-core         # without a font every letter renders as a box, silently
   poppler-utils             # pdftotext reads printed reports back in the window tests
   libreoffice-writer-nogui  # reads our RTF back in the round-trip test
