@@ -41,19 +41,7 @@ if [[ $version != 14 ]]; then
         "tuned for 14; a difference may be the version's rather than the code's" >&2
 fi
 
-files=()
-if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-    while IFS= read -r -d '' f; do
-        # A file deleted in the working tree but not yet in the index has nothing to check.
-        if [[ -f $f ]]; then files+=("$f"); fi
-    done < <(git ls-files -z -- '*.cpp' '*.h' '*.h.in')
-else
-    # A source archive without its history still gets checked.
-    while IFS= read -r -d '' f; do
-        files+=("${f#./}")
-    done < <(find . \( -path './build*' -o -path './.*' \) -prune -o -type f \
-                  \( -name '*.cpp' -o -name '*.h' -o -name '*.h.in' \) -print0)
-fi
+source scripts/lib/source-files.sh
 if ((${#files[@]} == 0)); then
     echo "check-format: no C++ files found below $(pwd)" >&2
     exit 2

@@ -15,19 +15,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-files=()
-if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-    while IFS= read -r -d '' f; do
-        # A file deleted in the working tree but not yet in the index has nothing to check.
-        if [[ -f $f ]]; then files+=("$f"); fi
-    done < <(git ls-files -z -- '*.h' '*.cpp' '*.h.in')
-else
-    # A source archive without its history still gets checked.
-    while IFS= read -r -d '' f; do
-        files+=("${f#./}")
-    done < <(find . \( -path './build*' -o -path './.*' \) -prune -o -type f \
-                  \( -name '*.h' -o -name '*.cpp' -o -name '*.h.in' \) -print0)
-fi
+source scripts/lib/source-files.sh
 
 if ((${#files[@]} == 0)); then
     echo "layers: no source files found below $(pwd)" >&2
@@ -65,15 +53,10 @@ FNR == 1 {
 }
 
 /^[ \t]*#[ \t]*include[ \t]*[<"]/ {
-    line = $0
-    sub(/^[ \t]*#[ \t]*include[ \t]*/, "", line)
-    opener = substr(line, 1, 1)
-    closer = opener == "<" ? ">" : "\""
-    rest = substr(line, 2)
-    stop = index(rest, closer)
-    if (!stop) next
-    inc = substr(rest, 1, stop - 1)
-    shown = opener inc closer
+    inc = includeOf($0)
+    if (inc == "") next
+    opener = incOpener
+    shown = opener inc (opener == "<" ? ">" : "\"")
     where = FILENAME ":" FNR
 
     if (opener == "<" && (inc ~ /^Q/ || inc ~ /^qt/ || inc ~ /^q[a-z0-9_]*\.h$/)) {

@@ -146,14 +146,9 @@ FNR == 1 {
 }
 
 /^[ \t]*#[ \t]*include[ \t]*[<"]/ {
-    line = $0
-    sub(/^[ \t]*#[ \t]*include[ \t]*/, "", line)
-    opener = substr(line, 1, 1)
-    closer = opener == "<" ? ">" : "\""
-    rest = substr(line, 2)
-    stop = index(rest, closer)
-    if (!stop) next
-    inc = substr(rest, 1, stop - 1)
+    inc = includeOf($0)
+    if (inc == "") next
+    opener = incOpener
     target = ""
     if (topOf(inc) in isLayer) target = inc
     else if (opener == "\"") {

@@ -29,3 +29,15 @@ function normalised(path,    parts, n, i, out, depth, result) {
     for (i = 1; i <= depth; ++i) result = result (i > 1 ? "/" : "") out[i]
     return result
 }
+
+# The include of a line "#include <x>" or "#include "x"": sets incOpener to "<" or "\"" and
+# returns x, or returns "" when the line includes nothing (an unclosed include included).
+function includeOf(line,    rest, closer, stop) {
+    if (line !~ /^[ \t]*#[ \t]*include[ \t]*[<"]/) return ""
+    sub(/^[ \t]*#[ \t]*include[ \t]*/, "", line)
+    incOpener = substr(line, 1, 1)
+    closer = incOpener == "<" ? ">" : "\""
+    rest = substr(line, 2)
+    stop = index(rest, closer)
+    return stop ? substr(rest, 1, stop - 1) : ""
+}

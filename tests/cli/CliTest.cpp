@@ -13,21 +13,14 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include "tests/common/ProcessRun.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using CliRun = zodrivel::testing::ProcessRun;
+using zodrivel::testing::slurp;
 
 // Arguments are passed through the shell, single-quoted; standard output goes to the pipe, or
 // to `stdoutTo` when given.
@@ -40,19 +33,8 @@ CliRun runCli(const std::vector<std::string>& args, const char* stdoutTo = nullp
         for (const char c : a) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
         command += " " + quoted + "'";
     }
-    command += " 2>" + errFile.string();
     if (stdoutTo) command += std::string(" >") + stdoutTo;
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.err = slurp(errFile);
-    fs::remove(errFile);
-    return run;
+    return zodrivel::testing::runShell(command, errFile);
 }
 
 std::vector<std::string> birthOn(std::vector<std::string> extra = {}) {

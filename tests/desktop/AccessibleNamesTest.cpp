@@ -11,10 +11,8 @@
 #include <functional>
 #include <memory>
 
+#include "NewYorkBirth.h"
 #include "Recorders.h"
-#include "core/calculation/Calculation.h"
-#include "core/ephemeris/ClassicEphemeris.h"
-#include "core/time/TimeZones.h"
 #include "desktop/about/AboutWindow.h"
 #include "desktop/entry/EntryWindow.h"
 #include "desktop/report/ReportWindow.h"
@@ -26,23 +24,7 @@ namespace {
 
 // A summer birth in New York entered as EDT with daylight saving ticked: aspects in several
 // tabs, and the chart panel shows its note, so every kind of control is there.
-Calculation summerBirth() {
-    EntryTexts e;
-    e.name = "ADA";
-    e.monthPosition = 6;
-    e.day = "4";
-    e.year = "1976";
-    e.hour = "10";
-    e.minute = "30";
-    e.lonDegrees = "74";
-    e.lonMinutes = "0";
-    e.latDegrees = "40";
-    e.latMinutes = "43";
-    e.east = false;
-    e.zonePosition = findZones("EDT").at(0);
-    e.daylightSaving = true;
-    return calculate(fillBirthData(e, {}), ClassicEphemeris{});
-}
+Calculation summerBirth() { return testing::newYorkCalculation("ADA", "EDT", true); }
 
 // The name a screen reader announces: the accessibility interface's, which falls back to a
 // buddy label's text where the widget has no name of its own. A list's interface on Linux

@@ -14,14 +14,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "tests/common/ProcessRun.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct ProgramRun {
-    int status = -1;
-    std::string out, err;
-};
+using ProgramRun = zodrivel::testing::ProcessRun;
+using zodrivel::testing::slurp;
 
 // A home and a runtime folder of its own, so that anything the program wrote there shows.
 struct Sandbox {
@@ -37,13 +37,6 @@ struct Sandbox {
     bool untouched() const { return fs::is_empty(root / "home") && fs::is_empty(root / "runtime"); }
 };
 
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // No display of any kind: were a window or the GUI platform needed, the run would fail.
 ProgramRun runProgram(const Sandbox& box, const std::string& argument) {
     const fs::path errFile = box.root / "stderr";
@@ -51,18 +44,8 @@ ProgramRun runProgram(const Sandbox& box, const std::string& argument) {
                                 (box.root / "home").string() + "' XDG_RUNTIME_DIR='" +
                                 (box.root / "runtime").string() + "' XDG_CONFIG_HOME='" +
                                 (box.root / "home/.config").string() + "' " + ZODRIVEL_PATH + " '" +
-                                argument + "' 2>" + errFile.string();
-    ProgramRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.err = slurp(errFile);
-    fs::remove(errFile);
-    return run;
+                                argument + "'";
+    return zodrivel::testing::runShell(command, errFile);
 }
 
 TEST(DesktopCommandLine, AnswersWithoutADisplayAndLeavesNothingBehind) {

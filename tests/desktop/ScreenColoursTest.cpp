@@ -13,10 +13,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "NewYorkBirth.h"
 #include "Recorders.h"
-#include "core/calculation/Calculation.h"
-#include "core/ephemeris/ClassicEphemeris.h"
-#include "core/time/TimeZones.h"
 #include "desktop/result/ChartWheel.h"
 #include "desktop/result/ResultWindow.h"
 #include "desktop/widgets/ClickableLabel.h"
@@ -71,23 +69,7 @@ QPalette lightTheme() {
 }
 
 // The summer birth entered as EDT with daylight saving: the panel shows its zone note.
-Calculation summerBirth() {
-    EntryTexts e;
-    e.name = "ADA";
-    e.monthPosition = 6;
-    e.day = "4";
-    e.year = "1976";
-    e.hour = "10";
-    e.minute = "30";
-    e.lonDegrees = "74";
-    e.lonMinutes = "0";
-    e.latDegrees = "40";
-    e.latMinutes = "43";
-    e.east = false;
-    e.zonePosition = findZones("EDT").at(0);
-    e.daylightSaving = true;
-    return calculate(fillBirthData(e, {}), ClassicEphemeris{});
-}
+Calculation summerBirth() { return testing::newYorkCalculation("ADA", "EDT", true); }
 
 // The colour of a run of text as the box draws it: its own, or the box's text colour.
 QColor drawnColour(const QTextCharFormat& format, const QTextEdit& box) {

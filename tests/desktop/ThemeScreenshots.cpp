@@ -10,10 +10,8 @@
 #include <QStyleFactory>
 #include <cstdio>
 
+#include "NewYorkBirth.h"
 #include "Recorders.h"
-#include "core/calculation/Calculation.h"
-#include "core/ephemeris/ClassicEphemeris.h"
-#include "core/time/TimeZones.h"
 #include "desktop/about/AboutWindow.h"
 #include "desktop/entry/EntryWindow.h"
 #include "desktop/report/ReportWindow.h"
@@ -39,21 +37,7 @@ QPalette darkPalette() {
 }
 
 zodrivel::Calculation summerBirth() {
-    zodrivel::EntryTexts e;
-    e.name = "ADA";
-    e.monthPosition = 6;
-    e.day = "4";
-    e.year = "1976";
-    e.hour = "10";
-    e.minute = "30";
-    e.lonDegrees = "74";
-    e.lonMinutes = "0";
-    e.latDegrees = "40";
-    e.latMinutes = "43";
-    e.east = false;
-    e.zonePosition = zodrivel::findZones("EDT").at(0);
-    e.daylightSaving = true;  // EDT with daylight saving: the panel shows its note
-    return zodrivel::calculate(zodrivel::fillBirthData(e, {}), zodrivel::ClassicEphemeris{});
+    return zodrivel::testing::newYorkCalculation("ADA", "EDT", true);
 }
 
 bool save(QWidget& window, const QDir& folder, const char* name) {
