@@ -503,11 +503,11 @@ const ParagraphText ParagraphTexts[] = {
      "work is separating genuine independence from a fear of being trapped; once you do, you "
      "can build partnerships that are lively, honest and able to survive change."},
     {"Venus-Saturn-Uranus:sextile-trine",
-     "Your affections draw easy support from either the steadier or the freer side of you. "
-     "Where Saturn is the partner, love comes with patience, loyalty and a taste for lasting, "
-     "classic beauty; where Uranus is, it comes with friendship, originality and respect for "
-     "each other's space. Either way you can give a relationship both shape and breathing room. "
-     "Like every easy gift, this one grows best when used deliberately."},
+     "Your affections are steadied by a cooler, more principled side of you, so love rests on "
+     "respect and friendship as much as on feeling. You tend to want a relationship with a clear "
+     "shape and room to breathe, and your taste in beauty is distinctly your own. Partners find "
+     "you loyal without being possessive. Like every easy gift, this one needs using: it serves "
+     "you best when you choose your bonds deliberately rather than let them drift."},
     {"Venus-Neptune:flowing",
      "You have a refined, romantic and compassionate nature, with a strong response to music, "
      "film, poetry and anything that lifts ordinary life toward the ideal. Love has a spiritual "
@@ -698,11 +698,11 @@ const ParagraphText ParagraphTexts[] = {
      "planets. Ethical restraint and humility turn it into a capacity for profound, "
      "constructive change."},
     {"Saturn-Uranus:flowing",
-     "You belong to a generation that knows how to combine structure with change: this contact "
-     "is shared by everyone born within a year or two of you. It suggests a practical "
-     "inventiveness, a talent for reforming institutions from within and for giving new ideas a "
-     "workable form. Personally it comes alive through its houses and contacts to your Sun, "
-     "Moon or angles, where you can be both innovator and the one who makes things last."},
+     "This contact, shared by everyone born within a year or two of you, joins the wish to "
+     "preserve with the urge to renew. It can give a practical inventiveness and a talent for "
+     "reforming institutions from within; where the two planets meet in one sign, the pull "
+     "between security and change is felt more keenly before it is mastered. Where it touches "
+     "your personal planets, you can be both innovator and the one who makes things last."},
     {"Saturn-Uranus:semisextile",
      "Shared by people born within a year or so of you, this faint contact links the wish to "
      "preserve with the urge to renew. In daily life it may show as a mild tension between "
@@ -759,11 +759,10 @@ const ParagraphText ParagraphTexts[] = {
      "In your own chart it matters through its house and any links to personal planets, showing "
      "where you can dream up new forms for society and spirit."},
     {"Uranus-Neptune:semisextile",
-     "This faint link between the urge for change and the longing for the ideal is shared by "
-     "everyone born over several years around you, and it rarely tells a personal story on its "
-     "own. Where it touches your Sun, Moon or other inner planets, it asks for small, practical "
-     "ways of turning inspiration into innovation, and rewards you with a quietly visionary "
-     "outlook."},
+     "Shared by everyone born over several years around you, this link between the urge for "
+     "change and the longing for the ideal rarely tells a personal story on its own. Where it "
+     "touches your own inner planets, it asks for practical ways of turning inspiration into "
+     "innovation, and rewards you with a quietly visionary outlook."},
     {"Uranus-Neptune:sextile-trine",
      "Shared by your entire generation, this easy link between innovation and imagination lends "
      "a natural openness to new spiritual ideas, artistic experiment and technologies that "
@@ -773,9 +772,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Uranus-Neptune:square-opposition",
      "This aspect, shared by everyone born over a span of years around you, reflects a "
      "generation caught between radical change and spiritual longing, between revolution and "
-     "dissolution. Personally, where it touches your Sun, Moon or inner planets, you may feel "
-     "torn between freedom and surrender, or between hard reality and the dream. Letting each "
-     "side correct the other gives you a rare, grounded idealism."},
+     "dissolution. Where it touches your personal planets, you may feel torn between freedom and "
+     "surrender, or meet one side of the conflict in the people and causes you are drawn to. "
+     "Letting each side correct the other gives you a rare, grounded idealism."},
     {"Uranus-Neptune:quincunx",
      "Common to your whole age group, this awkward contact pairs the urge to break free with "
      "the urge to dissolve into something greater, two drives with little natural understanding "
@@ -814,12 +813,12 @@ const ParagraphText ParagraphTexts[] = {
      "than head-on, asking for patient renegotiation instead of dramatic breaks. Flexibility is "
      "its growth edge."},
     {"Uranus-Pluto:opposition",
-     "This rare opposition, last formed around the turn of the twentieth century, belongs to a "
-     "whole generation and speaks of a collective confrontation between the push for freedom "
-     "and entrenched power. Those born under it face a world where revolution meets resistance. "
-     "If it aspects your Sun, Moon or another personal planet, these forces may reach you "
-     "through other people. Awareness and a search for balance turn that conflict into "
-     "transformation."},
+     "This rare opposition belongs to those born from 1901 to about 1905 and again from the "
+     "early 2040s on, and speaks of a collective confrontation between the push for freedom and "
+     "entrenched power. Those born under it face a world where revolution meets resistance. "
+     "Where it touches your personal planets, these forces tend to reach you through other "
+     "people, who act out what you have not yet claimed. Seeking balance lets that conflict "
+     "become transformation."},
     {"Neptune-Pluto:conjunction",
      "This extremely rare conjunction, occurring roughly every 500 years and last formed in the "
      "early 1890s, belongs to an entire era rather than a single generation. It marks the "
@@ -827,10 +826,11 @@ const ParagraphText ParagraphTexts[] = {
      "individual it counts only where it falls by house or meets a personal planet; there you "
      "may sense deep undercurrents of change in belief and vision."},
     {"Neptune-Pluto:semisextile",
-     "This faint link between imagination and transformation is shared by everyone born across "
-     "a span of decades, so it is collective background rather than personal story. Where it "
-     "touches your own planets, subtle shifts in your ideals and deepest values may ask for "
-     "small, conscious adjustments, gradually deepening your spiritual outlook."},
+     "This link between imagination and transformation belongs to everyone born from about 1914 "
+     "to 1919, a generation that arrived amid war and pandemic, so it is collective background "
+     "rather than personal story. Where it touches your own planets, shifts in your ideals and "
+     "deepest values may ask for conscious adjustment, gradually deepening your spiritual "
+     "outlook."},
     {"Neptune-Pluto:sextile-trine",
      "This long, harmonious contact between imagination and deep transformation is shared by "
      "whole generations, so it says more about the age you were born into than about you alone. "
@@ -850,35 +850,44 @@ const std::size_t ParagraphTextCount = sizeof(ParagraphTexts) / sizeof(Paragraph
 // One paragraph per aspect kind, in kind order: Conjunction, SemiSextile, Sextile, Square,
 // Trine, Quincunx, Opposition.
 const char* const SignificanceTexts[7] = {
-    "A conjunction fuses two planets into a single force. Their principles can no longer act "
-    "alone, and because they usually share a sign, the same element and quality colour both. "
-    "This is the most powerful contact in a chart: whatever the two planets mean, you express "
-    "it strongly and often without noticing, for good or ill, as one intertwined drive.",
-    "A semi-sextile links planets in neighbouring signs, which share neither element nor "
-    "quality and so see the world from slightly different angles. Its effect is subtle, more a "
-    "quiet response than an event. It shows where small, steady adjustments are needed, and "
-    "where conscious attention gradually turns a faint awkwardness into a useful skill.",
-    "A sextile joins planets in compatible elements, fire with air or earth with water, and "
-    "marks an opportunity. The two principles cooperate readily, but the gift is not automatic: "
-    "it asks for a little initiative to take up what is offered. When you act on it, talents "
-    "develop, contacts open and things come together with pleasing ease.",
-    "A square sets two planets at cross purposes, usually in signs of the same quality but "
-    "clashing elements. It brings irritation, inner pressure and obstacles that will not go "
-    "away by being ignored. That discomfort is also its value: squares drive action, and many "
-    "of the achievements people are proudest of grow out of the effort to resolve one.",
-    "A trine links planets in signs of the same element, so their energies flow together easily "
-    "and support each other. It describes natural talent and things that come without struggle, "
-    "sometimes so readily that you take them for granted. Trines offer ease and protection; "
-    "they yield their best when you consciously put the gift to work.",
-    "A quincunx joins planets in signs that share neither element nor quality and have no "
-    "natural understanding of each other. The result is a persistent sense that something does "
-    "not fit, often felt as strain on health, schedules or obligations. It calls for ongoing "
-    "adjustment and compromise, and teaches you to hold together parts of your life that speak "
-    "different languages.",
-    "An opposition places two planets across the zodiac, facing each other like rivals or "
-    "partners. It brings conflict and a tendency to swing between extremes, or to meet one side "
-    "of yourself in other people. Through relationships you become aware of both ends, and the "
-    "task is balance: finding a way for the two needs to cooperate rather than take turns.",
+    "A conjunction fuses two planets, 0 degrees apart, into a single force. Their principles can "
+    "no longer act alone, and as they usually share a sign, its element and quality colour both. "
+    "It is the most powerful contact in a chart, expressed strongly and often unawares, for good "
+    "or ill. Zodrivel counts it within 10 whole degrees of exact: the distance is rounded to the "
+    "nearest degree, an exact half to the even one, so 10.5 degrees still counts and 11 does not.",
+    "A semi-sextile links planets 30 degrees apart, in neighbouring signs that share neither "
+    "element nor quality and so see the world from different angles. Its effect is subtle, more "
+    "a quiet response than an event, and it shows where steady adjustments are needed. Zodrivel "
+    "counts it within 2 whole degrees of exact, from 28 to 32: the distance is rounded to the "
+    "nearest degree, an exact half to the even one, so 27.5 and 32.5 degrees still count.",
+    "A sextile joins planets 60 degrees apart, in compatible elements, fire with air or earth "
+    "with water, and marks an opportunity. The two principles cooperate readily, but the gift "
+    "asks for a little initiative; acted on, talents develop and contacts open. Zodrivel counts "
+    "it within 4 whole degrees of exact, from 56 to 64: the distance is rounded to the nearest "
+    "degree, an exact half to the even one, so 55.5 and 64.5 degrees still count.",
+    "A square sets two planets 90 degrees apart, at cross purposes, usually in signs of the same "
+    "quality but clashing elements. It brings irritation, inner pressure and obstacles that do "
+    "not go away by being ignored, and that discomfort drives action and many hard-won "
+    "achievements. Zodrivel counts it within 8 whole degrees of exact, from 82 to 98: the "
+    "distance is rounded to the nearest degree, an exact half to the even one, so 81.5 and 98.5 "
+    "degrees still count.",
+    "A trine links planets 120 degrees apart, in signs of the same element, so their energies "
+    "flow together and support each other. It describes natural talent, sometimes so readily "
+    "given that you take it for granted, and yields its best when you put the gift to work. "
+    "Zodrivel counts it within 6 whole degrees of exact, from 114 to 126: the distance is "
+    "rounded to the nearest degree, an exact half to the even one, so 113.5 and 126.5 degrees "
+    "still count.",
+    "A quincunx joins planets 150 degrees apart, in signs that share neither element nor quality "
+    "and have no natural understanding of each other. It brings a persistent sense that "
+    "something does not fit, often felt in health, schedules or duties, and calls for ongoing "
+    "adjustment. Zodrivel counts it within 3 whole degrees of exact, from 147 to 153: the "
+    "distance is rounded to the nearest degree, an exact half to the even one, so 146.5 and "
+    "153.5 degrees do not count.",
+    "An opposition places two planets 180 degrees apart, across the zodiac, facing each other "
+    "like rivals or partners. It brings a swing between extremes, or meeting one side of "
+    "yourself in other people, and the task is balance. Zodrivel counts it within 10 whole "
+    "degrees of exact, from 170 to 180 degrees apart either way round: the distance is rounded "
+    "to the nearest degree, an exact half to the even one, so 169.5 degrees still counts.",
 };
 
 }  // namespace zodrivel
