@@ -240,11 +240,11 @@ const ParagraphText ParagraphTexts[] = {
      "true abundance is inward. Then your big heart becomes a reliable warmth rather than a "
      "flood that swamps you and others."},
     {"Moon-Saturn:flowing",
-     "You are emotionally steady, practical and dependable, and you take your responsibilities "
-     "to family and home seriously. Your feelings run deep rather than wide, and you prefer "
-     "security earned over time to comfort handed out. Others lean on you in hard moments. Be "
-     "careful not to become so self-contained that you forget your own need for tenderness; "
-     "letting people care for you deepens your strength."},
+     "Feeling and duty are closely joined in you. You tend to be emotionally steady, practical "
+     "and dependable, taking your responsibilities to family and home seriously, and others lean "
+     "on you in hard moments. The same bond can make feelings seem a burden to be managed, and "
+     "you may have learned early to keep your needs to yourself. Letting people care for you, "
+     "rather than only caring for them, softens that reserve and deepens your strength."},
     {"Moon-Saturn:semisextile",
      "A slight reserve colours your emotional life, as though you check whether a feeling is "
      "allowed before letting it show. The caution is mild and can be useful, giving you "
@@ -258,10 +258,10 @@ const ParagraphText ParagraphTexts[] = {
      "both secure and warm."},
     {"Moon-Uranus:flowing",
      "You need emotional freedom and thrive on variety and surprise. Your instincts are quick "
-     "and sometimes startlingly accurate, and you may have an unconventional home life or an "
-     "unusual bond with your mother. You bring a spark into people's lives. Because you value "
-     "space so highly, those close to you may need reassurance that your independence is not "
-     "indifference."},
+     "and sometimes startlingly accurate, your moods can change abruptly, and you may have an "
+     "unconventional home life or an unusual bond with your mother. You bring a spark into "
+     "people's lives. Because you value space so highly, those close to you may need reassurance "
+     "that your independence is not indifference."},
     {"Moon-Uranus:semisextile",
      "Restlessness stirs beneath your emotional routines, making you occasionally want to shake "
      "up your home, your habits or your closest ties. The urges are small but persistent. "
@@ -431,11 +431,11 @@ const ParagraphText ParagraphTexts[] = {
      "communication, and a willingness to be changed by what you learn, free this force for "
      "good."},
     {"Venus-Mars:flowing",
-     "Desire and affection cooperate in you, so you can want someone and like them at the same "
-     "time, which is rarer than it sounds. You have warmth, physical charm and a healthy "
+     "Desire and affection are closely linked in you, so you can want someone and like them at "
+     "the same time, which is rarer than it sounds. You have warmth, physical charm and a strong "
      "appetite for life, and your creative work often carries a sensual, energetic quality. "
-     "Romance tends to find you. The easy flow can make you casual about attraction; your "
-     "magnetism means most when you put it behind a bond you choose to keep."},
+     "Attraction can run hot, at times impatient or hard to contain. Your magnetism means most "
+     "when you put it behind a bond you choose to keep."},
     {"Venus-Mars:semisextile",
      "What draws you and what you actually enjoy once you have it are close cousins, not twins. "
      "You may pursue someone and then find you wanted gentleness more than conquest, or wait "
@@ -562,11 +562,12 @@ const ParagraphText ParagraphTexts[] = {
      "there is tremendous courage in you. With planning and a sense of limits, your zeal can "
      "accomplish what more cautious people only talk about."},
     {"Mars-Saturn:flowing",
-     "You can work hard, long and steadily, and you know how to apply effort where it will "
-     "count. Patience and drive cooperate in you, so you do well at tasks that need stamina, "
-     "skill or careful timing, from craftsmanship to engineering to endurance sport. You rarely "
-     "waste energy. Take care that discipline does not turn harsh toward yourself or others; "
-     "your strength is greatest when it includes rest."},
+     "Drive and restraint are closely bound in you. At best they cooperate, so you can work "
+     "hard, long and steadily, and do well at tasks that need stamina, skill or careful timing, "
+     "from craftsmanship to engineering to endurance sport. You may also feel blocked at times, "
+     "as if your energy must pass a strict inspector before it may move. Respecting that caution "
+     "without letting it harden into harshness, toward yourself or others, makes your strength "
+     "last."},
     {"Mars-Saturn:semisextile",
      "Small checks keep meeting your impulses, as if something inside asks you to wait and plan "
      "before you move. It can feel like driving with the brake slightly on, and it may irritate "
@@ -596,11 +597,11 @@ const ParagraphText ParagraphTexts[] = {
      "others are stuck. Pausing for a single breath before acting, and rebelling for something "
      "rather than against everything, turns volatility into brilliance."},
     {"Mars-Neptune:flowing",
-     "Your energy is moved by ideals, compassion or imagination, and you act most "
-     "wholeheartedly for causes or creative visions larger than yourself. Dance, music, film, "
-     "swimming and caring work may suit you, and you often sense what a situation needs without "
-     "being told. Your challenge is direction, since inspiration can drift; anchoring your "
-     "dreams in concrete goals lets your gentle strength go far."},
+     "Your energy is moved by ideals, compassion or imagination, and you act most wholeheartedly "
+     "for causes or creative visions larger than yourself. Dance, music, film, swimming and "
+     "caring work may suit you. The same link can blur your drive, so energy may ebb without "
+     "clear reason or go to causes that prove less than they seemed. Anchoring your dreams in "
+     "concrete goals, and resting when you need to, lets your gentle strength go far."},
     {"Mars-Neptune:semisextile",
      "Your drive is sometimes softened or scattered by a dreamy undertow, so you may start with "
      "conviction and then lose sight of what you wanted. The effect is mild, mostly a matter of "
@@ -613,11 +614,11 @@ const ParagraphText ParagraphTexts[] = {
      "imagination are strong. Naming what you want plainly, and keeping clear boundaries, turns "
      "vagueness into inspired action."},
     {"Mars-Pluto:flowing",
-     "You have great reserves of willpower and stamina, and you can keep going long after "
-     "others have quit. Your energy is focused and intense, and you may be drawn to demanding "
-     "fields such as surgery, research, rescue work or competitive sport. You come into your "
-     "own in a crisis. Because your force is considerable, use it consciously, and it will "
-     "bring remarkable achievements."},
+     "You have great reserves of willpower and stamina, and you can keep going long after others "
+     "have quit. Your energy is focused and intense, and you may be drawn to demanding fields "
+     "such as surgery, research, rescue work or competitive sport; you come into your own in a "
+     "crisis. Such force can turn ruthless when you feel cornered, so use it consciously, and it "
+     "will bring remarkable achievements."},
     {"Mars-Pluto:semisextile",
      "An undercurrent of intensity fuels your actions, surfacing now and then as stubbornness "
      "or an urge to win small contests at any cost. It is a subtle pressure, easy to overlook. "
@@ -716,11 +717,11 @@ const ParagraphText ParagraphTexts[] = {
      "to security and breaking free abruptly. The growth lies in becoming a bridge: changing "
      "things deliberately and letting structures evolve rather than collapse."},
     {"Saturn-Neptune:flowing",
-     "Dreams and discipline cooperate in this contact, which you share with your age group. It "
-     "can give a generation a talent for building ideals into lasting forms, such as hospitals, "
-     "charities, films or spiritual communities. In your own chart it matters most where it "
-     "links to personal planets: there you may be able to give your imagination a practical "
-     "shape and serve others with patience and realism."},
+     "Dreams and discipline meet in this contact, which you share with your age group. At its "
+     "best it lets a generation build ideals into lasting forms, such as hospitals, charities, "
+     "films or spiritual communities; where the two planets join, firm structures may also seem "
+     "to dissolve and hopes must prove themselves. Where it links to your personal planets, you "
+     "may give imagination a practical shape and serve others with patience and realism."},
     {"Saturn-Neptune:semisextile",
      "Like most contacts between the slow planets, this one belongs to your whole age group "
      "more than to you alone, and the link between realism and idealism it describes rarely "
@@ -735,11 +736,11 @@ const ParagraphText ParagraphTexts[] = {
      "solid. Where it touches your personal planets, patient effort to give one vision real "
      "form shows you that faith and realism can work together."},
     {"Saturn-Pluto:flowing",
-     "This contact, shared by your whole age group, lends endurance, deep concentration and a "
-     "talent for slowly rebuilding what has broken. People born under it often handle power "
-     "responsibly, working within systems to transform them. In your own chart, where it "
-     "touches personal planets, you may find great staying power in a crisis and an aptitude "
-     "for long, serious undertakings."},
+     "Shared by your whole age group, this contact joins structure with the power to tear down "
+     "and rebuild. It lends endurance, deep concentration and a talent for restoring what has "
+     "broken, though where the two planets meet it can also bring heavy pressures and a stern, "
+     "guarded relationship to power. Where it touches your personal planets, you may find great "
+     "staying power in a crisis and an aptitude for long, serious undertakings."},
     {"Saturn-Pluto:semisextile",
      "Your entire birth year has this quiet aspect, a light thread between structure and deep "
      "change. It may surface as a vague sense that the rules you live by need renewing from "
