@@ -20,11 +20,11 @@ const ParagraphText ParagraphTexts[] = {
      "honest check-ins with yourself, asking what you need before deciding what you want, "
      "slowly turn that itch into quiet self-knowledge."},
     {"Sun-Moon:tense",
-     "Something in you wants one thing while something older and more private needs another, "
-     "and for years the two may seem to take turns running your life. Often this echoes parents "
-     "who wanted different things, and you may carry both of their voices. The tension makes "
-     "you restless, but it also makes you perceptive about inner conflict. Growth comes when "
-     "you stop letting one side win and build a life with room for ambition and comfort alike."},
+     "Something in you wants one thing while something older and more private needs another, and "
+     "for years the two may seem to take turns running your life. Often this echoes parents who "
+     "wanted different things. You may feel the split within, see it mirrored in a partner who "
+     "wants what you deny yourself, or spend years adjusting one side to suit the other. Growth "
+     "comes when you stop letting one side win and make room for ambition and comfort alike."},
     {"Sun-Mercury:flowing",
      "Thinking and being are closely joined in you: you speak from who you are, and your ideas "
      "carry the weight of your identity. You learn readily, explain yourself with ease and "
@@ -39,10 +39,11 @@ const ParagraphText ParagraphTexts[] = {
      "you mean, and meaning what you say, closes the gap over time."},
     {"Sun-Mercury:tense",
      "What you think and what you are seem to argue, so you may talk yourself out of things you "
-     "truly want, or defend positions that do not really reflect you. Nervous energy runs high, "
-     "and you grow restless when your mind outpaces your will. Writing things down, slowing big "
-     "decisions, and testing whether an idea feels right as well as sounds right turn this "
-     "friction into unusually honest self-examination."},
+     "truly want, or defend positions that do not really reflect you. Nervous energy runs high. "
+     "Sometimes other people voice the doubts you will not admit, and sometimes you keep "
+     "rewording yourself to fit a purpose that has moved on. Writing things down, slowing big "
+     "decisions and checking that an idea feels right as well as sounds right make you unusually "
+     "honest with yourself."},
     {"Sun-Venus:flowing",
      "Charm comes naturally to you, and people tend to like you before they quite know why. You "
      "identify with beauty, comfort and good company, and you shine most where life is pleasant "
@@ -56,11 +57,11 @@ const ParagraphText ParagraphTexts[] = {
      "beauty into your workplace or warmth into your daily effort, let love and identity grow "
      "into one another."},
     {"Sun-Venus:tense",
-     "You may feel torn between being true to yourself and being liked, or between your own "
-     "aims and the pull of love and comfort. At times you could lean too hard on approval, or "
-     "swing the other way and dismiss your need for affection as weakness. The friction pushes "
-     "you to discover what you genuinely value rather than what pleases others, and once you "
-     "know, your warmth becomes far more convincing."},
+     "You may feel torn between being true to yourself and being liked, or between your own aims "
+     "and the pull of love and comfort. At times you could lean too hard on approval, or dismiss "
+     "your need for affection as weakness. A partner may seem to hold the warmth you lack, or "
+     "you keep trimming your wishes to fit a relationship. Discovering what you genuinely value, "
+     "rather than what pleases others, makes your warmth far more convincing."},
     {"Sun-Mars:flowing",
      "Will and drive work as a team in you, giving abundant energy, courage and a readiness to "
      "act on what you believe. You like a challenge and tend to meet it head-on, and physical "
@@ -75,10 +76,10 @@ const ParagraphText ParagraphTexts[] = {
      "to spend your energy exactly where it counts."},
     {"Sun-Mars:tense",
      "There is a lot of heat in your character, and it does not always go where you intend. You "
-     "may meet resistance at every turn, pick fights you do not need, or feel that others are "
-     "forever pushing you. Much of that conflict is your own untamed force meeting the world. "
-     "Competitive sport, demanding work and honest anger spoken early rather than late turn "
-     "this combustible mix into real courage and staying power."},
+     "may meet resistance at every turn or pick fights you do not need. Often others seem to be "
+     "the aggressors when they are showing you your own untamed force; at other times you must "
+     "keep recalibrating how hard to push. Competitive sport, demanding work and honest anger "
+     "spoken early rather than late give this fire a place to burn cleanly."},
     {"Sun-Jupiter:flowing",
      "Optimism is part of your constitution: you tend to expect the best, and that expectation "
      "often helps bring it about. You are generous and broad-minded, drawn to growth through "
@@ -93,10 +94,11 @@ const ParagraphText ParagraphTexts[] = {
      "and your confidence together."},
     {"Sun-Jupiter:tense",
      "You want more than life offers at any given moment, and that hunger can lead to "
-     "overreaching, exaggeration or trying to live up to an inflated picture of yourself. You "
-     "may swing between grand plans and deflation, or clash with teachers, authorities and "
-     "creeds. The lesson is proportion: when your generosity and vision rest on realistic "
-     "effort, your restlessness becomes the engine of genuine growth."},
+     "overreaching, exaggeration or living up to an inflated picture of yourself. You may swing "
+     "between grand plans and deflation, clash with teachers, authorities and creeds, or look to "
+     "others for the certainty you lack. Much of the work is fine-tuning your hopes to your "
+     "means. When generosity and vision rest on realistic effort, restlessness becomes the "
+     "engine of genuine growth."},
     {"Sun-Saturn:flowing",
      "You have a serious streak and a natural respect for structure, and you grasped early that "
      "things worth having take time. Responsibility suits you, and others trust you to deliver. "
@@ -111,9 +113,10 @@ const ParagraphText ParagraphTexts[] = {
     {"Sun-Saturn:tense",
      "You may have grown up feeling that you had to earn the right to exist, perhaps under a "
      "demanding or absent father figure, and self-doubt can shadow your efforts. Obstacles seem "
-     "to rise exactly where you most want to shine. Yet this pressure forges endurance and "
-     "hard-won self-respect. The authority you fight outside is often one you must build "
-     "inside; as you do, the walls around you become a framework."},
+     "to rise exactly where you most want to shine, and bosses or partners may play the critic "
+     "you carry inside. Progress often comes through patient adjustment rather than open "
+     "victory. The authority you fight outside is often one you must build within; as you do, "
+     "walls become a framework."},
     {"Sun-Uranus:flowing",
      "You are unmistakably your own person, with an original mind and a need to live on your "
      "own terms. Ideas others find strange seem obvious to you, and you may be drawn to "
@@ -129,9 +132,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Sun-Uranus:tense",
      "Your need for freedom collides with the person you are trying to become, producing sudden "
      "breaks, abrupt changes of direction and a restless dislike of being told what to do. You "
-     "can be brilliant and rebellious at once, and others may find you erratic. The task is to "
-     "tell true independence from mere reaction; once you can, your appetite for change makes "
-     "you an agent of renewal rather than disruption."},
+     "may attract people who do the rebelling for you, or find that your plans keep needing "
+     "awkward revisions. The task is to tell true independence from mere reaction; once you can, "
+     "your appetite for change makes you an agent of renewal rather than disruption."},
     {"Sun-Neptune:flowing",
      "You have a poetic, sensitive nature and an open channel to imagination, music, "
      "spirituality or compassion. Your identity is soft at the edges, which lets you feel your "
@@ -147,9 +150,10 @@ const ParagraphText ParagraphTexts[] = {
     {"Sun-Neptune:tense",
      "It can be hard to see yourself clearly: you may idealise yourself, undersell yourself, or "
      "dissolve into what others expect, and a father figure may have been elusive or "
-     "disappointing. Escape through fantasy, substances or self-sacrifice is a real temptation. "
-     "Yet the same sensitivity can become compassion and inspiration. Clear commitments, honest "
-     "feedback and creative discipline help you turn fog into vision."},
+     "disappointing. You may look to a partner for the meaning you cannot find, or keep "
+     "adjusting your aims to fit a dream that shifts. Escape through fantasy, substances or "
+     "self-sacrifice is a real temptation. Clear commitments, honest feedback and creative "
+     "discipline help your vision take solid form."},
     {"Sun-Pluto:flowing",
      "You have deep reserves of willpower and a gift for regeneration; when life breaks "
      "something, you rebuild it stronger. You are drawn to what lies beneath the surface, "
@@ -164,9 +168,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Sun-Pluto:tense",
      "Power struggles may be a recurring theme, whether with authorities, partners or your own "
      "compulsions. You feel things intensely, fear being controlled, and sometimes control "
-     "others in return. Life may bring periods when everything is stripped back to the bone. "
-     "These upheavals, painful as they are, reveal an extraordinary resilience; when you face "
-     "your own shadow honestly, you gain an authority no one can take from you."},
+     "others in return; people who seem to wield power over you often mirror a strength you have "
+     "not claimed. Life may bring periods when everything must be stripped back and rebuilt. "
+     "When you face your own shadow honestly, you gain an authority no one can take from you."},
     {"Moon-Mercury:flowing",
      "Your feelings and thoughts speak to each other easily, so you can put emotions into words "
      "and think with sensitivity. You remember details, read moods, and may have a gift for "
@@ -180,11 +184,11 @@ const ParagraphText ParagraphTexts[] = {
      "journal, or simply naming feelings as they arise, gradually strengthens the link between "
      "knowing and feeling."},
     {"Moon-Mercury:tense",
-     "Head and heart often disagree in you, so you may reason your feelings away or find "
-     "emotion clouding your judgement at the worst moment. Worry and nervous tension can build, "
-     "especially when you feel misunderstood. This friction also trains a sharp psychological "
-     "intelligence: by learning to hear both logic and instinct, you become unusually good at "
-     "catching what people mean beneath what they say."},
+     "Head and heart often disagree in you, so you may reason your feelings away or find emotion "
+     "clouding your judgement at the worst moment. Worry can build when you feel misunderstood, "
+     "and those close to you may seem all logic when you are all feeling, or the reverse. "
+     "Learning to translate between the two is lifelong work, but it trains a sharp "
+     "psychological intelligence that catches what people mean beneath what they say."},
     {"Moon-Venus:flowing",
      "Affection comes easily to you, and you bring warmth, grace and comfort into your "
      "surroundings. People usually like you, and you have a knack for making them feel at home. "
@@ -200,9 +204,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Moon-Venus:tense",
      "There can be a gap between what you need emotionally and what you are attracted to, "
      "leading to relationships that delight but do not nourish, or nourish but do not delight. "
-     "You may soothe disappointment with food, shopping or other comforts. The friction teaches "
-     "you to value yourself; as you do, you attract love that satisfies your heart and your "
-     "taste at the same time."},
+     "You may soothe disappointment with food, shopping or other comforts, or expect a partner "
+     "to close a gap that is yours to mend. Repeated small adjustments teach you to value "
+     "yourself; as you do, you attract love that satisfies your heart and your taste at once."},
     {"Moon-Mars:flowing",
      "Your emotions carry a strong, fiery current, and you act on feelings quickly and with "
      "courage. You protect the people you love fiercely and have the energy to fight for home, "
@@ -217,10 +221,11 @@ const ParagraphText ParagraphTexts[] = {
      "effective."},
     {"Moon-Mars:tense",
      "Emotion and anger are closely wired in you, so hurt can flip into hostility and you may "
-     "react before you understand what you feel. Family quarrels, impatience or moodiness may "
-     "have marked your early years. This aspect also gives real emotional courage. Learning to "
-     "voice anger directly but without cruelty, and to rest when your body asks for it, makes "
-     "you a formidable protector rather than a fighter."},
+     "react before you understand what you feel. Family quarrels or moodiness may have marked "
+     "your early years, and you may still meet your own temper in the people who provoke you. "
+     "This aspect also gives real emotional courage. Voicing anger directly but without cruelty, "
+     "and resting when your body asks for it, makes you a formidable protector rather than a "
+     "fighter."},
     {"Moon-Jupiter:flowing",
      "You have a generous heart and an expansive emotional life, and people feel welcomed and "
      "lifted in your presence. Your instincts run optimistic and protective, and help often "
@@ -236,9 +241,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Moon-Jupiter:tense",
      "Your emotions run large, and you may overdo things in search of comfort, whether food, "
      "spending or promises you cannot keep. Nothing quite satisfies for long, or you feel you "
-     "must rescue everyone in sight. Growth comes from moderation and from recognising that "
-     "true abundance is inward. Then your big heart becomes a reliable warmth rather than a "
-     "flood that swamps you and others."},
+     "must rescue everyone in sight, and you may be drawn to people whose needs seem bigger than "
+     "yours. Finding your measure takes repeated adjustment. Then your big heart becomes a "
+     "reliable warmth rather than a flood that swamps you and others."},
     {"Moon-Saturn:flowing",
      "Feeling and duty are closely joined in you. You tend to be emotionally steady, practical "
      "and dependable, taking your responsibilities to family and home seriously, and others lean "
@@ -251,11 +256,11 @@ const ParagraphText ParagraphTexts[] = {
      "composure under pressure. Over time, allowing small moments of vulnerability with people "
      "you trust teaches you that security and openness can live in the same house."},
     {"Moon-Saturn:tense",
-     "You may have learned early that your needs were a burden, perhaps because care at home "
-     "was scarce, strict or dutiful, and so you learned to manage alone. Loneliness, guilt or a "
-     "fear of depending on anyone can follow you into adult life. Yet this aspect builds great "
-     "emotional resilience. As you learn to parent yourself kindly, you can form bonds that are "
-     "both secure and warm."},
+     "You may have learned early that your needs were a burden, perhaps because care at home was "
+     "scarce, strict or dutiful, and so you learned to manage alone. Loneliness, guilt or a fear "
+     "of depending on anyone can follow you into adult life, and partners may seem cold when "
+     "they reflect your own reserve. Yet this aspect builds great emotional resilience. As you "
+     "learn to parent yourself kindly, you can form bonds that are both secure and warm."},
     {"Moon-Uranus:flowing",
      "You need emotional freedom and thrive on variety and surprise. Your instincts are quick "
      "and sometimes startlingly accurate, your moods can change abruptly, and you may have an "
@@ -270,9 +275,10 @@ const ParagraphText ParagraphTexts[] = {
     {"Moon-Uranus:tense",
      "Your feelings can change without warning, and you may swing between craving closeness and "
      "needing to escape it. Early home life may have been unstable or unusual, leaving you wary "
-     "of depending on anyone. Relationships can feel like a tug-of-war between safety and "
-     "space. The way forward is to build security that includes freedom, choosing people who "
-     "respect your independence and learning to stay present when emotions run high."},
+     "of depending on anyone. You may choose partners who keep their distance, acting out your "
+     "own wish for space, or keep renegotiating how close is close enough. Security that "
+     "includes freedom, with people who respect your independence, lets you stay present when "
+     "emotions run high."},
     {"Moon-Neptune:flowing",
      "Your emotional sensitivity is profound: you absorb atmospheres, feel others' pain and "
      "respond with deep compassion. Imagination, music, dreams and spiritual life nourish you, "
@@ -287,9 +293,10 @@ const ParagraphText ParagraphTexts[] = {
     {"Moon-Neptune:tense",
      "Your emotional boundaries can be hazy: you may confuse your feelings with other people's, "
      "idealise those who later disappoint you, or retreat into fantasy when life turns harsh. A "
-     "parent may have been elusive or in need of rescue. The work is discernment, caring "
-     "without merging and seeing people as they are. When you manage it, your sensitivity "
-     "becomes real compassion and creative depth."},
+     "parent may have been elusive or in need of rescue, and you may still be drawn to people "
+     "who need saving. The work is discernment, caring without merging and adjusting your hopes "
+     "to people as they are. When you manage it, your sensitivity becomes real compassion and "
+     "creative depth."},
     {"Moon-Pluto:flowing",
      "Your emotions run deep and strong, and you feel things with an intensity others may never "
      "see. You have a gift for emotional healing, your own and other people's, and can face a "
@@ -303,9 +310,10 @@ const ParagraphText ParagraphTexts[] = {
     {"Moon-Pluto:tense",
      "Feelings can overwhelm you, and you may swing between fierce attachment and fear of being "
      "swallowed or abandoned. Your bond with your mother may have been intense, controlling or "
-     "marked by loss. Jealousy and emotional power struggles can follow into adult "
-     "relationships. Yet you have an extraordinary capacity to transform pain, and honest work "
-     "with your deepest feelings releases a profound inner strength."},
+     "marked by loss, and jealousy or power struggles can follow into adult relationships, where "
+     "others may seem to hold an intensity that is yours. Yet you have an extraordinary capacity "
+     "to heal pain, and honest work with your deepest feelings releases a profound inner "
+     "strength."},
     {"Mercury-Venus:conjunction-trine",
      "Your mind and your sense of beauty work as one, giving you a graceful, diplomatic way "
      "with words and a taste for art, language and pleasant company. You tend to see the best "
@@ -326,9 +334,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Mercury-Venus:tense",
      "What you think and what you value may pull in different directions, so you might say what "
      "pleases rather than what you mean, or find your tastes puzzling to your rational mind. "
-     "Conversations about love and money may need extra care. Learning to express feelings "
-     "clearly, and to value honesty as much as harmony, turns this friction into real "
-     "eloquence."},
+     "Conversations about love and money may need extra care: you may keep rephrasing yourself "
+     "to keep the peace, or meet people who say bluntly what you only imply. Valuing honesty as "
+     "much as harmony gives your words a grace that is also true."},
     {"Mercury-Mars:flowing",
      "Your mind is quick, sharp and decisive, and you argue with energy and confidence. You "
      "think on your feet, grasp practical problems fast and enjoy a good debate. A feel for "
@@ -343,8 +351,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Mercury-Mars:tense",
      "Your words can cut, and you may be drawn into arguments more often than you would like. "
      "You think fast but can jump to conclusions, and nervous irritability may wear you down. "
-     "This friction also forges a formidable mind for debate, critique and problem-solving. "
-     "Learning to listen fully before you fire back turns sharpness into insight."},
+     "Some opponents simply say what you think but will not say; some situations ask you to keep "
+     "changing tack before you can act. This friction forges a formidable mind for debate and "
+     "problem-solving, and it serves you best when you listen fully before you reply."},
     {"Mercury-Jupiter:flowing",
      "You think in large terms and enjoy ideas, philosophy, travel and learning of every kind. "
      "You tend to be an optimistic, persuasive speaker, good at seeing the big picture and "
@@ -359,9 +368,10 @@ const ParagraphText ParagraphTexts[] = {
     {"Mercury-Jupiter:tense",
      "You can take on more ideas than you can digest, promise more than you can deliver, or "
      "overstate your case in the heat of conviction. Scattered thinking and careless slips with "
-     "detail may cause trouble. Yet your mind is generous and hungry. Discipline in study, "
-     "fact-checking your own beliefs, and genuine curiosity about opposing views turn this "
-     "restlessness into understanding."},
+     "detail may cause trouble, and you may clash with people whose certainty mirrors your own. "
+     "Yet your mind is generous and hungry. Checking your own beliefs, revising plans as facts "
+     "arrive, and real curiosity about opposing views make that hunger a source of "
+     "understanding."},
     {"Mercury-Saturn:flowing",
      "Your mind is careful, organised and thorough, and you think things through before you "
      "speak. You learn steadily and keep what you learn, and you may excel at research, "
@@ -374,11 +384,11 @@ const ParagraphText ParagraphTexts[] = {
      "precision. Regular practice, whether writing, studying or speaking up in small groups, "
      "turns this caution into a quiet authority and the confidence to use it."},
     {"Mercury-Saturn:tense",
-     "You may have felt early on that you were not clever enough or not listened to, and fear "
-     "of saying the wrong thing can hold you back. Your thinking may turn rigid, gloomy or "
-     "defensive under pressure. Yet this aspect gives exceptional concentration and depth. "
-     "Patient study, and learning to trust knowledge you earned the hard way, turn doubt into "
-     "mastery."},
+     "You may have felt early on that you were not clever enough or not listened to, and fear of "
+     "saying the wrong thing can hold you back. Critics may seem to voice your own harsh inner "
+     "judge, and your thinking may turn rigid or gloomy under pressure, or need constant "
+     "correction before you trust it. Yet this aspect gives exceptional concentration and depth. "
+     "Patient study, and trust in knowledge you earned the hard way, give you a quiet authority."},
     {"Mercury-Uranus:flowing",
      "Your mind is quick, inventive and original, often leaping to insights others reach only "
      "slowly. You may be drawn to technology, science or any field that rewards new ideas, and "
@@ -392,10 +402,11 @@ const ParagraphText ParagraphTexts[] = {
      "distinctive and dependable originality."},
     {"Mercury-Uranus:tense",
      "Your mind can race, jumping from idea to idea with nervous excitement and sometimes "
-     "tactless candour. You may be contrary for its own sake or struggle to stay focused, and "
-     "sleep can suffer when your thoughts will not switch off. Yet your intellect is genuinely "
-     "inventive. Grounding routines, structured learning and a real willingness to hear other "
-     "views turn erratic brilliance into innovation."},
+     "tactless candour. You may be contrary for its own sake, provoke people who are just as "
+     "contrary, or struggle to stay focused, and sleep can suffer when your thoughts will not "
+     "switch off. Plans may need abrupt revisions. Yet your intellect is genuinely inventive; "
+     "grounding routines and a real willingness to hear other views let that brilliance reach "
+     "people."},
     {"Mercury-Neptune:flowing",
      "Your mind is imaginative and intuitive, with a gift for images, stories, music or poetry. "
      "You understand things by feeling your way into them and can put subtle impressions into "
@@ -409,10 +420,10 @@ const ParagraphText ParagraphTexts[] = {
      "sharpen that intuition and keep it trustworthy."},
     {"Mercury-Neptune:tense",
      "Confusion, misunderstanding or self-deception can creep into your thinking, and you may "
-     "find it hard to focus or to say exactly what you mean. You could be misled, or mislead "
-     "others without meaning to. Yet your imagination is rich and your intuition keen. Checking "
-     "facts, asking for clarity and giving your fantasies a creative home turn fog into "
-     "inspiration."},
+     "find it hard to focus or to say exactly what you mean. You could be misled by persuasive "
+     "people, or mislead others without meaning to, and plans may need repeated clarifying. Yet "
+     "your imagination is rich and your intuition keen. Checking facts, asking for clarity and "
+     "giving your fantasies a creative home make your inspiration something others can trust."},
     {"Mercury-Pluto:flowing",
      "Your mind is penetrating and perceptive, drawn to mysteries, hidden motives and the "
      "deeper layers of any subject. You could make an excellent researcher, investigator or "
@@ -426,8 +437,9 @@ const ParagraphText ParagraphTexts[] = {
      "refines this into real depth of understanding."},
     {"Mercury-Pluto:tense",
      "Your thinking can turn obsessive, and you may use words as weapons or suspect that others "
-     "are trying to manipulate you. Secrets, mistrust and intense arguments can recur. Yet your "
-     "mind has great depth and the power to transform through understanding. Honest "
+     "are trying to manipulate you; sometimes they are, and sometimes they reflect your own urge "
+     "to control the conversation. Secrets and intense arguments can recur, and understanding "
+     "often comes only after you revise a fixed view. Yet your mind has great depth. Honest "
      "communication, and a willingness to be changed by what you learn, free this force for "
      "good."},
     {"Venus-Mars:flowing",
@@ -445,9 +457,10 @@ const ParagraphText ParagraphTexts[] = {
     {"Venus-Mars:tense",
      "Your love life rarely runs on low heat: attraction arrives with friction, and you may be "
      "drawn to people you argue with, or feel that closeness costs you your independence. At "
-     "times you give too much and then resent it, or take the lead and then feel unloved. This "
-     "tension is also the source of real chemistry. Learning to ask plainly for what you "
-     "desire, and to hear a no without injury, makes your passion sustainable."},
+     "times you give too much and then resent it, or a partner seems to carry all the desire or "
+     "all the tenderness. Love may need repeated adjustment of pace. This tension is also real "
+     "chemistry. Asking plainly for what you desire, and hearing a no without injury, keeps your "
+     "passion alive."},
     {"Venus-Jupiter:flowing",
      "You tend to be warm, sociable and generous, and good things often reach you through "
      "people: friends who open doors, partners who widen your world, a talent for art or "
@@ -463,9 +476,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Venus-Jupiter:tense",
      "More always seems better where love and pleasure are concerned, which can lead to "
      "overspending, overeating, or expecting a partner to supply a happiness no one person can. "
-     "Disappointment follows when reality falls short of the picture. Your heart is genuinely "
-     "large, however. When you learn that enough can be a feast, and choose quality over "
-     "quantity, your warmth and taste become assets rather than debts."},
+     "Disappointment follows when reality falls short, and you may keep adjusting your hopes, or "
+     "meet your own excess in a lavish friend. Your heart is genuinely large, however. When you "
+     "learn that enough can be a feast, your warmth and taste become assets rather than debts."},
     {"Venus-Saturn:conjunction",
      "Love and duty are fused in you. You take relationships seriously, prefer loyalty to "
      "flirtation, and show affection through reliability more than grand gestures. Shyness or a "
@@ -482,9 +495,10 @@ const ParagraphText ParagraphTexts[] = {
     {"Venus-Saturn:tense",
      "Love may have felt like something you had to deserve. You might fear rejection so keenly "
      "that you hold back affection, settle for relationships ruled by obligation, or judge your "
-     "looks and worth harshly. Loneliness can visit even inside a partnership. Yet this aspect "
-     "teaches what real commitment is. As you build self-worth patiently, from within, you "
-     "attract love that is steady and honest, and it often deepens with age."},
+     "looks and worth harshly; partners may seem cold or critical when they echo your own "
+     "doubts. Loneliness can visit even inside a partnership. Yet this aspect teaches what real "
+     "commitment is. Self-worth built patiently from within draws love that is steady, honest "
+     "and deepens with age."},
     {"Venus-Uranus:conjunction",
      "Love and freedom are inseparable for you. You are drawn to unusual people, sudden "
      "attractions and partnerships that leave room to breathe, and your taste in art, dress or "
@@ -498,10 +512,11 @@ const ParagraphText ParagraphTexts[] = {
      "novelties into your relationships, keeps them fresh without turning them upside down."},
     {"Venus-Uranus:tense",
      "Relationships may begin like lightning and end as abruptly, and you can swing between "
-     "craving closeness and bolting from it. Unavailable, distant or unconventional partners "
-     "may hold a special fascination. Underneath, love and freedom feel like opposites. The "
-     "work is separating genuine independence from a fear of being trapped; once you do, you "
-     "can build partnerships that are lively, honest and able to survive change."},
+     "craving closeness and bolting from it. Unavailable, distant or unconventional partners may "
+     "hold a special fascination, acting out a need for freedom that is yours. Love may keep "
+     "asking for new arrangements. The work is separating genuine independence from a fear of "
+     "being trapped; once you do, you can build partnerships that are lively, honest and able to "
+     "survive change."},
     {"Venus-Saturn-Uranus:sextile-trine",
      "Your affections are steadied by a cooler, more principled side of you, so love rests on "
      "respect and friendship as much as on feeling. You tend to want a relationship with a clear "
@@ -522,10 +537,11 @@ const ParagraphText ParagraphTexts[] = {
      "year."},
     {"Venus-Neptune:tense",
      "You may fall in love with potential rather than with the person, rescue partners who do "
-     "not want saving, or give until nothing is left. Disappointment follows when the dream "
-     "dissolves, and boundaries around money can blur as well. Yet your capacity for compassion "
-     "and artistic imagination is exceptional. Seeing clearly is not the end of romance; it is "
-     "what allows your devotion to be received."},
+     "not want saving, or give until nothing is left. Others may seem to embody the ideal you "
+     "long for until the dream dissolves, and boundaries around money can blur. Love may ask for "
+     "repeated adjustment between dream and reality. Yet your compassion and artistic "
+     "imagination are exceptional. Seeing clearly is not the end of romance; it lets your "
+     "devotion be received."},
     {"Venus-Pluto:flowing",
      "You love intensely and loyally, seeking connection that reaches below the surface rather "
      "than pleasant company alone. There is a magnetic quality to you, and relationships tend "
@@ -540,10 +556,11 @@ const ParagraphText ParagraphTexts[] = {
      "own worth."},
     {"Venus-Pluto:tense",
      "Love can become all-or-nothing for you, bringing jealousy, possessiveness, or "
-     "relationships in which power is quietly traded. You may attract partners who transform "
-     "you through crisis, and endings can feel like small deaths. Beneath this often lies a "
-     "fear of being worthless unless you are needed. As you learn that you are valuable in "
-     "yourself, your passion turns from grasping into a force that heals."},
+     "relationships in which power is quietly traded. You may attract partners who hold the "
+     "intensity you fear in yourself, and endings can feel like small deaths. Beneath this often "
+     "lies a fear of being worthless unless you are needed, and bonds may need repeated "
+     "renegotiation. As you learn that you are valuable in yourself, passion becomes a force "
+     "that heals rather than grasps."},
     {"Mars-Jupiter:flowing",
      "Energy and enthusiasm come to you in generous supply. You like sport, adventure and big "
      "projects, you recover quickly from setbacks, and your confidence tends to draw others in. "
@@ -558,9 +575,10 @@ const ParagraphText ParagraphTexts[] = {
     {"Mars-Jupiter:tense",
      "You are inclined to act big and fast, which can mean overcommitting, taking risks you "
      "cannot afford, or crusading for causes without hearing the other side. Rules and "
-     "authorities may provoke you, and exhaustion sometimes follows bursts of overreach. Yet "
-     "there is tremendous courage in you. With planning and a sense of limits, your zeal can "
-     "accomplish what more cautious people only talk about."},
+     "authorities may provoke you, opponents may seem as zealous as you are, and exhaustion can "
+     "follow bursts of overreach. Yet there is tremendous courage in you. With planning, a sense "
+     "of limits and a readiness to adjust course, your zeal can accomplish what cautious people "
+     "only talk about."},
     {"Mars-Saturn:flowing",
      "Drive and restraint are closely bound in you. At best they cooperate, so you can work "
      "hard, long and steadily, and do well at tasks that need stamina, skill or careful timing, "
@@ -575,10 +593,11 @@ const ParagraphText ParagraphTexts[] = {
      "gives you remarkable precision and an energy that lasts."},
     {"Mars-Saturn:tense",
      "It may seem that every time you push, something pushes back, and you can swing between "
-     "holding your anger in and letting it out all at once. A harsh or frustrating authority "
-     "may have shaped your early experience of effort, and tension can settle in your body. Yet "
-     "this aspect forges exceptional endurance. Steady, structured work and honest outlets for "
-     "frustration turn it into hard-won mastery."},
+     "holding your anger in and letting it out all at once. A harsh or frustrating authority may "
+     "have shaped your early experience of effort, and others may still seem to block you. "
+     "Timing often needs adjusting before effort pays. Yet this aspect forges exceptional "
+     "endurance. Steady, structured work and honest outlets for frustration build a mastery that "
+     "lasts."},
     {"Mars-Uranus:flowing",
      "You act with daring and originality, and you are quick to seize a new opportunity or a "
      "new method. Routine bores you but an emergency wakes you up, and you often do your best "
@@ -592,10 +611,11 @@ const ParagraphText ParagraphTexts[] = {
      "movement or a side project, makes you more adventurous without making you reckless."},
     {"Mars-Uranus:tense",
      "You may act on impulse, rebel against any constraint, and find that accidents, sudden "
-     "quarrels or abrupt changes follow. Your nervous system runs hot, and patience is hard to "
-     "come by. But you also have exceptional courage and a knack for breaking through where "
-     "others are stuck. Pausing for a single breath before acting, and rebelling for something "
-     "rather than against everything, turns volatility into brilliance."},
+     "quarrels or abrupt changes follow. Your nervous system runs hot, patience is hard to come "
+     "by, and you may clash with people as headstrong as you. Plans can need sudden repair. But "
+     "you also have exceptional courage and a knack for breaking through where others are stuck. "
+     "Pausing for a breath before acting, and rebelling for something rather than against "
+     "everything, keeps you safe."},
     {"Mars-Neptune:flowing",
      "Your energy is moved by ideals, compassion or imagination, and you act most wholeheartedly "
      "for causes or creative visions larger than yourself. Dance, music, film, swimming and "
@@ -609,10 +629,11 @@ const ParagraphText ParagraphTexts[] = {
      "your rest, gradually brings inspiration and action into step."},
     {"Mars-Neptune:tense",
      "You may find it hard to assert yourself directly, acting out of guilt, confusion or an "
-     "ideal that turns out to be a mirage. Energy can leak away, and conflict you avoid may "
-     "surface sideways later. Care is wise with alcohol and medication. Yet your compassion and "
-     "imagination are strong. Naming what you want plainly, and keeping clear boundaries, turns "
-     "vagueness into inspired action."},
+     "ideal that turns out to be a mirage. Energy can leak away, conflict you avoid may surface "
+     "sideways later, and others may seem to act out the anger you disown. Care is wise with "
+     "alcohol and medication. Yet your compassion and imagination are strong. Naming what you "
+     "want plainly, and keeping clear boundaries, gives your efforts a direction others can "
+     "follow."},
     {"Mars-Pluto:flowing",
      "You have great reserves of willpower and stamina, and you can keep going long after others "
      "have quit. Your energy is focused and intense, and you may be drawn to demanding fields "
@@ -627,9 +648,10 @@ const ParagraphText ParagraphTexts[] = {
     {"Mars-Pluto:tense",
      "Your will is formidable and may turn ruthless or compulsive under pressure. Power "
      "struggles, dangerous situations or explosive anger can mark your life, and you may have "
-     "felt overpowered when young. Yet this aspect gives extraordinary courage and the ability "
-     "to rebuild after destruction. As you learn to choose your battles and use force "
-     "consciously, it becomes the strength to transform rather than destroy."},
+     "felt overpowered when young; forceful people may still challenge you where you hold back "
+     "your own power. Yet this aspect gives extraordinary courage and the ability to rebuild "
+     "after destruction. Choosing your battles and using force consciously lets it transform "
+     "rather than destroy."},
     {"Jupiter-Saturn:flowing",
      "Hope and realism work together in you, a blend that suits anything meant to last, whether "
      "a career, an institution or a family. You know when to expand and when to consolidate, "
@@ -643,10 +665,11 @@ const ParagraphText ParagraphTexts[] = {
      "fine-tuning between risk and caution, and repays it with practical wisdom about timing."},
     {"Jupiter-Saturn:tense",
      "Expansion and restraint pull against each other in you, so you may alternate between "
-     "optimism and gloom, or between overextending and clamping down. Career progress can come "
-     "in stop-start phases. Everyone born within a few months of you shares this tension; your "
-     "houses and personal planets decide where it bites. Planning growth in steady stages turns "
-     "it into sound judgement."},
+     "optimism and gloom, or between overextending and clamping down, and meet the other side in "
+     "colleagues who are all caution or all hope. Career progress can come in stop-start phases. "
+     "Everyone born within a few months of you shares this tension; your houses and personal "
+     "planets decide where it bites. Planning growth in steady stages gives you a reliable sense "
+     "of timing."},
     {"Jupiter-Uranus:flowing",
      "You have a knack for lucky breaks, sudden openings and original ideas that lead "
      "somewhere. Freedom and growth go hand in hand for you, and travel, invention or "
@@ -659,11 +682,11 @@ const ParagraphText ParagraphTexts[] = {
      "curiosity and a willingness to run small experiments with your beliefs and plans. Over "
      "time those experiments add up to a broader and more independent outlook."},
     {"Jupiter-Uranus:tense",
-     "You may crave freedom so strongly that you resist commitment or take reckless chances, "
-     "and sudden reversals of fortune are possible. Beliefs can shift abruptly, and you may be "
-     "drawn to causes or schemes that promise instant transformation. Shared by everyone born "
-     "in the same months, this restlessness is coloured by your houses. Testing new ideas "
-     "before leaping turns it into genuine innovation."},
+     "You may crave freedom so strongly that you resist commitment or take reckless chances, and "
+     "sudden reversals of fortune are possible. Beliefs can shift abruptly, and you may be drawn "
+     "to people or schemes that promise instant transformation. Shared by everyone born in the "
+     "same months, this restlessness is coloured by your houses. Testing new ideas before "
+     "leaping, and revising plans calmly when luck turns, lets your originality pay off."},
     {"Jupiter-Neptune:flowing",
      "You have a generous, idealistic and spiritual nature, with a vivid imagination and deep "
      "compassion. Religion, art, music, healing or charity may draw you, and you tend to "
@@ -677,10 +700,11 @@ const ParagraphText ParagraphTexts[] = {
      "compassionate outlook that is neither naive nor cynical."},
     {"Jupiter-Neptune:tense",
      "Idealism can tip into unrealistic expectations, gullibility or escape, and you may "
-     "over-promise or be drawn to persuasive gurus and get-rich schemes. Shared by everyone "
-     "born within months of you, this tension plays out through your houses and personal "
-     "planets. Discernment, practical checks and service that stays grounded turn visionary "
-     "longing into genuine inspiration."},
+     "over-promise or be drawn to persuasive gurus and get-rich schemes that mirror your own "
+     "longing. Shared by everyone born within months of you, this tension plays out through your "
+     "houses and personal planets, often as a repeated need to adjust faith to fact. "
+     "Discernment, practical checks and grounded service let your visionary longing inspire "
+     "rather than mislead."},
     {"Jupiter-Pluto:flowing",
      "Ambition and depth reinforce each other in you, giving a capacity to gain influence, "
      "resources or expertise through persistent, focused effort. You grasp how systems work "
@@ -694,10 +718,11 @@ const ParagraphText ParagraphTexts[] = {
      "attention with a steady, well-founded sense of purpose."},
     {"Jupiter-Pluto:tense",
      "Ambition can become excessive, leading to power struggles with authorities, obsessive "
-     "pursuit of success or convictions held with total certainty. Shared by everyone born "
-     "around the same months, this drive becomes personal through your houses and inner "
-     "planets. Ethical restraint and humility turn it into a capacity for profound, "
-     "constructive change."},
+     "pursuit of success or convictions held with total certainty. Powerful people may seem to "
+     "stand in your way when they reflect your own hunger for influence. Shared by everyone born "
+     "around the same months, this drive becomes personal through your houses and inner planets. "
+     "Ethical restraint, humility and a willingness to adjust your aims give it lasting, "
+     "constructive force."},
     {"Saturn-Uranus:flowing",
      "This contact, shared by everyone born within a year or two of you, joins the wish to "
      "preserve with the urge to renew. It can give a practical inventiveness and a talent for "
@@ -711,11 +736,11 @@ const ParagraphText ParagraphTexts[] = {
      "planets, small, regular updates to your habits and structures keep you from either "
      "stagnating or tearing everything down."},
     {"Saturn-Uranus:tense",
-     "Old and new collide in this aspect, which you share with everyone born in the same year "
-     "or two; your generation grew up amid tension between tradition and reform. Personally, "
-     "especially where it touches your inner planets or angles, you may swing between clinging "
-     "to security and breaking free abruptly. The growth lies in becoming a bridge: changing "
-     "things deliberately and letting structures evolve rather than collapse."},
+     "Old and new collide in this aspect, which you share with everyone born in the same year or "
+     "two; your generation grew up amid tension between tradition and reform. Where it touches "
+     "your inner planets or angles, you may swing between clinging to security and breaking free "
+     "abruptly, or meet the other side in people who seem all rules or all rebellion. The growth "
+     "lies in becoming a bridge: changing things deliberately and letting structures evolve."},
     {"Saturn-Neptune:flowing",
      "Dreams and discipline meet in this contact, which you share with your age group. At its "
      "best it lets a generation build ideals into lasting forms, such as hospitals, charities, "
@@ -731,10 +756,11 @@ const ParagraphText ParagraphTexts[] = {
      "time."},
     {"Saturn-Neptune:tense",
      "Reality and ideals strain against each other in this aspect, a mark of your age group, "
-     "whose formative years may have seen dreams dissolve or institutions quietly eroded. "
-     "Personally you may swing between cynicism and wishful thinking, or fear that nothing is "
-     "solid. Where it touches your personal planets, patient effort to give one vision real "
-     "form shows you that faith and realism can work together."},
+     "whose formative years may have seen dreams dissolve or institutions quietly eroded. You "
+     "may swing between cynicism and wishful thinking, fear that nothing is solid, or find "
+     "others playing the dreamer or the cynic for you. Where it touches your personal planets, "
+     "patient effort to give one vision real form shows you that faith and realism can work "
+     "together."},
     {"Saturn-Pluto:flowing",
      "Shared by your whole age group, this contact joins structure with the power to tear down "
      "and rebuild. It lends endurance, deep concentration and a talent for restoring what has "
@@ -748,11 +774,11 @@ const ParagraphText ParagraphTexts[] = {
      "pressures, and letting worn-out commitments go gracefully, builds a modest but durable "
      "resilience."},
     {"Saturn-Pluto:tense",
-     "Heavy pressures mark this aspect, which your generation shares: people born in these "
-     "years often grew up amid hardship, rigid authority or the collapse of established orders. "
-     "Personally, where your inner planets are involved, you may feel burdened, controlled or "
-     "driven to control. Yet few aspects build such strength. Facing fear directly and owning "
-     "your power turns endurance into profound, lasting achievement."},
+     "Heavy pressures mark this aspect, which your generation shares: people born in these years "
+     "often grew up amid hardship, rigid authority or the collapse of established orders. Where "
+     "your inner planets are involved, you may feel burdened, controlled or driven to control, "
+     "and meet in others the power you hold back. Yet few aspects build such strength. Facing "
+     "fear directly and owning your power let endurance grow into profound, lasting achievement."},
     {"Uranus-Neptune:conjunction",
      "Everyone born from roughly the late 1980s through the 1990s shares this rare fusion of "
      "freedom and imagination, which returns only about every 170 years. It marks a generation "
@@ -777,11 +803,11 @@ const ParagraphText ParagraphTexts[] = {
      "surrender, or meet one side of the conflict in the people and causes you are drawn to. "
      "Letting each side correct the other gives you a rare, grounded idealism."},
     {"Uranus-Neptune:quincunx",
-     "Common to your whole age group, this awkward contact pairs the urge to break free with "
-     "the urge to dissolve into something greater, two drives with little natural understanding "
-     "of each other. It often shows as uncertainty about how to turn ideals into action. Where "
-     "it touches your personal planets, patient experiment and a readiness to revise your "
-     "vision turn it into creative adaptability."},
+     "Common to your whole age group, this awkward contact pairs the urge to break free with the "
+     "urge to dissolve into something greater, two drives with little natural understanding of "
+     "each other. It often shows as uncertainty about how to turn ideals into action. Where it "
+     "touches your personal planets, patient experiment and a readiness to revise your vision "
+     "make you creatively adaptable."},
     {"Uranus-Pluto:conjunction",
      "Everyone born in the 1960s shares this fusion of revolution and transformation, which "
      "returns only after more than a century. Your generation arrived amid upheaval and carries "
@@ -841,9 +867,10 @@ const ParagraphText ParagraphTexts[] = {
     {"Neptune-Pluto:tense",
      "This rare tension between ideals and transforming power is shared by everyone born across "
      "several decades. It speaks of a collective struggle between dream and disillusion, faith "
-     "and upheaval. It becomes your own story only where it meets your personal planets or "
-     "stresses a house, and there it may bring a loss of belief followed by its rebirth, "
-     "teaching you to hold vision and reality together."},
+     "and upheaval, often lived out between groups that each see the other as the threat. It "
+     "becomes your own story only where it meets your personal planets or stresses a house; "
+     "there it may bring a loss of belief followed by its rebirth, teaching you to hold vision "
+     "and reality together."},
 };
 
 const std::size_t ParagraphTextCount = sizeof(ParagraphTexts) / sizeof(ParagraphTexts[0]);
