@@ -169,8 +169,9 @@ const ParagraphText ParagraphTexts[] = {
      "Power struggles may be a recurring theme, whether with authorities, partners or your own "
      "compulsions. You feel things intensely, fear being controlled, and sometimes control "
      "others in return; people who seem to wield power over you often mirror a strength you have "
-     "not claimed. Life may bring periods when everything must be stripped back and rebuilt. "
-     "When you face your own shadow honestly, you gain an authority no one can take from you."},
+     "not claimed. Life may strip things back to the bone, or ask for a long renegotiation of "
+     "how much control you can give up. Facing your own shadow honestly gives you an authority "
+     "no one can take from you."},
     {"Moon-Mercury:flowing",
      "Your feelings and thoughts speak to each other easily, so you can put emotions into words "
      "and think with sensitivity. You remember details, read moods, and may have a gift for "
@@ -221,10 +222,10 @@ const ParagraphText ParagraphTexts[] = {
      "effective."},
     {"Moon-Mars:tense",
      "Emotion and anger are closely wired in you, so hurt can flip into hostility and you may "
-     "react before you understand what you feel. Family quarrels or moodiness may have marked "
-     "your early years, and you may still meet your own temper in the people who provoke you. "
-     "This aspect also gives real emotional courage. Voicing anger directly but without cruelty, "
-     "and resting when your body asks for it, makes you a formidable protector rather than a "
+     "react before you understand what you feel. Family quarrels may have marked your early "
+     "years, and you may still meet your own temper in the people who provoke you. Finding the "
+     "right moment to speak takes repeated adjustment, but the aspect also gives real emotional "
+     "courage. Voicing anger directly but without cruelty makes you a protector rather than a "
      "fighter."},
     {"Moon-Jupiter:flowing",
      "You have a generous heart and an expansive emotional life, and people feel welcomed and "
@@ -257,10 +258,11 @@ const ParagraphText ParagraphTexts[] = {
      "you trust teaches you that security and openness can live in the same house."},
     {"Moon-Saturn:tense",
      "You may have learned early that your needs were a burden, perhaps because care at home was "
-     "scarce, strict or dutiful, and so you learned to manage alone. Loneliness, guilt or a fear "
-     "of depending on anyone can follow you into adult life, and partners may seem cold when "
-     "they reflect your own reserve. Yet this aspect builds great emotional resilience. As you "
-     "learn to parent yourself kindly, you can form bonds that are both secure and warm."},
+     "scarce, strict or dutiful, and so you learned to manage alone. A fear of depending on "
+     "anyone can follow you into adult life, and partners may seem cold when they reflect your "
+     "own reserve. Closeness may need patient adjustment, yet this aspect builds great emotional "
+     "resilience. As you learn to parent yourself kindly, your bonds become both secure and "
+     "warm."},
     {"Moon-Uranus:flowing",
      "You need emotional freedom and thrive on variety and surprise. Your instincts are quick "
      "and sometimes startlingly accurate, your moods can change abruptly, and you may have an "
@@ -309,11 +311,11 @@ const ParagraphText ParagraphTexts[] = {
      "perceptive, slowly turning a faint intensity into steady emotional wisdom."},
     {"Moon-Pluto:tense",
      "Feelings can overwhelm you, and you may swing between fierce attachment and fear of being "
-     "swallowed or abandoned. Your bond with your mother may have been intense, controlling or "
-     "marked by loss, and jealousy or power struggles can follow into adult relationships, where "
-     "others may seem to hold an intensity that is yours. Yet you have an extraordinary capacity "
-     "to heal pain, and honest work with your deepest feelings releases a profound inner "
-     "strength."},
+     "swallowed or abandoned. Your bond with your mother may have been intense or marked by "
+     "loss, and power struggles can follow into adult relationships, where others may seem to "
+     "hold an intensity that is yours and bonds need renegotiating. Yet you have an "
+     "extraordinary capacity to heal pain, and honest work with your deepest feelings releases a "
+     "profound inner strength."},
     {"Mercury-Venus:conjunction-trine",
      "Your mind and your sense of beauty work as one, giving you a graceful, diplomatic way "
      "with words and a taste for art, language and pleasant company. You tend to see the best "
@@ -421,7 +423,7 @@ const ParagraphText ParagraphTexts[] = {
     {"Mercury-Neptune:tense",
      "Confusion, misunderstanding or self-deception can creep into your thinking, and you may "
      "find it hard to focus or to say exactly what you mean. You could be misled by persuasive "
-     "people, or mislead others without meaning to, and plans may need repeated clarifying. Yet "
+     "people, or mislead others without meaning to, and plans may need repeated correction. Yet "
      "your imagination is rich and your intuition keen. Checking facts, asking for clarity and "
      "giving your fantasies a creative home make your inspiration something others can trust."},
     {"Mercury-Pluto:flowing",
@@ -496,9 +498,9 @@ const ParagraphText ParagraphTexts[] = {
      "Love may have felt like something you had to deserve. You might fear rejection so keenly "
      "that you hold back affection, settle for relationships ruled by obligation, or judge your "
      "looks and worth harshly; partners may seem cold or critical when they echo your own "
-     "doubts. Loneliness can visit even inside a partnership. Yet this aspect teaches what real "
-     "commitment is. Self-worth built patiently from within draws love that is steady, honest "
-     "and deepens with age."},
+     "doubts. Love may need patient adjustment before it feels safe. Yet this aspect teaches "
+     "what real commitment is. Self-worth built patiently from within draws love that is steady, "
+     "honest and deepens with age."},
     {"Venus-Uranus:conjunction",
      "Love and freedom are inseparable for you. You are drawn to unusual people, sudden "
      "attractions and partnerships that leave room to breathe, and your taste in art, dress or "
@@ -629,11 +631,11 @@ const ParagraphText ParagraphTexts[] = {
      "your rest, gradually brings inspiration and action into step."},
     {"Mars-Neptune:tense",
      "You may find it hard to assert yourself directly, acting out of guilt, confusion or an "
-     "ideal that turns out to be a mirage. Energy can leak away, conflict you avoid may surface "
-     "sideways later, and others may seem to act out the anger you disown. Care is wise with "
-     "alcohol and medication. Yet your compassion and imagination are strong. Naming what you "
-     "want plainly, and keeping clear boundaries, gives your efforts a direction others can "
-     "follow."},
+     "ideal that turns out to be a mirage. Energy can leak away, avoided conflict may surface "
+     "sideways, and others may seem to act out the anger you disown. Care is wise with alcohol "
+     "and medication, and plans may need revising as energy ebbs. Yet your compassion and "
+     "imagination are strong. Naming what you want plainly, within clear boundaries, gives your "
+     "efforts direction."},
     {"Mars-Pluto:flowing",
      "You have great reserves of willpower and stamina, and you can keep going long after others "
      "have quit. Your energy is focused and intense, and you may be drawn to demanding fields "
@@ -647,11 +649,10 @@ const ParagraphText ParagraphTexts[] = {
      "develops a deep and quiet determination."},
     {"Mars-Pluto:tense",
      "Your will is formidable and may turn ruthless or compulsive under pressure. Power "
-     "struggles, dangerous situations or explosive anger can mark your life, and you may have "
-     "felt overpowered when young; forceful people may still challenge you where you hold back "
-     "your own power. Yet this aspect gives extraordinary courage and the ability to rebuild "
-     "after destruction. Choosing your battles and using force consciously lets it transform "
-     "rather than destroy."},
+     "struggles, dangerous situations or explosive anger can mark your life, and forceful people "
+     "may challenge you where you hold back your own power. Yet this aspect gives extraordinary "
+     "courage and the ability to rebuild after destruction. Choosing your battles, adjusting "
+     "course when force fails and acting consciously lets it transform rather than destroy."},
     {"Jupiter-Saturn:flowing",
      "Hope and realism work together in you, a blend that suits anything meant to last, whether "
      "a career, an institution or a family. You know when to expand and when to consolidate, "
@@ -665,11 +666,11 @@ const ParagraphText ParagraphTexts[] = {
      "fine-tuning between risk and caution, and repays it with practical wisdom about timing."},
     {"Jupiter-Saturn:tense",
      "Expansion and restraint pull against each other in you, so you may alternate between "
-     "optimism and gloom, or between overextending and clamping down, and meet the other side in "
-     "colleagues who are all caution or all hope. Career progress can come in stop-start phases. "
-     "Everyone born within a few months of you shares this tension; your houses and personal "
-     "planets decide where it bites. Planning growth in steady stages gives you a reliable sense "
-     "of timing."},
+     "optimism and gloom, or overextending and clamping down, and meet the other side in "
+     "colleagues who are all caution or all hope. Career progress can come in stop-start phases "
+     "that need constant adjustment. Everyone born within a few months of you shares this "
+     "tension; your houses and personal planets decide where it bites. Growth in steady stages "
+     "gives you a reliable sense of timing."},
     {"Jupiter-Uranus:flowing",
      "You have a knack for lucky breaks, sudden openings and original ideas that lead "
      "somewhere. Freedom and growth go hand in hand for you, and travel, invention or "
@@ -740,7 +741,7 @@ const ParagraphText ParagraphTexts[] = {
      "two; your generation grew up amid tension between tradition and reform. Where it touches "
      "your inner planets or angles, you may swing between clinging to security and breaking free "
      "abruptly, or meet the other side in people who seem all rules or all rebellion. The growth "
-     "lies in becoming a bridge: changing things deliberately and letting structures evolve."},
+     "lies in becoming a bridge: revising things deliberately and letting structures evolve."},
     {"Saturn-Neptune:flowing",
      "Dreams and discipline meet in this contact, which you share with your age group. At its "
      "best it lets a generation build ideals into lasting forms, such as hospitals, charities, "
@@ -759,8 +760,8 @@ const ParagraphText ParagraphTexts[] = {
      "whose formative years may have seen dreams dissolve or institutions quietly eroded. You "
      "may swing between cynicism and wishful thinking, fear that nothing is solid, or find "
      "others playing the dreamer or the cynic for you. Where it touches your personal planets, "
-     "patient effort to give one vision real form shows you that faith and realism can work "
-     "together."},
+     "patient effort and repeated revision to give one vision real form shows you that faith and "
+     "realism can work together."},
     {"Saturn-Pluto:flowing",
      "Shared by your whole age group, this contact joins structure with the power to tear down "
      "and rebuild. It lends endurance, deep concentration and a talent for restoring what has "
@@ -776,9 +777,10 @@ const ParagraphText ParagraphTexts[] = {
     {"Saturn-Pluto:tense",
      "Heavy pressures mark this aspect, which your generation shares: people born in these years "
      "often grew up amid hardship, rigid authority or the collapse of established orders. Where "
-     "your inner planets are involved, you may feel burdened, controlled or driven to control, "
-     "and meet in others the power you hold back. Yet few aspects build such strength. Facing "
-     "fear directly and owning your power let endurance grow into profound, lasting achievement."},
+     "your inner planets are involved, you may feel burdened or driven to control, adjust to "
+     "pressures you did not choose, and meet in others the power you hold back. Yet few aspects "
+     "build such strength. Facing fear directly and owning your power let endurance grow into "
+     "lasting achievement."},
     {"Uranus-Neptune:conjunction",
      "Everyone born from roughly the late 1980s through the 1990s shares this rare fusion of "
      "freedom and imagination, which returns only about every 170 years. It marks a generation "
@@ -868,8 +870,8 @@ const ParagraphText ParagraphTexts[] = {
      "This rare tension between ideals and transforming power is shared by everyone born across "
      "several decades. It speaks of a collective struggle between dream and disillusion, faith "
      "and upheaval, often lived out between groups that each see the other as the threat. It "
-     "becomes your own story only where it meets your personal planets or stresses a house; "
-     "there it may bring a loss of belief followed by its rebirth, teaching you to hold vision "
+     "becomes personal only where it meets your personal planets or stresses a house; there it "
+     "may bring a loss of belief, a long adjustment and a rebirth, teaching you to hold vision "
      "and reality together."},
 };
 

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <string_view>
@@ -34,11 +35,12 @@ std::set<std::string_view> bodiesNamedIn(std::string_view text) {
         while (end < text.size() && letter(text[end])) ++end;
         const std::string_view word = text.substr(start, end - start);
         for (const std::string_view body : ChartPointNameTexts) {
-            const bool same = word.size() == body.size() &&
-                              std::equal(word.begin(), word.end(), body.begin(), [](char a, char b) {
-                                  return std::tolower(static_cast<unsigned char>(a)) ==
-                                         std::tolower(static_cast<unsigned char>(b));
-                              });
+            const bool same =
+                word.size() == body.size() &&
+                std::equal(word.begin(), word.end(), body.begin(), [](char a, char b) {
+                    return std::tolower(static_cast<unsigned char>(a)) ==
+                           std::tolower(static_cast<unsigned char>(b));
+                });
             if (same) named.insert(body);
         }
         start = end;
@@ -94,7 +96,8 @@ TEST(TextWording, EachAspectDescriptionStatesItsAngleAndTheSearchWindow) {
         const int orb = window.upper - window.centre;
         ASSERT_EQ(window.centre - window.lower, orb) << name;
 
-        EXPECT_NE(text.find(" " + std::to_string(window.centre) + " degrees"), std::string_view::npos)
+        EXPECT_NE(text.find(" " + std::to_string(window.centre) + " degrees"),
+                  std::string_view::npos)
             << name << " does not state its angle: " << text;
         EXPECT_NE(text.find("within " + std::to_string(orb) + " whole degrees"),
                   std::string_view::npos)
@@ -123,6 +126,58 @@ TEST(TextWording, EachAspectDescriptionStatesItsAngleAndTheSearchWindow) {
         EXPECT_NE(text.find(verdict), std::string_view::npos)
             << name << " should say the half-degree edges " << verdict << ": " << text;
     }
+}
+
+// Lower-case words of a text; a hyphen stays inside a word ("fine-tuning").
+std::vector<std::string> wordsOf(std::string_view text) {
+    std::vector<std::string> words(1);
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (std::isalpha(u) || (c == '-' && !words.back().empty())) {
+            words.back() += static_cast<char>(std::tolower(u));
+        } else if (!words.back().empty()) {
+            words.emplace_back();
+        }
+    }
+    if (words.back().empty()) words.pop_back();
+    return words;
+}
+
+bool hasWordStartingWith(std::string_view text, std::initializer_list<std::string_view> stems) {
+    for (const std::string& word : wordsOf(text)) {
+        for (const std::string_view stem : stems) {
+            if (word.starts_with(stem)) return true;
+        }
+    }
+    return false;
+}
+
+// One paragraph serves the square, the quincunx and the opposition of most pairs, so it has to
+// hold for each: the opposition is met through other people, who mirror the side one
+// disowns; the quincunx asks for repeated adjustment. A paragraph about inner conflict alone
+// reads wrongly under the other two headings.
+TEST(TextWording, ChallengingParagraphsSpeakToTheOppositionAndTheQuincunxToo) {
+    int shared = 0;
+    for (int a = 0; a < ChartPointCount; ++a) {
+        for (int b = a + 1; b < ChartPointCount; ++b) {
+            const std::string_view text = aspectText(AspectKind::Square, a, b);
+            if (text != aspectText(AspectKind::Quincunx, a, b) ||
+                text != aspectText(AspectKind::Opposition, a, b))
+                continue;
+            ++shared;
+            const std::string_view id = aspectTextId(AspectKind::Square, a, b);
+            EXPECT_TRUE(hasWordStartingWith(
+                text, {"other", "partner", "people", "someone", "colleague", "critic", "opponent",
+                       "rival", "friend", "boss", "group", "mirror"}))
+                << id << " says nothing of meeting the conflict in other people";
+            EXPECT_TRUE(hasWordStartingWith(
+                text,
+                {"adjust", "revis", "renegotiat", "recalibrat", "fine-tun", "trimming", "rephras",
+                 "tack", "correct", "repair", "translat", "reword", "arrangement", "measure"}))
+                << id << " says nothing of the adjustment a quincunx asks for";
+        }
+    }
+    EXPECT_EQ(shared, 43);
 }
 
 }  // namespace
