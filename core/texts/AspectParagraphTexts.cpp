@@ -15,10 +15,10 @@ const ParagraphText ParagraphTexts[] = {
      "feelings are divided may puzzle you; curiosity about them keeps you humble."},
     {"Sun-Moon:semisextile",
      "The purpose you are growing into and the habits you fall back on sit in neighbouring "
-     "signs, close but not quite matched. Day to day this shows as a faint mismatch between "
-     "what you set out to do and what you feel like doing, an itch rather than a crisis. Small, "
-     "honest check-ins with yourself, asking what you need before deciding what you want, "
-     "slowly turn that itch into quiet self-knowledge."},
+     "signs, close but not quite matched. Day to day this shows as a mismatch between what you "
+     "set out to do and what you feel like doing, an itch rather than a crisis. Honest check-ins "
+     "with yourself, asking what you need before deciding what you want, build a practical "
+     "self-knowledge that few people bother to acquire."},
     {"Sun-Moon:tense",
      "Something in you wants one thing while something older and more private needs another, and "
      "for years the two may seem to take turns running your life. Often this echoes parents who "
@@ -51,11 +51,11 @@ const ParagraphText ParagraphTexts[] = {
      "express yourself. The shadow of so much ease is a reluctance to face conflict or "
      "drudgery; your grace gains substance when you let it carry real commitments."},
     {"Sun-Venus:semisextile",
-     "What you value sits just beside who you are, so pleasure and purpose need a little "
-     "translation before they meet. You may notice that the things you enjoy and the life you "
-     "are building do not obviously connect. With attention, small choices, such as bringing "
-     "beauty into your workplace or warmth into your daily effort, let love and identity grow "
-     "into one another."},
+     "What you value sits just beside who you are, so pleasure and purpose need some translation "
+     "before they meet. You may notice that the things you enjoy and the life you are building "
+     "do not obviously connect. With attention, everyday choices, such as bringing beauty into "
+     "your workplace or warmth into your daily effort, let love and identity grow into one "
+     "another."},
     {"Sun-Venus:tense",
      "You may feel torn between being true to yourself and being liked, or between your own aims "
      "and the pull of love and comfort. At times you could lean too hard on approval, or dismiss "
@@ -88,10 +88,10 @@ const ParagraphText ParagraphTexts[] = {
      "effort. Your faith is a real gift when it is matched by follow-through."},
     {"Sun-Jupiter:semisextile",
      "Your hopes and your identity run on parallel tracks that do not quite touch, so "
-     "opportunities tend to appear slightly off to one side of your main path. You may have to "
-     "stretch a little to notice them, or to believe they are meant for you. A modest habit of "
-     "saying yes to the unfamiliar, and of learning from each step, slowly widens your world "
-     "and your confidence together."},
+     "opportunities tend to appear off to one side of your main path. You may have to stretch to "
+     "notice them, or to believe they are meant for you. A habit of saying yes to the "
+     "unfamiliar, and of learning from each step, widens your world and your confidence "
+     "together."},
     {"Sun-Jupiter:tense",
      "You want more than life offers at any given moment, and that hunger can lead to "
      "overreaching, exaggeration or living up to an inflated picture of yourself. You may swing "
@@ -106,10 +106,10 @@ const ParagraphText ParagraphTexts[] = {
      "age. Watch that caution does not harden into rigidity or duty crowd out joy; let yourself "
      "enjoy the foundations you so carefully lay."},
     {"Sun-Saturn:semisextile",
-     "A quiet sense of obligation trails your self-expression, as though you need permission "
-     "before fully shining. It is not heavy, but it keeps asking whether your efforts are "
-     "sound. Over time this becomes a useful discipline: small, regular commitments that mature "
-     "into competence, and an ability to take yourself seriously without losing your warmth."},
+     "A sense of obligation trails your self-expression, as though you need permission before "
+     "fully shining. It is not heavy, but it keeps asking whether your efforts are sound. Over "
+     "time this becomes a useful discipline: regular commitments that mature into competence, "
+     "and an ability to take yourself seriously without losing your warmth."},
     {"Sun-Saturn:tense",
      "You may have grown up feeling that you had to earn the right to exist, perhaps under a "
      "demanding or absent father figure, and self-doubt can shadow your efforts. Obstacles seem "
@@ -124,11 +124,11 @@ const ParagraphText ParagraphTexts[] = {
      "independence is a gift, though it can make you hard to pin down, so friendships and work "
      "thrive when your freedom comes with a measure of reliability."},
     {"Sun-Uranus:semisextile",
-     "A streak of unpredictability runs alongside your steadier purpose, showing up in small "
+     "A streak of unpredictability runs alongside your steadier purpose, showing up as "
      "surprises: a sudden change of plan, an unexpected interest, an odd solution that works. "
-     "You may not always know what to do with these impulses. Giving them a regular outlet, "
-     "such as an experimental hobby or a role that rewards fresh thinking, lets your "
-     "originality grow without unsettling the rest of your life."},
+     "You may not always know what to do with these impulses. Giving them a regular outlet, such "
+     "as an experimental hobby or a role that rewards fresh thinking, lets your originality grow "
+     "without unsettling the rest of your life."},
     {"Sun-Uranus:tense",
      "Your need for freedom collides with the person you are trying to become, producing sudden "
      "breaks, abrupt changes of direction and a restless dislike of being told what to do. You "
@@ -143,9 +143,9 @@ const ParagraphText ParagraphTexts[] = {
      "that you do not have to absorb everyone's pain to be kind."},
     {"Sun-Neptune:semisextile",
      "Your dreams sit close to your sense of self without quite merging, so you catch glimpses "
-     "of ideals you are not yet sure how to live. At times there is a faint confusion about "
-     "direction, a feeling of drifting. A regular creative or contemplative practice, kept "
-     "modest and consistent, gives those glimpses a shape and slowly clarifies what you really "
+     "of ideals you are not yet sure how to live. At times you are unsure of your direction, "
+     "with a feeling of drifting. A regular creative or contemplative practice, kept simple and "
+     "consistent, gives those glimpses a shape and clarifies, year by year, what you really "
      "want."},
     {"Sun-Neptune:tense",
      "It can be hard to see yourself clearly: you may idealise yourself, undersell yourself, or "
@@ -161,10 +161,10 @@ const ParagraphText ParagraphTexts[] = {
      "being told. Power comes easily to you, so use it consciously and resist the urge to "
      "control; your strength is greatest when it serves transformation rather than dominance."},
     {"Sun-Pluto:semisextile",
-     "Beneath your everyday self runs a quiet intensity you may only notice under pressure. "
-     "Small crises ask you to shed an old role or attitude, and each time you do, you grow more "
-     "substantial. The adjustments are subtle but they add up. Paying attention to what you "
-     "cling to, and why, gives you a steady, unforced kind of power."},
+     "Beneath your everyday self runs an intensity you may only notice under pressure. Recurring "
+     "crises ask you to shed an old role or attitude, and each time you do, you grow more "
+     "substantial. Paying attention to what you cling to, and why, gives you a steady, unforced "
+     "kind of power."},
     {"Sun-Pluto:tense",
      "Power struggles may be a recurring theme, whether with authorities, partners or your own "
      "compulsions. You feel things intensely, fear being controlled, and sometimes control "
@@ -215,11 +215,10 @@ const ParagraphText ParagraphTexts[] = {
      "Because instinct and action join so readily, taking one breath before you react lets you "
      "use that vigour wisely."},
     {"Moon-Mars:semisextile",
-     "Your feelings and your impulses are slightly mismatched, so irritation can rise from "
-     "needs you have not yet named. You may snap when you are really tired, hungry or longing "
-     "for care. Noticing the first stirrings of annoyance and asking what you need lets you "
-     "turn that energy into action that helps, and gradually makes you both gentler and more "
-     "effective."},
+     "Your feelings and your impulses are out of step, so irritation can rise from needs you "
+     "have not yet named. You may snap when you are really tired, hungry or longing for care. "
+     "Noticing the first stirrings of annoyance and asking what you need puts that energy to "
+     "use, and makes you both gentler and more effective."},
     {"Moon-Mars:tense",
      "Emotion and anger are closely wired in you, so hurt can flip into hostility and you may "
      "react before you understand what you feel. Family quarrels may have marked your early "
@@ -235,10 +234,9 @@ const ParagraphText ParagraphTexts[] = {
      "finding its way back to you."},
     {"Moon-Jupiter:semisextile",
      "Your need for security and your hunger for growth sit side by side, each nudging the "
-     "other. You may feel mildly restless when life is too comfortable and mildly uneasy when "
-     "it expands too fast. Small experiments, such as opening your home to new people or taking "
-     "short trips, stretch your comfort zone gently and let your generosity grow at a pace you "
-     "can sustain."},
+     "other. You may feel restless when life is too comfortable and uneasy when it expands too "
+     "fast. Experiments such as opening your home to new people or taking short trips stretch "
+     "your comfort zone at a pace you can sustain, and let your generosity grow with it."},
     {"Moon-Jupiter:tense",
      "Your emotions run large, and you may overdo things in search of comfort, whether food, "
      "spending or promises you cannot keep. Nothing quite satisfies for long, or you feel you "
@@ -252,10 +250,10 @@ const ParagraphText ParagraphTexts[] = {
      "you may have learned early to keep your needs to yourself. Letting people care for you, "
      "rather than only caring for them, softens that reserve and deepens your strength."},
     {"Moon-Saturn:semisextile",
-     "A slight reserve colours your emotional life, as though you check whether a feeling is "
-     "allowed before letting it show. The caution is mild and can be useful, giving you "
-     "composure under pressure. Over time, allowing small moments of vulnerability with people "
-     "you trust teaches you that security and openness can live in the same house."},
+     "A reserve colours your emotional life, as though you check whether a feeling is allowed "
+     "before letting it show. The caution can be useful, giving you composure under pressure, "
+     "though it may also keep people at arm's length. Allowing moments of vulnerability with "
+     "people you trust teaches you that security and openness can live in the same house."},
     {"Moon-Saturn:tense",
      "You may have learned early that your needs were a burden, perhaps because care at home was "
      "scarce, strict or dutiful, and so you learned to manage alone. A fear of depending on "
@@ -271,9 +269,10 @@ const ParagraphText ParagraphTexts[] = {
      "that your independence is not indifference."},
     {"Moon-Uranus:semisextile",
      "Restlessness stirs beneath your emotional routines, making you occasionally want to shake "
-     "up your home, your habits or your closest ties. The urges are small but persistent. "
-     "Honouring them in manageable ways, by rearranging a room, trying a new ritual or taking "
-     "time alone, keeps your inner life fresh without unsettling the people you care about."},
+     "up your home, your habits or your closest ties. The urges rarely amount to upheaval, but "
+     "they persist. Honouring them in manageable ways, by rearranging a room, trying a new "
+     "ritual or taking time alone, keeps your inner life fresh without unsettling the people you "
+     "care about."},
     {"Moon-Uranus:tense",
      "Your feelings can change without warning, and you may swing between craving closeness and "
      "needing to escape it. Early home life may have been unstable or unusual, leaving you wary "
@@ -305,10 +304,10 @@ const ParagraphText ParagraphTexts[] = {
      "crisis with unusual courage. You are loyal and quick to sense hidden motives. Let your "
      "strength include trust; you do not need to control every feeling for it to be safe."},
     {"Moon-Pluto:semisextile",
-     "Quiet undercurrents move through your feelings, and you may sense the emotional truth of "
-     "a situation before anyone speaks it. Small acts of letting go are asked of you again and "
-     "again: old habits, grudges, attachments. Each one you release leaves you lighter and more "
-     "perceptive, slowly turning a faint intensity into steady emotional wisdom."},
+     "Undercurrents move through your feelings, and you may sense the emotional truth of a "
+     "situation before anyone speaks it. Acts of letting go are asked of you again and again: "
+     "old habits, grudges, attachments. Each one you release leaves you lighter and more "
+     "perceptive, and over the years this becomes a steady emotional wisdom."},
     {"Moon-Pluto:tense",
      "Feelings can overwhelm you, and you may swing between fierce attachment and fear of being "
      "swallowed or abandoned. Your bond with your mother may have been intense or marked by "
@@ -324,9 +323,9 @@ const ParagraphText ParagraphTexts[] = {
      "well as charming and your words will carry weight."},
     {"Mercury-Venus:semisextile",
      "Your thinking and your taste are near neighbours, so occasionally what sounds right does "
-     "not feel right, or a feeling you love will not come out in words. Small adjustments of "
-     "tone, such as softening a blunt remark or making a vague compliment specific, gradually "
-     "refine both your speech and your relationships."},
+     "not feel right, or a feeling you love will not come out in words. Adjustments of tone, "
+     "such as softening a blunt remark or making a vague compliment specific, gradually refine "
+     "both your speech and your relationships."},
     {"Mercury-Venus:sextile",
      "You have openings to turn charm into skill: a pleasant voice, a feel for words, a talent "
      "for negotiation or correspondence that grows the more you use it. Social contacts and "
@@ -346,10 +345,10 @@ const ParagraphText ParagraphTexts[] = {
      "bluntly; your words have force, so aim them with care and you will be a persuasive, "
      "effective communicator."},
     {"Mercury-Mars:semisextile",
-     "Your thoughts and your actions are a touch out of sync, so you may act before thinking, "
-     "or think of the perfect reply long after the moment has passed. A slight edge can creep "
-     "into how you speak. Practising short pauses, and matching your words to your deeds, "
-     "gradually sharpens both your judgement and your timing."},
+     "Your thoughts and your actions are a touch out of sync, so you may act before thinking, or "
+     "think of the perfect reply long after the moment has passed. An edge can creep into how "
+     "you speak when you feel rushed. Practising short pauses, and matching your words to your "
+     "deeds, sharpens both your judgement and your timing."},
     {"Mercury-Mars:tense",
      "Your words can cut, and you may be drawn into arguments more often than you would like. "
      "You think fast but can jump to conclusions, and nervous irritability may wear you down. "
@@ -363,10 +362,10 @@ const ParagraphText ParagraphTexts[] = {
      "details, which your enthusiasm tends to skip, and your breadth of vision will serve you "
      "well."},
     {"Mercury-Jupiter:semisextile",
-     "Your practical mind and your wider beliefs are close neighbours that do not always talk "
-     "to each other. You might gather facts without seeing their meaning, or hold big ideas "
-     "without the details to back them. Small daily efforts to connect the two, such as reading "
-     "widely and noting what each thing taught you, slowly build a mind both informed and wise."},
+     "Your practical mind and your wider beliefs are close neighbours that do not always talk to "
+     "each other. You might gather facts without seeing their meaning, or hold big ideas without "
+     "the details to back them. Daily efforts to connect the two, such as reading widely and "
+     "noting what each thing taught you, build a mind both informed and wise."},
     {"Mercury-Jupiter:tense",
      "You can take on more ideas than you can digest, promise more than you can deliver, or "
      "overstate your case in the heat of conviction. Scattered thinking and careless slips with "
@@ -381,10 +380,10 @@ const ParagraphText ParagraphTexts[] = {
      "pessimism and excess caution; your sound judgement is at its best with a little "
      "playfulness mixed in."},
     {"Mercury-Saturn:semisextile",
-     "A mild self-consciousness accompanies your thinking, so you tend to check your words or "
-     "doubt your ideas before sharing them. This can slow you a little, but it also breeds "
-     "precision. Regular practice, whether writing, studying or speaking up in small groups, "
-     "turns this caution into a quiet authority and the confidence to use it."},
+     "A self-consciousness accompanies your thinking, so you tend to check your words or doubt "
+     "your ideas before sharing them. This can slow you down, but it also breeds precision. "
+     "Regular practice, whether writing, studying or speaking up in groups you trust, gives you "
+     "a measured authority and the confidence to use it."},
     {"Mercury-Saturn:tense",
      "You may have felt early on that you were not clever enough or not listened to, and fear of "
      "saying the wrong thing can hold you back. Critics may seem to voice your own harsh inner "
@@ -399,9 +398,9 @@ const ParagraphText ParagraphTexts[] = {
      "becomes useful to everyone."},
     {"Mercury-Uranus:semisextile",
      "Flashes of unusual insight sometimes interrupt your ordinary thinking, and you may not "
-     "know at once how to use them. You can feel slightly out of step with how others reason. "
-     "Keeping a notebook for sudden ideas, and testing them calmly later, develops this into a "
-     "distinctive and dependable originality."},
+     "know at once how to use them. You can feel out of step with how others reason. Keeping a "
+     "notebook for sudden ideas, and testing them calmly later, develops this into a distinctive "
+     "and dependable originality."},
     {"Mercury-Uranus:tense",
      "Your mind can race, jumping from idea to idea with nervous excitement and sometimes "
      "tactless candour. You may be contrary for its own sake, provoke people who are just as "
@@ -453,9 +452,8 @@ const ParagraphText ParagraphTexts[] = {
     {"Venus-Mars:semisextile",
      "What draws you and what you actually enjoy once you have it are close cousins, not twins. "
      "You may pursue someone and then find you wanted gentleness more than conquest, or wait "
-     "politely when a bolder move was called for. Paying attention to these small misfires, and "
-     "adjusting pace and approach in love, gradually gives you a well-timed, grown-up kind of "
-     "passion."},
+     "politely when a bolder move was called for. Paying attention to these misfires, and "
+     "adjusting pace and approach in love, gives you a well-timed, grown-up kind of passion."},
     {"Venus-Mars:tense",
      "Your love life rarely runs on low heat: attraction arrives with friction, and you may be "
      "drawn to people you argue with, or feel that closeness costs you your independence. At "
@@ -470,11 +468,11 @@ const ParagraphText ParagraphTexts[] = {
      "gladly. The shadow is indulgence and a habit of coasting on goodwill. Your generosity is "
      "finest when you give it purpose and back it with care."},
     {"Venus-Jupiter:semisextile",
-     "Your appetite for pleasure and your wish to grow sit side by side, each tugging slightly "
-     "at the other. One month you may spend too freely on comfort, the next hold back from a "
-     "generosity that would have been wise. Noticing these swings without judgement, and asking "
-     "whether a pleasure actually enlarges your life, gradually teaches you a relaxed and "
-     "gracious kind of abundance."},
+     "Your appetite for pleasure and your wish to grow sit side by side, each tugging at the "
+     "other. One month you may spend too freely on comfort, the next hold back from a generosity "
+     "that would have been wise. Noticing these swings without judgement, and asking whether a "
+     "pleasure actually enlarges your life, teaches you a relaxed and gracious kind of "
+     "abundance."},
     {"Venus-Jupiter:tense",
      "More always seems better where love and pleasure are concerned, which can lead to "
      "overspending, overeating, or expecting a partner to supply a happiness no one person can. "
@@ -489,11 +487,10 @@ const ParagraphText ParagraphTexts[] = {
      "matures like good wood. Let yourself enjoy pleasure without first feeling you must earn "
      "it."},
     {"Venus-Saturn:semisextile",
-     "A slight caution tempers your affections; you like to be sure of someone before you let "
-     "them matter. This reserve is mild and often protects you from hasty choices, though it "
-     "can make you seem cooler than you feel. Offering trust in small, deliberate steps, and "
-     "noticing when prudence has quietly become fear, helps you build relationships that are "
-     "both safe and warm."},
+     "Caution tempers your affections; you like to be sure of someone before you let them "
+     "matter. This reserve often protects you from hasty choices, though it can make you seem "
+     "cooler than you feel. Offering trust in deliberate steps, and noticing when prudence has "
+     "quietly become fear, helps you build relationships that are both safe and warm."},
     {"Venus-Saturn:tense",
      "Love may have felt like something you had to deserve. You might fear rejection so keenly "
      "that you hold back affection, settle for relationships ruled by obligation, or judge your "
@@ -509,9 +506,9 @@ const ParagraphText ParagraphTexts[] = {
      "and then excitement and closeness stop being rivals."},
     {"Venus-Uranus:semisextile",
      "A flicker of the unexpected runs through your affections: sudden likes, unexplained "
-     "dislikes, a taste for something a little offbeat. You may need slightly more room in love "
-     "than you usually admit. Saying so openly, and building small surprises and shared "
-     "novelties into your relationships, keeps them fresh without turning them upside down."},
+     "dislikes, a taste for the offbeat. You may need more room in love than you usually admit. "
+     "Saying so openly, and building surprises and shared novelties into your relationships, "
+     "keeps them fresh without turning them upside down."},
     {"Venus-Uranus:tense",
      "Relationships may begin like lightning and end as abruptly, and you can swing between "
      "craving closeness and bolting from it. Unavailable, distant or unconventional partners may "
@@ -532,11 +529,10 @@ const ParagraphText ParagraphTexts[] = {
      "tender partner. The risk is seeing people through a soft-focus lens; keep your heart open "
      "and your eyes clear, and your devotion will land where it belongs."},
     {"Venus-Neptune:semisextile",
-     "Romantic ideals shimmer faintly behind your affections, so you may quietly expect more "
-     "magic from love than daily life supplies. The gap is small but steady, a low hum of "
-     "longing. Letting art, music and beauty carry part of that longing, while appreciating "
-     "real people as they are, brings your ideals and your relationships a little closer each "
-     "year."},
+     "Romantic ideals shimmer behind your affections, so you may expect more magic from love "
+     "than daily life supplies. The gap is steady, a low hum of longing. Letting art, music and "
+     "beauty carry part of that longing, while appreciating real people as they are, brings your "
+     "ideals and your relationships closer each year."},
     {"Venus-Neptune:tense",
      "You may fall in love with potential rather than with the person, rescue partners who do "
      "not want saving, or give until nothing is left. Others may seem to embody the ideal you "
@@ -570,10 +566,10 @@ const ParagraphText ParagraphTexts[] = {
      "overestimating your stamina or your luck; pacing yourself keeps this buoyant drive "
      "available for the long run."},
     {"Mars-Jupiter:semisextile",
-     "Your drive and your convictions are slightly out of tune, so you may pour effort into the "
-     "wrong goal or lose steam once the aim grows vague. It is a small mismatch, noticed mostly "
-     "in hindsight. Checking now and then that what you are doing serves what you believe in "
-     "gradually turns scattered zeal into steady, well-aimed enthusiasm."},
+     "Your drive and your convictions are out of tune, so you may pour effort into the wrong "
+     "goal or lose steam once the aim grows vague; the mismatch is often noticed only in "
+     "hindsight. Checking now and then that what you are doing serves what you believe in gives "
+     "your enthusiasm a steady aim."},
     {"Mars-Jupiter:tense",
      "You are inclined to act big and fast, which can mean overcommitting, taking risks you "
      "cannot afford, or crusading for causes without hearing the other side. Rules and "
@@ -589,10 +585,10 @@ const ParagraphText ParagraphTexts[] = {
      "without letting it harden into harshness, toward yourself or others, makes your strength "
      "last."},
     {"Mars-Saturn:semisextile",
-     "Small checks keep meeting your impulses, as if something inside asks you to wait and plan "
-     "before you move. It can feel like driving with the brake slightly on, and it may irritate "
-     "you. Learning to pace yourself, and to use the pause rather than fight it, gradually "
-     "gives you remarkable precision and an energy that lasts."},
+     "Checks keep meeting your impulses, as if something inside asks you to wait and plan before "
+     "you move. It can feel like driving with the handbrake half on, and it may irritate you. "
+     "Learning to pace yourself, and to use the pause rather than fight it, gives you remarkable "
+     "precision and an energy that lasts."},
     {"Mars-Saturn:tense",
      "It may seem that every time you push, something pushes back, and you can swing between "
      "holding your anger in and letting it out all at once. A harsh or frustrating authority may "
@@ -608,9 +604,10 @@ const ParagraphText ParagraphTexts[] = {
      "yourself and those around you."},
     {"Mars-Uranus:semisextile",
      "Now and then a sudden impulse cuts across your plans: an urge to quit, to change "
-     "direction, to try something wildly different. These jolts are small but real, and they "
-     "can leave you restless. Noticing them, and giving them a safe channel such as experiment, "
-     "movement or a side project, makes you more adventurous without making you reckless."},
+     "direction, to try something wildly different. These jolts rarely upend your life, but they "
+     "are real, and they can leave you restless. Noticing them, and giving them a safe channel "
+     "such as experiment, movement or a side project, makes you more adventurous without making "
+     "you reckless."},
     {"Mars-Uranus:tense",
      "You may act on impulse, rebel against any constraint, and find that accidents, sudden "
      "quarrels or abrupt changes follow. Your nervous system runs hot, patience is hard to come "
@@ -626,9 +623,9 @@ const ParagraphText ParagraphTexts[] = {
      "concrete goals, and resting when you need to, lets your gentle strength go far."},
     {"Mars-Neptune:semisextile",
      "Your drive is sometimes softened or scattered by a dreamy undertow, so you may start with "
-     "conviction and then lose sight of what you wanted. The effect is mild, mostly a matter of "
-     "focus and fluctuating energy. Clarifying your aims in small written steps, and guarding "
-     "your rest, gradually brings inspiration and action into step."},
+     "conviction and then lose sight of what you wanted. Mostly it is a matter of focus and "
+     "fluctuating energy. Writing your aims down step by step, and guarding your rest, brings "
+     "inspiration and action into step."},
     {"Mars-Neptune:tense",
      "You may find it hard to assert yourself directly, acting out of guilt, confusion or an "
      "ideal that turns out to be a mirage. Energy can leak away, avoided conflict may surface "
@@ -643,10 +640,10 @@ const ParagraphText ParagraphTexts[] = {
      "crisis. Such force can turn ruthless when you feel cornered, so use it consciously, and it "
      "will bring remarkable achievements."},
     {"Mars-Pluto:semisextile",
-     "An undercurrent of intensity fuels your actions, surfacing now and then as stubbornness "
-     "or an urge to win small contests at any cost. It is a subtle pressure, easy to overlook. "
+     "An undercurrent of intensity fuels your actions, surfacing now and then as stubbornness or "
+     "an urge to win every contest, however trivial. It is a pressure that is easy to overlook. "
      "Noticing when you are driven rather than choosing, and redirecting that force on purpose, "
-     "develops a deep and quiet determination."},
+     "develops a deep and steady determination."},
     {"Mars-Pluto:tense",
      "Your will is formidable and may turn ruthless or compulsive under pressure. Power "
      "struggles, dangerous situations or explosive anger can mark your life, and forceful people "
@@ -678,10 +675,10 @@ const ParagraphText ParagraphTexts[] = {
      "months of you, so it shows most clearly through its houses and any link to your personal "
      "planets. Stay curious, and fortune often surprises you."},
     {"Jupiter-Uranus:semisextile",
-     "Small, unexpected openings appear at the edges of your life, and you need to pay "
-     "attention to catch them. This subtle contact, common to your whole age cohort, rewards "
-     "curiosity and a willingness to run small experiments with your beliefs and plans. Over "
-     "time those experiments add up to a broader and more independent outlook."},
+     "Unexpected openings appear at the edges of your life, and you need to pay attention to "
+     "catch them. This contact, common to your whole age cohort, rewards curiosity and a "
+     "willingness to experiment with your beliefs and plans. Over time those experiments add up "
+     "to a broader and more independent outlook."},
     {"Jupiter-Uranus:tense",
      "You may crave freedom so strongly that you resist commitment or take reckless chances, and "
      "sudden reversals of fortune are possible. Beliefs can shift abruptly, and you may be drawn "
@@ -695,10 +692,10 @@ const ParagraphText ParagraphTexts[] = {
      "weight comes through houses and links to your inner planets. Your faith is a gift; give "
      "it some practical grounding so dreams can become reality."},
     {"Jupiter-Neptune:semisextile",
-     "A faint idealism colours your hopes, so you may sometimes expect a little more from life "
-     "or people than they can give. Shared by your age cohort, this gentle contact asks for "
-     "small, repeated adjustments between faith and fact, and repays them with a mature, "
-     "compassionate outlook that is neither naive nor cynical."},
+     "An idealism colours your hopes, so you may sometimes expect more from life or people than "
+     "they can give. Shared by your age cohort, this contact asks for repeated adjustments "
+     "between faith and fact, and repays them with a mature, compassionate outlook that is "
+     "neither naive nor cynical."},
     {"Jupiter-Neptune:tense",
      "Idealism can tip into unrealistic expectations, gullibility or escape, and you may "
      "over-promise or be drawn to persuasive gurus and get-rich schemes that mirror your own "
@@ -714,9 +711,9 @@ const ParagraphText ParagraphTexts[] = {
      "influence ethically and it can change the world around you."},
     {"Jupiter-Pluto:semisextile",
      "A quiet urge for deeper growth runs through your ambitions, encouraging you to look "
-     "beneath surfaces before committing. Shared with your age cohort, this subtle contact "
-     "develops through attention to how you use influence and resources, and rewards that "
-     "attention with a steady, well-founded sense of purpose."},
+     "beneath surfaces before committing. Shared with your age cohort, this contact develops "
+     "through attention to how you use influence and resources, and rewards that attention with "
+     "a steady, well-founded sense of purpose."},
     {"Jupiter-Pluto:tense",
      "Ambition can become excessive, leading to power struggles with authorities, obsessive "
      "pursuit of success or convictions held with total certainty. Powerful people may seem to "
@@ -731,11 +728,11 @@ const ParagraphText ParagraphTexts[] = {
      "between security and change is felt more keenly before it is mastered. Where it touches "
      "your personal planets, you can be both innovator and the one who makes things last."},
     {"Saturn-Uranus:semisextile",
-     "Shared by people born within a year or so of you, this faint contact links the wish to "
-     "preserve with the urge to renew. In daily life it may show as a mild tension between "
-     "routine and restlessness, security and experiment. Where it touches your personal "
-     "planets, small, regular updates to your habits and structures keep you from either "
-     "stagnating or tearing everything down."},
+     "Shared by people born within a year or so of you, this contact links the wish to preserve "
+     "with the urge to renew. In daily life it may show as a tension between routine and "
+     "restlessness, security and experiment. Where it touches your personal planets, regular "
+     "updates to your habits and structures keep you from either stagnating or tearing "
+     "everything down."},
     {"Saturn-Uranus:tense",
      "Old and new collide in this aspect, which you share with everyone born in the same year or "
      "two; your generation grew up amid tension between tradition and reform. Where it touches "
@@ -749,12 +746,11 @@ const ParagraphText ParagraphTexts[] = {
      "to dissolve and hopes must prove themselves. Where it links to your personal planets, you "
      "may give imagination a practical shape and serve others with patience and realism."},
     {"Saturn-Neptune:semisextile",
-     "Like most contacts between the slow planets, this one belongs to your whole age group "
-     "more than to you alone, and the link between realism and idealism it describes rarely "
-     "makes itself felt. It may show as a faint unease when life becomes too practical or too "
-     "dreamy. Where it touches your own planets, taking small, concrete steps toward an "
-     "inspiring aim, and letting some mystery into your duties, strengthens both sides over "
-     "time."},
+     "Like most contacts between the slow planets, this one belongs to your whole age group more "
+     "than to you alone, and the link between realism and idealism it describes rarely makes "
+     "itself felt. It may show as unease when life becomes too practical or too dreamy. Where it "
+     "touches your own planets, taking concrete steps toward an inspiring aim, and letting some "
+     "mystery into your duties, strengthens both sides over time."},
     {"Saturn-Neptune:tense",
      "Reality and ideals strain against each other in this aspect, a mark of your age group, "
      "whose formative years may have seen dreams dissolve or institutions quietly eroded. You "
@@ -769,11 +765,10 @@ const ParagraphText ParagraphTexts[] = {
      "guarded relationship to power. Where it touches your personal planets, you may find great "
      "staying power in a crisis and an aptitude for long, serious undertakings."},
     {"Saturn-Pluto:semisextile",
-     "Your entire birth year has this quiet aspect, a light thread between structure and deep "
-     "change. It may surface as a vague sense that the rules you live by need renewing from "
-     "time to time. Where it contacts your personal planets, attending to these small "
-     "pressures, and letting worn-out commitments go gracefully, builds a modest but durable "
-     "resilience."},
+     "Your entire birth year has this aspect, a thread between structure and deep change. It may "
+     "surface as a sense that the rules you live by need renewing from time to time. Where it "
+     "contacts your personal planets, attending to these pressures, and letting worn-out "
+     "commitments go gracefully, builds a durable resilience."},
     {"Saturn-Pluto:tense",
      "Heavy pressures mark this aspect, which your generation shares: people born in these years "
      "often grew up amid hardship, rigid authority or the collapse of established orders. Where "
@@ -817,11 +812,11 @@ const ParagraphText ParagraphTexts[] = {
      "describes the times; its house and any contacts to your inner planets show where you "
      "personally are called to break and remake the old."},
     {"Uranus-Pluto:semisextile",
-     "Shared by everyone born within several years of you, this faint link between sudden "
-     "change and deep transformation rarely speaks on its own. Where it touches your personal "
-     "planets, it may appear as small, periodic urges to overhaul some corner of your life. "
-     "Attending to them consciously, rather than waiting for a crisis to force the issue, lets "
-     "you grow through steady renewal."},
+     "Shared by everyone born within several years of you, this link between sudden change and "
+     "deep transformation rarely speaks on its own. Where it touches your personal planets, it "
+     "may appear as periodic urges to overhaul some corner of your life. Attending to them "
+     "consciously, rather than waiting for a crisis to force the issue, lets you grow through "
+     "steady renewal."},
     {"Uranus-Pluto:sextile-trine",
      "This easy contact between freedom and transformation belongs to your entire generation, "
      "lending a talent for constructive reform and for technological or psychological "

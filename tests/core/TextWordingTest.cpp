@@ -180,5 +180,38 @@ TEST(TextWording, ChallengingParagraphsSpeakToTheOppositionAndTheQuincunxToo) {
     EXPECT_EQ(shared, 43);
 }
 
+// Paragraphs written one by one drift into one voice: the semi-sextiles once nearly all called
+// themselves small, mild or faint, and 27 paragraphs closed on "... turns X into Y".
+TEST(TextWording, FamiliesDoNotAllSoundAlike) {
+    int playedDown = 0;
+    for (int a = 0; a < ChartPointCount; ++a) {
+        for (int b = a + 1; b < ChartPointCount; ++b) {
+            const std::string_view text = aspectText(AspectKind::SemiSextile, a, b);
+            for (const std::string& word : wordsOf(text)) {
+                if (word == "small" || word == "mild" || word == "mildly" || word == "faint" ||
+                    word == "faintly" || word == "slight" || word == "slightly") {
+                    ++playedDown;
+                    break;
+                }
+            }
+        }
+    }
+    EXPECT_LE(playedDown, 45 / 4) << "semi-sextile paragraphs calling themselves small or faint";
+
+    int turnsInto = 0;
+    for (std::size_t k = 0; k < ParagraphTextCount; ++k) {
+        std::string_view text = ParagraphTexts[k].text;
+        while (!text.empty() && (text.back() == ' ' || text.back() == '.')) text.remove_suffix(1);
+        const std::size_t lastSentence = text.rfind(". ");
+        const std::vector<std::string> words =
+            wordsOf(text.substr(lastSentence == std::string_view::npos ? 0 : lastSentence));
+        const auto has = [&](std::string_view w) {
+            return std::find(words.begin(), words.end(), w) != words.end();
+        };
+        if ((has("turn") || has("turns") || has("turning")) && has("into")) ++turnsInto;
+    }
+    EXPECT_LE(turnsInto, 5) << "paragraphs closing on a '... turns X into Y' sentence";
+}
+
 }  // namespace
 }  // namespace zodrivel
