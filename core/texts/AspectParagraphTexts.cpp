@@ -77,9 +77,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Sun-Mars:tense",
      "There is a lot of heat in your character, and it does not always go where you intend. You "
      "may meet resistance at every turn or pick fights you do not need. Often others seem to be "
-     "the aggressors when they are showing you your own untamed force; at other times you must "
-     "keep recalibrating how hard to push. Competitive sport, demanding work and honest anger "
-     "spoken early rather than late give this fire a place to burn cleanly."},
+     "the aggressors when they may be showing you your own untamed force; at other times you "
+     "must keep recalibrating how hard to push. Competitive sport, demanding work and honest "
+     "anger spoken early rather than late give this fire a place to burn cleanly."},
     {"Sun-Jupiter:flowing",
      "Optimism is part of your constitution: you tend to expect the best, and that expectation "
      "often helps bring it about. You are generous and broad-minded, drawn to growth through "
