@@ -495,8 +495,8 @@ const ParagraphText ParagraphTexts[] = {
      "Love may have felt like something you had to deserve. You might fear rejection so keenly "
      "that you hold back affection, settle for relationships ruled by obligation, or judge your "
      "looks and worth harshly; partners may seem cold or critical when they echo your own "
-     "doubts. Love may need patient adjustment before it feels safe. Yet this aspect teaches "
-     "what real commitment is. Self-worth built patiently from within draws love that is steady, "
+     "doubts. Affection may need patient adjustment before it feels safe. Yet it teaches what "
+     "real commitment is. Self-worth built patiently from within draws love that is steady, "
      "honest and deepens with age."},
     {"Venus-Uranus:conjunction",
      "Love and freedom are inseparable for you. You are drawn to unusual people, sudden "
@@ -519,9 +519,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Venus-Saturn-Uranus:sextile-trine",
      "Your affections are steadied by a cooler, more principled side of you, so love rests on "
      "respect and friendship as much as on feeling. You tend to want a relationship with a clear "
-     "shape and room to breathe, and your taste in beauty is distinctly your own. Partners find "
-     "you loyal without being possessive. Like every easy gift, this one needs using: it serves "
-     "you best when you choose your bonds deliberately rather than let them drift."},
+     "shape and room to breathe, and your taste in beauty is distinctly your own. Partners tend "
+     "to find you loyal without being possessive. Like every easy gift, this one needs using: it "
+     "serves you best when you choose your bonds deliberately rather than let them drift."},
     {"Venus-Neptune:flowing",
      "You have a refined, romantic and compassionate nature, with a strong response to music, "
      "film, poetry and anything that lifts ordinary life toward the ideal. Love has a spiritual "
@@ -724,9 +724,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Saturn-Uranus:flowing",
      "This contact, shared by everyone born within a year or two of you, joins the wish to "
      "preserve with the urge to renew. It can give a practical inventiveness and a talent for "
-     "reforming institutions from within; where the two planets meet in one sign, the pull "
-     "between security and change is felt more keenly before it is mastered. Where it touches "
-     "your personal planets, you can be both innovator and the one who makes things last."},
+     "reforming institutions from within; where the two planets meet, the pull between security "
+     "and change is felt more keenly before it is mastered. Where it touches your personal "
+     "planets, you can be both innovator and the one who makes things last."},
     {"Saturn-Uranus:semisextile",
      "Shared by people born within a year or so of you, this contact links the wish to preserve "
      "with the urge to renew. In daily life it may show as a tension between routine and "
@@ -756,7 +756,7 @@ const ParagraphText ParagraphTexts[] = {
      "whose formative years may have seen dreams dissolve or institutions quietly eroded. You "
      "may swing between cynicism and wishful thinking, fear that nothing is solid, or find "
      "others playing the dreamer or the cynic for you. Where it touches your personal planets, "
-     "patient effort and repeated revision to give one vision real form shows you that faith and "
+     "patient, often revised effort to give one vision real form shows you that faith and "
      "realism can work together."},
     {"Saturn-Pluto:flowing",
      "Shared by your whole age group, this contact joins structure with the power to tear down "
