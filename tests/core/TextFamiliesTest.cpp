@@ -193,9 +193,13 @@ TEST(TextFamilies, GenerationalParagraphsAreReadForTheYearsTheyDescribe) {
         std::string_view phrase;
     };
     const Dated dated[] = {
-        // Exact 1901-02: "This rare opposition, last formed around the turn of the twentieth
-        // century". The square and the opposition of this pair once traded paragraphs unseen.
-        {K::Opposition, UranusSlot, PlutoSlot, "twentieth century"},
+        // The spans are the years of 1901..2050 in which the search finds the aspect, from a
+        // day-by-day sweep of the classic model. Found 1901-05 and 2042-50: "born from 1901 to
+        // about 1905 and again from the early 2040s". The square and the opposition of this
+        // pair once traded paragraphs unseen.
+        {K::Opposition, UranusSlot, PlutoSlot, "from 1901 to about 1905"},
+        // Found only 1914-19: "born from about 1914 to 1919" (it once said "a span of decades").
+        {K::SemiSextile, NeptuneSlot, PlutoSlot, "1914 to 1919"},
         // Exact 1932-34 and 2012-15: "born around the early 1930s and again in the early 2010s".
         {K::Square, UranusSlot, PlutoSlot, "1930s"},
         // Exact 1965-66: "Everyone born in the 1960s".
