@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// The windows under a translation: the start-up loading finds a language's file and leaves
+// the program English when there is none, and captions, lists, messages, headings and the
+// core's paragraphs all come through the translator. The translation is a pseudo-language
+// made from the template at build time (every text in [[ ]]), so these checks hold whatever
+// the English wording becomes.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextEdit>
+
+#include "../NewYorkBirth.h"
+#include "../Recorders.h"
+#include "core/aspects/AspectSearch.h"
+#include "core/report/ReportWriter.h"
+#include "core/texts/AspectTexts.h"
+#include "desktop/entry/EntryWindow.h"
+#include "desktop/i18n/Translations.h"
+#include "desktop/platform/QtText.h"
+#include "desktop/result/ResultWindow.h"
+
+namespace zodrivel {
+namespace {
+
+const QString PseudoFolder = QFileInfo(QStringLiteral(ZODRIVEL_PSEUDO_QM)).absolutePath();
+
+QString pseudo(std::string_view english) { return "[[" + toQString(english) + "]]"; }
+
+TEST(Translations, LoadTheLanguagesFileAndNothingForAnUntranslatedLanguage) {
+    {
+        InstalledTranslations installed;
+        EXPECT_TRUE(installed.install(QLocale(QStringLiteral("eo")), "zodrivel", PseudoFolder));
+        EXPECT_EQ(installed.count(), 1u);
+        EXPECT_EQ(QCoreApplication::translate("CoreMonths", "July"), "[[July]]");
+    }
+    // Gone with the object that installed it.
+    EXPECT_EQ(QCoreApplication::translate("CoreMonths", "July"), "July");
+
+    // German has no file; the untranslated template that sits beside it is no translation.
+    InstalledTranslations none;
+    EXPECT_FALSE(none.install(QLocale(QStringLiteral("de_DE")), "zodrivel", PseudoFolder));
+    EXPECT_FALSE(none.install(QLocale(QStringLiteral("de_DE")), "zodrivel",
+                              QFileInfo(QStringLiteral(ZODRIVEL_TEMPLATE_QM)).absolutePath()));
+    EXPECT_EQ(none.count(), 0u);
+    // What the program does at start-up, for English: harmless, the texts stay as written.
+    const auto atStart = installTranslations(QLocale(QStringLiteral("en_US")));
+    EXPECT_EQ(QCoreApplication::translate("CoreMonths", "July"), "July");
+}
+
+class TranslatedWindows : public ::testing::Test {
+protected:
+    TranslatedWindows() {
+        EXPECT_TRUE(installed.install(QLocale(QStringLiteral("eo")), "zodrivel", PseudoFolder));
+    }
+    InstalledTranslations installed;
+    testing::RecordedServices recorded;
+};
+
+TEST_F(TranslatedWindows, EntryWindowListsAndMessages) {
+    EntryWindow window(recorded.services());
+    EXPECT_EQ(window.findChild<QPushButton*>("cmdRashi")->text(), "[[Proceed]]");
+    auto* months = window.findChild<QComboBox*>("cboMonth");
+    EXPECT_EQ(months->itemText(6), "[[July]]");
+    auto* zones = window.findChild<QComboBox*>("cmbTimeZone");
+    ASSERT_NE(zones, nullptr);
+    EXPECT_EQ(zones->itemText(29), "[[Greenwich Mean Time,GMT,0.0]]");
+    // A core message, shown through the message boxes.
+    window.findChild<QPushButton*>("cmdRashi")->click();
+    EXPECT_EQ(recorded.messages.texts(), QStringList{"[[Please Enter Name]]"});
+}
+
+TEST_F(TranslatedWindows, ResultWindowCaptionsHeadingsAndParagraphs) {
+    const Calculation calculation = testing::newYorkCalculation("Ann", "EDT", false);
+    ASSERT_FALSE(calculation.aspects.hits.empty());
+    ResultWindow window(calculation, recorded.services());
+
+    auto* tabs = window.findChild<QTabWidget*>("SSTab1");
+    EXPECT_EQ(tabs->tabText(0), "[[Conjunction]]");
+    EXPECT_EQ(window.findChild<QLabel*>("Label12")->text(), "[[Planets in this Aspect]]");
+
+    // The first entry of the first hit's box: the heading's pattern and the bodies' names
+    // translated, then the paragraph.
+    const AspectHit& hit = calculation.aspects.hits.front();
+    const QString names = "[[" + toQString(calculation.chart.names[hit.first]) + "]]-[[" +
+                          toQString(calculation.chart.names[hit.second]) + "]]";
+    const QString heading = "[[" + names + toQString(aspectHeadingText(hit.kind)) + "]]";
+    auto* box =
+        window.findChild<QTextEdit*>("RTBAspectsDesc" + toQString(aspectKindName(hit.kind)));
+    ASSERT_NE(box, nullptr);
+    const QString text = box->toPlainText();
+    EXPECT_TRUE(
+        text.startsWith(heading + "\n" + pseudo(aspectText(hit.kind, hit.first, hit.second))))
+        << text.left(300).toStdString();
+
+    // A kind without hits shows its notice translated.
+    for (int kind = 0; kind < AspectKindCount; ++kind) {
+        if (calculation.aspects.aspectFound[kind]) continue;
+        QStringList notices;
+        for (const QLabel* label : tabs->widget(kind)->findChildren<QLabel*>()) {
+            notices << label->text();
+        }
+        EXPECT_TRUE(notices.contains(pseudo(NoAspectNotice))) << notices.join('|').toStdString();
+        break;
+    }
+
+    // The significance paragraph of the first tab.
+    QStringList labels;
+    for (const QLabel* label : tabs->widget(0)->findChildren<QLabel*>()) labels << label->text();
+    EXPECT_TRUE(labels.contains(pseudo(aspectInformation(AspectKind::Conjunction).significance)));
+}
+
+}  // namespace
+}  // namespace zodrivel
