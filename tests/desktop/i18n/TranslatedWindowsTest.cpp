@@ -7,12 +7,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTextEdit>
 
@@ -21,9 +27,11 @@
 #include "core/aspects/AspectSearch.h"
 #include "core/report/ReportWriter.h"
 #include "core/texts/AspectTexts.h"
+#include "desktop/about/AboutWindow.h"
 #include "desktop/entry/EntryWindow.h"
 #include "desktop/i18n/Translations.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/report/ReportWindow.h"
 #include "desktop/result/ResultWindow.h"
 
 namespace zodrivel {
@@ -114,6 +122,61 @@ TEST_F(TranslatedWindows, ResultWindowCaptionsHeadingsAndParagraphs) {
     QStringList labels;
     for (const QLabel* label : tabs->widget(0)->findChildren<QLabel*>()) labels << label->text();
     EXPECT_TRUE(labels.contains(pseudo(aspectInformation(AspectKind::Conjunction).significance)));
+}
+
+// Every text a window shows or a screen reader says, with where it was found, that reads as
+// words ("Proceed", not "1901" or "74°00'W") and did not come through the translator. The
+// values the user typed are data, not texts (`data` names those controls).
+std::string untranslatedTexts(const QWidget& window, const QStringList& data = {}) {
+    static const QRegularExpression words(QStringLiteral("[A-Za-z]{3}"));
+    QStringList found;
+    const auto check = [&](const QObject* where, const QString& what, const QString& text) {
+        if (text.contains(QLatin1String("[[")) || !text.contains(words)) return;
+        found << where->objectName() + "/" + what + ": " + text;
+    };
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        // Qt's own parts (the tab bar's scroll buttons) speak Qt's translations.
+        const QString name = w->objectName();
+        if (data.contains(name) || name.startsWith(QLatin1String("qt_")) ||
+            name.startsWith(QLatin1String("Scroll"))) {
+            continue;
+        }
+        check(w, "toolTip", w->toolTip());
+        check(w, "accessibleName", w->accessibleName());
+        check(w, "accessibleDescription", w->accessibleDescription());
+        if (const auto* label = qobject_cast<const QLabel*>(w)) check(w, "text", label->text());
+        if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+            check(w, "text", button->text());
+        }
+        if (const auto* group = qobject_cast<const QGroupBox*>(w))
+            check(w, "title", group->title());
+        if (const auto* tabs = qobject_cast<const QTabWidget*>(w)) {
+            for (int k = 0; k < tabs->count(); ++k) check(w, "tab", tabs->tabText(k));
+        }
+    }
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        check(action, "action", action->text());
+        check(action, "toolTip",
+              action->toolTip() == action->text().remove('&') ? QString() : action->toolTip());
+    }
+    return found.join('\n').toStdString();
+}
+
+TEST_F(TranslatedWindows, NoWindowShowsAnUntranslatedText) {
+    EntryWindow entry(recorded.services());
+    EXPECT_EQ(untranslatedTexts(entry), "");
+
+    const Calculation calculation = testing::newYorkCalculation("ADA", "EDT", true);
+    ResultWindow result(calculation, recorded.services());
+    // The name as typed; the note's accessible name starts with its translated caption.
+    EXPECT_EQ(untranslatedTexts(result, {"lblBirthName"}), "");
+
+    ReportWindow report(result.reportText(), recorded.services(), &result);
+    EXPECT_EQ(untranslatedTexts(report), "");
+
+    AboutWindow about(recorded.services());
+    // The program's name and version are the same in every language.
+    EXPECT_EQ(untranslatedTexts(about, {"Label2"}), "");
 }
 
 }  // namespace
