@@ -68,8 +68,8 @@ QLabel* headingLabel(const QString& text, QWidget* parent) {
 }
 
 // Selectable, so a screen reader reaches it: it says what the value is, and of which kind.
-QLabel* valueLabel(std::string_view context, std::string_view text, const QString& what,
-                   QWidget* parent) {
+QLabel* valueLabel(std::string_view text, const QString& what, QWidget* parent,
+                   std::string_view context = textContext::AspectKinds) {
     auto* label = new QLabel(coreText(context, text), parent);
     label->setAccessibleName(what + QStringLiteral(": ") + label->text());
     label->setTextFormat(Qt::PlainText);
@@ -245,22 +245,16 @@ QWidget* ResultWindow::buildTab(int kind) {
     auto* grid = new QGridLayout(frame);
     const QString caption = coreText(textContext::AspectKinds, info.tabCaption);
     grid->addWidget(headingLabel(tr("Aspects Name"), frame), 0, 0);
-    grid->addWidget(
-        valueLabel(textContext::AspectKinds, info.name, tr("%1 name").arg(caption), frame), 0, 1);
+    grid->addWidget(valueLabel(info.name, tr("%1 name").arg(caption), frame), 0, 1);
     grid->addWidget(headingLabel(tr("Keyword"), frame), 0, 2);
-    grid->addWidget(
-        valueLabel(textContext::AspectKinds, info.keyword, tr("%1 keyword").arg(caption), frame), 0,
-        3);
+    grid->addWidget(valueLabel(info.keyword, tr("%1 keyword").arg(caption), frame), 0, 3);
     grid->addWidget(headingLabel(tr("Category"), frame), 1, 0);
-    grid->addWidget(
-        valueLabel(textContext::AspectKinds, info.category, tr("%1 category").arg(caption), frame),
-        1, 1);
+    grid->addWidget(valueLabel(info.category, tr("%1 category").arg(caption), frame), 1, 1);
     grid->addWidget(headingLabel(tr("Type"), frame), 1, 2);
-    grid->addWidget(
-        valueLabel(textContext::AspectKinds, info.type, tr("%1 type").arg(caption), frame), 1, 3);
+    grid->addWidget(valueLabel(info.type, tr("%1 type").arg(caption), frame), 1, 3);
     grid->addWidget(headingLabel(tr("Significance "), frame), 2, 0);
-    grid->addWidget(valueLabel(textContext::Significance, info.significance,
-                               tr("%1 significance").arg(caption), frame),
+    grid->addWidget(valueLabel(info.significance, tr("%1 significance").arg(caption), frame,
+                               textContext::Significance),
                     2, 1, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 2);
