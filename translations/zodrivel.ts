@@ -1159,6 +1159,26 @@
         <comment>%1 the zone&apos;s name, %2 the longitude (74°00&apos;W)</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>E</source>
+        <comment>east, after a longitude (74°00&apos;E)</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west, after a longitude (74°00&apos;W)</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north, after a latitude (40°43&apos;N)</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south, after a latitude (40°43&apos;S)</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreTimeZones</name>

@@ -24,11 +24,16 @@ std::string formatDate(int year, int month, int day, const TextTranslator& texts
                    std::to_string(year)});
 }
 
-std::string formatCoordinates(const BirthData& b) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%d\u00B0%02d'%c %d\u00B0%02d'%c", b.lonDegrees, b.lonMinutes,
-                  b.isEast ? 'E' : 'W', b.latDegrees, b.latMinutes, b.isSouth ? 'S' : 'N');
-    return text;
+std::string formatCoordinates(const BirthData& b, const TextTranslator& texts) {
+    const std::string east = texts.translate(
+        textContext::Summary, b.isEast ? summaryPatterns::East : summaryPatterns::West);
+    const std::string north = texts.translate(
+        textContext::Summary, b.isSouth ? summaryPatterns::South : summaryPatterns::North);
+    // The numbers in buffers of their own: a translated direction may be a word of any length.
+    char longitude[32], latitude[32];
+    std::snprintf(longitude, sizeof longitude, "%d\u00B0%02d'", b.lonDegrees, b.lonMinutes);
+    std::snprintf(latitude, sizeof latitude, "%d\u00B0%02d'", b.latDegrees, b.latMinutes);
+    return longitude + east + " " + latitude + north;
 }
 
 std::string formatUniversalTime(const CivilDateTime& u, const TextTranslator& texts) {
@@ -65,7 +70,7 @@ std::optional<std::string> plausibilityNote(const BirthData& birth, int zonePosi
     const double placeEast = -signedWestLongitude(birth) / 15.0;
     const bool oppositeSides = (zoneEast > 0 && placeEast < 0) || (zoneEast < 0 && placeEast > 0);
     if (oppositeSides && std::fabs(zoneEast - placeEast) > 3) {
-        const std::string coordinates = formatCoordinates(birth);
+        const std::string coordinates = formatCoordinates(birth, texts);
         return fillIn(texts.translate(textContext::Summary, summaryPatterns::ZoneAcrossGreenwich),
                       {zone, coordinates.substr(0, coordinates.find(' '))});
     }

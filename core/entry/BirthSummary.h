@@ -17,7 +17,7 @@ namespace zodrivel {
 // "4 July 1976"
 std::string formatDate(int year, int month, int day, const TextTranslator& texts = englishTexts());
 // "74°00'W 40°43'N"
-std::string formatCoordinates(const BirthData& birth);
+std::string formatCoordinates(const BirthData& birth, const TextTranslator& texts = englishTexts());
 // "UT 4 July 1976 14:30": the instant the planets were computed for.
 std::string formatUniversalTime(const CivilDateTime& universal,
                                 const TextTranslator& texts = englishTexts());
@@ -37,6 +37,8 @@ std::optional<std::string> plausibilityNote(const BirthData& birth, int zonePosi
 namespace summaryPatterns {
 inline constexpr std::string_view Date = "%1 %2 %3";           // day, month name, year
 inline constexpr std::string_view UniversalTime = "UT %1 %2";  // date, hh:mm
+// The four directions of a coordinate, one letter each in English.
+inline constexpr std::string_view East = "E", West = "W", North = "N", South = "S";
 inline constexpr std::string_view DaylightTwice =
     "Daylight saving is ticked, but %1 already includes it: the hour is taken off twice. "
     "Choose the standard-time zone, or untick daylight saving.";

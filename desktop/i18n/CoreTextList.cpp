@@ -110,6 +110,10 @@ std::vector<CoreText> coreTexts() {
     }
     c.add(Summary, summaryPatterns::Date, "a date: %1 day, %2 month name, %3 year");
     c.add(Summary, summaryPatterns::UniversalTime, "%1 the date, %2 the time (hh:mm)");
+    c.add(Summary, summaryPatterns::East, "east, after a longitude (74°00'E)");
+    c.add(Summary, summaryPatterns::West, "west, after a longitude (74°00'W)");
+    c.add(Summary, summaryPatterns::North, "north, after a latitude (40°43'N)");
+    c.add(Summary, summaryPatterns::South, "south, after a latitude (40°43'S)");
     c.add(Summary, summaryPatterns::DaylightTwice, "%1 the zone's name");
     c.add(Summary, summaryPatterns::ZoneAcrossGreenwich,
           "%1 the zone's name, %2 the longitude (74°00'W)");

@@ -65,8 +65,8 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
                              : QString();
     column->addWidget(infoLine(details, "lblBirthZone", tr("Time zone"),
                                b.isDaylightSaving ? tr("%1, daylight saving").arg(zone) : zone));
-    column->addWidget(
-        infoLine(details, "lblBirthPlace", tr("Place of birth"), toQString(formatCoordinates(b))));
+    column->addWidget(infoLine(details, "lblBirthPlace", tr("Place of birth"),
+                               toQString(formatCoordinates(b, screenTexts()))));
     auto* used = infoLine(details, "lblUniversalTime", tr("Universal time"),
                           toQString(formatUniversalTime(c.instant.universal, screenTexts())));
     used->setToolTip(tr("The universal date and time the positions were computed for"));

@@ -105,6 +105,7 @@ TEST(TextTranslator, ZoneNotesTranslateTheZoneNameAndKeepTheLongitude) {
     t.table[{"CoreTimeZones", "Eastern Daylight Time"}] = "Östliche Sommerzeit";
     t.table[{"CoreSummary", std::string(summaryPatterns::DaylightTwice)}] = "Doppelt: %1.";
     t.table[{"CoreSummary", std::string(summaryPatterns::ZoneAcrossGreenwich)}] = "%2 gegen %1";
+    t.table[{"CoreSummary", "E"}] = "O";
     BirthData birth;
     birth.lonDegrees = 74;
     birth.isEast = false;
@@ -118,6 +119,12 @@ TEST(TextTranslator, ZoneNotesTranslateTheZoneNameAndKeepTheLongitude) {
     EXPECT_EQ(plausibilityNote(birth, findZones("CET").at(0)),
               "The zone Central European Time lies on the other side of Greenwich from a "
               "longitude of 74\u00B000'W. Check the zone and the East/West choice.");
+    // A translated direction may be longer than a letter.
+    t.table[{"CoreSummary", "N"}] = "Nord";
+    birth.isEast = true;
+    birth.lonDegrees = 151;
+    birth.latDegrees = 40;
+    EXPECT_EQ(formatCoordinates(birth, t), "151\u00B000'O 40\u00B000'Nord");
 }
 
 }  // namespace
