@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QLocale>
 #include <chrono>
 #include <cstdio>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "core/about/Version.h"
 #include "desktop/app/Application.h"
 #include "desktop/app/SingleInstance.h"
+#include "desktop/i18n/Translations.h"
 #include "desktop/platform/Clock.h"
 #include "desktop/platform/FileDialogs.h"
 #include "desktop/platform/MessageBoxes.h"
@@ -113,6 +115,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromUtf8(Version));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/zodrivel.svg")));
     QApplication::setDesktopFileName(QStringLiteral("zodrivel"));
+    // The user's language where a translation exists; English otherwise.
+    const auto translations = installTranslations(QLocale());
 
     QtMessageBoxes messages;
     DesktopUrlOpener urls;
@@ -130,7 +134,9 @@ int main(int argc, char** argv) {
 
     SingleInstance instance(SingleInstance::defaultLockPath());
     if (!instance.acquire()) {
-        messages.show(QString::fromUtf8(AlreadyRunningMessage), MessageIcon::Information, nullptr);
+        messages.show(
+            QCoreApplication::translate("zodrivel::SingleInstance", AlreadyRunningMessage),
+            MessageIcon::Information, nullptr);
         return 0;
     }
 

@@ -14,6 +14,10 @@ constexpr std::array<std::string_view, AspectKindCount> Headings{
 
 std::string_view aspectHeadingText(AspectKind kind) { return Headings[indexOf(kind)]; }
 
+std::string aspectHeadingPattern(AspectKind kind) {
+    return "%1-%2" + std::string(aspectHeadingText(kind));
+}
+
 std::string_view aspectKindName(AspectKind kind) { return Names[indexOf(kind)]; }
 
 std::optional<AspectKind> aspectKindFromName(std::string_view name) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace zodrivel {
@@ -50,6 +51,9 @@ std::optional<AspectKind> aspectKindFromName(std::string_view name);
 
 // The report's heading text of the kind, two blanks first: "  In Conjunction Aspect".
 std::string_view aspectHeadingText(AspectKind kind);
+// The heading as one pattern, "%1-%2  In Conjunction Aspect" (first and second point), so that
+// a translation may put the names where its language wants them.
+std::string aspectHeadingPattern(AspectKind kind);
 
 // The first window holding `separation` (whole degrees), if any.
 std::optional<AspectKind> kindForSeparation(int separation);

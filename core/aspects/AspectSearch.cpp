@@ -14,12 +14,11 @@ int aspectSeparation(double firstLongitude, double secondLongitude) {
     return separation;
 }
 
-std::string aspectHeading(const AspectHit& hit, const ChartPoints& chart) {
-    std::string heading(chart.names[hit.first]);
-    heading += "-";
-    heading += chart.names[hit.second];
-    heading += aspectHeadingText(hit.kind);
-    return heading;
+std::string aspectHeading(const AspectHit& hit, const ChartPoints& chart,
+                          const TextTranslator& texts) {
+    return fillIn(texts.translate(textContext::AspectKinds, aspectHeadingPattern(hit.kind)),
+                  {texts.translate(textContext::Bodies, chart.names[hit.first]),
+                   texts.translate(textContext::Bodies, chart.names[hit.second])});
 }
 
 AspectSearchResult computeAspects(const ChartPoints& chart) {

@@ -8,6 +8,7 @@
 
 #include "core/aspects/AspectKind.h"
 #include "core/model/ChartPoints.h"
+#include "core/model/TextTranslator.h"
 
 namespace zodrivel {
 
@@ -34,7 +35,9 @@ int aspectSeparation(double firstLongitude, double secondLongitude);
 AspectSearchResult computeAspects(const ChartPoints& chart);
 
 // The heading of a hit, "Sun-Moon  In Square Aspect": the one place it is built, for the
-// report, the wheel's tooltips and the table output alike.
-std::string aspectHeading(const AspectHit& hit, const ChartPoints& chart);
+// report, the wheel's tooltips and the table output alike. A translator gets the kind's
+// pattern (aspectHeadingPattern) and the two names.
+std::string aspectHeading(const AspectHit& hit, const ChartPoints& chart,
+                          const TextTranslator& texts = englishTexts());
 
 }  // namespace zodrivel

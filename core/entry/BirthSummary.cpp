@@ -18,21 +18,29 @@ bool contains(std::string_view text, std::string_view word) {
 
 }  // namespace
 
-std::string formatDate(int year, int month, int day) {
-    return std::to_string(day) + " " + std::string(monthName(month)) + " " + std::to_string(year);
+std::string formatDate(int year, int month, int day, const TextTranslator& texts) {
+    return fillIn(texts.translate(textContext::Summary, summaryPatterns::Date),
+                  {std::to_string(day), texts.translate(textContext::Months, monthName(month)),
+                   std::to_string(year)});
 }
 
-std::string formatCoordinates(const BirthData& b) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%d\u00B0%02d'%c %d\u00B0%02d'%c", b.lonDegrees, b.lonMinutes,
-                  b.isEast ? 'E' : 'W', b.latDegrees, b.latMinutes, b.isSouth ? 'S' : 'N');
-    return text;
+std::string formatCoordinates(const BirthData& b, const TextTranslator& texts) {
+    const std::string east = texts.translate(
+        textContext::Summary, b.isEast ? summaryPatterns::East : summaryPatterns::West);
+    const std::string north = texts.translate(
+        textContext::Summary, b.isSouth ? summaryPatterns::South : summaryPatterns::North);
+    // The numbers in buffers of their own: a translated direction may be a word of any length.
+    char longitude[32], latitude[32];
+    std::snprintf(longitude, sizeof longitude, "%d\u00B0%02d'", b.lonDegrees, b.lonMinutes);
+    std::snprintf(latitude, sizeof latitude, "%d\u00B0%02d'", b.latDegrees, b.latMinutes);
+    return longitude + east + " " + latitude + north;
 }
 
-std::string formatUniversalTime(const CivilDateTime& u) {
+std::string formatUniversalTime(const CivilDateTime& u, const TextTranslator& texts) {
     char time[16];
     std::snprintf(time, sizeof time, "%02d:%02d", u.hour, u.minute);
-    return "UT " + formatDate(u.year, u.month, u.day) + " " + time;
+    return fillIn(texts.translate(textContext::Summary, summaryPatterns::UniversalTime),
+                  {formatDate(u.year, u.month, u.day, texts), time});
 }
 
 std::string isoUniversalTime(const CivilDateTime& u) {
@@ -47,14 +55,14 @@ bool isDaylightZone(int zonePosition) {
     return contains(name, "Daylight") || contains(name, "Summer") || contains(name, "War");
 }
 
-std::optional<std::string> plausibilityNote(const BirthData& birth, int zonePosition) {
+std::optional<std::string> plausibilityNote(const BirthData& birth, int zonePosition,
+                                            const TextTranslator& texts) {
     const auto correction = zoneCorrectionAt(zonePosition);
     if (!correction) return std::nullopt;
-    const std::string zone(zoneName(zonePosition));
+    const std::string zone = texts.translate(textContext::TimeZones, zoneName(zonePosition));
     if (birth.isDaylightSaving && isDaylightZone(zonePosition)) {
-        return "Daylight saving is ticked, but " + zone +
-               " already includes it: the hour is taken off twice. Choose the standard-time "
-               "zone, or untick daylight saving.";
+        return fillIn(texts.translate(textContext::Summary, summaryPatterns::DaylightTwice),
+                      {zone});
     }
     // Hours east of Greenwich: of the zone, and of the place's own mean time.
     const double zoneEast =
@@ -62,9 +70,9 @@ std::optional<std::string> plausibilityNote(const BirthData& birth, int zonePosi
     const double placeEast = -signedWestLongitude(birth) / 15.0;
     const bool oppositeSides = (zoneEast > 0 && placeEast < 0) || (zoneEast < 0 && placeEast > 0);
     if (oppositeSides && std::fabs(zoneEast - placeEast) > 3) {
-        return "The zone " + zone + " lies on the other side of Greenwich from a longitude of " +
-               formatCoordinates(birth).substr(0, formatCoordinates(birth).find(' ')) +
-               ". Check the zone and the East/West choice.";
+        const std::string coordinates = formatCoordinates(birth, texts);
+        return fillIn(texts.translate(textContext::Summary, summaryPatterns::ZoneAcrossGreenwich),
+                      {zone, coordinates.substr(0, coordinates.find(' '))});
     }
     return std::nullopt;
 }

@@ -26,11 +26,11 @@ SignPosition toSignPosition(double longitude) {
 
 std::string_view signName(int sign) { return SignNames[static_cast<std::size_t>(sign) % 12]; }
 
-std::string formatSignPosition(double longitude) {
+std::string formatSignPosition(double longitude, const TextTranslator& texts) {
     const SignPosition p = toSignPosition(longitude);
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, " %d\u00B0%02d'", p.degrees, p.minutes);
-    return std::string(signName(p.sign)) + buffer;
+    return texts.translate(textContext::Signs, signName(p.sign)) + buffer;
 }
 
 }  // namespace zodrivel

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/model/TextTranslator.h"
+
 namespace zodrivel {
 
 struct SignPosition {
@@ -17,6 +19,7 @@ SignPosition toSignPosition(double longitude);
 std::string_view signName(int sign);
 
 // "Capricorn 10°22'" (UTF-8 degree sign).
-std::string formatSignPosition(double longitude);
+// The sign's name as `texts` has it.
+std::string formatSignPosition(double longitude, const TextTranslator& texts = englishTexts());
 
 }  // namespace zodrivel

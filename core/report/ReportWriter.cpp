@@ -8,22 +8,24 @@
 namespace zodrivel {
 
 void appendAspectEntry(RichTextSink& sink, AspectKind kind, int first, int second,
-                       const ChartPoints& chart) {
+                       const ChartPoints& chart, const TextTranslator& texts) {
     sink.setEmphasis(true);
     sink.setColour(HeadingColour);
-    std::string heading = aspectHeading({kind, first, second, 0}, chart);
+    std::string heading = aspectHeading({kind, first, second, 0}, chart, texts);
     heading += "\r\n";
     sink.insertText(heading);
     sink.setEmphasis(false);
     sink.setColour(TextColour);
-    std::string paragraph(aspectText(kind, first, second));
+    const std::string_view english = aspectText(kind, first, second);
+    std::string paragraph =
+        english.empty() ? std::string() : texts.translate(textContext::Paragraphs, english);
     paragraph += "\r\n\r\n";
     sink.insertText(paragraph);
 }
 
 void AspectReportWriter::operator()(const AspectHit& hit, const ChartPoints& chart) const {
     if (RichTextSink* box = boxes_[indexOf(hit.kind)]) {
-        appendAspectEntry(*box, hit.kind, hit.first, hit.second, chart);
+        appendAspectEntry(*box, hit.kind, hit.first, hit.second, chart, *texts_);
     }
 }
 

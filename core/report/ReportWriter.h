@@ -5,23 +5,27 @@
 #include <array>
 
 #include "core/aspects/AspectSearch.h"
+#include "core/model/TextTranslator.h"
 #include "core/report/RichText.h"
 
 namespace zodrivel {
 
 // Appends one entry to `sink`: the heading "First-Second  In ... Aspect" in emphasis and dark
-// red, then the key's paragraph in black, followed by an empty line.
+// red, then the key's paragraph in black, followed by an empty line; both as `texts` has them.
 void appendAspectEntry(RichTextSink& sink, AspectKind kind, int first, int second,
-                       const ChartPoints& chart);
+                       const ChartPoints& chart, const TextTranslator& texts = englishTexts());
 
 // One sink per kind, in kind order; usable as the pair search's AppendAspectEntryFn.
 class AspectReportWriter {
 public:
-    explicit AspectReportWriter(std::array<RichTextSink*, AspectKindCount> boxes) : boxes_(boxes) {}
+    explicit AspectReportWriter(std::array<RichTextSink*, AspectKindCount> boxes,
+                                const TextTranslator& texts = englishTexts())
+        : boxes_(boxes), texts_(&texts) {}
     void operator()(const AspectHit& hit, const ChartPoints& chart) const;
 
 private:
     std::array<RichTextSink*, AspectKindCount> boxes_;
+    const TextTranslator* texts_;
 };
 
 // The seven kinds' texts of a finished search, each in a document of its own.

@@ -104,7 +104,8 @@ std::vector<double> spreadAlongRing(const std::vector<double>& longitudes, doubl
     return out;
 }
 
-WheelLayout computeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects) {
+WheelLayout computeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects,
+                               const TextTranslator& texts) {
     WheelLayout layout;
     std::vector<double> longitudes(chart.longitudes.begin(),
                                    chart.longitudes.begin() + ChartPointCount);
@@ -121,8 +122,8 @@ WheelLayout computeWheelLayout(const ChartPoints& chart, const AspectSearchResul
         const bool hard = hit.kind == AspectKind::Square || hit.kind == AspectKind::Opposition ||
                           hit.kind == AspectKind::Quincunx;
         const bool minor = hit.kind == AspectKind::SemiSextile || hit.kind == AspectKind::Quincunx;
-        std::string tooltip =
-            aspectHeading(hit, chart) + ", " + std::to_string(std::abs(hit.separation)) + "\u00B0";
+        std::string tooltip = aspectHeading(hit, chart, texts) + ", " +
+                              std::to_string(std::abs(hit.separation)) + "\u00B0";
         layout.lines.push_back({hit, hard ? LineTone::Hard : LineTone::Soft, minor,
                                 minor ? 0.6 : 1.0, std::move(tooltip)});
     }

@@ -9,6 +9,7 @@
 
 #include "core/aspects/AspectSearch.h"
 #include "core/model/ChartPoints.h"
+#include "core/model/TextTranslator.h"
 
 namespace zodrivel {
 
@@ -46,6 +47,8 @@ struct WheelLayout {
 // each as little as possible and keeping the zodiacal order. Input and output in slot order.
 std::vector<double> spreadAlongRing(const std::vector<double>& longitudes, double spacing);
 
-WheelLayout computeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects);
+// The line tooltips read as `texts` has the aspect headings.
+WheelLayout computeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects,
+                               const TextTranslator& texts = englishTexts());
 
 }  // namespace zodrivel

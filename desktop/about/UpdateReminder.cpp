@@ -2,6 +2,7 @@
 #include "desktop/about/UpdateReminder.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -39,8 +40,9 @@ bool isLowerHex(const QString& text) {
     return true;
 }
 
-constexpr const char* ReminderQuestion =
-    "There maybe an update to this software available\rDo you want to check for an update?";
+constexpr const char* ReminderQuestion = QT_TRANSLATE_NOOP(
+    "zodrivel::UpdateReminder",
+    "There maybe an update to this software available\rDo you want to check for an update?");
 
 }  // namespace
 
@@ -85,7 +87,8 @@ void showUpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& m
         return;
     }
     const bool check =
-        messages.askYesNo(QString::fromLatin1(ReminderQuestion), MessageIcon::Information, nullptr);
+        messages.askYesNo(QCoreApplication::translate("zodrivel::UpdateReminder", ReminderQuestion),
+                          MessageIcon::Information, nullptr);
     rememberToday();
     settings.endGroup();
     if (check) openPage(urls, messages, downloadPageUrl(), nullptr);

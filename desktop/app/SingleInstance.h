@@ -42,6 +42,7 @@ private:
     QStringList notes_;
 };
 
-inline constexpr const char* AlreadyRunningMessage = "Application is already running";
+inline constexpr const char* AlreadyRunningMessage =
+    QT_TRANSLATE_NOOP("zodrivel::SingleInstance", "Application is already running");
 
 }  // namespace zodrivel

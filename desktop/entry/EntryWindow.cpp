@@ -21,6 +21,7 @@
 #include "core/time/Calendar.h"
 #include "core/time/TimeZones.h"
 #include "desktop/about/UpdateReminder.h"
+#include "desktop/i18n/QtTextTranslator.h"
 #include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
 #include "desktop/platform/QtText.h"
@@ -252,20 +253,22 @@ QWidget* EntryWindow::buildForm() {
     proceedRow->addWidget(proceedButton_);
     page->addLayout(proceedRow);
 
-    auto* description = makeLabel("Label2", QString::fromUtf8(labels::Description));
+    auto* description = makeLabel("Label2", coreText(textContext::Labels, labels::Description));
     description->setWordWrap(true);
     page->addWidget(description);
     page->addStretch();
 
-    auto* forum = withName(new ClickableLabel(QString::fromUtf8(labels::Forum)), "Label61");
+    auto* forum =
+        withName(new ClickableLabel(coreText(textContext::Labels, labels::Forum)), "Label61");
     connect(forum, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
     forum->leadsTo(homePageUrl());
     page->addWidget(forum);
     // The two offers share one place; only the one in front shows.
     brandStack_ = new QStackedWidget;
-    coBrandLabel_ = withName(new ClickableLabel(QString::fromUtf8(labels::CoBrand)), "lblCobrand");
-    fullBrandLabel_ =
-        withName(new ClickableLabel(QString::fromUtf8(labels::FullBrand)), "lblFullBrand");
+    coBrandLabel_ =
+        withName(new ClickableLabel(coreText(textContext::Labels, labels::CoBrand)), "lblCobrand");
+    fullBrandLabel_ = withName(new ClickableLabel(coreText(textContext::Labels, labels::FullBrand)),
+                               "lblFullBrand");
     connect(coBrandLabel_, &ClickableLabel::clicked, this,
             [this] { openCoBrandPage(services_, this); });
     connect(fullBrandLabel_, &ClickableLabel::clicked, this,
@@ -289,8 +292,10 @@ QWidget* EntryWindow::buildForm() {
 }
 
 void EntryWindow::fillLists() {
-    for (const std::string_view month : MonthNames) monthList_->addItem(toQString(month));
-    for (const ZoneRow& row : zoneTable()) zoneList_->addItem(toQString(row.text));
+    for (const std::string_view month : MonthNames)
+        monthList_->addItem(coreText(textContext::Months, month));
+    for (const ZoneRow& row : zoneTable())
+        zoneList_->addItem(coreText(textContext::TimeZones, row.text));
     for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_, secondList_}) {
         list->setCurrentIndex(0);
     }

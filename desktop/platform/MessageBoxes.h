@@ -7,6 +7,7 @@
 
 #include "core/about/Version.h"
 #include "core/entry/EntryChecks.h"
+#include "desktop/i18n/QtTextTranslator.h"
 
 class QMessageBox;
 class QWidget;
@@ -25,8 +26,7 @@ public:
     virtual void showCopyable(const QString& text, const QString& detail, QWidget* parent) = 0;
 
     void show(const Message& message, QWidget* parent) {
-        show(QString::fromUtf8(message.text.data(), static_cast<qsizetype>(message.text.size())),
-             message.icon, parent);
+        show(coreText(textContext::EntryMessages, message.text), message.icon, parent);
     }
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "desktop/platform/PageOpeners.h"
 
+#include <QCoreApplication>
+
 #include "core/about/WebAddresses.h"
 #include "core/entry/EntryChecks.h"
 #include "desktop/platform/MessageBoxes.h"
@@ -23,7 +25,8 @@ QUrl coordinateSearchUrl(const QString& searchText) {
 bool openPage(UrlOpener& urls, MessageBoxes& messages, const QUrl& url, QWidget* parent) {
     if (urls.open(url)) return true;
     messages.showCopyable(
-        QStringLiteral("No web browser could be opened. Copy this address into one:"),
+        QCoreApplication::translate("zodrivel::PageOpeners",
+                                    "No web browser could be opened. Copy this address into one:"),
         url.toString(QUrl::FullyEncoded), parent);
     return false;
 }
@@ -31,8 +34,9 @@ bool openPage(UrlOpener& urls, MessageBoxes& messages, const QUrl& url, QWidget*
 bool openCoordinateSearch(const Services& services, const QString& searchText, QWidget* parent) {
     if (services.urls->open(coordinateSearchUrl(searchText))) return true;
     services.messages->showCopyable(
-        QStringLiteral("No web browser could be opened for the look-up. Search the web for the "
-                       "place's coordinates with:"),
+        QCoreApplication::translate("zodrivel::PageOpeners",
+                                    "No web browser could be opened for the look-up. Search the "
+                                    "web for the place's coordinates with:"),
         searchText, parent);
     return false;
 }

@@ -20,6 +20,7 @@
 #include "core/report/ReportDocument.h"
 #include "core/report/RichText.h"
 #include "core/report/RtfWriter.h"
+#include "desktop/i18n/QtTextTranslator.h"
 #include "desktop/platform/FileDialogs.h"
 #include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
@@ -82,7 +83,7 @@ QString reportTextFromBoxes(const std::array<QString, AspectKindCount>& boxTexts
         text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
         texts[kind] = toUtf8(text);
     }
-    return QString::fromStdString(buildReportText(texts));
+    return QString::fromStdString(buildReportText(texts, screenTexts()));
 }
 
 std::optional<QUrl> linkTarget(const QString& linkText) {
@@ -127,7 +128,7 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
     auto* label14 = new ClickableLabel(
         tr("Talk astrology with other readers on our online discussion board."), this);
     label14->setObjectName(QStringLiteral("Label14"));
-    auto* label2 = new ClickableLabel(QString::fromUtf8(labels::FullBrand), this);
+    auto* label2 = new ClickableLabel(coreText(textContext::Labels, labels::FullBrand), this);
     label2->setObjectName(QStringLiteral("Label2"));
     connect(label1, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
     connect(label14, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });

@@ -16,6 +16,7 @@
 #include "core/entry/BirthSummary.h"
 #include "core/model/Zodiac.h"
 #include "core/time/TimeZones.h"
+#include "desktop/i18n/QtTextTranslator.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/result/ChartWheel.h"
 #include "desktop/widgets/ScreenColours.h"
@@ -53,28 +54,28 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
     name->setFont(bold);
     column->addWidget(name);
-    column->addWidget(
-        infoLine(details, "lblBirthLocal", tr("Local time of birth"),
-                 tr("Born %1 %2:%3 local time")
-                     .arg(toQString(formatDate(b.birthYear, b.birthMonth, b.birthDay)))
-                     .arg(b.birthHour, 2, 10, QLatin1Char('0'))
-                     .arg(b.birthMinute, 2, 10, QLatin1Char('0'))));
+    column->addWidget(infoLine(
+        details, "lblBirthLocal", tr("Local time of birth"),
+        tr("Born %1 %2:%3 local time")
+            .arg(toQString(formatDate(b.birthYear, b.birthMonth, b.birthDay, screenTexts())))
+            .arg(b.birthHour, 2, 10, QLatin1Char('0'))
+            .arg(b.birthMinute, 2, 10, QLatin1Char('0'))));
     const QString zone = c.zonePosition >= 0
-                             ? QString::fromUtf8(zoneTable()[c.zonePosition].text.data())
+                             ? coreText(textContext::TimeZones, zoneTable()[c.zonePosition].text)
                              : QString();
     column->addWidget(infoLine(details, "lblBirthZone", tr("Time zone"),
                                b.isDaylightSaving ? tr("%1, daylight saving").arg(zone) : zone));
-    column->addWidget(
-        infoLine(details, "lblBirthPlace", tr("Place of birth"), toQString(formatCoordinates(b))));
+    column->addWidget(infoLine(details, "lblBirthPlace", tr("Place of birth"),
+                               toQString(formatCoordinates(b, screenTexts()))));
     auto* used = infoLine(details, "lblUniversalTime", tr("Universal time"),
-                          toQString(formatUniversalTime(c.instant.universal)));
+                          toQString(formatUniversalTime(c.instant.universal, screenTexts())));
     used->setToolTip(tr("The universal date and time the positions were computed for"));
     column->addWidget(used);
 
     auto* note = infoLine(details, "lblPlausibility", tr("Note on the time zone"), {});
     note_ = note;
     colourNote();
-    if (const auto text = plausibilityNote(b, c.zonePosition)) {
+    if (const auto text = plausibilityNote(b, c.zonePosition, screenTexts())) {
         note->setText(toQString(*text));
         note->setAccessibleName(tr("Note on the time zone") + QStringLiteral(": ") + note->text());
     } else {
@@ -94,10 +95,10 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
         const SignPosition p = toSignPosition(longitude);
         table->setItem(slot, 0,
                        new QTableWidgetItem(bodyGlyph(slot) + "  " +
-                                            QString::fromUtf8(c.chart.names[slot].data())));
+                                            coreText(textContext::Bodies, c.chart.names[slot])));
         table->setItem(slot, 1,
                        new QTableWidgetItem(signGlyph(p.sign) + "  " +
-                                            QString::fromUtf8(signName(p.sign).data())));
+                                            coreText(textContext::Signs, signName(p.sign))));
         auto* position = new QTableWidgetItem(
             QStringLiteral("%1\u00B0%2'").arg(p.degrees).arg(p.minutes, 2, 10, QLatin1Char('0')));
         position->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

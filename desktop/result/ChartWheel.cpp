@@ -13,6 +13,7 @@
 
 #include "core/model/Angles.h"
 #include "core/model/Zodiac.h"
+#include "desktop/i18n/QtTextTranslator.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/widgets/ScreenColours.h"
 
@@ -90,7 +91,7 @@ struct ChartWheel::Geometry {
 ChartWheel::ChartWheel(const Calculation& calculation, QWidget* parent)
     : QWidget(parent),
       calculation_(calculation),
-      layout_(computeWheelLayout(calculation.chart, calculation.aspects)) {
+      layout_(computeWheelLayout(calculation.chart, calculation.aspects, screenTexts())) {
     setObjectName(QStringLiteral("chartWheel"));
     // Reachable with Tab, so that a screen reader reads the chart that the picture shows.
     setFocusPolicy(Qt::TabFocus);
@@ -106,8 +107,9 @@ QString ChartWheel::description() const {
     QStringList bodies;
     for (const WheelBody& body : layout_.bodies) {
         bodies << tr("%1 in %2")
-                      .arg(toQString(calculation_.chart.names[body.slot]),
-                           QString::fromStdString(formatSignPosition(body.longitude)));
+                      .arg(coreText(textContext::Bodies, calculation_.chart.names[body.slot]),
+                           QString::fromStdString(
+                               formatSignPosition(body.longitude, screenTexts())));
     }
     QString words = bodies.join(QStringLiteral("; ")) + QLatin1Char('.');
     if (layout_.lines.empty()) return words + QLatin1Char(' ') + tr("No aspect lines.");
@@ -288,16 +290,16 @@ void ChartWheel::render(QPainter& p, const QSizeF& size, const WheelColours& col
         QColor colour;
         bool dashed;
     };
-    const Entry legend[] = {{"Square, Opposition", colours.hard, false},
-                            {"Quincunx", colours.hard, true},
-                            {"Sextile, Trine", colours.soft, false},
-                            {"Semi-sextile", colours.soft, true}};
+    const Entry legend[] = {{QT_TR_NOOP("Square, Opposition"), colours.hard, false},
+                            {QT_TR_NOOP("Quincunx"), colours.hard, true},
+                            {QT_TR_NOOP("Sextile, Trine"), colours.soft, false},
+                            {QT_TR_NOOP("Semi-sextile"), colours.soft, true}};
     QFont legendFont = p.font();
     legendFont.setPixelSize(std::max(9, int(g.radius * 0.045)));
     p.setFont(legendFont);
     const QFontMetricsF metrics(legendFont);
     const auto entryWidth = [&](const Entry& e) {
-        return 22 + metrics.horizontalAdvance(QString::fromLatin1(e.text)) + 14;
+        return 22 + metrics.horizontalAdvance(tr(e.text)) + 14;
     };
     double oneRow = 0;
     for (const Entry& e : legend) oneRow += entryWidth(e);
@@ -316,7 +318,7 @@ void ChartWheel::render(QPainter& p, const QSizeF& size, const WheelColours& col
             p.setPen(pen);
             p.drawLine(QPointF(x, y), QPointF(x + 18, y));
             p.setPen(colours.ink);
-            p.drawText(QPointF(x + 22, y + metrics.ascent() / 2 - 1), QString::fromLatin1(e.text));
+            p.drawText(QPointF(x + 22, y + metrics.ascent() / 2 - 1), tr(e.text));
             x += entryWidth(e);
         }
     }
@@ -356,8 +358,8 @@ std::optional<int> ChartWheel::bodyAt(const QPointF& point) const {
 QString ChartWheel::toolTipAt(const QPointF& point) const {
     if (const auto body = bodyAt(point)) {
         const double longitude = layout_.bodies[*body].longitude;
-        return QString::fromUtf8(calculation_.chart.names[*body].data()) + "  " +
-               QString::fromStdString(formatSignPosition(longitude));
+        return coreText(textContext::Bodies, calculation_.chart.names[*body]) + "  " +
+               QString::fromStdString(formatSignPosition(longitude, screenTexts()));
     }
     if (const auto line = lineAt(point)) return QString::fromStdString(line->tooltip);
     return {};

@@ -28,6 +28,7 @@
 #include "core/report/ReportWriter.h"
 #include "core/texts/AspectTexts.h"
 #include "desktop/about/UpdateReminder.h"
+#include "desktop/i18n/QtTextTranslator.h"
 #include "desktop/platform/FileDialogs.h"
 #include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
@@ -67,8 +68,9 @@ QLabel* headingLabel(const QString& text, QWidget* parent) {
 }
 
 // Selectable, so a screen reader reaches it: it says what the value is, and of which kind.
-QLabel* valueLabel(std::string_view text, const QString& what, QWidget* parent) {
-    auto* label = new QLabel(toQString(text), parent);
+QLabel* valueLabel(std::string_view text, const QString& what, QWidget* parent,
+                   std::string_view context = textContext::AspectKinds) {
+    auto* label = new QLabel(coreText(context, text), parent);
     label->setAccessibleName(what + QStringLiteral(": ") + label->text());
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
@@ -92,7 +94,8 @@ ResultWindow::ResultWindow(const Calculation& calculation, const Services& servi
     tabs->setAccessibleName(tr("Aspects by kind"));
     tabs->tabBar()->setAccessibleName(tr("Aspect kinds"));
     for (int kind = 0; kind < AspectKindCount; ++kind) {
-        tabs->addTab(buildTab(kind), toQString(aspectInformation(kindAt(kind)).tabCaption));
+        tabs->addTab(buildTab(kind), coreText(textContext::AspectKinds,
+                                              aspectInformation(kindAt(kind)).tabCaption));
     }
 
     // Never narrower than the row of tab captions, and at that width as high as the longest
@@ -199,7 +202,8 @@ void ResultWindow::showAspectEntry(const AspectHit& hit) {
     QTextCursor heading(box->document());
     heading.setPosition(entry->second);
     heading.setPosition(
-        entry->second + static_cast<int>(toQString(aspectHeading(hit, chart_)).size()),
+        entry->second +
+            static_cast<int>(toQString(aspectHeading(hit, chart_, screenTexts())).size()),
         QTextCursor::KeepAnchor);
     // Scroll the entry to the top of the box: to the end first, then back to the heading.
     box->moveCursor(QTextCursor::End);
@@ -230,7 +234,8 @@ void ResultWindow::exportWheel() {
 
 QWidget* ResultWindow::buildTab(int kind) {
     const AspectInfo& info = aspectInformation(kindAt(kind));
-    const QString frameCaption = tr("Planetary Aspect - ") + toQString(info.tabCaption);
+    const QString frameCaption =
+        tr("Planetary Aspect - ") + coreText(textContext::AspectKinds, info.tabCaption);
     auto* page = new QWidget;
 
     // The kind's description: the four short values two to a row, the significance paragraph
@@ -238,7 +243,7 @@ QWidget* ResultWindow::buildTab(int kind) {
     auto* frame = new QGroupBox(frameCaption, page);
     nameIndexed(frame, "Frame1", kind);
     auto* grid = new QGridLayout(frame);
-    const QString caption = toQString(info.tabCaption);
+    const QString caption = coreText(textContext::AspectKinds, info.tabCaption);
     grid->addWidget(headingLabel(tr("Aspects Name"), frame), 0, 0);
     grid->addWidget(valueLabel(info.name, tr("%1 name").arg(caption), frame), 0, 1);
     grid->addWidget(headingLabel(tr("Keyword"), frame), 0, 2);
@@ -248,8 +253,9 @@ QWidget* ResultWindow::buildTab(int kind) {
     grid->addWidget(headingLabel(tr("Type"), frame), 1, 2);
     grid->addWidget(valueLabel(info.type, tr("%1 type").arg(caption), frame), 1, 3);
     grid->addWidget(headingLabel(tr("Significance "), frame), 2, 0);
-    grid->addWidget(valueLabel(info.significance, tr("%1 significance").arg(caption), frame), 2, 1,
-                    1, 3);
+    grid->addWidget(valueLabel(info.significance, tr("%1 significance").arg(caption), frame,
+                               textContext::Significance),
+                    2, 1, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 2);
     grid->setHorizontalSpacing(12);
@@ -271,7 +277,7 @@ QWidget* ResultWindow::buildTab(int kind) {
     auto* notice = new QGroupBox(frameCaption, page);
     nameIndexed(notice, "fraShow", kind);
     auto* noticeLayout = new QVBoxLayout(notice);
-    auto* noticeText = new QLabel(toQString(NoAspectNotice), notice);
+    auto* noticeText = new QLabel(coreText(textContext::Report, NoAspectNotice), notice);
     noticeText->setAlignment(Qt::AlignCenter);
     noticeLayout->addWidget(noticeText);
     notices_[kind] = notice;
@@ -291,11 +297,11 @@ QWidget* ResultWindow::buildTab(int kind) {
 QWidget* ResultWindow::buildLinksAndButtons() {
     auto* row = new QWidget;
 
-    auto* forum = new ClickableLabel(QString::fromUtf8(labels::Forum), row);
+    auto* forum = new ClickableLabel(coreText(textContext::Labels, labels::Forum), row);
     forum->setObjectName(QStringLiteral("Label61"));
-    auto* coBrand = new ClickableLabel(QString::fromUtf8(labels::CoBrand), row);
+    auto* coBrand = new ClickableLabel(coreText(textContext::Labels, labels::CoBrand), row);
     coBrand->setObjectName(QStringLiteral("lblCobrand"));
-    auto* fullBrand = new ClickableLabel(QString::fromUtf8(labels::FullBrand), row);
+    auto* fullBrand = new ClickableLabel(coreText(textContext::Labels, labels::FullBrand), row);
     fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
     connect(forum, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
     connect(coBrand, &ClickableLabel::clicked, this, [this] { openCoBrandPage(services_, this); });
@@ -400,7 +406,7 @@ void ResultWindow::writeAspects(const Calculation& calculation) {
     for (int kind = 0; kind < AspectKindCount; ++kind) {
         sinkOfKind[kind] = &sinks.emplace_back(*boxes_[kind]);
     }
-    const AspectReportWriter writer(sinkOfKind);
+    const AspectReportWriter writer(sinkOfKind, screenTexts());
     // Where each entry starts, so that a click on the wheel finds its own entry (and not the
     // first text that happens to read like its heading).
     for (const AspectHit& hit : calculation.aspects.hits) {
