@@ -326,16 +326,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The purpose you are growing into and the habits you fall back on sit in neighbouring signs, close but not quite matched. Day to day this shows as a faint mismatch between what you set out to do and what you feel like doing, an itch rather than a crisis. Small, honest check-ins with yourself, asking what you need before deciding what you want, slowly turn that itch into quiet self-knowledge.</source>
-        <comment>Sun-Moon:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Something in you wants one thing while something older and more private needs another, and for years the two may seem to take turns running your life. Often this echoes parents who wanted different things, and you may carry both of their voices. The tension makes you restless, but it also makes you perceptive about inner conflict. Growth comes when you stop letting one side win and build a life with room for ambition and comfort alike.</source>
-        <comment>Sun-Moon:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Thinking and being are closely joined in you: you speak from who you are, and your ideas carry the weight of your identity. You learn readily, explain yourself with ease and usually know your own mind. The gift has a blind spot, since an opinion can feel like part of you, so criticism of a view may sting as if it were aimed at your person. Learning to hold ideas a little more loosely turns a good mind into a wise one.</source>
         <comment>Sun-Mercury:flowing</comment>
         <translation type="unfinished"></translation>
@@ -346,23 +336,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>What you think and what you are seem to argue, so you may talk yourself out of things you truly want, or defend positions that do not really reflect you. Nervous energy runs high, and you grow restless when your mind outpaces your will. Writing things down, slowing big decisions, and testing whether an idea feels right as well as sounds right turn this friction into unusually honest self-examination.</source>
-        <comment>Sun-Mercury:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Charm comes naturally to you, and people tend to like you before they quite know why. You identify with beauty, comfort and good company, and you shine most where life is pleasant and relations are harmonious. Art, style or simple kindness may be central to how you express yourself. The shadow of so much ease is a reluctance to face conflict or drudgery; your grace gains substance when you let it carry real commitments.</source>
         <comment>Sun-Venus:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What you value sits just beside who you are, so pleasure and purpose need a little translation before they meet. You may notice that the things you enjoy and the life you are building do not obviously connect. With attention, small choices, such as bringing beauty into your workplace or warmth into your daily effort, let love and identity grow into one another.</source>
-        <comment>Sun-Venus:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You may feel torn between being true to yourself and being liked, or between your own aims and the pull of love and comfort. At times you could lean too hard on approval, or swing the other way and dismiss your need for affection as weakness. The friction pushes you to discover what you genuinely value rather than what pleases others, and once you know, your warmth becomes far more convincing.</source>
-        <comment>Sun-Venus:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -376,23 +351,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There is a lot of heat in your character, and it does not always go where you intend. You may meet resistance at every turn, pick fights you do not need, or feel that others are forever pushing you. Much of that conflict is your own untamed force meeting the world. Competitive sport, demanding work and honest anger spoken early rather than late turn this combustible mix into real courage and staying power.</source>
-        <comment>Sun-Mars:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Optimism is part of your constitution: you tend to expect the best, and that expectation often helps bring it about. You are generous and broad-minded, drawn to growth through travel, study or belief, and luck seems to meet you halfway. The risk is overconfidence, whether promising too much, spending too freely, or assuming things will work out without effort. Your faith is a real gift when it is matched by follow-through.</source>
         <comment>Sun-Jupiter:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your hopes and your identity run on parallel tracks that do not quite touch, so opportunities tend to appear slightly off to one side of your main path. You may have to stretch a little to notice them, or to believe they are meant for you. A modest habit of saying yes to the unfamiliar, and of learning from each step, slowly widens your world and your confidence together.</source>
-        <comment>Sun-Jupiter:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You want more than life offers at any given moment, and that hunger can lead to overreaching, exaggeration or trying to live up to an inflated picture of yourself. You may swing between grand plans and deflation, or clash with teachers, authorities and creeds. The lesson is proportion: when your generosity and vision rest on realistic effort, your restlessness becomes the engine of genuine growth.</source>
-        <comment>Sun-Jupiter:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -401,28 +361,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A quiet sense of obligation trails your self-expression, as though you need permission before fully shining. It is not heavy, but it keeps asking whether your efforts are sound. Over time this becomes a useful discipline: small, regular commitments that mature into competence, and an ability to take yourself seriously without losing your warmth.</source>
-        <comment>Sun-Saturn:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You may have grown up feeling that you had to earn the right to exist, perhaps under a demanding or absent father figure, and self-doubt can shadow your efforts. Obstacles seem to rise exactly where you most want to shine. Yet this pressure forges endurance and hard-won self-respect. The authority you fight outside is often one you must build inside; as you do, the walls around you become a framework.</source>
-        <comment>Sun-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>You are unmistakably your own person, with an original mind and a need to live on your own terms. Ideas others find strange seem obvious to you, and you may be drawn to science, technology or reform. Change rarely frightens you; routine does. Your independence is a gift, though it can make you hard to pin down, so friendships and work thrive when your freedom comes with a measure of reliability.</source>
         <comment>Sun-Uranus:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A streak of unpredictability runs alongside your steadier purpose, showing up in small surprises: a sudden change of plan, an unexpected interest, an odd solution that works. You may not always know what to do with these impulses. Giving them a regular outlet, such as an experimental hobby or a role that rewards fresh thinking, lets your originality grow without unsettling the rest of your life.</source>
-        <comment>Sun-Uranus:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your need for freedom collides with the person you are trying to become, producing sudden breaks, abrupt changes of direction and a restless dislike of being told what to do. You can be brilliant and rebellious at once, and others may find you erratic. The task is to tell true independence from mere reaction; once you can, your appetite for change makes you an agent of renewal rather than disruption.</source>
-        <comment>Sun-Uranus:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -431,28 +371,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your dreams sit close to your sense of self without quite merging, so you catch glimpses of ideals you are not yet sure how to live. At times there is a faint confusion about direction, a feeling of drifting. A regular creative or contemplative practice, kept modest and consistent, gives those glimpses a shape and slowly clarifies what you really want.</source>
-        <comment>Sun-Neptune:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It can be hard to see yourself clearly: you may idealise yourself, undersell yourself, or dissolve into what others expect, and a father figure may have been elusive or disappointing. Escape through fantasy, substances or self-sacrifice is a real temptation. Yet the same sensitivity can become compassion and inspiration. Clear commitments, honest feedback and creative discipline help you turn fog into vision.</source>
-        <comment>Sun-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>You have deep reserves of willpower and a gift for regeneration; when life breaks something, you rebuild it stronger. You are drawn to what lies beneath the surface, whether in psychology, research or crisis work, and people sense your intensity without being told. Power comes easily to you, so use it consciously and resist the urge to control; your strength is greatest when it serves transformation rather than dominance.</source>
         <comment>Sun-Pluto:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Beneath your everyday self runs a quiet intensity you may only notice under pressure. Small crises ask you to shed an old role or attitude, and each time you do, you grow more substantial. The adjustments are subtle but they add up. Paying attention to what you cling to, and why, gives you a steady, unforced kind of power.</source>
-        <comment>Sun-Pluto:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Power struggles may be a recurring theme, whether with authorities, partners or your own compulsions. You feel things intensely, fear being controlled, and sometimes control others in return. Life may bring periods when everything is stripped back to the bone. These upheavals, painful as they are, reveal an extraordinary resilience; when you face your own shadow honestly, you gain an authority no one can take from you.</source>
-        <comment>Sun-Pluto:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -466,11 +386,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Head and heart often disagree in you, so you may reason your feelings away or find emotion clouding your judgement at the worst moment. Worry and nervous tension can build, especially when you feel misunderstood. This friction also trains a sharp psychological intelligence: by learning to hear both logic and instinct, you become unusually good at catching what people mean beneath what they say.</source>
-        <comment>Moon-Mercury:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Affection comes easily to you, and you bring warmth, grace and comfort into your surroundings. People usually like you, and you have a knack for making them feel at home. Beauty and harmony soothe you, and you may have artistic taste or a gentle gift for relationships. The one risk is wanting to avoid anything unpleasant; the deepest love sometimes needs a difficult conversation, and you are able to have it kindly.</source>
         <comment>Moon-Venus:flowing</comment>
         <translation type="unfinished"></translation>
@@ -481,68 +396,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There can be a gap between what you need emotionally and what you are attracted to, leading to relationships that delight but do not nourish, or nourish but do not delight. You may soothe disappointment with food, shopping or other comforts. The friction teaches you to value yourself; as you do, you attract love that satisfies your heart and your taste at the same time.</source>
-        <comment>Moon-Venus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Your emotions carry a strong, fiery current, and you act on feelings quickly and with courage. You protect the people you love fiercely and have the energy to fight for home, family and causes close to your heart. Your temper may flare, but it rarely lingers. Because instinct and action join so readily, taking one breath before you react lets you use that vigour wisely.</source>
         <comment>Moon-Mars:flowing</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your feelings and your impulses are slightly mismatched, so irritation can rise from needs you have not yet named. You may snap when you are really tired, hungry or longing for care. Noticing the first stirrings of annoyance and asking what you need lets you turn that energy into action that helps, and gradually makes you both gentler and more effective.</source>
-        <comment>Moon-Mars:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Emotion and anger are closely wired in you, so hurt can flip into hostility and you may react before you understand what you feel. Family quarrels, impatience or moodiness may have marked your early years. This aspect also gives real emotional courage. Learning to voice anger directly but without cruelty, and to rest when your body asks for it, makes you a formidable protector rather than a fighter.</source>
-        <comment>Moon-Mars:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>You have a generous heart and an expansive emotional life, and people feel welcomed and lifted in your presence. Your instincts run optimistic and protective, and help often seems to arrive just when you need it. Home and family can be a source of real abundance. Guard against excess in eating, spending or promising, and your kindness will keep finding its way back to you.</source>
         <comment>Moon-Jupiter:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your need for security and your hunger for growth sit side by side, each nudging the other. You may feel mildly restless when life is too comfortable and mildly uneasy when it expands too fast. Small experiments, such as opening your home to new people or taking short trips, stretch your comfort zone gently and let your generosity grow at a pace you can sustain.</source>
-        <comment>Moon-Jupiter:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your emotions run large, and you may overdo things in search of comfort, whether food, spending or promises you cannot keep. Nothing quite satisfies for long, or you feel you must rescue everyone in sight. Growth comes from moderation and from recognising that true abundance is inward. Then your big heart becomes a reliable warmth rather than a flood that swamps you and others.</source>
-        <comment>Moon-Jupiter:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You are emotionally steady, practical and dependable, and you take your responsibilities to family and home seriously. Your feelings run deep rather than wide, and you prefer security earned over time to comfort handed out. Others lean on you in hard moments. Be careful not to become so self-contained that you forget your own need for tenderness; letting people care for you deepens your strength.</source>
-        <comment>Moon-Saturn:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A slight reserve colours your emotional life, as though you check whether a feeling is allowed before letting it show. The caution is mild and can be useful, giving you composure under pressure. Over time, allowing small moments of vulnerability with people you trust teaches you that security and openness can live in the same house.</source>
-        <comment>Moon-Saturn:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You may have learned early that your needs were a burden, perhaps because care at home was scarce, strict or dutiful, and so you learned to manage alone. Loneliness, guilt or a fear of depending on anyone can follow you into adult life. Yet this aspect builds great emotional resilience. As you learn to parent yourself kindly, you can form bonds that are both secure and warm.</source>
-        <comment>Moon-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You need emotional freedom and thrive on variety and surprise. Your instincts are quick and sometimes startlingly accurate, and you may have an unconventional home life or an unusual bond with your mother. You bring a spark into people&apos;s lives. Because you value space so highly, those close to you may need reassurance that your independence is not indifference.</source>
-        <comment>Moon-Uranus:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Restlessness stirs beneath your emotional routines, making you occasionally want to shake up your home, your habits or your closest ties. The urges are small but persistent. Honouring them in manageable ways, by rearranging a room, trying a new ritual or taking time alone, keeps your inner life fresh without unsettling the people you care about.</source>
-        <comment>Moon-Uranus:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your feelings can change without warning, and you may swing between craving closeness and needing to escape it. Early home life may have been unstable or unusual, leaving you wary of depending on anyone. Relationships can feel like a tug-of-war between safety and space. The way forward is to build security that includes freedom, choosing people who respect your independence and learning to stay present when emotions run high.</source>
-        <comment>Moon-Uranus:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -556,23 +416,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your emotional boundaries can be hazy: you may confuse your feelings with other people&apos;s, idealise those who later disappoint you, or retreat into fantasy when life turns harsh. A parent may have been elusive or in need of rescue. The work is discernment, caring without merging and seeing people as they are. When you manage it, your sensitivity becomes real compassion and creative depth.</source>
-        <comment>Moon-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Your emotions run deep and strong, and you feel things with an intensity others may never see. You have a gift for emotional healing, your own and other people&apos;s, and can face a crisis with unusual courage. You are loyal and quick to sense hidden motives. Let your strength include trust; you do not need to control every feeling for it to be safe.</source>
         <comment>Moon-Pluto:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Quiet undercurrents move through your feelings, and you may sense the emotional truth of a situation before anyone speaks it. Small acts of letting go are asked of you again and again: old habits, grudges, attachments. Each one you release leaves you lighter and more perceptive, slowly turning a faint intensity into steady emotional wisdom.</source>
-        <comment>Moon-Pluto:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Feelings can overwhelm you, and you may swing between fierce attachment and fear of being swallowed or abandoned. Your bond with your mother may have been intense, controlling or marked by loss. Jealousy and emotional power struggles can follow into adult relationships. Yet you have an extraordinary capacity to transform pain, and honest work with your deepest feelings releases a profound inner strength.</source>
-        <comment>Moon-Pluto:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -581,18 +426,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your thinking and your taste are near neighbours, so occasionally what sounds right does not feel right, or a feeling you love will not come out in words. Small adjustments of tone, such as softening a blunt remark or making a vague compliment specific, gradually refine both your speech and your relationships.</source>
-        <comment>Mercury-Venus:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>You have openings to turn charm into skill: a pleasant voice, a feel for words, a talent for negotiation or correspondence that grows the more you use it. Social contacts and creative study can open doors. The gift asks for some practice before it flourishes, but with a little effort your words become a source of pleasure for others and possibly of income for you.</source>
         <comment>Mercury-Venus:sextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What you think and what you value may pull in different directions, so you might say what pleases rather than what you mean, or find your tastes puzzling to your rational mind. Conversations about love and money may need extra care. Learning to express feelings clearly, and to value honesty as much as harmony, turns this friction into real eloquence.</source>
-        <comment>Mercury-Venus:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -601,28 +436,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your thoughts and your actions are a touch out of sync, so you may act before thinking, or think of the perfect reply long after the moment has passed. A slight edge can creep into how you speak. Practising short pauses, and matching your words to your deeds, gradually sharpens both your judgement and your timing.</source>
-        <comment>Mercury-Mars:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your words can cut, and you may be drawn into arguments more often than you would like. You think fast but can jump to conclusions, and nervous irritability may wear you down. This friction also forges a formidable mind for debate, critique and problem-solving. Learning to listen fully before you fire back turns sharpness into insight.</source>
-        <comment>Mercury-Mars:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>You think in large terms and enjoy ideas, philosophy, travel and learning of every kind. You tend to be an optimistic, persuasive speaker, good at seeing the big picture and explaining it to others, and writing, teaching or publishing may suit you. Take care with details, which your enthusiasm tends to skip, and your breadth of vision will serve you well.</source>
         <comment>Mercury-Jupiter:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your practical mind and your wider beliefs are close neighbours that do not always talk to each other. You might gather facts without seeing their meaning, or hold big ideas without the details to back them. Small daily efforts to connect the two, such as reading widely and noting what each thing taught you, slowly build a mind both informed and wise.</source>
-        <comment>Mercury-Jupiter:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You can take on more ideas than you can digest, promise more than you can deliver, or overstate your case in the heat of conviction. Scattered thinking and careless slips with detail may cause trouble. Yet your mind is generous and hungry. Discipline in study, fact-checking your own beliefs, and genuine curiosity about opposing views turn this restlessness into understanding.</source>
-        <comment>Mercury-Jupiter:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -631,28 +446,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A mild self-consciousness accompanies your thinking, so you tend to check your words or doubt your ideas before sharing them. This can slow you a little, but it also breeds precision. Regular practice, whether writing, studying or speaking up in small groups, turns this caution into a quiet authority and the confidence to use it.</source>
-        <comment>Mercury-Saturn:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You may have felt early on that you were not clever enough or not listened to, and fear of saying the wrong thing can hold you back. Your thinking may turn rigid, gloomy or defensive under pressure. Yet this aspect gives exceptional concentration and depth. Patient study, and learning to trust knowledge you earned the hard way, turn doubt into mastery.</source>
-        <comment>Mercury-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Your mind is quick, inventive and original, often leaping to insights others reach only slowly. You may be drawn to technology, science or any field that rewards new ideas, and conversation with you is lively and full of surprises. Your challenge is patience with slower thinkers and with details; when you slow down enough to explain, your brilliance becomes useful to everyone.</source>
         <comment>Mercury-Uranus:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Flashes of unusual insight sometimes interrupt your ordinary thinking, and you may not know at once how to use them. You can feel slightly out of step with how others reason. Keeping a notebook for sudden ideas, and testing them calmly later, develops this into a distinctive and dependable originality.</source>
-        <comment>Mercury-Uranus:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your mind can race, jumping from idea to idea with nervous excitement and sometimes tactless candour. You may be contrary for its own sake or struggle to stay focused, and sleep can suffer when your thoughts will not switch off. Yet your intellect is genuinely inventive. Grounding routines, structured learning and a real willingness to hear other views turn erratic brilliance into innovation.</source>
-        <comment>Mercury-Uranus:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -666,11 +461,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Confusion, misunderstanding or self-deception can creep into your thinking, and you may find it hard to focus or to say exactly what you mean. You could be misled, or mislead others without meaning to. Yet your imagination is rich and your intuition keen. Checking facts, asking for clarity and giving your fantasies a creative home turn fog into inspiration.</source>
-        <comment>Mercury-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Your mind is penetrating and perceptive, drawn to mysteries, hidden motives and the deeper layers of any subject. You could make an excellent researcher, investigator or therapist, and your words carry unusual weight. You persuade without raising your voice. Use that influence honestly, and your insight will help many people see what they could not see alone.</source>
         <comment>Mercury-Pluto:flowing</comment>
         <translation type="unfinished"></translation>
@@ -681,38 +471,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your thinking can turn obsessive, and you may use words as weapons or suspect that others are trying to manipulate you. Secrets, mistrust and intense arguments can recur. Yet your mind has great depth and the power to transform through understanding. Honest communication, and a willingness to be changed by what you learn, free this force for good.</source>
-        <comment>Mercury-Pluto:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Desire and affection cooperate in you, so you can want someone and like them at the same time, which is rarer than it sounds. You have warmth, physical charm and a healthy appetite for life, and your creative work often carries a sensual, energetic quality. Romance tends to find you. The easy flow can make you casual about attraction; your magnetism means most when you put it behind a bond you choose to keep.</source>
-        <comment>Venus-Mars:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What draws you and what you actually enjoy once you have it are close cousins, not twins. You may pursue someone and then find you wanted gentleness more than conquest, or wait politely when a bolder move was called for. Paying attention to these small misfires, and adjusting pace and approach in love, gradually gives you a well-timed, grown-up kind of passion.</source>
-        <comment>Venus-Mars:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your love life rarely runs on low heat: attraction arrives with friction, and you may be drawn to people you argue with, or feel that closeness costs you your independence. At times you give too much and then resent it, or take the lead and then feel unloved. This tension is also the source of real chemistry. Learning to ask plainly for what you desire, and to hear a no without injury, makes your passion sustainable.</source>
-        <comment>Venus-Mars:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>You tend to be warm, sociable and generous, and good things often reach you through people: friends who open doors, partners who widen your world, a talent for art or hospitality that others value. You enjoy life&apos;s pleasures without guilt and share them gladly. The shadow is indulgence and a habit of coasting on goodwill. Your generosity is finest when you give it purpose and back it with care.</source>
         <comment>Venus-Jupiter:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your appetite for pleasure and your wish to grow sit side by side, each tugging slightly at the other. One month you may spend too freely on comfort, the next hold back from a generosity that would have been wise. Noticing these swings without judgement, and asking whether a pleasure actually enlarges your life, gradually teaches you a relaxed and gracious kind of abundance.</source>
-        <comment>Venus-Jupiter:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>More always seems better where love and pleasure are concerned, which can lead to overspending, overeating, or expecting a partner to supply a happiness no one person can. Disappointment follows when reality falls short of the picture. Your heart is genuinely large, however. When you learn that enough can be a feast, and choose quality over quantity, your warmth and taste become assets rather than debts.</source>
-        <comment>Venus-Jupiter:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -721,48 +481,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A slight caution tempers your affections; you like to be sure of someone before you let them matter. This reserve is mild and often protects you from hasty choices, though it can make you seem cooler than you feel. Offering trust in small, deliberate steps, and noticing when prudence has quietly become fear, helps you build relationships that are both safe and warm.</source>
-        <comment>Venus-Saturn:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Love may have felt like something you had to deserve. You might fear rejection so keenly that you hold back affection, settle for relationships ruled by obligation, or judge your looks and worth harshly. Loneliness can visit even inside a partnership. Yet this aspect teaches what real commitment is. As you build self-worth patiently, from within, you attract love that is steady and honest, and it often deepens with age.</source>
-        <comment>Venus-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Love and freedom are inseparable for you. You are drawn to unusual people, sudden attractions and partnerships that leave room to breathe, and your taste in art, dress or music is often ahead of its time. Conventional romance can bore you quickly. The more honestly you admit your need for space, the more easily you find partners who share it, and then excitement and closeness stop being rivals.</source>
         <comment>Venus-Uranus:conjunction</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A flicker of the unexpected runs through your affections: sudden likes, unexplained dislikes, a taste for something a little offbeat. You may need slightly more room in love than you usually admit. Saying so openly, and building small surprises and shared novelties into your relationships, keeps them fresh without turning them upside down.</source>
-        <comment>Venus-Uranus:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Relationships may begin like lightning and end as abruptly, and you can swing between craving closeness and bolting from it. Unavailable, distant or unconventional partners may hold a special fascination. Underneath, love and freedom feel like opposites. The work is separating genuine independence from a fear of being trapped; once you do, you can build partnerships that are lively, honest and able to survive change.</source>
-        <comment>Venus-Uranus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your affections draw easy support from either the steadier or the freer side of you. Where Saturn is the partner, love comes with patience, loyalty and a taste for lasting, classic beauty; where Uranus is, it comes with friendship, originality and respect for each other&apos;s space. Either way you can give a relationship both shape and breathing room. Like every easy gift, this one grows best when used deliberately.</source>
-        <comment>Venus-Saturn-Uranus:sextile-trine</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>You have a refined, romantic and compassionate nature, with a strong response to music, film, poetry and anything that lifts ordinary life toward the ideal. Love has a spiritual tinge for you, and you may be drawn to art or caring work. Your imagination makes you a tender partner. The risk is seeing people through a soft-focus lens; keep your heart open and your eyes clear, and your devotion will land where it belongs.</source>
         <comment>Venus-Neptune:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Romantic ideals shimmer faintly behind your affections, so you may quietly expect more magic from love than daily life supplies. The gap is small but steady, a low hum of longing. Letting art, music and beauty carry part of that longing, while appreciating real people as they are, brings your ideals and your relationships a little closer each year.</source>
-        <comment>Venus-Neptune:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You may fall in love with potential rather than with the person, rescue partners who do not want saving, or give until nothing is left. Disappointment follows when the dream dissolves, and boundaries around money can blur as well. Yet your capacity for compassion and artistic imagination is exceptional. Seeing clearly is not the end of romance; it is what allows your devotion to be received.</source>
-        <comment>Venus-Neptune:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -776,83 +501,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Love can become all-or-nothing for you, bringing jealousy, possessiveness, or relationships in which power is quietly traded. You may attract partners who transform you through crisis, and endings can feel like small deaths. Beneath this often lies a fear of being worthless unless you are needed. As you learn that you are valuable in yourself, your passion turns from grasping into a force that heals.</source>
-        <comment>Venus-Pluto:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Energy and enthusiasm come to you in generous supply. You like sport, adventure and big projects, you recover quickly from setbacks, and your confidence tends to draw others in. Action taken in good faith seems to carry you further than expected. The one trap is overestimating your stamina or your luck; pacing yourself keeps this buoyant drive available for the long run.</source>
         <comment>Mars-Jupiter:flowing</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your drive and your convictions are slightly out of tune, so you may pour effort into the wrong goal or lose steam once the aim grows vague. It is a small mismatch, noticed mostly in hindsight. Checking now and then that what you are doing serves what you believe in gradually turns scattered zeal into steady, well-aimed enthusiasm.</source>
-        <comment>Mars-Jupiter:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You are inclined to act big and fast, which can mean overcommitting, taking risks you cannot afford, or crusading for causes without hearing the other side. Rules and authorities may provoke you, and exhaustion sometimes follows bursts of overreach. Yet there is tremendous courage in you. With planning and a sense of limits, your zeal can accomplish what more cautious people only talk about.</source>
-        <comment>Mars-Jupiter:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You can work hard, long and steadily, and you know how to apply effort where it will count. Patience and drive cooperate in you, so you do well at tasks that need stamina, skill or careful timing, from craftsmanship to engineering to endurance sport. You rarely waste energy. Take care that discipline does not turn harsh toward yourself or others; your strength is greatest when it includes rest.</source>
-        <comment>Mars-Saturn:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Small checks keep meeting your impulses, as if something inside asks you to wait and plan before you move. It can feel like driving with the brake slightly on, and it may irritate you. Learning to pace yourself, and to use the pause rather than fight it, gradually gives you remarkable precision and an energy that lasts.</source>
-        <comment>Mars-Saturn:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It may seem that every time you push, something pushes back, and you can swing between holding your anger in and letting it out all at once. A harsh or frustrating authority may have shaped your early experience of effort, and tension can settle in your body. Yet this aspect forges exceptional endurance. Steady, structured work and honest outlets for frustration turn it into hard-won mastery.</source>
-        <comment>Mars-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>You act with daring and originality, and you are quick to seize a new opportunity or a new method. Routine bores you but an emergency wakes you up, and you often do your best work in sudden bursts. You may be drawn to technology, sport or causes that need a pioneer. Your inventive courage is a gift, as long as you leave a margin of safety for yourself and those around you.</source>
         <comment>Mars-Uranus:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Now and then a sudden impulse cuts across your plans: an urge to quit, to change direction, to try something wildly different. These jolts are small but real, and they can leave you restless. Noticing them, and giving them a safe channel such as experiment, movement or a side project, makes you more adventurous without making you reckless.</source>
-        <comment>Mars-Uranus:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You may act on impulse, rebel against any constraint, and find that accidents, sudden quarrels or abrupt changes follow. Your nervous system runs hot, and patience is hard to come by. But you also have exceptional courage and a knack for breaking through where others are stuck. Pausing for a single breath before acting, and rebelling for something rather than against everything, turns volatility into brilliance.</source>
-        <comment>Mars-Uranus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your energy is moved by ideals, compassion or imagination, and you act most wholeheartedly for causes or creative visions larger than yourself. Dance, music, film, swimming and caring work may suit you, and you often sense what a situation needs without being told. Your challenge is direction, since inspiration can drift; anchoring your dreams in concrete goals lets your gentle strength go far.</source>
-        <comment>Mars-Neptune:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your drive is sometimes softened or scattered by a dreamy undertow, so you may start with conviction and then lose sight of what you wanted. The effect is mild, mostly a matter of focus and fluctuating energy. Clarifying your aims in small written steps, and guarding your rest, gradually brings inspiration and action into step.</source>
-        <comment>Mars-Neptune:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You may find it hard to assert yourself directly, acting out of guilt, confusion or an ideal that turns out to be a mirage. Energy can leak away, and conflict you avoid may surface sideways later. Care is wise with alcohol and medication. Yet your compassion and imagination are strong. Naming what you want plainly, and keeping clear boundaries, turns vagueness into inspired action.</source>
-        <comment>Mars-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You have great reserves of willpower and stamina, and you can keep going long after others have quit. Your energy is focused and intense, and you may be drawn to demanding fields such as surgery, research, rescue work or competitive sport. You come into your own in a crisis. Because your force is considerable, use it consciously, and it will bring remarkable achievements.</source>
-        <comment>Mars-Pluto:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An undercurrent of intensity fuels your actions, surfacing now and then as stubbornness or an urge to win small contests at any cost. It is a subtle pressure, easy to overlook. Noticing when you are driven rather than choosing, and redirecting that force on purpose, develops a deep and quiet determination.</source>
-        <comment>Mars-Pluto:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your will is formidable and may turn ruthless or compulsive under pressure. Power struggles, dangerous situations or explosive anger can mark your life, and you may have felt overpowered when young. Yet this aspect gives extraordinary courage and the ability to rebuild after destruction. As you learn to choose your battles and use force consciously, it becomes the strength to transform rather than destroy.</source>
-        <comment>Mars-Pluto:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -866,23 +521,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Expansion and restraint pull against each other in you, so you may alternate between optimism and gloom, or between overextending and clamping down. Career progress can come in stop-start phases. Everyone born within a few months of you shares this tension; your houses and personal planets decide where it bites. Planning growth in steady stages turns it into sound judgement.</source>
-        <comment>Jupiter-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>You have a knack for lucky breaks, sudden openings and original ideas that lead somewhere. Freedom and growth go hand in hand for you, and travel, invention or unconventional beliefs may widen your world. This contact is shared by those born within months of you, so it shows most clearly through its houses and any link to your personal planets. Stay curious, and fortune often surprises you.</source>
         <comment>Jupiter-Uranus:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Small, unexpected openings appear at the edges of your life, and you need to pay attention to catch them. This subtle contact, common to your whole age cohort, rewards curiosity and a willingness to run small experiments with your beliefs and plans. Over time those experiments add up to a broader and more independent outlook.</source>
-        <comment>Jupiter-Uranus:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You may crave freedom so strongly that you resist commitment or take reckless chances, and sudden reversals of fortune are possible. Beliefs can shift abruptly, and you may be drawn to causes or schemes that promise instant transformation. Shared by everyone born in the same months, this restlessness is coloured by your houses. Testing new ideas before leaping turns it into genuine innovation.</source>
-        <comment>Jupiter-Uranus:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -891,73 +531,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A faint idealism colours your hopes, so you may sometimes expect a little more from life or people than they can give. Shared by your age cohort, this gentle contact asks for small, repeated adjustments between faith and fact, and repays them with a mature, compassionate outlook that is neither naive nor cynical.</source>
-        <comment>Jupiter-Neptune:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Idealism can tip into unrealistic expectations, gullibility or escape, and you may over-promise or be drawn to persuasive gurus and get-rich schemes. Shared by everyone born within months of you, this tension plays out through your houses and personal planets. Discernment, practical checks and service that stays grounded turn visionary longing into genuine inspiration.</source>
-        <comment>Jupiter-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Ambition and depth reinforce each other in you, giving a capacity to gain influence, resources or expertise through persistent, focused effort. You grasp how systems work beneath the surface and can help transform them. Because people born within months of you share this contact, it matters most through its houses and inner-planet links. Use your influence ethically and it can change the world around you.</source>
         <comment>Jupiter-Pluto:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A quiet urge for deeper growth runs through your ambitions, encouraging you to look beneath surfaces before committing. Shared with your age cohort, this subtle contact develops through attention to how you use influence and resources, and rewards that attention with a steady, well-founded sense of purpose.</source>
-        <comment>Jupiter-Pluto:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ambition can become excessive, leading to power struggles with authorities, obsessive pursuit of success or convictions held with total certainty. Shared by everyone born around the same months, this drive becomes personal through your houses and inner planets. Ethical restraint and humility turn it into a capacity for profound, constructive change.</source>
-        <comment>Jupiter-Pluto:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You belong to a generation that knows how to combine structure with change: this contact is shared by everyone born within a year or two of you. It suggests a practical inventiveness, a talent for reforming institutions from within and for giving new ideas a workable form. Personally it comes alive through its houses and contacts to your Sun, Moon or angles, where you can be both innovator and the one who makes things last.</source>
-        <comment>Saturn-Uranus:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shared by people born within a year or so of you, this faint contact links the wish to preserve with the urge to renew. In daily life it may show as a mild tension between routine and restlessness, security and experiment. Where it touches your personal planets, small, regular updates to your habits and structures keep you from either stagnating or tearing everything down.</source>
-        <comment>Saturn-Uranus:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Old and new collide in this aspect, which you share with everyone born in the same year or two; your generation grew up amid tension between tradition and reform. Personally, especially where it touches your inner planets or angles, you may swing between clinging to security and breaking free abruptly. The growth lies in becoming a bridge: changing things deliberately and letting structures evolve rather than collapse.</source>
-        <comment>Saturn-Uranus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dreams and discipline cooperate in this contact, which you share with your age group. It can give a generation a talent for building ideals into lasting forms, such as hospitals, charities, films or spiritual communities. In your own chart it matters most where it links to personal planets: there you may be able to give your imagination a practical shape and serve others with patience and realism.</source>
-        <comment>Saturn-Neptune:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Like most contacts between the slow planets, this one belongs to your whole age group more than to you alone, and the link between realism and idealism it describes rarely makes itself felt. It may show as a faint unease when life becomes too practical or too dreamy. Where it touches your own planets, taking small, concrete steps toward an inspiring aim, and letting some mystery into your duties, strengthens both sides over time.</source>
-        <comment>Saturn-Neptune:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reality and ideals strain against each other in this aspect, a mark of your age group, whose formative years may have seen dreams dissolve or institutions quietly eroded. Personally you may swing between cynicism and wishful thinking, or fear that nothing is solid. Where it touches your personal planets, patient effort to give one vision real form shows you that faith and realism can work together.</source>
-        <comment>Saturn-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This contact, shared by your whole age group, lends endurance, deep concentration and a talent for slowly rebuilding what has broken. People born under it often handle power responsibly, working within systems to transform them. In your own chart, where it touches personal planets, you may find great staying power in a crisis and an aptitude for long, serious undertakings.</source>
-        <comment>Saturn-Pluto:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your entire birth year has this quiet aspect, a light thread between structure and deep change. It may surface as a vague sense that the rules you live by need renewing from time to time. Where it contacts your personal planets, attending to these small pressures, and letting worn-out commitments go gracefully, builds a modest but durable resilience.</source>
-        <comment>Saturn-Pluto:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Heavy pressures mark this aspect, which your generation shares: people born in these years often grew up amid hardship, rigid authority or the collapse of established orders. Personally, where your inner planets are involved, you may feel burdened, controlled or driven to control. Yet few aspects build such strength. Facing fear directly and owning your power turns endurance into profound, lasting achievement.</source>
-        <comment>Saturn-Pluto:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -966,33 +541,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This faint link between the urge for change and the longing for the ideal is shared by everyone born over several years around you, and it rarely tells a personal story on its own. Where it touches your Sun, Moon or other inner planets, it asks for small, practical ways of turning inspiration into innovation, and rewards you with a quietly visionary outlook.</source>
-        <comment>Uranus-Neptune:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Shared by your entire generation, this easy link between innovation and imagination lends a natural openness to new spiritual ideas, artistic experiment and technologies that widen awareness. On its own it is background climate. It becomes personal through its houses and wherever it contacts your inner planets, showing where intuition and originality work together for you without strain.</source>
         <comment>Uranus-Neptune:sextile-trine</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This aspect, shared by everyone born over a span of years around you, reflects a generation caught between radical change and spiritual longing, between revolution and dissolution. Personally, where it touches your Sun, Moon or inner planets, you may feel torn between freedom and surrender, or between hard reality and the dream. Letting each side correct the other gives you a rare, grounded idealism.</source>
-        <comment>Uranus-Neptune:square-opposition</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Common to your whole age group, this awkward contact pairs the urge to break free with the urge to dissolve into something greater, two drives with little natural understanding of each other. It often shows as uncertainty about how to turn ideals into action. Where it touches your personal planets, patient experiment and a readiness to revise your vision turn it into creative adaptability.</source>
-        <comment>Uranus-Neptune:quincunx</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Everyone born in the 1960s shares this fusion of revolution and transformation, which returns only after more than a century. Your generation arrived amid upheaval and carries an instinct for radical change, from technology to social and sexual norms. On its own it describes the times; its house and any contacts to your inner planets show where you personally are called to break and remake the old.</source>
         <comment>Uranus-Pluto:conjunction</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shared by everyone born within several years of you, this faint link between sudden change and deep transformation rarely speaks on its own. Where it touches your personal planets, it may appear as small, periodic urges to overhaul some corner of your life. Attending to them consciously, rather than waiting for a crisis to force the issue, lets you grow through steady renewal.</source>
-        <comment>Uranus-Pluto:semisextile</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1011,18 +566,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This rare opposition, last formed around the turn of the twentieth century, belongs to a whole generation and speaks of a collective confrontation between the push for freedom and entrenched power. Those born under it face a world where revolution meets resistance. If it aspects your Sun, Moon or another personal planet, these forces may reach you through other people. Awareness and a search for balance turn that conflict into transformation.</source>
-        <comment>Uranus-Pluto:opposition</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>This extremely rare conjunction, occurring roughly every 500 years and last formed in the early 1890s, belongs to an entire era rather than a single generation. It marks the seeding of a new cycle of collective imagination and transformation. For you as an individual it counts only where it falls by house or meets a personal planet; there you may sense deep undercurrents of change in belief and vision.</source>
         <comment>Neptune-Pluto:conjunction</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This faint link between imagination and transformation is shared by everyone born across a span of decades, so it is collective background rather than personal story. Where it touches your own planets, subtle shifts in your ideals and deepest values may ask for small, conscious adjustments, gradually deepening your spiritual outlook.</source>
-        <comment>Neptune-Pluto:semisextile</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1031,7 +576,462 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This rare tension between ideals and transforming power is shared by everyone born across several decades. It speaks of a collective struggle between dream and disillusion, faith and upheaval. It becomes your own story only where it meets your personal planets or stresses a house, and there it may bring a loss of belief followed by its rebirth, teaching you to hold vision and reality together.</source>
+        <source>The purpose you are growing into and the habits you fall back on sit in neighbouring signs, close but not quite matched. Day to day this shows as a mismatch between what you set out to do and what you feel like doing, an itch rather than a crisis. Honest check-ins with yourself, asking what you need before deciding what you want, build a practical self-knowledge that few people bother to acquire.</source>
+        <comment>Sun-Moon:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Something in you wants one thing while something older and more private needs another, and for years the two may seem to take turns running your life. Often this echoes parents who wanted different things. You may feel the split within, see it mirrored in a partner who wants what you deny yourself, or spend years adjusting one side to suit the other. Growth comes when you stop letting one side win and make room for ambition and comfort alike.</source>
+        <comment>Sun-Moon:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What you think and what you are seem to argue, so you may talk yourself out of things you truly want, or defend positions that do not really reflect you. Nervous energy runs high. Sometimes other people voice the doubts you will not admit, and sometimes you keep rewording yourself to fit a purpose that has moved on. Writing things down, slowing big decisions and checking that an idea feels right as well as sounds right make you unusually honest with yourself.</source>
+        <comment>Sun-Mercury:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What you value sits just beside who you are, so pleasure and purpose need some translation before they meet. You may notice that the things you enjoy and the life you are building do not obviously connect. With attention, everyday choices, such as bringing beauty into your workplace or warmth into your daily effort, let love and identity grow into one another.</source>
+        <comment>Sun-Venus:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may feel torn between being true to yourself and being liked, or between your own aims and the pull of love and comfort. At times you could lean too hard on approval, or dismiss your need for affection as weakness. A partner may seem to hold the warmth you lack, or you keep trimming your wishes to fit a relationship. Discovering what you genuinely value, rather than what pleases others, makes your warmth far more convincing.</source>
+        <comment>Sun-Venus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is a lot of heat in your character, and it does not always go where you intend. You may meet resistance at every turn or pick fights you do not need. Often others seem to be the aggressors when they may be showing you your own untamed force; at other times you must keep recalibrating how hard to push. Competitive sport, demanding work and honest anger spoken early rather than late give this fire a place to burn cleanly.</source>
+        <comment>Sun-Mars:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your hopes and your identity run on parallel tracks that do not quite touch, so opportunities tend to appear off to one side of your main path. You may have to stretch to notice them, or to believe they are meant for you. A habit of saying yes to the unfamiliar, and of learning from each step, widens your world and your confidence together.</source>
+        <comment>Sun-Jupiter:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You want more than life offers at any given moment, and that hunger can lead to overreaching, exaggeration or living up to an inflated picture of yourself. You may swing between grand plans and deflation, clash with teachers, authorities and creeds, or look to others for the certainty you lack. Much of the work is fine-tuning your hopes to your means. When generosity and vision rest on realistic effort, restlessness becomes the engine of genuine growth.</source>
+        <comment>Sun-Jupiter:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sense of obligation trails your self-expression, as though you need permission before fully shining. It is not heavy, but it keeps asking whether your efforts are sound. Over time this becomes a useful discipline: regular commitments that mature into competence, and an ability to take yourself seriously without losing your warmth.</source>
+        <comment>Sun-Saturn:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may have grown up feeling that you had to earn the right to exist, perhaps under a demanding or absent father figure, and self-doubt can shadow your efforts. Obstacles seem to rise exactly where you most want to shine, and bosses or partners may play the critic you carry inside. Progress often comes through patient adjustment rather than open victory. The authority you fight outside is often one you must build within; as you do, walls become a framework.</source>
+        <comment>Sun-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A streak of unpredictability runs alongside your steadier purpose, showing up as surprises: a sudden change of plan, an unexpected interest, an odd solution that works. You may not always know what to do with these impulses. Giving them a regular outlet, such as an experimental hobby or a role that rewards fresh thinking, lets your originality grow without unsettling the rest of your life.</source>
+        <comment>Sun-Uranus:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your need for freedom collides with the person you are trying to become, producing sudden breaks, abrupt changes of direction and a restless dislike of being told what to do. You may attract people who do the rebelling for you, or find that your plans keep needing awkward revisions. The task is to tell true independence from mere reaction; once you can, your appetite for change makes you an agent of renewal rather than disruption.</source>
+        <comment>Sun-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your dreams sit close to your sense of self without quite merging, so you catch glimpses of ideals you are not yet sure how to live. At times you are unsure of your direction, with a feeling of drifting. A regular creative or contemplative practice, kept simple and consistent, gives those glimpses a shape and clarifies, year by year, what you really want.</source>
+        <comment>Sun-Neptune:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It can be hard to see yourself clearly: you may idealise yourself, undersell yourself, or dissolve into what others expect, and a father figure may have been elusive or disappointing. You may look to a partner for the meaning you cannot find, or keep adjusting your aims to fit a dream that shifts. Escape through fantasy, substances or self-sacrifice is a real temptation. Clear commitments, honest feedback and creative discipline help your vision take solid form.</source>
+        <comment>Sun-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beneath your everyday self runs an intensity you may only notice under pressure. Recurring crises ask you to shed an old role or attitude, and each time you do, you grow more substantial. Paying attention to what you cling to, and why, gives you a steady, unforced kind of power.</source>
+        <comment>Sun-Pluto:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power struggles may be a recurring theme, whether with authorities, partners or your own compulsions. You feel things intensely, fear being controlled, and sometimes control others in return; people who seem to wield power over you often mirror a strength you have not claimed. Life may strip things back to the bone, or ask for a long renegotiation of how much control you can give up. Facing your own shadow honestly gives you an authority no one can take from you.</source>
+        <comment>Sun-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Head and heart often disagree in you, so you may reason your feelings away or find emotion clouding your judgement at the worst moment. Worry can build when you feel misunderstood, and those close to you may seem all logic when you are all feeling, or the reverse. Learning to translate between the two is lifelong work, but it trains a sharp psychological intelligence that catches what people mean beneath what they say.</source>
+        <comment>Moon-Mercury:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There can be a gap between what you need emotionally and what you are attracted to, leading to relationships that delight but do not nourish, or nourish but do not delight. You may soothe disappointment with food, shopping or other comforts, or expect a partner to close a gap that is yours to mend. Repeated small adjustments teach you to value yourself; as you do, you attract love that satisfies your heart and your taste at once.</source>
+        <comment>Moon-Venus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your feelings and your impulses are out of step, so irritation can rise from needs you have not yet named. You may snap when you are really tired, hungry or longing for care. Noticing the first stirrings of annoyance and asking what you need puts that energy to use, and makes you both gentler and more effective.</source>
+        <comment>Moon-Mars:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Emotion and anger are closely wired in you, so hurt can flip into hostility and you may react before you understand what you feel. Family quarrels may have marked your early years, and you may still meet your own temper in the people who provoke you. Finding the right moment to speak takes repeated adjustment, but the aspect also gives real emotional courage. Voicing anger directly but without cruelty makes you a protector rather than a fighter.</source>
+        <comment>Moon-Mars:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your need for security and your hunger for growth sit side by side, each nudging the other. You may feel restless when life is too comfortable and uneasy when it expands too fast. Experiments such as opening your home to new people or taking short trips stretch your comfort zone at a pace you can sustain, and let your generosity grow with it.</source>
+        <comment>Moon-Jupiter:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your emotions run large, and you may overdo things in search of comfort, whether food, spending or promises you cannot keep. Nothing quite satisfies for long, or you feel you must rescue everyone in sight, and you may be drawn to people whose needs seem bigger than yours. Finding your measure takes repeated adjustment. Then your big heart becomes a reliable warmth rather than a flood that swamps you and others.</source>
+        <comment>Moon-Jupiter:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feeling and duty are closely joined in you. You tend to be emotionally steady, practical and dependable, taking your responsibilities to family and home seriously, and others lean on you in hard moments. The same bond can make feelings seem a burden to be managed, and you may have learned early to keep your needs to yourself. Letting people care for you, rather than only caring for them, softens that reserve and deepens your strength.</source>
+        <comment>Moon-Saturn:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A reserve colours your emotional life, as though you check whether a feeling is allowed before letting it show. The caution can be useful, giving you composure under pressure, though it may also keep people at arm&apos;s length. Allowing moments of vulnerability with people you trust teaches you that security and openness can live in the same house.</source>
+        <comment>Moon-Saturn:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may have learned early that your needs were a burden, perhaps because care at home was scarce, strict or dutiful, and so you learned to manage alone. A fear of depending on anyone can follow you into adult life, and partners may seem cold when they reflect your own reserve. Closeness may need patient adjustment, yet this aspect builds great emotional resilience. As you learn to parent yourself kindly, your bonds become both secure and warm.</source>
+        <comment>Moon-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You need emotional freedom and thrive on variety and surprise. Your instincts are quick and sometimes startlingly accurate, your moods can change abruptly, and you may have an unconventional home life or an unusual bond with your mother. You bring a spark into people&apos;s lives. Because you value space so highly, those close to you may need reassurance that your independence is not indifference.</source>
+        <comment>Moon-Uranus:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restlessness stirs beneath your emotional routines, making you occasionally want to shake up your home, your habits or your closest ties. The urges rarely amount to upheaval, but they persist. Honouring them in manageable ways, by rearranging a room, trying a new ritual or taking time alone, keeps your inner life fresh without unsettling the people you care about.</source>
+        <comment>Moon-Uranus:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your feelings can change without warning, and you may swing between craving closeness and needing to escape it. Early home life may have been unstable or unusual, leaving you wary of depending on anyone. You may choose partners who keep their distance, acting out your own wish for space, or keep renegotiating how close is close enough. Security that includes freedom, with people who respect your independence, lets you stay present when emotions run high.</source>
+        <comment>Moon-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your emotional boundaries can be hazy: you may confuse your feelings with other people&apos;s, idealise those who later disappoint you, or retreat into fantasy when life turns harsh. A parent may have been elusive or in need of rescue, and you may still be drawn to people who need saving. The work is discernment, caring without merging and adjusting your hopes to people as they are. When you manage it, your sensitivity becomes real compassion and creative depth.</source>
+        <comment>Moon-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undercurrents move through your feelings, and you may sense the emotional truth of a situation before anyone speaks it. Acts of letting go are asked of you again and again: old habits, grudges, attachments. Each one you release leaves you lighter and more perceptive, and over the years this becomes a steady emotional wisdom.</source>
+        <comment>Moon-Pluto:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feelings can overwhelm you, and you may swing between fierce attachment and fear of being swallowed or abandoned. Your bond with your mother may have been intense or marked by loss, and power struggles can follow into adult relationships, where others may seem to hold an intensity that is yours and bonds need renegotiating. Yet you have an extraordinary capacity to heal pain, and honest work with your deepest feelings releases a profound inner strength.</source>
+        <comment>Moon-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your thinking and your taste are near neighbours, so occasionally what sounds right does not feel right, or a feeling you love will not come out in words. Adjustments of tone, such as softening a blunt remark or making a vague compliment specific, gradually refine both your speech and your relationships.</source>
+        <comment>Mercury-Venus:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What you think and what you value may pull in different directions, so you might say what pleases rather than what you mean, or find your tastes puzzling to your rational mind. Conversations about love and money may need extra care: you may keep rephrasing yourself to keep the peace, or meet people who say bluntly what you only imply. Valuing honesty as much as harmony gives your words a grace that is also true.</source>
+        <comment>Mercury-Venus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your thoughts and your actions are a touch out of sync, so you may act before thinking, or think of the perfect reply long after the moment has passed. An edge can creep into how you speak when you feel rushed. Practising short pauses, and matching your words to your deeds, sharpens both your judgement and your timing.</source>
+        <comment>Mercury-Mars:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your words can cut, and you may be drawn into arguments more often than you would like. You think fast but can jump to conclusions, and nervous irritability may wear you down. Some opponents simply say what you think but will not say; some situations ask you to keep changing tack before you can act. This friction forges a formidable mind for debate and problem-solving, and it serves you best when you listen fully before you reply.</source>
+        <comment>Mercury-Mars:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your practical mind and your wider beliefs are close neighbours that do not always talk to each other. You might gather facts without seeing their meaning, or hold big ideas without the details to back them. Daily efforts to connect the two, such as reading widely and noting what each thing taught you, build a mind both informed and wise.</source>
+        <comment>Mercury-Jupiter:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can take on more ideas than you can digest, promise more than you can deliver, or overstate your case in the heat of conviction. Scattered thinking and careless slips with detail may cause trouble, and you may clash with people whose certainty mirrors your own. Yet your mind is generous and hungry. Checking your own beliefs, revising plans as facts arrive, and real curiosity about opposing views make that hunger a source of understanding.</source>
+        <comment>Mercury-Jupiter:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A self-consciousness accompanies your thinking, so you tend to check your words or doubt your ideas before sharing them. This can slow you down, but it also breeds precision. Regular practice, whether writing, studying or speaking up in groups you trust, gives you a measured authority and the confidence to use it.</source>
+        <comment>Mercury-Saturn:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may have felt early on that you were not clever enough or not listened to, and fear of saying the wrong thing can hold you back. Critics may seem to voice your own harsh inner judge, and your thinking may turn rigid or gloomy under pressure, or need constant correction before you trust it. Yet this aspect gives exceptional concentration and depth. Patient study, and trust in knowledge you earned the hard way, give you a quiet authority.</source>
+        <comment>Mercury-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flashes of unusual insight sometimes interrupt your ordinary thinking, and you may not know at once how to use them. You can feel out of step with how others reason. Keeping a notebook for sudden ideas, and testing them calmly later, develops this into a distinctive and dependable originality.</source>
+        <comment>Mercury-Uranus:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your mind can race, jumping from idea to idea with nervous excitement and sometimes tactless candour. You may be contrary for its own sake, provoke people who are just as contrary, or struggle to stay focused, and sleep can suffer when your thoughts will not switch off. Plans may need abrupt revisions. Yet your intellect is genuinely inventive; grounding routines and a real willingness to hear other views let that brilliance reach people.</source>
+        <comment>Mercury-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confusion, misunderstanding or self-deception can creep into your thinking, and you may find it hard to focus or to say exactly what you mean. You could be misled by persuasive people, or mislead others without meaning to, and plans may need repeated correction. Yet your imagination is rich and your intuition keen. Checking facts, asking for clarity and giving your fantasies a creative home make your inspiration something others can trust.</source>
+        <comment>Mercury-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your thinking can turn obsessive, and you may use words as weapons or suspect that others are trying to manipulate you; sometimes they are, and sometimes they reflect your own urge to control the conversation. Secrets and intense arguments can recur, and understanding often comes only after you revise a fixed view. Yet your mind has great depth. Honest communication, and a willingness to be changed by what you learn, free this force for good.</source>
+        <comment>Mercury-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desire and affection are closely linked in you, so you can want someone and like them at the same time, which is rarer than it sounds. You have warmth, physical charm and a strong appetite for life, and your creative work often carries a sensual, energetic quality. Attraction can run hot, at times impatient or hard to contain. Your magnetism means most when you put it behind a bond you choose to keep.</source>
+        <comment>Venus-Mars:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What draws you and what you actually enjoy once you have it are close cousins, not twins. You may pursue someone and then find you wanted gentleness more than conquest, or wait politely when a bolder move was called for. Paying attention to these misfires, and adjusting pace and approach in love, gives you a well-timed, grown-up kind of passion.</source>
+        <comment>Venus-Mars:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your love life rarely runs on low heat: attraction arrives with friction, and you may be drawn to people you argue with, or feel that closeness costs you your independence. At times you give too much and then resent it, or a partner seems to carry all the desire or all the tenderness. Love may need repeated adjustment of pace. This tension is also real chemistry. Asking plainly for what you desire, and hearing a no without injury, keeps your passion alive.</source>
+        <comment>Venus-Mars:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your appetite for pleasure and your wish to grow sit side by side, each tugging at the other. One month you may spend too freely on comfort, the next hold back from a generosity that would have been wise. Noticing these swings without judgement, and asking whether a pleasure actually enlarges your life, teaches you a relaxed and gracious kind of abundance.</source>
+        <comment>Venus-Jupiter:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More always seems better where love and pleasure are concerned, which can lead to overspending, overeating, or expecting a partner to supply a happiness no one person can. Disappointment follows when reality falls short, and you may keep adjusting your hopes, or meet your own excess in a lavish friend. Your heart is genuinely large, however. When you learn that enough can be a feast, your warmth and taste become assets rather than debts.</source>
+        <comment>Venus-Jupiter:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caution tempers your affections; you like to be sure of someone before you let them matter. This reserve often protects you from hasty choices, though it can make you seem cooler than you feel. Offering trust in deliberate steps, and noticing when prudence has quietly become fear, helps you build relationships that are both safe and warm.</source>
+        <comment>Venus-Saturn:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Love may have felt like something you had to deserve. You might fear rejection so keenly that you hold back affection, settle for relationships ruled by obligation, or judge your looks and worth harshly; partners may seem cold or critical when they echo your own doubts. Affection may need patient adjustment before it feels safe. Yet it teaches what real commitment is. Self-worth built patiently from within draws love that is steady, honest and deepens with age.</source>
+        <comment>Venus-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A flicker of the unexpected runs through your affections: sudden likes, unexplained dislikes, a taste for the offbeat. You may need more room in love than you usually admit. Saying so openly, and building surprises and shared novelties into your relationships, keeps them fresh without turning them upside down.</source>
+        <comment>Venus-Uranus:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relationships may begin like lightning and end as abruptly, and you can swing between craving closeness and bolting from it. Unavailable, distant or unconventional partners may hold a special fascination, acting out a need for freedom that is yours. Love may keep asking for new arrangements. The work is separating genuine independence from a fear of being trapped; once you do, you can build partnerships that are lively, honest and able to survive change.</source>
+        <comment>Venus-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your affections are steadied by a cooler, more principled side of you, so love rests on respect and friendship as much as on feeling. You tend to want a relationship with a clear shape and room to breathe, and your taste in beauty is distinctly your own. Partners tend to find you loyal without being possessive. Like every easy gift, this one needs using: it serves you best when you choose your bonds deliberately rather than let them drift.</source>
+        <comment>Venus-Saturn-Uranus:sextile-trine</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Romantic ideals shimmer behind your affections, so you may expect more magic from love than daily life supplies. The gap is steady, a low hum of longing. Letting art, music and beauty carry part of that longing, while appreciating real people as they are, brings your ideals and your relationships closer each year.</source>
+        <comment>Venus-Neptune:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may fall in love with potential rather than with the person, rescue partners who do not want saving, or give until nothing is left. Others may seem to embody the ideal you long for until the dream dissolves, and boundaries around money can blur. Love may ask for repeated adjustment between dream and reality. Yet your compassion and artistic imagination are exceptional. Seeing clearly is not the end of romance; it lets your devotion be received.</source>
+        <comment>Venus-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Love can become all-or-nothing for you, bringing jealousy, possessiveness, or relationships in which power is quietly traded. You may attract partners who hold the intensity you fear in yourself, and endings can feel like small deaths. Beneath this often lies a fear of being worthless unless you are needed, and bonds may need repeated renegotiation. As you learn that you are valuable in yourself, passion becomes a force that heals rather than grasps.</source>
+        <comment>Venus-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your drive and your convictions are out of tune, so you may pour effort into the wrong goal or lose steam once the aim grows vague; the mismatch is often noticed only in hindsight. Checking now and then that what you are doing serves what you believe in gives your enthusiasm a steady aim.</source>
+        <comment>Mars-Jupiter:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are inclined to act big and fast, which can mean overcommitting, taking risks you cannot afford, or crusading for causes without hearing the other side. Rules and authorities may provoke you, opponents may seem as zealous as you are, and exhaustion can follow bursts of overreach. Yet there is tremendous courage in you. With planning, a sense of limits and a readiness to adjust course, your zeal can accomplish what cautious people only talk about.</source>
+        <comment>Mars-Jupiter:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drive and restraint are closely bound in you. At best they cooperate, so you can work hard, long and steadily, and do well at tasks that need stamina, skill or careful timing, from craftsmanship to engineering to endurance sport. You may also feel blocked at times, as if your energy must pass a strict inspector before it may move. Respecting that caution without letting it harden into harshness, toward yourself or others, makes your strength last.</source>
+        <comment>Mars-Saturn:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checks keep meeting your impulses, as if something inside asks you to wait and plan before you move. It can feel like driving with the handbrake half on, and it may irritate you. Learning to pace yourself, and to use the pause rather than fight it, gives you remarkable precision and an energy that lasts.</source>
+        <comment>Mars-Saturn:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It may seem that every time you push, something pushes back, and you can swing between holding your anger in and letting it out all at once. A harsh or frustrating authority may have shaped your early experience of effort, and others may still seem to block you. Timing often needs adjusting before effort pays. Yet this aspect forges exceptional endurance. Steady, structured work and honest outlets for frustration build a mastery that lasts.</source>
+        <comment>Mars-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now and then a sudden impulse cuts across your plans: an urge to quit, to change direction, to try something wildly different. These jolts rarely upend your life, but they are real, and they can leave you restless. Noticing them, and giving them a safe channel such as experiment, movement or a side project, makes you more adventurous without making you reckless.</source>
+        <comment>Mars-Uranus:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may act on impulse, rebel against any constraint, and find that accidents, sudden quarrels or abrupt changes follow. Your nervous system runs hot, patience is hard to come by, and you may clash with people as headstrong as you. Plans can need sudden repair. But you also have exceptional courage and a knack for breaking through where others are stuck. Pausing for a breath before acting, and rebelling for something rather than against everything, keeps you safe.</source>
+        <comment>Mars-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your energy is moved by ideals, compassion or imagination, and you act most wholeheartedly for causes or creative visions larger than yourself. Dance, music, film, swimming and caring work may suit you. The same link can blur your drive, so energy may ebb without clear reason or go to causes that prove less than they seemed. Anchoring your dreams in concrete goals, and resting when you need to, lets your gentle strength go far.</source>
+        <comment>Mars-Neptune:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your drive is sometimes softened or scattered by a dreamy undertow, so you may start with conviction and then lose sight of what you wanted. Mostly it is a matter of focus and fluctuating energy. Writing your aims down step by step, and guarding your rest, brings inspiration and action into step.</source>
+        <comment>Mars-Neptune:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may find it hard to assert yourself directly, acting out of guilt, confusion or an ideal that turns out to be a mirage. Energy can leak away, avoided conflict may surface sideways, and others may seem to act out the anger you disown. Care is wise with alcohol and medication, and plans may need revising as energy ebbs. Yet your compassion and imagination are strong. Naming what you want plainly, within clear boundaries, gives your efforts direction.</source>
+        <comment>Mars-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have great reserves of willpower and stamina, and you can keep going long after others have quit. Your energy is focused and intense, and you may be drawn to demanding fields such as surgery, research, rescue work or competitive sport; you come into your own in a crisis. Such force can turn ruthless when you feel cornered, so use it consciously, and it will bring remarkable achievements.</source>
+        <comment>Mars-Pluto:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An undercurrent of intensity fuels your actions, surfacing now and then as stubbornness or an urge to win every contest, however trivial. It is a pressure that is easy to overlook. Noticing when you are driven rather than choosing, and redirecting that force on purpose, develops a deep and steady determination.</source>
+        <comment>Mars-Pluto:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your will is formidable and may turn ruthless or compulsive under pressure. Power struggles, dangerous situations or explosive anger can mark your life, and forceful people may challenge you where you hold back your own power. Yet this aspect gives extraordinary courage and the ability to rebuild after destruction. Choosing your battles, adjusting course when force fails and acting consciously lets it transform rather than destroy.</source>
+        <comment>Mars-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expansion and restraint pull against each other in you, so you may alternate between optimism and gloom, or overextending and clamping down, and meet the other side in colleagues who are all caution or all hope. Career progress can come in stop-start phases that need constant adjustment. Everyone born within a few months of you shares this tension; your houses and personal planets decide where it bites. Growth in steady stages gives you a reliable sense of timing.</source>
+        <comment>Jupiter-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected openings appear at the edges of your life, and you need to pay attention to catch them. This contact, common to your whole age cohort, rewards curiosity and a willingness to experiment with your beliefs and plans. Over time those experiments add up to a broader and more independent outlook.</source>
+        <comment>Jupiter-Uranus:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may crave freedom so strongly that you resist commitment or take reckless chances, and sudden reversals of fortune are possible. Beliefs can shift abruptly, and you may be drawn to people or schemes that promise instant transformation. Shared by everyone born in the same months, this restlessness is coloured by your houses. Testing new ideas before leaping, and revising plans calmly when luck turns, lets your originality pay off.</source>
+        <comment>Jupiter-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An idealism colours your hopes, so you may sometimes expect more from life or people than they can give. Shared by your age cohort, this contact asks for repeated adjustments between faith and fact, and repays them with a mature, compassionate outlook that is neither naive nor cynical.</source>
+        <comment>Jupiter-Neptune:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Idealism can tip into unrealistic expectations, gullibility or escape, and you may over-promise or be drawn to persuasive gurus and get-rich schemes that mirror your own longing. Shared by everyone born within months of you, this tension plays out through your houses and personal planets, often as a repeated need to adjust faith to fact. Discernment, practical checks and grounded service let your visionary longing inspire rather than mislead.</source>
+        <comment>Jupiter-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A quiet urge for deeper growth runs through your ambitions, encouraging you to look beneath surfaces before committing. Shared with your age cohort, this contact develops through attention to how you use influence and resources, and rewards that attention with a steady, well-founded sense of purpose.</source>
+        <comment>Jupiter-Pluto:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ambition can become excessive, leading to power struggles with authorities, obsessive pursuit of success or convictions held with total certainty. Powerful people may seem to stand in your way when they reflect your own hunger for influence. Shared by everyone born around the same months, this drive becomes personal through your houses and inner planets. Ethical restraint, humility and a willingness to adjust your aims give it lasting, constructive force.</source>
+        <comment>Jupiter-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This contact, shared by everyone born within a year or two of you, joins the wish to preserve with the urge to renew. It can give a practical inventiveness and a talent for reforming institutions from within; where the two planets meet, the pull between security and change is felt more keenly before it is mastered. Where it touches your personal planets, you can be both innovator and the one who makes things last.</source>
+        <comment>Saturn-Uranus:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared by people born within a year or so of you, this contact links the wish to preserve with the urge to renew. In daily life it may show as a tension between routine and restlessness, security and experiment. Where it touches your personal planets, regular updates to your habits and structures keep you from either stagnating or tearing everything down.</source>
+        <comment>Saturn-Uranus:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old and new collide in this aspect, which you share with everyone born in the same year or two; your generation grew up amid tension between tradition and reform. Where it touches your inner planets or angles, you may swing between clinging to security and breaking free abruptly, or meet the other side in people who seem all rules or all rebellion. The growth lies in becoming a bridge: revising things deliberately and letting structures evolve.</source>
+        <comment>Saturn-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dreams and discipline meet in this contact, which you share with your age group. At its best it lets a generation build ideals into lasting forms, such as hospitals, charities, films or spiritual communities; where the two planets join, firm structures may also seem to dissolve and hopes must prove themselves. Where it links to your personal planets, you may give imagination a practical shape and serve others with patience and realism.</source>
+        <comment>Saturn-Neptune:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Like most contacts between the slow planets, this one belongs to your whole age group more than to you alone, and the link between realism and idealism it describes rarely makes itself felt. It may show as unease when life becomes too practical or too dreamy. Where it touches your own planets, taking concrete steps toward an inspiring aim, and letting some mystery into your duties, strengthens both sides over time.</source>
+        <comment>Saturn-Neptune:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reality and ideals strain against each other in this aspect, a mark of your age group, whose formative years may have seen dreams dissolve or institutions quietly eroded. You may swing between cynicism and wishful thinking, fear that nothing is solid, or find others playing the dreamer or the cynic for you. Where it touches your personal planets, patient, often revised effort to give one vision real form shows you that faith and realism can work together.</source>
+        <comment>Saturn-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared by your whole age group, this contact joins structure with the power to tear down and rebuild. It lends endurance, deep concentration and a talent for restoring what has broken, though where the two planets meet it can also bring heavy pressures and a stern, guarded relationship to power. Where it touches your personal planets, you may find great staying power in a crisis and an aptitude for long, serious undertakings.</source>
+        <comment>Saturn-Pluto:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your entire birth year has this aspect, a thread between structure and deep change. It may surface as a sense that the rules you live by need renewing from time to time. Where it contacts your personal planets, attending to these pressures, and letting worn-out commitments go gracefully, builds a durable resilience.</source>
+        <comment>Saturn-Pluto:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heavy pressures mark this aspect, which your generation shares: people born in these years often grew up amid hardship, rigid authority or the collapse of established orders. Where your inner planets are involved, you may feel burdened or driven to control, adjust to pressures you did not choose, and meet in others the power you hold back. Yet few aspects build such strength. Facing fear directly and owning your power let endurance grow into lasting achievement.</source>
+        <comment>Saturn-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared by everyone born over several years around you, this link between the urge for change and the longing for the ideal rarely tells a personal story on its own. Where it touches your own inner planets, it asks for practical ways of turning inspiration into innovation, and rewards you with a quietly visionary outlook.</source>
+        <comment>Uranus-Neptune:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This aspect, shared by everyone born over a span of years around you, reflects a generation caught between radical change and spiritual longing, between revolution and dissolution. Where it touches your personal planets, you may feel torn between freedom and surrender, or meet one side of the conflict in the people and causes you are drawn to. Letting each side correct the other gives you a rare, grounded idealism.</source>
+        <comment>Uranus-Neptune:square-opposition</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common to your whole age group, this awkward contact pairs the urge to break free with the urge to dissolve into something greater, two drives with little natural understanding of each other. It often shows as uncertainty about how to turn ideals into action. Where it touches your personal planets, patient experiment and a readiness to revise your vision make you creatively adaptable.</source>
+        <comment>Uranus-Neptune:quincunx</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared by everyone born within several years of you, this link between sudden change and deep transformation rarely speaks on its own. Where it touches your personal planets, it may appear as periodic urges to overhaul some corner of your life. Attending to them consciously, rather than waiting for a crisis to force the issue, lets you grow through steady renewal.</source>
+        <comment>Uranus-Pluto:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This rare opposition belongs to those born from 1901 to about 1905 and again from the early 2040s on, and speaks of a collective confrontation between the push for freedom and entrenched power. Those born under it face a world where revolution meets resistance. Where it touches your personal planets, these forces tend to reach you through other people, who act out what you have not yet claimed. Seeking balance lets that conflict become transformation.</source>
+        <comment>Uranus-Pluto:opposition</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This link between imagination and transformation belongs to everyone born from about 1914 to 1919, a generation that arrived amid war and pandemic, so it is collective background rather than personal story. Where it touches your own planets, shifts in your ideals and deepest values may ask for conscious adjustment, gradually deepening your spiritual outlook.</source>
+        <comment>Neptune-Pluto:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This rare tension between ideals and transforming power is shared by everyone born across several decades. It speaks of a collective struggle between dream and disillusion, faith and upheaval, often lived out between groups that each see the other as the threat. It becomes personal only where it meets your personal planets or stresses a house; there it may bring a loss of belief, a long adjustment and a rebirth, teaching you to hold vision and reality together.</source>
         <comment>Neptune-Pluto:tense</comment>
         <translation type="unfinished"></translation>
     </message>
@@ -1051,37 +1051,37 @@
 <context>
     <name>CoreSignificance</name>
     <message>
-        <source>A conjunction fuses two planets into a single force. Their principles can no longer act alone, and because they usually share a sign, the same element and quality colour both. This is the most powerful contact in a chart: whatever the two planets mean, you express it strongly and often without noticing, for good or ill, as one intertwined drive.</source>
+        <source>A conjunction fuses two planets, 0 degrees apart, into a single force. Their principles can no longer act alone, and as they usually share a sign, its element and quality colour both. It is the most powerful contact in a chart, expressed strongly and often unawares, for good or ill. Zodrivel counts it within 10 whole degrees of exact: the distance is rounded to the nearest degree, an exact half to the even one, so 10.5 degrees still counts and 11 does not.</source>
         <comment>Conjunction</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A semi-sextile links planets in neighbouring signs, which share neither element nor quality and so see the world from slightly different angles. Its effect is subtle, more a quiet response than an event. It shows where small, steady adjustments are needed, and where conscious attention gradually turns a faint awkwardness into a useful skill.</source>
+        <source>A semi-sextile links planets 30 degrees apart, in neighbouring signs that share neither element nor quality and so see the world from different angles. Its effect is subtle, more a quiet response than an event, and it shows where steady adjustments are needed. Zodrivel counts it within 2 whole degrees of exact, from 28 to 32: the distance is rounded to the nearest degree, an exact half to the even one, so 27.5 and 32.5 degrees still count.</source>
         <comment>SemiSextile</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A sextile joins planets in compatible elements, fire with air or earth with water, and marks an opportunity. The two principles cooperate readily, but the gift is not automatic: it asks for a little initiative to take up what is offered. When you act on it, talents develop, contacts open and things come together with pleasing ease.</source>
+        <source>A sextile joins planets 60 degrees apart, in compatible elements, fire with air or earth with water, and marks an opportunity. The two principles cooperate readily, but the gift asks for a little initiative; acted on, talents develop and contacts open. Zodrivel counts it within 4 whole degrees of exact, from 56 to 64: the distance is rounded to the nearest degree, an exact half to the even one, so 55.5 and 64.5 degrees still count.</source>
         <comment>Sextile</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A square sets two planets at cross purposes, usually in signs of the same quality but clashing elements. It brings irritation, inner pressure and obstacles that will not go away by being ignored. That discomfort is also its value: squares drive action, and many of the achievements people are proudest of grow out of the effort to resolve one.</source>
+        <source>A square sets two planets 90 degrees apart, at cross purposes, usually in signs of the same quality but clashing elements. It brings irritation, inner pressure and obstacles that do not go away by being ignored, and that discomfort drives action and many hard-won achievements. Zodrivel counts it within 8 whole degrees of exact, from 82 to 98: the distance is rounded to the nearest degree, an exact half to the even one, so 81.5 and 98.5 degrees still count.</source>
         <comment>Square</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A trine links planets in signs of the same element, so their energies flow together easily and support each other. It describes natural talent and things that come without struggle, sometimes so readily that you take them for granted. Trines offer ease and protection; they yield their best when you consciously put the gift to work.</source>
+        <source>A trine links planets 120 degrees apart, in signs of the same element, so their energies flow together and support each other. It describes natural talent, sometimes so readily given that you take it for granted, and yields its best when you put the gift to work. Zodrivel counts it within 6 whole degrees of exact, from 114 to 126: the distance is rounded to the nearest degree, an exact half to the even one, so 113.5 and 126.5 degrees still count.</source>
         <comment>Trine</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A quincunx joins planets in signs that share neither element nor quality and have no natural understanding of each other. The result is a persistent sense that something does not fit, often felt as strain on health, schedules or obligations. It calls for ongoing adjustment and compromise, and teaches you to hold together parts of your life that speak different languages.</source>
+        <source>A quincunx joins planets 150 degrees apart, in signs that share neither element nor quality and have no natural understanding of each other. It brings a persistent sense that something does not fit, often felt in health, schedules or duties, and calls for ongoing adjustment. Zodrivel counts it within 3 whole degrees of exact, from 147 to 153: the distance is rounded to the nearest degree, an exact half to the even one, so 146.5 and 153.5 degrees do not count.</source>
         <comment>Quincunx</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>An opposition places two planets across the zodiac, facing each other like rivals or partners. It brings conflict and a tendency to swing between extremes, or to meet one side of yourself in other people. Through relationships you become aware of both ends, and the task is balance: finding a way for the two needs to cooperate rather than take turns.</source>
+        <source>An opposition places two planets 180 degrees apart, across the zodiac, facing each other like rivals or partners. It brings a swing between extremes, or meeting one side of yourself in other people, and the task is balance. Zodrivel counts it within 10 whole degrees of exact, from 170 to 180 degrees apart either way round: the distance is rounded to the nearest degree, an exact half to the even one, so 169.5 degrees still counts.</source>
         <comment>Opposition</comment>
         <translation type="unfinished"></translation>
     </message>

@@ -25,19 +25,19 @@ const CatalogueEntry CoreTextCatalogue[] = {
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "The purpose you are growing into and the habits you fall back on sit in "
         "neighbouring signs, close but not quite matched. Day to day this shows as "
-        "a faint mismatch between what you set out to do and what you feel like doing, "
-        "an itch rather than a crisis. Small, honest check-ins with yourself, asking "
-        "what you need before deciding what you want, slowly turn that itch into "
-        "quiet self-knowledge.",
+        "a mismatch between what you set out to do and what you feel like doing, "
+        "an itch rather than a crisis. Honest check-ins with yourself, asking what "
+        "you need before deciding what you want, build a practical self-knowledge "
+        "that few people bother to acquire.",
         "Sun-Moon:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Something in you wants one thing while something older and more private "
         "needs another, and for years the two may seem to take turns running your "
-        "life. Often this echoes parents who wanted different things, and you may "
-        "carry both of their voices. The tension makes you restless, but it also "
-        "makes you perceptive about inner conflict. Growth comes when you stop letting "
-        "one side win and build a life with room for ambition and comfort alike.",
+        "life. Often this echoes parents who wanted different things. You may feel "
+        "the split within, see it mirrored in a partner who wants what you deny yourself, "
+        "or spend years adjusting one side to suit the other. Growth comes when you "
+        "stop letting one side win and make room for ambition and comfort alike.",
         "Sun-Moon:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -61,10 +61,11 @@ const CatalogueEntry CoreTextCatalogue[] = {
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "What you think and what you are seem to argue, so you may talk yourself "
         "out of things you truly want, or defend positions that do not really reflect "
-        "you. Nervous energy runs high, and you grow restless when your mind outpaces "
-        "your will. Writing things down, slowing big decisions, and testing whether "
-        "an idea feels right as well as sounds right turn this friction into unusually "
-        "honest self-examination.",
+        "you. Nervous energy runs high. Sometimes other people voice the doubts you "
+        "will not admit, and sometimes you keep rewording yourself to fit a purpose "
+        "that has moved on. Writing things down, slowing big decisions and checking "
+        "that an idea feels right as well as sounds right make you unusually honest "
+        "with yourself.",
         "Sun-Mercury:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -78,19 +79,19 @@ const CatalogueEntry CoreTextCatalogue[] = {
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "What you value sits just beside who you are, so pleasure and purpose need "
-        "a little translation before they meet. You may notice that the things you "
-        "enjoy and the life you are building do not obviously connect. With attention, "
-        "small choices, such as bringing beauty into your workplace or warmth into "
-        "your daily effort, let love and identity grow into one another.",
+        "some translation before they meet. You may notice that the things you enjoy "
+        "and the life you are building do not obviously connect. With attention, "
+        "everyday choices, such as bringing beauty into your workplace or warmth "
+        "into your daily effort, let love and identity grow into one another.",
         "Sun-Venus:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "You may feel torn between being true to yourself and being liked, or between "
         "your own aims and the pull of love and comfort. At times you could lean "
-        "too hard on approval, or swing the other way and dismiss your need for affection "
-        "as weakness. The friction pushes you to discover what you genuinely value "
-        "rather than what pleases others, and once you know, your warmth becomes "
-        "far more convincing.",
+        "too hard on approval, or dismiss your need for affection as weakness. A "
+        "partner may seem to hold the warmth you lack, or you keep trimming your "
+        "wishes to fit a relationship. Discovering what you genuinely value, rather "
+        "than what pleases others, makes your warmth far more convincing.",
         "Sun-Venus:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -113,11 +114,11 @@ const CatalogueEntry CoreTextCatalogue[] = {
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "There is a lot of heat in your character, and it does not always go where "
-        "you intend. You may meet resistance at every turn, pick fights you do not "
-        "need, or feel that others are forever pushing you. Much of that conflict "
-        "is your own untamed force meeting the world. Competitive sport, demanding "
-        "work and honest anger spoken early rather than late turn this combustible "
-        "mix into real courage and staying power.",
+        "you intend. You may meet resistance at every turn or pick fights you do "
+        "not need. Often others seem to be the aggressors when they may be showing "
+        "you your own untamed force; at other times you must keep recalibrating how "
+        "hard to push. Competitive sport, demanding work and honest anger spoken "
+        "early rather than late give this fire a place to burn cleanly.",
         "Sun-Mars:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -131,19 +132,20 @@ const CatalogueEntry CoreTextCatalogue[] = {
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your hopes and your identity run on parallel tracks that do not quite touch, "
-        "so opportunities tend to appear slightly off to one side of your main path. "
-        "You may have to stretch a little to notice them, or to believe they are "
-        "meant for you. A modest habit of saying yes to the unfamiliar, and of learning "
-        "from each step, slowly widens your world and your confidence together.",
+        "so opportunities tend to appear off to one side of your main path. You may "
+        "have to stretch to notice them, or to believe they are meant for you. A "
+        "habit of saying yes to the unfamiliar, and of learning from each step, widens "
+        "your world and your confidence together.",
         "Sun-Jupiter:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "You want more than life offers at any given moment, and that hunger can "
-        "lead to overreaching, exaggeration or trying to live up to an inflated picture "
-        "of yourself. You may swing between grand plans and deflation, or clash with "
-        "teachers, authorities and creeds. The lesson is proportion: when your generosity "
-        "and vision rest on realistic effort, your restlessness becomes the engine "
-        "of genuine growth.",
+        "lead to overreaching, exaggeration or living up to an inflated picture of "
+        "yourself. You may swing between grand plans and deflation, clash with teachers, "
+        "authorities and creeds, or look to others for the certainty you lack. Much "
+        "of the work is fine-tuning your hopes to your means. When generosity and "
+        "vision rest on realistic effort, restlessness becomes the engine of genuine "
+        "growth.",
         "Sun-Jupiter:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -156,20 +158,21 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Sun-Saturn:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "A quiet sense of obligation trails your self-expression, as though you need "
-        "permission before fully shining. It is not heavy, but it keeps asking whether "
-        "your efforts are sound. Over time this becomes a useful discipline: small, "
-        "regular commitments that mature into competence, and an ability to take "
-        "yourself seriously without losing your warmth.",
+        "A sense of obligation trails your self-expression, as though you need permission "
+        "before fully shining. It is not heavy, but it keeps asking whether your "
+        "efforts are sound. Over time this becomes a useful discipline: regular commitments "
+        "that mature into competence, and an ability to take yourself seriously without "
+        "losing your warmth.",
         "Sun-Saturn:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "You may have grown up feeling that you had to earn the right to exist, perhaps "
         "under a demanding or absent father figure, and self-doubt can shadow your "
-        "efforts. Obstacles seem to rise exactly where you most want to shine. Yet "
-        "this pressure forges endurance and hard-won self-respect. The authority "
-        "you fight outside is often one you must build inside; as you do, the walls "
-        "around you become a framework.",
+        "efforts. Obstacles seem to rise exactly where you most want to shine, and "
+        "bosses or partners may play the critic you carry inside. Progress often "
+        "comes through patient adjustment rather than open victory. The authority "
+        "you fight outside is often one you must build within; as you do, walls become "
+        "a framework.",
         "Sun-Saturn:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -183,20 +186,20 @@ const CatalogueEntry CoreTextCatalogue[] = {
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "A streak of unpredictability runs alongside your steadier purpose, showing "
-        "up in small surprises: a sudden change of plan, an unexpected interest, "
-        "an odd solution that works. You may not always know what to do with these "
-        "impulses. Giving them a regular outlet, such as an experimental hobby or "
-        "a role that rewards fresh thinking, lets your originality grow without unsettling "
-        "the rest of your life.",
+        "up as surprises: a sudden change of plan, an unexpected interest, an odd "
+        "solution that works. You may not always know what to do with these impulses. "
+        "Giving them a regular outlet, such as an experimental hobby or a role that "
+        "rewards fresh thinking, lets your originality grow without unsettling the "
+        "rest of your life.",
         "Sun-Uranus:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your need for freedom collides with the person you are trying to become, "
         "producing sudden breaks, abrupt changes of direction and a restless dislike "
-        "of being told what to do. You can be brilliant and rebellious at once, and "
-        "others may find you erratic. The task is to tell true independence from "
-        "mere reaction; once you can, your appetite for change makes you an agent "
-        "of renewal rather than disruption.",
+        "of being told what to do. You may attract people who do the rebelling for "
+        "you, or find that your plans keep needing awkward revisions. The task is "
+        "to tell true independence from mere reaction; once you can, your appetite "
+        "for change makes you an agent of renewal rather than disruption.",
         "Sun-Uranus:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -210,19 +213,20 @@ const CatalogueEntry CoreTextCatalogue[] = {
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your dreams sit close to your sense of self without quite merging, so you "
-        "catch glimpses of ideals you are not yet sure how to live. At times there "
-        "is a faint confusion about direction, a feeling of drifting. A regular creative "
-        "or contemplative practice, kept modest and consistent, gives those glimpses "
-        "a shape and slowly clarifies what you really want.",
+        "catch glimpses of ideals you are not yet sure how to live. At times you "
+        "are unsure of your direction, with a feeling of drifting. A regular creative "
+        "or contemplative practice, kept simple and consistent, gives those glimpses "
+        "a shape and clarifies, year by year, what you really want.",
         "Sun-Neptune:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "It can be hard to see yourself clearly: you may idealise yourself, undersell "
         "yourself, or dissolve into what others expect, and a father figure may have "
-        "been elusive or disappointing. Escape through fantasy, substances or self-sacrifice "
-        "is a real temptation. Yet the same sensitivity can become compassion and "
-        "inspiration. Clear commitments, honest feedback and creative discipline "
-        "help you turn fog into vision.",
+        "been elusive or disappointing. You may look to a partner for the meaning "
+        "you cannot find, or keep adjusting your aims to fit a dream that shifts. "
+        "Escape through fantasy, substances or self-sacrifice is a real temptation. "
+        "Clear commitments, honest feedback and creative discipline help your vision "
+        "take solid form.",
         "Sun-Neptune:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -235,20 +239,20 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Sun-Pluto:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "Beneath your everyday self runs a quiet intensity you may only notice under "
-        "pressure. Small crises ask you to shed an old role or attitude, and each "
-        "time you do, you grow more substantial. The adjustments are subtle but they "
-        "add up. Paying attention to what you cling to, and why, gives you a steady, "
-        "unforced kind of power.",
+        "Beneath your everyday self runs an intensity you may only notice under pressure. "
+        "Recurring crises ask you to shed an old role or attitude, and each time "
+        "you do, you grow more substantial. Paying attention to what you cling to, "
+        "and why, gives you a steady, unforced kind of power.",
         "Sun-Pluto:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Power struggles may be a recurring theme, whether with authorities, partners "
         "or your own compulsions. You feel things intensely, fear being controlled, "
-        "and sometimes control others in return. Life may bring periods when everything "
-        "is stripped back to the bone. These upheavals, painful as they are, reveal "
-        "an extraordinary resilience; when you face your own shadow honestly, you "
-        "gain an authority no one can take from you.",
+        "and sometimes control others in return; people who seem to wield power over "
+        "you often mirror a strength you have not claimed. Life may strip things "
+        "back to the bone, or ask for a long renegotiation of how much control you "
+        "can give up. Facing your own shadow honestly gives you an authority no one "
+        "can take from you.",
         "Sun-Pluto:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -270,11 +274,11 @@ const CatalogueEntry CoreTextCatalogue[] = {
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Head and heart often disagree in you, so you may reason your feelings away "
-        "or find emotion clouding your judgement at the worst moment. Worry and nervous "
-        "tension can build, especially when you feel misunderstood. This friction "
-        "also trains a sharp psychological intelligence: by learning to hear both "
-        "logic and instinct, you become unusually good at catching what people mean "
-        "beneath what they say.",
+        "or find emotion clouding your judgement at the worst moment. Worry can build "
+        "when you feel misunderstood, and those close to you may seem all logic when "
+        "you are all feeling, or the reverse. Learning to translate between the two "
+        "is lifelong work, but it trains a sharp psychological intelligence that "
+        "catches what people mean beneath what they say.",
         "Moon-Mercury:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -298,8 +302,9 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "There can be a gap between what you need emotionally and what you are attracted "
         "to, leading to relationships that delight but do not nourish, or nourish "
         "but do not delight. You may soothe disappointment with food, shopping or "
-        "other comforts. The friction teaches you to value yourself; as you do, you "
-        "attract love that satisfies your heart and your taste at the same time.",
+        "other comforts, or expect a partner to close a gap that is yours to mend. "
+        "Repeated small adjustments teach you to value yourself; as you do, you attract "
+        "love that satisfies your heart and your taste at once.",
         "Moon-Venus:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -311,20 +316,20 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Moon-Mars:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "Your feelings and your impulses are slightly mismatched, so irritation can "
-        "rise from needs you have not yet named. You may snap when you are really "
-        "tired, hungry or longing for care. Noticing the first stirrings of annoyance "
-        "and asking what you need lets you turn that energy into action that helps, "
-        "and gradually makes you both gentler and more effective.",
+        "Your feelings and your impulses are out of step, so irritation can rise "
+        "from needs you have not yet named. You may snap when you are really tired, "
+        "hungry or longing for care. Noticing the first stirrings of annoyance and "
+        "asking what you need puts that energy to use, and makes you both gentler "
+        "and more effective.",
         "Moon-Mars:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Emotion and anger are closely wired in you, so hurt can flip into hostility "
-        "and you may react before you understand what you feel. Family quarrels, "
-        "impatience or moodiness may have marked your early years. This aspect also "
-        "gives real emotional courage. Learning to voice anger directly but without "
-        "cruelty, and to rest when your body asks for it, makes you a formidable "
-        "protector rather than a fighter.",
+        "and you may react before you understand what you feel. Family quarrels may "
+        "have marked your early years, and you may still meet your own temper in "
+        "the people who provoke you. Finding the right moment to speak takes repeated "
+        "adjustment, but the aspect also gives real emotional courage. Voicing anger "
+        "directly but without cruelty makes you a protector rather than a fighter.",
         "Moon-Mars:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -338,70 +343,72 @@ const CatalogueEntry CoreTextCatalogue[] = {
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your need for security and your hunger for growth sit side by side, each "
-        "nudging the other. You may feel mildly restless when life is too comfortable "
-        "and mildly uneasy when it expands too fast. Small experiments, such as opening "
-        "your home to new people or taking short trips, stretch your comfort zone "
-        "gently and let your generosity grow at a pace you can sustain.",
+        "nudging the other. You may feel restless when life is too comfortable and "
+        "uneasy when it expands too fast. Experiments such as opening your home to "
+        "new people or taking short trips stretch your comfort zone at a pace you "
+        "can sustain, and let your generosity grow with it.",
         "Moon-Jupiter:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your emotions run large, and you may overdo things in search of comfort, "
         "whether food, spending or promises you cannot keep. Nothing quite satisfies "
-        "for long, or you feel you must rescue everyone in sight. Growth comes from "
-        "moderation and from recognising that true abundance is inward. Then your "
-        "big heart becomes a reliable warmth rather than a flood that swamps you "
-        "and others.",
+        "for long, or you feel you must rescue everyone in sight, and you may be "
+        "drawn to people whose needs seem bigger than yours. Finding your measure "
+        "takes repeated adjustment. Then your big heart becomes a reliable warmth "
+        "rather than a flood that swamps you and others.",
         "Moon-Jupiter:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "You are emotionally steady, practical and dependable, and you take your "
-        "responsibilities to family and home seriously. Your feelings run deep rather "
-        "than wide, and you prefer security earned over time to comfort handed out. "
-        "Others lean on you in hard moments. Be careful not to become so self-contained "
-        "that you forget your own need for tenderness; letting people care for you "
-        "deepens your strength.",
+        "Feeling and duty are closely joined in you. You tend to be emotionally steady, "
+        "practical and dependable, taking your responsibilities to family and home "
+        "seriously, and others lean on you in hard moments. The same bond can make "
+        "feelings seem a burden to be managed, and you may have learned early to "
+        "keep your needs to yourself. Letting people care for you, rather than only "
+        "caring for them, softens that reserve and deepens your strength.",
         "Moon-Saturn:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "A slight reserve colours your emotional life, as though you check whether "
-        "a feeling is allowed before letting it show. The caution is mild and can "
-        "be useful, giving you composure under pressure. Over time, allowing small "
-        "moments of vulnerability with people you trust teaches you that security "
-        "and openness can live in the same house.",
+        "A reserve colours your emotional life, as though you check whether a feeling "
+        "is allowed before letting it show. The caution can be useful, giving you "
+        "composure under pressure, though it may also keep people at arm's length. "
+        "Allowing moments of vulnerability with people you trust teaches you that "
+        "security and openness can live in the same house.",
         "Moon-Saturn:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "You may have learned early that your needs were a burden, perhaps because "
         "care at home was scarce, strict or dutiful, and so you learned to manage "
-        "alone. Loneliness, guilt or a fear of depending on anyone can follow you "
-        "into adult life. Yet this aspect builds great emotional resilience. As you "
-        "learn to parent yourself kindly, you can form bonds that are both secure "
-        "and warm.",
+        "alone. A fear of depending on anyone can follow you into adult life, and "
+        "partners may seem cold when they reflect your own reserve. Closeness may "
+        "need patient adjustment, yet this aspect builds great emotional resilience. "
+        "As you learn to parent yourself kindly, your bonds become both secure and "
+        "warm.",
         "Moon-Saturn:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "You need emotional freedom and thrive on variety and surprise. Your instincts "
-        "are quick and sometimes startlingly accurate, and you may have an unconventional "
-        "home life or an unusual bond with your mother. You bring a spark into people's "
-        "lives. Because you value space so highly, those close to you may need reassurance "
-        "that your independence is not indifference.",
+        "are quick and sometimes startlingly accurate, your moods can change abruptly, "
+        "and you may have an unconventional home life or an unusual bond with your "
+        "mother. You bring a spark into people's lives. Because you value space so "
+        "highly, those close to you may need reassurance that your independence is "
+        "not indifference.",
         "Moon-Uranus:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Restlessness stirs beneath your emotional routines, making you occasionally "
         "want to shake up your home, your habits or your closest ties. The urges "
-        "are small but persistent. Honouring them in manageable ways, by rearranging "
-        "a room, trying a new ritual or taking time alone, keeps your inner life "
-        "fresh without unsettling the people you care about.",
+        "rarely amount to upheaval, but they persist. Honouring them in manageable "
+        "ways, by rearranging a room, trying a new ritual or taking time alone, keeps "
+        "your inner life fresh without unsettling the people you care about.",
         "Moon-Uranus:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your feelings can change without warning, and you may swing between craving "
         "closeness and needing to escape it. Early home life may have been unstable "
-        "or unusual, leaving you wary of depending on anyone. Relationships can feel "
-        "like a tug-of-war between safety and space. The way forward is to build "
-        "security that includes freedom, choosing people who respect your independence "
-        "and learning to stay present when emotions run high.",
+        "or unusual, leaving you wary of depending on anyone. You may choose partners "
+        "who keep their distance, acting out your own wish for space, or keep renegotiating "
+        "how close is close enough. Security that includes freedom, with people who "
+        "respect your independence, lets you stay present when emotions run high.",
         "Moon-Uranus:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -425,7 +432,8 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Your emotional boundaries can be hazy: you may confuse your feelings with "
         "other people's, idealise those who later disappoint you, or retreat into "
         "fantasy when life turns harsh. A parent may have been elusive or in need "
-        "of rescue. The work is discernment, caring without merging and seeing people "
+        "of rescue, and you may still be drawn to people who need saving. The work "
+        "is discernment, caring without merging and adjusting your hopes to people "
         "as they are. When you manage it, your sensitivity becomes real compassion "
         "and creative depth.",
         "Moon-Neptune:tense")},
@@ -439,20 +447,21 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Moon-Pluto:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "Quiet undercurrents move through your feelings, and you may sense the emotional "
-        "truth of a situation before anyone speaks it. Small acts of letting go are "
-        "asked of you again and again: old habits, grudges, attachments. Each one "
-        "you release leaves you lighter and more perceptive, slowly turning a faint "
-        "intensity into steady emotional wisdom.",
+        "Undercurrents move through your feelings, and you may sense the emotional "
+        "truth of a situation before anyone speaks it. Acts of letting go are asked "
+        "of you again and again: old habits, grudges, attachments. Each one you release "
+        "leaves you lighter and more perceptive, and over the years this becomes "
+        "a steady emotional wisdom.",
         "Moon-Pluto:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Feelings can overwhelm you, and you may swing between fierce attachment "
         "and fear of being swallowed or abandoned. Your bond with your mother may "
-        "have been intense, controlling or marked by loss. Jealousy and emotional "
-        "power struggles can follow into adult relationships. Yet you have an extraordinary "
-        "capacity to transform pain, and honest work with your deepest feelings releases "
-        "a profound inner strength.",
+        "have been intense or marked by loss, and power struggles can follow into "
+        "adult relationships, where others may seem to hold an intensity that is "
+        "yours and bonds need renegotiating. Yet you have an extraordinary capacity "
+        "to heal pain, and honest work with your deepest feelings releases a profound "
+        "inner strength.",
         "Moon-Pluto:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -467,8 +476,8 @@ const CatalogueEntry CoreTextCatalogue[] = {
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your thinking and your taste are near neighbours, so occasionally what sounds "
         "right does not feel right, or a feeling you love will not come out in words. "
-        "Small adjustments of tone, such as softening a blunt remark or making a "
-        "vague compliment specific, gradually refine both your speech and your relationships.",
+        "Adjustments of tone, such as softening a blunt remark or making a vague "
+        "compliment specific, gradually refine both your speech and your relationships.",
         "Mercury-Venus:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -483,8 +492,9 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "What you think and what you value may pull in different directions, so you "
         "might say what pleases rather than what you mean, or find your tastes puzzling "
         "to your rational mind. Conversations about love and money may need extra "
-        "care. Learning to express feelings clearly, and to value honesty as much "
-        "as harmony, turns this friction into real eloquence.",
+        "care: you may keep rephrasing yourself to keep the peace, or meet people "
+        "who say bluntly what you only imply. Valuing honesty as much as harmony "
+        "gives your words a grace that is also true.",
         "Mercury-Venus:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -498,17 +508,18 @@ const CatalogueEntry CoreTextCatalogue[] = {
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your thoughts and your actions are a touch out of sync, so you may act before "
         "thinking, or think of the perfect reply long after the moment has passed. "
-        "A slight edge can creep into how you speak. Practising short pauses, and "
-        "matching your words to your deeds, gradually sharpens both your judgement "
+        "An edge can creep into how you speak when you feel rushed. Practising short "
+        "pauses, and matching your words to your deeds, sharpens both your judgement "
         "and your timing.",
         "Mercury-Mars:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your words can cut, and you may be drawn into arguments more often than "
         "you would like. You think fast but can jump to conclusions, and nervous "
-        "irritability may wear you down. This friction also forges a formidable mind "
-        "for debate, critique and problem-solving. Learning to listen fully before "
-        "you fire back turns sharpness into insight.",
+        "irritability may wear you down. Some opponents simply say what you think "
+        "but will not say; some situations ask you to keep changing tack before you "
+        "can act. This friction forges a formidable mind for debate and problem-solving, "
+        "and it serves you best when you listen fully before you reply.",
         "Mercury-Mars:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -522,17 +533,18 @@ const CatalogueEntry CoreTextCatalogue[] = {
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your practical mind and your wider beliefs are close neighbours that do "
         "not always talk to each other. You might gather facts without seeing their "
-        "meaning, or hold big ideas without the details to back them. Small daily "
-        "efforts to connect the two, such as reading widely and noting what each "
-        "thing taught you, slowly build a mind both informed and wise.",
+        "meaning, or hold big ideas without the details to back them. Daily efforts "
+        "to connect the two, such as reading widely and noting what each thing taught "
+        "you, build a mind both informed and wise.",
         "Mercury-Jupiter:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "You can take on more ideas than you can digest, promise more than you can "
         "deliver, or overstate your case in the heat of conviction. Scattered thinking "
-        "and careless slips with detail may cause trouble. Yet your mind is generous "
-        "and hungry. Discipline in study, fact-checking your own beliefs, and genuine "
-        "curiosity about opposing views turn this restlessness into understanding.",
+        "and careless slips with detail may cause trouble, and you may clash with "
+        "people whose certainty mirrors your own. Yet your mind is generous and hungry. "
+        "Checking your own beliefs, revising plans as facts arrive, and real curiosity "
+        "about opposing views make that hunger a source of understanding.",
         "Mercury-Jupiter:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -544,19 +556,20 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Mercury-Saturn:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "A mild self-consciousness accompanies your thinking, so you tend to check "
-        "your words or doubt your ideas before sharing them. This can slow you a "
-        "little, but it also breeds precision. Regular practice, whether writing, "
-        "studying or speaking up in small groups, turns this caution into a quiet "
-        "authority and the confidence to use it.",
+        "A self-consciousness accompanies your thinking, so you tend to check your "
+        "words or doubt your ideas before sharing them. This can slow you down, but "
+        "it also breeds precision. Regular practice, whether writing, studying or "
+        "speaking up in groups you trust, gives you a measured authority and the "
+        "confidence to use it.",
         "Mercury-Saturn:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "You may have felt early on that you were not clever enough or not listened "
-        "to, and fear of saying the wrong thing can hold you back. Your thinking "
-        "may turn rigid, gloomy or defensive under pressure. Yet this aspect gives "
-        "exceptional concentration and depth. Patient study, and learning to trust "
-        "knowledge you earned the hard way, turn doubt into mastery.",
+        "to, and fear of saying the wrong thing can hold you back. Critics may seem "
+        "to voice your own harsh inner judge, and your thinking may turn rigid or "
+        "gloomy under pressure, or need constant correction before you trust it. "
+        "Yet this aspect gives exceptional concentration and depth. Patient study, "
+        "and trust in knowledge you earned the hard way, give you a quiet authority.",
         "Mercury-Saturn:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -570,18 +583,18 @@ const CatalogueEntry CoreTextCatalogue[] = {
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Flashes of unusual insight sometimes interrupt your ordinary thinking, and "
-        "you may not know at once how to use them. You can feel slightly out of step "
-        "with how others reason. Keeping a notebook for sudden ideas, and testing "
-        "them calmly later, develops this into a distinctive and dependable originality.",
+        "you may not know at once how to use them. You can feel out of step with "
+        "how others reason. Keeping a notebook for sudden ideas, and testing them "
+        "calmly later, develops this into a distinctive and dependable originality.",
         "Mercury-Uranus:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your mind can race, jumping from idea to idea with nervous excitement and "
-        "sometimes tactless candour. You may be contrary for its own sake or struggle "
-        "to stay focused, and sleep can suffer when your thoughts will not switch "
-        "off. Yet your intellect is genuinely inventive. Grounding routines, structured "
-        "learning and a real willingness to hear other views turn erratic brilliance "
-        "into innovation.",
+        "sometimes tactless candour. You may be contrary for its own sake, provoke "
+        "people who are just as contrary, or struggle to stay focused, and sleep "
+        "can suffer when your thoughts will not switch off. Plans may need abrupt "
+        "revisions. Yet your intellect is genuinely inventive; grounding routines "
+        "and a real willingness to hear other views let that brilliance reach people.",
         "Mercury-Uranus:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -602,9 +615,10 @@ const CatalogueEntry CoreTextCatalogue[] = {
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Confusion, misunderstanding or self-deception can creep into your thinking, "
         "and you may find it hard to focus or to say exactly what you mean. You could "
-        "be misled, or mislead others without meaning to. Yet your imagination is "
-        "rich and your intuition keen. Checking facts, asking for clarity and giving "
-        "your fantasies a creative home turn fog into inspiration.",
+        "be misled by persuasive people, or mislead others without meaning to, and "
+        "plans may need repeated correction. Yet your imagination is rich and your "
+        "intuition keen. Checking facts, asking for clarity and giving your fantasies "
+        "a creative home make your inspiration something others can trust.",
         "Mercury-Neptune:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -624,36 +638,38 @@ const CatalogueEntry CoreTextCatalogue[] = {
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your thinking can turn obsessive, and you may use words as weapons or suspect "
-        "that others are trying to manipulate you. Secrets, mistrust and intense "
-        "arguments can recur. Yet your mind has great depth and the power to transform "
-        "through understanding. Honest communication, and a willingness to be changed "
-        "by what you learn, free this force for good.",
+        "that others are trying to manipulate you; sometimes they are, and sometimes "
+        "they reflect your own urge to control the conversation. Secrets and intense "
+        "arguments can recur, and understanding often comes only after you revise "
+        "a fixed view. Yet your mind has great depth. Honest communication, and a "
+        "willingness to be changed by what you learn, free this force for good.",
         "Mercury-Pluto:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "Desire and affection cooperate in you, so you can want someone and like "
-        "them at the same time, which is rarer than it sounds. You have warmth, physical "
-        "charm and a healthy appetite for life, and your creative work often carries "
-        "a sensual, energetic quality. Romance tends to find you. The easy flow can "
-        "make you casual about attraction; your magnetism means most when you put "
-        "it behind a bond you choose to keep.",
+        "Desire and affection are closely linked in you, so you can want someone "
+        "and like them at the same time, which is rarer than it sounds. You have "
+        "warmth, physical charm and a strong appetite for life, and your creative "
+        "work often carries a sensual, energetic quality. Attraction can run hot, "
+        "at times impatient or hard to contain. Your magnetism means most when you "
+        "put it behind a bond you choose to keep.",
         "Venus-Mars:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "What draws you and what you actually enjoy once you have it are close cousins, "
         "not twins. You may pursue someone and then find you wanted gentleness more "
         "than conquest, or wait politely when a bolder move was called for. Paying "
-        "attention to these small misfires, and adjusting pace and approach in love, "
-        "gradually gives you a well-timed, grown-up kind of passion.",
+        "attention to these misfires, and adjusting pace and approach in love, gives "
+        "you a well-timed, grown-up kind of passion.",
         "Venus-Mars:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your love life rarely runs on low heat: attraction arrives with friction, "
         "and you may be drawn to people you argue with, or feel that closeness costs "
         "you your independence. At times you give too much and then resent it, or "
-        "take the lead and then feel unloved. This tension is also the source of "
-        "real chemistry. Learning to ask plainly for what you desire, and to hear "
-        "a no without injury, makes your passion sustainable.",
+        "a partner seems to carry all the desire or all the tenderness. Love may "
+        "need repeated adjustment of pace. This tension is also real chemistry. Asking "
+        "plainly for what you desire, and hearing a no without injury, keeps your "
+        "passion alive.",
         "Venus-Mars:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -667,19 +683,19 @@ const CatalogueEntry CoreTextCatalogue[] = {
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your appetite for pleasure and your wish to grow sit side by side, each "
-        "tugging slightly at the other. One month you may spend too freely on comfort, "
-        "the next hold back from a generosity that would have been wise. Noticing "
-        "these swings without judgement, and asking whether a pleasure actually enlarges "
-        "your life, gradually teaches you a relaxed and gracious kind of abundance.",
+        "tugging at the other. One month you may spend too freely on comfort, the "
+        "next hold back from a generosity that would have been wise. Noticing these "
+        "swings without judgement, and asking whether a pleasure actually enlarges "
+        "your life, teaches you a relaxed and gracious kind of abundance.",
         "Venus-Jupiter:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "More always seems better where love and pleasure are concerned, which can "
         "lead to overspending, overeating, or expecting a partner to supply a happiness "
-        "no one person can. Disappointment follows when reality falls short of the "
-        "picture. Your heart is genuinely large, however. When you learn that enough "
-        "can be a feast, and choose quality over quantity, your warmth and taste "
-        "become assets rather than debts.",
+        "no one person can. Disappointment follows when reality falls short, and "
+        "you may keep adjusting your hopes, or meet your own excess in a lavish friend. "
+        "Your heart is genuinely large, however. When you learn that enough can be "
+        "a feast, your warmth and taste become assets rather than debts.",
         "Venus-Jupiter:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -692,20 +708,21 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Venus-Saturn:conjunction")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "A slight caution tempers your affections; you like to be sure of someone "
-        "before you let them matter. This reserve is mild and often protects you "
-        "from hasty choices, though it can make you seem cooler than you feel. Offering "
-        "trust in small, deliberate steps, and noticing when prudence has quietly "
-        "become fear, helps you build relationships that are both safe and warm.",
+        "Caution tempers your affections; you like to be sure of someone before you "
+        "let them matter. This reserve often protects you from hasty choices, though "
+        "it can make you seem cooler than you feel. Offering trust in deliberate "
+        "steps, and noticing when prudence has quietly become fear, helps you build "
+        "relationships that are both safe and warm.",
         "Venus-Saturn:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Love may have felt like something you had to deserve. You might fear rejection "
         "so keenly that you hold back affection, settle for relationships ruled by "
-        "obligation, or judge your looks and worth harshly. Loneliness can visit "
-        "even inside a partnership. Yet this aspect teaches what real commitment "
-        "is. As you build self-worth patiently, from within, you attract love that "
-        "is steady and honest, and it often deepens with age.",
+        "obligation, or judge your looks and worth harshly; partners may seem cold "
+        "or critical when they echo your own doubts. Affection may need patient adjustment "
+        "before it feels safe. Yet it teaches what real commitment is. Self-worth "
+        "built patiently from within draws love that is steady, honest and deepens "
+        "with age.",
         "Venus-Saturn:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -719,28 +736,29 @@ const CatalogueEntry CoreTextCatalogue[] = {
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "A flicker of the unexpected runs through your affections: sudden likes, "
-        "unexplained dislikes, a taste for something a little offbeat. You may need "
-        "slightly more room in love than you usually admit. Saying so openly, and "
-        "building small surprises and shared novelties into your relationships, keeps "
-        "them fresh without turning them upside down.",
+        "unexplained dislikes, a taste for the offbeat. You may need more room in "
+        "love than you usually admit. Saying so openly, and building surprises and "
+        "shared novelties into your relationships, keeps them fresh without turning "
+        "them upside down.",
         "Venus-Uranus:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Relationships may begin like lightning and end as abruptly, and you can "
         "swing between craving closeness and bolting from it. Unavailable, distant "
-        "or unconventional partners may hold a special fascination. Underneath, love "
-        "and freedom feel like opposites. The work is separating genuine independence "
-        "from a fear of being trapped; once you do, you can build partnerships that "
-        "are lively, honest and able to survive change.",
+        "or unconventional partners may hold a special fascination, acting out a "
+        "need for freedom that is yours. Love may keep asking for new arrangements. "
+        "The work is separating genuine independence from a fear of being trapped; "
+        "once you do, you can build partnerships that are lively, honest and able "
+        "to survive change.",
         "Venus-Uranus:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "Your affections draw easy support from either the steadier or the freer "
-        "side of you. Where Saturn is the partner, love comes with patience, loyalty "
-        "and a taste for lasting, classic beauty; where Uranus is, it comes with "
-        "friendship, originality and respect for each other's space. Either way you "
-        "can give a relationship both shape and breathing room. Like every easy gift, "
-        "this one grows best when used deliberately.",
+        "Your affections are steadied by a cooler, more principled side of you, so "
+        "love rests on respect and friendship as much as on feeling. You tend to "
+        "want a relationship with a clear shape and room to breathe, and your taste "
+        "in beauty is distinctly your own. Partners tend to find you loyal without "
+        "being possessive. Like every easy gift, this one needs using: it serves "
+        "you best when you choose your bonds deliberately rather than let them drift.",
         "Venus-Saturn-Uranus:sextile-trine")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -753,20 +771,20 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Venus-Neptune:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "Romantic ideals shimmer faintly behind your affections, so you may quietly "
-        "expect more magic from love than daily life supplies. The gap is small but "
-        "steady, a low hum of longing. Letting art, music and beauty carry part of "
-        "that longing, while appreciating real people as they are, brings your ideals "
-        "and your relationships a little closer each year.",
+        "Romantic ideals shimmer behind your affections, so you may expect more magic "
+        "from love than daily life supplies. The gap is steady, a low hum of longing. "
+        "Letting art, music and beauty carry part of that longing, while appreciating "
+        "real people as they are, brings your ideals and your relationships closer "
+        "each year.",
         "Venus-Neptune:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "You may fall in love with potential rather than with the person, rescue "
-        "partners who do not want saving, or give until nothing is left. Disappointment "
-        "follows when the dream dissolves, and boundaries around money can blur as "
-        "well. Yet your capacity for compassion and artistic imagination is exceptional. "
-        "Seeing clearly is not the end of romance; it is what allows your devotion "
-        "to be received.",
+        "partners who do not want saving, or give until nothing is left. Others may "
+        "seem to embody the ideal you long for until the dream dissolves, and boundaries "
+        "around money can blur. Love may ask for repeated adjustment between dream "
+        "and reality. Yet your compassion and artistic imagination are exceptional. "
+        "Seeing clearly is not the end of romance; it lets your devotion be received.",
         "Venus-Neptune:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -789,10 +807,11 @@ const CatalogueEntry CoreTextCatalogue[] = {
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Love can become all-or-nothing for you, bringing jealousy, possessiveness, "
         "or relationships in which power is quietly traded. You may attract partners "
-        "who transform you through crisis, and endings can feel like small deaths. "
-        "Beneath this often lies a fear of being worthless unless you are needed. "
-        "As you learn that you are valuable in yourself, your passion turns from "
-        "grasping into a force that heals.",
+        "who hold the intensity you fear in yourself, and endings can feel like small "
+        "deaths. Beneath this often lies a fear of being worthless unless you are "
+        "needed, and bonds may need repeated renegotiation. As you learn that you "
+        "are valuable in yourself, passion becomes a force that heals rather than "
+        "grasps.",
         "Venus-Pluto:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -804,46 +823,47 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Mars-Jupiter:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "Your drive and your convictions are slightly out of tune, so you may pour "
-        "effort into the wrong goal or lose steam once the aim grows vague. It is "
-        "a small mismatch, noticed mostly in hindsight. Checking now and then that "
-        "what you are doing serves what you believe in gradually turns scattered "
-        "zeal into steady, well-aimed enthusiasm.",
+        "Your drive and your convictions are out of tune, so you may pour effort "
+        "into the wrong goal or lose steam once the aim grows vague; the mismatch "
+        "is often noticed only in hindsight. Checking now and then that what you "
+        "are doing serves what you believe in gives your enthusiasm a steady aim.",
         "Mars-Jupiter:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "You are inclined to act big and fast, which can mean overcommitting, taking "
         "risks you cannot afford, or crusading for causes without hearing the other "
-        "side. Rules and authorities may provoke you, and exhaustion sometimes follows "
-        "bursts of overreach. Yet there is tremendous courage in you. With planning "
-        "and a sense of limits, your zeal can accomplish what more cautious people "
-        "only talk about.",
+        "side. Rules and authorities may provoke you, opponents may seem as zealous "
+        "as you are, and exhaustion can follow bursts of overreach. Yet there is "
+        "tremendous courage in you. With planning, a sense of limits and a readiness "
+        "to adjust course, your zeal can accomplish what cautious people only talk "
+        "about.",
         "Mars-Jupiter:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "You can work hard, long and steadily, and you know how to apply effort where "
-        "it will count. Patience and drive cooperate in you, so you do well at tasks "
-        "that need stamina, skill or careful timing, from craftsmanship to engineering "
-        "to endurance sport. You rarely waste energy. Take care that discipline does "
-        "not turn harsh toward yourself or others; your strength is greatest when "
-        "it includes rest.",
+        "Drive and restraint are closely bound in you. At best they cooperate, so "
+        "you can work hard, long and steadily, and do well at tasks that need stamina, "
+        "skill or careful timing, from craftsmanship to engineering to endurance "
+        "sport. You may also feel blocked at times, as if your energy must pass a "
+        "strict inspector before it may move. Respecting that caution without letting "
+        "it harden into harshness, toward yourself or others, makes your strength "
+        "last.",
         "Mars-Saturn:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "Small checks keep meeting your impulses, as if something inside asks you "
-        "to wait and plan before you move. It can feel like driving with the brake "
-        "slightly on, and it may irritate you. Learning to pace yourself, and to "
-        "use the pause rather than fight it, gradually gives you remarkable precision "
-        "and an energy that lasts.",
+        "Checks keep meeting your impulses, as if something inside asks you to wait "
+        "and plan before you move. It can feel like driving with the handbrake half "
+        "on, and it may irritate you. Learning to pace yourself, and to use the pause "
+        "rather than fight it, gives you remarkable precision and an energy that "
+        "lasts.",
         "Mars-Saturn:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "It may seem that every time you push, something pushes back, and you can "
         "swing between holding your anger in and letting it out all at once. A harsh "
         "or frustrating authority may have shaped your early experience of effort, "
-        "and tension can settle in your body. Yet this aspect forges exceptional "
-        "endurance. Steady, structured work and honest outlets for frustration turn "
-        "it into hard-won mastery.",
+        "and others may still seem to block you. Timing often needs adjusting before "
+        "effort pays. Yet this aspect forges exceptional endurance. Steady, structured "
+        "work and honest outlets for frustration build a mastery that lasts.",
         "Mars-Saturn:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -856,68 +876,72 @@ const CatalogueEntry CoreTextCatalogue[] = {
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Now and then a sudden impulse cuts across your plans: an urge to quit, to "
-        "change direction, to try something wildly different. These jolts are small "
-        "but real, and they can leave you restless. Noticing them, and giving them "
-        "a safe channel such as experiment, movement or a side project, makes you "
-        "more adventurous without making you reckless.",
+        "change direction, to try something wildly different. These jolts rarely "
+        "upend your life, but they are real, and they can leave you restless. Noticing "
+        "them, and giving them a safe channel such as experiment, movement or a side "
+        "project, makes you more adventurous without making you reckless.",
         "Mars-Uranus:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "You may act on impulse, rebel against any constraint, and find that accidents, "
         "sudden quarrels or abrupt changes follow. Your nervous system runs hot, "
-        "and patience is hard to come by. But you also have exceptional courage and "
-        "a knack for breaking through where others are stuck. Pausing for a single "
-        "breath before acting, and rebelling for something rather than against everything, "
-        "turns volatility into brilliance.",
+        "patience is hard to come by, and you may clash with people as headstrong "
+        "as you. Plans can need sudden repair. But you also have exceptional courage "
+        "and a knack for breaking through where others are stuck. Pausing for a breath "
+        "before acting, and rebelling for something rather than against everything, "
+        "keeps you safe.",
         "Mars-Uranus:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your energy is moved by ideals, compassion or imagination, and you act most "
         "wholeheartedly for causes or creative visions larger than yourself. Dance, "
-        "music, film, swimming and caring work may suit you, and you often sense "
-        "what a situation needs without being told. Your challenge is direction, "
-        "since inspiration can drift; anchoring your dreams in concrete goals lets "
-        "your gentle strength go far.",
+        "music, film, swimming and caring work may suit you. The same link can blur "
+        "your drive, so energy may ebb without clear reason or go to causes that "
+        "prove less than they seemed. Anchoring your dreams in concrete goals, and "
+        "resting when you need to, lets your gentle strength go far.",
         "Mars-Neptune:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your drive is sometimes softened or scattered by a dreamy undertow, so you "
-        "may start with conviction and then lose sight of what you wanted. The effect "
-        "is mild, mostly a matter of focus and fluctuating energy. Clarifying your "
-        "aims in small written steps, and guarding your rest, gradually brings inspiration "
-        "and action into step.",
+        "may start with conviction and then lose sight of what you wanted. Mostly "
+        "it is a matter of focus and fluctuating energy. Writing your aims down step "
+        "by step, and guarding your rest, brings inspiration and action into step.",
         "Mars-Neptune:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "You may find it hard to assert yourself directly, acting out of guilt, confusion "
-        "or an ideal that turns out to be a mirage. Energy can leak away, and conflict "
-        "you avoid may surface sideways later. Care is wise with alcohol and medication. "
-        "Yet your compassion and imagination are strong. Naming what you want plainly, "
-        "and keeping clear boundaries, turns vagueness into inspired action.",
+        "or an ideal that turns out to be a mirage. Energy can leak away, avoided "
+        "conflict may surface sideways, and others may seem to act out the anger "
+        "you disown. Care is wise with alcohol and medication, and plans may need "
+        "revising as energy ebbs. Yet your compassion and imagination are strong. "
+        "Naming what you want plainly, within clear boundaries, gives your efforts "
+        "direction.",
         "Mars-Neptune:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "You have great reserves of willpower and stamina, and you can keep going "
         "long after others have quit. Your energy is focused and intense, and you "
         "may be drawn to demanding fields such as surgery, research, rescue work "
-        "or competitive sport. You come into your own in a crisis. Because your force "
-        "is considerable, use it consciously, and it will bring remarkable achievements.",
+        "or competitive sport; you come into your own in a crisis. Such force can "
+        "turn ruthless when you feel cornered, so use it consciously, and it will "
+        "bring remarkable achievements.",
         "Mars-Pluto:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "An undercurrent of intensity fuels your actions, surfacing now and then "
-        "as stubbornness or an urge to win small contests at any cost. It is a subtle "
-        "pressure, easy to overlook. Noticing when you are driven rather than choosing, "
-        "and redirecting that force on purpose, develops a deep and quiet determination.",
+        "as stubbornness or an urge to win every contest, however trivial. It is "
+        "a pressure that is easy to overlook. Noticing when you are driven rather "
+        "than choosing, and redirecting that force on purpose, develops a deep and "
+        "steady determination.",
         "Mars-Pluto:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Your will is formidable and may turn ruthless or compulsive under pressure. "
         "Power struggles, dangerous situations or explosive anger can mark your life, "
-        "and you may have felt overpowered when young. Yet this aspect gives extraordinary "
-        "courage and the ability to rebuild after destruction. As you learn to choose "
-        "your battles and use force consciously, it becomes the strength to transform "
-        "rather than destroy.",
+        "and forceful people may challenge you where you hold back your own power. "
+        "Yet this aspect gives extraordinary courage and the ability to rebuild after "
+        "destruction. Choosing your battles, adjusting course when force fails and "
+        "acting consciously lets it transform rather than destroy.",
         "Mars-Pluto:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -939,10 +963,12 @@ const CatalogueEntry CoreTextCatalogue[] = {
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Expansion and restraint pull against each other in you, so you may alternate "
-        "between optimism and gloom, or between overextending and clamping down. "
-        "Career progress can come in stop-start phases. Everyone born within a few "
-        "months of you shares this tension; your houses and personal planets decide "
-        "where it bites. Planning growth in steady stages turns it into sound judgement.",
+        "between optimism and gloom, or overextending and clamping down, and meet "
+        "the other side in colleagues who are all caution or all hope. Career progress "
+        "can come in stop-start phases that need constant adjustment. Everyone born "
+        "within a few months of you shares this tension; your houses and personal "
+        "planets decide where it bites. Growth in steady stages gives you a reliable "
+        "sense of timing.",
         "Jupiter-Saturn:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -955,20 +981,20 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Jupiter-Uranus:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "Small, unexpected openings appear at the edges of your life, and you need "
-        "to pay attention to catch them. This subtle contact, common to your whole "
-        "age cohort, rewards curiosity and a willingness to run small experiments "
-        "with your beliefs and plans. Over time those experiments add up to a broader "
-        "and more independent outlook.",
+        "Unexpected openings appear at the edges of your life, and you need to pay "
+        "attention to catch them. This contact, common to your whole age cohort, "
+        "rewards curiosity and a willingness to experiment with your beliefs and "
+        "plans. Over time those experiments add up to a broader and more independent "
+        "outlook.",
         "Jupiter-Uranus:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "You may crave freedom so strongly that you resist commitment or take reckless "
         "chances, and sudden reversals of fortune are possible. Beliefs can shift "
-        "abruptly, and you may be drawn to causes or schemes that promise instant "
+        "abruptly, and you may be drawn to people or schemes that promise instant "
         "transformation. Shared by everyone born in the same months, this restlessness "
-        "is coloured by your houses. Testing new ideas before leaping turns it into "
-        "genuine innovation.",
+        "is coloured by your houses. Testing new ideas before leaping, and revising "
+        "plans calmly when luck turns, lets your originality pay off.",
         "Jupiter-Uranus:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -981,19 +1007,19 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Jupiter-Neptune:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "A faint idealism colours your hopes, so you may sometimes expect a little "
-        "more from life or people than they can give. Shared by your age cohort, "
-        "this gentle contact asks for small, repeated adjustments between faith and "
-        "fact, and repays them with a mature, compassionate outlook that is neither "
-        "naive nor cynical.",
+        "An idealism colours your hopes, so you may sometimes expect more from life "
+        "or people than they can give. Shared by your age cohort, this contact asks "
+        "for repeated adjustments between faith and fact, and repays them with a "
+        "mature, compassionate outlook that is neither naive nor cynical.",
         "Jupiter-Neptune:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Idealism can tip into unrealistic expectations, gullibility or escape, and "
-        "you may over-promise or be drawn to persuasive gurus and get-rich schemes. "
-        "Shared by everyone born within months of you, this tension plays out through "
-        "your houses and personal planets. Discernment, practical checks and service "
-        "that stays grounded turn visionary longing into genuine inspiration.",
+        "you may over-promise or be drawn to persuasive gurus and get-rich schemes "
+        "that mirror your own longing. Shared by everyone born within months of you, "
+        "this tension plays out through your houses and personal planets, often as "
+        "a repeated need to adjust faith to fact. Discernment, practical checks and "
+        "grounded service let your visionary longing inspire rather than mislead.",
         "Jupiter-Neptune:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -1008,95 +1034,97 @@ const CatalogueEntry CoreTextCatalogue[] = {
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "A quiet urge for deeper growth runs through your ambitions, encouraging "
         "you to look beneath surfaces before committing. Shared with your age cohort, "
-        "this subtle contact develops through attention to how you use influence "
-        "and resources, and rewards that attention with a steady, well-founded sense "
-        "of purpose.",
+        "this contact develops through attention to how you use influence and resources, "
+        "and rewards that attention with a steady, well-founded sense of purpose.",
         "Jupiter-Pluto:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Ambition can become excessive, leading to power struggles with authorities, "
-        "obsessive pursuit of success or convictions held with total certainty. Shared "
-        "by everyone born around the same months, this drive becomes personal through "
-        "your houses and inner planets. Ethical restraint and humility turn it into "
-        "a capacity for profound, constructive change.",
+        "obsessive pursuit of success or convictions held with total certainty. Powerful "
+        "people may seem to stand in your way when they reflect your own hunger for "
+        "influence. Shared by everyone born around the same months, this drive becomes "
+        "personal through your houses and inner planets. Ethical restraint, humility "
+        "and a willingness to adjust your aims give it lasting, constructive force.",
         "Jupiter-Pluto:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "You belong to a generation that knows how to combine structure with change: "
-        "this contact is shared by everyone born within a year or two of you. It "
-        "suggests a practical inventiveness, a talent for reforming institutions "
-        "from within and for giving new ideas a workable form. Personally it comes "
-        "alive through its houses and contacts to your Sun, Moon or angles, where "
-        "you can be both innovator and the one who makes things last.",
+        "This contact, shared by everyone born within a year or two of you, joins "
+        "the wish to preserve with the urge to renew. It can give a practical inventiveness "
+        "and a talent for reforming institutions from within; where the two planets "
+        "meet, the pull between security and change is felt more keenly before it "
+        "is mastered. Where it touches your personal planets, you can be both innovator "
+        "and the one who makes things last.",
         "Saturn-Uranus:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "Shared by people born within a year or so of you, this faint contact links "
-        "the wish to preserve with the urge to renew. In daily life it may show as "
-        "a mild tension between routine and restlessness, security and experiment. "
-        "Where it touches your personal planets, small, regular updates to your habits "
-        "and structures keep you from either stagnating or tearing everything down.",
+        "Shared by people born within a year or so of you, this contact links the "
+        "wish to preserve with the urge to renew. In daily life it may show as a "
+        "tension between routine and restlessness, security and experiment. Where "
+        "it touches your personal planets, regular updates to your habits and structures "
+        "keep you from either stagnating or tearing everything down.",
         "Saturn-Uranus:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Old and new collide in this aspect, which you share with everyone born in "
         "the same year or two; your generation grew up amid tension between tradition "
-        "and reform. Personally, especially where it touches your inner planets or "
-        "angles, you may swing between clinging to security and breaking free abruptly. "
-        "The growth lies in becoming a bridge: changing things deliberately and letting "
-        "structures evolve rather than collapse.",
+        "and reform. Where it touches your inner planets or angles, you may swing "
+        "between clinging to security and breaking free abruptly, or meet the other "
+        "side in people who seem all rules or all rebellion. The growth lies in becoming "
+        "a bridge: revising things deliberately and letting structures evolve.",
         "Saturn-Uranus:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "Dreams and discipline cooperate in this contact, which you share with your "
-        "age group. It can give a generation a talent for building ideals into lasting "
-        "forms, such as hospitals, charities, films or spiritual communities. In "
-        "your own chart it matters most where it links to personal planets: there "
-        "you may be able to give your imagination a practical shape and serve others "
-        "with patience and realism.",
+        "Dreams and discipline meet in this contact, which you share with your age "
+        "group. At its best it lets a generation build ideals into lasting forms, "
+        "such as hospitals, charities, films or spiritual communities; where the "
+        "two planets join, firm structures may also seem to dissolve and hopes must "
+        "prove themselves. Where it links to your personal planets, you may give "
+        "imagination a practical shape and serve others with patience and realism.",
         "Saturn-Neptune:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Like most contacts between the slow planets, this one belongs to your whole "
         "age group more than to you alone, and the link between realism and idealism "
-        "it describes rarely makes itself felt. It may show as a faint unease when "
-        "life becomes too practical or too dreamy. Where it touches your own planets, "
-        "taking small, concrete steps toward an inspiring aim, and letting some mystery "
-        "into your duties, strengthens both sides over time.",
+        "it describes rarely makes itself felt. It may show as unease when life becomes "
+        "too practical or too dreamy. Where it touches your own planets, taking concrete "
+        "steps toward an inspiring aim, and letting some mystery into your duties, "
+        "strengthens both sides over time.",
         "Saturn-Neptune:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Reality and ideals strain against each other in this aspect, a mark of your "
         "age group, whose formative years may have seen dreams dissolve or institutions "
-        "quietly eroded. Personally you may swing between cynicism and wishful thinking, "
-        "or fear that nothing is solid. Where it touches your personal planets, patient "
-        "effort to give one vision real form shows you that faith and realism can "
-        "work together.",
+        "quietly eroded. You may swing between cynicism and wishful thinking, fear "
+        "that nothing is solid, or find others playing the dreamer or the cynic for "
+        "you. Where it touches your personal planets, patient, often revised effort "
+        "to give one vision real form shows you that faith and realism can work together.",
         "Saturn-Neptune:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "This contact, shared by your whole age group, lends endurance, deep concentration "
-        "and a talent for slowly rebuilding what has broken. People born under it "
-        "often handle power responsibly, working within systems to transform them. "
-        "In your own chart, where it touches personal planets, you may find great "
-        "staying power in a crisis and an aptitude for long, serious undertakings.",
+        "Shared by your whole age group, this contact joins structure with the power "
+        "to tear down and rebuild. It lends endurance, deep concentration and a talent "
+        "for restoring what has broken, though where the two planets meet it can "
+        "also bring heavy pressures and a stern, guarded relationship to power. Where "
+        "it touches your personal planets, you may find great staying power in a "
+        "crisis and an aptitude for long, serious undertakings.",
         "Saturn-Pluto:flowing")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "Your entire birth year has this quiet aspect, a light thread between structure "
-        "and deep change. It may surface as a vague sense that the rules you live "
-        "by need renewing from time to time. Where it contacts your personal planets, "
-        "attending to these small pressures, and letting worn-out commitments go "
-        "gracefully, builds a modest but durable resilience.",
+        "Your entire birth year has this aspect, a thread between structure and deep "
+        "change. It may surface as a sense that the rules you live by need renewing "
+        "from time to time. Where it contacts your personal planets, attending to "
+        "these pressures, and letting worn-out commitments go gracefully, builds "
+        "a durable resilience.",
         "Saturn-Pluto:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Heavy pressures mark this aspect, which your generation shares: people born "
         "in these years often grew up amid hardship, rigid authority or the collapse "
-        "of established orders. Personally, where your inner planets are involved, "
-        "you may feel burdened, controlled or driven to control. Yet few aspects "
-        "build such strength. Facing fear directly and owning your power turns endurance "
-        "into profound, lasting achievement.",
+        "of established orders. Where your inner planets are involved, you may feel "
+        "burdened or driven to control, adjust to pressures you did not choose, and "
+        "meet in others the power you hold back. Yet few aspects build such strength. "
+        "Facing fear directly and owning your power let endurance grow into lasting "
+        "achievement.",
         "Saturn-Pluto:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -1109,11 +1137,11 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Uranus-Neptune:conjunction")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "This faint link between the urge for change and the longing for the ideal "
-        "is shared by everyone born over several years around you, and it rarely "
-        "tells a personal story on its own. Where it touches your Sun, Moon or other "
-        "inner planets, it asks for small, practical ways of turning inspiration "
-        "into innovation, and rewards you with a quietly visionary outlook.",
+        "Shared by everyone born over several years around you, this link between "
+        "the urge for change and the longing for the ideal rarely tells a personal "
+        "story on its own. Where it touches your own inner planets, it asks for practical "
+        "ways of turning inspiration into innovation, and rewards you with a quietly "
+        "visionary outlook.",
         "Uranus-Neptune:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -1128,10 +1156,10 @@ const CatalogueEntry CoreTextCatalogue[] = {
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "This aspect, shared by everyone born over a span of years around you, reflects "
         "a generation caught between radical change and spiritual longing, between "
-        "revolution and dissolution. Personally, where it touches your Sun, Moon "
-        "or inner planets, you may feel torn between freedom and surrender, or between "
-        "hard reality and the dream. Letting each side correct the other gives you "
-        "a rare, grounded idealism.",
+        "revolution and dissolution. Where it touches your personal planets, you "
+        "may feel torn between freedom and surrender, or meet one side of the conflict "
+        "in the people and causes you are drawn to. Letting each side correct the "
+        "other gives you a rare, grounded idealism.",
         "Uranus-Neptune:square-opposition")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -1139,8 +1167,8 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "free with the urge to dissolve into something greater, two drives with little "
         "natural understanding of each other. It often shows as uncertainty about "
         "how to turn ideals into action. Where it touches your personal planets, "
-        "patient experiment and a readiness to revise your vision turn it into creative "
-        "adaptability.",
+        "patient experiment and a readiness to revise your vision make you creatively "
+        "adaptable.",
         "Uranus-Neptune:quincunx")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -1153,12 +1181,11 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Uranus-Pluto:conjunction")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "Shared by everyone born within several years of you, this faint link between "
-        "sudden change and deep transformation rarely speaks on its own. Where it "
-        "touches your personal planets, it may appear as small, periodic urges to "
-        "overhaul some corner of your life. Attending to them consciously, rather "
-        "than waiting for a crisis to force the issue, lets you grow through steady "
-        "renewal.",
+        "Shared by everyone born within several years of you, this link between sudden "
+        "change and deep transformation rarely speaks on its own. Where it touches "
+        "your personal planets, it may appear as periodic urges to overhaul some "
+        "corner of your life. Attending to them consciously, rather than waiting "
+        "for a crisis to force the issue, lets you grow through steady renewal.",
         "Uranus-Pluto:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -1188,12 +1215,12 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Uranus-Pluto:quincunx")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "This rare opposition, last formed around the turn of the twentieth century, "
-        "belongs to a whole generation and speaks of a collective confrontation between "
+        "This rare opposition belongs to those born from 1901 to about 1905 and again "
+        "from the early 2040s on, and speaks of a collective confrontation between "
         "the push for freedom and entrenched power. Those born under it face a world "
-        "where revolution meets resistance. If it aspects your Sun, Moon or another "
-        "personal planet, these forces may reach you through other people. Awareness "
-        "and a search for balance turn that conflict into transformation.",
+        "where revolution meets resistance. Where it touches your personal planets, "
+        "these forces tend to reach you through other people, who act out what you "
+        "have not yet claimed. Seeking balance lets that conflict become transformation.",
         "Uranus-Pluto:opposition")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -1206,11 +1233,11 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Neptune-Pluto:conjunction")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "This faint link between imagination and transformation is shared by everyone "
-        "born across a span of decades, so it is collective background rather than "
-        "personal story. Where it touches your own planets, subtle shifts in your "
-        "ideals and deepest values may ask for small, conscious adjustments, gradually "
-        "deepening your spiritual outlook.",
+        "This link between imagination and transformation belongs to everyone born "
+        "from about 1914 to 1919, a generation that arrived amid war and pandemic, "
+        "so it is collective background rather than personal story. Where it touches "
+        "your own planets, shifts in your ideals and deepest values may ask for conscious "
+        "adjustment, gradually deepening your spiritual outlook.",
         "Neptune-Pluto:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -1225,18 +1252,21 @@ const CatalogueEntry CoreTextCatalogue[] = {
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "This rare tension between ideals and transforming power is shared by everyone "
         "born across several decades. It speaks of a collective struggle between "
-        "dream and disillusion, faith and upheaval. It becomes your own story only "
-        "where it meets your personal planets or stresses a house, and there it may "
-        "bring a loss of belief followed by its rebirth, teaching you to hold vision "
+        "dream and disillusion, faith and upheaval, often lived out between groups "
+        "that each see the other as the threat. It becomes personal only where it "
+        "meets your personal planets or stresses a house; there it may bring a loss "
+        "of belief, a long adjustment and a rebirth, teaching you to hold vision "
         "and reality together.",
         "Neptune-Pluto:tense")},
     {"CoreSignificance",
      QT_TRANSLATE_NOOP3("CoreSignificance",
-        "A conjunction fuses two planets into a single force. Their principles can "
-        "no longer act alone, and because they usually share a sign, the same element "
-        "and quality colour both. This is the most powerful contact in a chart: whatever "
-        "the two planets mean, you express it strongly and often without noticing, "
-        "for good or ill, as one intertwined drive.",
+        "A conjunction fuses two planets, 0 degrees apart, into a single force. Their "
+        "principles can no longer act alone, and as they usually share a sign, its "
+        "element and quality colour both. It is the most powerful contact in a chart, "
+        "expressed strongly and often unawares, for good or ill. Zodrivel counts "
+        "it within 10 whole degrees of exact: the distance is rounded to the nearest "
+        "degree, an exact half to the even one, so 10.5 degrees still counts and "
+        "11 does not.",
         "Conjunction")},
     {"CoreAspectKinds",
      QT_TRANSLATE_NOOP3("CoreAspectKinds",
@@ -1260,11 +1290,12 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "heading of an aspect in the report: %1 and %2 are the two bodies")},
     {"CoreSignificance",
      QT_TRANSLATE_NOOP3("CoreSignificance",
-        "A semi-sextile links planets in neighbouring signs, which share neither "
-        "element nor quality and so see the world from slightly different angles. "
-        "Its effect is subtle, more a quiet response than an event. It shows where "
-        "small, steady adjustments are needed, and where conscious attention gradually "
-        "turns a faint awkwardness into a useful skill.",
+        "A semi-sextile links planets 30 degrees apart, in neighbouring signs that "
+        "share neither element nor quality and so see the world from different angles. "
+        "Its effect is subtle, more a quiet response than an event, and it shows "
+        "where steady adjustments are needed. Zodrivel counts it within 2 whole degrees "
+        "of exact, from 28 to 32: the distance is rounded to the nearest degree, "
+        "an exact half to the even one, so 27.5 and 32.5 degrees still count.",
         "SemiSextile")},
     {"CoreAspectKinds",
      QT_TRANSLATE_NOOP3("CoreAspectKinds",
@@ -1288,11 +1319,12 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "heading of an aspect in the report: %1 and %2 are the two bodies")},
     {"CoreSignificance",
      QT_TRANSLATE_NOOP3("CoreSignificance",
-        "A sextile joins planets in compatible elements, fire with air or earth with "
-        "water, and marks an opportunity. The two principles cooperate readily, but "
-        "the gift is not automatic: it asks for a little initiative to take up what "
-        "is offered. When you act on it, talents develop, contacts open and things "
-        "come together with pleasing ease.",
+        "A sextile joins planets 60 degrees apart, in compatible elements, fire with "
+        "air or earth with water, and marks an opportunity. The two principles cooperate "
+        "readily, but the gift asks for a little initiative; acted on, talents develop "
+        "and contacts open. Zodrivel counts it within 4 whole degrees of exact, from "
+        "56 to 64: the distance is rounded to the nearest degree, an exact half to "
+        "the even one, so 55.5 and 64.5 degrees still count.",
         "Sextile")},
     {"CoreAspectKinds",
      QT_TRANSLATE_NOOP3("CoreAspectKinds",
@@ -1312,11 +1344,13 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "heading of an aspect in the report: %1 and %2 are the two bodies")},
     {"CoreSignificance",
      QT_TRANSLATE_NOOP3("CoreSignificance",
-        "A square sets two planets at cross purposes, usually in signs of the same "
-        "quality but clashing elements. It brings irritation, inner pressure and "
-        "obstacles that will not go away by being ignored. That discomfort is also "
-        "its value: squares drive action, and many of the achievements people are "
-        "proudest of grow out of the effort to resolve one.",
+        "A square sets two planets 90 degrees apart, at cross purposes, usually in "
+        "signs of the same quality but clashing elements. It brings irritation, inner "
+        "pressure and obstacles that do not go away by being ignored, and that discomfort "
+        "drives action and many hard-won achievements. Zodrivel counts it within "
+        "8 whole degrees of exact, from 82 to 98: the distance is rounded to the "
+        "nearest degree, an exact half to the even one, so 81.5 and 98.5 degrees "
+        "still count.",
         "Square")},
     {"CoreAspectKinds",
      QT_TRANSLATE_NOOP3("CoreAspectKinds",
@@ -1336,11 +1370,13 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "heading of an aspect in the report: %1 and %2 are the two bodies")},
     {"CoreSignificance",
      QT_TRANSLATE_NOOP3("CoreSignificance",
-        "A trine links planets in signs of the same element, so their energies flow "
-        "together easily and support each other. It describes natural talent and "
-        "things that come without struggle, sometimes so readily that you take them "
-        "for granted. Trines offer ease and protection; they yield their best when "
-        "you consciously put the gift to work.",
+        "A trine links planets 120 degrees apart, in signs of the same element, so "
+        "their energies flow together and support each other. It describes natural "
+        "talent, sometimes so readily given that you take it for granted, and yields "
+        "its best when you put the gift to work. Zodrivel counts it within 6 whole "
+        "degrees of exact, from 114 to 126: the distance is rounded to the nearest "
+        "degree, an exact half to the even one, so 113.5 and 126.5 degrees still "
+        "count.",
         "Trine")},
     {"CoreAspectKinds",
      QT_TRANSLATE_NOOP3("CoreAspectKinds",
@@ -1360,11 +1396,13 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "heading of an aspect in the report: %1 and %2 are the two bodies")},
     {"CoreSignificance",
      QT_TRANSLATE_NOOP3("CoreSignificance",
-        "A quincunx joins planets in signs that share neither element nor quality "
-        "and have no natural understanding of each other. The result is a persistent "
-        "sense that something does not fit, often felt as strain on health, schedules "
-        "or obligations. It calls for ongoing adjustment and compromise, and teaches "
-        "you to hold together parts of your life that speak different languages.",
+        "A quincunx joins planets 150 degrees apart, in signs that share neither "
+        "element nor quality and have no natural understanding of each other. It "
+        "brings a persistent sense that something does not fit, often felt in health, "
+        "schedules or duties, and calls for ongoing adjustment. Zodrivel counts it "
+        "within 3 whole degrees of exact, from 147 to 153: the distance is rounded "
+        "to the nearest degree, an exact half to the even one, so 146.5 and 153.5 "
+        "degrees do not count.",
         "Quincunx")},
     {"CoreAspectKinds",
      QT_TRANSLATE_NOOP3("CoreAspectKinds",
@@ -1384,11 +1422,12 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "heading of an aspect in the report: %1 and %2 are the two bodies")},
     {"CoreSignificance",
      QT_TRANSLATE_NOOP3("CoreSignificance",
-        "An opposition places two planets across the zodiac, facing each other like "
-        "rivals or partners. It brings conflict and a tendency to swing between extremes, "
-        "or to meet one side of yourself in other people. Through relationships you "
-        "become aware of both ends, and the task is balance: finding a way for the "
-        "two needs to cooperate rather than take turns.",
+        "An opposition places two planets 180 degrees apart, across the zodiac, facing "
+        "each other like rivals or partners. It brings a swing between extremes, "
+        "or meeting one side of yourself in other people, and the task is balance. "
+        "Zodrivel counts it within 10 whole degrees of exact, from 170 to 180 degrees "
+        "apart either way round: the distance is rounded to the nearest degree, an "
+        "exact half to the even one, so 169.5 degrees still counts.",
         "Opposition")},
     {"CoreAspectKinds",
      QT_TRANSLATE_NOOP3("CoreAspectKinds",
