@@ -45,7 +45,7 @@ void appendPositions(RichTextSink& sink, const ReportFacts& f) {
         const std::string position = formatSignPosition(f.chart.longitudes[slot]);
         // "Cancer 12°43'": the degree and minute follow the sign's name and one blank.
         row += "\t" + position.substr(position.find(' ') + 1);
-        if (withHouses) row += "\t" + (f.houses[slot] ? std::to_string(*f.houses[slot]) : "");
+        if (f.houses[slot]) row += "\t" + std::to_string(*f.houses[slot]);
         sink.insertText(row + std::string(LineEnd));
     }
     sink.insertText(LineEnd);

@@ -2,6 +2,8 @@
 #include "desktop/report/ReportWindow.h"
 
 #include <QAction>
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QBoxLayout>
 #include <QDir>
 #include <QFile>
@@ -26,8 +28,10 @@
 #include "desktop/platform/PrintDialogs.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/UrlOpener.h"
+#include "desktop/report/PainterCanvas.h"
 #include "desktop/widgets/ClickableLabel.h"
 #include "desktop/widgets/ScreenColours.h"
+#include "desktop/widgets/TextEditSink.h"
 
 namespace zodrivel {
 
@@ -64,12 +68,20 @@ void markLinks(QTextDocument& document, const QColor& linkColour) {
     }
 }
 
-QString withReportExtension(const QString& fileName) {
+QString withExtension(const QString& fileName, std::string_view extensionUtf8) {
     if (!QFileInfo(fileName).suffix().isEmpty()) return fileName;
-    const QString extension = QString::fromUtf8(ReportFileExtension.data(),
-                                                static_cast<qsizetype>(ReportFileExtension.size()));
+    const QString extension =
+        QString::fromUtf8(extensionUtf8.data(), static_cast<qsizetype>(extensionUtf8.size()));
     return fileName.endsWith(QLatin1Char('.')) ? fileName + extension
                                                : fileName + QLatin1Char('.') + extension;
+}
+
+constexpr std::string_view PdfExtension = "pdf";
+
+RichTextDocument plainDocument(const QString& text) {
+    RichTextDocument document;
+    document.insertText(toUtf8(text));
+    return document;
 }
 
 }  // namespace
@@ -102,7 +114,17 @@ std::optional<QUrl> linkTarget(const QString& linkText) {
 }
 
 ReportWindow::ReportWindow(const QString& reportText, const Services& services, QWidget* parent)
-    : QDialog(parent), reportText_(reportText), services_(services) {
+    : ReportWindow(plainDocument(reportText), QString(), services, parent) {
+    reportText_ = reportText;
+}
+
+ReportWindow::ReportWindow(const RichTextDocument& report, const QString& name,
+                           const Services& services, QWidget* parent)
+    : QDialog(parent),
+      document_(report),
+      name_(name),
+      reportText_(QString::fromStdString(plainReportText(report))),
+      services_(services) {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QString::fromUtf8(WindowCaption));
     setModal(true);
@@ -115,7 +137,19 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
     // browser's own navigation.
     reportBox_->setOpenLinks(false);
     reportBox_->setOpenExternalLinks(false);
-    reportBox_->setPlainText(reportText_);
+    // The box shows the report as it is saved and printed: headings in bold and in a red that
+    // reads on the theme's base, the block's values and the table's columns at the tab stops.
+    {
+        QTextOption option = reportBox_->document()->defaultTextOption();
+        QList<QTextOption::Tab> tabs;
+        const double pixelsPerPoint = reportBox_->logicalDpiX() / 72.0;
+        for (const double stop : ReportTabStopsPt) tabs.append(QTextOption::Tab(stop * pixelsPerPoint, QTextOption::LeftTab));
+        option.setTabs(tabs);
+        reportBox_->document()->setDefaultTextOption(option);
+        TextEditSink sink(*reportBox_);
+        copyInto(document_, sink);
+        reportBox_->moveCursor(QTextCursor::Start);
+    }
     // On screen the links take the theme's link colour, made readable on the box's base.
     markLinks(*reportBox_->document(),
               readableLinkColour(reportBox_->palette(), QPalette::Base, QPalette::Text));
@@ -138,15 +172,21 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
 
     auto* save = new QPushButton(tr("&Save"), this);
     save->setObjectName(QStringLiteral("cmdSave"));
+    auto* savePdf = new QPushButton(tr("Save as P&DF"), this);
+    savePdf->setObjectName(QStringLiteral("cmdSavePdf"));
     auto* print = new QPushButton(tr("&Print"), this);
     print->setObjectName(QStringLiteral("cmdPrint"));
     // Enter in the report must not press a button behind the user's back.
     save->setAutoDefault(false);
+    savePdf->setAutoDefault(false);
     print->setAutoDefault(false);
     connect(save, &QPushButton::clicked, this, &ReportWindow::save);
+    connect(savePdf, &QPushButton::clicked, this, &ReportWindow::savePdf);
     connect(print, &QPushButton::clicked, this, &ReportWindow::print);
     addStandardKeys();
     save->setAccessibleDescription(tr("Saves the report as a Rich Text Format file"));
+    savePdf->setAccessibleDescription(
+        tr("Saves the report as a PDF file, with the name and page numbers on every page"));
     print->setAccessibleDescription(tr("Prints the report, or the selected part of it"));
 
     auto* links = new QVBoxLayout;
@@ -155,6 +195,7 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
     links->addWidget(label2);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(save);
+    buttons->addWidget(savePdf);
     buttons->addWidget(print);
     buttons->addStretch();
     auto* bottom = new QHBoxLayout;
@@ -193,25 +234,54 @@ void ReportWindow::openLink(const QUrl& link) {
     }
 }
 
-void ReportWindow::save() {
+QString ReportWindow::chooseFile(const QString& filter, std::string_view extension) {
     const QString chosen = services_.files->saveFileName(
-        {QString::fromUtf8(ApplicationTitle), tr("Rich Text Format (*.rtf)"),
-         QString::fromUtf8(ReportFileExtension.data(),
-                           static_cast<qsizetype>(ReportFileExtension.size()))},
+        {QString::fromUtf8(ApplicationTitle), filter,
+         QString::fromUtf8(extension.data(), static_cast<qsizetype>(extension.size()))},
         this);
-    if (chosen.isEmpty()) return;  // cancelled: nothing written, nothing said
+    if (chosen.isEmpty()) return {};  // cancelled: nothing written, nothing said
+    return withExtension(chosen, extension);
+}
 
-    const QString fileName = withReportExtension(chosen);
-    RichTextDocument document;
-    document.insertText(toUtf8(reportText_));
+void ReportWindow::writeFile(const QString& fileName, const std::string& bytes) {
     const WriteResult written = services_.writer->write(
-        std::filesystem::path(QFile::encodeName(fileName).toStdString()), toRtf(document));
+        std::filesystem::path(QFile::encodeName(fileName).toStdString()), bytes);
     if (!written) {
         services_.messages->show(
             tr("The report could not be saved to %1: %2")
                 .arg(QDir::toNativeSeparators(fileName), QString::fromStdString(written.error)),
             MessageIcon::Critical, this);
     }
+}
+
+void ReportWindow::save() {
+    const QString fileName = chooseFile(tr("Rich Text Format (*.rtf)"), ReportFileExtension);
+    if (fileName.isEmpty()) return;
+    writeFile(fileName, toRtf(document_, ReportTabStopsPt));
+}
+
+void ReportWindow::savePdf() {
+    const QString fileName = chooseFile(tr("PDF (*.pdf)"), PdfExtension);
+    if (fileName.isEmpty()) return;
+    // Drawn in memory first, so that the file is written whole through the writer (never half
+    // a PDF over an existing file), with the same failure message as the rich-text file.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(name_);
+        pdf.setCreator(QString::fromUtf8(ApplicationTitle));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        if (!paintReport(document_, name_, pdf)) {
+            services_.messages->show(tr("The report could not be saved to %1: %2")
+                                         .arg(QDir::toNativeSeparators(fileName),
+                                              tr("the PDF could not be drawn")),
+                                     MessageIcon::Critical, this);
+            return;
+        }
+    }
+    writeFile(fileName, buffer.data().toStdString());
 }
 
 void ReportWindow::print() {
@@ -227,6 +297,12 @@ void ReportWindow::print() {
     const QColor screenLink =
         readableLinkColour(reportBox_->palette(), QPalette::Base, QPalette::Text);
     const bool relink = contrastRatio(screenLink, Qt::white) < 4.5;
+    if (printer.printRange() != QPrinter::Selection) {
+        // The whole report: the same pages as the PDF, name and page numbers in the header.
+        printer.setFullPage(true);
+        paintReport(document_, name_, printer);
+        return;
+    }
     if (relink) markLinks(*reportBox_->document(), Qt::blue);
     reportBox_->print(&printer);
     if (relink) markLinks(*reportBox_->document(), screenLink);
