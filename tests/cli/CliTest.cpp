@@ -176,7 +176,7 @@ TEST(Cli, ReportSaysWhoseChartAndWhereTheBodiesStand) {
     const CliRun report = runCli(birthOn({"--format", "report"}));
     ASSERT_EQ(report.status, 0) << report.err;
     for (const char* line :
-         {"\r\n\r\nName:           Ada\r\n", "Born:           1 January 2000 12:00 local time\r\n",
+         {"\r\n\r\nName:           ADA\r\n", "Born:           1 January 2000 12:00 local time\r\n",
           "Place:          0\u00B000'W 51\u00B028'N\r\n",
           "Zone:           Greenwich Mean Time (GMT): UT+0:00\r\n",
           "Computed for:   UT 1 January 2000 12:00\r\n", "Model:          Classic\r\n",
@@ -184,7 +184,7 @@ TEST(Cli, ReportSaysWhoseChartAndWhereTheBodiesStand) {
         EXPECT_NE(report.out.find(line), std::string::npos) << line << report.out.substr(0, 600);
     }
     const CliRun rtf = runCli(birthOn({"--format", "rtf"}));
-    EXPECT_NE(rtf.out.find("Name:\\tab Ada\\par"), std::string::npos);
+    EXPECT_NE(rtf.out.find("Name:\\tab ADA\\par"), std::string::npos);
 }
 
 // The PDF read back as text: the block and the aspects, and on every page the name and the
