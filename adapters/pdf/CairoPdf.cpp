@@ -3,7 +3,6 @@
 
 #include <cairo-pdf.h>
 #include <cairo.h>
-
 #include <memory>
 
 namespace zodrivel {
@@ -77,7 +76,7 @@ std::string cairoPdf(const RichTextDocument& report, std::string_view headerName
     cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, title.c_str());
     {
         const std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(surface.get()),
-                                                                   cairo_destroy);
+                                                                    cairo_destroy);
         CairoCanvas canvas(cr.get());
         layOutPages(report, headerName, canvas, setup);
         cairo_show_page(cr.get());

@@ -10,7 +10,7 @@ namespace zodrivel {
 
 namespace {
 
-constexpr double HeaderSize = 9;  // points
+constexpr double HeaderSize = 9;   // points
 constexpr double HeaderRise = 16;  // points from the header's baseline up to the body's margin
 constexpr double RuleRise = 9;     // points from the rule up to the body's margin
 
@@ -73,9 +73,8 @@ public:
 
     std::vector<Line> linesOf(const std::vector<std::vector<Token>>& paragraphs) {
         for (const auto& paragraph : paragraphs) {
-            const bool heading =
-                !paragraph.empty() && paragraph.front().emphasis &&
-                paragraph.front().colour == HeadingColour;
+            const bool heading = !paragraph.empty() && paragraph.front().emphasis &&
+                                 paragraph.front().colour == HeadingColour;
             for (const Token& token : paragraph) place(token);
             endLine();
             lines_.back().keepWithNext = heading;
@@ -96,8 +95,8 @@ private:
 
     void place(const Token& token) {
         if (token.tab) {
-            const auto stop = std::ranges::find_if(ReportTabStopsPt,
-                                                   [this](double s) { return s > x_ + 0.01; });
+            const auto stop =
+                std::ranges::find_if(ReportTabStopsPt, [this](double s) { return s > x_ + 0.01; });
             x_ = stop != ReportTabStopsPt.end() ? *stop : x_ + width(" ", token.emphasis);
             if (x_ >= textWidth_) endLine();
             return;
@@ -164,9 +163,8 @@ int layOutPages(const RichTextDocument& report, std::string_view headerName, Pag
                 const PageSetup& setup) {
     const std::vector<Line> lines = LineBreaker(canvas, setup).linesOf(paragraphsOf(report));
     const double lineHeight = setup.textSize * setup.lineSpacing;
-    const auto perPage =
-        std::max<std::size_t>(2, static_cast<std::size_t>((setup.height - 2 * setup.margin) /
-                                                           lineHeight));
+    const auto perPage = std::max<std::size_t>(
+        2, static_cast<std::size_t>((setup.height - 2 * setup.margin) / lineHeight));
 
     std::vector<std::vector<const Line*>> pages(1);
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -189,8 +187,8 @@ int layOutPages(const RichTextDocument& report, std::string_view headerName, Pag
         canvas.drawText(setup.margin, headerBaseline, headerName, true, HeaderSize, TextColour);
         const std::string number =
             "Page " + std::to_string(page + 1) + " of " + std::to_string(pageCount);
-        canvas.drawText(right - canvas.textWidth(number, false, HeaderSize), headerBaseline,
-                        number, false, HeaderSize, TextColour);
+        canvas.drawText(right - canvas.textWidth(number, false, HeaderSize), headerBaseline, number,
+                        false, HeaderSize, TextColour);
         canvas.drawRule(setup.margin, right, setup.margin - RuleRise);
 
         double baseline = setup.margin + setup.textSize;

@@ -21,7 +21,8 @@ void plainLine(RichTextSink& sink, const std::string& text) {
 void appendBlock(RichTextSink& sink, const ReportFacts& f) {
     plainLine(sink, "Name:\t" + f.name);
     plainLine(sink, "Born:\t" + f.birthAsEntered);
-    plainLine(sink, "Place:\t" + (f.placeText ? *f.placeText + ", " : std::string()) + f.coordinates);
+    plainLine(sink,
+              "Place:\t" + (f.placeText ? *f.placeText + ", " : std::string()) + f.coordinates);
     std::string zone = f.zoneId ? *f.zoneId : f.zoneRow;
     if (f.zoneId && f.abbreviation) zone += " (" + *f.abbreviation + ")";
     if (f.offsetSeconds) zone += ": UT" + formatOffset(*f.offsetSeconds);

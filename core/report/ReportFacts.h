@@ -29,12 +29,12 @@ struct ReportAspect {
 
 struct ReportFacts {
     std::string name;
-    std::string birthAsEntered;            // "4 July 1976 10:30 local time"
-    std::optional<std::string> placeText;  // "New York, NY, USA", as typed or chosen
-    std::string coordinates;               // "74°00'W 40°43'N"
-    std::string zoneRow;                   // the zone list row, ", daylight saving" when ticked
-    std::optional<std::string> zoneId;     // "Europe/London", when the zone came from history
-    std::optional<int> offsetSeconds;      // east of Greenwich, daylight saving included
+    std::string birthAsEntered;               // "4 July 1976 10:30 local time"
+    std::optional<std::string> placeText;     // "New York, NY, USA", as typed or chosen
+    std::string coordinates;                  // "74°00'W 40°43'N"
+    std::string zoneRow;                      // the zone list row, ", daylight saving" when ticked
+    std::optional<std::string> zoneId;        // "Europe/London", when the zone came from history
+    std::optional<int> offsetSeconds;         // east of Greenwich, daylight saving included
     std::optional<std::string> abbreviation;  // "BDST"
     std::string universalTime;                // "UT 4 July 1976 14:30"
     std::string modelName = "Classic";

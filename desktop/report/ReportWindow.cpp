@@ -2,15 +2,16 @@
 #include "desktop/report/ReportWindow.h"
 
 #include <QAction>
-#include <QBuffer>
-#include <QPdfWriter>
 #include <QBoxLayout>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBlockFormat>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -140,12 +141,17 @@ ReportWindow::ReportWindow(const RichTextDocument& report, const QString& name,
     // The box shows the report as it is saved and printed: headings in bold and in a red that
     // reads on the theme's base, the block's values and the table's columns at the tab stops.
     {
-        QTextOption option = reportBox_->document()->defaultTextOption();
+        // Every paragraph takes the first one's tab stops: set them where the writer starts.
         QList<QTextOption::Tab> tabs;
         const double pixelsPerPoint = reportBox_->logicalDpiX() / 72.0;
-        for (const double stop : ReportTabStopsPt) tabs.append(QTextOption::Tab(stop * pixelsPerPoint, QTextOption::LeftTab));
-        option.setTabs(tabs);
-        reportBox_->document()->setDefaultTextOption(option);
+        for (const double stop : ReportTabStopsPt) {
+            tabs.append(QTextOption::Tab(stop * pixelsPerPoint, QTextOption::LeftTab));
+        }
+        QTextCursor start = reportBox_->textCursor();
+        QTextBlockFormat block = start.blockFormat();
+        block.setTabPositions(tabs);
+        start.setBlockFormat(block);
+        reportBox_->setTextCursor(start);
         TextEditSink sink(*reportBox_);
         copyInto(document_, sink);
         reportBox_->moveCursor(QTextCursor::Start);
@@ -274,10 +280,10 @@ void ReportWindow::savePdf() {
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         if (!paintReport(document_, name_, pdf)) {
-            services_.messages->show(tr("The report could not be saved to %1: %2")
-                                         .arg(QDir::toNativeSeparators(fileName),
-                                              tr("the PDF could not be drawn")),
-                                     MessageIcon::Critical, this);
+            services_.messages->show(
+                tr("The report could not be saved to %1: %2")
+                    .arg(QDir::toNativeSeparators(fileName), tr("the PDF could not be drawn")),
+                MessageIcon::Critical, this);
             return;
         }
     }

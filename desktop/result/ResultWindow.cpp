@@ -426,8 +426,7 @@ RichTextDocument ResultWindow::reportDocument() const { return buildReport(repor
 
 void ResultWindow::setReportPlace(const QString& place) {
     const std::string text = place.trimmed().toStdString();
-    reportFacts_.placeText =
-        text.empty() ? std::nullopt : std::optional<std::string>(text);
+    reportFacts_.placeText = text.empty() ? std::nullopt : std::optional<std::string>(text);
 }
 
 void ResultWindow::bringBrandLabelToFront(bool fullBrand) {

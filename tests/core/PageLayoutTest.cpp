@@ -34,8 +34,8 @@ public:
     void startPage() override { ++pages; }
     void drawText(double x, double baseline, std::string_view utf8, bool bold, double,
                   Rgb colour) override {
-        drawn.push_back({pages, x, baseline, textWidth(utf8, bold, 0), std::string(utf8), bold,
-                         colour});
+        drawn.push_back(
+            {pages, x, baseline, textWidth(utf8, bold, 0), std::string(utf8), bold, colour});
     }
     void drawRule(double, double, double) override { ++rules; }
 
@@ -133,12 +133,11 @@ TEST(PageLayout, TabsGoToTheReportsStops) {
     for (const Drawn& d : canvas.drawn) {
         if (d.baseline > 20) placed.emplace_back(d.text, d.x - 20);
     }
-    const std::vector<std::pair<std::string, double>> expected{
-        {"Sun", 0},
-        {"Cancer", ReportTabStopsPt[0]},
-        {"12\u00B043'", ReportTabStopsPt[1]},
-        {std::string(21, 'a'), 0},
-        {"b", ReportTabStopsPt[1]}};
+    const std::vector<std::pair<std::string, double>> expected{{"Sun", 0},
+                                                               {"Cancer", ReportTabStopsPt[0]},
+                                                               {"12\u00B043'", ReportTabStopsPt[1]},
+                                                               {std::string(21, 'a'), 0},
+                                                               {"b", ReportTabStopsPt[1]}};
     EXPECT_EQ(placed, expected);
 }
 

@@ -65,10 +65,13 @@ TEST(ReportFacts, TodaysCalculationGivesTheBirthAsEnteredAndTheOffsetUsed) {
 
 TEST(ReportFacts, OffsetsAndOrbsInHoursMinutesAndDegrees) {
     // Amsterdam's summer time of 1930 was +1:19:32; Kathmandu has kept +5:45 since 1986.
-    const std::pair<int, const char*> offsets[] = {
-        {-4 * 3600, "-4:00"}, {19800, "+5:30"},   {0, "+0:00"},
-        {-9000, "-2:30"},     {4772, "+1:19:32"}, {20700, "+5:45"},
-        {-(3 * 3600 + 1), "-3:00:01"}};
+    const std::pair<int, const char*> offsets[] = {{-4 * 3600, "-4:00"},
+                                                   {19800, "+5:30"},
+                                                   {0, "+0:00"},
+                                                   {-9000, "-2:30"},
+                                                   {4772, "+1:19:32"},
+                                                   {20700, "+5:45"},
+                                                   {-(3 * 3600 + 1), "-3:00:01"}};
     for (const auto& [seconds, text] : offsets) EXPECT_EQ(formatOffset(seconds), text) << seconds;
     // Minutes truncated, as the positions are: the minute begun.
     EXPECT_EQ(formatOrb(0.5), "0\u00B030'");
@@ -128,18 +131,17 @@ TEST(ReportDocument, OptionalFactsAppearWhenALaterCalculationGivesThem) {
     const auto heading = [&](const ReportAspect& a) {
         return aspectHeading({a.hit.kind, a.hit.first, a.hit.second, 0}, facts.chart);
     };
-    EXPECT_TRUE(contains(report, heading(facts.aspects[0]) + "  (orb 2\u00B015', applying)\r\n" +
-                                     std::string(aspectText(facts.aspects[0].hit.kind,
-                                                            facts.aspects[0].hit.first,
-                                                            facts.aspects[0].hit.second))))
+    EXPECT_TRUE(contains(
+        report, heading(facts.aspects[0]) + "  (orb 2\u00B015', applying)\r\n" +
+                    std::string(aspectText(facts.aspects[0].hit.kind, facts.aspects[0].hit.first,
+                                           facts.aspects[0].hit.second))))
         << report;
     EXPECT_TRUE(contains(report, heading(facts.aspects[1]) + "  (orb 0\u00B006', separating)\r\n"));
     // The heading keeps its emphasis and red; orb and motion are plain text after it.
     const RichTextDocument document = buildReport(facts);
     const auto& runs = document.runs();
-    const auto at = std::ranges::find_if(runs, [&](const TextRun& r) {
-        return r.text == heading(facts.aspects[0]);
-    });
+    const auto at = std::ranges::find_if(
+        runs, [&](const TextRun& r) { return r.text == heading(facts.aspects[0]); });
     ASSERT_NE(at, runs.end());
     EXPECT_TRUE(at->emphasis);
     EXPECT_EQ(at->colour, HeadingColour);
@@ -167,8 +169,8 @@ TEST(ReportDocument, PlainTextTabsReachTheNextColumnOrOneBlankPastTheLast) {
     document.insertText("a\tb\r\nVeryLongLabelOfTwenty\tc\tdd\te\tf\r\n\u00B0\u00B0\tx");
     EXPECT_EQ(plainReportText(document), "a" + std::string(15, ' ') + "b\r\n" +
                                              "VeryLongLabelOfTwenty" + std::string(9, ' ') + "c" +
-                                             std::string(11, ' ') + "dd e f\r\n" +
-                                             "\u00B0\u00B0" + std::string(14, ' ') + "x");
+                                             std::string(11, ' ') + "dd e f\r\n" + "\u00B0\u00B0" +
+                                             std::string(14, ' ') + "x");
 }
 
 TEST(ReportDocument, RichTextCarriesTheTabStopsAndTheBoldHeadings) {
@@ -194,8 +196,8 @@ TEST(ReportDocument, AWordProcessorReadsTheHeadingsBackBold) {
                                 " soffice -env:UserInstallation=file://" + dir.string() +
                                 "/profile --headless --convert-to ";
     ASSERT_EQ(std::system((soffice + "'txt:Text (encoded):UTF8' report.rtf >log 2>&1").c_str()), 0);
-    ASSERT_EQ(std::system((soffice + "'html:XHTML Writer File:UTF8' report.rtf >>log 2>&1").c_str()),
-              0);
+    ASSERT_EQ(
+        std::system((soffice + "'html:XHTML Writer File:UTF8' report.rtf >>log 2>&1").c_str()), 0);
     const auto read = [&](const char* name) {
         std::ifstream in(dir / name, std::ios::binary);
         std::stringstream text;

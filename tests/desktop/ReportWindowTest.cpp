@@ -216,8 +216,8 @@ protected:
     DocumentReportTest()
         : facts(reportFactsOf(testing::newYorkCalculation("Ada Lovelace", "EST", true),
                               "New York, NY, USA")),
-          window(buildReport(facts), QStringLiteral("Ada Lovelace"), recorded.services(),
-                 nullptr) {}
+          window(buildReport(facts), QStringLiteral("Ada Lovelace"), recorded.services(), nullptr) {
+    }
 
     QTextBrowser* rtb() { return window.findChild<QTextBrowser*>("RTB"); }
     void click(const char* button) {
