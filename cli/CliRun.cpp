@@ -123,6 +123,7 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     } else if (format == "pdf") {
         text = formatPdf(calculation);
         if (text.empty()) return {ExitWriteFailed, {}, "the PDF could not be drawn", {}};
+        return {0, std::move(text), {}, output, true};
     } else {
         text = formatTable(calculation);
     }

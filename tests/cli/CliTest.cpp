@@ -32,10 +32,11 @@ std::string slurp(const fs::path& p) {
 
 // Arguments are passed through the shell, single-quoted; standard output goes to the pipe, or
 // to `stdoutTo` when given.
-CliRun runCli(const std::vector<std::string>& args, const char* stdoutTo = nullptr) {
+CliRun runCli(const std::vector<std::string>& args, const char* stdoutTo = nullptr,
+              const char* program = ZODRIVEL_CLI_PATH) {
     const fs::path errFile =
         fs::temp_directory_path() / ("zodrivel-cli-err-" + std::to_string(::getpid()));
-    std::string command = ZODRIVEL_CLI_PATH;
+    std::string command = program;
     for (const std::string& a : args) {
         std::string quoted = "'";
         for (const char c : a) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -222,6 +223,25 @@ TEST(Cli, PdfHasTheNameAndPageNumbersOnEveryPage) {
     EXPECT_NE(text.find("Mars-Mercury In Sextile Aspect"), std::string::npos);
     fs::remove(pdf);
     fs::remove(txt);
+}
+
+// A PDF goes to a file or a pipe, never to a terminal, whose settings its bytes could change.
+TEST(Cli, PdfIsRefusedOnATerminalAndWrittenToAPipe) {
+    const CliRun piped = runCli({"--example", "--format", "pdf"});
+    ASSERT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out.rfind("%PDF-", 0), 0u);
+
+    if (std::system("command -v script >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "script (util-linux) is not installed";
+    }
+    // script runs the program on a pseudo-terminal and passes its exit status on (-e).
+    const CliRun onTerminal =
+        runCli({"-qec", std::string(ZODRIVEL_CLI_PATH) + " --example --format pdf", "/dev/null"},
+               nullptr, "script");
+    EXPECT_EQ(onTerminal.status, 2);
+    EXPECT_NE(onTerminal.out.find("a PDF is not shown on a terminal"), std::string::npos)
+        << onTerminal.out;
+    EXPECT_EQ(onTerminal.out.find("%PDF"), std::string::npos);
 }
 
 TEST(Cli, TextsListsEveryKeyOnce) {
