@@ -157,6 +157,21 @@ private:
     double x_ = 0;
 };
 
+// `name` cut, with an ellipsis, to at most `room` points; whole when it fits.
+std::string fitted(std::string_view name, double room, PageCanvas& canvas) {
+    if (canvas.textWidth(name, true, HeaderSize) <= room) return std::string(name);
+    constexpr std::string_view Ellipsis = "\u2026";
+    std::size_t keep = name.size();
+    while (keep > 0) {
+        do {
+            --keep;
+        } while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80);
+        std::string cut = std::string(name.substr(0, keep)) + std::string(Ellipsis);
+        if (canvas.textWidth(cut, true, HeaderSize) <= room) return cut;
+    }
+    return std::string(Ellipsis);
+}
+
 }  // namespace
 
 int layOutPages(const RichTextDocument& report, std::string_view headerName, PageCanvas& canvas,
@@ -184,11 +199,14 @@ int layOutPages(const RichTextDocument& report, std::string_view headerName, Pag
     for (int page = 0; page < pageCount; ++page) {
         canvas.startPage();
         const double headerBaseline = setup.margin - HeaderRise;
-        canvas.drawText(setup.margin, headerBaseline, headerName, true, HeaderSize, TextColour);
         const std::string number =
             "Page " + std::to_string(page + 1) + " of " + std::to_string(pageCount);
-        canvas.drawText(right - canvas.textWidth(number, false, HeaderSize), headerBaseline, number,
-                        false, HeaderSize, TextColour);
+        const double numberWidth = canvas.textWidth(number, false, HeaderSize);
+        // A name longer than the header has room for is cut, never run into the page number.
+        const double room = right - setup.margin - numberWidth - 2 * HeaderSize;
+        canvas.drawText(setup.margin, headerBaseline, fitted(headerName, room, canvas), true,
+                        HeaderSize, TextColour);
+        canvas.drawText(right - numberWidth, headerBaseline, number, false, HeaderSize, TextColour);
         canvas.drawRule(setup.margin, right, setup.margin - RuleRise);
 
         double baseline = setup.margin + setup.textSize;

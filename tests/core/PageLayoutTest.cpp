@@ -156,6 +156,20 @@ TEST(PageLayout, AHeadingIsNeverTheLastLineOfAPage) {
     EXPECT_EQ(second[3].text, "Its paragraph.");
 }
 
+TEST(PageLayout, ALongNameIsCutBeforeThePageNumber) {
+    // 260 points of width; "Page 1 of 1" takes 55, the gap 18: 187 points, 31 bold characters.
+    RecordingCanvas canvas;
+    layOutPages(RichTextDocument{}, std::string(40, 'N') + "\u00C9", canvas, smallPage());
+    const auto header = canvas.onPage(1);
+    ASSERT_EQ(header.size(), 2u);
+    EXPECT_EQ(header[0].text, std::string(30, 'N') + "\u2026");
+    EXPECT_LE(header[0].x + header[0].width, header[1].x);
+
+    RecordingCanvas fits;
+    layOutPages(RichTextDocument{}, std::string(10, 'N') + "\u00C9", fits, smallPage());
+    EXPECT_EQ(fits.onPage(1)[0].text, std::string(10, 'N') + "\u00C9");
+}
+
 TEST(PageLayout, AnEmptyReportIsOnePageWithItsHeader) {
     RecordingCanvas canvas;
     EXPECT_EQ(layOutPages(RichTextDocument{}, "x", canvas, smallPage()), 1);
