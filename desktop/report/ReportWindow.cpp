@@ -11,10 +11,12 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <filesystem>
 #include <string>
 
@@ -299,19 +301,34 @@ void ReportWindow::print() {
     if (printer.printRange() == QPrinter::Selection && !hasSelection) {
         printer.setPrintRange(QPrinter::AllPages);
     }
-    // Paper is white whatever the theme: links too light for it print in plain blue.
-    const QColor screenLink =
-        readableLinkColour(reportBox_->palette(), QPalette::Base, QPalette::Text);
-    const bool relink = contrastRatio(screenLink, Qt::white) < 4.5;
     if (printer.printRange() != QPrinter::Selection) {
         // The whole report: the same pages as the PDF, name and page numbers in the header.
         printer.setFullPage(true);
         paintReport(document_, name_, printer);
         return;
     }
-    if (relink) markLinks(*reportBox_->document(), Qt::blue);
-    reportBox_->print(&printer);
-    if (relink) markLinks(*reportBox_->document(), screenLink);
+    // The selection prints in the report's own colours, not the screen's: paper is white
+    // whatever the theme, and a dark theme's light text and headings would be faint on it. The
+    // paper copy holds the same characters as the box, so the selection's positions carry over.
+    QTextDocument paper;
+    paper.setDefaultFont(reportBox_->document()->defaultFont());
+    QTextCursor at(&paper);
+    at.setBlockFormat(reportBox_->document()->begin().blockFormat());  // the tab stops
+    for (const TextRun& run : document_.runs()) {
+        QTextCharFormat format;
+        format.setFontWeight(run.emphasis ? QFont::Bold : QFont::Normal);
+        format.setForeground(QColor(run.colour.red, run.colour.green, run.colour.blue));
+        at.insertText(QString::fromUtf8(run.text.data(), static_cast<qsizetype>(run.text.size())),
+                      format);
+    }
+    const QTextCursor selected = reportBox_->textCursor();
+    QTextCursor range(&paper);
+    range.setPosition(selected.selectionStart());
+    range.setPosition(selected.selectionEnd(), QTextCursor::KeepAnchor);
+    QTextDocument part;
+    part.setDefaultFont(paper.defaultFont());
+    QTextCursor(&part).insertFragment(QTextDocumentFragment(range));
+    part.print(&printer);
 }
 
 }  // namespace zodrivel

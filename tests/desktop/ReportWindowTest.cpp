@@ -295,10 +295,28 @@ TEST_F(DocumentReportTest, SavesAsPdfWithTheNameAndPageNumbersOnEveryPage) {
     EXPECT_TRUE(recorded.messages.shown[0].text.startsWith("The report could not be saved to "));
 }
 
-TEST_F(DocumentReportTest, PrintsTheSamePagesAsThePdf) {
+TEST_F(DocumentReportTest, PrintsTheSamePagesAsThePdfAndASelectionWithItsBoldHeading) {
     recorded.printing.pdfPath = path("printed.pdf");
     click("cmdPrint");
     expectHeaderOnEveryPage(pages(path("printed.pdf")));
+
+    // Only a heading selected: the printout holds it, in a bold face.
+    const QString heading = "Sun-Venus  In Conjunction Aspect";
+    const qsizetype at = rtb()->toPlainText().indexOf(heading);
+    QTextCursor selection(rtb()->document());
+    selection.setPosition(int(at));
+    selection.setPosition(int(at + heading.size()), QTextCursor::KeepAnchor);
+    rtb()->setTextCursor(selection);
+    recorded.printing.pdfPath = path("heading.pdf");
+    click("cmdPrint");
+    const QStringList read = pages(path("heading.pdf"));
+    ASSERT_EQ(read.size(), 1);
+    // Qt numbers the page of a selection's printout at its foot.
+    EXPECT_EQ(read[0].simplified().toStdString(), "Sun-Venus In Conjunction Aspect 1");
+    QProcess fonts;
+    fonts.start("pdffonts", {path("heading.pdf")});
+    ASSERT_TRUE(fonts.waitForFinished(60000));
+    EXPECT_TRUE(fonts.readAllStandardOutput().contains("Bold"));
 }
 
 }  // namespace
