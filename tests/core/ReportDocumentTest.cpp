@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 #include "Births.h"
 #include "core/calculation/Calculation.h"
@@ -186,7 +187,9 @@ TEST(ReportDocument, AWordProcessorReadsTheHeadingsBackBold) {
     if (std::system("command -v soffice >/dev/null 2>&1") != 0) {
         GTEST_SKIP() << "LibreOffice (soffice) is not installed";
     }
-    const fs::path dir = fs::temp_directory_path() / "zodrivel-report-roundtrip";
+    // One folder per process: test runs of other build trees may run beside this one.
+    const fs::path dir =
+        fs::temp_directory_path() / ("zodrivel-report-roundtrip-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     const ReportFacts facts = reportFactsOf(newYorkBirth(), "New York, NY, USA");
