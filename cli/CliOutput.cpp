@@ -5,9 +5,11 @@
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
+#include "adapters/pdf/CairoPdf.h"
 #include "core/entry/BirthSummary.h"
 #include "core/model/Zodiac.h"
 #include "core/report/ReportDocument.h"
+#include "core/report/ReportFacts.h"
 #include "core/report/ReportWriter.h"
 #include "core/report/RtfWriter.h"
 #include "core/texts/AspectTexts.h"
@@ -80,13 +82,17 @@ std::string formatJson(const Calculation& c) {
 }
 
 std::string formatReport(const Calculation& c) {
-    const auto texts = writeAspectTexts(c.chart, c.aspects);
-    std::array<std::string, AspectKindCount> plain;
-    for (int k = 0; k < AspectKindCount; ++k) plain[k] = texts[k].plainText();
-    return buildReportText(plain);
+    return plainReportText(buildReport(reportFactsOf(c)));
 }
 
-std::string formatRtf(const Calculation& c) { return toRtf(formatReport(c)); }
+std::string formatRtf(const Calculation& c) {
+    return toRtf(buildReport(reportFactsOf(c)), ReportTabStopsPt);
+}
+
+std::string formatPdf(const Calculation& c) {
+    const ReportFacts facts = reportFactsOf(c);
+    return cairoPdf(buildReport(facts), facts.name);
+}
 
 std::string formatTextsJson() {
     nlohmann::ordered_json table = nlohmann::ordered_json::array();

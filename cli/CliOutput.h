@@ -15,10 +15,12 @@ std::string formatTable(const Calculation& calculation);
 // aspects. Doubles in shortest round-trip form.
 std::string formatJson(const Calculation& calculation);
 
-// The report as the report window shows it: publisher line, the seven kinds' texts in report
-// order, publisher line; and the same as a rich-text document.
+// The report as the report window shows it: publisher line, whose chart it is, the positions,
+// the aspects' headings and paragraphs in report order, publisher line; the same as a rich-text
+// document, and as a PDF file with the name and page numbers in each page's header.
 std::string formatReport(const Calculation& calculation);
 std::string formatRtf(const Calculation& calculation);
+std::string formatPdf(const Calculation& calculation);
 
 // The whole interpretation table: the 630 keys (kind, first, second) with their paragraphs.
 std::string formatTextsJson();

@@ -59,7 +59,7 @@ Answer parseAndFormat(int argc, const char* const* argv) {
                    "Time zone: list position 0..70, row text or abbreviation");
     app.add_flag("--dst", options.dst, "Daylight saving time was in force");
     app.add_option("--format", format, "Output format")
-        ->check(CLI::IsMember({"table", "json", "report", "rtf"}));
+        ->check(CLI::IsMember({"table", "json", "report", "rtf", "pdf"}));
     app.add_option("--output", output, "Write to FILE instead of standard output");
     app.add_flag("--example", example, "Compute a built-in example birth");
     app.add_flag("--list-zones", listZones, "Print the 71 time zones with their positions");
@@ -120,6 +120,10 @@ Answer parseAndFormat(int argc, const char* const* argv) {
         text = formatReport(calculation);
     } else if (format == "rtf") {
         text = formatRtf(calculation);
+    } else if (format == "pdf") {
+        text = formatPdf(calculation);
+        if (text.empty()) return {ExitWriteFailed, {}, "the PDF could not be drawn", {}};
+        return {0, std::move(text), {}, output, true};
     } else {
         text = formatTable(calculation);
     }

@@ -13,10 +13,11 @@ inline constexpr int ExitWriteFailed = 1;
 inline constexpr int ExitBadInput = 2;
 
 struct Answer {
-    int status = 0;      // 0: write `text`; otherwise print `error` and exit with it
-    std::string text;    // the chosen output, help or version included
-    std::string error;   // without the "zodrivel-cli: " prefix
-    std::string output;  // --output's file; empty for standard output
+    int status = 0;       // 0: write `text`; otherwise print `error` and exit with it
+    std::string text;     // the chosen output, help or version included
+    std::string error;    // without the "zodrivel-cli: " prefix
+    std::string output;   // --output's file; empty for standard output
+    bool binary = false;  // `text` is not text (a PDF): never for a terminal
 };
 
 Answer parseAndFormat(int argc, const char* const* argv);

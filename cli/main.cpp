@@ -2,6 +2,7 @@
 // zodrivel-cli: the chart of one birth without a window, for scripts.
 
 #include <iostream>
+#include <unistd.h>
 
 #include "adapters/io/SafeFileWriter.h"
 #include "cli/CliRun.h"
@@ -17,6 +18,13 @@ int main(int argc, char** argv) {
     const std::string& text = answer.text;
     const std::string& output = answer.output;
 
+    if (output.empty() && answer.binary && ::isatty(STDOUT_FILENO)) {
+        // A PDF's compressed streams hold any byte, escape sequences included: on a terminal
+        // they would garble it or change its settings.
+        std::cerr << "zodrivel-cli: a PDF is not shown on a terminal; give --output FILE or "
+                     "redirect standard output\n";
+        return cli::ExitBadInput;
+    }
     if (output.empty()) {
         // Help, version, the zone list and the texts too: a lost output is never a success.
         if (const auto error = cli::writeStandardOutput(text)) {

@@ -2,8 +2,97 @@
 #include "core/report/ReportDocument.h"
 
 #include "core/about/WebAddresses.h"
+#include "core/model/Zodiac.h"
+#include "core/report/ReportWriter.h"
+#include "core/texts/AspectTexts.h"
 
 namespace zodrivel {
+
+namespace {
+
+constexpr std::string_view LineEnd = "\r\n";
+
+void plainLine(RichTextSink& sink, const std::string& text) {
+    sink.setEmphasis(false);
+    sink.setColour(TextColour);
+    sink.insertText(text + std::string(LineEnd));
+}
+
+std::string label(const TextTranslator& texts, std::string_view english) {
+    return texts.translate(textContext::Report, english) + "\t";
+}
+
+void appendBlock(RichTextSink& sink, const ReportFacts& f, const TextTranslator& texts) {
+    using namespace reportTexts;
+    plainLine(sink, label(texts, Name) + f.name);
+    plainLine(sink, label(texts, Born) + f.birthAsEntered);
+    plainLine(sink, label(texts, Place) + (f.placeText ? *f.placeText + ", " : std::string()) +
+                        f.coordinates);
+    std::string zone = f.zoneId ? *f.zoneId : f.zoneRow;
+    if (f.zoneId && f.abbreviation) zone += " (" + *f.abbreviation + ")";
+    if (f.offsetSeconds) zone += ": UT" + formatOffset(*f.offsetSeconds);
+    plainLine(sink, label(texts, Zone) + zone);
+    plainLine(sink, label(texts, ComputedFor) + f.universalTime);
+    plainLine(sink, label(texts, Model) + texts.translate(textContext::Report, f.modelName));
+    sink.insertText(LineEnd);
+}
+
+void appendPositions(RichTextSink& sink, const ReportFacts& f, const TextTranslator& texts) {
+    using namespace reportTexts;
+    bool withHouses = false;
+    for (const auto& house : f.houses) withHouses = withHouses || house.has_value();
+    sink.setEmphasis(true);
+    sink.setColour(TextColour);
+    std::string header =
+        label(texts, Body) + label(texts, Sign) + texts.translate(textContext::Report, Position);
+    if (withHouses) header += "\t" + texts.translate(textContext::Report, House);
+    sink.insertText(header + std::string(LineEnd));
+    sink.setEmphasis(false);
+    for (int slot = 0; slot < ChartPointCount; ++slot) {
+        const SignPosition at = toSignPosition(f.chart.longitudes[slot]);
+        std::string row = texts.translate(textContext::Bodies, f.chart.names[slot]) + "\t" +
+                          texts.translate(textContext::Signs, signName(at.sign));
+        const std::string position = formatSignPosition(f.chart.longitudes[slot], texts);
+        // "Cancer 12°43'": the degree and minute follow the sign's name and one blank.
+        row += "\t" + position.substr(position.find(' ') + 1);
+        if (f.houses[slot]) row += "\t" + std::to_string(*f.houses[slot]);
+        sink.insertText(row + std::string(LineEnd));
+    }
+    sink.insertText(LineEnd);
+}
+
+void appendEntry(RichTextSink& sink, const ReportAspect& aspect, const ChartPoints& chart,
+                 const TextTranslator& texts) {
+    const AspectHit& hit = aspect.hit;
+    if (!aspect.detail) {
+        appendAspectEntry(sink, hit.kind, hit.first, hit.second, chart, texts);
+        return;
+    }
+    // The documented heading stays whole; orb and motion follow it on its line, unemphasised.
+    sink.setEmphasis(true);
+    sink.setColour(HeadingColour);
+    sink.insertText(aspectHeading({hit.kind, hit.first, hit.second, 0}, chart, texts));
+    sink.setEmphasis(false);
+    sink.setColour(TextColour);
+    const std::string_view details =
+        aspect.detail->applying ? reportTexts::OrbApplying : reportTexts::OrbSeparating;
+    sink.insertText("  " +
+                    fillIn(texts.translate(textContext::Report, details),
+                           {formatOrb(aspect.detail->orbDegrees)}) +
+                    std::string(LineEnd));
+    const std::string_view english = aspectText(hit.kind, hit.first, hit.second);
+    sink.insertText(
+        (english.empty() ? std::string() : texts.translate(textContext::Paragraphs, english)) +
+        std::string(LineEnd) + std::string(LineEnd));
+}
+
+std::size_t columnsOf(std::string_view utf8) {
+    std::size_t columns = 0;
+    for (const char c : utf8) columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return columns;
+}
+
+}  // namespace
 
 std::string publisherLine(const TextTranslator& texts) {
     return fillIn(texts.translate(textContext::Report, PublisherPattern), {web::HomePage}) +
@@ -16,6 +105,54 @@ std::string buildReportText(const std::array<std::string, AspectKindCount>& text
     for (const AspectKind kind : ReportOrder) report += textByKind[indexOf(kind)];
     report += publisherLine(texts);
     return report;
+}
+
+RichTextDocument buildReport(const ReportFacts& facts, const TextTranslator& texts) {
+    RichTextDocument report;
+    report.insertText(publisherLine(texts));
+    appendBlock(report, facts, texts);
+    appendPositions(report, facts, texts);
+    for (const AspectKind kind : ReportOrder) {
+        for (const ReportAspect& aspect : facts.aspects) {
+            if (aspect.hit.kind == kind) appendEntry(report, aspect, facts.chart, texts);
+        }
+    }
+    report.setEmphasis(false);
+    report.setColour(TextColour);
+    report.insertText(publisherLine(texts));
+    return report;
+}
+
+std::string plainReportText(const RichTextDocument& report) {
+    const std::string text = report.plainText();
+    std::string out;
+    out.reserve(text.size());
+    std::size_t lineStart = 0;
+    for (const char c : text) {
+        if (c != '\t') {
+            out += c;
+            if (c == '\n') lineStart = out.size();
+            continue;
+        }
+        const std::size_t column = columnsOf(std::string_view(out).substr(lineStart));
+        std::size_t target = column + 1;
+        for (const int stop : ReportTabColumns) {
+            if (static_cast<std::size_t>(stop) > column) {
+                target = static_cast<std::size_t>(stop);
+                break;
+            }
+        }
+        out.append(target - column, ' ');
+    }
+    return out;
+}
+
+void copyInto(const RichTextDocument& document, RichTextSink& sink) {
+    for (const TextRun& run : document.runs()) {
+        sink.setEmphasis(run.emphasis);
+        sink.setColour(run.colour);
+        sink.insertText(run.text);
+    }
 }
 
 }  // namespace zodrivel

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
-// The report: the seven kinds' texts between two publisher lines.
+// The report: the seven kinds' texts between two publisher lines, and the report as a document
+// a client is given, which also says whose chart it is and where the bodies stand.
 
 #include <array>
 #include <string>
 
 #include "core/aspects/AspectKind.h"
 #include "core/model/TextTranslator.h"
+#include "core/report/ReportFacts.h"
+#include "core/report/RichText.h"
 
 namespace zodrivel {
 
@@ -26,5 +29,47 @@ std::string buildReportText(const std::array<std::string, AspectKindCount>& text
 
 // The default extension of a saved report: the file always holds rich text.
 inline constexpr std::string_view ReportFileExtension = "rtf";
+
+// Where the report's tabs stop: the values of the block after their labels, and the columns of
+// the positions table. In points from the left margin for documents laid out on a page, and in
+// characters for plain text. A tab past the last stop is one blank.
+inline constexpr std::array<double, 3> ReportTabStopsPt{100, 190, 260};
+inline constexpr std::array<int, 3> ReportTabColumns{16, 30, 42};
+
+// The whole report: the publisher line; the block (name, birth as entered, place, zone and
+// offset, universal time, model); the positions table (body, sign, degree and minute, and the
+// house when houses are known); each aspect's heading, with its orb and motion after it when
+// known, and paragraph, kinds in report order and hits in search order within a kind; the
+// publisher line. Headings in emphasis and dark red, the paragraphs in black, as in the result
+// window. Block values and table columns are separated by tabs (see the stops above).
+RichTextDocument buildReport(const ReportFacts& facts,
+                             const TextTranslator& texts = englishTexts());
+
+// The block's labels, the table's column names and the aspect details' words, as translators
+// see them (context textContext::Report).
+namespace reportTexts {
+inline constexpr std::string_view Name = "Name:";
+inline constexpr std::string_view Born = "Born:";
+inline constexpr std::string_view Place = "Place:";
+inline constexpr std::string_view Zone = "Zone:";
+inline constexpr std::string_view ComputedFor = "Computed for:";
+inline constexpr std::string_view Model = "Model:";
+inline constexpr std::string_view Body = "Body";
+inline constexpr std::string_view Sign = "Sign";
+inline constexpr std::string_view Position = "Position";
+inline constexpr std::string_view House = "House";
+inline constexpr std::string_view OrbApplying = "(orb %1, applying)";
+inline constexpr std::string_view OrbSeparating = "(orb %1, separating)";
+inline constexpr std::string_view PageNumber = "Page %1 of %2";
+inline constexpr std::array<std::string_view, 13> All{
+    Name, Born,     Place, Zone,        ComputedFor,   Model,     Body,
+    Sign, Position, House, OrbApplying, OrbSeparating, PageNumber};
+}  // namespace reportTexts
+
+// The report as plain text, CR LF line ends, tabs turned into blanks up to ReportTabColumns.
+std::string plainReportText(const RichTextDocument& report);
+
+// Replays `document`'s runs, formats first, into `sink`: a window shows what was built.
+void copyInto(const RichTextDocument& document, RichTextSink& sink);
 
 }  // namespace zodrivel

@@ -2,6 +2,7 @@
 #include "core/report/RtfWriter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace zodrivel {
@@ -73,7 +74,7 @@ void appendEscaped(std::string& out, std::string_view text) {
 
 }  // namespace
 
-std::string toRtf(const RichTextDocument& document) {
+std::string toRtf(const RichTextDocument& document, std::span<const double> tabStopsPt) {
     std::vector<Rgb> colours{TextColour};
     for (const TextRun& run : document.runs()) {
         if (std::ranges::find(colours, run.colour) == colours.end()) colours.push_back(run.colour);
@@ -86,7 +87,10 @@ std::string toRtf(const RichTextDocument& document) {
         out += "\\red" + std::to_string(c.red) + "\\green" + std::to_string(c.green) + "\\blue" +
                std::to_string(c.blue) + ";";
     }
-    out += "}\r\n\\viewkind4\\pard\\plain\\f0\\fs20\r\n";
+    out += "}\r\n\\viewkind4\\pard";
+    // Paragraph properties hold for every paragraph after this one until the next \pard.
+    for (const double stop : tabStopsPt) out += "\\tx" + std::to_string(std::lround(stop * 20));
+    out += "\\plain\\f0\\fs20\r\n";
     for (const TextRun& run : document.runs()) {
         const auto index = std::ranges::find(colours, run.colour) - colours.begin() + 1;
         out += "{\\cf" + std::to_string(index) + (run.emphasis ? "\\b " : " ");

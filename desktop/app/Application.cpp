@@ -34,6 +34,7 @@ void Application::showResult(const Calculation& calculation) {
     // Each Proceed builds a fresh window; one left from an earlier run has gone by Back.
     delete result_.data();
     result_ = new ResultWindow(calculation, services_);
+    result_->setReportPlace(entry_->placeText());
     result_->setAttribute(Qt::WA_DeleteOnClose, false);
     connect(result_, &ResultWindow::backRequested, this, &Application::backToEntry);
     connect(result_, &ResultWindow::exitRequested, this, &Application::endProgram);

@@ -376,4 +376,12 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
+QString EntryWindow::placeText() const {
+    QStringList parts;
+    for (const QLineEdit* box : {cityBox_, stateBox_, countryBox_}) {
+        if (const QString part = box->text().trimmed(); !part.isEmpty()) parts << part;
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
 }  // namespace zodrivel

@@ -48,6 +48,9 @@ public:
     void applyBranding(BrandLabel choice);
     bool fullBrandInFront() const;
 
+    // City, state and country as typed, the filled ones joined by ", ", for the report.
+    QString placeText() const;
+
     // The birth data and zone correction of the last Proceed, and its calculation.
     const ProceedRecord& record() const { return record_; }
     const std::optional<Calculation>& lastCalculation() const { return calculation_; }

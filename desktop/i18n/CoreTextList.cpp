@@ -14,6 +14,7 @@
 #include "core/model/TextTranslator.h"
 #include "core/model/Zodiac.h"
 #include "core/report/ReportDocument.h"
+#include "core/report/ReportFacts.h"
 #include "core/report/ReportWriter.h"
 #include "core/texts/AspectParagraphTexts.h"
 #include "core/texts/AspectTexts.h"
@@ -119,6 +120,8 @@ std::vector<CoreText> coreTexts() {
           "%1 the zone's name, %2 the longitude (74°00'W)");
     c.add(Report, NoAspectNotice);
     c.add(Report, PublisherPattern, "first and last line of the report: %1 the home page");
+    for (const std::string_view text : reportTexts::All) c.add(Report, text);
+    c.add(Report, ReportFacts{}.modelName, "the model of the sky a chart was computed with");
     return c.take();
 }
 

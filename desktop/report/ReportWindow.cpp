@@ -3,15 +3,20 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextBlockFormat>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <filesystem>
 #include <string>
 
@@ -27,8 +32,10 @@
 #include "desktop/platform/PrintDialogs.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/UrlOpener.h"
+#include "desktop/report/PainterCanvas.h"
 #include "desktop/widgets/ClickableLabel.h"
 #include "desktop/widgets/ScreenColours.h"
+#include "desktop/widgets/TextEditSink.h"
 
 namespace zodrivel {
 
@@ -65,12 +72,20 @@ void markLinks(QTextDocument& document, const QColor& linkColour) {
     }
 }
 
-QString withReportExtension(const QString& fileName) {
+QString withExtension(const QString& fileName, std::string_view extensionUtf8) {
     if (!QFileInfo(fileName).suffix().isEmpty()) return fileName;
-    const QString extension = QString::fromUtf8(ReportFileExtension.data(),
-                                                static_cast<qsizetype>(ReportFileExtension.size()));
+    const QString extension =
+        QString::fromUtf8(extensionUtf8.data(), static_cast<qsizetype>(extensionUtf8.size()));
     return fileName.endsWith(QLatin1Char('.')) ? fileName + extension
                                                : fileName + QLatin1Char('.') + extension;
+}
+
+constexpr std::string_view PdfExtension = "pdf";
+
+RichTextDocument plainDocument(const QString& text) {
+    RichTextDocument document;
+    document.insertText(toUtf8(text));
+    return document;
 }
 
 }  // namespace
@@ -103,7 +118,17 @@ std::optional<QUrl> linkTarget(const QString& linkText) {
 }
 
 ReportWindow::ReportWindow(const QString& reportText, const Services& services, QWidget* parent)
-    : QDialog(parent), reportText_(reportText), services_(services) {
+    : ReportWindow(plainDocument(reportText), QString(), services, parent) {
+    reportText_ = reportText;
+}
+
+ReportWindow::ReportWindow(const RichTextDocument& report, const QString& name,
+                           const Services& services, QWidget* parent)
+    : QDialog(parent),
+      document_(report),
+      name_(name),
+      reportText_(QString::fromStdString(plainReportText(report))),
+      services_(services) {
     setObjectName(QStringLiteral("frmSave"));
     setWindowTitle(QString::fromUtf8(WindowCaption));
     setModal(true);
@@ -116,7 +141,24 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
     // browser's own navigation.
     reportBox_->setOpenLinks(false);
     reportBox_->setOpenExternalLinks(false);
-    reportBox_->setPlainText(reportText_);
+    // The box shows the report as it is saved and printed: headings in bold and in a red that
+    // reads on the theme's base, the block's values and the table's columns at the tab stops.
+    {
+        // Every paragraph takes the first one's tab stops: set them where the writer starts.
+        QList<QTextOption::Tab> tabs;
+        const double pixelsPerPoint = reportBox_->logicalDpiX() / 72.0;
+        for (const double stop : ReportTabStopsPt) {
+            tabs.append(QTextOption::Tab(stop * pixelsPerPoint, QTextOption::LeftTab));
+        }
+        QTextCursor start = reportBox_->textCursor();
+        QTextBlockFormat block = start.blockFormat();
+        block.setTabPositions(tabs);
+        start.setBlockFormat(block);
+        reportBox_->setTextCursor(start);
+        TextEditSink sink(*reportBox_);
+        copyInto(document_, sink);
+        reportBox_->moveCursor(QTextCursor::Start);
+    }
     // On screen the links take the theme's link colour, made readable on the box's base.
     markLinks(*reportBox_->document(),
               readableLinkColour(reportBox_->palette(), QPalette::Base, QPalette::Text));
@@ -139,15 +181,21 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
 
     auto* save = new QPushButton(tr("&Save"), this);
     save->setObjectName(QStringLiteral("cmdSave"));
+    auto* savePdf = new QPushButton(tr("Save as P&DF"), this);
+    savePdf->setObjectName(QStringLiteral("cmdSavePdf"));
     auto* print = new QPushButton(tr("&Print"), this);
     print->setObjectName(QStringLiteral("cmdPrint"));
     // Enter in the report must not press a button behind the user's back.
     save->setAutoDefault(false);
+    savePdf->setAutoDefault(false);
     print->setAutoDefault(false);
     connect(save, &QPushButton::clicked, this, &ReportWindow::save);
+    connect(savePdf, &QPushButton::clicked, this, &ReportWindow::savePdf);
     connect(print, &QPushButton::clicked, this, &ReportWindow::print);
     addStandardKeys();
     save->setAccessibleDescription(tr("Saves the report as a Rich Text Format file"));
+    savePdf->setAccessibleDescription(
+        tr("Saves the report as a PDF file, with the name and page numbers on every page"));
     print->setAccessibleDescription(tr("Prints the report, or the selected part of it"));
 
     auto* links = new QVBoxLayout;
@@ -156,6 +204,7 @@ ReportWindow::ReportWindow(const QString& reportText, const Services& services, 
     links->addWidget(label2);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(save);
+    buttons->addWidget(savePdf);
     buttons->addWidget(print);
     buttons->addStretch();
     auto* bottom = new QHBoxLayout;
@@ -194,25 +243,54 @@ void ReportWindow::openLink(const QUrl& link) {
     }
 }
 
-void ReportWindow::save() {
+QString ReportWindow::chooseFile(const QString& filter, std::string_view extension) {
     const QString chosen = services_.files->saveFileName(
-        {QString::fromUtf8(ApplicationTitle), tr("Rich Text Format (*.rtf)"),
-         QString::fromUtf8(ReportFileExtension.data(),
-                           static_cast<qsizetype>(ReportFileExtension.size()))},
+        {QString::fromUtf8(ApplicationTitle), filter,
+         QString::fromUtf8(extension.data(), static_cast<qsizetype>(extension.size()))},
         this);
-    if (chosen.isEmpty()) return;  // cancelled: nothing written, nothing said
+    if (chosen.isEmpty()) return {};  // cancelled: nothing written, nothing said
+    return withExtension(chosen, extension);
+}
 
-    const QString fileName = withReportExtension(chosen);
-    RichTextDocument document;
-    document.insertText(toUtf8(reportText_));
+void ReportWindow::writeFile(const QString& fileName, const std::string& bytes) {
     const WriteResult written = services_.writer->write(
-        std::filesystem::path(QFile::encodeName(fileName).toStdString()), toRtf(document));
+        std::filesystem::path(QFile::encodeName(fileName).toStdString()), bytes);
     if (!written) {
         services_.messages->show(
             tr("The report could not be saved to %1: %2")
                 .arg(QDir::toNativeSeparators(fileName), QString::fromStdString(written.error)),
             MessageIcon::Critical, this);
     }
+}
+
+void ReportWindow::save() {
+    const QString fileName = chooseFile(tr("Rich Text Format (*.rtf)"), ReportFileExtension);
+    if (fileName.isEmpty()) return;
+    writeFile(fileName, toRtf(document_, ReportTabStopsPt));
+}
+
+void ReportWindow::savePdf() {
+    const QString fileName = chooseFile(tr("PDF (*.pdf)"), PdfExtension);
+    if (fileName.isEmpty()) return;
+    // Drawn in memory first, so that the file is written whole through the writer (never half
+    // a PDF over an existing file), with the same failure message as the rich-text file.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(name_);
+        pdf.setCreator(QString::fromUtf8(ApplicationTitle));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        if (!paintReport(document_, name_, pdf)) {
+            services_.messages->show(
+                tr("The report could not be saved to %1: %2")
+                    .arg(QDir::toNativeSeparators(fileName), tr("the PDF could not be drawn")),
+                MessageIcon::Critical, this);
+            return;
+        }
+    }
+    writeFile(fileName, buffer.data().toStdString());
 }
 
 void ReportWindow::print() {
@@ -224,13 +302,34 @@ void ReportWindow::print() {
     if (printer.printRange() == QPrinter::Selection && !hasSelection) {
         printer.setPrintRange(QPrinter::AllPages);
     }
-    // Paper is white whatever the theme: links too light for it print in plain blue.
-    const QColor screenLink =
-        readableLinkColour(reportBox_->palette(), QPalette::Base, QPalette::Text);
-    const bool relink = contrastRatio(screenLink, Qt::white) < 4.5;
-    if (relink) markLinks(*reportBox_->document(), Qt::blue);
-    reportBox_->print(&printer);
-    if (relink) markLinks(*reportBox_->document(), screenLink);
+    if (printer.printRange() != QPrinter::Selection) {
+        // The whole report: the same pages as the PDF, name and page numbers in the header.
+        printer.setFullPage(true);
+        paintReport(document_, name_, printer);
+        return;
+    }
+    // The selection prints in the report's own colours, not the screen's: paper is white
+    // whatever the theme, and a dark theme's light text and headings would be faint on it. The
+    // paper copy holds the same characters as the box, so the selection's positions carry over.
+    QTextDocument paper;
+    paper.setDefaultFont(reportBox_->document()->defaultFont());
+    QTextCursor at(&paper);
+    at.setBlockFormat(reportBox_->document()->begin().blockFormat());  // the tab stops
+    for (const TextRun& run : document_.runs()) {
+        QTextCharFormat format;
+        format.setFontWeight(run.emphasis ? QFont::Bold : QFont::Normal);
+        format.setForeground(QColor(run.colour.red, run.colour.green, run.colour.blue));
+        at.insertText(QString::fromUtf8(run.text.data(), static_cast<qsizetype>(run.text.size())),
+                      format);
+    }
+    const QTextCursor selected = reportBox_->textCursor();
+    QTextCursor range(&paper);
+    range.setPosition(selected.selectionStart());
+    range.setPosition(selected.selectionEnd(), QTextCursor::KeepAnchor);
+    QTextDocument part;
+    part.setDefaultFont(paper.defaultFont());
+    QTextCursor(&part).insertFragment(QTextDocumentFragment(range));
+    part.print(&printer);
 }
 
 }  // namespace zodrivel

@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
-// The report window: the seven aspect texts between two publisher lines, with the web addresses
-// in it shown as links, saved as rich text and printed.
+// The report window: the report between two publisher lines, with the web addresses in it shown
+// as links, saved as rich text or PDF and printed.
 
 #include <QDialog>
 #include <QString>
 #include <QUrl>
 #include <array>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "core/aspects/AspectKind.h"
+#include "core/report/RichText.h"
 #include "desktop/platform/Services.h"
 
 class QTextBrowser;
@@ -33,15 +36,25 @@ class ReportWindow : public QDialog {
 public:
     // `reportText` is the whole report as reportTextFromBoxes gives it (CR LF line ends).
     ReportWindow(const QString& reportText, const Services& services, QWidget* parent);
+    // The report as buildReport makes it, headings in bold and colour; `name` heads each page
+    // of the PDF and of the printout.
+    ReportWindow(const RichTextDocument& report, const QString& name, const Services& services,
+                 QWidget* parent);
 
     const QString& reportText() const { return reportText_; }
 
 private:
     void addStandardKeys();
     void save();
+    void savePdf();
     void print();
+    // The chosen file name with `extension` added when the user typed none; empty on cancel.
+    QString chooseFile(const QString& filter, std::string_view extension);
+    void writeFile(const QString& fileName, const std::string& bytes);
     void openLink(const QUrl& link);
 
+    RichTextDocument document_;
+    QString name_;
     QString reportText_;
     Services services_;
     QTextBrowser* reportBox_ = nullptr;

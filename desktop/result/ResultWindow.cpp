@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "core/about/LinkTexts.h"
+#include "core/report/ReportDocument.h"
 #include "core/report/ReportWriter.h"
 #include "core/texts/AspectTexts.h"
 #include "desktop/about/UpdateReminder.h"
@@ -83,7 +84,7 @@ QLabel* valueLabel(std::string_view text, const QString& what, QWidget* parent,
 
 ResultWindow::ResultWindow(const Calculation& calculation, const Services& services,
                            QWidget* parent)
-    : QMainWindow(parent), services_(services) {
+    : QMainWindow(parent), services_(services), reportFacts_(reportFactsOf(calculation)) {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QString::fromUtf8(WindowCaption));
 
@@ -424,9 +425,16 @@ void ResultWindow::writeAspects(const Calculation& calculation) {
 }
 
 QString ResultWindow::reportText() const {
-    std::array<QString, AspectKindCount> texts;
-    for (int kind = 0; kind < AspectKindCount; ++kind) texts[kind] = boxes_[kind]->toPlainText();
-    return reportTextFromBoxes(texts);
+    return QString::fromStdString(plainReportText(reportDocument()));
+}
+
+RichTextDocument ResultWindow::reportDocument() const {
+    return buildReport(reportFacts_, screenTexts());
+}
+
+void ResultWindow::setReportPlace(const QString& place) {
+    const std::string text = place.trimmed().toStdString();
+    reportFacts_.placeText = text.empty() ? std::nullopt : std::optional<std::string>(text);
 }
 
 void ResultWindow::bringBrandLabelToFront(bool fullBrand) {
@@ -442,7 +450,8 @@ void ResultWindow::openReport() {
         report_->activateWindow();
         return;
     }
-    report_ = new ReportWindow(reportText(), services_, this);
+    report_ = new ReportWindow(reportDocument(), QString::fromStdString(reportFacts_.name),
+                               services_, this);
     report_->setAttribute(Qt::WA_DeleteOnClose);
     report_->open();
 }

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "core/calculation/Calculation.h"
+#include "core/report/ReportFacts.h"
+#include "core/report/RichText.h"
 #include "desktop/platform/Services.h"
 
 class QCloseEvent;
@@ -36,8 +38,12 @@ public:
     ResultWindow(const Calculation& calculation, const Services& services,
                  QWidget* parent = nullptr);
 
-    // The report of the boxes' current text, as the report window shows, saves and prints it.
+    // The report as the report window shows, saves and prints it: whose chart, the positions,
+    // then the boxes' entries in report order; plain, and with its formats.
     QString reportText() const;
+    RichTextDocument reportDocument() const;
+    // The place as typed in the entry window (city, state, country), for the report's block.
+    void setReportPlace(const QString& place);
 
     // The co-branding and full-branding offers share one place; this picks the one in front.
     void bringBrandLabelToFront(bool fullBrand);
@@ -86,6 +92,7 @@ private:
     std::array<QWidget*, AspectKindCount> notices_{};
     QStackedWidget* brandLabels_ = nullptr;
     std::vector<std::pair<AspectHit, int>> entryStarts_;  // each hit's place in its kind's box
+    ReportFacts reportFacts_;
     QPointer<ReportWindow> report_;
     bool leaving_ = false;  // Back or Exit has been announced; nothing more is
 };

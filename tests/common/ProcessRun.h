@@ -3,13 +3,12 @@
 // Running one of our programs as a process through the shell, for the tests that check what it
 // prints, where, and with which exit status.
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 
 namespace zodrivel::testing {
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 #include "core/about/WebAddresses.h"
 #include "core/report/ReportDocument.h"
@@ -142,7 +143,9 @@ TEST(Rtf, RoundTripThroughAWordProcessor) {
     if (std::system("command -v soffice >/dev/null 2>&1") != 0) {
         GTEST_SKIP() << "LibreOffice (soffice) is not installed";
     }
-    const fs::path dir = fs::temp_directory_path() / "zodrivel-rtf-roundtrip";
+    // One folder per process: test runs of other build trees may run beside this one.
+    const fs::path dir =
+        fs::temp_directory_path() / ("zodrivel-rtf-roundtrip-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
 

@@ -67,7 +67,8 @@ int main(int argc, char** argv) {
     zodrivel::EntryWindow entry(services);
     zodrivel::ResultWindow result(summerBirth(), services);
     result.resize(1400, 900);
-    zodrivel::ReportWindow report(result.reportText(), services, nullptr);
+    zodrivel::ReportWindow report(result.reportDocument(), QStringLiteral("Theme Sample"), services,
+                                  nullptr);
     zodrivel::AboutWindow about(services);
     const bool ok = save(entry, folder, "entry.png") && save(result, folder, "result.png") &&
                     save(report, folder, "report.png") && save(about, folder, "about.png");

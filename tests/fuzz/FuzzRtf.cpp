@@ -2,8 +2,11 @@
 // The RTF writer, read back by a strict reader: the file is ASCII, braces balance and close
 // exactly at its end, every control word is one the writer is meant to use, every \u escape
 // is a 16-bit value followed by its '?' stand-in, and nothing follows the closing brace.
+// The same document as plain text and laid out on pages: every tab expanded, and no text drawn
+// outside the margins or past the last page.
 // Input bytes: a format byte (emphasis, colour) before each run; runs end at NUL.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +14,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/report/PageLayout.h"
+#include "core/report/ReportDocument.h"
 #include "core/report/RichText.h"
 #include "core/report/RtfWriter.h"
 
@@ -25,7 +30,7 @@ void require(bool condition) {
 const std::set<std::string_view> KnownWords{
     "rtf",      "ansi",     "ansicpg", "deff",  "uc",   "fonttbl",  "f",    "fswiss",
     "fcharset", "colortbl", "red",     "green", "blue", "viewkind", "pard", "plain",
-    "fs",       "cf",       "b",       "par",   "tab",  "u"};
+    "fs",       "cf",       "b",       "par",   "tab",  "u",        "tx"};
 
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -78,6 +83,31 @@ void readStrictly(std::string_view rtf) {
     require(closed && depth == 0);
 }
 
+// Characters of any kind are 5 points wide, 6 in bold; checks where each run lands.
+class CheckingCanvas : public PageCanvas {
+public:
+    explicit CheckingCanvas(const PageSetup& setup) : setup_(setup) {}
+    double textWidth(std::string_view utf8, bool bold, double) override {
+        double width = 0;
+        for (const char c : utf8) width += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        return width * (bold ? 6 : 5);
+    }
+    void startPage() override { ++pages; }
+    void drawText(double x, double baseline, std::string_view utf8, bool bold, double,
+                  Rgb) override {
+        require(pages > 0);
+        require(x >= setup_.margin - 1e-9);
+        const std::string_view ink = utf8.substr(0, utf8.find_last_not_of(' ') + 1);
+        require(x + textWidth(ink, bold, 0) <= setup_.width - setup_.margin + 1e-9);
+        require(baseline > 0 && baseline < setup_.height);
+    }
+    void drawRule(double, double, double) override {}
+    int pages = 0;
+
+private:
+    const PageSetup& setup_;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -94,6 +124,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         document.insertText(text);
     }
     readStrictly(toRtf(document));
+    readStrictly(toRtf(document, ReportTabStopsPt));
+    require(plainReportText(document).find('\t') == std::string::npos);
+    PageSetup small;
+    small.width = 200;
+    small.height = 160;
+    small.margin = 20;
+    CheckingCanvas canvas(small);
+    const std::string name(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 80));
+    require(layOutPages(document, name, canvas, small) == canvas.pages);
     readStrictly(toRtf(std::string_view(reinterpret_cast<const char*>(data), size)));
     return 0;
 }

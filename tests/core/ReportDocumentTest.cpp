@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// The report as a document: whose chart it is, where the bodies stand, and the aspects with
+// their orb and motion when known; as plain text, and as rich text a word processor reads back
+// with its headings still bold.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "Births.h"
+#include "core/calculation/Calculation.h"
+#include "core/ephemeris/ClassicEphemeris.h"
+#include "core/report/ReportDocument.h"
+#include "core/report/ReportFacts.h"
+#include "core/report/ReportWriter.h"
+#include "core/report/RtfWriter.h"
+#include "core/texts/AspectTexts.h"
+#include "core/time/TimeZones.h"
+
+namespace zodrivel {
+namespace {
+
+namespace fs = std::filesystem;
+using K = AspectKind;
+
+// New York, 4 July 1976, 10:30 Eastern Standard Time with daylight saving ticked.
+Calculation newYorkBirth() {
+    ProceedRecord record;
+    record.birth = testing::birthOn(1976, 7, 4, 10, 30, 74, false, true);
+    record.birth.birthName = "Ada Lovelace";
+    record.birth.latDegrees = 40;
+    record.birth.latMinutes = 43;
+    record.zonePosition = findZones("EST").front();
+    record.zone = *zoneCorrectionAt(record.zonePosition);
+    return calculate(record, ClassicEphemeris{});
+}
+
+std::string plain(const ReportFacts& facts) { return plainReportText(buildReport(facts)); }
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(ReportFacts, TodaysCalculationGivesTheBirthAsEnteredAndTheOffsetUsed) {
+    const ReportFacts facts = reportFactsOf(newYorkBirth(), "New York, NY, USA");
+    EXPECT_EQ(facts.name, "Ada Lovelace");
+    EXPECT_EQ(facts.birthAsEntered, "4 July 1976 10:30 local time");
+    EXPECT_EQ(facts.placeText, "New York, NY, USA");
+    EXPECT_EQ(facts.coordinates, "74\u00B000'W 40\u00B043'N");
+    EXPECT_EQ(facts.zoneRow, "Eastern Standard Time (EST), daylight saving");
+    // EST is 5 hours west; daylight saving puts the clock one hour further ahead.
+    EXPECT_EQ(facts.offsetSeconds, -4 * 3600);
+    EXPECT_EQ(facts.universalTime, "UT 4 July 1976 14:30");
+    EXPECT_EQ(facts.modelName, "Classic");
+    EXPECT_FALSE(facts.zoneId || facts.abbreviation);
+    EXPECT_EQ(facts.aspects.size(), newYorkBirth().aspects.hits.size());
+    // Empty place boxes say nothing rather than an empty line or a lone comma.
+    EXPECT_FALSE(reportFactsOf(newYorkBirth(), ", , ").placeText);
+    EXPECT_FALSE(reportFactsOf(newYorkBirth()).placeText);
+}
+
+TEST(ReportFacts, OffsetsAndOrbsInHoursMinutesAndDegrees) {
+    // Amsterdam's summer time of 1930 was +1:19:32; Kathmandu has kept +5:45 since 1986.
+    const std::pair<int, const char*> offsets[] = {{-4 * 3600, "-4:00"},
+                                                   {19800, "+5:30"},
+                                                   {0, "+0:00"},
+                                                   {-9000, "-2:30"},
+                                                   {4772, "+1:19:32"},
+                                                   {20700, "+5:45"},
+                                                   {-(3 * 3600 + 1), "-3:00:01"}};
+    for (const auto& [seconds, text] : offsets) EXPECT_EQ(formatOffset(seconds), text) << seconds;
+    // Minutes truncated, as the positions are: the minute begun.
+    EXPECT_EQ(formatOrb(0.5), "0\u00B030'");
+    EXPECT_EQ(formatOrb(7.9999), "7\u00B059'");
+    EXPECT_EQ(formatOrb(-2.25), "2\u00B015'");
+}
+
+TEST(ReportDocument, BlockAndPositionsComeBetweenThePublisherLineAndTheAspects) {
+    const Calculation c = newYorkBirth();
+    const std::string report = plain(reportFactsOf(c, "New York, NY, USA"));
+    const std::string block =
+        "Name:           Ada Lovelace\r\n"
+        "Born:           4 July 1976 10:30 local time\r\n"
+        "Place:          New York, NY, USA, 74\u00B000'W 40\u00B043'N\r\n"
+        "Zone:           Eastern Standard Time (EST), daylight saving: UT-4:00\r\n"
+        "Computed for:   UT 4 July 1976 14:30\r\n"
+        "Model:          Classic\r\n"
+        "\r\n"
+        "Body            Sign          Position\r\n"
+        "Sun             Cancer        12\u00B043'\r\n";
+    EXPECT_EQ(report.rfind(publisherLine() + block, 0), 0u) << report.substr(0, 700);
+    EXPECT_TRUE(contains(report, "Neptune         Sagittarius   11\u00B047'\r\n"));
+    EXPECT_TRUE(contains(report, "Pluto           Libra         9\u00B000'\r\n\r\n"));
+
+    // After the table, the documented report's aspects, unchanged: the boxes' texts in report
+    // order, then the publisher line.
+    const auto boxes = writeAspectTexts(c.chart, c.aspects);
+    std::string aspects;
+    for (const AspectKind kind : ReportOrder) aspects += boxes[indexOf(kind)].plainText();
+    ASSERT_FALSE(aspects.empty());
+    const std::string tail = aspects + publisherLine();
+    ASSERT_GE(report.size(), tail.size());
+    EXPECT_EQ(report.substr(report.size() - tail.size()), tail);
+    EXPECT_FALSE(contains(report, "House")) << "no houses, no house column";
+    EXPECT_FALSE(contains(report, "(orb ")) << "no speeds, no orb or motion";
+}
+
+TEST(ReportDocument, OptionalFactsAppearWhenALaterCalculationGivesThem) {
+    ReportFacts facts = reportFactsOf(newYorkBirth());
+    facts.zoneId = "Europe/London";
+    facts.abbreviation = "BDST";
+    facts.offsetSeconds = 2 * 3600;
+    facts.modelName = "Precise (Swiss Ephemeris)";
+    facts.houses = {10, 1, 10, 11, 12, 7, 11, 3, 5, 2};
+    facts.houses[PlutoSlot].reset();  // a body without a house keeps its row
+    ASSERT_GE(facts.aspects.size(), 2u);
+    facts.aspects[0].detail = ReportAspectDetail{2.25, true};
+    facts.aspects[1].detail = ReportAspectDetail{0.1, false};
+
+    const std::string report = plain(facts);
+    EXPECT_TRUE(contains(report, "Zone:           Europe/London (BDST): UT+2:00\r\n")) << report;
+    EXPECT_TRUE(contains(report, "Model:          Precise (Swiss Ephemeris)\r\n"));
+    EXPECT_TRUE(contains(report, "Body            Sign          Position    House\r\n"));
+    EXPECT_TRUE(contains(report, "Sun             Cancer        12\u00B043'      10\r\n"));
+    EXPECT_TRUE(contains(report, "Pluto           Libra         9\u00B000'\r\n"));
+
+    const auto heading = [&](const ReportAspect& a) {
+        return aspectHeading({a.hit.kind, a.hit.first, a.hit.second, 0}, facts.chart);
+    };
+    EXPECT_TRUE(contains(
+        report, heading(facts.aspects[0]) + "  (orb 2\u00B015', applying)\r\n" +
+                    std::string(aspectText(facts.aspects[0].hit.kind, facts.aspects[0].hit.first,
+                                           facts.aspects[0].hit.second))))
+        << report;
+    EXPECT_TRUE(contains(report, heading(facts.aspects[1]) + "  (orb 0\u00B006', separating)\r\n"));
+    // The heading keeps its emphasis and red; orb and motion are plain text after it.
+    const RichTextDocument document = buildReport(facts);
+    const auto& runs = document.runs();
+    const auto at = std::ranges::find_if(
+        runs, [&](const TextRun& r) { return r.text == heading(facts.aspects[0]); });
+    ASSERT_NE(at, runs.end());
+    EXPECT_TRUE(at->emphasis);
+    EXPECT_EQ(at->colour, HeadingColour);
+    EXPECT_FALSE((at + 1)->emphasis);
+    EXPECT_EQ((at + 1)->colour, TextColour);
+}
+
+TEST(ReportDocument, KindsInReportOrderHitsInSearchOrder) {
+    ReportFacts facts = reportFactsOf(newYorkBirth());
+    const auto hit = [](K kind, int first, int second) {
+        return ReportAspect{{kind, first, second, 0}, std::nullopt};
+    };
+    facts.aspects = {hit(K::SemiSextile, SunSlot, MarsSlot), hit(K::Opposition, MoonSlot, SunSlot),
+                     hit(K::Sextile, VenusSlot, SunSlot), hit(K::Sextile, MarsSlot, MoonSlot)};
+    const std::string report = plain(facts);
+    const auto where = [&](const char* text) { return report.find(text); };
+    EXPECT_LT(where("Venus-Sun  In Sextile"), where("Mars-Moon  In Sextile"));
+    EXPECT_LT(where("Mars-Moon  In Sextile"), where("Sun-Mars  In Semi-Sextile"));
+    EXPECT_LT(where("Sun-Mars  In Semi-Sextile"), where("Moon-Sun  In Opposition"));
+    EXPECT_NE(where("Moon-Sun  In Opposition"), std::string::npos);
+}
+
+TEST(ReportDocument, PlainTextTabsReachTheNextColumnOrOneBlankPastTheLast) {
+    RichTextDocument document;
+    document.insertText("a\tb\r\nVeryLongLabelOfTwenty\tc\tdd\te\tf\r\n\u00B0\u00B0\tx");
+    EXPECT_EQ(plainReportText(document), "a" + std::string(15, ' ') + "b\r\n" +
+                                             "VeryLongLabelOfTwenty" + std::string(9, ' ') + "c" +
+                                             std::string(11, ' ') + "dd e f\r\n" + "\u00B0\u00B0" +
+                                             std::string(14, ' ') + "x");
+}
+
+TEST(ReportDocument, RichTextCarriesTheTabStopsAndTheBoldHeadings) {
+    const ReportFacts facts = reportFactsOf(newYorkBirth());
+    const std::string rtf = toRtf(buildReport(facts), ReportTabStopsPt);
+    EXPECT_TRUE(contains(rtf, "\\pard\\tx2000\\tx3800\\tx5200\\plain")) << rtf.substr(0, 300);
+    EXPECT_TRUE(contains(rtf, "Name:\\tab Ada Lovelace\\par"));
+    EXPECT_TRUE(contains(rtf, "{\\cf2\\b Sun-Venus  In Conjunction Aspect\\par"));
+}
+
+// LibreOffice reads the file back: the text as written, and the headings still bold and red.
+TEST(ReportDocument, AWordProcessorReadsTheHeadingsBackBold) {
+    if (std::system("command -v soffice >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "LibreOffice (soffice) is not installed";
+    }
+    // One folder per process: test runs of other build trees may run beside this one.
+    const fs::path dir =
+        fs::temp_directory_path() / ("zodrivel-report-roundtrip-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const ReportFacts facts = reportFactsOf(newYorkBirth(), "New York, NY, USA");
+    std::ofstream(dir / "report.rtf", std::ios::binary)
+        << toRtf(buildReport(facts), ReportTabStopsPt);
+    const std::string soffice = "cd " + dir.string() + " && HOME=" + dir.string() +
+                                " soffice -env:UserInstallation=file://" + dir.string() +
+                                "/profile --headless --convert-to ";
+    ASSERT_EQ(std::system((soffice + "'txt:Text (encoded):UTF8' report.rtf >log 2>&1").c_str()), 0);
+    ASSERT_EQ(
+        std::system((soffice + "'html:XHTML Writer File:UTF8' report.rtf >>log 2>&1").c_str()), 0);
+    const auto read = [&](const char* name) {
+        std::ifstream in(dir / name, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    };
+    std::string text = read("report.txt");
+    // The text export marks each blank of a run of blanks with U+2006 before it.
+    for (std::size_t at; (at = text.find("\u2006")) != std::string::npos;) text.erase(at, 3);
+    EXPECT_TRUE(contains(text, "Name:\tAda Lovelace\n")) << text.substr(0, 500);
+    EXPECT_TRUE(contains(text, "Zone:\tEastern Standard Time (EST), daylight saving: UT-4:00\n"));
+    EXPECT_TRUE(contains(text, "Neptune\tSagittarius\t11\u00B047'\n"));
+    EXPECT_TRUE(contains(text, "Sun-Venus  In Conjunction Aspect\n"));
+
+    // The HTML export styles each run by a class: the heading's is bold and dark red.
+    const std::string html = read("report.html");
+    const std::size_t heading = html.find("Sun-Venus");
+    ASSERT_NE(heading, std::string::npos) << html.substr(0, 2000);
+    const std::size_t classAt = html.rfind("<span class=\"", heading);
+    ASSERT_NE(classAt, std::string::npos);
+    const std::size_t nameAt = classAt + 13;
+    const std::string name = html.substr(nameAt, html.find('"', nameAt) - nameAt);
+    const std::size_t rule = html.find("." + name + " {");
+    ASSERT_NE(rule, std::string::npos) << name;
+    const std::string style = html.substr(rule, html.find('}', rule) - rule);
+    EXPECT_TRUE(contains(style, "font-weight:bold")) << style;
+    EXPECT_TRUE(contains(style, "color:#800000")) << style;
+    fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace zodrivel
