@@ -376,3 +376,66 @@ TEST(Cli, AFullStandardOutputIsAnError) {
 }
 
 }  // namespace
+
+namespace {
+
+// The chart choices: the model and the house system, and what they add to the JSON and table.
+TEST(CliChartChoices, PreciseJsonCarriesSpeedsHousesAnglesAndAspectDetails) {
+    const CliRun run = runCli(
+        {"--example", "--format", "json", "--ephemeris", "precise", "--houses", "regiomontanus"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["ephemeris"], "precise");
+    EXPECT_EQ(json["houses"]["system"], "regiomontanus");
+    ASSERT_EQ(json["houses"]["cusps"].size(), 12u);
+    EXPECT_NEAR(json["angles"]["ascendant"].get<double>(), json["houses"]["cusps"][0].get<double>(),
+                1e-9);
+    EXPECT_NEAR(json["angles"]["midheaven"].get<double>(), json["houses"]["cusps"][9].get<double>(),
+                1e-9);
+    for (const auto& position : json["positions"]) {
+        EXPECT_TRUE(position["speed"].is_number());
+        EXPECT_GE(position["house"].get<int>(), 1);
+        EXPECT_LE(position["house"].get<int>(), 12);
+    }
+    // The Moon moves some 13 degrees a day.
+    EXPECT_NEAR(json["positions"][1]["speed"].get<double>(), 13.2, 2.0);
+    ASSERT_FALSE(json["aspects"].empty());
+    for (const auto& aspect : json["aspects"]) {
+        const double exact = aspect["exact_separation"].get<double>();
+        // The whole-degree separation is the exact one rounded.
+        EXPECT_LE(std::abs(exact - aspect["separation"].get<int>()), 0.5) << aspect;
+        EXPECT_GE(aspect["orb"].get<double>(), 0.0);
+        EXPECT_TRUE(aspect["applying"].is_boolean());
+    }
+}
+
+TEST(CliChartChoices, ClassicIsTheDefaultAndPlacidusFallsBackInTheArctic) {
+    const CliRun run = runCli({"--name", "Ada", "--date", "2000-01-01", "--time", "12:00", "--lon",
+                               "18E57", "--lat", "69N39", "--zone", "GMT", "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["ephemeris"], "classic");
+    EXPECT_EQ(json["houses"]["requested"], "placidus");
+    EXPECT_EQ(json["houses"]["system"], "porphyry");
+    const CliRun table = runCli({"--name", "Ada", "--date", "2000-01-01", "--time", "12:00",
+                                 "--lon", "18E57", "--lat", "69N39", "--zone", "GMT"});
+    EXPECT_NE(table.out.find("Model    Classic (as in version 1.15)"), std::string::npos);
+    EXPECT_NE(table.out.find("Houses   Porphyry (Placidus cannot be drawn beyond the polar "
+                             "circles)"),
+              std::string::npos)
+        << table.out;
+    EXPECT_NE(table.out.find("orb "), std::string::npos);
+}
+
+TEST(CliChartChoices, UnknownModelsAndSystemsAreRefused) {
+    for (const std::vector<std::string>& extra : {std::vector<std::string>{"--ephemeris", "exact"},
+                                                  {"--houses", "Placidus"},
+                                                  {"--houses", "topocentric"}}) {
+        const CliRun run = runCli(birthOn(extra));
+        EXPECT_EQ(run.status, 2) << extra[1];
+        EXPECT_TRUE(run.out.empty());
+    }
+    EXPECT_EQ(runCli({"--list-zones", "--houses", "koch"}).status, 2);
+}
+
+}  // namespace
