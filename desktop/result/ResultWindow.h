@@ -13,6 +13,7 @@
 
 #include "core/calculation/Calculation.h"
 #include "desktop/platform/Services.h"
+#include "desktop/result/ChartChoices.h"
 
 class QCloseEvent;
 class QStackedWidget;
@@ -58,6 +59,9 @@ signals:
     void exitRequested();
     // Help > About Software.
     void aboutRequested();
+    // View > Positions or View > Houses changed the choice (already saved in the settings):
+    // the chart is to be computed again with `choices` and shown in a new window.
+    void chartChoicesChanged(const zodrivel::ChartChoices& choices);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +72,9 @@ private:
     QWidget* buildTab(int kind);
     QWidget* buildLinksAndButtons();
     void buildMenus();
+    // View > Positions and View > Houses, with the choice `current` checked.
+    void buildViewMenu(const ChartChoices& current);
+    void chooseChart(const ChartChoices& choices);
     void restorePlacement();
     void writeAspects(const Calculation& calculation);
     void goBack();
@@ -88,6 +95,7 @@ private:
     std::vector<std::pair<AspectHit, int>> entryStarts_;  // each hit's place in its kind's box
     QPointer<ReportWindow> report_;
     bool leaving_ = false;  // Back or Exit has been announced; nothing more is
+    ChartChoices choices_;  // what this window's chart was computed with
 };
 
 }  // namespace zodrivel

@@ -5,9 +5,9 @@
 // threads at once.
 
 #include <gtest/gtest.h>
-#include <swephexp.h>
 
 #include <future>
+#include <swephexp.h>
 #include <vector>
 
 #include "adapters/ephemeris/SwissEphemeris.h"
@@ -26,9 +26,9 @@ struct Moment {
 
 // Twelve instants 1901..2050, universal time, spread over the seasons and the day.
 constexpr Moment Moments[] = {
-    {1901, 1, 1, 0, 0},    {1912, 4, 15, 2, 20},  {1929, 10, 24, 14, 5}, {1945, 5, 8, 23, 1},
-    {1969, 7, 20, 20, 17}, {1976, 7, 4, 14, 30},  {1995, 4, 19, 2, 3},   {2000, 1, 1, 12, 0},
-    {2003, 6, 4, 20, 0},   {2024, 2, 29, 6, 45},  {2037, 11, 30, 18, 59}, {2050, 12, 31, 23, 59},
+    {1901, 1, 1, 0, 0},    {1912, 4, 15, 2, 20}, {1929, 10, 24, 14, 5},  {1945, 5, 8, 23, 1},
+    {1969, 7, 20, 20, 17}, {1976, 7, 4, 14, 30}, {1995, 4, 19, 2, 3},    {2000, 1, 1, 12, 0},
+    {2003, 6, 4, 20, 0},   {2024, 2, 29, 6, 45}, {2037, 11, 30, 18, 59}, {2050, 12, 31, 23, 59},
 };
 
 // A birth recorded in universal time (zone correction 0) at the moment.
@@ -64,8 +64,7 @@ TEST(PreciseEphemeris, AgreesWithTheLibraryToAnArcSecondAtTwelveDates) {
         for (int body = 0; body < ChartPointCount; ++body) {
             double direct[6] = {};
             char error[AS_MAXCH] = {};
-            ASSERT_GE(swe_calc_ut(julianDay(m), body, SEFLG_MOSEPH | SEFLG_SPEED, direct, error),
-                      0)
+            ASSERT_GE(swe_calc_ut(julianDay(m), body, SEFLG_MOSEPH | SEFLG_SPEED, direct, error), 0)
                 << error;
             EXPECT_LT(arcBetween(c.chart.longitudes[body], direct[0]), ArcSecond)
                 << m.year << " body " << body;
@@ -99,8 +98,8 @@ struct Place {
     const char* name;
     double latitude, eastLongitude;
 };
-constexpr Place Places[] = {{"New York", 40.7167, -74.0}, {"Sydney", -33.8667, 151.2167},
-                            {"Delhi", 28.6167, 77.2}};
+constexpr Place Places[] = {
+    {"New York", 40.7167, -74.0}, {"Sydney", -33.8667, 151.2167}, {"Delhi", 28.6167, 77.2}};
 
 TEST(SwissHouses, CuspsAndAnglesAgreeWithTheLibraryForThreePlacesAndTwoSystems) {
     const SwissHouseCalculator calculator;
@@ -114,8 +113,8 @@ TEST(SwissHouses, CuspsAndAnglesAgreeWithTheLibraryForThreePlacesAndTwoSystems) 
                 // The record keeps whole arc minutes; the direct call takes the same place.
                 const double lat = northLatitude(r.birth), lon = eastLongitude(r.birth);
                 double cusps[13] = {}, angles[10] = {};
-                ASSERT_GE(swe_houses_ex(julianDay(m), 0, lat, lon, swissHouseLetter(system),
-                                        cusps, angles),
+                ASSERT_GE(swe_houses_ex(julianDay(m), 0, lat, lon, swissHouseLetter(system), cusps,
+                                        angles),
                           0);
                 for (int house = 0; house < 12; ++house) {
                     EXPECT_LT(arcBetween(c.houses->cusps[house], cusps[house + 1]), ArcSecond)
@@ -137,15 +136,15 @@ TEST(SwissHouses, CuspsAndAnglesAgreeWithTheLibraryForThreePlacesAndTwoSystems) 
 
 TEST(SwissHouses, EqualAndWholeSignFollowTheAscendant) {
     const SwissHouseCalculator calculator;
-    const ChartHouses equal = calculator.houses(julianDay(Moments[5]), 40.7, -74.0,
-                                                HouseSystem::Equal);
-    const ChartHouses whole = calculator.houses(julianDay(Moments[5]), 40.7, -74.0,
-                                                HouseSystem::WholeSign);
+    const ChartHouses equal =
+        calculator.houses(julianDay(Moments[5]), 40.7, -74.0, HouseSystem::Equal);
+    const ChartHouses whole =
+        calculator.houses(julianDay(Moments[5]), 40.7, -74.0, HouseSystem::WholeSign);
     for (int house = 0; house < 12; ++house) {
         EXPECT_LT(arcBetween(equal.cusps[house], equal.ascendant + 30 * house), 1e-9);
-        EXPECT_LT(arcBetween(whole.cusps[house],
-                             std::floor(whole.ascendant / 30) * 30 + 30 * house),
-                  1e-9);
+        EXPECT_LT(
+            arcBetween(whole.cusps[house], std::floor(whole.ascendant / 30) * 30 + 30 * house),
+            1e-9);
     }
 }
 
@@ -176,8 +175,8 @@ TEST(SwissEphemeris, ChartsComputedOnSeveralThreadsMatchOneThread) {
     const PreciseEphemeris precise;
     const SwissHouseCalculator calculator;
     const auto chartOf = [&](int i) {
-        return calculate(birthAt(Moments[i % 12], 40.7 - 7 * (i % 5), -74 + 31 * (i % 7)),
-                         precise, &calculator, AllHouseSystems[i % HouseSystemCount]);
+        return calculate(birthAt(Moments[i % 12], 40.7 - 7 * (i % 5), -74 + 31 * (i % 7)), precise,
+                         &calculator, AllHouseSystems[i % HouseSystemCount]);
     };
     std::vector<Calculation> alone;
     for (int i = 0; i < 48; ++i) alone.push_back(chartOf(i));

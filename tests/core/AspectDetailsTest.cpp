@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include "Births.h"
 #include "core/aspects/AspectDetails.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ChartPositions.h"
 #include "core/ephemeris/ClassicEphemeris.h"
 #include "core/ephemeris/MoonLongitude.h"
-#include "Births.h"
 
 namespace zodrivel {
 namespace {
@@ -128,8 +128,8 @@ TEST(ClassicSpeeds, AgreeWithTheModelsOwnMotionAndLeaveTheLongitudesAlone) {
     const BirthInstant instant = birthInstant(birth, {});
     const ChartPoints chart = ClassicEphemeris{}.positions(instant);
     // The longitudes are exactly those of the model at the instant, the speeds beside them.
-    const ChartPoints plain = computeChartPositions(
-        instant.daysSinceJ2000, computeMoonLongitude(instant.julianCenturies));
+    const ChartPoints plain = computeChartPositions(instant.daysSinceJ2000,
+                                                    computeMoonLongitude(instant.julianCenturies));
     EXPECT_EQ(chart.longitudes, plain.longitudes);
     // A day later, from the same model: the speed times a day lands within the curvature of
     // the orbit (a few hundredths of a degree, the Moon a tenth).

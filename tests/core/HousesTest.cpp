@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "Births.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ClassicEphemeris.h"
-#include "Births.h"
 
 namespace zodrivel {
 namespace {
