@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "adapters/ephemeris/SwissEphemeris.h"
 
-#include <swephexp.h>
-
 #include <mutex>
+#include <swephexp.h>
 
 #include "core/calculation/Calculation.h"
 #include "core/model/Angles.h"
@@ -54,8 +53,8 @@ ChartPoints PreciseEphemeris::positions(const BirthInstant& instant) const {
     return chart;
 }
 
-ChartHouses SwissHouseCalculator::houses(double julianDayUt, double latitude,
-                                         double eastLongitude, HouseSystem system) const {
+ChartHouses SwissHouseCalculator::houses(double julianDayUt, double latitude, double eastLongitude,
+                                         HouseSystem system) const {
     ChartHouses result;
     result.requested = system;
     result.system = system;

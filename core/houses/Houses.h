@@ -22,9 +22,8 @@ enum class HouseSystem : int {
 };
 inline constexpr int HouseSystemCount = 7;
 inline constexpr std::array<HouseSystem, HouseSystemCount> AllHouseSystems{
-    HouseSystem::Placidus, HouseSystem::Koch,          HouseSystem::Equal,
-    HouseSystem::WholeSign, HouseSystem::Porphyry,     HouseSystem::Regiomontanus,
-    HouseSystem::Campanus};
+    HouseSystem::Placidus, HouseSystem::Koch,          HouseSystem::Equal,   HouseSystem::WholeSign,
+    HouseSystem::Porphyry, HouseSystem::Regiomontanus, HouseSystem::Campanus};
 inline constexpr HouseSystem DefaultHouseSystem = HouseSystem::Placidus;
 
 // The identifier for the command line, JSON, settings and files: "placidus", "whole-sign", ...
