@@ -187,9 +187,12 @@ void ResultWindow::showEvent(QShowEvent* event) {
     // The share the user chose last time, where the settings hold one the splitter takes.
     if (!savedSplitter_.isEmpty() && splitter_->restoreState(savedSplitter_)) return;
     // Shared out once the window has its size: the chart side gets room for a wheel of a
-    // useful size first, the tabs the rest (their text wraps).
+    // useful size first, the tabs the rest (their text wraps). On a large screen the wheel,
+    // with its houses, may grow as tall as the window while the tabs keep a comfortable width.
     const int width = splitter_->width();
-    const int chart = std::max(width * 45 / 100, chartPanel_->widthForWheel(WheelSide));
+    const int tallWheel = std::min(chartPanel_->widthForWheel(splitter_->height()), width - 700);
+    const int chart =
+        std::max({width * 45 / 100, chartPanel_->widthForWheel(WheelSide), tallWheel});
     splitter_->setSizes({width - chart, chart});
 }
 

@@ -141,8 +141,7 @@ TEST_F(ChartChoicesRoad, AChoiceRecomputesTheChartAndHoldsForTheNextStart) {
     proceed();
     ASSERT_NE(program->resultWindow(), nullptr);
     EXPECT_EQ(program->entryWindow()->lastCalculation()->ephemeris, "classic");
-    EXPECT_EQ(program->entryWindow()->lastCalculation()->houses->requested,
-              HouseSystem::Placidus);
+    EXPECT_EQ(program->entryWindow()->lastCalculation()->houses->requested, HouseSystem::Placidus);
     QPointer<ResultWindow> first(program->resultWindow());
     action(*first, "mnuPositions_precise")->trigger();
     QCoreApplication::processEvents();  // the new window comes once the menu's handler is done

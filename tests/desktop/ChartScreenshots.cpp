@@ -29,8 +29,8 @@ int main(int argc, char** argv) {
 
     const zodrivel::Calculation newYork = zodrivel::calculateChart(
         zodrivel::testing::newYorkCalculationRecord("ADA", "EDT", false), {"precise"});
-    zodrivel::ProceedRecord arctic = zodrivel::testing::newYorkCalculationRecord("ADA", "EDT",
-                                                                                 false);
+    zodrivel::ProceedRecord arctic =
+        zodrivel::testing::newYorkCalculationRecord("ADA", "EDT", false);
     arctic.birth.latDegrees = 69;
     arctic.birth.latMinutes = 39;
     arctic.birth.lonDegrees = 18;
