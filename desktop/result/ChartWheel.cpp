@@ -432,6 +432,19 @@ QString ChartWheel::toolTipAt(const QPointF& point) const {
         }
         return tip;
     }
+    if (calculation_.houses) {
+        // The Asc and MC marks, anywhere along their heavy lines.
+        const Geometry g = geometry(size());
+        const ChartHouses& h = *calculation_.houses;
+        for (const auto& [longitude, name] :
+             {std::pair{h.ascendant, tr("Ascendant")}, std::pair{h.midheaven, tr("Midheaven")}}) {
+            const double d = distanceToSegment(point, g.at(longitude, g.aspects),
+                                               g.at(longitude, g.radius * 1.02));
+            if (d <= std::max(3.0, g.radius * 0.015)) {
+                return name + "  " + QString::fromStdString(formatSignPosition(longitude));
+            }
+        }
+    }
     return {};
 }
 

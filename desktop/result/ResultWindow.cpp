@@ -428,8 +428,13 @@ void ResultWindow::buildViewMenu(const ChartChoices& current) {
     QMenu* houses = view->addMenu(tr("&Houses"));
     houses->setObjectName(QStringLiteral("mnuHouses"));
     auto* systems = new QActionGroup(houses);
+    // The titles of houseSystemTitle, spelled out here so that the translation tools find them.
+    static constexpr std::array<const char*, HouseSystemCount> titles{
+        QT_TR_NOOP("Placidus"),   QT_TR_NOOP("Koch"),     QT_TR_NOOP("Equal"),
+        QT_TR_NOOP("Whole Sign"), QT_TR_NOOP("Porphyry"), QT_TR_NOOP("Regiomontanus"),
+        QT_TR_NOOP("Campanus")};
     for (const HouseSystem system : AllHouseSystems) {
-        QAction* action = houses->addAction(tr(houseSystemTitle(system).data()));
+        QAction* action = houses->addAction(tr(titles[static_cast<std::size_t>(system)]));
         action->setObjectName(QStringLiteral("mnuHouses_") +
                               QString::fromLatin1(houseSystemName(system).data()));
         action->setCheckable(true);

@@ -15,6 +15,7 @@
 
 #include "NewYorkBirth.h"
 #include "Recorders.h"
+#include "core/model/Zodiac.h"
 #include "desktop/app/Application.h"
 #include "desktop/entry/EntryWindow.h"
 #include "desktop/platform/QtText.h"
@@ -115,6 +116,14 @@ TEST(ChartChoices, ThePanelSaysWhichModelAndHousesAndListsOrbsAndMotion) {
     ASSERT_FALSE(wheel->layout().lines.empty());
     const WheelLine& line = wheel->layout().lines.front();
     EXPECT_TRUE(wheel->toolTipAt(wheel->lineMidpoint(line)).contains("orb ")) << line.tooltip;
+    // The Ascendant's mark lies across the ring on the left, level with the wheel's centre
+    // (a little above the widget's, which keeps room for the legend below).
+    const QString ascendant = "Ascendant  " + toQString(formatSignPosition(c.houses->ascendant));
+    bool found = false;
+    for (int y = wheel->height() / 2 - 60; y <= wheel->height() / 2 && !found; y += 2) {
+        found = wheel->toolTipAt(QPointF(wheel->width() * 0.1, y)) == ascendant;
+    }
+    EXPECT_TRUE(found) << ascendant.toStdString();
 }
 
 class ChartChoicesRoad : public ::testing::Test {
