@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "adapters/ephemeris/SwissEphemeris.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ChartPositions.h"
 #include "core/ephemeris/ClassicEphemeris.h"
@@ -35,6 +36,29 @@ void wholeChart(benchmark::State& state) {
 }
 // Registered under the names the README and earlier figures quote.
 BENCHMARK(wholeChart)->Name("WholeChart");
+
+// A chart as the windows and the command line compute it: positions with speeds, Placidus
+// houses from the library, aspects and their details; classic and precise.
+void wholeChartWithHouses(benchmark::State& state, const zodrivel::Ephemeris& ephemeris) {
+    const zodrivel::SwissHouseCalculator houses;
+    int day = 0;
+    for (auto _ : state) {
+        zodrivel::ProceedRecord record = exampleRecord(day++);
+        record.birth.latDegrees = 40;
+        record.birth.latMinutes = 43;
+        const zodrivel::Calculation c = zodrivel::calculate(record, ephemeris, &houses);
+        benchmark::DoNotOptimize(c.aspectDetails.data());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+void classicWithHouses(benchmark::State& state) {
+    wholeChartWithHouses(state, zodrivel::ClassicEphemeris{});
+}
+void preciseWithHouses(benchmark::State& state) {
+    wholeChartWithHouses(state, zodrivel::PreciseEphemeris{});
+}
+BENCHMARK(classicWithHouses)->Name("WholeChartClassicWithHouses");
+BENCHMARK(preciseWithHouses)->Name("WholeChartPreciseWithHouses");
 
 // The chart positions alone, to see where a chart's time goes.
 void chartPositionsOnly(benchmark::State& state) {

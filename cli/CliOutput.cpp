@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
+#include <utility>
 
 #include "adapters/pdf/CairoPdf.h"
 #include "core/entry/BirthSummary.h"
@@ -28,6 +29,16 @@ std::string padRight(std::string_view text, std::size_t width) {
     return out;
 }
 
+// "Placidus", or after a fallback the system drawn and why.
+std::string houseSystemLine(const ChartHouses& houses) {
+    std::string line(houseSystemTitle(houses.system));
+    if (houses.fellBack()) {
+        line += " (" + std::string(houseSystemTitle(houses.requested)) +
+                " cannot be drawn beyond the polar circles)";
+    }
+    return line;
+}
+
 }  // namespace
 
 std::string formatTable(const Calculation& c) {
@@ -42,19 +53,48 @@ std::string formatTable(const Calculation& c) {
     out += "  Place    " + formatCoordinates(b) + "\n";
     out += "  Used     " + formatUniversalTime(c.instant.universal) + "\n";
     if (const auto note = plausibilityNote(b, c.zonePosition)) out += "  Note     " + *note + "\n";
+    out += "  Model    " + std::string(ephemerisTitle(c.ephemeris)) + "\n";
+    if (c.houses) out += "  Houses   " + houseSystemLine(*c.houses) + "\n";
     out += "\nPositions\n";
     for (int slot = 0; slot < ChartPointCount; ++slot) {
         const double longitude = c.chart.longitudes[slot];
-        char decimal[32];
-        std::snprintf(decimal, sizeof decimal, "%10.4f", longitude);
+        char decimal[64];
+        std::snprintf(decimal, sizeof decimal, "%10.4f %+9.4f\u00B0/day", longitude,
+                      c.chart.speeds[slot]);
+        std::string house;
+        if (c.houses) house = "  house " + std::to_string(c.bodyHouses[slot]);
         out += "  " + padRight(c.chart.names[slot], 9) +
-               padRight(formatSignPosition(longitude), 19) + decimal + "\n";
+               padRight(formatSignPosition(longitude), 19) + decimal + house + "\n";
+    }
+    if (c.houses) {
+        for (const auto& [name, longitude] :
+             {std::pair{"Asc", c.houses->ascendant}, {"MC", c.houses->midheaven}}) {
+            char decimal[32];
+            std::snprintf(decimal, sizeof decimal, "%10.4f", longitude);
+            out += "  " + padRight(name, 9) + padRight(formatSignPosition(longitude), 19) +
+                   decimal + "\n";
+        }
+        out += "\nHouses\n";
+        for (int house = 0; house < 12; ++house) {
+            char number[8];
+            std::snprintf(number, sizeof number, "%2d", house + 1);
+            char decimal[32];
+            std::snprintf(decimal, sizeof decimal, "%10.4f", c.houses->cusps[house]);
+            out += "  " + std::string(number) + "       " +
+                   padRight(formatSignPosition(c.houses->cusps[house]), 19) + decimal + "\n";
+        }
     }
     out += "\nAspects\n";
     if (c.aspects.hits.empty()) out += "  none\n";
-    for (const AspectHit& hit : c.aspects.hits) {
-        out += "  " + padRight(aspectHeading(hit, c.chart), 40) +
-               std::to_string(std::abs(hit.separation)) + "\u00B0\n";
+    for (std::size_t i = 0; i < c.aspects.hits.size(); ++i) {
+        const AspectHit& hit = c.aspects.hits[i];
+        std::string line = "  " + padRight(aspectHeading(hit, c.chart), 40) +
+                           padRight(std::to_string(std::abs(hit.separation)) + "\u00B0", 6);
+        if (i < c.aspectDetails.size()) {
+            const AspectDetail& detail = c.aspectDetails[i];
+            line += "orb " + padRight(formatOrb(detail.orb), 8) + std::string(motionText(detail));
+        }
+        out += line + "\n";
     }
     return out;
 }
@@ -66,17 +106,34 @@ std::string formatJson(const Calculation& c) {
     json["universal_date"] = isoUniversalTime(c.instant.universal);
     json["julian_centuries"] = c.instant.julianCenturies;
     json["days_since_j2000"] = c.instant.daysSinceJ2000;
+    json["ephemeris"] = c.ephemeris;
     json["positions"] = nlohmann::ordered_json::array();
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        json["positions"].push_back(
-            {{"body", c.chart.names[slot]}, {"longitude", c.chart.longitudes[slot]}});
+        nlohmann::ordered_json position = {{"body", c.chart.names[slot]},
+                                           {"longitude", c.chart.longitudes[slot]},
+                                           {"speed", c.chart.speeds[slot]}};
+        if (c.houses) position["house"] = c.bodyHouses[slot];
+        json["positions"].push_back(std::move(position));
+    }
+    if (c.houses) {
+        json["angles"] = {{"ascendant", c.houses->ascendant}, {"midheaven", c.houses->midheaven}};
+        json["houses"] = {{"system", houseSystemName(c.houses->system)},
+                          {"requested", houseSystemName(c.houses->requested)},
+                          {"cusps", c.houses->cusps}};
     }
     json["aspects"] = nlohmann::ordered_json::array();
-    for (const AspectHit& hit : c.aspects.hits) {
-        json["aspects"].push_back({{"kind", aspectKindName(hit.kind)},
-                                   {"first", c.chart.names[hit.first]},
-                                   {"second", c.chart.names[hit.second]},
-                                   {"separation", hit.separation}});
+    for (std::size_t i = 0; i < c.aspects.hits.size(); ++i) {
+        const AspectHit& hit = c.aspects.hits[i];
+        nlohmann::ordered_json aspect = {{"kind", aspectKindName(hit.kind)},
+                                         {"first", c.chart.names[hit.first]},
+                                         {"second", c.chart.names[hit.second]},
+                                         {"separation", hit.separation}};
+        if (i < c.aspectDetails.size()) {
+            aspect["exact_separation"] = c.aspectDetails[i].exactSeparation;
+            aspect["orb"] = c.aspectDetails[i].orb;
+            aspect["applying"] = c.aspectDetails[i].applying;
+        }
+        json["aspects"].push_back(std::move(aspect));
     }
     return json.dump(2) + "\n";
 }

@@ -7,11 +7,13 @@
 #include <cstring>
 #include <vector>
 
+#include "adapters/ephemeris/SwissEphemeris.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "core/about/Version.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ClassicEphemeris.h"
+#include "core/houses/Houses.h"
 
 namespace zodrivel::cli {
 
@@ -48,6 +50,8 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     bool texts = false;
     std::string format = "table";
     std::string output;
+    std::string ephemerisName = "classic";
+    std::string houseName(houseSystemName(DefaultHouseSystem));
 
     app.add_option("--name", options.name,
                    "Name of the person (letters of any script, blanks, - and ')");
@@ -60,6 +64,15 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     app.add_flag("--dst", options.dst, "Daylight saving time was in force");
     app.add_option("--format", format, "Output format")
         ->check(CLI::IsMember({"table", "json", "report", "rtf", "pdf"}));
+    app.add_option("--ephemeris", ephemerisName,
+                   "Positions: classic (as in version 1.15) or precise (Swiss Ephemeris)")
+        ->check(CLI::IsMember({"classic", "precise"}));
+    std::vector<std::string> houseNames;
+    for (const HouseSystem system : AllHouseSystems) {
+        houseNames.emplace_back(houseSystemName(system));
+    }
+    app.add_option("--houses", houseName, "House system (default placidus)")
+        ->check(CLI::IsMember(houseNames));
     app.add_option("--output", output, "Write to FILE instead of standard output");
     app.add_flag("--example", example, "Compute a built-in example birth");
     app.add_flag("--list-zones", listZones, "Print the 71 time zones with their positions");
@@ -97,13 +110,16 @@ Answer parseAndFormat(int argc, const char* const* argv) {
         return std::nullopt;
     };
     if (listZones) {
-        if (auto error = unused("--list-zones", {"--format", "--example", "--texts"})) {
+        if (auto error = unused("--list-zones",
+                                {"--format", "--example", "--texts", "--ephemeris", "--houses"})) {
             return *error;
         }
         return {0, formatZoneList(), {}, output};
     }
     if (texts) {
-        if (auto error = unused("--texts", {"--format", "--example"})) return *error;
+        if (auto error = unused("--texts", {"--format", "--example", "--ephemeris", "--houses"})) {
+            return *error;
+        }
         return {0, formatTextsJson(), {}, output};
     }
     if (example) {
@@ -112,7 +128,13 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     auto built = buildEntries(example ? exampleBirth() : options);
     if (const auto* error = std::get_if<InputError>(&built)) return refused(error->message);
     const ProceedRecord record = fillBirthData(std::get<EntryTexts>(built), ProceedRecord{});
-    const Calculation calculation = calculate(record, ClassicEphemeris{});
+    const ClassicEphemeris classic;
+    const PreciseEphemeris precise;
+    const Ephemeris& ephemeris =
+        ephemerisName == "precise" ? static_cast<const Ephemeris&>(precise) : classic;
+    const SwissHouseCalculator houses;
+    const Calculation calculation =
+        calculate(record, ephemeris, &houses, *houseSystemFromName(houseName));
     std::string text;
     if (format == "json") {
         text = formatJson(calculation);

@@ -1100,8 +1100,48 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Classic</source>
+        <source>Classic (as in version 1.15)</source>
         <comment>the model of the sky a chart was computed with</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Precise (Swiss Ephemeris)</source>
+        <comment>the model of the sky a chart was computed with</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Placidus</source>
+        <comment>a house system</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Koch</source>
+        <comment>a house system</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equal</source>
+        <comment>a house system</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole Sign</source>
+        <comment>a house system</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Porphyry</source>
+        <comment>a house system</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regiomontanus</source>
+        <comment>a house system</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Campanus</source>
+        <comment>a house system</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2033,6 +2073,74 @@
         <source>Birth and positions</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Positions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Positions: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Houses: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1 cannot be drawn beyond the polar circles)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Houses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>House</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moves %2° a day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asc  Ascendant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MC  Midheaven</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspects with their orbs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bodies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Motion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exact separation %1°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zodrivel::ChartWheel</name>
@@ -2066,6 +2174,30 @@
     </message>
     <message>
         <source>Semi-sextile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>house %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>orb %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>applying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>separating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2493,6 +2625,54 @@
     </message>
     <message>
         <source>Make Money &amp;Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Positions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classic (as in version 1.15)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Precise (Swiss Ephemeris)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Houses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Placidus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Koch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Equal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole Sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Porphyry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regiomontanus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Campanus</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -12,7 +12,11 @@ public:
     std::string_view name() const override { return "classic"; }
     // The Moon from the Julian centuries, the planets from the days since J2000 of the
     // universal date.
+    // Speeds from the model's own positions an hour either side of the instant.
     ChartPoints positions(const BirthInstant& instant) const override;
 };
+
+// An arc brought into -180 < x <= 180: the shorter way round, signed.
+double signedArc(double degrees);
 
 }  // namespace zodrivel

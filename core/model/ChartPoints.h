@@ -32,6 +32,9 @@ struct ChartPoints {
     // Geocentric tropical ecliptic longitudes in degrees, 0 <= x <= 360, equinox of date.
     std::array<double, ChartSlotCount> longitudes{};
     std::array<std::string_view, ChartSlotCount> names{};
+    // Motion along the ecliptic in degrees per day, negative while retrograde. The aspect
+    // details read it to tell an applying aspect from a separating one.
+    std::array<double, ChartSlotCount> speeds{};
 };
 
 }  // namespace zodrivel

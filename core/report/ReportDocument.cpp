@@ -34,6 +34,10 @@ void appendBlock(RichTextSink& sink, const ReportFacts& f, const TextTranslator&
     plainLine(sink, label(texts, Zone) + zone);
     plainLine(sink, label(texts, ComputedFor) + f.universalTime);
     plainLine(sink, label(texts, Model) + texts.translate(textContext::Report, f.modelName));
+    if (f.houseSystem) {
+        plainLine(sink,
+                  label(texts, Houses) + texts.translate(textContext::Report, *f.houseSystem));
+    }
     sink.insertText(LineEnd);
 }
 

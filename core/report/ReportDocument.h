@@ -54,6 +54,7 @@ inline constexpr std::string_view Place = "Place:";
 inline constexpr std::string_view Zone = "Zone:";
 inline constexpr std::string_view ComputedFor = "Computed for:";
 inline constexpr std::string_view Model = "Model:";
+inline constexpr std::string_view Houses = "Houses:";
 inline constexpr std::string_view Body = "Body";
 inline constexpr std::string_view Sign = "Sign";
 inline constexpr std::string_view Position = "Position";

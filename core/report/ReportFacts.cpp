@@ -34,8 +34,19 @@ ReportFacts reportFactsOf(const Calculation& c, std::optional<std::string> place
     facts.offsetSeconds = -(c.zone.zoneCorrectionHours * 3600 + c.zone.zoneCorrectionMinutes * 60) +
                           (b.isDaylightSaving ? 3600 : 0);
     facts.universalTime = formatUniversalTime(c.instant.universal);
+    facts.modelName = std::string(ephemerisTitle(c.ephemeris.empty() ? "classic" : c.ephemeris));
     facts.chart = c.chart;
-    for (const AspectHit& hit : c.aspects.hits) facts.aspects.push_back({hit, std::nullopt});
+    if (c.houses) {
+        facts.houseSystem = std::string(houseSystemTitle(c.houses->system));
+        for (int slot = 0; slot < ChartPointCount; ++slot) facts.houses[slot] = c.bodyHouses[slot];
+    }
+    for (std::size_t k = 0; k < c.aspects.hits.size(); ++k) {
+        std::optional<ReportAspectDetail> detail;
+        if (k < c.aspectDetails.size()) {
+            detail = ReportAspectDetail{c.aspectDetails[k].orb, c.aspectDetails[k].applying};
+        }
+        facts.aspects.push_back({c.aspects.hits[k], detail});
+    }
     return facts;
 }
 
@@ -49,15 +60,6 @@ std::string formatOffset(int secondsEast) {
     } else {
         std::snprintf(text, sizeof text, "%c%d:%02d", sign, magnitude / 3600, magnitude / 60 % 60);
     }
-    return text;
-}
-
-std::string formatOrb(double degrees) {
-    const double magnitude = std::fabs(degrees);
-    const int whole = static_cast<int>(magnitude);
-    const int minutes = std::min(59, static_cast<int>((magnitude - whole) * 60));
-    char text[32];
-    std::snprintf(text, sizeof text, "%d\u00B0%02d'", whole, minutes);
     return text;
 }
 

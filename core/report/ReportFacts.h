@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/aspects/AspectDetails.h"
 #include "core/aspects/AspectSearch.h"
 #include "core/calculation/Calculation.h"
 #include "core/model/ChartPoints.h"
@@ -37,7 +38,8 @@ struct ReportFacts {
     std::optional<int> offsetSeconds;         // east of Greenwich, daylight saving included
     std::optional<std::string> abbreviation;  // "BDST"
     std::string universalTime;                // "UT 4 July 1976 14:30"
-    std::string modelName = "Classic";
+    std::string modelName;                    // "Classic (as in version 1.15)"
+    std::optional<std::string> houseSystem;   // "Placidus", or the one drawn instead
     ChartPoints chart;
     std::array<std::optional<int>, ChartPointCount> houses{};  // 1..12 per body, when known
     std::vector<ReportAspect> aspects;                         // in search order
@@ -51,8 +53,5 @@ ReportFacts reportFactsOf(const Calculation& calculation,
 // "+5:30", "-4:00", "+0:19:32": hours and minutes east of Greenwich, seconds only when there
 // are any.
 std::string formatOffset(int secondsEast);
-
-// "2°05'": degrees and the minute begun, as the positions are shown.
-std::string formatOrb(double degrees);
 
 }  // namespace zodrivel

@@ -2,6 +2,7 @@
 #include "desktop/app/Application.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <random>
 
 #include "desktop/about/AboutWindow.h"
@@ -39,6 +40,15 @@ void Application::showResult(const Calculation& calculation) {
     connect(result_, &ResultWindow::backRequested, this, &Application::backToEntry);
     connect(result_, &ResultWindow::exitRequested, this, &Application::endProgram);
     connect(result_, &ResultWindow::aboutRequested, this, [this] { showAbout(result_.data()); });
+    // A new model or house system: the same birth computed again in a fresh window, once the
+    // menu's handler in the old one has returned.
+    connect(result_, &ResultWindow::chartChoicesChanged, this, [this](const ChartChoices& c) {
+        QTimer::singleShot(0, this, [this, c] {
+            if (ended_ || !result_) return;
+            result_->hide();
+            showResult(calculateChart(entry_->record(), c));
+        });
+    });
     result_->show();
     entry_->hide();
 }

@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/ephemeris/ClassicEphemeris.h"
 #include "core/time/Calendar.h"
 #include "core/time/TimeZones.h"
 #include "desktop/about/UpdateReminder.h"
@@ -27,6 +26,7 @@
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/StandardKeys.h"
 #include "desktop/platform/WindowPlacement.h"
+#include "desktop/result/ChartChoices.h"
 #include "desktop/widgets/ClickableLabel.h"
 #include "desktop/widgets/FilteredLineEdit.h"
 
@@ -336,7 +336,7 @@ bool EntryWindow::validateEntries() {
 void EntryWindow::proceed() {
     if (!validateEntries()) return;
     record_ = fillBirthData(entries(), record_);
-    calculation_ = calculate(record_, ClassicEphemeris{});
+    calculation_ = calculateChart(record_, loadChartChoices(services_));
     emit proceeded(*calculation_);
 }
 

@@ -10,11 +10,12 @@
 #include "core/aspects/AspectKind.h"
 #include "core/entry/BirthSummary.h"
 #include "core/entry/EntryChecks.h"
+#include "core/ephemeris/Ephemeris.h"
+#include "core/houses/Houses.h"
 #include "core/model/ChartPoints.h"
 #include "core/model/TextTranslator.h"
 #include "core/model/Zodiac.h"
 #include "core/report/ReportDocument.h"
-#include "core/report/ReportFacts.h"
 #include "core/report/ReportWriter.h"
 #include "core/texts/AspectParagraphTexts.h"
 #include "core/texts/AspectTexts.h"
@@ -121,7 +122,12 @@ std::vector<CoreText> coreTexts() {
     c.add(Report, NoAspectNotice);
     c.add(Report, PublisherPattern, "first and last line of the report: %1 the home page");
     for (const std::string_view text : reportTexts::All) c.add(Report, text);
-    c.add(Report, ReportFacts{}.modelName, "the model of the sky a chart was computed with");
+    for (const std::string_view model : {"classic", "precise"}) {
+        c.add(Report, ephemerisTitle(model), "the model of the sky a chart was computed with");
+    }
+    for (const HouseSystem system : AllHouseSystems) {
+        c.add(Report, houseSystemTitle(system), "a house system");
+    }
     return c.take();
 }
 

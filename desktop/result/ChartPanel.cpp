@@ -13,8 +13,10 @@
 #include <QSvgGenerator>
 #include <QTableWidget>
 
+#include "core/aspects/AspectDetails.h"
 #include "core/entry/BirthSummary.h"
 #include "core/model/Zodiac.h"
+#include "core/texts/AspectTexts.h"
 #include "core/time/TimeZones.h"
 #include "desktop/i18n/QtTextTranslator.h"
 #include "desktop/platform/QtText.h"
@@ -83,31 +85,59 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     }
     column->addWidget(note);
 
-    auto* table = new QTableWidget(ChartPointCount, 4, details);
+    // Which model gave the positions, and which houses were drawn (and why another, after a
+    // fallback), so two charts of one birth are never mistaken for each other.
+    column->addWidget(infoLine(details, "lblEphemeris", tr("Positions"),
+                               tr("Positions: %1").arg(toQString(ephemerisTitle(c.ephemeris)))));
+    if (c.houses) {
+        QString houses = tr("Houses: %1").arg(toQString(houseSystemTitle(c.houses->system)));
+        if (c.houses->fellBack()) {
+            houses += QLatin1Char(' ') + tr("(%1 cannot be drawn beyond the polar circles)")
+                                             .arg(toQString(houseSystemTitle(c.houses->requested)));
+        }
+        column->addWidget(infoLine(details, "lblHouses", tr("Houses"), houses));
+    }
+
+    const int angleRows = c.houses ? 2 : 0;
+    auto* table = new QTableWidget(ChartPointCount + angleRows, c.houses ? 5 : 4, details);
     table->setObjectName(QStringLiteral("tblPositions"));
     table->setAccessibleName(tr("Positions of the bodies"));
-    table->setHorizontalHeaderLabels({tr("Body"), tr("Sign"), tr("Position"), tr("Longitude")});
+    table->setHorizontalHeaderLabels(
+        {tr("Body"), tr("Sign"), tr("Position"), tr("Longitude"), tr("House")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    for (int slot = 0; slot < ChartPointCount; ++slot) {
-        const double longitude = c.chart.longitudes[slot];
+    const auto fillRow = [&](int row, const QString& point, double longitude) {
         const SignPosition p = toSignPosition(longitude);
-        table->setItem(slot, 0,
-                       new QTableWidgetItem(bodyGlyph(slot) + "  " +
-                                            coreText(textContext::Bodies, c.chart.names[slot])));
-        table->setItem(slot, 1,
+        table->setItem(row, 0, new QTableWidgetItem(point));
+        table->setItem(row, 1,
                        new QTableWidgetItem(signGlyph(p.sign) + "  " +
                                             coreText(textContext::Signs, signName(p.sign))));
         auto* position = new QTableWidgetItem(
             QStringLiteral("%1\u00B0%2'").arg(p.degrees).arg(p.minutes, 2, 10, QLatin1Char('0')));
         position->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        table->setItem(slot, 2, position);
+        table->setItem(row, 2, position);
         auto* decimal = new QTableWidgetItem(QString::number(longitude, 'f', 4));
         decimal->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        table->setItem(slot, 3, decimal);
+        table->setItem(row, 3, decimal);
+    };
+    for (int slot = 0; slot < ChartPointCount; ++slot) {
+        const QString body = coreText(textContext::Bodies, c.chart.names[slot]);
+        fillRow(slot, bodyGlyph(slot) + "  " + body, c.chart.longitudes[slot]);
+        table->item(slot, 0)->setToolTip(tr("%1 moves %2\u00B0 a day")
+                                             .arg(body)
+                                             .arg(QString::number(c.chart.speeds[slot], 'f', 4)));
+        if (c.houses) {
+            auto* house = new QTableWidgetItem(QString::number(c.bodyHouses[slot]));
+            house->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table->setItem(slot, 4, house);
+        }
     }
-    // The whole table, sized to its content: ten rows never scroll.
+    if (c.houses) {
+        fillRow(ChartPointCount, tr("Asc  Ascendant"), c.houses->ascendant);
+        fillRow(ChartPointCount + 1, tr("MC  Midheaven"), c.houses->midheaven);
+    }
+    // The whole table, sized to its content: its rows never scroll.
     table->resizeColumnsToContents();
     table->resizeRowsToContents();
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -115,9 +145,60 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     int width = 2 * table->frameWidth();
     for (int col = 0; col < table->columnCount(); ++col) width += table->columnWidth(col);
     int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
-    for (int row = 0; row < ChartPointCount; ++row) height += table->rowHeight(row);
+    for (int row = 0; row < table->rowCount(); ++row) height += table->rowHeight(row);
     table->setFixedSize(width, height);
     column->addWidget(table);
+
+    // The aspects found, with how close each is to exact and whether it is closing.
+    auto* aspects = new QTableWidget(static_cast<int>(c.aspects.hits.size()), 4, details);
+    aspects->setObjectName(QStringLiteral("tblAspects"));
+    aspects->setAccessibleName(tr("Aspects with their orbs"));
+    aspects->setHorizontalHeaderLabels({tr("Bodies"), tr("Aspect"), tr("Orb"), tr("Motion")});
+    aspects->verticalHeader()->hide();
+    aspects->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    aspects->setSelectionBehavior(QAbstractItemView::SelectRows);
+    aspects->setWordWrap(false);
+    for (int row = 0; row < aspects->rowCount(); ++row) {
+        const AspectHit& hit = c.aspects.hits[static_cast<std::size_t>(row)];
+        // The astrological glyphs of the minor aspects are missing from common fonts: the kind
+        // is named, as the tabs name it.
+        auto* pair =
+            new QTableWidgetItem(toQString(c.chart.names[hit.first]) + QStringLiteral("\u2013") +
+                                 toQString(c.chart.names[hit.second]));
+        pair->setToolTip(toQString(aspectHeading(hit, c.chart)));
+        aspects->setItem(row, 0, pair);
+        aspects->setItem(row, 1,
+                         new QTableWidgetItem(toQString(aspectInformation(hit.kind).tabCaption)));
+        if (static_cast<std::size_t>(row) < c.aspectDetails.size()) {
+            const AspectDetail& detail = c.aspectDetails[static_cast<std::size_t>(row)];
+            auto* orb = new QTableWidgetItem(toQString(formatOrb(detail.orb)));
+            orb->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            orb->setToolTip(tr("Exact separation %1\u00B0")
+                                .arg(QString::number(detail.exactSeparation, 'f', 4)));
+            aspects->setItem(row, 2, orb);
+            aspects->setItem(
+                row, 3, new QTableWidgetItem(detail.applying ? tr("applying") : tr("separating")));
+        }
+    }
+    aspects->resizeColumnsToContents();
+    aspects->resizeRowsToContents();
+    aspects->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    aspects->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int aspectsWidth = 2 * aspects->frameWidth();
+    for (int col = 0; col < aspects->columnCount(); ++col) {
+        aspectsWidth += aspects->columnWidth(col);
+    }
+    // As wide as the positions above it where it is narrower: the last column takes the rest.
+    if (aspectsWidth < width) {
+        aspects->setColumnWidth(3, aspects->columnWidth(3) + width - aspectsWidth);
+        aspectsWidth = width;
+    }
+    width = std::max(width, aspectsWidth);
+    int aspectsHeight =
+        aspects->horizontalHeader()->sizeHint().height() + 2 * aspects->frameWidth();
+    for (int row = 0; row < aspects->rowCount(); ++row) aspectsHeight += aspects->rowHeight(row);
+    aspects->setFixedSize(aspectsWidth, aspectsHeight);
+    column->addWidget(aspects);
     column->addStretch(1);
 
     // The column scrolls rather than cut off a long name or the note when the window is low.

@@ -9,8 +9,10 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
 
+#include "core/aspects/AspectDetails.h"
 #include "core/model/Angles.h"
 #include "core/model/Zodiac.h"
 #include "desktop/i18n/QtTextTranslator.h"
@@ -76,14 +78,18 @@ QString signGlyph(int sign) { return QString(QChar(char16_t(0x2648 + sign))); }
 // Radii as fractions of the wheel's radius, so the drawing scales with the window.
 struct ChartWheel::Geometry {
     QPointF centre;
-    double radius;     // outer edge of the zodiac ring
-    double signBand;   // inner edge of the ring of signs
-    double glyphs;     // where body glyphs stand
-    double glyphHalf;  // half the side of the square a body glyph is drawn in
-    double aspects;    // the circle the aspect lines join
+    double radius;        // outer edge of the zodiac ring
+    double signBand;      // inner edge of the ring of signs
+    double glyphs;        // where body glyphs stand
+    double glyphHalf;     // half the side of the square a body glyph is drawn in
+    double aspects;       // the circle the aspect lines join
+    double rotation;      // the longitude drawn on the left: the Ascendant, or 0 Aries
+    double houseNumbers;  // where the house numbers stand, just outside the aspect circle
 
+    // Screen angle of a longitude, the wheel turned so that `rotation` lies on the left.
+    double angle(double longitude) const { return wheelAngle(longitude - rotation); }
     QPointF at(double longitude, double r) const {
-        const double a = wheelAngle(longitude);
+        const double a = angle(longitude);
         return {centre.x() + r * std::cos(a), centre.y() - r * std::sin(a)};  // y down on screen
     }
 };
@@ -122,13 +128,17 @@ ChartWheel::Geometry ChartWheel::geometry(const QSizeF& size) const {
     // Room below for the legend (two rows when the wheel is narrow).
     const double legend = std::max(size.width() < 480 ? 34.0 : 18.0, size.height() * 0.06);
     const double side = std::min(size.width(), size.height() - legend);
-    const double radius = side / 2 - 6;
+    // With houses, a margin outside the ring for the Asc and MC marks.
+    const double margin = calculation_.houses ? std::max(14.0, side * 0.06) : 6.0;
+    const double radius = side / 2 - margin;
     return {QPointF(size.width() / 2, (size.height() - legend) / 2),
             radius,
             radius * 0.85,
             radius * 0.74,
             radius * 0.065,
-            radius * 0.48};
+            radius * (calculation_.houses ? 0.42 : 0.48),
+            calculation_.houses ? calculation_.houses->ascendant : 0.0,
+            radius * 0.47};
 }
 
 QFont ChartWheel::glyphFont(const Geometry& g) const {
@@ -160,7 +170,7 @@ QPolygonF ChartWheel::labelArea(const Geometry& g, const WheelBody& body) const 
     const QFontMetricsF metrics(labelFont(g));
     const double length = metrics.horizontalAdvance(QString::fromStdString(body.label));
     const double thickness = metrics.height();
-    const double a = wheelAngle(body.displayLongitude);
+    const double a = g.angle(body.displayLongitude);
     const QPointF along(std::cos(a), -std::sin(a));  // y down on screen
     const QRectF glyph = glyphArea(g, body);
     double inkStart = g.glyphs;
@@ -213,7 +223,8 @@ void ChartWheel::render(QPainter& p, const QSizeF& size, const WheelColours& col
                            2 * g.radius);
         const QRectF inner(g.centre.x() - g.signBand, g.centre.y() - g.signBand, 2 * g.signBand,
                            2 * g.signBand);
-        const double start = 180 + sign * 30.0;  // Qt's angles run counter-clockwise too
+        // Qt's angles run counter-clockwise too.
+        const double start = 180 + sign * 30.0 - g.rotation;
         sector.arcMoveTo(outer, start);
         sector.arcTo(outer, start, 30);
         sector.arcTo(inner, start + 30, -30);
@@ -239,6 +250,8 @@ void ChartWheel::render(QPainter& p, const QSizeF& size, const WheelColours& col
                          g.radius * 0.16);
         p.drawText(box, Qt::AlignCenter, signGlyph(sign));
     }
+
+    if (calculation_.houses) drawHouses(p, g, colours);
 
     // Aspect lines, between the bodies' true places on the inner circle.
     for (const WheelLine& line : layout_.lines) {
@@ -274,8 +287,8 @@ void ChartWheel::render(QPainter& p, const QSizeF& size, const WheelColours& col
         const QPointF label = (area[0] + area[2]) / 2;
         const double length = QLineF(area[0], area[1]).length();
         const double thickness = QLineF(area[1], area[2]).length();
-        const double radial = wheelAngle(body.displayLongitude) / DegToRad;  // y up
-        const bool leftHalf = std::cos(wheelAngle(body.displayLongitude)) < 0;
+        const double radial = g.angle(body.displayLongitude) / DegToRad;  // y up
+        const bool leftHalf = std::cos(g.angle(body.displayLongitude)) < 0;
         p.save();
         p.translate(label);
         p.rotate(-radial + (leftHalf ? 180 : 0));
@@ -325,6 +338,47 @@ void ChartWheel::render(QPainter& p, const QSizeF& size, const WheelColours& col
     p.restore();
 }
 
+void ChartWheel::drawHouses(QPainter& p, const Geometry& g, const WheelColours& colours) const {
+    const ChartHouses& houses = *calculation_.houses;
+    // The cusps, thin, from the ring of signs to the aspect circle; the angles' cusps (1, 4, 7,
+    // 10 in the quadrant systems) no heavier, the Asc and MC are drawn on their own below.
+    p.setPen(QPen(colours.leader, std::max(0.8, g.radius * 0.004)));
+    for (const double cusp : houses.cusps)
+        p.drawLine(g.at(cusp, g.signBand), g.at(cusp, g.aspects));
+    QFont numberFont = p.font();
+    numberFont.setPixelSize(std::max(8, int(g.radius * 0.045)));
+    p.setFont(numberFont);
+    p.setPen(colours.leader);
+    const double box = g.radius * 0.08;
+    for (int house = 0; house < 12; ++house) {
+        const double start = houses.cusps[house];
+        const double middle = start + wrapDegrees(houses.cusps[(house + 1) % 12] - start) / 2;
+        const QPointF c = g.at(middle, g.houseNumbers);
+        p.drawText(QRectF(c.x() - box / 2, c.y() - box / 2, box, box), Qt::AlignCenter,
+                   QString::number(house + 1));
+    }
+    // Asc and MC: heavy lines across the ring, named just outside it.
+    QFont angleFont = p.font();
+    angleFont.setPixelSize(std::max(9, int(g.radius * 0.05)));
+    angleFont.setBold(true);
+    p.setFont(angleFont);
+    const QFontMetricsF metrics(angleFont);
+    for (const auto& [longitude, name] : {std::pair{houses.ascendant, QStringLiteral("Asc")},
+                                          std::pair{houses.midheaven, QStringLiteral("MC")}}) {
+        p.setPen(QPen(colours.ink, std::max(1.5, g.radius * 0.01)));
+        p.drawLine(g.at(longitude, g.aspects), g.at(longitude, g.radius + g.radius * 0.02));
+        const double w = metrics.horizontalAdvance(name), h = metrics.height();
+        // Outside the ring, far enough along the radius that the text's box clears it.
+        const double a = g.angle(longitude);
+        const double reach = g.radius + g.radius * 0.03 + std::abs(std::cos(a)) * w / 2 +
+                             std::abs(std::sin(a)) * h / 2;
+        QPointF c = g.at(longitude, reach);
+        c.setX(std::clamp(c.x(), w / 2, 2 * g.centre.x() - w / 2));
+        c.setY(std::max(c.y(), h / 2));
+        p.drawText(QRectF(c.x() - w / 2, c.y() - h / 2, w, h), Qt::AlignCenter, name);
+    }
+}
+
 void ChartWheel::paintEvent(QPaintEvent*) {
     const WheelColours colours = WheelColours::onScreen(palette());
     QPainter painter(this);
@@ -358,10 +412,42 @@ std::optional<int> ChartWheel::bodyAt(const QPointF& point) const {
 QString ChartWheel::toolTipAt(const QPointF& point) const {
     if (const auto body = bodyAt(point)) {
         const double longitude = layout_.bodies[*body].longitude;
-        return coreText(textContext::Bodies, calculation_.chart.names[*body]) + "  " +
-               QString::fromStdString(formatSignPosition(longitude, screenTexts()));
+        QString tip = coreText(textContext::Bodies, calculation_.chart.names[*body]) + "  " +
+                      QString::fromStdString(formatSignPosition(longitude, screenTexts()));
+        if (calculation_.houses) {
+            tip += QStringLiteral(", ") + tr("house %1").arg(calculation_.bodyHouses[*body]);
+        }
+        return tip;
     }
-    if (const auto line = lineAt(point)) return QString::fromStdString(line->tooltip);
+    if (const auto line = lineAt(point)) {
+        QString tip = QString::fromStdString(line->tooltip);
+        // The orb and the motion of the aspect the line stands for.
+        const auto& hits = calculation_.aspects.hits;
+        const auto found = std::find(hits.begin(), hits.end(), line->hit);
+        const auto index = static_cast<std::size_t>(found - hits.begin());
+        if (found != hits.end() && index < calculation_.aspectDetails.size()) {
+            const AspectDetail& detail = calculation_.aspectDetails[index];
+            tip += QStringLiteral("\n") +
+                   tr("orb %1, %2")
+                       .arg(QString::fromStdString(formatOrb(detail.orb)),
+                            detail.applying ? tr("applying") : tr("separating"));
+        }
+        return tip;
+    }
+    if (calculation_.houses) {
+        // The Asc and MC marks, anywhere along their heavy lines.
+        const Geometry g = geometry(size());
+        const ChartHouses& h = *calculation_.houses;
+        for (const auto& [longitude, name] :
+             {std::pair{h.ascendant, tr("Ascendant")}, std::pair{h.midheaven, tr("Midheaven")}}) {
+            const double d = distanceToSegment(point, g.at(longitude, g.aspects),
+                                               g.at(longitude, g.radius * 1.02));
+            if (d <= std::max(3.0, g.radius * 0.015)) {
+                return name + "  " +
+                       QString::fromStdString(formatSignPosition(longitude, screenTexts()));
+            }
+        }
+    }
     return {};
 }
 

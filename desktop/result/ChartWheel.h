@@ -70,6 +70,8 @@ private:
     QFont labelFont(const Geometry& g) const;
     QRectF glyphArea(const Geometry& g, const WheelBody& body) const;
     QPolygonF labelArea(const Geometry& g, const WheelBody& body) const;
+    // Cusps, house numbers, and the Asc and MC marks.
+    void drawHouses(QPainter& p, const Geometry& g, const WheelColours& colours) const;
 
     Calculation calculation_;
     WheelLayout layout_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "desktop/result/ResultWindow.h"
 
+#include <QActionGroup>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QDir>
@@ -127,6 +128,8 @@ ResultWindow::ResultWindow(const Calculation& calculation, const Services& servi
     layout->addWidget(linksRow);
     setCentralWidget(central);
     buildMenus();
+    choices_ = choicesOf(calculation);
+    buildViewMenu(choices_);
 
     // The links wrap at the window's narrowest onto more lines than its minimum counts: there
     // they keep every line, and the minimum height grows to match.
@@ -188,9 +191,12 @@ void ResultWindow::showEvent(QShowEvent* event) {
     // The share the user chose last time, where the settings hold one the splitter takes.
     if (!savedSplitter_.isEmpty() && splitter_->restoreState(savedSplitter_)) return;
     // Shared out once the window has its size: the chart side gets room for a wheel of a
-    // useful size first, the tabs the rest (their text wraps).
+    // useful size first, the tabs the rest (their text wraps). On a large screen the wheel,
+    // with its houses, may grow as tall as the window while the tabs keep a comfortable width.
     const int width = splitter_->width();
-    const int chart = std::max(width * 45 / 100, chartPanel_->widthForWheel(WheelSide));
+    const int tallWheel = std::min(chartPanel_->widthForWheel(splitter_->height()), width - 700);
+    const int chart =
+        std::max({width * 45 / 100, chartPanel_->widthForWheel(WheelSide), tallWheel});
     splitter_->setSizes({width - chart, chart});
 }
 
@@ -398,6 +404,61 @@ void ResultWindow::buildMenus() {
     money->setVisible(false);
     connect(donate, &QAction::triggered, this, [this] { openDonationPage(services_, this); });
     connect(money, &QAction::triggered, this, [this] { openFullBrandPage(services_, this); });
+}
+
+void ResultWindow::buildViewMenu(const ChartChoices& current) {
+    auto* view = new QMenu(tr("&View"), this);
+    view->setObjectName(QStringLiteral("mnuView"));
+    // Between File and Help, where a reader looks for it.
+    QMenu* help = menuBar()->findChild<QMenu*>(QStringLiteral("mnuHelp"));
+    menuBar()->insertMenu(help ? help->menuAction() : nullptr, view);
+
+    QMenu* positions = view->addMenu(tr("&Positions"));
+    positions->setObjectName(QStringLiteral("mnuPositions"));
+    auto* models = new QActionGroup(positions);
+    const std::pair<const char*, QString> modelEntries[] = {
+        {"classic", tr("Classic (as in version 1.15)")},
+        {"precise", tr("Precise (Swiss Ephemeris)")}};
+    for (const auto& [name, caption] : modelEntries) {
+        QAction* action = positions->addAction(caption);
+        action->setObjectName(QStringLiteral("mnuPositions_") + QString::fromLatin1(name));
+        action->setCheckable(true);
+        action->setChecked(current.ephemeris == name);
+        models->addAction(action);
+        connect(action, &QAction::triggered, this, [this, model = std::string(name)] {
+            ChartChoices choices = choices_;
+            choices.ephemeris = model;
+            chooseChart(choices);
+        });
+    }
+
+    QMenu* houses = view->addMenu(tr("&Houses"));
+    houses->setObjectName(QStringLiteral("mnuHouses"));
+    auto* systems = new QActionGroup(houses);
+    // The titles of houseSystemTitle, spelled out here so that the translation tools find them.
+    static constexpr std::array<const char*, HouseSystemCount> titles{
+        QT_TR_NOOP("Placidus"),   QT_TR_NOOP("Koch"),     QT_TR_NOOP("Equal"),
+        QT_TR_NOOP("Whole Sign"), QT_TR_NOOP("Porphyry"), QT_TR_NOOP("Regiomontanus"),
+        QT_TR_NOOP("Campanus")};
+    for (const HouseSystem system : AllHouseSystems) {
+        QAction* action = houses->addAction(tr(titles[static_cast<std::size_t>(system)]));
+        action->setObjectName(QStringLiteral("mnuHouses_") +
+                              QString::fromLatin1(houseSystemName(system).data()));
+        action->setCheckable(true);
+        action->setChecked(current.houses == system);
+        systems->addAction(action);
+        connect(action, &QAction::triggered, this, [this, system] {
+            ChartChoices choices = choices_;
+            choices.houses = system;
+            chooseChart(choices);
+        });
+    }
+}
+
+void ResultWindow::chooseChart(const ChartChoices& choices) {
+    if (choices == choices_ || leaving_) return;
+    saveChartChoices(services_, choices);
+    emit chartChoicesChanged(choices);
 }
 
 void ResultWindow::writeAspects(const Calculation& calculation) {

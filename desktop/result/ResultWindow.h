@@ -15,6 +15,7 @@
 #include "core/report/ReportFacts.h"
 #include "core/report/RichText.h"
 #include "desktop/platform/Services.h"
+#include "desktop/result/ChartChoices.h"
 
 class QCloseEvent;
 class QStackedWidget;
@@ -64,6 +65,9 @@ signals:
     void exitRequested();
     // Help > About Software.
     void aboutRequested();
+    // View > Positions or View > Houses changed the choice (already saved in the settings):
+    // the chart is to be computed again with `choices` and shown in a new window.
+    void chartChoicesChanged(const zodrivel::ChartChoices& choices);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +78,9 @@ private:
     QWidget* buildTab(int kind);
     QWidget* buildLinksAndButtons();
     void buildMenus();
+    // View > Positions and View > Houses, with the choice `current` checked.
+    void buildViewMenu(const ChartChoices& current);
+    void chooseChart(const ChartChoices& choices);
     void restorePlacement();
     void writeAspects(const Calculation& calculation);
     void goBack();
@@ -95,6 +102,7 @@ private:
     ReportFacts reportFacts_;
     QPointer<ReportWindow> report_;
     bool leaving_ = false;  // Back or Exit has been announced; nothing more is
+    ChartChoices choices_;  // what this window's chart was computed with
 };
 
 }  // namespace zodrivel

@@ -14,10 +14,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <algorithm>
 #include <optional>
 
 #include "NewYorkBirth.h"
 #include "Recorders.h"
+#include "core/aspects/AspectDetails.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ClassicEphemeris.h"
 #include "core/time/TimeZones.h"
@@ -72,7 +74,14 @@ TEST(ChartWheel, TooltipsAndClicksFindTheAspectLine) {
     const WheelLine line = wheel.layout().lines.front();
     const QPointF middle = wheel.lineMidpoint(line);
     ASSERT_TRUE(wheel.lineAt(middle));
-    EXPECT_EQ(wheel.toolTipAt(middle).toStdString(), line.tooltip);
+    // The line's own text, then the aspect's orb and motion.
+    const std::size_t index = static_cast<std::size_t>(
+        std::find(c.aspects.hits.begin(), c.aspects.hits.end(), line.hit) - c.aspects.hits.begin());
+    ASSERT_LT(index, c.aspectDetails.size());
+    const AspectDetail& detail = c.aspectDetails[index];
+    EXPECT_EQ(
+        wheel.toolTipAt(middle).toStdString(),
+        line.tooltip + "\norb " + formatOrb(detail.orb) + ", " + std::string(motionText(detail)));
     EXPECT_EQ(wheel.toolTipAt(wheel.bodyGlyphCentre(SunSlot)), "Sun  Cancer 12\u00B043'");
 
     QSignalSpy clicked(&wheel, &ChartWheel::aspectClicked);

@@ -10,7 +10,8 @@
 
 namespace zodrivel::testing {
 
-inline Calculation newYorkCalculation(const char* name, const char* zone, bool dst) {
+// The birth as Proceed stores it.
+inline ProceedRecord newYorkCalculationRecord(const char* name, const char* zone, bool dst) {
     EntryTexts e;
     e.name = name;
     e.monthPosition = 6;
@@ -25,7 +26,11 @@ inline Calculation newYorkCalculation(const char* name, const char* zone, bool d
     e.east = false;
     e.zonePosition = findZones(zone).at(0);
     e.daylightSaving = dst;
-    return calculate(fillBirthData(e, {}), ClassicEphemeris{});
+    return fillBirthData(e, {});
+}
+
+inline Calculation newYorkCalculation(const char* name, const char* zone, bool dst) {
+    return calculate(newYorkCalculationRecord(name, zone, dst), ClassicEphemeris{});
 }
 
 }  // namespace zodrivel::testing

@@ -274,7 +274,7 @@ TEST_F(DocumentReportTest, SavesRichTextWithBoldHeadingsAndTabStops) {
     const QByteArray rtf = file.readAll();
     EXPECT_TRUE(rtf.contains("\\tx2000"));
     EXPECT_TRUE(rtf.contains("Name:\\tab Ada Lovelace\\par"));
-    EXPECT_TRUE(rtf.contains("{\\cf2\\b Sun-Venus  In Conjunction Aspect\\par"));
+    EXPECT_TRUE(rtf.contains("{\\cf2\\b Sun-Venus  In Conjunction Aspect}{\\cf1   (orb "));
 }
 
 TEST_F(DocumentReportTest, SavesAsPdfWithTheNameAndPageNumbersOnEveryPage) {

@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Aspect details: the unrounded separation inside the found window, the orb, and applying
+// against separating on either side of exact, with the faster body first or second, and across
+// 0 Aries where the search folded the difference by a turn.
+
+#include <gtest/gtest.h>
+
+#include "Births.h"
+#include "core/aspects/AspectDetails.h"
+#include "core/calculation/Calculation.h"
+#include "core/ephemeris/ChartPositions.h"
+#include "core/ephemeris/ClassicEphemeris.h"
+#include "core/ephemeris/MoonLongitude.h"
+
+namespace zodrivel {
+namespace {
+
+// The Sun and the Moon where a case puts them, with their speeds; the other bodies stand far
+// from both (at 200..240 degrees, in their own cluster) and the cases look only at the pair.
+ChartPoints sunAndMoon(double sun, double sunSpeed, double moon, double moonSpeed) {
+    ChartPoints chart;
+    for (int slot = 0; slot < ChartPointCount; ++slot) {
+        chart.names[slot] = ChartPointNameTexts[slot];
+    }
+    chart.longitudes[SunSlot] = sun;
+    chart.speeds[SunSlot] = sunSpeed;
+    chart.longitudes[MoonSlot] = moon;
+    chart.speeds[MoonSlot] = moonSpeed;
+    return chart;
+}
+
+struct Found {
+    AspectHit hit;
+    AspectDetail detail;
+};
+
+// The one Sun-Moon hit of the chart and its detail.
+Found sunMoonAspect(const ChartPoints& chart) {
+    const AspectSearchResult result = computeAspects(chart);
+    const auto details = aspectDetails(result, chart);
+    EXPECT_EQ(details.size(), result.hits.size());
+    for (std::size_t i = 0; i < result.hits.size(); ++i) {
+        const AspectHit& h = result.hits[i];
+        if ((h.first == SunSlot && h.second == MoonSlot) ||
+            (h.first == MoonSlot && h.second == SunSlot)) {
+            return {h, details[i]};
+        }
+    }
+    ADD_FAILURE() << "no Sun-Moon aspect";
+    return {};
+}
+
+TEST(AspectDetails, EitherSideOfExactWithTheFasterBodyBehindOrAhead) {
+    // Sun slow at 100, Moon fast (13 degrees a day). The square is found as (Moon, Sun) when
+    // the Moon is ahead (positive separation), and exact at 190.
+    struct Case {
+        double moon;
+        double moonSpeed;
+        double exact;  // Moon - Sun, as found
+        double orb;
+        bool applying;
+    };
+    const Case cases[] = {
+        {187.5, 13.0, 87.5, 2.5, true},      // short of exact and closing
+        {192.25, 13.0, 92.25, 2.25, false},  // past exact and opening
+        {187.5, -0.5, 87.5, 2.5, false},     // retrograde Moon: short of exact and opening
+        {192.25, -0.5, 92.25, 2.25, true},   // retrograde Moon coming back to exact
+    };
+    for (const Case& c : cases) {
+        const Found f = sunMoonAspect(sunAndMoon(100.0, 0.98, c.moon, c.moonSpeed));
+        EXPECT_EQ(f.hit.kind, AspectKind::Square) << c.moon;
+        EXPECT_EQ(f.hit.first, MoonSlot);
+        EXPECT_DOUBLE_EQ(f.detail.exactSeparation, c.exact) << c.moon;
+        EXPECT_DOUBLE_EQ(f.detail.orb, c.orb) << c.moon;
+        EXPECT_EQ(f.detail.applying, c.applying) << c.moon << " at " << c.moonSpeed;
+    }
+}
+
+TEST(AspectDetails, AnExactAspectIsNeitherClosingNorApplying) {
+    const Found f = sunMoonAspect(sunAndMoon(10.0, 1.0, 130.0, 13.0));
+    EXPECT_EQ(f.hit.kind, AspectKind::Trine);
+    EXPECT_EQ(f.detail.orb, 0.0);
+    EXPECT_FALSE(f.detail.applying);
+}
+
+TEST(AspectDetails, AcrossZeroAriesTheSeparationKeepsItsShortSide) {
+    // Sun at 355, Moon at 3: the search folds 352 to -8, a conjunction found as (Sun, Moon).
+    // The Moon, ahead and faster, is drawing away: separating. The exact value is -8, not 352.
+    Found f = sunMoonAspect(sunAndMoon(355.0, 1.0, 3.0, 13.0));
+    EXPECT_EQ(f.hit.kind, AspectKind::Conjunction);
+    EXPECT_DOUBLE_EQ(f.detail.exactSeparation, -8.0);
+    EXPECT_DOUBLE_EQ(f.detail.orb, 8.0);
+    EXPECT_FALSE(f.detail.applying);
+    // The Moon behind at 352 and faster, the Sun at 2: it catches the Sun up.
+    f = sunMoonAspect(sunAndMoon(2.0, 1.0, 352.0, 13.0));
+    EXPECT_DOUBLE_EQ(f.detail.exactSeparation, 10.0);
+    EXPECT_TRUE(f.detail.applying);
+    // A sextile across 0 Aries: Sun at 340, Moon at 38.5 (58.5 ahead), Moon faster: the
+    // separation grows toward 60, applying.
+    f = sunMoonAspect(sunAndMoon(340.0, 1.0, 38.5, 13.0));
+    EXPECT_EQ(f.hit.kind, AspectKind::Sextile);
+    EXPECT_EQ(f.hit.first, MoonSlot);
+    EXPECT_NEAR(f.detail.exactSeparation, 58.5, 1e-12);
+    EXPECT_NEAR(f.detail.orb, 1.5, 1e-12);
+    EXPECT_TRUE(f.detail.applying);
+}
+
+TEST(AspectDetails, OppositionBeyondItsCentreAndTheRoundedEdge) {
+    // 190.4 rounds to 190, inside the window; its exact value must stay 190.4 (not be folded
+    // to -169.6 on its own) with an orb of 10.4.
+    const Found f = sunMoonAspect(sunAndMoon(0.0, 1.0, 190.4, 13.0));
+    EXPECT_EQ(f.hit.kind, AspectKind::Opposition);
+    EXPECT_NEAR(f.detail.exactSeparation, 190.4, 1e-12);
+    EXPECT_NEAR(f.detail.orb, 10.4, 1e-12);
+    EXPECT_FALSE(f.detail.applying);
+}
+
+TEST(AspectDetails, OrbsShowDegreesAndRoundedMinutes) {
+    EXPECT_EQ(formatOrb(2.0 + 5.0 / 60), "2\u00B005'");
+    EXPECT_EQ(formatOrb(0.9999), "1\u00B000'");
+    EXPECT_EQ(formatOrb(0.0), "0\u00B000'");
+    EXPECT_EQ(formatOrb(10.4), "10\u00B024'");
+}
+
+TEST(ClassicSpeeds, AgreeWithTheModelsOwnMotionAndLeaveTheLongitudesAlone) {
+    // 1990 July 15, 06:30 UT.
+    const BirthData birth = testing::birthOn(1990, 7, 15, 6, 30);
+    const BirthInstant instant = birthInstant(birth, {});
+    const ChartPoints chart = ClassicEphemeris{}.positions(instant);
+    // The longitudes are exactly those of the model at the instant, the speeds beside them.
+    const ChartPoints plain = computeChartPositions(instant.daysSinceJ2000,
+                                                    computeMoonLongitude(instant.julianCenturies));
+    EXPECT_EQ(chart.longitudes, plain.longitudes);
+    // A day later, from the same model: the speed times a day lands within the curvature of
+    // the orbit (a few hundredths of a degree, the Moon a tenth).
+    BirthInstant later = instant;
+    later.daysSinceJ2000 += 1;
+    later.julianCenturies += 1 / 36525.0;
+    const ChartPoints next = ClassicEphemeris{}.positions(later);
+    for (int slot = 0; slot < ChartPointCount; ++slot) {
+        const double moved = signedArc(next.longitudes[slot] - chart.longitudes[slot]);
+        const double speedAtMidday = (chart.speeds[slot] + next.speeds[slot]) / 2;
+        EXPECT_NEAR(moved, speedAtMidday, slot == MoonSlot ? 0.1 : 0.01) << slot;
+    }
+    EXPECT_NEAR(chart.speeds[SunSlot], 0.955, 0.01);  // the Sun near aphelion
+    EXPECT_GT(chart.speeds[MoonSlot], 11.5);
+    EXPECT_LT(chart.speeds[MoonSlot], 15.5);
+}
+
+}  // namespace
+}  // namespace zodrivel

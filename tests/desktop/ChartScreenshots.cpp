@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// Not a test: pictures of the result window with houses and aspect details, for a person to
+// look at. `zodrivel_chart_screenshots FOLDER` writes result-WxH.png at a laptop's and a large
+// screen's size, for the precise model in New York and the classic one in Tromsø (where
+// Placidus falls back to Porphyry), and wheel.png.
+
+#include <QApplication>
+#include <QDir>
+#include <QStyleFactory>
+#include <cstdio>
+
+#include "NewYorkBirth.h"
+#include "Recorders.h"
+#include "desktop/result/ChartChoices.h"
+#include "desktop/result/ChartPanel.h"
+#include "desktop/result/ChartWheel.h"
+#include "desktop/result/ResultWindow.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    zodrivel::testing::RecordedServices recorded;
+    const zodrivel::Services services = recorded.services();
+
+    const zodrivel::Calculation newYork = zodrivel::calculateChart(
+        zodrivel::testing::newYorkCalculationRecord("ADA", "EDT", false), {"precise"});
+    zodrivel::ProceedRecord arctic =
+        zodrivel::testing::newYorkCalculationRecord("ADA", "EDT", false);
+    arctic.birth.latDegrees = 69;
+    arctic.birth.latMinutes = 39;
+    arctic.birth.lonDegrees = 18;
+    arctic.birth.lonMinutes = 57;
+    arctic.birth.isEast = true;
+    const zodrivel::Calculation tromso = zodrivel::calculateChart(arctic, {});
+
+    bool ok = true;
+    for (const auto& [calculation, name] :
+         {std::pair{&newYork, "newyork"}, std::pair{&tromso, "tromso"}}) {
+        for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)}) {
+            zodrivel::ResultWindow result(*calculation, services);
+            result.setWindowState(Qt::WindowNoState);
+            result.resize(size);
+            result.show();
+            QApplication::processEvents();
+            const QString file = QStringLiteral("result-%1-%2x%3.png")
+                                     .arg(QString::fromLatin1(name))
+                                     .arg(size.width())
+                                     .arg(size.height());
+            ok = result.grab().save(folder.filePath(file)) && ok;
+        }
+    }
+    zodrivel::ChartWheel wheel(newYork);
+    wheel.resize(700, 740);
+    wheel.show();
+    QApplication::processEvents();
+    ok = wheel.grab().save(folder.filePath(QStringLiteral("wheel.png"))) && ok;
+    return ok ? 0 : 1;
+}
