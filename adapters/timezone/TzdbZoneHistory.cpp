@@ -2,7 +2,6 @@
 #include "adapters/timezone/TzdbZoneHistory.h"
 
 #include <date/tz.h>
-
 #include <stdexcept>
 
 namespace zodrivel {
@@ -53,8 +52,8 @@ std::optional<LocalTimeReading> TzdbZoneHistory::atLocalTime(std::string_view zo
     const date::local_info info = zone->get_info(clock);
     LocalTimeReading reading;
     reading.first = toOffset(*zone, info.first);
-    reading.second = info.result == date::local_info::unique ? reading.first
-                                                              : toOffset(*zone, info.second);
+    reading.second =
+        info.result == date::local_info::unique ? reading.first : toOffset(*zone, info.second);
     reading.kind = info.result == date::local_info::unique        ? LocalTimeKind::Unique
                    : info.result == date::local_info::nonexistent ? LocalTimeKind::Nonexistent
                                                                   : LocalTimeKind::Repeated;

@@ -22,7 +22,7 @@ public:
 private:
     struct Entry {
         Place place;
-        std::string name, division, country, countryCode;  // folded
+        std::string name;  // folded
     };
     std::vector<Entry> entries_;  // largest population first
 };

@@ -10,22 +10,28 @@ namespace {
 
 // Base letters of U+00C0..U+00FF; '*' marks the letters that fold to two (Æ, Þ, ß), '/' the
 // two signs (× and ÷) that stay as they are.
-constexpr std::string_view Latin1Bases = "aaaaaa*ceeeeiiiidnooooo/ouuuuy**"
-                                         "aaaaaa*ceeeeiiiidnooooo/ouuuuy*y";
+constexpr std::string_view Latin1Bases =
+    "aaaaaa*ceeeeiiiidnooooo/ouuuuy**"
+    "aaaaaa*ceeeeiiiidnooooo/ouuuuy*y";
 // Base letters of U+0100..U+017F (Latin Extended-A); '*' marks Ĳ ĳ and Œ œ.
-constexpr std::string_view ExtendedABases = "aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiii"
-                                            "**jjkkkllllllllllnnnnnnnnnoooooo**rrrrrrsssssssstt"
-                                            "ttttuuuuuuuuuuuuwwyyyzzzzzzs";
+constexpr std::string_view ExtendedABases =
+    "aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiii"
+    "**jjkkkllllllllllnnnnnnnnnoooooo**rrrrrrsssssssstt"
+    "ttttuuuuuuuuuuuuwwyyyzzzzzzs";
 static_assert(Latin1Bases.size() == 0x40);
 static_assert(ExtendedABases.size() == 0x80);
 
 std::string_view twoLetterFold(char32_t c) {
     switch (c) {
-        case 0xC6: case 0xE6: return "ae";
-        case 0xDE: case 0xFE: return "th";
+        case 0xC6:
+        case 0xE6: return "ae";
+        case 0xDE:
+        case 0xFE: return "th";
         case 0xDF: return "ss";
-        case 0x132: case 0x133: return "ij";
-        case 0x152: case 0x153: return "oe";
+        case 0x132:
+        case 0x133: return "ij";
+        case 0x152:
+        case 0x153: return "oe";
         default: return {};
     }
 }
@@ -58,8 +64,8 @@ std::string foldForSearch(std::string_view text) {
         // Two-byte sequences cover every letter that folds; longer ones pass unchanged.
         if ((lead & 0xE0) == 0xC0 && i + 1 < text.size() &&
             (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
-            const char32_t c = (char32_t{lead} & 0x1F) << 6 |
-                               (static_cast<unsigned char>(text[i + 1]) & 0x3F);
+            const char32_t c =
+                (char32_t{lead} & 0x1F) << 6 | (static_cast<unsigned char>(text[i + 1]) & 0x3F);
             const std::string_view base = fold(c);
             if (!base.empty()) {
                 out += base;

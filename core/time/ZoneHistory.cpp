@@ -9,8 +9,7 @@
 
 namespace zodrivel {
 
-std::vector<std::string> nearZoneIds(std::string_view wanted,
-                                     const std::vector<std::string>& ids) {
+std::vector<std::string> nearZoneIds(std::string_view wanted, const std::vector<std::string>& ids) {
     const std::string folded = foldForSearch(wanted);
     if (folded.empty()) return {};
     constexpr std::size_t Cap = 4;

@@ -15,7 +15,7 @@
 namespace zodrivel {
 
 struct ZoneOffset {
-    std::int32_t offsetSeconds = 0;  // east of Greenwich positive, daylight included
+    std::int32_t offsetSeconds = 0;    // east of Greenwich positive, daylight included
     std::int32_t standardSeconds = 0;  // the zone's standard offset at that time
     bool daylight = false;
     std::string abbreviation;  // "EDT", "BDST"; may be a number ("+0545") where none is used
