@@ -13,25 +13,33 @@ using std::chrono::seconds;
 // The zone's standard offset around `info`: the offset itself outside daylight time, else that
 // of the nearest earlier period without daylight time (Britain kept summer time through the
 // winters of 1940-45, so the last standard period can lie a few changes back).
-std::int32_t standardOffset(const date::time_zone& zone, const date::sys_info& info) {
-    if (info.save == std::chrono::minutes{0}) return static_cast<std::int32_t>(info.offset.count());
+struct Standard {
+    std::int32_t seconds;
+    std::string abbreviation;
+};
+Standard standardOffset(const date::time_zone& zone, const date::sys_info& info) {
+    if (info.save == std::chrono::minutes{0}) {
+        return {static_cast<std::int32_t>(info.offset.count()), info.abbrev};
+    }
     constexpr int MaxStepsBack = 40;  // changes; far more than any zone needs
     date::sys_info earlier = info;
     for (int step = 0; step < MaxStepsBack; ++step) {
         earlier = zone.get_info(earlier.begin - seconds{1});
         if (earlier.save == std::chrono::minutes{0}) {
-            return static_cast<std::int32_t>(earlier.offset.count());
+            return {static_cast<std::int32_t>(earlier.offset.count()), earlier.abbrev};
         }
         if (earlier.begin <= date::sys_seconds::min() + seconds{1}) break;
     }
-    return static_cast<std::int32_t>(info.offset.count()) - 3600;
+    return {static_cast<std::int32_t>(info.offset.count()) - 3600, {}};
 }
 
 ZoneOffset toOffset(const date::time_zone& zone, const date::sys_info& info) {
     ZoneOffset offset;
     offset.offsetSeconds = static_cast<std::int32_t>(info.offset.count());
     offset.daylight = info.save != std::chrono::minutes{0};
-    offset.standardSeconds = standardOffset(zone, info);
+    Standard standard = standardOffset(zone, info);
+    offset.standardSeconds = standard.seconds;
+    offset.standardAbbreviation = std::move(standard.abbreviation);
     offset.abbreviation = info.abbrev;
     return offset;
 }

@@ -19,6 +19,7 @@ struct ZoneOffset {
     std::int32_t standardSeconds = 0;  // the zone's standard offset at that time
     bool daylight = false;
     std::string abbreviation;  // "EDT", "BDST"; may be a number ("+0545") where none is used
+    std::string standardAbbreviation;  // that of the standard time: "EST" beside "EDT"
     friend bool operator==(const ZoneOffset&, const ZoneOffset&) = default;
 };
 

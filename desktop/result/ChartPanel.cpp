@@ -16,6 +16,7 @@
 #include "core/entry/BirthSummary.h"
 #include "core/model/Zodiac.h"
 #include "core/time/TimeZones.h"
+#include "core/time/ZoneHistory.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/result/ChartWheel.h"
 #include "desktop/widgets/ScreenColours.h"
@@ -62,8 +63,28 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     const QString zone = c.zonePosition >= 0
                              ? QString::fromUtf8(zoneTable()[c.zonePosition].text.data())
                              : QString();
-    column->addWidget(infoLine(details, "lblBirthZone", tr("Time zone"),
-                               b.isDaylightSaving ? tr("%1, daylight saving").arg(zone) : zone));
+    if (b.zoneSource == ZoneSource::TimeZone) {
+        column->addWidget(
+            infoLine(details, "lblBirthZone", tr("Time zone"),
+                     tr("%1, from the time-zone history").arg(QString::fromStdString(b.zoneId))));
+    } else {
+        column->addWidget(
+            infoLine(details, "lblBirthZone", tr("Time zone"),
+                     b.isDaylightSaving ? tr("%1, daylight saving").arg(zone) : zone));
+    }
+    // The offset actually used, whichever way it was given.
+    QString offset =
+        QString::fromStdString(formatOffset(b.utcOffsetSeconds) + " " + b.zoneAbbreviation);
+    if (b.zoneSource == ZoneSource::Row && !b.zoneId.empty()) {
+        offset += tr(", for %1").arg(QString::fromStdString(b.zoneId));
+    }
+    column->addWidget(infoLine(details, "lblBirthOffset", tr("Offset from Greenwich"), offset));
+    if (b.place) {
+        QString city = QString::fromStdString(b.place->name);
+        if (!b.place->division.empty()) city += ", " + QString::fromStdString(b.place->division);
+        if (!b.place->country.empty()) city += ", " + QString::fromStdString(b.place->country);
+        column->addWidget(infoLine(details, "lblBirthCity", tr("City"), city));
+    }
     column->addWidget(
         infoLine(details, "lblBirthPlace", tr("Place of birth"), toQString(formatCoordinates(b))));
     auto* used = infoLine(details, "lblUniversalTime", tr("Universal time"),
@@ -74,7 +95,9 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     auto* note = infoLine(details, "lblPlausibility", tr("Note on the time zone"), {});
     note_ = note;
     colourNote();
-    if (const auto text = plausibilityNote(b, c.zonePosition)) {
+    const auto plausibility =
+        b.zoneSource == ZoneSource::Row ? plausibilityNote(b, c.zonePosition) : std::nullopt;
+    if (const auto& text = plausibility) {
         note->setText(toQString(*text));
         note->setAccessibleName(tr("Note on the time zone") + QStringLiteral(": ") + note->text());
     } else {

@@ -13,7 +13,7 @@ namespace {
 Place place(std::string name, std::string division, std::string country, std::string code,
             std::int64_t population) {
     return {std::move(name), std::move(division), std::move(country), std::move(code), 0, 0,
-            "Etc/UTC", population};
+            "Etc/UTC",       population};
 }
 
 // A fake atlas: a handful of places chosen for the cases below.
@@ -60,9 +60,9 @@ TEST(TextFolding, EditDistanceStopsAtItsCap) {
 
 TEST(PlaceSearch, ExactNamesComeFirstThenLargerPopulation) {
     const PlaceIndex atlas = smallAtlas();
-    EXPECT_EQ(names(atlas.search("Paris", 10)),
-              (std::vector<std::string>{"Paris/Île-de-France", "Paris/Texas",
-                                        "Parisot/Occitanie"}));
+    EXPECT_EQ(
+        names(atlas.search("Paris", 10)),
+        (std::vector<std::string>{"Paris/Île-de-France", "Paris/Texas", "Parisot/Occitanie"}));
     EXPECT_EQ(names(atlas.search("springfield", 10)),
               (std::vector<std::string>{"Springfield/Missouri", "Springfield/Massachusetts",
                                         "Springfield/Illinois"}));
@@ -95,7 +95,8 @@ TEST(PlaceSearch, CommasAddDivisionOrCountryByNameOrCode) {
 
 TEST(PlaceSearch, AccentsAndCaseDoNotMatter) {
     const PlaceIndex atlas = smallAtlas();
-    EXPECT_EQ(names(atlas.search("Sao Paulo", 5)), (std::vector<std::string>{"São Paulo/São Paulo"}));
+    EXPECT_EQ(names(atlas.search("Sao Paulo", 5)),
+              (std::vector<std::string>{"São Paulo/São Paulo"}));
     EXPECT_EQ(names(atlas.search("LODZ", 5)), (std::vector<std::string>{"Łódź/Łódź Voivodeship"}));
     EXPECT_EQ(names(atlas.search("kolk", 5)),
               (std::vector<std::string>{"Kolkata/State of West Bengal"}));

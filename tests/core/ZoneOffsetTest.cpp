@@ -8,6 +8,7 @@
 #include "core/time/Calendar.h"
 #include "core/time/UniversalTime.h"
 #include "core/time/ZoneHistory.h"
+#include "core/time/ZoneRowMatch.h"
 #include "tests/core/Births.h"
 
 namespace zodrivel {
@@ -31,8 +32,10 @@ TEST(ZoneOffset, ARowAndTheBoxRecordTheOffsetTheyGive) {
         std::int32_t offset;
         const char* abbreviation;
     };
-    const Case cases[] = {{27, true, -4 * 3600, "EST"},    {34, false, 5 * 3600 + 1800, "IST"},
-                          {50, false, -(3 * 3600 + 1800), "NST"}, {29, false, 0, "GMT"},
+    const Case cases[] = {{27, true, -4 * 3600, "EST"},
+                          {34, false, 5 * 3600 + 1800, "IST"},
+                          {50, false, -(3 * 3600 + 1800), "NST"},
+                          {29, false, 0, "GMT"},
                           {46, true, 14 * 3600, "NZST"}};
     for (const Case& c : cases) {
         entries.zonePosition = c.row;
@@ -81,7 +84,7 @@ TEST(ZoneOffset, SecondsOfAnOffsetReachTheDayCount) {
     const BirthInstant t = birthInstant(fromTimeZone(birthOn(1930, 7, 1, 12, 0), 4772), {});
     EXPECT_EQ(t.universal, (CivilDateTime{1930, 7, 1, 10, 40}));
     const double expected = daysSinceJ2000(CivilDateTime{1930, 7, 1, 10, 40}) + 28.0 / 86400;
-    EXPECT_NEAR(t.daysSinceJ2000, expected, 1e-9);  // days; 1e-9 d is under a millisecond
+    EXPECT_NEAR(t.daysSinceJ2000, expected, 1e-9);            // days; 1e-9 d is under a millisecond
     EXPECT_NEAR(t.universalTime, 12 - 4772 / 3600.0, 1e-12);  // hours
     // A negative offset with seconds: -0:00:30 puts 12:00 local at 12:00:30 UT.
     const BirthInstant west = birthInstant(fromTimeZone(birthOn(1930, 7, 1, 12, 0), -30), {});
@@ -103,6 +106,35 @@ TEST(ZoneOffset, NearZoneIdsForgiveTyposAndTheRegion) {
     EXPECT_EQ(nearZoneIds("Europe/Lodon", ids).front(), "Europe/London");
     EXPECT_EQ(nearZoneIds("calcutta", ids).front(), "Asia/Calcutta");
     EXPECT_TRUE(nearZoneIds("Mars/Olympus_Mons_Base", ids).empty());
+}
+
+}  // namespace
+}  // namespace zodrivel
+
+namespace zodrivel {
+namespace {
+
+TEST(ZoneRowMatch, ARowAndTheBoxOnlyWhenTheyGiveTheOffsetExactly) {
+    const auto reading = [](std::int32_t offset, bool daylight, std::int32_t standard,
+                            const char* standardAbbreviation) {
+        ZoneOffset o;
+        o.offsetSeconds = offset;
+        o.daylight = daylight;
+        o.standardSeconds = standard;
+        o.standardAbbreviation = standardAbbreviation;
+        return o;
+    };
+    // New York in July: Eastern Standard Time with the box, not the CDT row of the same number.
+    EXPECT_EQ(rowForOffset(reading(-4 * 3600, true, -5 * 3600, "EST")), (ZoneRowChoice{27, true}));
+    EXPECT_EQ(rowForOffset(reading(19800, false, 19800, "IST")), (ZoneRowChoice{34, false}));
+    // Without a known abbreviation, a row that is not itself a daylight or war time.
+    EXPECT_EQ(rowForOffset(reading(-5 * 3600, false, -5 * 3600, "")), (ZoneRowChoice{27, false}));
+    // Britain 1941: two hours of saving over GMT; the box adds only one.
+    EXPECT_FALSE(rowForOffset(reading(7200, true, 0, "GMT")));
+    // Lord Howe's half-hour saving, Nepal's +5:45, Amsterdam's +0:20.
+    EXPECT_FALSE(rowForOffset(reading(11 * 3600, true, 10 * 3600 + 1800, "+1030")));
+    EXPECT_FALSE(rowForOffset(reading(20700, false, 20700, "+0545")));
+    EXPECT_FALSE(rowForOffset(reading(1200, false, 1200, "+0020")));
 }
 
 }  // namespace
