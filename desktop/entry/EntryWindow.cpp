@@ -407,7 +407,16 @@ void EntryWindow::offerPlaces(const QString& typed) {
         lines << line;
     }
     placeModel_->setStringList(lines);
-    if (!lines.isEmpty()) placeCompleter_->complete();
+    if (lines.isEmpty()) return;
+    // As wide as the longest offer: "London, England, United Kingdom" is wider than the box.
+    QAbstractItemView* popup = placeCompleter_->popup();
+    int widest = 0;
+    for (const QString& line : lines) {
+        widest = std::max(widest, popup->fontMetrics().horizontalAdvance(line));
+    }
+    // The line edit sizes the list to itself on every keystroke; a minimum width outlasts that.
+    popup->setMinimumWidth(std::max(cityBox_->width(), widest + 40));  // frame, margins, bar
+    placeCompleter_->complete();
 }
 
 void EntryWindow::choosePlace(const Place& place) {
