@@ -26,8 +26,8 @@ std::pair<int, int> degreesAndMinutes(double degrees) {
 
 std::string localTimeText(const EntryTexts& e) {
     char text[40];
-    std::snprintf(text, sizeof text, "%s-%02d-%02d %02d:%02d", e.year.c_str(),
-                  e.monthPosition + 1, std::stoi(e.day), std::stoi(e.hour), std::stoi(e.minute));
+    std::snprintf(text, sizeof text, "%s-%02d-%02d %02d:%02d", e.year.c_str(), e.monthPosition + 1,
+                  std::stoi(e.day), std::stoi(e.hour), std::stoi(e.minute));
     return text;
 }
 
@@ -53,14 +53,14 @@ std::variant<Place, InputError> resolvePlace(std::string_view option, std::strin
 
 std::string longitudeText(const Place& place) {
     const auto [degrees, minutes] = degreesAndMinutes(place.longitude);
-    return std::to_string(degrees) + (place.longitude < 0 ? "W" : "E") +
-           (minutes < 10 ? "0" : "") + std::to_string(minutes);
+    return std::to_string(degrees) + (place.longitude < 0 ? "W" : "E") + (minutes < 10 ? "0" : "") +
+           std::to_string(minutes);
 }
 
 std::string latitudeText(const Place& place) {
     const auto [degrees, minutes] = degreesAndMinutes(place.latitude);
-    return std::to_string(degrees) + (place.latitude < 0 ? "S" : "N") +
-           (minutes < 10 ? "0" : "") + std::to_string(minutes);
+    return std::to_string(degrees) + (place.latitude < 0 ? "S" : "N") + (minutes < 10 ? "0" : "") +
+           std::to_string(minutes);
 }
 
 std::optional<InputError> applyTimeZone(std::string_view option, std::string_view zoneId,
@@ -84,11 +84,10 @@ std::optional<InputError> applyTimeZone(std::string_view option, std::string_vie
     ZoneOffset used = reading->first;
     switch (reading->kind) {
         case LocalTimeKind::Nonexistent:
-            return InputError{named + "the local time " + when +
-                              " did not exist: the clocks went forward from " +
-                              formatOffset(reading->first.offsetSeconds) + " to " +
-                              formatOffset(reading->second.offsetSeconds) +
-                              " over it; check the time of birth"};
+            return InputError{
+                named + "the local time " + when + " did not exist: the clocks went forward from " +
+                formatOffset(reading->first.offsetSeconds) + " to " +
+                formatOffset(reading->second.offsetSeconds) + " over it; check the time of birth"};
         case LocalTimeKind::Repeated:
             if (choice == DaylightChoice::Unstated) {
                 return InputError{named + "the local time " + when +
@@ -134,8 +133,8 @@ std::string formatPlaces(const std::vector<Place>& places, bool json) {
     for (const Place& p : places) {
         char coordinates[48];
         std::snprintf(coordinates, sizeof coordinates, "%9.4f %10.4f", p.latitude, p.longitude);
-        out += placeLine(p) + " (" + p.countryCode + ")\n    " + coordinates + "  " + p.zoneId +
-               "\n";
+        out +=
+            placeLine(p) + " (" + p.countryCode + ")\n    " + coordinates + "  " + p.zoneId + "\n";
     }
     return out;
 }

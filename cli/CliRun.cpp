@@ -129,7 +129,7 @@ Answer parseAndFormat(int argc, const char* const* argv) {
         }
         constexpr std::size_t ListedPlaces = 20;
         const GeonamesAtlas atlas;
-        const std::vector<Place> places = atlas.search(*findPlace, ListedPlaces);
+        const std::vector<Place> places = atlas.searchOnce(*findPlace, ListedPlaces);
         if (places.empty()) {
             auto resolved = resolvePlace("--find-place", *findPlace, atlas);
             return refused(std::get<InputError>(resolved).message);
@@ -150,11 +150,13 @@ Answer parseAndFormat(int argc, const char* const* argv) {
         if (auto error = checkOptionText("--place", *options.place)) {
             return refused(error->message);
         }
-        auto resolved = resolvePlace("--place", *options.place, GeonamesAtlas{});
-        if (const auto* error = std::get_if<InputError>(&resolved)) {
-            return refused(error->message);
+        const GeonamesAtlas atlas;
+        const std::vector<Place> found = atlas.searchOnce(*options.place, 1);
+        if (found.empty()) {
+            return refused(
+                std::get<InputError>(resolvePlace("--place", *options.place, atlas)).message);
         }
-        place = std::get<Place>(resolved);
+        place = found.front();
         // Explicit coordinates win over the place's; so do --zone and --tz over its zone.
         if (!options.lon) options.lon = longitudeText(*place);
         if (!options.lat) options.lat = latitudeText(*place);

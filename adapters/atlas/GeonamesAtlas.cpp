@@ -6,6 +6,7 @@
 #include <dlfcn.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <geonames.h>
 #include <optional>
 #include <sstream>
@@ -92,8 +93,10 @@ std::string number(double value) {
     return std::string(text, end);
 }
 
+// The cached places, or only those whose name `keep` accepts.
 std::optional<std::vector<Place>> readCache(const std::filesystem::path& path,
-                                            const std::string& key) {
+                                            const std::string& key,
+                                            const std::function<bool(std::string_view)>& keep) {
     std::ifstream in(path, std::ios::binary);
     std::string line;
     if (!in || !std::getline(in, line) || line != key) return std::nullopt;
@@ -110,6 +113,7 @@ std::optional<std::vector<Place>> readCache(const std::filesystem::path& path,
             fields[f] = rest.substr(0, tab);
             rest.remove_prefix(tab == std::string_view::npos ? rest.size() : tab + 1);
         }
+        if (keep && !keep(fields[0])) continue;
         Place place{std::string(fields[0]),
                     std::string(fields[1]),
                     std::string(fields[2]),
@@ -129,7 +133,7 @@ std::optional<std::vector<Place>> readCache(const std::filesystem::path& path,
         }
         places.push_back(std::move(place));
     }
-    if (places.empty()) return std::nullopt;
+    if (places.empty() && !keep) return std::nullopt;
     return places;
 }
 
@@ -152,7 +156,7 @@ std::vector<Place> readAllCities() {
     const auto path = cacheFile();
     const std::string key = cacheKey();
     if (path) {
-        if (auto cached = readCache(*path, key)) return std::move(*cached);
+        if (auto cached = readCache(*path, key, {})) return std::move(*cached);
     }
     std::vector<Place> places = readFromLibrary();
     if (path && !places.empty()) writeCache(*path, key, places);
@@ -166,6 +170,17 @@ void GeonamesAtlas::load() const { index(); }
 const PlaceIndex& GeonamesAtlas::index() const {
     std::call_once(loaded_, [this] { index_ = std::make_unique<PlaceIndex>(readAllCities()); });
     return *index_;
+}
+
+std::vector<Place> GeonamesAtlas::searchOnce(std::string_view query, std::size_t limit) const {
+    if (const auto path = cacheFile()) {
+        const std::string wanted = searchName(query);
+        const auto keep = [&wanted](std::string_view name) { return nameCanMatch(name, wanted); };
+        if (auto matching = readCache(*path, cacheKey(), keep)) {
+            return PlaceIndex(std::move(*matching)).search(query, limit);
+        }
+    }
+    return search(query, limit);  // no cache yet: this run writes it
 }
 
 std::vector<Place> GeonamesAtlas::search(std::string_view query, std::size_t limit) const {

@@ -19,6 +19,11 @@ public:
     // Reads the database now rather than on the first search.
     void load() const;
 
+    // One search for a program that makes only one (the command line): reads only the places
+    // whose names can match and keeps nothing, which answers several times faster than
+    // reading every place. The same places in the same order as search().
+    std::vector<Place> searchOnce(std::string_view query, std::size_t limit) const;
+
 private:
     const PlaceIndex& index() const;
 

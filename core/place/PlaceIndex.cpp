@@ -46,6 +46,12 @@ int nameTier(const std::string& name, const std::string& query) {
 
 }  // namespace
 
+std::string searchName(std::string_view query) { return parseQuery(query).name; }
+
+bool nameCanMatch(std::string_view placeName, const std::string& searchName) {
+    return !searchName.empty() && nameTier(foldForSearch(placeName), searchName) >= 0;
+}
+
 PlaceIndex::PlaceIndex(std::vector<Place> places) {
     // Ordered by population through indices: moving the entries themselves (nine strings each)
     // cost more than all the rest of building the index.

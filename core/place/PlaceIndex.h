@@ -10,6 +10,13 @@
 
 namespace zodrivel {
 
+// The name part of a query, folded: "São Paulo, BR" gives "sao paulo".
+std::string searchName(std::string_view query);
+// Whether a place named `placeName` can match a query by its name at all (equal to, beginning
+// with, or with a later word beginning with `searchName`), whatever its division and country:
+// lets a one-off search keep only these places before building an index.
+bool nameCanMatch(std::string_view placeName, const std::string& searchName);
+
 class PlaceIndex final : public Atlas {
 public:
     explicit PlaceIndex(std::vector<Place> places);

@@ -102,5 +102,14 @@ TEST(GeonamesAtlas, FindsPlacesOfTheDatabase) {
     EXPECT_EQ(springfield.front().zoneId, "America/Chicago");
 }
 
+TEST(GeonamesAtlas, AOneOffSearchGivesWhatTheWholeIndexGives) {
+    const GeonamesAtlas atlas;
+    atlas.load();  // writes the cache the one-off search reads
+    for (const char* query :
+         {"Kolk", "new", "Paris, FR", "Springfield, Illinois", "Sao Paulo", "Xqzvbw", ", France"}) {
+        EXPECT_EQ(atlas.searchOnce(query, 20), atlas.search(query, 20)) << query;
+    }
+}
+
 }  // namespace
 }  // namespace zodrivel
