@@ -244,8 +244,9 @@ std::variant<int, InputError> resolveZone(std::string_view value) {
 std::variant<EntryTexts, InputError> buildEntries(const BirthOptions& options) {
     EntryTexts entries;
     const std::pair<const char*, const std::optional<std::string>*> texts[] = {
-        {"--name", &options.name}, {"--date", &options.date}, {"--time", &options.time},
-        {"--lon", &options.lon},   {"--lat", &options.lat},   {"--zone", &options.zone}};
+        {"--name", &options.name},   {"--date", &options.date}, {"--time", &options.time},
+        {"--lon", &options.lon},     {"--lat", &options.lat},   {"--zone", &options.zone},
+        {"--place", &options.place}, {"--tz", &options.tz}};
     for (const auto& [option, value] : texts) {
         if (!*value) continue;
         if (auto error = checkOptionText(option, **value)) return *error;
@@ -276,13 +277,21 @@ std::variant<EntryTexts, InputError> buildEntries(const BirthOptions& options) {
     if (auto error = parseDate(*options.date, entries)) return *error;
     if (!options.time) return InputError{"--time is required (HH:MM or HH:MM:SS)"};
     if (auto error = parseTime(*options.time, entries)) return *error;
-    if (!options.zone) {
-        return InputError{"--zone is required (a list position, row text or abbreviation)"};
+    if (options.zone && options.tz) {
+        return InputError{"--zone and --tz both give the zone; give one of them"};
     }
-    auto zone = resolveZone(*options.zone);
-    if (auto* error = std::get_if<InputError>(&zone)) return *error;
-    entries.zonePosition = std::get<int>(zone);
-    entries.daylightSaving = options.dst;
+    // A zone from the time-zone history is read by the caller, which has the database.
+    if (!options.tz) {
+        if (!options.zone) {
+            return InputError{
+                "--zone or --tz is required (a list position, row text or abbreviation; or a "
+                "time-zone id such as Europe/London)"};
+        }
+        auto zone = resolveZone(*options.zone);
+        if (auto* error = std::get_if<InputError>(&zone)) return *error;
+        entries.zonePosition = std::get<int>(zone);
+        entries.daylightSaving = options.dst;
+    }
 
     const ValidationResult checked = validateEntries(entries);
     if (!checked.ok) return InputError{std::string(checked.message->text)};

@@ -15,6 +15,9 @@ namespace zodrivel::cli {
 struct BirthOptions {
     std::optional<std::string> name, date, time, lon, lat, zone;
     bool dst = false;
+    // --place and --tz: a place from the atlas and a zone of the time-zone history.
+    std::optional<std::string> place, tz;
+    bool noDst = false;
 };
 
 struct InputError {

@@ -15,6 +15,7 @@
 #include "core/report/RtfWriter.h"
 #include "core/texts/AspectTexts.h"
 #include "core/time/TimeZones.h"
+#include "core/time/ZoneHistory.h"
 
 namespace zodrivel::cli {
 
@@ -39,6 +40,13 @@ std::string houseSystemLine(const ChartHouses& houses) {
     return line;
 }
 
+std::string placeText(const Place& place) {
+    std::string text = place.name;
+    if (!place.division.empty()) text += ", " + place.division;
+    if (!place.country.empty()) text += ", " + place.country;
+    return text;
+}
+
 }  // namespace
 
 std::string formatTable(const Calculation& c) {
@@ -48,11 +56,20 @@ std::string formatTable(const Calculation& c) {
     std::string out = "Chart of " + b.birthName + "\n\n";
     out += "  Born     " + formatDate(b.birthYear, b.birthMonth, b.birthDay) + " " + clock +
            " local time\n";
-    out += "  Zone     " + std::string(zoneTable()[c.zonePosition].text) +
-           (b.isDaylightSaving ? ", daylight saving" : "") + "\n";
+    if (b.place) out += "  City     " + placeText(*b.place) + "\n";
+    if (b.zoneSource == ZoneSource::TimeZone) {
+        out += "  Zone     " + b.zoneId + " (from the time-zone history)\n";
+    } else {
+        out += "  Zone     " + std::string(zoneTable()[c.zonePosition].text) +
+               (b.isDaylightSaving ? ", daylight saving" : "") + "\n";
+    }
+    out += "  Offset   " + formatOffset(b.utcOffsetSeconds) + " " + b.zoneAbbreviation +
+           (b.zoneSource == ZoneSource::Row && !b.zoneId.empty() ? ", for " + b.zoneId : "") + "\n";
     out += "  Place    " + formatCoordinates(b) + "\n";
     out += "  Used     " + formatUniversalTime(c.instant.universal) + "\n";
-    if (const auto note = plausibilityNote(b, c.zonePosition)) out += "  Note     " + *note + "\n";
+    const auto note =
+        b.zoneSource == ZoneSource::Row ? plausibilityNote(b, c.zonePosition) : std::nullopt;
+    if (note) out += "  Note     " + *note + "\n";
     out += "  Model    " + std::string(ephemerisTitle(c.ephemeris)) + "\n";
     if (c.houses) out += "  Houses   " + houseSystemLine(*c.houses) + "\n";
     out += "\nPositions\n";
@@ -107,6 +124,19 @@ std::string formatJson(const Calculation& c) {
     json["julian_centuries"] = c.instant.julianCenturies;
     json["days_since_j2000"] = c.instant.daysSinceJ2000;
     json["ephemeris"] = c.ephemeris;
+    const BirthData& b = c.birth;
+    if (b.place) {
+        json["place"] = {{"name", b.place->name},         {"division", b.place->division},
+                         {"country", b.place->country},   {"country_code", b.place->countryCode},
+                         {"latitude", b.place->latitude}, {"longitude", b.place->longitude},
+                         {"timezone", b.place->zoneId}};
+    } else {
+        json["place"] = nullptr;
+    }
+    json["utc_offset_seconds"] = b.utcOffsetSeconds;
+    json["zone_source"] = b.zoneSource == ZoneSource::TimeZone ? "timezone" : "row";
+    json["zone_abbreviation"] = b.zoneAbbreviation;
+    if (!b.zoneId.empty()) json["zone_id"] = b.zoneId;
     json["positions"] = nlohmann::ordered_json::array();
     for (int slot = 0; slot < ChartPointCount; ++slot) {
         nlohmann::ordered_json position = {{"body", c.chart.names[slot]},

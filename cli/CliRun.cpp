@@ -7,9 +7,12 @@
 #include <cstring>
 #include <vector>
 
+#include "adapters/atlas/GeonamesAtlas.h"
 #include "adapters/ephemeris/SwissEphemeris.h"
+#include "adapters/timezone/TzdbZoneHistory.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
+#include "cli/CliPlaces.h"
 #include "core/about/Version.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ClassicEphemeris.h"
@@ -52,6 +55,7 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     std::string output;
     std::string ephemerisName = "classic";
     std::string houseName(houseSystemName(DefaultHouseSystem));
+    std::optional<std::string> findPlace;
 
     app.add_option("--name", options.name,
                    "Name of the person (letters of any script, blanks, - and ')");
@@ -61,7 +65,18 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     app.add_option("--lat", options.lat, "Latitude: degrees, N or S, minutes (40N43)");
     app.add_option("--zone", options.zone,
                    "Time zone: list position 0..70, row text or abbreviation");
-    app.add_flag("--dst", options.dst, "Daylight saving time was in force");
+    app.add_flag("--dst", options.dst,
+                 "Daylight saving time was in force (with --tz: the first of a time the clocks "
+                 "showed twice)");
+    app.add_flag("--no-dst", options.noDst,
+                 "With --tz: the second, standard-time reading of a time the clocks showed twice");
+    app.add_option("--place", options.place,
+                   "Place of birth from the offline atlas: NAME[, DIVISION][, COUNTRY]; gives "
+                   "the coordinates and, without --zone or --tz, the time zone");
+    app.add_option("--tz", options.tz,
+                   "Time zone by id (Europe/London): the offset its history gives for the "
+                   "local date and time");
+    app.add_option("--find-place", findPlace, "List the atlas places matching TEXT");
     app.add_option("--format", format, "Output format")
         ->check(CLI::IsMember({"table", "json", "report", "rtf", "pdf"}));
     app.add_option("--ephemeris", ephemerisName,
@@ -96,8 +111,8 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     }
     // An option the chosen mode does not read is refused, not silently dropped: "--example
     // --date 1999-01-01" would otherwise print the example's chart as if for that date.
-    const char* const birthOptions[] = {"--name", "--date", "--time", "--lon",
-                                        "--lat",  "--zone", "--dst"};
+    const char* const birthOptions[] = {"--name", "--date", "--time",  "--lon", "--lat",
+                                        "--zone", "--dst",  "--place", "--tz",  "--no-dst"};
     const auto unused = [&](const char* mode,
                             std::initializer_list<const char*> extra) -> std::optional<Answer> {
         std::vector<const char*> notRead(std::begin(birthOptions), std::end(birthOptions));
@@ -116,6 +131,25 @@ Answer parseAndFormat(int argc, const char* const* argv) {
         }
         return {0, formatZoneList(), {}, output};
     }
+    if (findPlace) {
+        if (auto error = unused("--find-place", {"--example", "--texts", "--list-zones"})) {
+            return *error;
+        }
+        if (format != "table" && format != "json") {
+            return refused("--find-place writes a table or JSON, not --format " + format);
+        }
+        if (auto error = checkOptionText("--find-place", *findPlace)) {
+            return refused(error->message);
+        }
+        constexpr std::size_t ListedPlaces = 20;
+        const GeonamesAtlas atlas;
+        const std::vector<Place> places = atlas.searchOnce(*findPlace, ListedPlaces);
+        if (places.empty()) {
+            auto resolved = resolvePlace("--find-place", *findPlace, atlas);
+            return refused(std::get<InputError>(resolved).message);
+        }
+        return {0, formatPlaces(places, format == "json"), {}, output};
+    }
     if (texts) {
         if (auto error = unused("--texts", {"--format", "--example", "--ephemeris", "--houses"})) {
             return *error;
@@ -125,8 +159,40 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     if (example) {
         if (auto error = unused("--example", {})) return *error;
     }
+    if (options.dst && options.noDst) return refused("--dst and --no-dst contradict each other");
+    std::optional<Place> place;
+    std::string zoneOption = "--tz";
+    if (options.place) {
+        if (auto error = checkOptionText("--place", *options.place)) {
+            return refused(error->message);
+        }
+        const GeonamesAtlas atlas;
+        const std::vector<Place> found = atlas.searchOnce(*options.place, 1);
+        if (found.empty()) {
+            return refused(
+                std::get<InputError>(resolvePlace("--place", *options.place, atlas)).message);
+        }
+        place = found.front();
+        // Explicit coordinates win over the place's; so do --zone and --tz over its zone.
+        if (!options.lon) options.lon = longitudeText(*place);
+        if (!options.lat) options.lat = latitudeText(*place);
+        if (!options.zone && !options.tz) {
+            options.tz = place->zoneId;
+            zoneOption = "--place";
+        }
+    }
     auto built = buildEntries(example ? exampleBirth() : options);
     if (const auto* error = std::get_if<InputError>(&built)) return refused(error->message);
+    if (options.tz && !example) {
+        const DaylightChoice choice = options.dst     ? DaylightChoice::Daylight
+                                      : options.noDst ? DaylightChoice::Standard
+                                                      : DaylightChoice::Unstated;
+        if (auto error = applyTimeZone(zoneOption, *options.tz, choice, TzdbZoneHistory{},
+                                       std::get<EntryTexts>(built))) {
+            return refused(error->message);
+        }
+    }
+    std::get<EntryTexts>(built).place = place;
     const ProceedRecord record = fillBirthData(std::get<EntryTexts>(built), ProceedRecord{});
     const ClassicEphemeris classic;
     const PreciseEphemeris precise;

@@ -9,8 +9,11 @@
 #include <chrono>
 #include <cstdio>
 #include <optional>
+#include <thread>
 
+#include "adapters/atlas/GeonamesAtlas.h"
 #include "adapters/io/SafeFileWriter.h"
+#include "adapters/timezone/TzdbZoneHistory.h"
 #include "core/about/Version.h"
 #include "desktop/app/Application.h"
 #include "desktop/app/SingleInstance.h"
@@ -127,6 +130,13 @@ int main(int argc, char** argv) {
     Services services;
     services.messages = &messages;
     services.urls = &urls;
+    // The atlas reads its places on a thread of its own, so that the window opens at once and
+    // the first letters typed in City find them ready.
+    const GeonamesAtlas atlas;
+    const TzdbZoneHistory zones;
+    std::jthread atlasLoader([&atlas] { atlas.load(); });
+    services.atlas = &atlas;
+    services.zones = &zones;
     services.clock = &clock;
     services.files = &files;
     services.printing = &printing;

@@ -2141,6 +2141,22 @@
         <source>separating</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1, from the time-zone history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offset from Greenwich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zodrivel::ChartWheel</name>
@@ -2412,6 +2428,48 @@
     </message>
     <message>
         <source>Calculates the chart and shows the aspects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the first letters and choose the place from the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time-zone database has no zone %1: choose the zone and the daylight box by hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1 the clocks showed %2 twice: first as %3, then, after they were set back, as %4.
+
+Was the birth at the first %2 (%3)? Yes for the first, No for the second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> The clocks showed this time twice; the reading you chose is used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1 the clocks went forward over %2: that time was never shown. Was the time of birth read on clocks still at %3? Yes for %3, No for %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> That time never showed on the clocks; the offset you chose is used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone from the place: %1 kept daylight time on %2 (%3); the row of its standard time and the daylight box give that offset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone from the place: %1 kept standard time on %2 (%3); the row gives that offset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone from the place: %1 was %2 on %3. No row of the list has this offset, so the entry at the top uses it exactly; the daylight box is not added to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone set by hand: the row and the daylight box are used as chosen, whatever the place&apos;s time zone says.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

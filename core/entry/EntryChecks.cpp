@@ -196,6 +196,19 @@ ProceedRecord fillBirthData(const EntryTexts& entries, const ProceedRecord& prev
     b.isEast = entries.east;
     b.isSouth = entries.south;
     b.isDaylightSaving = entries.daylightSaving;
+    b.place = entries.place;
+    b.zoneId = entries.zoneId;
+    if (entries.zoneOffsetSeconds) {
+        b.zoneSource = ZoneSource::TimeZone;
+        b.utcOffsetSeconds = *entries.zoneOffsetSeconds;
+        b.zoneAbbreviation = entries.zoneAbbreviation;
+    } else {
+        b.zoneSource = ZoneSource::Row;
+        b.utcOffsetSeconds = rowOffsetSeconds(record.zone, b.isDaylightSaving);
+        b.zoneAbbreviation = entries.zoneAbbreviation.empty()
+                                 ? std::string(zoneAbbreviation(record.zonePosition))
+                                 : entries.zoneAbbreviation;
+    }
     return record;
 }
 

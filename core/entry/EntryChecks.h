@@ -89,6 +89,13 @@ struct EntryTexts {
     bool east = true;
     bool south = false;
     bool daylightSaving = false;
+    // The place chosen from the atlas, and the time zone the zone was read from: the row and the
+    // box were set for `zoneId`, or, when `zoneOffsetSeconds` is set, no row expresses the
+    // zone's offset and that offset is used instead of the row and the box.
+    std::optional<Place> place;
+    std::string zoneId;
+    std::string zoneAbbreviation;
+    std::optional<std::int32_t> zoneOffsetSeconds;
 };
 
 enum class EntryControl { None, Name, LonDegrees, LonMinutes, LatDegrees, LatMinutes };

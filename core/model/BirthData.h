@@ -3,7 +3,10 @@
 // The one record of entered birth data, and the signed zone correction beside it.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "core/model/Place.h"
 
 namespace zodrivel {
 
@@ -15,6 +18,11 @@ struct ZoneCorrection {
     std::int16_t zoneCorrectionMinutes = 0;
 
     friend bool operator==(const ZoneCorrection&, const ZoneCorrection&) = default;
+};
+
+enum class ZoneSource {
+    Row,       // one of the 71 zone rows, with the daylight box
+    TimeZone,  // a zone of the time-zone database, at the birth's local date and time
 };
 
 // Fields in the order the Proceed driver writes them. Integers are 16-bit as entered; the zone
@@ -36,6 +44,17 @@ struct BirthData {
     bool isSouth = false;
     bool isDaylightSaving = false;
 
+    // The offset from Greenwich actually used, and where it came from. For a zone row it is the
+    // row's correction plus the daylight box and only records them: the time stages still apply
+    // the row and the box in their historical order, so such births come out exactly as they
+    // always have. For a time zone it is the offset the zone's history gives for the local date
+    // and time (Amsterdam's +1:19:32 of 1930 included), and the time stages apply it as it is.
+    ZoneSource zoneSource = ZoneSource::Row;
+    std::int32_t utcOffsetSeconds = 0;  // east of Greenwich positive, daylight included
+    std::string zoneId;                 // "Europe/London"; empty for a row chosen by hand
+    std::string zoneAbbreviation;       // "BDST", or the row's abbreviation
+    std::optional<Place> place;         // the atlas place chosen, when one was
+
     friend bool operator==(const BirthData&, const BirthData&) = default;
 };
 
@@ -46,6 +65,10 @@ struct ProceedRecord {
     ZoneCorrection zone;
     int zonePosition = -1;  // the zone list row the correction came from; -1 before any
 };
+
+// The offset east of Greenwich, in seconds, that a row's correction and the daylight box give
+// together: Eastern Standard Time with the box is -4 hours.
+std::int32_t rowOffsetSeconds(const ZoneCorrection& zone, bool daylightSaving);
 
 // Longitude in degrees, west positive and east negative, as the time stages count it.
 double signedWestLongitude(const BirthData& birth);

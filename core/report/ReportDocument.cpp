@@ -5,6 +5,7 @@
 #include "core/model/Zodiac.h"
 #include "core/report/ReportWriter.h"
 #include "core/texts/AspectTexts.h"
+#include "core/time/ZoneHistory.h"
 
 namespace zodrivel {
 
@@ -26,8 +27,8 @@ void appendBlock(RichTextSink& sink, const ReportFacts& f, const TextTranslator&
     using namespace reportTexts;
     plainLine(sink, label(texts, Name) + f.name);
     plainLine(sink, label(texts, Born) + f.birthAsEntered);
-    plainLine(sink, label(texts, Place) + (f.placeText ? *f.placeText + ", " : std::string()) +
-                        f.coordinates);
+    plainLine(sink, label(texts, reportTexts::Place) +
+                        (f.placeText ? *f.placeText + ", " : std::string()) + f.coordinates);
     std::string zone = f.zoneId ? *f.zoneId : f.zoneRow;
     if (f.zoneId && f.abbreviation) zone += " (" + *f.abbreviation + ")";
     if (f.offsetSeconds) zone += ": UT" + formatOffset(*f.offsetSeconds);

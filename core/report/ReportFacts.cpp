@@ -8,6 +8,7 @@
 
 #include "core/entry/BirthSummary.h"
 #include "core/time/TimeZones.h"
+#include "core/time/ZoneHistory.h"
 
 namespace zodrivel {
 
@@ -19,7 +20,13 @@ ReportFacts reportFactsOf(const Calculation& c, std::optional<std::string> place
     std::snprintf(clock, sizeof clock, "%02d:%02d", b.birthHour, b.birthMinute);
     facts.birthAsEntered =
         formatDate(b.birthYear, b.birthMonth, b.birthDay) + " " + clock + " local time";
+    // A place chosen from the atlas is named as the atlas names it; otherwise the boxes as typed.
     // Blank place boxes say nothing; the coordinates are there in any case.
+    if (!placeText && b.place) {
+        placeText = b.place->name;
+        if (!b.place->division.empty()) *placeText += ", " + b.place->division;
+        if (!b.place->country.empty()) *placeText += ", " + b.place->country;
+    }
     if (placeText && placeText->find_first_not_of(" ,") != std::string::npos) {
         facts.placeText = std::move(placeText);
     }
@@ -29,10 +36,15 @@ ReportFacts reportFactsOf(const Calculation& c, std::optional<std::string> place
                         std::string(zoneAbbreviation(c.zonePosition)) + ")";
     }
     if (b.isDaylightSaving) facts.zoneRow += ", daylight saving";
-    // The correction is what is added to the clock to reach universal time; the offset east of
-    // Greenwich is its negative, and daylight saving puts the clock one hour further ahead.
-    facts.offsetSeconds = -(c.zone.zoneCorrectionHours * 3600 + c.zone.zoneCorrectionMinutes * 60) +
-                          (b.isDaylightSaving ? 3600 : 0);
+    // The offset actually used, east of Greenwich, daylight saving included, however it was
+    // given; a zone from the time-zone history is named by its id and abbreviation.
+    facts.offsetSeconds = b.zoneSource == ZoneSource::TimeZone
+                              ? b.utcOffsetSeconds
+                              : rowOffsetSeconds(c.zone, b.isDaylightSaving);
+    if (b.zoneSource == ZoneSource::TimeZone) {
+        facts.zoneId = b.zoneId;
+        if (!b.zoneAbbreviation.empty()) facts.abbreviation = b.zoneAbbreviation;
+    }
     facts.universalTime = formatUniversalTime(c.instant.universal);
     facts.modelName = std::string(ephemerisTitle(c.ephemeris.empty() ? "classic" : c.ephemeris));
     facts.chart = c.chart;
@@ -48,19 +60,6 @@ ReportFacts reportFactsOf(const Calculation& c, std::optional<std::string> place
         facts.aspects.push_back({c.aspects.hits[k], detail});
     }
     return facts;
-}
-
-std::string formatOffset(int secondsEast) {
-    const int magnitude = std::abs(secondsEast);
-    char text[40];
-    const char sign = secondsEast < 0 ? '-' : '+';
-    if (magnitude % 60 != 0) {
-        std::snprintf(text, sizeof text, "%c%d:%02d:%02d", sign, magnitude / 3600,
-                      magnitude / 60 % 60, magnitude % 60);
-    } else {
-        std::snprintf(text, sizeof text, "%c%d:%02d", sign, magnitude / 3600, magnitude / 60 % 60);
-    }
-    return text;
 }
 
 }  // namespace zodrivel

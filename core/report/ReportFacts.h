@@ -50,8 +50,4 @@ struct ReportFacts {
 ReportFacts reportFactsOf(const Calculation& calculation,
                           std::optional<std::string> placeText = std::nullopt);
 
-// "+5:30", "-4:00", "+0:19:32": hours and minutes east of Greenwich, seconds only when there
-// are any.
-std::string formatOffset(int secondsEast);
-
 }  // namespace zodrivel

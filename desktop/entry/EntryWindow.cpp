@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "desktop/entry/EntryWindow.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,11 +16,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStringListModel>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
+#include "core/ephemeris/ClassicEphemeris.h"
+#include "core/place/Atlas.h"
 #include "core/time/Calendar.h"
 #include "core/time/TimeZones.h"
+#include "core/time/ZoneRowMatch.h"
 #include "desktop/about/UpdateReminder.h"
 #include "desktop/i18n/QtTextTranslator.h"
 #include "desktop/platform/MessageBoxes.h"
@@ -232,7 +239,9 @@ QWidget* EntryWindow::buildForm() {
     page->addWidget(place);
 
     auto* zone = withName(new QGroupBox(tr("Zone")), "fraZone");
-    auto* zoneRow = new QHBoxLayout(zone);
+    auto* zoneColumn = new QVBoxLayout(zone);
+    auto* zoneRow = new QHBoxLayout;
+    zoneColumn->addLayout(zoneRow);
     zoneList_ = withName(new QComboBox, "cmbTimeZone");
     zoneList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     daylightSavingBox_ = withName(new QCheckBox(tr("Daylight Saving Time")), "chkDST");
@@ -241,7 +250,37 @@ QWidget* EntryWindow::buildForm() {
              tr("Tick when the clocks were set forward at the time of birth"));
     zoneRow->addWidget(zoneList_, 1);
     zoneRow->addWidget(daylightSavingBox_);
+    // Where the zone came from and what it means; empty (hidden) until a place is chosen.
+    zoneNote_ = withName(new QLabel, "lblZoneNote");
+    zoneNote_->setWordWrap(true);
+    zoneNote_->hide();
+    zoneColumn->addWidget(zoneNote_);
     page->addWidget(zone);
+    // Only the user's own changes count as a hand change; the window's do not emit these.
+    connect(zoneList_, &QComboBox::activated, this, [this] { zoneSetByHand(); });
+    connect(daylightSavingBox_, &QCheckBox::clicked, this, [this] { zoneSetByHand(); });
+    for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_}) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { applyPlaceZone(); });
+    }
+    if (services_.atlas != nullptr) {
+        placeModel_ = new QStringListModel(this);
+        placeCompleter_ = new QCompleter(placeModel_, this);
+        // The atlas has already ranked the places; the completer shows them as they are.
+        placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+        placeCompleter_->setCaseSensitivity(Qt::CaseInsensitive);
+        placeCompleter_->setMaxVisibleItems(12);
+        placeCompleter_->popup()->setObjectName(QStringLiteral("placeCompleterPopup"));
+        cityBox_->setCompleter(placeCompleter_);
+        connect(cityBox_, &QLineEdit::textEdited, this, &EntryWindow::offerPlaces);
+        connect(placeCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+                [this](const QModelIndex& index) {
+            if (index.row() >= 0 && index.row() < static_cast<int>(offeredPlaces_.size())) {
+                choosePlace(offeredPlaces_[static_cast<std::size_t>(index.row())]);
+            }
+        });
+        describe(cityBox_, tr("City of birth"),
+                 tr("Type the first letters and choose the place from the list"));
+    }
 
     proceedButton_ = withName(new QPushButton(tr("Proceed")), "cmdRashi");
     proceedButton_->setAutoDefault(true);  // Enter on the focused button proceeds
@@ -314,7 +353,18 @@ EntryTexts EntryWindow::entries() const {
     e.lonMinutes = lonMinutesBox_->text().toStdString();
     e.latDegrees = latDegreesBox_->text().toStdString();
     e.latMinutes = latMinutesBox_->text().toStdString();
-    e.zonePosition = zoneList_->currentIndex();
+    e.zonePosition = zoneList_->currentIndex() - (extraZoneEntry_ ? 1 : 0);
+    e.place = place_;
+    if (place_ && zoneOffset_ && !zoneByHand_) {
+        e.zoneId = place_->zoneId;
+        e.zoneAbbreviation = zoneOffset_->abbreviation;
+    }
+    // The zone's own entry: its exact offset, plus an hour if the box was ticked by hand.
+    if (extraZoneEntry_ && zoneOffset_ && zoneList_->currentIndex() == 0) {
+        e.zoneId = place_->zoneId;
+        e.zoneAbbreviation = zoneOffset_->abbreviation;
+        e.zoneOffsetSeconds = zoneOffset_->offsetSeconds + (e.daylightSaving ? 3600 : 0);
+    }
     e.east = eastOption_->isChecked();
     e.south = southOption_->isChecked();
     e.daylightSaving = daylightSavingBox_->isChecked();
@@ -350,6 +400,161 @@ void EntryWindow::lookUpCoordinates() {
         return;
     }
     openCoordinateSearch(services_, QString::fromStdString(lookup.searchText), this);
+}
+
+void EntryWindow::offerPlaces(const QString& typed) {
+    constexpr std::size_t OfferedPlaces = 12;
+    offeredPlaces_ = services_.atlas->search(typed.toStdString(), OfferedPlaces);
+    QStringList lines;
+    for (const Place& p : offeredPlaces_) {
+        QString line = QString::fromStdString(p.name);
+        if (!p.division.empty()) line += ", " + QString::fromStdString(p.division);
+        if (!p.country.empty()) line += ", " + QString::fromStdString(p.country);
+        lines << line;
+    }
+    placeModel_->setStringList(lines);
+    if (lines.isEmpty()) return;
+    // As wide as the longest offer: "London, England, United Kingdom" is wider than the box.
+    QAbstractItemView* popup = placeCompleter_->popup();
+    int widest = 0;
+    for (const QString& line : lines) {
+        widest = std::max(widest, popup->fontMetrics().horizontalAdvance(line));
+    }
+    // The line edit sizes the list to itself on every keystroke; a minimum width outlasts that.
+    popup->setMinimumWidth(std::max(cityBox_->width(), widest + 40));  // frame, margins, bar
+    placeCompleter_->complete();
+}
+
+void EntryWindow::choosePlace(const Place& place) {
+    cityBox_->setText(QString::fromStdString(place.name));
+    stateBox_->setText(QString::fromStdString(place.division));
+    countryBox_->setText(QString::fromStdString(place.country));
+    // Degrees and minutes, to the nearest arc minute.
+    const auto fill = [](double degrees, QLineEdit* deg, QLineEdit* min) {
+        const long minutes = std::lround(std::fabs(degrees) * 60);
+        deg->setText(QString::number(minutes / 60));
+        min->setText(QString::number(minutes % 60));
+    };
+    fill(place.longitude, lonDegreesBox_, lonMinutesBox_);
+    fill(place.latitude, latDegreesBox_, latMinutesBox_);
+    (place.longitude < 0 ? westOption_ : eastOption_)->setChecked(true);
+    (place.latitude < 0 ? southOption_ : northOption_)->setChecked(true);
+    place_ = place;
+    zoneByHand_ = false;
+    applyPlaceZone();
+}
+
+std::optional<CivilDateTime> EntryWindow::enteredLocalTime() const {
+    bool ok[4] = {};
+    const CivilDateTime t{yearList_->currentText().toInt(&ok[0]), monthList_->currentIndex() + 1,
+                          dayList_->currentText().toInt(&ok[1]),
+                          hourList_->currentText().toInt(&ok[2]),
+                          minuteList_->currentText().toInt(&ok[3])};
+    if (!(ok[0] && ok[1] && ok[2] && ok[3])) return std::nullopt;
+    // 31 April is refused by the checks at Proceed; until then the zone waits.
+    if (t.day > 28 && civilFromDays(daysFromCivil(t.year, t.month, t.day)).month != t.month) {
+        return std::nullopt;
+    }
+    return t;
+}
+
+void EntryWindow::applyPlaceZone() {
+    if (!place_ || zoneByHand_ || services_.zones == nullptr) return;
+    const auto local = enteredLocalTime();
+    if (!local) return;
+    const auto reading = services_.zones->atLocalTime(place_->zoneId, *local);
+    const QString zoneId = QString::fromStdString(place_->zoneId);
+    if (!reading) {
+        zoneOffset_.reset();
+        removeExtraZoneEntry();
+        zoneNote_->setText(tr("The time-zone database has no zone %1: choose the zone and the "
+                              "daylight box by hand.")
+                               .arg(zoneId));
+        zoneNote_->show();
+        return;
+    }
+    const QString when = QStringLiteral("%1-%2-%3 %4:%5")
+                             .arg(local->year)
+                             .arg(local->month, 2, 10, QLatin1Char('0'))
+                             .arg(local->day, 2, 10, QLatin1Char('0'))
+                             .arg(local->hour, 2, 10, QLatin1Char('0'))
+                             .arg(local->minute, 2, 10, QLatin1Char('0'));
+    const auto describeOffset = [](const ZoneOffset& o) {
+        return QString::fromStdString(formatOffset(o.offsetSeconds) + " " + o.abbreviation);
+    };
+    ZoneOffset used = reading->first;
+    QString doubt;
+    if (reading->kind == LocalTimeKind::Repeated) {
+        const bool first = services_.messages->askYesNo(
+            tr("In %1 the clocks showed %2 twice: first as %3, then, after they were set back, "
+               "as %4.\n\nWas the birth at the first %2 (%3)? Yes for the first, No for the "
+               "second.")
+                .arg(zoneId, when, describeOffset(reading->first), describeOffset(reading->second)),
+            MessageIcon::Information, this);
+        used = first ? reading->first : reading->second;
+        doubt = tr(" The clocks showed this time twice; the reading you chose is used.");
+    } else if (reading->kind == LocalTimeKind::Nonexistent) {
+        const bool before = services_.messages->askYesNo(
+            tr("In %1 the clocks went forward over %2: that time was never shown. Was the time "
+               "of birth read on clocks still at %3? Yes for %3, No for %4.")
+                .arg(zoneId, when, describeOffset(reading->first), describeOffset(reading->second)),
+            MessageIcon::Information, this);
+        used = before ? reading->first : reading->second;
+        doubt = tr(" That time never showed on the clocks; the offset you chose is used.");
+    }
+    zoneOffset_ = used;
+    const QString date = when.left(10);
+    if (const auto row = rowForOffset(used)) {
+        removeExtraZoneEntry();
+        zoneList_->setCurrentIndex(row->position);
+        daylightSavingBox_->setChecked(row->daylightBox);
+        zoneNote_->setText(
+            (row->daylightBox
+                 ? tr("Zone from the place: %1 kept daylight time on %2 (%3); the row of its "
+                      "standard time and the daylight box give that offset.")
+                 : tr("Zone from the place: %1 kept standard time on %2 (%3); the row gives "
+                      "that offset."))
+                .arg(zoneId, date, describeOffset(used)) +
+            doubt);
+    } else {
+        setExtraZoneEntry(QStringLiteral("%1 %2: %3").arg(zoneId, date, describeOffset(used)));
+        daylightSavingBox_->setChecked(false);
+        zoneNote_->setText(tr("Zone from the place: %1 was %2 on %3. No row of the list has "
+                              "this offset, so the entry at the top uses it exactly; the "
+                              "daylight box is not added to it.")
+                               .arg(zoneId, describeOffset(used), date) +
+                           doubt);
+    }
+    zoneNote_->show();
+}
+
+void EntryWindow::setExtraZoneEntry(const QString& text) {
+    if (extraZoneEntry_) {
+        zoneList_->setItemText(0, text);
+    } else {
+        zoneList_->insertItem(0, text);
+        extraZoneEntry_ = true;
+    }
+    zoneList_->setCurrentIndex(0);
+}
+
+void EntryWindow::removeExtraZoneEntry() {
+    if (!extraZoneEntry_) return;
+    const int selected = zoneList_->currentIndex();
+    extraZoneEntry_ = false;
+    zoneList_->removeItem(0);
+    if (selected > 0) zoneList_->setCurrentIndex(selected - 1);
+}
+
+void EntryWindow::zoneSetByHand() {
+    if (!place_ || zoneByHand_) return;
+    zoneByHand_ = true;
+    // The zone's own entry goes once a row is chosen.
+    if (extraZoneEntry_ && zoneList_->currentIndex() != 0) removeExtraZoneEntry();
+    zoneNote_->setText(
+        tr("Zone set by hand: the row and the daylight box are used as chosen, "
+           "whatever the place's time zone says."));
+    zoneNote_->show();
 }
 
 void EntryWindow::applyBranding(BrandLabel choice) {

@@ -9,10 +9,14 @@
 #include "core/about/LinkTexts.h"
 #include "core/calculation/Calculation.h"
 #include "core/entry/EntryChecks.h"
+#include "core/time/ZoneHistory.h"
 #include "desktop/platform/Services.h"
 
 class QCheckBox;
 class QComboBox;
+class QCompleter;
+class QLabel;
+class QStringListModel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -55,6 +59,10 @@ public:
     const ProceedRecord& record() const { return record_; }
     const std::optional<Calculation>& lastCalculation() const { return calculation_; }
 
+    // A place from the atlas, as if chosen in the City box's completer: fills City, State,
+    // Country and the coordinates, and sets the zone for the date and time entered.
+    void choosePlace(const Place& place);
+
     // endProgram closes the window for good; until then closing it asks the program to end.
     void allowClose() { closing_ = true; }
 
@@ -71,6 +79,14 @@ private:
     void buildMenus();
     QWidget* buildForm();
     void fillLists();  // Form_Load
+
+    // The atlas and the zone history behind the place and zone boxes.
+    void offerPlaces(const QString& typed);
+    void applyPlaceZone();
+    void setExtraZoneEntry(const QString& text);
+    void removeExtraZoneEntry();
+    void zoneSetByHand();
+    std::optional<CivilDateTime> enteredLocalTime() const;
 
     Services services_;
     ProceedRecord record_;
@@ -99,6 +115,14 @@ private:
     QComboBox* zoneList_ = nullptr;
     QCheckBox* daylightSavingBox_ = nullptr;
     QPushButton* proceedButton_ = nullptr;
+    QLabel* zoneNote_ = nullptr;
+    QCompleter* placeCompleter_ = nullptr;
+    QStringListModel* placeModel_ = nullptr;
+    std::vector<Place> offeredPlaces_;
+    std::optional<Place> place_;            // the place chosen from the atlas
+    bool zoneByHand_ = false;               // the zone list or the box was changed by hand
+    std::optional<ZoneOffset> zoneOffset_;  // the zone's offset now shown; set with place_
+    bool extraZoneEntry_ = false;           // row 0 of the list is the zone's own offset
     QStackedWidget* brandStack_ = nullptr;
     ClickableLabel* coBrandLabel_ = nullptr;
     ClickableLabel* fullBrandLabel_ = nullptr;

@@ -14,6 +14,8 @@ class Clock;
 class FileDialogs;
 class PrintDialogs;
 class FileWriter;
+class Atlas;
+class ZoneHistory;
 
 struct Services {
     MessageBoxes* messages = nullptr;
@@ -22,6 +24,10 @@ struct Services {
     FileDialogs* files = nullptr;
     PrintDialogs* printing = nullptr;
     FileWriter* writer = nullptr;  // every file a window saves goes through it
+    // The offline atlas behind the City box and the zones' history; without them the entry
+    // window offers no places and the zone is given by hand only.
+    const Atlas* atlas = nullptr;
+    const ZoneHistory* zones = nullptr;
     // Per-user settings file of the update reminder and the windows' places; empty for the
     // platform's usual place (application "Zodrivel").
     QString settingsFile;

@@ -18,6 +18,7 @@
 #include "core/model/Zodiac.h"
 #include "core/texts/AspectTexts.h"
 #include "core/time/TimeZones.h"
+#include "core/time/ZoneHistory.h"
 #include "desktop/i18n/QtTextTranslator.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/result/ChartWheel.h"
@@ -65,8 +66,28 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     const QString zone = c.zonePosition >= 0
                              ? coreText(textContext::TimeZones, zoneTable()[c.zonePosition].text)
                              : QString();
-    column->addWidget(infoLine(details, "lblBirthZone", tr("Time zone"),
-                               b.isDaylightSaving ? tr("%1, daylight saving").arg(zone) : zone));
+    if (b.zoneSource == ZoneSource::TimeZone) {
+        column->addWidget(
+            infoLine(details, "lblBirthZone", tr("Time zone"),
+                     tr("%1, from the time-zone history").arg(QString::fromStdString(b.zoneId))));
+    } else {
+        column->addWidget(
+            infoLine(details, "lblBirthZone", tr("Time zone"),
+                     b.isDaylightSaving ? tr("%1, daylight saving").arg(zone) : zone));
+    }
+    // The offset actually used, whichever way it was given.
+    QString offset =
+        QString::fromStdString(formatOffset(b.utcOffsetSeconds) + " " + b.zoneAbbreviation);
+    if (b.zoneSource == ZoneSource::Row && !b.zoneId.empty()) {
+        offset += tr(", for %1").arg(QString::fromStdString(b.zoneId));
+    }
+    column->addWidget(infoLine(details, "lblBirthOffset", tr("Offset from Greenwich"), offset));
+    if (b.place) {
+        QString city = QString::fromStdString(b.place->name);
+        if (!b.place->division.empty()) city += ", " + QString::fromStdString(b.place->division);
+        if (!b.place->country.empty()) city += ", " + QString::fromStdString(b.place->country);
+        column->addWidget(infoLine(details, "lblBirthCity", tr("City"), city));
+    }
     column->addWidget(infoLine(details, "lblBirthPlace", tr("Place of birth"),
                                toQString(formatCoordinates(b, screenTexts()))));
     auto* used = infoLine(details, "lblUniversalTime", tr("Universal time"),
@@ -77,7 +98,10 @@ ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) 
     auto* note = infoLine(details, "lblPlausibility", tr("Note on the time zone"), {});
     note_ = note;
     colourNote();
-    if (const auto text = plausibilityNote(b, c.zonePosition, screenTexts())) {
+    const auto plausibility = b.zoneSource == ZoneSource::Row
+                                  ? plausibilityNote(b, c.zonePosition, screenTexts())
+                                  : std::nullopt;
+    if (const auto& text = plausibility) {
         note->setText(toQString(*text));
         note->setAccessibleName(tr("Note on the time zone") + QStringLiteral(": ") + note->text());
     } else {

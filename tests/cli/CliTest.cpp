@@ -432,6 +432,110 @@ TEST(Cli, AFullStandardOutputIsAnError) {
     }
 }
 
+// The atlas and the zone history from the command line. The atlas's cache goes to a folder of
+// the test's own.
+class CliPlaces : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const fs::path cache = fs::temp_directory_path() / "zodrivel-cli-test-cache";
+        ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+    }
+    static std::vector<std::string> birth(std::vector<std::string> extra) {
+        std::vector<std::string> args{"--name", "Ada", "--format", "json"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return args;
+    }
+};
+
+TEST_F(CliPlaces, APlaceGivesCoordinatesAndItsZoneHistory) {
+    const CliRun run =
+        runCli(birth({"--place", "London", "--date", "1941-06-01", "--time", "12:00"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["place"]["name"], "London");
+    EXPECT_EQ(json["place"]["country_code"], "GB");
+    EXPECT_EQ(json["place"]["timezone"], "Europe/London");
+    EXPECT_EQ(json["utc_offset_seconds"], 7200);  // double summer time
+    EXPECT_EQ(json["zone_source"], "timezone");
+    EXPECT_EQ(json["zone_abbreviation"], "BDST");
+    EXPECT_EQ(json["universal_date"], "1941-06-01T10:00:00");
+}
+
+TEST_F(CliPlaces, ExplicitCoordinatesAndZoneWinOverThePlace) {
+    const CliRun run = runCli(birth({"--place", "Kolkata", "--lon", "88E00", "--date", "1942-10-01",
+                                     "--time", "12:00", "--zone", "IST"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["zone_source"], "row");
+    EXPECT_EQ(json["utc_offset_seconds"], 19800);
+    EXPECT_EQ(json["place"]["name"], "Kolkata");
+    // The same birth through the zone's history: the +6:30 of the war years.
+    const auto history = nlohmann::json::parse(
+        runCli(birth({"--place", "Kolkata", "--date", "1942-10-01", "--time", "12:00"})).out);
+    EXPECT_EQ(history["utc_offset_seconds"], 23400);
+    EXPECT_EQ(history["universal_date"], "1942-10-01T05:30:00");
+}
+
+TEST_F(CliPlaces, RowBirthsSayTheirOffsetAndNoPlace) {
+    const CliRun run = runCli({"--example", "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_TRUE(json["place"].is_null());
+    EXPECT_EQ(json["utc_offset_seconds"], -14400);
+    EXPECT_EQ(json["zone_source"], "row");
+    EXPECT_EQ(json["zone_abbreviation"], "EST");
+}
+
+TEST_F(CliPlaces, SkippedAndRepeatedTimesAreRefusedUnlessAReadingIsChosen) {
+    const std::vector<std::string> chicago{"--lon", "87W39",           "--lat", "41N51",
+                                           "--tz",  "America/Chicago", "--date"};
+    auto at = [&](const char* date, const char* time, std::vector<std::string> extra = {}) {
+        std::vector<std::string> args = birth(chicago);
+        args.insert(args.end(), {date, "--time", time});
+        args.insert(args.end(), extra.begin(), extra.end());
+        return runCli(args);
+    };
+    const CliRun gap = at("2021-03-14", "02:30");
+    EXPECT_EQ(gap.status, 2);
+    EXPECT_NE(gap.err.find("clocks went forward"), std::string::npos) << gap.err;
+    const CliRun twice = at("2021-11-07", "01:30");
+    EXPECT_EQ(twice.status, 2);
+    EXPECT_NE(twice.err.find("--no-dst"), std::string::npos) << twice.err;
+    const CliRun first = at("2021-11-07", "01:30", {"--dst"});
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(nlohmann::json::parse(first.out)["universal_date"], "2021-11-07T06:30:00");
+    const CliRun second = at("2021-11-07", "01:30", {"--no-dst"});
+    ASSERT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(nlohmann::json::parse(second.out)["universal_date"], "2021-11-07T07:30:00");
+}
+
+TEST_F(CliPlaces, UnknownPlacesAndZonesAreNamedWithNearMatches) {
+    const CliRun place =
+        runCli(birth({"--place", "Londno", "--date", "2000-01-01", "--time", "12:00"}));
+    EXPECT_EQ(place.status, 2);
+    EXPECT_NE(place.err.find("'Londno'"), std::string::npos) << place.err;
+    EXPECT_NE(place.err.find("London, England"), std::string::npos) << place.err;
+    const CliRun zone = runCli(birth({"--lon", "0W00", "--lat", "51N30", "--tz", "Europe/Lodon",
+                                      "--date", "2000-01-01", "--time", "12:00"}));
+    EXPECT_EQ(zone.status, 2);
+    EXPECT_NE(zone.err.find("'Europe/Lodon'"), std::string::npos) << zone.err;
+    EXPECT_NE(zone.err.find("Europe/London"), std::string::npos) << zone.err;
+}
+
+TEST_F(CliPlaces, FindPlaceListsMatchesAsTableOrJson) {
+    const CliRun json = runCli({"--find-place", "Sao Paulo", "--format", "json"});
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto places = nlohmann::json::parse(json.out);
+    ASSERT_TRUE(places.is_array());
+    ASSERT_FALSE(places.empty());
+    EXPECT_EQ(places[0]["name"], "São Paulo");
+    EXPECT_EQ(places[0]["timezone"], "America/Sao_Paulo");
+    const CliRun table = runCli({"--find-place", "Springfield, Illinois"});
+    ASSERT_EQ(table.status, 0) << table.err;
+    EXPECT_EQ(table.out.rfind("Springfield, Illinois", 0), 0u) << table.out;
+    EXPECT_EQ(runCli({"--find-place", "Kolk", "--date", "2000-01-01"}).status, 2);
+}
+
 }  // namespace
 
 namespace {

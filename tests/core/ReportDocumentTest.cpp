@@ -21,6 +21,7 @@
 #include "core/report/RtfWriter.h"
 #include "core/texts/AspectTexts.h"
 #include "core/time/TimeZones.h"
+#include "core/time/ZoneHistory.h"
 
 namespace zodrivel {
 namespace {

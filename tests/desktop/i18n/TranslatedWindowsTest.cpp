@@ -168,8 +168,9 @@ TEST_F(TranslatedWindows, NoWindowShowsAnUntranslatedText) {
 
     const Calculation calculation = testing::newYorkCalculation("ADA", "EDT", true);
     ResultWindow result(calculation, recorded.services());
-    // The name as typed; the note's accessible name starts with its translated caption.
-    EXPECT_EQ(untranslatedTexts(result, {"lblBirthName"}), "");
+    // The name as typed and the zone's abbreviation (tz data, "EDT") are data; the note's
+    // accessible name starts with its translated caption.
+    EXPECT_EQ(untranslatedTexts(result, {"lblBirthName", "lblBirthOffset"}), "");
 
     ReportWindow report(result.reportText(), recorded.services(), &result);
     EXPECT_EQ(untranslatedTexts(report), "");

@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+// The place and the zone in the entry window: the City box's completer over a small atlas of
+// our own, and the zone set from the real time-zone history for the date and time entered.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include "Recorders.h"
+#include "adapters/timezone/TzdbZoneHistory.h"
+#include "core/place/PlaceIndex.h"
+#include "desktop/entry/EntryWindow.h"
+
+namespace zodrivel {
+namespace {
+
+PlaceIndex smallAtlas() {
+    return PlaceIndex({
+        {"Kolkata", "State of West Bengal", "India", "IN", 22.56263, 88.36304, "Asia/Kolkata",
+         4631392},
+        {"Kollam", "Kerala", "India", "IN", 8.88113, 76.58469, "Asia/Kolkata", 394163},
+        {"London", "England", "United Kingdom", "GB", 51.50853, -0.12574, "Europe/London", 7556900},
+        {"New York City", "New York", "United States", "US", 40.71427, -74.00597,
+         "America/New_York", 8175133},
+        {"Chicago", "Illinois", "United States", "US", 41.85003, -87.65005, "America/Chicago",
+         2720546},
+    });
+}
+
+class PlaceEntryTest : public ::testing::Test {
+protected:
+    PlaceEntryTest() : window(servicesWithAtlas()) {}
+
+    Services servicesWithAtlas() {
+        Services s = recorded.services();
+        s.atlas = &atlas;
+        s.zones = &zones;
+        return s;
+    }
+    template <typename W>
+    W* child(const char* name) {
+        W* w = window.findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QString text(const char* name) { return child<QLineEdit>(name)->text(); }
+    QComboBox* zoneList() { return child<QComboBox>("cmbTimeZone"); }
+    QCheckBox* daylightBox() { return child<QCheckBox>("chkDST"); }
+    QString note() { return child<QLabel>("lblZoneNote")->text(); }
+    void setBirth(int year, int month, int day, int hour, int minute) {
+        child<QComboBox>("cboYear")->setCurrentIndex(year - 1901);
+        child<QComboBox>("cboMonth")->setCurrentIndex(month - 1);
+        child<QComboBox>("cboDate")->setCurrentIndex(day - 1);
+        child<QComboBox>("cboHH")->setCurrentIndex(hour);
+        child<QComboBox>("cboMM")->setCurrentIndex(minute);
+    }
+    // Types into City and picks the offer at `row` as the completer's list does.
+    void typeAndChoose(const QString& typed, int row = 0) {
+        auto* city = child<QLineEdit>("txtMCity");
+        QTest::keyClicks(city, typed);
+        QCompleter* completer = city->completer();
+        ASSERT_NE(completer, nullptr);
+        ASSERT_GT(completer->model()->rowCount(), row);
+        emit completer->activated(completer->model()->index(row, 0));
+    }
+
+    testing::RecordedServices recorded;
+    const PlaceIndex atlas = smallAtlas();
+    const TzdbZoneHistory zones;
+    EntryWindow window;
+};
+
+TEST_F(PlaceEntryTest, TypingOffersMatchingPlacesAndChoosingFillsEveryField) {
+    setBirth(1990, 6, 1, 12, 0);
+    auto* city = child<QLineEdit>("txtMCity");
+    QTest::keyClicks(city, "Kolk");
+    QAbstractItemModel* offers = city->completer()->model();
+    ASSERT_EQ(offers->rowCount(), 1);
+    EXPECT_EQ(offers->index(0, 0).data().toString(), "Kolkata, State of West Bengal, India");
+    QTest::keyClick(city, Qt::Key_Backspace);  // "Kol": Kolkata first, the larger
+    ASSERT_EQ(offers->rowCount(), 2);
+    EXPECT_EQ(offers->index(0, 0).data().toString(), "Kolkata, State of West Bengal, India");
+
+    emit city->completer()->activated(offers->index(0, 0));
+    EXPECT_EQ(text("txtMCity"), "Kolkata");
+    EXPECT_EQ(text("txtMState"), "State of West Bengal");
+    EXPECT_EQ(text("txtMCountry"), "India");
+    // 88.36304 E = 88°21.8' -> 88 22; 22.56263 N = 22°33.8' -> 22 34.
+    EXPECT_EQ(text("txtLonD"), "88");
+    EXPECT_EQ(text("txtLonM"), "22");
+    EXPECT_EQ(text("txtLatD"), "22");
+    EXPECT_EQ(text("txtLatM"), "34");
+    EXPECT_TRUE(window.findChildren<QRadioButton*>("optLong")[0]->isChecked());  // East
+    EXPECT_EQ(zoneList()->currentText(), "Indian Time, IST, +5.3");
+    EXPECT_FALSE(daylightBox()->isChecked());
+    EXPECT_TRUE(note().contains("Asia/Kolkata")) << note().toStdString();
+}
+
+TEST_F(PlaceEntryTest, TheDaylightBoxFollowsTheDate) {
+    setBirth(1976, 7, 4, 10, 30);
+    typeAndChoose("New York");
+    EXPECT_EQ(zoneList()->currentText(), "Eastern Standard Time,EST,-5.0");
+    EXPECT_TRUE(daylightBox()->isChecked());
+    child<QComboBox>("cboMonth")->setCurrentIndex(0);  // January: standard time
+    EXPECT_EQ(zoneList()->currentText(), "Eastern Standard Time,EST,-5.0");
+    EXPECT_FALSE(daylightBox()->isChecked());
+    // Proceed gives the offset of the row and the box, as a row always has.
+    QTest::keyClicks(child<QLineEdit>("txtName"), "ada");
+    child<QComboBox>("cboMonth")->setCurrentIndex(6);
+    window.proceed();
+    ASSERT_TRUE(window.lastCalculation());
+    const BirthData& b = window.lastCalculation()->birth;
+    EXPECT_EQ(b.zoneSource, ZoneSource::Row);
+    EXPECT_EQ(b.utcOffsetSeconds, -4 * 3600);
+    EXPECT_EQ(b.zoneId, "America/New_York");
+    EXPECT_EQ(b.zoneAbbreviation, "EDT");
+    ASSERT_TRUE(b.place);
+    EXPECT_EQ(b.place->name, "New York City");
+}
+
+TEST_F(PlaceEntryTest, AnOffsetNoRowExpressesGetsAnEntryOfItsOwnThatTheCalculationUses) {
+    setBirth(1941, 6, 1, 12, 0);
+    typeAndChoose("London");
+    EXPECT_EQ(zoneList()->count(), 72);
+    EXPECT_EQ(zoneList()->currentIndex(), 0);
+    EXPECT_EQ(zoneList()->currentText(), "Europe/London 1941-06-01: +2:00 BDST");
+    EXPECT_FALSE(daylightBox()->isChecked());
+    EXPECT_TRUE(note().contains("No row")) << note().toStdString();
+
+    QTest::keyClicks(child<QLineEdit>("txtName"), "ada");
+    window.proceed();
+    ASSERT_TRUE(window.lastCalculation());
+    const Calculation& c = *window.lastCalculation();
+    EXPECT_EQ(c.birth.zoneSource, ZoneSource::TimeZone);
+    EXPECT_EQ(c.birth.utcOffsetSeconds, 7200);
+    EXPECT_EQ(c.instant.universal, (CivilDateTime{1941, 6, 1, 10, 0}));
+
+    // In 1950 Britain kept single summer time: a row and the box again, the entry gone.
+    child<QComboBox>("cboYear")->setCurrentIndex(1950 - 1901);
+    EXPECT_EQ(zoneList()->count(), 71);
+    EXPECT_EQ(zoneList()->currentText(), "Greenwich Mean Time,GMT,0.0");
+    EXPECT_TRUE(daylightBox()->isChecked());
+}
+
+TEST_F(PlaceEntryTest, AChangeByHandWins) {
+    setBirth(1976, 7, 4, 10, 30);
+    typeAndChoose("New York");
+    zoneList()->setCurrentIndex(29);
+    emit zoneList()->activated(29);
+    EXPECT_TRUE(note().contains("by hand")) << note().toStdString();
+    child<QComboBox>("cboMonth")->setCurrentIndex(0);
+    EXPECT_EQ(zoneList()->currentIndex(), 29);
+    EXPECT_TRUE(daylightBox()->isChecked());  // as it was; the date no longer moves it
+    QTest::keyClicks(child<QLineEdit>("txtName"), "ada");
+    window.proceed();
+    ASSERT_TRUE(window.lastCalculation());
+    EXPECT_EQ(window.lastCalculation()->birth.zoneSource, ZoneSource::Row);
+    EXPECT_EQ(window.lastCalculation()->birth.utcOffsetSeconds, 3600);
+    EXPECT_TRUE(window.lastCalculation()->birth.zoneId.empty());
+}
+
+TEST_F(PlaceEntryTest, ATimeTheClocksShowedTwiceAsksWhichWasMeant) {
+    setBirth(2021, 11, 7, 0, 30);
+    typeAndChoose("Chicago");
+    EXPECT_TRUE(recorded.messages.shown.empty());
+    recorded.messages.answerYes = false;  // the second, standard-time reading
+    child<QComboBox>("cboHH")->setCurrentIndex(1);
+    ASSERT_EQ(recorded.messages.shown.size(), 1u);
+    EXPECT_TRUE(recorded.messages.shown[0].question);
+    EXPECT_TRUE(recorded.messages.texts()[0].contains("twice"));
+    EXPECT_EQ(zoneList()->currentText(), "Central Standard Time,CST,-6.0");
+    EXPECT_FALSE(daylightBox()->isChecked());
+}
+
+}  // namespace
+}  // namespace zodrivel
