@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <utility>
 
 #include "core/entry/NameLetters.h"
@@ -287,6 +288,41 @@ std::variant<EntryTexts, InputError> buildEntries(const BirthOptions& options) {
     const ValidationResult checked = validateEntries(entries);
     if (!checked.ok) return InputError{std::string(checked.message->text)};
     return entries;
+}
+
+std::variant<BirthOptions, InputError> optionsFromBirthFile(const BirthFile& birth) {
+    if (!birth.zone.row) {
+        return InputError{"the zone is given only as the time zone " +
+                          birth.zone.timezone.value_or("") + ", which this version cannot use yet"};
+    }
+    BirthOptions options;
+    options.name = birth.name;
+    char date[16], time[16];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", birth.year, birth.month, birth.day);
+    std::snprintf(time, sizeof time, "%02d:%02d", birth.hour, birth.minute);
+    options.date = date;
+    options.time = time;
+    // A box left empty stays an empty box: the checks then ask for it in the window's words.
+    const auto coordinate = [](const EnteredCoordinate& c, char first,
+                               char second) -> std::optional<std::string> {
+        if (c.degrees.empty() || c.minutes.empty()) return std::nullopt;
+        return c.degrees + (c.secondSide ? second : first) +
+               (c.minutes.size() == 1 ? "0" + c.minutes : c.minutes);
+    };
+    options.lon = coordinate(birth.longitude, 'E', 'W');
+    options.lat = coordinate(birth.latitude, 'N', 'S');
+    options.zone = std::to_string(*birth.zone.row);
+    options.dst = birth.zone.daylightSaving;
+    return options;
+}
+
+BirthOptions overlayOptions(BirthOptions base, const BirthOptions& given, bool dstGiven) {
+    for (auto field : {&BirthOptions::name, &BirthOptions::date, &BirthOptions::time,
+                       &BirthOptions::lon, &BirthOptions::lat, &BirthOptions::zone}) {
+        if (given.*field) base.*field = given.*field;
+    }
+    if (dstGiven) base.dst = given.dst;
+    return base;
 }
 
 }  // namespace zodrivel::cli

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <variant>
 
+#include "core/birthfile/BirthFile.h"
 #include "core/entry/EntryChecks.h"
 
 namespace zodrivel::cli {
@@ -45,5 +46,13 @@ std::variant<EntryTexts, InputError> buildEntries(const BirthOptions& options);
 // The rows a --zone value names, or an error listing the candidates when it names none or
 // several.
 std::variant<int, InputError> resolveZone(std::string_view value);
+
+// The birth options a birth file gives, as if typed on the command line ("74W00", the zone
+// row's position), so that they go through the same checks and messages.
+std::variant<BirthOptions, InputError> optionsFromBirthFile(const BirthFile& birth);
+
+// `base` with each option set in `given` put in its place; the daylight-saving flag only when
+// it was given (`dstGiven`).
+BirthOptions overlayOptions(BirthOptions base, const BirthOptions& given, bool dstGiven);
 
 }  // namespace zodrivel::cli

@@ -57,7 +57,7 @@ std::string formatTable(const Calculation& c) {
     return out;
 }
 
-std::string formatJson(const Calculation& c) {
+std::string formatJson(const Calculation& c, bool oneLine) {
     nlohmann::ordered_json json;
     json["name"] = c.birth.birthName;
     json["universal_time"] = c.instant.universalTime;
@@ -76,6 +76,7 @@ std::string formatJson(const Calculation& c) {
                                    {"second", c.chart.names[hit.second]},
                                    {"separation", hit.separation}});
     }
+    if (oneLine) return json.dump();
     return json.dump(2) + "\n";
 }
 

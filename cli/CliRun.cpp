@@ -7,6 +7,9 @@
 #include <cstring>
 #include <vector>
 
+#include "adapters/birthfile/BirthFileStore.h"
+#include "adapters/birthfile/JsonBirthFileFormat.h"
+#include "cli/CliBatch.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "core/about/Version.h"
@@ -48,6 +51,7 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     bool texts = false;
     std::string format = "table";
     std::string output;
+    std::string input, saveBirth, batch;
 
     app.add_option("--name", options.name,
                    "Name of the person (letters of any script, blanks, - and ')");
@@ -59,9 +63,17 @@ Answer parseAndFormat(int argc, const char* const* argv) {
                    "Time zone: list position 0..70, row text or abbreviation");
     app.add_flag("--dst", options.dst, "Daylight saving time was in force");
     app.add_option("--format", format, "Output format")
-        ->check(CLI::IsMember({"table", "json", "report", "rtf"}));
+        ->check(CLI::IsMember({"table", "json", "report", "rtf", "csv"}));
     app.add_option("--output", output, "Write to FILE instead of standard output");
     app.add_flag("--example", example, "Compute a built-in example birth");
+    app.add_option("--input", input,
+                   "Read the birth from a birth file (.zodrivel); birth options given beside it "
+                   "take the place of its fields");
+    app.add_option("--save-birth", saveBirth,
+                   "Also write the birth given by the options as a birth file");
+    app.add_option("--batch", batch,
+                   "Compute many births from FILE (- for standard input): JSON Lines or CSV with "
+                   "a header; one result a line, as JSON Lines or --format csv");
     app.add_flag("--list-zones", listZones, "Print the 71 time zones with their positions");
     app.add_flag("--texts", texts, "Print every interpretation paragraph with its key, as JSON");
     app.set_version_flag("--version", std::string("zodrivel-cli ") + Version);
@@ -83,8 +95,9 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     }
     // An option the chosen mode does not read is refused, not silently dropped: "--example
     // --date 1999-01-01" would otherwise print the example's chart as if for that date.
-    const char* const birthOptions[] = {"--name", "--date", "--time", "--lon",
-                                        "--lat",  "--zone", "--dst"};
+    const char* const birthOptions[] = {"--name", "--date",  "--time",       "--lon",  "--lat",
+                                        "--zone", "--dst",   "--input",      "--batch",
+                                        "--save-birth"};
     const auto unused = [&](const char* mode,
                             std::initializer_list<const char*> extra) -> std::optional<Answer> {
         std::vector<const char*> notRead(std::begin(birthOptions), std::end(birthOptions));
@@ -109,7 +122,40 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     if (example) {
         if (auto error = unused("--example", {})) return *error;
     }
-    auto built = buildEntries(example ? exampleBirth() : options);
+    if (app.count("--batch") > 0) {
+        for (const char* option : {"--name", "--date", "--time", "--lon", "--lat", "--zone",
+                                   "--dst", "--input", "--save-birth", "--example"}) {
+            if (app.count(option) > 0) {
+                return refused(std::string(option) + " is not used with --batch");
+            }
+        }
+        if (batch.empty()) return refused("--batch: the file name is empty; give - for standard input");
+        if (format != "json" && format != "csv" && app.count("--format") > 0) {
+            return refused("--batch writes json (JSON Lines) or csv, not " + format);
+        }
+        Answer answer{0, {}, {}, output};
+        answer.batchInput = batch;
+        answer.batchCsv = format == "csv";
+        return answer;
+    }
+    // A birth file gives the birth options; those typed beside it win.
+    BirthFile fromFile;
+    BirthOptions given = example ? exampleBirth() : options;
+    if (app.count("--input") > 0) {
+        const JsonBirthFileFormat json;
+        auto loaded = loadBirthFile(input, json);
+        if (const auto* problem = std::get_if<std::string>(&loaded)) {
+            return refused("--input: cannot open " + escapeControls(input) + ": " + *problem);
+        }
+        fromFile = std::get<BirthFile>(std::move(loaded));
+        auto fileOptions = optionsFromBirthFile(fromFile);
+        if (const auto* error = std::get_if<InputError>(&fileOptions)) {
+            return refused("--input: " + escapeControls(input) + ": " + error->message);
+        }
+        given = overlayOptions(std::get<BirthOptions>(fileOptions), options,
+                               app.count("--dst") > 0);
+    }
+    auto built = buildEntries(given);
     if (const auto* error = std::get_if<InputError>(&built)) return refused(error->message);
     const ProceedRecord record = fillBirthData(std::get<EntryTexts>(built), ProceedRecord{});
     const Calculation calculation = calculate(record, ClassicEphemeris{});
@@ -120,10 +166,19 @@ Answer parseAndFormat(int argc, const char* const* argv) {
         text = formatReport(calculation);
     } else if (format == "rtf") {
         text = formatRtf(calculation);
+    } else if (format == "csv") {
+        text = csvResultHeader() + "\n" + csvResult(calculation) + "\n";
     } else {
         text = formatTable(calculation);
     }
-    return {0, std::move(text), {}, output};
+    Answer answer{0, std::move(text), {}, output};
+    if (app.count("--save-birth") > 0) {
+        if (saveBirth.empty()) return refused("--save-birth: the file name is empty");
+        answer.birthFile = saveBirth;
+        answer.birthFileText =
+            JsonBirthFileFormat{}.write(withEntries(fromFile, std::get<EntryTexts>(built)));
+    }
+    return answer;
 }
 
 std::optional<std::string> writeStandardOutput(std::string_view text) {
