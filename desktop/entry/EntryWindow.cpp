@@ -3,6 +3,9 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,6 +24,7 @@
 #include "core/time/Calendar.h"
 #include "core/time/TimeZones.h"
 #include "desktop/about/UpdateReminder.h"
+#include "desktop/entry/BirthDocument.h"
 #include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
 #include "desktop/platform/QtText.h"
@@ -68,6 +72,7 @@ EntryWindow::EntryWindow(const Services& services, QWidget* parent)
     buildMenus();
     setCentralWidget(buildForm());
     fillLists();
+    watchForEdits();
     // The description wraps, which the window's own minimum does not count: at its narrowest
     // the window is as high as the form and every line of the description need.
     const int narrowest = std::max(600, minimumSizeHint().width());
@@ -92,6 +97,8 @@ void EntryWindow::hideEvent(QHideEvent* event) {
 
 void EntryWindow::buildMenus() {
     QMenu* file = withName(menuBar()->addMenu(tr("&File")), "mnuFile");
+    document_ = new BirthDocument(*this, services_);
+    document_->addActions(file);
     withName(file->addAction(tr("Proceed"), this, &EntryWindow::proceed), "mnuNext");
     // The platform's own keys, shown beside the captions; the mnemonics stay as they were.
     withName(file->addAction(tr("E&xit"), this, &QWidget::close), "mnuExit")
@@ -361,6 +368,12 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
+    // Changes not yet saved are asked about first; Cancel keeps the window and the program.
+    if (!document_->settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    document_->discardChanges();  // saved or let go: the program's end asks no more
     // Closing the entry window ends the program: the program agrees (allowClose) while the
     // signal is handled, and only then does the window close.
     emit exitRequested();
@@ -369,6 +382,133 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+// ---- The birth as a file ------------------------------------------------------------------
+
+namespace {
+
+// A birth file among dropped or dragged things: the first local file that ends in .zodrivel.
+QString droppedBirthFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls()) return {};
+    for (const QUrl& url : mime->urls()) {
+        if (url.isLocalFile() &&
+            url.toLocalFile().endsWith(QStringLiteral(".zodrivel"), Qt::CaseInsensitive)) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+void EntryWindow::watchForEdits() {
+    const auto edited = [this] { document_->markModified(); };
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        if (box->parent() && qobject_cast<QComboBox*>(box->parent())) continue;
+        connect(box, &QLineEdit::textChanged, this, edited);
+        box->installEventFilter(this);  // a birth file dropped on a box opens, not pastes
+    }
+    for (QComboBox* list : findChildren<QComboBox*>()) {
+        connect(list, &QComboBox::currentIndexChanged, this, edited);
+    }
+    for (QRadioButton* option : findChildren<QRadioButton*>()) {
+        connect(option, &QRadioButton::toggled, this, edited);
+    }
+    connect(daylightSavingBox_, &QCheckBox::toggled, this, edited);
+    setAcceptDrops(true);
+}
+
+BirthFile EntryWindow::currentBirth() const {
+    BirthFile birth = withEntries(shownBirth_, entries());
+    birth.second = secondList_->currentIndex();
+    birth.city = toUtf8(cityBox_->text());
+    birth.state = toUtf8(stateBox_->text());
+    birth.country = toUtf8(countryBox_->text());
+    // A place from the atlas describes the names and coordinates it came with, not new ones.
+    const bool samePlace = birth.city == shownBirth_.city && birth.state == shownBirth_.state &&
+                           birth.country == shownBirth_.country &&
+                           birth.longitude == shownBirth_.longitude &&
+                           birth.latitude == shownBirth_.latitude;
+    if (!samePlace) birth.place.reset();
+    return birth;
+}
+
+std::optional<QString> EntryWindow::showBirth(const BirthFile& birth) {
+    if (const auto problem = entryWindowProblem(birth)) return toQString(*problem);
+    nameBox_->setText(birth.name.empty() ? QString()
+                                         : toQString(letterFilterText(birth.name).text));
+    monthList_->setCurrentIndex(birth.month - 1);
+    dayList_->setCurrentIndex(birth.day - 1);
+    yearList_->setCurrentIndex(birth.year - 1901);
+    hourList_->setCurrentIndex(birth.hour);
+    minuteList_->setCurrentIndex(birth.minute);
+    secondList_->setCurrentIndex(birth.second);
+    cityBox_->setText(toQString(birth.city));
+    stateBox_->setText(toQString(birth.state));
+    countryBox_->setText(toQString(birth.country));
+    lonDegreesBox_->setText(toQString(birth.longitude.degrees));
+    lonMinutesBox_->setText(toQString(birth.longitude.minutes));
+    (birth.longitude.secondSide ? westOption_ : eastOption_)->setChecked(true);
+    latDegreesBox_->setText(toQString(birth.latitude.degrees));
+    latMinutesBox_->setText(toQString(birth.latitude.minutes));
+    (birth.latitude.secondSide ? southOption_ : northOption_)->setChecked(true);
+    zoneList_->setCurrentIndex(*birth.zone.row);
+    daylightSavingBox_->setChecked(birth.zone.daylightSaving);
+    shownBirth_ = birth;
+    // The name as the box holds it (upper case), so that an unchanged birth compares equal.
+    shownBirth_.name = toUtf8(nameBox_->text());
+    return std::nullopt;
+}
+
+void EntryWindow::clearBirth() {
+    for (QLineEdit* box : {static_cast<QLineEdit*>(nameBox_), cityBox_, stateBox_, countryBox_,
+                           static_cast<QLineEdit*>(lonDegreesBox_),
+                           static_cast<QLineEdit*>(lonMinutesBox_),
+                           static_cast<QLineEdit*>(latDegreesBox_),
+                           static_cast<QLineEdit*>(latMinutesBox_)}) {
+        box->clear();
+    }
+    for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_, secondList_}) {
+        list->setCurrentIndex(0);
+    }
+    zoneList_->setCurrentIndex(DefaultZonePosition);
+    eastOption_->setChecked(true);
+    northOption_->setChecked(true);
+    daylightSavingBox_->setChecked(false);
+    shownBirth_ = {};
+    nameBox_->setFocus(Qt::OtherFocusReason);
+}
+
+void EntryWindow::birthSaved() { shownBirth_ = currentBirth(); }
+
+void EntryWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedBirthFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void EntryWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedBirthFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    document_->openFile(path);
+}
+
+bool EntryWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The boxes would take a dropped file's address as typed text; the window opens it.
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (!droppedBirthFile(drag->mimeData()).isEmpty()) {
+            drag->acceptProposedAction();
+            return true;
+        }
+    } else if (event->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (!droppedBirthFile(drop->mimeData()).isEmpty()) {
+            dropEvent(drop);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace zodrivel

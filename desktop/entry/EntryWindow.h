@@ -7,6 +7,7 @@
 
 #include "core/about/Branding.h"
 #include "core/about/LinkTexts.h"
+#include "core/birthfile/BirthFile.h"
 #include "core/calculation/Calculation.h"
 #include "core/entry/EntryChecks.h"
 #include "desktop/platform/Services.h"
@@ -20,6 +21,7 @@ class QStackedWidget;
 
 namespace zodrivel {
 
+class BirthDocument;
 class ClickableLabel;
 class FilteredLineEdit;
 
@@ -55,6 +57,18 @@ public:
     // endProgram closes the window for good; until then closing it asks the program to end.
     void allowClose() { closing_ = true; }
 
+    // ---- The birth as a file (BirthDocument runs the File menu's commands) ----
+    // What the controls hold, over the birth last shown or saved: its notes, place, model and
+    // unknown fields stay; the place only while the city and coordinates are unchanged.
+    BirthFile currentBirth() const;
+    // Puts `birth` into the controls, or answers why it cannot and changes nothing.
+    std::optional<QString> showBirth(const BirthFile& birth);
+    // The controls as the window opens.
+    void clearBirth();
+    // currentBirth() has been saved: it is now the birth the controls are compared with.
+    void birthSaved();
+    BirthDocument& document() const { return *document_; }
+
 signals:
     void proceeded(const zodrivel::Calculation& calculation);
     void exitRequested();
@@ -63,16 +77,22 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
     QWidget* buildForm();
     void fillLists();  // Form_Load
+    void watchForEdits();
 
     Services services_;
     ProceedRecord record_;
     std::optional<Calculation> calculation_;
     bool closing_ = false;
+    BirthDocument* document_ = nullptr;
+    BirthFile shownBirth_;  // the birth last opened or saved; empty fields for a new one
 
     FilteredLineEdit* nameBox_ = nullptr;
     QComboBox* monthList_ = nullptr;
