@@ -75,6 +75,86 @@ std::string shortest(double value) {
     return std::string(buffer, end);
 }
 
+// A double as nlohmann::json writes it: the shortest text that reads back the same, with ".0"
+// on a whole number.
+void appendNumber(std::string& out, double value) {
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    out += text;
+    if (text.find_first_of(".eE") == std::string_view::npos && text != "inf" && text != "nan") {
+        out += ".0";
+    }
+}
+
+void appendString(std::string& out, std::string_view text) {
+    out += '"';
+    for (const char c : text) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            case '\b': out += "\\b"; break;
+            case '\f': out += "\\f"; break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                    out += escaped;
+                } else {
+                    out += c;
+                }
+        }
+    }
+    out += '"';
+}
+
+// The object of --format json on one line, written directly: building it as a JSON value
+// first costs several times the chart itself. Used only while it gives formatJson's object
+// (checked once per block, see computeBlock), so a field added there is never lost here.
+std::string fastJsonLine(const Calculation& c) {
+    std::string out;
+    out.reserve(2048);
+    out += "{\"name\":";
+    appendString(out, c.birth.birthName);
+    out += ",\"universal_time\":";
+    appendNumber(out, c.instant.universalTime);
+    out += ",\"universal_date\":";
+    appendString(out, isoUniversalTime(c.instant.universal));
+    out += ",\"julian_centuries\":";
+    appendNumber(out, c.instant.julianCenturies);
+    out += ",\"days_since_j2000\":";
+    appendNumber(out, c.instant.daysSinceJ2000);
+    out += ",\"positions\":[";
+    for (int slot = 0; slot < ChartPointCount; ++slot) {
+        if (slot > 0) out += ',';
+        out += "{\"body\":";
+        appendString(out, c.chart.names[slot]);
+        out += ",\"longitude\":";
+        appendNumber(out, c.chart.longitudes[slot]);
+        out += '}';
+    }
+    out += "],\"aspects\":[";
+    bool first = true;
+    for (const AspectHit& hit : c.aspects.hits) {
+        if (!first) out += ',';
+        first = false;
+        out += "{\"kind\":";
+        appendString(out, aspectKindName(hit.kind));
+        out += ",\"first\":";
+        appendString(out, c.chart.names[hit.first]);
+        out += ",\"second\":";
+        appendString(out, c.chart.names[hit.second]);
+        out += ",\"separation\":";
+        out += std::to_string(hit.separation);
+        out += '}';
+    }
+    out += "]}";
+    return out;
+}
+
 struct Header {
     std::vector<Column> columns;
 };
@@ -176,9 +256,13 @@ LineResult errorResult(BatchOutput output, std::size_t number, const std::string
     return {json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace), true};
 }
 
+// How a JSON result line is written: checked against formatJson on the first chart of a
+// block, then fast or, when they differ, formatJson itself.
+enum class JsonWriter { Unchecked, Fast, Full };
+
 LineResult computeLine(BatchOutput output, const std::optional<Header>& header,
                        const JsonBirthFileFormat& format, std::string_view line,
-                       std::size_t number) {
+                       std::size_t number, JsonWriter writer) {
     std::variant<BirthOptions, InputError> options = InputError{};
     if (header) {
         options = optionsFromCsv(*header, line);
@@ -201,7 +285,24 @@ LineResult computeLine(BatchOutput output, const std::optional<Header>& header,
     const ProceedRecord record = fillBirthData(std::get<EntryTexts>(entries), ProceedRecord{});
     const Calculation calculation = calculate(record, ClassicEphemeris{});
     if (output == BatchOutput::Csv) return {csvResult(calculation)};
+    if (writer == JsonWriter::Fast) return {fastJsonLine(calculation)};
     return {formatJson(calculation, true)};
+}
+
+// Whether the fast writer gives formatJson's very text for the chart of `line`; Full when the
+// line has no chart to compare.
+JsonWriter chooseJsonWriter(const std::optional<Header>& header,
+                            const JsonBirthFileFormat& format, std::string_view line) {
+    const LineResult full = computeLine(BatchOutput::JsonLines, header, format, line, 0,
+                                        JsonWriter::Full);
+    if (full.failed) return JsonWriter::Unchecked;
+    const LineResult fast = computeLine(BatchOutput::JsonLines, header, format, line, 0,
+                                        JsonWriter::Fast);
+    // The same object, key order included; a number's text may differ in its last digit
+    // (nlohmann's short form is not always the shortest), never in its value.
+    using Ordered = nlohmann::ordered_json;
+    return Ordered::parse(fast.text) == Ordered::parse(full.text) ? JsonWriter::Fast
+                                                                 : JsonWriter::Full;
 }
 
 // Computes a block on every core; results in input order.
@@ -209,6 +310,14 @@ std::vector<LineResult> computeBlock(const Block& block, BatchOutput output,
                                      const std::optional<Header>& header,
                                      const JsonBirthFileFormat& format) {
     std::vector<LineResult> results(block.lines.size());
+    JsonWriter writer = JsonWriter::Full;
+    if (output == BatchOutput::JsonLines) {
+        JsonWriter chosen = JsonWriter::Unchecked;
+        for (std::size_t i = 0; i < block.lines.size() && chosen == JsonWriter::Unchecked; ++i) {
+            chosen = chooseJsonWriter(header, format, block.lines[i]);
+        }
+        if (chosen == JsonWriter::Fast) writer = JsonWriter::Fast;
+    }
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         for (;;) {
@@ -216,7 +325,8 @@ std::vector<LineResult> computeBlock(const Block& block, BatchOutput output,
             if (first >= block.lines.size()) return;
             const std::size_t last = std::min(first + ClaimLines, block.lines.size());
             for (std::size_t i = first; i < last; ++i) {
-                results[i] = computeLine(output, header, format, block.lines[i], block.numbers[i]);
+                results[i] = computeLine(output, header, format, block.lines[i], block.numbers[i],
+                                         writer);
             }
         }
     };
@@ -296,7 +406,10 @@ std::variant<BatchSummary, InputError> runBatch(
         }
         if (block.lines.empty()) break;
         const std::vector<LineResult> results = computeBlock(block, output, header, format);
+        std::size_t size = 0;
+        for (const LineResult& result : results) size += result.text.size() + 1;
         std::string text;
+        text.reserve(size);
         for (const LineResult& result : results) {
             text += result.text;
             text += '\n';

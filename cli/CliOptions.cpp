@@ -40,6 +40,7 @@ constexpr char32_t DigitZeros[] = {
     0x1D7F6, 0x1E140, 0x1E2F0, 0x1E950, 0x1FBF0};
 
 bool isOtherDigit(char32_t c) {
+    if (c < DigitZeros[0]) return false;  // ASCII and Latin text, the usual case, at once
     return std::ranges::any_of(DigitZeros,
                                [c](char32_t zero) { return c >= zero && c - zero < 10; });
 }
