@@ -3,7 +3,6 @@
 // core, beside WholeChart (one chart on one core, no formatting).
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <random>
 #include <sstream>
@@ -25,7 +24,8 @@ const std::string& batchInput() {
         std::string csv = "name,date,time,lon,lat,zone,dst\n";
         char line[128];
         for (int i = 0; i < BatchBirths; ++i) {
-            std::snprintf(line, sizeof line, "PERSON,%04d-%02d-%02d,%02d:%02d,%d%c%02d,%d%c%02d,%d,%d\n",
+            std::snprintf(line, sizeof line,
+                          "PERSON,%04d-%02d-%02d,%02d:%02d,%d%c%02d,%d%c%02d,%d,%d\n",
                           pick(1901, 2050), pick(1, 12), pick(1, 28), pick(0, 23), pick(0, 59),
                           pick(0, 179), pick(0, 1) ? 'E' : 'W', pick(0, 59), pick(0, 89),
                           pick(0, 1) ? 'N' : 'S', pick(0, 59), pick(0, 70), pick(0, 1));

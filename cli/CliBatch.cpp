@@ -28,8 +28,8 @@ constexpr std::size_t ClaimLines = 64;
 // The CSV columns a batch may have, named like the long options.
 enum class Column { Name, Date, Time, Lon, Lat, Zone, Dst, Place, Tz };
 constexpr std::pair<std::string_view, Column> ColumnNames[] = {
-    {"name", Column::Name}, {"date", Column::Date}, {"time", Column::Time},
-    {"lon", Column::Lon},   {"lat", Column::Lat},   {"zone", Column::Zone},
+    {"name", Column::Name}, {"date", Column::Date},   {"time", Column::Time},
+    {"lon", Column::Lon},   {"lat", Column::Lat},     {"zone", Column::Zone},
     {"dst", Column::Dst},   {"place", Column::Place}, {"tz", Column::Tz}};
 
 // One CSV record on one line (RFC 4180 quoting; a quoted field does not span lines).
@@ -165,11 +165,10 @@ std::variant<Header, InputError> readHeader(std::string_view line) {
     Header header;
     for (const std::string& field : *fields) {
         std::string name(trim(field));
-        std::ranges::transform(name, name.begin(), [](unsigned char c) {
-            return static_cast<char>(std::tolower(c));
-        });
-        const auto known = std::ranges::find(ColumnNames, name,
-                                             &std::pair<std::string_view, Column>::first);
+        std::ranges::transform(name, name.begin(),
+                               [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        const auto known =
+            std::ranges::find(ColumnNames, name, &std::pair<std::string_view, Column>::first);
         if (known == std::end(ColumnNames)) {
             return InputError{"--batch: the CSV header names an unknown column " +
                               quoteForMessage(field) +
@@ -181,8 +180,7 @@ std::variant<Header, InputError> readHeader(std::string_view line) {
     return header;
 }
 
-std::variant<BirthOptions, InputError> optionsFromCsv(const Header& header,
-                                                      std::string_view line) {
+std::variant<BirthOptions, InputError> optionsFromCsv(const Header& header, std::string_view line) {
     const auto fields = splitCsv(line);
     if (!fields) return InputError{"a quoted field is not closed"};
     if (fields->size() != header.columns.size()) {
@@ -213,9 +211,10 @@ std::variant<BirthOptions, InputError> optionsFromCsv(const Header& header,
                 } else if (flag.empty() || flag == "0" || flag == "false" || flag == "no") {
                     options.dst = false;
                 } else {
-                    return InputError{"dst: expected 1 or 0, true or false, yes or no, or "
-                                      "nothing, not " +
-                                      quoteForMessage(value)};
+                    return InputError{
+                        "dst: expected 1 or 0, true or false, yes or no, or "
+                        "nothing, not " +
+                        quoteForMessage(value)};
                 }
                 break;
             }
@@ -224,10 +223,10 @@ std::variant<BirthOptions, InputError> optionsFromCsv(const Header& header,
                 // Places and time-zone ids need the atlas and the zone history; until this
                 // version has them a value is refused rather than quietly left out.
                 if (!trim(value).empty()) {
-                    return InputError{std::string(header.columns[i] == Column::Place ? "place"
-                                                                                     : "tz") +
-                                      ": not supported by this version yet; give lon, lat and "
-                                      "zone"};
+                    return InputError{
+                        std::string(header.columns[i] == Column::Place ? "place" : "tz") +
+                        ": not supported by this version yet; give lon, lat and "
+                        "zone"};
                 }
                 break;
         }
@@ -261,8 +260,8 @@ LineResult errorResult(BatchOutput output, std::size_t number, const std::string
 enum class JsonWriter { Unchecked, Fast, Full };
 
 LineResult computeLine(BatchOutput output, const std::optional<Header>& header,
-                       const JsonBirthFileFormat& format, std::string_view line,
-                       std::size_t number, JsonWriter writer) {
+                       const JsonBirthFileFormat& format, std::string_view line, std::size_t number,
+                       JsonWriter writer) {
     std::variant<BirthOptions, InputError> options = InputError{};
     if (header) {
         options = optionsFromCsv(*header, line);
@@ -291,18 +290,18 @@ LineResult computeLine(BatchOutput output, const std::optional<Header>& header,
 
 // Whether the fast writer gives formatJson's very text for the chart of `line`; Full when the
 // line has no chart to compare.
-JsonWriter chooseJsonWriter(const std::optional<Header>& header,
-                            const JsonBirthFileFormat& format, std::string_view line) {
-    const LineResult full = computeLine(BatchOutput::JsonLines, header, format, line, 0,
-                                        JsonWriter::Full);
+JsonWriter chooseJsonWriter(const std::optional<Header>& header, const JsonBirthFileFormat& format,
+                            std::string_view line) {
+    const LineResult full =
+        computeLine(BatchOutput::JsonLines, header, format, line, 0, JsonWriter::Full);
     if (full.failed) return JsonWriter::Unchecked;
-    const LineResult fast = computeLine(BatchOutput::JsonLines, header, format, line, 0,
-                                        JsonWriter::Fast);
+    const LineResult fast =
+        computeLine(BatchOutput::JsonLines, header, format, line, 0, JsonWriter::Fast);
     // The same object, key order included; a number's text may differ in its last digit
     // (nlohmann's short form is not always the shortest), never in its value.
     using Ordered = nlohmann::ordered_json;
     return Ordered::parse(fast.text) == Ordered::parse(full.text) ? JsonWriter::Fast
-                                                                 : JsonWriter::Full;
+                                                                  : JsonWriter::Full;
 }
 
 // Computes a block on every core; results in input order.
@@ -325,8 +324,8 @@ std::vector<LineResult> computeBlock(const Block& block, BatchOutput output,
             if (first >= block.lines.size()) return;
             const std::size_t last = std::min(first + ClaimLines, block.lines.size());
             for (std::size_t i = first; i < last; ++i) {
-                results[i] = computeLine(output, header, format, block.lines[i], block.numbers[i],
-                                         writer);
+                results[i] =
+                    computeLine(output, header, format, block.lines[i], block.numbers[i], writer);
             }
         }
     };
@@ -369,9 +368,9 @@ std::string csvResult(const Calculation& c) {
     return line + ",";
 }
 
-std::variant<BatchSummary, InputError> runBatch(
-    std::istream& input, BatchOutput output, const std::function<bool(std::string_view)>& write,
-    const std::function<void(std::size_t)>& progress) {
+std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput output,
+                                                const std::function<bool(std::string_view)>& write,
+                                                const std::function<void(std::size_t)>& progress) {
     const JsonBirthFileFormat format;
     std::optional<Header> header;
     bool formatKnown = false;

@@ -95,9 +95,8 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     }
     // An option the chosen mode does not read is refused, not silently dropped: "--example
     // --date 1999-01-01" would otherwise print the example's chart as if for that date.
-    const char* const birthOptions[] = {"--name", "--date",  "--time",       "--lon",  "--lat",
-                                        "--zone", "--dst",   "--input",      "--batch",
-                                        "--save-birth"};
+    const char* const birthOptions[] = {"--name", "--date", "--time",  "--lon",   "--lat",
+                                        "--zone", "--dst",  "--input", "--batch", "--save-birth"};
     const auto unused = [&](const char* mode,
                             std::initializer_list<const char*> extra) -> std::optional<Answer> {
         std::vector<const char*> notRead(std::begin(birthOptions), std::end(birthOptions));
@@ -129,7 +128,8 @@ Answer parseAndFormat(int argc, const char* const* argv) {
                 return refused(std::string(option) + " is not used with --batch");
             }
         }
-        if (batch.empty()) return refused("--batch: the file name is empty; give - for standard input");
+        if (batch.empty())
+            return refused("--batch: the file name is empty; give - for standard input");
         if (format != "json" && format != "csv" && app.count("--format") > 0) {
             return refused("--batch writes json (JSON Lines) or csv, not " + format);
         }
@@ -152,8 +152,8 @@ Answer parseAndFormat(int argc, const char* const* argv) {
         if (const auto* error = std::get_if<InputError>(&fileOptions)) {
             return refused("--input: " + escapeControls(input) + ": " + error->message);
         }
-        given = overlayOptions(std::get<BirthOptions>(fileOptions), options,
-                               app.count("--dst") > 0);
+        given =
+            overlayOptions(std::get<BirthOptions>(fileOptions), options, app.count("--dst") > 0);
     }
     auto built = buildEntries(given);
     if (const auto* error = std::get_if<InputError>(&built)) return refused(error->message);

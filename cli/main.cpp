@@ -40,10 +40,9 @@ int runBatch(const zodrivel::cli::Answer& answer) {
         std::fprintf(stderr, "\rzodrivel-cli: %zu births", done);
         std::fflush(stderr);
     };
-    const auto result = cli::runBatch(input,
-                                      answer.batchCsv ? cli::BatchOutput::Csv
-                                                      : cli::BatchOutput::JsonLines,
-                                      write, terminal ? progress : std::function<void(std::size_t)>{});
+    const auto result =
+        cli::runBatch(input, answer.batchCsv ? cli::BatchOutput::Csv : cli::BatchOutput::JsonLines,
+                      write, terminal ? progress : std::function<void(std::size_t)>{});
     if (terminal) std::fputs("\n", stderr);
     if (const auto* error = std::get_if<cli::InputError>(&result)) {
         std::cerr << "zodrivel-cli: " << error->message << "\n";
@@ -58,7 +57,8 @@ int runBatch(const zodrivel::cli::Answer& answer) {
         return cli::ExitBadInput;
     }
     if (!answer.output.empty()) {
-        if (const WriteResult written = SafeFileWriter{}.write(answer.output, collected); !written) {
+        if (const WriteResult written = SafeFileWriter{}.write(answer.output, collected);
+            !written) {
             std::cerr << "zodrivel-cli: cannot write " << answer.output << ": " << written.error
                       << "\n";
             return cli::ExitWriteFailed;
@@ -89,8 +89,8 @@ int main(int argc, char** argv) {
         if (const WriteResult written =
                 SafeFileWriter{}.write(answer.birthFile, answer.birthFileText);
             !written) {
-            std::cerr << "zodrivel-cli: cannot write " << answer.birthFile << ": "
-                      << written.error << "\n";
+            std::cerr << "zodrivel-cli: cannot write " << answer.birthFile << ": " << written.error
+                      << "\n";
             return ExitWriteFailed;
         }
     }

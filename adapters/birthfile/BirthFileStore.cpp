@@ -17,8 +17,9 @@ std::string systemReason(int error) { return std::strerror(error); }
 std::variant<std::string, std::string> readBytes(const std::filesystem::path& path) {
     // O_NONBLOCK: opening a FIFO for reading must not wait for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) return std::variant<std::string, std::string>(
-        std::in_place_index<1>, "it cannot be read: " + systemReason(errno));
+    if (fd < 0)
+        return std::variant<std::string, std::string>(std::in_place_index<1>,
+                                                      "it cannot be read: " + systemReason(errno));
     struct Closer {
         int fd;
         ~Closer() { ::close(fd); }
@@ -37,8 +38,8 @@ std::variant<std::string, std::string> readBytes(const std::filesystem::path& pa
     }
     if (static_cast<std::uintmax_t>(info.st_size) > MaxBirthFileBytes) {
         return std::variant<std::string, std::string>(
-            std::in_place_index<1>, "it is too large to be a birth file (" +
-                                        std::to_string(info.st_size) + " bytes)");
+            std::in_place_index<1>,
+            "it is too large to be a birth file (" + std::to_string(info.st_size) + " bytes)");
     }
     std::string bytes;
     char buffer[8192];

@@ -31,7 +31,8 @@ std::string typeName(const Json& value) {
 }
 
 std::string fieldName(std::string_view object, std::string_view key) {
-    return "\"" + (object.empty() ? std::string(key) : std::string(object) + "." + std::string(key)) +
+    return "\"" +
+           (object.empty() ? std::string(key) : std::string(object) + "." + std::string(key)) +
            "\"";
 }
 
@@ -49,8 +50,9 @@ public:
     }
     const Json& require(std::string_view key, std::string_view what) {
         const Json* value = find(key);
-        if (!value) throw Problem{"the field " + fieldName(name_, key) + " is missing (" +
-                                  std::string(what) + ")"};
+        if (!value)
+            throw Problem{"the field " + fieldName(name_, key) + " is missing (" +
+                          std::string(what) + ")"};
         return *value;
     }
     [[noreturn]] void wrongType(std::string_view key, const Json& value, std::string_view what) {
@@ -131,7 +133,8 @@ void readTime(ObjectReader& top, BirthFile& birth) {
     const bool shapeOk = (time.size() == 5 || time.size() == 8) && time[2] == ':' &&
                          digits(time.substr(0, 2)) && digits(time.substr(3, 2)) &&
                          (time.size() == 5 || (time[5] == ':' && digits(time.substr(6, 2))));
-    if (!shapeOk) top.wrongValue("time", "should be a time like 10:30 or 10:30:00, not \"" + time + "\"");
+    if (!shapeOk)
+        top.wrongValue("time", "should be a time like 10:30 or 10:30:00, not \"" + time + "\"");
     birth.hour = number(time.substr(0, 2));
     birth.minute = number(time.substr(3, 2));
     birth.second = time.size() == 8 ? number(time.substr(6, 2)) : 0;
@@ -212,9 +215,8 @@ EnteredZone readZone(ObjectReader& top, std::vector<UnknownField>& unknown) {
     if (const Json* id = object.find("timezone")) {
         zone.timezone = object.text(*id, "timezone");
         if (zone.timezone->empty()) object.wrongValue("timezone", "is empty");
-        const long long offset = object.integer(object.require("offset_seconds",
-                                                               "the offset used, seconds east"),
-                                                "offset_seconds");
+        const long long offset = object.integer(
+            object.require("offset_seconds", "the offset used, seconds east"), "offset_seconds");
         if (offset < -MaxOffsetSeconds || offset > MaxOffsetSeconds) {
             object.wrongValue("offset_seconds", "lies beyond 18 hours: " + std::to_string(offset));
         }
@@ -243,7 +245,8 @@ std::optional<BirthPlace> readPlace(ObjectReader& top, std::vector<UnknownField>
     place.countryCode = object.optionalText("country_code");
     place.latitude = object.number(object.require("latitude", "degrees north"), "latitude");
     place.longitude = object.number(object.require("longitude", "degrees east"), "longitude");
-    if (place.latitude < -90 || place.latitude > 90) object.wrongValue("latitude", "lies beyond 90°");
+    if (place.latitude < -90 || place.latitude > 90)
+        object.wrongValue("latitude", "lies beyond 90°");
     if (place.longitude < -180 || place.longitude > 180) {
         object.wrongValue("longitude", "lies beyond 180°");
     }
@@ -259,8 +262,7 @@ void readHeader(ObjectReader& top, BirthTextKind kind) {
         throw Problem{"it is not a Zodrivel birth file (it has no \"format\" field)"};
     }
     if (format && (!format->is_string() || format->get<std::string>() != BirthFileFormatName)) {
-        throw Problem{"it is not a Zodrivel birth file (its \"format\" is " + format->dump() +
-                      ")"};
+        throw Problem{"it is not a Zodrivel birth file (its \"format\" is " + format->dump() + ")"};
     }
     if (!version) {
         if (kind == BirthTextKind::File) throw Problem{"it has no format \"version\""};
@@ -300,15 +302,14 @@ BirthFile readBirth(std::string_view text, BirthTextKind kind) {
         const std::size_t at = e.byte > 0 ? e.byte - 1 : 0;
         const auto [line, column] = lineAndColumn(text, at);
         if (at >= text.size()) {
-            throw Problem{"it is cut short: the birth ends early, at line " +
-                          std::to_string(line)};
+            throw Problem{"it is cut short: the birth ends early, at line " + std::to_string(line)};
         }
         throw Problem{"it is damaged: not JSON at line " + std::to_string(line) + ", column " +
                       std::to_string(column)};
     }
     if (!json.is_object()) {
-        throw Problem{"it does not hold a birth (expected a JSON object, found " +
-                      typeName(json) + ")"};
+        throw Problem{"it does not hold a birth (expected a JSON object, found " + typeName(json) +
+                      ")"};
     }
     BirthFile birth;
     ObjectReader top(json, "", birth.unknown);
@@ -326,15 +327,15 @@ BirthFile readBirth(std::string_view text, BirthTextKind kind) {
     if (const Json* model = top.find("model")) {
         birth.model = top.text(*model, "model");
         if (!isKnownModel(*birth.model)) {
-            top.wrongValue("model", "should be \"classic\" or \"precise\", not \"" + *birth.model +
-                                        "\"");
+            top.wrongValue("model",
+                           "should be \"classic\" or \"precise\", not \"" + *birth.model + "\"");
         }
     }
     if (const Json* houses = top.find("houses")) {
         birth.houses = top.text(*houses, "houses");
         if (!isKnownHouseSystem(*birth.houses)) {
-            top.wrongValue("houses", "names no house system this version knows: \"" +
-                                         *birth.houses + "\"");
+            top.wrongValue("houses",
+                           "names no house system this version knows: \"" + *birth.houses + "\"");
         }
     }
     birth.notes = top.optionalText("notes");
@@ -387,12 +388,9 @@ Json birthJson(const BirthFile& birth) {
     json["zone"] = std::move(zone);
     if (birth.place) {
         const BirthPlace& p = *birth.place;
-        json["place"] = Json{{"name", p.name},
-                             {"division", p.division},
-                             {"country", p.country},
-                             {"country_code", p.countryCode},
-                             {"latitude", p.latitude},
-                             {"longitude", p.longitude},
+        json["place"] = Json{{"name", p.name},         {"division", p.division},
+                             {"country", p.country},   {"country_code", p.countryCode},
+                             {"latitude", p.latitude}, {"longitude", p.longitude},
                              {"timezone", p.timezone}};
         appendUnknown(json["place"], birth, "place");
     }

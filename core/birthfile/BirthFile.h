@@ -35,9 +35,9 @@ struct EnteredZone {
     std::optional<int> row;  // position in the 71-row zone table, 0..70
     std::string rowText;     // that row's text, to catch a file made for another table
     bool daylightSaving = false;
-    std::optional<std::string> timezone;   // IANA id, "America/New_York"
-    std::optional<int> offsetSeconds;      // east of Greenwich, daylight included
-    std::string abbreviation;              // "EDT"
+    std::optional<std::string> timezone;  // IANA id, "America/New_York"
+    std::optional<int> offsetSeconds;     // east of Greenwich, daylight included
+    std::string abbreviation;             // "EDT"
     friend bool operator==(const EnteredZone&, const EnteredZone&) = default;
 };
 

@@ -31,16 +31,14 @@ QList<QKeySequence> BirthDocument::saveAsKeys() {
     return keys;
 }
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 BirthDocument::BirthDocument(EntryWindow& window, const Services& services)
     : QObject(&window), window_(window), services_(services) {}
 
 void BirthDocument::addActions(QMenu* file) {
-    const auto add = [&](const QString& text, const char* name, QKeySequence::StandardKey key,
-                         auto slot) {
+    const auto add =
+        [&](const QString& text, const char* name, QKeySequence::StandardKey key, auto slot) {
         QAction* action = file->addAction(text, this, slot);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcuts(key);
@@ -56,8 +54,9 @@ void BirthDocument::addActions(QMenu* file) {
     file->addSeparator();
     add(tr("&Save Birth"), "mnuSave", QKeySequence::Save, [this] { save(); });
     // Not every platform's scheme names a Save As key; Ctrl+Shift+S is the common one.
-    add(tr("Save Birth &As…"), "mnuSaveAs", QKeySequence::SaveAs, [this] { saveAs(); })
-        ->setShortcuts(saveAsKeys());
+    add(tr("Save Birth &As…"), "mnuSaveAs", QKeySequence::SaveAs, [this] {
+        saveAs();
+    })->setShortcuts(saveAsKeys());
     file->addSeparator();
     updateTitle();
 }
@@ -92,9 +91,8 @@ bool BirthDocument::load(const QString& path) {
     }
     if (!problem.isEmpty()) {
         // The window keeps what it had: showBirth changes nothing when it refuses.
-        services_.messages->show(
-            tr("%1 cannot be opened: %2.").arg(displayName(path), problem), MessageIcon::Critical,
-            &window_);
+        services_.messages->show(tr("%1 cannot be opened: %2.").arg(displayName(path), problem),
+                                 MessageIcon::Critical, &window_);
         return false;
     }
     setClean(QFileInfo(path).absoluteFilePath());
@@ -135,8 +133,7 @@ bool BirthDocument::settleUnsavedChanges(QWidget* parent) {
     if (!modified_) return true;
     const QString name = path_.isEmpty() ? tr("the new birth") : displayName(path_);
     switch (services_.messages->askSaveChanges(
-        tr("Save the changes to %1 before it is closed?").arg(name),
-        parent ? parent : &window_)) {
+        tr("Save the changes to %1 before it is closed?").arg(name), parent ? parent : &window_)) {
         case SaveChoice::Save: return save();
         case SaveChoice::Discard:
             // Still marked: when the file that was to replace it cannot be opened, the birth
@@ -219,11 +216,15 @@ void BirthDocument::fillRecentMenu() {
         return;
     }
     recentMenu_->addSeparator();
-    recentMenu_->addAction(tr("&Clear the List"), this, [this] {
+    recentMenu_
+        ->addAction(
+            tr("&Clear the List"), this,
+            [this] {
         if (const auto settings = openReminderSettings(services_)) {
             settings->remove(QString::fromLatin1(RecentKey));
         }
-    })->setObjectName(QStringLiteral("mnuClearRecent"));
+            })
+        ->setObjectName(QStringLiteral("mnuClearRecent"));
 }
 
 }  // namespace zodrivel

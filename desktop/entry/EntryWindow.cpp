@@ -3,10 +3,9 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -462,11 +462,10 @@ std::optional<QString> EntryWindow::showBirth(const BirthFile& birth) {
 }
 
 void EntryWindow::clearBirth() {
-    for (QLineEdit* box : {static_cast<QLineEdit*>(nameBox_), cityBox_, stateBox_, countryBox_,
-                           static_cast<QLineEdit*>(lonDegreesBox_),
-                           static_cast<QLineEdit*>(lonMinutesBox_),
-                           static_cast<QLineEdit*>(latDegreesBox_),
-                           static_cast<QLineEdit*>(latMinutesBox_)}) {
+    for (QLineEdit* box :
+         {static_cast<QLineEdit*>(nameBox_), cityBox_, stateBox_, countryBox_,
+          static_cast<QLineEdit*>(lonDegreesBox_), static_cast<QLineEdit*>(lonMinutesBox_),
+          static_cast<QLineEdit*>(latDegreesBox_), static_cast<QLineEdit*>(latMinutesBox_)}) {
         box->clear();
     }
     for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_, secondList_}) {

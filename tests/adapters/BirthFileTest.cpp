@@ -69,8 +69,8 @@ BirthFile placeAndZoneBirth() {
     b.zone.offsetSeconds = 23400;
     b.zone.abbreviation = "+0630";
     b.zone.daylightSaving = true;
-    b.place = BirthPlace{"Kolkata", "West Bengal", "India", "IN", 22.56263, 88.36304,
-                         "Asia/Kolkata"};
+    b.place =
+        BirthPlace{"Kolkata", "West Bengal", "India", "IN", 22.56263, 88.36304, "Asia/Kolkata"};
     b.model = "precise";
     b.houses = "koch";
     b.notes = "";
@@ -107,8 +107,8 @@ TEST_F(BirthFileTest, EveryFieldComesBackAsSaved) {
         ASSERT_TRUE(std::holds_alternative<BirthFile>(read)) << std::get<std::string>(read);
         EXPECT_EQ(std::get<BirthFile>(read), birth) << readFile(path);
         // Saved again unchanged, the bytes are the same: no field drifts on each save.
-        ASSERT_TRUE(saveBirthFile(dir / "again.zodrivel", std::get<BirthFile>(read), format,
-                                  writer));
+        ASSERT_TRUE(
+            saveBirthFile(dir / "again.zodrivel", std::get<BirthFile>(read), format, writer));
         EXPECT_EQ(readFile(dir / "again.zodrivel"), readFile(path));
     }
 }
@@ -127,7 +127,8 @@ TEST_F(BirthFileTest, TheFileReadsAsDocumented) {
 TEST_F(BirthFileTest, FieldsOfALaterVersionAreKeptWhenSavedAgain) {
     std::string text = format.write(rowAndBoxBirth());
     // A top-level field, one inside the zone and one inside a coordinate.
-    text.replace(text.find("\"name\""), 0, "\"rectified\": {\"by\": \"AB\", \"minutes\": [1, 2]},\n");
+    text.replace(text.find("\"name\""), 0,
+                 "\"rectified\": {\"by\": \"AB\", \"minutes\": [1, 2]},\n");
     text.replace(text.find("\"row\""), 0, "\"source\": \"birth certificate\",\n");
     text.replace(text.find("\"side\": \"W\""), 0, "\"seconds\": 12,\n");
     auto read = format.read(text, BirthTextKind::File);
@@ -218,8 +219,7 @@ TEST_F(BirthFileTest, WhatIsNotABirthFileOnDiskIsRefusedUnread) {
         return std::holds_alternative<std::string>(read) ? std::get<std::string>(read)
                                                          : std::string("(read)");
     };
-    EXPECT_EQ(problem(dir / "missing.zodrivel"),
-              "it cannot be read: No such file or directory");
+    EXPECT_EQ(problem(dir / "missing.zodrivel"), "it cannot be read: No such file or directory");
     EXPECT_EQ(problem(dir), "it is a folder");
     const fs::path fifo = dir / "pipe.zodrivel";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);

@@ -127,14 +127,15 @@ TEST_F(BatchTest, EveryResultIsTheOneASingleRunGives) {
                                   {"minutes", std::stoi(c.substr(at + 1))},
                                   {"side", std::string(1, c[at] == second ? second : c[at])}};
         };
-        jsonLines += nlohmann::json{{"name", b.name},
-                                    {"date", b.date},
-                                    {"time", b.time},
-                                    {"longitude", side(b.lon, 'W')},
-                                    {"latitude", side(b.lat, 'S')},
-                                    {"zone", {{"row", std::stoi(b.zone)}, {"daylight_saving", b.dst}}}}
-                         .dump() +
-                     "\n";
+        jsonLines +=
+            nlohmann::json{{"name", b.name},
+                           {"date", b.date},
+                           {"time", b.time},
+                           {"longitude", side(b.lon, 'W')},
+                           {"latitude", side(b.lat, 'S')},
+                           {"zone", {{"row", std::stoi(b.zone)}, {"daylight_saving", b.dst}}}}
+                .dump() +
+            "\n";
     }
     const CliRun fromCsv = runCli({"--batch", write("births.csv", csv).string()});
     ASSERT_EQ(fromCsv.status, 0) << fromCsv.err;
@@ -153,9 +154,9 @@ TEST_F(BatchTest, EveryResultIsTheOneASingleRunGives) {
     // Single runs for every tenth birth: each process costs far more than the chart.
     for (std::size_t i = 0; i < births.size(); i += 10) {
         const Birth& b = births[i];
-        std::vector<std::string> args{"--name", b.name, "--date", b.date, "--time", b.time,
-                                      "--lon",  b.lon,  "--lat",  b.lat,  "--zone", b.zone,
-                                      "--format", "json"};
+        std::vector<std::string> args{"--name", b.name,  "--date",   b.date,  "--time",
+                                      b.time,   "--lon", b.lon,      "--lat", b.lat,
+                                      "--zone", b.zone,  "--format", "json"};
         if (b.dst) args.push_back("--dst");
         const CliRun single = runCli(args);
         ASSERT_EQ(single.status, 0) << single.err;
@@ -201,8 +202,8 @@ TEST_F(BatchTest, ABadLineCarriesItsErrorAndTheRestGoOn) {
 }
 
 TEST_F(BatchTest, AWrongHeaderStopsBeforeAnythingIsWritten) {
-    const CliRun run = runCli(
-        {"--batch", write("births.csv", "name,birthday\nA,2000-01-01\n").string()});
+    const CliRun run =
+        runCli({"--batch", write("births.csv", "name,birthday\nA,2000-01-01\n").string()});
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.out.empty());
     EXPECT_NE(run.err.find("unknown column 'birthday'"), std::string::npos) << run.err;
@@ -212,9 +213,9 @@ TEST_F(BatchTest, AWrongHeaderStopsBeforeAnythingIsWritten) {
 }
 
 TEST_F(BatchTest, ASavedBirthOpensAsTheSameChart) {
-    const std::vector<std::string> birth{"--name", "Ada",  "--date", "1976-07-04", "--time",
-                                         "10:30",  "--lon", "74W00", "--lat",      "40N43",
-                                         "--zone", "EST",  "--dst"};
+    const std::vector<std::string> birth{"--name", "Ada",   "--date", "1976-07-04", "--time",
+                                         "10:30",  "--lon", "74W00",  "--lat",      "40N43",
+                                         "--zone", "EST",   "--dst"};
     auto save = birth;
     save.insert(save.end(), {"--save-birth", (dir / "ada.zodrivel").string(), "--format", "json"});
     const CliRun saved = runCli(save);
@@ -227,8 +228,8 @@ TEST_F(BatchTest, ASavedBirthOpensAsTheSameChart) {
     EXPECT_EQ(file["zone"]["row"], 27);
 
     // Options beside --input take the place of the file's fields.
-    const CliRun later = runCli({"--input", (dir / "ada.zodrivel").string(), "--date", "1977-07-04",
-                              "--format", "json"});
+    const CliRun later = runCli(
+        {"--input", (dir / "ada.zodrivel").string(), "--date", "1977-07-04", "--format", "json"});
     ASSERT_EQ(later.status, 0) << later.err;
     EXPECT_EQ(nlohmann::json::parse(later.out)["universal_date"], "1977-07-04T14:30:00");
 

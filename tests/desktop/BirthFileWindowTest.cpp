@@ -191,8 +191,9 @@ TEST_F(BirthFileWindowTest, ADamagedFileIsNamedAndChangesNothing) {
         {"old.zodrivel", QByteArray(bytes).replace("1976-07-04", "1850-07-04"),
          "old.zodrivel cannot be opened: the year 1850 lies outside 1901 to 2050."},
         {"zone.zodrivel",
-         QByteArray(bytes).replace("\"row\": 27,", "\"timezone\": \"America/New_York\", "
-                                                   "\"offset_seconds\": -14400,"),
+         QByteArray(bytes).replace("\"row\": 27,",
+                                   "\"timezone\": \"America/New_York\", "
+                                   "\"offset_seconds\": -14400,"),
          "zone.zodrivel cannot be opened: the zone is given only as the time zone "
          "America/New_York, which this version cannot use yet."},
         {"missing.zodrivel", {}, "missing.zodrivel cannot be opened: it cannot be read: No such"},
