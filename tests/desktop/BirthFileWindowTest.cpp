@@ -250,6 +250,54 @@ TEST_F(BirthFileWindowTest, ChangesAreAskedAboutBeforeTheyAreLost) {
     EXPECT_TRUE(recorded.messages.shown.empty());
 }
 
+TEST_F(BirthFileWindowTest, WhatTheWindowDoesNotShowIsKeptWhenSavedAgain) {
+    // A birth from a later version: an atlas place, a zone id beside the row, the precise model,
+    // notes and a field this version does not know.
+    QFile file(path("kolkata.zodrivel"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "zodrivel-birth", "version": 1, "name": "RAVI",
+        "date": "1942-10-01", "time": "06:05", "city": "Kolkata", "state": "West Bengal",
+        "country": "India",
+        "longitude": {"degrees": "88", "minutes": "22", "side": "E"},
+        "latitude": {"degrees": "22", "minutes": "34", "side": "N"},
+        "zone": {"row": 34, "daylight_saving": true, "timezone": "Asia/Kolkata",
+                 "offset_seconds": 23400, "abbreviation": "+0630"},
+        "place": {"name": "Kolkata", "division": "West Bengal", "country": "India",
+                  "country_code": "IN", "latitude": 22.56263, "longitude": 88.36304,
+                  "timezone": "Asia/Kolkata"},
+        "model": "precise", "houses": "koch", "notes": "From the family bible.",
+        "rectified": {"by": "AB"}})");
+    file.close();
+    ASSERT_TRUE(window.document().openFile(path("kolkata.zodrivel")));
+    const BirthFile opened = window.currentBirth();
+    ASSERT_TRUE(opened.place.has_value());
+    EXPECT_EQ(opened.zone.timezone, "Asia/Kolkata");
+    EXPECT_EQ(opened.model, "precise");
+    EXPECT_EQ(opened.notes, "From the family bible.");
+    ASSERT_EQ(opened.unknown.size(), 1u);
+    EXPECT_EQ(opened.unknown[0].key, "rectified");
+
+    // A change of time keeps the place and the zone; a new city lets the place go, and a zone
+    // chosen by hand replaces the zone id.
+    child<QComboBox>("cboHH")->setCurrentIndex(7);
+    EXPECT_TRUE(window.currentBirth().place.has_value());
+    EXPECT_EQ(window.currentBirth().zone.offsetSeconds, 23400);
+    child<QLineEdit>("txtMCity")->setText("Howrah");
+    child<QComboBox>("cmbTimeZone")->setCurrentIndex(29);
+    const BirthFile changed = window.currentBirth();
+    EXPECT_FALSE(changed.place.has_value());
+    EXPECT_FALSE(changed.zone.timezone.has_value());
+    EXPECT_EQ(changed.model, "precise");
+    EXPECT_EQ(changed.notes, "From the family bible.");
+    EXPECT_EQ(changed.unknown, opened.unknown);
+    action("mnuSave")->trigger();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    EXPECT_TRUE(saved.contains("\"rectified\": {"));
+    EXPECT_TRUE(saved.contains("\"houses\": \"koch\""));
+    EXPECT_TRUE(saved.contains("\"city\": \"Howrah\""));
+}
+
 TEST_F(BirthFileWindowTest, OpenRecentListsTheLastTenAndShowsMissingOnes) {
     typeBirth();
     for (int n = 1; n <= 12; ++n) saveAs(path(qPrintable(QStringLiteral("b%1.zodrivel").arg(n))));
