@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <utility>
 
 #include "core/entry/NameLetters.h"
@@ -39,6 +40,7 @@ constexpr char32_t DigitZeros[] = {
     0x1D7F6, 0x1E140, 0x1E2F0, 0x1E950, 0x1FBF0};
 
 bool isOtherDigit(char32_t c) {
+    if (c < DigitZeros[0]) return false;  // ASCII and Latin text, the usual case, at once
     return std::ranges::any_of(DigitZeros,
                                [c](char32_t zero) { return c >= zero && c - zero < 10; });
 }
@@ -296,6 +298,58 @@ std::variant<EntryTexts, InputError> buildEntries(const BirthOptions& options) {
     const ValidationResult checked = validateEntries(entries);
     if (!checked.ok) return InputError{std::string(checked.message->text)};
     return entries;
+}
+
+std::variant<BirthOptions, InputError> optionsFromBirthFile(const BirthFile& birth) {
+    BirthOptions options;
+    options.name = birth.name;
+    char date[16], time[16];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", birth.year, birth.month, birth.day);
+    std::snprintf(time, sizeof time, "%02d:%02d", birth.hour, birth.minute);
+    options.date = date;
+    options.time = time;
+    // A box left empty stays an empty box: the checks then ask for it in the window's words.
+    const auto coordinate = [](const EnteredCoordinate& c, char first,
+                               char second) -> std::optional<std::string> {
+        if (c.degrees.empty() || c.minutes.empty()) return std::nullopt;
+        return c.degrees + (c.secondSide ? second : first) +
+               (c.minutes.size() == 1 ? "0" + c.minutes : c.minutes);
+    };
+    options.lon = coordinate(birth.longitude, 'E', 'W');
+    options.lat = coordinate(birth.latitude, 'N', 'S');
+    // A row is the zone as the window's list gives it; without one the zone's history gives the
+    // offset again, the recorded one telling which reading a repeated time was.
+    if (birth.zone.row) {
+        options.zone = std::to_string(*birth.zone.row);
+        options.dst = birth.zone.daylightSaving;
+    } else if (birth.zone.timezone) {
+        options.tz = birth.zone.timezone;
+        options.recordedOffset = birth.zone.offsetSeconds;
+    } else {
+        return InputError{"the file gives no zone: neither a row of the zone list nor a time zone"};
+    }
+    if (birth.place) {
+        const BirthPlace& p = *birth.place;
+        options.knownPlace = Place{p.name,     p.division,  p.country,  p.countryCode,
+                                   p.latitude, p.longitude, p.timezone, 0};
+    }
+    return options;
+}
+
+BirthOptions overlayOptions(BirthOptions base, const BirthOptions& given, bool dstGiven) {
+    for (auto field :
+         {&BirthOptions::name, &BirthOptions::date, &BirthOptions::time, &BirthOptions::lon,
+          &BirthOptions::lat, &BirthOptions::zone, &BirthOptions::place, &BirthOptions::tz}) {
+        if (given.*field) base.*field = given.*field;
+    }
+    // A zone or place given beside the file replaces the file's in whole.
+    if (given.place || given.lon || given.lat) base.knownPlace.reset();
+    if (given.zone) base.tz.reset();
+    if (given.tz) base.zone.reset();
+    if (given.zone || given.tz) base.recordedOffset.reset();
+    if (dstGiven) base.dst = given.dst;
+    if (given.noDst) base.noDst = true;
+    return base;
 }
 
 }  // namespace zodrivel::cli

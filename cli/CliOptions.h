@@ -3,11 +3,13 @@
 // Turning the command line's birth options into the entry window's texts, with the window's
 // own messages where it has one and a message naming the option where it has none.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
+#include "core/birthfile/BirthFile.h"
 #include "core/entry/EntryChecks.h"
 
 namespace zodrivel::cli {
@@ -18,6 +20,10 @@ struct BirthOptions {
     // --place and --tz: a place from the atlas and a zone of the time-zone history.
     std::optional<std::string> place, tz;
     bool noDst = false;
+    // From a birth file: the place it was made for, and the offset it recorded for its zone id
+    // (which of two readings a time the clocks showed twice was).
+    std::optional<Place> knownPlace;
+    std::optional<std::int32_t> recordedOffset;
 };
 
 struct InputError {
@@ -48,5 +54,13 @@ std::variant<EntryTexts, InputError> buildEntries(const BirthOptions& options);
 // The rows a --zone value names, or an error listing the candidates when it names none or
 // several.
 std::variant<int, InputError> resolveZone(std::string_view value);
+
+// The birth options a birth file gives, as if typed on the command line ("74W00", the zone
+// row's position), so that they go through the same checks and messages.
+std::variant<BirthOptions, InputError> optionsFromBirthFile(const BirthFile& birth);
+
+// `base` with each option set in `given` put in its place; the daylight-saving flag only when
+// it was given (`dstGiven`).
+BirthOptions overlayOptions(BirthOptions base, const BirthOptions& given, bool dstGiven);
 
 }  // namespace zodrivel::cli

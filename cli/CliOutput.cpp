@@ -116,7 +116,7 @@ std::string formatTable(const Calculation& c) {
     return out;
 }
 
-std::string formatJson(const Calculation& c) {
+std::string formatJson(const Calculation& c, bool oneLine) {
     nlohmann::ordered_json json;
     json["name"] = c.birth.birthName;
     json["universal_time"] = c.instant.universalTime;
@@ -165,6 +165,7 @@ std::string formatJson(const Calculation& c) {
         }
         json["aspects"].push_back(std::move(aspect));
     }
+    if (oneLine) return json.dump();
     return json.dump(2) + "\n";
 }
 

@@ -12,8 +12,9 @@ namespace zodrivel::cli {
 std::string formatTable(const Calculation& calculation);
 
 // One JSON object: name, universal_time, julian_centuries, days_since_j2000, positions,
-// aspects. Doubles in shortest round-trip form.
-std::string formatJson(const Calculation& calculation);
+// aspects. Doubles in shortest round-trip form. `oneLine`: the same object on one line, without
+// the final line break, for JSON Lines.
+std::string formatJson(const Calculation& calculation, bool oneLine = false);
 
 // The report as the report window shows it: publisher line, whose chart it is, the positions,
 // the aspects' headings and paragraphs in report order, publisher line; the same as a rich-text

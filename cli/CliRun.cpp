@@ -8,8 +8,12 @@
 #include <vector>
 
 #include "adapters/atlas/GeonamesAtlas.h"
+#include "adapters/birthfile/BirthFileStore.h"
+#include "adapters/birthfile/JsonBirthFileFormat.h"
 #include "adapters/ephemeris/SwissEphemeris.h"
 #include "adapters/timezone/TzdbZoneHistory.h"
+#include "cli/CliBatch.h"
+#include "cli/CliChart.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/CliPlaces.h"
@@ -56,6 +60,7 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     std::string ephemerisName = "classic";
     std::string houseName(houseSystemName(DefaultHouseSystem));
     std::optional<std::string> findPlace;
+    std::string input, saveBirth, batch;
 
     app.add_option("--name", options.name,
                    "Name of the person (letters of any script, blanks, - and ')");
@@ -78,7 +83,7 @@ Answer parseAndFormat(int argc, const char* const* argv) {
                    "local date and time");
     app.add_option("--find-place", findPlace, "List the atlas places matching TEXT");
     app.add_option("--format", format, "Output format")
-        ->check(CLI::IsMember({"table", "json", "report", "rtf", "pdf"}));
+        ->check(CLI::IsMember({"table", "json", "report", "rtf", "pdf", "csv"}));
     app.add_option("--ephemeris", ephemerisName,
                    "Positions: classic (as in version 1.15) or precise (Swiss Ephemeris)")
         ->check(CLI::IsMember({"classic", "precise"}));
@@ -90,6 +95,14 @@ Answer parseAndFormat(int argc, const char* const* argv) {
         ->check(CLI::IsMember(houseNames));
     app.add_option("--output", output, "Write to FILE instead of standard output");
     app.add_flag("--example", example, "Compute a built-in example birth");
+    app.add_option("--input", input,
+                   "Read the birth from a birth file (.zodrivel); birth options given beside it "
+                   "take the place of its fields");
+    app.add_option("--save-birth", saveBirth,
+                   "Also write the birth given by the options as a birth file");
+    app.add_option("--batch", batch,
+                   "Compute many births from FILE (- for standard input): JSON Lines or CSV with "
+                   "a header; one result a line, as JSON Lines or --format csv");
     app.add_flag("--list-zones", listZones, "Print the 71 time zones with their positions");
     app.add_flag("--texts", texts, "Print every interpretation paragraph with its key, as JSON");
     app.set_version_flag("--version", std::string("zodrivel-cli ") + Version);
@@ -111,8 +124,9 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     }
     // An option the chosen mode does not read is refused, not silently dropped: "--example
     // --date 1999-01-01" would otherwise print the example's chart as if for that date.
-    const char* const birthOptions[] = {"--name", "--date", "--time",  "--lon", "--lat",
-                                        "--zone", "--dst",  "--place", "--tz",  "--no-dst"};
+    const char* const birthOptions[] = {"--name",  "--date",  "--time",      "--lon", "--lat",
+                                        "--zone",  "--dst",   "--place",     "--tz",  "--no-dst",
+                                        "--input", "--batch", "--save-birth"};
     const auto unused = [&](const char* mode,
                             std::initializer_list<const char*> extra) -> std::optional<Answer> {
         std::vector<const char*> notRead(std::begin(birthOptions), std::end(birthOptions));
@@ -159,48 +173,50 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     if (example) {
         if (auto error = unused("--example", {})) return *error;
     }
-    if (options.dst && options.noDst) return refused("--dst and --no-dst contradict each other");
-    std::optional<Place> place;
-    std::string zoneOption = "--tz";
-    if (options.place) {
-        if (auto error = checkOptionText("--place", *options.place)) {
-            return refused(error->message);
+    const auto choice = chartChoice(ephemerisName, houseName);
+    if (app.count("--batch") > 0) {
+        for (const char* option :
+             {"--name", "--date", "--time", "--lon", "--lat", "--zone", "--dst", "--place", "--tz",
+              "--no-dst", "--input", "--save-birth", "--example"}) {
+            if (app.count(option) > 0) {
+                return refused(std::string(option) + " is not used with --batch");
+            }
         }
-        const GeonamesAtlas atlas;
-        const std::vector<Place> found = atlas.searchOnce(*options.place, 1);
-        if (found.empty()) {
-            return refused(
-                std::get<InputError>(resolvePlace("--place", *options.place, atlas)).message);
+        if (batch.empty())
+            return refused("--batch: the file name is empty; give - for standard input");
+        if (format != "json" && format != "csv" && app.count("--format") > 0) {
+            return refused("--batch writes json (JSON Lines) or csv, not " + format);
         }
-        place = found.front();
-        // Explicit coordinates win over the place's; so do --zone and --tz over its zone.
-        if (!options.lon) options.lon = longitudeText(*place);
-        if (!options.lat) options.lat = latitudeText(*place);
-        if (!options.zone && !options.tz) {
-            options.tz = place->zoneId;
-            zoneOption = "--place";
-        }
+        Answer answer{0, {}, {}, output};
+        answer.batchInput = batch;
+        answer.batchCsv = format == "csv";
+        answer.batchChoice = choice;
+        return answer;
     }
-    auto built = buildEntries(example ? exampleBirth() : options);
+    // A birth file gives the birth options; those typed beside it win.
+    BirthFile fromFile;
+    BirthOptions given = example ? exampleBirth() : options;
+    if (app.count("--input") > 0) {
+        const JsonBirthFileFormat json;
+        auto loaded = loadBirthFile(input, json);
+        if (const auto* problem = std::get_if<std::string>(&loaded)) {
+            return refused("--input: cannot open " + escapeControls(input) + ": " + *problem);
+        }
+        fromFile = std::get<BirthFile>(std::move(loaded));
+        auto fileOptions = optionsFromBirthFile(fromFile);
+        if (const auto* error = std::get_if<InputError>(&fileOptions)) {
+            return refused("--input: " + escapeControls(input) + ": " + error->message);
+        }
+        given =
+            overlayOptions(std::get<BirthOptions>(fileOptions), options, app.count("--dst") > 0);
+    }
+    const GeonamesAtlas atlas;
+    const auto searchOnce = [&atlas](std::string_view text, std::size_t limit) {
+        return atlas.searchOnce(text, limit);
+    };
+    auto built = entriesOf(given, atlas, searchOnce, TzdbZoneHistory{});
     if (const auto* error = std::get_if<InputError>(&built)) return refused(error->message);
-    if (options.tz && !example) {
-        const DaylightChoice choice = options.dst     ? DaylightChoice::Daylight
-                                      : options.noDst ? DaylightChoice::Standard
-                                                      : DaylightChoice::Unstated;
-        if (auto error = applyTimeZone(zoneOption, *options.tz, choice, TzdbZoneHistory{},
-                                       std::get<EntryTexts>(built))) {
-            return refused(error->message);
-        }
-    }
-    std::get<EntryTexts>(built).place = place;
-    const ProceedRecord record = fillBirthData(std::get<EntryTexts>(built), ProceedRecord{});
-    const ClassicEphemeris classic;
-    const PreciseEphemeris precise;
-    const Ephemeris& ephemeris =
-        ephemerisName == "precise" ? static_cast<const Ephemeris&>(precise) : classic;
-    const SwissHouseCalculator houses;
-    const Calculation calculation =
-        calculate(record, ephemeris, &houses, *houseSystemFromName(houseName));
+    const Calculation calculation = computeChart(std::get<EntryTexts>(built), choice);
     std::string text;
     if (format == "json") {
         text = formatJson(calculation);
@@ -211,11 +227,22 @@ Answer parseAndFormat(int argc, const char* const* argv) {
     } else if (format == "pdf") {
         text = formatPdf(calculation);
         if (text.empty()) return {ExitWriteFailed, {}, "the PDF could not be drawn", {}};
-        return {0, std::move(text), {}, output, true};
+        Answer pdf{0, std::move(text), {}, output};
+        pdf.binary = true;
+        return pdf;
+    } else if (format == "csv") {
+        text = csvResultHeader() + "\n" + csvResult(calculation) + "\n";
     } else {
         text = formatTable(calculation);
     }
-    return {0, std::move(text), {}, output};
+    Answer answer{0, std::move(text), {}, output};
+    if (app.count("--save-birth") > 0) {
+        if (saveBirth.empty()) return refused("--save-birth: the file name is empty");
+        answer.birthFile = saveBirth;
+        answer.birthFileText =
+            JsonBirthFileFormat{}.write(withEntries(fromFile, std::get<EntryTexts>(built)));
+    }
+    return answer;
 }
 
 std::optional<std::string> writeStandardOutput(std::string_view text) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
 #include <chrono>
@@ -17,6 +18,8 @@
 #include "core/about/Version.h"
 #include "desktop/app/Application.h"
 #include "desktop/app/SingleInstance.h"
+#include "desktop/entry/BirthDocument.h"
+#include "desktop/entry/EntryWindow.h"
 #include "desktop/i18n/Translations.h"
 #include "desktop/platform/Clock.h"
 #include "desktop/platform/FileDialogs.h"
@@ -64,7 +67,8 @@ constexpr QtOption QtGuiOptions[] = {
 // before any window, display, settings or single-instance lock is touched: the exit status to
 // end with, or nothing when the program is to start. A plain QCoreApplication is enough for
 // the parser, so this works without a display (over ssh, in packaging checks).
-std::optional<int> answerCommandLine(int argc, char** argv) {
+// `birthFile` receives the birth file named on the command line, as an absolute path.
+std::optional<int> answerCommandLine(int argc, char** argv, QString& birthFile) {
     using namespace zodrivel;
     QCoreApplication core(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zodrivel"));
@@ -84,7 +88,11 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    // A launcher may hand over files; the program opens none, and ignores them as before.
+    // A launcher hands over the file the user opened; one birth is shown at a time, so the
+    // first is opened.
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A birth file (.zodrivel) to open."),
+                                 QStringLiteral("[file]"));
     if (!parser.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "zodrivel: %s\nTry 'zodrivel --help' for more information.\n",
                      parser.errorText().toLocal8Bit().constData());
@@ -100,6 +108,9 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
         std::printf("zodrivel %s\n", Version);
         return 0;
     }
+    if (!parser.positionalArguments().isEmpty()) {
+        birthFile = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
+    }
     return std::nullopt;
 }
 
@@ -107,7 +118,8 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     using namespace zodrivel;
-    if (const std::optional<int> status = answerCommandLine(argc, argv)) {
+    QString birthFile;
+    if (const std::optional<int> status = answerCommandLine(argc, argv, birthFile)) {
         return std::fflush(stdout) == 0 ? *status : 1;
     }
     QApplication app(argc, argv);
@@ -153,5 +165,7 @@ int main(int argc, char** argv) {
     Application program(services);
     program.start(
         static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    // A file that cannot be opened says so in a message and leaves a new, empty birth.
+    if (!birthFile.isEmpty()) program.entryWindow()->document().openFile(birthFile);
     return app.exec();
 }

@@ -24,6 +24,22 @@ check_desktop() {
 }
 check_desktop packaging/zodrivel.desktop
 
+# The birth file's media type: well-formed XML, and a database built from it alone (as
+# update-mime-database builds the system's) holds the type and its glob without a complaint.
+xmllint --noout packaging/zodrivel-mime.xml
+data_dir=$(mktemp -d)
+trap 'rm -rf "$data_dir"' EXIT
+mime_dir=$data_dir/mime
+mkdir -p "$mime_dir/packages"
+cp packaging/zodrivel-mime.xml "$mime_dir/packages/zodrivel.xml"
+# The folder is named among the data folders, or the tool adds a note that it is not.
+report=$(XDG_DATA_DIRS=$data_dir update-mime-database "$mime_dir" 2>&1) || { echo "$report"; exit 1; }
+if [ -n "$report" ]; then echo "$report"; exit 1; fi
+if ! grep -qx 'application/x-zodrivel-birth:\*\.zodrivel' <(cut -d: -f2- "$mime_dir/globs2"); then
+    echo "check-packaging: the MIME database holds no *.zodrivel glob"; exit 1
+fi
+echo "update-mime-database: packaging/zodrivel-mime.xml is clean"
+
 metainfo=$(find "$build_dir/packaging" -maxdepth 1 -name '*.metainfo.xml')
 if [ "$(wc -w <<<"$metainfo")" -ne 1 ]; then
     echo "check-packaging: expected one AppStream file in $build_dir/packaging: ${metainfo:-none}"

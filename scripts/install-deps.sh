@@ -21,6 +21,7 @@ packages=(
   libreoffice-writer-nogui  # reads our RTF back in the round-trip test
   librsvg2-bin              # rsvg-convert renders the fixed-size icons from the SVG
   desktop-file-utils appstream man-db  # scripts/check-packaging.sh: the validators
+  shared-mime-info libxml2-utils       # ... and the birth file's MIME type
   dpkg-dev lintian          # scripts/try-package.sh: cpack's dependency list, the package check
 )
 

@@ -1981,6 +1981,13 @@
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>zodrivel::AboutWindow</name>
     <message>
         <source>Zodrivel calculates the angular distance or aspects between different planets. Each aspect is associated with different characteristics or attributes that are reflected in an individual&apos;s personality. Know what aspects are present in your natal chart with Zodrivel software.</source>
@@ -2008,6 +2015,61 @@
     </message>
     <message>
         <source>Zodrivel icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zodrivel::BirthDocument</name>
+    <message>
+        <source>Zodrivel birth (*.zodrivel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Birth…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Birth &amp;As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The birth cannot be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 before it is closed?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (not found)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No recent births</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear the List</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

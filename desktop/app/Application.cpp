@@ -7,6 +7,7 @@
 
 #include "desktop/about/AboutWindow.h"
 #include "desktop/about/UpdateReminder.h"
+#include "desktop/entry/BirthDocument.h"
 #include "desktop/entry/EntryWindow.h"
 #include "desktop/result/ResultWindow.h"
 
@@ -71,6 +72,16 @@ void Application::showAbout(QWidget* parent) {
 
 void Application::endProgram() {
     if (ended_) return;
+    // A birth with unsaved changes is asked about first. Cancel from the result window goes
+    // back to the entry window, where the birth can be saved (the result window has already
+    // said its goodbye).
+    if (entry_) {
+        QWidget* asking = result_ ? static_cast<QWidget*>(result_.data()) : entry_.get();
+        if (!entry_->document().settleUnsavedChanges(asking)) {
+            if (result_) backToEntry();
+            return;
+        }
+    }
     ended_ = true;
     if (result_) {
         // This may run inside the result window's own handler: let it finish first.

@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -27,6 +30,7 @@
 #include "core/time/TimeZones.h"
 #include "core/time/ZoneRowMatch.h"
 #include "desktop/about/UpdateReminder.h"
+#include "desktop/entry/BirthDocument.h"
 #include "desktop/i18n/QtTextTranslator.h"
 #include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
@@ -76,6 +80,7 @@ EntryWindow::EntryWindow(const Services& services, QWidget* parent)
     buildMenus();
     setCentralWidget(buildForm());
     fillLists();
+    watchForEdits();
     // The description wraps, which the window's own minimum does not count: at its narrowest
     // the window is as high as the form and every line of the description need.
     const int narrowest = std::max(600, minimumSizeHint().width());
@@ -100,6 +105,8 @@ void EntryWindow::hideEvent(QHideEvent* event) {
 
 void EntryWindow::buildMenus() {
     QMenu* file = withName(menuBar()->addMenu(tr("&File")), "mnuFile");
+    document_ = new BirthDocument(*this, services_);
+    document_->addActions(file);
     withName(file->addAction(tr("Proceed"), this, &EntryWindow::proceed), "mnuNext");
     // The platform's own keys, shown beside the captions; the mnemonics stay as they were.
     withName(file->addAction(tr("E&xit"), this, &QWidget::close), "mnuExit")
@@ -571,6 +578,12 @@ void EntryWindow::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
+    // Changes not yet saved are asked about first; Cancel keeps the window and the program.
+    if (!document_->settleUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    document_->discardChanges();  // saved or let go: the program's end asks no more
     // Closing the entry window ends the program: the program agrees (allowClose) while the
     // signal is handled, and only then does the window close.
     emit exitRequested();
@@ -587,6 +600,163 @@ QString EntryWindow::placeText() const {
         if (const QString part = box->text().trimmed(); !part.isEmpty()) parts << part;
     }
     return parts.join(QStringLiteral(", "));
+}
+
+// ---- The birth as a file ------------------------------------------------------------------
+
+namespace {
+
+// A birth file among dropped or dragged things: the first local file that ends in .zodrivel.
+QString droppedBirthFile(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls()) return {};
+    for (const QUrl& url : mime->urls()) {
+        if (url.isLocalFile() &&
+            url.toLocalFile().endsWith(QStringLiteral(".zodrivel"), Qt::CaseInsensitive)) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+void EntryWindow::watchForEdits() {
+    const auto edited = [this] { document_->markModified(); };
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        if (box->parent() && qobject_cast<QComboBox*>(box->parent())) continue;
+        connect(box, &QLineEdit::textChanged, this, edited);
+        box->installEventFilter(this);  // a birth file dropped on a box opens, not pastes
+    }
+    for (QComboBox* list : findChildren<QComboBox*>()) {
+        connect(list, &QComboBox::currentIndexChanged, this, edited);
+    }
+    for (QRadioButton* option : findChildren<QRadioButton*>()) {
+        connect(option, &QRadioButton::toggled, this, edited);
+    }
+    connect(daylightSavingBox_, &QCheckBox::toggled, this, edited);
+    setAcceptDrops(true);
+}
+
+BirthFile EntryWindow::currentBirth() const {
+    BirthFile birth = withEntries(shownBirth_, entries());
+    birth.second = secondList_->currentIndex();
+    birth.city = toUtf8(cityBox_->text());
+    birth.state = toUtf8(stateBox_->text());
+    birth.country = toUtf8(countryBox_->text());
+    // A place from the atlas describes the names and coordinates it came with, not new ones.
+    const bool samePlace = birth.city == shownBirth_.city && birth.state == shownBirth_.state &&
+                           birth.country == shownBirth_.country &&
+                           birth.longitude == shownBirth_.longitude &&
+                           birth.latitude == shownBirth_.latitude;
+    if (!samePlace) birth.place.reset();
+    return birth;
+}
+
+std::optional<QString> EntryWindow::showBirth(const BirthFile& birth) {
+    if (const auto problem = entryWindowProblem(birth)) return toQString(*problem);
+    nameBox_->setText(birth.name.empty() ? QString()
+                                         : toQString(letterFilterText(birth.name).text));
+    monthList_->setCurrentIndex(birth.month - 1);
+    dayList_->setCurrentIndex(birth.day - 1);
+    yearList_->setCurrentIndex(birth.year - 1901);
+    hourList_->setCurrentIndex(birth.hour);
+    minuteList_->setCurrentIndex(birth.minute);
+    secondList_->setCurrentIndex(birth.second);
+    cityBox_->setText(toQString(birth.city));
+    stateBox_->setText(toQString(birth.state));
+    countryBox_->setText(toQString(birth.country));
+    lonDegreesBox_->setText(toQString(birth.longitude.degrees));
+    lonMinutesBox_->setText(toQString(birth.longitude.minutes));
+    (birth.longitude.secondSide ? westOption_ : eastOption_)->setChecked(true);
+    latDegreesBox_->setText(toQString(birth.latitude.degrees));
+    latMinutesBox_->setText(toQString(birth.latitude.minutes));
+    (birth.latitude.secondSide ? southOption_ : northOption_)->setChecked(true);
+    showZone(birth);
+    shownBirth_ = birth;
+    // The name as the box holds it (upper case), so that an unchanged birth compares equal.
+    shownBirth_.name = toUtf8(nameBox_->text());
+    return std::nullopt;
+}
+
+void EntryWindow::showZone(const BirthFile& birth) {
+    removeExtraZoneEntry();
+    zoneNote_->hide();
+    zoneOffset_.reset();
+    place_.reset();
+    if (birth.place) {
+        const BirthPlace& p = *birth.place;
+        place_ = Place{p.name,     p.division,  p.country,  p.countryCode,
+                       p.latitude, p.longitude, p.timezone, 0};
+    } else if (birth.zone.timezone) {
+        // A zone id without an atlas place: the names as typed, read in that zone.
+        place_ = Place{birth.city, birth.state, birth.country, {}, 0, 0, *birth.zone.timezone, 0};
+    }
+    if (place_ && birth.zone.timezone) place_->zoneId = *birth.zone.timezone;
+    if (birth.zone.row) {
+        zoneList_->setCurrentIndex(*birth.zone.row);
+        daylightSavingBox_->setChecked(birth.zone.daylightSaving);
+    }
+    // A row saved without its zone id was set by hand and stays so; a zone id is read again
+    // from the zone's history, which gives the saved row or offset.
+    zoneByHand_ = place_ && !birth.zone.timezone;
+    if (place_ && !zoneByHand_) {
+        applyPlaceZone();
+    } else if (zoneByHand_) {
+        zoneNote_->setText(
+            tr("Zone set by hand: the row and the daylight box are used as chosen, "
+               "whatever the place's time zone says."));
+        zoneNote_->show();
+    }
+}
+
+void EntryWindow::clearBirth() {
+    for (QLineEdit* box :
+         {static_cast<QLineEdit*>(nameBox_), cityBox_, stateBox_, countryBox_,
+          static_cast<QLineEdit*>(lonDegreesBox_), static_cast<QLineEdit*>(lonMinutesBox_),
+          static_cast<QLineEdit*>(latDegreesBox_), static_cast<QLineEdit*>(latMinutesBox_)}) {
+        box->clear();
+    }
+    for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_, secondList_}) {
+        list->setCurrentIndex(0);
+    }
+    showZone({});
+    zoneList_->setCurrentIndex(DefaultZonePosition);
+    eastOption_->setChecked(true);
+    northOption_->setChecked(true);
+    daylightSavingBox_->setChecked(false);
+    shownBirth_ = {};
+    nameBox_->setFocus(Qt::OtherFocusReason);
+}
+
+void EntryWindow::birthSaved() { shownBirth_ = currentBirth(); }
+
+void EntryWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedBirthFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void EntryWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedBirthFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    document_->openFile(path);
+}
+
+bool EntryWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The boxes would take a dropped file's address as typed text; the window opens it.
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (!droppedBirthFile(drag->mimeData()).isEmpty()) {
+            drag->acceptProposedAction();
+            return true;
+        }
+    } else if (event->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (!droppedBirthFile(drop->mimeData()).isEmpty()) {
+            dropEvent(drop);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace zodrivel

@@ -7,6 +7,7 @@
 
 #include "core/about/Branding.h"
 #include "core/about/LinkTexts.h"
+#include "core/birthfile/BirthFile.h"
 #include "core/calculation/Calculation.h"
 #include "core/entry/EntryChecks.h"
 #include "core/time/ZoneHistory.h"
@@ -24,6 +25,7 @@ class QStackedWidget;
 
 namespace zodrivel {
 
+class BirthDocument;
 class ClickableLabel;
 class FilteredLineEdit;
 
@@ -66,6 +68,18 @@ public:
     // endProgram closes the window for good; until then closing it asks the program to end.
     void allowClose() { closing_ = true; }
 
+    // ---- The birth as a file (BirthDocument runs the File menu's commands) ----
+    // What the controls hold, over the birth last shown or saved: its notes, place, model and
+    // unknown fields stay; the place only while the city and coordinates are unchanged.
+    BirthFile currentBirth() const;
+    // Puts `birth` into the controls, or answers why it cannot and changes nothing.
+    std::optional<QString> showBirth(const BirthFile& birth);
+    // The controls as the window opens.
+    void clearBirth();
+    // currentBirth() has been saved: it is now the birth the controls are compared with.
+    void birthSaved();
+    BirthDocument& document() const { return *document_; }
+
 signals:
     void proceeded(const zodrivel::Calculation& calculation);
     void exitRequested();
@@ -74,11 +88,15 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
     QWidget* buildForm();
     void fillLists();  // Form_Load
+    void watchForEdits();
 
     // The atlas and the zone history behind the place and zone boxes.
     void offerPlaces(const QString& typed);
@@ -92,6 +110,8 @@ private:
     ProceedRecord record_;
     std::optional<Calculation> calculation_;
     bool closing_ = false;
+    BirthDocument* document_ = nullptr;
+    BirthFile shownBirth_;  // the birth last opened or saved; empty fields for a new one
 
     FilteredLineEdit* nameBox_ = nullptr;
     QComboBox* monthList_ = nullptr;
@@ -119,6 +139,8 @@ private:
     QCompleter* placeCompleter_ = nullptr;
     QStringListModel* placeModel_ = nullptr;
     std::vector<Place> offeredPlaces_;
+    // The zone of a birth file: its row, or its place's zone read again, the note with it.
+    void showZone(const BirthFile& birth);
     std::optional<Place> place_;            // the place chosen from the atlas
     bool zoneByHand_ = false;               // the zone list or the box was changed by hand
     std::optional<ZoneOffset> zoneOffset_;  // the zone's offset now shown; set with place_

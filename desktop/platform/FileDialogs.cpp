@@ -21,4 +21,15 @@ QString QtFileDialogs::saveFileName(const SaveDialogRequest& request, QWidget* p
     return dialog.selectedFiles().constFirst();
 }
 
+QString QtFileDialogs::openFileName(const OpenDialogRequest& request, QWidget* parent) {
+    QFileDialog dialog(parent, request.caption);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({request.filter, QFileDialog::tr("All files (*)")});
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 }  // namespace zodrivel

@@ -14,17 +14,25 @@ struct SaveDialogRequest {
     QString defaultSuffix;  // added to a name typed without an extension
 };
 
+struct OpenDialogRequest {
+    QString caption;  // the application title
+    QString filter;   // "Zodrivel birth (*.zodrivel)"
+};
+
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
     // The chosen file, or an empty string when the user cancels. The dialog asks before
     // overwriting an existing file.
     virtual QString saveFileName(const SaveDialogRequest& request, QWidget* parent) = 0;
+    // The chosen existing file, or an empty string when the user cancels.
+    virtual QString openFileName(const OpenDialogRequest& request, QWidget* parent) = 0;
 };
 
 class QtFileDialogs : public FileDialogs {
 public:
     QString saveFileName(const SaveDialogRequest& request, QWidget* parent) override;
+    QString openFileName(const OpenDialogRequest& request, QWidget* parent) override;
 };
 
 }  // namespace zodrivel

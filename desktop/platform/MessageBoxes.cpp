@@ -37,4 +37,16 @@ void QtMessageBoxes::showCopyable(const QString& text, const QString& detail, QW
     copyableBox(text, detail, parent)->exec();
 }
 
+SaveChoice QtMessageBoxes::askSaveChanges(const QString& text, QWidget* parent) {
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(ApplicationTitle), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save: return SaveChoice::Save;
+        case QMessageBox::Discard: return SaveChoice::Discard;
+        default: return SaveChoice::Cancel;
+    }
+}
+
 }  // namespace zodrivel

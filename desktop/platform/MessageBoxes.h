@@ -14,6 +14,9 @@ class QWidget;
 
 namespace zodrivel {
 
+// The answer to "Save the changes?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
@@ -24,6 +27,8 @@ public:
     // An OK box that says `text` and holds `detail` (an address, a search) as text the user can
     // select and copy, for what the program could not do itself.
     virtual void showCopyable(const QString& text, const QString& detail, QWidget* parent) = 0;
+    // Save, Discard or Cancel, for changes that would otherwise be lost.
+    virtual SaveChoice askSaveChanges(const QString& text, QWidget* parent) = 0;
 
     void show(const Message& message, QWidget* parent) {
         show(coreText(textContext::EntryMessages, message.text), message.icon, parent);
@@ -41,6 +46,7 @@ public:
     void show(const QString& text, MessageIcon icon, QWidget* parent) override;
     bool askYesNo(const QString& text, MessageIcon icon, QWidget* parent) override;
     void showCopyable(const QString& text, const QString& detail, QWidget* parent) override;
+    SaveChoice askSaveChanges(const QString& text, QWidget* parent) override;
 };
 
 }  // namespace zodrivel

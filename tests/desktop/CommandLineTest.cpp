@@ -87,6 +87,8 @@ TEST(DesktopCommandLine, HelpNamesTheOptionsAndHidesQtOwn) {
     EXPECT_NE(run.out.find("--help"), std::string::npos);
     EXPECT_NE(run.out.find("--version"), std::string::npos);
     EXPECT_EQ(run.out.find("-platform"), std::string::npos) << run.out;
+    // The birth file a launcher hands over.
+    EXPECT_NE(run.out.find("A birth file (.zodrivel) to open."), std::string::npos) << run.out;
 }
 
 }  // namespace

@@ -10,11 +10,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "Recorders.h"
 #include "adapters/timezone/TzdbZoneHistory.h"
 #include "core/place/PlaceIndex.h"
+#include "desktop/entry/BirthDocument.h"
 #include "desktop/entry/EntryWindow.h"
 
 namespace zodrivel {
@@ -176,6 +178,33 @@ TEST_F(PlaceEntryTest, ATimeTheClocksShowedTwiceAsksWhichWasMeant) {
     EXPECT_TRUE(recorded.messages.texts()[0].contains("twice"));
     EXPECT_EQ(zoneList()->currentText(), "Central Standard Time,CST,-6.0");
     EXPECT_FALSE(daylightBox()->isChecked());
+}
+
+// A birth file that gives its zone only by id (no row can express London's double summer time)
+// opens with the zone's own entry at the top, and saves back the same zone id and offset.
+TEST_F(PlaceEntryTest, ABirthFileWithOnlyAZoneIdOpensWithTheZonesOwnEntry) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("london.zodrivel"));
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(R"({"format": "zodrivel-birth", "version": 1, "name": "ADA",
+        "date": "1941-06-01", "time": "12:00", "city": "London", "state": "", "country": "UK",
+        "longitude": {"degrees": "0", "minutes": "8", "side": "W"},
+        "latitude": {"degrees": "51", "minutes": "31", "side": "N"},
+        "zone": {"timezone": "Europe/London", "offset_seconds": 7200, "abbreviation": "BDST"}})");
+    out.close();
+    ASSERT_TRUE(window.document().openFile(file));
+    EXPECT_EQ(zoneList()->currentIndex(), 0);
+    EXPECT_EQ(zoneList()->currentText(), "Europe/London 1941-06-01: +2:00 BDST");
+    EXPECT_FALSE(daylightBox()->isChecked());
+    EXPECT_TRUE(note().contains("Europe/London")) << note().toStdString();
+
+    const BirthFile again = window.currentBirth();
+    EXPECT_EQ(again.zone.timezone, "Europe/London");
+    EXPECT_EQ(again.zone.offsetSeconds, 7200);
+    EXPECT_FALSE(again.zone.row.has_value());
+    // The entries the calculation gets use that offset, not a row.
+    EXPECT_EQ(window.entries().zoneOffsetSeconds, 7200);
 }
 
 }  // namespace

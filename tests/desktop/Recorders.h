@@ -43,6 +43,10 @@ public:
     void showCopyable(const QString& text, const QString& detail, QWidget*) override {
         shown.push_back({text, MessageIcon::Information, false, detail});
     }
+    SaveChoice askSaveChanges(const QString& text, QWidget*) override {
+        shown.push_back({text, MessageIcon::Information, true, {}});
+        return saveChoice;
+    }
     QStringList texts() const {
         QStringList out;
         for (const auto& m : shown) out << m.text;
@@ -50,6 +54,7 @@ public:
     }
     std::vector<ShownMessage> shown;
     bool answerYes = false;
+    SaveChoice saveChoice = SaveChoice::Discard;
 };
 
 // Records each address; `works = false` plays a desktop without a browser.
@@ -80,8 +85,18 @@ public:
         answers.pop_front();
         return next;
     }
+    // Open dialogs take their answers from their own script.
+    QString openFileName(const OpenDialogRequest& request, QWidget*) override {
+        openRequests.push_back(request);
+        if (openAnswers.empty()) return {};
+        QString next = openAnswers.front();
+        openAnswers.pop_front();
+        return next;
+    }
     std::deque<QString> answers;
     std::vector<SaveDialogRequest> requests;
+    std::deque<QString> openAnswers;
+    std::vector<OpenDialogRequest> openRequests;
 };
 
 // Prints to a PDF file instead of asking; records whether the selection option was offered.

@@ -21,6 +21,7 @@
 
 #include "Recorders.h"
 #include "desktop/app/Application.h"
+#include "desktop/entry/BirthDocument.h"
 #include "desktop/entry/EntryWindow.h"
 #include "desktop/platform/StandardKeys.h"
 #include "desktop/platform/WindowPlacement.h"
@@ -65,7 +66,11 @@ TEST(StandardKeys, EachCommandCarriesThePlatformKeyThatFitsIt) {
 
     testing::RecordedServices recorded;
     const EntryWindow entry(recorded.services());
-    expectKeys(entry, {{"mnuNext", none},
+    expectKeys(entry, {{"mnuNew", keys(QKeySequence::New)},
+                       {"mnuOpen", keys(QKeySequence::Open)},
+                       {"mnuSave", keys(QKeySequence::Save)},
+                       {"mnuSaveAs", BirthDocument::saveAsKeys()},
+                       {"mnuNext", none},
                        {"mnuExit", quitKeys()},
                        {"mnuOnline", keys(QKeySequence::HelpContents)},
                        {"mnuVisit", none},

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#pragma once
+// Many births in one run: JSON Lines or CSV in, one result a line out, in input order, the
+// work spread over every core.
+
+#include <cstddef>
+#include <functional>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "cli/CliChart.h"
+#include "cli/CliOptions.h"
+#include "core/calculation/Calculation.h"
+
+namespace zodrivel::cli {
+
+enum class BatchOutput { JsonLines, Csv };
+
+struct BatchSummary {
+    std::size_t births = 0;  // result lines written
+    std::size_t failed = 0;  // of them, lines that carry an error
+};
+
+// The header line of CSV results: name, universal_date, the ten bodies, aspects, error.
+std::string csvResultHeader();
+
+// One CSV result line (without the line break) for a finished calculation.
+std::string csvResult(const Calculation& calculation);
+
+// Reads every line of `input` and hands `write` the results, a block at a time, in input
+// order. A line that cannot be read or computed gives a result line with its line number and
+// the message and does not stop the batch. An error about the whole input (an unknown CSV
+// column) comes back instead of a summary, before anything is written. `progress`, when set,
+// is called after each block with the births done so far.
+std::variant<BatchSummary, InputError> runBatch(
+    std::istream& input, BatchOutput output, const std::function<bool(std::string_view)>& write,
+    const std::function<void(std::size_t)>& progress = {}, const ChartChoice& choice = {});
+
+}  // namespace zodrivel::cli
