@@ -21,7 +21,8 @@ std::variant<EntryTexts, InputError> entriesOf(BirthOptions options, const Atlas
     if (options.place) {
         if (auto error = checkOptionText("--place", *options.place)) return *error;
         const std::vector<Place> found = search(*options.place, 1);
-        if (found.empty()) return std::get<InputError>(resolvePlace("--place", *options.place, atlas));
+        if (found.empty())
+            return std::get<InputError>(resolvePlace("--place", *options.place, atlas));
         place = found.front();
         // Explicit coordinates win over the place's; so do --zone and --tz over its zone.
         if (!options.lon) options.lon = longitudeText(*place);
@@ -41,7 +42,8 @@ std::variant<EntryTexts, InputError> entriesOf(BirthOptions options, const Atlas
         auto error = applyTimeZone(zoneOption, *options.tz, choice, history, entries);
         if (error && choice == DaylightChoice::Unstated && options.recordedOffset) {
             // A time shown twice, saved with the reading that was meant: take that reading.
-            for (const DaylightChoice reading : {DaylightChoice::Daylight, DaylightChoice::Standard}) {
+            for (const DaylightChoice reading :
+                 {DaylightChoice::Daylight, DaylightChoice::Standard}) {
                 EntryTexts trial = entries;
                 if (!applyTimeZone(zoneOption, *options.tz, reading, history, trial) &&
                     trial.zoneOffsetSeconds == options.recordedOffset) {
@@ -61,8 +63,7 @@ Calculation computeChart(const EntryTexts& entries, const ChartChoice& choice) {
     const ProceedRecord record = fillBirthData(entries, ProceedRecord{});
     const ClassicEphemeris classic;
     const PreciseEphemeris precise;
-    const Ephemeris& ephemeris =
-        choice.precise ? static_cast<const Ephemeris&>(precise) : classic;
+    const Ephemeris& ephemeris = choice.precise ? static_cast<const Ephemeris&>(precise) : classic;
     const SwissHouseCalculator houses;
     return calculate(record, ephemeris, &houses, choice.houses);
 }

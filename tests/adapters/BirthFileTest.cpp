@@ -15,18 +15,14 @@
 #include "adapters/birthfile/JsonBirthFileFormat.h"
 #include "adapters/io/SafeFileWriter.h"
 #include "core/time/TimeZones.h"
+#include "tests/common/ProcessRun.h"
 
 namespace zodrivel {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+std::string readFile(const fs::path& p) { return testing::slurp(p); }
 
 // New York, 4 July 1976, 10:30 by the Eastern Standard Time row with daylight saving ticked.
 BirthFile rowAndBoxBirth() {

@@ -24,18 +24,14 @@
 #include <unistd.h>
 
 #include "adapters/io/SafeFileWriter.h"
+#include "tests/common/ProcessRun.h"
 
 namespace zodrivel {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+std::string readFile(const fs::path& p) { return testing::slurp(p); }
 
 void makeFile(const fs::path& p, std::string_view content, mode_t mode) {
     std::ofstream(p, std::ios::binary) << content;

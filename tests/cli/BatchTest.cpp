@@ -13,46 +13,24 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "tests/common/ProcessRun.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
+using CliRun = zodrivel::testing::ProcessRun;
 
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using zodrivel::testing::slurp;
 
 // Runs zodrivel-cli with `args` (single-quoted for the shell), standard input from `stdinFrom`
 // when given.
 CliRun runCli(const std::vector<std::string>& args, const fs::path& stdinFrom = {}) {
     const fs::path errFile =
         fs::temp_directory_path() / ("zodrivel-batch-err-" + std::to_string(::getpid()));
-    std::string command = ZODRIVEL_CLI_PATH;
-    for (const std::string& a : args) {
-        std::string quoted = "'";
-        for (const char c : a) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        command += " " + quoted + "'";
-    }
-    command += " 2>" + errFile.string();
+    std::string command = zodrivel::testing::shellCommand(ZODRIVEL_CLI_PATH, args);
     if (!stdinFrom.empty()) command += " <" + stdinFrom.string();
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.err = slurp(errFile);
-    fs::remove(errFile);
-    return run;
+    return zodrivel::testing::runShell(command, errFile);
 }
 
 std::vector<std::string> lines(const std::string& text) {

@@ -29,12 +29,7 @@ CliRun runCli(const std::vector<std::string>& args, const char* stdoutTo = nullp
               const char* program = ZODRIVEL_CLI_PATH) {
     const fs::path errFile =
         fs::temp_directory_path() / ("zodrivel-cli-err-" + std::to_string(::getpid()));
-    std::string command = program;
-    for (const std::string& a : args) {
-        std::string quoted = "'";
-        for (const char c : a) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        command += " " + quoted + "'";
-    }
+    std::string command = zodrivel::testing::shellCommand(program, args);
     if (stdoutTo) command += std::string(" >") + stdoutTo;
     return zodrivel::testing::runShell(command, errFile);
 }

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <vector>
 
 namespace zodrivel::testing {
 
@@ -22,6 +23,16 @@ inline std::string slurp(const std::filesystem::path& p) {
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+// `program` with each argument single-quoted for the shell, quotes inside escaped.
+inline std::string shellCommand(std::string program, const std::vector<std::string>& args) {
+    for (const std::string& a : args) {
+        std::string quoted = "'";
+        for (const char c : a) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        program += " " + quoted + "'";
+    }
+    return program;
 }
 
 // Runs `command` (already quoted for the shell) with its standard error caught in `errFile`,
