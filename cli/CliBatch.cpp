@@ -129,6 +129,39 @@ std::string fastJsonLine(const Calculation& c) {
     appendNumber(out, c.instant.julianCenturies);
     out += ",\"days_since_j2000\":";
     appendNumber(out, c.instant.daysSinceJ2000);
+    out += ",\"ephemeris\":";
+    appendString(out, c.ephemeris);
+    const BirthData& b = c.birth;
+    out += ",\"place\":";
+    if (b.place) {
+        out += "{\"name\":";
+        appendString(out, b.place->name);
+        out += ",\"division\":";
+        appendString(out, b.place->division);
+        out += ",\"country\":";
+        appendString(out, b.place->country);
+        out += ",\"country_code\":";
+        appendString(out, b.place->countryCode);
+        out += ",\"latitude\":";
+        appendNumber(out, b.place->latitude);
+        out += ",\"longitude\":";
+        appendNumber(out, b.place->longitude);
+        out += ",\"timezone\":";
+        appendString(out, b.place->zoneId);
+        out += '}';
+    } else {
+        out += "null";
+    }
+    out += ",\"utc_offset_seconds\":";
+    out += std::to_string(b.utcOffsetSeconds);
+    out += ",\"zone_source\":";
+    out += b.zoneSource == ZoneSource::TimeZone ? "\"timezone\"" : "\"row\"";
+    out += ",\"zone_abbreviation\":";
+    appendString(out, b.zoneAbbreviation);
+    if (!b.zoneId.empty()) {
+        out += ",\"zone_id\":";
+        appendString(out, b.zoneId);
+    }
     out += ",\"positions\":[";
     for (int slot = 0; slot < ChartPointCount; ++slot) {
         if (slot > 0) out += ',';
@@ -136,13 +169,35 @@ std::string fastJsonLine(const Calculation& c) {
         appendString(out, c.chart.names[slot]);
         out += ",\"longitude\":";
         appendNumber(out, c.chart.longitudes[slot]);
+        out += ",\"speed\":";
+        appendNumber(out, c.chart.speeds[slot]);
+        if (c.houses) {
+            out += ",\"house\":";
+            out += std::to_string(c.bodyHouses[slot]);
+        }
         out += '}';
     }
-    out += "],\"aspects\":[";
-    bool first = true;
-    for (const AspectHit& hit : c.aspects.hits) {
-        if (!first) out += ',';
-        first = false;
+    out += ']';
+    if (c.houses) {
+        out += ",\"angles\":{\"ascendant\":";
+        appendNumber(out, c.houses->ascendant);
+        out += ",\"midheaven\":";
+        appendNumber(out, c.houses->midheaven);
+        out += "},\"houses\":{\"system\":";
+        appendString(out, houseSystemName(c.houses->system));
+        out += ",\"requested\":";
+        appendString(out, houseSystemName(c.houses->requested));
+        out += ",\"cusps\":[";
+        for (std::size_t k = 0; k < c.houses->cusps.size(); ++k) {
+            if (k > 0) out += ',';
+            appendNumber(out, c.houses->cusps[k]);
+        }
+        out += "]}";
+    }
+    out += ",\"aspects\":[";
+    for (std::size_t i = 0; i < c.aspects.hits.size(); ++i) {
+        const AspectHit& hit = c.aspects.hits[i];
+        if (i > 0) out += ',';
         out += "{\"kind\":";
         appendString(out, aspectKindName(hit.kind));
         out += ",\"first\":";
@@ -151,6 +206,14 @@ std::string fastJsonLine(const Calculation& c) {
         appendString(out, c.chart.names[hit.second]);
         out += ",\"separation\":";
         out += std::to_string(hit.separation);
+        if (i < c.aspectDetails.size()) {
+            out += ",\"exact_separation\":";
+            appendNumber(out, c.aspectDetails[i].exactSeparation);
+            out += ",\"orb\":";
+            appendNumber(out, c.aspectDetails[i].orb);
+            out += ",\"applying\":";
+            out += c.aspectDetails[i].applying ? "true" : "false";
+        }
         out += '}';
     }
     out += "]}";
