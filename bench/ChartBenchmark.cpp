@@ -29,7 +29,7 @@ void wholeChart(benchmark::State& state) {
     const zodrivel::ClassicEphemeris classic;
     int day = 0;
     for (auto _ : state) {
-        const zodrivel::Calculation c = zodrivel::calculate(exampleRecord(day++), classic);
+        const zodrivel::Chart c = zodrivel::calculate(exampleRecord(day++), classic);
         benchmark::DoNotOptimize(c.aspects.hits.data());
     }
     state.SetItemsProcessed(state.iterations());
@@ -46,7 +46,7 @@ void wholeChartWithHouses(benchmark::State& state, const zodrivel::Ephemeris& ep
         zodrivel::ProceedRecord record = exampleRecord(day++);
         record.birth.latDegrees = 40;
         record.birth.latMinutes = 43;
-        const zodrivel::Calculation c = zodrivel::calculate(record, ephemeris, &houses);
+        const zodrivel::Chart c = zodrivel::calculate(record, ephemeris, &houses);
         benchmark::DoNotOptimize(c.aspectDetails.data());
     }
     state.SetItemsProcessed(state.iterations());

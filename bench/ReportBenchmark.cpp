@@ -13,7 +13,7 @@
 
 namespace {
 
-zodrivel::Calculation exampleChart() {
+zodrivel::Chart exampleChart() {
     zodrivel::ProceedRecord r;
     r.birth.birthName = "EXAMPLE";
     r.birth.birthYear = 1976;
@@ -28,7 +28,7 @@ zodrivel::Calculation exampleChart() {
 }
 
 void reportAsRtf(benchmark::State& state) {
-    const zodrivel::Calculation chart = exampleChart();
+    const zodrivel::Chart chart = exampleChart();
     for (auto _ : state) {
         const std::string rtf = zodrivel::toRtf(
             zodrivel::buildReport(zodrivel::reportFactsOf(chart)), zodrivel::ReportTabStopsPt);
@@ -39,7 +39,7 @@ void reportAsRtf(benchmark::State& state) {
 BENCHMARK(reportAsRtf)->Name("ReportAsRtf");
 
 void reportAsPdf(benchmark::State& state) {
-    const zodrivel::Calculation chart = exampleChart();
+    const zodrivel::Chart chart = exampleChart();
     for (auto _ : state) {
         const std::string pdf =
             zodrivel::cairoPdf(zodrivel::buildReport(zodrivel::reportFactsOf(chart)), "EXAMPLE");

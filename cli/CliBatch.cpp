@@ -3,14 +3,11 @@
 
 #include <algorithm>
 #include <atomic>
-#include <charconv>
 #include <nlohmann/json.hpp>
 #include <thread>
 #include <vector>
 
-#include "adapters/atlas/GeonamesAtlas.h"
-#include "adapters/birthfile/JsonBirthFileFormat.h"
-#include "adapters/timezone/TzdbZoneHistory.h"
+#include "cli/ChartJson.h"
 #include "cli/CliChart.h"
 #include "cli/CliOutput.h"
 #include "core/aspects/AspectKind.h"
@@ -59,165 +56,6 @@ std::optional<std::vector<std::string>> splitCsv(std::string_view line) {
     }
     if (quoted) return std::nullopt;
     return fields;
-}
-
-std::string csvField(std::string_view text) {
-    if (text.find_first_of(",\"\n\r") == std::string_view::npos) return std::string(text);
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
-
-std::string shortest(double value) {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
-}
-
-// A double as nlohmann::json writes it: the shortest text that reads back the same, with ".0"
-// on a whole number.
-void appendNumber(std::string& out, double value) {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
-    out += text;
-    if (text.find_first_of(".eE") == std::string_view::npos && text != "inf" && text != "nan") {
-        out += ".0";
-    }
-}
-
-void appendString(std::string& out, std::string_view text) {
-    out += '"';
-    for (const char c : text) {
-        switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            case '\b': out += "\\b"; break;
-            case '\f': out += "\\f"; break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                    out += escaped;
-                } else {
-                    out += c;
-                }
-        }
-    }
-    out += '"';
-}
-
-// The object of --format json on one line, written directly: building it as a JSON value
-// first costs several times the chart itself. Used only while it gives formatJson's object
-// (checked once per block, see computeBlock), so a field added there is never lost here.
-std::string fastJsonLine(const Calculation& c) {
-    std::string out;
-    out.reserve(2048);
-    out += "{\"name\":";
-    appendString(out, c.birth.birthName);
-    out += ",\"universal_time\":";
-    appendNumber(out, c.instant.universalTime);
-    out += ",\"universal_date\":";
-    appendString(out, isoUniversalTime(c.instant.universal));
-    out += ",\"julian_centuries\":";
-    appendNumber(out, c.instant.julianCenturies);
-    out += ",\"days_since_j2000\":";
-    appendNumber(out, c.instant.daysSinceJ2000);
-    out += ",\"ephemeris\":";
-    appendString(out, c.ephemeris);
-    const BirthData& b = c.birth;
-    out += ",\"place\":";
-    if (b.place) {
-        out += "{\"name\":";
-        appendString(out, b.place->name);
-        out += ",\"division\":";
-        appendString(out, b.place->division);
-        out += ",\"country\":";
-        appendString(out, b.place->country);
-        out += ",\"country_code\":";
-        appendString(out, b.place->countryCode);
-        out += ",\"latitude\":";
-        appendNumber(out, b.place->latitude);
-        out += ",\"longitude\":";
-        appendNumber(out, b.place->longitude);
-        out += ",\"timezone\":";
-        appendString(out, b.place->zoneId);
-        out += '}';
-    } else {
-        out += "null";
-    }
-    out += ",\"utc_offset_seconds\":";
-    out += std::to_string(b.utcOffsetSeconds);
-    out += ",\"zone_source\":";
-    out += b.zoneSource == ZoneSource::TimeZone ? "\"timezone\"" : "\"row\"";
-    out += ",\"zone_abbreviation\":";
-    appendString(out, b.zoneAbbreviation);
-    if (!b.zoneId.empty()) {
-        out += ",\"zone_id\":";
-        appendString(out, b.zoneId);
-    }
-    out += ",\"positions\":[";
-    for (int slot = 0; slot < ChartPointCount; ++slot) {
-        if (slot > 0) out += ',';
-        out += "{\"body\":";
-        appendString(out, c.chart.names[slot]);
-        out += ",\"longitude\":";
-        appendNumber(out, c.chart.longitudes[slot]);
-        out += ",\"speed\":";
-        appendNumber(out, c.chart.speeds[slot]);
-        if (c.houses) {
-            out += ",\"house\":";
-            out += std::to_string(c.bodyHouses[slot]);
-        }
-        out += '}';
-    }
-    out += ']';
-    if (c.houses) {
-        out += ",\"angles\":{\"ascendant\":";
-        appendNumber(out, c.houses->ascendant);
-        out += ",\"midheaven\":";
-        appendNumber(out, c.houses->midheaven);
-        out += "},\"houses\":{\"system\":";
-        appendString(out, houseSystemName(c.houses->system));
-        out += ",\"requested\":";
-        appendString(out, houseSystemName(c.houses->requested));
-        out += ",\"cusps\":[";
-        for (std::size_t k = 0; k < c.houses->cusps.size(); ++k) {
-            if (k > 0) out += ',';
-            appendNumber(out, c.houses->cusps[k]);
-        }
-        out += "]}";
-    }
-    out += ",\"aspects\":[";
-    for (std::size_t i = 0; i < c.aspects.hits.size(); ++i) {
-        const AspectHit& hit = c.aspects.hits[i];
-        if (i > 0) out += ',';
-        out += "{\"kind\":";
-        appendString(out, aspectKindName(hit.kind));
-        out += ",\"first\":";
-        appendString(out, c.chart.names[hit.first]);
-        out += ",\"second\":";
-        appendString(out, c.chart.names[hit.second]);
-        out += ",\"separation\":";
-        out += std::to_string(hit.separation);
-        if (i < c.aspectDetails.size()) {
-            out += ",\"exact_separation\":";
-            appendNumber(out, c.aspectDetails[i].exactSeparation);
-            out += ",\"orb\":";
-            appendNumber(out, c.aspectDetails[i].orb);
-            out += ",\"applying\":";
-            out += c.aspectDetails[i].applying ? "true" : "false";
-        }
-        out += '}';
-    }
-    out += "]}";
-    return out;
 }
 
 struct Header {
@@ -304,16 +142,12 @@ struct Block {
 LineResult errorResult(BatchOutput output, std::size_t number, const std::string& message,
                        const std::string& name) {
     if (output == BatchOutput::Csv) {
-        std::string line = csvField(name) + std::string(ChartPointCount + 3, ',');
+        std::string line = csvField(name) + std::string(BodyCount + 3, ',');
         return {line + csvField("line " + std::to_string(number) + ": " + message), true};
     }
     nlohmann::ordered_json json{{"line", number}, {"error", message}};
     return {json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace), true};
 }
-
-// How a JSON result line is written: checked against formatJson on the first chart of a
-// block, then fast or, when they differ, formatJson itself.
-enum class JsonWriter { Unchecked, Fast, Full };
 
 // What every line of a batch is read and computed with: one atlas and zone history, loaded once
 // and shared by the threads, and the chosen model and house system.
@@ -322,12 +156,12 @@ struct LineSources {
     const Atlas& atlas;
     PlaceSearch search;
     const ZoneHistory& zones;
+    const SkySources& sky;
     ChartChoice choice;
 };
 
 LineResult computeLine(BatchOutput output, const std::optional<Header>& header,
-                       const LineSources& sources, std::string_view line, std::size_t number,
-                       JsonWriter writer) {
+                       const LineSources& sources, std::string_view line, std::size_t number) {
     const JsonBirthFileFormat& format = sources.format;
     std::variant<BirthOptions, InputError> options = InputError{};
     if (header) {
@@ -348,26 +182,10 @@ LineResult computeLine(BatchOutput output, const std::optional<Header>& header,
     if (const auto* error = std::get_if<InputError>(&entries)) {
         return errorResult(output, number, error->message, given.name.value_or(""));
     }
-    const Calculation calculation = computeChart(std::get<EntryTexts>(entries), sources.choice);
-    if (output == BatchOutput::Csv) return {csvResult(calculation)};
-    if (writer == JsonWriter::Fast) return {fastJsonLine(calculation)};
-    return {formatJson(calculation, true)};
-}
-
-// Whether the fast writer gives formatJson's very text for the chart of `line`; Full when the
-// line has no chart to compare.
-JsonWriter chooseJsonWriter(const std::optional<Header>& header, const LineSources& sources,
-                            std::string_view line) {
-    const LineResult full =
-        computeLine(BatchOutput::JsonLines, header, sources, line, 0, JsonWriter::Full);
-    if (full.failed) return JsonWriter::Unchecked;
-    const LineResult fast =
-        computeLine(BatchOutput::JsonLines, header, sources, line, 0, JsonWriter::Fast);
-    // The same object, key order included; a number's text may differ in its last digit
-    // (nlohmann's short form is not always the shortest), never in its value.
-    using Ordered = nlohmann::ordered_json;
-    return Ordered::parse(fast.text) == Ordered::parse(full.text) ? JsonWriter::Fast
-                                                                  : JsonWriter::Full;
+    const ChartDescription chart =
+        describeChart(computeChart(std::get<EntryTexts>(entries), sources.choice, sources.sky));
+    if (output == BatchOutput::Csv) return {csvLine(chart)};
+    return {chartJson(chart, true)};
 }
 
 // Computes a block on every core; results in input order.
@@ -375,14 +193,6 @@ std::vector<LineResult> computeBlock(const Block& block, BatchOutput output,
                                      const std::optional<Header>& header,
                                      const LineSources& sources) {
     std::vector<LineResult> results(block.lines.size());
-    JsonWriter writer = JsonWriter::Full;
-    if (output == BatchOutput::JsonLines) {
-        JsonWriter chosen = JsonWriter::Unchecked;
-        for (std::size_t i = 0; i < block.lines.size() && chosen == JsonWriter::Unchecked; ++i) {
-            chosen = chooseJsonWriter(header, sources, block.lines[i]);
-        }
-        if (chosen == JsonWriter::Fast) writer = JsonWriter::Fast;
-    }
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         for (;;) {
@@ -391,7 +201,7 @@ std::vector<LineResult> computeBlock(const Block& block, BatchOutput output,
             const std::size_t last = std::min(first + ClaimLines, block.lines.size());
             for (std::size_t i = first; i < last; ++i) {
                 results[i] =
-                    computeLine(output, header, sources, block.lines[i], block.numbers[i], writer);
+                    computeLine(output, header, sources, block.lines[i], block.numbers[i]);
             }
         }
     };
@@ -405,46 +215,17 @@ std::vector<LineResult> computeBlock(const Block& block, BatchOutput output,
 
 }  // namespace
 
-std::string csvResultHeader() {
-    std::string header = "name,universal_date";
-    for (const std::string_view body : ChartPointNameTexts) {
-        header += ',';
-        header += body;
-    }
-    return header + ",aspects,error";
-}
-
-std::string csvResult(const Calculation& c) {
-    std::string line = csvField(c.birth.birthName) + "," + isoUniversalTime(c.instant.universal);
-    for (int slot = 0; slot < ChartPointCount; ++slot) {
-        line += ',';
-        line += shortest(c.chart.longitudes[slot]);
-    }
-    line += ',';
-    bool first = true;
-    for (const AspectHit& hit : c.aspects.hits) {
-        if (!first) line += ';';
-        first = false;
-        line += aspectKindName(hit.kind);
-        line += ':';
-        line += c.chart.names[hit.first];
-        line += '-';
-        line += c.chart.names[hit.second];
-    }
-    return line + ",";
-}
-
 std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput output,
                                                 const std::function<bool(std::string_view)>& write,
                                                 const std::function<void(std::size_t)>& progress,
-                                                const ChartChoice& choice) {
-    const JsonBirthFileFormat format;
-    const GeonamesAtlas atlas;  // read on the first place a line names, then shared
-    const TzdbZoneHistory zones;
+                                                const ChartChoice& choice,
+                                                const CliSources& cli) {
+    // The atlas is read on the first place a line names, then shared by every thread.
+    const GeonamesAtlas& atlas = cli.atlas();
     const LineSources sources{
-        format, atlas,
+        cli.birthFiles(), atlas,
         [&atlas](std::string_view text, std::size_t limit) { return atlas.search(text, limit); },
-        zones, choice};
+        cli.zones(), cli.sky(), choice};
     std::optional<Header> header;
     bool formatKnown = false;
     BatchSummary summary;
@@ -474,7 +255,7 @@ std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput
         }
         if (output == BatchOutput::Csv && !headerWritten) {
             headerWritten = true;
-            if (!write(csvResultHeader() + "\n")) return summary;
+            if (!write(csvHeader() + "\n")) return summary;
         }
         if (block.lines.empty()) break;
         const std::vector<LineResult> results = computeBlock(block, output, header, sources);

@@ -13,6 +13,7 @@
 
 #include "cli/CliChart.h"
 #include "cli/CliOptions.h"
+#include "cli/CliSources.h"
 #include "core/calculation/Calculation.h"
 
 namespace zodrivel::cli {
@@ -24,12 +25,6 @@ struct BatchSummary {
     std::size_t failed = 0;  // of them, lines that carry an error
 };
 
-// The header line of CSV results: name, universal_date, the ten bodies, aspects, error.
-std::string csvResultHeader();
-
-// One CSV result line (without the line break) for a finished calculation.
-std::string csvResult(const Calculation& calculation);
-
 // Reads every line of `input` and hands `write` the results, a block at a time, in input
 // order. A line that cannot be read or computed gives a result line with its line number and
 // the message and does not stop the batch. An error about the whole input (an unknown CSV
@@ -37,6 +32,7 @@ std::string csvResult(const Calculation& calculation);
 // is called after each block with the births done so far.
 std::variant<BatchSummary, InputError> runBatch(
     std::istream& input, BatchOutput output, const std::function<bool(std::string_view)>& write,
-    const std::function<void(std::size_t)>& progress = {}, const ChartChoice& choice = {});
+    const std::function<void(std::size_t)>& progress, const ChartChoice& choice,
+    const CliSources& sources);
 
 }  // namespace zodrivel::cli

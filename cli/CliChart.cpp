@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "cli/CliChart.h"
 
-#include "adapters/ephemeris/SwissEphemeris.h"
 #include "cli/CliPlaces.h"
-#include "core/ephemeris/ClassicEphemeris.h"
 
 namespace zodrivel::cli {
-
-ChartChoice chartChoice(std::string_view ephemerisName, std::string_view houseName) {
-    return {ephemerisName == "precise",
-            houseSystemFromName(houseName).value_or(DefaultHouseSystem)};
-}
 
 std::variant<EntryTexts, InputError> entriesOf(BirthOptions options, const Atlas& atlas,
                                                const PlaceSearch& search,
@@ -59,13 +52,8 @@ std::variant<EntryTexts, InputError> entriesOf(BirthOptions options, const Atlas
     return built;
 }
 
-Calculation computeChart(const EntryTexts& entries, const ChartChoice& choice) {
-    const ProceedRecord record = fillBirthData(entries, ProceedRecord{});
-    const ClassicEphemeris classic;
-    const PreciseEphemeris precise;
-    const Ephemeris& ephemeris = choice.precise ? static_cast<const Ephemeris&>(precise) : classic;
-    const SwissHouseCalculator houses;
-    return calculate(record, ephemeris, &houses, choice.houses);
+Chart computeChart(const EntryTexts& entries, const ChartChoice& choice, const SkySources& sky) {
+    return calculate(fillBirthData(entries, ProceedRecord{}), sky, choice);
 }
 
 }  // namespace zodrivel::cli

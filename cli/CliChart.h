@@ -18,13 +18,6 @@
 
 namespace zodrivel::cli {
 
-// --ephemeris and --houses, checked by the option parser.
-struct ChartChoice {
-    bool precise = false;
-    HouseSystem houses = DefaultHouseSystem;
-};
-ChartChoice chartChoice(std::string_view ephemerisName, std::string_view houseName);
-
 // How a place's text is looked up: a single chart reads only the places that can match, a
 // batch searches an atlas loaded once.
 using PlaceSearch = std::function<std::vector<Place>(std::string_view text, std::size_t limit)>;
@@ -39,6 +32,6 @@ std::variant<EntryTexts, InputError> entriesOf(BirthOptions options, const Atlas
                                                const ZoneHistory& history);
 
 // The chart of checked entries, in the chosen model, with houses.
-Calculation computeChart(const EntryTexts& entries, const ChartChoice& choice);
+Chart computeChart(const EntryTexts& entries, const ChartChoice& choice, const SkySources& sky);
 
 }  // namespace zodrivel::cli

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "cli/CliOutput.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
@@ -10,7 +11,6 @@
 #include "core/entry/BirthSummary.h"
 #include "core/model/Zodiac.h"
 #include "core/report/ReportDocument.h"
-#include "core/report/ReportFacts.h"
 #include "core/report/ReportWriter.h"
 #include "core/report/RtfWriter.h"
 #include "core/texts/AspectTexts.h"
@@ -30,167 +30,126 @@ std::string padRight(std::string_view text, std::size_t width) {
     return out;
 }
 
-// "Placidus", or after a fallback the system drawn and why.
-std::string houseSystemLine(const ChartHouses& houses) {
-    std::string line(houseSystemTitle(houses.system));
-    if (houses.fellBack()) {
-        line += " (" + std::string(houseSystemTitle(houses.requested)) +
-                " cannot be drawn beyond the polar circles)";
-    }
-    return line;
-}
-
-std::string placeText(const Place& place) {
-    std::string text = place.name;
-    if (!place.division.empty()) text += ", " + place.division;
-    if (!place.country.empty()) text += ", " + place.country;
-    return text;
-}
-
 }  // namespace
 
-std::string formatTable(const Calculation& c) {
-    const BirthData& b = c.birth;
-    char clock[16];
-    std::snprintf(clock, sizeof clock, "%02d:%02d", b.birthHour, b.birthMinute);
-    std::string out = "Chart of " + b.birthName + "\n\n";
-    out += "  Born     " + formatDate(b.birthYear, b.birthMonth, b.birthDay) + " " + clock +
-           " local time\n";
-    if (b.place) out += "  City     " + placeText(*b.place) + "\n";
-    if (b.zoneSource == ZoneSource::TimeZone) {
-        out += "  Zone     " + b.zoneId + " (from the time-zone history)\n";
+std::string formatTable(const ChartDescription& d) {
+    std::string out = "Chart of " + d.name + "\n\n";
+    out += "  Born     " + d.birthAsEntered + "\n";
+    if (d.place) out += "  City     " + placeText(*d.place) + "\n";
+    const ZoneDescription& zone = d.zone;
+    if (zone.source == ZoneSource::TimeZone) {
+        out += "  Zone     " + zone.zoneId + " (from the time-zone history)\n";
     } else {
-        out += "  Zone     " + std::string(zoneTable()[c.zonePosition].text) +
-               (b.isDaylightSaving ? ", daylight saving" : "") + "\n";
+        out += "  Zone     " + zone.rowText + (zone.daylightSaving ? ", daylight saving" : "") +
+               "\n";
     }
-    out += "  Offset   " + formatOffset(b.utcOffsetSeconds) + " " + b.zoneAbbreviation +
-           (b.zoneSource == ZoneSource::Row && !b.zoneId.empty() ? ", for " + b.zoneId : "") + "\n";
-    out += "  Place    " + formatCoordinates(b) + "\n";
-    out += "  Used     " + formatUniversalTime(c.instant.universal) + "\n";
-    const auto note =
-        b.zoneSource == ZoneSource::Row ? plausibilityNote(b, c.zonePosition) : std::nullopt;
-    if (note) out += "  Note     " + *note + "\n";
-    out += "  Model    " + std::string(ephemerisTitle(c.ephemeris)) + "\n";
-    if (c.houses) out += "  Houses   " + houseSystemLine(*c.houses) + "\n";
+    out += "  Offset   " + formatOffset(zone.offsetSeconds) + " " + zone.abbreviation +
+           (zone.source == ZoneSource::Row && !zone.zoneId.empty() ? ", for " + zone.zoneId : "") +
+           "\n";
+    out += "  Place    " + d.coordinates + "\n";
+    out += "  Used     " + d.universalTime + "\n";
+    if (zone.note) out += "  Note     " + *zone.note + "\n";
+    out += "  Model    " + d.modelTitle + "\n";
+    if (d.houseSystemLine) out += "  Houses   " + *d.houseSystemLine + "\n";
     out += "\nPositions\n";
-    for (int slot = 0; slot < ChartPointCount; ++slot) {
-        const double longitude = c.chart.longitudes[slot];
+    for (const PointDescription& body : d.positions) {
+        const double longitude = body.point.longitude;
         char decimal[64];
         std::snprintf(decimal, sizeof decimal, "%10.4f %+9.4f\u00B0/day", longitude,
-                      c.chart.speeds[slot]);
+                      body.point.speed);
         std::string house;
-        if (c.houses) house = "  house " + std::to_string(c.bodyHouses[slot]);
-        out += "  " + padRight(c.chart.names[slot], 9) +
+        if (d.hasHouses()) house = "  house " + std::to_string(body.point.house);
+        out += "  " + padRight(pointName(body.point.id), 9) +
                padRight(formatSignPosition(longitude), 19) + decimal + house + "\n";
     }
-    if (c.houses) {
-        for (const auto& [name, longitude] :
-             {std::pair{"Asc", c.houses->ascendant}, {"MC", c.houses->midheaven}}) {
+    if (d.hasHouses()) {
+        for (const PointDescription& angle : d.angles) {
+            const double longitude = angle.point.longitude;
             char decimal[32];
             std::snprintf(decimal, sizeof decimal, "%10.4f", longitude);
-            out += "  " + padRight(name, 9) + padRight(formatSignPosition(longitude), 19) +
-                   decimal + "\n";
+            out += "  " + padRight(angle.point.id == PointId::Ascendant ? "Asc" : "MC", 9) +
+                   padRight(formatSignPosition(longitude), 19) + decimal + "\n";
         }
         out += "\nHouses\n";
         for (int house = 0; house < 12; ++house) {
+            const double cusp = d.houses->cusps[house];
             char number[8];
             std::snprintf(number, sizeof number, "%2d", house + 1);
             char decimal[32];
-            std::snprintf(decimal, sizeof decimal, "%10.4f", c.houses->cusps[house]);
+            std::snprintf(decimal, sizeof decimal, "%10.4f", cusp);
             out += "  " + std::string(number) + "       " +
-                   padRight(formatSignPosition(c.houses->cusps[house]), 19) + decimal + "\n";
+                   padRight(formatSignPosition(cusp), 19) + decimal + "\n";
         }
     }
     out += "\nAspects\n";
-    if (c.aspects.hits.empty()) out += "  none\n";
-    for (std::size_t i = 0; i < c.aspects.hits.size(); ++i) {
-        const AspectHit& hit = c.aspects.hits[i];
-        std::string line = "  " + padRight(aspectHeading(hit, c.chart), 40) +
-                           padRight(std::to_string(std::abs(hit.separation)) + "\u00B0", 6);
-        if (i < c.aspectDetails.size()) {
-            const AspectDetail& detail = c.aspectDetails[i];
-            line += "orb " + padRight(formatOrb(detail.orb), 8) + std::string(motionText(detail));
-        }
-        out += line + "\n";
+    if (d.aspects.empty()) out += "  none\n";
+    for (const Aspect& aspect : d.aspects) {
+        out += "  " + padRight(aspectHeading(aspect.hit), 40) +
+               padRight(std::to_string(std::abs(aspect.hit.separation)) + "\u00B0", 6) + "orb " +
+               padRight(formatOrb(aspect.detail.orb), 8) + std::string(motionText(aspect.detail)) +
+               "\n";
     }
     return out;
 }
 
-std::string formatJson(const Calculation& c, bool oneLine) {
-    nlohmann::ordered_json json;
-    json["name"] = c.birth.birthName;
-    json["universal_time"] = c.instant.universalTime;
-    json["universal_date"] = isoUniversalTime(c.instant.universal);
-    json["julian_centuries"] = c.instant.julianCenturies;
-    json["days_since_j2000"] = c.instant.daysSinceJ2000;
-    json["ephemeris"] = c.ephemeris;
-    const BirthData& b = c.birth;
-    if (b.place) {
-        json["place"] = {{"name", b.place->name},         {"division", b.place->division},
-                         {"country", b.place->country},   {"country_code", b.place->countryCode},
-                         {"latitude", b.place->latitude}, {"longitude", b.place->longitude},
-                         {"timezone", b.place->zoneId}};
-    } else {
-        json["place"] = nullptr;
-    }
-    json["utc_offset_seconds"] = b.utcOffsetSeconds;
-    json["zone_source"] = b.zoneSource == ZoneSource::TimeZone ? "timezone" : "row";
-    json["zone_abbreviation"] = b.zoneAbbreviation;
-    if (!b.zoneId.empty()) json["zone_id"] = b.zoneId;
-    json["positions"] = nlohmann::ordered_json::array();
-    for (int slot = 0; slot < ChartPointCount; ++slot) {
-        nlohmann::ordered_json position = {{"body", c.chart.names[slot]},
-                                           {"longitude", c.chart.longitudes[slot]},
-                                           {"speed", c.chart.speeds[slot]}};
-        if (c.houses) position["house"] = c.bodyHouses[slot];
-        json["positions"].push_back(std::move(position));
-    }
-    if (c.houses) {
-        json["angles"] = {{"ascendant", c.houses->ascendant}, {"midheaven", c.houses->midheaven}};
-        json["houses"] = {{"system", houseSystemName(c.houses->system)},
-                          {"requested", houseSystemName(c.houses->requested)},
-                          {"cusps", c.houses->cusps}};
-    }
-    json["aspects"] = nlohmann::ordered_json::array();
-    for (std::size_t i = 0; i < c.aspects.hits.size(); ++i) {
-        const AspectHit& hit = c.aspects.hits[i];
-        nlohmann::ordered_json aspect = {{"kind", aspectKindName(hit.kind)},
-                                         {"first", c.chart.names[hit.first]},
-                                         {"second", c.chart.names[hit.second]},
-                                         {"separation", hit.separation}};
-        if (i < c.aspectDetails.size()) {
-            aspect["exact_separation"] = c.aspectDetails[i].exactSeparation;
-            aspect["orb"] = c.aspectDetails[i].orb;
-            aspect["applying"] = c.aspectDetails[i].applying;
-        }
-        json["aspects"].push_back(std::move(aspect));
-    }
-    if (oneLine) return json.dump();
-    return json.dump(2) + "\n";
+std::string formatReport(const ChartDescription& d) { return plainReportText(buildReport(d)); }
+
+std::string formatRtf(const ChartDescription& d) {
+    return toRtf(buildReport(d), ReportTabStopsPt);
 }
 
-std::string formatReport(const Calculation& c) {
-    return plainReportText(buildReport(reportFactsOf(c)));
+std::string formatPdf(const ChartDescription& d) { return cairoPdf(buildReport(d), d.name); }
+
+std::string csvField(std::string_view text) {
+    if (text.find_first_of(",\"\n\r") == std::string_view::npos) return std::string(text);
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
 }
 
-std::string formatRtf(const Calculation& c) {
-    return toRtf(buildReport(reportFactsOf(c)), ReportTabStopsPt);
+std::string csvHeader() {
+    std::string header = "name,universal_date";
+    for (int slot = 0; slot < BodyCount; ++slot) {
+        header += ',';
+        header += pointName(bodyAt(slot));
+    }
+    return header + ",aspects,error";
 }
 
-std::string formatPdf(const Calculation& c) {
-    const ReportFacts facts = reportFactsOf(c);
-    return cairoPdf(buildReport(facts), facts.name);
+std::string csvLine(const ChartDescription& d) {
+    std::string line = csvField(d.name) + "," + isoUniversalTime(d.instant.universal);
+    for (const PointDescription& body : d.positions) {
+        char buffer[32];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, body.point.longitude).ptr;
+        line += ',';
+        line.append(buffer, static_cast<std::size_t>(end - buffer));
+    }
+    line += ',';
+    bool first = true;
+    for (const Aspect& aspect : d.aspects) {
+        if (!first) line += ';';
+        first = false;
+        line += aspectKindName(aspect.hit.kind);
+        line += ':';
+        line += pointName(aspect.hit.first);
+        line += '-';
+        line += pointName(aspect.hit.second);
+    }
+    return line + ",";
 }
 
 std::string formatTextsJson() {
     nlohmann::ordered_json table = nlohmann::ordered_json::array();
     for (const AspectKind kind : AllAspectKinds) {
-        for (int first = 0; first < ChartPointCount; ++first) {
-            for (int second = 0; second < ChartPointCount; ++second) {
+        for (int first = 0; first < BodyCount; ++first) {
+            for (int second = 0; second < BodyCount; ++second) {
                 if (first == second) continue;
                 table.push_back({{"kind", aspectKindName(kind)},
-                                 {"first", ChartPointNameTexts[first]},
-                                 {"second", ChartPointNameTexts[second]},
+                                 {"first", pointName(bodyAt(first))},
+                                 {"second", pointName(bodyAt(second))},
                                  {"text", aspectText(kind, first, second)}});
             }
         }

@@ -1,27 +1,30 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
-// What the command line prints for a finished calculation.
+// What the command line prints for a finished chart: each format a renderer of the chart's one
+// description.
 
 #include <string>
 
-#include "core/calculation/Calculation.h"
+#include "core/description/ChartDescription.h"
 
 namespace zodrivel::cli {
 
 // Positions as sign, degree and minute, then the aspects in search order, for a terminal.
-std::string formatTable(const Calculation& calculation);
-
-// One JSON object: name, universal_time, julian_centuries, days_since_j2000, positions,
-// aspects. Doubles in shortest round-trip form. `oneLine`: the same object on one line, without
-// the final line break, for JSON Lines.
-std::string formatJson(const Calculation& calculation, bool oneLine = false);
+std::string formatTable(const ChartDescription& chart);
 
 // The report as the report window shows it: publisher line, whose chart it is, the positions,
 // the aspects' headings and paragraphs in report order, publisher line; the same as a rich-text
 // document, and as a PDF file with the name and page numbers in each page's header.
-std::string formatReport(const Calculation& calculation);
-std::string formatRtf(const Calculation& calculation);
-std::string formatPdf(const Calculation& calculation);
+std::string formatReport(const ChartDescription& chart);
+std::string formatRtf(const ChartDescription& chart);
+std::string formatPdf(const ChartDescription& chart);
+
+// CSV: the header line (name, universal_date, the ten bodies, aspects, error) and one result
+// line for a chart, each without the line break.
+std::string csvHeader();
+std::string csvLine(const ChartDescription& chart);
+// A CSV field, quoted when it holds a comma, a quote or a line break.
+std::string csvField(std::string_view text);
 
 // The whole interpretation table: the 630 keys (kind, first, second) with their paragraphs.
 std::string formatTextsJson();

@@ -13,6 +13,7 @@
 #include "adapters/ephemeris/SwissEphemeris.h"
 #include "adapters/timezone/TzdbZoneHistory.h"
 #include "cli/CliBatch.h"
+#include "cli/ChartJson.h"
 #include "cli/CliChart.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
@@ -42,71 +43,199 @@ std::string parserMessage(std::string message, int argc, const char* const* argv
     return escapeControls(message);
 }
 
-}  // namespace
-
-Answer parseAndFormat(int argc, const char* const* argv) {
-    CLI::App app{
-        "Computes a birth chart: the positions of the Sun, the Moon and Mercury to "
-        "Pluto, and the aspects between them.",
-        "zodrivel-cli"};
-    // As with most tools, an option given twice takes its last value.
-    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    BirthOptions options;
+// Everything the options say, as parsed.
+struct Options {
+    BirthOptions birth;
     bool example = false;
     bool listZones = false;
     bool texts = false;
     std::string format = "table";
     std::string output;
-    std::string ephemerisName = "classic";
-    std::string houseName(houseSystemName(DefaultHouseSystem));
+    std::string ephemerisName{skyModelName(DefaultSkyModel)};
+    std::string houseName{houseSystemName(DefaultHouseSystem)};
     std::optional<std::string> findPlace;
     std::string input, saveBirth, batch;
+};
 
-    app.add_option("--name", options.name,
+// The options that describe one birth, named once: every mode that reads no birth refuses them.
+constexpr const char* BirthOptionNames[] = {"--name",  "--date",  "--time",      "--lon", "--lat",
+                                            "--zone",  "--dst",   "--place",     "--tz",  "--no-dst",
+                                            "--input", "--batch", "--save-birth"};
+
+void declareOptions(CLI::App& app, Options& o) {
+    // As with most tools, an option given twice takes its last value.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    BirthOptions& birth = o.birth;
+    app.add_option("--name", birth.name,
                    "Name of the person (letters of any script, blanks, - and ')");
-    app.add_option("--date", options.date, "Local date of birth, YYYY-MM-DD, 1901..2050");
-    app.add_option("--time", options.time, "Local clock time, HH:MM[:SS] (seconds are ignored)");
-    app.add_option("--lon", options.lon, "Longitude: degrees, E or W, minutes (74W00)");
-    app.add_option("--lat", options.lat, "Latitude: degrees, N or S, minutes (40N43)");
-    app.add_option("--zone", options.zone,
+    app.add_option("--date", birth.date, "Local date of birth, YYYY-MM-DD, 1901..2050");
+    app.add_option("--time", birth.time, "Local clock time, HH:MM[:SS] (seconds are ignored)");
+    app.add_option("--lon", birth.lon, "Longitude: degrees, E or W, minutes (74W00)");
+    app.add_option("--lat", birth.lat, "Latitude: degrees, N or S, minutes (40N43)");
+    app.add_option("--zone", birth.zone,
                    "Time zone: list position 0..70, row text or abbreviation");
-    app.add_flag("--dst", options.dst,
+    app.add_flag("--dst", birth.dst,
                  "Daylight saving time was in force (with --tz: the first of a time the clocks "
                  "showed twice)");
-    app.add_flag("--no-dst", options.noDst,
+    app.add_flag("--no-dst", birth.noDst,
                  "With --tz: the second, standard-time reading of a time the clocks showed twice");
-    app.add_option("--place", options.place,
+    app.add_option("--place", birth.place,
                    "Place of birth from the offline atlas: NAME[, DIVISION][, COUNTRY]; gives "
                    "the coordinates and, without --zone or --tz, the time zone");
-    app.add_option("--tz", options.tz,
+    app.add_option("--tz", birth.tz,
                    "Time zone by id (Europe/London): the offset its history gives for the "
                    "local date and time");
-    app.add_option("--find-place", findPlace, "List the atlas places matching TEXT");
-    app.add_option("--format", format, "Output format")
+    app.add_option("--find-place", o.findPlace, "List the atlas places matching TEXT");
+    app.add_option("--format", o.format, "Output format")
         ->check(CLI::IsMember({"table", "json", "report", "rtf", "pdf", "csv"}));
-    app.add_option("--ephemeris", ephemerisName,
+    std::vector<std::string> models;
+    for (const SkyModelInfo& info : SkyModels) models.emplace_back(info.name);
+    app.add_option("--ephemeris", o.ephemerisName,
                    "Positions: classic (as in version 1.15) or precise (Swiss Ephemeris)")
-        ->check(CLI::IsMember({"classic", "precise"}));
+        ->check(CLI::IsMember(models));
     std::vector<std::string> houseNames;
     for (const HouseSystem system : AllHouseSystems) {
         houseNames.emplace_back(houseSystemName(system));
     }
-    app.add_option("--houses", houseName, "House system (default placidus)")
+    app.add_option("--houses", o.houseName, "House system (default placidus)")
         ->check(CLI::IsMember(houseNames));
-    app.add_option("--output", output, "Write to FILE instead of standard output");
-    app.add_flag("--example", example, "Compute a built-in example birth");
-    app.add_option("--input", input,
+    app.add_option("--output", o.output, "Write to FILE instead of standard output");
+    app.add_flag("--example", o.example, "Compute a built-in example birth");
+    app.add_option("--input", o.input,
                    "Read the birth from a birth file (.zodrivel); birth options given beside it "
                    "take the place of its fields");
-    app.add_option("--save-birth", saveBirth,
+    app.add_option("--save-birth", o.saveBirth,
                    "Also write the birth given by the options as a birth file");
-    app.add_option("--batch", batch,
+    app.add_option("--batch", o.batch,
                    "Compute many births from FILE (- for standard input): JSON Lines or CSV with "
                    "a header; one result a line, as JSON Lines or --format csv");
-    app.add_flag("--list-zones", listZones, "Print the 71 time zones with their positions");
-    app.add_flag("--texts", texts, "Print every interpretation paragraph with its key, as JSON");
+    app.add_flag("--list-zones", o.listZones, "Print the 71 time zones with their positions");
+    app.add_flag("--texts", o.texts, "Print every interpretation paragraph with its key, as JSON");
     app.set_version_flag("--version", std::string("zodrivel-cli ") + Version);
+}
 
+// An option the chosen mode does not read is refused, not silently dropped: "--example
+// --date 1999-01-01" would otherwise print the example's chart as if for that date.
+std::optional<Answer> refuseUnread(const CLI::App& app, const char* mode, bool birthOptions,
+                                   std::initializer_list<const char*> extra) {
+    std::vector<const char*> notRead;
+    if (birthOptions) notRead.assign(std::begin(BirthOptionNames), std::end(BirthOptionNames));
+    notRead.insert(notRead.end(), extra);
+    for (const char* option : notRead) {
+        if (app.count(option) > 0) return refused(std::string(option) + " is not used with " + mode);
+    }
+    return std::nullopt;
+}
+
+Answer findPlaceAnswer(const CLI::App& app, const Options& o, const CliSources& sources) {
+    if (auto error = refuseUnread(app, "--find-place", true,
+                                  {"--example", "--texts", "--list-zones"})) {
+        return *error;
+    }
+    if (o.format != "table" && o.format != "json") {
+        return refused("--find-place writes a table or JSON, not --format " + o.format);
+    }
+    if (auto error = checkOptionText("--find-place", *o.findPlace)) return refused(error->message);
+    constexpr std::size_t ListedPlaces = 20;
+    const std::vector<Place> places = sources.atlas().searchOnce(*o.findPlace, ListedPlaces);
+    if (places.empty()) {
+        auto resolved = resolvePlace("--find-place", *o.findPlace, sources.atlas());
+        return refused(std::get<InputError>(resolved).message);
+    }
+    return {0, formatPlaces(places, o.format == "json"), {}, o.output};
+}
+
+Answer batchAnswer(const CLI::App& app, const Options& o, const ChartChoice& choice) {
+    // Every birth option but --batch itself, and --example.
+    for (const char* option : BirthOptionNames) {
+        if (std::string_view(option) != "--batch" && app.count(option) > 0) {
+            return refused(std::string(option) + " is not used with --batch");
+        }
+    }
+    if (app.count("--example") > 0) return refused("--example is not used with --batch");
+    if (o.batch.empty()) return refused("--batch: the file name is empty; give - for standard input");
+    if (o.format != "json" && o.format != "csv" && app.count("--format") > 0) {
+        return refused("--batch writes json (JSON Lines) or csv, not " + o.format);
+    }
+    Answer answer{0, {}, {}, o.output};
+    answer.batchInput = o.batch;
+    answer.batchCsv = o.format == "csv";
+    answer.batchChoice = choice;
+    return answer;
+}
+
+// The chart in the asked format.
+Answer chartOutput(const Chart& chart, const std::string& format, const std::string& output) {
+    const ChartDescription described = describeChart(chart);
+    std::string text;
+    if (format == "json") {
+        text = chartJson(described);
+    } else if (format == "report") {
+        text = formatReport(described);
+    } else if (format == "rtf") {
+        text = formatRtf(described);
+    } else if (format == "pdf") {
+        text = formatPdf(described);
+        if (text.empty()) return {ExitWriteFailed, {}, "the PDF could not be drawn", {}};
+        Answer pdf{0, std::move(text), {}, output};
+        pdf.binary = true;
+        return pdf;
+    } else if (format == "csv") {
+        text = csvHeader() + "\n" + csvLine(described) + "\n";
+    } else {
+        text = formatTable(described);
+    }
+    return {0, std::move(text), {}, output};
+}
+
+// One birth: from a birth file, the options or the example, with options typed beside a birth
+// file taking the place of its fields.
+Answer chartAnswer(const CLI::App& app, const Options& o, const ChartChoice& choice,
+                   const CliSources& sources) {
+    BirthFile fromFile;
+    BirthOptions given = o.example ? exampleBirth() : o.birth;
+    if (app.count("--input") > 0) {
+        auto loaded = loadBirthFile(o.input, sources.birthFiles());
+        if (const auto* problem = std::get_if<std::string>(&loaded)) {
+            return refused("--input: cannot open " + escapeControls(o.input) + ": " + *problem);
+        }
+        fromFile = std::get<BirthFile>(std::move(loaded));
+        auto fileOptions = optionsFromBirthFile(fromFile);
+        if (const auto* error = std::get_if<InputError>(&fileOptions)) {
+            return refused("--input: " + escapeControls(o.input) + ": " + error->message);
+        }
+        given = overlayOptions(std::get<BirthOptions>(fileOptions), o.birth,
+                               app.count("--dst") > 0);
+    }
+    const GeonamesAtlas& atlas = sources.atlas();
+    const auto searchOnce = [&atlas](std::string_view text, std::size_t limit) {
+        return atlas.searchOnce(text, limit);
+    };
+    auto built = entriesOf(given, atlas, searchOnce, sources.zones());
+    if (const auto* error = std::get_if<InputError>(&built)) return refused(error->message);
+    const EntryTexts& entries = std::get<EntryTexts>(built);
+    Answer answer = chartOutput(computeChart(entries, choice, sources.sky()), o.format, o.output);
+    if (answer.status != 0 || app.count("--save-birth") == 0) return answer;
+    if (o.saveBirth.empty()) return refused("--save-birth: the file name is empty");
+    answer.birthFile = o.saveBirth;
+    answer.birthFileText = sources.birthFiles().write(withEntries(fromFile, entries));
+    return answer;
+}
+
+}  // namespace
+
+Answer parseAndFormat(int argc, const char* const* argv) {
+    const CliSources sources;
+    return parseAndFormat(argc, argv, sources);
+}
+
+Answer parseAndFormat(int argc, const char* const* argv, const CliSources& sources) {
+    CLI::App app{
+        "Computes a birth chart: the positions of the Sun, the Moon and Mercury to "
+        "Pluto, and the aspects between them.",
+        "zodrivel-cli"};
+    Options o;
+    declareOptions(app, o);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -117,132 +246,34 @@ Answer parseAndFormat(int argc, const char* const* argv) {
         return refused(parserMessage(e.what(), argc, argv));
     }
 
-    if (app.count("--output") > 0 && output.empty()) {
+    if (app.count("--output") > 0 && o.output.empty()) {
         return refused(
             "--output: the file name is empty; leave --output out to write to "
             "standard output");
     }
-    // An option the chosen mode does not read is refused, not silently dropped: "--example
-    // --date 1999-01-01" would otherwise print the example's chart as if for that date.
-    const char* const birthOptions[] = {"--name",  "--date",  "--time",      "--lon", "--lat",
-                                        "--zone",  "--dst",   "--place",     "--tz",  "--no-dst",
-                                        "--input", "--batch", "--save-birth"};
-    const auto unused = [&](const char* mode,
-                            std::initializer_list<const char*> extra) -> std::optional<Answer> {
-        std::vector<const char*> notRead(std::begin(birthOptions), std::end(birthOptions));
-        notRead.insert(notRead.end(), extra);
-        for (const char* option : notRead) {
-            if (app.count(option) > 0) {
-                return refused(std::string(option) + " is not used with " + mode);
-            }
-        }
-        return std::nullopt;
-    };
-    if (listZones) {
-        if (auto error = unused("--list-zones",
-                                {"--format", "--example", "--texts", "--ephemeris", "--houses"})) {
+    if (o.listZones) {
+        if (auto error = refuseUnread(app, "--list-zones", true,
+                                      {"--format", "--example", "--texts", "--ephemeris",
+                                       "--houses"})) {
             return *error;
         }
-        return {0, formatZoneList(), {}, output};
+        return {0, formatZoneList(), {}, o.output};
     }
-    if (findPlace) {
-        if (auto error = unused("--find-place", {"--example", "--texts", "--list-zones"})) {
+    if (o.findPlace) return findPlaceAnswer(app, o, sources);
+    if (o.texts) {
+        if (auto error = refuseUnread(app, "--texts", true,
+                                      {"--format", "--example", "--ephemeris", "--houses"})) {
             return *error;
         }
-        if (format != "table" && format != "json") {
-            return refused("--find-place writes a table or JSON, not --format " + format);
-        }
-        if (auto error = checkOptionText("--find-place", *findPlace)) {
-            return refused(error->message);
-        }
-        constexpr std::size_t ListedPlaces = 20;
-        const GeonamesAtlas atlas;
-        const std::vector<Place> places = atlas.searchOnce(*findPlace, ListedPlaces);
-        if (places.empty()) {
-            auto resolved = resolvePlace("--find-place", *findPlace, atlas);
-            return refused(std::get<InputError>(resolved).message);
-        }
-        return {0, formatPlaces(places, format == "json"), {}, output};
+        return {0, formatTextsJson(), {}, o.output};
     }
-    if (texts) {
-        if (auto error = unused("--texts", {"--format", "--example", "--ephemeris", "--houses"})) {
-            return *error;
-        }
-        return {0, formatTextsJson(), {}, output};
+    if (o.example) {
+        if (auto error = refuseUnread(app, "--example", true, {})) return *error;
     }
-    if (example) {
-        if (auto error = unused("--example", {})) return *error;
-    }
-    const auto choice = chartChoice(ephemerisName, houseName);
-    if (app.count("--batch") > 0) {
-        for (const char* option :
-             {"--name", "--date", "--time", "--lon", "--lat", "--zone", "--dst", "--place", "--tz",
-              "--no-dst", "--input", "--save-birth", "--example"}) {
-            if (app.count(option) > 0) {
-                return refused(std::string(option) + " is not used with --batch");
-            }
-        }
-        if (batch.empty())
-            return refused("--batch: the file name is empty; give - for standard input");
-        if (format != "json" && format != "csv" && app.count("--format") > 0) {
-            return refused("--batch writes json (JSON Lines) or csv, not " + format);
-        }
-        Answer answer{0, {}, {}, output};
-        answer.batchInput = batch;
-        answer.batchCsv = format == "csv";
-        answer.batchChoice = choice;
-        return answer;
-    }
-    // A birth file gives the birth options; those typed beside it win.
-    BirthFile fromFile;
-    BirthOptions given = example ? exampleBirth() : options;
-    if (app.count("--input") > 0) {
-        const JsonBirthFileFormat json;
-        auto loaded = loadBirthFile(input, json);
-        if (const auto* problem = std::get_if<std::string>(&loaded)) {
-            return refused("--input: cannot open " + escapeControls(input) + ": " + *problem);
-        }
-        fromFile = std::get<BirthFile>(std::move(loaded));
-        auto fileOptions = optionsFromBirthFile(fromFile);
-        if (const auto* error = std::get_if<InputError>(&fileOptions)) {
-            return refused("--input: " + escapeControls(input) + ": " + error->message);
-        }
-        given =
-            overlayOptions(std::get<BirthOptions>(fileOptions), options, app.count("--dst") > 0);
-    }
-    const GeonamesAtlas atlas;
-    const auto searchOnce = [&atlas](std::string_view text, std::size_t limit) {
-        return atlas.searchOnce(text, limit);
-    };
-    auto built = entriesOf(given, atlas, searchOnce, TzdbZoneHistory{});
-    if (const auto* error = std::get_if<InputError>(&built)) return refused(error->message);
-    const Calculation calculation = computeChart(std::get<EntryTexts>(built), choice);
-    std::string text;
-    if (format == "json") {
-        text = formatJson(calculation);
-    } else if (format == "report") {
-        text = formatReport(calculation);
-    } else if (format == "rtf") {
-        text = formatRtf(calculation);
-    } else if (format == "pdf") {
-        text = formatPdf(calculation);
-        if (text.empty()) return {ExitWriteFailed, {}, "the PDF could not be drawn", {}};
-        Answer pdf{0, std::move(text), {}, output};
-        pdf.binary = true;
-        return pdf;
-    } else if (format == "csv") {
-        text = csvResultHeader() + "\n" + csvResult(calculation) + "\n";
-    } else {
-        text = formatTable(calculation);
-    }
-    Answer answer{0, std::move(text), {}, output};
-    if (app.count("--save-birth") > 0) {
-        if (saveBirth.empty()) return refused("--save-birth: the file name is empty");
-        answer.birthFile = saveBirth;
-        answer.birthFileText =
-            JsonBirthFileFormat{}.write(withEntries(fromFile, std::get<EntryTexts>(built)));
-    }
-    return answer;
+    const ChartChoice choice{skyModelFromName(o.ephemerisName).value_or(DefaultSkyModel),
+                             houseSystemFromName(o.houseName).value_or(DefaultHouseSystem)};
+    if (app.count("--batch") > 0) return batchAnswer(app, o, choice);
+    return chartAnswer(app, o, choice, sources);
 }
 
 std::optional<std::string> writeStandardOutput(std::string_view text) {

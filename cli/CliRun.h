@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "cli/CliChart.h"
+#include "cli/CliSources.h"
 
 namespace zodrivel::cli {
 
@@ -40,6 +41,9 @@ struct Answer {
     ChartChoice batchChoice;
 };
 
+// The answer to the command line, with the outside libraries of `sources`; the first form makes
+// its own.
+Answer parseAndFormat(int argc, const char* const* argv, const CliSources& sources);
 Answer parseAndFormat(int argc, const char* const* argv);
 
 // Writes all of `text` to standard output and flushes it; the reason when that failed (a full

@@ -13,7 +13,7 @@
 namespace {
 
 // --batch: results to standard output as they come, or into --output whole at the end.
-int runBatch(const zodrivel::cli::Answer& answer) {
+int runBatch(const zodrivel::cli::Answer& answer, const zodrivel::cli::CliSources& sources) {
     using namespace zodrivel;
     std::ifstream file;
     if (answer.batchInput != "-") {
@@ -42,7 +42,7 @@ int runBatch(const zodrivel::cli::Answer& answer) {
     };
     const auto result = cli::runBatch(
         input, answer.batchCsv ? cli::BatchOutput::Csv : cli::BatchOutput::JsonLines, write,
-        terminal ? progress : std::function<void(std::size_t)>{}, answer.batchChoice);
+        terminal ? progress : std::function<void(std::size_t)>{}, answer.batchChoice, sources);
     if (terminal) std::fputs("\n", stderr);
     if (const auto* error = std::get_if<cli::InputError>(&result)) {
         std::cerr << "zodrivel-cli: " << error->message << "\n";
@@ -79,12 +79,13 @@ int main(int argc, char** argv) {
     using namespace zodrivel;
     using cli::ExitWriteFailed;
     std::ios::sync_with_stdio(false);
-    const cli::Answer answer = cli::parseAndFormat(argc, argv);
+    const cli::CliSources sources;
+    const cli::Answer answer = cli::parseAndFormat(argc, argv, sources);
     if (answer.status != 0) {
         std::cerr << "zodrivel-cli: " << answer.error << "\n";
         return answer.status;
     }
-    if (!answer.batchInput.empty()) return runBatch(answer);
+    if (!answer.batchInput.empty()) return runBatch(answer, sources);
     if (!answer.birthFile.empty()) {
         if (const WriteResult written =
                 SafeFileWriter{}.write(answer.birthFile, answer.birthFileText);

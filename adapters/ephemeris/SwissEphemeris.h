@@ -13,7 +13,7 @@ namespace zodrivel {
 // from universal time; the library applies its own Delta T.
 class PreciseEphemeris final : public Ephemeris {
 public:
-    std::string_view name() const override { return "precise"; }
+    SkyModel model() const override { return SkyModel::Precise; }
     ChartPoints positions(const BirthInstant& instant) const override;
 };
 

@@ -8,13 +8,15 @@
 
 namespace zodrivel {
 
-AspectDetail aspectDetail(const AspectHit& hit, const ChartPoints& chart) {
-    const double raw = chart.longitudes[hit.first] - chart.longitudes[hit.second];
+AspectDetail aspectDetail(const AspectHit& hit, const ChartPoint& first, const ChartPoint& second) {
+    const double raw = first.longitude - second.longitude;
     // The search folded the rounded difference by a whole turn (or not at all); the same turn
     // keeps the exact value inside the window the hit was found in.
     const double exact = raw + (hit.separation - roundHalfEven(raw));
-    const double fromExact = exact - windowOf(hit.kind).centre;
-    const double closing = chart.speeds[hit.first] - chart.speeds[hit.second];
+    // A hit between two charts may have fallen on the negative side; its exact angle lies there.
+    const int centre = windowOf(hit.kind).centre;
+    const double fromExact = exact - (hit.separation < 0 ? -centre : centre);
+    const double closing = first.speed - second.speed;
     AspectDetail detail;
     detail.exactSeparation = exact;
     detail.orb = std::fabs(fromExact);
@@ -24,12 +26,20 @@ AspectDetail aspectDetail(const AspectHit& hit, const ChartPoints& chart) {
     return detail;
 }
 
-std::vector<AspectDetail> aspectDetails(const AspectSearchResult& aspects,
-                                        const ChartPoints& chart) {
-    std::vector<AspectDetail> details;
-    details.reserve(aspects.hits.size());
-    for (const AspectHit& hit : aspects.hits) details.push_back(aspectDetail(hit, chart));
-    return details;
+std::vector<Aspect> withDetails(const std::vector<AspectHit>& hits,
+                                std::span<const ChartPoint> points) {
+    const auto find = [points](PointId id) -> const ChartPoint& {
+        for (const ChartPoint& point : points) {
+            if (point.id == id) return point;
+        }
+        return points.front();  // unreachable: every hit names points of `points`
+    };
+    std::vector<Aspect> aspects;
+    aspects.reserve(hits.size());
+    for (const AspectHit& hit : hits) {
+        aspects.push_back({hit, aspectDetail(hit, find(hit.first), find(hit.second))});
+    }
+    return aspects;
 }
 
 std::string formatOrb(double orb) {

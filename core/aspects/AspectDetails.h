@@ -3,11 +3,12 @@
 // What an astrologer asks of an aspect once it is found: how far from exact it is, and whether
 // the two bodies are closing on the exact angle or leaving it.
 
+#include <span>
 #include <string>
 #include <vector>
 
 #include "core/aspects/AspectSearch.h"
-#include "core/model/ChartPoints.h"
+#include "core/model/ChartPoint.h"
 
 namespace zodrivel {
 
@@ -21,12 +22,19 @@ struct AspectDetail {
     friend bool operator==(const AspectDetail&, const AspectDetail&) = default;
 };
 
-// From the longitudes and speeds of the two bodies of `hit`.
-AspectDetail aspectDetail(const AspectHit& hit, const ChartPoints& chart);
+// An aspect as a chart keeps it: what the search found and how close and where it is heading.
+struct Aspect {
+    AspectHit hit;
+    AspectDetail detail;
+    friend bool operator==(const Aspect&, const Aspect&) = default;
+};
 
-// One detail per hit, in search order.
-std::vector<AspectDetail> aspectDetails(const AspectSearchResult& aspects,
-                                        const ChartPoints& chart);
+// From the longitudes and speeds of the two points of `hit`.
+AspectDetail aspectDetail(const AspectHit& hit, const ChartPoint& first, const ChartPoint& second);
+
+// Each hit with its detail, in search order; `points` holds every point the hits name.
+std::vector<Aspect> withDetails(const std::vector<AspectHit>& hits,
+                                std::span<const ChartPoint> points);
 
 // An orb in degrees and minutes, "2°05'"; the minutes rounded, so 0.9999 shows "1°00'".
 std::string formatOrb(double orb);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "core/aspects/AspectSearch.h"
 
+#include <cstdlib>
+
 #include "core/model/Angles.h"
 
 namespace zodrivel {
@@ -14,30 +16,31 @@ int aspectSeparation(double firstLongitude, double secondLongitude) {
     return separation;
 }
 
-std::string aspectHeading(const AspectHit& hit, const ChartPoints& chart,
-                          const TextTranslator& texts) {
+std::string aspectHeading(const AspectHit& hit, const TextTranslator& texts) {
     return fillIn(texts.translate(textContext::AspectKinds, aspectHeadingPattern(hit.kind)),
-                  {texts.translate(textContext::Bodies, chart.names[hit.first]),
-                   texts.translate(textContext::Bodies, chart.names[hit.second])});
+                  {texts.translate(textContext::Bodies, pointName(hit.first)),
+                   texts.translate(textContext::Bodies, pointName(hit.second))});
 }
 
-AspectSearchResult computeAspects(const ChartPoints& chart) {
-    AspectSearchResult result;
-    for (int i = 0; i < ChartPointCount; ++i) {
-        for (int j = 0; j < ChartPointCount; ++j) {
-            if (i == j) continue;
-            const int separation = aspectSeparation(chart.longitudes[i], chart.longitudes[j]);
-            const auto kind = kindForSeparation(separation);
+std::vector<AspectHit> aspectsBetween(std::span<const ChartPoint> a, std::span<const ChartPoint> b,
+                                      const AspectRules& rules) {
+    std::vector<AspectHit> hits;
+    const bool within = rules.pairs == AspectPairs::WithinChart;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        for (std::size_t j = 0; j < b.size(); ++j) {
+            if (within && i == j) continue;
+            int separation = aspectSeparation(a[i].longitude, b[j].longitude);
+            // Between two charts the pair is tested once, so its direction does not matter;
+            // the sign is kept in the hit as it fell.
+            const auto kind = kindForSeparation(within ? separation : std::abs(separation));
             if (!kind) continue;
-            // The conjunction window is symmetric, so each conjunction would otherwise be
-            // listed twice with the same paragraph.
-            if (*kind == AspectKind::Conjunction && i > j) continue;
-            const AspectHit hit{*kind, i, j, separation};
-            result.hits.push_back(hit);
-            result.aspectFound[indexOf(*kind)] = true;
+            // Within one chart the conjunction window is symmetric, so each conjunction would
+            // otherwise be listed twice with the same paragraph.
+            if (within && *kind == AspectKind::Conjunction && i > j) continue;
+            hits.push_back({*kind, a[i].id, b[j].id, separation});
         }
     }
-    return result;
+    return hits;
 }
 
 }  // namespace zodrivel

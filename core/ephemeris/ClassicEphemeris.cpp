@@ -21,12 +21,6 @@ constexpr double DaysPerJulianCentury = 36525.0;
 
 }  // namespace
 
-std::string_view ephemerisTitle(std::string_view name) {
-    if (name == "classic") return "Classic (as in version 1.15)";
-    if (name == "precise") return "Precise (Swiss Ephemeris)";
-    return name;
-}
-
 double signedArc(double degrees) {
     const double r = wrapDegrees(degrees);
     return r > 180.0 ? r - 360.0 : r;

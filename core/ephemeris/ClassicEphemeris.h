@@ -9,7 +9,7 @@ namespace zodrivel {
 
 class ClassicEphemeris final : public Ephemeris {
 public:
-    std::string_view name() const override { return "classic"; }
+    SkyModel model() const override { return SkyModel::Classic; }
     // The Moon from the Julian centuries, the planets from the days since J2000 of the
     // universal date.
     // Speeds from the model's own positions an hour either side of the instant.

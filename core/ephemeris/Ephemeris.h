@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/model/ChartPoints.h"
+#include "core/model/SkyModel.h"
 #include "core/time/UniversalTime.h"
 
 namespace zodrivel {
@@ -15,15 +16,12 @@ namespace zodrivel {
 class Ephemeris {
 public:
     virtual ~Ephemeris() = default;
-    // A short name for output and settings ("classic" or "precise").
-    virtual std::string_view name() const = 0;
+    // Which model this is; its name and title are in the SkyModels table.
+    virtual SkyModel model() const = 0;
     // Geocentric tropical ecliptic longitudes of date of slots 0..9, with their names and their
     // speeds in degrees per day.
     virtual ChartPoints positions(const BirthInstant& instant) const = 0;
 };
 
-// The model's name as a reader sees it, from name(): "Classic (as in version 1.15)" or
-// "Precise (Swiss Ephemeris)"; an unknown name comes back as it is.
-std::string_view ephemerisTitle(std::string_view name);
 
 }  // namespace zodrivel

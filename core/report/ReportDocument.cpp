@@ -23,18 +23,15 @@ std::string label(const TextTranslator& texts, std::string_view english) {
     return texts.translate(textContext::Report, english) + "\t";
 }
 
-void appendBlock(RichTextSink& sink, const ReportFacts& f, const TextTranslator& texts) {
+void appendBlock(RichTextSink& sink, const ChartDescription& f, const TextTranslator& texts) {
     using namespace reportTexts;
     plainLine(sink, label(texts, Name) + f.name);
     plainLine(sink, label(texts, Born) + f.birthAsEntered);
     plainLine(sink, label(texts, reportTexts::Place) +
                         (f.placeText ? *f.placeText + ", " : std::string()) + f.coordinates);
-    std::string zone = f.zoneId ? *f.zoneId : f.zoneRow;
-    if (f.zoneId && f.abbreviation) zone += " (" + *f.abbreviation + ")";
-    if (f.offsetSeconds) zone += ": UT" + formatOffset(*f.offsetSeconds);
-    plainLine(sink, label(texts, Zone) + zone);
+    plainLine(sink, label(texts, Zone) + f.zone.text);
     plainLine(sink, label(texts, ComputedFor) + f.universalTime);
-    plainLine(sink, label(texts, Model) + texts.translate(textContext::Report, f.modelName));
+    plainLine(sink, label(texts, Model) + texts.translate(textContext::Report, f.modelTitle));
     if (f.houseSystem) {
         plainLine(sink,
                   label(texts, Houses) + texts.translate(textContext::Report, *f.houseSystem));
@@ -42,10 +39,9 @@ void appendBlock(RichTextSink& sink, const ReportFacts& f, const TextTranslator&
     sink.insertText(LineEnd);
 }
 
-void appendPositions(RichTextSink& sink, const ReportFacts& f, const TextTranslator& texts) {
+void appendPositions(RichTextSink& sink, const ChartDescription& f, const TextTranslator& texts) {
     using namespace reportTexts;
-    bool withHouses = false;
-    for (const auto& house : f.houses) withHouses = withHouses || house.has_value();
+    const bool withHouses = f.hasHouses();
     sink.setEmphasis(true);
     sink.setColour(TextColour);
     std::string header =
@@ -53,37 +49,31 @@ void appendPositions(RichTextSink& sink, const ReportFacts& f, const TextTransla
     if (withHouses) header += "\t" + texts.translate(textContext::Report, House);
     sink.insertText(header + std::string(LineEnd));
     sink.setEmphasis(false);
-    for (int slot = 0; slot < ChartPointCount; ++slot) {
-        const SignPosition at = toSignPosition(f.chart.longitudes[slot]);
-        std::string row = texts.translate(textContext::Bodies, f.chart.names[slot]) + "\t" +
-                          texts.translate(textContext::Signs, signName(at.sign));
-        const std::string position = formatSignPosition(f.chart.longitudes[slot], texts);
+    for (const PointDescription& body : f.positions) {
+        std::string row = texts.translate(textContext::Bodies, pointName(body.point.id)) + "\t" +
+                          texts.translate(textContext::Signs, signName(body.at.sign));
+        const std::string position = formatSignPosition(body.point.longitude, texts);
         // "Cancer 12°43'": the degree and minute follow the sign's name and one blank.
         row += "\t" + position.substr(position.find(' ') + 1);
-        if (f.houses[slot]) row += "\t" + std::to_string(*f.houses[slot]);
+        if (withHouses) row += "\t" + std::to_string(body.point.house);
         sink.insertText(row + std::string(LineEnd));
     }
     sink.insertText(LineEnd);
 }
 
-void appendEntry(RichTextSink& sink, const ReportAspect& aspect, const ChartPoints& chart,
-                 const TextTranslator& texts) {
+void appendEntry(RichTextSink& sink, const Aspect& aspect, const TextTranslator& texts) {
     const AspectHit& hit = aspect.hit;
-    if (!aspect.detail) {
-        appendAspectEntry(sink, hit.kind, hit.first, hit.second, chart, texts);
-        return;
-    }
     // The documented heading stays whole; orb and motion follow it on its line, unemphasised.
     sink.setEmphasis(true);
     sink.setColour(HeadingColour);
-    sink.insertText(aspectHeading({hit.kind, hit.first, hit.second, 0}, chart, texts));
+    sink.insertText(aspectHeading(hit, texts));
     sink.setEmphasis(false);
     sink.setColour(TextColour);
     const std::string_view details =
-        aspect.detail->applying ? reportTexts::OrbApplying : reportTexts::OrbSeparating;
+        aspect.detail.applying ? reportTexts::OrbApplying : reportTexts::OrbSeparating;
     sink.insertText("  " +
                     fillIn(texts.translate(textContext::Report, details),
-                           {formatOrb(aspect.detail->orbDegrees)}) +
+                           {formatOrb(aspect.detail.orb)}) +
                     std::string(LineEnd));
     const std::string_view english = aspectText(hit.kind, hit.first, hit.second);
     sink.insertText(
@@ -112,14 +102,14 @@ std::string buildReportText(const std::array<std::string, AspectKindCount>& text
     return report;
 }
 
-RichTextDocument buildReport(const ReportFacts& facts, const TextTranslator& texts) {
+RichTextDocument buildReport(const ChartDescription& facts, const TextTranslator& texts) {
     RichTextDocument report;
     report.insertText(publisherLine(texts));
     appendBlock(report, facts, texts);
     appendPositions(report, facts, texts);
     for (const AspectKind kind : ReportOrder) {
-        for (const ReportAspect& aspect : facts.aspects) {
-            if (aspect.hit.kind == kind) appendEntry(report, aspect, facts.chart, texts);
+        for (const Aspect& aspect : facts.aspects) {
+            if (aspect.hit.kind == kind) appendEntry(report, aspect, texts);
         }
     }
     report.setEmphasis(false);

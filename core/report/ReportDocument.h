@@ -8,7 +8,7 @@
 
 #include "core/aspects/AspectKind.h"
 #include "core/model/TextTranslator.h"
-#include "core/report/ReportFacts.h"
+#include "core/description/ChartDescription.h"
 #include "core/report/RichText.h"
 
 namespace zodrivel {
@@ -42,7 +42,7 @@ inline constexpr std::array<int, 3> ReportTabColumns{16, 30, 42};
 // known, and paragraph, kinds in report order and hits in search order within a kind; the
 // publisher line. Headings in emphasis and dark red, the paragraphs in black, as in the result
 // window. Block values and table columns are separated by tabs (see the stops above).
-RichTextDocument buildReport(const ReportFacts& facts,
+RichTextDocument buildReport(const ChartDescription& facts,
                              const TextTranslator& texts = englishTexts());
 
 // The block's labels, the table's column names and the aspect details' words, as translators

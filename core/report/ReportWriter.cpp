@@ -7,33 +7,29 @@
 
 namespace zodrivel {
 
-void appendAspectEntry(RichTextSink& sink, AspectKind kind, int first, int second,
-                       const ChartPoints& chart, const TextTranslator& texts) {
+void appendAspectEntry(RichTextSink& sink, const AspectHit& hit, const TextTranslator& texts) {
     sink.setEmphasis(true);
     sink.setColour(HeadingColour);
-    std::string heading = aspectHeading({kind, first, second, 0}, chart, texts);
+    std::string heading = aspectHeading(hit, texts);
     heading += "\r\n";
     sink.insertText(heading);
     sink.setEmphasis(false);
     sink.setColour(TextColour);
-    const std::string_view english = aspectText(kind, first, second);
+    const std::string_view english = aspectText(hit.kind, hit.first, hit.second);
     std::string paragraph =
         english.empty() ? std::string() : texts.translate(textContext::Paragraphs, english);
     paragraph += "\r\n\r\n";
     sink.insertText(paragraph);
 }
 
-void AspectReportWriter::operator()(const AspectHit& hit, const ChartPoints& chart) const {
-    if (RichTextSink* box = boxes_[indexOf(hit.kind)]) {
-        appendAspectEntry(*box, hit.kind, hit.first, hit.second, chart, *texts_);
-    }
+void AspectReportWriter::operator()(const AspectHit& hit) const {
+    if (RichTextSink* box = boxes_[indexOf(hit.kind)]) appendAspectEntry(*box, hit, *texts_);
 }
 
-std::array<RichTextDocument, AspectKindCount> writeAspectTexts(const ChartPoints& chart,
-                                                               const AspectSearchResult& result) {
+std::array<RichTextDocument, AspectKindCount> writeAspectTexts(const std::vector<Aspect>& aspects) {
     std::array<RichTextDocument, AspectKindCount> texts;
-    for (const AspectHit& hit : result.hits) {
-        appendAspectEntry(texts[indexOf(hit.kind)], hit.kind, hit.first, hit.second, chart);
+    for (const Aspect& aspect : aspects) {
+        appendAspectEntry(texts[indexOf(aspect.hit.kind)], aspect.hit);
     }
     return texts;
 }

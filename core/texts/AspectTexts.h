@@ -7,12 +7,19 @@
 #include <string_view>
 
 #include "core/aspects/AspectKind.h"
+#include "core/model/ChartPoint.h"
 #include "core/model/ChartPoints.h"
 
 namespace zodrivel {
 
 // The paragraph of the key; empty for a point paired with itself.
 std::string_view aspectText(AspectKind kind, int first, int second);
+
+// The same by the points' identities; empty where a point is not one of the ten bodies.
+inline std::string_view aspectText(AspectKind kind, PointId first, PointId second) {
+    if (!isBody(first) || !isBody(second)) return {};
+    return aspectText(kind, indexOf(first), indexOf(second));
+}
 
 // The id under which that paragraph is stored ("Sun-Moon:flowing"); empty on the diagonal.
 std::string_view aspectTextId(AspectKind kind, int first, int second);

@@ -104,25 +104,26 @@ std::vector<double> spreadAlongRing(const std::vector<double>& longitudes, doubl
     return out;
 }
 
-WheelLayout computeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects,
-                               const TextTranslator& texts) {
+WheelLayout computeWheelLayout(std::span<const ChartPoint> bodies,
+                               const std::vector<Aspect>& aspects, const TextTranslator& texts) {
     WheelLayout layout;
-    std::vector<double> longitudes(chart.longitudes.begin(),
-                                   chart.longitudes.begin() + ChartPointCount);
+    std::vector<double> longitudes;
+    for (const ChartPoint& body : bodies) longitudes.push_back(body.longitude);
     const std::vector<double> shown = spreadAlongRing(longitudes, GlyphSpacing);
-    for (int slot = 0; slot < ChartPointCount; ++slot) {
+    for (int slot = 0; slot < static_cast<int>(longitudes.size()); ++slot) {
         const SignPosition p = toSignPosition(longitudes[slot]);
         char label[32];
         std::snprintf(label, sizeof label, "%d\u00B0%02d'", p.degrees, p.minutes);
         const double moved = std::fabs(wrapDegrees(shown[slot] - longitudes[slot] + 180) - 180);
         layout.bodies.push_back({slot, longitudes[slot], shown[slot], moved > 0.5, label});
     }
-    for (const AspectHit& hit : aspects.hits) {
+    for (const Aspect& aspect : aspects) {
+        const AspectHit& hit = aspect.hit;
         if (hit.kind == AspectKind::Conjunction) continue;  // the glyphs already touch
         const bool hard = hit.kind == AspectKind::Square || hit.kind == AspectKind::Opposition ||
                           hit.kind == AspectKind::Quincunx;
         const bool minor = hit.kind == AspectKind::SemiSextile || hit.kind == AspectKind::Quincunx;
-        std::string tooltip = aspectHeading(hit, chart, texts) + ", " +
+        std::string tooltip = aspectHeading(hit, texts) + ", " +
                               std::to_string(std::abs(hit.separation)) + "\u00B0";
         layout.lines.push_back({hit, hard ? LineTone::Hard : LineTone::Soft, minor,
                                 minor ? 0.6 : 1.0, std::move(tooltip)});

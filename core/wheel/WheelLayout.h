@@ -4,11 +4,13 @@
 // how crowded bodies spread along the ring, and which aspect lines are drawn in which style.
 
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "core/aspects/AspectDetails.h"
 #include "core/aspects/AspectSearch.h"
-#include "core/model/ChartPoints.h"
+#include "core/model/ChartPoint.h"
 #include "core/model/TextTranslator.h"
 
 namespace zodrivel {
@@ -48,7 +50,9 @@ struct WheelLayout {
 std::vector<double> spreadAlongRing(const std::vector<double>& longitudes, double spacing);
 
 // The line tooltips read as `texts` has the aspect headings.
-WheelLayout computeWheelLayout(const ChartPoints& chart, const AspectSearchResult& aspects,
+// `bodies` are the ten bodies in slot order, `aspects` the chart's.
+WheelLayout computeWheelLayout(std::span<const ChartPoint> bodies,
+                               const std::vector<Aspect>& aspects,
                                const TextTranslator& texts = englishTexts());
 
 }  // namespace zodrivel

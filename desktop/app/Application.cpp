@@ -32,7 +32,7 @@ void Application::start(std::uint64_t seed) {
     entry_->applyBranding(brandingChoice(std::uniform_real_distribution<double>(0, 1)(random)));
 }
 
-void Application::showResult(const Calculation& calculation) {
+void Application::showResult(const Chart& calculation) {
     // Each Proceed builds a fresh window; one left from an earlier run has gone by Back.
     delete result_.data();
     result_ = new ResultWindow(calculation, services_);

@@ -18,7 +18,7 @@ namespace zodrivel {
 
 class EntryWindow;
 class ResultWindow;
-struct Calculation;
+struct Chart;
 
 class Application : public QObject {
     Q_OBJECT
@@ -41,7 +41,7 @@ signals:
     void programEnded();
 
 private:
-    void showResult(const Calculation& calculation);
+    void showResult(const Chart& calculation);
     void backToEntry();
     void showAbout(QWidget* parent);
 

@@ -59,7 +59,7 @@ public:
 
     // The birth data and zone correction of the last Proceed, and its calculation.
     const ProceedRecord& record() const { return record_; }
-    const std::optional<Calculation>& lastCalculation() const { return calculation_; }
+    const std::optional<Chart>& lastCalculation() const { return calculation_; }
 
     // A place from the atlas, as if chosen in the City box's completer: fills City, State,
     // Country and the coordinates, and sets the zone for the date and time entered.
@@ -81,7 +81,7 @@ public:
     BirthDocument& document() const { return *document_; }
 
 signals:
-    void proceeded(const zodrivel::Calculation& calculation);
+    void proceeded(const zodrivel::Chart& calculation);
     void exitRequested();
     void aboutRequested();
 
@@ -108,7 +108,7 @@ private:
 
     Services services_;
     ProceedRecord record_;
-    std::optional<Calculation> calculation_;
+    std::optional<Chart> calculation_;
     bool closing_ = false;
     BirthDocument* document_ = nullptr;
     BirthFile shownBirth_;  // the birth last opened or saved; empty fields for a new one

@@ -34,7 +34,7 @@ void saveChartChoices(const Services& services, const ChartChoices& choices) {
     settings->sync();
 }
 
-Calculation calculateChart(const ProceedRecord& record, const ChartChoices& choices) {
+Chart calculateChart(const ProceedRecord& record, const ChartChoices& choices) {
     const SwissHouseCalculator houses;
     if (choices.ephemeris == "precise") {
         return calculate(record, PreciseEphemeris{}, &houses, choices.houses);
@@ -42,7 +42,7 @@ Calculation calculateChart(const ProceedRecord& record, const ChartChoices& choi
     return calculate(record, ClassicEphemeris{}, &houses, choices.houses);
 }
 
-ChartChoices choicesOf(const Calculation& calculation) {
+ChartChoices choicesOf(const Chart& calculation) {
     ChartChoices choices;
     choices.ephemeris = calculation.ephemeris == "precise" ? "precise" : "classic";
     if (calculation.houses) choices.houses = calculation.houses->requested;

@@ -27,9 +27,9 @@ ChartChoices loadChartChoices(const Services& services);
 void saveChartChoices(const Services& services, const ChartChoices& choices);
 
 // The chart of `record` with the chosen model and house system.
-Calculation calculateChart(const ProceedRecord& record, const ChartChoices& choices);
+Chart calculateChart(const ProceedRecord& record, const ChartChoices& choices);
 
 // The choices a calculation was made with (the house system asked for, not a fallback).
-ChartChoices choicesOf(const Calculation& calculation);
+ChartChoices choicesOf(const Chart& calculation);
 
 }  // namespace zodrivel

@@ -40,7 +40,7 @@ QLabel* infoLine(QWidget* parent, const char* name, const QString& what, const Q
 
 }  // namespace
 
-ChartPanel::ChartPanel(const Calculation& c, QWidget* parent) : QWidget(parent) {
+ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("chartPanel"));
     // The birth and the positions in a column beside the wheel: stacked above it they left
     // the wheel or the table too short on a laptop screen.

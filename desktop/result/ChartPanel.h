@@ -18,7 +18,7 @@ class ChartWheel;
 class ChartPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit ChartPanel(const Calculation& calculation, QWidget* parent = nullptr);
+    explicit ChartPanel(const Chart& calculation, QWidget* parent = nullptr);
 
     ChartWheel* wheel() const { return wheel_; }
     // The panel's width that leaves the wheel `wheelSide` pixels wide.

@@ -94,7 +94,7 @@ struct ChartWheel::Geometry {
     }
 };
 
-ChartWheel::ChartWheel(const Calculation& calculation, QWidget* parent)
+ChartWheel::ChartWheel(const Chart& calculation, QWidget* parent)
     : QWidget(parent),
       calculation_(calculation),
       layout_(computeWheelLayout(calculation.chart, calculation.aspects, screenTexts())) {

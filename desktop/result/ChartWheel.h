@@ -28,7 +28,7 @@ struct WheelColours {
 class ChartWheel : public QWidget {
     Q_OBJECT
 public:
-    explicit ChartWheel(const Calculation& calculation, QWidget* parent = nullptr);
+    explicit ChartWheel(const Chart& calculation, QWidget* parent = nullptr);
 
     // Draws the wheel into any paint device (the screen, an image, an SVG file) at `size`, in
     // the paper colours unless told otherwise. The background is the caller's to fill.
@@ -73,7 +73,7 @@ private:
     // Cusps, house numbers, and the Asc and MC marks.
     void drawHouses(QPainter& p, const Geometry& g, const WheelColours& colours) const;
 
-    Calculation calculation_;
+    Chart calculation_;
     WheelLayout layout_;
 };
 

@@ -83,7 +83,7 @@ QLabel* valueLabel(std::string_view text, const QString& what, QWidget* parent,
 
 }  // namespace
 
-ResultWindow::ResultWindow(const Calculation& calculation, const Services& services,
+ResultWindow::ResultWindow(const Chart& calculation, const Services& services,
                            QWidget* parent)
     : QMainWindow(parent), services_(services), reportFacts_(reportFactsOf(calculation)) {
     setObjectName(QStringLiteral("frmDisplay"));
@@ -461,7 +461,7 @@ void ResultWindow::chooseChart(const ChartChoices& choices) {
     emit chartChoicesChanged(choices);
 }
 
-void ResultWindow::writeAspects(const Calculation& calculation) {
+void ResultWindow::writeAspects(const Chart& calculation) {
     std::vector<TextEditSink> sinks;
     sinks.reserve(AspectKindCount);
     std::array<RichTextSink*, AspectKindCount> sinkOfKind{};

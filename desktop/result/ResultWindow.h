@@ -36,7 +36,7 @@ public:
 
     // Writes one entry per hit of `calculation` into its kind's box, in search order, and puts
     // each tab's no-aspect notice in front of its box exactly when the kind has no hit.
-    ResultWindow(const Calculation& calculation, const Services& services,
+    ResultWindow(const Chart& calculation, const Services& services,
                  QWidget* parent = nullptr);
 
     // The report as the report window shows, saves and prints it: whose chart, the positions,
@@ -82,7 +82,7 @@ private:
     void buildViewMenu(const ChartChoices& current);
     void chooseChart(const ChartChoices& choices);
     void restorePlacement();
-    void writeAspects(const Calculation& calculation);
+    void writeAspects(const Chart& calculation);
     void goBack();
     void exitProgram();
     void openReport();

@@ -59,7 +59,7 @@ double arcBetween(double a, double b) { return std::fabs(signedArc(a - b)); }
 TEST(PreciseEphemeris, AgreesWithTheLibraryToAnArcSecondAtTwelveDates) {
     const PreciseEphemeris precise;
     for (const Moment& m : Moments) {
-        const Calculation c = calculate(birthAt(m), precise);
+        const Chart c = calculate(birthAt(m), precise);
         EXPECT_EQ(c.ephemeris, "precise");
         for (int body = 0; body < ChartPointCount; ++body) {
             double direct[6] = {};
@@ -107,7 +107,7 @@ TEST(SwissHouses, CuspsAndAnglesAgreeWithTheLibraryForThreePlacesAndTwoSystems) 
         for (const HouseSystem system : {HouseSystem::Placidus, HouseSystem::Regiomontanus}) {
             for (const Moment& m : {Moments[5], Moments[9]}) {
                 const ProceedRecord r = birthAt(m, place.latitude, place.eastLongitude);
-                const Calculation c = calculate(r, ClassicEphemeris{}, &calculator, system);
+                const Chart c = calculate(r, ClassicEphemeris{}, &calculator, system);
                 ASSERT_TRUE(c.houses);
                 EXPECT_FALSE(c.houses->fellBack());
                 // The record keeps whole arc minutes; the direct call takes the same place.
@@ -178,12 +178,12 @@ TEST(SwissEphemeris, ChartsComputedOnSeveralThreadsMatchOneThread) {
         return calculate(birthAt(Moments[i % 12], 40.7 - 7 * (i % 5), -74 + 31 * (i % 7)), precise,
                          &calculator, AllHouseSystems[i % HouseSystemCount]);
     };
-    std::vector<Calculation> alone;
+    std::vector<Chart> alone;
     for (int i = 0; i < 48; ++i) alone.push_back(chartOf(i));
-    std::vector<std::future<std::vector<Calculation>>> workers;
+    std::vector<std::future<std::vector<Chart>>> workers;
     for (int t = 0; t < 4; ++t) {
         workers.push_back(std::async(std::launch::async, [&, t] {
-            std::vector<Calculation> out;
+            std::vector<Chart> out;
             for (int round = 0; round < 5; ++round) {
                 for (int i = t; i < 48; i += 4) out.push_back(chartOf(i));
             }
@@ -191,9 +191,9 @@ TEST(SwissEphemeris, ChartsComputedOnSeveralThreadsMatchOneThread) {
         }));
     }
     for (int t = 0; t < 4; ++t) {
-        const std::vector<Calculation> out = workers[t].get();
+        const std::vector<Chart> out = workers[t].get();
         for (std::size_t k = 0; k < out.size(); ++k) {
-            const Calculation& expected = alone[t + 4 * (k % 12)];
+            const Chart& expected = alone[t + 4 * (k % 12)];
             EXPECT_EQ(out[k].chart.longitudes, expected.chart.longitudes);
             EXPECT_EQ(out[k].chart.speeds, expected.chart.speeds);
             EXPECT_EQ(out[k].houses->cusps, expected.houses->cusps);

@@ -67,7 +67,7 @@ TEST(CalculationWithHouses, AsksForTheBirthPlaceAndInstantAndPlacesTheBodies) {
     record.birth.isSouth = true;
     record.zone = {-2, 0};
     const RecordingHouses houses;
-    const Calculation c = calculate(record, ClassicEphemeris{}, &houses, HouseSystem::Koch);
+    const Chart c = calculate(record, ClassicEphemeris{}, &houses, HouseSystem::Koch);
     // JD of 1990 July 15 06:30 UT: 2448087.5 + 6.5 / 24.
     EXPECT_NEAR(houses.julianDay, 2448087.5 + 6.5 / 24, 1e-9);
     EXPECT_DOUBLE_EQ(houses.latitude, -(69 + 39 / 60.0));
@@ -83,7 +83,7 @@ TEST(CalculationWithHouses, AsksForTheBirthPlaceAndInstantAndPlacesTheBodies) {
     }
     ASSERT_EQ(c.aspectDetails.size(), c.aspects.hits.size());
     // Without a calculator nothing is made up.
-    const Calculation bare = calculate(record, ClassicEphemeris{});
+    const Chart bare = calculate(record, ClassicEphemeris{});
     EXPECT_FALSE(bare.houses);
     EXPECT_EQ(bare.bodyHouses[SunSlot], 0);
     EXPECT_EQ(bare.chart.longitudes, c.chart.longitudes);

@@ -148,11 +148,11 @@ ProceedRecord recordOf(const BirthData& b, ZoneCorrection zone) {
 }
 
 TEST(ChartPositions, DaylightSavingMovesThePlanetsAsWellAsTheMoon) {
-    const Calculation withDst =
+    const Chart withDst =
         calculate(recordOf(localBirth(1976, 7, 4, 10, 30, true), {5, 0}), ClassicEphemeris{});
-    const Calculation hourEarlier =
+    const Chart hourEarlier =
         calculate(recordOf(localBirth(1976, 7, 4, 9, 30), {5, 0}), ClassicEphemeris{});
-    const Calculation withoutDst =
+    const Chart withoutDst =
         calculate(recordOf(localBirth(1976, 7, 4, 10, 30), {5, 0}), ClassicEphemeris{});
     for (int slot = 0; slot < ChartPointCount; ++slot) {
         EXPECT_EQ(withDst.chart.longitudes[slot], hourEarlier.chart.longitudes[slot]) << slot;
@@ -161,7 +161,7 @@ TEST(ChartPositions, DaylightSavingMovesThePlanetsAsWellAsTheMoon) {
 }
 
 TEST(ChartPositions, FillsTenNamedSlotsAndLeavesFourEmpty) {
-    const Calculation c =
+    const Chart c =
         calculate(recordOf(localBirth(1990, 7, 15, 6, 30), {0, 0}), ClassicEphemeris{});
     const char* names[] = {"Sun",     "Moon",   "Mercury", "Venus",   "Mars",
                            "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};

@@ -30,7 +30,7 @@ namespace fs = std::filesystem;
 using K = AspectKind;
 
 // New York, 4 July 1976, 10:30 Eastern Standard Time with daylight saving ticked.
-Calculation newYorkBirth() {
+Chart newYorkBirth() {
     ProceedRecord record;
     record.birth = testing::birthOn(1976, 7, 4, 10, 30, 74, false, true);
     record.birth.birthName = "Ada Lovelace";
@@ -78,7 +78,7 @@ TEST(ReportFacts, OffsetsAndOrbsInHoursMinutesAndDegrees) {
 }
 
 TEST(ReportDocument, BlockAndPositionsComeBetweenThePublisherLineAndTheAspects) {
-    Calculation c = newYorkBirth();
+    Chart c = newYorkBirth();
     c.aspectDetails.clear();  // a model without speeds: the documented aspects, nothing added
     const std::string report = plain(reportFactsOf(c, "New York, NY, USA"));
     const std::string block =

@@ -24,7 +24,7 @@ namespace {
 
 // A summer birth in New York entered as EDT with daylight saving ticked: aspects in several
 // tabs, and the chart panel shows its note, so every kind of control is there.
-Calculation summerBirth() { return testing::newYorkCalculation("ADA", "EDT", true); }
+Chart summerBirth() { return testing::newYorkCalculation("ADA", "EDT", true); }
 
 // The name a screen reader announces: the accessibility interface's, which falls back to a
 // buddy label's text where the widget has no name of its own. A list's interface on Linux

@@ -91,7 +91,7 @@ TEST(ChartChoices, ThePanelSaysWhichModelAndHousesAndListsOrbsAndMotion) {
     testing::RecordedServices recorded;
     ProceedRecord record = testing::newYorkCalculationRecord("ADA", "EDT", false);
     record.birth.latDegrees = 69;  // Tromsø's latitude: Placidus falls back
-    const Calculation c = calculateChart(record, {"precise", HouseSystem::Placidus});
+    const Chart c = calculateChart(record, {"precise", HouseSystem::Placidus});
     ResultWindow window(c, recorded.services());
     EXPECT_EQ(window.findChild<QLabel*>("lblEphemeris")->text(),
               "Positions: Precise (Swiss Ephemeris)");

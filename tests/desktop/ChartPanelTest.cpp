@@ -30,7 +30,7 @@
 namespace zodrivel {
 namespace {
 
-Calculation newYorkCalculation(const char* zone, bool dst) {
+Chart newYorkCalculation(const char* zone, bool dst) {
     return testing::newYorkCalculation("ADA", zone, dst);
 }
 
@@ -67,7 +67,7 @@ TEST(ChartPanel, WarnsWhenDaylightSavingIsTakenTwice) {
 }
 
 TEST(ChartWheel, TooltipsAndClicksFindTheAspectLine) {
-    const Calculation c = newYorkCalculation("EST", true);
+    const Chart c = newYorkCalculation("EST", true);
     ChartWheel wheel(c);
     wheel.resize(500, 520);
     ASSERT_FALSE(wheel.layout().lines.empty());
@@ -101,7 +101,7 @@ TEST(ChartWheel, DegreeLabelsNeverLieOnAGlyph) {
     };
     const Birth births[] = {{"1976", 6, "4"}, {"1962", 1, "4"}, {"1989", 0, "20"}};
     for (const Birth& birth : births) {
-        Calculation c = newYorkCalculation("EST", false);
+        Chart c = newYorkCalculation("EST", false);
         EntryTexts e;
         e.name = "ADA";
         e.monthPosition = birth.month;

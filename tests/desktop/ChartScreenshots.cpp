@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     zodrivel::testing::RecordedServices recorded;
     const zodrivel::Services services = recorded.services();
 
-    const zodrivel::Calculation newYork = zodrivel::calculateChart(
+    const zodrivel::Chart newYork = zodrivel::calculateChart(
         zodrivel::testing::newYorkCalculationRecord("ADA", "EDT", false), {"precise"});
     zodrivel::ProceedRecord arctic =
         zodrivel::testing::newYorkCalculationRecord("ADA", "EDT", false);
@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     arctic.birth.lonDegrees = 18;
     arctic.birth.lonMinutes = 57;
     arctic.birth.isEast = true;
-    const zodrivel::Calculation tromso = zodrivel::calculateChart(arctic, {});
+    const zodrivel::Chart tromso = zodrivel::calculateChart(arctic, {});
 
     bool ok = true;
     for (const auto& [calculation, name] :

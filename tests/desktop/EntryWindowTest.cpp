@@ -356,7 +356,7 @@ TEST_F(EntryWindowTest, CoordinateLookupChecksThePlaceThenSearchesTheWeb) {
 TEST_F(EntryWindowTest, ProceedFillsTheBirthDataAndCalculates) {
     std::vector<double> suns;
     QObject::connect(&window, &EntryWindow::proceeded,
-                     [&](const Calculation& c) { suns.push_back(c.chart.longitudes[SunSlot]); });
+                     [&](const Chart& c) { suns.push_back(c.chart.longitudes[SunSlot]); });
     // A failing check changes nothing.
     child<QPushButton>("cmdRashi")->click();
     EXPECT_EQ(messages(), QStringList{"Please Enter Name"});
@@ -418,7 +418,7 @@ TEST_F(EntryWindowTest, SecondsDoNotChangeTheChart) {
 TEST_F(EntryWindowTest, EnterOnTheFocusedProceedButtonProceeds) {
     fillValidBirth();
     int runs = 0;
-    QObject::connect(&window, &EntryWindow::proceeded, [&](const Calculation&) { ++runs; });
+    QObject::connect(&window, &EntryWindow::proceeded, [&](const Chart&) { ++runs; });
     QTest::keyClick(child<QPushButton>("cmdRashi"), Qt::Key_Return);
     EXPECT_EQ(runs, 1);
 }

@@ -29,7 +29,7 @@ inline ProceedRecord newYorkCalculationRecord(const char* name, const char* zone
     return fillBirthData(e, {});
 }
 
-inline Calculation newYorkCalculation(const char* name, const char* zone, bool dst) {
+inline Chart newYorkCalculation(const char* name, const char* zone, bool dst) {
     return calculate(newYorkCalculationRecord(name, zone, dst), ClassicEphemeris{});
 }
 

@@ -138,7 +138,7 @@ TEST_F(PlaceEntryTest, AnOffsetNoRowExpressesGetsAnEntryOfItsOwnThatTheCalculati
     QTest::keyClicks(child<QLineEdit>("txtName"), "ada");
     window.proceed();
     ASSERT_TRUE(window.lastCalculation());
-    const Calculation& c = *window.lastCalculation();
+    const Chart& c = *window.lastCalculation();
     EXPECT_EQ(c.birth.zoneSource, ZoneSource::TimeZone);
     EXPECT_EQ(c.birth.utcOffsetSeconds, 7200);
     EXPECT_EQ(c.instant.universal, (CivilDateTime{1941, 6, 1, 10, 0}));

@@ -30,8 +30,8 @@ namespace {
 
 using K = AspectKind;
 
-Calculation withHits(const std::vector<AspectHit>& hits) {
-    Calculation calculation;
+Chart withHits(const std::vector<AspectHit>& hits) {
+    Chart calculation;
     for (int slot = 0; slot < ChartPointCount; ++slot) {
         calculation.chart.names[slot] = ChartPointNameTexts[slot];
     }
@@ -46,7 +46,7 @@ const std::vector<AspectHit> SomeHits{{K::Conjunction, SunSlot, MoonSlot, 3},
                                       {K::Conjunction, VenusSlot, MarsSlot, -2}};
 
 struct Shown {
-    explicit Shown(const Calculation& calculation) : window(calculation, recorded.services()) {
+    explicit Shown(const Chart& calculation) : window(calculation, recorded.services()) {
         window.show();
     }
     template <typename W = QWidget>
@@ -104,7 +104,7 @@ TEST(ResultWindow, NoticeStandsInFrontExactlyOfKindsWithoutHits) {
     birth.hour = "10", birth.minute = "30", birth.zonePosition = 27, birth.daylightSaving = true;
     birth.lonDegrees = "74", birth.lonMinutes = "0", birth.east = false;
     birth.latDegrees = "40", birth.latMinutes = "43";
-    for (const Calculation& calculation :
+    for (const Chart& calculation :
          {withHits({}), withHits(SomeHits),
           calculate(fillBirthData(birth, ProceedRecord{}), ClassicEphemeris{})}) {
         Shown shown(calculation);

@@ -69,7 +69,7 @@ QPalette lightTheme() {
 }
 
 // The summer birth entered as EDT with daylight saving: the panel shows its zone note.
-Calculation summerBirth() { return testing::newYorkCalculation("ADA", "EDT", true); }
+Chart summerBirth() { return testing::newYorkCalculation("ADA", "EDT", true); }
 
 // The colour of a run of text as the box draws it: its own, or the box's text colour.
 QColor drawnColour(const QTextCharFormat& format, const QTextEdit& box) {

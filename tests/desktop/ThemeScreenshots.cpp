@@ -36,7 +36,7 @@ QPalette darkPalette() {
     return p;
 }
 
-zodrivel::Calculation summerBirth() {
+zodrivel::Chart summerBirth() {
     return zodrivel::testing::newYorkCalculation("ADA", "EDT", true);
 }
 

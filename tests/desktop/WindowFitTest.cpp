@@ -39,7 +39,7 @@ namespace {
 constexpr QSize LaptopScreen(1366, 705);
 
 // EDT with daylight saving ticked as well brings the plausibility note: the tallest panel.
-Calculation sampleCalculation(bool doubtfulZone) {
+Chart sampleCalculation(bool doubtfulZone) {
     return testing::newYorkCalculation("ALEXANDRA MARGARETHE VON HOHENSTEIN-WESTERBURG",
                                        doubtfulZone ? "EDT" : "EST", true);
 }

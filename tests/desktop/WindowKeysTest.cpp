@@ -31,8 +31,8 @@
 namespace zodrivel {
 namespace {
 
-Calculation someCalculation() {
-    Calculation calculation;
+Chart someCalculation() {
+    Chart calculation;
     for (int slot = 0; slot < ChartPointCount; ++slot) {
         calculation.chart.names[slot] = ChartPointNameTexts[slot];
     }

@@ -85,7 +85,7 @@ TEST_F(TranslatedWindows, EntryWindowListsAndMessages) {
 }
 
 TEST_F(TranslatedWindows, ResultWindowCaptionsHeadingsAndParagraphs) {
-    const Calculation calculation = testing::newYorkCalculation("Ann", "EDT", false);
+    const Chart calculation = testing::newYorkCalculation("Ann", "EDT", false);
     ASSERT_FALSE(calculation.aspects.hits.empty());
     ResultWindow window(calculation, recorded.services());
 
@@ -166,7 +166,7 @@ TEST_F(TranslatedWindows, NoWindowShowsAnUntranslatedText) {
     EntryWindow entry(recorded.services());
     EXPECT_EQ(untranslatedTexts(entry), "");
 
-    const Calculation calculation = testing::newYorkCalculation("ADA", "EDT", true);
+    const Chart calculation = testing::newYorkCalculation("ADA", "EDT", true);
     ResultWindow result(calculation, recorded.services());
     // The name as typed and the zone's abbreviation (tz data, "EDT") are data; the note's
     // accessible name starts with its translated caption.

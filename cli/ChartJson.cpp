@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "cli/ChartJson.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <vector>
+
+#include "core/aspects/AspectKind.h"
+#include "core/entry/BirthSummary.h"
+#include "core/houses/Houses.h"
+
+namespace zodrivel::cli {
+
+namespace {
+
+// Writes JSON text as the JSON library lays it out: compact (no blanks at all), or indented by
+// two with "key": value, one element a line and empty containers as {} and [].
+class JsonText {
+public:
+    explicit JsonText(bool indented) : indented_(indented) { out_.reserve(4096); }
+
+    JsonText& beginObject() { return open('{'); }
+    JsonText& endObject() { return close('}'); }
+    JsonText& beginArray() { return open('['); }
+    JsonText& endArray() { return close(']'); }
+
+    JsonText& key(std::string_view name) {
+        element();
+        appendJsonString(out_, name);
+        out_ += indented_ ? ": " : ":";
+        afterKey_ = true;
+        return *this;
+    }
+    JsonText& value(std::string_view text) {
+        element();
+        appendJsonString(out_, text);
+        return *this;
+    }
+    JsonText& value(const char* text) { return value(std::string_view(text)); }
+    JsonText& value(double number) {
+        element();
+        if (!std::isfinite(number)) {
+            out_ += "null";
+            return *this;
+        }
+        std::array<char, 64> buffer{};
+        const char* end = nlohmann::detail::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                                     number);
+        out_.append(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+        return *this;
+    }
+    JsonText& value(int number) {
+        element();
+        out_ += std::to_string(number);
+        return *this;
+    }
+    JsonText& value(bool flag) {
+        element();
+        out_ += flag ? "true" : "false";
+        return *this;
+    }
+    JsonText& null() {
+        element();
+        out_ += "null";
+        return *this;
+    }
+    template <typename T>
+    JsonText& field(std::string_view name, const T& v) {
+        key(name);
+        return value(v);
+    }
+
+    std::string take() { return std::move(out_); }
+
+private:
+    // Before a value or key: the comma after a sibling and, indented, the new line.
+    void element() {
+        if (afterKey_) {
+            afterKey_ = false;
+            return;
+        }
+        if (empty_.empty()) return;
+        if (!empty_.back()) out_ += ',';
+        empty_.back() = false;
+        newLine(empty_.size());
+    }
+    JsonText& open(char bracket) {
+        element();
+        out_ += bracket;
+        empty_.push_back(true);
+        return *this;
+    }
+    JsonText& close(char bracket) {
+        const bool wasEmpty = empty_.back();
+        empty_.pop_back();
+        if (!wasEmpty) newLine(empty_.size());
+        out_ += bracket;
+        return *this;
+    }
+    void newLine(std::size_t depth) {
+        if (!indented_) return;
+        out_ += '\n';
+        out_.append(depth * 2, ' ');
+    }
+
+    std::string out_;
+    bool indented_;
+    bool afterKey_ = false;
+    std::vector<bool> empty_;  // per open container: nothing written in it yet
+};
+
+}  // namespace
+
+void appendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (const char c : text) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            case '\b': out += "\\b"; break;
+            case '\f': out += "\\f"; break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                    out += escaped;
+                } else {
+                    out += c;
+                }
+        }
+    }
+    out += '"';
+}
+
+std::string chartJson(const ChartDescription& d, bool oneLine) {
+    JsonText json(!oneLine);
+    json.beginObject();
+    json.field("name", d.name);
+    json.field("universal_time", d.instant.universalTime);
+    json.field("universal_date", isoUniversalTime(d.instant.universal));
+    json.field("julian_centuries", d.instant.julianCenturies);
+    json.field("days_since_j2000", d.instant.daysSinceJ2000);
+    json.field("ephemeris", skyModelName(d.model));
+    json.key("place");
+    if (d.place) {
+        const Place& p = *d.place;
+        json.beginObject()
+            .field("name", p.name)
+            .field("division", p.division)
+            .field("country", p.country)
+            .field("country_code", p.countryCode)
+            .field("latitude", p.latitude)
+            .field("longitude", p.longitude)
+            .field("timezone", p.zoneId)
+            .endObject();
+    } else {
+        json.null();
+    }
+    json.field("utc_offset_seconds", d.zone.offsetSeconds);
+    json.field("zone_source", d.zone.source == ZoneSource::TimeZone ? "timezone" : "row");
+    json.field("zone_abbreviation", d.zone.abbreviation);
+    if (!d.zone.zoneId.empty()) json.field("zone_id", d.zone.zoneId);
+    json.key("positions").beginArray();
+    for (const PointDescription& body : d.positions) {
+        json.beginObject()
+            .field("body", pointName(body.point.id))
+            .field("longitude", body.point.longitude)
+            .field("speed", body.point.speed);
+        if (d.hasHouses()) json.field("house", body.point.house);
+        json.endObject();
+    }
+    json.endArray();
+    if (d.hasHouses()) {
+        json.key("angles").beginObject();
+        for (const PointDescription& angle : d.angles) {
+            json.field(angle.point.id == PointId::Ascendant ? "ascendant" : "midheaven",
+                       angle.point.longitude);
+        }
+        json.endObject();
+        json.key("houses").beginObject();
+        json.field("system", houseSystemName(d.houses->system));
+        json.field("requested", houseSystemName(d.houses->requested));
+        json.key("cusps").beginArray();
+        for (const double cusp : d.houses->cusps) json.value(cusp);
+        json.endArray().endObject();
+    }
+    json.key("aspects").beginArray();
+    for (const Aspect& aspect : d.aspects) {
+        json.beginObject()
+            .field("kind", aspectKindName(aspect.hit.kind))
+            .field("first", pointName(aspect.hit.first))
+            .field("second", pointName(aspect.hit.second))
+            .field("separation", aspect.hit.separation)
+            .field("exact_separation", aspect.detail.exactSeparation)
+            .field("orb", aspect.detail.orb)
+            .field("applying", aspect.detail.applying)
+            .endObject();
+    }
+    json.endArray();
+    json.endObject();
+    std::string text = json.take();
+    if (!oneLine) text += '\n';
+    return text;
+}
+
+}  // namespace zodrivel::cli
