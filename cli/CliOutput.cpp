@@ -114,7 +114,7 @@ std::string csvHeader() {
     std::string header = "name,universal_date";
     for (int slot = 0; slot < BodyCount; ++slot) {
         header += ',';
-        header += pointName(bodyAt(slot));
+        header += pointName(bodyOfSlot(slot));
     }
     return header + ",aspects,error";
 }
@@ -148,8 +148,8 @@ std::string formatTextsJson() {
             for (int second = 0; second < BodyCount; ++second) {
                 if (first == second) continue;
                 table.push_back({{"kind", aspectKindName(kind)},
-                                 {"first", pointName(bodyAt(first))},
-                                 {"second", pointName(bodyAt(second))},
+                                 {"first", pointName(bodyOfSlot(first))},
+                                 {"second", pointName(bodyOfSlot(second))},
                                  {"text", aspectText(kind, first, second)}});
             }
         }

@@ -13,8 +13,11 @@
 #include <thread>
 
 #include "adapters/atlas/GeonamesAtlas.h"
+#include "adapters/ephemeris/SwissEphemeris.h"
 #include "adapters/io/SafeFileWriter.h"
 #include "adapters/timezone/TzdbZoneHistory.h"
+#include "core/calculation/Calculation.h"
+#include "core/ephemeris/ClassicEphemeris.h"
 #include "core/about/Version.h"
 #include "desktop/app/Application.h"
 #include "desktop/app/SingleInstance.h"
@@ -149,6 +152,12 @@ int main(int argc, char** argv) {
     std::jthread atlasLoader([&atlas] { atlas.load(); });
     services.atlas = &atlas;
     services.zones = &zones;
+    // Both models of the sky and the houses, made here once for every chart the windows ask for.
+    const ClassicEphemeris classic;
+    const PreciseEphemeris precise;
+    const SwissHouseCalculator houses;
+    const SkySources sky{&classic, &precise, &houses};
+    services.sky = &sky;
     services.clock = &clock;
     services.files = &files;
     services.printing = &printing;

@@ -34,7 +34,7 @@ struct Chart {
     int zonePosition = -1;  // the zone list row, for showing what was applied
     BirthInstant instant;   // universal time, Julian centuries and the universal date
     SkyModel model = DefaultSkyModel;
-    // The ten bodies, Sun to Pluto in that order (so bodies()[i] has the identity bodyAt(i)),
+    // The ten bodies, Sun to Pluto in that order (so bodies()[i] has the identity bodyOfSlot(i)),
     // with their speeds and, when the chart has houses, their houses.
     std::vector<ChartPoint> points;
     // Angles and cusps; absent when the chart was computed without a house calculator.

@@ -31,7 +31,7 @@ inline constexpr int PointIdCount = 12;
 
 constexpr int indexOf(PointId id) { return static_cast<int>(id); }
 constexpr bool isBody(PointId id) { return indexOf(id) < BodyCount; }
-constexpr PointId bodyAt(int slot) { return static_cast<PointId>(slot); }
+constexpr PointId bodyOfSlot(int slot) { return static_cast<PointId>(slot); }
 
 // The name output and files use: "Sun" ... "Pluto", "Ascendant", "Midheaven".
 constexpr std::string_view pointName(PointId id) {

@@ -43,11 +43,11 @@ void Application::showResult(const Chart& calculation) {
     connect(result_, &ResultWindow::aboutRequested, this, [this] { showAbout(result_.data()); });
     // A new model or house system: the same birth computed again in a fresh window, once the
     // menu's handler in the old one has returned.
-    connect(result_, &ResultWindow::chartChoicesChanged, this, [this](const ChartChoices& c) {
+    connect(result_, &ResultWindow::chartChoicesChanged, this, [this](const ChartChoice& c) {
         QTimer::singleShot(0, this, [this, c] {
             if (ended_ || !result_) return;
             result_->hide();
-            showResult(calculateChart(entry_->record(), c));
+            showResult(calculateChart(entry_->record(), c, *services_.sky));
         });
     });
     result_->show();

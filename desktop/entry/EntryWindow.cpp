@@ -393,7 +393,7 @@ bool EntryWindow::validateEntries() {
 void EntryWindow::proceed() {
     if (!validateEntries()) return;
     record_ = fillBirthData(entries(), record_);
-    calculation_ = calculateChart(record_, loadChartChoices(services_));
+    calculation_ = calculateChart(record_, loadChartChoices(services_), *services_.sky);
     emit proceeded(*calculation_);
 }
 

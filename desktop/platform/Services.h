@@ -16,6 +16,7 @@ class PrintDialogs;
 class FileWriter;
 class Atlas;
 class ZoneHistory;
+struct SkySources;
 
 struct Services {
     MessageBoxes* messages = nullptr;
@@ -28,6 +29,8 @@ struct Services {
     // window offers no places and the zone is given by hand only.
     const Atlas* atlas = nullptr;
     const ZoneHistory* zones = nullptr;
+    // The models of the sky and the houses, made once by the program's composition root.
+    const SkySources* sky = nullptr;
     // Per-user settings file of the update reminder and the windows' places; empty for the
     // platform's usual place (application "Zodrivel").
     QString settingsFile;

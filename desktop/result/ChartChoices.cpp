@@ -3,50 +3,37 @@
 
 #include <QSettings>
 
-#include "adapters/ephemeris/SwissEphemeris.h"
-#include "core/ephemeris/ClassicEphemeris.h"
 #include "desktop/about/UpdateReminder.h"
 
 namespace zodrivel {
 
-ChartChoices loadChartChoices(const Services& services) {
-    ChartChoices choices;
+ChartChoice loadChartChoices(const Services& services) {
+    ChartChoice choices;
     const auto settings = openReminderSettings(services);
     if (!settings || settings->status() != QSettings::NoError) return choices;
     settings->beginGroup(QString::fromLatin1(ChartChoicesGroup));
-    if (settings->value(QStringLiteral("Positions")).toString() == QStringLiteral("precise")) {
-        choices.ephemeris = "precise";
-    }
+    const std::string model = settings->value(QStringLiteral("Positions")).toString().toStdString();
+    if (const auto known = skyModelFromName(model)) choices.model = *known;
     const std::string houses = settings->value(QStringLiteral("Houses")).toString().toStdString();
     if (const auto system = houseSystemFromName(houses)) choices.houses = *system;
     settings->endGroup();
     return choices;
 }
 
-void saveChartChoices(const Services& services, const ChartChoices& choices) {
+void saveChartChoices(const Services& services, const ChartChoice& choices) {
     const auto settings = openReminderSettings(services);
     if (!settings) return;
     settings->beginGroup(QString::fromLatin1(ChartChoicesGroup));
-    settings->setValue(QStringLiteral("Positions"), QString::fromStdString(choices.ephemeris));
+    settings->setValue(QStringLiteral("Positions"), QString::fromUtf8(skyModelName(choices.model).data()));
     settings->setValue(QStringLiteral("Houses"),
                        QString::fromUtf8(houseSystemName(choices.houses).data()));
     settings->endGroup();
     settings->sync();
 }
 
-Chart calculateChart(const ProceedRecord& record, const ChartChoices& choices) {
-    const SwissHouseCalculator houses;
-    if (choices.ephemeris == "precise") {
-        return calculate(record, PreciseEphemeris{}, &houses, choices.houses);
-    }
-    return calculate(record, ClassicEphemeris{}, &houses, choices.houses);
-}
-
-ChartChoices choicesOf(const Chart& calculation) {
-    ChartChoices choices;
-    choices.ephemeris = calculation.ephemeris == "precise" ? "precise" : "classic";
-    if (calculation.houses) choices.houses = calculation.houses->requested;
-    return choices;
+Chart calculateChart(const ProceedRecord& record, const ChartChoice& choice,
+                     const SkySources& sky) {
+    return calculate(record, sky, choice);
 }
 
 }  // namespace zodrivel

@@ -12,24 +12,15 @@
 
 namespace zodrivel {
 
-struct ChartChoices {
-    std::string ephemeris = "classic";  // "classic" (the default) or "precise"
-    HouseSystem houses = DefaultHouseSystem;
-
-    friend bool operator==(const ChartChoices&, const ChartChoices&) = default;
-};
-
 // Settings group "Chart", keys "Positions" and "Houses", holding the identifiers ("precise",
 // "whole-sign"). A missing, unreadable or unknown value reads as the default.
 inline constexpr const char* ChartChoicesGroup = "Chart";
 
-ChartChoices loadChartChoices(const Services& services);
-void saveChartChoices(const Services& services, const ChartChoices& choices);
+ChartChoice loadChartChoices(const Services& services);
+void saveChartChoices(const Services& services, const ChartChoice& choice);
 
-// The chart of `record` with the chosen model and house system.
-Chart calculateChart(const ProceedRecord& record, const ChartChoices& choices);
-
-// The choices a calculation was made with (the house system asked for, not a fallback).
-ChartChoices choicesOf(const Chart& calculation);
+// The chart of `record` with the chosen model and house system, from the program's sources.
+Chart calculateChart(const ProceedRecord& record, const ChartChoice& choice,
+                     const SkySources& sky);
 
 }  // namespace zodrivel

@@ -112,7 +112,7 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
     // Which model gave the positions, and which houses were drawn (and why another, after a
     // fallback), so two charts of one birth are never mistaken for each other.
     column->addWidget(infoLine(details, "lblEphemeris", tr("Positions"),
-                               tr("Positions: %1").arg(toQString(ephemerisTitle(c.ephemeris)))));
+                               tr("Positions: %1").arg(coreText(textContext::Report, skyModelTitle(c.model)))));
     if (c.houses) {
         QString houses = tr("Houses: %1").arg(toQString(houseSystemTitle(c.houses->system)));
         if (c.houses->fellBack()) {
@@ -123,7 +123,7 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
     }
 
     const int angleRows = c.houses ? 2 : 0;
-    auto* table = new QTableWidget(ChartPointCount + angleRows, c.houses ? 5 : 4, details);
+    auto* table = new QTableWidget(BodyCount + angleRows, c.houses ? 5 : 4, details);
     table->setObjectName(QStringLiteral("tblPositions"));
     table->setAccessibleName(tr("Positions of the bodies"));
     table->setHorizontalHeaderLabels(
@@ -145,21 +145,22 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
         decimal->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table->setItem(row, 3, decimal);
     };
-    for (int slot = 0; slot < ChartPointCount; ++slot) {
-        const QString body = coreText(textContext::Bodies, c.chart.names[slot]);
-        fillRow(slot, bodyGlyph(slot) + "  " + body, c.chart.longitudes[slot]);
+    for (int slot = 0; slot < BodyCount; ++slot) {
+        const ChartPoint& point = c.body(bodyOfSlot(slot));
+        const QString body = coreText(textContext::Bodies, pointName(point.id));
+        fillRow(slot, bodyGlyph(slot) + "  " + body, point.longitude);
         table->item(slot, 0)->setToolTip(tr("%1 moves %2\u00B0 a day")
                                              .arg(body)
-                                             .arg(QString::number(c.chart.speeds[slot], 'f', 4)));
+                                             .arg(QString::number(point.speed, 'f', 4)));
         if (c.houses) {
-            auto* house = new QTableWidgetItem(QString::number(c.bodyHouses[slot]));
+            auto* house = new QTableWidgetItem(QString::number(point.house));
             house->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(slot, 4, house);
         }
     }
     if (c.houses) {
-        fillRow(ChartPointCount, tr("Asc  Ascendant"), c.houses->ascendant);
-        fillRow(ChartPointCount + 1, tr("MC  Midheaven"), c.houses->midheaven);
+        fillRow(BodyCount, tr("Asc  Ascendant"), c.houses->ascendant);
+        fillRow(BodyCount + 1, tr("MC  Midheaven"), c.houses->midheaven);
     }
     // The whole table, sized to its content: its rows never scroll.
     table->resizeColumnsToContents();
@@ -174,7 +175,7 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
     column->addWidget(table);
 
     // The aspects found, with how close each is to exact and whether it is closing.
-    auto* aspects = new QTableWidget(static_cast<int>(c.aspects.hits.size()), 4, details);
+    auto* aspects = new QTableWidget(static_cast<int>(c.aspects.size()), 4, details);
     aspects->setObjectName(QStringLiteral("tblAspects"));
     aspects->setAccessibleName(tr("Aspects with their orbs"));
     aspects->setHorizontalHeaderLabels({tr("Bodies"), tr("Aspect"), tr("Orb"), tr("Motion")});
@@ -183,26 +184,25 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
     aspects->setSelectionBehavior(QAbstractItemView::SelectRows);
     aspects->setWordWrap(false);
     for (int row = 0; row < aspects->rowCount(); ++row) {
-        const AspectHit& hit = c.aspects.hits[static_cast<std::size_t>(row)];
+        const Aspect& aspect = c.aspects[static_cast<std::size_t>(row)];
+        const AspectHit& hit = aspect.hit;
         // The astrological glyphs of the minor aspects are missing from common fonts: the kind
         // is named, as the tabs name it.
         auto* pair =
-            new QTableWidgetItem(toQString(c.chart.names[hit.first]) + QStringLiteral("\u2013") +
-                                 toQString(c.chart.names[hit.second]));
-        pair->setToolTip(toQString(aspectHeading(hit, c.chart)));
+            new QTableWidgetItem(toQString(pointName(hit.first)) + QStringLiteral("\u2013") +
+                                 toQString(pointName(hit.second)));
+        pair->setToolTip(toQString(aspectHeading(hit)));
         aspects->setItem(row, 0, pair);
         aspects->setItem(row, 1,
                          new QTableWidgetItem(toQString(aspectInformation(hit.kind).tabCaption)));
-        if (static_cast<std::size_t>(row) < c.aspectDetails.size()) {
-            const AspectDetail& detail = c.aspectDetails[static_cast<std::size_t>(row)];
-            auto* orb = new QTableWidgetItem(toQString(formatOrb(detail.orb)));
-            orb->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            orb->setToolTip(tr("Exact separation %1\u00B0")
-                                .arg(QString::number(detail.exactSeparation, 'f', 4)));
-            aspects->setItem(row, 2, orb);
-            aspects->setItem(
-                row, 3, new QTableWidgetItem(detail.applying ? tr("applying") : tr("separating")));
-        }
+        const AspectDetail& detail = aspect.detail;
+        auto* orb = new QTableWidgetItem(toQString(formatOrb(detail.orb)));
+        orb->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        orb->setToolTip(
+            tr("Exact separation %1\u00B0").arg(QString::number(detail.exactSeparation, 'f', 4)));
+        aspects->setItem(row, 2, orb);
+        aspects->setItem(
+            row, 3, new QTableWidgetItem(detail.applying ? tr("applying") : tr("separating")));
     }
     aspects->resizeColumnsToContents();
     aspects->resizeRowsToContents();

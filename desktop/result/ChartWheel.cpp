@@ -97,7 +97,7 @@ struct ChartWheel::Geometry {
 ChartWheel::ChartWheel(const Chart& calculation, QWidget* parent)
     : QWidget(parent),
       calculation_(calculation),
-      layout_(computeWheelLayout(calculation.chart, calculation.aspects, screenTexts())) {
+      layout_(computeWheelLayout(calculation.bodies(), calculation.aspects, screenTexts())) {
     setObjectName(QStringLiteral("chartWheel"));
     // Reachable with Tab, so that a screen reader reads the chart that the picture shows.
     setFocusPolicy(Qt::TabFocus);
@@ -113,7 +113,7 @@ QString ChartWheel::description() const {
     QStringList bodies;
     for (const WheelBody& body : layout_.bodies) {
         bodies << tr("%1 in %2")
-                      .arg(coreText(textContext::Bodies, calculation_.chart.names[body.slot]),
+                      .arg(coreText(textContext::Bodies, pointName(bodyOfSlot(body.slot))),
                            QString::fromStdString(
                                formatSignPosition(body.longitude, screenTexts())));
     }
@@ -201,8 +201,8 @@ QPointF ChartWheel::bodyGlyphCentre(int slot) const {
 
 QPointF ChartWheel::lineMidpoint(const WheelLine& line) const {
     const Geometry g = geometry(size());
-    const QPointF a = g.at(layout_.bodies[line.hit.first].longitude, g.aspects);
-    const QPointF b = g.at(layout_.bodies[line.hit.second].longitude, g.aspects);
+    const QPointF a = g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.first))].longitude, g.aspects);
+    const QPointF b = g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.second))].longitude, g.aspects);
     return (a + b) / 2;
 }
 
@@ -259,8 +259,8 @@ void ChartWheel::render(QPainter& p, const QSizeF& size, const WheelColours& col
                  std::max(0.8, g.radius * 0.007 * line.width));
         if (line.dashed) pen.setStyle(Qt::DashLine);
         p.setPen(pen);
-        p.drawLine(g.at(layout_.bodies[line.hit.first].longitude, g.aspects),
-                   g.at(layout_.bodies[line.hit.second].longitude, g.aspects));
+        p.drawLine(g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.first))].longitude, g.aspects),
+                   g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.second))].longitude, g.aspects));
     }
 
     // Bodies: a mark at the true place, a leader line where the glyph had to move aside.
@@ -393,8 +393,8 @@ std::optional<WheelLine> ChartWheel::lineAt(const QPointF& point) const {
     double bestDistance = tolerance;
     for (const WheelLine& line : layout_.lines) {
         const double d =
-            distanceToSegment(point, g.at(layout_.bodies[line.hit.first].longitude, g.aspects),
-                              g.at(layout_.bodies[line.hit.second].longitude, g.aspects));
+            distanceToSegment(point, g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.first))].longitude, g.aspects),
+                              g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.second))].longitude, g.aspects));
         if (d <= bestDistance) best = line, bestDistance = d;
     }
     return best;
@@ -412,21 +412,20 @@ std::optional<int> ChartWheel::bodyAt(const QPointF& point) const {
 QString ChartWheel::toolTipAt(const QPointF& point) const {
     if (const auto body = bodyAt(point)) {
         const double longitude = layout_.bodies[*body].longitude;
-        QString tip = coreText(textContext::Bodies, calculation_.chart.names[*body]) + "  " +
+        QString tip = coreText(textContext::Bodies, pointName(bodyOfSlot(*body))) + "  " +
                       QString::fromStdString(formatSignPosition(longitude, screenTexts()));
         if (calculation_.houses) {
-            tip += QStringLiteral(", ") + tr("house %1").arg(calculation_.bodyHouses[*body]);
+            tip += QStringLiteral(", ") + tr("house %1").arg(calculation_.body(bodyOfSlot(*body)).house);
         }
         return tip;
     }
     if (const auto line = lineAt(point)) {
         QString tip = QString::fromStdString(line->tooltip);
         // The orb and the motion of the aspect the line stands for.
-        const auto& hits = calculation_.aspects.hits;
-        const auto found = std::find(hits.begin(), hits.end(), line->hit);
-        const auto index = static_cast<std::size_t>(found - hits.begin());
-        if (found != hits.end() && index < calculation_.aspectDetails.size()) {
-            const AspectDetail& detail = calculation_.aspectDetails[index];
+        const auto& aspects = calculation_.aspects;
+        const auto found = std::ranges::find(aspects, line->hit, &Aspect::hit);
+        if (found != aspects.end()) {
+            const AspectDetail& detail = found->detail;
             tip += QStringLiteral("\n") +
                    tr("orb %1, %2")
                        .arg(QString::fromStdString(formatOrb(detail.orb)),

@@ -85,13 +85,12 @@ QLabel* valueLabel(std::string_view text, const QString& what, QWidget* parent,
 
 ResultWindow::ResultWindow(const Chart& calculation, const Services& services,
                            QWidget* parent)
-    : QMainWindow(parent), services_(services), reportFacts_(reportFactsOf(calculation)) {
+    : QMainWindow(parent), services_(services), reportFacts_(describeChart(calculation)) {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QString::fromUtf8(WindowCaption));
 
     auto* tabs = new QTabWidget;
     tabs_ = tabs;
-    chart_ = calculation.chart;
     tabs->setObjectName(QStringLiteral("SSTab1"));
     tabs->setAccessibleName(tr("Aspects by kind"));
     tabs->tabBar()->setAccessibleName(tr("Aspect kinds"));
@@ -128,7 +127,7 @@ ResultWindow::ResultWindow(const Chart& calculation, const Services& services,
     layout->addWidget(linksRow);
     setCentralWidget(central);
     buildMenus();
-    choices_ = choicesOf(calculation);
+    choices_ = calculation.choice();
     buildViewMenu(choices_);
 
     // The links wrap at the window's narrowest onto more lines than its minimum counts: there
@@ -210,7 +209,7 @@ void ResultWindow::showAspectEntry(const AspectHit& hit) {
     heading.setPosition(entry->second);
     heading.setPosition(
         entry->second +
-            static_cast<int>(toQString(aspectHeading(hit, chart_, screenTexts())).size()),
+            static_cast<int>(toQString(aspectHeading(hit, screenTexts())).size()),
         QTextCursor::KeepAnchor);
     // Scroll the entry to the top of the box: to the end first, then back to the heading.
     box->moveCursor(QTextCursor::End);
@@ -406,7 +405,7 @@ void ResultWindow::buildMenus() {
     connect(money, &QAction::triggered, this, [this] { openFullBrandPage(services_, this); });
 }
 
-void ResultWindow::buildViewMenu(const ChartChoices& current) {
+void ResultWindow::buildViewMenu(const ChartChoice& current) {
     auto* view = new QMenu(tr("&View"), this);
     view->setObjectName(QStringLiteral("mnuView"));
     // Between File and Help, where a reader looks for it.
@@ -416,18 +415,16 @@ void ResultWindow::buildViewMenu(const ChartChoices& current) {
     QMenu* positions = view->addMenu(tr("&Positions"));
     positions->setObjectName(QStringLiteral("mnuPositions"));
     auto* models = new QActionGroup(positions);
-    const std::pair<const char*, QString> modelEntries[] = {
-        {"classic", tr("Classic (as in version 1.15)")},
-        {"precise", tr("Precise (Swiss Ephemeris)")}};
-    for (const auto& [name, caption] : modelEntries) {
-        QAction* action = positions->addAction(caption);
-        action->setObjectName(QStringLiteral("mnuPositions_") + QString::fromLatin1(name));
+    for (const SkyModelInfo& info : SkyModels) {
+        QAction* action = positions->addAction(coreText(textContext::Report, info.title));
+        action->setObjectName(QStringLiteral("mnuPositions_") +
+                              QString::fromLatin1(info.name.data(), qsizetype(info.name.size())));
         action->setCheckable(true);
-        action->setChecked(current.ephemeris == name);
+        action->setChecked(current.model == info.model);
         models->addAction(action);
-        connect(action, &QAction::triggered, this, [this, model = std::string(name)] {
-            ChartChoices choices = choices_;
-            choices.ephemeris = model;
+        connect(action, &QAction::triggered, this, [this, model = info.model] {
+            ChartChoice choices = choices_;
+            choices.model = model;
             chooseChart(choices);
         });
     }
@@ -448,14 +445,14 @@ void ResultWindow::buildViewMenu(const ChartChoices& current) {
         action->setChecked(current.houses == system);
         systems->addAction(action);
         connect(action, &QAction::triggered, this, [this, system] {
-            ChartChoices choices = choices_;
+            ChartChoice choices = choices_;
             choices.houses = system;
             chooseChart(choices);
         });
     }
 }
 
-void ResultWindow::chooseChart(const ChartChoices& choices) {
+void ResultWindow::chooseChart(const ChartChoice& choices) {
     if (choices == choices_ || leaving_) return;
     saveChartChoices(services_, choices);
     emit chartChoicesChanged(choices);
@@ -471,13 +468,14 @@ void ResultWindow::writeAspects(const Chart& calculation) {
     const AspectReportWriter writer(sinkOfKind, screenTexts());
     // Where each entry starts, so that a click on the wheel finds its own entry (and not the
     // first text that happens to read like its heading).
-    for (const AspectHit& hit : calculation.aspects.hits) {
+    for (const Aspect& aspect : calculation.aspects) {
+        const AspectHit& hit = aspect.hit;
         entryStarts_.emplace_back(hit, boxes_[indexOf(hit.kind)]->textCursor().position());
-        writer(hit, calculation.chart);
+        writer(hit);
     }
 
     const std::array<bool, AspectKindCount> noticeInFront =
-        noticesInFront(calculation.aspects.aspectFound);
+        noticesInFront(calculation.kindsFound());
     for (int kind = 0; kind < AspectKindCount; ++kind) {
         aspectAreas_[kind]->setCurrentWidget(noticeInFront[kind] ? notices_[kind] : boxes_[kind]);
         // The reader starts at the first entry, not where the writer stopped.

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/calculation/Calculation.h"
-#include "core/report/ReportFacts.h"
+#include "core/description/ChartDescription.h"
 #include "core/report/RichText.h"
 #include "desktop/platform/Services.h"
 #include "desktop/result/ChartChoices.h"
@@ -67,7 +67,7 @@ signals:
     void aboutRequested();
     // View > Positions or View > Houses changed the choice (already saved in the settings):
     // the chart is to be computed again with `choices` and shown in a new window.
-    void chartChoicesChanged(const zodrivel::ChartChoices& choices);
+    void chartChoicesChanged(const zodrivel::ChartChoice& choices);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,8 +79,8 @@ private:
     QWidget* buildLinksAndButtons();
     void buildMenus();
     // View > Positions and View > Houses, with the choice `current` checked.
-    void buildViewMenu(const ChartChoices& current);
-    void chooseChart(const ChartChoices& choices);
+    void buildViewMenu(const ChartChoice& current);
+    void chooseChart(const ChartChoice& choices);
     void restorePlacement();
     void writeAspects(const Chart& calculation);
     void goBack();
@@ -93,16 +93,15 @@ private:
     QSplitter* splitter_ = nullptr;
     bool splitterPlaced_ = false;
     QByteArray savedSplitter_;  // the splitter as the user left it last time, if any
-    ChartPoints chart_;
     std::array<QTextEdit*, AspectKindCount> boxes_{};
     std::array<QStackedWidget*, AspectKindCount> aspectAreas_{};
     std::array<QWidget*, AspectKindCount> notices_{};
     QStackedWidget* brandLabels_ = nullptr;
     std::vector<std::pair<AspectHit, int>> entryStarts_;  // each hit's place in its kind's box
-    ReportFacts reportFacts_;
+    ChartDescription reportFacts_;
     QPointer<ReportWindow> report_;
     bool leaving_ = false;  // Back or Exit has been announced; nothing more is
-    ChartChoices choices_;  // what this window's chart was computed with
+    ChartChoice choices_;  // what this window's chart was computed with
 };
 
 }  // namespace zodrivel

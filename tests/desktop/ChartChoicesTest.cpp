@@ -32,7 +32,7 @@ QAction* action(const QWidget& window, const char* name) {
     return a;
 }
 
-TEST(ChartChoices, ViewMenuOffersBothModelsAndSevenSystemsWithTheCurrentOnesChecked) {
+TEST(ChartChoice, ViewMenuOffersBothModelsAndSevenSystemsWithTheCurrentOnesChecked) {
     testing::RecordedServices recorded;
     const ProceedRecord record = testing::newYorkCalculationRecord("ADA", "EDT", false);
     ResultWindow window(calculateChart(record, {"precise", HouseSystem::Campanus}),
@@ -55,20 +55,20 @@ TEST(ChartChoices, ViewMenuOffersBothModelsAndSevenSystemsWithTheCurrentOnesChec
                                     "Regiomontanus", "Campanus"}));
 }
 
-TEST(ChartChoices, AChoiceIsSavedAndAnnouncedOnceAndTheSameChoiceIsNoChange) {
+TEST(ChartChoice, AChoiceIsSavedAndAnnouncedOnceAndTheSameChoiceIsNoChange) {
     testing::RecordedServices recorded;
     const Services services = recorded.services();
-    EXPECT_EQ(loadChartChoices(services), ChartChoices{});  // classic and Placidus at first
+    EXPECT_EQ(loadChartChoices(services), ChartChoice{});  // classic and Placidus at first
     ResultWindow window(testing::newYorkCalculation("ADA", "EDT", false), services);
     QSignalSpy changed(&window, &ResultWindow::chartChoicesChanged);
     action(window, "mnuPositions_classic")->trigger();  // what the chart already has
     EXPECT_EQ(changed.count(), 0);
     action(window, "mnuPositions_precise")->trigger();
     ASSERT_EQ(changed.count(), 1);
-    EXPECT_EQ(changed.at(0).at(0).value<ChartChoices>().ephemeris, "precise");
+    EXPECT_EQ(changed.at(0).at(0).value<ChartChoice>().ephemeris, "precise");
     EXPECT_EQ(loadChartChoices(services).ephemeris, "precise");
     action(window, "mnuHouses_whole-sign")->trigger();
-    const ChartChoices saved = loadChartChoices(services);
+    const ChartChoice saved = loadChartChoices(services);
     // Each choice changes one thing from what this window shows.
     EXPECT_EQ(saved.houses, HouseSystem::WholeSign);
     EXPECT_EQ(saved.ephemeris, "classic");
@@ -76,7 +76,7 @@ TEST(ChartChoices, AChoiceIsSavedAndAnnouncedOnceAndTheSameChoiceIsNoChange) {
     EXPECT_EQ(file.value("Chart/Houses").toString(), "whole-sign");
 }
 
-TEST(ChartChoices, UnknownOrDamagedSettingsReadAsTheDefaults) {
+TEST(ChartChoice, UnknownOrDamagedSettingsReadAsTheDefaults) {
     testing::RecordedServices recorded;
     const Services services = recorded.services();
     {
@@ -84,10 +84,10 @@ TEST(ChartChoices, UnknownOrDamagedSettingsReadAsTheDefaults) {
         file.setValue("Chart/Positions", "exact");
         file.setValue("Chart/Houses", "Placidus ");
     }
-    EXPECT_EQ(loadChartChoices(services), ChartChoices{});
+    EXPECT_EQ(loadChartChoices(services), ChartChoice{});
 }
 
-TEST(ChartChoices, ThePanelSaysWhichModelAndHousesAndListsOrbsAndMotion) {
+TEST(ChartChoice, ThePanelSaysWhichModelAndHousesAndListsOrbsAndMotion) {
     testing::RecordedServices recorded;
     ProceedRecord record = testing::newYorkCalculationRecord("ADA", "EDT", false);
     record.birth.latDegrees = 69;  // Tromsø's latitude: Placidus falls back
