@@ -30,7 +30,7 @@ void wholeChart(benchmark::State& state) {
     int day = 0;
     for (auto _ : state) {
         const zodrivel::Chart c = zodrivel::calculate(exampleRecord(day++), classic);
-        benchmark::DoNotOptimize(c.aspects.hits.data());
+        benchmark::DoNotOptimize(c.aspects.data());
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -47,7 +47,7 @@ void wholeChartWithHouses(benchmark::State& state, const zodrivel::Ephemeris& ep
         record.birth.latDegrees = 40;
         record.birth.latMinutes = 43;
         const zodrivel::Chart c = zodrivel::calculate(record, ephemeris, &houses);
-        benchmark::DoNotOptimize(c.aspectDetails.data());
+        benchmark::DoNotOptimize(c.aspects.data());
     }
     state.SetItemsProcessed(state.iterations());
 }

@@ -8,7 +8,7 @@
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ClassicEphemeris.h"
 #include "core/report/ReportDocument.h"
-#include "core/report/ReportFacts.h"
+#include "core/description/ChartDescription.h"
 #include "core/report/RtfWriter.h"
 
 namespace {
@@ -31,7 +31,7 @@ void reportAsRtf(benchmark::State& state) {
     const zodrivel::Chart chart = exampleChart();
     for (auto _ : state) {
         const std::string rtf = zodrivel::toRtf(
-            zodrivel::buildReport(zodrivel::reportFactsOf(chart)), zodrivel::ReportTabStopsPt);
+            zodrivel::buildReport(zodrivel::describeChart(chart)), zodrivel::ReportTabStopsPt);
         benchmark::DoNotOptimize(rtf.data());
     }
     state.SetItemsProcessed(state.iterations());
@@ -42,7 +42,7 @@ void reportAsPdf(benchmark::State& state) {
     const zodrivel::Chart chart = exampleChart();
     for (auto _ : state) {
         const std::string pdf =
-            zodrivel::cairoPdf(zodrivel::buildReport(zodrivel::reportFactsOf(chart)), "EXAMPLE");
+            zodrivel::cairoPdf(zodrivel::buildReport(zodrivel::describeChart(chart)), "EXAMPLE");
         benchmark::DoNotOptimize(pdf.data());
     }
     state.SetItemsProcessed(state.iterations());

@@ -10,7 +10,7 @@
 #include "core/aspects/AspectKind.h"
 #include "core/entry/BirthSummary.h"
 #include "core/entry/EntryChecks.h"
-#include "core/ephemeris/Ephemeris.h"
+#include "core/model/SkyModel.h"
 #include "core/houses/Houses.h"
 #include "core/model/ChartPoints.h"
 #include "core/model/TextTranslator.h"
@@ -122,8 +122,8 @@ std::vector<CoreText> coreTexts() {
     c.add(Report, NoAspectNotice);
     c.add(Report, PublisherPattern, "first and last line of the report: %1 the home page");
     for (const std::string_view text : reportTexts::All) c.add(Report, text);
-    for (const std::string_view model : {"classic", "precise"}) {
-        c.add(Report, ephemerisTitle(model), "the model of the sky a chart was computed with");
+    for (const SkyModelInfo& model : SkyModels) {
+        c.add(Report, model.title, "the model of the sky a chart was computed with");
     }
     for (const HouseSystem system : AllHouseSystems) {
         c.add(Report, houseSystemTitle(system), "a house system");

@@ -12,6 +12,8 @@
 #include "core/ephemeris/ClassicEphemeris.h"
 #include "core/ephemeris/MoonLongitude.h"
 
+#include "tests/core/Points.h"
+
 namespace zodrivel {
 namespace {
 
@@ -36,14 +38,11 @@ struct Found {
 
 // The one Sun-Moon hit of the chart and its detail.
 Found sunMoonAspect(const ChartPoints& chart) {
-    const AspectSearchResult result = computeAspects(chart);
-    const auto details = aspectDetails(result, chart);
-    EXPECT_EQ(details.size(), result.hits.size());
-    for (std::size_t i = 0; i < result.hits.size(); ++i) {
-        const AspectHit& h = result.hits[i];
-        if ((h.first == SunSlot && h.second == MoonSlot) ||
-            (h.first == MoonSlot && h.second == SunSlot)) {
-            return {h, details[i]};
+    for (const Aspect& a : testing::chartAspects(chart)) {
+        const AspectHit& h = a.hit;
+        if ((h.first == PointId::Sun && h.second == PointId::Moon) ||
+            (h.first == PointId::Moon && h.second == PointId::Sun)) {
+            return {h, a.detail};
         }
     }
     ADD_FAILURE() << "no Sun-Moon aspect";
@@ -69,7 +68,7 @@ TEST(AspectDetails, EitherSideOfExactWithTheFasterBodyBehindOrAhead) {
     for (const Case& c : cases) {
         const Found f = sunMoonAspect(sunAndMoon(100.0, 0.98, c.moon, c.moonSpeed));
         EXPECT_EQ(f.hit.kind, AspectKind::Square) << c.moon;
-        EXPECT_EQ(f.hit.first, MoonSlot);
+        EXPECT_EQ(f.hit.first, PointId::Moon);
         EXPECT_DOUBLE_EQ(f.detail.exactSeparation, c.exact) << c.moon;
         EXPECT_DOUBLE_EQ(f.detail.orb, c.orb) << c.moon;
         EXPECT_EQ(f.detail.applying, c.applying) << c.moon << " at " << c.moonSpeed;
@@ -99,7 +98,7 @@ TEST(AspectDetails, AcrossZeroAriesTheSeparationKeepsItsShortSide) {
     // separation grows toward 60, applying.
     f = sunMoonAspect(sunAndMoon(340.0, 1.0, 38.5, 13.0));
     EXPECT_EQ(f.hit.kind, AspectKind::Sextile);
-    EXPECT_EQ(f.hit.first, MoonSlot);
+    EXPECT_EQ(f.hit.first, PointId::Moon);
     EXPECT_NEAR(f.detail.exactSeparation, 58.5, 1e-12);
     EXPECT_NEAR(f.detail.orb, 1.5, 1e-12);
     EXPECT_TRUE(f.detail.applying);

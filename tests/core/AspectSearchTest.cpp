@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/aspects/AspectSearch.h"
+#include "core/model/ChartPoint.h"
 #include "core/model/Angles.h"
 
 namespace zodrivel {
@@ -12,22 +13,25 @@ namespace {
 
 // The Sun and the Moon where a case puts them; the other bodies are left at 0 and the cases
 // look only at the hits between the two.
-ChartPoints twoBodies(double sun, double moon) {
-    ChartPoints chart;
-    for (int slot = 0; slot < ChartPointCount; ++slot) {
-        chart.names[slot] = ChartPointNameTexts[slot];
-        chart.longitudes[slot] = 0;
-    }
-    chart.longitudes[SunSlot] = sun;
-    chart.longitudes[MoonSlot] = moon;
+std::vector<ChartPoint> twoBodies(double sun, double moon) {
+    std::vector<ChartPoint> chart;
+    for (int slot = 0; slot < BodyCount; ++slot) chart.push_back({bodyOfSlot(slot), 0, 0, 0});
+    chart[0].longitude = sun;
+    chart[1].longitude = moon;
     return chart;
 }
 
-std::vector<AspectHit> hitsBetweenSunAndMoon(const AspectSearchResult& r) {
+// The documented search within one chart.
+std::vector<AspectHit> computeAspects(const std::vector<ChartPoint>& chart) {
+    return aspectsBetween(chart, chart);
+}
+
+constexpr PointId Sun = PointId::Sun, Moon = PointId::Moon, Mercury = PointId::Mercury;
+
+std::vector<AspectHit> hitsBetweenSunAndMoon(const std::vector<AspectHit>& hits) {
     std::vector<AspectHit> out;
-    for (const AspectHit& h : r.hits) {
-        if ((h.first == SunSlot && h.second == MoonSlot) ||
-            (h.first == MoonSlot && h.second == SunSlot)) {
+    for (const AspectHit& h : hits) {
+        if ((h.first == Sun && h.second == Moon) || (h.first == Moon && h.second == Sun)) {
             out.push_back(h);
         }
     }
@@ -86,24 +90,24 @@ TEST(ComputeAspects, OrientationRoundingAndWindowEdges) {
     using K = AspectKind;
     const PairCase cases[] = {
         // A conjunction is listed once, the smaller slot first, whichever body leads.
-        {"5.4 apart", 105.4, 100, {{K::Conjunction, 0, 1, 5}}},
-        {"5.4 apart, Moon ahead", 100, 105.4, {{K::Conjunction, 0, 1, -5}}},
-        {"10.5 rounds to 10", 110.5, 100, {{K::Conjunction, 0, 1, 10}}},
+        {"5.4 apart", 105.4, 100, {{K::Conjunction, Sun, Moon, 5}}},
+        {"5.4 apart, Moon ahead", 100, 105.4, {{K::Conjunction, Sun, Moon, -5}}},
+        {"10.5 rounds to 10", 110.5, 100, {{K::Conjunction, Sun, Moon, 10}}},
         {"11.5 rounds to 12", 111.5, 100, {}},
-        {"Sun 60 ahead", 100, 40, {{K::Sextile, 0, 1, 60}}},
-        {"Moon 60 ahead: Moon named first", 40, 100, {{K::Sextile, 1, 0, 60}}},
+        {"Sun 60 ahead", 100, 40, {{K::Sextile, Sun, Moon, 60}}},
+        {"Moon 60 ahead: Moon named first", 40, 100, {{K::Sextile, Moon, Sun, 60}}},
         {"146.5 is no quincunx", 246.5, 100, {}},
-        {"147.5 is one", 247.5, 100, {{K::Quincunx, 0, 1, 148}}},
-        {"190.5 rounds to 190", 290.5, 100, {{K::Opposition, 0, 1, 190}}},
+        {"147.5 is one", 247.5, 100, {{K::Quincunx, Sun, Moon, 148}}},
+        {"190.5 rounds to 190", 290.5, 100, {{K::Opposition, Sun, Moon, 190}}},
         {"191.5 is none", 291.5, 100, {}},
-        {"exact opposition", 300, 120, {{K::Opposition, 0, 1, 180}}},
+        {"exact opposition", 300, 120, {{K::Opposition, Sun, Moon, 180}}},
         // Across 0 Aries: the short arc counts, the point further along named first.
-        {"355 and 5", 355, 5, {{K::Conjunction, 0, 1, -10}}},
-        {"350 and 20", 350, 20, {{K::SemiSextile, 1, 0, 30}}},
-        {"20 and 350", 20, 350, {{K::SemiSextile, 0, 1, 30}}},
-        {"330 and 30", 330, 30, {{K::Sextile, 1, 0, 60}}},
-        {"10 and 280", 10, 280, {{K::Square, 0, 1, 90}}},
-        {"359.9 and 0.2", 359.9, 0.2, {{K::Conjunction, 0, 1, 0}}},
+        {"355 and 5", 355, 5, {{K::Conjunction, Sun, Moon, -10}}},
+        {"350 and 20", 350, 20, {{K::SemiSextile, Moon, Sun, 30}}},
+        {"20 and 350", 20, 350, {{K::SemiSextile, Sun, Moon, 30}}},
+        {"330 and 30", 330, 30, {{K::Sextile, Moon, Sun, 60}}},
+        {"10 and 280", 10, 280, {{K::Square, Sun, Moon, 90}}},
+        {"359.9 and 0.2", 359.9, 0.2, {{K::Conjunction, Sun, Moon, 0}}},
     };
     for (const PairCase& c : cases) {
         EXPECT_EQ(hitsBetweenSunAndMoon(computeAspects(twoBodies(c.sun, c.moon))), c.expected)
@@ -115,25 +119,61 @@ TEST(ComputeAspects, FlagsTheKindsFoundAndListsHitsInSearchOrder) {
     // Sun 0, Moon 90, Mercury 120 and the seven others heaped at 205: the heap is conjunct
     // within itself, trine the Moon (115) and square Mercury (85); the Sun is 155 from it,
     // just outside the quincunx.
-    ChartPoints chart = twoBodies(0, 90);
-    chart.longitudes[MercurySlot] = 120;
-    for (int slot = VenusSlot; slot < ChartPointCount; ++slot) chart.longitudes[slot] = 205;
+    std::vector<ChartPoint> chart = twoBodies(0, 90);
+    chart[2].longitude = 120;
+    for (int slot = 3; slot < BodyCount; ++slot) chart[slot].longitude = 205;
 
-    const AspectSearchResult r = computeAspects(chart);
-    for (std::size_t k = 1; k < r.hits.size(); ++k) {
-        EXPECT_LT(std::pair(r.hits[k - 1].first, r.hits[k - 1].second),
-                  std::pair(r.hits[k].first, r.hits[k].second))
+    const std::vector<AspectHit> hits = computeAspects(chart);
+    for (std::size_t k = 1; k < hits.size(); ++k) {
+        EXPECT_LT(std::pair(hits[k - 1].first, hits[k - 1].second),
+                  std::pair(hits[k].first, hits[k].second))
             << "hits come first slot ascending, then second";
     }
 
     std::array<int, AspectKindCount> perKind{};
-    for (const AspectHit& h : r.hits) ++perKind[indexOf(h.kind)];
+    for (const AspectHit& h : hits) ++perKind[indexOf(h.kind)];
     EXPECT_EQ(perKind, (std::array<int, AspectKindCount>{21, 1, 0, 8, 8, 0, 0}));
-    EXPECT_EQ(r.aspectFound,
+    EXPECT_EQ(kindsFound(hits, [](const AspectHit& h) { return h.kind; }),
               (std::array<bool, AspectKindCount>{true, true, false, true, true, false, false}));
-    EXPECT_EQ(r.hits.front(), (AspectHit{AspectKind::Square, MoonSlot, SunSlot, 90}));
-    EXPECT_EQ(r.hits[1], (AspectHit{AspectKind::Trine, MercurySlot, SunSlot, 120}));
-    EXPECT_EQ(r.hits[2], (AspectHit{AspectKind::SemiSextile, MercurySlot, MoonSlot, 30}));
+    EXPECT_EQ(hits.front(), (AspectHit{AspectKind::Square, Moon, Sun, 90}));
+    EXPECT_EQ(hits[1], (AspectHit{AspectKind::Trine, Mercury, Sun, 120}));
+    EXPECT_EQ(hits[2], (AspectHit{AspectKind::SemiSextile, Mercury, Moon, 30}));
+}
+
+// Between two charts each pair is tested once, in either direction, the first chart's point
+// named first, and a point may meet its own counterpart: transiting Saturn on natal Saturn.
+TEST(AspectsBetween, TwoChartsPairEveryPointOnceWhicheverLeads) {
+    using K = AspectKind;
+    constexpr PointId Saturn = PointId::Saturn;
+    struct Case {
+        const char* what;
+        double moving, natal;
+        std::vector<AspectHit> expected;
+    };
+    const Case cases[] = {
+        {"Saturn 90 behind the natal Sun", 10, 100, {{K::Square, Saturn, Sun, -90}}},
+        {"Saturn 90 ahead", 190, 100, {{K::Square, Saturn, Sun, 90}}},
+        {"trine across 0 Aries", 350, 110, {{K::Trine, Saturn, Sun, -120}}},
+        {"quincunx edge, behind", 0, 153, {{K::Quincunx, Saturn, Sun, -153}}},
+        {"conjunction, either side", 101, 100, {{K::Conjunction, Saturn, Sun, 1}}},
+        {"nothing at 45", 145, 100, {}},
+    };
+    for (const Case& c : cases) {
+        const std::vector<ChartPoint> moving{{Saturn, c.moving, 0.1, 0}};
+        const std::vector<ChartPoint> natal{{PointId::Sun, c.natal, 0, 0}};
+        EXPECT_EQ(aspectsBetween(moving, natal, {AspectPairs::BetweenCharts}), c.expected)
+            << c.what;
+    }
+
+    // Ten points against ten: the same body pair appears once whichever chart holds the
+    // leading point, unlike the search within one chart.
+    std::vector<ChartPoint> sky = twoBodies(0, 90), birth = twoBodies(0, 90);
+    const auto within = aspectsBetween(sky, sky);
+    const auto between = aspectsBetween(sky, birth, {AspectPairs::BetweenCharts});
+    std::size_t sunMoon = 0;
+    for (const AspectHit& h : between) sunMoon += h.first == Sun && h.second == Moon;
+    EXPECT_EQ(sunMoon, 1u);
+    EXPECT_GT(between.size(), within.size());  // the self pairs (Sun on Sun) count here
 }
 
 }  // namespace

@@ -154,27 +154,34 @@ TEST(ChartPositions, DaylightSavingMovesThePlanetsAsWellAsTheMoon) {
         calculate(recordOf(localBirth(1976, 7, 4, 9, 30), {5, 0}), ClassicEphemeris{});
     const Chart withoutDst =
         calculate(recordOf(localBirth(1976, 7, 4, 10, 30), {5, 0}), ClassicEphemeris{});
-    for (int slot = 0; slot < ChartPointCount; ++slot) {
-        EXPECT_EQ(withDst.chart.longitudes[slot], hourEarlier.chart.longitudes[slot]) << slot;
-        EXPECT_NE(withDst.chart.longitudes[slot], withoutDst.chart.longitudes[slot]) << slot;
+    for (std::size_t slot = 0; slot < BodyCount; ++slot) {
+        EXPECT_EQ(withDst.points[slot].longitude, hourEarlier.points[slot].longitude) << slot;
+        EXPECT_NE(withDst.points[slot].longitude, withoutDst.points[slot].longitude) << slot;
     }
 }
 
 TEST(ChartPositions, FillsTenNamedSlotsAndLeavesFourEmpty) {
     const Chart c =
         calculate(recordOf(localBirth(1990, 7, 15, 6, 30), {0, 0}), ClassicEphemeris{});
+    const ChartPoints slots = ClassicEphemeris{}.positions(c.instant);
     const char* names[] = {"Sun",     "Moon",   "Mercury", "Venus",   "Mars",
                            "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};
+    ASSERT_EQ(c.points.size(), std::size_t{BodyCount});
     for (int slot = 0; slot < ChartPointCount; ++slot) {
-        EXPECT_EQ(c.chart.names[slot], names[slot]);
-        EXPECT_GE(c.chart.longitudes[slot], 0.0);
-        EXPECT_LE(c.chart.longitudes[slot], 360.0);
+        EXPECT_EQ(slots.names[slot], names[slot]);
+        EXPECT_GE(slots.longitudes[slot], 0.0);
+        EXPECT_LE(slots.longitudes[slot], 360.0);
+        // The chart's points carry the slots' values under their identities.
+        const ChartPoint& point = c.points[static_cast<std::size_t>(slot)];
+        EXPECT_EQ(pointName(point.id), names[slot]);
+        EXPECT_EQ(point.longitude, slots.longitudes[slot]);
+        EXPECT_EQ(point.speed, slots.speeds[slot]);
     }
     for (int slot = ChartPointCount; slot < ChartSlotCount; ++slot) {
-        EXPECT_TRUE(c.chart.names[slot].empty());
-        EXPECT_EQ(c.chart.longitudes[slot], 0.0);
+        EXPECT_TRUE(slots.names[slot].empty());
+        EXPECT_EQ(slots.longitudes[slot], 0.0);
     }
-    EXPECT_EQ(c.chart.longitudes[MoonSlot], computeMoonLongitude(c.instant.julianCenturies));
+    EXPECT_EQ(c.body(PointId::Moon).longitude, computeMoonLongitude(c.instant.julianCenturies));
 }
 
 // The planets are carried from the equinox of J2000 to the equinox of date, as the Moon is.

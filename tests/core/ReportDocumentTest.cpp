@@ -16,7 +16,7 @@
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ClassicEphemeris.h"
 #include "core/report/ReportDocument.h"
-#include "core/report/ReportFacts.h"
+#include "core/description/ChartDescription.h"
 #include "core/report/ReportWriter.h"
 #include "core/report/RtfWriter.h"
 #include "core/texts/AspectTexts.h"
@@ -41,31 +41,38 @@ Chart newYorkBirth() {
     return calculate(record, ClassicEphemeris{});
 }
 
-std::string plain(const ReportFacts& facts) { return plainReportText(buildReport(facts)); }
+std::string plain(const ChartDescription& facts) { return plainReportText(buildReport(facts)); }
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-TEST(ReportFacts, TodaysCalculationGivesTheBirthAsEnteredAndTheOffsetUsed) {
-    const ReportFacts facts = reportFactsOf(newYorkBirth(), "New York, NY, USA");
+TEST(ChartDescription, TodaysChartGivesTheBirthAsEnteredAndTheOffsetUsed) {
+    const ChartDescription facts = describeChart(newYorkBirth(), "New York, NY, USA");
     EXPECT_EQ(facts.name, "Ada Lovelace");
     EXPECT_EQ(facts.birthAsEntered, "4 July 1976 10:30 local time");
     EXPECT_EQ(facts.placeText, "New York, NY, USA");
     EXPECT_EQ(facts.coordinates, "74\u00B000'W 40\u00B043'N");
-    EXPECT_EQ(facts.zoneRow, "Eastern Standard Time (EST), daylight saving");
+    EXPECT_EQ(facts.zone.rowName, "Eastern Standard Time (EST)");
+    EXPECT_TRUE(facts.zone.daylightSaving);
     // EST is 5 hours west; daylight saving puts the clock one hour further ahead.
-    EXPECT_EQ(facts.offsetSeconds, -4 * 3600);
+    EXPECT_EQ(facts.zone.offsetSeconds, -4 * 3600);
+    EXPECT_EQ(facts.zone.text, "Eastern Standard Time (EST), daylight saving: UT-4:00");
     EXPECT_EQ(facts.universalTime, "UT 4 July 1976 14:30");
-    EXPECT_EQ(facts.modelName, "Classic (as in version 1.15)");
-    EXPECT_FALSE(facts.zoneId || facts.abbreviation);
-    EXPECT_EQ(facts.aspects.size(), newYorkBirth().aspects.hits.size());
+    EXPECT_EQ(facts.modelTitle, "Classic (as in version 1.15)");
+    EXPECT_EQ(facts.zone.source, ZoneSource::Row);
+    EXPECT_EQ(facts.aspects, newYorkBirth().aspects);
+    // Positions to the second: the Sun at Cancer 12°43' begun.
+    ASSERT_EQ(facts.positions.size(), std::size_t{BodyCount});
+    EXPECT_EQ(facts.positions[0].at.sign, 3);
+    EXPECT_EQ(facts.positions[0].at.degrees, 12);
+    EXPECT_EQ(facts.positions[0].at.minutes, 43);
     // Empty place boxes say nothing rather than an empty line or a lone comma.
-    EXPECT_FALSE(reportFactsOf(newYorkBirth(), ", , ").placeText);
-    EXPECT_FALSE(reportFactsOf(newYorkBirth()).placeText);
+    EXPECT_FALSE(describeChart(newYorkBirth(), ", , ").placeText);
+    EXPECT_FALSE(describeChart(newYorkBirth()).placeText);
 }
 
-TEST(ReportFacts, OffsetsAndOrbsInHoursMinutesAndDegrees) {
+TEST(ChartDescription, OffsetsAndOrbsInHoursMinutesAndDegrees) {
     // Amsterdam's summer time of 1930 was +1:19:32; Kathmandu has kept +5:45 since 1986.
     const std::pair<int, const char*> offsets[] = {{-4 * 3600, "-4:00"},
                                                    {19800, "+5:30"},
@@ -78,9 +85,8 @@ TEST(ReportFacts, OffsetsAndOrbsInHoursMinutesAndDegrees) {
 }
 
 TEST(ReportDocument, BlockAndPositionsComeBetweenThePublisherLineAndTheAspects) {
-    Chart c = newYorkBirth();
-    c.aspectDetails.clear();  // a model without speeds: the documented aspects, nothing added
-    const std::string report = plain(reportFactsOf(c, "New York, NY, USA"));
+    const Chart c = newYorkBirth();
+    const std::string report = plain(describeChart(c, "New York, NY, USA"));
     const std::string block =
         "Name:           Ada Lovelace\r\n"
         "Born:           4 July 1976 10:30 local time\r\n"
@@ -95,41 +101,45 @@ TEST(ReportDocument, BlockAndPositionsComeBetweenThePublisherLineAndTheAspects) 
     EXPECT_TRUE(contains(report, "Neptune         Sagittarius   11\u00B047'\r\n"));
     EXPECT_TRUE(contains(report, "Pluto           Libra         9\u00B000'\r\n\r\n"));
 
-    // After the table, the documented report's aspects, unchanged: the boxes' texts in report
-    // order, then the publisher line.
-    const auto boxes = writeAspectTexts(c.chart, c.aspects);
-    std::string aspects;
-    for (const AspectKind kind : ReportOrder) aspects += boxes[indexOf(kind)].plainText();
-    ASSERT_FALSE(aspects.empty());
-    const std::string tail = aspects + publisherLine();
-    ASSERT_GE(report.size(), tail.size());
-    EXPECT_EQ(report.substr(report.size() - tail.size()), tail);
+    // After the table, the documented report's aspects: each box's paragraphs in report order,
+    // each heading followed by its orb and motion, then the publisher line.
+    std::size_t from = report.find(block);
+    for (const AspectKind kind : ReportOrder) {
+        for (const Aspect& a : c.aspects) {
+            if (a.hit.kind != kind) continue;
+            const std::size_t at = report.find(
+                aspectHeading(a.hit) + "  (orb " + formatOrb(a.detail.orb), from);
+            ASSERT_NE(at, std::string::npos) << aspectHeading(a.hit);
+            from = at;
+        }
+    }
+    EXPECT_EQ(report.substr(report.size() - publisherLine().size()), publisherLine());
     EXPECT_FALSE(contains(report, "House")) << "no houses, no house column";
-    EXPECT_FALSE(contains(report, "(orb ")) << "no speeds, no orb or motion";
 }
 
 TEST(ReportDocument, OptionalFactsAppearWhenALaterCalculationGivesThem) {
-    ReportFacts facts = reportFactsOf(newYorkBirth());
-    facts.zoneId = "Europe/London";
-    facts.abbreviation = "BDST";
-    facts.offsetSeconds = 2 * 3600;
-    facts.modelName = "Precise (Swiss Ephemeris)";
-    facts.houses = {10, 1, 10, 11, 12, 7, 11, 3, 5, 2};
-    facts.houses[PlutoSlot].reset();  // a body without a house keeps its row
-    ASSERT_GE(facts.aspects.size(), 2u);
-    facts.aspects[0].detail = ReportAspectDetail{2.25, true};
-    facts.aspects[1].detail = ReportAspectDetail{0.1, false};
+    Chart chart = newYorkBirth();
+    chart.birth.zoneSource = ZoneSource::TimeZone;
+    chart.birth.zoneId = "Europe/London";
+    chart.birth.zoneAbbreviation = "BDST";
+    chart.birth.utcOffsetSeconds = 2 * 3600;
+    chart.model = SkyModel::Precise;
+    chart.houses = ChartHouses{};
+    const int houses[] = {10, 1, 10, 11, 12, 7, 11, 3, 5, 2};
+    for (std::size_t i = 0; i < chart.points.size(); ++i) chart.points[i].house = houses[i];
+    ASSERT_GE(chart.aspects.size(), 2u);
+    chart.aspects[0].detail = AspectDetail{0, 2.25, true};
+    chart.aspects[1].detail = AspectDetail{0, 0.1, false};
+    const ChartDescription facts = describeChart(chart);
 
     const std::string report = plain(facts);
     EXPECT_TRUE(contains(report, "Zone:           Europe/London (BDST): UT+2:00\r\n")) << report;
     EXPECT_TRUE(contains(report, "Model:          Precise (Swiss Ephemeris)\r\n"));
     EXPECT_TRUE(contains(report, "Body            Sign          Position    House\r\n"));
     EXPECT_TRUE(contains(report, "Sun             Cancer        12\u00B043'      10\r\n"));
-    EXPECT_TRUE(contains(report, "Pluto           Libra         9\u00B000'\r\n"));
+    EXPECT_TRUE(contains(report, "Pluto           Libra         9\u00B000'       2\r\n"));
 
-    const auto heading = [&](const ReportAspect& a) {
-        return aspectHeading({a.hit.kind, a.hit.first, a.hit.second, 0}, facts.chart);
-    };
+    const auto heading = [&](const Aspect& a) { return aspectHeading(a.hit); };
     EXPECT_TRUE(contains(
         report, heading(facts.aspects[0]) + "  (orb 2\u00B015', applying)\r\n" +
                     std::string(aspectText(facts.aspects[0].hit.kind, facts.aspects[0].hit.first,
@@ -149,12 +159,13 @@ TEST(ReportDocument, OptionalFactsAppearWhenALaterCalculationGivesThem) {
 }
 
 TEST(ReportDocument, KindsInReportOrderHitsInSearchOrder) {
-    ReportFacts facts = reportFactsOf(newYorkBirth());
-    const auto hit = [](K kind, int first, int second) {
-        return ReportAspect{{kind, first, second, 0}, std::nullopt};
+    ChartDescription facts = describeChart(newYorkBirth());
+    const auto hit = [](K kind, PointId first, PointId second) {
+        return Aspect{{kind, first, second, 0}, {}};
     };
-    facts.aspects = {hit(K::SemiSextile, SunSlot, MarsSlot), hit(K::Opposition, MoonSlot, SunSlot),
-                     hit(K::Sextile, VenusSlot, SunSlot), hit(K::Sextile, MarsSlot, MoonSlot)};
+    using P = PointId;
+    facts.aspects = {hit(K::SemiSextile, P::Sun, P::Mars), hit(K::Opposition, P::Moon, P::Sun),
+                     hit(K::Sextile, P::Venus, P::Sun), hit(K::Sextile, P::Mars, P::Moon)};
     const std::string report = plain(facts);
     const auto where = [&](const char* text) { return report.find(text); };
     EXPECT_LT(where("Venus-Sun  In Sextile"), where("Mars-Moon  In Sextile"));
@@ -173,7 +184,7 @@ TEST(ReportDocument, PlainTextTabsReachTheNextColumnOrOneBlankPastTheLast) {
 }
 
 TEST(ReportDocument, RichTextCarriesTheTabStopsAndTheBoldHeadings) {
-    const ReportFacts facts = reportFactsOf(newYorkBirth());
+    const ChartDescription facts = describeChart(newYorkBirth());
     const std::string rtf = toRtf(buildReport(facts), ReportTabStopsPt);
     EXPECT_TRUE(contains(rtf, "\\pard\\tx2000\\tx3800\\tx5200\\plain")) << rtf.substr(0, 300);
     EXPECT_TRUE(contains(rtf, "Name:\\tab Ada Lovelace\\par"));
@@ -191,7 +202,7 @@ TEST(ReportDocument, AWordProcessorReadsTheHeadingsBackBold) {
         fs::temp_directory_path() / ("zodrivel-report-roundtrip-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
-    const ReportFacts facts = reportFactsOf(newYorkBirth(), "New York, NY, USA");
+    const ChartDescription facts = describeChart(newYorkBirth(), "New York, NY, USA");
     std::ofstream(dir / "report.rtf", std::ios::binary)
         << toRtf(buildReport(facts), ReportTabStopsPt);
     const std::string soffice = "cd " + dir.string() + " && HOME=" + dir.string() +

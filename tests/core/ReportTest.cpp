@@ -15,6 +15,8 @@
 #include "core/report/RtfWriter.h"
 #include "core/texts/AspectTexts.h"
 
+#include "tests/core/Points.h"
+
 namespace zodrivel {
 namespace {
 
@@ -33,7 +35,7 @@ ChartPoints chartOf(std::initializer_list<std::pair<int, double>> placed) {
 }
 
 std::array<RichTextDocument, AspectKindCount> textsOf(const ChartPoints& chart) {
-    return writeAspectTexts(chart, computeAspects(chart));
+    return writeAspectTexts(testing::chartAspects(chart));
 }
 
 // Records what the writer asks of a box, in order.
@@ -50,7 +52,7 @@ public:
 
 TEST(AppendAspectEntry, HeadingInDarkRedEmphasisThenParagraphInBlack) {
     RecordingSink sink;
-    appendAspectEntry(sink, K::Conjunction, SunSlot, MoonSlot, chartOf({}));
+    appendAspectEntry(sink, {K::Conjunction, PointId::Sun, PointId::Moon, 0});
     const std::string paragraph(aspectText(K::Conjunction, SunSlot, MoonSlot));
     const std::vector<std::string> expected{
         "emphasis on",  "colour 128,0,0", "text Sun-Moon  In Conjunction Aspect\r\n",
@@ -129,7 +131,7 @@ TEST(Rtf, EscapesMarkupAndWritesNonAsciiAsUnicodeEscapes) {
 
 TEST(Rtf, HeadingsKeepTheirEmphasisAndColour) {
     RichTextDocument doc;
-    appendAspectEntry(doc, K::Square, MarsSlot, SaturnSlot, chartOf({}));
+    appendAspectEntry(doc, {K::Square, PointId::Mars, PointId::Saturn, 0});
     const std::string rtf = toRtf(doc);
     EXPECT_NE(rtf.find("\\red128\\green0\\blue0;"), std::string::npos);
     EXPECT_NE(rtf.find("{\\cf2\\b Mars-Saturn  In Square Aspect\\par"), std::string::npos) << rtf;

@@ -35,13 +35,6 @@ public:
     }
 };
 
-ChartPoints namedChart() {
-    ChartPoints chart;
-    for (int slot = 0; slot < ChartPointCount; ++slot)
-        chart.names[slot] = ChartPointNameTexts[slot];
-    return chart;
-}
-
 TEST(FillIn, ReplacesNumberedPlacesOnceAndLeavesTheRest) {
     EXPECT_EQ(fillIn("%2 before %1", {"a", "b"}), "b before a");
     // A value that itself reads like a place is not filled in again.
@@ -53,8 +46,7 @@ TEST(FillIn, ReplacesNumberedPlacesOnceAndLeavesTheRest) {
 
 TEST(TextTranslator, EnglishIsTheTextAsWritten) {
     EXPECT_EQ(englishTexts().translate(textContext::Months, "July"), "July");
-    const ChartPoints chart = namedChart();
-    EXPECT_EQ(aspectHeading({AspectKind::Square, SunSlot, MoonSlot, 90}, chart),
+    EXPECT_EQ(aspectHeading({AspectKind::Square, PointId::Sun, PointId::Moon, 90}),
               "Sun-Moon  In Square Aspect");
     EXPECT_EQ(formatDate(1976, 7, 4), "4 July 1976");
     EXPECT_EQ(formatUniversalTime({1976, 7, 4, 14, 30}), "UT 4 July 1976 14:30");
@@ -70,16 +62,16 @@ TEST(TextTranslator, HeadingsDatesAndSignsUseTheTranslatedPatternAndNames) {
     t.table[{"CoreSummary", "UT %1 %2"}] = "%2 Uhr WZ am %1";
     t.table[{"CoreSigns", "Cancer"}] = "Krebs";
 
-    const ChartPoints chart = namedChart();
-    EXPECT_EQ(aspectHeading({AspectKind::Square, SunSlot, MoonSlot, 90}, chart, t),
+    EXPECT_EQ(aspectHeading({AspectKind::Square, PointId::Sun, PointId::Moon, 90}, t),
               "Quadrat: Mond und Sonne");
     EXPECT_EQ(formatDate(1976, 7, 4, t), "4. Juli 1976");
     EXPECT_EQ(formatUniversalTime({1976, 7, 4, 14, 30}, t), "14:30 Uhr WZ am 4. Juli 1976");
     EXPECT_EQ(formatSignPosition(100.5, t), "Krebs 10\u00B030'");
     // The wheel's tooltips are the same headings.
-    AspectSearchResult found;
-    found.hits = {{AspectKind::Square, SunSlot, MoonSlot, 90}};
-    const WheelLayout layout = computeWheelLayout(chart, found, t);
+    std::vector<ChartPoint> bodies;
+    for (int slot = 0; slot < BodyCount; ++slot) bodies.push_back({bodyOfSlot(slot), 0, 0, 0});
+    const std::vector<Aspect> found{{{AspectKind::Square, PointId::Sun, PointId::Moon, 90}, {}}};
+    const WheelLayout layout = computeWheelLayout(bodies, found, t);
     ASSERT_EQ(layout.lines.size(), 1u);
     EXPECT_EQ(layout.lines[0].tooltip, "Quadrat: Mond und Sonne, 90\u00B0");
 }
@@ -90,7 +82,7 @@ TEST(TextTranslator, ReportEntriesAskForTheParagraphByItsEnglish) {
     ASSERT_FALSE(english.empty());
     t.table[{"CoreParagraphs", std::string(english)}] = "Übersetzt.";
     RichTextDocument document;
-    appendAspectEntry(document, AspectKind::Trine, SunSlot, MoonSlot, namedChart(), t);
+    appendAspectEntry(document, {AspectKind::Trine, PointId::Sun, PointId::Moon, 0}, t);
     EXPECT_EQ(document.plainText(), "Sun-Moon  In Trine Aspect\r\nÜbersetzt.\r\n\r\n");
     EXPECT_TRUE(t.asked.count({"CoreAspectKinds", "%1-%2  In Trine Aspect"}));
 
