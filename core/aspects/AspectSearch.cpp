@@ -21,20 +21,63 @@ std::string aspectHeading(const AspectHit& hit, const ChartPoints& chart,
                    texts.translate(textContext::Bodies, chart.names[hit.second])});
 }
 
+namespace {
+
+// Whole-degree separations after folding lie in -190..190.
+constexpr int FoldedLimit = 190;
+constexpr int NoKind = -1;
+
+// The kind index of each folded separation, or NoKind: the first window holding it, as
+// kindForSeparation says, looked up instead of searched.
+constexpr std::array<int, 2 * FoldedLimit + 1> KindBySeparation = [] {
+    std::array<int, 2 * FoldedLimit + 1> kinds{};
+    for (int separation = -FoldedLimit; separation <= FoldedLimit; ++separation) {
+        int kind = NoKind;
+        for (int k = AspectKindCount - 1; k >= 0; --k) {
+            if (AspectWindows[k].lower <= separation && separation <= AspectWindows[k].upper) {
+                kind = k;
+            }
+        }
+        kinds[separation + FoldedLimit] = kind;
+    }
+    return kinds;
+}();
+
+int kindIndexOf(int separation) {
+    if (separation < -FoldedLimit || separation > FoldedLimit) return NoKind;
+    return KindBySeparation[separation + FoldedLimit];
+}
+
+}  // namespace
+
 AspectSearchResult computeAspects(const ChartPoints& chart) {
+    // Each unordered pair is rounded once: a - b is exactly -(b - a), and rounding half to even
+    // and the fold are both odd, so the reverse order's separation is the negative.
+    std::array<std::array<int, ChartPointCount>, ChartPointCount> separations{};
+    std::array<std::array<int, ChartPointCount>, ChartPointCount> kinds{};
+    std::size_t count = 0;
+    for (int i = 0; i < ChartPointCount; ++i) {
+        kinds[i][i] = NoKind;
+        for (int j = i + 1; j < ChartPointCount; ++j) {
+            const int separation = aspectSeparation(chart.longitudes[i], chart.longitudes[j]);
+            separations[i][j] = separation;
+            separations[j][i] = -separation;
+            kinds[i][j] = kindIndexOf(separation);
+            // The conjunction window is symmetric, so each conjunction would otherwise be
+            // listed twice with the same paragraph: it is kept once, smaller slot first.
+            const int reverse = kindIndexOf(-separation);
+            kinds[j][i] = reverse == indexOf(AspectKind::Conjunction) ? NoKind : reverse;
+            count += (kinds[i][j] != NoKind) + (kinds[j][i] != NoKind);
+        }
+    }
     AspectSearchResult result;
+    result.hits.reserve(count);
     for (int i = 0; i < ChartPointCount; ++i) {
         for (int j = 0; j < ChartPointCount; ++j) {
-            if (i == j) continue;
-            const int separation = aspectSeparation(chart.longitudes[i], chart.longitudes[j]);
-            const auto kind = kindForSeparation(separation);
-            if (!kind) continue;
-            // The conjunction window is symmetric, so each conjunction would otherwise be
-            // listed twice with the same paragraph.
-            if (*kind == AspectKind::Conjunction && i > j) continue;
-            const AspectHit hit{*kind, i, j, separation};
-            result.hits.push_back(hit);
-            result.aspectFound[indexOf(*kind)] = true;
+            if (kinds[i][j] == NoKind) continue;
+            const auto kind = static_cast<AspectKind>(kinds[i][j]);
+            result.hits.push_back({kind, i, j, separations[i][j]});
+            result.aspectFound[indexOf(kind)] = true;
         }
     }
     return result;

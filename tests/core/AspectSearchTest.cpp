@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/aspects/AspectSearch.h"
 #include "core/model/Angles.h"
 
@@ -134,6 +136,36 @@ TEST(ComputeAspects, FlagsTheKindsFoundAndListsHitsInSearchOrder) {
     EXPECT_EQ(r.hits.front(), (AspectHit{AspectKind::Square, MoonSlot, SunSlot, 90}));
     EXPECT_EQ(r.hits[1], (AspectHit{AspectKind::Trine, MercurySlot, SunSlot, 120}));
     EXPECT_EQ(r.hits[2], (AspectHit{AspectKind::SemiSextile, MercurySlot, MoonSlot, 30}));
+}
+
+TEST(ComputeAspects, EveryOrderedPairAsTheRulesSay) {
+    // The search rounds each unordered pair once and reads the windows from a table; the rules
+    // test all 90 ordered pairs against the windows in order. Random charts, half of them
+    // with longitudes on whole and half degrees so that ties, window edges and exact
+    // conjunctions come up, must give the same hits in the same order.
+    std::mt19937 random(4);
+    std::uniform_real_distribution<double> anywhere(0, 360);
+    std::uniform_int_distribution<int> halfDegrees(0, 720);
+    for (int n = 0; n < 2000; ++n) {
+        ChartPoints chart;
+        for (int slot = 0; slot < ChartPointCount; ++slot) {
+            chart.longitudes[slot] = n % 2 ? anywhere(random) : halfDegrees(random) / 2.0;
+        }
+        AspectSearchResult expected;
+        for (int i = 0; i < ChartPointCount; ++i) {
+            for (int j = 0; j < ChartPointCount; ++j) {
+                if (i == j) continue;
+                const int separation = aspectSeparation(chart.longitudes[i], chart.longitudes[j]);
+                const auto kind = kindForSeparation(separation);
+                if (!kind || (*kind == AspectKind::Conjunction && i > j)) continue;
+                expected.hits.push_back({*kind, i, j, separation});
+                expected.aspectFound[indexOf(*kind)] = true;
+            }
+        }
+        const AspectSearchResult found = computeAspects(chart);
+        ASSERT_EQ(found.hits, expected.hits) << n;
+        ASSERT_EQ(found.aspectFound, expected.aspectFound) << n;
+    }
 }
 
 }  // namespace
