@@ -100,16 +100,15 @@ namespace {
 constexpr double DaysPerJulianCentury = 36525.0;
 
 // The rates of the true anomaly (radians per day) and of the radius (AU per day) of the orbit
-// `b` at true anomaly v, from the rates of its elements. The true anomaly moves with the mean
-// anomaly, dv/dM = (1 + e cos v)^2 / (1 - e^2)^(3/2), and with the eccentricity,
-// dv/de = sin v (2 + e cos v) / (1 - e^2); the radius is a (1 - e^2) / (1 + e cos v).
+// `b` at true anomaly v (given by its cosine and sine, which the caller has at hand), from the
+// rates of its elements. The true anomaly moves with the mean anomaly, dv/dM = (1 + e cos v)^2 / (1
+// - e^2)^(3/2), and with the eccentricity, dv/de = sin v (2 + e cos v) / (1 - e^2); the radius is a
+// (1 - e^2) / (1 + e cos v).
 struct KeplerRates {
     double anomaly;
     double radius;
 };
-KeplerRates keplerRates(const Elements& b, const Elements& rate, double v) {
-    const double cosV = std::cos(v);
-    const double sinV = std::sin(v);
+KeplerRates keplerRates(const Elements& b, const Elements& rate, double cosV, double sinV) {
     const double q = 1 - b.e * b.e;
     const double k = 1 + b.e * cosV;
     const double meanAnomalyRate = rate.meanLongitude - rate.peri;
@@ -132,7 +131,7 @@ OrbitState earthOrbit(double d) {
     state.position = {r * std::cos(v + earth.peri), r * std::sin(v + earth.peri)};
     if constexpr (WithVelocity) {
         const Elements rate = orbitalElementRates(EarthRow);
-        const KeplerRates k = keplerRates(earth, rate, v);
+        const KeplerRates k = keplerRates(earth, rate, std::cos(v), std::sin(v));
         const double w = v + earth.peri;
         const double wRate = k.anomaly + rate.peri;
         state.velocity = {k.radius * std::cos(w) - r * std::sin(w) * wRate,
@@ -157,7 +156,7 @@ OrbitState bodyOrbit(int row, double d) {
     state.position = {x, y};
     if constexpr (WithVelocity) {
         const Elements rate = orbitalElementRates(row);
-        const KeplerRates k = keplerRates(b, rate, v);
+        const KeplerRates k = keplerRates(b, rate, std::cos(v), std::sin(v));
         const double uRate = k.anomaly + rate.peri - rate.node;
         const double cosNode = std::cos(b.node);
         const double sinNode = std::sin(b.node);
