@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
-// Whole charts per second: the Moon, the Sun and planets, and the aspect search.
+// Whole charts per second: the Moon, the Sun and planets, and the aspect search; beside them a
+// plain port of the documented rules, the yardstick for the whole chart.
 
 #include <benchmark/benchmark.h>
+#include <cmath>
 
+#include "StraightforwardPort.h"
 #include "adapters/ephemeris/SwissEphemeris.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ChartPositions.h"
@@ -36,6 +39,36 @@ void wholeChart(benchmark::State& state) {
 }
 // Registered under the names the README and earlier figures quote.
 BENCHMARK(wholeChart)->Name("WholeChart");
+
+// The same births through the plain port: positions and the documented aspect search only.
+// Its planets stay at the equinox of J2000 (the product carries them to the equinox of date),
+// and they ignore the daylight box (the product takes its hour off them too), so the check
+// first compares them with the product's, minus the precession, without the box.
+void straightforwardPort(benchmark::State& state) {
+    const zodrivel::ClassicEphemeris classic;
+    for (int day = 0; day < 28; ++day) {
+        zodrivel::ProceedRecord r = exampleRecord(day);
+        r.birth.isDaylightSaving = false;
+        const auto port = zodrivel::straightforward::computeChart(r.birth, r.zone);
+        const zodrivel::Calculation c = zodrivel::calculate(r, classic);
+        const double precession = zodrivel::precessionSinceJ2000(c.instant.daysSinceJ2000);
+        for (int slot = 0; slot < zodrivel::ChartPointCount; ++slot) {
+            const double shift = slot == zodrivel::MoonSlot ? 0 : precession;
+            if (std::fabs(port.positions[slot] + shift - c.chart.longitudes[slot]) > 1e-9) {
+                state.SkipWithError("the port's positions differ from the product's");
+                return;
+            }
+        }
+    }
+    int day = 0;
+    for (auto _ : state) {
+        const zodrivel::ProceedRecord r = exampleRecord(day++);
+        const auto chart = zodrivel::straightforward::computeChart(r.birth, r.zone);
+        benchmark::DoNotOptimize(chart.hits.data());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(straightforwardPort)->Name("StraightforwardPort");
 
 // A chart as the windows and the command line compute it: positions with speeds, Placidus
 // houses from the library, aspects and their details; classic and precise.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "adapters/ephemeris/SwissEphemeris.h"
 
-#include <mutex>
 #include <swephexp.h>
 
 #include "core/calculation/Calculation.h"
@@ -9,18 +8,14 @@
 
 namespace zodrivel {
 
-namespace {
-
-// Debian's build keeps the library's working state in thread-local storage, so two threads do
-// not share it. Its caches and the Delta T tables are still filled lazily on first use, and
-// nothing in the library promises more; the calls are short (tens of microseconds), so one
-// lock makes every call safe at no cost worth measuring.
-std::mutex& libraryLock() {
-    static std::mutex lock;
-    return lock;
-}
-
-}  // namespace
+// No lock around the calls. Debian builds the library with thread-local storage (sweodef.h's
+// TLS is __thread), and every object it writes lives there: the working state, its caches and
+// the Delta T tables, each filled lazily per thread. What remains process-wide is constant
+// tables, the path buffer of swe_get_library_path and the saved declination of the Sunshine
+// houses, neither of which is used here. A lock made every chart's calls take turns: a batch
+// in the precise model, which spends nearly all its time in the library, gained nothing from a
+// second core. The test that computes charts on four threads at once and compares them with
+// one thread's guards this.
 
 char swissHouseLetter(HouseSystem system) {
     switch (system) {
@@ -38,7 +33,6 @@ char swissHouseLetter(HouseSystem system) {
 ChartPoints PreciseEphemeris::positions(const BirthInstant& instant) const {
     ChartPoints chart;
     const double jd = julianDayUt(instant);
-    const std::scoped_lock guard(libraryLock());
     // The slots follow the library's body numbers: Sun 0, Moon 1, Mercury 2 ... Pluto 9.
     for (int slot = 0; slot < ChartPointCount; ++slot) {
         double result[6] = {};
@@ -60,7 +54,6 @@ ChartHouses SwissHouseCalculator::houses(double julianDayUt, double latitude, do
     result.system = system;
     double cusps[13] = {};
     double angles[10] = {};
-    const std::scoped_lock guard(libraryLock());
     // The library answers a system it cannot draw here (Placidus or Koch inside a polar
     // circle) with an error; Porphyry, which only trisects the quadrants, always has one.
     if (swe_houses_ex(julianDayUt, 0, latitude, eastLongitude, swissHouseLetter(system), cusps,

@@ -1,14 +1,32 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "core/aspects/AspectSearch.h"
 
+#include <cmath>
 #include <cstdlib>
 
 #include "core/model/Angles.h"
 
 namespace zodrivel {
 
+namespace {
+
+// roundHalfEven for the differences of two longitudes, in a few instructions instead of a
+// library call: adding and taking away 1.5 * 2^52 leaves no bits below the units, and the
+// addition rounds to nearest with ties to even, the mode the program never leaves. Exact for
+// |x| < 2^51; anything else (a NaN included) takes the general route. (Only a build with
+// -ffast-math could cancel the two steps; the program is not built so, and the search is
+// tested against roundHalfEven itself.)
+int roundDifference(double x) {
+    constexpr double Shift = 6755399441055744.0;  // 1.5 * 2^52
+    if (!(std::fabs(x) < 0x1p51)) return roundHalfEven(x);
+    const double shifted = x + Shift;
+    return static_cast<int>(shifted - Shift);
+}
+
+}  // namespace
+
 int aspectSeparation(double firstLongitude, double secondLongitude) {
-    int separation = roundHalfEven(firstLongitude - secondLongitude);
+    int separation = roundDifference(firstLongitude - secondLongitude);
     // Past 190 either way the short arc runs through 0 Aries. The raw opposition window
     // (170..190) is untouched, so every raw hit survives with its orientation.
     if (separation > 190) separation -= 360;
@@ -22,22 +40,80 @@ std::string aspectHeading(const AspectHit& hit, const TextTranslator& texts) {
                    texts.translate(textContext::Bodies, pointName(hit.second))});
 }
 
+namespace {
+
+// Whole-degree separations after folding lie in -190..190.
+constexpr int FoldedLimit = 190;
+constexpr int NoKind = -1;
+
+// The kind index of each folded separation, or NoKind: the first window holding it, as
+// kindForSeparation says, looked up instead of searched.
+constexpr std::array<int, 2 * FoldedLimit + 1> KindBySeparation = [] {
+    std::array<int, 2 * FoldedLimit + 1> kinds{};
+    for (int separation = -FoldedLimit; separation <= FoldedLimit; ++separation) {
+        int kind = NoKind;
+        for (int k = AspectKindCount - 1; k >= 0; --k) {
+            if (AspectWindows[k].lower <= separation && separation <= AspectWindows[k].upper) {
+                kind = k;
+            }
+        }
+        kinds[separation + FoldedLimit] = kind;
+    }
+    return kinds;
+}();
+
+int kindIndexOf(int separation) {
+    if (separation < -FoldedLimit || separation > FoldedLimit) return NoKind;
+    return KindBySeparation[separation + FoldedLimit];
+}
+
+// Between two charts: every pair once, the first set's point first, whichever leads.
+std::vector<AspectHit> betweenCharts(std::span<const ChartPoint> a, std::span<const ChartPoint> b) {
+    std::vector<AspectHit> hits;
+    for (const ChartPoint& first : a) {
+        for (const ChartPoint& second : b) {
+            const int separation = aspectSeparation(first.longitude, second.longitude);
+            const int kind = kindIndexOf(std::abs(separation));
+            if (kind == NoKind) continue;
+            hits.push_back({static_cast<AspectKind>(kind), first.id, second.id, separation});
+        }
+    }
+    return hits;
+}
+
+}  // namespace
+
 std::vector<AspectHit> aspectsBetween(std::span<const ChartPoint> a, std::span<const ChartPoint> b,
                                       const AspectRules& rules) {
+    if (rules.pairs == AspectPairs::BetweenCharts || a.size() != b.size()) {
+        return betweenCharts(a, b);
+    }
+    // Within one chart each unordered pair is rounded once: x - y is exactly -(y - x), and
+    // rounding half to even and the fold are both odd, so the reverse order's separation is
+    // the negative. A chart has a few dozen points at most.
+    const std::size_t n = a.size();
+    std::vector<int> separations(n * n), kinds(n * n, NoKind);
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = i + 1; j < n; ++j) {
+            const int separation = aspectSeparation(a[i].longitude, b[j].longitude);
+            separations[i * n + j] = separation;
+            separations[j * n + i] = -separation;
+            kinds[i * n + j] = kindIndexOf(separation);
+            // The conjunction window is symmetric, so each conjunction would otherwise be
+            // listed twice with the same paragraph: it is kept once, the earlier point first.
+            const int reverse = kindIndexOf(-separation);
+            kinds[j * n + i] = reverse == indexOf(AspectKind::Conjunction) ? NoKind : reverse;
+            count += (kinds[i * n + j] != NoKind) + (kinds[j * n + i] != NoKind);
+        }
+    }
     std::vector<AspectHit> hits;
-    const bool within = rules.pairs == AspectPairs::WithinChart;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        for (std::size_t j = 0; j < b.size(); ++j) {
-            if (within && i == j) continue;
-            int separation = aspectSeparation(a[i].longitude, b[j].longitude);
-            // Between two charts the pair is tested once, so its direction does not matter;
-            // the sign is kept in the hit as it fell.
-            const auto kind = kindForSeparation(within ? separation : std::abs(separation));
-            if (!kind) continue;
-            // Within one chart the conjunction window is symmetric, so each conjunction would
-            // otherwise be listed twice with the same paragraph.
-            if (within && *kind == AspectKind::Conjunction && i > j) continue;
-            hits.push_back({*kind, a[i].id, b[j].id, separation});
+    hits.reserve(count);
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = 0; j < n; ++j) {
+            const int kind = kinds[i * n + j];
+            if (kind == NoKind) continue;
+            hits.push_back({static_cast<AspectKind>(kind), a[i].id, b[j].id, separations[i * n + j]});
         }
     }
     return hits;

@@ -21,6 +21,11 @@ double precessionSinceJ2000(double d) {
     return arcseconds / 3600;
 }
 
+double precessionRate(double d) {
+    const double T = d / 36525;
+    return (5029.0966 + 2 * 1.11113 * T) / 3600 / 36525;
+}
+
 ChartPoints computeChartPositions(double daysSinceJ2000, double moonLongitude) {
     ChartPoints chart;
     for (int slot = 0; slot < ChartPointCount; ++slot) {
@@ -33,6 +38,24 @@ ChartPoints computeChartPositions(double daysSinceJ2000, double moonLongitude) {
         chart.longitudes[SlotOfRow[row]] = reduceDegrees(j2000 + precession);
     }
     chart.longitudes[MoonSlot] = moonLongitude;
+    return chart;
+}
+
+ChartPoints computeChartMotions(double daysSinceJ2000, const EclipticMotion& moon) {
+    ChartPoints chart;
+    for (int slot = 0; slot < ChartPointCount; ++slot) {
+        chart.names[slot] = ChartPointNameTexts[slot];
+    }
+    const OrbitState earth = earthState(daysSinceJ2000);
+    const double precession = precessionSinceJ2000(daysSinceJ2000);
+    const double precessionSpeed = precessionRate(daysSinceJ2000);
+    for (int row = 0; row < ElementsRowCount; ++row) {
+        const EclipticMotion j2000 = geocentricMotion(row, daysSinceJ2000, earth);
+        chart.longitudes[SlotOfRow[row]] = reduceDegrees(j2000.longitude + precession);
+        chart.speeds[SlotOfRow[row]] = j2000.speed + precessionSpeed;
+    }
+    chart.longitudes[MoonSlot] = moon.longitude;
+    chart.speeds[MoonSlot] = moon.speed;
     return chart;
 }
 

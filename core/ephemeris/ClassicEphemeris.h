@@ -12,7 +12,7 @@ public:
     SkyModel model() const override { return SkyModel::Classic; }
     // The Moon from the Julian centuries, the planets from the days since J2000 of the
     // universal date.
-    // Speeds from the model's own positions an hour either side of the instant.
+    // Speeds from the time derivatives of the same formulas.
     ChartPoints positions(const BirthInstant& instant) const override;
 };
 

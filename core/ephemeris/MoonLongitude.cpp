@@ -48,24 +48,57 @@ constexpr std::array<LunarTerm, 25> LongitudeTerms{{
 }};
 // clang-format on
 
+// Rates of the mean arguments, degrees per Julian century: the T coefficients below.
+constexpr double MeanLongitudeRate = 481267.88134236;
+constexpr double DRate = 445267.1115168;
+constexpr double MRate = 35999.0502909;
+constexpr double MPrimeRate = 477198.8676313;
+constexpr double FRate = 483202.0175273;
+constexpr double DaysPerJulianCentury = 36525.0;
+
+// The longitude, and with WithSpeed its derivative. Both instances evaluate the longitude with
+// the same operations in the same order, so it comes out the same to the last bit.
+template <bool WithSpeed>
+EclipticMotion moonMotion(double julianCenturies) {
+    const double T = julianCenturies;
+    // Mean arguments to first order in T (degrees); none is reduced before use.
+    const double meanLongitude = 218.3164591 + MeanLongitudeRate * T;
+    const double D = (297.8502042 + DRate * T) * DegToRad;
+    const double M = (357.5291092 + MRate * T) * DegToRad;
+    const double MPrime = (134.9634114 + MPrimeRate * T) * DegToRad;
+    const double F = (93.2720993 + FRate * T) * DegToRad;
+    const double E = 1 - 0.002516 * T - 0.0000074 * T * T;
+    const double dE = -0.002516 - 2 * 0.0000074 * T;  // per century
+
+    double sum = 0;   // degrees
+    double rate = 0;  // degrees per century
+    for (const LunarTerm& term : LongitudeTerms) {
+        const double argument = term.d * D + term.m * M + term.mPrime * MPrime + term.f * F;
+        const double sine = std::sin(argument);
+        sum += term.coefficient * (term.timesE ? E : 1.0) * sine;
+        if constexpr (WithSpeed) {
+            const double argumentRate =
+                (term.d * DRate + term.m * MRate + term.mPrime * MPrimeRate + term.f * FRate) *
+                DegToRad;
+            const double amplitude = term.coefficient * (term.timesE ? E : 1.0);
+            rate += amplitude * argumentRate * std::cos(argument);
+            if (term.timesE) rate += term.coefficient * dE * sine;
+        }
+    }
+    EclipticMotion motion;
+    motion.longitude = reduceDegrees(meanLongitude + sum);
+    if constexpr (WithSpeed) motion.speed = (MeanLongitudeRate + rate) / DaysPerJulianCentury;
+    return motion;
+}
+
 }  // namespace
 
 double computeMoonLongitude(double julianCenturies) {
-    const double T = julianCenturies;
-    // Mean arguments to first order in T (degrees); none is reduced before use.
-    const double meanLongitude = 218.3164591 + 481267.88134236 * T;
-    const double D = (297.8502042 + 445267.1115168 * T) * DegToRad;
-    const double M = (357.5291092 + 35999.0502909 * T) * DegToRad;
-    const double MPrime = (134.9634114 + 477198.8676313 * T) * DegToRad;
-    const double F = (93.2720993 + 483202.0175273 * T) * DegToRad;
-    const double E = 1 - 0.002516 * T - 0.0000074 * T * T;
+    return moonMotion<false>(julianCenturies).longitude;
+}
 
-    double sum = 0;  // degrees
-    for (const LunarTerm& term : LongitudeTerms) {
-        const double argument = term.d * D + term.m * M + term.mPrime * MPrime + term.f * F;
-        sum += term.coefficient * (term.timesE ? E : 1.0) * std::sin(argument);
-    }
-    return reduceDegrees(meanLongitude + sum);
+EclipticMotion computeMoonMotion(double julianCenturies) {
+    return moonMotion<true>(julianCenturies);
 }
 
 }  // namespace zodrivel

@@ -95,29 +95,125 @@ double trueAnomaly(double M, double e) {
     return v;
 }
 
-Vector2 earthPosition(double d) {
+namespace {
+
+constexpr double DaysPerJulianCentury = 36525.0;
+
+// The rates of the true anomaly (radians per day) and of the radius (AU per day) of the orbit
+// `b` at true anomaly v (given by its cosine and sine, which the caller has at hand), from the
+// rates of its elements. The true anomaly moves with the mean anomaly, dv/dM = (1 + e cos v)^2 / (1
+// - e^2)^(3/2), and with the eccentricity, dv/de = sin v (2 + e cos v) / (1 - e^2); the radius is a
+// (1 - e^2) / (1 + e cos v).
+struct KeplerRates {
+    double anomaly;
+    double radius;
+};
+KeplerRates keplerRates(const Elements& b, const Elements& rate, double cosV, double sinV) {
+    const double q = 1 - b.e * b.e;
+    const double k = 1 + b.e * cosV;
+    const double meanAnomalyRate = rate.meanLongitude - rate.peri;
+    const double anomaly =
+        k * k / (q * std::sqrt(q)) * meanAnomalyRate + sinV * (2 + b.e * cosV) / q * rate.e;
+    const double p = b.a * q;
+    const double pRate = rate.a * q - 2 * b.a * b.e * rate.e;
+    const double radius = pRate / k - p * (rate.e * cosV - b.e * sinV * anomaly) / (k * k);
+    return {anomaly, radius};
+}
+
+// The Earth's heliocentric place, and with WithVelocity its velocity. Both instances compute
+// the place with the same operations, so it is the same to the last bit.
+template <bool WithVelocity>
+OrbitState earthOrbit(double d) {
     const Elements earth = orbitalElements(EarthRow, d);
     const double v = trueAnomaly(reduceRadians(earth.meanLongitude - earth.peri), earth.e);
     const double r = earth.a * (1 - earth.e * earth.e) / (1 + earth.e * std::cos(v));
-    return {r * std::cos(v + earth.peri), r * std::sin(v + earth.peri)};
+    OrbitState state;
+    state.position = {r * std::cos(v + earth.peri), r * std::sin(v + earth.peri)};
+    if constexpr (WithVelocity) {
+        const Elements rate = orbitalElementRates(EarthRow);
+        const KeplerRates k = keplerRates(earth, rate, std::cos(v), std::sin(v));
+        const double w = v + earth.peri;
+        const double wRate = k.anomaly + rate.peri;
+        state.velocity = {k.radius * std::cos(w) - r * std::sin(w) * wRate,
+                          k.radius * std::sin(w) + r * std::cos(w) * wRate};
+    }
+    return state;
 }
+
+// A body's heliocentric ecliptic x, y, and with WithVelocity their rates; as earthOrbit, the
+// place is the same in both instances.
+template <bool WithVelocity>
+OrbitState bodyOrbit(int row, double d) {
+    const Elements b = orbitalElements(row, d);
+    const double v = trueAnomaly(reduceRadians(b.meanLongitude - b.peri), b.e);
+    const double r = b.a * (1 - b.e * b.e) / (1 + b.e * std::cos(v));
+    const double u = v + b.peri - b.node;
+    OrbitState state;
+    const double x =
+        r * (std::cos(b.node) * std::cos(u) - std::sin(u) * std::sin(b.node) * std::cos(b.i));
+    const double y =
+        r * (std::sin(b.node) * std::cos(u) + std::sin(u) * std::cos(b.node) * std::cos(b.i));
+    state.position = {x, y};
+    if constexpr (WithVelocity) {
+        const Elements rate = orbitalElementRates(row);
+        const KeplerRates k = keplerRates(b, rate, std::cos(v), std::sin(v));
+        const double uRate = k.anomaly + rate.peri - rate.node;
+        const double cosNode = std::cos(b.node);
+        const double sinNode = std::sin(b.node);
+        const double cosU = std::cos(u);
+        const double sinU = std::sin(u);
+        const double cosI = std::cos(b.i);
+        const double sinI = std::sin(b.i);
+        // x = r A and y = r B with A, B the direction cosines above; each moves with u, the
+        // node and the inclination.
+        state.velocity = {k.radius * x / r - r * uRate * (cosNode * sinU + cosU * sinNode * cosI) -
+                              rate.node * y + r * rate.i * sinU * sinNode * sinI,
+                          k.radius * y / r + r * uRate * (cosU * cosNode * cosI - sinNode * sinU) +
+                              rate.node * x - r * rate.i * sinU * cosNode * sinI};
+    }
+    return state;
+}
+
+}  // namespace
+
+Elements orbitalElementRates(int row) {
+    const ElementsRowData& r = ElementsTable[row];
+    const auto angleRate = [](const Element& element) {
+        return element.rate / 3600 * DegToRad / DaysPerJulianCentury;
+    };
+    return {r.a.rate / DaysPerJulianCentury,
+            r.e.rate / DaysPerJulianCentury,
+            angleRate(r.i),
+            angleRate(r.node),
+            angleRate(r.peri),
+            angleRate(r.meanLongitude)};
+}
+
+Vector2 earthPosition(double d) { return earthOrbit<false>(d).position; }
+
+OrbitState earthState(double d) { return earthOrbit<true>(d); }
 
 double geocentricLongitude(int row, double d) {
     return geocentricLongitude(row, d, earthPosition(d));
 }
 
 double geocentricLongitude(int row, double d, Vector2 earth) {
-    double x = 0;
-    double y = 0;
-    if (row != EarthRow) {  // for the Sun the body is the Earth's own centre
-        const Elements b = orbitalElements(row, d);
-        const double v = trueAnomaly(reduceRadians(b.meanLongitude - b.peri), b.e);
-        const double r = b.a * (1 - b.e * b.e) / (1 + b.e * std::cos(v));
-        const double u = v + b.peri - b.node;
-        x = r * (std::cos(b.node) * std::cos(u) - std::sin(u) * std::sin(b.node) * std::cos(b.i));
-        y = r * (std::sin(b.node) * std::cos(u) + std::sin(u) * std::cos(b.node) * std::cos(b.i));
-    }
-    return reduceDegrees(quadrantArcTangent(y - earth.y, x - earth.x) * (180 / Pi));
+    // For the Sun the body is the Earth's own centre.
+    const Vector2 body = row != EarthRow ? bodyOrbit<false>(row, d).position : Vector2{0, 0};
+    return reduceDegrees(quadrantArcTangent(body.y - earth.y, body.x - earth.x) * (180 / Pi));
+}
+
+EclipticMotion geocentricMotion(int row, double d, const OrbitState& earth) {
+    const OrbitState body = row != EarthRow ? bodyOrbit<true>(row, d) : OrbitState{};
+    const double x = body.position.x - earth.position.x;
+    const double y = body.position.y - earth.position.y;
+    EclipticMotion motion;
+    motion.longitude = reduceDegrees(quadrantArcTangent(y, x) * (180 / Pi));
+    // d/dt atan(y / x) = (x y' - y x') / (x^2 + y^2)
+    const double xRate = body.velocity.x - earth.velocity.x;
+    const double yRate = body.velocity.y - earth.velocity.y;
+    motion.speed = (x * yRate - y * xRate) / (x * x + y * y) * (180 / Pi);
+    return motion;
 }
 
 }  // namespace zodrivel

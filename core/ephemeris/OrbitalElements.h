@@ -2,6 +2,8 @@
 #pragma once
 // Heliocentric Kepler orbits from mean elements, and the geocentric longitude of a body.
 
+#include "core/ephemeris/EclipticMotion.h"
+
 namespace zodrivel {
 
 // Rows of the elements table.
@@ -35,6 +37,10 @@ struct Elements {
 // Elements of `row` at d days from 2000 January 1, 12:00 UT (mean ecliptic and equinox J2000).
 Elements orbitalElements(int row, double d);
 
+// How fast each element of `row` changes: a in AU per day, e per day, the angles in radians per
+// day (the elements are linear in time, so the rates are constant).
+Elements orbitalElementRates(int row);
+
 // x in radians into 0 <= r < 2pi.
 double reduceRadians(double x);
 
@@ -51,10 +57,24 @@ struct Vector2 {
 // Heliocentric ecliptic x, y (AU) of the Earth at d; the Earth's own inclination is ignored.
 Vector2 earthPosition(double d);
 
+// A heliocentric position (AU) with its velocity (AU per day).
+struct OrbitState {
+    Vector2 position;
+    Vector2 velocity;
+};
+
+// earthPosition(d), bit for bit, with the Earth's velocity.
+OrbitState earthState(double d);
+
 // Geocentric ecliptic longitude of `row` at d in degrees, 0 <= x <= 360, referred to the
 // equinox of J2000. Row 2 is the Sun as seen from the Earth.
 double geocentricLongitude(int row, double d);
 // The same with the Earth's position already known, so a chart computes it once.
 double geocentricLongitude(int row, double d, Vector2 earth);
+
+// geocentricLongitude(row, d, earth.position), bit for bit, with its speed in degrees per day:
+// the exact time derivative of the same formula (the mean motion, the slow drift of every
+// element, the Kepler solution and the step from the Sun's centre to the Earth's).
+EclipticMotion geocentricMotion(int row, double d, const OrbitState& earth);
 
 }  // namespace zodrivel

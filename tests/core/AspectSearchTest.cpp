@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/aspects/AspectSearch.h"
 #include "core/model/ChartPoint.h"
 #include "core/model/Angles.h"
@@ -174,6 +176,36 @@ TEST(AspectsBetween, TwoChartsPairEveryPointOnceWhicheverLeads) {
     for (const AspectHit& h : between) sunMoon += h.first == Sun && h.second == Moon;
     EXPECT_EQ(sunMoon, 1u);
     EXPECT_GT(between.size(), within.size());  // the self pairs (Sun on Sun) count here
+}
+
+TEST(ComputeAspects, EveryOrderedPairAsTheRulesSay) {
+    // The search rounds each unordered pair once, by its own route, and reads the windows from
+    // a table; the rules round all 90 ordered pairs half to even, fold them across 0 Aries and
+    // test them against the windows in order. Random charts, half of them
+    // with longitudes on whole and half degrees so that ties, window edges and exact
+    // conjunctions come up, must give the same hits in the same order.
+    std::mt19937 random(4);
+    std::uniform_real_distribution<double> anywhere(0, 360);
+    std::uniform_int_distribution<int> halfDegrees(0, 720);
+    for (int n = 0; n < 2000; ++n) {
+        std::vector<ChartPoint> chart = twoBodies(0, 0);
+        for (ChartPoint& point : chart) {
+            point.longitude = n % 2 ? anywhere(random) : halfDegrees(random) / 2.0;
+        }
+        std::vector<AspectHit> expected;
+        for (int i = 0; i < BodyCount; ++i) {
+            for (int j = 0; j < BodyCount; ++j) {
+                if (i == j) continue;
+                int separation = roundHalfEven(chart[i].longitude - chart[j].longitude);
+                if (separation > 190) separation -= 360;
+                if (separation < -190) separation += 360;
+                const auto kind = kindForSeparation(separation);
+                if (!kind || (*kind == AspectKind::Conjunction && i > j)) continue;
+                expected.push_back({*kind, bodyOfSlot(i), bodyOfSlot(j), separation});
+            }
+        }
+        ASSERT_EQ(computeAspects(chart), expected) << n;
+    }
 }
 
 }  // namespace
