@@ -50,11 +50,12 @@ void straightforwardPort(benchmark::State& state) {
         zodrivel::ProceedRecord r = exampleRecord(day);
         r.birth.isDaylightSaving = false;
         const auto port = zodrivel::straightforward::computeChart(r.birth, r.zone);
-        const zodrivel::Calculation c = zodrivel::calculate(r, classic);
+        const zodrivel::Chart c = zodrivel::calculate(r, classic);
         const double precession = zodrivel::precessionSinceJ2000(c.instant.daysSinceJ2000);
         for (int slot = 0; slot < zodrivel::ChartPointCount; ++slot) {
             const double shift = slot == zodrivel::MoonSlot ? 0 : precession;
-            if (std::fabs(port.positions[slot] + shift - c.chart.longitudes[slot]) > 1e-9) {
+            const double product = c.points[static_cast<std::size_t>(slot)].longitude;
+            if (std::fabs(port.positions[slot] + shift - product) > 1e-9) {
                 state.SkipWithError("the port's positions differ from the product's");
                 return;
             }
