@@ -115,7 +115,13 @@ private:
 
 void appendJsonString(std::string& out, std::string_view text) {
     out += '"';
-    for (const char c : text) {
+    // Runs that need no escape (nearly every text) are copied whole.
+    std::size_t runStart = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20) continue;
+        out.append(text.data() + runStart, i - runStart);
+        runStart = i + 1;
         switch (c) {
             case '"': out += "\\\""; break;
             case '\\': out += "\\\\"; break;
@@ -124,16 +130,14 @@ void appendJsonString(std::string& out, std::string_view text) {
             case '\t': out += "\\t"; break;
             case '\b': out += "\\b"; break;
             case '\f': out += "\\f"; break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                    out += escaped;
-                } else {
-                    out += c;
-                }
+            default: {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                out += escaped;
+            }
         }
     }
+    out.append(text.data() + runStart, text.size() - runStart);
     out += '"';
 }
 
