@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "adapters/ephemeris/SwissEphemeris.h"
 
+#include <filesystem>
 #include <mutex>
 #include <swephexp.h>
 #include <utility>
@@ -41,6 +42,14 @@ constexpr double FilesEndDay = 2597641.5;    // Julian date
 constexpr std::string_view ChironFilesMissingText =
     "Chiron needs the ephemeris files (the swe-basic-data package), which were not found.";
 
+// The Moon's and the planets' files of 1800-2399.
+bool filesPresent(const std::string& folder) {
+    std::error_code ignored;
+    const std::filesystem::path path(folder);
+    return std::filesystem::is_regular_file(path / "semo_18.se1", ignored) &&
+           std::filesystem::is_regular_file(path / "sepl_18.se1", ignored);
+}
+
 EphemerisSource sourceOf(int returnedFlags) {
     return (returnedFlags & SEFLG_MOSEPH) != 0 ? EphemerisSource::Analytical
                                                : EphemerisSource::DataFiles;
@@ -71,7 +80,12 @@ char swissHouseLetter(HouseSystem system) {
     return 'P';
 }
 
-PreciseEphemeris::PreciseEphemeris(std::string folder) : folder_(std::move(folder)) {}
+PreciseEphemeris::PreciseEphemeris(std::string folder)
+    : folder_(std::move(folder)),
+      // Without the Moon's and the planets' files the library would look for them again on
+      // every call before falling back (five times slower than reading them), so the fallback
+      // is asked for directly.
+      bodyFlags_(filesPresent(folder_) ? SEFLG_SWIEPH : SEFLG_MOSEPH) {}
 
 PreciseChart PreciseEphemeris::chartAt(double julianDayUt) const {
     PreciseChart chart;
@@ -84,7 +98,7 @@ PreciseChart PreciseEphemeris::chartAt(double julianDayUt) const {
         // Asked for the files, the library falls back to its analytical mode by itself where
         // they do not reach (and says so in the flags it returns), so for the ten bodies the
         // call cannot fail over the supported years; a body it refused would keep zeros.
-        const int flags = swe_calc_ut(julianDayUt, slot, SEFLG_SWIEPH | SEFLG_SPEED, result, error);
+        const int flags = swe_calc_ut(julianDayUt, slot, bodyFlags_ | SEFLG_SPEED, result, error);
         if (sourceOf(flags) == EphemerisSource::Analytical) {
             chart.source = EphemerisSource::Analytical;
         }
@@ -111,8 +125,9 @@ ExtraPointAnswer PreciseEphemeris::pointAt(ExtraPoint which, double julianDayUt)
     {
         const std::scoped_lock guard(libraryLock());
         useFolder(folder_);
-        flags =
-            swe_calc_ut(julianDayUt, libraryBody(which), SEFLG_SWIEPH | SEFLG_SPEED, result, error);
+        // Chiron is always asked of the files: it has no other source.
+        const int model = which == ExtraPoint::Chiron ? SEFLG_SWIEPH : bodyFlags_;
+        flags = swe_calc_ut(julianDayUt, libraryBody(which), model | SEFLG_SPEED, result, error);
     }
     // The analytical mode has no asteroids, so Chiron outside the files is an error; the nodes
     // and the apogee come from the library's lunar theory at any date.

@@ -45,6 +45,7 @@ public:
 
 private:
     std::string folder_;
+    int bodyFlags_;  // the library's flag for the files, or for its analytical mode without them
 };
 
 // The library's house routine, for both models, with Delta T as the files' Moon has it.
