@@ -91,8 +91,14 @@ void classicWithHouses(benchmark::State& state) {
 void preciseWithHouses(benchmark::State& state) {
     wholeChartWithHouses(state, zodrivel::PreciseEphemeris{});
 }
+// The same without the files (a folder that has none): the library's analytical mode, as the
+// precise model ran before it read the files.
+void preciseAnalyticalWithHouses(benchmark::State& state) {
+    wholeChartWithHouses(state, zodrivel::PreciseEphemeris{"/nonexistent/zodrivel-ephemeris"});
+}
 BENCHMARK(classicWithHouses)->Name("WholeChartClassicWithHouses");
 BENCHMARK(preciseWithHouses)->Name("WholeChartPreciseWithHouses");
+BENCHMARK(preciseAnalyticalWithHouses)->Name("WholeChartPreciseAnalyticalWithHouses");
 
 // The chart positions alone, to see where a chart's time goes.
 void chartPositionsOnly(benchmark::State& state) {

@@ -14,7 +14,8 @@ packages=(
   qt6-tools-dev qt6-l10n-tools  # qt_add_translations, lupdate and lrelease
   libgeonames-dev           # the offline atlas of places with their zone ids
   libhowardhinnant-date-dev tzdata  # zone history from the system's tz database
-  libswe-dev                # precise positions and house cusps, analytical mode, no data files
+  libswe-dev                # precise positions and house cusps
+  swe-basic-data            # ... from the library's ephemeris files, 1800 to 2399; Chiron
   libcairo2-dev             # the command-line program writes PDF without Qt
   fonts-dejavu-core         # without a font every letter renders as a box, silently
   poppler-utils             # pdftotext reads printed reports back in the window tests

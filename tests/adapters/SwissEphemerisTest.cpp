@@ -19,6 +19,7 @@ namespace zodrivel {
 namespace {
 
 constexpr double ArcSecond = 1.0 / 3600.0;
+constexpr double TenthArcSecond = ArcSecond / 10;
 
 struct Moment {
     int year, month, day, hour, minute;
@@ -56,24 +57,67 @@ double julianDay(const Moment& m) {
 
 double arcBetween(double a, double b) { return std::fabs(signedArc(a - b)); }
 
-TEST(PreciseEphemeris, AgreesWithTheLibraryToAnArcSecondAtTwelveDates) {
+// The library asked directly for the files at the same instant; the flags it returns must say
+// the files answered, so a missing package fails here instead of passing on the fallback.
+TEST(PreciseEphemeris, AgreesWithTheFilesToATenthOfAnArcSecondAtTwelveDates) {
     const PreciseEphemeris precise;
+    swe_set_ephe_path(DebianEphemerisFolder);
     for (const Moment& m : Moments) {
         const Chart c = calculate(birthAt(m), precise);
         EXPECT_EQ(c.model, SkyModel::Precise);
+        EXPECT_EQ(precise.chartAt(julianDay(m)).source, EphemerisSource::DataFiles) << m.year;
         for (int body = 0; body < ChartPointCount; ++body) {
             double direct[6] = {};
             char error[AS_MAXCH] = {};
-            ASSERT_GE(swe_calc_ut(julianDay(m), body, SEFLG_MOSEPH | SEFLG_SPEED, direct, error), 0)
-                << error;
+            const int flags =
+                swe_calc_ut(julianDay(m), body, SEFLG_SWIEPH | SEFLG_SPEED, direct, error);
+            ASSERT_GE(flags, 0) << error;
+            ASSERT_TRUE(flags & SEFLG_SWIEPH) << "files missing: " << error;
             const ChartPoint& point = c.points[static_cast<std::size_t>(body)];
-            EXPECT_LT(arcBetween(point.longitude, direct[0]), ArcSecond)
+            EXPECT_LT(arcBetween(point.longitude, direct[0]), TenthArcSecond)
                 << m.year << " body " << body;
             EXPECT_NEAR(point.speed, direct[3], 1e-6) << m.year << " body " << body;
             EXPECT_GE(point.longitude, 0.0);
             EXPECT_LT(point.longitude, 360.0);
         }
     }
+}
+
+TEST(PreciseEphemeris, MatchesFixedValuesFromTheFilesAtJ2000) {
+    // Printed once by a ten-line C program calling swe_calc_ut(2451545.0, body,
+    // SEFLG_SWIEPH | SEFLG_SPEED) with swe_set_ephe_path("/usr/share/libswe/ephe"), libswe
+    // 2.10.03 and swe-basic-data 4.0-20221111 (flags 258: files and speed). Seven decimals of a
+    // degree are 0.00036", far inside the tolerance. Unlike the test above, these do not move
+    // when the library or the files change.
+    const PreciseChart chart = PreciseEphemeris{}.chartAt(2451545.0);
+    EXPECT_EQ(chart.source, EphemerisSource::DataFiles);
+    EXPECT_LT(arcBetween(chart.points.longitudes[SunSlot], 280.3689187), TenthArcSecond);
+    EXPECT_LT(arcBetween(chart.points.longitudes[MoonSlot], 223.3237512), TenthArcSecond);
+    EXPECT_LT(arcBetween(chart.points.longitudes[MercurySlot], 271.8892770), TenthArcSecond);
+    EXPECT_LT(arcBetween(chart.points.longitudes[PlutoSlot], 251.4547772), TenthArcSecond);
+    EXPECT_NEAR(chart.points.speeds[MoonSlot], 12.0213038, 1e-6);
+}
+
+TEST(PreciseEphemeris, WithoutTheFilesFallsBackToTheAnalyticalModeAndSaysSo) {
+    // The adapter's earlier behaviour, kept for a machine without the files: the analytical
+    // mode as the library gives it, within an arc second.
+    const PreciseEphemeris bare("/nonexistent/zodrivel-ephemeris");
+    for (const Moment& m : {Moments[0], Moments[7], Moments[11]}) {
+        const PreciseChart chart = bare.chartAt(julianDay(m));
+        EXPECT_EQ(chart.source, EphemerisSource::Analytical) << m.year;
+        for (int body = 0; body < ChartPointCount; ++body) {
+            double direct[6] = {};
+            char error[AS_MAXCH] = {};
+            ASSERT_GE(swe_calc_ut(julianDay(m), body, SEFLG_MOSEPH | SEFLG_SPEED, direct, error), 0)
+                << error;
+            EXPECT_LT(arcBetween(chart.points.longitudes[body], direct[0]), ArcSecond)
+                << m.year << " body " << body;
+            EXPECT_NEAR(chart.points.speeds[body], direct[3], 1e-6) << m.year << " body " << body;
+        }
+    }
+    // Before 1800 the files do not reach either.
+    EXPECT_EQ(PreciseEphemeris{}.chartAt(swe_julday(1750, 6, 1, 0, SE_GREG_CAL)).source,
+              EphemerisSource::Analytical);
 }
 
 TEST(PreciseEphemeris, StaysCloseToTheClassicModel) {
@@ -114,15 +158,15 @@ TEST(SwissHouses, CuspsAndAnglesAgreeWithTheLibraryForThreePlacesAndTwoSystems) 
                 // The record keeps whole arc minutes; the direct call takes the same place.
                 const double lat = northLatitude(r.birth), lon = eastLongitude(r.birth);
                 double cusps[13] = {}, angles[10] = {};
-                ASSERT_GE(swe_houses_ex(julianDay(m), 0, lat, lon, swissHouseLetter(system), cusps,
-                                        angles),
+                ASSERT_GE(swe_houses_ex(julianDay(m), SEFLG_SWIEPH, lat, lon,
+                                        swissHouseLetter(system), cusps, angles),
                           0);
                 for (int house = 0; house < 12; ++house) {
-                    EXPECT_LT(arcBetween(c.houses->cusps[house], cusps[house + 1]), ArcSecond)
+                    EXPECT_LT(arcBetween(c.houses->cusps[house], cusps[house + 1]), TenthArcSecond)
                         << place.name << " house " << house + 1;
                 }
-                EXPECT_LT(arcBetween(c.houses->ascendant, angles[0]), ArcSecond) << place.name;
-                EXPECT_LT(arcBetween(c.houses->midheaven, angles[1]), ArcSecond) << place.name;
+                EXPECT_LT(arcBetween(c.houses->ascendant, angles[0]), TenthArcSecond) << place.name;
+                EXPECT_LT(arcBetween(c.houses->midheaven, angles[1]), TenthArcSecond) << place.name;
                 // In these quadrant systems the first cusp is the Ascendant, the tenth the MC.
                 EXPECT_LT(arcBetween(c.houses->cusps[0], c.houses->ascendant), 1e-9);
                 EXPECT_LT(arcBetween(c.houses->cusps[9], c.houses->midheaven), 1e-9);
@@ -133,6 +177,16 @@ TEST(SwissHouses, CuspsAndAnglesAgreeWithTheLibraryForThreePlacesAndTwoSystems) 
             }
         }
     }
+}
+
+TEST(SwissHouses, MatchFixedValuesAtJ2000InLondon) {
+    // Printed by the same C program: swe_houses_ex(2451545.0, SEFLG_SWIEPH, 51.5, -0.1167, 'P').
+    const ChartHouses h =
+        SwissHouseCalculator{}.houses(2451545.0, 51.5, -0.1167, HouseSystem::Placidus);
+    EXPECT_LT(arcBetween(h.ascendant, 24.0318942), TenthArcSecond);
+    EXPECT_LT(arcBetween(h.midheaven, 279.5034616), TenthArcSecond);
+    EXPECT_LT(arcBetween(h.cusps[1], 61.0199739), TenthArcSecond);
+    EXPECT_LT(arcBetween(h.cusps[10], 298.9282921), TenthArcSecond);
 }
 
 TEST(SwissHouses, EqualAndWholeSignFollowTheAscendant) {
