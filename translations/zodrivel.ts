@@ -751,11 +751,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your will and your needs keep different clocks: what you aim for and what soothes you rarely agree on the same evening. Out in the open the quarrel is often with a partner or parent who wants the quiet life you keep postponing, or the ambition you hold back. Turned inward, it becomes a habit of never resting, as if comfort had to be earned once more. Peace comes from plans that feed both halves: goals with room for home, and a home with room for goals.</source>
-        <comment>Sun-Moon:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Your words and your purpose keep missing each other: you explain yourself and hear it come out wrong, or argue for a view you do not really hold. Other people tend to pick holes in your reasoning just where you are least sure. Inside, the loop is rehearsal: conversations replayed late at night, a message drafted five times. Saying the simple version first, and letting it stand, lets your mind serve who you are instead of auditing it.</source>
         <comment>Sun-Mercury:tense</comment>
         <translation type="unfinished"></translation>
@@ -778,11 +773,6 @@
     <message>
         <source>Shining and being judged arrive together for you, as if every effort were marked by an examiner in the back row. Bosses, officials and older people can bar the way as the outward face of that examiner. The inner version is a nagging rule that nothing is good enough to show yet. Slow, well-made work answers both, and the authority you build step by step is one you no longer wait for others to grant.</source>
         <comment>Sun-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You want to be yourself and to be free of yourself at once, so plans break off just as they settle. In the open this brings sudden exits, clashes with anyone who rules by decree, and companions who rebel so loudly that your own urge looks tame. Inwardly it can run as a compulsion to rearrange your life whenever it feels finished. Independence ripens when you stay with something long enough to change it from inside.</source>
-        <comment>Sun-Uranus:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -891,11 +881,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Love may have felt like something you had to earn. You may hold back affection for fear of rejection, accept a relationship run on duty, or judge your looks and worth harshly, and partners can look cold when they echo your own doubts. Somewhere in you a ledger runs nonstop, counting what you give and what you are owed. Hard as it is, this strain teaches what commitment means, and self-worth built slowly from within draws love that deepens with age.</source>
-        <comment>Venus-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Love can strike like lightning for you and leave as fast. You may fall for people who are unavailable, far away or unconventional, partners who act out a need for freedom that is really yours. A reflex to bolt can fire just as closeness starts to feel real. Telling true independence apart from a fear of being trapped lets you build bonds that are lively, honest and able to survive change.</source>
         <comment>Venus-Uranus:tense</comment>
         <translation type="unfinished"></translation>
@@ -976,11 +961,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Old and new collide in this aspect, which you share with everyone born in the same year or two; your generation grew up amid a pull between tradition and reform. Where it touches your personal planets, you may meet the conflict in people who are all rules or all rebellion, or live it as a private seesaw: clinging to routine, then tearing it up. The growth lies in becoming a bridge, changing things deliberately and letting structures evolve.</source>
-        <comment>Saturn-Uranus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Dreams and discipline work together in this contact, which you share with your age group. At its best it lets a generation build ideals into lasting forms, such as hospitals, charities or films. Its harder side is doubt: a structure you trusted can lose its meaning, and a hope has to prove itself in practice before you lean on it. Where it links to your personal planets, you may give imagination a practical shape and serve others with patience and realism.</source>
         <comment>Saturn-Neptune:flowing</comment>
         <translation type="unfinished"></translation>
@@ -998,11 +978,6 @@
     <message>
         <source>Many people born within a few months of you share this aspect, a thread between structure and deep change. It may surface as a sense that the rules you live by need renewing from time to time. Where it contacts your personal planets, attending to these pressures, and letting worn-out commitments go gracefully, builds a durable resilience.</source>
         <comment>Saturn-Pluto:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Heavy pressures mark this aspect, which your generation shares: many born in these years grew up amid hardship, rigid authority or the collapse of established orders. Where it touches your personal planets, you may meet in others the control you hold back, or carry an inner need to brace for the worst before it comes. Yet few aspects build such strength. Facing fear directly and owning your power let endurance become lasting achievement.</source>
-        <comment>Saturn-Pluto:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1033,6 +1008,31 @@
     <message>
         <source>This rare tension between ideals and transforming power is shared by everyone born across several decades. It speaks of a collective struggle between dream and disillusion, faith and upheaval, often lived out between groups that each see the other as the threat. It becomes personal only where it meets your personal planets or stresses a house; there it may bring a loss of belief, a slow inner reckoning and a rebirth, teaching you to hold vision and reality together.</source>
         <comment>Neptune-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your will and your needs keep different clocks: what you aim for and what soothes you rarely agree on the same evening. Out in the open the quarrel is often with a partner or parent who wants the quiet life you keep postponing, or the ambition you hold back. Turned inward, it can become a habit of never resting, as if comfort had to be earned once more. Peace comes from plans that feed both halves: goals with room for home, and a home with room for goals.</source>
+        <comment>Sun-Moon:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You want to become someone and to stay free of any fixed self, so plans break off just as they settle. In the open this brings sudden exits, clashes with anyone who rules by decree, and companions who rebel so loudly that your own urge looks tame. Inwardly it can run as a compulsion to rearrange your life whenever it feels finished. Independence ripens when you stay with something long enough to change it from inside.</source>
+        <comment>Sun-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Love may have felt like something you had to earn. You may hold back affection for fear of rejection, accept a relationship run on duty, or judge your looks and worth harshly, and partners can look cold when they echo your own doubts. Somewhere in you a ledger may run nonstop, counting what you give and what you are owed. Hard as it is, this strain teaches what commitment means, and self-worth built slowly from within draws love that deepens with age.</source>
+        <comment>Venus-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old and new collide in this aspect, which you share with everyone born in the same year or two; your generation is marked by a pull between tradition and reform. Where it touches your personal planets, you may meet the conflict in people who are all rules or all rebellion, or live it as a private seesaw: clinging to routine, then tearing it up. The growth lies in becoming a bridge, changing things deliberately and letting structures evolve.</source>
+        <comment>Saturn-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heavy pressures mark this aspect, which your generation shares: many born in these years arrive amid hardship, rigid authority or the collapse of established orders. Where it touches your personal planets, you may meet in others the control you hold back, or carry an inner need to brace for the worst before it comes. Yet few aspects build such strength. Facing fear directly and owning your power let endurance become lasting achievement.</source>
+        <comment>Saturn-Pluto:tense</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -23,8 +23,8 @@ const ParagraphText ParagraphTexts[] = {
      "Your will and your needs keep different clocks: what you aim for and what soothes you rarely "
      "agree on the same evening. Out in the open the quarrel is often with a partner or parent who "
      "wants the quiet life you keep postponing, or the ambition you hold back. Turned inward, it "
-     "becomes a habit of never resting, as if comfort had to be earned once more. Peace comes from "
-     "plans that feed both halves: goals with room for home, and a home with room for goals."},
+     "can become a habit of never resting, as if comfort had to be earned once more. Peace comes "
+     "from plans that feed both halves: goals with room for home, and a home with room for goals."},
     {"Sun-Mercury:flowing",
      "Thinking and being are closely joined in you: you speak from who you are, and your ideas "
      "carry the weight of your identity. You learn readily, explain yourself with ease and "
@@ -127,9 +127,9 @@ const ParagraphText ParagraphTexts[] = {
      "as an experimental hobby or a role that rewards fresh thinking, lets your originality grow "
      "without unsettling the rest of your life."},
     {"Sun-Uranus:tense",
-     "You want to be yourself and to be free of yourself at once, so plans break off just as they "
-     "settle. In the open this brings sudden exits, clashes with anyone who rules by decree, and "
-     "companions who rebel so loudly that your own urge looks tame. Inwardly it can run as a "
+     "You want to become someone and to stay free of any fixed self, so plans break off just as "
+     "they settle. In the open this brings sudden exits, clashes with anyone who rules by decree, "
+     "and companions who rebel so loudly that your own urge looks tame. Inwardly it can run as a "
      "compulsion to rearrange your life whenever it feels finished. Independence ripens when you "
      "stay with something long enough to change it from inside."},
     {"Sun-Neptune:flowing",
@@ -483,7 +483,7 @@ const ParagraphText ParagraphTexts[] = {
     {"Venus-Saturn:tense",
      "Love may have felt like something you had to earn. You may hold back affection for fear of "
      "rejection, accept a relationship run on duty, or judge your looks and worth harshly, and "
-     "partners can look cold when they echo your own doubts. Somewhere in you a ledger runs "
+     "partners can look cold when they echo your own doubts. Somewhere in you a ledger may run "
      "nonstop, counting what you give and what you are owed. Hard as it is, this strain teaches "
      "what commitment means, and self-worth built slowly from within draws love that deepens with "
      "age."},
@@ -715,7 +715,7 @@ const ParagraphText ParagraphTexts[] = {
      "everything down."},
     {"Saturn-Uranus:tense",
      "Old and new collide in this aspect, which you share with everyone born in the same year or "
-     "two; your generation grew up amid a pull between tradition and reform. Where it touches your "
+     "two; your generation is marked by a pull between tradition and reform. Where it touches your "
      "personal planets, you may meet the conflict in people who are all rules or all rebellion, or "
      "live it as a private seesaw: clinging to routine, then tearing it up. The growth lies in "
      "becoming a bridge, changing things deliberately and letting structures evolve."},
@@ -751,7 +751,7 @@ const ParagraphText ParagraphTexts[] = {
      "letting worn-out commitments go gracefully, builds a durable resilience."},
     {"Saturn-Pluto:tense",
      "Heavy pressures mark this aspect, which your generation shares: many born in these years "
-     "grew up amid hardship, rigid authority or the collapse of established orders. Where it "
+     "arrive amid hardship, rigid authority or the collapse of established orders. Where it "
      "touches your personal planets, you may meet in others the control you hold back, or carry an "
      "inner need to brace for the worst before it comes. Yet few aspects build such strength. "
      "Facing fear directly and owning your power let endurance become lasting achievement."},

@@ -35,7 +35,7 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Your will and your needs keep different clocks: what you aim for and what "
         "soothes you rarely agree on the same evening. Out in the open the quarrel "
         "is often with a partner or parent who wants the quiet life you keep postponing, "
-        "or the ambition you hold back. Turned inward, it becomes a habit of never "
+        "or the ambition you hold back. Turned inward, it can become a habit of never "
         "resting, as if comfort had to be earned once more. Peace comes from plans "
         "that feed both halves: goals with room for home, and a home with room for "
         "goals.",
@@ -192,12 +192,12 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Sun-Uranus:semisextile")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
-        "You want to be yourself and to be free of yourself at once, so plans break "
-        "off just as they settle. In the open this brings sudden exits, clashes with "
-        "anyone who rules by decree, and companions who rebel so loudly that your "
-        "own urge looks tame. Inwardly it can run as a compulsion to rearrange your "
-        "life whenever it feels finished. Independence ripens when you stay with "
-        "something long enough to change it from inside.",
+        "You want to become someone and to stay free of any fixed self, so plans "
+        "break off just as they settle. In the open this brings sudden exits, clashes "
+        "with anyone who rules by decree, and companions who rebel so loudly that "
+        "your own urge looks tame. Inwardly it can run as a compulsion to rearrange "
+        "your life whenever it feels finished. Independence ripens when you stay "
+        "with something long enough to change it from inside.",
         "Sun-Uranus:tense")},
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
@@ -715,8 +715,8 @@ const CatalogueEntry CoreTextCatalogue[] = {
         "Love may have felt like something you had to earn. You may hold back affection "
         "for fear of rejection, accept a relationship run on duty, or judge your "
         "looks and worth harshly, and partners can look cold when they echo your "
-        "own doubts. Somewhere in you a ledger runs nonstop, counting what you give "
-        "and what you are owed. Hard as it is, this strain teaches what commitment "
+        "own doubts. Somewhere in you a ledger may run nonstop, counting what you "
+        "give and what you are owed. Hard as it is, this strain teaches what commitment "
         "means, and self-worth built slowly from within draws love that deepens with "
         "age.",
         "Venus-Saturn:tense")},
@@ -1057,7 +1057,7 @@ const CatalogueEntry CoreTextCatalogue[] = {
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Old and new collide in this aspect, which you share with everyone born in "
-        "the same year or two; your generation grew up amid a pull between tradition "
+        "the same year or two; your generation is marked by a pull between tradition "
         "and reform. Where it touches your personal planets, you may meet the conflict "
         "in people who are all rules or all rebellion, or live it as a private seesaw: "
         "clinging to routine, then tearing it up. The growth lies in becoming a bridge, "
@@ -1111,7 +1111,7 @@ const CatalogueEntry CoreTextCatalogue[] = {
     {"CoreParagraphs",
      QT_TRANSLATE_NOOP3("CoreParagraphs",
         "Heavy pressures mark this aspect, which your generation shares: many born "
-        "in these years grew up amid hardship, rigid authority or the collapse of "
+        "in these years arrive amid hardship, rigid authority or the collapse of "
         "established orders. Where it touches your personal planets, you may meet "
         "in others the control you hold back, or carry an inner need to brace for "
         "the worst before it comes. Yet few aspects build such strength. Facing fear "
