@@ -751,23 +751,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your words and your purpose keep missing each other: you explain yourself and hear it come out wrong, or argue for a view you do not really hold. Other people tend to pick holes in your reasoning just where you are least sure. Inside, the loop is rehearsal: conversations replayed late at night, a message drafted five times. Saying the simple version first, and letting it stand, lets your mind serve who you are instead of auditing it.</source>
-        <comment>Sun-Mercury:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Being yourself and being liked pull against each other. Where the clash is open, you give way to keep the peace and resent it later, or a partner holds all the charm while you carry all the effort. Where it runs inward, you keep polishing how you come across, checking each outfit, message and smile for approval. Your warmth grows convincing once you please yourself first and let others like what they find.</source>
         <comment>Sun-Venus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your will runs hot and pushes before it asks. In the open this means collisions: the rival at work, the neighbour over the fence, arguments you never planned to start, often with people who show the very force you deny in yourself. With no outlet, it becomes a drive you cannot switch off, proving yourself in every queue and every game. Sport, hard physical work and anger spoken early and plainly give this fire a clean hearth.</source>
-        <comment>Sun-Mars:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your sense of self keeps outgrowing its clothes: the plan gets bigger than the week, the promise bigger than the purse. Teachers, authorities and confident strangers make natural sparring partners, each preaching a larger truth than yours. Privately the pull is toward more: one more course, one more project, a restless feeling that real life starts after the next step. Faith pays off when you measure it against what you can finish this year.</source>
-        <comment>Sun-Jupiter:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -786,31 +771,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Head and heart keep interrupting each other: you explain a feeling away, or a mood steers a decision it should not touch. People close to you can argue the other side, cool when you are hurt or hurt when you are cool. Worry likes to narrate, running the same small story in circles until it sounds like fact. Writing a feeling down before you talk it over lets the two halves finally hear each other.</source>
-        <comment>Moon-Mercury:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What comforts you and what charms you are different things, so you may love what does not nourish you and be nourished by what bores you. Relationships can carry the split: a partner who delights but never quite looks after you, or one who looks after you and never delights. Left alone, the gap becomes a soothing habit: a treat or a purchase each time you feel unloved. Learning what truly feeds you lets affection and contentment share one table.</source>
-        <comment>Moon-Venus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hurt becomes heat quickly in you, and you may strike before you know what you feel. Family rows, a temper met again in the people who provoke you, doors slammed and regretted: often the clash is out in the open. At other times anger smoulders inside, a grievance rehearsed long after the moment has passed. Saying early and plainly that something hurt, without a weapon in the sentence, makes your quickness a protective courage.</source>
-        <comment>Moon-Mars:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your feelings run large, and enough rarely feels like enough: one more helping, one more guest, one more promise. You can attract people whose needs dwarf your own, or clash with those who call your generosity excess. There can also be a quiet compulsion to rescue, to fill every silence with giving. Finding your own measure lets a big heart warm the room instead of flooding it.</source>
-        <comment>Moon-Jupiter:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Feeling and duty sit in the same chair, and duty usually wins. You may have learned early that your needs were a burden, and partners or family can appear cold just where you hold back warmth yourself. Within, it runs as a strict habit of self-sufficiency: coping alone, tidying emotion away, refusing help before it is offered. Letting yourself be looked after, in small ways first, makes your great reliability warm as well as strong.</source>
-        <comment>Moon-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Your moods change as fast as mountain weather: close one day, needing air the next. Early home life may have been unsettled, and partners can keep their distance as if acting out your wish for space, or crowd you just when you need it most. Deep down there can be a reflex to leave before you are left. Closeness that includes freedom, with people who do not take your need for air as rejection, lets you stay when feelings run high.</source>
         <comment>Moon-Uranus:tense</comment>
         <translation type="unfinished"></translation>
@@ -821,23 +781,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your emotional skin is thin, and other people&apos;s moods pass through it as if they were your own. You may idealise someone and feel betrayed when they turn out human, or be drawn to those who need saving. In private there is a pull to drift, into daydreams, music or a long retreat from whatever feels harsh. Caring without merging, and knowing which feelings are yours, makes your sensitivity a steady compassion.</source>
-        <comment>Moon-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Your emotions run deep and strong, and you feel things with an intensity others may never see. You have a gift for emotional healing, your own and other people&apos;s, and can face a crisis with unusual courage. The same depth has a shadow: you may nurse a grudge for years, test a partner&apos;s loyalty in silence, or feel jealous long before you admit that you care. Let your strength include trust; you do not need to control every feeling for it to be safe.</source>
         <comment>Moon-Pluto:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your feelings go all the way down, and attachment can feel like a matter of survival. Your bond with your mother or family may have been intense or marked by loss. In adult love, power can slip in as jealousy, silent tests of loyalty, or partners who hold the intensity you fear in yourself. An old hurt can replay in you until you dig it up once more. Honest work with what you feel releases a deep, healing strength.</source>
-        <comment>Moon-Pluto:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your mind and your tastes argue quietly: you say what pleases rather than what you mean, or cannot explain why you like what you like. Talk of love or money can turn awkward, and blunt people may say aloud what you only hint at. On your own you may rephrase a message so often that its point is lost. Choosing honesty first and charm second gives your words a grace that is also true.</source>
-        <comment>Mercury-Venus:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -846,43 +791,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You can take in more ideas than you can digest and promise more than the calendar allows. Preachers of every kind, and people as certain as you are, make natural sparring partners, and details slip while you argue the big picture. The private hunger is for the next book, the next course, the answer that will explain everything. Checking one belief at a time against the facts makes your generous mind a trustworthy one.</source>
-        <comment>Mercury-Jupiter:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You may have felt early on that you were not clever enough, or that nobody was listening. Critics and examiners can voice your own inner judge, and under pressure your views may harden into a defensive no. That judge never rests: every sentence is weighed before it is spoken, every slip remembered. Yet the same mind has rare concentration, and knowledge earned the hard way lends you a quiet authority.</source>
-        <comment>Mercury-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your mind moves in sparks, and sometimes the sparks land on other people. You can be contrary for its own sake, meet people just as contrary, or blurt out a truth that was not yours to tell. Your thoughts can race past midnight, jumping from plan to plan without finishing any. A steady routine, and real curiosity about views you did not think of first, let your inventiveness reach others.</source>
-        <comment>Mercury-Uranus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Facts and feelings blur in your thinking, so a clear message can arrive cloudy and a vague promise can sound like a plan. Persuasive people may mislead you, or you may mislead others without meaning to. Left to itself the mind drifts, filling gaps with what you wish were true and putting off the letter you dread to read. Checking facts, asking plain questions and giving your fantasies a creative home make your intuition something others can trust.</source>
-        <comment>Mercury-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your mind goes looking for what is hidden and rarely stops at the surface. Conversations can become contests over who knows more, and you may suspect others of manipulation, sometimes rightly, sometimes when it is your own wish to steer the talk. A single thought can grip you and refuse to let go until you have turned it over a hundred times. Honest speech, and a readiness to be changed by what you learn, free this depth for good.</source>
-        <comment>Mercury-Pluto:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Attraction arrives with friction: you are drawn to people you argue with, and closeness can feel like a contest of wills. A partner may carry all the desire while you carry all the tenderness, or the other way round. Beneath it can run a compulsive pattern of chasing whoever resists and cooling toward whoever is offered. Asking plainly for what you want, and hearing a no without injury, keeps passion alive and kind.</source>
-        <comment>Venus-Mars:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>In love and pleasure more always looks better, so the bill, the plate or the hopes placed on a partner grow larger than anyone can meet. Lavish friends can mirror your excess back to you, and disappointment follows when real life is smaller than the dream. When a day feels thin, you may reach for one more treat almost without noticing. Once you find that enough can be a feast, your large heart and good taste serve you well.</source>
         <comment>Venus-Jupiter:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Love can strike like lightning for you and leave as fast. You may fall for people who are unavailable, far away or unconventional, partners who act out a need for freedom that is really yours. A reflex to bolt can fire just as closeness starts to feel real. Telling true independence apart from a fear of being trapped lets you build bonds that are lively, honest and able to survive change.</source>
-        <comment>Venus-Uranus:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -891,23 +801,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You have a refined, romantic and compassionate nature, with a strong response to music, film, poetry and anything that lifts ordinary life toward the ideal. Love has a spiritual tinge for you. The shadow is a soft-focus lens: you may overlook a warning sign, lend money that never comes back, or wait for someone to become the person you imagined. Keep your heart open and your eyes clear, and your devotion will land where it belongs.</source>
-        <comment>Venus-Neptune:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>You can fall in love with a person&apos;s potential, rescue someone who never asked, or give until your own cupboard is bare. Partners may embody your ideal until the dream dissolves, and money can slip through loose boundaries. Longing can become a habit of its own, always for the one who is not here. Your compassion and artistic feeling are rare; seeing people clearly lets your devotion be received.</source>
         <comment>Venus-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Love can become all or nothing for you, bringing jealousy, possessiveness or bonds in which power is quietly traded. You may attract partners who hold the intensity you fear in yourself, and an ending can feel like losing part of who you are. In secret, desire can fix on one person and refuse to let go. As you learn that you are worth loving without being needed, passion heals rather than grasps.</source>
-        <comment>Venus-Pluto:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You act big and fast: too many commitments, the risky bet, the cause pursued without hearing the other side. Rules and officials may provoke you, and rivals can be as zealous as you are. You may also feel compelled to go one step further, to add the extra mile no one asked for, until you run out of steam. Planning and a sense of limits let your zeal achieve what cautious people only talk about.</source>
-        <comment>Mars-Jupiter:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -921,43 +816,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You move on impulse and bristle at any constraint, so quarrels, walkouts and abrupt changes tend to follow you. Headstrong people, as impatient as you, cross your path at the worst moment. The urge to act now can feel irresistible, a restlessness that wants to break something just to feel free. A breath before acting, and rebelling for something rather than against everything, keep your courage useful and the people around you safe.</source>
-        <comment>Mars-Uranus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Asserting yourself directly can feel wrong, so you act from guilt, confusion or an ideal that turns out to be a mirage. Conflict you avoid may come back sideways, and others can act out the anger you disown. Energy can leak into doubt and second thoughts, or into quiet escapes that leave the real task undone. Naming what you want plainly, within clear limits, gives your compassion and imagination a direction.</source>
-        <comment>Mars-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your will is formidable and can turn ruthless under pressure. Power struggles, explosive anger or risky situations can mark your path, and forceful people may challenge you where you hold your own strength back. At its most private, the drive becomes a compulsion to win at any cost, to go on fighting long after the fight is over. Choosing your battles, and acting with open eyes, let this force rebuild rather than destroy.</source>
-        <comment>Mars-Pluto:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hope and caution take turns at the wheel: big plans, then sudden clamp-downs, and colleagues who are all caution or all hope. Careers can move in stop-start phases. Inwardly you may second-guess each step, unable either to commit to a risk or to let it go. Many people born within the same year or so share this tension; your houses and personal planets show where it bites. Growth in steady stages gives you a fine sense of timing.</source>
-        <comment>Jupiter-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Freedom and luck tempt you toward the sudden leap: the job quit on a hunch, the move across the world, the scheme that promises everything at once. Reversals of fortune and restless companions can come with it. An itch to reinvent your beliefs may return whenever they settle. Shared by many people born in the same year, this restlessness takes its personal shape from your houses; testing new ideas before leaping lets your originality pay.</source>
         <comment>Jupiter-Uranus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Faith can outrun fact: you may over-promise, trust a charming guru, or back a plan because it sounds beautiful. Others can sell you a dream that is really your own longing. Hope can also become a compulsion to believe, a way of looking away from the numbers. Shared by many people born in the same year, this tension plays out through your houses and personal planets. Practical checks and grounded service let your vision inspire rather than mislead.</source>
-        <comment>Jupiter-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ambition can swell until it wants all or nothing: power struggles with authorities, success pursued obsessively, convictions held without a doubt. Powerful people may stand in your way as if they carried your own hunger for influence. Underneath runs a drive to control the outcome, never satisfied with enough. Shared by many people born in the same year, it becomes personal through your houses; ethics and humility give it lasting, constructive force.</source>
-        <comment>Jupiter-Pluto:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This contact, shared by everyone born within a year or two of you, links the wish to preserve with the urge to renew. It can give a practical inventiveness and a talent for reforming institutions from within. The link is not always comfortable: at times you hold on to a routine too long, then drop it too fast, before you find the working blend. Where it touches your personal planets, you can be both innovator and the one who makes things last.</source>
-        <comment>Saturn-Uranus:flowing</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -968,16 +828,6 @@
     <message>
         <source>Reality and ideals strain against each other in this aspect, a mark of your age group, whose formative years may have seen dreams dissolve or institutions quietly erode. Where it touches your personal planets, others may play the dreamer or the cynic for you, or you may carry a private unease that nothing solid will last. Patient effort to give one vision real form shows you that faith and realism can work together.</source>
         <comment>Saturn-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shared by your whole age group, this contact links structure with the power to tear down and rebuild. It lends endurance, deep concentration and a talent for restoring what has broken. It can also weigh on you: pressures feel heavy, and power is something you approach sternly and guard closely. Where it touches your personal planets, you may find great staying power in a crisis and an aptitude for long, serious undertakings.</source>
-        <comment>Saturn-Pluto:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Many people born within a few months of you share this aspect, a thread between structure and deep change. It may surface as a sense that the rules you live by need renewing from time to time. Where it contacts your personal planets, attending to these pressures, and letting worn-out commitments go gracefully, builds a durable resilience.</source>
-        <comment>Saturn-Pluto:semisextile</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -996,43 +846,193 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your generation shares this forceful tension between the urge for freedom and the pressure of deep transformation. It belongs to many born from 1929 to 1937 or from 2007 to 2019, and to nearly all born from 1931 to 1935 or from 2010 to 2016, and speaks of crisis and the need to reshape society. Where it touches your inner planets, you may feel driven to break structures or meet sudden change; worked through consciously, it makes you an agent of renewal.</source>
-        <comment>Uranus-Pluto:square</comment>
+        <source>Heavy pressures mark this aspect, which your generation shares: many born in these years arrive amid hardship, rigid authority or the collapse of established orders. Where it touches your personal planets, you may meet in others the control you hold back, or carry an inner need to brace for the worst before it comes. Yet few aspects build such strength. Facing fear directly and owning your power let endurance become lasting achievement.</source>
+        <comment>Saturn-Pluto:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>An uneasy link between change and transformation, this aspect is common to your whole age group and suggests a generation driven by forces it does not fully understand. Where it touches your personal planets, upheaval tends to work from within rather than head-on: an urge to overhaul your life that returns whenever things grow settled, like an itch you cannot reach. Knowing the urge for what it is lets you renew one corner at a time.</source>
-        <comment>Uranus-Pluto:quincunx</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This rare tension between ideals and transforming power is shared by everyone born across several decades. It speaks of a collective struggle between dream and disillusion, faith and upheaval, often lived out between groups that each see the other as the threat. It becomes personal only where it meets your personal planets or stresses a house; there it may bring a loss of belief, a slow inner reckoning and a rebirth, teaching you to hold vision and reality together.</source>
-        <comment>Neptune-Pluto:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your will and your needs keep different clocks: what you aim for and what soothes you rarely agree on the same evening. Out in the open the quarrel is often with a partner or parent who wants the quiet life you keep postponing, or the ambition you hold back. Turned inward, it can become a habit of never resting, as if comfort had to be earned once more. Peace comes from plans that feed both halves: goals with room for home, and a home with room for goals.</source>
+        <source>Your will and your needs keep different clocks: what you aim for and what soothes you rarely agree on the same evening. Out in the open the quarrel is often with a partner or parent who wants the quiet life you keep postponing, or the ambition you hold back. Turned inward, the quarrel can become a habit of never resting, as if comfort had to be earned again. Peace comes from plans that feed both: goals with room for home, and a home with room for goals.</source>
         <comment>Sun-Moon:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You want to become someone and to stay free of any fixed self, so plans break off just as they settle. In the open this brings sudden exits, clashes with anyone who rules by decree, and companions who rebel so loudly that your own urge looks tame. Inwardly it can run as a compulsion to rearrange your life whenever it feels finished. Independence ripens when you stay with something long enough to change it from inside.</source>
+        <source>Your words and your purpose keep missing each other: you explain yourself and hear the explanation come out wrong, or argue for a view you do not really hold. Other people tend to pick holes in your reasoning just where you are least sure. Inside, the loop is rehearsal: conversations replayed late at night, a message drafted five times. Saying the simple version first, and letting it stand, lets your mind speak for you instead of auditing you.</source>
+        <comment>Sun-Mercury:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your will runs hot and pushes before it asks. In the open this means collisions: the rival at work, the neighbour over the fence, arguments you never planned to start, often with people who show the very force you deny in yourself. With no outlet, the heat can turn into a drive you cannot switch off, proving yourself in every queue and every game. Sport, hard physical work and anger spoken early and plainly give this fire a clean hearth.</source>
+        <comment>Sun-Mars:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your sense of self keeps outgrowing its clothes: the plan gets bigger than the week, the promise bigger than the purse. Teachers, authorities and confident strangers make natural sparring partners, each claiming a larger truth than yours. Privately the pull is toward more: one more course, one more project, a restless feeling that real life starts after the next step. Faith pays off when you measure it against what you can finish this year.</source>
+        <comment>Sun-Jupiter:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You want to become someone and to stay free of any fixed self, so plans can break off just as they settle. In the open this brings sudden exits, clashes with anyone who rules by decree, and companions who rebel so loudly that your own urge looks tame. Kept inside, the same urge can run as a compulsion to rearrange your life whenever it feels finished. Independence ripens when you stay with something long enough to change it from inside.</source>
         <comment>Sun-Uranus:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Love may have felt like something you had to earn. You may hold back affection for fear of rejection, accept a relationship run on duty, or judge your looks and worth harshly, and partners can look cold when they echo your own doubts. Somewhere in you a ledger may run nonstop, counting what you give and what you are owed. Hard as it is, this strain teaches what commitment means, and self-worth built slowly from within draws love that deepens with age.</source>
+        <source>Head and heart keep interrupting each other: you explain a feeling away, or a mood steers a decision it should not touch. People close to you can argue the other side, cool when you are hurt or hurt when you are cool. Worry likes to narrate, running the same story in circles until it sounds like fact. Writing a feeling down before you talk it over lets the two halves finally hear each other.</source>
+        <comment>Moon-Mercury:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What comforts you and what charms you are different things, so you may love what does not nourish you and be nourished by what bores you. Relationships can carry the split: a partner who delights but never quite looks after you, or one who looks after you and never delights. Left alone, the gap can become a habit of buying something pretty whenever you feel unloved. Learning what truly feeds you lets affection and contentment share one table.</source>
+        <comment>Moon-Venus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hurt becomes heat quickly in you, and you may strike before you know what you feel. Family rows, a temper met again in the people who provoke you, doors slammed and regretted: often the clash is out in the open. At other times anger smoulders inside, a grievance rehearsed long after the moment has passed. Saying early and plainly that something hurt, without a weapon in the sentence, lets your quickness protect the people you love instead of wounding them.</source>
+        <comment>Moon-Mars:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your feelings run large, and enough rarely feels like enough: one more helping, one more guest, one more promise. You can attract people whose needs dwarf your own, or clash with those who call your generosity excess. There can also be a quiet compulsion to provide, to fill every silence with giving. Finding your own measure lets a big heart warm the room instead of flooding it.</source>
+        <comment>Moon-Jupiter:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feeling and duty sit in the same chair, and duty usually wins. You may have learned early that your needs were a burden, and partners or family can appear cold just where you hold back warmth yourself. Within, the strain can run as a strict habit of self-sufficiency: coping alone, tidying emotion away, refusing help before it is offered. Letting yourself be looked after, in small ways first, makes your great reliability warm as well as strong.</source>
+        <comment>Moon-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your emotional skin is thin, and other people&apos;s moods pass through it as if they were your own. You may idealise someone and feel betrayed when they turn out human, or be drawn to those who need saving. In private there can be a pull to withdraw, into music, old films or a long retreat from whatever feels harsh. Caring without merging, and knowing which feelings are yours, makes your sensitivity a steady compassion.</source>
+        <comment>Moon-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your feelings go all the way down, and attachment can feel like a matter of survival. Your bond with your mother or family may have been intense or marked by upheaval. In adult love, power can slip in as jealousy, silent tests of loyalty, or a partner who voices the feelings you bury. An old hurt can keep replaying, dug up again each time it starts to heal. Honest work with what you feel releases a deep, healing strength.</source>
+        <comment>Moon-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your mind and your tastes argue quietly: you say what pleases rather than what you mean, or cannot explain why you like what you like. Talk of love or money can turn awkward, and blunt people may say aloud what you only hint at. On your own you may polish a compliment or an apology until it says nothing at all. Choosing honesty first and charm second gives your words a grace that is also true.</source>
+        <comment>Mercury-Venus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can take in more ideas than you can digest and promise more than the calendar allows. You may clash with preachers of every kind, and with know-alls who remind you of yourself, while details slip as you argue the big picture. The private hunger is for the next book, the next course, the answer that will explain everything. Checking one belief at a time against the facts gives your generous mind an accuracy to match its reach.</source>
+        <comment>Mercury-Jupiter:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may have felt early on that you were not clever enough, or that nobody was listening. Critics and examiners can voice your own inner judge, and under pressure your views may harden into a defensive no. That judge seldom rests: every sentence is weighed before it is spoken, every slip remembered. Yet the same mind has rare concentration, and knowledge earned the hard way lends you a quiet authority.</source>
+        <comment>Mercury-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your mind moves in sparks, and sometimes the sparks land on other people. You can be contrary for its own sake, meet people just as contrary, or blurt out a truth that was not yours to tell. Your thoughts can race ahead of you, jumping from plan to plan without finishing any. A steady routine, and real curiosity about views you did not think of first, let your inventiveness reach others.</source>
+        <comment>Mercury-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facts and feelings blur in your thinking, so a clear message can arrive cloudy and a vague promise can sound like a plan. Persuasive people may mislead you, or you may mislead others without meaning to. Left to itself the mind drifts, filling gaps with what you wish were true and putting off the letter you dread opening. Checking facts, asking plain questions and giving your fantasies a creative home make your intuition something others can trust.</source>
+        <comment>Mercury-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your mind goes looking for what is hidden and rarely stops at the surface. Conversations can become contests over who knows more, and you may suspect others of manipulation, sometimes rightly, sometimes when it is your own wish to steer the talk. A single thought can grip you until you have turned it over a hundred times. Honest speech, and a readiness to be changed by what you learn, put this depth to good use.</source>
+        <comment>Mercury-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attraction arrives with friction: you are drawn to people you argue with, and closeness can feel like a contest of wills. In a couple one of you may do all the pursuing and the other all the tending, and the roles can swap without warning. Beneath it can run a compulsive pattern of chasing whoever resists and cooling toward whoever is offered. Asking plainly for what you want, and hearing a no without injury, keeps passion alive and kind.</source>
+        <comment>Venus-Mars:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Love may have felt like something you had to earn. You may hold back affection for fear of rejection, accept a relationship run on duty, or judge your looks and worth harshly; partners can look cold when they echo your own doubts. Somewhere in you a ledger may run nonstop, counting what you give and what you are owed. Hard as it is, this strain teaches what commitment means, and self-worth built slowly from within can draw love that deepens with age.</source>
         <comment>Venus-Saturn:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Old and new collide in this aspect, which you share with everyone born in the same year or two; your generation is marked by a pull between tradition and reform. Where it touches your personal planets, you may meet the conflict in people who are all rules or all rebellion, or live it as a private seesaw: clinging to routine, then tearing it up. The growth lies in becoming a bridge, changing things deliberately and letting structures evolve.</source>
+        <source>Love can strike like lightning for you and leave as fast. You may fall for people who are unavailable, far away or unconventional, partners who act out a need for freedom that is really yours. You may want to bolt just as closeness starts to feel real. Telling true independence apart from a fear of being trapped lets you build bonds that are lively, honest and able to survive change.</source>
+        <comment>Venus-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have a refined, romantic and compassionate nature, with a strong response to music, film, poetry and anything that lifts ordinary life toward the ideal. Love has a spiritual tinge for you. The shadow is a soft-focus lens: you may overlook a warning sign, lend what you cannot spare, or wait for someone to become the person you imagined. Keep your heart open and your eyes clear, and your devotion can land where it belongs.</source>
+        <comment>Venus-Neptune:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Love can become all or nothing for you, bringing jealousy, possessiveness or bonds in which power is quietly traded. You may attract partners who hold the intensity you fear in yourself, and an ending can feel like losing part of who you are. In secret, desire can fix on one person and keep circling back long after the bond is over. As you learn that you are worth loving without being needed, passion heals rather than grasps.</source>
+        <comment>Venus-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You act big and fast: too many commitments, the risky bet, the cause pursued without hearing the other side. Rules and officials may provoke you, and rivals can match your zeal. You may also feel compelled to go one step further, taking on the extra task no one asked for until you run out of steam. Planning and a sense of limits let your zeal achieve what cautious people only talk about.</source>
+        <comment>Mars-Jupiter:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You move on impulse and bristle at any constraint, so quarrels, walkouts and abrupt changes tend to follow you. Headstrong people can cross your path at the worst moment and strike the same spark of impatience in you. The urge to act now can feel irresistible, a restlessness that wants to break something just to feel free. A breath before acting, and rebelling for something rather than against everything, keep your courage useful and the people around you safe.</source>
+        <comment>Mars-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asserting yourself directly can feel wrong, so you may act from guilt, confusion or an ideal that turns out to be a mirage. Conflict you avoid may come back sideways, and others can act out the anger you disown. Energy can leak into doubt and second thoughts, or into quiet escapes that leave the real task undone. Naming what you want plainly, within clear limits, gives your compassion and imagination a direction.</source>
+        <comment>Mars-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your will is formidable and can turn ruthless under pressure. Power struggles, explosive anger or risky situations can mark your path, and forceful people may challenge you where you hold your own strength back. At its most private, the drive can become a compulsion to win at any cost, to go on fighting long after the fight is over. Choosing your battles, and acting with open eyes, let this force rebuild rather than destroy.</source>
+        <comment>Mars-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hope and caution take turns at the wheel: big plans, then sudden clamp-downs, and colleagues who are all caution or all hope. Careers can move in stop-start phases. In private you may second-guess each step, unable either to commit to a risk or to let it go. Many people born within the same year or so share this tension; your houses and personal planets show where it bites. Growth in steady stages gives you a fine sense of timing.</source>
+        <comment>Jupiter-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Faith can outrun fact: you may over-promise, trust a charming guru, or back a plan because it sounds beautiful. Prophets and salespeople can find in you an eager listener when they echo your own longing. Hope can also become a compulsion to believe, a way of looking away from the numbers. Many of your contemporaries share this tension; your houses and personal planets show where it plays out. Practical checks let your vision inspire rather than mislead.</source>
+        <comment>Jupiter-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ambition can swell until it wants all or nothing: power struggles with authorities, success pursued relentlessly, convictions held without a doubt. Powerful people may stand in your way as if they carried your own hunger for influence. Underneath runs a drive to control the outcome, never satisfied with enough. This drive is common to many born around your year and becomes personal through your houses; ethics and humility give it lasting, constructive force.</source>
+        <comment>Jupiter-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This contact, shared by many born within a year or two of you, links the wish to preserve with the urge to renew. It can give a practical inventiveness and a talent for reforming institutions from within. The link is not always comfortable: you may defend a custom you no longer believe in, or push a reform before anyone is ready for it. Where it touches your personal planets, you can be both innovator and the one who makes things last.</source>
+        <comment>Saturn-Uranus:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old and new collide in this aspect, which you share with many born within a year or two of you; your generation is marked by a pull between tradition and reform. Where it touches your personal planets, you may meet the conflict in people who defend every rule or break every one, or live it as a private seesaw: clinging to routine, then tearing it up. The growth lies in becoming a bridge, changing things deliberately and letting structures evolve.</source>
         <comment>Saturn-Uranus:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Heavy pressures mark this aspect, which your generation shares: many born in these years arrive amid hardship, rigid authority or the collapse of established orders. Where it touches your personal planets, you may meet in others the control you hold back, or carry an inner need to brace for the worst before it comes. Yet few aspects build such strength. Facing fear directly and owning your power let endurance become lasting achievement.</source>
-        <comment>Saturn-Pluto:tense</comment>
+        <source>Shared by your whole age group, this contact links structure with the power to tear down and rebuild. It lends endurance, deep concentration and a talent for restoring what has broken. It can also weigh on you: duty can feel like a load carried alone, and power is something you approach sternly and guard closely. Where it touches your personal planets, you may find great staying power in a crisis and an aptitude for long, serious undertakings.</source>
+        <comment>Saturn-Pluto:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Many people born within a few months of you share this aspect, a thread between structure and deep change. It may surface as a sense that the rules you live by need renewing from time to time. Where it contacts your personal planets, heeding that sense, and letting worn-out commitments go gracefully, builds a durable resilience.</source>
+        <comment>Saturn-Pluto:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your generation shares this forceful tension between the urge for freedom and the pressure of deep transformation. Many born from 1929 to 1937 or from 2007 to 2019 have it, and nearly all born from 1931 to 1935 or from 2010 to 2016. It speaks of crisis and the need to reshape society. Where it touches your inner planets, you may feel driven to break structures or meet sudden change; worked through consciously, it can make you an agent of renewal.</source>
+        <comment>Uranus-Pluto:square</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your whole age group carries this strained link between change and transformation, and with it a sense of being driven by forces no one fully understands. Where it touches your personal planets, upheaval tends to work from within rather than head-on: an urge to overhaul your life that returns whenever things grow settled, like an itch you cannot reach. Knowing the urge for what it is lets you renew one corner at a time.</source>
+        <comment>Uranus-Pluto:quincunx</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This rare tension between ideals and transforming power is shared by everyone born across several decades. It speaks of a collective struggle between dream and disillusion, faith and upheaval, often lived out between groups that each see the other as the threat. It becomes personal only where it touches your personal planets or a house. There it may bring a loss of belief, a slow inner reckoning and a rebirth, and teach you to hold vision and reality together.</source>
+        <comment>Neptune-Pluto:tense</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

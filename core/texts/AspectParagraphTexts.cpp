@@ -20,11 +20,12 @@ const ParagraphText ParagraphTexts[] = {
      "with yourself, asking what you need before deciding what you want, build a practical "
      "self-knowledge that few people bother to acquire."},
     {"Sun-Moon:tense",
-     "Your will and your needs keep different clocks: what you aim for and what soothes you rarely "
-     "agree on the same evening. Out in the open the quarrel is often with a partner or parent who "
-     "wants the quiet life you keep postponing, or the ambition you hold back. Turned inward, it "
-     "can become a habit of never resting, as if comfort had to be earned once more. Peace comes "
-     "from plans that feed both halves: goals with room for home, and a home with room for goals."},
+     "Your will and your needs keep different clocks: what you aim for and what soothes you "
+     "rarely agree on the same evening. Out in the open the quarrel is often with a partner or "
+     "parent who wants the quiet life you keep postponing, or the ambition you hold back. Turned "
+     "inward, the quarrel can become a habit of never resting, as if comfort had to be earned "
+     "again. Peace comes from plans that feed both: goals with room for home, and a home with "
+     "room for goals."},
     {"Sun-Mercury:flowing",
      "Thinking and being are closely joined in you: you speak from who you are, and your ideas "
      "carry the weight of your identity. You learn readily, explain yourself with ease and "
@@ -38,11 +39,12 @@ const ParagraphText ParagraphTexts[] = {
      "shows when words lag behind intent or race ahead of it; practising saying plainly what "
      "you mean, and meaning what you say, closes the gap over time."},
     {"Sun-Mercury:tense",
-     "Your words and your purpose keep missing each other: you explain yourself and hear it come "
-     "out wrong, or argue for a view you do not really hold. Other people tend to pick holes in "
-     "your reasoning just where you are least sure. Inside, the loop is rehearsal: conversations "
-     "replayed late at night, a message drafted five times. Saying the simple version first, and "
-     "letting it stand, lets your mind serve who you are instead of auditing it."},
+     "Your words and your purpose keep missing each other: you explain yourself and hear the "
+     "explanation come out wrong, or argue for a view you do not really hold. Other people tend "
+     "to pick holes in your reasoning just where you are least sure. Inside, the loop is "
+     "rehearsal: conversations replayed late at night, a message drafted five times. Saying the "
+     "simple version first, and letting it stand, lets your mind speak for you instead of "
+     "auditing you."},
     {"Sun-Venus:flowing",
      "Charm comes naturally to you, and people tend to like you before they quite know why. You "
      "identify with beauty, comfort and good company, and you shine most where life is pleasant "
@@ -76,9 +78,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Sun-Mars:tense",
      "Your will runs hot and pushes before it asks. In the open this means collisions: the rival "
      "at work, the neighbour over the fence, arguments you never planned to start, often with "
-     "people who show the very force you deny in yourself. With no outlet, it becomes a drive you "
-     "cannot switch off, proving yourself in every queue and every game. Sport, hard physical work "
-     "and anger spoken early and plainly give this fire a clean hearth."},
+     "people who show the very force you deny in yourself. With no outlet, the heat can turn into "
+     "a drive you cannot switch off, proving yourself in every queue and every game. Sport, hard "
+     "physical work and anger spoken early and plainly give this fire a clean hearth."},
     {"Sun-Jupiter:flowing",
      "Optimism is part of your constitution: you tend to expect the best, and that expectation "
      "often helps bring it about. You are generous and broad-minded, drawn to growth through "
@@ -94,7 +96,7 @@ const ParagraphText ParagraphTexts[] = {
     {"Sun-Jupiter:tense",
      "Your sense of self keeps outgrowing its clothes: the plan gets bigger than the week, the "
      "promise bigger than the purse. Teachers, authorities and confident strangers make natural "
-     "sparring partners, each preaching a larger truth than yours. Privately the pull is toward "
+     "sparring partners, each claiming a larger truth than yours. Privately the pull is toward "
      "more: one more course, one more project, a restless feeling that real life starts after the "
      "next step. Faith pays off when you measure it against what you can finish this year."},
     {"Sun-Saturn:flowing",
@@ -127,11 +129,11 @@ const ParagraphText ParagraphTexts[] = {
      "as an experimental hobby or a role that rewards fresh thinking, lets your originality grow "
      "without unsettling the rest of your life."},
     {"Sun-Uranus:tense",
-     "You want to become someone and to stay free of any fixed self, so plans break off just as "
-     "they settle. In the open this brings sudden exits, clashes with anyone who rules by decree, "
-     "and companions who rebel so loudly that your own urge looks tame. Inwardly it can run as a "
-     "compulsion to rearrange your life whenever it feels finished. Independence ripens when you "
-     "stay with something long enough to change it from inside."},
+     "You want to become someone and to stay free of any fixed self, so plans can break off just "
+     "as they settle. In the open this brings sudden exits, clashes with anyone who rules by "
+     "decree, and companions who rebel so loudly that your own urge looks tame. Kept inside, the "
+     "same urge can run as a compulsion to rearrange your life whenever it feels finished. "
+     "Independence ripens when you stay with something long enough to change it from inside."},
     {"Sun-Neptune:flowing",
      "You have a poetic, sensitive nature and an open channel to imagination, music, "
      "spirituality or compassion. Your identity is soft at the edges, which lets you feel your "
@@ -183,7 +185,7 @@ const ParagraphText ParagraphTexts[] = {
     {"Moon-Mercury:tense",
      "Head and heart keep interrupting each other: you explain a feeling away, or a mood steers a "
      "decision it should not touch. People close to you can argue the other side, cool when you "
-     "are hurt or hurt when you are cool. Worry likes to narrate, running the same small story in "
+     "are hurt or hurt when you are cool. Worry likes to narrate, running the same story in "
      "circles until it sounds like fact. Writing a feeling down before you talk it over lets the "
      "two halves finally hear each other."},
     {"Moon-Venus:flowing",
@@ -200,10 +202,10 @@ const ParagraphText ParagraphTexts[] = {
      "sense of what truly nourishes you."},
     {"Moon-Venus:tense",
      "What comforts you and what charms you are different things, so you may love what does not "
-     "nourish you and be nourished by what bores you. Relationships can carry the split: a partner "
-     "who delights but never quite looks after you, or one who looks after you and never delights. "
-     "Left alone, the gap becomes a soothing habit: a treat or a purchase each time you feel "
-     "unloved. Learning what truly feeds you lets affection and contentment share one table."},
+     "nourish you and be nourished by what bores you. Relationships can carry the split: a "
+     "partner who delights but never quite looks after you, or one who looks after you and never "
+     "delights. Left alone, the gap can become a habit of buying something pretty whenever you "
+     "feel unloved. Learning what truly feeds you lets affection and contentment share one table."},
     {"Moon-Mars:flowing",
      "Your emotions carry a strong, fiery current, and you act on feelings quickly and with "
      "courage. You protect the people you love fiercely and have the energy to fight for home, "
@@ -220,7 +222,8 @@ const ParagraphText ParagraphTexts[] = {
      "rows, a temper met again in the people who provoke you, doors slammed and regretted: often "
      "the clash is out in the open. At other times anger smoulders inside, a grievance rehearsed "
      "long after the moment has passed. Saying early and plainly that something hurt, without a "
-     "weapon in the sentence, makes your quickness a protective courage."},
+     "weapon in the sentence, lets your quickness protect the people you love instead of wounding "
+     "them."},
     {"Moon-Jupiter:flowing",
      "You have a generous heart and an expansive emotional life, and people feel welcomed and "
      "lifted in your presence. Your instincts run optimistic and protective, and help often "
@@ -235,7 +238,7 @@ const ParagraphText ParagraphTexts[] = {
     {"Moon-Jupiter:tense",
      "Your feelings run large, and enough rarely feels like enough: one more helping, one more "
      "guest, one more promise. You can attract people whose needs dwarf your own, or clash with "
-     "those who call your generosity excess. There can also be a quiet compulsion to rescue, to "
+     "those who call your generosity excess. There can also be a quiet compulsion to provide, to "
      "fill every silence with giving. Finding your own measure lets a big heart warm the room "
      "instead of flooding it."},
     {"Moon-Saturn:flowing",
@@ -252,9 +255,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Moon-Saturn:tense",
      "Feeling and duty sit in the same chair, and duty usually wins. You may have learned early "
      "that your needs were a burden, and partners or family can appear cold just where you hold "
-     "back warmth yourself. Within, it runs as a strict habit of self-sufficiency: coping alone, "
-     "tidying emotion away, refusing help before it is offered. Letting yourself be looked after, "
-     "in small ways first, makes your great reliability warm as well as strong."},
+     "back warmth yourself. Within, the strain can run as a strict habit of self-sufficiency: "
+     "coping alone, tidying emotion away, refusing help before it is offered. Letting yourself be "
+     "looked after, in small ways first, makes your great reliability warm as well as strong."},
     {"Moon-Uranus:flowing",
      "You need emotional freedom and thrive on variety and surprise. Your instincts are quick "
      "and sometimes startlingly accurate, your moods can change abruptly, and you may have an "
@@ -287,9 +290,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Moon-Neptune:tense",
      "Your emotional skin is thin, and other people's moods pass through it as if they were your "
      "own. You may idealise someone and feel betrayed when they turn out human, or be drawn to "
-     "those who need saving. In private there is a pull to drift, into daydreams, music or a long "
-     "retreat from whatever feels harsh. Caring without merging, and knowing which feelings are "
-     "yours, makes your sensitivity a steady compassion."},
+     "those who need saving. In private there can be a pull to withdraw, into music, old films or "
+     "a long retreat from whatever feels harsh. Caring without merging, and knowing which "
+     "feelings are yours, makes your sensitivity a steady compassion."},
     {"Moon-Pluto:flowing",
      "Your emotions run deep and strong, and you feel things with an intensity others may never "
      "see. You have a gift for emotional healing, your own and other people's, and can face a "
@@ -304,10 +307,10 @@ const ParagraphText ParagraphTexts[] = {
      "perceptive, and over the years this becomes a steady emotional wisdom."},
     {"Moon-Pluto:tense",
      "Your feelings go all the way down, and attachment can feel like a matter of survival. Your "
-     "bond with your mother or family may have been intense or marked by loss. In adult love, "
-     "power can slip in as jealousy, silent tests of loyalty, or partners who hold the intensity "
-     "you fear in yourself. An old hurt can replay in you until you dig it up once more. Honest "
-     "work with what you feel releases a deep, healing strength."},
+     "bond with your mother or family may have been intense or marked by upheaval. In adult love, "
+     "power can slip in as jealousy, silent tests of loyalty, or a partner who voices the "
+     "feelings you bury. An old hurt can keep replaying, dug up again each time it starts to "
+     "heal. Honest work with what you feel releases a deep, healing strength."},
     {"Mercury-Venus:conjunction-trine",
      "Your mind and your sense of beauty work as one, giving you a graceful, diplomatic way "
      "with words and a taste for art, language and pleasant company. You tend to see the best "
@@ -327,10 +330,10 @@ const ParagraphText ParagraphTexts[] = {
      "income for you."},
     {"Mercury-Venus:tense",
      "Your mind and your tastes argue quietly: you say what pleases rather than what you mean, or "
-     "cannot explain why you like what you like. Talk of love or money can turn awkward, and blunt "
-     "people may say aloud what you only hint at. On your own you may rephrase a message so often "
-     "that its point is lost. Choosing honesty first and charm second gives your words a grace "
-     "that is also true."},
+     "cannot explain why you like what you like. Talk of love or money can turn awkward, and "
+     "blunt people may say aloud what you only hint at. On your own you may polish a compliment "
+     "or an apology until it says nothing at all. Choosing honesty first and charm second gives "
+     "your words a grace that is also true."},
     {"Mercury-Mars:flowing",
      "Your mind is quick, sharp and decisive, and you argue with energy and confidence. You "
      "think on your feet, grasp practical problems fast and enjoy a good debate. A feel for "
@@ -361,10 +364,10 @@ const ParagraphText ParagraphTexts[] = {
      "noting what each thing taught you, build a mind both informed and wise."},
     {"Mercury-Jupiter:tense",
      "You can take in more ideas than you can digest and promise more than the calendar allows. "
-     "Preachers of every kind, and people as certain as you are, make natural sparring partners, "
-     "and details slip while you argue the big picture. The private hunger is for the next book, "
+     "You may clash with preachers of every kind, and with know-alls who remind you of yourself, "
+     "while details slip as you argue the big picture. The private hunger is for the next book, "
      "the next course, the answer that will explain everything. Checking one belief at a time "
-     "against the facts makes your generous mind a trustworthy one."},
+     "against the facts gives your generous mind an accuracy to match its reach."},
     {"Mercury-Saturn:flowing",
      "Your mind is careful, organised and thorough, and you think things through before you "
      "speak. You learn steadily and keep what you learn, and you may excel at research, "
@@ -379,7 +382,7 @@ const ParagraphText ParagraphTexts[] = {
     {"Mercury-Saturn:tense",
      "You may have felt early on that you were not clever enough, or that nobody was listening. "
      "Critics and examiners can voice your own inner judge, and under pressure your views may "
-     "harden into a defensive no. That judge never rests: every sentence is weighed before it is "
+     "harden into a defensive no. That judge seldom rests: every sentence is weighed before it is "
      "spoken, every slip remembered. Yet the same mind has rare concentration, and knowledge "
      "earned the hard way lends you a quiet authority."},
     {"Mercury-Uranus:flowing",
@@ -396,7 +399,7 @@ const ParagraphText ParagraphTexts[] = {
     {"Mercury-Uranus:tense",
      "Your mind moves in sparks, and sometimes the sparks land on other people. You can be "
      "contrary for its own sake, meet people just as contrary, or blurt out a truth that was not "
-     "yours to tell. Your thoughts can race past midnight, jumping from plan to plan without "
+     "yours to tell. Your thoughts can race ahead of you, jumping from plan to plan without "
      "finishing any. A steady routine, and real curiosity about views you did not think of first, "
      "let your inventiveness reach others."},
     {"Mercury-Neptune:flowing",
@@ -414,7 +417,7 @@ const ParagraphText ParagraphTexts[] = {
      "Facts and feelings blur in your thinking, so a clear message can arrive cloudy and a vague "
      "promise can sound like a plan. Persuasive people may mislead you, or you may mislead others "
      "without meaning to. Left to itself the mind drifts, filling gaps with what you wish were "
-     "true and putting off the letter you dread to read. Checking facts, asking plain questions "
+     "true and putting off the letter you dread opening. Checking facts, asking plain questions "
      "and giving your fantasies a creative home make your intuition something others can trust."},
     {"Mercury-Pluto:flowing",
      "Your mind is penetrating and perceptive, drawn to mysteries, hidden motives and the "
@@ -428,11 +431,11 @@ const ParagraphText ParagraphTexts[] = {
      "it. Slowly building the courage to ask probing questions, and the tact to ask them well, "
      "refines this into real depth of understanding."},
     {"Mercury-Pluto:tense",
-     "Your mind goes looking for what is hidden and rarely stops at the surface. Conversations can "
-     "become contests over who knows more, and you may suspect others of manipulation, sometimes "
-     "rightly, sometimes when it is your own wish to steer the talk. A single thought can grip you "
-     "and refuse to let go until you have turned it over a hundred times. Honest speech, and a "
-     "readiness to be changed by what you learn, free this depth for good."},
+     "Your mind goes looking for what is hidden and rarely stops at the surface. Conversations "
+     "can become contests over who knows more, and you may suspect others of manipulation, "
+     "sometimes rightly, sometimes when it is your own wish to steer the talk. A single thought "
+     "can grip you until you have turned it over a hundred times. Honest speech, and a readiness "
+     "to be changed by what you learn, put this depth to good use."},
     {"Venus-Mars:flowing",
      "Desire and affection are closely linked in you, so you can want someone and like them at "
      "the same time, which is rarer than it sounds. You have warmth, physical charm and a strong "
@@ -446,10 +449,10 @@ const ParagraphText ParagraphTexts[] = {
      "adjusting pace and approach in love, gives you a well-timed, grown-up kind of passion."},
     {"Venus-Mars:tense",
      "Attraction arrives with friction: you are drawn to people you argue with, and closeness can "
-     "feel like a contest of wills. A partner may carry all the desire while you carry all the "
-     "tenderness, or the other way round. Beneath it can run a compulsive pattern of chasing "
-     "whoever resists and cooling toward whoever is offered. Asking plainly for what you want, and "
-     "hearing a no without injury, keeps passion alive and kind."},
+     "feel like a contest of wills. In a couple one of you may do all the pursuing and the other "
+     "all the tending, and the roles can swap without warning. Beneath it can run a compulsive "
+     "pattern of chasing whoever resists and cooling toward whoever is offered. Asking plainly "
+     "for what you want, and hearing a no without injury, keeps passion alive and kind."},
     {"Venus-Jupiter:flowing",
      "You tend to be warm, sociable and generous, and good things often reach you through "
      "people: friends who open doors, partners who widen your world, a talent for art or "
@@ -482,11 +485,11 @@ const ParagraphText ParagraphTexts[] = {
      "quietly become fear, helps you build relationships that are both safe and warm."},
     {"Venus-Saturn:tense",
      "Love may have felt like something you had to earn. You may hold back affection for fear of "
-     "rejection, accept a relationship run on duty, or judge your looks and worth harshly, and "
+     "rejection, accept a relationship run on duty, or judge your looks and worth harshly; "
      "partners can look cold when they echo your own doubts. Somewhere in you a ledger may run "
      "nonstop, counting what you give and what you are owed. Hard as it is, this strain teaches "
-     "what commitment means, and self-worth built slowly from within draws love that deepens with "
-     "age."},
+     "what commitment means, and self-worth built slowly from within can draw love that deepens "
+     "with age."},
     {"Venus-Uranus:conjunction",
      "Love and freedom are inseparable for you. You are drawn to unusual people, sudden "
      "attractions and partnerships that leave room to breathe, and your taste in art, dress or "
@@ -501,9 +504,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Venus-Uranus:tense",
      "Love can strike like lightning for you and leave as fast. You may fall for people who are "
      "unavailable, far away or unconventional, partners who act out a need for freedom that is "
-     "really yours. A reflex to bolt can fire just as closeness starts to feel real. Telling true "
-     "independence apart from a fear of being trapped lets you build bonds that are lively, honest "
-     "and able to survive change."},
+     "really yours. You may want to bolt just as closeness starts to feel real. Telling true "
+     "independence apart from a fear of being trapped lets you build bonds that are lively, "
+     "honest and able to survive change."},
     {"Venus-Saturn-Uranus:sextile-trine",
      "Your affections have a cool, clear-headed streak, so love rests on friendship and respect as "
      "much as on feeling. You want a bond with a shape you can rely on and room to be yourself "
@@ -513,9 +516,9 @@ const ParagraphText ParagraphTexts[] = {
     {"Venus-Neptune:flowing",
      "You have a refined, romantic and compassionate nature, with a strong response to music, "
      "film, poetry and anything that lifts ordinary life toward the ideal. Love has a spiritual "
-     "tinge for you. The shadow is a soft-focus lens: you may overlook a warning sign, lend money "
-     "that never comes back, or wait for someone to become the person you imagined. Keep your "
-     "heart open and your eyes clear, and your devotion will land where it belongs."},
+     "tinge for you. The shadow is a soft-focus lens: you may overlook a warning sign, lend what "
+     "you cannot spare, or wait for someone to become the person you imagined. Keep your heart "
+     "open and your eyes clear, and your devotion can land where it belongs."},
     {"Venus-Neptune:semisextile",
      "Romantic ideals shimmer behind your affections, so you may expect more magic from love "
      "than daily life supplies. The gap is steady, a low hum of longing. Letting art, music and "
@@ -543,8 +546,8 @@ const ParagraphText ParagraphTexts[] = {
      "Love can become all or nothing for you, bringing jealousy, possessiveness or bonds in which "
      "power is quietly traded. You may attract partners who hold the intensity you fear in "
      "yourself, and an ending can feel like losing part of who you are. In secret, desire can fix "
-     "on one person and refuse to let go. As you learn that you are worth loving without being "
-     "needed, passion heals rather than grasps."},
+     "on one person and keep circling back long after the bond is over. As you learn that you are "
+     "worth loving without being needed, passion heals rather than grasps."},
     {"Mars-Jupiter:flowing",
      "Energy and enthusiasm come to you in generous supply. You like sport, adventure and big "
      "projects, you recover quickly from setbacks, and your confidence tends to draw others in. "
@@ -557,11 +560,11 @@ const ParagraphText ParagraphTexts[] = {
      "hindsight. Checking now and then that what you are doing serves what you believe in gives "
      "your enthusiasm a steady aim."},
     {"Mars-Jupiter:tense",
-     "You act big and fast: too many commitments, the risky bet, the cause pursued without hearing "
-     "the other side. Rules and officials may provoke you, and rivals can be as zealous as you "
-     "are. You may also feel compelled to go one step further, to add the extra mile no one asked "
-     "for, until you run out of steam. Planning and a sense of limits let your zeal achieve what "
-     "cautious people only talk about."},
+     "You act big and fast: too many commitments, the risky bet, the cause pursued without "
+     "hearing the other side. Rules and officials may provoke you, and rivals can match your "
+     "zeal. You may also feel compelled to go one step further, taking on the extra task no one "
+     "asked for until you run out of steam. Planning and a sense of limits let your zeal achieve "
+     "what cautious people only talk about."},
     {"Mars-Saturn:flowing",
      "Drive and restraint are closely bound in you. At best they cooperate, so you can work "
      "hard, long and steadily, and do well at tasks that need stamina, skill or careful timing, "
@@ -594,10 +597,11 @@ const ParagraphText ParagraphTexts[] = {
      "you reckless."},
     {"Mars-Uranus:tense",
      "You move on impulse and bristle at any constraint, so quarrels, walkouts and abrupt changes "
-     "tend to follow you. Headstrong people, as impatient as you, cross your path at the worst "
-     "moment. The urge to act now can feel irresistible, a restlessness that wants to break "
-     "something just to feel free. A breath before acting, and rebelling for something rather than "
-     "against everything, keep your courage useful and the people around you safe."},
+     "tend to follow you. Headstrong people can cross your path at the worst moment and strike "
+     "the same spark of impatience in you. The urge to act now can feel irresistible, a "
+     "restlessness that wants to break something just to feel free. A breath before acting, and "
+     "rebelling for something rather than against everything, keep your courage useful and the "
+     "people around you safe."},
     {"Mars-Neptune:flowing",
      "Your energy is moved by ideals, compassion or imagination, and you act most wholeheartedly "
      "for causes or creative visions larger than yourself. Dance, music, film, swimming and "
@@ -610,11 +614,11 @@ const ParagraphText ParagraphTexts[] = {
      "fluctuating energy. Writing your aims down step by step, and guarding your rest, brings "
      "inspiration and action into step."},
     {"Mars-Neptune:tense",
-     "Asserting yourself directly can feel wrong, so you act from guilt, confusion or an ideal "
-     "that turns out to be a mirage. Conflict you avoid may come back sideways, and others can act "
-     "out the anger you disown. Energy can leak into doubt and second thoughts, or into quiet "
-     "escapes that leave the real task undone. Naming what you want plainly, within clear limits, "
-     "gives your compassion and imagination a direction."},
+     "Asserting yourself directly can feel wrong, so you may act from guilt, confusion or an "
+     "ideal that turns out to be a mirage. Conflict you avoid may come back sideways, and others "
+     "can act out the anger you disown. Energy can leak into doubt and second thoughts, or into "
+     "quiet escapes that leave the real task undone. Naming what you want plainly, within clear "
+     "limits, gives your compassion and imagination a direction."},
     {"Mars-Pluto:flowing",
      "You have great reserves of willpower and stamina, and you can keep going long after others "
      "have quit. Your energy is focused and intense, and you may be drawn to demanding fields "
@@ -629,8 +633,8 @@ const ParagraphText ParagraphTexts[] = {
     {"Mars-Pluto:tense",
      "Your will is formidable and can turn ruthless under pressure. Power struggles, explosive "
      "anger or risky situations can mark your path, and forceful people may challenge you where "
-     "you hold your own strength back. At its most private, the drive becomes a compulsion to win "
-     "at any cost, to go on fighting long after the fight is over. Choosing your battles, and "
+     "you hold your own strength back. At its most private, the drive can become a compulsion to "
+     "win at any cost, to go on fighting long after the fight is over. Choosing your battles, and "
      "acting with open eyes, let this force rebuild rather than destroy."},
     {"Jupiter-Saturn:flowing",
      "Hope and realism work together in you, a blend that suits anything meant to last, whether "
@@ -644,11 +648,11 @@ const ParagraphText ParagraphTexts[] = {
      "Shared with others born around the same time, this quiet contact asks for regular "
      "fine-tuning between risk and caution, and repays it with practical wisdom about timing."},
     {"Jupiter-Saturn:tense",
-     "Hope and caution take turns at the wheel: big plans, then sudden clamp-downs, and colleagues "
-     "who are all caution or all hope. Careers can move in stop-start phases. Inwardly you may "
-     "second-guess each step, unable either to commit to a risk or to let it go. Many people born "
-     "within the same year or so share this tension; your houses and personal planets show where "
-     "it bites. Growth in steady stages gives you a fine sense of timing."},
+     "Hope and caution take turns at the wheel: big plans, then sudden clamp-downs, and "
+     "colleagues who are all caution or all hope. Careers can move in stop-start phases. In "
+     "private you may second-guess each step, unable either to commit to a risk or to let it go. "
+     "Many people born within the same year or so share this tension; your houses and personal "
+     "planets show where it bites. Growth in steady stages gives you a fine sense of timing."},
     {"Jupiter-Uranus:flowing",
      "You have a knack for lucky breaks, sudden openings and original ideas that lead "
      "somewhere. Freedom and growth go hand in hand for you, and travel, invention or "
@@ -679,10 +683,11 @@ const ParagraphText ParagraphTexts[] = {
      "neither naive nor cynical."},
     {"Jupiter-Neptune:tense",
      "Faith can outrun fact: you may over-promise, trust a charming guru, or back a plan because "
-     "it sounds beautiful. Others can sell you a dream that is really your own longing. Hope can "
-     "also become a compulsion to believe, a way of looking away from the numbers. Shared by many "
-     "people born in the same year, this tension plays out through your houses and personal "
-     "planets. Practical checks and grounded service let your vision inspire rather than mislead."},
+     "it sounds beautiful. Prophets and salespeople can find in you an eager listener when they "
+     "echo your own longing. Hope can also become a compulsion to believe, a way of looking away "
+     "from the numbers. Many of your contemporaries share this tension; your houses and personal "
+     "planets show where it plays out. Practical checks let your vision inspire rather than "
+     "mislead."},
     {"Jupiter-Pluto:flowing",
      "Ambition and depth reinforce each other in you, giving a capacity to gain influence, "
      "resources or expertise through persistent, focused effort. You grasp how systems work "
@@ -696,17 +701,17 @@ const ParagraphText ParagraphTexts[] = {
      "a steady, well-founded sense of purpose."},
     {"Jupiter-Pluto:tense",
      "Ambition can swell until it wants all or nothing: power struggles with authorities, success "
-     "pursued obsessively, convictions held without a doubt. Powerful people may stand in your way "
-     "as if they carried your own hunger for influence. Underneath runs a drive to control the "
-     "outcome, never satisfied with enough. Shared by many people born in the same year, it "
-     "becomes personal through your houses; ethics and humility give it lasting, constructive "
-     "force."},
+     "pursued relentlessly, convictions held without a doubt. Powerful people may stand in your "
+     "way as if they carried your own hunger for influence. Underneath runs a drive to control "
+     "the outcome, never satisfied with enough. This drive is common to many born around your "
+     "year and becomes personal through your houses; ethics and humility give it lasting, "
+     "constructive force."},
     {"Saturn-Uranus:flowing",
-     "This contact, shared by everyone born within a year or two of you, links the wish to "
-     "preserve with the urge to renew. It can give a practical inventiveness and a talent for "
-     "reforming institutions from within. The link is not always comfortable: at times you hold on "
-     "to a routine too long, then drop it too fast, before you find the working blend. Where it "
-     "touches your personal planets, you can be both innovator and the one who makes things last."},
+     "This contact, shared by many born within a year or two of you, links the wish to preserve "
+     "with the urge to renew. It can give a practical inventiveness and a talent for reforming "
+     "institutions from within. The link is not always comfortable: you may defend a custom you "
+     "no longer believe in, or push a reform before anyone is ready for it. Where it touches your "
+     "personal planets, you can be both innovator and the one who makes things last."},
     {"Saturn-Uranus:semisextile",
      "Shared by people born within a year or so of you, this contact links the wish to preserve "
      "with the urge to renew. In daily life it may show as a tension between routine and "
@@ -714,11 +719,12 @@ const ParagraphText ParagraphTexts[] = {
      "updates to your habits and structures keep you from either stagnating or tearing "
      "everything down."},
     {"Saturn-Uranus:tense",
-     "Old and new collide in this aspect, which you share with everyone born in the same year or "
-     "two; your generation is marked by a pull between tradition and reform. Where it touches your "
-     "personal planets, you may meet the conflict in people who are all rules or all rebellion, or "
-     "live it as a private seesaw: clinging to routine, then tearing it up. The growth lies in "
-     "becoming a bridge, changing things deliberately and letting structures evolve."},
+     "Old and new collide in this aspect, which you share with many born within a year or two of "
+     "you; your generation is marked by a pull between tradition and reform. Where it touches "
+     "your personal planets, you may meet the conflict in people who defend every rule or break "
+     "every one, or live it as a private seesaw: clinging to routine, then tearing it up. The "
+     "growth lies in becoming a bridge, changing things deliberately and letting structures "
+     "evolve."},
     {"Saturn-Neptune:flowing",
      "Dreams and discipline work together in this contact, which you share with your age group. At "
      "its best it lets a generation build ideals into lasting forms, such as hospitals, charities "
@@ -739,16 +745,17 @@ const ParagraphText ParagraphTexts[] = {
      "carry a private unease that nothing solid will last. Patient effort to give one vision real "
      "form shows you that faith and realism can work together."},
     {"Saturn-Pluto:flowing",
-     "Shared by your whole age group, this contact links structure with the power to tear down and "
-     "rebuild. It lends endurance, deep concentration and a talent for restoring what has broken. "
-     "It can also weigh on you: pressures feel heavy, and power is something you approach sternly "
-     "and guard closely. Where it touches your personal planets, you may find great staying power "
-     "in a crisis and an aptitude for long, serious undertakings."},
+     "Shared by your whole age group, this contact links structure with the power to tear down "
+     "and rebuild. It lends endurance, deep concentration and a talent for restoring what has "
+     "broken. It can also weigh on you: duty can feel like a load carried alone, and power is "
+     "something you approach sternly and guard closely. Where it touches your personal planets, "
+     "you may find great staying power in a crisis and an aptitude for long, serious "
+     "undertakings."},
     {"Saturn-Pluto:semisextile",
      "Many people born within a few months of you share this aspect, a thread between structure "
      "and deep change. It may surface as a sense that the rules you live by need renewing from "
-     "time to time. Where it contacts your personal planets, attending to these pressures, and "
-     "letting worn-out commitments go gracefully, builds a durable resilience."},
+     "time to time. Where it contacts your personal planets, heeding that sense, and letting "
+     "worn-out commitments go gracefully, builds a durable resilience."},
     {"Saturn-Pluto:tense",
      "Heavy pressures mark this aspect, which your generation shares: many born in these years "
      "arrive amid hardship, rigid authority or the collapse of established orders. Where it "
@@ -804,17 +811,17 @@ const ParagraphText ParagraphTexts[] = {
      "about deep change with comparatively little resistance."},
     {"Uranus-Pluto:square",
      "Your generation shares this forceful tension between the urge for freedom and the pressure "
-     "of deep transformation. It belongs to many born from 1929 to 1937 or from 2007 to 2019, and "
-     "to nearly all born from 1931 to 1935 or from 2010 to 2016, and speaks of crisis and the need "
-     "to reshape society. Where it touches your inner planets, you may feel driven to break "
-     "structures or meet sudden change; worked through consciously, it makes you an agent of "
+     "of deep transformation. Many born from 1929 to 1937 or from 2007 to 2019 have it, and "
+     "nearly all born from 1931 to 1935 or from 2010 to 2016. It speaks of crisis and the need to "
+     "reshape society. Where it touches your inner planets, you may feel driven to break "
+     "structures or meet sudden change; worked through consciously, it can make you an agent of "
      "renewal."},
     {"Uranus-Pluto:quincunx",
-     "An uneasy link between change and transformation, this aspect is common to your whole age "
-     "group and suggests a generation driven by forces it does not fully understand. Where it "
-     "touches your personal planets, upheaval tends to work from within rather than head-on: an "
-     "urge to overhaul your life that returns whenever things grow settled, like an itch you "
-     "cannot reach. Knowing the urge for what it is lets you renew one corner at a time."},
+     "Your whole age group carries this strained link between change and transformation, and with "
+     "it a sense of being driven by forces no one fully understands. Where it touches your "
+     "personal planets, upheaval tends to work from within rather than head-on: an urge to "
+     "overhaul your life that returns whenever things grow settled, like an itch you cannot "
+     "reach. Knowing the urge for what it is lets you renew one corner at a time."},
     {"Uranus-Pluto:opposition",
      "This rare opposition belongs to those born from 1901 to about 1905 and again from the "
      "early 2040s on, and speaks of a collective confrontation between the push for freedom and "
@@ -842,10 +849,10 @@ const ParagraphText ParagraphTexts[] = {
      "power to regenerate may come to you naturally."},
     {"Neptune-Pluto:tense",
      "This rare tension between ideals and transforming power is shared by everyone born across "
-     "several decades. It speaks of a collective struggle between dream and disillusion, faith and "
-     "upheaval, often lived out between groups that each see the other as the threat. It becomes "
-     "personal only where it meets your personal planets or stresses a house; there it may bring a "
-     "loss of belief, a slow inner reckoning and a rebirth, teaching you to hold vision and "
+     "several decades. It speaks of a collective struggle between dream and disillusion, faith "
+     "and upheaval, often lived out between groups that each see the other as the threat. It "
+     "becomes personal only where it touches your personal planets or a house. There it may bring "
+     "a loss of belief, a slow inner reckoning and a rebirth, and teach you to hold vision and "
      "reality together."},
 };
 

@@ -154,7 +154,9 @@ bool hasWordStartingWith(std::string_view text, std::initializer_list<std::strin
 
 // One paragraph serves the square, the quincunx and the opposition of most pairs, so it has to
 // hold for each. The opposition is met through other people, who mirror the side one
-// disowns, and a paragraph about inner conflict alone reads wrongly under that heading. (The
+// disowns, and a paragraph about inner conflict alone reads wrongly under that heading. The
+// words name the kinds of people the paragraphs cast in that part, preachers and prophets
+// among them for the Jupiter pairs. (The
 // quincunx, read in the same paragraph as an inner, compulsive pattern, is judged by a reader
 // against docs/text-style.md: no list of words tells such a sentence from another, and a
 // list of "adjust" words once made 20 of these paragraphs say the same thing.)
@@ -169,8 +171,9 @@ TEST(TextWording, ChallengingParagraphsMeetTheConflictInOtherPeopleToo) {
             ++shared;
             const std::string_view id = aspectTextId(AspectKind::Square, a, b);
             EXPECT_TRUE(hasWordStartingWith(
-                text, {"other", "partner", "people", "someone", "colleague", "critic", "opponent",
-                       "rival", "friend", "boss", "group", "mirror", "companion"}))
+                text,
+                {"other", "partner", "people", "someone", "colleague", "critic", "opponent",
+                 "rival", "friend", "boss", "group", "mirror", "companion", "preacher", "prophet"}))
                 << id << " says nothing of meeting the conflict in other people";
         }
     }
