@@ -406,18 +406,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your emotional sensitivity is profound: you absorb atmospheres, feel others&apos; pain and respond with deep compassion. Imagination, music, dreams and spiritual life nourish you, and you may have artistic or healing gifts. Because you are so porous, you need time alone to recover and clear boundaries so you do not carry what is not yours. With them, your empathy becomes a healing presence.</source>
-        <comment>Moon-Neptune:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A dreamy quality touches your emotional life lightly, so you sometimes sense things you cannot explain or pick up moods that are not strictly your own. The effect is subtle and easy to dismiss. Paying attention to your dreams, hunches and the way places affect you sharpens this sensitivity into an inner guide you can trust.</source>
         <comment>Moon-Neptune:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your emotions run deep and strong, and you feel things with an intensity others may never see. You have a gift for emotional healing, your own and other people&apos;s, and can face a crisis with unusual courage. You are loyal and quick to sense hidden motives. Let your strength include trust; you do not need to control every feeling for it to be safe.</source>
-        <comment>Moon-Pluto:flowing</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -486,11 +476,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You have a refined, romantic and compassionate nature, with a strong response to music, film, poetry and anything that lifts ordinary life toward the ideal. Love has a spiritual tinge for you, and you may be drawn to art or caring work. Your imagination makes you a tender partner. The risk is seeing people through a soft-focus lens; keep your heart open and your eyes clear, and your devotion will land where it belongs.</source>
-        <comment>Venus-Neptune:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>You love intensely and loyally, seeking connection that reaches below the surface rather than pleasant company alone. There is a magnetic quality to you, and relationships tend to change both you and the other person profoundly. You may be drawn to art that explores desire, loss or renewal. Be aware of the pull you have on others; used generously it heals and deepens, while used to hold on it suffocates.</source>
         <comment>Venus-Pluto:flowing</comment>
         <translation type="unfinished"></translation>
@@ -503,11 +488,6 @@
     <message>
         <source>Energy and enthusiasm come to you in generous supply. You like sport, adventure and big projects, you recover quickly from setbacks, and your confidence tends to draw others in. Action taken in good faith seems to carry you further than expected. The one trap is overestimating your stamina or your luck; pacing yourself keeps this buoyant drive available for the long run.</source>
         <comment>Mars-Jupiter:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You act with daring and originality, and you are quick to seize a new opportunity or a new method. Routine bores you but an emergency wakes you up, and you often do your best work in sudden bursts. You may be drawn to technology, sport or causes that need a pioneer. Your inventive courage is a gift, as long as you leave a margin of safety for yourself and those around you.</source>
-        <comment>Mars-Uranus:flowing</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -546,23 +526,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Everyone born in the 1960s shares this fusion of revolution and transformation, which returns only after more than a century. Your generation arrived amid upheaval and carries an instinct for radical change, from technology to social and sexual norms. On its own it describes the times; its house and any contacts to your inner planets show where you personally are called to break and remake the old.</source>
-        <comment>Uranus-Pluto:conjunction</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>This easy contact between freedom and transformation belongs to your entire generation, lending a talent for constructive reform and for technological or psychological innovation. On its own it describes a collective climate rather than a personal trait. Through its houses and any links to your inner planets, it shows where you can bring about deep change with comparatively little resistance.</source>
         <comment>Uranus-Pluto:sextile-trine</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your generation shares this forceful tension between the urge for freedom and the pressure of deep transformation; it belongs to people born around the early 1930s and again in the early 2010s. It speaks of crisis, upheaval and the need to reshape society. Where it touches your inner planets, you may feel driven to break structures or meet sudden, radical change. Working the tension through consciously makes you an agent of renewal.</source>
-        <comment>Uranus-Pluto:square</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An awkward link between change and transformation, this aspect is common to your whole age group and suggests a generation that must keep adapting to forces it does not fully understand. Where it touches your personal planets, upheavals may arrive sideways rather than head-on, asking for patient renegotiation instead of dramatic breaks. Flexibility is its growth edge.</source>
-        <comment>Uranus-Pluto:quincunx</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -581,28 +546,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Something in you wants one thing while something older and more private needs another, and for years the two may seem to take turns running your life. Often this echoes parents who wanted different things. You may feel the split within, see it mirrored in a partner who wants what you deny yourself, or spend years adjusting one side to suit the other. Growth comes when you stop letting one side win and make room for ambition and comfort alike.</source>
-        <comment>Sun-Moon:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>What you think and what you are seem to argue, so you may talk yourself out of things you truly want, or defend positions that do not really reflect you. Nervous energy runs high. Sometimes other people voice the doubts you will not admit, and sometimes you keep rewording yourself to fit a purpose that has moved on. Writing things down, slowing big decisions and checking that an idea feels right as well as sounds right make you unusually honest with yourself.</source>
-        <comment>Sun-Mercury:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>What you value sits just beside who you are, so pleasure and purpose need some translation before they meet. You may notice that the things you enjoy and the life you are building do not obviously connect. With attention, everyday choices, such as bringing beauty into your workplace or warmth into your daily effort, let love and identity grow into one another.</source>
         <comment>Sun-Venus:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You may feel torn between being true to yourself and being liked, or between your own aims and the pull of love and comfort. At times you could lean too hard on approval, or dismiss your need for affection as weakness. A partner may seem to hold the warmth you lack, or you keep trimming your wishes to fit a relationship. Discovering what you genuinely value, rather than what pleases others, makes your warmth far more convincing.</source>
-        <comment>Sun-Venus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There is a lot of heat in your character, and it does not always go where you intend. You may meet resistance at every turn or pick fights you do not need. Often others seem to be the aggressors when they may be showing you your own untamed force; at other times you must keep recalibrating how hard to push. Competitive sport, demanding work and honest anger spoken early rather than late give this fire a place to burn cleanly.</source>
-        <comment>Sun-Mars:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -611,18 +556,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You want more than life offers at any given moment, and that hunger can lead to overreaching, exaggeration or living up to an inflated picture of yourself. You may swing between grand plans and deflation, clash with teachers, authorities and creeds, or look to others for the certainty you lack. Much of the work is fine-tuning your hopes to your means. When generosity and vision rest on realistic effort, restlessness becomes the engine of genuine growth.</source>
-        <comment>Sun-Jupiter:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A sense of obligation trails your self-expression, as though you need permission before fully shining. It is not heavy, but it keeps asking whether your efforts are sound. Over time this becomes a useful discipline: regular commitments that mature into competence, and an ability to take yourself seriously without losing your warmth.</source>
         <comment>Sun-Saturn:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You may have grown up feeling that you had to earn the right to exist, perhaps under a demanding or absent father figure, and self-doubt can shadow your efforts. Obstacles seem to rise exactly where you most want to shine, and bosses or partners may play the critic you carry inside. Progress often comes through patient adjustment rather than open victory. The authority you fight outside is often one you must build within; as you do, walls become a framework.</source>
-        <comment>Sun-Saturn:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -631,18 +566,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your need for freedom collides with the person you are trying to become, producing sudden breaks, abrupt changes of direction and a restless dislike of being told what to do. You may attract people who do the rebelling for you, or find that your plans keep needing awkward revisions. The task is to tell true independence from mere reaction; once you can, your appetite for change makes you an agent of renewal rather than disruption.</source>
-        <comment>Sun-Uranus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Your dreams sit close to your sense of self without quite merging, so you catch glimpses of ideals you are not yet sure how to live. At times you are unsure of your direction, with a feeling of drifting. A regular creative or contemplative practice, kept simple and consistent, gives those glimpses a shape and clarifies, year by year, what you really want.</source>
         <comment>Sun-Neptune:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>It can be hard to see yourself clearly: you may idealise yourself, undersell yourself, or dissolve into what others expect, and a father figure may have been elusive or disappointing. You may look to a partner for the meaning you cannot find, or keep adjusting your aims to fit a dream that shifts. Escape through fantasy, substances or self-sacrifice is a real temptation. Clear commitments, honest feedback and creative discipline help your vision take solid form.</source>
-        <comment>Sun-Neptune:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -651,38 +576,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Power struggles may be a recurring theme, whether with authorities, partners or your own compulsions. You feel things intensely, fear being controlled, and sometimes control others in return; people who seem to wield power over you often mirror a strength you have not claimed. Life may strip things back to the bone, or ask for a long renegotiation of how much control you can give up. Facing your own shadow honestly gives you an authority no one can take from you.</source>
-        <comment>Sun-Pluto:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Head and heart often disagree in you, so you may reason your feelings away or find emotion clouding your judgement at the worst moment. Worry can build when you feel misunderstood, and those close to you may seem all logic when you are all feeling, or the reverse. Learning to translate between the two is lifelong work, but it trains a sharp psychological intelligence that catches what people mean beneath what they say.</source>
-        <comment>Moon-Mercury:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There can be a gap between what you need emotionally and what you are attracted to, leading to relationships that delight but do not nourish, or nourish but do not delight. You may soothe disappointment with food, shopping or other comforts, or expect a partner to close a gap that is yours to mend. Repeated small adjustments teach you to value yourself; as you do, you attract love that satisfies your heart and your taste at once.</source>
-        <comment>Moon-Venus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Your feelings and your impulses are out of step, so irritation can rise from needs you have not yet named. You may snap when you are really tired, hungry or longing for care. Noticing the first stirrings of annoyance and asking what you need puts that energy to use, and makes you both gentler and more effective.</source>
         <comment>Moon-Mars:semisextile</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Emotion and anger are closely wired in you, so hurt can flip into hostility and you may react before you understand what you feel. Family quarrels may have marked your early years, and you may still meet your own temper in the people who provoke you. Finding the right moment to speak takes repeated adjustment, but the aspect also gives real emotional courage. Voicing anger directly but without cruelty makes you a protector rather than a fighter.</source>
-        <comment>Moon-Mars:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Your need for security and your hunger for growth sit side by side, each nudging the other. You may feel restless when life is too comfortable and uneasy when it expands too fast. Experiments such as opening your home to new people or taking short trips stretch your comfort zone at a pace you can sustain, and let your generosity grow with it.</source>
         <comment>Moon-Jupiter:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your emotions run large, and you may overdo things in search of comfort, whether food, spending or promises you cannot keep. Nothing quite satisfies for long, or you feel you must rescue everyone in sight, and you may be drawn to people whose needs seem bigger than yours. Finding your measure takes repeated adjustment. Then your big heart becomes a reliable warmth rather than a flood that swamps you and others.</source>
-        <comment>Moon-Jupiter:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -696,11 +596,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You may have learned early that your needs were a burden, perhaps because care at home was scarce, strict or dutiful, and so you learned to manage alone. A fear of depending on anyone can follow you into adult life, and partners may seem cold when they reflect your own reserve. Closeness may need patient adjustment, yet this aspect builds great emotional resilience. As you learn to parent yourself kindly, your bonds become both secure and warm.</source>
-        <comment>Moon-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>You need emotional freedom and thrive on variety and surprise. Your instincts are quick and sometimes startlingly accurate, your moods can change abruptly, and you may have an unconventional home life or an unusual bond with your mother. You bring a spark into people&apos;s lives. Because you value space so highly, those close to you may need reassurance that your independence is not indifference.</source>
         <comment>Moon-Uranus:flowing</comment>
         <translation type="unfinished"></translation>
@@ -711,23 +606,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your feelings can change without warning, and you may swing between craving closeness and needing to escape it. Early home life may have been unstable or unusual, leaving you wary of depending on anyone. You may choose partners who keep their distance, acting out your own wish for space, or keep renegotiating how close is close enough. Security that includes freedom, with people who respect your independence, lets you stay present when emotions run high.</source>
-        <comment>Moon-Uranus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your emotional boundaries can be hazy: you may confuse your feelings with other people&apos;s, idealise those who later disappoint you, or retreat into fantasy when life turns harsh. A parent may have been elusive or in need of rescue, and you may still be drawn to people who need saving. The work is discernment, caring without merging and adjusting your hopes to people as they are. When you manage it, your sensitivity becomes real compassion and creative depth.</source>
-        <comment>Moon-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Undercurrents move through your feelings, and you may sense the emotional truth of a situation before anyone speaks it. Acts of letting go are asked of you again and again: old habits, grudges, attachments. Each one you release leaves you lighter and more perceptive, and over the years this becomes a steady emotional wisdom.</source>
         <comment>Moon-Pluto:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Feelings can overwhelm you, and you may swing between fierce attachment and fear of being swallowed or abandoned. Your bond with your mother may have been intense or marked by loss, and power struggles can follow into adult relationships, where others may seem to hold an intensity that is yours and bonds need renegotiating. Yet you have an extraordinary capacity to heal pain, and honest work with your deepest feelings releases a profound inner strength.</source>
-        <comment>Moon-Pluto:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -736,18 +616,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>What you think and what you value may pull in different directions, so you might say what pleases rather than what you mean, or find your tastes puzzling to your rational mind. Conversations about love and money may need extra care: you may keep rephrasing yourself to keep the peace, or meet people who say bluntly what you only imply. Valuing honesty as much as harmony gives your words a grace that is also true.</source>
-        <comment>Mercury-Venus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Your thoughts and your actions are a touch out of sync, so you may act before thinking, or think of the perfect reply long after the moment has passed. An edge can creep into how you speak when you feel rushed. Practising short pauses, and matching your words to your deeds, sharpens both your judgement and your timing.</source>
         <comment>Mercury-Mars:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your words can cut, and you may be drawn into arguments more often than you would like. You think fast but can jump to conclusions, and nervous irritability may wear you down. Some opponents simply say what you think but will not say; some situations ask you to keep changing tack before you can act. This friction forges a formidable mind for debate and problem-solving, and it serves you best when you listen fully before you reply.</source>
-        <comment>Mercury-Mars:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -756,38 +626,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You can take on more ideas than you can digest, promise more than you can deliver, or overstate your case in the heat of conviction. Scattered thinking and careless slips with detail may cause trouble, and you may clash with people whose certainty mirrors your own. Yet your mind is generous and hungry. Checking your own beliefs, revising plans as facts arrive, and real curiosity about opposing views make that hunger a source of understanding.</source>
-        <comment>Mercury-Jupiter:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A self-consciousness accompanies your thinking, so you tend to check your words or doubt your ideas before sharing them. This can slow you down, but it also breeds precision. Regular practice, whether writing, studying or speaking up in groups you trust, gives you a measured authority and the confidence to use it.</source>
         <comment>Mercury-Saturn:semisextile</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You may have felt early on that you were not clever enough or not listened to, and fear of saying the wrong thing can hold you back. Critics may seem to voice your own harsh inner judge, and your thinking may turn rigid or gloomy under pressure, or need constant correction before you trust it. Yet this aspect gives exceptional concentration and depth. Patient study, and trust in knowledge you earned the hard way, give you a quiet authority.</source>
-        <comment>Mercury-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Flashes of unusual insight sometimes interrupt your ordinary thinking, and you may not know at once how to use them. You can feel out of step with how others reason. Keeping a notebook for sudden ideas, and testing them calmly later, develops this into a distinctive and dependable originality.</source>
         <comment>Mercury-Uranus:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your mind can race, jumping from idea to idea with nervous excitement and sometimes tactless candour. You may be contrary for its own sake, provoke people who are just as contrary, or struggle to stay focused, and sleep can suffer when your thoughts will not switch off. Plans may need abrupt revisions. Yet your intellect is genuinely inventive; grounding routines and a real willingness to hear other views let that brilliance reach people.</source>
-        <comment>Mercury-Uranus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Confusion, misunderstanding or self-deception can creep into your thinking, and you may find it hard to focus or to say exactly what you mean. You could be misled by persuasive people, or mislead others without meaning to, and plans may need repeated correction. Yet your imagination is rich and your intuition keen. Checking facts, asking for clarity and giving your fantasies a creative home make your inspiration something others can trust.</source>
-        <comment>Mercury-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your thinking can turn obsessive, and you may use words as weapons or suspect that others are trying to manipulate you; sometimes they are, and sometimes they reflect your own urge to control the conversation. Secrets and intense arguments can recur, and understanding often comes only after you revise a fixed view. Yet your mind has great depth. Honest communication, and a willingness to be changed by what you learn, free this force for good.</source>
-        <comment>Mercury-Pluto:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -801,18 +646,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your love life rarely runs on low heat: attraction arrives with friction, and you may be drawn to people you argue with, or feel that closeness costs you your independence. At times you give too much and then resent it, or a partner seems to carry all the desire or all the tenderness. Love may need repeated adjustment of pace. This tension is also real chemistry. Asking plainly for what you desire, and hearing a no without injury, keeps your passion alive.</source>
-        <comment>Venus-Mars:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Your appetite for pleasure and your wish to grow sit side by side, each tugging at the other. One month you may spend too freely on comfort, the next hold back from a generosity that would have been wise. Noticing these swings without judgement, and asking whether a pleasure actually enlarges your life, teaches you a relaxed and gracious kind of abundance.</source>
         <comment>Venus-Jupiter:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>More always seems better where love and pleasure are concerned, which can lead to overspending, overeating, or expecting a partner to supply a happiness no one person can. Disappointment follows when reality falls short, and you may keep adjusting your hopes, or meet your own excess in a lavish friend. Your heart is genuinely large, however. When you learn that enough can be a feast, your warmth and taste become assets rather than debts.</source>
-        <comment>Venus-Jupiter:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -821,23 +656,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Love may have felt like something you had to deserve. You might fear rejection so keenly that you hold back affection, settle for relationships ruled by obligation, or judge your looks and worth harshly; partners may seem cold or critical when they echo your own doubts. Affection may need patient adjustment before it feels safe. Yet it teaches what real commitment is. Self-worth built patiently from within draws love that is steady, honest and deepens with age.</source>
-        <comment>Venus-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A flicker of the unexpected runs through your affections: sudden likes, unexplained dislikes, a taste for the offbeat. You may need more room in love than you usually admit. Saying so openly, and building surprises and shared novelties into your relationships, keeps them fresh without turning them upside down.</source>
         <comment>Venus-Uranus:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Relationships may begin like lightning and end as abruptly, and you can swing between craving closeness and bolting from it. Unavailable, distant or unconventional partners may hold a special fascination, acting out a need for freedom that is yours. Love may keep asking for new arrangements. The work is separating genuine independence from a fear of being trapped; once you do, you can build partnerships that are lively, honest and able to survive change.</source>
-        <comment>Venus-Uranus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your affections are steadied by a cooler, more principled side of you, so love rests on respect and friendship as much as on feeling. You tend to want a relationship with a clear shape and room to breathe, and your taste in beauty is distinctly your own. Partners tend to find you loyal without being possessive. Like every easy gift, this one needs using: it serves you best when you choose your bonds deliberately rather than let them drift.</source>
-        <comment>Venus-Saturn-Uranus:sextile-trine</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -846,23 +666,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You may fall in love with potential rather than with the person, rescue partners who do not want saving, or give until nothing is left. Others may seem to embody the ideal you long for until the dream dissolves, and boundaries around money can blur. Love may ask for repeated adjustment between dream and reality. Yet your compassion and artistic imagination are exceptional. Seeing clearly is not the end of romance; it lets your devotion be received.</source>
-        <comment>Venus-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Love can become all-or-nothing for you, bringing jealousy, possessiveness, or relationships in which power is quietly traded. You may attract partners who hold the intensity you fear in yourself, and endings can feel like small deaths. Beneath this often lies a fear of being worthless unless you are needed, and bonds may need repeated renegotiation. As you learn that you are valuable in yourself, passion becomes a force that heals rather than grasps.</source>
-        <comment>Venus-Pluto:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Your drive and your convictions are out of tune, so you may pour effort into the wrong goal or lose steam once the aim grows vague; the mismatch is often noticed only in hindsight. Checking now and then that what you are doing serves what you believe in gives your enthusiasm a steady aim.</source>
         <comment>Mars-Jupiter:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You are inclined to act big and fast, which can mean overcommitting, taking risks you cannot afford, or crusading for causes without hearing the other side. Rules and authorities may provoke you, opponents may seem as zealous as you are, and exhaustion can follow bursts of overreach. Yet there is tremendous courage in you. With planning, a sense of limits and a readiness to adjust course, your zeal can accomplish what cautious people only talk about.</source>
-        <comment>Mars-Jupiter:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -876,18 +681,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>It may seem that every time you push, something pushes back, and you can swing between holding your anger in and letting it out all at once. A harsh or frustrating authority may have shaped your early experience of effort, and others may still seem to block you. Timing often needs adjusting before effort pays. Yet this aspect forges exceptional endurance. Steady, structured work and honest outlets for frustration build a mastery that lasts.</source>
-        <comment>Mars-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Now and then a sudden impulse cuts across your plans: an urge to quit, to change direction, to try something wildly different. These jolts rarely upend your life, but they are real, and they can leave you restless. Noticing them, and giving them a safe channel such as experiment, movement or a side project, makes you more adventurous without making you reckless.</source>
         <comment>Mars-Uranus:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You may act on impulse, rebel against any constraint, and find that accidents, sudden quarrels or abrupt changes follow. Your nervous system runs hot, patience is hard to come by, and you may clash with people as headstrong as you. Plans can need sudden repair. But you also have exceptional courage and a knack for breaking through where others are stuck. Pausing for a breath before acting, and rebelling for something rather than against everything, keeps you safe.</source>
-        <comment>Mars-Uranus:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -901,11 +696,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You may find it hard to assert yourself directly, acting out of guilt, confusion or an ideal that turns out to be a mirage. Energy can leak away, avoided conflict may surface sideways, and others may seem to act out the anger you disown. Care is wise with alcohol and medication, and plans may need revising as energy ebbs. Yet your compassion and imagination are strong. Naming what you want plainly, within clear boundaries, gives your efforts direction.</source>
-        <comment>Mars-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>You have great reserves of willpower and stamina, and you can keep going long after others have quit. Your energy is focused and intense, and you may be drawn to demanding fields such as surgery, research, rescue work or competitive sport; you come into your own in a crisis. Such force can turn ruthless when you feel cornered, so use it consciously, and it will bring remarkable achievements.</source>
         <comment>Mars-Pluto:flowing</comment>
         <translation type="unfinished"></translation>
@@ -916,23 +706,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your will is formidable and may turn ruthless or compulsive under pressure. Power struggles, dangerous situations or explosive anger can mark your life, and forceful people may challenge you where you hold back your own power. Yet this aspect gives extraordinary courage and the ability to rebuild after destruction. Choosing your battles, adjusting course when force fails and acting consciously lets it transform rather than destroy.</source>
-        <comment>Mars-Pluto:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Expansion and restraint pull against each other in you, so you may alternate between optimism and gloom, or overextending and clamping down, and meet the other side in colleagues who are all caution or all hope. Career progress can come in stop-start phases that need constant adjustment. Everyone born within a few months of you shares this tension; your houses and personal planets decide where it bites. Growth in steady stages gives you a reliable sense of timing.</source>
-        <comment>Jupiter-Saturn:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Unexpected openings appear at the edges of your life, and you need to pay attention to catch them. This contact, common to your whole age cohort, rewards curiosity and a willingness to experiment with your beliefs and plans. Over time those experiments add up to a broader and more independent outlook.</source>
         <comment>Jupiter-Uranus:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You may crave freedom so strongly that you resist commitment or take reckless chances, and sudden reversals of fortune are possible. Beliefs can shift abruptly, and you may be drawn to people or schemes that promise instant transformation. Shared by everyone born in the same months, this restlessness is coloured by your houses. Testing new ideas before leaping, and revising plans calmly when luck turns, lets your originality pay off.</source>
-        <comment>Jupiter-Uranus:tense</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -941,23 +716,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Idealism can tip into unrealistic expectations, gullibility or escape, and you may over-promise or be drawn to persuasive gurus and get-rich schemes that mirror your own longing. Shared by everyone born within months of you, this tension plays out through your houses and personal planets, often as a repeated need to adjust faith to fact. Discernment, practical checks and grounded service let your visionary longing inspire rather than mislead.</source>
-        <comment>Jupiter-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>A quiet urge for deeper growth runs through your ambitions, encouraging you to look beneath surfaces before committing. Shared with your age cohort, this contact develops through attention to how you use influence and resources, and rewards that attention with a steady, well-founded sense of purpose.</source>
         <comment>Jupiter-Pluto:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ambition can become excessive, leading to power struggles with authorities, obsessive pursuit of success or convictions held with total certainty. Powerful people may seem to stand in your way when they reflect your own hunger for influence. Shared by everyone born around the same months, this drive becomes personal through your houses and inner planets. Ethical restraint, humility and a willingness to adjust your aims give it lasting, constructive force.</source>
-        <comment>Jupiter-Pluto:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This contact, shared by everyone born within a year or two of you, joins the wish to preserve with the urge to renew. It can give a practical inventiveness and a talent for reforming institutions from within; where the two planets meet, the pull between security and change is felt more keenly before it is mastered. Where it touches your personal planets, you can be both innovator and the one who makes things last.</source>
-        <comment>Saturn-Uranus:flowing</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -966,53 +726,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Old and new collide in this aspect, which you share with everyone born in the same year or two; your generation grew up amid tension between tradition and reform. Where it touches your inner planets or angles, you may swing between clinging to security and breaking free abruptly, or meet the other side in people who seem all rules or all rebellion. The growth lies in becoming a bridge: revising things deliberately and letting structures evolve.</source>
-        <comment>Saturn-Uranus:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dreams and discipline meet in this contact, which you share with your age group. At its best it lets a generation build ideals into lasting forms, such as hospitals, charities, films or spiritual communities; where the two planets join, firm structures may also seem to dissolve and hopes must prove themselves. Where it links to your personal planets, you may give imagination a practical shape and serve others with patience and realism.</source>
-        <comment>Saturn-Neptune:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Like most contacts between the slow planets, this one belongs to your whole age group more than to you alone, and the link between realism and idealism it describes rarely makes itself felt. It may show as unease when life becomes too practical or too dreamy. Where it touches your own planets, taking concrete steps toward an inspiring aim, and letting some mystery into your duties, strengthens both sides over time.</source>
         <comment>Saturn-Neptune:semisextile</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Reality and ideals strain against each other in this aspect, a mark of your age group, whose formative years may have seen dreams dissolve or institutions quietly eroded. You may swing between cynicism and wishful thinking, fear that nothing is solid, or find others playing the dreamer or the cynic for you. Where it touches your personal planets, patient, often revised effort to give one vision real form shows you that faith and realism can work together.</source>
-        <comment>Saturn-Neptune:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shared by your whole age group, this contact joins structure with the power to tear down and rebuild. It lends endurance, deep concentration and a talent for restoring what has broken, though where the two planets meet it can also bring heavy pressures and a stern, guarded relationship to power. Where it touches your personal planets, you may find great staying power in a crisis and an aptitude for long, serious undertakings.</source>
-        <comment>Saturn-Pluto:flowing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your entire birth year has this aspect, a thread between structure and deep change. It may surface as a sense that the rules you live by need renewing from time to time. Where it contacts your personal planets, attending to these pressures, and letting worn-out commitments go gracefully, builds a durable resilience.</source>
-        <comment>Saturn-Pluto:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Heavy pressures mark this aspect, which your generation shares: people born in these years often grew up amid hardship, rigid authority or the collapse of established orders. Where your inner planets are involved, you may feel burdened or driven to control, adjust to pressures you did not choose, and meet in others the power you hold back. Yet few aspects build such strength. Facing fear directly and owning your power let endurance grow into lasting achievement.</source>
-        <comment>Saturn-Pluto:tense</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Shared by everyone born over several years around you, this link between the urge for change and the longing for the ideal rarely tells a personal story on its own. Where it touches your own inner planets, it asks for practical ways of turning inspiration into innovation, and rewards you with a quietly visionary outlook.</source>
         <comment>Uranus-Neptune:semisextile</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This aspect, shared by everyone born over a span of years around you, reflects a generation caught between radical change and spiritual longing, between revolution and dissolution. Where it touches your personal planets, you may feel torn between freedom and surrender, or meet one side of the conflict in the people and causes you are drawn to. Letting each side correct the other gives you a rare, grounded idealism.</source>
-        <comment>Uranus-Neptune:square-opposition</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Common to your whole age group, this awkward contact pairs the urge to break free with the urge to dissolve into something greater, two drives with little natural understanding of each other. It often shows as uncertainty about how to turn ideals into action. Where it touches your personal planets, patient experiment and a readiness to revise your vision make you creatively adaptable.</source>
-        <comment>Uranus-Neptune:quincunx</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1031,7 +751,287 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This rare tension between ideals and transforming power is shared by everyone born across several decades. It speaks of a collective struggle between dream and disillusion, faith and upheaval, often lived out between groups that each see the other as the threat. It becomes personal only where it meets your personal planets or stresses a house; there it may bring a loss of belief, a long adjustment and a rebirth, teaching you to hold vision and reality together.</source>
+        <source>Being yourself and being liked pull against each other. Where the clash is open, you give way to keep the peace and resent it later, or a partner holds all the charm while you carry all the effort. Where it runs inward, you keep polishing how you come across, checking each outfit, message and smile for approval. Your warmth grows convincing once you please yourself first and let others like what they find.</source>
+        <comment>Sun-Venus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shining and being judged arrive together for you, as if every effort were marked by an examiner in the back row. Bosses, officials and older people can bar the way as the outward face of that examiner. The inner version is a nagging rule that nothing is good enough to show yet. Slow, well-made work answers both, and the authority you build step by step is one you no longer wait for others to grant.</source>
+        <comment>Sun-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your outline blurs easily: you become whoever the room expects and then wonder where you went. Others may deceive you, or hand you a dream that is really theirs, and disappointment follows. In quieter moments you may want to vanish a little, into fantasy, screens or self-sacrifice, whenever your real self feels too plain. Promises kept, honest friends and an art you practise give your vision firm edges.</source>
+        <comment>Sun-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You hold your ground as if everything depended on it, and power tends to become the hidden subject of your relationships. Authorities, partners or rivals can meet you head-on, each testing who gives way first, and some of them wield a strength you have not yet claimed as your own. Alone, you may guard against being known, hunting out every weakness before anyone else can find it. Letting one trusted person see you whole gives you an authority no one can take.</source>
+        <comment>Sun-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your moods change as fast as mountain weather: close one day, needing air the next. Early home life may have been unsettled, and partners can keep their distance as if acting out your wish for space, or crowd you just when you need it most. Deep down there can be a reflex to leave before you are left. Closeness that includes freedom, with people who do not take your need for air as rejection, lets you stay when feelings run high.</source>
+        <comment>Moon-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your emotional sensitivity is profound: you absorb atmospheres, feel others&apos; pain and respond with deep compassion. Imagination, music, dreams and spiritual life nourish you. Being so porous has a price: you may come home carrying a stranger&apos;s sadness, say yes to every plea for help, or drift into daydreams while a bill or a hard talk waits. Time alone and clear boundaries keep your empathy a healing presence.</source>
+        <comment>Moon-Neptune:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your emotions run deep and strong, and you feel things with an intensity others may never see. You have a gift for emotional healing, your own and other people&apos;s, and can face a crisis with unusual courage. The same depth has a shadow: you may nurse a grudge for years, test a partner&apos;s loyalty in silence, or feel jealous long before you admit that you care. Let your strength include trust; you do not need to control every feeling for it to be safe.</source>
+        <comment>Moon-Pluto:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your words come out with an edge, and a discussion can become a contest before you notice. Opponents may say, rudely, exactly what you were thinking, and deadlines and quarrels tend to arrive together. The argument can go on in your head after everyone has left, as you sharpen the reply you did not make. Listening to the end before answering gives you a mind for debate and problem-solving that is hard to beat.</source>
+        <comment>Mercury-Mars:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In love and pleasure more always looks better, so the bill, the plate or the hopes placed on a partner grow larger than anyone can meet. Lavish friends can mirror your excess back to you, and disappointment follows when real life is smaller than the dream. When a day feels thin, you may reach for one more treat almost without noticing. Once you find that enough can be a feast, your large heart and good taste serve you well.</source>
+        <comment>Venus-Jupiter:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your affections have a cool, clear-headed streak, so love rests on friendship and respect as much as on feeling. You want a bond with a shape you can rely on and room to be yourself inside it, and your taste in beauty is distinctly your own. Partners tend to find you loyal without being possessive. Like every easy gift, this one needs using: it serves you best when you choose your bonds deliberately rather than let them drift.</source>
+        <comment>Venus-Saturn-Uranus:sextile-trine</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can fall in love with a person&apos;s potential, rescue someone who never asked, or give until your own cupboard is bare. Partners may embody your ideal until the dream dissolves, and money can slip through loose boundaries. Longing can become a habit of its own, always for the one who is not here. Your compassion and artistic feeling are rare; seeing people clearly lets your devotion be received.</source>
+        <comment>Venus-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every time you push, something pushes back. A harsh authority may have shaped your first lessons in effort, and bosses, rules or slow paperwork can still block the road. Anger may be held in until it sets hard, then let out all at once. This friction forges exceptional endurance; steady, structured work and honest outlets for frustration build a mastery that lasts.</source>
+        <comment>Mars-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You act with daring and originality, quick to seize a new opportunity or a new method. Routine bores you but an emergency wakes you up, and you often do your best work in sudden bursts. The shadow is impatience: you may quit a job on the spot, take the risky shortcut, or drop a project the moment it turns dull. Your inventive courage is a gift, as long as you leave a margin of safety for yourself and those around you.</source>
+        <comment>Mars-Uranus:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freedom and luck tempt you toward the sudden leap: the job quit on a hunch, the move across the world, the scheme that promises everything at once. Reversals of fortune and restless companions can come with it. An itch to reinvent your beliefs may return whenever they settle. Shared by many people born in the same year, this restlessness takes its personal shape from your houses; testing new ideas before leaping lets your originality pay.</source>
+        <comment>Jupiter-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dreams and discipline work together in this contact, which you share with your age group. At its best it lets a generation build ideals into lasting forms, such as hospitals, charities or films. Its harder side is doubt: a structure you trusted can lose its meaning, and a hope has to prove itself in practice before you lean on it. Where it links to your personal planets, you may give imagination a practical shape and serve others with patience and realism.</source>
+        <comment>Saturn-Neptune:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reality and ideals strain against each other in this aspect, a mark of your age group, whose formative years may have seen dreams dissolve or institutions quietly erode. Where it touches your personal planets, others may play the dreamer or the cynic for you, or you may carry a private unease that nothing solid will last. Patient effort to give one vision real form shows you that faith and realism can work together.</source>
+        <comment>Saturn-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This aspect, shared by everyone born over a span of years around you, reflects a generation caught between radical change and spiritual longing, between the protest march and the retreat from the world. Where it touches your personal planets, you may feel torn between freedom and surrender, or meet one side of the conflict in the people and causes you are drawn to. Letting each side temper the other gives you a rare, grounded idealism.</source>
+        <comment>Uranus-Neptune:square-opposition</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common to your whole age group, this uneasy contact pairs the urge to break free with the urge to dissolve into something greater, two drives with little natural understanding of each other. Where it touches your personal planets, it works inwardly, as a restless search: a new cause or practice taken up with fervour, then dropped when it fails to change everything. Seeing the pattern lets you choose one vision and give it time.</source>
+        <comment>Uranus-Neptune:quincunx</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most people born between September 1961 and August 1970 share this fusion of revolution and transformation, which returns only after more than a century. Your generation arrived amid upheaval and carries an instinct for radical change, from technology to social and sexual norms. On its own it describes the times; its house and any contacts to your inner planets show where you personally are called to break and remake the old.</source>
+        <comment>Uranus-Pluto:conjunction</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heavy pressures mark this aspect, which your generation shares: many born in these years arrive amid hardship, rigid authority or the collapse of established orders. Where it touches your personal planets, you may meet in others the control you hold back, or carry an inner need to brace for the worst before it comes. Yet few aspects build such strength. Facing fear directly and owning your power let endurance become lasting achievement.</source>
+        <comment>Saturn-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your will and your needs keep different clocks: what you aim for and what soothes you rarely agree on the same evening. Out in the open the quarrel is often with a partner or parent who wants the quiet life you keep postponing, or the ambition you hold back. Turned inward, the quarrel can become a habit of never resting, as if comfort had to be earned again. Peace comes from plans that feed both: goals with room for home, and a home with room for goals.</source>
+        <comment>Sun-Moon:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your words and your purpose keep missing each other: you explain yourself and hear the explanation come out wrong, or argue for a view you do not really hold. Other people tend to pick holes in your reasoning just where you are least sure. Inside, the loop is rehearsal: conversations replayed late at night, a message drafted five times. Saying the simple version first, and letting it stand, lets your mind speak for you instead of auditing you.</source>
+        <comment>Sun-Mercury:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your will runs hot and pushes before it asks. In the open this means collisions: the rival at work, the neighbour over the fence, arguments you never planned to start, often with people who show the very force you deny in yourself. With no outlet, the heat can turn into a drive you cannot switch off, proving yourself in every queue and every game. Sport, hard physical work and anger spoken early and plainly give this fire a clean hearth.</source>
+        <comment>Sun-Mars:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your sense of self keeps outgrowing its clothes: the plan gets bigger than the week, the promise bigger than the purse. Teachers, authorities and confident strangers make natural sparring partners, each claiming a larger truth than yours. Privately the pull is toward more: one more course, one more project, a restless feeling that real life starts after the next step. Faith pays off when you measure it against what you can finish this year.</source>
+        <comment>Sun-Jupiter:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You want to become someone and to stay free of any fixed self, so plans can break off just as they settle. In the open this brings sudden exits, clashes with anyone who rules by decree, and companions who rebel so loudly that your own urge looks tame. Kept inside, the same urge can run as a compulsion to rearrange your life whenever it feels finished. Independence ripens when you stay with something long enough to change it from inside.</source>
+        <comment>Sun-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Head and heart keep interrupting each other: you explain a feeling away, or a mood steers a decision it should not touch. People close to you can argue the other side, cool when you are hurt or hurt when you are cool. Worry likes to narrate, running the same story in circles until it sounds like fact. Writing a feeling down before you talk it over lets the two halves finally hear each other.</source>
+        <comment>Moon-Mercury:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What comforts you and what charms you are different things, so you may love what does not nourish you and be nourished by what bores you. Relationships can carry the split: a partner who delights but never quite looks after you, or one who looks after you and never delights. Left alone, the gap can become a habit of buying something pretty whenever you feel unloved. Learning what truly feeds you lets affection and contentment share one table.</source>
+        <comment>Moon-Venus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hurt becomes heat quickly in you, and you may strike before you know what you feel. Family rows, a temper met again in the people who provoke you, doors slammed and regretted: often the clash is out in the open. At other times anger smoulders inside, a grievance rehearsed long after the moment has passed. Saying early and plainly that something hurt, without a weapon in the sentence, lets your quickness protect the people you love instead of wounding them.</source>
+        <comment>Moon-Mars:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your feelings run large, and enough rarely feels like enough: one more helping, one more guest, one more promise. You can attract people whose needs dwarf your own, or clash with those who call your generosity excess. There can also be a quiet compulsion to provide, to fill every silence with giving. Finding your own measure lets a big heart warm the room instead of flooding it.</source>
+        <comment>Moon-Jupiter:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feeling and duty sit in the same chair, and duty usually wins. You may have learned early that your needs were a burden, and partners or family can appear cold just where you hold back warmth yourself. Within, the strain can run as a strict habit of self-sufficiency: coping alone, tidying emotion away, refusing help before it is offered. Letting yourself be looked after, in small ways first, makes your great reliability warm as well as strong.</source>
+        <comment>Moon-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your emotional skin is thin, and other people&apos;s moods pass through it as if they were your own. You may idealise someone and feel betrayed when they turn out human, or be drawn to those who need saving. In private there can be a pull to withdraw, into music, old films or a long retreat from whatever feels harsh. Caring without merging, and knowing which feelings are yours, makes your sensitivity a steady compassion.</source>
+        <comment>Moon-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your feelings go all the way down, and attachment can feel like a matter of survival. Your bond with your mother or family may have been intense or marked by upheaval. In adult love, power can slip in as jealousy, silent tests of loyalty, or a partner who voices the feelings you bury. An old hurt can keep replaying, dug up again each time it starts to heal. Honest work with what you feel releases a deep, healing strength.</source>
+        <comment>Moon-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your mind and your tastes argue quietly: you say what pleases rather than what you mean, or cannot explain why you like what you like. Talk of love or money can turn awkward, and blunt people may say aloud what you only hint at. On your own you may polish a compliment or an apology until it says nothing at all. Choosing honesty first and charm second gives your words a grace that is also true.</source>
+        <comment>Mercury-Venus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can take in more ideas than you can digest and promise more than the calendar allows. You may clash with preachers of every kind, and with know-alls who remind you of yourself, while details slip as you argue the big picture. The private hunger is for the next book, the next course, the answer that will explain everything. Checking one belief at a time against the facts gives your generous mind an accuracy to match its reach.</source>
+        <comment>Mercury-Jupiter:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may have felt early on that you were not clever enough, or that nobody was listening. Critics and examiners can voice your own inner judge, and under pressure your views may harden into a defensive no. That judge seldom rests: every sentence is weighed before it is spoken, every slip remembered. Yet the same mind has rare concentration, and knowledge earned the hard way lends you a quiet authority.</source>
+        <comment>Mercury-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your mind moves in sparks, and sometimes the sparks land on other people. You can be contrary for its own sake, meet people just as contrary, or blurt out a truth that was not yours to tell. Your thoughts can race ahead of you, jumping from plan to plan without finishing any. A steady routine, and real curiosity about views you did not think of first, let your inventiveness reach others.</source>
+        <comment>Mercury-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facts and feelings blur in your thinking, so a clear message can arrive cloudy and a vague promise can sound like a plan. Persuasive people may mislead you, or you may mislead others without meaning to. Left to itself the mind drifts, filling gaps with what you wish were true and putting off the letter you dread opening. Checking facts, asking plain questions and giving your fantasies a creative home make your intuition something others can trust.</source>
+        <comment>Mercury-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your mind goes looking for what is hidden and rarely stops at the surface. Conversations can become contests over who knows more, and you may suspect others of manipulation, sometimes rightly, sometimes when it is your own wish to steer the talk. A single thought can grip you until you have turned it over a hundred times. Honest speech, and a readiness to be changed by what you learn, put this depth to good use.</source>
+        <comment>Mercury-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attraction arrives with friction: you are drawn to people you argue with, and closeness can feel like a contest of wills. In a couple one of you may do all the pursuing and the other all the tending, and the roles can swap without warning. Beneath it can run a compulsive pattern of chasing whoever resists and cooling toward whoever is offered. Asking plainly for what you want, and hearing a no without injury, keeps passion alive and kind.</source>
+        <comment>Venus-Mars:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Love may have felt like something you had to earn. You may hold back affection for fear of rejection, accept a relationship run on duty, or judge your looks and worth harshly; partners can look cold when they echo your own doubts. Somewhere in you a ledger may run nonstop, counting what you give and what you are owed. Hard as it is, this strain teaches what commitment means, and self-worth built slowly from within can draw love that deepens with age.</source>
+        <comment>Venus-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Love can strike like lightning for you and leave as fast. You may fall for people who are unavailable, far away or unconventional, partners who act out a need for freedom that is really yours. You may want to bolt just as closeness starts to feel real. Telling true independence apart from a fear of being trapped lets you build bonds that are lively, honest and able to survive change.</source>
+        <comment>Venus-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have a refined, romantic and compassionate nature, with a strong response to music, film, poetry and anything that lifts ordinary life toward the ideal. Love has a spiritual tinge for you. The shadow is a soft-focus lens: you may overlook a warning sign, lend what you cannot spare, or wait for someone to become the person you imagined. Keep your heart open and your eyes clear, and your devotion can land where it belongs.</source>
+        <comment>Venus-Neptune:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Love can become all or nothing for you, bringing jealousy, possessiveness or bonds in which power is quietly traded. You may attract partners who hold the intensity you fear in yourself, and an ending can feel like losing part of who you are. In secret, desire can fix on one person and keep circling back long after the bond is over. As you learn that you are worth loving without being needed, passion heals rather than grasps.</source>
+        <comment>Venus-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You act big and fast: too many commitments, the risky bet, the cause pursued without hearing the other side. Rules and officials may provoke you, and rivals can match your zeal. You may also feel compelled to go one step further, taking on the extra task no one asked for until you run out of steam. Planning and a sense of limits let your zeal achieve what cautious people only talk about.</source>
+        <comment>Mars-Jupiter:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You move on impulse and bristle at any constraint, so quarrels, walkouts and abrupt changes tend to follow you. Headstrong people can cross your path at the worst moment and strike the same spark of impatience in you. The urge to act now can feel irresistible, a restlessness that wants to break something just to feel free. A breath before acting, and rebelling for something rather than against everything, keep your courage useful and the people around you safe.</source>
+        <comment>Mars-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asserting yourself directly can feel wrong, so you may act from guilt, confusion or an ideal that turns out to be a mirage. Conflict you avoid may come back sideways, and others can act out the anger you disown. Energy can leak into doubt and second thoughts, or into quiet escapes that leave the real task undone. Naming what you want plainly, within clear limits, gives your compassion and imagination a direction.</source>
+        <comment>Mars-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your will is formidable and can turn ruthless under pressure. Power struggles, explosive anger or risky situations can mark your path, and forceful people may challenge you where you hold your own strength back. At its most private, the drive can become a compulsion to win at any cost, to go on fighting long after the fight is over. Choosing your battles, and acting with open eyes, let this force rebuild rather than destroy.</source>
+        <comment>Mars-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hope and caution take turns at the wheel: big plans, then sudden clamp-downs, and colleagues who are all caution or all hope. Careers can move in stop-start phases. In private you may second-guess each step, unable either to commit to a risk or to let it go. Many people born within the same year or so share this tension; your houses and personal planets show where it bites. Growth in steady stages gives you a fine sense of timing.</source>
+        <comment>Jupiter-Saturn:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Faith can outrun fact: you may over-promise, trust a charming guru, or back a plan because it sounds beautiful. Prophets and salespeople can find in you an eager listener when they echo your own longing. Hope can also become a compulsion to believe, a way of looking away from the numbers. Many of your contemporaries share this tension; your houses and personal planets show where it plays out. Practical checks let your vision inspire rather than mislead.</source>
+        <comment>Jupiter-Neptune:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ambition can swell until it wants all or nothing: power struggles with authorities, success pursued relentlessly, convictions held without a doubt. Powerful people may stand in your way as if they carried your own hunger for influence. Underneath runs a drive to control the outcome, never satisfied with enough. This drive is common to many born around your year and becomes personal through your houses; ethics and humility give it lasting, constructive force.</source>
+        <comment>Jupiter-Pluto:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This contact, shared by many born within a year or two of you, links the wish to preserve with the urge to renew. It can give a practical inventiveness and a talent for reforming institutions from within. The link is not always comfortable: you may defend a custom you no longer believe in, or push a reform before anyone is ready for it. Where it touches your personal planets, you can be both innovator and the one who makes things last.</source>
+        <comment>Saturn-Uranus:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Old and new collide in this aspect, which you share with many born within a year or two of you; your generation is marked by a pull between tradition and reform. Where it touches your personal planets, you may meet the conflict in people who defend every rule or break every one, or live it as a private seesaw: clinging to routine, then tearing it up. The growth lies in becoming a bridge, changing things deliberately and letting structures evolve.</source>
+        <comment>Saturn-Uranus:tense</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared by your whole age group, this contact links structure with the power to tear down and rebuild. It lends endurance, deep concentration and a talent for restoring what has broken. It can also weigh on you: duty can feel like a load carried alone, and power is something you approach sternly and guard closely. Where it touches your personal planets, you may find great staying power in a crisis and an aptitude for long, serious undertakings.</source>
+        <comment>Saturn-Pluto:flowing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Many people born within a few months of you share this aspect, a thread between structure and deep change. It may surface as a sense that the rules you live by need renewing from time to time. Where it contacts your personal planets, heeding that sense, and letting worn-out commitments go gracefully, builds a durable resilience.</source>
+        <comment>Saturn-Pluto:semisextile</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your generation shares this forceful tension between the urge for freedom and the pressure of deep transformation. Many born from 1929 to 1937 or from 2007 to 2019 have it, and nearly all born from 1931 to 1935 or from 2010 to 2016. It speaks of crisis and the need to reshape society. Where it touches your inner planets, you may feel driven to break structures or meet sudden change; worked through consciously, it can make you an agent of renewal.</source>
+        <comment>Uranus-Pluto:square</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your whole age group carries this strained link between change and transformation, and with it a sense of being driven by forces no one fully understands. Where it touches your personal planets, upheaval tends to work from within rather than head-on: an urge to overhaul your life that returns whenever things grow settled, like an itch you cannot reach. Knowing the urge for what it is lets you renew one corner at a time.</source>
+        <comment>Uranus-Pluto:quincunx</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This rare tension between ideals and transforming power is shared by everyone born across several decades. It speaks of a collective struggle between dream and disillusion, faith and upheaval, often lived out between groups that each see the other as the threat. It becomes personal only where it touches your personal planets or a house. There it may bring a loss of belief, a slow inner reckoning and a rebirth, and teach you to hold vision and reality together.</source>
         <comment>Neptune-Pluto:tense</comment>
         <translation type="unfinished"></translation>
     </message>

@@ -200,10 +200,13 @@ TEST(TextFamilies, GenerationalParagraphsAreReadForTheYearsTheyDescribe) {
         {K::Opposition, UranusSlot, PlutoSlot, "from 1901 to about 1905"},
         // Found only 1914-19: "born from about 1914 to 1919" (it once said "a span of decades").
         {K::SemiSextile, NeptuneSlot, PlutoSlot, "1914 to 1919"},
-        // Exact 1932-34 and 2012-15: "born around the early 1930s and again in the early 2010s".
-        {K::Square, UranusSlot, PlutoSlot, "1930s"},
-        // Exact 1965-66: "Everyone born in the 1960s".
-        {K::Conjunction, UranusSlot, PlutoSlot, "1960s"},
+        // Found 1929-37 and 2007-19, without a break 1931-35 and 2010-16: "many born from 1929
+        // to 1937 or from 2007 to 2019, and ... nearly all born from 1931 to 1935 or from 2010
+        // to 2016" (it once said "the early 1930s and again in the early 2010s").
+        {K::Square, UranusSlot, PlutoSlot, "from 1929 to 1937"},
+        // Found from 1961-09-18 to 1970-08-19, with gaps in 1962 and 1969-70: "Most people born
+        // between September 1961 and August 1970" (it once said "Everyone born in the 1960s").
+        {K::Conjunction, UranusSlot, PlutoSlot, "September 1961 and August 1970"},
         // Exact 1993: "from roughly the late 1980s through the 1990s".
         {K::Conjunction, UranusSlot, NeptuneSlot, "1990s"},
         // Exact 1891-92: "This extremely rare conjunction ... last formed in the early 1890s".
