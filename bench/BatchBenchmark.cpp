@@ -38,13 +38,19 @@ const std::string& batchInput() {
 
 void batch(benchmark::State& state, zodrivel::cli::BatchOutput output) {
     const std::string& input = batchInput();
+    // The command line's own adapters, made once as its main() makes them; the default choice
+    // (the classic model, Placidus houses), as a batch without --ephemeris or --houses runs.
+    const zodrivel::cli::CliSources sources;
     std::size_t bytes = 0;
     for (auto _ : state) {
         std::istringstream in(input);
-        const auto summary = zodrivel::cli::runBatch(in, output, [&](std::string_view text) {
+        const auto summary = zodrivel::cli::runBatch(
+            in, output,
+            [&](std::string_view text) {
             bytes += text.size();
             return true;
-        });
+            },
+            {}, zodrivel::ChartChoice{}, sources);
         benchmark::DoNotOptimize(summary);
     }
     state.SetItemsProcessed(state.iterations() * BatchBirths);

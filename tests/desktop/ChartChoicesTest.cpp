@@ -35,8 +35,9 @@ QAction* action(const QWidget& window, const char* name) {
 TEST(ChartChoice, ViewMenuOffersBothModelsAndSevenSystemsWithTheCurrentOnesChecked) {
     testing::RecordedServices recorded;
     const ProceedRecord record = testing::newYorkCalculationRecord("ADA", "EDT", false);
-    ResultWindow window(calculateChart(record, {"precise", HouseSystem::Campanus}),
-                        recorded.services());
+    ResultWindow window(
+        calculateChart(record, {SkyModel::Precise, HouseSystem::Campanus}, testing::testSky()),
+        recorded.services());
     auto* view = window.findChild<QMenu*>(QStringLiteral("mnuView"));
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->title(), "&View");
@@ -65,13 +66,13 @@ TEST(ChartChoice, AChoiceIsSavedAndAnnouncedOnceAndTheSameChoiceIsNoChange) {
     EXPECT_EQ(changed.count(), 0);
     action(window, "mnuPositions_precise")->trigger();
     ASSERT_EQ(changed.count(), 1);
-    EXPECT_EQ(changed.at(0).at(0).value<ChartChoice>().ephemeris, "precise");
-    EXPECT_EQ(loadChartChoices(services).ephemeris, "precise");
+    EXPECT_EQ(changed.at(0).at(0).value<ChartChoice>().model, SkyModel::Precise);
+    EXPECT_EQ(loadChartChoices(services).model, SkyModel::Precise);
     action(window, "mnuHouses_whole-sign")->trigger();
     const ChartChoice saved = loadChartChoices(services);
     // Each choice changes one thing from what this window shows.
     EXPECT_EQ(saved.houses, HouseSystem::WholeSign);
-    EXPECT_EQ(saved.ephemeris, "classic");
+    EXPECT_EQ(saved.model, SkyModel::Classic);
     QSettings file(services.settingsFile, QSettings::IniFormat);
     EXPECT_EQ(file.value("Chart/Houses").toString(), "whole-sign");
 }
@@ -91,22 +92,24 @@ TEST(ChartChoice, ThePanelSaysWhichModelAndHousesAndListsOrbsAndMotion) {
     testing::RecordedServices recorded;
     ProceedRecord record = testing::newYorkCalculationRecord("ADA", "EDT", false);
     record.birth.latDegrees = 69;  // Tromsø's latitude: Placidus falls back
-    const Chart c = calculateChart(record, {"precise", HouseSystem::Placidus});
+    const Chart c =
+        calculateChart(record, {SkyModel::Precise, HouseSystem::Placidus}, testing::testSky());
     ResultWindow window(c, recorded.services());
     EXPECT_EQ(window.findChild<QLabel*>("lblEphemeris")->text(),
               "Positions: Precise (Swiss Ephemeris)");
     EXPECT_EQ(window.findChild<QLabel*>("lblHouses")->text(),
               "Houses: Porphyry (Placidus cannot be drawn beyond the polar circles)");
     auto* positions = window.findChild<QTableWidget*>("tblPositions");
-    ASSERT_EQ(positions->rowCount(), ChartPointCount + 2);
+    ASSERT_EQ(positions->rowCount(), BodyCount + 2);
     EXPECT_EQ(positions->horizontalHeaderItem(4)->text(), "House");
-    EXPECT_EQ(positions->item(SunSlot, 4)->text(), QString::number(c.bodyHouses[SunSlot]));
-    EXPECT_TRUE(positions->item(ChartPointCount, 0)->text().contains("Ascendant"));
-    EXPECT_TRUE(positions->item(ChartPointCount + 1, 0)->text().contains("Midheaven"));
+    EXPECT_EQ(positions->item(indexOf(PointId::Sun), 4)->text(),
+              QString::number(c.body(PointId::Sun).house));
+    EXPECT_TRUE(positions->item(BodyCount, 0)->text().contains("Ascendant"));
+    EXPECT_TRUE(positions->item(BodyCount + 1, 0)->text().contains("Midheaven"));
     auto* aspects = window.findChild<QTableWidget*>("tblAspects");
-    ASSERT_EQ(aspects->rowCount(), static_cast<int>(c.aspects.hits.size()));
+    ASSERT_EQ(aspects->rowCount(), static_cast<int>(c.aspects.size()));
     for (int row = 0; row < aspects->rowCount(); ++row) {
-        const AspectDetail& d = c.aspectDetails[static_cast<std::size_t>(row)];
+        const AspectDetail& d = c.aspects[static_cast<std::size_t>(row)].detail;
         EXPECT_EQ(aspects->item(row, 2)->text(), toQString(formatOrb(d.orb)));
         EXPECT_EQ(aspects->item(row, 3)->text(), d.applying ? "applying" : "separating");
     }
@@ -149,7 +152,7 @@ protected:
 TEST_F(ChartChoicesRoad, AChoiceRecomputesTheChartAndHoldsForTheNextStart) {
     proceed();
     ASSERT_NE(program->resultWindow(), nullptr);
-    EXPECT_EQ(program->entryWindow()->lastCalculation()->ephemeris, "classic");
+    EXPECT_EQ(program->entryWindow()->lastCalculation()->model, SkyModel::Classic);
     EXPECT_EQ(program->entryWindow()->lastCalculation()->houses->requested, HouseSystem::Placidus);
     QPointer<ResultWindow> first(program->resultWindow());
     action(*first, "mnuPositions_precise")->trigger();
@@ -168,7 +171,7 @@ TEST_F(ChartChoicesRoad, AChoiceRecomputesTheChartAndHoldsForTheNextStart) {
     startProgram();
     proceed();
     ASSERT_TRUE(program->entryWindow()->lastCalculation());
-    EXPECT_EQ(program->entryWindow()->lastCalculation()->ephemeris, "precise");
+    EXPECT_EQ(program->entryWindow()->lastCalculation()->model, SkyModel::Precise);
 }
 
 }  // namespace

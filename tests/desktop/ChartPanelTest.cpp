@@ -75,14 +75,15 @@ TEST(ChartWheel, TooltipsAndClicksFindTheAspectLine) {
     const QPointF middle = wheel.lineMidpoint(line);
     ASSERT_TRUE(wheel.lineAt(middle));
     // The line's own text, then the aspect's orb and motion.
-    const std::size_t index = static_cast<std::size_t>(
-        std::find(c.aspects.hits.begin(), c.aspects.hits.end(), line.hit) - c.aspects.hits.begin());
-    ASSERT_LT(index, c.aspectDetails.size());
-    const AspectDetail& detail = c.aspectDetails[index];
+    const auto aspect = std::find_if(c.aspects.begin(), c.aspects.end(),
+                                     [&](const Aspect& a) { return a.hit == line.hit; });
+    ASSERT_NE(aspect, c.aspects.end());
+    const AspectDetail& detail = aspect->detail;
     EXPECT_EQ(
         wheel.toolTipAt(middle).toStdString(),
         line.tooltip + "\norb " + formatOrb(detail.orb) + ", " + std::string(motionText(detail)));
-    EXPECT_EQ(wheel.toolTipAt(wheel.bodyGlyphCentre(SunSlot)), "Sun  Cancer 12\u00B043'");
+    EXPECT_EQ(wheel.toolTipAt(wheel.bodyGlyphCentre(indexOf(PointId::Sun))),
+              "Sun  Cancer 12\u00B043'");
 
     QSignalSpy clicked(&wheel, &ChartWheel::aspectClicked);
     QTest::mouseClick(&wheel, Qt::LeftButton, Qt::NoModifier, middle.toPoint());

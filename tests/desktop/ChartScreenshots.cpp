@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
     const zodrivel::Services services = recorded.services();
 
     const zodrivel::Chart newYork = zodrivel::calculateChart(
-        zodrivel::testing::newYorkCalculationRecord("ADA", "EDT", false), {"precise"});
+        zodrivel::testing::newYorkCalculationRecord("ADA", "EDT", false),
+        {zodrivel::SkyModel::Precise, zodrivel::DefaultHouseSystem}, *services.sky);
     zodrivel::ProceedRecord arctic =
         zodrivel::testing::newYorkCalculationRecord("ADA", "EDT", false);
     arctic.birth.latDegrees = 69;
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
     arctic.birth.lonDegrees = 18;
     arctic.birth.lonMinutes = 57;
     arctic.birth.isEast = true;
-    const zodrivel::Chart tromso = zodrivel::calculateChart(arctic, {});
+    const zodrivel::Chart tromso = zodrivel::calculateChart(arctic, {}, *services.sky);
 
     bool ok = true;
     for (const auto& [calculation, name] :

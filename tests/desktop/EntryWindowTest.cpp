@@ -356,7 +356,7 @@ TEST_F(EntryWindowTest, CoordinateLookupChecksThePlaceThenSearchesTheWeb) {
 TEST_F(EntryWindowTest, ProceedFillsTheBirthDataAndCalculates) {
     std::vector<double> suns;
     QObject::connect(&window, &EntryWindow::proceeded,
-                     [&](const Chart& c) { suns.push_back(c.chart.longitudes[SunSlot]); });
+                     [&](const Chart& c) { suns.push_back(c.body(PointId::Sun).longitude); });
     // A failing check changes nothing.
     child<QPushButton>("cmdRashi")->click();
     EXPECT_EQ(messages(), QStringList{"Please Enter Name"});
@@ -392,7 +392,7 @@ TEST_F(EntryWindowTest, ProceedFillsTheBirthDataAndCalculates) {
     EXPECT_TRUE(b.isDaylightSaving);
     ASSERT_EQ(suns.size(), 1u);
     ASSERT_TRUE(window.lastCalculation());
-    EXPECT_NEAR(window.lastCalculation()->chart.longitudes[MoonSlot], 191.083585, 5e-7);
+    EXPECT_NEAR(window.lastCalculation()->body(PointId::Moon).longitude, 191.083585, 5e-7);
 
     // File, Proceed does the same; a second run with other data reflects only the second.
     box("txtName")->setText("BEA");
@@ -409,10 +409,10 @@ TEST_F(EntryWindowTest, ProceedFillsTheBirthDataAndCalculates) {
 TEST_F(EntryWindowTest, SecondsDoNotChangeTheChart) {
     fillValidBirth();
     child<QPushButton>("cmdRashi")->click();
-    const auto first = window.lastCalculation()->chart.longitudes;
+    const std::vector<ChartPoint> first = window.lastCalculation()->points;
     list("cboSS")->setCurrentText("59");
     child<QPushButton>("cmdRashi")->click();
-    EXPECT_EQ(window.lastCalculation()->chart.longitudes, first);
+    EXPECT_EQ(window.lastCalculation()->points, first);
 }
 
 TEST_F(EntryWindowTest, EnterOnTheFocusedProceedButtonProceeds) {

@@ -12,7 +12,10 @@
 #include <deque>
 #include <vector>
 
+#include "adapters/ephemeris/SwissEphemeris.h"
 #include "adapters/io/SafeFileWriter.h"
+#include "core/calculation/Calculation.h"
+#include "core/ephemeris/ClassicEphemeris.h"
 #include "desktop/platform/Clock.h"
 #include "desktop/platform/FileDialogs.h"
 #include "desktop/platform/MessageBoxes.h"
@@ -117,6 +120,17 @@ public:
     std::vector<bool> offeredSelection;
 };
 
+// The program's models of the sky and its houses, the real adapters, for a test that computes a
+// chart itself (calculateChart) rather than through a window. They hold no state of their own,
+// so one set serves every test.
+inline const SkySources& testSky() {
+    static const ClassicEphemeris classic;
+    static const PreciseEphemeris precise;
+    static const SwissHouseCalculator houses;
+    static const SkySources sky{&classic, &precise, &houses};
+    return sky;
+}
+
 // Everything a window needs, recorded.
 struct RecordedServices {
     RecordingMessageBoxes messages;
@@ -128,6 +142,12 @@ struct RecordedServices {
     // Settings of their own for each test (the windows keep their places there), never the
     // user's.
     QTemporaryDir settingsDir;
+    // Both models and the houses, as the program's composition root makes them: a Proceed or
+    // a View menu choice computes real charts.
+    ClassicEphemeris classic;
+    PreciseEphemeris precise;
+    SwissHouseCalculator houses;
+    SkySources sky{&classic, &precise, &houses};
     Services services() {
         Services s;
         s.messages = &messages;
@@ -136,6 +156,7 @@ struct RecordedServices {
         s.files = &files;
         s.printing = &printing;
         s.writer = &writer;
+        s.sky = &sky;
         s.settingsFile = settingsDir.filePath(QStringLiteral("zodrivel.ini"));
         return s;
     }

@@ -16,8 +16,8 @@
 
 #include "NewYorkBirth.h"
 #include "Recorders.h"
+#include "core/description/ChartDescription.h"
 #include "core/report/ReportDocument.h"
-#include "core/report/ReportFacts.h"
 #include "desktop/platform/PageOpeners.h"
 #include "desktop/report/ReportWindow.h"
 #include "desktop/widgets/ClickableLabel.h"
@@ -214,7 +214,7 @@ TEST_F(ReportWindowTest, PrintsTheWholeReportOrOnlyTheSelection) {
 class DocumentReportTest : public ::testing::Test {
 protected:
     DocumentReportTest()
-        : facts(reportFactsOf(testing::newYorkCalculation("Ada Lovelace", "EST", true),
+        : facts(describeChart(testing::newYorkCalculation("Ada Lovelace", "EST", true),
                               "New York, NY, USA")),
           window(buildReport(facts), QStringLiteral("Ada Lovelace"), recorded.services(), nullptr) {
     }
@@ -246,7 +246,7 @@ protected:
 
     testing::RecordedServices recorded;
     QTemporaryDir dir;
-    ReportFacts facts;
+    ChartDescription facts;
     ReportWindow window;
 };
 

@@ -30,20 +30,26 @@ namespace {
 
 using K = AspectKind;
 
+// The ten bodies at 0 Aries with exactly these aspects: what the tabs show comes from the hits
+// alone. Each aspect gets an orb and motion of its own (1°30', 2°30', ...; applying, then
+// separating, by turns) so that the report is seen to put each one after its own heading.
 Chart withHits(const std::vector<AspectHit>& hits) {
     Chart calculation;
-    for (int slot = 0; slot < ChartPointCount; ++slot) {
-        calculation.chart.names[slot] = ChartPointNameTexts[slot];
+    for (int slot = 0; slot < BodyCount; ++slot) {
+        calculation.points.push_back({bodyOfSlot(slot), 0, 0, 0});
     }
-    calculation.aspects.hits = hits;
-    for (const AspectHit& hit : hits) calculation.aspects.aspectFound[indexOf(hit.kind)] = true;
+    for (std::size_t i = 0; i < hits.size(); ++i) {
+        const double orb = static_cast<double>(i) + 1.5;
+        calculation.aspects.push_back({hits[i], {hits[i].separation + orb, orb, i % 2 == 0}});
+    }
     return calculation;
 }
 
-const std::vector<AspectHit> SomeHits{{K::Conjunction, SunSlot, MoonSlot, 3},
-                                      {K::Sextile, MarsSlot, SunSlot, 60},
-                                      {K::SemiSextile, NeptuneSlot, SunSlot, 30},
-                                      {K::Conjunction, VenusSlot, MarsSlot, -2}};
+using P = PointId;
+const std::vector<AspectHit> SomeHits{{K::Conjunction, P::Sun, P::Moon, 3},
+                                      {K::Sextile, P::Mars, P::Sun, 60},
+                                      {K::SemiSextile, P::Neptune, P::Sun, 30},
+                                      {K::Conjunction, P::Venus, P::Mars, -2}};
 
 struct Shown {
     explicit Shown(const Chart& calculation) : window(calculation, recorded.services()) {
@@ -109,7 +115,7 @@ TEST(ResultWindow, NoticeStandsInFrontExactlyOfKindsWithoutHits) {
           calculate(fillBirthData(birth, ProceedRecord{}), ClassicEphemeris{})}) {
         Shown shown(calculation);
         for (const K kind : AllAspectKinds) {
-            const bool found = calculation.aspects.aspectFound[indexOf(kind)];
+            const bool found = calculation.kindsFound()[indexOf(kind)];
             EXPECT_EQ(shown.noticeInFront(kind), !found) << aspectKindName(kind);
             EXPECT_EQ(shown.box(kind)->toPlainText().isEmpty(), !found) << aspectKindName(kind);
         }
@@ -131,17 +137,18 @@ TEST(ResultWindow, EntriesHaveDarkRedBoldHeadingsAndBlackParagraphs) {
                              .arg(it.fragment().text());
         }
     }
-    EXPECT_EQ(fragments,
-              QStringList(
-                  {"bold 128,0,0: Sun-Moon  In Conjunction Aspect",
-                   "plain 0,0,0: " + toQString(aspectText(K::Conjunction, SunSlot, MoonSlot)),
-                   "bold 128,0,0: Venus-Mars  In Conjunction Aspect",
-                   "plain 0,0,0: " + toQString(aspectText(K::Conjunction, VenusSlot, MarsSlot))}));
+    EXPECT_EQ(
+        fragments,
+        QStringList({"bold 128,0,0: Sun-Moon  In Conjunction Aspect",
+                     "plain 0,0,0: " + toQString(aspectText(K::Conjunction, P::Sun, P::Moon)),
+                     "bold 128,0,0: Venus-Mars  In Conjunction Aspect",
+                     "plain 0,0,0: " + toQString(aspectText(K::Conjunction, P::Venus, P::Mars))}));
     EXPECT_TRUE(shown.box(K::Conjunction)->toPlainText().endsWith(".\n\n"));
 }
 
 TEST(ResultWindow, ReportEndsWithTheBoxesTextsInReportOrderWithCrLfLines) {
-    Shown shown(withHits(SomeHits));
+    const Chart chart = withHits(SomeHits);
+    Shown shown(chart);
     shown.window.setReportPlace(QStringLiteral("  New York, NY, USA "));
     const QString report = shown.window.reportText();
     EXPECT_LT(report.indexOf("Mars-Sun  In Sextile"), report.indexOf("Neptune-Sun  In Semi"));
@@ -152,6 +159,14 @@ TEST(ResultWindow, ReportEndsWithTheBoxesTextsInReportOrderWithCrLfLines) {
     std::string boxes;
     for (const AspectKind kind : ReportOrder) {
         boxes += toUtf8(shown.box(kind)->toPlainText().replace("\n", "\r\n"));
+    }
+    // The report's headings, unlike the boxes', carry the aspect's orb and motion on their line.
+    for (const Aspect& aspect : chart.aspects) {
+        const std::string heading = aspectHeading(aspect.hit);
+        const std::size_t at = boxes.find(heading + "\r\n");
+        ASSERT_NE(at, std::string::npos) << heading;
+        boxes.insert(at + heading.size(), "  (orb " + formatOrb(aspect.detail.orb) + ", " +
+                                              std::string(motionText(aspect.detail)) + ")");
     }
     EXPECT_TRUE(report.endsWith(toQString(boxes + publisherLine()))) << report.toStdString();
     EXPECT_EQ(report.toStdString(), plainReportText(shown.window.reportDocument()));

@@ -36,9 +36,7 @@ QPalette darkPalette() {
     return p;
 }
 
-zodrivel::Chart summerBirth() {
-    return zodrivel::testing::newYorkCalculation("ADA", "EDT", true);
-}
+zodrivel::Chart summerBirth() { return zodrivel::testing::newYorkCalculation("ADA", "EDT", true); }
 
 bool save(QWidget& window, const QDir& folder, const char* name) {
     window.show();

@@ -32,9 +32,9 @@ namespace zodrivel {
 namespace {
 
 Chart someCalculation() {
-    Chart calculation;
-    for (int slot = 0; slot < ChartPointCount; ++slot) {
-        calculation.chart.names[slot] = ChartPointNameTexts[slot];
+    Chart calculation;  // the ten bodies at 0 Aries, no aspects, no houses
+    for (int slot = 0; slot < BodyCount; ++slot) {
+        calculation.points.push_back({bodyOfSlot(slot), 0, 0, 0});
     }
     return calculation;
 }

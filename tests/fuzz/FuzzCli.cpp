@@ -27,8 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& a : arguments) argv.push_back(a.c_str());
     argv.push_back(nullptr);
 
+    // The adapters once for every input, as the program makes them once per run; they keep no
+    // state between commands (the atlas is only read).
+    static const zodrivel::cli::CliSources sources;
     const zodrivel::cli::Answer answer =
-        zodrivel::cli::parseAndFormat(static_cast<int>(arguments.size()), argv.data());
+        zodrivel::cli::parseAndFormat(static_cast<int>(arguments.size()), argv.data(), sources);
     if (answer.status == 0) {
         if (!answer.error.empty()) std::abort();
     } else {

@@ -86,7 +86,7 @@ TEST_F(TranslatedWindows, EntryWindowListsAndMessages) {
 
 TEST_F(TranslatedWindows, ResultWindowCaptionsHeadingsAndParagraphs) {
     const Chart calculation = testing::newYorkCalculation("Ann", "EDT", false);
-    ASSERT_FALSE(calculation.aspects.hits.empty());
+    ASSERT_FALSE(calculation.aspects.empty());
     ResultWindow window(calculation, recorded.services());
 
     auto* tabs = window.findChild<QTabWidget*>("SSTab1");
@@ -95,9 +95,9 @@ TEST_F(TranslatedWindows, ResultWindowCaptionsHeadingsAndParagraphs) {
 
     // The first entry of the first hit's box: the heading's pattern and the bodies' names
     // translated, then the paragraph.
-    const AspectHit& hit = calculation.aspects.hits.front();
-    const QString names = "[[" + toQString(calculation.chart.names[hit.first]) + "]]-[[" +
-                          toQString(calculation.chart.names[hit.second]) + "]]";
+    const AspectHit& hit = calculation.aspects.front().hit;
+    const QString names =
+        "[[" + toQString(pointName(hit.first)) + "]]-[[" + toQString(pointName(hit.second)) + "]]";
     const QString heading = "[[" + names + toQString(aspectHeadingText(hit.kind)) + "]]";
     auto* box =
         window.findChild<QTextEdit*>("RTBAspectsDesc" + toQString(aspectKindName(hit.kind)));
@@ -109,7 +109,7 @@ TEST_F(TranslatedWindows, ResultWindowCaptionsHeadingsAndParagraphs) {
 
     // A kind without hits shows its notice translated.
     for (int kind = 0; kind < AspectKindCount; ++kind) {
-        if (calculation.aspects.aspectFound[kind]) continue;
+        if (calculation.kindsFound()[static_cast<std::size_t>(kind)]) continue;
         QStringList notices;
         for (const QLabel* label : tabs->widget(kind)->findChildren<QLabel*>()) {
             notices << label->text();
