@@ -6,9 +6,9 @@
 
 #include "adapters/pdf/CairoPdf.h"
 #include "core/calculation/Calculation.h"
+#include "core/description/ChartDescription.h"
 #include "core/ephemeris/ClassicEphemeris.h"
 #include "core/report/ReportDocument.h"
-#include "core/description/ChartDescription.h"
 #include "core/report/RtfWriter.h"
 
 namespace {

@@ -46,8 +46,8 @@ public:
             return *this;
         }
         std::array<char, 64> buffer{};
-        const char* end = nlohmann::detail::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                                     number);
+        const char* end =
+            nlohmann::detail::to_chars(buffer.data(), buffer.data() + buffer.size(), number);
         out_.append(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
         return *this;
     }

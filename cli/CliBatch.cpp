@@ -200,8 +200,7 @@ std::vector<LineResult> computeBlock(const Block& block, BatchOutput output,
             if (first >= block.lines.size()) return;
             const std::size_t last = std::min(first + ClaimLines, block.lines.size());
             for (std::size_t i = first; i < last; ++i) {
-                results[i] =
-                    computeLine(output, header, sources, block.lines[i], block.numbers[i]);
+                results[i] = computeLine(output, header, sources, block.lines[i], block.numbers[i]);
             }
         }
     };
@@ -218,8 +217,7 @@ std::vector<LineResult> computeBlock(const Block& block, BatchOutput output,
 std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput output,
                                                 const std::function<bool(std::string_view)>& write,
                                                 const std::function<void(std::size_t)>& progress,
-                                                const ChartChoice& choice,
-                                                const CliSources& cli) {
+                                                const ChartChoice& choice, const CliSources& cli) {
     // The atlas is read on the first place a line names, then shared by every thread.
     const GeonamesAtlas& atlas = cli.atlas();
     // A CSV result has no houses column: its charts are computed without them, which is
@@ -227,9 +225,12 @@ std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput
     SkySources sky = cli.sky();
     if (output == BatchOutput::Csv) sky.houses = nullptr;
     const LineSources sources{
-        cli.birthFiles(), atlas,
+        cli.birthFiles(),
+        atlas,
         [&atlas](std::string_view text, std::size_t limit) { return atlas.search(text, limit); },
-        cli.zones(), sky, choice};
+        cli.zones(),
+        sky,
+        choice};
     std::optional<Header> header;
     bool formatKnown = false;
     BatchSummary summary;

@@ -30,9 +30,10 @@ struct BatchSummary {
 // the message and does not stop the batch. An error about the whole input (an unknown CSV
 // column) comes back instead of a summary, before anything is written. `progress`, when set,
 // is called after each block with the births done so far.
-std::variant<BatchSummary, InputError> runBatch(
-    std::istream& input, BatchOutput output, const std::function<bool(std::string_view)>& write,
-    const std::function<void(std::size_t)>& progress, const ChartChoice& choice,
-    const CliSources& sources);
+std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput output,
+                                                const std::function<bool(std::string_view)>& write,
+                                                const std::function<void(std::size_t)>& progress,
+                                                const ChartChoice& choice,
+                                                const CliSources& sources);
 
 }  // namespace zodrivel::cli

@@ -40,8 +40,8 @@ std::string formatTable(const ChartDescription& d) {
     if (zone.source == ZoneSource::TimeZone) {
         out += "  Zone     " + zone.zoneId + " (from the time-zone history)\n";
     } else {
-        out += "  Zone     " + zone.rowText + (zone.daylightSaving ? ", daylight saving" : "") +
-               "\n";
+        out +=
+            "  Zone     " + zone.rowText + (zone.daylightSaving ? ", daylight saving" : "") + "\n";
     }
     out += "  Offset   " + formatOffset(zone.offsetSeconds) + " " + zone.abbreviation +
            (zone.source == ZoneSource::Row && !zone.zoneId.empty() ? ", for " + zone.zoneId : "") +
@@ -77,8 +77,8 @@ std::string formatTable(const ChartDescription& d) {
             std::snprintf(number, sizeof number, "%2d", house + 1);
             char decimal[32];
             std::snprintf(decimal, sizeof decimal, "%10.4f", cusp);
-            out += "  " + std::string(number) + "       " +
-                   padRight(formatSignPosition(cusp), 19) + decimal + "\n";
+            out += "  " + std::string(number) + "       " + padRight(formatSignPosition(cusp), 19) +
+                   decimal + "\n";
         }
     }
     out += "\nAspects\n";
@@ -94,9 +94,7 @@ std::string formatTable(const ChartDescription& d) {
 
 std::string formatReport(const ChartDescription& d) { return plainReportText(buildReport(d)); }
 
-std::string formatRtf(const ChartDescription& d) {
-    return toRtf(buildReport(d), ReportTabStopsPt);
-}
+std::string formatRtf(const ChartDescription& d) { return toRtf(buildReport(d), ReportTabStopsPt); }
 
 std::string formatPdf(const ChartDescription& d) { return cairoPdf(buildReport(d), d.name); }
 

@@ -12,8 +12,8 @@
 #include "adapters/birthfile/JsonBirthFileFormat.h"
 #include "adapters/ephemeris/SwissEphemeris.h"
 #include "adapters/timezone/TzdbZoneHistory.h"
-#include "cli/CliBatch.h"
 #include "cli/ChartJson.h"
+#include "cli/CliBatch.h"
 #include "cli/CliChart.h"
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
@@ -58,9 +58,9 @@ struct Options {
 };
 
 // The options that describe one birth, named once: every mode that reads no birth refuses them.
-constexpr const char* BirthOptionNames[] = {"--name",  "--date",  "--time",      "--lon", "--lat",
-                                            "--zone",  "--dst",   "--place",     "--tz",  "--no-dst",
-                                            "--input", "--batch", "--save-birth"};
+constexpr const char* BirthOptionNames[] = {
+    "--name",  "--date", "--time",   "--lon",   "--lat",   "--zone",      "--dst",
+    "--place", "--tz",   "--no-dst", "--input", "--batch", "--save-birth"};
 
 void declareOptions(CLI::App& app, Options& o) {
     // As with most tools, an option given twice takes its last value.
@@ -122,14 +122,15 @@ std::optional<Answer> refuseUnread(const CLI::App& app, const char* mode, bool b
     if (birthOptions) notRead.assign(std::begin(BirthOptionNames), std::end(BirthOptionNames));
     notRead.insert(notRead.end(), extra);
     for (const char* option : notRead) {
-        if (app.count(option) > 0) return refused(std::string(option) + " is not used with " + mode);
+        if (app.count(option) > 0)
+            return refused(std::string(option) + " is not used with " + mode);
     }
     return std::nullopt;
 }
 
 Answer findPlaceAnswer(const CLI::App& app, const Options& o, const CliSources& sources) {
-    if (auto error = refuseUnread(app, "--find-place", true,
-                                  {"--example", "--texts", "--list-zones"})) {
+    if (auto error =
+            refuseUnread(app, "--find-place", true, {"--example", "--texts", "--list-zones"})) {
         return *error;
     }
     if (o.format != "table" && o.format != "json") {
@@ -153,7 +154,8 @@ Answer batchAnswer(const CLI::App& app, const Options& o, const ChartChoice& cho
         }
     }
     if (app.count("--example") > 0) return refused("--example is not used with --batch");
-    if (o.batch.empty()) return refused("--batch: the file name is empty; give - for standard input");
+    if (o.batch.empty())
+        return refused("--batch: the file name is empty; give - for standard input");
     if (o.format != "json" && o.format != "csv" && app.count("--format") > 0) {
         return refused("--batch writes json (JSON Lines) or csv, not " + o.format);
     }
@@ -204,8 +206,8 @@ Answer chartAnswer(const CLI::App& app, const Options& o, const ChartChoice& cho
         if (const auto* error = std::get_if<InputError>(&fileOptions)) {
             return refused("--input: " + escapeControls(o.input) + ": " + error->message);
         }
-        given = overlayOptions(std::get<BirthOptions>(fileOptions), o.birth,
-                               app.count("--dst") > 0);
+        given =
+            overlayOptions(std::get<BirthOptions>(fileOptions), o.birth, app.count("--dst") > 0);
     }
     const GeonamesAtlas& atlas = sources.atlas();
     const auto searchOnce = [&atlas](std::string_view text, std::size_t limit) {
@@ -252,9 +254,9 @@ Answer parseAndFormat(int argc, const char* const* argv, const CliSources& sourc
             "standard output");
     }
     if (o.listZones) {
-        if (auto error = refuseUnread(app, "--list-zones", true,
-                                      {"--format", "--example", "--texts", "--ephemeris",
-                                       "--houses"})) {
+        if (auto error =
+                refuseUnread(app, "--list-zones", true,
+                             {"--format", "--example", "--texts", "--ephemeris", "--houses"})) {
             return *error;
         }
         return {0, formatZoneList(), {}, o.output};

@@ -113,7 +113,8 @@ std::vector<AspectHit> aspectsBetween(std::span<const ChartPoint> a, std::span<c
         for (std::size_t j = 0; j < n; ++j) {
             const int kind = kinds[i * n + j];
             if (kind == NoKind) continue;
-            hits.push_back({static_cast<AspectKind>(kind), a[i].id, b[j].id, separations[i * n + j]});
+            hits.push_back(
+                {static_cast<AspectKind>(kind), a[i].id, b[j].id, separations[i * n + j]});
         }
     }
     return hits;

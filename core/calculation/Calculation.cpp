@@ -37,7 +37,8 @@ Chart calculate(const ProceedRecord& record, const Ephemeris& ephemeris,
     const ChartPoints positions = ephemeris.positions(c.instant);
     c.points.reserve(BodyCount);
     for (int slot = 0; slot < BodyCount; ++slot) {
-        c.points.push_back({bodyOfSlot(slot), positions.longitudes[slot], positions.speeds[slot], 0});
+        c.points.push_back(
+            {bodyOfSlot(slot), positions.longitudes[slot], positions.speeds[slot], 0});
     }
     if (houses != nullptr) {
         c.houses = houses->houses(julianDayUt(c.instant), northLatitude(c.birth),

@@ -40,13 +40,13 @@ struct PointDescription {
 // the time-zone history at the birth's local time.
 struct ZoneDescription {
     ZoneSource source = ZoneSource::Row;
-    std::string rowText;                // the list row as listed, for a row
-    std::string rowName;                // "Eastern Standard Time (EST)", for a row
-    bool daylightSaving = false;        // the box, for a row
-    std::string zoneId;                 // "Europe/London"; for a row, the id it stands for, if any
-    std::string abbreviation;           // "BDST", or the row's
-    int offsetSeconds = 0;              // east of Greenwich, daylight saving included
-    std::string text;                   // "Europe/London (BDST): UT+2:00", as the report says it
+    std::string rowText;          // the list row as listed, for a row
+    std::string rowName;          // "Eastern Standard Time (EST)", for a row
+    bool daylightSaving = false;  // the box, for a row
+    std::string zoneId;           // "Europe/London"; for a row, the id it stands for, if any
+    std::string abbreviation;     // "BDST", or the row's
+    int offsetSeconds = 0;        // east of Greenwich, daylight saving included
+    std::string text;             // "Europe/London (BDST): UT+2:00", as the report says it
     // A word of caution about a row and box that look wrong for the place (plausibilityNote).
     std::optional<std::string> note;
 };
@@ -58,16 +58,16 @@ struct ChartDescription {
     std::optional<Place> place;            // the atlas place, when one was chosen
     std::string coordinates;               // "74°00'W 40°43'N"
     ZoneDescription zone;
-    BirthInstant instant;                  // the instant in the figures the models use
-    std::string universalTime;             // "UT 4 July 1976 14:30"
+    BirthInstant instant;       // the instant in the figures the models use
+    std::string universalTime;  // "UT 4 July 1976 14:30"
     SkyModel model = DefaultSkyModel;
-    std::string modelTitle;                // "Classic (as in version 1.15)"
+    std::string modelTitle;                      // "Classic (as in version 1.15)"
     std::optional<std::string> houseSystem;      // "Placidus", or the one drawn instead
     std::optional<std::string> houseSystemLine;  // the same, with why when it fell back
     std::vector<PointDescription> positions;     // the ten bodies, Sun to Pluto
     std::vector<PointDescription> angles;        // Ascendant and Midheaven, with houses only
-    std::optional<ChartHouses> houses;     // the system drawn and asked for, the cusps
-    std::vector<Aspect> aspects;  // in search order
+    std::optional<ChartHouses> houses;           // the system drawn and asked for, the cusps
+    std::vector<Aspect> aspects;                 // in search order
     bool hasHouses() const { return houses.has_value(); }
 };
 

@@ -23,5 +23,4 @@ public:
     virtual ChartPoints positions(const BirthInstant& instant) const = 0;
 };
 
-
 }  // namespace zodrivel

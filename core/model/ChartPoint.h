@@ -36,8 +36,8 @@ constexpr PointId bodyOfSlot(int slot) { return static_cast<PointId>(slot); }
 // The name output and files use: "Sun" ... "Pluto", "Ascendant", "Midheaven".
 constexpr std::string_view pointName(PointId id) {
     constexpr std::array<std::string_view, PointIdCount> Names{
-        "Sun",    "Moon",   "Mercury", "Venus",   "Mars",      "Jupiter",
-        "Saturn", "Uranus", "Neptune", "Pluto",   "Ascendant", "Midheaven"};
+        "Sun",    "Moon",   "Mercury", "Venus", "Mars",      "Jupiter",
+        "Saturn", "Uranus", "Neptune", "Pluto", "Ascendant", "Midheaven"};
     return Names[static_cast<std::size_t>(indexOf(id))];
 }
 

@@ -71,10 +71,10 @@ void appendEntry(RichTextSink& sink, const Aspect& aspect, const TextTranslator&
     sink.setColour(TextColour);
     const std::string_view details =
         aspect.detail.applying ? reportTexts::OrbApplying : reportTexts::OrbSeparating;
-    sink.insertText("  " +
-                    fillIn(texts.translate(textContext::Report, details),
-                           {formatOrb(aspect.detail.orb)}) +
-                    std::string(LineEnd));
+    sink.insertText(
+        "  " +
+        fillIn(texts.translate(textContext::Report, details), {formatOrb(aspect.detail.orb)}) +
+        std::string(LineEnd));
     const std::string_view english = aspectText(hit.kind, hit.first, hit.second);
     sink.insertText(
         (english.empty() ? std::string() : texts.translate(textContext::Paragraphs, english)) +

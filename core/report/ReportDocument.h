@@ -7,8 +7,8 @@
 #include <string>
 
 #include "core/aspects/AspectKind.h"
-#include "core/model/TextTranslator.h"
 #include "core/description/ChartDescription.h"
+#include "core/model/TextTranslator.h"
 #include "core/report/RichText.h"
 
 namespace zodrivel {

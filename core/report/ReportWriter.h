@@ -3,7 +3,6 @@
 // Turning the hits of the aspect search into the text of each kind's box.
 
 #include <array>
-
 #include <vector>
 
 #include "core/aspects/AspectDetails.h"

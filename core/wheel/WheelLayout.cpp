@@ -123,8 +123,8 @@ WheelLayout computeWheelLayout(std::span<const ChartPoint> bodies,
         const bool hard = hit.kind == AspectKind::Square || hit.kind == AspectKind::Opposition ||
                           hit.kind == AspectKind::Quincunx;
         const bool minor = hit.kind == AspectKind::SemiSextile || hit.kind == AspectKind::Quincunx;
-        std::string tooltip = aspectHeading(hit, texts) + ", " +
-                              std::to_string(std::abs(hit.separation)) + "\u00B0";
+        std::string tooltip =
+            aspectHeading(hit, texts) + ", " + std::to_string(std::abs(hit.separation)) + "\u00B0";
         layout.lines.push_back({hit, hard ? LineTone::Hard : LineTone::Soft, minor,
                                 minor ? 0.6 : 1.0, std::move(tooltip)});
     }

@@ -24,7 +24,8 @@ void saveChartChoices(const Services& services, const ChartChoice& choices) {
     const auto settings = openReminderSettings(services);
     if (!settings) return;
     settings->beginGroup(QString::fromLatin1(ChartChoicesGroup));
-    settings->setValue(QStringLiteral("Positions"), QString::fromUtf8(skyModelName(choices.model).data()));
+    settings->setValue(QStringLiteral("Positions"),
+                       QString::fromUtf8(skyModelName(choices.model).data()));
     settings->setValue(QStringLiteral("Houses"),
                        QString::fromUtf8(houseSystemName(choices.houses).data()));
     settings->endGroup();

@@ -20,7 +20,6 @@ ChartChoice loadChartChoices(const Services& services);
 void saveChartChoices(const Services& services, const ChartChoice& choice);
 
 // The chart of `record` with the chosen model and house system, from the program's sources.
-Chart calculateChart(const ProceedRecord& record, const ChartChoice& choice,
-                     const SkySources& sky);
+Chart calculateChart(const ProceedRecord& record, const ChartChoice& choice, const SkySources& sky);
 
 }  // namespace zodrivel

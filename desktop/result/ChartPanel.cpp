@@ -111,8 +111,9 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
 
     // Which model gave the positions, and which houses were drawn (and why another, after a
     // fallback), so two charts of one birth are never mistaken for each other.
-    column->addWidget(infoLine(details, "lblEphemeris", tr("Positions"),
-                               tr("Positions: %1").arg(coreText(textContext::Report, skyModelTitle(c.model)))));
+    column->addWidget(
+        infoLine(details, "lblEphemeris", tr("Positions"),
+                 tr("Positions: %1").arg(coreText(textContext::Report, skyModelTitle(c.model)))));
     if (c.houses) {
         QString houses = tr("Houses: %1").arg(toQString(houseSystemTitle(c.houses->system)));
         if (c.houses->fellBack()) {
@@ -149,9 +150,8 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
         const ChartPoint& point = c.body(bodyOfSlot(slot));
         const QString body = coreText(textContext::Bodies, pointName(point.id));
         fillRow(slot, bodyGlyph(slot) + "  " + body, point.longitude);
-        table->item(slot, 0)->setToolTip(tr("%1 moves %2\u00B0 a day")
-                                             .arg(body)
-                                             .arg(QString::number(point.speed, 'f', 4)));
+        table->item(slot, 0)->setToolTip(
+            tr("%1 moves %2\u00B0 a day").arg(body).arg(QString::number(point.speed, 'f', 4)));
         if (c.houses) {
             auto* house = new QTableWidgetItem(QString::number(point.house));
             house->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -201,8 +201,8 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
         orb->setToolTip(
             tr("Exact separation %1\u00B0").arg(QString::number(detail.exactSeparation, 'f', 4)));
         aspects->setItem(row, 2, orb);
-        aspects->setItem(
-            row, 3, new QTableWidgetItem(detail.applying ? tr("applying") : tr("separating")));
+        aspects->setItem(row, 3,
+                         new QTableWidgetItem(detail.applying ? tr("applying") : tr("separating")));
     }
     aspects->resizeColumnsToContents();
     aspects->resizeRowsToContents();

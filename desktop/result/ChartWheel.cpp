@@ -201,8 +201,10 @@ QPointF ChartWheel::bodyGlyphCentre(int slot) const {
 
 QPointF ChartWheel::lineMidpoint(const WheelLine& line) const {
     const Geometry g = geometry(size());
-    const QPointF a = g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.first))].longitude, g.aspects);
-    const QPointF b = g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.second))].longitude, g.aspects);
+    const QPointF a = g.at(
+        layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.first))].longitude, g.aspects);
+    const QPointF b = g.at(
+        layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.second))].longitude, g.aspects);
     return (a + b) / 2;
 }
 
@@ -259,8 +261,11 @@ void ChartWheel::render(QPainter& p, const QSizeF& size, const WheelColours& col
                  std::max(0.8, g.radius * 0.007 * line.width));
         if (line.dashed) pen.setStyle(Qt::DashLine);
         p.setPen(pen);
-        p.drawLine(g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.first))].longitude, g.aspects),
-                   g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.second))].longitude, g.aspects));
+        p.drawLine(
+            g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.first))].longitude,
+                 g.aspects),
+            g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.second))].longitude,
+                 g.aspects));
     }
 
     // Bodies: a mark at the true place, a leader line where the glyph had to move aside.
@@ -392,9 +397,12 @@ std::optional<WheelLine> ChartWheel::lineAt(const QPointF& point) const {
     std::optional<WheelLine> best;
     double bestDistance = tolerance;
     for (const WheelLine& line : layout_.lines) {
-        const double d =
-            distanceToSegment(point, g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.first))].longitude, g.aspects),
-                              g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.second))].longitude, g.aspects));
+        const double d = distanceToSegment(
+            point,
+            g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.first))].longitude,
+                 g.aspects),
+            g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.second))].longitude,
+                 g.aspects));
         if (d <= bestDistance) best = line, bestDistance = d;
     }
     return best;
@@ -415,7 +423,8 @@ QString ChartWheel::toolTipAt(const QPointF& point) const {
         QString tip = coreText(textContext::Bodies, pointName(bodyOfSlot(*body))) + "  " +
                       QString::fromStdString(formatSignPosition(longitude, screenTexts()));
         if (calculation_.houses) {
-            tip += QStringLiteral(", ") + tr("house %1").arg(calculation_.body(bodyOfSlot(*body)).house);
+            tip += QStringLiteral(", ") +
+                   tr("house %1").arg(calculation_.body(bodyOfSlot(*body)).house);
         }
         return tip;
     }

@@ -83,8 +83,7 @@ QLabel* valueLabel(std::string_view text, const QString& what, QWidget* parent,
 
 }  // namespace
 
-ResultWindow::ResultWindow(const Chart& calculation, const Services& services,
-                           QWidget* parent)
+ResultWindow::ResultWindow(const Chart& calculation, const Services& services, QWidget* parent)
     : QMainWindow(parent), services_(services), reportFacts_(describeChart(calculation)) {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QString::fromUtf8(WindowCaption));
@@ -208,8 +207,7 @@ void ResultWindow::showAspectEntry(const AspectHit& hit) {
     QTextCursor heading(box->document());
     heading.setPosition(entry->second);
     heading.setPosition(
-        entry->second +
-            static_cast<int>(toQString(aspectHeading(hit, screenTexts())).size()),
+        entry->second + static_cast<int>(toQString(aspectHeading(hit, screenTexts())).size()),
         QTextCursor::KeepAnchor);
     // Scroll the entry to the top of the box: to the end first, then back to the heading.
     box->moveCursor(QTextCursor::End);

@@ -36,8 +36,7 @@ public:
 
     // Writes one entry per hit of `calculation` into its kind's box, in search order, and puts
     // each tab's no-aspect notice in front of its box exactly when the kind has no hit.
-    ResultWindow(const Chart& calculation, const Services& services,
-                 QWidget* parent = nullptr);
+    ResultWindow(const Chart& calculation, const Services& services, QWidget* parent = nullptr);
 
     // The report as the report window shows, saves and prints it: whose chart, the positions,
     // then the boxes' entries in report order; plain, and with its formats.
@@ -101,7 +100,7 @@ private:
     ChartDescription reportFacts_;
     QPointer<ReportWindow> report_;
     bool leaving_ = false;  // Back or Exit has been announced; nothing more is
-    ChartChoice choices_;  // what this window's chart was computed with
+    ChartChoice choices_;   // what this window's chart was computed with
 };
 
 }  // namespace zodrivel

@@ -99,8 +99,14 @@ TEST(ChartJson, ReadsExactlyAsTheLibraryPrintsTheSameObject) {
         if (n % 4 == 0) {
             b.zoneSource = ZoneSource::TimeZone;
             b.zoneId = "Europe/London";
-            b.place = Place{"Tr\u00f8ms\u00f8 \"Nord\"\\\t", "Troms og\nFinnmark", "Norway", "NO",
-                            69.6496, 18.956, "Europe/Oslo", 0};
+            b.place = Place{"Tr\u00f8ms\u00f8 \"Nord\"\\\t",
+                            "Troms og\nFinnmark",
+                            "Norway",
+                            "NO",
+                            69.6496,
+                            18.956,
+                            "Europe/Oslo",
+                            0};
         }
         const ChartChoice choice{n % 2 ? SkyModel::Precise : SkyModel::Classic,
                                  AllHouseSystems[static_cast<std::size_t>(n % HouseSystemCount)]};

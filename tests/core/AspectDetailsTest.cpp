@@ -13,7 +13,6 @@
 #include "core/ephemeris/ChartPositions.h"
 #include "core/ephemeris/ClassicEphemeris.h"
 #include "core/ephemeris/MoonLongitude.h"
-
 #include "tests/core/Points.h"
 
 namespace zodrivel {

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/aspects/AspectPatterns.h"
-
 #include "tests/core/Points.h"
 
 namespace zodrivel {

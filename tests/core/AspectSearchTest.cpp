@@ -7,8 +7,8 @@
 #include <random>
 
 #include "core/aspects/AspectSearch.h"
-#include "core/model/ChartPoint.h"
 #include "core/model/Angles.h"
+#include "core/model/ChartPoint.h"
 
 namespace zodrivel {
 namespace {

@@ -161,8 +161,7 @@ TEST(ChartPositions, DaylightSavingMovesThePlanetsAsWellAsTheMoon) {
 }
 
 TEST(ChartPositions, FillsTenNamedSlotsAndLeavesFourEmpty) {
-    const Chart c =
-        calculate(recordOf(localBirth(1990, 7, 15, 6, 30), {0, 0}), ClassicEphemeris{});
+    const Chart c = calculate(recordOf(localBirth(1990, 7, 15, 6, 30), {0, 0}), ClassicEphemeris{});
     const ChartPoints slots = ClassicEphemeris{}.positions(c.instant);
     const char* names[] = {"Sun",     "Moon",   "Mercury", "Venus",   "Mars",
                            "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};

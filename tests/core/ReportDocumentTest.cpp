@@ -14,9 +14,9 @@
 
 #include "Births.h"
 #include "core/calculation/Calculation.h"
+#include "core/description/ChartDescription.h"
 #include "core/ephemeris/ClassicEphemeris.h"
 #include "core/report/ReportDocument.h"
-#include "core/description/ChartDescription.h"
 #include "core/report/ReportWriter.h"
 #include "core/report/RtfWriter.h"
 #include "core/texts/AspectTexts.h"
@@ -107,8 +107,8 @@ TEST(ReportDocument, BlockAndPositionsComeBetweenThePublisherLineAndTheAspects) 
     for (const AspectKind kind : ReportOrder) {
         for (const Aspect& a : c.aspects) {
             if (a.hit.kind != kind) continue;
-            const std::size_t at = report.find(
-                aspectHeading(a.hit) + "  (orb " + formatOrb(a.detail.orb), from);
+            const std::size_t at =
+                report.find(aspectHeading(a.hit) + "  (orb " + formatOrb(a.detail.orb), from);
             ASSERT_NE(at, std::string::npos) << aspectHeading(a.hit);
             from = at;
         }

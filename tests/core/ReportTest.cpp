@@ -14,7 +14,6 @@
 #include "core/report/ReportWriter.h"
 #include "core/report/RtfWriter.h"
 #include "core/texts/AspectTexts.h"
-
 #include "tests/core/Points.h"
 
 namespace zodrivel {

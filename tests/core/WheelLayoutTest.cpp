@@ -9,7 +9,6 @@
 
 #include "core/model/Angles.h"
 #include "core/wheel/WheelLayout.h"
-
 #include "tests/core/Points.h"
 
 namespace zodrivel {
@@ -119,7 +118,8 @@ TEST(SpreadAlongRing, RandomChartsNeverOverlapAndKeepTheCircularOrder) {
 
 TEST(WheelLayout, BodiesCarryLabelsAndLeaderLinesWhereMoved) {
     const ChartPoints chart = chartOf({0, 90, 359.9, 180, 181, 270, 45, 135, 225, 315});
-    const WheelLayout layout = computeWheelLayout(testing::pointsOf(chart), testing::chartAspects(chart));
+    const WheelLayout layout =
+        computeWheelLayout(testing::pointsOf(chart), testing::chartAspects(chart));
     ASSERT_EQ(layout.bodies.size(), 10u);
     EXPECT_EQ(layout.bodies[SunSlot].label, "0\u00B000'");
     EXPECT_EQ(layout.bodies[MercurySlot].label, "29\u00B054'");
@@ -132,7 +132,8 @@ TEST(WheelLayout, BodiesCarryLabelsAndLeaderLinesWhereMoved) {
 TEST(WheelLayout, LinesForEveryKindButConjunctionStyledByKind) {
     // Sun at 0 and a partner for each kind, the rest far off in a heap at 200..208.
     const ChartPoints chart = chartOf({0, 30, 60, 90, 120, 150, 180, 204, 206, 208});
-    const WheelLayout layout = computeWheelLayout(testing::pointsOf(chart), testing::chartAspects(chart));
+    const WheelLayout layout =
+        computeWheelLayout(testing::pointsOf(chart), testing::chartAspects(chart));
     std::array<int, AspectKindCount> perKind{};
     for (const WheelLine& line : layout.lines) {
         ++perKind[indexOf(line.hit.kind)];
@@ -158,7 +159,8 @@ TEST(WheelLayout, LinesForEveryKindButConjunctionStyledByKind) {
 
 TEST(WheelLayout, AChartWithoutAspectsHasNoLines) {
     const ChartPoints chart = chartOf({0, 0, 0, 0, 0, 0, 0, 0, 0, 0});  // conjunctions only
-    const WheelLayout layout = computeWheelLayout(testing::pointsOf(chart), testing::chartAspects(chart));
+    const WheelLayout layout =
+        computeWheelLayout(testing::pointsOf(chart), testing::chartAspects(chart));
     EXPECT_TRUE(layout.lines.empty());
     EXPECT_TRUE(computeWheelLayout(testing::pointsOf(chart), {}).lines.empty());
 }
