@@ -124,7 +124,7 @@ std::string fastJsonLine(const Calculation& c) {
     out += ",\"universal_time\":";
     appendNumber(out, c.instant.universalTime);
     out += ",\"universal_date\":";
-    appendString(out, isoUniversalTime(c.instant.universal));
+    appendString(out, isoUniversalDate(c.instant));
     out += ",\"julian_centuries\":";
     appendNumber(out, c.instant.julianCenturies);
     out += ",\"days_since_j2000\":";
@@ -415,7 +415,7 @@ std::string csvResultHeader() {
 }
 
 std::string csvResult(const Calculation& c) {
-    std::string line = csvField(c.birth.birthName) + "," + isoUniversalTime(c.instant.universal);
+    std::string line = csvField(c.birth.birthName) + "," + isoUniversalDate(c.instant);
     for (int slot = 0; slot < ChartPointCount; ++slot) {
         line += ',';
         line += shortest(c.chart.longitudes[slot]);

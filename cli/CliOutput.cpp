@@ -120,7 +120,7 @@ std::string formatJson(const Calculation& c, bool oneLine) {
     nlohmann::ordered_json json;
     json["name"] = c.birth.birthName;
     json["universal_time"] = c.instant.universalTime;
-    json["universal_date"] = isoUniversalTime(c.instant.universal);
+    json["universal_date"] = isoUniversalDate(c.instant);
     json["julian_centuries"] = c.instant.julianCenturies;
     json["days_since_j2000"] = c.instant.daysSinceJ2000;
     json["ephemeris"] = c.ephemeris;

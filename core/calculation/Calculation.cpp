@@ -6,11 +6,15 @@ namespace zodrivel {
 double julianDayUt(const BirthInstant& instant) { return 2451545.0 + instant.daysSinceJ2000; }
 
 double northLatitude(const BirthData& birth) {
+    if (birth.exactNorthLatitude) return *birth.exactNorthLatitude;
     const double degrees = birth.latDegrees + birth.latMinutes / 60.0;
     return birth.isSouth ? -degrees : degrees;
 }
 
-double eastLongitude(const BirthData& birth) { return -signedWestLongitude(birth); }
+double eastLongitude(const BirthData& birth) {
+    if (birth.exactEastLongitude) return *birth.exactEastLongitude;
+    return -signedWestLongitude(birth);
+}
 
 Calculation calculate(const ProceedRecord& record, const Ephemeris& ephemeris,
                       const HouseCalculator* houses, HouseSystem system) {
@@ -18,7 +22,10 @@ Calculation calculate(const ProceedRecord& record, const Ephemeris& ephemeris,
     c.birth = record.birth;
     c.zone = record.zone;
     c.zonePosition = record.zonePosition;
-    c.instant = birthInstant(c.birth, c.zone);
+    // The documented model reads the clock to the minute; a model that counts seconds gets them.
+    c.instant =
+        birthInstant(c.birth, c.zone,
+                     ephemeris.name() == "classic" ? ClockSeconds::Ignored : ClockSeconds::Counted);
     c.ephemeris = std::string(ephemeris.name());
     c.chart = ephemeris.positions(c.instant);
     c.aspects = computeAspects(c.chart);
