@@ -12,6 +12,14 @@ std::optional<ZoneOffset> chosenReading(const LocalTimeReading& reading, Dayligh
     return daylight ? reading.first : reading.second;
 }
 
+DaylightChoice choiceOfReading(const LocalTimeReading& reading, bool first) {
+    const ZoneOffset& meant = first ? reading.first : reading.second;
+    if (reading.first.daylight != reading.second.daylight) {
+        return meant.daylight ? DaylightChoice::Daylight : DaylightChoice::Standard;
+    }
+    return first ? DaylightChoice::Daylight : DaylightChoice::Standard;
+}
+
 ZoneDecision decideZone(const ZoneHistory& history, std::string_view zoneId,
                         const CivilDateTime& local, DaylightChoice choice) {
     ZoneDecision decision;

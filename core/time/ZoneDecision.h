@@ -36,6 +36,9 @@ struct ZoneDecision {
 // Standard. Unstated picks nothing.
 std::optional<ZoneOffset> chosenReading(const LocalTimeReading& reading, DaylightChoice choice);
 
+// The choice that picks the first (or else the second) reading of a skipped or repeated time.
+DaylightChoice choiceOfReading(const LocalTimeReading& reading, bool first);
+
 ZoneDecision decideZone(const ZoneHistory& history, std::string_view zoneId,
                         const CivilDateTime& local, DaylightChoice choice);
 
