@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -358,6 +359,13 @@ std::variant<BirthOptions, InputError> optionsFromBirthFile(const BirthFile& bir
     const auto coordinate = [](const EnteredCoordinate& c, char first,
                                char second) -> std::optional<std::string> {
         if (c.degrees.empty() || c.minutes.empty()) return std::nullopt;
+        if (c.exact) {
+            // Decimal degrees, the form that keeps what the file holds to 1e-9 degree.
+            char text[48];
+            std::snprintf(text, sizeof text, "%.9f%c", std::fabs(*c.exact),
+                          *c.exact < 0 ? second : first);
+            return std::string(text);
+        }
         return c.degrees + (c.secondSide ? second : first) +
                (c.minutes.size() == 1 ? "0" + c.minutes : c.minutes);
     };

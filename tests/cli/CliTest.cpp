@@ -578,6 +578,17 @@ TEST_F(CliPlaces, CoordinatesTakeSecondsAndDecimalDegrees) {
     EXPECT_NE(seconds.out.find("87\u00B006'48\"W 41\u00B052'55\"N"), std::string::npos)
         << seconds.out;
     EXPECT_EQ(run("87.11333W", "41.881944N").out, seconds.out);
+    // A birth file keeps them: the chart from the file is the chart from the options.
+    const fs::path file = fs::temp_directory_path() / "zodrivel-exact-coordinates.zodrivel";
+    fs::remove(file);
+    ASSERT_EQ(runCli({"--name", "Ada", "--date", "1961-08-04", "--time", "06:10", "--zone", "CST",
+                      "--lon", "87W06:48", "--lat", "41N52:55", "--save-birth", file.string()})
+                  .status,
+              0);
+    const CliRun reopened = runCli({"--input", file.string(), "--ephemeris", "precise"});
+    EXPECT_NE(reopened.out.find("87\u00B006'48\"W 41\u00B052'55\"N"), std::string::npos)
+        << reopened.out;
+    fs::remove(file);
     EXPECT_NE(run("87W07", "41N53").out, seconds.out);
     for (const char* wrong : {"87W06:60", "87W06:4", "87.1.1W", "1000.5W"}) {
         EXPECT_EQ(run(wrong, "41N53").status, 2) << wrong;
