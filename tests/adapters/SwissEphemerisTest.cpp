@@ -105,7 +105,7 @@ TEST(SwissHouses, CuspsAndAnglesAgreeWithTheLibraryForThreePlacesAndTwoSystems) 
     const SwissHouseCalculator calculator;
     for (const Place& place : Places) {
         // The library's letters written out here, not taken from the adapter's own mapping.
-        for (const auto [system, letter] :
+        for (const auto& [system, letter] :
              {std::pair{HouseSystem::Placidus, 'P'}, std::pair{HouseSystem::Regiomontanus, 'R'}}) {
             for (const Moment& m : {Moments[5], Moments[9]}) {
                 const ProceedRecord r = birthAt(m, place.latitude, place.eastLongitude);
