@@ -146,7 +146,7 @@ std::string chartJson(const ChartDescription& d, bool oneLine) {
     json.beginObject();
     json.field("name", d.name);
     json.field("universal_time", d.instant.universalTime);
-    json.field("universal_date", isoUniversalTime(d.instant.universal));
+    json.field("universal_date", isoUniversalDate(d.instant));
     json.field("julian_centuries", d.instant.julianCenturies);
     json.field("days_since_j2000", d.instant.daysSinceJ2000);
     json.field("ephemeris", skyModelName(d.model));

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -98,26 +99,55 @@ std::size_t appendEscaped(std::string& out, std::string_view text, std::size_t l
 
 struct Coordinate {
     std::string degrees, minutes;
-    bool secondHemisphere;  // West or South
+    bool secondHemisphere;        // West or South
+    std::optional<double> exact;  // unsigned degrees, when given finer than whole minutes
 };
 
-// "74W00": degrees (at most `maxDegreeDigits`), one hemisphere letter, two-digit minutes.
+// The value of a run of digits with at most one decimal point ("87", "87.11333"); nothing
+// for anything else.
+std::optional<double> decimalValue(std::string_view text) {
+    if (text.empty() || text.size() > 16 || text.front() == '.' || text.back() == '.') return {};
+    if (std::ranges::count(text, '.') > 1) return {};
+    if (!std::ranges::all_of(text, [](char c) { return c == '.' || (c >= '0' && c <= '9'); })) {
+        return {};
+    }
+    return std::stod(std::string(text));
+}
+
+// "74W00" or "74W00:30": degrees (at most `maxDegreeDigits`), one hemisphere letter, two-digit
+// minutes and optionally two-digit seconds; or "74.0061W": decimal degrees and the letter.
 std::variant<Coordinate, InputError> parseCoordinate(std::string_view option,
                                                      std::string_view value, char first,
                                                      char second, std::size_t maxDegreeDigits) {
-    const std::string form = std::string(option) + ": expected degrees, " + first + " or " +
-                             second + ", and two-digit minutes (for example " +
-                             (first == 'E' ? "74W00 or 77E12" : "40N43 or 33S52") + "), not " +
-                             inQuotes(value);
+    const std::string form =
+        std::string(option) + ": expected degrees, " + first + " or " + second +
+        ", and two-digit minutes (for example " +
+        (first == 'E' ? "74W00, 87W06:48 or 87.11333W" : "40N43, 41N52:55 or 41.88194N") +
+        "), not " + inQuotes(value);
     const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; };
     const auto at = std::ranges::find_if(
         value, [&](char c) { return upper(c) == first || upper(c) == second; });
     if (at == value.end()) return InputError{form};
     const auto split = static_cast<std::size_t>(at - value.begin());
+    const bool secondSide = upper(*at) == second;
     const std::string_view degrees = value.substr(0, split);
-    const std::string_view minutes = value.substr(split + 1);
+    std::string_view minutes = value.substr(split + 1);
+    // Decimal degrees: the letter comes last.
+    if (minutes.empty() && degrees.find('.') != std::string_view::npos) {
+        const auto decimal = decimalValue(degrees);
+        if (!decimal || degrees.find('.') > maxDegreeDigits) return InputError{form};
+        const DegreesMinutes shown = roundedToMinute(*decimal);
+        return Coordinate{std::to_string(shown.degrees), std::to_string(shown.minutes), secondSide,
+                          *decimal};
+    }
+    std::string_view seconds;
+    if (const std::size_t colon = minutes.find(':'); colon != std::string_view::npos) {
+        seconds = minutes.substr(colon + 1);
+        minutes = minutes.substr(0, colon);
+        if (seconds.size() != 2) return InputError{form};
+    }
     // The window's boxes take digits only, with the window's refusal.
-    for (const std::string_view part : {degrees, minutes}) {
+    for (const std::string_view part : {degrees, minutes, seconds}) {
         if (const auto filtered = digitFilterText(part); !filtered.accepted) {
             return InputError{std::string(option) + ": " + std::string(filtered.message->text)};
         }
@@ -125,7 +155,17 @@ std::variant<Coordinate, InputError> parseCoordinate(std::string_view option,
     if (degrees.empty() || degrees.size() > maxDegreeDigits || minutes.size() != 2) {
         return InputError{form};
     }
-    return Coordinate{std::string(degrees), std::string(minutes), upper(*at) == second};
+    if (seconds.empty()) {
+        return Coordinate{std::string(degrees), std::string(minutes), secondSide, std::nullopt};
+    }
+    if (digitsValue(seconds) > 59 || digitsValue(minutes) > 59) {
+        return InputError{std::string(option) + ": minutes and seconds lie between 00 and 59"};
+    }
+    const double exact =
+        digitsValue(degrees) + digitsValue(minutes) / 60.0 + digitsValue(seconds) / 3600.0;
+    const DegreesMinutes shown = roundedToMinute(exact);
+    return Coordinate{std::to_string(shown.degrees), std::to_string(shown.minutes), secondSide,
+                      exact};
 }
 
 std::optional<InputError> parseDate(std::string_view value, EntryTexts& entries) {
@@ -172,9 +212,10 @@ std::optional<InputError> parseTime(std::string_view value, EntryTexts& entries)
     if (!seconds.empty() && digitsValue(seconds) > 59) {
         return InputError{"--time: the seconds must lie between 00 and 59"};
     }
-    // Seconds are offered by the window's list too, and read by nothing.
+    // Counted by the precise model only; the documented one reads the clock to the minute.
     entries.hour = std::to_string(digitsValue(hour));
     entries.minute = std::to_string(digitsValue(minute));
+    entries.second = seconds.empty() ? "0" : std::to_string(digitsValue(seconds));
     return std::nullopt;
 }
 
@@ -266,6 +307,7 @@ std::variant<EntryTexts, InputError> buildEntries(const BirthOptions& options) {
         entries.lonDegrees = c.degrees;
         entries.lonMinutes = c.minutes;
         entries.east = !c.secondHemisphere;
+        if (c.exact) entries.exactEastLongitude = c.secondHemisphere ? -*c.exact : *c.exact;
     }
     if (options.lat) {
         auto lat = parseCoordinate("--lat", *options.lat, 'N', 'S', 2);
@@ -274,6 +316,7 @@ std::variant<EntryTexts, InputError> buildEntries(const BirthOptions& options) {
         entries.latDegrees = c.degrees;
         entries.latMinutes = c.minutes;
         entries.south = c.secondHemisphere;
+        if (c.exact) entries.exactNorthLatitude = c.secondHemisphere ? -*c.exact : *c.exact;
     }
     if (!options.date) return InputError{"--date is required (YYYY-MM-DD)"};
     if (auto error = parseDate(*options.date, entries)) return *error;
@@ -303,15 +346,26 @@ std::variant<EntryTexts, InputError> buildEntries(const BirthOptions& options) {
 std::variant<BirthOptions, InputError> optionsFromBirthFile(const BirthFile& birth) {
     BirthOptions options;
     options.name = birth.name;
-    char date[16], time[16];
+    char date[16], time[40];
     std::snprintf(date, sizeof date, "%04d-%02d-%02d", birth.year, birth.month, birth.day);
-    std::snprintf(time, sizeof time, "%02d:%02d", birth.hour, birth.minute);
+    if (birth.second > 0) {
+        std::snprintf(time, sizeof time, "%02d:%02d:%02d", birth.hour, birth.minute, birth.second);
+    } else {
+        std::snprintf(time, sizeof time, "%02d:%02d", birth.hour, birth.minute);
+    }
     options.date = date;
     options.time = time;
     // A box left empty stays an empty box: the checks then ask for it in the window's words.
     const auto coordinate = [](const EnteredCoordinate& c, char first,
                                char second) -> std::optional<std::string> {
         if (c.degrees.empty() || c.minutes.empty()) return std::nullopt;
+        if (c.exact) {
+            // Decimal degrees, the form that keeps what the file holds to 1e-9 degree.
+            char text[48];
+            std::snprintf(text, sizeof text, "%.9f%c", std::fabs(*c.exact),
+                          *c.exact < 0 ? second : first);
+            return std::string(text);
+        }
         return c.degrees + (c.secondSide ? second : first) +
                (c.minutes.size() == 1 ? "0" + c.minutes : c.minutes);
     };

@@ -118,7 +118,7 @@ std::string csvHeader() {
 }
 
 std::string csvLine(const ChartDescription& d) {
-    std::string line = csvField(d.name) + "," + isoUniversalTime(d.instant.universal);
+    std::string line = csvField(d.name) + "," + isoUniversalDate(d.instant);
     for (const PointDescription& body : d.positions) {
         char buffer[32];
         const auto end = std::to_chars(buffer, buffer + sizeof buffer, body.point.longitude).ptr;

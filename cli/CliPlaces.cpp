@@ -18,12 +18,6 @@ std::string placeLine(const Place& place) {
     return line;
 }
 
-// Degrees and whole minutes of an angle in decimal degrees, rounded to the nearest minute.
-std::pair<int, int> degreesAndMinutes(double degrees) {
-    const long minutes = std::lround(std::fabs(degrees) * 60);
-    return {static_cast<int>(minutes / 60), static_cast<int>(minutes % 60)};
-}
-
 std::string localTimeText(const EntryTexts& e) {
     char text[40];
     std::snprintf(text, sizeof text, "%s-%02d-%02d %02d:%02d", e.year.c_str(), e.monthPosition + 1,
@@ -52,13 +46,13 @@ std::variant<Place, InputError> resolvePlace(std::string_view option, std::strin
 }
 
 std::string longitudeText(const Place& place) {
-    const auto [degrees, minutes] = degreesAndMinutes(place.longitude);
+    const auto [degrees, minutes] = roundedToMinute(place.longitude);
     return std::to_string(degrees) + (place.longitude < 0 ? "W" : "E") + (minutes < 10 ? "0" : "") +
            std::to_string(minutes);
 }
 
 std::string latitudeText(const Place& place) {
-    const auto [degrees, minutes] = degreesAndMinutes(place.latitude);
+    const auto [degrees, minutes] = roundedToMinute(place.latitude);
     return std::to_string(degrees) + (place.latitude < 0 ? "S" : "N") + (minutes < 10 ? "0" : "") +
            std::to_string(minutes);
 }
@@ -69,48 +63,43 @@ std::optional<InputError> applyTimeZone(std::string_view option, std::string_vie
     const CivilDateTime local{std::stoi(entries.year), entries.monthPosition + 1,
                               std::stoi(entries.day), std::stoi(entries.hour),
                               std::stoi(entries.minute)};
-    const auto reading = history.atLocalTime(zoneId, local);
+    const ZoneDecision decision = decideZone(history, zoneId, local, choice);
+    const LocalTimeReading& reading = decision.reading;
     const std::string named = std::string(option) + ": ";
-    if (!reading) {
-        std::string message = named + "no time zone is named " + quoteForMessage(zoneId);
-        const std::vector<std::string> near = nearZoneIds(zoneId, history.zoneIds());
-        if (!near.empty()) {
-            message += "; perhaps:";
-            for (const std::string& id : near) message += "\n  " + id;
-        }
-        return InputError{message};
-    }
     const std::string when = std::string(zoneId) + " " + localTimeText(entries);
-    ZoneOffset used = reading->first;
-    switch (reading->kind) {
-        case LocalTimeKind::Nonexistent:
-            return InputError{
-                named + "the local time " + when + " did not exist: the clocks went forward from " +
-                formatOffset(reading->first.offsetSeconds) + " to " +
-                formatOffset(reading->second.offsetSeconds) + " over it; check the time of birth"};
-        case LocalTimeKind::Repeated:
-            if (choice == DaylightChoice::Unstated) {
+    switch (decision.verdict) {
+        case ZoneVerdict::UnknownZone: {
+            std::string message = named + "no time zone is named " + quoteForMessage(zoneId);
+            const std::vector<std::string> near = nearZoneIds(zoneId, history.zoneIds());
+            if (!near.empty()) {
+                message += "; perhaps:";
+                for (const std::string& id : near) message += "\n  " + id;
+            }
+            return InputError{message};
+        }
+        case ZoneVerdict::NeedsChoice:
+            if (reading.kind == LocalTimeKind::Nonexistent) {
                 return InputError{named + "the local time " + when +
-                                  " happened twice: the clocks went back from " +
-                                  readingText(reading->first) + " to " +
-                                  readingText(reading->second) +
-                                  "; give --dst for the first or --no-dst for the second"};
+                                  " did not exist: the clocks went forward from " +
+                                  formatOffset(reading.first.offsetSeconds) + " to " +
+                                  formatOffset(reading.second.offsetSeconds) +
+                                  " over it; check the time of birth, or give --dst or --no-dst "
+                                  "for the clocks it was read on"};
             }
-            used = choice == DaylightChoice::Daylight ? reading->first : reading->second;
-            break;
-        case LocalTimeKind::Unique:
-            if ((choice == DaylightChoice::Daylight && !used.daylight) ||
-                (choice == DaylightChoice::Standard && used.daylight)) {
-                return InputError{named + when + " was " + readingText(used) + "; leave " +
-                                  (choice == DaylightChoice::Daylight ? "--dst" : "--no-dst") +
-                                  " out, the zone's history gives the offset"};
-            }
-            break;
+            return InputError{named + "the local time " + when +
+                              " happened twice: the clocks went back from " +
+                              readingText(reading.first) + " to " + readingText(reading.second) +
+                              "; give --dst for the first or --no-dst for the second"};
+        case ZoneVerdict::Contradicted:
+            return InputError{named + when + " was " + readingText(decision.offset) + "; leave " +
+                              (choice == DaylightChoice::Daylight ? "--dst" : "--no-dst") +
+                              " out, the zone's history gives the offset"};
+        case ZoneVerdict::Settled: break;
     }
     entries.zoneId = std::string(zoneId);
-    entries.zoneOffsetSeconds = used.offsetSeconds;
-    entries.zoneAbbreviation = used.abbreviation;
-    entries.daylightSaving = used.daylight;
+    entries.zoneOffsetSeconds = decision.offset.offsetSeconds;
+    entries.zoneAbbreviation = decision.offset.abbreviation;
+    entries.daylightSaving = decision.offset.daylight;
     return std::nullopt;
 }
 

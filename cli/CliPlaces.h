@@ -10,13 +10,9 @@
 
 #include "cli/CliOptions.h"
 #include "core/place/Atlas.h"
-#include "core/time/ZoneHistory.h"
+#include "core/time/ZoneDecision.h"
 
 namespace zodrivel::cli {
-
-// Which reading of a local time the clocks showed twice: --dst takes the first (daylight),
-// --no-dst the second (standard). Also checked against a time the clocks showed once.
-enum class DaylightChoice { Unstated, Daylight, Standard };
 
 // The best place for --place's text, or an error naming it with up to five near matches.
 std::variant<Place, InputError> resolvePlace(std::string_view option, std::string_view text,
@@ -27,10 +23,10 @@ std::variant<Place, InputError> resolvePlace(std::string_view option, std::strin
 std::string longitudeText(const Place& place);
 std::string latitudeText(const Place& place);
 
-// Reads `zoneId` at the entries' local date and time and sets the offset, the zone id, the
-// abbreviation and the daylight box. A time the clocks skipped is refused; a time they showed
-// twice is refused unless `choice` picks one of the two readings. `option` names what the
-// zone came from in the messages ("--tz", or "--place" when the place's zone was used).
+// Reads `zoneId` at the entries' local date and time (decideZone) and sets the offset, the zone
+// id, the abbreviation and the daylight box. A time the clocks skipped or showed twice is
+// refused unless `choice` (--dst or --no-dst) picks one of the two readings. `option` names what
+// the zone came from in the messages ("--tz", or "--place" when the place's zone was used).
 std::optional<InputError> applyTimeZone(std::string_view option, std::string_view zoneId,
                                         DaylightChoice choice, const ZoneHistory& history,
                                         EntryTexts& entries);

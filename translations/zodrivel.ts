@@ -2501,17 +2501,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>In %1 the clocks showed %2 twice: first as %3, then, after they were set back, as %4.
-
-Was the birth at the first %2 (%3)? Yes for the first, No for the second.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source> The clocks showed this time twice; the reading you chose is used.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>In %1 the clocks went forward over %2: that time was never shown. Was the time of birth read on clocks still at %3? Yes for %3, No for %4.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2532,6 +2522,32 @@ Was the birth at the first %2 (%3)? Yes for the first, No for the second.</sourc
     </message>
     <message>
         <source>Zone set by hand: the row and the daylight box are used as chosen, whatever the place&apos;s time zone says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (daylight)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (standard)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone from the place: in %1 the clocks showed %2 twice; which reading was meant is asked before the chart is calculated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone from the place: in %1 the clocks went forward over %2; which offset the time was read in is asked before the chart is calculated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1 the clocks showed %2 twice: first as %3, then, after they were set back, as %4.
+
+Which reading was the time of birth?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In %1 the clocks went forward over %2: that time was never shown. Were the clocks the time of birth was read on still at %3, or already at %4?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,7 @@
 #include "adapters/birthfile/JsonBirthFileFormat.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
@@ -179,6 +180,12 @@ EnteredCoordinate readCoordinate(ObjectReader& top, std::string_view key, std::s
                                       "\", not \"" + side + "\"");
     }
     c.secondSide = side[0] == second;
+    if (const Json* exact = object.find("exact")) {
+        c.exact = object.number(*exact, "exact");
+        if (std::fabs(*c.exact) > (maxDegrees == 3 ? 180.0 : 90.0)) {
+            object.wrongValue("exact", "lies beyond the globe");
+        }
+    }
     object.keepUnknown();
     return c;
 }
@@ -351,9 +358,11 @@ void appendUnknown(Json& object, const BirthFile& birth, std::string_view name) 
 }
 
 Json coordinateJson(const EnteredCoordinate& c, char first, char second) {
-    return Json{{"degrees", c.degrees},
-                {"minutes", c.minutes},
-                {"side", std::string(1, c.secondSide ? second : first)}};
+    Json json{{"degrees", c.degrees},
+              {"minutes", c.minutes},
+              {"side", std::string(1, c.secondSide ? second : first)}};
+    if (c.exact) json["exact"] = *c.exact;
+    return json;
 }
 
 Json birthJson(const BirthFile& birth) {

@@ -49,8 +49,11 @@ BirthFile withEntries(BirthFile birth, const EntryTexts& entries) {
     birth.year = number(entries.year, birth.year);
     birth.hour = number(entries.hour, birth.hour);
     birth.minute = number(entries.minute, birth.minute);
-    birth.longitude = {entries.lonDegrees, entries.lonMinutes, !entries.east};
-    birth.latitude = {entries.latDegrees, entries.latMinutes, entries.south};
+    birth.second = number(entries.second, birth.second);
+    birth.longitude = {entries.lonDegrees, entries.lonMinutes, !entries.east,
+                       entries.exactEastLongitude};
+    birth.latitude = {entries.latDegrees, entries.latMinutes, entries.south,
+                      entries.exactNorthLatitude};
     // The same row and box keep the zone as it was, a time-zone id beside the row included; a
     // different one was chosen by hand and is all the zone there is.
     const bool sameZone = birth.zone.row == entries.zonePosition &&

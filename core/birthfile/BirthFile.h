@@ -26,6 +26,9 @@ struct EnteredCoordinate {
     std::string degrees;
     std::string minutes;
     bool secondSide = false;  // West for a longitude, South for a latitude
+    // The coordinate as typed finer than the boxes (seconds, decimals), in degrees, east and
+    // north positive; the boxes hold its rounding to the minute.
+    std::optional<double> exact;
     friend bool operator==(const EnteredCoordinate&, const EnteredCoordinate&) = default;
 };
 

@@ -20,11 +20,15 @@ ChartChoice Chart::choice() const {
 double julianDayUt(const BirthInstant& instant) { return 2451545.0 + instant.daysSinceJ2000; }
 
 double northLatitude(const BirthData& birth) {
+    if (birth.exactNorthLatitude) return *birth.exactNorthLatitude;
     const double degrees = birth.latDegrees + birth.latMinutes / 60.0;
     return birth.isSouth ? -degrees : degrees;
 }
 
-double eastLongitude(const BirthData& birth) { return -signedWestLongitude(birth); }
+double eastLongitude(const BirthData& birth) {
+    if (birth.exactEastLongitude) return *birth.exactEastLongitude;
+    return -signedWestLongitude(birth);
+}
 
 Chart calculate(const ProceedRecord& record, const Ephemeris& ephemeris,
                 const HouseCalculator* houses, HouseSystem system) {
@@ -32,8 +36,11 @@ Chart calculate(const ProceedRecord& record, const Ephemeris& ephemeris,
     c.birth = record.birth;
     c.zone = record.zone;
     c.zonePosition = record.zonePosition;
-    c.instant = birthInstant(c.birth, c.zone);
     c.model = ephemeris.model();
+    // The documented model reads the clock to the minute; a model that counts seconds gets them.
+    c.instant =
+        birthInstant(c.birth, c.zone,
+                     c.model == SkyModel::Classic ? ClockSeconds::Ignored : ClockSeconds::Counted);
     const ChartPoints positions = ephemeris.positions(c.instant);
     c.points.reserve(BodyCount);
     for (int slot = 0; slot < BodyCount; ++slot) {

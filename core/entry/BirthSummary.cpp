@@ -33,6 +33,14 @@ std::string formatCoordinates(const BirthData& b, const TextTranslator& texts) {
     char longitude[32], latitude[32];
     std::snprintf(longitude, sizeof longitude, "%d\u00B0%02d'", b.lonDegrees, b.lonMinutes);
     std::snprintf(latitude, sizeof latitude, "%d\u00B0%02d'", b.latDegrees, b.latMinutes);
+    // Coordinates given to the second (an atlas place's, or typed so) show their seconds.
+    const auto toSecond = [](char* text, std::size_t size, double degrees) {
+        const long seconds = std::lround(std::fabs(degrees) * 3600);
+        std::snprintf(text, size, "%ld\u00B0%02ld'%02ld\"", seconds / 3600, seconds / 60 % 60,
+                      seconds % 60);
+    };
+    if (b.exactEastLongitude) toSecond(longitude, sizeof longitude, *b.exactEastLongitude);
+    if (b.exactNorthLatitude) toSecond(latitude, sizeof latitude, *b.exactNorthLatitude);
     return longitude + east + " " + latitude + north;
 }
 

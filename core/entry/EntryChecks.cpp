@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "core/entry/EntryChecks.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 
@@ -172,6 +174,30 @@ std::string urlEncode(std::string_view text) {
     return out;
 }
 
+DegreesMinutes roundedToMinute(double degrees) {
+    const long minutes = std::lround(std::fabs(degrees) * 60);
+    return {static_cast<int>(minutes / 60), static_cast<int>(minutes % 60)};
+}
+
+namespace {
+
+// The place's coordinate when the boxes hold exactly its rounding, on its side of the equator
+// or of Greenwich.
+std::optional<double> placeCoordinate(double placeDegrees, const std::string& degrees,
+                                      const std::string& minutes, bool negativeSide) {
+    const DegreesMinutes shown = roundedToMinute(placeDegrees);
+    const auto value = [](const std::string& text) {
+        return text.empty() || !std::all_of(text.begin(), text.end(), isDigit) || text.size() > 4
+                   ? -1
+                   : std::stoi(text);
+    };
+    if (value(degrees) != shown.degrees || value(minutes) != shown.minutes) return std::nullopt;
+    if (shown != DegreesMinutes{} && (placeDegrees < 0) != negativeSide) return std::nullopt;
+    return placeDegrees;
+}
+
+}  // namespace
+
 ProceedRecord fillBirthData(const EntryTexts& entries, const ProceedRecord& previous) {
     ProceedRecord record = previous;
     BirthData& b = record.birth;
@@ -187,6 +213,7 @@ ProceedRecord fillBirthData(const EntryTexts& entries, const ProceedRecord& prev
     storeIfNumber(b.birthYear, entries.year);
     storeIfNumber(b.birthHour, entries.hour);
     storeIfNumber(b.birthMinute, entries.minute);
+    storeIfNumber(b.birthSecond, entries.second);
     b.zoneHours = static_cast<std::int16_t>(std::abs(record.zone.zoneCorrectionHours));
     b.zoneMinutes = static_cast<std::int16_t>(std::abs(record.zone.zoneCorrectionMinutes));
     storeIfNumber(b.lonDegrees, entries.lonDegrees);
@@ -197,6 +224,16 @@ ProceedRecord fillBirthData(const EntryTexts& entries, const ProceedRecord& prev
     b.isSouth = entries.south;
     b.isDaylightSaving = entries.daylightSaving;
     b.place = entries.place;
+    b.exactEastLongitude = entries.exactEastLongitude;
+    b.exactNorthLatitude = entries.exactNorthLatitude;
+    if (entries.place && !b.exactEastLongitude) {
+        b.exactEastLongitude = placeCoordinate(entries.place->longitude, entries.lonDegrees,
+                                               entries.lonMinutes, !entries.east);
+    }
+    if (entries.place && !b.exactNorthLatitude) {
+        b.exactNorthLatitude = placeCoordinate(entries.place->latitude, entries.latDegrees,
+                                               entries.latMinutes, entries.south);
+    }
     b.zoneId = entries.zoneId;
     if (entries.zoneOffsetSeconds) {
         b.zoneSource = ZoneSource::TimeZone;

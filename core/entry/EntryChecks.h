@@ -84,6 +84,7 @@ struct EntryTexts {
     std::string year = "1901";
     std::string hour = "0";
     std::string minute = "0";
+    std::string second = "0";
     std::string lonDegrees, lonMinutes, latDegrees, latMinutes;
     int zonePosition = 29;
     bool east = true;
@@ -96,7 +97,20 @@ struct EntryTexts {
     std::string zoneId;
     std::string zoneAbbreviation;
     std::optional<std::int32_t> zoneOffsetSeconds;
+    // Coordinates typed finer than the boxes hold (seconds, decimals), east and north positive;
+    // the box texts are their rounding to the minute.
+    std::optional<double> exactEastLongitude;
+    std::optional<double> exactNorthLatitude;
 };
+
+// An angle's whole degrees and minutes, rounded to the nearest arc minute, without its sign:
+// what the degree and minute boxes show for an atlas place's coordinate.
+struct DegreesMinutes {
+    int degrees = 0;
+    int minutes = 0;
+    friend bool operator==(const DegreesMinutes&, const DegreesMinutes&) = default;
+};
+DegreesMinutes roundedToMinute(double degrees);
 
 enum class EntryControl { None, Name, LonDegrees, LonMinutes, LatDegrees, LatMinutes };
 
@@ -131,7 +145,8 @@ std::string urlEncode(std::string_view text);
 
 // Steps 2 to 8 of Proceed over validated entries. A text that does not convert to a 16-bit
 // integer leaves its field as it was in `previous`; an unknown zone position leaves the
-// correction as it was.
+// correction as it was. The exact coordinates are the typed exact ones, else the atlas place's
+// own while the boxes still show them rounded (an edited box means the user's value counts).
 ProceedRecord fillBirthData(const EntryTexts& entries, const ProceedRecord& previous);
 
 }  // namespace zodrivel

@@ -34,6 +34,7 @@ struct BirthData {
     std::int16_t birthYear = 0;    // 1901..2050
     std::int16_t birthHour = 0;    // local clock, 0..23
     std::int16_t birthMinute = 0;  // 0..59
+    std::int16_t birthSecond = 0;  // 0..59; counted only by models that count seconds
     std::int16_t zoneHours = 0;    // |zoneCorrectionHours|, 0..13
     std::int16_t zoneMinutes = 0;  // |zoneCorrectionMinutes|, 0 or 30
     std::int16_t lonDegrees = 0;   // 0..179, unsigned; isEast gives the side
@@ -54,6 +55,13 @@ struct BirthData {
     std::string zoneId;                 // "Europe/London"; empty for a row chosen by hand
     std::string zoneAbbreviation;       // "BDST", or the row's abbreviation
     std::optional<Place> place;         // the atlas place chosen, when one was
+
+    // The coordinates to the full precision they were given in (an atlas place's own, or
+    // seconds and decimals typed on the command line), in degrees, east and north positive.
+    // Absent when only the whole degrees and minutes above were entered; when present they are
+    // what the calculation uses, and the degree and minute fields are their rounding.
+    std::optional<double> exactEastLongitude;
+    std::optional<double> exactNorthLatitude;
 
     friend bool operator==(const BirthData&, const BirthData&) = default;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "core/time/UniversalTime.h"
 
+#include <cstdio>
+
 #include "core/time/Calendar.h"
 
 namespace zodrivel {
@@ -20,12 +22,16 @@ OffsetSplit splitOffset(std::int32_t offsetSeconds) {
 
 }  // namespace
 
-double universalTimeHours(const BirthData& birth, const ZoneCorrection& zone) {
+double universalTimeHours(const BirthData& birth, const ZoneCorrection& zone,
+                          ClockSeconds seconds) {
+    // Added last, so that a birth without seconds sums exactly as it always has.
+    const double clockSeconds = seconds == ClockSeconds::Counted ? birth.birthSecond / 3600.0 : 0.0;
     if (birth.zoneSource == ZoneSource::TimeZone) {
-        return birth.birthHour + birth.birthMinute / 60.0 - birth.utcOffsetSeconds / 3600.0;
+        return birth.birthHour + birth.birthMinute / 60.0 - birth.utcOffsetSeconds / 3600.0 +
+               clockSeconds;
     }
     return birth.birthHour + birth.birthMinute / 60.0 + zone.zoneCorrectionHours +
-           zone.zoneCorrectionMinutes / 60.0 - (birth.isDaylightSaving ? 1.0 : 0.0);
+           zone.zoneCorrectionMinutes / 60.0 - (birth.isDaylightSaving ? 1.0 : 0.0) + clockSeconds;
 }
 
 CivilDateTime universalDateTime(const BirthData& birth, const ZoneCorrection& zone) {
@@ -42,18 +48,35 @@ CivilDateTime universalDateTime(const BirthData& birth, const ZoneCorrection& zo
     return t;
 }
 
-BirthInstant birthInstant(const BirthData& birth, const ZoneCorrection& zone) {
+BirthInstant birthInstant(const BirthData& birth, const ZoneCorrection& zone,
+                          ClockSeconds seconds) {
     BirthInstant t;
-    t.universalTime = universalTimeHours(birth, zone);
+    t.universalTime = universalTimeHours(birth, zone, seconds);
     t.dayNumber = julianDayNumber(birth.birthYear, birth.birthMonth, birth.birthDay);
     t.julianCenturies = ((t.dayNumber - 2451545) + t.universalTime / 24 - 0.5) / 36525;
     t.universal = universalDateTime(birth, zone);
-    t.daysSinceJ2000 = daysSinceJ2000(t.universal);
     if (birth.zoneSource == ZoneSource::TimeZone) {
-        const int seconds = splitOffset(birth.utcOffsetSeconds).seconds;
-        if (seconds > 0) t.daysSinceJ2000 += (60 - seconds) / 86400.0;
+        const int offsetSeconds = splitOffset(birth.utcOffsetSeconds).seconds;
+        if (offsetSeconds > 0) t.universalSecond = 60 - offsetSeconds;
     }
+    if (seconds == ClockSeconds::Counted && birth.birthSecond > 0) {
+        t.universalSecond += birth.birthSecond;
+        if (t.universalSecond >= 60) {
+            t.universal = addMinutes(t.universal, 1);
+            t.universalSecond -= 60;
+        }
+    }
+    t.daysSinceJ2000 = daysSinceJ2000(t.universal);
+    if (t.universalSecond > 0) t.daysSinceJ2000 += t.universalSecond / 86400.0;
     return t;
+}
+
+std::string isoUniversalDate(const BirthInstant& instant) {
+    const CivilDateTime& u = instant.universal;
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", u.year, u.month, u.day,
+                  u.hour, u.minute, instant.universalSecond);
+    return text;
 }
 
 }  // namespace zodrivel

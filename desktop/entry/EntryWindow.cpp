@@ -2,6 +2,7 @@
 #include "desktop/entry/EntryWindow.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -138,12 +139,21 @@ void EntryWindow::buildMenus() {
 }
 
 QWidget* EntryWindow::buildForm() {
-    MessageBoxes& messages = *services_.messages;
     auto* central = new QWidget;
     auto* page = new QVBoxLayout(central);
     page->setSpacing(10);
+    page->addLayout(buildPersonAndTime());
+    page->addWidget(buildPlace());
+    page->addWidget(buildZone());
+    followPlaceAndZone();
+    page->addLayout(buildProceedRow());
+    QWidget* forum = buildOffers(*page);
+    setReadingOrder(forum);
+    return central;
+}
 
-    // Person and time.
+QLayout* EntryWindow::buildPersonAndTime() {
+    MessageBoxes& messages = *services_.messages;
     auto* birth = new QGridLayout;
     birth->setColumnStretch(1, 1);
     nameBox_ = withName(new FilteredLineEdit(EntryFilter::Letters, messages), "txtName");
@@ -176,9 +186,12 @@ QWidget* EntryWindow::buildForm() {
     describe(secondList_, tr("Second"), tr("Second of birth"));
     birth->addLayout(
         row({hourList_, minuteList_, secondList_, makeLabel("Label12", tr("HH:MM:SS"))}), 2, 1);
-    page->addLayout(birth);
+    return birth;
+}
 
-    // Place: the names serve only the web look-up; the coordinates are what counts.
+// Place: the names serve only the web look-up and the atlas; the coordinates are what counts.
+QWidget* EntryWindow::buildPlace() {
+    MessageBoxes& messages = *services_.messages;
     auto* place = new QGroupBox(tr("Place of Birth"));
     auto* placeGrid = new QGridLayout(place);
     cityBox_ = withName(new QLineEdit, "txtMCity");
@@ -243,8 +256,10 @@ QWidget* EntryWindow::buildForm() {
                                            2, latDegreesBox_, latMinutesBox_, "optLat", tr("North"),
                                            tr("South"), northOption_, southOption_));
     placeGrid->addLayout(coordinates, 2, 0, 1, 6);
-    page->addWidget(place);
+    return place;
+}
 
+QWidget* EntryWindow::buildZone() {
     auto* zone = withName(new QGroupBox(tr("Zone")), "fraZone");
     auto* zoneColumn = new QVBoxLayout(zone);
     auto* zoneRow = new QHBoxLayout;
@@ -262,13 +277,27 @@ QWidget* EntryWindow::buildForm() {
     zoneNote_->setWordWrap(true);
     zoneNote_->hide();
     zoneColumn->addWidget(zoneNote_);
-    page->addWidget(zone);
+    return zone;
+}
+
+// The zone follows the place and the date and time until the user sets it by hand; the City
+// box offers the atlas's places.
+void EntryWindow::followPlaceAndZone() {
     // Only the user's own changes count as a hand change; the window's do not emit these.
     connect(zoneList_, &QComboBox::activated, this, [this] { zoneSetByHand(); });
     connect(daylightSavingBox_, &QCheckBox::clicked, this, [this] { zoneSetByHand(); });
     for (QComboBox* list : {monthList_, dayList_, yearList_, hourList_, minuteList_}) {
         connect(list, &QComboBox::currentIndexChanged, this, [this] { applyPlaceZone(); });
     }
+    // The date and time complete and the focus gone elsewhere in the window: a skipped or
+    // repeated time is asked about now rather than at Proceed.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (now == nullptr || now->window() != this || !isDateOrTimeList(old) ||
+            isDateOrTimeList(now)) {
+            return;
+        }
+        settleZoneReading();
+    });
     if (services_.atlas != nullptr) {
         placeModel_ = new QStringListModel(this);
         placeCompleter_ = new QCompleter(placeModel_, this);
@@ -288,7 +317,9 @@ QWidget* EntryWindow::buildForm() {
         describe(cityBox_, tr("City of birth"),
                  tr("Type the first letters and choose the place from the list"));
     }
+}
 
+QLayout* EntryWindow::buildProceedRow() {
     proceedButton_ = withName(new QPushButton(tr("Proceed")), "cmdRashi");
     proceedButton_->setAutoDefault(true);  // Enter on the focused button proceeds
     proceedButton_->setMinimumWidth(140);
@@ -297,18 +328,21 @@ QWidget* EntryWindow::buildForm() {
     auto* proceedRow = new QHBoxLayout;
     proceedRow->addStretch();
     proceedRow->addWidget(proceedButton_);
-    page->addLayout(proceedRow);
+    return proceedRow;
+}
 
+// The description, the forum link and the two offers in one place; answers the forum link.
+QWidget* EntryWindow::buildOffers(QVBoxLayout& page) {
     auto* description = makeLabel("Label2", coreText(textContext::Labels, labels::Description));
     description->setWordWrap(true);
-    page->addWidget(description);
-    page->addStretch();
+    page.addWidget(description);
+    page.addStretch();
 
     auto* forum =
         withName(new ClickableLabel(coreText(textContext::Labels, labels::Forum)), "Label61");
     connect(forum, &ClickableLabel::clicked, this, [this] { openHomePage(services_, this); });
     forum->leadsTo(homePageUrl());
-    page->addWidget(forum);
+    page.addWidget(forum);
     // The two offers share one place; only the one in front shows.
     brandStack_ = new QStackedWidget;
     coBrandLabel_ =
@@ -324,8 +358,11 @@ QWidget* EntryWindow::buildForm() {
     brandStack_->addWidget(fullBrandLabel_);
     brandStack_->addWidget(coBrandLabel_);
     brandStack_->setCurrentWidget(coBrandLabel_);
-    page->addWidget(brandStack_);
+    page.addWidget(brandStack_);
+    return forum;
+}
 
+void EntryWindow::setReadingOrder(QWidget* forum) {
     // Reading order, whatever order the layout code created the widgets in.
     QWidget* order[] = {nameBox_,           monthList_,     dayList_,      yearList_,
                         hourList_,          minuteList_,    secondList_,   cityBox_,
@@ -334,7 +371,6 @@ QWidget* EntryWindow::buildForm() {
                         latMinutesBox_,     northOption_,   southOption_,  zoneList_,
                         daylightSavingBox_, proceedButton_, forum,         brandStack_};
     for (std::size_t k = 1; k < std::size(order); ++k) setTabOrder(order[k - 1], order[k]);
-    return central;
 }
 
 void EntryWindow::fillLists() {
@@ -356,11 +392,15 @@ EntryTexts EntryWindow::entries() const {
     e.year = yearList_->currentText().toStdString();
     e.hour = hourList_->currentText().toStdString();
     e.minute = minuteList_->currentText().toStdString();
+    e.second = secondList_->currentText().toStdString();
     e.lonDegrees = lonDegreesBox_->text().toStdString();
     e.lonMinutes = lonMinutesBox_->text().toStdString();
     e.latDegrees = latDegreesBox_->text().toStdString();
     e.latMinutes = latMinutesBox_->text().toStdString();
     e.zonePosition = zoneList_->currentIndex() - (extraZoneEntry_ ? 1 : 0);
+    e.east = eastOption_->isChecked();
+    e.south = southOption_->isChecked();
+    e.daylightSaving = daylightSavingBox_->isChecked();
     e.place = place_;
     if (place_ && zoneOffset_ && !zoneByHand_) {
         e.zoneId = place_->zoneId;
@@ -372,9 +412,6 @@ EntryTexts EntryWindow::entries() const {
         e.zoneAbbreviation = zoneOffset_->abbreviation;
         e.zoneOffsetSeconds = zoneOffset_->offsetSeconds + (e.daylightSaving ? 3600 : 0);
     }
-    e.east = eastOption_->isChecked();
-    e.south = southOption_->isChecked();
-    e.daylightSaving = daylightSavingBox_->isChecked();
     return e;
 }
 
@@ -392,6 +429,7 @@ bool EntryWindow::validateEntries() {
 
 void EntryWindow::proceed() {
     if (!validateEntries()) return;
+    if (!settleZoneReading()) return;  // Cancel: nothing calculated, the entries stay
     record_ = fillBirthData(entries(), record_);
     calculation_ = calculateChart(record_, loadChartChoices(services_), *services_.sky);
     emit proceeded(*calculation_);
@@ -436,11 +474,12 @@ void EntryWindow::choosePlace(const Place& place) {
     cityBox_->setText(QString::fromStdString(place.name));
     stateBox_->setText(QString::fromStdString(place.division));
     countryBox_->setText(QString::fromStdString(place.country));
-    // Degrees and minutes, to the nearest arc minute.
+    // Degrees and minutes, to the nearest arc minute; the calculation takes the place's own
+    // coordinates while the boxes still show these.
     const auto fill = [](double degrees, QLineEdit* deg, QLineEdit* min) {
-        const long minutes = std::lround(std::fabs(degrees) * 60);
-        deg->setText(QString::number(minutes / 60));
-        min->setText(QString::number(minutes % 60));
+        const DegreesMinutes shown = roundedToMinute(degrees);
+        deg->setText(QString::number(shown.degrees));
+        min->setText(QString::number(shown.minutes));
     };
     fill(place.longitude, lonDegreesBox_, lonMinutesBox_);
     fill(place.latitude, latDegreesBox_, latMinutesBox_);
@@ -448,6 +487,7 @@ void EntryWindow::choosePlace(const Place& place) {
     (place.latitude < 0 ? southOption_ : northOption_)->setChecked(true);
     place_ = place;
     zoneByHand_ = false;
+    zoneAnswer_.reset();
     applyPlaceZone();
 }
 
@@ -465,58 +505,85 @@ std::optional<CivilDateTime> EntryWindow::enteredLocalTime() const {
     return t;
 }
 
+namespace {
+
+QString localTimeText(const CivilDateTime& local) {
+    return QStringLiteral("%1-%2-%3 %4:%5")
+        .arg(local.year)
+        .arg(local.month, 2, 10, QLatin1Char('0'))
+        .arg(local.day, 2, 10, QLatin1Char('0'))
+        .arg(local.hour, 2, 10, QLatin1Char('0'))
+        .arg(local.minute, 2, 10, QLatin1Char('0'));
+}
+
+QString describeOffset(const ZoneOffset& o) {
+    return QString::fromStdString(formatOffset(o.offsetSeconds) + " " + o.abbreviation);
+}
+
+// A reading as its button names it: "\u22125:00 CDT (daylight)".
+QString readingAnswer(const ZoneOffset& o) {
+    QString offset = QString::fromStdString(formatOffset(o.offsetSeconds));
+    if (offset.startsWith(QLatin1Char('-'))) offset.replace(0, 1, QChar(0x2212));
+    return offset + QLatin1Char(' ') + QString::fromStdString(o.abbreviation) +
+           (o.daylight ? EntryWindow::tr(" (daylight)") : EntryWindow::tr(" (standard)"));
+}
+
+}  // namespace
+
+DaylightChoice EntryWindow::answeredReading(const CivilDateTime& local) const {
+    return zoneAnswer_ && zoneAnswer_->first == local ? zoneAnswer_->second
+                                                      : DaylightChoice::Unstated;
+}
+
 void EntryWindow::applyPlaceZone() {
     if (!place_ || zoneByHand_ || services_.zones == nullptr) return;
     const auto local = enteredLocalTime();
     if (!local) return;
-    const auto reading = services_.zones->atLocalTime(place_->zoneId, *local);
+    const ZoneDecision decision =
+        decideZone(*services_.zones, place_->zoneId, *local, answeredReading(*local));
     const QString zoneId = QString::fromStdString(place_->zoneId);
-    if (!reading) {
-        zoneOffset_.reset();
-        removeExtraZoneEntry();
-        zoneNote_->setText(tr("The time-zone database has no zone %1: choose the zone and the "
-                              "daylight box by hand.")
-                               .arg(zoneId));
-        zoneNote_->show();
-        return;
+    const QString when = localTimeText(*local);
+    const LocalTimeKind kind = decision.reading.kind;
+    switch (decision.verdict) {
+        case ZoneVerdict::UnknownZone:
+        case ZoneVerdict::Contradicted:
+            zoneOffset_.reset();
+            removeExtraZoneEntry();
+            zoneNote_->setText(tr("The time-zone database has no zone %1: choose the zone and the "
+                                  "daylight box by hand.")
+                                   .arg(zoneId));
+            zoneNote_->show();
+            return;
+        case ZoneVerdict::NeedsChoice:
+            // Asked once, on Proceed or when the focus leaves the date and time, never while
+            // the user is still moving through the lists.
+            zoneOffset_.reset();
+            zoneNote_->setText(
+                (kind == LocalTimeKind::Repeated
+                     ? tr("Zone from the place: in %1 the clocks showed %2 twice; which reading "
+                          "was meant is asked before the chart is calculated.")
+                     : tr("Zone from the place: in %1 the clocks went forward over %2; which "
+                          "offset the time was read in is asked before the chart is calculated."))
+                    .arg(zoneId, when));
+            zoneNote_->show();
+            return;
+        case ZoneVerdict::Settled: break;
     }
-    const QString when = QStringLiteral("%1-%2-%3 %4:%5")
-                             .arg(local->year)
-                             .arg(local->month, 2, 10, QLatin1Char('0'))
-                             .arg(local->day, 2, 10, QLatin1Char('0'))
-                             .arg(local->hour, 2, 10, QLatin1Char('0'))
-                             .arg(local->minute, 2, 10, QLatin1Char('0'));
-    const auto describeOffset = [](const ZoneOffset& o) {
-        return QString::fromStdString(formatOffset(o.offsetSeconds) + " " + o.abbreviation);
-    };
-    ZoneOffset used = reading->first;
     QString doubt;
-    if (reading->kind == LocalTimeKind::Repeated) {
-        const bool first = services_.messages->askYesNo(
-            tr("In %1 the clocks showed %2 twice: first as %3, then, after they were set back, "
-               "as %4.\n\nWas the birth at the first %2 (%3)? Yes for the first, No for the "
-               "second.")
-                .arg(zoneId, when, describeOffset(reading->first), describeOffset(reading->second)),
-            MessageIcon::Information, this);
-        used = first ? reading->first : reading->second;
+    if (kind == LocalTimeKind::Repeated) {
         doubt = tr(" The clocks showed this time twice; the reading you chose is used.");
-    } else if (reading->kind == LocalTimeKind::Nonexistent) {
-        const bool before = services_.messages->askYesNo(
-            tr("In %1 the clocks went forward over %2: that time was never shown. Was the time "
-               "of birth read on clocks still at %3? Yes for %3, No for %4.")
-                .arg(zoneId, when, describeOffset(reading->first), describeOffset(reading->second)),
-            MessageIcon::Information, this);
-        used = before ? reading->first : reading->second;
+    } else if (kind == LocalTimeKind::Nonexistent) {
         doubt = tr(" That time never showed on the clocks; the offset you chose is used.");
     }
+    const ZoneOffset& used = decision.offset;
     zoneOffset_ = used;
     const QString date = when.left(10);
-    if (const auto row = rowForOffset(used)) {
+    if (decision.row) {
         removeExtraZoneEntry();
-        zoneList_->setCurrentIndex(row->position);
-        daylightSavingBox_->setChecked(row->daylightBox);
+        zoneList_->setCurrentIndex(decision.row->position);
+        daylightSavingBox_->setChecked(decision.row->daylightBox);
         zoneNote_->setText(
-            (row->daylightBox
+            (decision.row->daylightBox
                  ? tr("Zone from the place: %1 kept daylight time on %2 (%3); the row of its "
                       "standard time and the daylight box give that offset.")
                  : tr("Zone from the place: %1 kept standard time on %2 (%3); the row gives "
@@ -533,6 +600,45 @@ void EntryWindow::applyPlaceZone() {
                            doubt);
     }
     zoneNote_->show();
+}
+
+bool EntryWindow::settleZoneReading() {
+    if (!place_ || zoneByHand_ || services_.zones == nullptr || askingZone_) return true;
+    const auto local = enteredLocalTime();
+    if (!local) return true;
+    const ZoneDecision decision =
+        decideZone(*services_.zones, place_->zoneId, *local, answeredReading(*local));
+    if (decision.verdict != ZoneVerdict::NeedsChoice) return true;
+    const LocalTimeReading& reading = decision.reading;
+    const QString zoneId = QString::fromStdString(place_->zoneId);
+    const QString when = localTimeText(*local);
+    const QString question =
+        reading.kind == LocalTimeKind::Repeated
+            ? tr("In %1 the clocks showed %2 twice: first as %3, then, after they were set back, "
+                 "as %4.\n\nWhich reading was the time of birth?")
+                  .arg(zoneId, when, describeOffset(reading.first), describeOffset(reading.second))
+            : tr("In %1 the clocks went forward over %2: that time was never shown. Were the "
+                 "clocks the time of birth was read on still at %3, or already at %4?")
+                  .arg(zoneId, when, describeOffset(reading.first), describeOffset(reading.second));
+    askingZone_ = true;
+    const std::optional<int> answer = services_.messages->askChoice(
+        question, {readingAnswer(reading.first), readingAnswer(reading.second)}, this);
+    askingZone_ = false;
+    if (!answer) return false;
+    zoneAnswer_ = {*local, choiceOfReading(reading, *answer == 0)};
+    applyPlaceZone();
+    return true;
+}
+
+bool EntryWindow::isDateOrTimeList(const QWidget* widget) const {
+    // A list's popup is a window of its own whose parent is the list.
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+        for (const QComboBox* list :
+             {monthList_, dayList_, yearList_, hourList_, minuteList_, secondList_}) {
+            if (widget == list) return true;
+        }
+    }
+    return false;
 }
 
 void EntryWindow::setExtraZoneEntry(const QString& text) {
@@ -682,6 +788,7 @@ void EntryWindow::showZone(const BirthFile& birth) {
     removeExtraZoneEntry();
     zoneNote_->hide();
     zoneOffset_.reset();
+    zoneAnswer_.reset();
     place_.reset();
     if (birth.place) {
         const BirthPlace& p = *birth.place;
@@ -692,6 +799,20 @@ void EntryWindow::showZone(const BirthFile& birth) {
         place_ = Place{birth.city, birth.state, birth.country, {}, 0, 0, *birth.zone.timezone, 0};
     }
     if (place_ && birth.zone.timezone) place_->zoneId = *birth.zone.timezone;
+    // A time shown twice or skipped, saved with the offset that was meant: that reading.
+    const auto local = enteredLocalTime();
+    if (place_ && birth.zone.offsetSeconds && local && services_.zones != nullptr) {
+        const ZoneDecision decision =
+            decideZone(*services_.zones, place_->zoneId, *local, DaylightChoice::Unstated);
+        for (const bool first : {true, false}) {
+            const ZoneOffset& o = first ? decision.reading.first : decision.reading.second;
+            if (decision.verdict == ZoneVerdict::NeedsChoice &&
+                o.offsetSeconds == *birth.zone.offsetSeconds) {
+                zoneAnswer_ = {*local, choiceOfReading(decision.reading, first)};
+                break;
+            }
+        }
+    }
     if (birth.zone.row) {
         zoneList_->setCurrentIndex(*birth.zone.row);
         daylightSavingBox_->setChecked(birth.zone.daylightSaving);

@@ -10,18 +10,20 @@
 #include "core/birthfile/BirthFile.h"
 #include "core/calculation/Calculation.h"
 #include "core/entry/EntryChecks.h"
-#include "core/time/ZoneHistory.h"
+#include "core/time/ZoneDecision.h"
 #include "desktop/platform/Services.h"
 
 class QCheckBox;
 class QComboBox;
 class QCompleter;
 class QLabel;
+class QLayout;
 class QStringListModel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
+class QVBoxLayout;
 
 namespace zodrivel {
 
@@ -94,13 +96,27 @@ protected:
 
 private:
     void buildMenus();
+    // The form, part by part in the order the window shows them.
     QWidget* buildForm();
+    QLayout* buildPersonAndTime();
+    QWidget* buildPlace();
+    QWidget* buildZone();
+    void followPlaceAndZone();
+    QLayout* buildProceedRow();
+    QWidget* buildOffers(QVBoxLayout& page);
+    void setReadingOrder(QWidget* forum);
     void fillLists();  // Form_Load
     void watchForEdits();
 
     // The atlas and the zone history behind the place and zone boxes.
     void offerPlaces(const QString& typed);
     void applyPlaceZone();
+    // A skipped or repeated time not yet answered is asked about, once: true when the zone is
+    // settled, false when the user cancelled.
+    bool settleZoneReading();
+    // The reading the user chose for the local time now entered; Unstated when none.
+    DaylightChoice answeredReading(const CivilDateTime& local) const;
+    bool isDateOrTimeList(const QWidget* widget) const;
     void setExtraZoneEntry(const QString& text);
     void removeExtraZoneEntry();
     void zoneSetByHand();
@@ -145,6 +161,9 @@ private:
     bool zoneByHand_ = false;               // the zone list or the box was changed by hand
     std::optional<ZoneOffset> zoneOffset_;  // the zone's offset now shown; set with place_
     bool extraZoneEntry_ = false;           // row 0 of the list is the zone's own offset
+    // The reading chosen for a skipped or repeated time, for that local time only.
+    std::optional<std::pair<CivilDateTime, DaylightChoice>> zoneAnswer_;
+    bool askingZone_ = false;  // the question is open: focus moving to it asks nothing
     QStackedWidget* brandStack_ = nullptr;
     ClickableLabel* coBrandLabel_ = nullptr;
     ClickableLabel* fullBrandLabel_ = nullptr;

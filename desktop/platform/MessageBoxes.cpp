@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "desktop/platform/MessageBoxes.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
+#include <vector>
 
 namespace zodrivel {
 
@@ -20,6 +24,21 @@ bool QtMessageBoxes::askYesNo(const QString& text, MessageIcon icon, QWidget* pa
     QMessageBox box(toQt(icon), QString::fromUtf8(ApplicationTitle), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
     return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<int> QtMessageBoxes::askChoice(const QString& text, const QStringList& answers,
+                                             QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(ApplicationTitle), text,
+                    QMessageBox::Cancel, parent);
+    std::vector<QAbstractButton*> buttons;
+    for (const QString& answer : answers) {
+        buttons.push_back(box.addButton(answer, QMessageBox::AcceptRole));
+    }
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    const auto chosen = std::ranges::find(buttons, box.clickedButton());
+    if (chosen == buttons.end()) return std::nullopt;
+    return static_cast<int>(chosen - buttons.begin());
 }
 
 std::unique_ptr<QMessageBox> copyableBox(const QString& text, const QString& detail,

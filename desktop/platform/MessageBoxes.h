@@ -3,7 +3,9 @@
 // The program's modal message boxes, behind an interface so that window tests never block.
 
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "core/about/Version.h"
 #include "core/entry/EntryChecks.h"
@@ -27,6 +29,10 @@ public:
     // An OK box that says `text` and holds `detail` (an address, a search) as text the user can
     // select and copy, for what the program could not do itself.
     virtual void showCopyable(const QString& text, const QString& detail, QWidget* parent) = 0;
+    // A question whose answers are named (one button each, in order) beside Cancel: the index
+    // of the answer chosen, nothing for Cancel.
+    virtual std::optional<int> askChoice(const QString& text, const QStringList& answers,
+                                         QWidget* parent) = 0;
     // Save, Discard or Cancel, for changes that would otherwise be lost.
     virtual SaveChoice askSaveChanges(const QString& text, QWidget* parent) = 0;
 
@@ -46,6 +52,8 @@ public:
     void show(const QString& text, MessageIcon icon, QWidget* parent) override;
     bool askYesNo(const QString& text, MessageIcon icon, QWidget* parent) override;
     void showCopyable(const QString& text, const QString& detail, QWidget* parent) override;
+    std::optional<int> askChoice(const QString& text, const QStringList& answers,
+                                 QWidget* parent) override;
     SaveChoice askSaveChanges(const QString& text, QWidget* parent) override;
 };
 

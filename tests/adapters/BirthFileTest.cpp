@@ -37,8 +37,8 @@ BirthFile rowAndBoxBirth() {
     b.city = "New York";
     b.state = "New York";
     b.country = "USA";
-    b.longitude = {"74", "00", true};
-    b.latitude = {"40", "43", false};
+    b.longitude = {"74", "00", true, std::nullopt};
+    b.latitude = {"40", "43", false, std::nullopt};
     b.zone.row = 27;
     b.zone.rowText = std::string(zoneTable()[27].text);
     b.zone.daylightSaving = true;
@@ -59,8 +59,8 @@ BirthFile placeAndZoneBirth() {
     b.city = "Kolkata";
     b.state = "West Bengal";
     b.country = "India";
-    b.longitude = {"88", "22", false};
-    b.latitude = {"22", "34", false};
+    b.longitude = {"88", "22", false, std::nullopt};
+    b.latitude = {"22", "34", false, std::nullopt};
     b.zone.timezone = "Asia/Kolkata";
     b.zone.offsetSeconds = 23400;
     b.zone.abbreviation = "+0630";

@@ -149,7 +149,9 @@ constexpr Place Places[] = {
 TEST(SwissHouses, CuspsAndAnglesAgreeWithTheLibraryForThreePlacesAndTwoSystems) {
     const SwissHouseCalculator calculator;
     for (const Place& place : Places) {
-        for (const HouseSystem system : {HouseSystem::Placidus, HouseSystem::Regiomontanus}) {
+        // The library's letters written out here, not taken from the adapter's own mapping.
+        for (const auto& [system, letter] :
+             {std::pair{HouseSystem::Placidus, 'P'}, std::pair{HouseSystem::Regiomontanus, 'R'}}) {
             for (const Moment& m : {Moments[5], Moments[9]}) {
                 const ProceedRecord r = birthAt(m, place.latitude, place.eastLongitude);
                 const Chart c = calculate(r, ClassicEphemeris{}, &calculator, system);
@@ -158,9 +160,8 @@ TEST(SwissHouses, CuspsAndAnglesAgreeWithTheLibraryForThreePlacesAndTwoSystems) 
                 // The record keeps whole arc minutes; the direct call takes the same place.
                 const double lat = northLatitude(r.birth), lon = eastLongitude(r.birth);
                 double cusps[13] = {}, angles[10] = {};
-                ASSERT_GE(swe_houses_ex(julianDay(m), SEFLG_SWIEPH, lat, lon,
-                                        swissHouseLetter(system), cusps, angles),
-                          0);
+                ASSERT_GE(
+                    swe_houses_ex(julianDay(m), SEFLG_SWIEPH, lat, lon, letter, cusps, angles), 0);
                 for (int house = 0; house < 12; ++house) {
                     EXPECT_LT(arcBetween(c.houses->cusps[house], cusps[house + 1]), TenthArcSecond)
                         << place.name << " house " << house + 1;
@@ -187,6 +188,27 @@ TEST(SwissHouses, MatchFixedValuesAtJ2000InLondon) {
     EXPECT_LT(arcBetween(h.midheaven, 279.5034616), TenthArcSecond);
     EXPECT_LT(arcBetween(h.cusps[1], 61.0199739), TenthArcSecond);
     EXPECT_LT(arcBetween(h.cusps[10], 298.9282921), TenthArcSecond);
+}
+
+// Each system asks the library for its own division: the letters of the library's manual, one
+// row per system, against the adapter's cusps at one place and instant.
+TEST(SwissHouses, EachSystemIsTheLibrarysSystemOfItsName) {
+    constexpr std::pair<HouseSystem, char> Letters[] = {
+        {HouseSystem::Placidus, 'P'}, {HouseSystem::Koch, 'K'},
+        {HouseSystem::Equal, 'E'},    {HouseSystem::WholeSign, 'W'},
+        {HouseSystem::Porphyry, 'O'}, {HouseSystem::Regiomontanus, 'R'},
+        {HouseSystem::Campanus, 'C'}};
+    const SwissHouseCalculator calculator;
+    const double jd = julianDay(Moments[5]);
+    for (const auto& [system, letter] : Letters) {
+        const ChartHouses houses = calculator.houses(jd, 40.7, -74.0, system);
+        double cusps[13] = {}, angles[10] = {};
+        ASSERT_GE(swe_houses_ex(jd, 0, 40.7, -74.0, letter, cusps, angles), 0) << letter;
+        for (int house = 0; house < 12; ++house) {
+            EXPECT_LT(arcBetween(houses.cusps[house], cusps[house + 1]), ArcSecond)
+                << letter << " house " << house + 1;
+        }
+    }
 }
 
 TEST(SwissHouses, EqualAndWholeSignFollowTheAscendant) {

@@ -24,7 +24,7 @@ Json libraryJson(const Chart& c) {
     Json json;
     json["name"] = c.birth.birthName;
     json["universal_time"] = c.instant.universalTime;
-    json["universal_date"] = isoUniversalTime(c.instant.universal);
+    json["universal_date"] = isoUniversalDate(c.instant);
     json["julian_centuries"] = c.instant.julianCenturies;
     json["days_since_j2000"] = c.instant.daysSinceJ2000;
     json["ephemeris"] = c.model == SkyModel::Precise ? "precise" : "classic";

@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
+#include <swephexp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -502,6 +503,107 @@ TEST_F(CliPlaces, SkippedAndRepeatedTimesAreRefusedUnlessAReadingIsChosen) {
     const CliRun second = at("2021-11-07", "01:30", {"--no-dst"});
     ASSERT_EQ(second.status, 0) << second.err;
     EXPECT_EQ(nlohmann::json::parse(second.out)["universal_date"], "2021-11-07T07:30:00");
+}
+
+// A place from the atlas keeps its own coordinates, and the precise model counts the seconds of
+// the birth time: its angles and cusps agree with the house library called here directly with
+// the atlas's coordinates (as the program printed them) and the universal time built here from
+// the local clock and the offset. Tolerance 0.01 arc second: what is left is rounding.
+TEST_F(CliPlaces, APlaceFromTheAtlasGivesThePreciseModelItsExactCoordinates) {
+    constexpr double Tolerance = 0.01 / 3600;  // degrees
+    struct Case {
+        const char* place;
+        const char* date;
+    };
+    // From 23 degrees south to 64 north (Placidus has no answer in the polar circles), both
+    // sides of Greenwich.
+    for (const Case c : {Case{"Chicago", "1961-08-04"}, Case{"Sao Paulo", "1985-01-20"},
+                         Case{"Kolkata", "1970-03-02"}, Case{"Oslo", "1999-06-30"},
+                         Case{"Reykjavik", "2012-12-12"}}) {
+        const CliRun run = runCli(birth({"--place", c.place, "--date", c.date, "--time", "06:10:40",
+                                         "--ephemeris", "precise", "--houses", "placidus"}));
+        ASSERT_EQ(run.status, 0) << c.place << ": " << run.err;
+        const auto json = nlohmann::json::parse(run.out);
+        const double latitude = json["place"]["latitude"], longitude = json["place"]["longitude"];
+        int year = 0, month = 0, day = 0;
+        ASSERT_EQ(std::sscanf(c.date, "%d-%d-%d", &year, &month, &day), 3);
+        const double offsetHours = json["utc_offset_seconds"].get<double>() / 3600;
+        const double ut =
+            swe_julday(year, month, day, 6 + 10 / 60.0 + 40 / 3600.0 - offsetHours, SE_GREG_CAL);
+        double cusps[13], angles[10];
+        ASSERT_EQ(swe_houses(ut, latitude, longitude, 'P', cusps, angles), 0) << c.place;
+        const auto near = [&](double expected, double actual, const std::string& what) {
+            double difference = std::fabs(expected - actual);
+            difference = std::min(difference, 360 - difference);
+            EXPECT_LE(difference, Tolerance)
+                << c.place << " " << what << ": expected " << expected << ", got " << actual;
+        };
+        near(angles[0], json["angles"]["ascendant"], "Ascendant");
+        near(angles[1], json["angles"]["midheaven"], "Midheaven");
+        for (int house = 1; house <= 12; ++house) {
+            near(cusps[house], json["houses"]["cusps"][house - 1], "cusp " + std::to_string(house));
+        }
+    }
+}
+
+// The documented model reads the clock to the minute: its whole answer at 06:10:40 is its
+// answer at 06:10. The precise model moves with the seconds, and says so in universal_date.
+TEST_F(CliPlaces, OnlyThePreciseModelCountsTheSecondsOfTheBirthTime) {
+    const auto at = [&](const char* time, const char* model) {
+        return runCli(birth({"--lon", "87W39", "--lat", "41N51", "--zone", "CST", "--date",
+                             "1961-08-04", "--time", time, "--ephemeris", model}));
+    };
+    const CliRun classic = at("06:10:40", "classic");
+    ASSERT_EQ(classic.status, 0) << classic.err;
+    EXPECT_EQ(classic.out, at("06:10", "classic").out);
+    const auto precise = nlohmann::json::parse(at("06:10:40", "precise").out);
+    const auto minute = nlohmann::json::parse(at("06:10", "precise").out);
+    EXPECT_EQ(precise["universal_date"], "1961-08-04T12:10:40");
+    // The Moon moves about half an arc second a second: 40 s is some 20 arc seconds.
+    const double moved = precise["positions"][1]["longitude"].get<double>() -
+                         minute["positions"][1]["longitude"].get<double>();
+    EXPECT_GT(moved * 3600, 15) << "the Moon moved " << moved * 3600 << " arc seconds";
+    EXPECT_LT(moved * 3600, 30) << "the Moon moved " << moved * 3600 << " arc seconds";
+}
+
+// Coordinates to the second and in decimal degrees: both give the same place, finer than the
+// whole-minute form, and the table shows them to the second.
+TEST_F(CliPlaces, CoordinatesTakeSecondsAndDecimalDegrees) {
+    const auto run = [&](const char* lon, const char* lat) {
+        return runCli({"--name", "Ada", "--date", "1961-08-04", "--time", "06:10", "--zone", "CST",
+                       "--ephemeris", "precise", "--lon", lon, "--lat", lat});
+    };
+    const CliRun seconds = run("87W06:48", "41N52:55");
+    ASSERT_EQ(seconds.status, 0) << seconds.err;
+    EXPECT_NE(seconds.out.find("87\u00B006'48\"W 41\u00B052'55\"N"), std::string::npos)
+        << seconds.out;
+    EXPECT_EQ(run("87.11333W", "41.881944N").out, seconds.out);
+    // A birth file keeps them: the chart from the file is the chart from the options.
+    const fs::path file = fs::temp_directory_path() / "zodrivel-exact-coordinates.zodrivel";
+    fs::remove(file);
+    ASSERT_EQ(runCli({"--name", "Ada", "--date", "1961-08-04", "--time", "06:10", "--zone", "CST",
+                      "--lon", "87W06:48", "--lat", "41N52:55", "--save-birth", file.string()})
+                  .status,
+              0);
+    const CliRun reopened = runCli({"--input", file.string(), "--ephemeris", "precise"});
+    EXPECT_NE(reopened.out.find("87\u00B006'48\"W 41\u00B052'55\"N"), std::string::npos)
+        << reopened.out;
+    fs::remove(file);
+    EXPECT_NE(run("87W07", "41N53").out, seconds.out);
+    for (const char* wrong : {"87W06:60", "87W06:4", "87.1.1W", "1000.5W"}) {
+        EXPECT_EQ(run(wrong, "41N53").status, 2) << wrong;
+    }
+}
+
+// A local-mean-time offset has seconds, and the universal date shows them: Caracas kept
+// -4:27:40 until 1912.
+TEST_F(CliPlaces, TheUniversalDateCarriesTheSecondsOfTheOffset) {
+    const CliRun run =
+        runCli(birth({"--place", "Caracas", "--date", "1905-01-01", "--time", "06:10"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["utc_offset_seconds"], -16060);
+    EXPECT_EQ(json["universal_date"], "1905-01-01T10:37:40");
 }
 
 TEST_F(CliPlaces, UnknownPlacesAndZonesAreNamedWithNearMatches) {

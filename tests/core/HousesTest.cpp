@@ -27,12 +27,28 @@ TEST(HouseOf, EachBodyFallsBetweenItsCuspsAcrossZeroAries) {
 }
 
 TEST(HouseSystems, NamesRoundTripAndOnlyTimeDivisionsNeedRisingAndSetting) {
-    for (const HouseSystem system : AllHouseSystems) {
-        EXPECT_EQ(houseSystemFromName(houseSystemName(system)), system);
-        EXPECT_FALSE(houseSystemTitle(system).empty());
+    // The names as files and the command line spell them and the titles as the View menu and
+    // the report show them, written out here rather than read from the table under test.
+    struct Row {
+        HouseSystem system;
+        const char* name;
+        const char* title;
+    };
+    constexpr Row Rows[] = {
+        {HouseSystem::Placidus, "placidus", "Placidus"},
+        {HouseSystem::Koch, "koch", "Koch"},
+        {HouseSystem::Equal, "equal", "Equal"},
+        {HouseSystem::WholeSign, "whole-sign", "Whole Sign"},
+        {HouseSystem::Porphyry, "porphyry", "Porphyry"},
+        {HouseSystem::Regiomontanus, "regiomontanus", "Regiomontanus"},
+        {HouseSystem::Campanus, "campanus", "Campanus"},
+    };
+    static_assert(std::size(Rows) == HouseSystemCount);
+    for (const Row& row : Rows) {
+        EXPECT_EQ(houseSystemName(row.system), row.name);
+        EXPECT_EQ(houseSystemTitle(row.system), row.title);
+        EXPECT_EQ(houseSystemFromName(row.name), row.system);
     }
-    EXPECT_EQ(houseSystemName(HouseSystem::WholeSign), "whole-sign");
-    EXPECT_EQ(houseSystemTitle(HouseSystem::WholeSign), "Whole Sign");
     EXPECT_FALSE(houseSystemFromName("Placidus"));  // identifiers are lower case
     EXPECT_EQ(DefaultHouseSystem, HouseSystem::Placidus);
     EXPECT_TRUE(needsRisingAndSetting(HouseSystem::Placidus));

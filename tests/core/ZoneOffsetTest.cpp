@@ -7,6 +7,7 @@
 #include "core/entry/EntryChecks.h"
 #include "core/time/Calendar.h"
 #include "core/time/UniversalTime.h"
+#include "core/time/ZoneDecision.h"
 #include "core/time/ZoneHistory.h"
 #include "core/time/ZoneRowMatch.h"
 #include "tests/core/Births.h"
@@ -90,6 +91,81 @@ TEST(ZoneOffset, SecondsOfAnOffsetReachTheDayCount) {
     const BirthInstant west = birthInstant(fromTimeZone(birthOn(1930, 7, 1, 12, 0), -30), {});
     EXPECT_EQ(west.universal, (CivilDateTime{1930, 7, 1, 12, 0}));
     EXPECT_NEAR(west.daysSinceJ2000, daysSinceJ2000(west.universal) + 30.0 / 86400, 1e-9);
+}
+
+// The seconds of the clock count only when asked for, and carry into the minute: 12:00:45
+// local at +1:19:32 is 10:41:13 UT. The universal date shows the seconds used.
+TEST(ZoneOffset, TheClocksSecondsCountOnlyWhenCounted) {
+    BirthData birth = fromTimeZone(birthOn(1930, 7, 1, 12, 0), 4772);
+    birth.birthSecond = 45;
+    const BirthInstant ignored = birthInstant(birth, {}, ClockSeconds::Ignored);
+    EXPECT_EQ(isoUniversalDate(ignored), "1930-07-01T10:40:28");
+    const BirthInstant counted = birthInstant(birth, {}, ClockSeconds::Counted);
+    EXPECT_EQ(isoUniversalDate(counted), "1930-07-01T10:41:13");
+    const double expected = daysSinceJ2000(CivilDateTime{1930, 7, 1, 10, 41}) + 13.0 / 86400;
+    EXPECT_NEAR(counted.daysSinceJ2000, expected, 1e-9);                 // days
+    EXPECT_NEAR(counted.universalTime, 12.0125 - 4772 / 3600.0, 1e-12);  // hours
+}
+
+// A zone history of one zone with a gap (clocks forward at 02:00 on 1 March) and an overlap
+// (back at 02:00 on 1 October), standard -6:00 and daylight -5:00.
+class TwoChangeZone : public ZoneHistory {
+public:
+    std::optional<LocalTimeReading> atLocalTime(std::string_view id,
+                                                const CivilDateTime& t) const override {
+        if (id != "Test/Zone") return std::nullopt;
+        const ZoneOffset standard{-6 * 3600, -6 * 3600, false, "CST", "CST"};
+        const ZoneOffset daylight{-5 * 3600, -6 * 3600, true, "CDT", "CST"};
+        if (t.month == 3 && t.day == 1 && t.hour == 2) {
+            return LocalTimeReading{LocalTimeKind::Nonexistent, standard, daylight};
+        }
+        if (t.month == 10 && t.day == 1 && t.hour == 1) {
+            return LocalTimeReading{LocalTimeKind::Repeated, daylight, standard};
+        }
+        const ZoneOffset& in = t.month >= 3 && t.month < 10 ? daylight : standard;
+        return LocalTimeReading{LocalTimeKind::Unique, in, in};
+    }
+    std::vector<std::string> zoneIds() const override { return {"Test/Zone"}; }
+};
+
+TEST(ZoneDecision, OneDecisionForEveryLocalTimeAndChoice) {
+    const TwoChangeZone zone;
+    struct Case {
+        CivilDateTime local;
+        DaylightChoice choice;
+        ZoneVerdict verdict;
+        std::int32_t offset;  // seconds east, when settled
+    };
+    constexpr auto Unstated = DaylightChoice::Unstated, Daylight = DaylightChoice::Daylight,
+                   Standard = DaylightChoice::Standard;
+    const Case cases[] = {
+        {{2021, 7, 1, 12, 0}, Unstated, ZoneVerdict::Settled, -5 * 3600},
+        {{2021, 7, 1, 12, 0}, Standard, ZoneVerdict::Contradicted, 0},
+        {{2021, 1, 1, 12, 0}, Standard, ZoneVerdict::Settled, -6 * 3600},
+        {{2021, 3, 1, 2, 30}, Unstated, ZoneVerdict::NeedsChoice, 0},
+        {{2021, 3, 1, 2, 30}, Standard, ZoneVerdict::Settled, -6 * 3600},
+        {{2021, 3, 1, 2, 30}, Daylight, ZoneVerdict::Settled, -5 * 3600},
+        {{2021, 10, 1, 1, 30}, Unstated, ZoneVerdict::NeedsChoice, 0},
+        {{2021, 10, 1, 1, 30}, Daylight, ZoneVerdict::Settled, -5 * 3600},
+        {{2021, 10, 1, 1, 30}, Standard, ZoneVerdict::Settled, -6 * 3600},
+    };
+    for (const Case& c : cases) {
+        const ZoneDecision d = decideZone(zone, "Test/Zone", c.local, c.choice);
+        EXPECT_EQ(d.verdict, c.verdict) << c.local.month << "/" << c.local.hour;
+        if (c.verdict != ZoneVerdict::Settled) continue;
+        EXPECT_EQ(d.offset.offsetSeconds, c.offset) << c.local.month << "/" << c.local.hour;
+        // -6:00 is Central Standard Time's row; daylight time is that row with the box.
+        ASSERT_TRUE(d.row);
+        EXPECT_EQ(d.row->daylightBox, c.offset == -5 * 3600);
+    }
+    EXPECT_EQ(decideZone(zone, "Nowhere/Else", {2021, 1, 1, 0, 0}, Unstated).verdict,
+              ZoneVerdict::UnknownZone);
+    // The answer to "which reading" picks that reading back.
+    const LocalTimeReading twice = *zone.atLocalTime("Test/Zone", {2021, 10, 1, 1, 30});
+    for (const bool first : {true, false}) {
+        EXPECT_EQ(chosenReading(twice, choiceOfReading(twice, first)),
+                  first ? twice.first : twice.second);
+    }
 }
 
 TEST(ZoneOffset, OffsetsAreWrittenAsPeopleWriteThem) {

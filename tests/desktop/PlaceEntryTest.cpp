@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
@@ -167,17 +168,102 @@ TEST_F(PlaceEntryTest, AChangeByHandWins) {
     EXPECT_TRUE(window.lastCalculation()->birth.zoneId.empty());
 }
 
-TEST_F(PlaceEntryTest, ATimeTheClocksShowedTwiceAsksWhichWasMeant) {
-    setBirth(2021, 11, 7, 0, 30);
+// Moving through the months with the arrow keys passes 14 March 2021 02:30, a time Chicago's
+// clocks skipped: nothing is asked while the user moves. Leaving the date and time asks once,
+// with an answer named after each reading and Cancel.
+TEST_F(PlaceEntryTest, ASkippedTimeIsAskedOnceWhenTheFocusLeavesTheDateAndTime) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    setBirth(2021, 2, 14, 2, 30);
     typeAndChoose("Chicago");
+    auto* month = child<QComboBox>("cboMonth");
+    month->setFocus();
+    for (int k = 0; k < 9; ++k) QTest::keyClick(month, Qt::Key_Down);  // to November
+    for (int k = 0; k < 8; ++k) QTest::keyClick(month, Qt::Key_Up);    // back to March
+    ASSERT_EQ(month->currentIndex(), 2);
     EXPECT_TRUE(recorded.messages.shown.empty());
-    recorded.messages.answerYes = false;  // the second, standard-time reading
-    child<QComboBox>("cboHH")->setCurrentIndex(1);
+    EXPECT_TRUE(note().contains("went forward")) << note().toStdString();
+
+    recorded.messages.choice = 1;  // clocks already on daylight time
+    child<QComboBox>("cboHH")->setFocus();
+    EXPECT_TRUE(recorded.messages.shown.empty());  // still within the date and time
+    child<QLineEdit>("txtMCity")->setFocus();
     ASSERT_EQ(recorded.messages.shown.size(), 1u);
-    EXPECT_TRUE(recorded.messages.shown[0].question);
+    EXPECT_EQ(recorded.messages.offered[0],
+              (QStringList{QStringLiteral("\u22126:00 CST (standard)"),
+                           QStringLiteral("\u22125:00 CDT (daylight)")}));
+    EXPECT_EQ(zoneList()->currentText(), "Central Standard Time,CST,-6.0");
+    EXPECT_TRUE(daylightBox()->isChecked());
+    // Answered: Proceed asks no more.
+    QTest::keyClicks(child<QLineEdit>("txtName"), "ada");
+    window.proceed();
+    EXPECT_EQ(recorded.messages.shown.size(), 1u);
+    ASSERT_TRUE(window.lastCalculation());
+    EXPECT_EQ(window.lastCalculation()->birth.utcOffsetSeconds, -5 * 3600);
+}
+
+// A time shown twice is asked on Proceed; Cancel calculates nothing, and the second reading
+// (standard time) is used when chosen.
+TEST_F(PlaceEntryTest, ATimeTheClocksShowedTwiceIsAskedOnProceed) {
+    setBirth(2021, 11, 7, 1, 30);
+    typeAndChoose("Chicago");
+    QTest::keyClicks(child<QLineEdit>("txtName"), "ada");
+    EXPECT_TRUE(recorded.messages.shown.empty());
+    recorded.messages.choice = std::nullopt;  // Cancel
+    window.proceed();
+    ASSERT_EQ(recorded.messages.shown.size(), 1u);
     EXPECT_TRUE(recorded.messages.texts()[0].contains("twice"));
+    EXPECT_EQ(recorded.messages.offered[0],
+              (QStringList{QStringLiteral("\u22125:00 CDT (daylight)"),
+                           QStringLiteral("\u22126:00 CST (standard)")}));
+    EXPECT_FALSE(window.lastCalculation());
+
+    recorded.messages.choice = 1;
+    window.proceed();
+    ASSERT_EQ(recorded.messages.shown.size(), 2u);
+    ASSERT_TRUE(window.lastCalculation());
+    EXPECT_EQ(window.lastCalculation()->birth.utcOffsetSeconds, -6 * 3600);
     EXPECT_EQ(zoneList()->currentText(), "Central Standard Time,CST,-6.0");
     EXPECT_FALSE(daylightBox()->isChecked());
+}
+
+// The zone's own entry (no row gives Britain's double summer time) with the daylight box
+// ticked by hand: the hour is added to the zone's offset, as the note for a hand change says.
+TEST_F(PlaceEntryTest, TheDaylightBoxTickedByHandAddsAnHourToTheZonesOwnEntry) {
+    setBirth(1941, 6, 1, 12, 0);
+    typeAndChoose("London");
+    ASSERT_EQ(zoneList()->currentIndex(), 0);
+    daylightBox()->click();
+    QTest::keyClicks(child<QLineEdit>("txtName"), "ada");
+    window.proceed();
+    ASSERT_TRUE(window.lastCalculation());
+    EXPECT_EQ(window.lastCalculation()->birth.utcOffsetSeconds, 3 * 3600);
+    EXPECT_EQ(window.lastCalculation()->instant.universal, (CivilDateTime{1941, 6, 1, 9, 0}));
+}
+
+// The atlas place's own coordinates reach the chart while the boxes show them rounded; an
+// edited box is the user's value. The seconds list is kept in the birth.
+TEST_F(PlaceEntryTest, APlaceGivesItsExactCoordinatesUntilABoxIsEdited) {
+    setBirth(1990, 6, 1, 12, 0);
+    child<QComboBox>("cboSS")->setCurrentIndex(40);
+    typeAndChoose("Kolkata");
+    QTest::keyClicks(child<QLineEdit>("txtName"), "ada");
+    window.proceed();
+    ASSERT_TRUE(window.lastCalculation());
+    const BirthData& exact = window.lastCalculation()->birth;
+    EXPECT_EQ(exact.exactEastLongitude, 88.36304);
+    EXPECT_EQ(exact.exactNorthLatitude, 22.56263);
+    EXPECT_EQ(exact.birthSecond, 40);
+
+    auto* minutes = child<QLineEdit>("txtLonM");
+    minutes->clear();
+    QTest::keyClicks(minutes, "21");
+    window.proceed();
+    const BirthData& typed = window.lastCalculation()->birth;
+    EXPECT_FALSE(typed.exactEastLongitude);
+    EXPECT_EQ(typed.exactNorthLatitude, 22.56263);
+    EXPECT_DOUBLE_EQ(eastLongitude(typed), 88 + 21 / 60.0);
 }
 
 // A birth file that gives its zone only by id (no row can express London's double summer time)

@@ -14,12 +14,14 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 #include "Recorders.h"
 #include "adapters/atlas/GeonamesAtlas.h"
 #include "adapters/timezone/TzdbZoneHistory.h"
 #include "desktop/entry/EntryWindow.h"
+#include "desktop/platform/MessageBoxes.h"
 
 namespace {
 
@@ -61,6 +63,8 @@ int main(int argc, char** argv) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     zodrivel::testing::RecordedServices recorded;
     zodrivel::Services services = recorded.services();
+    zodrivel::QtMessageBoxes boxes;  // the real question box, for its picture
+    services.messages = &boxes;
     const zodrivel::GeonamesAtlas atlas;
     const zodrivel::TzdbZoneHistory zones;
     if (withAtlas) {
@@ -90,5 +94,23 @@ int main(int argc, char** argv) {
     emit city->completer()->activated(city->completer()->model()->index(0, 0));
     city->completer()->popup()->hide();
     ok = saveScreen(folder, "note.png") && ok;
+
+    // A time Chicago's clocks showed twice: Proceed asks which reading was meant, with an
+    // answer named after each reading and Cancel. The picture is taken and Cancel pressed.
+    entry.findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ADA"));
+    city->clear();
+    QTest::keyClicks(city, QStringLiteral("Chicago"));
+    emit city->completer()->activated(city->completer()->model()->index(0, 0));
+    city->completer()->popup()->hide();
+    entry.findChild<QComboBox*>(QStringLiteral("cboYear"))->setCurrentIndex(2021 - 1901);
+    entry.findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(10);
+    entry.findChild<QComboBox*>(QStringLiteral("cboDate"))->setCurrentIndex(6);
+    entry.findChild<QComboBox*>(QStringLiteral("cboHH"))->setCurrentIndex(1);
+    entry.findChild<QComboBox*>(QStringLiteral("cboMM"))->setCurrentIndex(30);
+    QTimer::singleShot(500, &entry, [&] {
+        ok = saveScreen(folder, "question.png") && ok;
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    entry.proceed();
     return ok ? 0 : 1;
 }

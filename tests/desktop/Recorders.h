@@ -46,6 +46,12 @@ public:
     void showCopyable(const QString& text, const QString& detail, QWidget*) override {
         shown.push_back({text, MessageIcon::Information, false, detail});
     }
+    std::optional<int> askChoice(const QString& text, const QStringList& answers,
+                                 QWidget*) override {
+        shown.push_back({text, MessageIcon::Information, true, {}});
+        offered.push_back(answers);
+        return choice;
+    }
     SaveChoice askSaveChanges(const QString& text, QWidget*) override {
         shown.push_back({text, MessageIcon::Information, true, {}});
         return saveChoice;
@@ -57,6 +63,8 @@ public:
     }
     std::vector<ShownMessage> shown;
     bool answerYes = false;
+    std::vector<QStringList> offered;  // the answers each askChoice named
+    std::optional<int> choice = 0;     // askChoice's answer; nothing is Cancel
     SaveChoice saveChoice = SaveChoice::Discard;
 };
 
