@@ -200,12 +200,15 @@ Answer parseAndFormat(int argc, const char* const* argv) {
         const JsonBirthFileFormat json;
         auto loaded = loadBirthFile(input, json);
         if (const auto* problem = std::get_if<std::string>(&loaded)) {
-            return refused("--input: cannot open " + escapeControls(input) + ": " + *problem);
+            // The reason may quote the file's text: the whole message stays one escaped line.
+            return refused(escapeControls("--input: cannot open " + input + ": " + *problem,
+                                          LineBreaks::Escaped));
         }
         fromFile = std::get<BirthFile>(std::move(loaded));
         auto fileOptions = optionsFromBirthFile(fromFile);
         if (const auto* error = std::get_if<InputError>(&fileOptions)) {
-            return refused("--input: " + escapeControls(input) + ": " + error->message);
+            return refused(
+                escapeControls("--input: " + input + ": " + error->message, LineBreaks::Escaped));
         }
         given =
             overlayOptions(std::get<BirthOptions>(fileOptions), options, app.count("--dst") > 0);
