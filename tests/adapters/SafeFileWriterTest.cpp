@@ -428,10 +428,18 @@ TEST_F(SafeFileWriterTest, TemporaryFilesAKilledWriterLeftAreRemovedByTheNextWri
     ASSERT_GE(held, 0);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
 
+    // Another user's, which root could remove and must not.
+    std::vector<std::string> kept{".zdv-fresh1", ".zdv-held01", ".zdv-named-by-user", "chart.json"};
+    if (isRoot()) {
+        makeFile(dir / ".zdv-other1", "theirs", 0600);
+        hourAgo(dir / ".zdv-other1");
+        ASSERT_EQ(::chown((dir / ".zdv-other1").c_str(), 65534, 65534), 0);
+        kept.insert(kept.begin() + 3, ".zdv-other1");
+    }
+
     ASSERT_TRUE(writer.write(dir / "chart.json", "{}"));
     ::close(held);
-    EXPECT_EQ(entries(dir), (std::vector<std::string>{".zdv-fresh1", ".zdv-held01",
-                                                      ".zdv-named-by-user", "chart.json"}));
+    EXPECT_EQ(entries(dir), kept);
 }
 
 }  // namespace
