@@ -5,13 +5,13 @@
 
 #include "adapters/ephemeris/SwissEphemeris.h"
 #include "core/ephemeris/ClassicEphemeris.h"
-#include "desktop/about/UpdateReminder.h"
+#include "desktop/platform/SettingsStore.h"
 
 namespace zodrivel {
 
 ChartChoices loadChartChoices(const Services& services) {
     ChartChoices choices;
-    const auto settings = openReminderSettings(services);
+    const auto settings = openSettings(services);
     if (!settings || settings->status() != QSettings::NoError) return choices;
     settings->beginGroup(QString::fromLatin1(ChartChoicesGroup));
     if (settings->value(QStringLiteral("Positions")).toString() == QStringLiteral("precise")) {
@@ -24,7 +24,7 @@ ChartChoices loadChartChoices(const Services& services) {
 }
 
 void saveChartChoices(const Services& services, const ChartChoices& choices) {
-    const auto settings = openReminderSettings(services);
+    const auto settings = openSettings(services);
     if (!settings) return;
     settings->beginGroup(QString::fromLatin1(ChartChoicesGroup));
     settings->setValue(QStringLiteral("Positions"), QString::fromStdString(choices.ephemeris));
