@@ -3,13 +3,18 @@
 
 #include <algorithm>
 #include <atomic>
+#include <fstream>
+#include <iostream>
 #include <nlohmann/json.hpp>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
+#include "adapters/io/SafeFileWriter.h"
 #include "cli/ChartJson.h"
 #include "cli/CliChart.h"
 #include "cli/CliOutput.h"
+#include "cli/CliRun.h"
 #include "core/aspects/AspectKind.h"
 #include "core/entry/BirthSummary.h"
 #include "core/model/Text.h"
@@ -78,6 +83,11 @@ std::variant<Header, InputError> readHeader(std::string_view line) {
                               "; the columns are name, date, time, lon, lat, zone, dst, place "
                               "and tz"};
         }
+        if (std::ranges::find(header.columns, known->second) != header.columns.end()) {
+            // Two columns for one option: which one counts would be a guess.
+            return InputError{"--batch: the CSV header names the column " + quoteForMessage(name) +
+                              " twice"};
+        }
         header.columns.push_back(known->second);
     }
     return header;
@@ -137,10 +147,15 @@ struct LineResult {
 struct Block {
     std::vector<std::string> lines;
     std::vector<std::size_t> numbers;
+    std::vector<bool> tooLong;  // the line was dropped unread: its result is the error
 };
 
-LineResult errorResult(BatchOutput output, std::size_t number, const std::string& message,
-                       const std::string& name) {
+LineResult errorResult(BatchOutput output, std::size_t number, std::string_view rawMessage,
+                       std::string_view rawName) {
+    // A message quotes the line's own text; whatever that holds, the result stays one line
+    // and shows nothing to a terminal but printable characters.
+    const std::string message = escapeControls(rawMessage, LineBreaks::Escaped);
+    const std::string name = escapeControls(rawName, LineBreaks::Escaped);
     if (output == BatchOutput::Csv) {
         std::string line = csvField(name) + std::string(BodyCount + 3, ',');
         return {line + csvField("line " + std::to_string(number) + ": " + message), true};
@@ -200,7 +215,13 @@ std::vector<LineResult> computeBlock(const Block& block, BatchOutput output,
             if (first >= block.lines.size()) return;
             const std::size_t last = std::min(first + ClaimLines, block.lines.size());
             for (std::size_t i = first; i < last; ++i) {
-                results[i] = computeLine(output, header, sources, block.lines[i], block.numbers[i]);
+                results[i] =
+                    block.tooLong[i]
+                        ? errorResult(output, block.numbers[i],
+                                      "the line is longer than " +
+                                          std::to_string(MaxBatchLineBytes) + " bytes",
+                                      {})
+                        : computeLine(output, header, sources, block.lines[i], block.numbers[i]);
             }
         }
     };
@@ -210,6 +231,46 @@ std::vector<LineResult> computeBlock(const Block& block, BatchOutput output,
     for (std::size_t t = 1; t < helpers; ++t) threads.emplace_back(work);
     work();
     return results;
+}
+
+}  // namespace
+
+namespace {
+
+enum class LineRead { Line, TooLong, End };
+
+// The next line of `input` without its line break, or TooLong as soon as it holds more than
+// MaxBatchLineBytes bytes, the rest of it unread (see skipRestOfLine).
+LineRead readLine(std::istream& input, std::string& line) {
+    line.clear();
+    std::streambuf* buffer = input.rdbuf();
+    for (;;) {
+        const int c = buffer->sbumpc();
+        if (c == std::char_traits<char>::eof()) {
+            input.setstate(std::ios::eofbit);
+            return line.empty() ? LineRead::End : LineRead::Line;
+        }
+        if (c == '\n') return LineRead::Line;
+        if (line.size() == MaxBatchLineBytes) {
+            line.clear();
+            return LineRead::TooLong;
+        }
+        line += static_cast<char>(c);
+    }
+}
+
+// Reads and drops what is left of a line that was too long: a line without end (/dev/zero)
+// takes time, never memory.
+void skipRestOfLine(std::istream& input) {
+    std::streambuf* buffer = input.rdbuf();
+    for (;;) {
+        const int c = buffer->sbumpc();
+        if (c == '\n') return;
+        if (c == std::char_traits<char>::eof()) {
+            input.setstate(std::ios::eofbit);
+            return;
+        }
+    }
 }
 
 }  // namespace
@@ -241,8 +302,25 @@ std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput
     std::string text;  // the results of a block, written at once
     while (more) {
         Block block;
-        while (block.lines.size() < BlockLines && (more = bool(std::getline(input, line)))) {
+        while (block.lines.size() < BlockLines) {
+            const LineRead got = readLine(input, line);
+            if (got == LineRead::End) {
+                more = false;
+                break;
+            }
             ++number;
+            if (got == LineRead::TooLong) {
+                if (!formatKnown) {
+                    return InputError{"--batch: line " + std::to_string(number) +
+                                      " is longer than " + std::to_string(MaxBatchLineBytes) +
+                                      " bytes; the first line is the CSV header or a birth"};
+                }
+                skipRestOfLine(input);
+                block.lines.emplace_back();
+                block.numbers.push_back(number);
+                block.tooLong.push_back(true);
+                continue;
+            }
             if (!line.empty() && line.back() == '\r') line.pop_back();
             if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
             if (trim(line).empty()) continue;
@@ -258,6 +336,7 @@ std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput
             }
             block.lines.push_back(line);
             block.numbers.push_back(number);
+            block.tooLong.push_back(false);
         }
         if (output == BatchOutput::Csv && !headerWritten) {
             headerWritten = true;
@@ -281,6 +360,78 @@ std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput
         if (progress) progress(summary.births);
     }
     return summary;
+}
+
+int runBatchCommand(const std::string& inputName, const std::string& output, BatchOutput format,
+                    const ChartChoice& choice, const CliSources& sources, std::ostream& errors) {
+    const auto say = [&errors](std::string_view message) {
+        errors << "zodrivel-cli: " << escapeControls(message, LineBreaks::Escaped) << "\n";
+    };
+    std::ifstream file;
+    if (inputName != "-") {
+        file.open(inputName, std::ios::binary);
+        if (!file) {
+            say("--batch: cannot read " + inputName);
+            return ExitBadInput;
+        }
+    }
+    std::istream& input = inputName == "-" ? std::cin : file;
+    // With --output the results go into the writer's temporary file as they come: memory
+    // does not grow with the number of births, and the file appears whole or not at all.
+    std::optional<PendingFile> pending;
+    if (!output.empty()) {
+        auto begun = SafeFileWriter{}.begin(output);
+        if (auto* failed = std::get_if<WriteResult>(&begun)) {
+            say("cannot write " + output + ": " + failed->error);
+            return ExitWriteFailed;
+        }
+        pending.emplace(std::get<PendingFile>(std::move(begun)));
+    }
+    std::optional<std::string> writeError;
+    const auto write = [&](std::string_view text) {
+        if (pending) {
+            if (WriteResult written = pending->append(text); !written) {
+                writeError = "cannot write " + output + ": " + written.error;
+            }
+        } else if (auto failed = writeStandardOutput(text)) {
+            writeError = "cannot write to standard output: " + *failed;
+        }
+        return !writeError;
+    };
+    // Progress only for a person watching: never into a log or a pipe.
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    const auto progress = [&](std::size_t done) {
+        errors << "\rzodrivel-cli: " << done << " births" << std::flush;
+    };
+    const auto result =
+        runBatch(input, format, write, terminal ? progress : std::function<void(std::size_t)>{},
+                 choice, sources);
+    if (terminal) errors << "\n";
+    if (const auto* error = std::get_if<InputError>(&result)) {
+        say(error->message);
+        return ExitBadInput;
+    }
+    if (writeError) {
+        say(*writeError);
+        return ExitWriteFailed;
+    }
+    if (input.bad()) {
+        say("--batch: reading " + inputName + " failed");
+        return ExitBadInput;
+    }
+    if (pending) {
+        if (WriteResult written = pending->commit(); !written) {
+            say("cannot write " + output + ": " + written.error);
+            return ExitWriteFailed;
+        }
+    }
+    const auto& summary = std::get<BatchSummary>(result);
+    if (summary.failed > 0) {
+        say(std::to_string(summary.failed) + " of " + std::to_string(summary.births) +
+            " births could not be computed; their lines carry the error");
+        return ExitSomeFailed;
+    }
+    return 0;
 }
 
 }  // namespace zodrivel::cli

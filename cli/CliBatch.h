@@ -7,6 +7,7 @@
 #include <functional>
 #include <istream>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -19,6 +20,11 @@
 namespace zodrivel::cli {
 
 enum class BatchOutput { JsonLines, Csv };
+
+// The longest input line read, in bytes: a birth needs a few hundred. A longer line gives its
+// error result and the batch goes on; when it is the first line (which says whether the input
+// is CSV or JSON Lines) the whole input is refused.
+inline constexpr std::size_t MaxBatchLineBytes = 64 * 1024;
 
 struct BatchSummary {
     std::size_t births = 0;  // result lines written
@@ -35,5 +41,12 @@ std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput
                                                 const std::function<void(std::size_t)>& progress,
                                                 const ChartChoice& choice,
                                                 const CliSources& sources);
+
+// --batch as main() runs it: reads `inputName` ("-" for standard input) and streams the results
+// to standard output or, when `output` is set, into a temporary file beside it that becomes
+// `output` only when every line is done (a failure or a refused input leaves no file and the
+// old one as it was). Messages go to `errors`, file names escaped; returns the exit status.
+int runBatchCommand(const std::string& inputName, const std::string& output, BatchOutput format,
+                    const ChartChoice& choice, const CliSources& sources, std::ostream& errors);
 
 }  // namespace zodrivel::cli

@@ -11,6 +11,7 @@
 
 #include "core/birthfile/BirthFile.h"
 #include "core/entry/EntryChecks.h"
+#include "core/entry/QuotedText.h"
 
 namespace zodrivel::cli {
 
@@ -30,13 +31,10 @@ struct InputError {
     std::string message;
 };
 
-// A command-line text as an error message shows it, in single quotes: control characters
-// escaped (\b, \x1b), so a message cannot move the cursor or recolour the terminal, bytes that
-// are not UTF-8 escaped the same way, and a text longer than 60 characters cut, with "…" and
-// its length.
-std::string quoteForMessage(std::string_view text);
-// The same escaping over a whole message, which keeps its line breaks and is not cut.
-std::string escapeControls(std::string_view text);
+// How messages quote what was typed or named (see core/entry/QuotedText.h).
+using zodrivel::escapeControls;
+using zodrivel::LineBreaks;
+using zodrivel::quoteForMessage;
 
 // A birth option's text (name, date, time, coordinates, zone) holding a control character, a
 // byte that is not UTF-8 or a digit of another script: the window's boxes could never hold it,

@@ -199,12 +199,15 @@ Answer chartAnswer(const CLI::App& app, const Options& o, const ChartChoice& cho
     if (app.count("--input") > 0) {
         auto loaded = loadBirthFile(o.input, sources.birthFiles());
         if (const auto* problem = std::get_if<std::string>(&loaded)) {
-            return refused("--input: cannot open " + escapeControls(o.input) + ": " + *problem);
+            // The reason may quote the file's text: the whole message stays one escaped line.
+            return refused(escapeControls("--input: cannot open " + o.input + ": " + *problem,
+                                          LineBreaks::Escaped));
         }
         fromFile = std::get<BirthFile>(std::move(loaded));
         auto fileOptions = optionsFromBirthFile(fromFile);
         if (const auto* error = std::get_if<InputError>(&fileOptions)) {
-            return refused("--input: " + escapeControls(o.input) + ": " + error->message);
+            return refused(
+                escapeControls("--input: " + o.input + ": " + error->message, LineBreaks::Escaped));
         }
         given =
             overlayOptions(std::get<BirthOptions>(fileOptions), o.birth, app.count("--dst") > 0);

@@ -17,10 +17,10 @@ jobs=${JOBS:-2}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DZODRIVEL_FUZZ=ON -DZODRIVEL_BUILD_TESTS=OFF \
     -DZODRIVEL_BUILD_GUI=OFF -DZODRIVEL_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j"$jobs" --target FuzzCli FuzzEntry FuzzZones FuzzRtf
+cmake --build "$build" -j"$jobs" --target FuzzCli FuzzEntry FuzzZones FuzzRtf FuzzBirthFile FuzzBatch
 
 mkdir -p "$build/crashes"
-for target in FuzzCli FuzzEntry FuzzZones FuzzRtf; do
+for target in FuzzCli FuzzEntry FuzzZones FuzzRtf FuzzBirthFile FuzzBatch; do
     corpus="$build/corpus/$target"
     mkdir -p "$corpus"
     seeds=()

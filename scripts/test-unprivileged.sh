@@ -5,7 +5,7 @@
 # CI runs as root, and root writes into any folder and over any file, so a writer that replaces
 # what it may not, or a message for "no permission" that never shows, passes there unnoticed.
 # The same test binaries run here once more as an ordinary user: the file writer's tests (their
-# files go under TMPDIR) and the command-line program's --output cases.
+# files go under TMPDIR) and the command-line program's --output cases, batches included.
 #
 # Usage: scripts/test-unprivileged.sh [BUILD_DIR]   (default: build; the tests must be built)
 # Needs root (to change user) and setpriv from util-linux. Run without root, it runs the same
@@ -16,7 +16,7 @@ build_dir=$(realpath "${1:-build}")
 
 binaries=("$build_dir/tests/adapters/zodrivel_adapters_tests"
           "$build_dir/tests/cli/zodrivel_cli_tests")
-filters=("*" "Cli.Output*")
+filters=("*" "Cli.Output*:BatchTest.Output*")
 for binary in "${binaries[@]}"; do
     if [[ ! -x $binary ]]; then
         echo "test-unprivileged: $binary is missing; build the tests first" >&2

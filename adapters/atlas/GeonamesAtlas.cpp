@@ -5,13 +5,12 @@
 #include <cstdlib>
 #include <dlfcn.h>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <geonames.h>
 #include <optional>
-#include <sstream>
 #include <sys/stat.h>
 
+#include "adapters/io/RegularFileReader.h"
 #include "adapters/io/SafeFileWriter.h"
 
 namespace zodrivel {
@@ -47,7 +46,7 @@ std::vector<Place> readFromLibrary() {
 // Reading the database through the library takes a few hundred milliseconds, which a command
 // that should answer at once cannot afford; so the places are kept in a plain cache file,
 // rebuilt whenever the library (which holds the data) or the language of the names changes.
-constexpr std::string_view CacheFormat = "zodrivel-atlas 1";
+constexpr std::string_view CacheFormat = "zodrivel-atlas 2";
 
 std::string cacheKey() {
     std::string key(CacheFormat);
@@ -93,19 +92,50 @@ std::string number(double value) {
     return std::string(text, end);
 }
 
-// The cached places, or only those whose name `keep` accepts.
+// The cache is at most this large; anything larger is not one this program wrote.
+constexpr std::uintmax_t MaxCacheBytes = 64 * 1024 * 1024;
+// The last line of a cache: this text and the number of places above it. A file cut short
+// (a full disk, a copy interrupted) at a line boundary still reads line by line; without the
+// count it would be trusted, and the places after the cut never found.
+constexpr std::string_view CacheEnd = "end ";
+
+// The cached places, or only those whose name `keep` accepts; nothing when the cache is
+// missing, is not a regular file of sane size, or does not check out (another key, a line
+// that does not read, a count that does not match): then it is rebuilt.
 std::optional<std::vector<Place>> readCache(const std::filesystem::path& path,
                                             const std::string& key,
                                             const std::function<bool(std::string_view)>& keep) {
-    std::ifstream in(path, std::ios::binary);
-    std::string line;
-    if (!in || !std::getline(in, line) || line != key) return std::nullopt;
+    const auto bytes = readRegularFile(path, MaxCacheBytes);
+    if (!std::holds_alternative<std::string>(bytes)) return std::nullopt;
+    std::string_view text = std::get<std::string>(bytes);
+    const auto nextLine = [&text]() -> std::optional<std::string_view> {
+        const std::size_t end = text.find('\n');
+        if (end == std::string_view::npos) return std::nullopt;  // every line ends in one
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end + 1);
+        return line;
+    };
+    if (nextLine() != std::optional<std::string_view>(key)) return std::nullopt;
     std::vector<Place> places;
     constexpr std::size_t BytesPerPlace = 70;  // a little less than the cache file's average
-    std::error_code ignored;
-    places.reserve(std::filesystem::file_size(path, ignored) / BytesPerPlace);
-    while (std::getline(in, line)) {
-        std::string_view rest = line;
+    if (!keep) places.reserve(text.size() / BytesPerPlace);
+    const auto parse = [](std::string_view field, auto& value) {
+        const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+        return error == std::errc{} && end == field.data() + field.size();
+    };
+    std::size_t lines = 0;
+    for (;;) {
+        const auto line = nextLine();
+        if (!line) return std::nullopt;  // no end line: cut short
+        if (line->starts_with(CacheEnd)) {
+            std::size_t count = 0;
+            if (!parse(line->substr(CacheEnd.size()), count) || count != lines || !text.empty()) {
+                return std::nullopt;
+            }
+            break;
+        }
+        ++lines;
+        std::string_view rest = *line;
         std::string_view fields[8];
         for (int f = 0; f < 8; ++f) {
             const std::size_t tab = rest.find('\t');
@@ -113,7 +143,6 @@ std::optional<std::vector<Place>> readCache(const std::filesystem::path& path,
             fields[f] = rest.substr(0, tab);
             rest.remove_prefix(tab == std::string_view::npos ? rest.size() : tab + 1);
         }
-        if (keep && !keep(fields[0])) continue;
         Place place{std::string(fields[0]),
                     std::string(fields[1]),
                     std::string(fields[2]),
@@ -122,18 +151,14 @@ std::optional<std::vector<Place>> readCache(const std::filesystem::path& path,
                     0,
                     std::string(fields[6]),
                     0};
-        const auto parse = [](std::string_view text, auto& value) {
-            const auto [end, error] =
-                std::from_chars(text.data(), text.data() + text.size(), value);
-            return error == std::errc{} && end == text.data() + text.size();
-        };
         if (!parse(fields[4], place.latitude) || !parse(fields[5], place.longitude) ||
             !parse(fields[7], place.population)) {
             return std::nullopt;
         }
+        if (keep && !keep(fields[0])) continue;
         places.push_back(std::move(place));
     }
-    if (places.empty() && !keep) return std::nullopt;
+    if (lines == 0) return std::nullopt;
     return places;
 }
 
@@ -146,8 +171,16 @@ void writeCache(const std::filesystem::path& path, const std::string& key,
                 number(p.longitude) + "\t" + cleanField(p.zoneId) + "\t" +
                 std::to_string(p.population) + "\n";
     }
+    text += std::string(CacheEnd) + std::to_string(places.size()) + "\n";
     std::error_code ignored;
     std::filesystem::create_directories(path.parent_path(), ignored);
+    // The cache's own name in the program's own folder: something there that is not a regular
+    // file (a FIFO, a link to a device) was never a cache, and the writer would refuse to
+    // replace it, so it goes.
+    struct stat found {};
+    if (::stat(path.c_str(), &found) == 0 && !S_ISREG(found.st_mode) && !S_ISDIR(found.st_mode)) {
+        std::filesystem::remove(path, ignored);
+    }
     // A cache that cannot be written only costs the next run its speed.
     SafeFileWriter{}.write(path, text);
 }

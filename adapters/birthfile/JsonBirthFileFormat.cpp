@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "adapters/birthfile/JsonBirthFileFormat.h"
 
+#include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <nlohmann/json.hpp>
 
 #include "core/entry/NameLetters.h"
@@ -84,6 +87,10 @@ public:
         if (!value.is_number_integer() && !value.is_number_unsigned()) {
             wrongType(key, value, "a whole number");
         }
+        if (value.is_number_unsigned() &&
+            value.get<unsigned long long>() > static_cast<unsigned long long>(LLONG_MAX)) {
+            wrongValue(key, "is too large: " + value.dump());
+        }
         return value.get<long long>();
     }
     double number(const Json& value, std::string_view key) {
@@ -152,7 +159,7 @@ std::string boxText(ObjectReader& object, std::string_view key, std::size_t maxD
     if (value->is_string()) {
         text = value->get<std::string>();
     } else if (value->is_number_integer() || value->is_number_unsigned()) {
-        const long long n = value->get<long long>();
+        const long long n = object.integer(*value, key);
         if (n < 0) object.wrongValue(key, "should not be negative (the side says where it lies)");
         text = std::to_string(n);
     } else {
@@ -297,13 +304,57 @@ std::pair<std::size_t, std::size_t> lineAndColumn(std::string_view text, std::si
     return {line, column};
 }
 
+// Watches the parser as it goes: a key given twice in one object is refused (JSON leaves its
+// meaning open, and silently taking the last would hide a mistake), and so is nesting deeper
+// than MaxBirthJsonDepth, before anything is built that writing back would have to recurse
+// through. The parser itself keeps its own stack, so a deep text costs it nothing.
+class ParseWatch {
+public:
+    bool operator()(int depth, Json::parse_event_t event, Json& parsed) {
+        switch (event) {
+            case Json::parse_event_t::object_start:
+            case Json::parse_event_t::array_start:
+                if (depth >= MaxBirthJsonDepth) {
+                    throw Problem{"it nests objects or lists more than " +
+                                  std::to_string(MaxBirthJsonDepth) + " deep"};
+                }
+                keys_.emplace_back();
+                break;
+            case Json::parse_event_t::object_end:
+            case Json::parse_event_t::array_end:
+                if (!keys_.empty()) keys_.pop_back();
+                break;
+            case Json::parse_event_t::key: {
+                if (keys_.empty()) break;
+                std::vector<std::string>& seen = keys_.back();
+                const std::string& key = parsed.get_ref<const std::string&>();
+                if (std::ranges::find(seen, key) != seen.end()) {
+                    throw Problem{"it gives the field \"" + key + "\" twice in one object"};
+                }
+                seen.push_back(key);
+                break;
+            }
+            case Json::parse_event_t::value: break;
+        }
+        return true;
+    }
+
+private:
+    // The keys met so far in each open object (a list keeps an empty entry).
+    std::vector<std::vector<std::string>> keys_;
+};
+
 BirthFile readBirth(std::string_view text, BirthTextKind kind) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);  // a byte-order mark
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) throw Problem{"it is empty"};
     if (!decodeUtf8(text)) throw Problem{"it is not UTF-8 text"};
     Json json;
     try {
-        json = Json::parse(text);
+        ParseWatch watch;
+        json = Json::parse(text, std::ref(watch));
+    } catch (const Json::out_of_range&) {
+        // The one the parser throws: a number beyond what a double holds (1e400).
+        throw Problem{"it holds a number too large to read"};
     } catch (const Json::parse_error& e) {
         // byte counts from 1 and points past the character that failed.
         const std::size_t at = e.byte > 0 ? e.byte - 1 : 0;
@@ -418,6 +469,10 @@ std::variant<BirthFile, std::string> JsonBirthFileFormat::read(std::string_view 
         return readBirth(text, kind);
     } catch (const Problem& problem) {
         return problem.message;
+    } catch (const Json::exception&) {
+        // Nothing above is known to throw one; should a field's check miss a case, the reader
+        // still refuses the file rather than ending the program.
+        return std::string("it is damaged: its JSON cannot be read as a birth");
     }
 }
 

@@ -6,6 +6,10 @@
 
 namespace zodrivel {
 
+// How deep objects and lists may nest in a birth (a birth itself needs 2); deeper text is
+// refused while it is read, so nothing recurses through it later.
+inline constexpr int MaxBirthJsonDepth = 64;
+
 // Strict about what a birth needs (each required field present and of its type, the zone row
 // matching the zone table), tolerant of what it does not know: an unknown field is kept in
 // BirthFile::unknown and written back after the known ones of its object.

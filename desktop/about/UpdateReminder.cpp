@@ -4,12 +4,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDate>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
-#include <cstdio>
 
 #include "desktop/platform/Clock.h"
 #include "desktop/platform/MessageBoxes.h"
@@ -92,57 +87,6 @@ void showUpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& m
     rememberToday();
     settings.endGroup();
     if (check) openPage(urls, messages, downloadPageUrl(), nullptr);
-}
-
-// Worked out without opening the settings, as opening reads them whole.
-QString platformSettingsPath() {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Zodrivel/Zodrivel.conf");
-#else
-    return {};
-#endif
-}
-
-namespace {
-
-// A settings file far beyond what the reminder writes is set aside before QSettings reads it
-// whole into memory (seconds and hundreds of megabytes for a file of hundreds of megabytes).
-// False when it could not be moved: then it is not opened at all.
-bool setAsideWhenTooLarge(const QString& path) {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile() || info.size() <= MaxSettingsFileBytes) return true;
-    QString aside = path + QStringLiteral(".too-large");
-    for (int n = 2; QFileInfo::exists(aside); ++n) {
-        aside = path + QStringLiteral(".too-large-%1").arg(n);
-    }
-    const QString size = QString::number(info.size() / (1024 * 1024));
-    if (!QFile::rename(path, aside)) {
-        std::fprintf(stderr,
-                     "zodrivel: the settings file %s (%s MB) is too large and cannot be "
-                     "moved aside; starting without settings\n",
-                     QDir::toNativeSeparators(path).toLocal8Bit().constData(),
-                     size.toLocal8Bit().constData());
-        return false;
-    }
-    std::fprintf(stderr,
-                 "zodrivel: the settings file %s (%s MB) is too large to be ours; moved it "
-                 "to %s and starting with default settings\n",
-                 QDir::toNativeSeparators(path).toLocal8Bit().constData(),
-                 size.toLocal8Bit().constData(),
-                 QDir::toNativeSeparators(aside).toLocal8Bit().constData());
-    return true;
-}
-
-}  // namespace
-
-std::unique_ptr<QSettings> openReminderSettings(const Services& services) {
-    if (!services.settingsFile.isEmpty()) {
-        if (!setAsideWhenTooLarge(services.settingsFile)) return nullptr;
-        return std::make_unique<QSettings>(services.settingsFile, QSettings::IniFormat);
-    }
-    if (!setAsideWhenTooLarge(platformSettingsPath())) return nullptr;
-    return std::make_unique<QSettings>(QStringLiteral("Zodrivel"), QStringLiteral("Zodrivel"));
 }
 
 }  // namespace zodrivel

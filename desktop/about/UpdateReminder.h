@@ -4,10 +4,7 @@
 
 #include <QSettings>
 #include <QString>
-#include <memory>
 #include <optional>
-
-#include "desktop/platform/Services.h"
 
 namespace zodrivel {
 
@@ -34,18 +31,5 @@ std::optional<QString> unscrambleSetting(const QString& scrambled);
 // read or written abandons the reminder silently.
 void showUpdateReminder(QSettings& settings, const Clock& clock, MessageBoxes& messages,
                         UrlOpener& urls);
-
-// The reminder writes a few dozen bytes; a settings file beyond this is not one it wrote.
-inline constexpr qint64 MaxSettingsFileBytes = 1024 * 1024;
-
-// The settings of the reminder: the file `services.settingsFile` (INI) when it is set, else the
-// platform's per-user place for the application "Zodrivel". A file over MaxSettingsFileBytes is
-// renamed with the suffix ".too-large" first (said on standard error), so the program starts
-// at once with defaults; nothing when it cannot be renamed.
-std::unique_ptr<QSettings> openReminderSettings(const Services& services);
-
-// The file openReminderSettings uses where `services.settingsFile` is empty; empty where the
-// platform keeps settings elsewhere than in a file.
-QString platformSettingsPath();
 
 }  // namespace zodrivel

@@ -9,6 +9,7 @@
 #include "desktop/about/UpdateReminder.h"
 #include "desktop/entry/BirthDocument.h"
 #include "desktop/entry/EntryWindow.h"
+#include "desktop/platform/SettingsStore.h"
 #include "desktop/result/ResultWindow.h"
 
 namespace zodrivel {
@@ -21,7 +22,7 @@ Application::~Application() { delete result_.data(); }
 void Application::start(std::uint64_t seed) {
     std::mt19937_64 random(seed);
     // A settings store that cannot be read or written skips the reminder, never the start.
-    if (const auto settings = openReminderSettings(services_)) {
+    if (const auto settings = openSettings(services_)) {
         showUpdateReminder(*settings, *services_.clock, *services_.messages, *services_.urls);
     }
     entry_ = std::make_unique<EntryWindow>(services_);

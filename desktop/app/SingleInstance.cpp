@@ -58,8 +58,13 @@ bool SingleInstance::acquire() {
 }
 
 SingleInstance::Attempt SingleInstance::tryOnce() {
-    if (lock_->tryLock(0)) return Attempt::Held;
     const QString path = lock_->fileName();
+    // Taking a lock that is there reads it, and reading a FIFO blocks until a writer comes:
+    // what is not a plain file (a FIFO, a device, a link to either) is moved aside unread.
+    if (const QFileInfo before(path); before.exists() && !before.isFile() && !before.isDir()) {
+        if (!moveAside(path)) return Attempt::Blocked;
+    }
+    if (lock_->tryLock(0)) return Attempt::Held;
     if (lock_->error() != QLockFile::LockFailedError) {
         // No lock can be created here (no right to write, disk full): nobody holds it either.
         note(QStringLiteral("the lock file %1 cannot be created")

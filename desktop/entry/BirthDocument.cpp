@@ -9,11 +9,11 @@
 #include "adapters/birthfile/BirthFileStore.h"
 #include "adapters/birthfile/JsonBirthFileFormat.h"
 #include "core/about/Version.h"
-#include "desktop/about/UpdateReminder.h"
 #include "desktop/entry/EntryWindow.h"
 #include "desktop/platform/FileDialogs.h"
 #include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/SettingsStore.h"
 
 namespace zodrivel {
 
@@ -171,13 +171,13 @@ void BirthDocument::updateTitle() {
 }
 
 QStringList BirthDocument::recentFiles() const {
-    const auto settings = openReminderSettings(services_);
+    const auto settings = openSettings(services_);
     return settings ? settings->value(QString::fromLatin1(RecentKey)).toStringList()
                     : QStringList();
 }
 
 void BirthDocument::remember(const QString& path) {
-    const auto settings = openReminderSettings(services_);
+    const auto settings = openSettings(services_);
     if (!settings) return;
     QStringList files = settings->value(QString::fromLatin1(RecentKey)).toStringList();
     files.removeAll(path);
@@ -187,7 +187,7 @@ void BirthDocument::remember(const QString& path) {
 }
 
 void BirthDocument::forget(const QString& path) {
-    const auto settings = openReminderSettings(services_);
+    const auto settings = openSettings(services_);
     if (!settings) return;
     QStringList files = settings->value(QString::fromLatin1(RecentKey)).toStringList();
     files.removeAll(path);
@@ -220,7 +220,7 @@ void BirthDocument::fillRecentMenu() {
         ->addAction(
             tr("&Clear the List"), this,
             [this] {
-        if (const auto settings = openReminderSettings(services_)) {
+        if (const auto settings = openSettings(services_)) {
             settings->remove(QString::fromLatin1(RecentKey));
         }
             })

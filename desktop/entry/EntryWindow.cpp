@@ -30,12 +30,12 @@
 #include "core/time/Calendar.h"
 #include "core/time/TimeZones.h"
 #include "core/time/ZoneRowMatch.h"
-#include "desktop/about/UpdateReminder.h"
 #include "desktop/entry/BirthDocument.h"
 #include "desktop/i18n/QtTextTranslator.h"
 #include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/SettingsStore.h"
 #include "desktop/platform/StandardKeys.h"
 #include "desktop/platform/WindowPlacement.h"
 #include "desktop/result/ChartChoices.h"
@@ -89,7 +89,7 @@ EntryWindow::EntryWindow(const Services& services, QWidget* parent)
                    menuBar()->sizeHint().height() + centralWidget()->heightForWidth(narrowest));
     resize(QSize(680, 640).expandedTo(minimumSize()));
     // Where the user left it last time, fitted to the screen as it is now.
-    if (const auto settings = openReminderSettings(services_)) {
+    if (const auto settings = openSettings(services_)) {
         restoreWindowPlacement(*settings, QString::fromLatin1(PlacementGroup), *this);
     }
 }
@@ -99,7 +99,7 @@ void EntryWindow::hideEvent(QHideEvent* event) {
     // Hidden for the result window or closed: either way the place to come back to. A
     // minimize (spontaneous, from the window system) is not a new place.
     if (event->spontaneous()) return;
-    if (const auto settings = openReminderSettings(services_)) {
+    if (const auto settings = openSettings(services_)) {
         saveWindowPlacement(*settings, QString::fromLatin1(PlacementGroup), *this);
     }
 }

@@ -3,13 +3,13 @@
 
 #include <QSettings>
 
-#include "desktop/about/UpdateReminder.h"
+#include "desktop/platform/SettingsStore.h"
 
 namespace zodrivel {
 
 ChartChoice loadChartChoices(const Services& services) {
     ChartChoice choices;
-    const auto settings = openReminderSettings(services);
+    const auto settings = openSettings(services);
     if (!settings || settings->status() != QSettings::NoError) return choices;
     settings->beginGroup(QString::fromLatin1(ChartChoicesGroup));
     const std::string model = settings->value(QStringLiteral("Positions")).toString().toStdString();
@@ -21,7 +21,7 @@ ChartChoice loadChartChoices(const Services& services) {
 }
 
 void saveChartChoices(const Services& services, const ChartChoice& choices) {
-    const auto settings = openReminderSettings(services);
+    const auto settings = openSettings(services);
     if (!settings) return;
     settings->beginGroup(QString::fromLatin1(ChartChoicesGroup));
     settings->setValue(QStringLiteral("Positions"),

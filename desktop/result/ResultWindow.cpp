@@ -29,12 +29,12 @@
 #include "core/report/ReportDocument.h"
 #include "core/report/ReportWriter.h"
 #include "core/texts/AspectTexts.h"
-#include "desktop/about/UpdateReminder.h"
 #include "desktop/i18n/QtTextTranslator.h"
 #include "desktop/platform/FileDialogs.h"
 #include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/SettingsStore.h"
 #include "desktop/platform/StandardKeys.h"
 #include "desktop/platform/WindowPlacement.h"
 #include "desktop/report/ReportWindow.h"
@@ -156,7 +156,7 @@ ResultWindow::ResultWindow(const Chart& calculation, const Services& services, Q
 void ResultWindow::restorePlacement() {
     // Where the user left the last result window: its place and size fitted to the screen as
     // it is now, the tab; the splitter once the window has its size (showEvent).
-    const auto settings = openReminderSettings(services_);
+    const auto settings = openSettings(services_);
     if (!settings) return;
     const QString group = QString::fromLatin1(PlacementGroup);
     restoreWindowPlacement(*settings, group, *this);
@@ -172,7 +172,7 @@ void ResultWindow::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
     // Back, Exit and the close box all hide the window first; a minimize is not a new place.
     if (event->spontaneous()) return;
-    const auto settings = openReminderSettings(services_);
+    const auto settings = openSettings(services_);
     if (!settings) return;
     const QString group = QString::fromLatin1(PlacementGroup);
     saveWindowPlacement(*settings, group, *this);

@@ -187,6 +187,50 @@ TEST_F(BirthFileTest, EachKindOfDamageIsNamed) {
     }
 }
 
+// Text no person writes but anything can hand over: numbers beyond a double, nesting deep
+// enough to exhaust the stack when written back, a key given twice. Each is the reader's own
+// refusal, whether the field is known or not, never an exception or a crash.
+TEST_F(BirthFileTest, HostileJsonIsRefusedAndNeverEndsTheProgram) {
+    const std::string good = format.write(rowAndBoxBirth());
+    const auto withField = [&](const std::string& field) {
+        std::string text = good;
+        return text.insert(text.find("\"name\""), field + ",\n");
+    };
+    const auto nested = [](int depth) {
+        return std::string(static_cast<std::size_t>(depth), '[') + "1" +
+               std::string(static_cast<std::size_t>(depth), ']');
+    };
+    std::string latitude = good;
+    latitude.replace(latitude.find("\"degrees\": \"40\""), 15, "\"degrees\": -1e999");
+    const struct {
+        std::string text;
+        std::string problem;
+    } cases[] = {
+        {withField("\"later\": 1e400"), "it holds a number too large to read"},
+        {latitude, "it holds a number too large to read"},
+        {withField("\"later\": 99999999999999999999"), "(read without a problem)"},
+        {withField("\"later\": " + nested(70'000)), "it nests objects or lists more than 64 deep"},
+        {withField("\"later\": " + nested(MaxBirthJsonDepth)),
+         "it nests objects or lists more than 64 deep"},
+        {withField("\"name\": \"EVE\""), "it gives the field \"name\" twice in one object"},
+        {withField("\"later\": {\"a\": 1, \"a\": 2}"),
+         "it gives the field \"a\" twice in one object"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(problemOf(c.text), c.problem) << c.text.substr(0, 200);
+    }
+    std::string huge = good;
+    huge.replace(huge.find("\"version\": 1"), 12, "\"version\": 18446744073709551615");
+    EXPECT_EQ(problemOf(huge), "the field \"version\" is too large: 18446744073709551615");
+
+    // Nesting up to the limit is a field like any other: kept, and written back the same.
+    const std::string deepest = withField("\"later\": " + nested(MaxBirthJsonDepth - 1));
+    auto read = format.read(deepest, BirthTextKind::File);
+    ASSERT_TRUE(std::holds_alternative<BirthFile>(read)) << std::get<std::string>(read);
+    const std::string saved = format.writeLine(std::get<BirthFile>(read));
+    EXPECT_NE(saved.find("\"later\":" + nested(MaxBirthJsonDepth - 1)), std::string::npos);
+}
+
 TEST_F(BirthFileTest, AZoneNeedsARowOrATimeZone) {
     BirthFile b = rowAndBoxBirth();
     b.zone = {};

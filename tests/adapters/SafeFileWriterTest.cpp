@@ -17,11 +17,13 @@
 #include <future>
 #include <map>
 #include <sstream>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+#include <variant>
 
 #include "adapters/io/SafeFileWriter.h"
 #include "tests/common/ProcessRun.h"
@@ -369,6 +371,75 @@ TEST_F(SafeFileWriterTest, AFullDiskIsSaidSo) {
     EXPECT_EQ(result.error, "The disk is full");
     EXPECT_EQ(kept, "old");
     EXPECT_EQ(left, std::vector<std::string>{"report.rtf"});
+}
+
+// Output too large to hold goes out a piece at a time; readers still see the old file or the
+// whole new one, and a write abandoned half-way leaves nothing behind.
+TEST_F(SafeFileWriterTest, APieceByPieceWriteAppearsWholeOnCommitOrNotAtAll) {
+    const fs::path file = dir / "results.jsonl";
+    makeFile(file, "old", 0640);
+    {
+        auto begun = writer.begin(file);
+        ASSERT_TRUE(std::holds_alternative<PendingFile>(begun));
+        PendingFile& pending = std::get<PendingFile>(begun);
+        ASSERT_TRUE(pending.append("one\n"));
+        ASSERT_TRUE(pending.append("two\n"));
+        EXPECT_EQ(readFile(file), "old");  // nothing shows before the commit
+        EXPECT_EQ(entries(dir).size(), 2u);
+    }  // dropped: abandoned
+    EXPECT_EQ(readFile(file), "old");
+    EXPECT_EQ(entries(dir), std::vector<std::string>{"results.jsonl"});
+
+    auto begun = writer.begin(file);
+    ASSERT_TRUE(std::holds_alternative<PendingFile>(begun));
+    PendingFile& pending = std::get<PendingFile>(begun);
+    ASSERT_TRUE(pending.append("one\n"));
+    ASSERT_TRUE(pending.append("two\n"));
+    ASSERT_TRUE(pending.commit());
+    EXPECT_EQ(readFile(file), "one\ntwo\n");
+    EXPECT_EQ(statOf(file).st_mode & 0777, 0640u);
+    EXPECT_FALSE(pending.append("three\n"));  // a committed file takes no more
+    EXPECT_EQ(entries(dir), std::vector<std::string>{"results.jsonl"});
+
+    // What write refuses, begin refuses the same way, before any temporary file exists.
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    auto refused = writer.begin(dir / "pipe");
+    ASSERT_TRUE(std::holds_alternative<WriteResult>(refused));
+    EXPECT_EQ(std::get<WriteResult>(refused).error,
+              (dir / "pipe").string() + " is not a regular file");
+}
+
+// A writer killed half-way (kill -9, a crash, a power cut) leaves its temporary file. The next
+// write into the folder removes it, but only when nobody could still be writing it: older than
+// the writing process and locked by nobody.
+TEST_F(SafeFileWriterTest, TemporaryFilesAKilledWriterLeftAreRemovedByTheNextWrite) {
+    const auto hourAgo = [](const fs::path& p) {
+        const struct timespec times[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, p.c_str(), times, 0), 0);
+    };
+    for (const char* name : {".zdv-aB3xYz", ".zdv-held01", ".zdv-fresh1", ".zdv-named-by-user"}) {
+        makeFile(dir / name, std::string(4096, 'x'), 0600);
+    }
+    for (const char* name : {".zdv-aB3xYz", ".zdv-held01", ".zdv-named-by-user"}) {
+        hourAgo(dir / name);
+    }
+    // Another live writer holds its file's lock for as long as it writes.
+    const int held = ::open((dir / ".zdv-held01").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    // Another user's, which root could remove and must not.
+    std::vector<std::string> kept{".zdv-fresh1", ".zdv-held01", ".zdv-named-by-user", "chart.json"};
+    if (isRoot()) {
+        makeFile(dir / ".zdv-other1", "theirs", 0600);
+        hourAgo(dir / ".zdv-other1");
+        ASSERT_EQ(::chown((dir / ".zdv-other1").c_str(), 65534, 65534), 0);
+        kept.insert(kept.begin() + 3, ".zdv-other1");
+    }
+
+    ASSERT_TRUE(writer.write(dir / "chart.json", "{}"));
+    ::close(held);
+    EXPECT_EQ(entries(dir), kept);
 }
 
 }  // namespace

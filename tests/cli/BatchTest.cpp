@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -250,6 +251,133 @@ TEST_F(BatchTest, APlaceAndZoneBirthOpensAsTheSameChart) {
         EXPECT_EQ(nlohmann::json::parse(opened.out), nlohmann::json::parse(saved.out));
         const auto file = nlohmann::json::parse(slurp(dir / "z.zodrivel"));
         EXPECT_EQ(file["zone"]["offset_seconds"], c.offset) << file.dump();
+    }
+}
+
+// Lines nobody writes but anything can produce: a number beyond a double, nesting that would
+// exhaust the stack, a key twice, a line of 100 KB, a message that quotes a line break. Each
+// gives its own one-line error, the rest are computed, and --output is written whole.
+TEST_F(BatchTest, HostileLinesGiveTheirOwnErrorAndTheRestGoOn) {
+    const std::string good =
+        R"({"name":"ADA","date":"1990-01-01","time":"12:00","longitude":{"degrees":0,)"
+        R"("minutes":0,"side":"E"},"latitude":{"degrees":51,"minutes":28,"side":"N"},)"
+        R"("zone":{"row":29}})";
+    const auto with = [&good](const std::string& field) {
+        return "{" + field + "," + good.substr(1) + "\n";
+    };
+    std::string dated = good;
+    dated.replace(dated.find("1990-01-01"), 10, R"(1990-\u001b[31m01\n-01)");
+    const std::string input =
+        good + "\n" + with(R"("later":1e400)") +
+        with("\"later\":" + std::string(20'000, '[') + std::string(20'000, ']')) +
+        with(R"("name":"EVE")") + with("\"later\":\"" + std::string(100'000, 'x') + "\"") + dated +
+        "\n" + good + "\n";
+    const fs::path births = write("births.jsonl", input);
+    for (const char* format : {"json", "csv"}) {
+        const fs::path output = dir / (std::string("results.") + format);
+        const CliRun run =
+            runCli({"--batch", births.string(), "--format", format, "--output", output.string()});
+        EXPECT_EQ(run.status, 3) << run.err;
+        EXPECT_NE(run.err.find("5 of 7 births could not be computed"), std::string::npos)
+            << run.err;
+        const std::string results = slurp(output);
+        for (const char c : results) {
+            ASSERT_FALSE(static_cast<unsigned char>(c) < 0x20 && c != '\n') << results;
+        }
+        auto rows = lines(results);
+        if (std::string_view(format) == "csv") rows.erase(rows.begin());  // the header
+        ASSERT_EQ(rows.size(), 7u) << results.substr(0, 2000);
+        const std::string errors[] = {
+            "it holds a number too large to read", "it nests objects or lists more than 64 deep",
+            "it gives the field \"name\" twice in one object",
+            "the line is longer than 65536 bytes",
+            "the field \"date\" should be a date like 1976-07-04, not \"1990-\\x1b[31m01\\n-01\""};
+        for (std::size_t i = 0; i < std::size(errors); ++i) {
+            const std::string& row = rows[i + 1];
+            if (std::string_view(format) == "json") {
+                const auto json = nlohmann::json::parse(row);
+                EXPECT_EQ(json["line"], i + 2);
+                EXPECT_EQ(json["error"], errors[i]);
+            } else {
+                // The last column; quoted, its quotes doubled, when it holds a quote or comma.
+                std::string expected = "line " + std::to_string(i + 2) + ": " + errors[i];
+                if (expected.find_first_of("\",") != std::string::npos) {
+                    for (std::size_t at = 0; (at = expected.find('"', at)) != std::string::npos;
+                         at += 2) {
+                        expected.insert(at, 1, '"');
+                    }
+                    expected = "\"" + expected + "\"";
+                }
+                ASSERT_GE(row.size(), expected.size()) << row;
+                EXPECT_EQ(row.substr(row.size() - expected.size()), expected) << row;
+            }
+        }
+        EXPECT_EQ(rows.front().substr(0, 10),
+                  std::string_view(format) == "json" ? "{\"name\":\"A" : "ADA,1990-0");
+    }
+}
+
+// A header that names a column twice, or a first line too long to tell CSV from JSON Lines (a
+// device that never ends a line, /dev/zero), refuses the whole input before anything is
+// written; the batch does not read on for ever.
+TEST_F(BatchTest, AnInputThatCannotBeToldApartIsRefusedAtOnce) {
+    const struct {
+        std::string input;
+        std::string message;
+    } cases[] = {
+        {"name,date,time,lon,lat,zone,Date\nA,2000-01-01,12:00,0W00,51N28,GMT,2000-01-02\n",
+         "--batch: the CSV header names the column 'date' twice"},
+        {std::string(70'000, 'n') + "\n", "--batch: line 1 is longer than 65536 bytes"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = runCli({"--batch", write("births.csv", c.input).string()});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_EQ(run.err.rfind("zodrivel-cli: " + c.message, 0), 0u) << run.err;
+    }
+    const CliRun zero = runCli({"--batch", "/dev/zero", "--output", (dir / "r.jsonl").string()});
+    EXPECT_EQ(zero.status, 2) << zero.err;
+    EXPECT_FALSE(fs::exists(dir / "r.jsonl"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);  // births.csv, no temporary
+}
+
+// With --output the results stream into the writer's temporary file as they are made, and the
+// file appears only at the end: a batch whose results cannot be written stops, names the file
+// with its control characters escaped, and leaves nothing.
+TEST_F(BatchTest, OutputNamesAreEscapedAndAFailedBatchLeavesNoFile) {
+    const fs::path births =
+        write("births.csv", "name,date,time,lon,lat,zone\nA,2000-01-01,12:00,0W00,51N28,GMT\n");
+    const std::string hostile = (dir / "no\x1b[31mfolder" / "r.csv").string();
+    const CliRun run = runCli({"--batch", births.string(), "--output", hostile});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("no\\x1b[31mfolder"), std::string::npos) << run.err;
+    const CliRun unreadable = runCli({"--batch", (dir / "in\nput\x1b.csv").string()});
+    EXPECT_EQ(unreadable.status, 2);
+    EXPECT_EQ(unreadable.err,
+              "zodrivel-cli: --batch: cannot read " + (dir / "in\\nput\\x1b.csv").string() + "\n");
+}
+
+// A reader that stops reading (`| head -1`) is a failed write like a full disk: a message and
+// exit status 1, as the README promises, not a silent death by SIGPIPE.
+TEST_F(BatchTest, AClosedPipeIsAFailedWriteWithAMessage) {
+    std::string csv = "name,date,time,lon,lat,zone,dst\n";
+    for (const Birth& b : manyBirths(3000)) {
+        csv +=
+            b.name + "," + b.date + "," + b.time + "," + b.lon + "," + b.lat + "," + b.zone + ",\n";
+    }
+    const fs::path births = write("births.csv", csv);
+    const fs::path status = dir / "status", err = dir / "err";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--batch", births.string()},
+          std::vector<std::string>{"--texts"}}) {
+        // The program's own status and messages, from the left of a pipe whose reader quits
+        // after one byte.
+        const std::string command =
+            "{ " + zodrivel::testing::shellCommand(ZODRIVEL_CLI_PATH, args) + " 2>'" +
+            err.string() + "'; echo $? >'" + status.string() + "'; } | head -c 1 >/dev/null";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        EXPECT_EQ(slurp(status), "1\n") << args.front();
+        EXPECT_EQ(slurp(err), "zodrivel-cli: cannot write to standard output: Broken pipe\n");
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
@@ -428,6 +429,63 @@ TEST(Cli, AFullStandardOutputIsAnError) {
     }
 }
 
+// Birth files no person writes but anything can hand over: --input refuses each with the
+// file's name and the reader's reason, never ends with an exception or a stack overflow.
+TEST(Cli, HostileBirthFilesAreRefusedWithTheirName) {
+    const fs::path dir =
+        fs::temp_directory_path() / ("zodrivel-cli-hostile-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path saved = dir / "ada.zodrivel";
+    ASSERT_EQ(runCli(birthOn({"--save-birth", saved.string()})).status, 0);
+    const std::string good = slurp(saved);
+    const auto withField = [&](const std::string& field) {
+        std::string text = good;
+        return text.insert(text.find("\"name\""), field + ",\n");
+    };
+    const struct {
+        std::string text;
+        std::string reason;
+    } cases[] = {
+        {withField("\"later\": 1e400"), "it holds a number too large to read"},
+        {withField("\"later\": -1e999"), "it holds a number too large to read"},
+        {withField("\"later\": " + std::string(70'000, '[') + std::string(70'000, ']')),
+         "it nests objects or lists more than 64 deep"},
+        {withField("\"name\": \"EVE\""), "it gives the field \"name\" twice in one object"},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(dir / "bad.zodrivel", std::ios::binary) << c.text;
+        const CliRun run = runCli({"--input", (dir / "bad.zodrivel").string(), "--save-birth",
+                                   (dir / "again.zodrivel").string()});
+        EXPECT_EQ(run.status, 2) << c.reason;
+        EXPECT_EQ(run.err, "zodrivel-cli: --input: cannot open " + (dir / "bad.zodrivel").string() +
+                               ": " + c.reason + "\n");
+        EXPECT_FALSE(fs::exists(dir / "again.zodrivel"));
+    }
+    fs::remove_all(dir);
+}
+
+// A file name is shown with its control characters escaped in every message that quotes it:
+// an escape sequence in a name must not reach the terminal.
+TEST(Cli, OutputFileNamesInMessagesAreEscaped) {
+    const fs::path folder = fs::temp_directory_path() / "no\x1b[2Jsuch\nfolder";
+    const std::string shown = (fs::temp_directory_path() / "no\\x1b[2Jsuch\\nfolder").string();
+    const std::vector<std::string> runs[] = {
+        {"--example", "--output", (folder / "chart.txt").string()},
+        birthOn({"--save-birth", (folder / "ada.zodrivel").string()}),
+        {"--input", (folder / "ada.zodrivel").string()},
+    };
+    for (const auto& args : runs) {
+        const CliRun run = runCli(args);
+        EXPECT_NE(run.status, 0);
+        EXPECT_NE(run.err.find(shown), std::string::npos) << run.err;
+        EXPECT_EQ(std::count_if(run.err.begin(), run.err.end(),
+                                [](char c) { return static_cast<unsigned char>(c) < 0x20; }),
+                  1)
+            << "only the final line break: " << run.err;
+    }
+}
+
 // The atlas and the zone history from the command line. The atlas's cache goes to a folder of
 // the test's own.
 class CliPlaces : public ::testing::Test {
@@ -631,6 +689,46 @@ TEST_F(CliPlaces, FindPlaceListsMatchesAsTableOrJson) {
     ASSERT_EQ(table.status, 0) << table.err;
     EXPECT_EQ(table.out.rfind("Springfield, Illinois", 0), 0u) << table.out;
     EXPECT_EQ(runCli({"--find-place", "Kolk", "--date", "2000-01-01"}).status, 2);
+}
+
+// The atlas's cache is a file anything can replace or damage. One cut short at a line boundary
+// (a full disk, an interrupted copy), one with another count, a FIFO, a link to /dev/zero: none
+// may hang the program, flood its memory or hide a place; each is rebuilt from the atlas.
+TEST_F(CliPlaces, AnAtlasCacheThatDoesNotCheckOutIsRebuilt) {
+    const fs::path cache = fs::path(std::getenv("XDG_CACHE_HOME")) / "zodrivel" / "atlas.tsv";
+    const auto findsLondon = [] {
+        const CliRun run =
+            runCli({"--find-place", "London, GB"}, nullptr, "timeout 60 " ZODRIVEL_CLI_PATH);
+        EXPECT_EQ(run.status, 0) << run.err;
+        return run.out.rfind("London", 0) == 0;
+    };
+    ASSERT_TRUE(findsLondon());
+    const std::string whole = slurp(cache);
+    ASSERT_GT(whole.size(), 1000u);
+    std::size_t cut = 0;
+    for (int line = 0; line < 100; ++line) cut = whole.find('\n', cut) + 1;
+    std::string recounted = whole;
+    recounted.insert(recounted.rfind('\n', recounted.size() - 2) + 5, "1");  // "end 1NNNNN"
+
+    const std::function<void()> damage[] = {
+        [&] { std::ofstream(cache, std::ios::binary) << whole.substr(0, cut); },
+        [&] { std::ofstream(cache, std::ios::binary) << recounted; },
+        [&] { std::ofstream(cache, std::ios::binary) << whole.substr(0, whole.size() - 1); },
+        [&] {
+        fs::remove(cache);
+        ASSERT_EQ(::mkfifo(cache.c_str(), 0600), 0);
+        },
+        [&] {
+        fs::remove(cache);
+        fs::create_symlink("/dev/zero", cache);
+    },
+                                };
+    for (std::size_t i = 0; i < std::size(damage); ++i) {
+        damage[i]();
+        EXPECT_TRUE(findsLondon()) << "damage " << i;
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(cache))) << "damage " << i;
+        EXPECT_EQ(slurp(cache), whole) << "damage " << i;
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -12,11 +13,14 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <sys/stat.h>
 
 #include "Recorders.h"
 #include "desktop/about/AboutWindow.h"
 #include "desktop/about/UpdateReminder.h"
 #include "desktop/platform/PageOpeners.h"
+#include "desktop/platform/SettingsStore.h"
 #include "desktop/widgets/ClickableLabel.h"
 
 namespace zodrivel {
@@ -85,13 +89,13 @@ TEST(PageOpeners, AReminderAnsweredYesWithoutABrowserShowsTheDownloadAddress) {
     Services services;
     services.settingsFile = dir.filePath("zodrivel.ini");
     const QString key = scrambleSetting(QString::fromLatin1(ReminderKey));
-    openReminderSettings(services)->setValue(QString::fromLatin1(ReminderGroup) + "/" + key,
-                                             scrambleSetting("2026-01-01"));
+    openSettings(services)->setValue(QString::fromLatin1(ReminderGroup) + "/" + key,
+                                     scrambleSetting("2026-01-01"));
     RecordingMessageBoxes messages;
     messages.answerYes = true;
     RecordingUrlOpener urls;
     urls.works = false;
-    showUpdateReminder(*openReminderSettings(services), FixedClock(), messages, urls);
+    showUpdateReminder(*openSettings(services), FixedClock(), messages, urls);
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[1].detail, downloadPageUrl().toString(QUrl::FullyEncoded));
 }
@@ -131,15 +135,14 @@ TEST_P(UpdateReminder, AsksOnlyAfterFourteenDaysEitherWay) {
     services.settingsFile = dir.filePath("zodrivel.ini");
     const QString key = "Settings/" + scrambleSetting("Duration");
     if (c.stored) {
-        openReminderSettings(services)->setValue(
-            key, c.scrambled ? scrambleSetting(*c.stored) : *c.stored);
+        openSettings(services)->setValue(key, c.scrambled ? scrambleSetting(*c.stored) : *c.stored);
     }
-    const QVariant before = openReminderSettings(services)->value(key);
+    const QVariant before = openSettings(services)->value(key);
 
     RecordingMessageBoxes messages;
     messages.answerYes = c.answerYes;
     RecordingUrlOpener urls;
-    showUpdateReminder(*openReminderSettings(services), FixedClock(), messages, urls);
+    showUpdateReminder(*openSettings(services), FixedClock(), messages, urls);
 
     if (c.asks) {
         ASSERT_EQ(messages.shown.size(), 1u);
@@ -153,7 +156,7 @@ TEST_P(UpdateReminder, AsksOnlyAfterFourteenDaysEitherWay) {
     }
     EXPECT_EQ(urls.opened,
               c.asks && c.answerYes ? std::vector<QUrl>{downloadPageUrl()} : std::vector<QUrl>{});
-    const QVariant after = openReminderSettings(services)->value(key);
+    const QVariant after = openSettings(services)->value(key);
     if (c.storesToday) {
         EXPECT_EQ(unscrambleSetting(after.toString()), "2026-12-08");
     } else {
@@ -202,7 +205,7 @@ TEST(ReminderSettings, AFileTooLargeToBeOursIsSetAsideAndTheProgramStartsWithDef
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             ASSERT_TRUE(file.resize(c.bytes));
         }
-        const auto settings = openReminderSettings(services);
+        const auto settings = openSettings(services);
         ASSERT_NE(settings, nullptr);
         EXPECT_EQ(settings->status(), QSettings::NoError);
         const QString aside = services.settingsFile + ".too-large";
@@ -215,6 +218,35 @@ TEST(ReminderSettings, AFileTooLargeToBeOursIsSetAsideAndTheProgramStartsWithDef
         showUpdateReminder(*settings, FixedClock(), messages, urls);
         EXPECT_TRUE(messages.shown.empty()) << "as on the first launch";
         EXPECT_LT(QFileInfo(services.settingsFile).size(), 1024);
+    }
+}
+
+// QSettings reads its file whole and blocks on a FIFO until a writer comes: a settings file
+// that is not a regular file (a FIFO, a link to /dev/zero, a folder) would hang the program
+// before its window, holding the single-instance lock. Each is set aside unread.
+TEST(ReminderSettings, ASettingsFileThatIsNotAFileIsSetAsideUnread) {
+    const std::function<bool(const QString&)> arrangements[] = {
+        [](const QString& path) {
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+        },
+        [](const QString& path) { return QFile::link(QStringLiteral("/dev/zero"), path); },
+        [](const QString& path) { return QDir().mkpath(path); },
+    };
+    for (std::size_t i = 0; i < std::size(arrangements); ++i) {
+        SCOPED_TRACE(i);
+        QTemporaryDir dir;
+        Services services;
+        services.settingsFile = dir.filePath("zodrivel.ini");
+        ASSERT_TRUE(arrangements[i](services.settingsFile));
+        const auto settings = openSettings(services);
+        ASSERT_NE(settings, nullptr);
+        const QFileInfo aside(services.settingsFile + ".not-a-file");
+        EXPECT_TRUE(aside.exists() || aside.isSymLink()) << "kept for whoever wants to look";
+        RecordingMessageBoxes messages;
+        RecordingUrlOpener urls;
+        showUpdateReminder(*settings, FixedClock(), messages, urls);
+        EXPECT_TRUE(messages.shown.empty()) << "as on the first launch";
+        EXPECT_TRUE(QFileInfo(services.settingsFile).isFile());
     }
 }
 

@@ -7,11 +7,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QLockFile>
 #include <QPushButton>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -116,6 +118,28 @@ TEST(SingleInstance, AFolderInThePlaceOfTheLockIsKeptAside) {
     EXPECT_TRUE(QFile::exists(path + ".broken/notes.txt")) << "nothing of the user's is deleted";
     ASSERT_EQ(instance.notes().size(), 1);
     EXPECT_TRUE(instance.notes().front().contains(path + ".broken"));
+}
+
+// Taking a lock that is there reads it: a FIFO in its place (or a link to one) would block the
+// start for ever, and every later start would find the lock held. It is set aside unread.
+TEST(SingleInstance, AFifoInThePlaceOfTheLockIsSetAsideUnread) {
+    for (const bool linked : {false, true}) {
+        SCOPED_TRACE(linked ? "a link to a FIFO" : "a FIFO");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("zodrivel.lock");
+        const QString fifo = linked ? dir.filePath("elsewhere") : path;
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        if (linked) {
+            ASSERT_TRUE(QFile::link(fifo, path));
+        }
+        SingleInstance instance(path);
+        ASSERT_TRUE(instance.acquire());
+        EXPECT_EQ(instance.lockPath(), path);
+        EXPECT_TRUE(QFileInfo(path).isFile());
+        EXPECT_TRUE(QFileInfo::exists(path + ".broken"));
+        SingleInstance second(path);
+        EXPECT_FALSE(second.acquire()) << "the new lock holds";
+    }
 }
 
 TEST(SingleInstance, ALockNamingAProcessThatIsGoneIsTakenOver) {
