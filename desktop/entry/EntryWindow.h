@@ -17,7 +17,7 @@ class QCheckBox;
 class QComboBox;
 class QCompleter;
 class QLabel;
-class QStringListModel;
+class QStandardItemModel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -137,7 +137,7 @@ private:
     QPushButton* proceedButton_ = nullptr;
     QLabel* zoneNote_ = nullptr;
     QCompleter* placeCompleter_ = nullptr;
-    QStringListModel* placeModel_ = nullptr;
+    QStandardItemModel* placeModel_ = nullptr;
     std::vector<Place> offeredPlaces_;
     // The zone of a birth file: its row, or its place's zone read again, the note with it.
     void showZone(const BirthFile& birth);
