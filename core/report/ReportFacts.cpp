@@ -31,11 +31,7 @@ ReportFacts reportFactsOf(const Calculation& c, std::optional<std::string> place
         facts.placeText = std::move(placeText);
     }
     facts.coordinates = formatCoordinates(b);
-    if (c.zonePosition >= 0 && c.zonePosition < ZoneCount) {
-        facts.zoneRow = std::string(zoneName(c.zonePosition)) + " (" +
-                        std::string(zoneAbbreviation(c.zonePosition)) + ")";
-    }
-    if (b.isDaylightSaving) facts.zoneRow += ", daylight saving";
+    facts.zoneRow = formatZoneRow(c.zonePosition, b.isDaylightSaving);
     // The offset actually used, east of Greenwich, daylight saving included, however it was
     // given; a zone from the time-zone history is named by its id and abbreviation.
     facts.offsetSeconds = b.zoneSource == ZoneSource::TimeZone
