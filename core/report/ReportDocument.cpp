@@ -50,7 +50,9 @@ void appendPositions(RichTextSink& sink, const ReportFacts& f, const TextTransla
     sink.setColour(TextColour);
     std::string header =
         label(texts, Body) + label(texts, Sign) + texts.translate(textContext::Report, Position);
-    if (withHouses) header += "\t" + texts.translate(textContext::Report, House);
+    // Appended piece by piece: GCC 12 at -O3 takes `"\t" + std::string(...)` for an overlapping
+    // memcpy and stops the release build with a false -Werror=restrict (GCC bug 105651).
+    if (withHouses) header.append("\t").append(texts.translate(textContext::Report, House));
     sink.insertText(header + std::string(LineEnd));
     sink.setEmphasis(false);
     for (int slot = 0; slot < ChartPointCount; ++slot) {
@@ -59,8 +61,8 @@ void appendPositions(RichTextSink& sink, const ReportFacts& f, const TextTransla
                           texts.translate(textContext::Signs, signName(at.sign));
         const std::string position = formatSignPosition(f.chart.longitudes[slot], texts);
         // "Cancer 12°43'": the degree and minute follow the sign's name and one blank.
-        row += "\t" + position.substr(position.find(' ') + 1);
-        if (f.houses[slot]) row += "\t" + std::to_string(*f.houses[slot]);
+        row.append("\t").append(position.substr(position.find(' ') + 1));
+        if (f.houses[slot]) row.append("\t").append(std::to_string(*f.houses[slot]));
         sink.insertText(row + std::string(LineEnd));
     }
     sink.insertText(LineEnd);
