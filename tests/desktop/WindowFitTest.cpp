@@ -28,6 +28,7 @@
 #include "core/time/TimeZones.h"
 #include "desktop/about/AboutWindow.h"
 #include "desktop/entry/EntryWindow.h"
+#include "desktop/platform/WindowPlacement.h"
 #include "desktop/report/ReportWindow.h"
 #include "desktop/result/ChartWheel.h"
 #include "desktop/result/ResultWindow.h"
@@ -139,6 +140,25 @@ TEST(WindowFit, OnALaptopScreenTheChartShowsAllTenBodiesAndAUsableWheel) {
                 << tabs->tabText(tab).toStdString() << " " << tabs->tabRect(tab).right() << " > "
                 << tabs->width();
         }
+    }
+}
+
+// A window's first size follows the screen: the report takes half the width and most of the
+// height within its bounds, the result window nine tenths; never more than the screen.
+TEST(WindowFit, FirstSizesFollowTheScreensFreeArea) {
+    const struct {
+        QSize available, report, result;  // the result's worked by hand: 0.9 of each side
+    } cases[] = {
+        {{1366, 705}, {780, 580}, {1229, 634}},   // a laptop: the report at its comfortable least
+        {{1920, 1050}, {960, 840}, {1728, 945}},  // 0.5 x 0.8 and 0.9 x 0.9
+        {{2560, 1570}, {1200, 1256}, {2304, 1413}},  // the report no wider than a page needs
+        {{1024, 560}, {780, 560}, {921, 504}},       // a small screen: never beyond it
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(sizeForScreen(c.available, {0.5, 0.8}, {780, 580}, {1200, 1400}), c.report)
+            << c.available.width();
+        EXPECT_EQ(sizeForScreen(c.available, {0.9, 0.9}, {0, 0}, {3000, 2000}), c.result)
+            << c.available.width();
     }
 }
 
