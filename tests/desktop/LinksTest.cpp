@@ -98,7 +98,7 @@ TEST(SaveChangesBox, EachAnswerHasItsOwnAccessLetter) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(box.get()));
     QTest::keyClick(box.get(), Qt::Key_D, Qt::AltModifier);
     // An access letter presses its button as a click does, shown pressed for a moment first.
-    QTest::qWaitFor([&] { return box->clickedButton() != nullptr; }, 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return box->clickedButton() != nullptr; }, 2000));
     EXPECT_EQ(box->clickedButton(), box->button(QMessageBox::Discard));
 }
 
