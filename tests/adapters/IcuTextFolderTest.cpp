@@ -16,28 +16,27 @@ TEST(IcuTextFolder, FoldsTheMarksOfEveryScriptAndTheLatinLettersWithoutDecomposi
         const char* text;
         const char* folded;
     } cases[] = {
-        {"Đà Nẵng", "da nang"},             // Vietnamese: stacked marks, and Đ has no decomposition
-        {"  São Paulo ", "sao paulo"},      // what the core's own folding did stays the same
+        {"Đà Nẵng", "da nang"},         // Vietnamese: stacked marks, and Đ has no decomposition
+        {"  São Paulo ", "sao paulo"},  // what the core's own folding did stays the same
         {"ŁÓDŹ", "lodz"},
         {"Straße", "strasse"},
         {"Ærøskøbing", "aeroskobing"},
         {"Timișoara", "timisoara"},
-        {"Ελλάδα", "ελλαδα"},               // Greek tonos
-        {"Йошкар-Ола", "иошкар-ола"},       // Cyrillic breve: й searches as и
-        {"İstanbul", "istanbul"},           // Turkish dotted capital I
+        {"Ελλάδα", "ελλαδα"},          // Greek tonos
+        {"Йошкар-Ола", "иошкар-ола"},  // Cyrillic breve: й searches as и
+        {"İstanbul", "istanbul"},      // Turkish dotted capital I
         {"Mẫu Sơn", "mau son"},
-        {"東京", "東京"},                     // no marks, no case: as it is
+        {"東京", "東京"},  // no marks, no case: as it is
     };
     for (const auto& c : cases) EXPECT_EQ(folder.fold(c.text), c.folded) << c.text;
 }
 
 TEST(IcuTextFolder, TheAtlasFindsAPlaceTypedWithOrWithoutItsMarks) {
     const IcuTextFolder folder;
-    const PlaceIndex atlas({{"Da Nang", "Da Nang", "Vietnam", "VN", 16.06778, 108.22083,
-                             "Asia/Ho_Chi_Minh", 752493},
-                            {"Łódź", "Łódź Voivodeship", "Poland", "PL", 51.75, 19.46667,
-                             "Europe/Warsaw", 768755}},
-                           folder);
+    const PlaceIndex atlas(
+        {{"Da Nang", "Da Nang", "Vietnam", "VN", 16.06778, 108.22083, "Asia/Ho_Chi_Minh", 752493},
+         {"Łódź", "Łódź Voivodeship", "Poland", "PL", 51.75, 19.46667, "Europe/Warsaw", 768755}},
+        folder);
     for (const char* typed : {"Đà Nẵng", "da nang", "Đà", "lodz", "Łódź, Poland"}) {
         EXPECT_EQ(atlas.search(typed, 5).size(), 1U) << typed;
     }

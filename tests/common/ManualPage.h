@@ -35,7 +35,8 @@ inline std::set<std::string> optionsInManPage(const std::string& page) {
         if (!inOptions) continue;
         if (tagNext) {
             for (std::sregex_iterator it(text.begin(), text.end(), option), end; it != end; ++it) {
-                options.insert("--" + std::regex_replace((*it)[1].str(), std::regex(R"(\\-)"), "-"));
+                options.insert("--" +
+                               std::regex_replace((*it)[1].str(), std::regex(R"(\\-)"), "-"));
             }
         }
         tagNext = text == ".TP";
