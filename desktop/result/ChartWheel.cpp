@@ -105,7 +105,7 @@ ChartWheel::ChartWheel(const Calculation& calculation, QWidget* parent)
     setAccessibleName(tr("Chart wheel"));
     setAccessibleDescription(description());
     setMouseTracking(true);
-    setMinimumSize(300, 300);
+    setMinimumSize(MinimumSide, MinimumSide);
     // Any shape: the wheel is drawn as large as the shorter side allows.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }

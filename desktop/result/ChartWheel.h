@@ -59,7 +59,9 @@ public:
     const WheelLayout& layout() const { return layout_; }
 
     QSize sizeHint() const override { return {520, 520}; }
-    QSize minimumSizeHint() const override { return {300, 300}; }
+    QSize minimumSizeHint() const override { return {MinimumSide, MinimumSide}; }
+    // Small enough that the result window's least width fits a 1280-pixel screen with its frame.
+    static constexpr int MinimumSide = 260;
 
     // The chart in words, for a screen reader: each body with its sign, then the aspects.
     QString description() const;

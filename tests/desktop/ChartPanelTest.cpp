@@ -118,7 +118,7 @@ TEST(ChartWheel, DegreeLabelsNeverLieOnAGlyph) {
         e.zonePosition = c.zonePosition;
         c = calculate(fillBirthData(e, {}), ClassicEphemeris{});
         ChartWheel wheel(c);
-        for (const int side : {300, 360, 420, 520, 700, 1000}) {
+        for (const int side : {ChartWheel::MinimumSide, 300, 360, 420, 520, 700, 1000}) {
             wheel.resize(side, side + 40);
             for (int label = 0; label < 10; ++label) {
                 for (int glyph = 0; glyph < 10; ++glyph) {
