@@ -15,6 +15,8 @@ set(ZODRIVEL_FULL_BRAND_PAGE "https://zodrivel.example.invalid/fully-branded.htm
     "Page offering fully branded editions (PLACEHOLDER default)")
 set(ZODRIVEL_CO_BRAND_PAGE "https://zodrivel.example.invalid/co-brand.html" CACHE STRING
     "Page offering co-branded editions (PLACEHOLDER default)")
+set(ZODRIVEL_BUG_TRACKER "https://zodrivel.example.invalid/issues" CACHE STRING
+    "Where users report faults, named in the AppStream data (PLACEHOLDER default)")
 set(ZODRIVEL_SEARCH_PAGE "https://duckduckgo.com/?q=" CACHE STRING
     "Web search used by the coordinate look-up; the URL-encoded search text is appended")
 configure_file(${PROJECT_SOURCE_DIR}/core/about/WebAddresses.h.in

@@ -13,6 +13,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools  # qt_add_translations, lupdate and lrelease
   libgeonames-dev           # the offline atlas of places with their zone ids
+  libicu-dev                # the atlas folds the accents of every script ("Đà Nẵng")
   libhowardhinnant-date-dev tzdata  # zone history from the system's tz database
   libswe-dev                # precise positions and house cusps
   swe-basic-data            # ... from the library's ephemeris files, 1800 to 2399; Chiron
@@ -35,5 +36,8 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   "${as_root[@]}" apt-get update
-  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+  # Through env, after sudo: sudo clears the caller's environment, and a DEBIAN_FRONTEND set
+  # before it never reached debconf, which then asked its questions on the terminal.
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends "${missing[@]}"
 fi

@@ -1276,6 +1276,16 @@
         <comment>south, after a latitude (40°43&apos;S)</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a zone: %1 its name, %2 its abbreviation</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, daylight saving</source>
+        <comment>%1 a zone, as &quot;Central European Time (CET)&quot;</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreTimeZones</name>
@@ -1988,6 +1998,21 @@
     </message>
 </context>
 <context>
+    <name>SaveChangesBox</name>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>zodrivel::AboutWindow</name>
     <message>
         <source>Zodrivel calculates the angular distance or aspects between different planets. Each aspect is associated with different characteristics or attributes that are reflected in an individual&apos;s personality. Know what aspects are present in your natal chart with Zodrivel software.</source>
@@ -2015,6 +2040,16 @@
     </message>
     <message>
         <source>Zodrivel icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Precise positions: the Swiss Ephemeris, by Astrodienst AG (www.astro.com/swisseph), under the GNU Affero General Public License.
+Places and coordinates: GeoNames (www.geonames.org), under the Creative Commons Attribution 4.0 licence.
+Windows: Qt %1, by The Qt Company (www.qt.io), under the GNU Lesser General Public License.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credits</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2072,6 +2107,18 @@
         <source>&amp;Clear the List</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Open Birth File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Birth File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zodrivel::ChartPanel</name>
@@ -2089,10 +2136,6 @@
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, daylight saving</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2217,6 +2260,14 @@
     </message>
     <message>
         <source>City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marked on the wheel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab to the wheel, then the arrow keys walk the bodies and the aspect lines; Enter opens an aspect&apos;s tab.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2620,6 +2671,26 @@ Which reading was the time of birth?</source>
         <source>the PDF could not be drawn</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Saves the report as a Rich Text Format (.rtf) file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saves the report as a PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Report as RTF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zodrivel::ResultWindow</name>
@@ -2772,14 +2843,6 @@ Which reading was the time of birth?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Classic (as in version 1.15)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Precise (Swiss Ephemeris)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Houses</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2809,6 +2872,18 @@ Which reading was the time of birth?</source>
     </message>
     <message>
         <source>Campanus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Chart Wheel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart wheel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print Report...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -201,16 +201,19 @@ std::vector<Place> readAllCities() {
 void GeonamesAtlas::load() const { index(); }
 
 const PlaceIndex& GeonamesAtlas::index() const {
-    std::call_once(loaded_, [this] { index_ = std::make_unique<PlaceIndex>(readAllCities()); });
+    std::call_once(loaded_,
+                   [this] { index_ = std::make_unique<PlaceIndex>(readAllCities(), folder_); });
     return *index_;
 }
 
 std::vector<Place> GeonamesAtlas::searchOnce(std::string_view query, std::size_t limit) const {
     if (const auto path = cacheFile()) {
-        const std::string wanted = searchName(query);
-        const auto keep = [&wanted](std::string_view name) { return nameCanMatch(name, wanted); };
+        const std::string wanted = searchName(query, folder_);
+        const auto keep = [this, &wanted](std::string_view name) {
+            return nameCanMatch(name, wanted, folder_);
+        };
         if (auto matching = readCache(*path, cacheKey(), keep)) {
-            return PlaceIndex(std::move(*matching)).search(query, limit);
+            return PlaceIndex(std::move(*matching), folder_).search(query, limit);
         }
     }
     return search(query, limit);  // no cache yet: this run writes it

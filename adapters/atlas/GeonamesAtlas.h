@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 
+#include "adapters/text/IcuTextFolder.h"
 #include "core/place/PlaceIndex.h"
 
 namespace zodrivel {
@@ -27,6 +28,7 @@ public:
 private:
     const PlaceIndex& index() const;
 
+    IcuTextFolder folder_;  // names and queries folded alike, accents of every script
     mutable std::once_flag loaded_;
     mutable std::unique_ptr<PlaceIndex> index_;
 };

@@ -23,8 +23,7 @@ ZoneDescription describeZone(const Chart& c) {
     zone.abbreviation = b.zoneAbbreviation;
     if (c.zonePosition >= 0 && c.zonePosition < ZoneCount) {
         zone.rowText = std::string(zoneTable()[c.zonePosition].text);
-        zone.rowName = std::string(zoneName(c.zonePosition)) + " (" +
-                       std::string(zoneAbbreviation(c.zonePosition)) + ")";
+        zone.rowName = formatZoneRow(c.zonePosition, false);
     }
     // The offset actually used, east of Greenwich, daylight saving included, however it was
     // given; a zone from the time-zone history is named by its id and abbreviation.
@@ -35,8 +34,7 @@ ZoneDescription describeZone(const Chart& c) {
         zone.text = b.zoneId;
         if (!b.zoneAbbreviation.empty()) zone.text += " (" + b.zoneAbbreviation + ")";
     } else {
-        zone.text = zone.rowName;
-        if (b.isDaylightSaving) zone.text += ", daylight saving";
+        zone.text = formatZoneRow(c.zonePosition, b.isDaylightSaving);
     }
     zone.text += ": UT" + formatOffset(zone.offsetSeconds);
     if (b.zoneSource == ZoneSource::Row) zone.note = plausibilityNote(b, c.zonePosition);

@@ -51,6 +51,15 @@ std::string formatUniversalTime(const CivilDateTime& u, const TextTranslator& te
                   {formatDate(u.year, u.month, u.day, texts), time});
 }
 
+std::string formatZoneRow(int zonePosition, bool daylight, const TextTranslator& texts) {
+    if (zonePosition < 0 || zonePosition >= ZoneCount) return {};
+    const std::string name = texts.translate(textContext::TimeZones, zoneName(zonePosition));
+    const std::string row = fillIn(texts.translate(textContext::Summary, summaryPatterns::ZoneRow),
+                                   {name, zoneAbbreviation(zonePosition)});
+    if (!daylight) return row;
+    return fillIn(texts.translate(textContext::Summary, summaryPatterns::DaylightZoneRow), {row});
+}
+
 std::string isoUniversalTime(const CivilDateTime& u) {
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:00", u.year, u.month, u.day, u.hour,

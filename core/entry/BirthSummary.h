@@ -21,6 +21,11 @@ std::string formatCoordinates(const BirthData& birth, const TextTranslator& text
 // "UT 4 July 1976 14:30": the instant the planets were computed for.
 std::string formatUniversalTime(const CivilDateTime& universal,
                                 const TextTranslator& texts = englishTexts());
+// A zone row as a reader sees it, the one wording the report and the result summary share:
+// "Central European Time (CET)", with ", daylight saving" when `daylight` ticks it. Empty when
+// no row has that position.
+std::string formatZoneRow(int zonePosition, bool daylight,
+                          const TextTranslator& texts = englishTexts());
 // "2026-12-08T14:30:00"
 std::string isoUniversalTime(const CivilDateTime& universal);
 
@@ -39,6 +44,8 @@ inline constexpr std::string_view Date = "%1 %2 %3";           // day, month nam
 inline constexpr std::string_view UniversalTime = "UT %1 %2";  // date, hh:mm
 // The four directions of a coordinate, one letter each in English.
 inline constexpr std::string_view East = "E", West = "W", North = "N", South = "S";
+inline constexpr std::string_view ZoneRow = "%1 (%2)";  // zone name, abbreviation
+inline constexpr std::string_view DaylightZoneRow = "%1, daylight saving";  // the zone row
 inline constexpr std::string_view DaylightTwice =
     "Daylight saving is ticked, but %1 already includes it: the hour is taken off twice. "
     "Choose the standard-time zone, or untick daylight saving.";

@@ -14,12 +14,12 @@ struct Query {
     std::vector<std::string> qualifiers;  // division and/or country, folded
 };
 
-Query parseQuery(std::string_view text) {
+Query parseQuery(std::string_view text, const TextFolder& folder) {
     Query query;
     bool first = true;
     while (true) {
         const std::size_t comma = text.find(',');
-        std::string part = foldForSearch(text.substr(0, comma));
+        std::string part = folder.fold(text.substr(0, comma));
         if (first) {
             query.name = std::move(part);
             first = false;
@@ -46,13 +46,16 @@ int nameTier(const std::string& name, const std::string& query) {
 
 }  // namespace
 
-std::string searchName(std::string_view query) { return parseQuery(query).name; }
-
-bool nameCanMatch(std::string_view placeName, const std::string& searchName) {
-    return !searchName.empty() && nameTier(foldForSearch(placeName), searchName) >= 0;
+std::string searchName(std::string_view query, const TextFolder& folder) {
+    return parseQuery(query, folder).name;
 }
 
-PlaceIndex::PlaceIndex(std::vector<Place> places) {
+bool nameCanMatch(std::string_view placeName, const std::string& searchName,
+                  const TextFolder& folder) {
+    return !searchName.empty() && nameTier(folder.fold(placeName), searchName) >= 0;
+}
+
+PlaceIndex::PlaceIndex(std::vector<Place> places, const TextFolder& folder) : folder_(&folder) {
     // Ordered by population through indices: moving the entries themselves (nine strings each)
     // cost more than all the rest of building the index.
     std::vector<std::size_t> order(places.size());
@@ -64,14 +67,14 @@ PlaceIndex::PlaceIndex(std::vector<Place> places) {
     for (const std::size_t i : order) {
         Place& place = places[i];
         Entry entry;
-        entry.name = foldForSearch(place.name);
+        entry.name = folder.fold(place.name);
         entry.place = std::move(place);
         entries_.push_back(std::move(entry));
     }
 }
 
 std::vector<Place> PlaceIndex::search(std::string_view text, std::size_t limit) const {
-    const Query query = parseQuery(text);
+    const Query query = parseQuery(text, *folder_);
     if (query.name.empty() || limit == 0) return {};
     // Each qualifier must name the division or the country (by name or code) of the place.
     // Division and country are folded only for places whose name matched.
@@ -79,8 +82,8 @@ std::vector<Place> PlaceIndex::search(std::string_view text, std::size_t limit) 
         if (query.qualifiers.empty()) return true;
         const struct {
             std::string division, country, countryCode;
-        } e{foldForSearch(entry.place.division), foldForSearch(entry.place.country),
-            foldForSearch(entry.place.countryCode)};
+        } e{folder_->fold(entry.place.division), folder_->fold(entry.place.country),
+            folder_->fold(entry.place.countryCode)};
         return std::ranges::all_of(query.qualifiers, [&](const std::string& q) {
             // "West Bengal" names "State of West Bengal"; "Ile-de-France" names
             // "Ile-de-France Region".
@@ -105,7 +108,7 @@ std::vector<Place> PlaceIndex::search(std::string_view text, std::size_t limit) 
 }
 
 std::vector<Place> PlaceIndex::nearMatches(std::string_view text, std::size_t limit) const {
-    const Query query = parseQuery(text);
+    const Query query = parseQuery(text, *folder_);
     if (query.name.empty()) return {};
     const std::size_t cap = std::max<std::size_t>(2, query.name.size() / 3);
     std::vector<std::pair<std::size_t, const Entry*>> close;

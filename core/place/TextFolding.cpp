@@ -51,6 +51,15 @@ std::string_view fold(char32_t c) {
 
 }  // namespace
 
+const TextFolder& latinTextFolder() {
+    class LatinFolder final : public TextFolder {
+    public:
+        std::string fold(std::string_view text) const override { return foldForSearch(text); }
+    };
+    static const LatinFolder folder;
+    return folder;
+}
+
 std::string foldForSearch(std::string_view text) {
     std::string out;
     out.reserve(text.size());

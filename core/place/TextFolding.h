@@ -14,6 +14,17 @@ namespace zodrivel {
 // character, and bytes that are not UTF-8, pass unchanged. Surrounding blanks are trimmed.
 std::string foldForSearch(std::string_view text);
 
+// How the atlas folds names and queries. foldForSearch is the core's own; an adapter backed by
+// a Unicode library folds the marks of every script ("Đà Nẵng" -> "da nang").
+class TextFolder {
+public:
+    virtual ~TextFolder() = default;
+    // `text` without case, accents or surrounding blanks.
+    virtual std::string fold(std::string_view text) const = 0;
+};
+// foldForSearch as a TextFolder.
+const TextFolder& latinTextFolder();
+
 // The number of single-byte insertions, deletions and substitutions between two texts, or
 // `cap` + 1 when it is above `cap` (the near-match lists only need the close ones).
 std::size_t editDistance(std::string_view a, std::string_view b, std::size_t cap);

@@ -46,7 +46,9 @@ void appendPositions(RichTextSink& sink, const ChartDescription& f, const TextTr
     sink.setColour(TextColour);
     std::string header =
         label(texts, Body) + label(texts, Sign) + texts.translate(textContext::Report, Position);
-    if (withHouses) header += "\t" + texts.translate(textContext::Report, House);
+    // Appended piece by piece: GCC 12 at -O3 takes `"\t" + std::string(...)` for an overlapping
+    // memcpy and stops the release build with a false -Werror=restrict (GCC bug 105651).
+    if (withHouses) header.append("\t").append(texts.translate(textContext::Report, House));
     sink.insertText(header + std::string(LineEnd));
     sink.setEmphasis(false);
     for (const PointDescription& body : f.positions) {
@@ -54,8 +56,8 @@ void appendPositions(RichTextSink& sink, const ChartDescription& f, const TextTr
                           texts.translate(textContext::Signs, signName(body.at.sign));
         const std::string position = formatSignPosition(body.point.longitude, texts);
         // "Cancer 12°43'": the degree and minute follow the sign's name and one blank.
-        row += "\t" + position.substr(position.find(' ') + 1);
-        if (withHouses) row += "\t" + std::to_string(body.point.house);
+        row.append("\t").append(position.substr(position.find(' ') + 1));
+        if (withHouses) row.append("\t").append(std::to_string(body.point.house));
         sink.insertText(row + std::string(LineEnd));
     }
     sink.insertText(LineEnd);

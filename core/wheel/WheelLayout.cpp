@@ -104,12 +104,84 @@ std::vector<double> spreadAlongRing(const std::vector<double>& longitudes, doubl
     return out;
 }
 
+std::vector<double> spreadClearOfLines(const std::vector<double>& longitudes, double spacing,
+                                       const std::vector<double>& lines, double clearance) {
+    // Signed arc from a to b in (-180, 180].
+    const auto signedArc = [](double a, double b) { return 180.0 - wrapDegrees(180.0 - (b - a)); };
+    // The glyphs are spread from targets that start at the true places; a glyph too near a line
+    // pulls its target away from the line by what it lacks, and the spreading runs again.
+    // The clusters move by the mean of their members' pulls, so a few rounds are needed.
+    std::vector<double> targets = longitudes;
+    std::vector<double> best = spreadAlongRing(targets, spacing);
+    double bestShortfall = -1;
+    constexpr int Rounds = 40;
+    for (int round = 0; round < Rounds; ++round) {
+        const std::vector<double> shown = spreadAlongRing(targets, spacing);
+        double shortfall = 0;
+        std::vector<double> pull(longitudes.size(), 0.0);
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            for (const double line : lines) {
+                const double offset = signedArc(line, shown[i]);
+                const double lacking = clearance - std::fabs(offset);
+                if (lacking <= 1e-9) continue;
+                shortfall += lacking;
+                // Towards the side of the line where the body is; on the line, where it is drawn.
+                const double truth = signedArc(line, longitudes[i]);
+                const double side = std::fabs(truth) > 1e-9 ? truth : (offset != 0 ? offset : 1);
+                pull[i] += (side > 0 ? 1 : -1) * (lacking + 0.05);
+            }
+        }
+        if (bestShortfall < 0 || shortfall < bestShortfall) best = shown, bestShortfall = shortfall;
+        if (shortfall == 0) break;
+        // A glyph moves with its cluster (neighbours a spacing apart): pulled alone, its target
+        // would pass a neighbour's and the two would swap places on the ring. Within a cluster
+        // the pulls back go to the members up to the last one pulled back, the pulls forward
+        // to those from the first one pulled forward: the shifts grow along the cluster, so
+        // the order holds and a cluster a line runs through can part at the line.
+        const std::size_t n = shown.size();
+        std::vector<std::size_t> order(n);
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::ranges::sort(order, [&](std::size_t a, std::size_t b) { return shown[a] < shown[b]; });
+        std::size_t start = 0;  // the cluster that begins after the widest gap comes first
+        for (std::size_t k = 0; k < n; ++k) {
+            if (arcFrom(shown[order[(k + n - 1) % n]], shown[order[k]]) > spacing + 1e-6) {
+                start = k;
+                break;
+            }
+        }
+        std::vector<double> shift(n, 0.0);
+        for (std::size_t k = 0; k < n;) {
+            std::size_t end = k + 1;  // members order[start + k .. start + end)
+            while (end < n && arcFrom(shown[order[(start + end - 1) % n]],
+                                      shown[order[(start + end) % n]]) <= spacing + 1e-6) {
+                ++end;
+            }
+            double back = 0, forward = 0;
+            std::size_t lastBack = k, firstForward = end;
+            for (std::size_t m = k; m < end; ++m) {
+                const double p = pull[order[(start + m) % n]];
+                if (p < 0) back += p, lastBack = m;
+                if (p > 0) forward += p, firstForward = std::min(firstForward, m);
+            }
+            for (std::size_t m = k; m < end; ++m) {
+                shift[order[(start + m) % n]] =
+                    (back < 0 && m <= lastBack ? back : 0) + (m >= firstForward ? forward : 0);
+            }
+            k = end;
+        }
+        for (std::size_t i = 0; i < n; ++i) targets[i] = wrapDegrees(targets[i] + shift[i]);
+    }
+    return best;
+}
+
 WheelLayout computeWheelLayout(std::span<const ChartPoint> bodies,
-                               const std::vector<Aspect>& aspects, const TextTranslator& texts) {
+                               const std::vector<Aspect>& aspects, const TextTranslator& texts,
+                               const std::vector<double>& lines, double spacing) {
     WheelLayout layout;
     std::vector<double> longitudes;
     for (const ChartPoint& body : bodies) longitudes.push_back(body.longitude);
-    const std::vector<double> shown = spreadAlongRing(longitudes, GlyphSpacing);
+    const std::vector<double> shown =
+        spreadClearOfLines(longitudes, std::max(spacing, GlyphSpacing), lines, LineClearance);
     for (int slot = 0; slot < static_cast<int>(longitudes.size()); ++slot) {
         const SignPosition p = toSignPosition(longitudes[slot]);
         char label[32];

@@ -49,10 +49,26 @@ struct WheelLayout {
 // each as little as possible and keeping the zodiacal order. Input and output in slot order.
 std::vector<double> spreadAlongRing(const std::vector<double>& longitudes, double spacing);
 
-// The line tooltips read as `texts` has the aspect headings.
+// How far (degrees along the ring) a glyph's centre keeps from a house line, the Asc or the MC
+// running through the ring of glyphs: half a glyph and a little air.
+inline constexpr double LineClearance = 4.5;
+
+// spreadAlongRing that also keeps every glyph `clearance` degrees or more from each of `lines`
+// (longitudes of lines crossing the ring), on the side of the line where the body truly is, so
+// a glyph never sits on a house line or the Asc and stays drawn in its own house. Where the
+// ring is too crowded for that, the placement with the least overlap found is returned; the
+// neighbours' spacing always holds.
+std::vector<double> spreadClearOfLines(const std::vector<double>& longitudes, double spacing,
+                                       const std::vector<double>& lines, double clearance);
+
+// The line tooltips read as `texts` has the aspect headings. `lines` are the longitudes of the
+// house cusps, the Asc and the MC when the wheel draws them; `spacing` is the glyphs' spacing,
+// wider than GlyphSpacing where a small wheel's labels need it.
 // `bodies` are the ten bodies in slot order, `aspects` the chart's.
 WheelLayout computeWheelLayout(std::span<const ChartPoint> bodies,
                                const std::vector<Aspect>& aspects,
-                               const TextTranslator& texts = englishTexts());
+                               const TextTranslator& texts = englishTexts(),
+                               const std::vector<double>& lines = {},
+                               double spacing = GlyphSpacing);
 
 }  // namespace zodrivel

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QtGlobal>
 
 #include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
@@ -70,6 +71,21 @@ AboutWindow::AboutWindow(const Services& services, QWidget* parent)
     auto* coBrand = new ClickableLabel(tr("Click here for more details."), this);
     coBrand->setObjectName(QStringLiteral("lblCoBrand"));
 
+    // The work this program stands on, as those works' licences ask: GeoNames' data licence
+    // asks for attribution, and the user may want to know which ephemeris gave the positions.
+    auto* credits = new QLabel(
+        tr("Precise positions: the Swiss Ephemeris, by Astrodienst AG (www.astro.com/swisseph), "
+           "under the GNU Affero General Public License.\nPlaces and coordinates: GeoNames "
+           "(www.geonames.org), under the Creative Commons Attribution 4.0 licence.\nWindows: "
+           "Qt %1, by The Qt Company (www.qt.io), under the GNU Lesser General Public License.")
+            .arg(QString::fromLatin1(qVersion())),
+        this);
+    credits->setObjectName(QStringLiteral("lblCredits"));
+    credits->setTextFormat(Qt::PlainText);
+    credits->setWordWrap(true);
+    credits->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    credits->setAccessibleName(tr("Credits"));
+
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
@@ -102,6 +118,8 @@ AboutWindow::AboutWindow(const Services& services, QWidget* parent)
     layout->addSpacing(8);
     layout->addWidget(branding);
     layout->addWidget(coBrand);
+    layout->addSpacing(8);
+    layout->addWidget(credits);
     layout->addStretch();
     layout->addLayout(okRow);
     // As high as the wrapped texts need at the narrowest width, so none is ever cut.

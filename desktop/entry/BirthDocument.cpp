@@ -71,7 +71,7 @@ bool BirthDocument::newBirth() {
 bool BirthDocument::open() {
     if (!settleUnsavedChanges()) return false;
     const QString path = services_.files->openFileName(
-        {QString::fromUtf8(ApplicationTitle), fileFilter()}, &window_);
+        {dialogCaption(tr("Open Birth File")), fileFilter()}, &window_);
     if (path.isEmpty()) return false;
     return load(path);
 }
@@ -107,9 +107,14 @@ bool BirthDocument::save() {
 
 bool BirthDocument::saveAs() {
     SaveDialogRequest request;
-    request.caption = QString::fromUtf8(ApplicationTitle);
+    request.caption = dialogCaption(tr("Save Birth File"));
     request.filter = fileFilter();
     request.defaultSuffix = QStringLiteral("zodrivel");
+    // The saved file's own name again; for a new birth, the person's name.
+    request.suggestedName =
+        path_.isEmpty() ? suggestedFileName(QString::fromStdString(window_.currentBirth().name),
+                                            tr("Birth"), request.defaultSuffix)
+                        : QFileInfo(path_).fileName();
     const QString path = services_.files->saveFileName(request, &window_);
     if (path.isEmpty()) return false;
     return saveTo(path);

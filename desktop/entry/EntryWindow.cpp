@@ -20,7 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QStringListModel>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -45,6 +45,9 @@
 namespace zodrivel {
 
 namespace {
+
+// The completer model's role holding an offer's bare place name (see the completer below).
+constexpr int PlaceNameRole = Qt::UserRole + 1;
 
 template <typename W>
 W* withName(W* widget, const char* name) {
@@ -220,6 +223,7 @@ QWidget* EntryWindow::buildPlace() {
             const char* optName, const QString& first, const QString& second,
             QRadioButton*& optFirst, QRadioButton*& optSecond) {
         auto* group = new QGroupBox(title);
+        group->setAccessibleName(title);  // else a reader names both by the enclosing group
         auto* grid = new QGridLayout(group);
         deg = withName(new FilteredLineEdit(EntryFilter::Digits, messages), degName);
         min = withName(new FilteredLineEdit(EntryFilter::Digits, messages), minName);
@@ -299,8 +303,12 @@ void EntryWindow::followPlaceAndZone() {
         settleZoneReading();
     });
     if (services_.atlas != nullptr) {
-        placeModel_ = new QStringListModel(this);
+        placeModel_ = new QStandardItemModel(this);
         placeCompleter_ = new QCompleter(placeModel_, this);
+        // The list shows "Kolkata, State of West Bengal, India", but what the line edit writes
+        // into City when an offer is highlighted or chosen is the place's own name: the line
+        // edit sets the completion text after choosePlace() has filled the fields.
+        placeCompleter_->setCompletionRole(PlaceNameRole);
         // The atlas has already ranked the places; the completer shows them as they are.
         placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
         placeCompleter_->setCaseSensitivity(Qt::CaseInsensitive);
@@ -451,13 +459,17 @@ void EntryWindow::offerPlaces(const QString& typed) {
     constexpr std::size_t OfferedPlaces = 12;
     offeredPlaces_ = services_.atlas->search(typed.toStdString(), OfferedPlaces);
     QStringList lines;
+    placeModel_->clear();
     for (const Place& p : offeredPlaces_) {
         QString line = QString::fromStdString(p.name);
         if (!p.division.empty()) line += ", " + QString::fromStdString(p.division);
         if (!p.country.empty()) line += ", " + QString::fromStdString(p.country);
         lines << line;
+        auto* item = new QStandardItem(line);
+        item->setData(QString::fromStdString(p.name), PlaceNameRole);
+        item->setEditable(false);
+        placeModel_->appendRow(item);
     }
-    placeModel_->setStringList(lines);
     if (lines.isEmpty()) return;
     // As wide as the longest offer: "London, England, United Kingdom" is wider than the box.
     QAbstractItemView* popup = placeCompleter_->popup();

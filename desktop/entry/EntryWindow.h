@@ -19,6 +19,7 @@ class QCompleter;
 class QLabel;
 class QLayout;
 class QStringListModel;
+class QStandardItemModel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -153,7 +154,7 @@ private:
     QPushButton* proceedButton_ = nullptr;
     QLabel* zoneNote_ = nullptr;
     QCompleter* placeCompleter_ = nullptr;
-    QStringListModel* placeModel_ = nullptr;
+    QStandardItemModel* placeModel_ = nullptr;
     std::vector<Place> offeredPlaces_;
     // The zone of a birth file: its row, or its place's zone read again, the note with it.
     void showZone(const BirthFile& birth);

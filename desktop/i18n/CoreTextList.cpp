@@ -116,6 +116,9 @@ std::vector<CoreText> coreTexts() {
     c.add(Summary, summaryPatterns::West, "west, after a longitude (74°00'W)");
     c.add(Summary, summaryPatterns::North, "north, after a latitude (40°43'N)");
     c.add(Summary, summaryPatterns::South, "south, after a latitude (40°43'S)");
+    c.add(Summary, summaryPatterns::ZoneRow, "a zone: %1 its name, %2 its abbreviation");
+    c.add(Summary, summaryPatterns::DaylightZoneRow,
+          "%1 a zone, as \"Central European Time (CET)\"");
     c.add(Summary, summaryPatterns::DaylightTwice, "%1 the zone's name");
     c.add(Summary, summaryPatterns::ZoneAcrossGreenwich,
           "%1 the zone's name, %2 the longitude (74°00'W)");

@@ -2,6 +2,7 @@
 #include "desktop/platform/MessageBoxes.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
@@ -56,12 +57,24 @@ void QtMessageBoxes::showCopyable(const QString& text, const QString& detail, QW
     copyableBox(text, detail, parent)->exec();
 }
 
+std::unique_ptr<QMessageBox> saveChangesBox(const QString& text, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(
+        QMessageBox::Warning, QString::fromUtf8(ApplicationTitle), text,
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    // Qt's own captions carry no access letter on every platform style.
+    box->button(QMessageBox::Save)->setText(QCoreApplication::translate("SaveChangesBox", "&Save"));
+    box->button(QMessageBox::Discard)
+        ->setText(QCoreApplication::translate("SaveChangesBox", "&Discard"));
+    box->button(QMessageBox::Cancel)
+        ->setText(QCoreApplication::translate("SaveChangesBox", "&Cancel"));
+    box->setDefaultButton(QMessageBox::Save);
+    box->setEscapeButton(QMessageBox::Cancel);
+    return box;
+}
+
 SaveChoice QtMessageBoxes::askSaveChanges(const QString& text, QWidget* parent) {
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(ApplicationTitle), text,
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.setDefaultButton(QMessageBox::Save);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
+    const auto box = saveChangesBox(text, parent);
+    switch (box->exec()) {
         case QMessageBox::Save: return SaveChoice::Save;
         case QMessageBox::Discard: return SaveChoice::Discard;
         default: return SaveChoice::Cancel;

@@ -45,6 +45,10 @@ public:
 std::unique_ptr<QMessageBox> copyableBox(const QString& text, const QString& detail,
                                          QWidget* parent);
 
+// The box QtMessageBoxes::askSaveChanges runs: Save (the default), Discard and Cancel (Escape),
+// each with an access letter of its own, so Alt+S, Alt+D and Alt+C answer it from the keyboard.
+std::unique_ptr<QMessageBox> saveChangesBox(const QString& text, QWidget* parent);
+
 // The real boxes (QMessageBox, modal).
 class QtMessageBoxes : public MessageBoxes {
 public:

@@ -30,6 +30,24 @@ QRect fitToScreen(const QRect& saved, const QRect& available, const QSize& minim
             fitSpan(saved.y(), height, available.y(), available.height()), width, height};
 }
 
+QSize sizeForScreen(const QSize& available, const QSizeF& share, const QSize& minimum,
+                    const QSize& largest) {
+    const auto side = [](int room, double part, int low, int high) {
+        const int wanted = std::clamp(static_cast<int>(room * part), low, std::max(low, high));
+        return std::min(wanted, room);
+    };
+    return {side(available.width(), share.width(), minimum.width(), largest.width()),
+            side(available.height(), share.height(), minimum.height(), largest.height())};
+}
+
+QSize sizeForScreen(const QWidget& window, const QSizeF& share, const QSize& minimum,
+                    const QSize& largest, const QSize& fallback) {
+    const QScreen* screen = window.screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return fallback;
+    return sizeForScreen(screen->availableGeometry().size(), share, minimum, largest);
+}
+
 void saveWindowPlacement(QSettings& settings, const QString& group, const QWidget& window) {
     settings.beginGroup(group);
     settings.setValue(GeometryKey, window.normalGeometry());

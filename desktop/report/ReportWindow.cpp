@@ -32,6 +32,7 @@
 #include "desktop/platform/PrintDialogs.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/UrlOpener.h"
+#include "desktop/platform/WindowPlacement.h"
 #include "desktop/report/PainterCanvas.h"
 #include "desktop/widgets/ClickableLabel.h"
 #include "desktop/widgets/ScreenColours.h"
@@ -194,6 +195,9 @@ ReportWindow::ReportWindow(const RichTextDocument& report, const QString& name,
     connect(print, &QPushButton::clicked, this, &ReportWindow::print);
     addStandardKeys();
     save->setAccessibleDescription(tr("Saves the report as a Rich Text Format file"));
+    // The caption stays "Save"; the pointer and the dialog's title say which format it writes.
+    save->setToolTip(tr("Saves the report as a Rich Text Format (.rtf) file"));
+    savePdf->setToolTip(tr("Saves the report as a PDF file"));
     savePdf->setAccessibleDescription(
         tr("Saves the report as a PDF file, with the name and page numbers on every page"));
     print->setAccessibleDescription(tr("Prints the report, or the selected part of it"));
@@ -217,7 +221,9 @@ ReportWindow::ReportWindow(const RichTextDocument& report, const QString& name,
     layout->addLayout(bottom);
     // The report scrolls; the links and buttons below it keep their lines at this size.
     setMinimumSize(560, 400);
-    resize(780, 580);
+    // Half the screen's width and most of its height: a page of the report at a time, and
+    // the result window still in view beside it on a large screen.
+    resize(sizeForScreen(*this, {0.5, 0.8}, {780, 580}, {1200, 1400}, {780, 580}));
 }
 
 void ReportWindow::addStandardKeys() {
@@ -243,11 +249,14 @@ void ReportWindow::openLink(const QUrl& link) {
     }
 }
 
-QString ReportWindow::chooseFile(const QString& filter, std::string_view extension) {
-    const QString chosen = services_.files->saveFileName(
-        {QString::fromUtf8(ApplicationTitle), filter,
-         QString::fromUtf8(extension.data(), static_cast<qsizetype>(extension.size()))},
-        this);
+QString ReportWindow::chooseFile(const QString& action, const QString& filter,
+                                 std::string_view extension) {
+    const QString suffix =
+        QString::fromUtf8(extension.data(), static_cast<qsizetype>(extension.size()));
+    const QString chosen =
+        services_.files->saveFileName({dialogCaption(action), filter, suffix,
+                                       suggestedFileName(name_, tr("Chart report"), suffix)},
+                                      this);
     if (chosen.isEmpty()) return {};  // cancelled: nothing written, nothing said
     return withExtension(chosen, extension);
 }
@@ -264,13 +273,14 @@ void ReportWindow::writeFile(const QString& fileName, const std::string& bytes) 
 }
 
 void ReportWindow::save() {
-    const QString fileName = chooseFile(tr("Rich Text Format (*.rtf)"), ReportFileExtension);
+    const QString fileName =
+        chooseFile(tr("Save Report as RTF"), tr("Rich Text Format (*.rtf)"), ReportFileExtension);
     if (fileName.isEmpty()) return;
     writeFile(fileName, toRtf(document_, ReportTabStopsPt));
 }
 
 void ReportWindow::savePdf() {
-    const QString fileName = chooseFile(tr("PDF (*.pdf)"), PdfExtension);
+    const QString fileName = chooseFile(tr("Save Report as PDF"), tr("PDF (*.pdf)"), PdfExtension);
     if (fileName.isEmpty()) return;
     // Drawn in memory first, so that the file is written whole through the writer (never half
     // a PDF over an existing file), with the same failure message as the rich-text file.

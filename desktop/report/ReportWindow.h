@@ -49,7 +49,8 @@ private:
     void savePdf();
     void print();
     // The chosen file name with `extension` added when the user typed none; empty on cancel.
-    QString chooseFile(const QString& filter, std::string_view extension);
+    // Asks for a file to save the report in; `action` titles the dialog ("Save Report as RTF").
+    QString chooseFile(const QString& action, const QString& filter, std::string_view extension);
     void writeFile(const QString& fileName, const std::string& bytes);
     void openLink(const QUrl& link);
 

@@ -31,7 +31,10 @@ namespace {
 // Selectable, so a screen reader reaches it: `what` says what the line is.
 QLabel* infoLine(QWidget* parent, const char* name, const QString& what, const QString& text) {
     auto* label = new QLabel(text, parent);
-    label->setAccessibleName(text.isEmpty() ? what : what + QStringLiteral(": ") + text);
+    // A line that already begins "Positions: " is read as it is, not "Positions: Positions: ".
+    const bool named = text.isEmpty() || text.startsWith(what + QLatin1Char(':'));
+    label->setAccessibleName(named ? (text.isEmpty() ? what : text)
+                                   : what + QStringLiteral(": ") + text);
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -63,9 +66,6 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
             .arg(toQString(formatDate(b.birthYear, b.birthMonth, b.birthDay, screenTexts())))
             .arg(b.birthHour, 2, 10, QLatin1Char('0'))
             .arg(b.birthMinute, 2, 10, QLatin1Char('0'))));
-    const QString zone = c.zonePosition >= 0
-                             ? coreText(textContext::TimeZones, zoneTable()[c.zonePosition].text)
-                             : QString();
     if (b.zoneSource == ZoneSource::TimeZone) {
         column->addWidget(
             infoLine(details, "lblBirthZone", tr("Time zone"),
@@ -73,7 +73,7 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
     } else {
         column->addWidget(
             infoLine(details, "lblBirthZone", tr("Time zone"),
-                     b.isDaylightSaving ? tr("%1, daylight saving").arg(zone) : zone));
+                     toQString(formatZoneRow(c.zonePosition, b.isDaylightSaving, screenTexts()))));
     }
     // The offset actually used, whichever way it was given.
     QString offset =
@@ -131,6 +131,8 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
         {tr("Body"), tr("Sign"), tr("Position"), tr("Longitude"), tr("House")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One Tab stop: Tab moves on to the next control, the arrow keys move within the table.
+    table->setTabKeyNavigation(false);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     const auto fillRow = [&](int row, const QString& point, double longitude) {
         const SignPosition p = toSignPosition(longitude);
@@ -181,6 +183,7 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
     aspects->setHorizontalHeaderLabels({tr("Bodies"), tr("Aspect"), tr("Orb"), tr("Motion")});
     aspects->verticalHeader()->hide();
     aspects->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    aspects->setTabKeyNavigation(false);
     aspects->setSelectionBehavior(QAbstractItemView::SelectRows);
     aspects->setWordWrap(false);
     for (int row = 0; row < aspects->rowCount(); ++row) {
@@ -238,10 +241,33 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
                              3 * table->rowHeight(0));
 
     wheel_ = new ChartWheel(c, this);
+    // What the wheel's keyboard mark points at, as its tooltip would say it: the arrow keys
+    // walk the bodies and the aspect lines without a mouse.
+    auto* wheelStatus = new QLabel(this);
+    wheelStatus->setObjectName(QStringLiteral("lblWheelStatus"));
+    wheelStatus->setAccessibleName(tr("Marked on the wheel"));
+    wheelStatus->setTextFormat(Qt::PlainText);
+    wheelStatus->setWordWrap(true);
+    const QString hint =
+        tr("Tab to the wheel, then the arrow keys walk the bodies and the "
+           "aspect lines; Enter opens an aspect's tab.");
+    wheelStatus->setText(hint);
+    connect(wheel_, &ChartWheel::focusItemChanged, wheelStatus,
+            [wheelStatus, hint](const QString& text) {
+        wheelStatus->setText(
+            text.isEmpty() ? hint
+                           : QString(text).replace(QLatin1Char('\n'), QStringLiteral(" \u2013 ")));
+    });
+    // Two lines whatever is marked, so the wheel above keeps its size.
+    wheelStatus->setMinimumHeight(2 * wheelStatus->fontMetrics().lineSpacing() + 4);
+    auto* wheelColumn = new QVBoxLayout;
+    wheelColumn->setContentsMargins(0, 0, 0, 0);
+    wheelColumn->addWidget(wheel_, 1);
+    wheelColumn->addWidget(wheelStatus, 0);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(scroll, 0);
-    row->addWidget(wheel_, 1);
+    row->addLayout(wheelColumn, 1);
 }
 
 void ChartPanel::changeEvent(QEvent* event) {

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "desktop/result/ChartWheel.h"
 
+#include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QResizeEvent>
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
@@ -95,16 +98,14 @@ struct ChartWheel::Geometry {
 };
 
 ChartWheel::ChartWheel(const Chart& calculation, QWidget* parent)
-    : QWidget(parent),
-      calculation_(calculation),
-      layout_(computeWheelLayout(calculation.bodies(), calculation.aspects, screenTexts())) {
+    : QWidget(parent), calculation_(calculation), layout_(layoutFor(GlyphSpacing)) {
     setObjectName(QStringLiteral("chartWheel"));
     // Reachable with Tab, so that a screen reader reads the chart that the picture shows.
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(tr("Chart wheel"));
     setAccessibleDescription(description());
     setMouseTracking(true);
-    setMinimumSize(300, 300);
+    setMinimumSize(MinimumSide, MinimumSide);
     // Any shape: the wheel is drawn as large as the shorter side allows.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
@@ -139,6 +140,36 @@ ChartWheel::Geometry ChartWheel::geometry(const QSizeF& size) const {
             radius * (calculation_.houses ? 0.42 : 0.48),
             calculation_.houses ? calculation_.houses->ascendant : 0.0,
             radius * 0.47};
+}
+
+WheelLayout ChartWheel::layoutFor(double spacing) const {
+    std::vector<double> lines;
+    if (calculation_.houses) {
+        const ChartHouses& h = *calculation_.houses;
+        lines.assign(h.cusps.begin(), h.cusps.end());
+        lines.push_back(h.ascendant);
+        lines.push_back(h.midheaven);
+    }
+    return computeWheelLayout(calculation_.bodies(), calculation_.aspects, screenTexts(), lines,
+                              spacing);
+}
+
+double ChartWheel::spacingFor(const Geometry& g) const {
+    const QFontMetricsF metrics(labelFont(g));
+    // The labels' inner ends are where neighbours come closest: the arc there must hold the
+    // text's height and a pixel of air on each side.
+    const double outer = g.glyphs - g.glyphHalf - std::max(2.0, g.radius * 0.015);
+    const double inner = outer - metrics.horizontalAdvance(QStringLiteral("00\u00B000'"));
+    if (inner <= 0) return GlyphSpacing;
+    return std::max(GlyphSpacing, (metrics.height() + 2) / inner / DegToRad);
+}
+
+void ChartWheel::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    const double spacing = spacingFor(geometry(size()));
+    if (std::abs(spacing - spacing_) < 0.05) return;
+    spacing_ = spacing;
+    layout_ = layoutFor(spacing);
 }
 
 QFont ChartWheel::glyphFont(const Geometry& g) const {
@@ -389,11 +420,34 @@ void ChartWheel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), colours.background);
     render(painter, size(), colours);
+    if (!hasFocus() || focusItem_ < 0) return;
+    // The keyboard's mark, in the theme's highlight: a ring round the body's glyph, or the
+    // aspect line drawn over in a broad translucent stroke.
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor mark = palette().color(QPalette::Highlight);
+    const auto bodies = static_cast<int>(layout_.bodies.size());
+    if (focusItem_ < bodies) {
+        painter.setPen(QPen(mark, 2.5));
+        painter.setBrush(Qt::NoBrush);
+        const QRectF area = bodyGlyphArea(layout_.bodies[focusItem_].slot);
+        painter.drawEllipse(area.adjusted(-3, -3, 3, 3));
+    } else {
+        const Geometry g = geometry(size());
+        const WheelLine& line = layout_.lines[static_cast<std::size_t>(focusItem_ - bodies)];
+        mark.setAlpha(110);
+        painter.setPen(QPen(mark, std::max(5.0, g.radius * 0.025), Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(
+            g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.first))].longitude,
+                 g.aspects),
+            g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.second))].longitude,
+                 g.aspects));
+    }
 }
 
 std::optional<WheelLine> ChartWheel::lineAt(const QPointF& point) const {
     const Geometry g = geometry(size());
-    const double tolerance = std::max(3.0, g.radius * 0.015);
+    // Forgiving enough that a click beside a thin line still finds it (3 px missed by most).
+    const double tolerance = std::max(6.0, g.radius * 0.025);
     std::optional<WheelLine> best;
     double bestDistance = tolerance;
     for (const WheelLine& line : layout_.lines) {
@@ -417,31 +471,33 @@ std::optional<int> ChartWheel::bodyAt(const QPointF& point) const {
     return std::nullopt;
 }
 
+QString ChartWheel::bodyTip(int slot) const {
+    const double longitude = layout_.bodies[slot].longitude;
+    QString tip = coreText(textContext::Bodies, pointName(bodyOfSlot(slot))) + "  " +
+                  QString::fromStdString(formatSignPosition(longitude, screenTexts()));
+    if (calculation_.houses) {
+        tip += QStringLiteral(", ") + tr("house %1").arg(calculation_.body(bodyOfSlot(slot)).house);
+    }
+    return tip;
+}
+
+QString ChartWheel::lineTip(const WheelLine& line) const {
+    QString tip = QString::fromStdString(line.tooltip);
+    // The orb and the motion of the aspect the line stands for.
+    const auto& aspects = calculation_.aspects;
+    const auto found = std::ranges::find(aspects, line.hit, &Aspect::hit);
+    if (found != aspects.end()) {
+        const AspectDetail& detail = found->detail;
+        tip += QStringLiteral("\n") + tr("orb %1, %2")
+                                          .arg(QString::fromStdString(formatOrb(detail.orb)),
+                                               detail.applying ? tr("applying") : tr("separating"));
+    }
+    return tip;
+}
+
 QString ChartWheel::toolTipAt(const QPointF& point) const {
-    if (const auto body = bodyAt(point)) {
-        const double longitude = layout_.bodies[*body].longitude;
-        QString tip = coreText(textContext::Bodies, pointName(bodyOfSlot(*body))) + "  " +
-                      QString::fromStdString(formatSignPosition(longitude, screenTexts()));
-        if (calculation_.houses) {
-            tip += QStringLiteral(", ") +
-                   tr("house %1").arg(calculation_.body(bodyOfSlot(*body)).house);
-        }
-        return tip;
-    }
-    if (const auto line = lineAt(point)) {
-        QString tip = QString::fromStdString(line->tooltip);
-        // The orb and the motion of the aspect the line stands for.
-        const auto& aspects = calculation_.aspects;
-        const auto found = std::ranges::find(aspects, line->hit, &Aspect::hit);
-        if (found != aspects.end()) {
-            const AspectDetail& detail = found->detail;
-            tip += QStringLiteral("\n") +
-                   tr("orb %1, %2")
-                       .arg(QString::fromStdString(formatOrb(detail.orb)),
-                            detail.applying ? tr("applying") : tr("separating"));
-        }
-        return tip;
-    }
+    if (const auto body = bodyAt(point)) return bodyTip(*body);
+    if (const auto line = lineAt(point)) return lineTip(*line);
     if (calculation_.houses) {
         // The Asc and MC marks, anywhere along their heavy lines.
         const Geometry g = geometry(size());
@@ -472,6 +528,67 @@ bool ChartWheel::event(QEvent* e) {
         return true;
     }
     return QWidget::event(e);
+}
+
+int ChartWheel::focusItemCount() const {
+    return static_cast<int>(layout_.bodies.size() + layout_.lines.size());
+}
+
+void ChartWheel::setFocusItem(int item) {
+    if (item < -1 || item >= focusItemCount()) item = -1;
+    if (item == focusItem_) return;
+    focusItem_ = item;
+    update();
+    emit focusItemChanged(focusItemText());
+}
+
+QString ChartWheel::focusItemText() const {
+    if (focusItem_ < 0) return {};
+    const auto bodies = static_cast<int>(layout_.bodies.size());
+    if (focusItem_ < bodies) return bodyTip(layout_.bodies[focusItem_].slot);
+    return lineTip(layout_.lines[static_cast<std::size_t>(focusItem_ - bodies)]);
+}
+
+void ChartWheel::keyPressEvent(QKeyEvent* e) {
+    const int count = focusItemCount();
+    if (count == 0) return QWidget::keyPressEvent(e);
+    switch (e->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Down: setFocusItem((focusItem_ + 1) % count); break;
+        case Qt::Key_Left:
+        case Qt::Key_Up: setFocusItem(focusItem_ <= 0 ? count - 1 : focusItem_ - 1); break;
+        case Qt::Key_Home: setFocusItem(0); break;
+        case Qt::Key_End: setFocusItem(count - 1); break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space: {
+            const auto bodies = static_cast<int>(layout_.bodies.size());
+            if (focusItem_ >= bodies) {
+                emit aspectClicked(
+                    layout_.lines[static_cast<std::size_t>(focusItem_ - bodies)].hit);
+            } else {
+                e->ignore();  // a body has no tab: Enter goes on to the window's default
+            }
+            break;
+        }
+        default: QWidget::keyPressEvent(e);
+    }
+}
+
+void ChartWheel::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    // Arriving by Tab marks the first body, so the status line says where the arrows start.
+    if (focusItem_ < 0) {
+        setFocusItem(0);
+    } else {
+        emit focusItemChanged(focusItemText());
+    }
+}
+
+void ChartWheel::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    update();  // the mark is drawn only while the wheel has the focus
+    emit focusItemChanged({});
 }
 
 void ChartWheel::mouseMoveEvent(QMouseEvent* e) {

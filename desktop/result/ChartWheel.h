@@ -40,6 +40,16 @@ public:
     std::optional<int> bodyAt(const QPointF& point) const;
     QString toolTipAt(const QPointF& point) const;
 
+    // The keyboard's way round the wheel: the bodies in slot order, then the aspect lines in
+    // search order. The arrow keys move the focus mark (Right and Down forward, Left and Up
+    // back, Home and End to the ends), Enter or Space on an aspect line does what a click on
+    // it does. -1 while nothing is marked.
+    int focusItem() const { return focusItem_; }
+    int focusItemCount() const;
+    void setFocusItem(int item);
+    // What the tooltip says for the marked item; empty when nothing is marked.
+    QString focusItemText() const;
+
     // Where things are drawn at the widget's current size (for tests and hit-testing).
     QPointF bodyGlyphCentre(int slot) const;
     // The square a body's glyph takes, and the turned rectangle its degree label takes.
@@ -49,19 +59,28 @@ public:
     const WheelLayout& layout() const { return layout_; }
 
     QSize sizeHint() const override { return {520, 520}; }
-    QSize minimumSizeHint() const override { return {300, 300}; }
+    QSize minimumSizeHint() const override { return {MinimumSide, MinimumSide}; }
+    // Small enough that the result window's least width fits a 1280-pixel screen with its frame.
+    static constexpr int MinimumSide = 260;
 
     // The chart in words, for a screen reader: each body with its sign, then the aspects.
     QString description() const;
 
 signals:
     void aspectClicked(const zodrivel::AspectHit& hit);
+    // The keyboard's mark moved (or left the wheel): `text` is what the item's tooltip says,
+    // for a status line; empty when nothing is marked.
+    void focusItemChanged(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct Geometry;
@@ -72,9 +91,20 @@ private:
     QPolygonF labelArea(const Geometry& g, const WheelBody& body) const;
     // Cusps, house numbers, and the Asc and MC marks.
     void drawHouses(QPainter& p, const Geometry& g, const WheelColours& colours) const;
+    // The tooltip texts of a body and of an aspect line.
+    QString bodyTip(int slot) const;
+    // The glyphs' spacing (degrees) at which neighbouring degree labels clear each other at
+    // the label font's size on a wheel of geometry `g`: wider than usual on a small wheel,
+    // whose labels keep a readable size.
+    double spacingFor(const Geometry& g) const;
+    // The layout for `spacing`, clear of the house lines, the Asc and the MC.
+    WheelLayout layoutFor(double spacing) const;
+    QString lineTip(const WheelLine& line) const;
 
     Chart calculation_;
     WheelLayout layout_;
+    int focusItem_ = -1;
+    double spacing_ = GlyphSpacing;  // what layout_ was spread with
 };
 
 // Glyphs of the bodies (slot order) and of the signs (Aries first), as Unicode text.

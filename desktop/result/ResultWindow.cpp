@@ -142,13 +142,14 @@ ResultWindow::ResultWindow(const Chart& calculation, const Services& services, Q
     for (ClickableLabel* link : links) link->setMinimumHeight(link->heightForWidth(linksWidth));
 
     writeAspects(calculation);
-    // As large as a common screen allows, so the wheel has room; on a smaller screen (a
-    // 1366x768 laptop) the whole screen, as a reduced window left too little for the wheel.
-    const QSize wanted(1400, 960);
-    QSize size = wanted;
-    if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size());
+    // Most of the screen, so the wheel grows with it (a fixed 1400x960 left a small wheel and
+    // blank space on a large screen); on a laptop's screen (1366x768) the whole of it, as a
+    // reduced window leaves too little for the wheel.
+    const QSize size = sizeForScreen(*this, {0.9, 0.9}, {0, 0}, {3000, 2000}, {1400, 960});
     resize(size);
-    if (size != wanted) setWindowState(windowState() | Qt::WindowMaximized);
+    if (size.width() < 1350 || size.height() < 900) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
     splitter_ = splitter;
     restorePlacement();
 }
@@ -217,8 +218,10 @@ void ResultWindow::showAspectEntry(const AspectHit& hit) {
 
 void ResultWindow::exportWheel() {
     const QString chosen = services_.files->saveFileName(
-        {QString::fromUtf8(ApplicationTitle), tr("PNG image (*.png);;SVG drawing (*.svg)"),
-         QStringLiteral("png")},
+        {dialogCaption(tr("Export Chart Wheel")), tr("PNG image (*.png);;SVG drawing (*.svg)"),
+         QStringLiteral("png"),
+         suggestedFileName(QString::fromStdString(reportFacts_.name), tr("Chart wheel"),
+                           QStringLiteral("png"))},
         this);
     if (chosen.isEmpty()) return;
     QString path = chosen;
@@ -352,6 +355,12 @@ QWidget* ResultWindow::buildLinksAndButtons() {
 void ResultWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    // The print key does what the Print button does: the report, to print from. In the menu,
+    // so the key is found where the platform's own keys are shown.
+    QAction* printKey = file->addAction(tr("&Print Report..."));
+    printKey->setObjectName(QStringLiteral("actPrint"));
+    printKey->setShortcuts(QKeySequence::Print);
+    connect(printKey, &QAction::triggered, this, &ResultWindow::openReport);
     QAction* exportWheelAction = file->addAction(tr("Export Chart &Wheel..."));
     exportWheelAction->setObjectName(QStringLiteral("mnuExportWheel"));
     connect(exportWheelAction, &QAction::triggered, this, &ResultWindow::exportWheel);
@@ -385,13 +394,6 @@ void ResultWindow::buildMenus() {
     connect(visit, &QAction::triggered, this, [this] { openHomePage(services_, this); });
     connect(update, &QAction::triggered, this, [this] { openDownloadPage(services_, this); });
     connect(about, &QAction::triggered, this, &ResultWindow::aboutRequested);
-
-    // The print key does what the Print button does: the report, to print from.
-    auto* printKey = new QAction(this);
-    printKey->setObjectName(QStringLiteral("actPrint"));
-    printKey->setShortcuts(QKeySequence::Print);
-    connect(printKey, &QAction::triggered, this, &ResultWindow::openReport);
-    addAction(printKey);
 
     QAction* donate = menuBar()->addAction(tr("&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));

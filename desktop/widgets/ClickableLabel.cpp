@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "desktop/widgets/ClickableLabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,7 +11,43 @@
 
 namespace zodrivel {
 
+namespace {
+
+// What a screen reader is told of a ClickableLabel: a link (not static text) named by its
+// text, whose one action follows it. Installed once as a factory for the class.
+class ClickableLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ClickableLabelAccessible(ClickableLabel* label)
+        : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        QString said = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && said.isEmpty()) {
+            said = static_cast<const ClickableLabel*>(widget())->text();
+        }
+        return said;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) emit static_cast<ClickableLabel*>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface* linkInterface(const QString& className, QObject* object) {
+    if (className != QLatin1String(ClickableLabel::staticMetaObject.className())) return nullptr;
+    auto* label = qobject_cast<ClickableLabel*>(object);
+    return label ? new ClickableLabelAccessible(label) : nullptr;
+}
+
+}  // namespace
+
 ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    // Once per program: the factory list is the accessibility framework's, not ours to grow.
+    static const bool installed = [] {
+        QAccessible::installFactory(linkInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setCursor(Qt::PointingHandCursor);

@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include "tests/common/ManualPage.h"
 #include "tests/common/ProcessRun.h"
 
 namespace {
@@ -792,6 +793,24 @@ TEST(CliChartChoices, UnknownModelsAndSystemsAreRefused) {
         EXPECT_TRUE(run.out.empty());
     }
     EXPECT_EQ(runCli({"--list-zones", "--houses", "koch"}).status, 2);
+}
+
+// The manual page describes exactly the options --help lists, and every output format.
+TEST(Cli, TheManualPageDescribesEveryOptionAndFormatOfTheHelp) {
+    const CliRun help = runCli({"--help"});
+    ASSERT_EQ(help.status, 0);
+    const std::string page = slurp(std::string(ZODRIVEL_MAN_DIR) + "/zodrivel-cli.1");
+    ASSERT_FALSE(page.empty());
+    const std::set<std::string> listed = zodrivel::testing::optionsInHelp(help.out);
+    EXPECT_GT(listed.size(), 20U) << help.out;
+    EXPECT_EQ(zodrivel::testing::optionsInManPage(page), listed);
+    // The choices --format offers, "{table,json,...}" in the help, each in the page as ".B pdf".
+    const std::size_t open = help.out.find('{', help.out.find("--format"));
+    const std::string formats = help.out.substr(open + 1, help.out.find('}', open) - open - 1);
+    std::istringstream choices(formats);
+    for (std::string format; std::getline(choices, format, ',');) {
+        EXPECT_NE(page.find("\n.B " + format + "\n"), std::string::npos) << format;
+    }
 }
 
 }  // namespace

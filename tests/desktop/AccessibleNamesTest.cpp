@@ -6,8 +6,11 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMap>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <functional>
 #include <memory>
 
@@ -18,6 +21,7 @@
 #include "desktop/report/ReportWindow.h"
 #include "desktop/result/ChartWheel.h"
 #include "desktop/result/ResultWindow.h"
+#include "desktop/widgets/ClickableLabel.h"
 
 namespace zodrivel {
 namespace {
@@ -133,6 +137,42 @@ TEST(AccessibleNames, TheEntryControlsSayWhatTheyPick) {
         ASSERT_NE(found, nullptr);
         EXPECT_EQ(found->accessibleName(), QString::fromLatin1(e.spoken));
     }
+}
+
+// Each link is announced as a link named by its text, and following it is its action; each
+// summary line is read once ("Positions: Precise ...", not "Positions: Positions: ...").
+TEST(AccessibleNames, LinksAreLinksAndSummaryLinesAreReadOnce) {
+    testing::RecordedServices recorded;
+    ResultWindow result(summerBirth(), recorded.services());
+    const QList<ClickableLabel*> links = result.findChildren<ClickableLabel*>();
+    ASSERT_FALSE(links.isEmpty());
+    for (ClickableLabel* link : links) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(link);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), QAccessible::Link) << link->objectName().toStdString();
+        EXPECT_FALSE(face->text(QAccessible::Name).isEmpty());
+        ASSERT_NE(face->actionInterface(), nullptr);
+        QSignalSpy followed(link, &ClickableLabel::clicked);
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(followed.count(), 1);
+    }
+    for (const char* name : {"lblEphemeris", "lblHouses"}) {
+        if (const auto* line = result.findChild<QLabel*>(QString::fromLatin1(name))) {
+            EXPECT_EQ(line->accessibleName(), line->text()) << name;
+        }
+    }
+    const auto* zone = result.findChild<QLabel*>("lblBirthZone");
+    ASSERT_NE(zone, nullptr);
+    EXPECT_EQ(zone->accessibleName(), "Time zone: " + zone->text());
+    const EntryWindow entry(recorded.services());
+    QStringList groups;
+    for (const QGroupBox* group : entry.findChildren<QGroupBox*>()) {
+        QAccessibleInterface* face =
+            QAccessible::queryAccessibleInterface(const_cast<QGroupBox*>(group));
+        groups << face->text(QAccessible::Name);
+    }
+    EXPECT_TRUE(groups.contains("Longitude") && groups.contains("Latitude"))
+        << groups.join(", ").toStdString();
 }
 
 TEST(AccessibleNames, TheWheelReadsTheChartInWords) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -43,7 +44,8 @@ TEST(ChartPanel, ShowsTheBirthAsEnteredAndTheInstantUsed) {
     const ChartPanel panel(newYorkCalculation("EST", true));
     EXPECT_EQ(textOf(panel, "lblBirthName"), "ADA");
     EXPECT_EQ(textOf(panel, "lblBirthLocal"), "Born 4 July 1976 10:30 local time");
-    EXPECT_EQ(textOf(panel, "lblBirthZone"), "Eastern Standard Time,EST,-5.0, daylight saving");
+    // The zone as the report names it, not the list's raw row.
+    EXPECT_EQ(textOf(panel, "lblBirthZone"), "Eastern Standard Time (EST), daylight saving");
     EXPECT_EQ(textOf(panel, "lblBirthPlace"), "74\u00B000'W 40\u00B043'N");
     EXPECT_EQ(textOf(panel, "lblUniversalTime"), "UT 4 July 1976 14:30");
     // EST with daylight saving ticked is the usual way to enter a summer birth: no note.
@@ -117,7 +119,7 @@ TEST(ChartWheel, DegreeLabelsNeverLieOnAGlyph) {
         e.zonePosition = c.zonePosition;
         c = calculate(fillBirthData(e, {}), ClassicEphemeris{});
         ChartWheel wheel(c);
-        for (const int side : {300, 360, 420, 520, 700, 1000}) {
+        for (const int side : {ChartWheel::MinimumSide, 300, 360, 420, 520, 700, 1000}) {
             wheel.resize(side, side + 40);
             for (int label = 0; label < 10; ++label) {
                 for (int glyph = 0; glyph < 10; ++glyph) {
@@ -178,6 +180,46 @@ TEST(ResultWindowWheel, ClickingAnAspectLineSelectsItsTabAndEntry) {
     ASSERT_NE(box, nullptr);
     const QString heading = QString::fromStdString(line.tooltip).section(',', 0, 0);
     EXPECT_EQ(box->textCursor().selectedText().toStdString(), heading.toStdString());
+}
+
+// Without a mouse: Tab passes each table in one stop, the arrow keys walk the wheel's bodies
+// and lines with their tooltip in the status line, and Enter on a line opens its tab.
+TEST(ResultWindowWheel, TheKeyboardReachesEverythingTheMouseDoes) {
+    testing::RecordedServices recorded;
+    ResultWindow window(newYorkCalculation("EST", true), recorded.services());
+    window.resize(1240, 780);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* positions = window.findChild<QTableWidget*>("tblPositions");
+    auto* aspects = window.findChild<QTableWidget*>("tblAspects");
+    auto* wheel = window.findChild<ChartWheel*>("chartWheel");
+    auto* status = window.findChild<QLabel*>("lblWheelStatus");
+    auto* tabs = window.findChild<QTabWidget*>("SSTab1");
+    ASSERT_TRUE(positions && aspects && wheel && status && tabs);
+
+    positions->setFocus();
+    QTest::keyClick(positions, Qt::Key_Down);  // the arrows move within the table
+    EXPECT_EQ(positions->currentRow(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), positions);
+    QTest::keyClick(positions, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), aspects) << "one Tab leaves the positions";
+    QTest::keyClick(aspects, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), wheel) << "and one more the aspects";
+
+    // Arriving marks the Sun; its tooltip is in the status line.
+    EXPECT_EQ(wheel->focusItem(), 0);
+    EXPECT_EQ(status->text(), wheel->toolTipAt(wheel->bodyGlyphCentre(SunSlot)));
+    QTest::keyClick(wheel, Qt::Key_Left);  // back from the first wraps to the last line
+    EXPECT_EQ(wheel->focusItem(), wheel->focusItemCount() - 1);
+    QTest::keyClick(wheel, Qt::Key_Home);
+    for (int body = 0; body < ChartPointCount; ++body) QTest::keyClick(wheel, Qt::Key_Right);
+    const WheelLine line = wheel->layout().lines.front();
+    const QString tip = wheel->toolTipAt(wheel->lineMidpoint(line));
+    EXPECT_EQ(status->text(), QString(tip).replace('\n', QStringLiteral(" \u2013 ")));
+    tabs->setCurrentIndex(indexOf(line.hit.kind) == 0 ? 1 : 0);
+    QTest::keyClick(wheel, Qt::Key_Return);
+    EXPECT_EQ(tabs->currentIndex(), indexOf(line.hit.kind));
 }
 
 TEST(ResultWindowWheel, ExportMenuWritesThePictureOrSaysWhyNot) {

@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "tests/common/ManualPage.h"
 #include "tests/common/ProcessRun.h"
 
 namespace {
@@ -89,6 +90,18 @@ TEST(DesktopCommandLine, HelpNamesTheOptionsAndHidesQtOwn) {
     EXPECT_EQ(run.out.find("-platform"), std::string::npos) << run.out;
     // The birth file a launcher hands over.
     EXPECT_NE(run.out.find("A birth file (.zodrivel) to open."), std::string::npos) << run.out;
+}
+
+// The manual page describes exactly the options --help lists (--help-all was missing once).
+TEST(DesktopCommandLine, TheManualPageDescribesEveryOptionOfTheHelp) {
+    const Sandbox box;
+    const ProgramRun run = runProgram(box, "--help");
+    ASSERT_EQ(run.status, 0);
+    const std::string page = slurp(std::string(ZODRIVEL_MAN_DIR) + "/zodrivel.1");
+    ASSERT_FALSE(page.empty());
+    const std::set<std::string> listed = zodrivel::testing::optionsInHelp(run.out);
+    EXPECT_TRUE(listed.count("--help-all")) << run.out;
+    EXPECT_EQ(zodrivel::testing::optionsInManPage(page), listed);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include "Recorders.h"
 #include "desktop/about/AboutWindow.h"
 #include "desktop/about/UpdateReminder.h"
+#include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
 #include "desktop/platform/SettingsStore.h"
 #include "desktop/widgets/ClickableLabel.h"
@@ -45,6 +47,12 @@ TEST(AboutWindow, ShowsTheProgramAndLinksToTheHomeAndCoBrandingPages) {
               "Home Business Opportunity. Start your own Internet business and make money "
               "online. Get this software fully branded for your website.");
     EXPECT_EQ(label("lblCoBrand")->text(), "Click here for more details.");
+    // The works the program stands on are credited; GeoNames' licence asks for it.
+    const QString credits = label("lblCredits")->text();
+    for (const char* credited :
+         {"Swiss Ephemeris", "GeoNames", "Creative Commons Attribution 4.0", "Qt ", qVersion()}) {
+        EXPECT_TRUE(credits.contains(QString::fromUtf8(credited))) << credited;
+    }
 
     emit about.findChild<ClickableLabel*>("lblHomePage")->clicked();
     emit about.findChild<ClickableLabel*>("lblCoBrand")->clicked();
@@ -73,6 +81,29 @@ TEST(AboutWindow, EnterAndEscapeCloseIt) {
         EXPECT_FALSE(about.isVisible());
         EXPECT_TRUE(recorded.urls.opened.empty()) << "Enter opened a page instead";
     }
+}
+
+// Alt+S, Alt+D and Alt+C answer the question about unsaved changes; Enter saves, Escape cancels.
+TEST(SaveChangesBox, EachAnswerHasItsOwnAccessLetter) {
+    const auto box = saveChangesBox("Save the changes to Ada?", nullptr);
+    QStringList letters;
+    for (const QMessageBox::StandardButton which :
+         {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel}) {
+        const QString caption = box->button(which)->text();
+        const qsizetype amp = caption.indexOf('&');
+        ASSERT_GE(amp, 0) << caption.toStdString();
+        letters << caption.mid(amp + 1, 1).toLower();
+    }
+    EXPECT_EQ(letters, QStringList({"s", "d", "c"}));
+    EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Save));
+    EXPECT_EQ(box->escapeButton(), box->button(QMessageBox::Cancel));
+    box->show();
+    QApplication::setActiveWindow(box.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(box.get()));
+    QTest::keyClick(box.get(), Qt::Key_D, Qt::AltModifier);
+    // An access letter presses its button as a click does, shown pressed for a moment first.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return box->clickedButton() != nullptr; }, 2000));
+    EXPECT_EQ(box->clickedButton(), box->button(QMessageBox::Discard));
 }
 
 TEST(CopyableMessage, TheAddressCanBeSelected) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -103,6 +104,29 @@ TEST_F(PlaceEntryTest, TypingOffersMatchingPlacesAndChoosingFillsEveryField) {
     EXPECT_EQ(zoneList()->currentText(), "Indian Time, IST, +5.3");
     EXPECT_FALSE(daylightBox()->isChecked());
     EXPECT_TRUE(note().contains("Asia/Kolkata")) << note().toStdString();
+}
+
+// The road a user takes: type, arrow down the list, Enter. The line edit writes the chosen
+// offer's completion text into City after the window has filled the fields, so that text must
+// be the place's name, not the list line (which once made "Place: Kolkata, State of West
+// Bengal, India, State of West Bengal, India" in the report and the birth file).
+TEST_F(PlaceEntryTest, ChoosingFromTheListByKeyLeavesOnlyThePlaceNameInCity) {
+    setBirth(1990, 6, 1, 12, 0);
+    window.show();
+    auto* city = child<QLineEdit>("txtMCity");
+    city->setFocus();
+    QApplication::setActiveWindow(&window);
+    QTest::keyClicks(city, "Kol");
+    QAbstractItemView* popup = city->completer()->popup();
+    ASSERT_TRUE(popup->isVisible());
+    QTest::keyClick(popup, Qt::Key_Down);
+    EXPECT_EQ(text("txtMCity"), "Kolkata");  // highlighting shows the name too
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_EQ(text("txtMCity"), "Kollam");
+    EXPECT_EQ(text("txtMState"), "Kerala");
+    EXPECT_EQ(text("txtMCountry"), "India");
+    EXPECT_EQ(text("txtLatD"), "8");
 }
 
 TEST_F(PlaceEntryTest, TheDaylightBoxFollowsTheDate) {

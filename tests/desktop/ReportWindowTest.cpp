@@ -18,6 +18,7 @@
 #include "Recorders.h"
 #include "core/description/ChartDescription.h"
 #include "core/report/ReportDocument.h"
+#include "desktop/platform/FileDialogs.h"
 #include "desktop/platform/PageOpeners.h"
 #include "desktop/report/ReportWindow.h"
 #include "desktop/widgets/ClickableLabel.h"
@@ -102,6 +103,28 @@ TEST_F(ReportWindowTest, OnlyALeftClickOnALinkOpensIt) {
                                  QUrl("mailto:reader@example.org")}));
 }
 
+// The name a save dialog offers: the person's name, made safe for any file system.
+TEST(SuggestedFileName, KeepsTheNameAndDropsWhatAPathWouldMisread) {
+    const struct {
+        const char* name;
+        const char* expected;
+    } cases[] = {
+        {"Ada Lovelace", "Ada Lovelace.rtf"},
+        {"  Jos\u00e9  \u00c1lvarez ",
+         "Jos\u00e9 \u00c1lvarez.rtf"},  // letters kept, spaces tidied
+        {"AC/DC: \"Live\" <1979>?", "AC DC Live 1979.rtf"},
+        {"..\\..\\etc", "etc.rtf"},   // no climbing out of the folder
+        {"...", "Chart report.rtf"},  // nothing left: the fallback
+        {"", "Chart report.rtf"},
+        {"tab\there", "tab here.rtf"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(suggestedFileName(QString::fromUtf8(c.name), "Chart report", "rtf"),
+                  QString::fromUtf8(c.expected))
+            << c.name;
+    }
+}
+
 TEST(ReportLinkTarget, OpensWebAndMailAddressesOnly) {
     const std::pair<const char*, const char*> cases[] = {
         {"HTTPS://Example.org/a", "https://example.org/a"},
@@ -136,8 +159,12 @@ TEST_F(ReportWindowTest, SavesTheWholeReportAsRichTextAddingTheExtension) {
     EXPECT_EQ(files(), QStringList({"bare.rtf", "named.rtf"})) << "and no temporary file left";
     EXPECT_TRUE(recorded.messages.shown.empty());
     const SaveDialogRequest& request = recorded.files.requests.at(0);
-    EXPECT_EQ(QStringList({request.caption, request.filter, request.defaultSuffix}),
-              QStringList({"Zodrivel", "Rich Text Format (*.rtf)", "rtf"}));
+    // The title says what is saved in which format; a report without a name is offered as
+    // "Chart report".
+    EXPECT_EQ(QStringList(
+                  {request.caption, request.filter, request.defaultSuffix, request.suggestedName}),
+              QStringList({"Save Report as RTF \u2013 Zodrivel", "Rich Text Format (*.rtf)", "rtf",
+                           "Chart report.rtf"}));
 
     QFile file(path("bare.rtf"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -281,8 +308,10 @@ TEST_F(DocumentReportTest, SavesAsPdfWithTheNameAndPageNumbersOnEveryPage) {
     recorded.files.answers = {path("chart"), QString()};
     click("cmdSavePdf");
     const SaveDialogRequest& request = recorded.files.requests.at(0);
-    EXPECT_EQ(QStringList({request.caption, request.filter, request.defaultSuffix}),
-              QStringList({"Zodrivel", "PDF (*.pdf)", "pdf"}));
+    EXPECT_EQ(QStringList(
+                  {request.caption, request.filter, request.defaultSuffix, request.suggestedName}),
+              QStringList({"Save Report as PDF \u2013 Zodrivel", "PDF (*.pdf)", "pdf",
+                           "Ada Lovelace.pdf"}));
     EXPECT_TRUE(recorded.messages.shown.empty());
     expectHeaderOnEveryPage(pages(path("chart.pdf")));
 

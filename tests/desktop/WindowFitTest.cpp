@@ -28,6 +28,7 @@
 #include "core/time/TimeZones.h"
 #include "desktop/about/AboutWindow.h"
 #include "desktop/entry/EntryWindow.h"
+#include "desktop/platform/WindowPlacement.h"
 #include "desktop/report/ReportWindow.h"
 #include "desktop/result/ChartWheel.h"
 #include "desktop/result/ResultWindow.h"
@@ -37,6 +38,9 @@ namespace {
 
 // What a 1366x768 screen leaves a window once the desktop's panel and the title bar are off.
 constexpr QSize LaptopScreen(1366, 705);
+// The narrowest screen width every window fits on, frame included, with room to spare for a
+// desktop font wider than the tests' (the result window needs 1166 here).
+constexpr int NarrowScreenWidth = 1200;
 
 // EDT with daylight saving ticked as well brings the plausibility note: the tallest panel.
 Chart sampleCalculation(bool doubtfulZone) {
@@ -142,6 +146,25 @@ TEST(WindowFit, OnALaptopScreenTheChartShowsAllTenBodiesAndAUsableWheel) {
     }
 }
 
+// A window's first size follows the screen: the report takes half the width and most of the
+// height within its bounds, the result window nine tenths; never more than the screen.
+TEST(WindowFit, FirstSizesFollowTheScreensFreeArea) {
+    const struct {
+        QSize available, report, result;  // the result's worked by hand: 0.9 of each side
+    } cases[] = {
+        {{1366, 705}, {780, 580}, {1229, 634}},   // a laptop: the report at its comfortable least
+        {{1920, 1050}, {960, 840}, {1728, 945}},  // 0.5 x 0.8 and 0.9 x 0.9
+        {{2560, 1570}, {1200, 1256}, {2304, 1413}},  // the report no wider than a page needs
+        {{1024, 560}, {780, 560}, {921, 504}},       // a small screen: never beyond it
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(sizeForScreen(c.available, {0.5, 0.8}, {780, 580}, {1200, 1400}), c.report)
+            << c.available.width();
+        EXPECT_EQ(sizeForScreen(c.available, {0.9, 0.9}, {0, 0}, {3000, 2000}), c.result)
+            << c.available.width();
+    }
+}
+
 struct WindowCase {
     const char* name;
     std::function<std::unique_ptr<QWidget>(const Services&)> make;
@@ -192,6 +215,8 @@ TEST(WindowFit, AtItsMinimumSizeNoWindowCutsAControl) {
         settle(*window);
         const QSize minimum = window->minimumSize().expandedTo(window->minimumSizeHint());
         if (scale == 1.0) {
+            // A 1280-wide screen less a window frame: a minimum of 1275 once left no room.
+            EXPECT_LE(minimum.width(), NarrowScreenWidth) << minimum.width();
             EXPECT_LE(minimum.width(), LaptopScreen.width());
             EXPECT_LE(minimum.height(), LaptopScreen.height());
         }

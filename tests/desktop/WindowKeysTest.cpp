@@ -91,6 +91,13 @@ TEST(StandardKeys, EachCommandCarriesThePlatformKeyThatFitsIt) {
                         {"mkmoney", none},
                         {"actPrint", keys(QKeySequence::Print)}});
 
+    // The print key is shown in the File menu, where a user looks for what the keys do.
+    const auto* file = result.findChild<QMenu*>("mnuFile");
+    ASSERT_NE(file, nullptr);
+    const auto* print = result.findChild<QAction*>("actPrint");
+    ASSERT_NE(print, nullptr);
+    EXPECT_TRUE(file->actions().contains(print));
+
     const ReportWindow report(QStringLiteral("text"), recorded.services(), nullptr);
     expectKeys(report, {{"actSave", keys(QKeySequence::Save)},
                         {"actPrint", keys(QKeySequence::Print)},

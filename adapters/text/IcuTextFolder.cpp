@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#include "adapters/text/IcuTextFolder.h"
+
+#include <unicode/translit.h>
+#include <unicode/unistr.h>
+#include <unicode/utypes.h>
+
+namespace zodrivel {
+
+namespace {
+
+// Decompose, drop the combining marks (accents, tones, breves of any script), spell the Latin
+// letters that have no decomposition (Đ, Ł, Ø, ß, Æ) in ASCII, then lower-case and compose
+// what is left.
+constexpr const char* FoldingRules = "NFD; [:Nonspacing Mark:] Remove; Latin-ASCII; Lower; NFC";
+
+}  // namespace
+
+struct IcuTextFolder::Rules {
+    std::unique_ptr<icu::Transliterator> transliterator;
+};
+
+IcuTextFolder::IcuTextFolder() {
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::Transliterator> made(icu::Transliterator::createInstance(
+        icu::UnicodeString::fromUTF8(FoldingRules), UTRANS_FORWARD, status));
+    if (U_SUCCESS(status) && made) rules_ = std::make_unique<Rules>(Rules{std::move(made)});
+}
+
+IcuTextFolder::~IcuTextFolder() = default;
+
+std::string IcuTextFolder::fold(std::string_view text) const {
+    if (!rules_) return foldForSearch(text);
+    icu::UnicodeString unicode = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    {
+        const std::lock_guard lock(using_);
+        rules_->transliterator->transliterate(unicode);
+    }
+    std::string out;
+    unicode.trim().toUTF8String(out);
+    return out;
+}
+
+}  // namespace zodrivel

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: AGPL-3.0-or-later
+#pragma once
+// The atlas's folding done by ICU, which knows the marks of every script: "Đà Nẵng" folds to
+// "da nang", "Ελλάδα" to "ελλαδα", "Łódź" to "lodz", where the core's own folding knows only
+// the Latin letters of Western and Central Europe.
+
+#include <memory>
+#include <mutex>
+
+#include "core/place/TextFolding.h"
+
+namespace zodrivel {
+
+class IcuTextFolder final : public TextFolder {
+public:
+    IcuTextFolder();
+    ~IcuTextFolder() override;
+    std::string fold(std::string_view text) const override;
+
+private:
+    // ICU's transliterator; null when ICU could not build the rules (its data missing): the
+    // core's folding then.
+    struct Rules;
+    std::unique_ptr<Rules> rules_;
+    mutable std::mutex using_;  // a transliterator is not to be used by two threads at once
+};
+
+}  // namespace zodrivel
