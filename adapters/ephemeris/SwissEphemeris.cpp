@@ -25,7 +25,20 @@ namespace {
 // call, and again when an ephemeris with another folder asks. Naming it closes the open files,
 // so it is not done on every call. This mirrors the library's own per-thread state and holds
 // nothing of a chart.
+// The library opens the files and allocates its buffers per thread and frees them only when
+// told: every thread that calls it closes them as it ends, so the worker threads of a batch
+// (new ones for every block of lines) leave neither memory nor open files behind.
+struct ThreadLibraryState {
+    ThreadLibraryState() = default;
+    ThreadLibraryState(const ThreadLibraryState&) = delete;
+    ThreadLibraryState& operator=(const ThreadLibraryState&) = delete;
+    ~ThreadLibraryState() { swe_close(); }
+};
+
+void closeAtThreadEnd() { thread_local const ThreadLibraryState state; }
+
 void useFolder(const std::string& folder) {
+    closeAtThreadEnd();
     thread_local std::string named;
     thread_local bool anyNamed = false;
     if (anyNamed && named == folder) return;
@@ -147,6 +160,7 @@ ChartHouses SwissHouseCalculator::houses(double julianDayUt, double latitude, do
     // The flag picks the Delta T (through the tidal acceleration of the Moon) that belongs to the
     // files, so the angles and the bodies share one time scale.
     constexpr int Flags = SEFLG_SWIEPH;
+    closeAtThreadEnd();
     // The library answers a system it cannot draw here (Placidus or Koch inside a polar
     // circle) with an error; Porphyry, which only trisects the quadrants, always has one.
     if (swe_houses_ex(julianDayUt, Flags, latitude, eastLongitude, swissHouseLetter(system), cusps,

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "cli/CliBatch.h"
+#include "cli/CliOutput.h"
 #include "core/model/ChartPoints.h"
 #include "core/model/Text.h"
 
@@ -71,10 +72,14 @@ std::size_t birthLines(std::string_view input) {
 void check(std::string_view input, cli::BatchOutput output) {
     std::istringstream stream{std::string(input)};
     std::string results;
-    const auto outcome = cli::runBatch(stream, output, [&results](std::string_view text) {
+    static const cli::CliSources sources;
+    const auto outcome = cli::runBatch(
+        stream, output,
+        [&results](std::string_view text) {
         results += text;
         return true;
-    });
+        },
+        {}, ChartChoice{}, sources);
     if (std::holds_alternative<cli::InputError>(outcome)) {
         require(results.empty());
         return;
@@ -84,7 +89,7 @@ void check(std::string_view input, cli::BatchOutput output) {
     std::string line;
     std::size_t count = 0;
     if (output == cli::BatchOutput::Csv) {
-        require(std::getline(lines, line) && line == cli::csvResultHeader());
+        require(std::getline(lines, line) && line == cli::csvHeader());
     }
     const std::size_t columns = ChartPointCount + 4;  // name, date, the bodies, aspects, error
     while (std::getline(lines, line)) {
