@@ -25,19 +25,29 @@ enum class PointId : int {
     Pluto,
     Ascendant,
     Midheaven,
+    // The points beyond the bodies and angles (core/ephemeris/ExtraPoints.h): listed after
+    // Pluto in every output, numbered after the angles so tables kept by id stay as they were.
+    NorthNode,  // the true or the mean node, whichever the chart was asked for
+    Lilith,     // the mean lunar apogee
+    Chiron,
 };
 inline constexpr int BodyCount = 10;
-inline constexpr int PointIdCount = 12;
+inline constexpr int PointIdCount = 15;
 
 constexpr int indexOf(PointId id) { return static_cast<int>(id); }
 constexpr bool isBody(PointId id) { return indexOf(id) < BodyCount; }
 constexpr PointId bodyOfSlot(int slot) { return static_cast<PointId>(slot); }
+constexpr bool isAngle(PointId id) { return id == PointId::Ascendant || id == PointId::Midheaven; }
+constexpr bool isLunarOrMinorPoint(PointId id) {
+    return id == PointId::NorthNode || id == PointId::Lilith || id == PointId::Chiron;
+}
 
-// The name output and files use: "Sun" ... "Pluto", "Ascendant", "Midheaven".
+// The name output and files use: "Sun" ... "Pluto", "Ascendant", "Midheaven", "North Node",
+// "Lilith", "Chiron".
 constexpr std::string_view pointName(PointId id) {
     constexpr std::array<std::string_view, PointIdCount> Names{
-        "Sun",    "Moon",   "Mercury", "Venus", "Mars",      "Jupiter",
-        "Saturn", "Uranus", "Neptune", "Pluto", "Ascendant", "Midheaven"};
+        "Sun",     "Moon",  "Mercury",   "Venus",     "Mars",       "Jupiter", "Saturn", "Uranus",
+        "Neptune", "Pluto", "Ascendant", "Midheaven", "North Node", "Lilith",  "Chiron"};
     return Names[static_cast<std::size_t>(indexOf(id))];
 }
 
