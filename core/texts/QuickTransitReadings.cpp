@@ -47,14 +47,14 @@ constexpr std::array QuickTransitTable{
         PointId::Sun, PointId::Moon, ReadingFamily::Hard,
         "For these days the Sun pulls at your Moon: the demands of the day and the needs of "
         "home compete for the same evening, and moods run close to the surface. The strain "
-        "shows where your routine has stopped feeding you, and a change made while it lasts can "
-        "ease the rest of the month."},
+        "points to the part of your routine that has stopped feeding you, and a change made now "
+        "can ease the month."},
     KeyedReading{
         PointId::Sun, PointId::Mercury, ReadingFamily::Conjunction,
-        "As the Sun crosses your Mercury, your thinking gets a spotlight: ideas come clearly, "
-        "you speak up, and people tend to listen. It favours writing, pitching or settling an "
-        "open question. The same glare can make you sure you are right; hear one doubter out "
-        "before you press send."},
+        "For these days the Sun crosses your Mercury, and your thinking gets a spotlight: ideas "
+        "come clearly, you speak up, and people tend to listen. It favours writing, pitching or "
+        "settling an open question. The same glare can make you sure you are right; hear one "
+        "doubter out before you press send."},
     KeyedReading{
         PointId::Sun, PointId::Mercury, ReadingFamily::Easy,
         "For these days the Sun brightens your Mercury, and words line up with intent: letters, "
@@ -77,14 +77,14 @@ constexpr std::array QuickTransitTable{
         "drift into pleasant idleness; let it carry at least one gesture of real care."},
     KeyedReading{
         PointId::Sun, PointId::Venus, ReadingFamily::Hard,
-        "For these days the Sun rubs against your Venus: what you want for yourself and what "
+        "Until it passes, the Sun rubs against your Venus: what you want for yourself and what "
         "keeps the peace pull apart, over a plan with a partner or a tempting purchase. The "
         "tension shows what you value, and a clearer yes or no leaves your bonds more honest."},
     KeyedReading{
         PointId::Sun, PointId::Mars, ReadingFamily::Conjunction,
-        "As the Sun crosses your Mars, drive runs high for a few days: start the hard task, "
-        "enter the contest, say what you have held back. Impatience rises with it, and a short "
-        "fuse in traffic or a meeting is possible; give the heat a job before it finds one."},
+        "In the days the Sun spends on your Mars, drive runs high: start the hard task, enter "
+        "the contest, say what you have held back. Impatience rises with it, and a short fuse "
+        "in traffic or a meeting is possible; give the heat a job before it finds one."},
     KeyedReading{
         PointId::Sun, PointId::Mars, ReadingFamily::Easy,
         "For these days the Sun feeds your Mars, and effort pays: the garden gets dug, the "
@@ -109,9 +109,9 @@ constexpr std::array QuickTransitTable{
         "easily taken for granted, so walk through one open door rather than admiring them all."},
     KeyedReading{
         PointId::Sun, PointId::Jupiter, ReadingFamily::Hard,
-        "For these days the Sun strains against your Jupiter: appetite outruns measure, and you "
-        "may promise or expect more than the week holds. The pull is also a prompt to ask which "
-        "hopes are worth the effort, and to give those the room."},
+        "While this lasts, the Sun strains against your Jupiter: appetite outruns measure, and "
+        "you may promise or expect more than the week holds. The pull is also a prompt to ask "
+        "which hopes are worth the effort, and to give those the room."},
     KeyedReading{
         PointId::Sun, PointId::Saturn, ReadingFamily::Conjunction,
         "As the Sun crosses your Saturn, the days ask for seriousness: duties come into focus, "
@@ -119,9 +119,9 @@ constexpr std::array QuickTransitTable{
         "you can do against a deadline. What you build under this weight tends to hold."},
     KeyedReading{
         PointId::Sun, PointId::Saturn, ReadingFamily::Easy,
-        "For these days the Sun steadies your Saturn: discipline comes more easily, people in "
-        "charge may be fair, and patient work shows. Use it for the dull, necessary task. The "
-        "steadiness can harden into caution; let one thing be done imperfectly and on time."},
+        "While this lasts, the Sun steadies your Saturn: discipline comes more easily, people "
+        "in charge may be fair, and patient work shows. Use it for the dull, necessary task. "
+        "The steadiness can harden into caution; let one thing be done imperfectly and on time."},
     KeyedReading{
         PointId::Sun, PointId::Saturn, ReadingFamily::Hard,
         "While the Sun presses on your Saturn, limits make themselves felt: a delay, a refusal, "
@@ -135,20 +135,20 @@ constexpr std::array QuickTransitTable{
         "undone."},
     KeyedReading{
         PointId::Sun, PointId::Uranus, ReadingFamily::Easy,
-        "While this lasts, the Sun sparks your Uranus: new ideas, unusual people and a welcome "
+        "For these days the Sun sparks your Uranus: new ideas, unusual people and a welcome "
         "break from habit arrive with little friction. It favours trying the other way of doing "
         "things. Novelty this easy scatters attention; keep one experiment going past the week."},
     KeyedReading{
         PointId::Sun, PointId::Uranus, ReadingFamily::Hard,
-        "For these days the Sun jolts your Uranus: plans may be upset, patience runs thin, and "
-        "the wish to be free of something presses hard. The disruption shows which routines "
+        "As it comes exact, the Sun jolts your Uranus: plans may be upset, patience runs thin, "
+        "and the wish to be free of something presses hard. The disruption shows which routines "
         "have gone stale, and a change you choose now costs less than one forced on you later."},
     KeyedReading{
         PointId::Sun, PointId::Neptune, ReadingFamily::Conjunction,
-        "As the Sun crosses your Neptune, edges soften for a few days: imagination, music and "
-        "compassion come easily, focus less so. It favours making something, resting, helping "
-        "quietly. A decision taken in this haze can rest on a wish; check the facts before you "
-        "commit."},
+        "While the Sun passes over your Neptune, edges soften for a few days: imagination, "
+        "music and compassion come easily, focus less so. It favours making something, resting, "
+        "helping quietly. A decision taken in this haze can rest on a wish; check the facts "
+        "before you commit."},
     KeyedReading{
         PointId::Sun, PointId::Neptune, ReadingFamily::Easy,
         "For these days the Sun brightens your Neptune, and intuition runs clear: a gentle "
@@ -166,7 +166,7 @@ constexpr std::array QuickTransitTable{
         "a matter. Contests of control come easily now; know when to stop needing to win."},
     KeyedReading{
         PointId::Sun, PointId::Pluto, ReadingFamily::Easy,
-        "While this lasts, the Sun deepens your Pluto: focus is strong, research pays, and you "
+        "As it comes exact, the Sun deepens your Pluto: focus is strong, research pays, and you "
         "may find the resolve to clear out what no longer serves you, a cupboard or a "
         "commitment. The intensity is quiet and easy to waste on brooding; spend it on one real "
         "renewal."},
@@ -177,10 +177,10 @@ constexpr std::array QuickTransitTable{
         "and loosening it while this lasts gives you a firmer kind of strength."},
     KeyedReading{
         PointId::Sun, PointId::NorthNode, ReadingFamily::Conjunction,
-        "As the Sun crosses your North Node, the direction you are growing towards comes into "
-        "view: a chance, a person or a nudge points away from the familiar. Take one step on "
-        "that road while it is lit. Old habits still pull; notice which comfort you choose over "
-        "growth."},
+        "For these days the Sun crosses your North Node, and the direction you are growing "
+        "towards comes into view: a chance, a person or a nudge points away from the familiar. "
+        "Take one step on that road while it is lit. Old habits still pull; notice which "
+        "comfort you choose over growth."},
     KeyedReading{
         PointId::Sun, PointId::NorthNode, ReadingFamily::Easy,
         "For these days the Sun lights the way of your North Node: steps towards growth come "
@@ -203,14 +203,15 @@ constexpr std::array QuickTransitTable{
         "honest independence; keep it honest rather than contrary for its own sake."},
     KeyedReading{
         PointId::Sun, PointId::Lilith, ReadingFamily::Hard,
-        "For these days the Sun rubs against your Lilith: you may resent being told how to "
+        "Until it passes, the Sun rubs against your Lilith: you may resent being told how to "
         "behave, or feel pushed to conform where you would rather refuse. The resentment marks "
         "a boundary worth keeping, and naming it calmly serves you better than a slammed door."},
     KeyedReading{
         PointId::Sun, PointId::Chiron, ReadingFamily::Conjunction,
-        "As the Sun crosses your Chiron, an old hurt can come into view: a remark that stings "
-        "more than it should, a memory that returns uninvited. Your skill at tending others is "
-        "plain in these days too. Give yourself the care you hand out so readily."},
+        "In the days the Sun spends on your Chiron, an old hurt can come into view: a remark "
+        "that stings more than it should, a memory that returns uninvited. Your skill at "
+        "tending others is plain in these days too. Give yourself the care you hand out so "
+        "readily."},
     KeyedReading{
         PointId::Sun, PointId::Chiron, ReadingFamily::Easy,
         "For these days the Sun warms your Chiron, and your old wound and your gift for tending "
@@ -219,8 +220,8 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Sun, PointId::Chiron, ReadingFamily::Hard,
         "While the Sun presses on your Chiron, a sore point may be touched: criticism, being "
-        "left out, a feeling of not measuring up. The ache shows what still asks for care, and "
-        "the patience you find for yourself now deepens the help you can give others."},
+        "left out, a feeling of not measuring up. Treat the ache as information rather than a "
+        "verdict; the patience you find for yourself now deepens the help you can give others."},
     KeyedReading{
         PointId::Sun, PointId::Ascendant, ReadingFamily::Conjunction,
         "For these days the Sun rises over your Ascendant: you are more visible, first "
@@ -229,12 +230,12 @@ constexpr std::array QuickTransitTable{
         "lightly."},
     KeyedReading{
         PointId::Sun, PointId::Ascendant, ReadingFamily::Easy,
-        "While this lasts, the Sun brightens your Ascendant: people respond warmly and you come "
+        "Until it passes, the Sun brightens your Ascendant: people respond warmly and you come "
         "across as you mean to, a good stretch for interviews and first conversations. The "
         "charm works without effort, so make sure you are saying something with it."},
     KeyedReading{
         PointId::Sun, PointId::Ascendant, ReadingFamily::Hard,
-        "For these days the Sun strains against your Ascendant: the way you come across and "
+        "While this lasts, the Sun strains against your Ascendant: the way you come across and "
         "what you intend may not match, and people can misread you. The mismatch asks you to "
         "present yourself on purpose, and what you learn about your manner is worth keeping."},
     KeyedReading{
@@ -286,9 +287,9 @@ constexpr std::array QuickTransitTable{
         "quickly; asking what you actually need settles more than feeding the hunger does."},
     KeyedReading{
         PointId::Moon, PointId::Mercury, ReadingFamily::Conjunction,
-        "For a few hours the Moon crosses your Mercury, and thoughts take on feeling: you speak "
-        "from the gut, remember old things, hear what people mean beneath their words. It suits "
-        "a personal letter. Objectivity is harder; reread before sending."},
+        "While the Moon crosses your Mercury, for part of a day, thoughts take on feeling: you "
+        "speak from the gut, remember old things, hear what people mean beneath their words. It "
+        "suits a personal letter. Objectivity is harder; reread before sending."},
     KeyedReading{
         PointId::Moon, PointId::Mercury, ReadingFamily::Easy,
         "For these hours the Moon eases your Mercury: talk flows kindly, and you find words for "
@@ -296,12 +297,12 @@ constexpr std::array QuickTransitTable{
         "can slide into gossip; keep it warm, not idle."},
     KeyedReading{
         PointId::Moon, PointId::Mercury, ReadingFamily::Hard,
-        "For a few hours the Moon unsettles your Mercury: thinking is coloured by mood, and a "
-        "remark may be taken the wrong way, by you or by someone else. Pause before replying; "
+        "Until the Moon moves on, it unsettles your Mercury: thinking is coloured by mood, and "
+        "a remark may be taken the wrong way, by you or by someone else. Pause before replying; "
         "the hours pass quickly and show you what was really bothering you."},
     KeyedReading{
         PointId::Moon, PointId::Venus, ReadingFamily::Conjunction,
-        "For a few hours the Moon crosses your Venus, and tenderness comes easily: affection, a "
+        "For a few hours, as the Moon crosses your Venus, tenderness comes easily: affection, a "
         "treat, a room made lovely with candles. You may want comfort more than usual; enjoy it "
         "without letting it swallow the whole evening."},
     KeyedReading{
@@ -311,14 +312,14 @@ constexpr std::array QuickTransitTable{
         "invites indulgence; enjoy it with a little restraint."},
     KeyedReading{
         PointId::Moon, PointId::Venus, ReadingFamily::Hard,
-        "For a few hours the Moon rubs against your Venus: you may feel unappreciated, or want "
-        "more affection than anyone is offering. The mood passes; meanwhile, giving yourself "
-        "the kindness you are waiting for tends to settle it."},
+        "For a stretch of hours the Moon rubs against your Venus: you may feel unappreciated, "
+        "or want more affection than anyone is offering. The mood passes; meanwhile, giving "
+        "yourself the kindness you are waiting for tends to settle it."},
     KeyedReading{
         PointId::Moon, PointId::Mars, ReadingFamily::Conjunction,
-        "For a few hours the Moon crosses your Mars, and feelings turn straight into action: "
-        "energy is high, and so is irritability. It suits hard chores or a frank word. A sharp "
-        "reply comes easily now; aim the heat at a job, not at a person."},
+        "As the Moon passes over your Mars, feelings turn straight into action: energy is high, "
+        "and so is irritability. It suits hard chores or a frank word. A sharp reply comes "
+        "easily now; aim the heat at a job, not at a person."},
     KeyedReading{
         PointId::Moon, PointId::Mars, ReadingFamily::Easy,
         "For these hours the Moon feeds your Mars: you act on instinct and it works, and a "
@@ -326,9 +327,9 @@ constexpr std::array QuickTransitTable{
         "zeal can run past sense; stop when the job is done."},
     KeyedReading{
         PointId::Moon, PointId::Mars, ReadingFamily::Hard,
-        "For a few hours the Moon provokes your Mars: tempers fray, patience thins, and a "
-        "trivial thing can start a quarrel. Let the heat go into movement or work; the hours "
-        "pass, and what set you off is often worth noting."},
+        "While it lasts, a few hours at most, the Moon provokes your Mars: tempers fray, "
+        "patience thins, and a trivial thing can start a quarrel. Let the heat go into movement "
+        "or work; the hours pass, and what set you off is often worth noting."},
     KeyedReading{
         PointId::Moon, PointId::Jupiter, ReadingFamily::Conjunction,
         "For a few hours the Moon crosses your Jupiter, and you feel generous and hopeful: "
@@ -342,13 +343,13 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Moon, PointId::Jupiter, ReadingFamily::Hard,
         "For a few hours the Moon strains against your Jupiter: you may want more than the day "
-        "offers, or give more than you meant. The restlessness is brief; it shows where a need "
-        "goes unmet, and naming it helps more than indulging it."},
+        "offers, or give more than you meant. The restlessness is brief; it hints at a need "
+        "gone unmet, and naming it helps more than indulging it."},
     KeyedReading{
         PointId::Moon, PointId::Saturn, ReadingFamily::Conjunction,
-        "For a few hours the Moon crosses your Saturn, and the mood sobers: you may feel alone "
-        "with your duties, or less welcome than you are. It suits quiet, careful work. The "
-        "weight lifts as the Moon moves on; be gentle with yourself meanwhile."},
+        "While the Moon crosses your Saturn, for part of a day, the mood sobers: you may feel "
+        "alone with your duties, or less welcome than you are. It suits quiet, careful work. "
+        "The weight lifts as the Moon moves on; be gentle with yourself meanwhile."},
     KeyedReading{
         PointId::Moon, PointId::Saturn, ReadingFamily::Easy,
         "For these hours the Moon steadies your Saturn: you feel calm, practical and equal to "
@@ -356,12 +357,12 @@ constexpr std::array QuickTransitTable{
         "can tip into coolness; a warm word costs little."},
     KeyedReading{
         PointId::Moon, PointId::Saturn, ReadingFamily::Hard,
-        "For a few hours the Moon pulls against your Saturn: feelings hit a wall, and you may "
-        "feel lonely, criticised or held back. The mood is brief, and doing one dull task well "
-        "tends to lift it more than brooding on it does."},
+        "Until the Moon moves on, it pulls against your Saturn: feelings hit a wall, and you "
+        "may feel lonely, criticised or held back. The mood is brief, and doing one dull task "
+        "well tends to lift it more than brooding on it does."},
     KeyedReading{
         PointId::Moon, PointId::Uranus, ReadingFamily::Conjunction,
-        "For a few hours the Moon crosses your Uranus, and moods turn quick and restless: you "
+        "For a few hours, as the Moon crosses your Uranus, moods turn quick and restless: you "
         "want change, space, something new. A spontaneous outing suits it. Feelings can flip "
         "suddenly; hold any decision you could not undo by evening."},
     KeyedReading{
@@ -371,14 +372,14 @@ constexpr std::array QuickTransitTable{
         "fades fast, so use the insight before it goes."},
     KeyedReading{
         PointId::Moon, PointId::Uranus, ReadingFamily::Hard,
-        "For a few hours the Moon jolts your Uranus: nerves are on edge, plans change, and you "
-        "may bristle at anyone who hems you in. The agitation shows where you need more room, "
-        "and a calm request gets it better than a sudden exit."},
+        "For a stretch of hours the Moon jolts your Uranus: nerves are on edge, plans change, "
+        "and you may bristle at anyone who hems you in. The agitation shows where you need more "
+        "room, and a calm request gets it better than a sudden exit."},
     KeyedReading{
         PointId::Moon, PointId::Neptune, ReadingFamily::Conjunction,
-        "For a few hours the Moon crosses your Neptune, and feelings blur at the edges: you are "
-        "receptive, imaginative, easily moved. Music, rest or quiet care suit it. Boundaries "
-        "thin now, so other people's moods can become yours."},
+        "As the Moon passes over your Neptune, feelings blur at the edges: you are receptive, "
+        "imaginative, easily moved. Music, rest or quiet care suit it. Boundaries thin now, so "
+        "other people's moods can become yours."},
     KeyedReading{
         PointId::Moon, PointId::Neptune, ReadingFamily::Easy,
         "For these hours the Moon softens your Neptune: intuition is keen and compassion easy. "
@@ -386,9 +387,9 @@ constexpr std::array QuickTransitTable{
         "give it an end."},
     KeyedReading{
         PointId::Moon, PointId::Neptune, ReadingFamily::Hard,
-        "For a few hours the Moon clouds your Neptune: feelings are vague, you may feel drained "
-        "or misunderstood, and escape tempts. The fog lifts as the Moon moves on; until then "
-        "keep plans simple, and trust a feeling once it is clear."},
+        "While it lasts, a few hours at most, the Moon clouds your Neptune: feelings are vague, "
+        "you may feel drained or misunderstood, and escape tempts. The fog lifts as the Moon "
+        "moves on; until then keep plans simple, and trust a feeling once it is clear."},
     KeyedReading{
         PointId::Moon, PointId::Pluto, ReadingFamily::Conjunction,
         "For a few hours the Moon crosses your Pluto, and feelings run deep: you may sense what "
@@ -406,9 +407,9 @@ constexpr std::array QuickTransitTable{
         "and noticing it rather than acting on it loosens its grip."},
     KeyedReading{
         PointId::Moon, PointId::NorthNode, ReadingFamily::Conjunction,
-        "For a few hours the Moon crosses your North Node, and instinct leans towards growth: a "
-        "feeling or a chance encounter nudges you along the path you are learning to walk. "
-        "Follow it a little way; the old comforts can wait an evening."},
+        "While the Moon crosses your North Node, for part of a day, instinct leans towards "
+        "growth: a feeling or a chance encounter nudges you along the path you are learning to "
+        "walk. Follow it a little way; the old comforts can wait an evening."},
     KeyedReading{
         PointId::Moon, PointId::NorthNode, ReadingFamily::Easy,
         "For these hours the Moon supports your North Node: what feels good and what helps you "
@@ -416,12 +417,12 @@ constexpr std::array QuickTransitTable{
         "slide back into the usual; notice the difference."},
     KeyedReading{
         PointId::Moon, PointId::NorthNode, ReadingFamily::Hard,
-        "For a few hours the Moon pulls at your North Node: habit and growth tug in different "
-        "directions, and the familiar comfort calls loudly. Notice the tug; it shows what you "
-        "still lean on, and one step the other way counts."},
+        "Until the Moon moves on, it pulls at your North Node: habit and growth tug in "
+        "different directions, and the familiar comfort calls loudly. Notice the tug; it shows "
+        "what you still lean on, and one step the other way counts."},
     KeyedReading{
         PointId::Moon, PointId::Lilith, ReadingFamily::Conjunction,
-        "For a few hours the Moon crosses your Lilith, and feelings you usually keep wild and "
+        "For a few hours, as the Moon crosses your Lilith, feelings you usually keep wild and "
         "private rise: resentment at being tamed, a wish to be unruly. Honour an honest no. "
         "Moods are raw now, so choose where you let them out."},
     KeyedReading{
@@ -431,14 +432,14 @@ constexpr std::array QuickTransitTable{
         "candour, not carelessness with those close to you."},
     KeyedReading{
         PointId::Moon, PointId::Lilith, ReadingFamily::Hard,
-        "For a few hours the Moon rubs against your Lilith: you may feel managed, shamed or "
-        "pushed into a role you refuse. The anger is brief but telling; it marks where your "
+        "For a stretch of hours the Moon rubs against your Lilith: you may feel managed, shamed "
+        "or pushed into a role you refuse. The anger is brief but telling; it marks where your "
         "limits are, and stating them quietly serves you better than sulking."},
     KeyedReading{
         PointId::Moon, PointId::Chiron, ReadingFamily::Conjunction,
-        "For a few hours the Moon crosses your Chiron, and an old wound may ache: a feeling of "
-        "not belonging, a tender memory. You also tend others well in these hours. Offer "
-        "yourself the same comfort."},
+        "As the Moon passes over your Chiron, an old wound may ache: a feeling of not "
+        "belonging, a tender memory. You tend others well in these hours; an hour with someone "
+        "who knows the story does more for you than a brave face."},
     KeyedReading{
         PointId::Moon, PointId::Chiron, ReadingFamily::Easy,
         "For these hours the Moon soothes your Chiron: you can speak of what hurt without being "
@@ -446,9 +447,9 @@ constexpr std::array QuickTransitTable{
         "The calm is brief; use it."},
     KeyedReading{
         PointId::Moon, PointId::Chiron, ReadingFamily::Hard,
-        "For a few hours the Moon presses on your Chiron: a sore point is touched, and a trifle "
-        "can hurt. The sting passes; it shows where care is still needed, and tending it kindly "
-        "is part of your skill."},
+        "While it lasts, a few hours at most, the Moon presses on your Chiron: a sore point is "
+        "touched, and a trifle can hurt. The sting passes within the day, and the kind word you "
+        "would give a friend settles it sooner than replaying the moment."},
     KeyedReading{
         PointId::Moon, PointId::Ascendant, ReadingFamily::Conjunction,
         "For a few hours the Moon crosses your Ascendant, and feelings show on your face: "
@@ -466,7 +467,7 @@ constexpr std::array QuickTransitTable{
         "mean; the hours pass quickly."},
     KeyedReading{
         PointId::Moon, PointId::Midheaven, ReadingFamily::Conjunction,
-        "For a few hours the Moon crosses your Midheaven, and feelings about work and "
+        "While the Moon crosses your Midheaven, for part of a day, feelings about work and "
         "reputation rise: you care what others think of your role. It suits work that needs a "
         "personal touch. The public mood can sway you; keep your own compass."},
     KeyedReading{
@@ -474,11 +475,10 @@ constexpr std::array QuickTransitTable{
         "For these hours the Moon supports your Midheaven: home and career are at ease with "
         "each other, and a colleague may warm to you. It favours caring work. Comfort can tempt "
         "you to coast; do one thing that counts."},
-    KeyedReading{
-        PointId::Moon, PointId::Midheaven, ReadingFamily::Hard,
-        "For a few hours the Moon pulls at your Midheaven: home needs and work demands compete, "
-        "and your standing can feel at stake over trifles. The tug is brief; it shows where the "
-        "balance is off, and one change helps."},
+    KeyedReading{PointId::Moon, PointId::Midheaven, ReadingFamily::Hard,
+                 "Until the Moon moves on, it pulls at your Midheaven: home needs and work demands "
+                 "compete, and your standing can feel at stake over trifles. The tug is brief, and "
+                 "noting which side lost out today tells you where to set the balance this week."},
     // The transiting Mercury.
     KeyedReading{
         PointId::Mercury, PointId::Sun, ReadingFamily::Conjunction,
@@ -496,18 +496,19 @@ constexpr std::array QuickTransitTable{
         "For these days Mercury presses on your Sun: what you say and what you mean can part "
         "company, and plans invite argument. The argument sharpens your reasoning; check your "
         "facts, and a better plan can come out of it."},
-    KeyedReading{PointId::Mercury, PointId::Moon, ReadingFamily::Conjunction,
-                 "While Mercury crosses your Moon, feelings look for words: talk turns to home and "
-                 "family, and old memories resurface over the washing-up. It suits a letter or a "
-                 "heartfelt talk. Logic and mood blend now, so let a decision sit a day."},
+    KeyedReading{
+        PointId::Mercury, PointId::Moon, ReadingFamily::Conjunction,
+        "In the days Mercury spends on your Moon, feelings look for words: talk turns to home "
+        "and family, and old memories resurface over the washing-up. It suits a letter or a "
+        "heartfelt talk. Logic and mood blend now, so let a decision sit a day."},
     KeyedReading{
         PointId::Mercury, PointId::Moon, ReadingFamily::Easy,
-        "For these days Mercury eases your Moon: you can say what you feel without fuss, and "
+        "While this lasts, Mercury eases your Moon: you can say what you feel without fuss, and "
         "conversations at home go well. Sort the cupboards, call the family, settle the holiday "
         "plans. The ease can let you skip the harder talk; have that one too."},
     KeyedReading{
         PointId::Mercury, PointId::Moon, ReadingFamily::Hard,
-        "For these days Mercury rubs against your Moon: thinking and feeling argue, words can "
+        "Until it passes, Mercury rubs against your Moon: thinking and feeling argue, words can "
         "hurt more than you meant, and home fills with errands and noise. The noise helps you "
         "name a need you have overlooked; say it plainly."},
     KeyedReading{
@@ -528,32 +529,32 @@ constexpr std::array QuickTransitTable{
         "muddle shows where your reasoning has gone stale, and fresher thinking grows from it."},
     KeyedReading{
         PointId::Mercury, PointId::Venus, ReadingFamily::Conjunction,
-        "For these days Mercury crosses your Venus, and words turn kind: compliments, warm "
-        "letters, a graceful way with hard news. Make peace, write to someone you love, choose "
-        "the colour for the room. Charm can slide into flattery; mean what you say."},
+        "As Mercury crosses your Venus, words turn kind: compliments, warm letters, a graceful "
+        "way with hard news. Make peace, write to someone you love, choose the colour for the "
+        "room. Charm can slide into flattery; mean what you say."},
     KeyedReading{
         PointId::Mercury, PointId::Venus, ReadingFamily::Easy,
-        "While this lasts, Mercury sweetens your Venus: conversation is pleasant, negotiations "
-        "go smoothly, and the tactful word is at hand. It favours social plans and art. "
+        "For these days Mercury sweetens your Venus: conversation is pleasant, negotiations go "
+        "smoothly, and the tactful word is at hand. It favours social plans and art. "
         "Pleasantness can dodge what needs saying; say it kindly, but say it."},
     KeyedReading{
         PointId::Mercury, PointId::Venus, ReadingFamily::Hard,
-        "For these days Mercury rubs against your Venus: a word in love or friendship can land "
-        "wrong, or a shared purchase turn into a debate. The awkwardness asks you to say what "
-        "you value rather than hint at it, and plain talk clears the air."},
+        "While this lasts, Mercury rubs against your Venus: a word in love or friendship can "
+        "land wrong, or a shared purchase turn into a debate. The awkwardness asks you to say "
+        "what you value rather than hint at it, and plain talk clears the air."},
     KeyedReading{
         PointId::Mercury, PointId::Mars, ReadingFamily::Conjunction,
-        "For these days Mercury crosses your Mars, and the mind is quick and combative: you "
-        "argue well, decide fast, speak sharply. Debate, negotiate, cut through the delay. "
-        "Words can cut people too; pick the arguments that matter."},
+        "While Mercury passes over your Mars, the mind is quick and combative: you argue well, "
+        "decide fast, speak sharply. Debate, negotiate, cut through the delay. Words can cut "
+        "people too; pick the arguments that matter."},
     KeyedReading{
         PointId::Mercury, PointId::Mars, ReadingFamily::Easy,
-        "While this lasts, Mercury sharpens your Mars: thought turns quickly into action, and "
+        "As it comes exact, Mercury sharpens your Mars: thought turns quickly into action, and "
         "clear words push a plan through. Make the case, start the project, settle the dispute. "
         "Speed can skip details; glance back once before you sign off."},
     KeyedReading{
         PointId::Mercury, PointId::Mars, ReadingFamily::Hard,
-        "For these days Mercury provokes your Mars: arguments flare, emails read harsher than "
+        "Until it passes, Mercury provokes your Mars: arguments flare, emails read harsher than "
         "they were meant, and haste breeds slips. The heat sharpens your case if you slow down "
         "and check; put it into one clear argument."},
     KeyedReading{
@@ -563,9 +564,9 @@ constexpr std::array QuickTransitTable{
         "broad view can skip the detail; read the fine print."},
     KeyedReading{
         PointId::Mercury, PointId::Jupiter, ReadingFamily::Easy,
-        "While this lasts, Mercury opens your Jupiter: learning comes easily, good news "
-        "travels, and persuasion works. It favours study, publishing and travel plans. Optimism "
-        "can outrun the facts; check the figures before you promise."},
+        "Until it passes, Mercury opens your Jupiter: learning comes easily, good news travels, "
+        "and persuasion works. It favours study, publishing and travel plans. Optimism can "
+        "outrun the facts; check the figures before you promise."},
     KeyedReading{
         PointId::Mercury, PointId::Jupiter, ReadingFamily::Hard,
         "For these days Mercury strains against your Jupiter: you may say too much, promise too "
@@ -573,9 +574,9 @@ constexpr std::array QuickTransitTable{
         "your beliefs against the facts, and what survives is worth holding."},
     KeyedReading{
         PointId::Mercury, PointId::Saturn, ReadingFamily::Conjunction,
-        "For these days Mercury crosses your Saturn, and thinking turns serious: careful, "
-        "critical, perhaps gloomy. It suits planning, paperwork and precise work. Doubt can "
-        "freeze your words; state the worry, then decide."},
+        "In the days Mercury spends on your Saturn, thinking turns serious: careful, critical, "
+        "perhaps gloomy. It suits planning, paperwork and precise work. Doubt can freeze your "
+        "words; state the worry, then decide."},
     KeyedReading{
         PointId::Mercury, PointId::Saturn, ReadingFamily::Easy,
         "While this lasts, Mercury steadies your Saturn: concentration is good, and plans gain "
@@ -583,38 +584,39 @@ constexpr std::array QuickTransitTable{
         "that stalls; set a deadline and keep it."},
     KeyedReading{
         PointId::Mercury, PointId::Saturn, ReadingFamily::Hard,
-        "For these days Mercury presses on your Saturn: delayed replies, a critical voice, a "
+        "Until it passes, Mercury presses on your Saturn: delayed replies, a critical voice, a "
         "plan blocked by rules. The going is slow but thorough; it shows the weak points in "
         "your thinking, and shoring them up now makes the plan sound."},
-    KeyedReading{PointId::Mercury, PointId::Uranus, ReadingFamily::Conjunction,
-                 "For these days Mercury crosses your Uranus, and ideas strike like sparks: sudden "
-                 "insights, odd news, an urge to say what no one expects. It suits invention and "
-                 "rethinking. The mind races; write the ideas down before acting on them."},
+    KeyedReading{
+        PointId::Mercury, PointId::Uranus, ReadingFamily::Conjunction,
+        "As Mercury crosses your Uranus, ideas strike like sparks: sudden insights, odd news, "
+        "an urge to say what no one expects. It suits invention and rethinking. The mind races; "
+        "write the ideas down before acting on them."},
     KeyedReading{
         PointId::Mercury, PointId::Uranus, ReadingFamily::Easy,
-        "While this lasts, Mercury quickens your Uranus: fresh ideas, surprising conversations, "
-        "a new tool that makes sense at once. It favours learning something unfamiliar. "
+        "For these days Mercury quickens your Uranus: fresh ideas, surprising conversations, a "
+        "new tool that makes sense at once. It favours learning something unfamiliar. "
         "Brilliance this easy can scatter; follow one idea through."},
     KeyedReading{
         PointId::Mercury, PointId::Uranus, ReadingFamily::Hard,
-        "For these days Mercury jolts your Uranus: nerves are taut, plans change at short "
+        "While this lasts, Mercury jolts your Uranus: nerves are taut, plans change at short "
         "notice, and you may blurt out what you meant to keep. Original ideas come with the "
         "jolt; pause before speaking, and keep the ones that hold up."},
     KeyedReading{
         PointId::Mercury, PointId::Neptune, ReadingFamily::Conjunction,
-        "For these days Mercury crosses your Neptune, and thought turns to images: imagination "
-        "is rich, intuition sharp, facts hazier. It suits poetry, music and listening. Details "
-        "slip now; double-check the dates and names."},
+        "While Mercury passes over your Neptune, thought turns to images: imagination is rich, "
+        "intuition sharp, facts hazier. It suits poetry, music and listening. Details slip now; "
+        "double-check the dates and names."},
     KeyedReading{
         PointId::Mercury, PointId::Neptune, ReadingFamily::Easy,
-        "While this lasts, Mercury softens your Neptune: words find their poetry, and you sense "
-        "what is left unsaid. It favours creative writing and kind conversations. Dreaminess "
-        "can blur a plan; put one clear step on paper."},
+        "As it comes exact, Mercury softens your Neptune: words find their poetry, and you "
+        "sense what is left unsaid. It favours creative writing and kind conversations. "
+        "Dreaminess can blur a plan; put one clear step on paper."},
     KeyedReading{
         PointId::Mercury, PointId::Neptune, ReadingFamily::Hard,
-        "For these days Mercury clouds your Neptune: misunderstandings, vague plans, a message "
-        "that means more or less than it says. Keep to facts and confirm what matters; the haze "
-        "also carries hunches worth noting once it clears."},
+        "While this lasts, Mercury clouds your Neptune: misunderstandings, vague plans, a "
+        "message that means more or less than it says. Keep to facts and confirm what matters; "
+        "the haze also carries hunches worth noting once it clears."},
     KeyedReading{
         PointId::Mercury, PointId::Pluto, ReadingFamily::Conjunction,
         "For these days Mercury crosses your Pluto, and the mind digs: research, hard "
@@ -622,7 +624,7 @@ constexpr std::array QuickTransitTable{
         "Thoughts can circle obsessively; know when the question has been answered."},
     KeyedReading{
         PointId::Mercury, PointId::Pluto, ReadingFamily::Easy,
-        "While this lasts, Mercury deepens your Pluto: focus is strong, you see through "
+        "Until it passes, Mercury deepens your Pluto: focus is strong, you see through "
         "pretence, and persuasive words come easily. It favours investigation and frank talk. "
         "Insight can be used to win; use it to understand."},
     KeyedReading{
@@ -632,7 +634,7 @@ constexpr std::array QuickTransitTable{
         "to light; say what you know plainly, without steering how it lands."},
     KeyedReading{
         PointId::Mercury, PointId::NorthNode, ReadingFamily::Conjunction,
-        "For these days Mercury crosses your North Node: a conversation, a book or a stray idea "
+        "In the days Mercury spends on your North Node, a conversation, a book or a stray idea "
         "points towards the way you want to grow. Find out what the next step requires. Talk of "
         "change comes easily; turn it into one concrete plan."},
     KeyedReading{
@@ -640,40 +642,40 @@ constexpr std::array QuickTransitTable{
         "While this lasts, Mercury supports your North Node: learning and talking carry you in "
         "the direction of growth, and the right information comes to hand. Ease can leave it as "
         "information; act on one thing you learn."},
-    KeyedReading{PointId::Mercury, PointId::NorthNode, ReadingFamily::Hard,
-                 "For these days Mercury rubs against your North Node: familiar opinions and a new "
-                 "direction argue, and you may talk yourself back into old habits. Listen to the "
-                 "argument; it shows which ideas hold you back from growing."},
+    KeyedReading{
+        PointId::Mercury, PointId::NorthNode, ReadingFamily::Hard,
+        "Until it passes, Mercury rubs against your North Node: familiar opinions and a new "
+        "direction argue, and you may talk yourself back into old habits. Listen to the "
+        "argument; it shows which ideas hold you back from growing."},
     KeyedReading{
         PointId::Mercury, PointId::Lilith, ReadingFamily::Conjunction,
-        "For these days Mercury crosses your Lilith, and the unsaid wants saying: words for "
-        "what you have refused to accept, or a blunt truth you usually swallow. Write honestly. "
-        "The edge can cut deeper than you mean; choose your listeners."},
+        "As Mercury crosses your Lilith, the unsaid wants saying: words for what you have "
+        "refused to accept, or a blunt truth you usually swallow. Write honestly. The edge can "
+        "cut deeper than you mean; choose your listeners."},
     KeyedReading{
         PointId::Mercury, PointId::Lilith, ReadingFamily::Easy,
-        "While this lasts, Mercury eases your Lilith: you find words for your untamed side, and "
+        "For these days Mercury eases your Lilith: you find words for your untamed side, and "
         "speaking your mind feels natural. It favours frank writing and a clear no. Frankness "
         "is a gift; spend it where it helps."},
     KeyedReading{
         PointId::Mercury, PointId::Lilith, ReadingFamily::Hard,
-        "For these days Mercury grates on your Lilith: you may bristle at being corrected, "
+        "While this lasts, Mercury grates on your Lilith: you may bristle at being corrected, "
         "silenced or talked down to, and words turn sharp. The bristling shows where you refuse "
         "to submit, and putting that refusal into calm words gives it force."},
     KeyedReading{
         PointId::Mercury, PointId::Chiron, ReadingFamily::Conjunction,
-        "For these days Mercury crosses your Chiron, and talk turns to old hurts: a remark "
-        "touches a sore spot, or you find words for something long unspoken. Teach, counsel, "
-        "listen well. Speak of the wound where it is safe to do so."},
-    KeyedReading{
-        PointId::Mercury, PointId::Chiron, ReadingFamily::Easy,
-        "While this lasts, Mercury eases your Chiron: you can talk about what hurt without "
-        "reopening it, and your words help others. It favours mentoring and honest "
-        "conversations. Words alone can stop short; do one thing that mends."},
+        "While Mercury passes over your Chiron, talk turns to old hurts: a remark touches a "
+        "sore spot, or you find words for something long unspoken. Teach, counsel, listen well. "
+        "Speak of the wound where it is safe to do so."},
+    KeyedReading{PointId::Mercury, PointId::Chiron, ReadingFamily::Easy,
+                 "For these days Mercury eases your Chiron: you can talk about what hurt without "
+                 "reopening it, and your words help others. It favours mentoring and honest "
+                 "conversations. Words alone can stop short; do one thing that mends."},
     KeyedReading{
         PointId::Mercury, PointId::Chiron, ReadingFamily::Hard,
-        "For these days Mercury presses on your Chiron: criticism stings, misunderstandings "
-        "touch old doubts, and you may feel unheard. The ache shows what still needs tending, "
-        "and words chosen with care help you and others alike."},
+        "As it comes exact, Mercury presses on your Chiron: criticism stings, misunderstandings "
+        "touch old doubts, and you may feel unheard. Say once and plainly what hurt; the words "
+        "you find for it now can later help someone else find theirs."},
     KeyedReading{
         PointId::Mercury, PointId::Ascendant, ReadingFamily::Conjunction,
         "For these days Mercury crosses your Ascendant, and you come across as quick and "
@@ -681,7 +683,7 @@ constexpr std::array QuickTransitTable{
         "short trips. Nerves can show as chatter; slow down."},
     KeyedReading{
         PointId::Mercury, PointId::Ascendant, ReadingFamily::Easy,
-        "While this lasts, Mercury eases your Ascendant: you express yourself well, and people "
+        "Until it passes, Mercury eases your Ascendant: you express yourself well, and people "
         "find you easy to talk to. Introduce yourself, give the talk. Fluency can skim the "
         "surface; let people see some depth."},
     KeyedReading{
@@ -689,10 +691,11 @@ constexpr std::array QuickTransitTable{
         "For these days Mercury grates on your Ascendant: your words and your manner send mixed "
         "signals, and people can misread you. The confusion asks you to say what you mean in so "
         "many words, and teaches you how you come across."},
-    KeyedReading{PointId::Mercury, PointId::Midheaven, ReadingFamily::Conjunction,
-                 "For these days Mercury crosses your Midheaven, and work fills with talk: calls, "
-                 "emails, plans about your career. Present your ideas to the people who shape your "
-                 "standing. Busy is not the same as productive; choose what gets your attention."},
+    KeyedReading{
+        PointId::Mercury, PointId::Midheaven, ReadingFamily::Conjunction,
+        "In the days Mercury spends on your Midheaven, work fills with talk: calls, emails, "
+        "plans about your career. Present your ideas to the people who shape your standing. "
+        "Busy is not the same as productive; choose what gets your attention."},
     KeyedReading{
         PointId::Mercury, PointId::Midheaven, ReadingFamily::Easy,
         "While this lasts, Mercury supports your Midheaven: your ideas are heard at work, and a "
@@ -700,337 +703,332 @@ constexpr std::array QuickTransitTable{
         "stop at talk; follow the idea with a deed."},
     KeyedReading{
         PointId::Mercury, PointId::Midheaven, ReadingFamily::Hard,
-        "For these days Mercury presses on your Midheaven: a crossed wire at work, or private "
-        "errands crowding the working day. The mix-up shows where your work and your words part "
-        "ways, and clearing it up protects your standing."},
+        "Until it passes, Mercury presses on your Midheaven: a crossed wire at work, or private "
+        "errands crowding the working day. A quick, plain correction protects your standing "
+        "better than silence, and teaches you where words and work part ways."},
     // The transiting Venus.
     KeyedReading{
         PointId::Venus, PointId::Sun, ReadingFamily::Conjunction,
-        "For these days Venus crosses your Sun, and you shine warmly: people are drawn to you, "
-        "pleasure comes easily, and you feel at ease in your own skin. It favours romance, art "
-        "and a well-chosen treat. Indulgence comes just as easily; enjoy the cake, then put the "
-        "tin away."},
+        "While Venus crosses your Sun, you are easy to like and easy on yourself: people drift "
+        "towards you at the party, and pleasure asks for little effort. Enjoy the cake, then "
+        "put the tin away; these days favour delight more than discipline."},
     KeyedReading{
         PointId::Venus, PointId::Sun, ReadingFamily::Easy,
-        "While this lasts, Venus warms your Sun: affection, invitations and good company come "
-        "your way with little asking. It favours socialising and creative work. Pleasure can "
-        "make you idle; let it carry you towards something you actually want."},
+        "Affection, invitations and good company find you with little asking for as long as "
+        "this lasts, and creative work goes sweetly. The pleasure can make the week idle; let "
+        "it carry you towards something you actually want."},
     KeyedReading{
         PointId::Venus, PointId::Sun, ReadingFamily::Hard,
-        "For these days Venus rubs against your Sun: you may please others at your own cost, or "
-        "buy comfort you do not need. The discomfort asks what you really value, and a clear "
-        "answer makes your warmth more genuine."},
+        "Until this passes, Venus rubs against your Sun: you may agree to the dinner you did "
+        "not want, or buy a comfort you do not need, to keep things pleasant. The discomfort "
+        "asks what you really value, and a clear answer makes your warmth more genuine."},
     KeyedReading{
         PointId::Venus, PointId::Moon, ReadingFamily::Conjunction,
-        "For these days Venus crosses your Moon, and home feels tender: affection with family, "
-        "a favourite meal, a wish to make your rooms lovely. Nurture and let yourself be "
-        "nurtured. Comfort can slide into lounging; keep it warm but light."},
+        "Home feels tender as Venus crosses your Moon: a favourite meal shared, a call with "
+        "family that runs long, a wish to make the rooms lovely. Nurture and let yourself be "
+        "nurtured, with an eye on the evenings that melt into the sofa."},
     KeyedReading{
         PointId::Venus, PointId::Moon, ReadingFamily::Easy,
-        "While this lasts, Venus eases your Moon: feelings are gentle, relationships warm, and "
-        "home is a pleasure to be in. It favours hosting and making up after a quarrel. Ease "
-        "can make you avoid a needed talk; have it in this kinder air."},
+        "For these days Venus eases your Moon: feelings are gentle and home is a pleasure to be "
+        "in, good for hosting or for making up after a quarrel. Such soft air can tempt you to "
+        "skip a needed talk; have it while the air is kind."},
     KeyedReading{
         PointId::Venus, PointId::Moon, ReadingFamily::Hard,
-        "For these days Venus pulls at your Moon: you may feel unloved, or want more comfort "
-        "than you get, and moods gather around a partner or family. The ache shows what you "
-        "need; asking for it gently beats waiting to be guessed."},
+        "While this lasts, Venus pulls at your Moon: you may feel under-loved, or want more "
+        "comfort than anyone offers, and moods gather around a partner or family. The ache "
+        "shows what you need; asking gently beats waiting to be guessed."},
     KeyedReading{
         PointId::Venus, PointId::Mercury, ReadingFamily::Conjunction,
-        "For these days Venus crosses your Mercury, and words grow gracious: compliments, love "
-        "notes, tactful diplomacy. Write, negotiate, mend a misunderstanding. Sweet words can "
-        "skip the truth; keep them honest."},
+        "Words grow gracious as Venus crosses your Mercury: the thank-you note, the compliment "
+        "that lands, the tactful way with hard news. A fine few days to write or negotiate. "
+        "Sweet words can skip the truth; keep them honest."},
     KeyedReading{
         PointId::Venus, PointId::Mercury, ReadingFamily::Easy,
-        "While this lasts, Venus sweetens your Mercury: conversation is pleasant, and you find "
-        "the right word for a delicate matter. It favours art, letters and social plans. Charm "
-        "can drift into chatter; use it for what needs saying."},
+        "For these days Venus sweetens your Mercury, and the right word for a delicate matter "
+        "comes to hand, in a letter, a pitch or a toast. Charm can drift into chatter; spend it "
+        "on what needs saying."},
     KeyedReading{
         PointId::Venus, PointId::Mercury, ReadingFamily::Hard,
-        "For these days Venus rubs against your Mercury: tact and honesty pull in different "
-        "directions, and a kind word may come out wrong. The awkwardness teaches you to say "
-        "hard things gracefully, a skill that outlasts these days."},
+        "Until it passes, Venus rubs against your Mercury: tact and honesty pull different "
+        "ways, and a kind word can come out crooked. The awkwardness teaches you to say hard "
+        "things gracefully, a skill that outlasts these days."},
     KeyedReading{
         PointId::Venus, PointId::Venus, ReadingFamily::Conjunction,
-        "Venus returns to its birth place, and for these days your own way of loving and "
-        "enjoying is renewed: taste, affection and pleasure feel like yours again. Treat "
-        "yourself, start the art project, ask for what you want in love, without overdoing any "
-        "of it."},
+        "Venus comes back to its birth place, and for a few days your own way of loving and "
+        "enjoying is renewed: taste, affection and pleasure feel like yours again. Buy the "
+        "print, book the table, say what you want in love, without overdoing any of it."},
     KeyedReading{
         PointId::Venus, PointId::Venus, ReadingFamily::Easy,
-        "While this lasts, Venus moves in step with your own Venus: affection flows, and your "
-        "taste is sure. It favours dates, beauty and generosity. Ease can make you complacent "
-        "in love; offer one real gesture."},
+        "While this lasts, Venus moves in step with your own Venus: affection flows, your eye "
+        "is sure, and a gift chosen now tends to please. Ease can make you complacent in love; "
+        "offer one gesture that costs you some thought."},
     KeyedReading{
         PointId::Venus, PointId::Venus, ReadingFamily::Hard,
         "For these days Venus grates on your own Venus: what you want in love or pleasure feels "
-        "out of reach, or your values are challenged by someone else's. The challenge helps you "
-        "see what you truly value, and a choice made on that is sound."},
+        "out of reach, or someone else's taste questions yours. The challenge helps you see "
+        "what you truly value, and a choice made on that is sound."},
     KeyedReading{
         PointId::Venus, PointId::Mars, ReadingFamily::Conjunction,
-        "For these days Venus crosses your Mars, and desire rises: attraction, flirtation, a "
-        "wish to act on what you want. Romance and creative drive thrive. Passion can turn "
-        "impatient; let the other person set half the pace."},
+        "Desire rises as Venus crosses your Mars: a flirtation across the room, a wish to act "
+        "on what you want, creative drive with some heat in it. Passion can turn impatient; let "
+        "the other person set half the pace."},
     KeyedReading{
         PointId::Venus, PointId::Mars, ReadingFamily::Easy,
-        "While this lasts, Venus warms your Mars: charm and drive work together, and you can "
-        "pursue what you want without force. It favours romance, teamwork and art. Ease can "
-        "keep you on the pleasant path only; put some effort in too."},
+        "For as long as this lasts, Venus warms your Mars: charm and drive pull in harness, so "
+        "you can go after what you want without shoving. Dates, team projects and art go well. "
+        "Ease keeps you on the pleasant path; take one steeper one too."},
     KeyedReading{
         PointId::Venus, PointId::Mars, ReadingFamily::Hard,
-        "For these days Venus provokes your Mars: attraction and irritation mix, and a "
-        "partner's wishes can clash with yours. The spark brings passion as well as argument; "
-        "naming what you want plainly keeps it warm."},
-    KeyedReading{
-        PointId::Venus, PointId::Jupiter, ReadingFamily::Conjunction,
-        "For these days Venus crosses your Jupiter, and generosity blooms: good company, "
-        "celebrations, gifts given and received. Enjoy life and be kind. Excess comes easily "
-        "too; the plate and the bill can both grow large."},
+        "While Venus provokes your Mars, attraction and irritation mix: a partner's plans cut "
+        "across yours, and the spark can go either way. The heat brings passion as well as "
+        "argument; saying plainly what you want keeps it warm."},
+    KeyedReading{PointId::Venus, PointId::Jupiter, ReadingFamily::Conjunction,
+                 "Generosity blooms as Venus crosses your Jupiter: celebrations, gifts given and "
+                 "received, a table that fills with friends. Enjoy it and be kind. Excess comes as "
+                 "easily; the plate and the bill can both grow large."},
     KeyedReading{
         PointId::Venus, PointId::Jupiter, ReadingFamily::Easy,
-        "While this lasts, Venus lifts your Jupiter: social luck, warmth and pleasure come "
-        "without effort. It favours parties, travel and creative ventures. Ease can tip into "
+        "For these days Venus lifts your Jupiter: social luck, warmth and pleasure arrive "
+        "without effort, good for a party, a trip or a creative venture. Ease can tip into "
         "indulgence; enjoy it with a measure."},
     KeyedReading{
         PointId::Venus, PointId::Jupiter, ReadingFamily::Hard,
-        "For these days Venus strains against your Jupiter: you may promise more affection or "
-        "spend more than you meant, and one more round feels harmless. The pull asks for "
+        "Until this passes, Venus strains against your Jupiter: one more round feels harmless, "
+        "and you may promise more than you meant, in love or in spending. The pull asks for "
         "measure, and enjoyment kept to scale tastes sweeter."},
     KeyedReading{
         PointId::Venus, PointId::Saturn, ReadingFamily::Conjunction,
-        "For these days Venus crosses your Saturn, and love turns serious: commitments are "
-        "weighed, affection feels restrained or tested. Show loyalty and set clear terms. "
-        "Loneliness can visit; it passes, and what stays is real."},
+        "Love turns serious while Venus crosses your Saturn: a commitment is weighed, affection "
+        "feels restrained or put to the test. Show your loyalty and set clear terms. Loneliness "
+        "can visit these days; what stays after it is real."},
     KeyedReading{
         PointId::Venus, PointId::Saturn, ReadingFamily::Easy,
-        "While this lasts, Venus steadies your Saturn: relationships feel solid, and pleasure "
-        "has a shape you can rely on. It favours lasting commitments and patient craft. "
-        "Steadiness can become dull; add some play."},
+        "For these days Venus steadies your Saturn: relationships feel solid, and pleasure "
+        "takes a shape you can rely on, a standing dinner, a craft practised with patience. "
+        "Steadiness can turn dull; add some play."},
     KeyedReading{
         PointId::Venus, PointId::Saturn, ReadingFamily::Hard,
-        "For these days Venus presses on your Saturn: affection feels rationed, a partner "
-        "distant, or a pleasure denied by duty. The chill shows where your relationships need "
-        "clearer terms, and setting them builds trust."},
-    KeyedReading{
-        PointId::Venus, PointId::Uranus, ReadingFamily::Conjunction,
-        "For these days Venus crosses your Uranus, and love wants novelty: sudden attractions, "
-        "unusual tastes, a wish for freedom in relationships. Try something different together. "
-        "Infatuations flare and fade; enjoy them without upending your life."},
+        "While this lasts, Venus presses on your Saturn: affection feels rationed, a partner "
+        "distant, a pleasure postponed for duty. The chill asks for clearer terms in a "
+        "relationship, and setting them builds trust."},
+    KeyedReading{PointId::Venus, PointId::Uranus, ReadingFamily::Conjunction,
+                 "Love wants novelty as Venus crosses your Uranus: a sudden attraction, an odd new "
+                 "taste, a wish for more room in a relationship. Try something different together. "
+                 "Infatuations flare and fade; enjoy them without upending your life."},
     KeyedReading{
         PointId::Venus, PointId::Uranus, ReadingFamily::Easy,
-        "While this lasts, Venus sparks your Uranus: a pleasant surprise in love or friendship, "
-        "a fresh style, an unconventional outing. It favours experiments in taste. The thrill "
-        "fades fast; keep what proves worth keeping."},
+        "For these days Venus sparks your Uranus: a pleasant surprise in love or friendship, a "
+        "fresh style, an outing off the usual map. The thrill fades fast; keep what proves "
+        "worth keeping."},
     KeyedReading{
         PointId::Venus, PointId::Uranus, ReadingFamily::Hard,
-        "For these days Venus jolts your Uranus: restlessness in love, a sudden urge for space, "
-        "a friend who acts out of character. The jolt shows where closeness feels confining; "
-        "asking for room openly keeps the bond intact."},
+        "Until it passes, Venus jolts your Uranus: restlessness in love, a sudden urge for "
+        "space, a friend who acts out of character. The jolt shows where closeness feels "
+        "confining; asking for room openly keeps the bond intact."},
     KeyedReading{
         PointId::Venus, PointId::Neptune, ReadingFamily::Conjunction,
-        "For these days Venus crosses your Neptune, and romance turns dreamy: idealised love, "
-        "music, art, compassion. Create something, or show kindness. Rose-tinted glasses can "
-        "mislead; look at people as they are."},
+        "Romance turns dreamy while Venus crosses your Neptune: music that moves you, love seen "
+        "through a soft lens, compassion that comes unbidden. Make something, or be kind. The "
+        "soft lens can mislead; look at people as they are."},
     KeyedReading{
         PointId::Venus, PointId::Neptune, ReadingFamily::Easy,
-        "While this lasts, Venus softens your Neptune: tenderness, imagination and beauty come "
-        "easily. It favours art, music and gentle romance. The haze can make you drift; let it "
-        "inspire one thing you make."},
+        "For these days Venus softens your Neptune: tenderness, imagination and beauty come "
+        "easily, in a sketchbook, a concert, a gentle romance. The haze can make you drift; let "
+        "it inspire one thing you make."},
     KeyedReading{
         PointId::Venus, PointId::Neptune, ReadingFamily::Hard,
-        "For these days Venus clouds your Neptune: you may idealise someone, feel let down, or "
-        "confuse pity with love. The blur asks for clear eyes, and a love that survives them is "
+        "While this lasts, Venus clouds your Neptune: you may idealise someone, feel let down, "
+        "or take pity for love. The blur asks for clear eyes, and a love that survives them is "
         "worth more."},
-    KeyedReading{
-        PointId::Venus, PointId::Pluto, ReadingFamily::Conjunction,
-        "For these days Venus crosses your Pluto, and attraction runs deep: passion, intensity, "
-        "perhaps jealousy. It favours honest intimacy. Desire can turn possessive; hold it with "
-        "an open hand."},
+    KeyedReading{PointId::Venus, PointId::Pluto, ReadingFamily::Conjunction,
+                 "Attraction runs deep as Venus crosses your Pluto: passion, intensity, perhaps a "
+                 "flicker of jealousy. Honest intimacy thrives in these days. Desire can turn "
+                 "possessive; hold it with an open hand."},
     KeyedReading{
         PointId::Venus, PointId::Pluto, ReadingFamily::Easy,
-        "While this lasts, Venus deepens your Pluto: love has depth and staying power, and "
-        "facing what is hidden can renew a bond. It favours intimacy and serious creative work. "
-        "Intensity can become brooding; keep some lightness."},
+        "For these days Venus deepens your Pluto: love has staying power, and facing what was "
+        "left unsaid can renew a bond. It suits intimacy and serious creative work. Intensity "
+        "can sink into brooding; keep some lightness."},
     KeyedReading{
         PointId::Venus, PointId::Pluto, ReadingFamily::Hard,
-        "For these days Venus presses on your Pluto: jealousy, control or a test of loyalty can "
-        "surface in love. The pressure exposes what you hold too tightly, and letting go a "
-        "little deepens the bond."},
-    KeyedReading{
-        PointId::Venus, PointId::NorthNode, ReadingFamily::Conjunction,
-        "For these days Venus crosses your North Node: a relationship, a pleasure or a taste "
-        "points towards growth. Follow the attraction that stretches you. Ease can pull you "
-        "back to the familiar; notice when it does."},
+        "Until this passes, Venus presses on your Pluto: jealousy, control or a silent test of "
+        "loyalty can surface in love. The pressure exposes what you hold too tightly, and "
+        "loosening your grip deepens the bond."},
+    KeyedReading{PointId::Venus, PointId::NorthNode, ReadingFamily::Conjunction,
+                 "As Venus crosses your North Node, a friendship, a pleasure or a new taste points "
+                 "towards the way you are growing. Follow the attraction that stretches you. The "
+                 "familiar comfort pulls back; notice when it does."},
     KeyedReading{
         PointId::Venus, PointId::NorthNode, ReadingFamily::Easy,
-        "While this lasts, Venus supports your North Node: people who help you grow are easy to "
-        "find, and what you enjoy leads somewhere good. It favours new friendships. Pleasure "
-        "can become the point; keep the direction."},
+        "For these days Venus supports your North Node: people who help you grow are easy to "
+        "find, and what you enjoy leads somewhere good. New friendships flourish. Pleasure can "
+        "become the point; keep the direction."},
     KeyedReading{
         PointId::Venus, PointId::NorthNode, ReadingFamily::Hard,
-        "For these days Venus rubs against your North Node: old comforts and new directions "
-        "compete for your affection, and a pleasant habit can hold you back. The pull is a "
-        "signpost; choose growth even when it is less cosy."},
+        "While this lasts, Venus rubs against your North Node: an old comfort and a new "
+        "direction compete for your affection, and a pleasant habit can hold you back. The pull "
+        "is a signpost; choose growth even when it is less cosy."},
     KeyedReading{
         PointId::Venus, PointId::Lilith, ReadingFamily::Conjunction,
-        "For these days Venus crosses your Lilith, and desire refuses to be polite: attraction "
-        "to the forbidden, beauty on your own terms, a wish to be loved untamed. Own your "
-        "wants. Provocation comes easily; choose it knowingly."},
+        "Desire refuses to be polite as Venus crosses your Lilith: attraction to the forbidden, "
+        "beauty on your own terms, a wish to be loved untamed. Own your wants. Provocation "
+        "comes easily; choose it knowingly."},
     KeyedReading{
         PointId::Venus, PointId::Lilith, ReadingFamily::Easy,
-        "While this lasts, Venus eases your Lilith: you feel free to like what you like and "
-        "love as you love, without apology. It favours creative daring. Freedom this easy can "
-        "forget others' feelings; keep it kind."},
+        "For these days Venus eases your Lilith: you feel free to like what you like and love "
+        "as you love, without apology, and creative daring comes naturally. Freedom this easy "
+        "can forget others' feelings; keep it kind."},
     KeyedReading{
         PointId::Venus, PointId::Lilith, ReadingFamily::Hard,
-        "For these days Venus grates on your Lilith: you may resent being expected to please, "
+        "Until it passes, Venus grates on your Lilith: you may resent being expected to please, "
         "or feel your desires judged. The resentment shows where you refuse to trim your "
         "nature, and saying so plainly keeps love honest."},
     KeyedReading{
         PointId::Venus, PointId::Chiron, ReadingFamily::Conjunction,
-        "For these days Venus crosses your Chiron, and old hurts in love or self-worth surface, "
-        "softened by kindness. Tend the wound with beauty, art or affection. Sensitivity runs "
-        "high; be gentle with yourself and others."},
+        "As Venus crosses your Chiron, old hurts in love or self-worth surface, softened by "
+        "kindness. Tend the wound with beauty, art or affection, given and received. "
+        "Sensitivity runs high; be gentle with yourself and others."},
     KeyedReading{
         PointId::Venus, PointId::Chiron, ReadingFamily::Easy,
-        "While this lasts, Venus soothes your Chiron: affection eases old hurts, and your "
-        "kindness reaches others. It favours caring friendships and creative repair. Ease can "
-        "make you skip the deeper work; do some of it."},
+        "For these days Venus soothes your Chiron: affection eases old hurts, and your kindness "
+        "reaches others, in a friendship or a shared piece of creative repair. Ease can skip "
+        "the deeper work; do some of it."},
     KeyedReading{
         PointId::Venus, PointId::Chiron, ReadingFamily::Hard,
-        "For these days Venus presses on your Chiron: a careless word in love or a doubt about "
-        "your worth can sting. The sting shows what still wants tending, and care given to it "
-        "makes you gentler with others too."},
+        "While this lasts, Venus presses on your Chiron: a careless word in love, or a doubt "
+        "about your worth, can sting. Offer the sore place the tenderness you would give a "
+        "friend's, and these days leave you gentler with others too."},
     KeyedReading{
         PointId::Venus, PointId::Ascendant, ReadingFamily::Conjunction,
-        "For these days Venus crosses your Ascendant, and you look and feel attractive: charm "
-        "comes easily, and people warm to you. It favours first impressions, a new look, social "
-        "events. Vanity can creep in; enjoy the glow anyway."},
+        "As Venus crosses your Ascendant, you look and feel attractive: charm comes easily, "
+        "people warm to you, and a new look suits you. First impressions go well. Vanity can "
+        "creep in; enjoy the glow anyway."},
     KeyedReading{
         PointId::Venus, PointId::Ascendant, ReadingFamily::Easy,
-        "While this lasts, Venus graces your Ascendant: you come across as pleasant and "
-        "approachable, and social life runs smoothly. It favours introductions and dressing "
-        "well. Charm can stand in for substance; let it carry something real."},
+        "For these days Venus graces your Ascendant: you come across as pleasant and "
+        "approachable, and introductions run smoothly. Charm can stand in for substance; let it "
+        "carry something real."},
     KeyedReading{
         PointId::Venus, PointId::Ascendant, ReadingFamily::Hard,
-        "For these days Venus rubs against your Ascendant: how you want to be seen and how you "
-        "come across differ, and you may try too hard to please. The mismatch helps you present "
-        "yourself honestly, and that is more attractive."},
+        "Until this passes, Venus rubs against your Ascendant: how you want to be seen and how "
+        "you come across differ, and you may try too hard to please. The mismatch helps you "
+        "present yourself honestly, which is more attractive anyway."},
     KeyedReading{
         PointId::Venus, PointId::Midheaven, ReadingFamily::Conjunction,
-        "For these days Venus crosses your Midheaven, and your public image is warm: colleagues "
-        "like you, and recognition comes gently. Network, or ask the favour. Popularity can "
-        "become the goal; keep to your work."},
+        "Your public image warms as Venus crosses your Midheaven: colleagues like you, and "
+        "recognition comes gently. Network, or ask the favour. Popularity can become the goal; "
+        "keep to your work."},
     KeyedReading{
         PointId::Venus, PointId::Midheaven, ReadingFamily::Easy,
-        "While this lasts, Venus supports your Midheaven: goodwill at work, pleasant dealings "
-        "with superiors, a chance to show your taste. It favours negotiations and creative "
-        "work. Ease can make you coast; put the goodwill to use."},
+        "For these days Venus supports your Midheaven: goodwill at work, pleasant dealings with "
+        "superiors, a chance to show your taste in a proposal or a design. Ease can make you "
+        "coast; put the goodwill to use."},
     KeyedReading{
         PointId::Venus, PointId::Midheaven, ReadingFamily::Hard,
-        "For these days Venus presses on your Midheaven: love and career compete for time, or "
-        "being liked conflicts with your duty. The pull asks you to weigh what you value, and "
-        "the choice strengthens your standing."},
+        "While this lasts, Venus presses on your Midheaven: love and career compete for the "
+        "same evenings, or being liked conflicts with your duty. The tug asks you to weigh what "
+        "you value, and the choice strengthens your standing."},
     // The transiting Mars.
     KeyedReading{
         PointId::Mars, PointId::Sun, ReadingFamily::Conjunction,
-        "For these days Mars crosses your Sun, and energy surges: courage, ambition, a wish to "
-        "win. Start what needs force, take the lead, make the call you have dodged. Anger and "
-        "haste come with the surge; spend them on a task rather than a person."},
+        "Energy surges while Mars crosses your Sun: courage, ambition, a wish to win. Start "
+        "what needs force, take the lead, make the call you have dodged. Anger and haste come "
+        "with the surge; spend them on a task rather than a person."},
     KeyedReading{
         PointId::Mars, PointId::Sun, ReadingFamily::Easy,
-        "While this lasts, Mars fuels your Sun: you act with confidence, and effort pays off on "
+        "For these days Mars fuels your Sun: you act with confidence, and effort pays off on "
         "the pitch, at the desk or in the garden. The drive can run past the point of rest; "
         "stop while you are still ahead."},
     KeyedReading{
         PointId::Mars, PointId::Sun, ReadingFamily::Hard,
-        "For these days Mars presses on your Sun: clashes with others, a sense of being "
+        "Until this passes, Mars presses on your Sun: clashes with others, a sense of being "
         "blocked, a fuse shorter than usual. The resistance is energy too; put it into one "
         "clear goal and you come out of these days stronger."},
     KeyedReading{
         PointId::Mars, PointId::Moon, ReadingFamily::Conjunction,
-        "For these days Mars crosses your Moon, and feelings heat up: irritability, a fierce "
-        "wish to protect your own, a sudden urge to repaint the kitchen. Tempers can flare at "
-        "home; speak plainly and early rather than late and loud."},
+        "Feelings heat up as Mars crosses your Moon: irritability, a fierce wish to protect "
+        "your own, a sudden urge to repaint the kitchen. Tempers can flare at home; speak "
+        "plainly and early rather than late and loud."},
     KeyedReading{
         PointId::Mars, PointId::Moon, ReadingFamily::Easy,
         "While this lasts, Mars energises your Moon: you act on your feelings with courage, and "
-        "household projects go well. It favours emotional honesty. Zeal can flatten gentler "
-        "people; keep a soft hand."},
+        "the household project finally gets done. Zeal can flatten gentler people around you; "
+        "keep a soft hand."},
     KeyedReading{
         PointId::Mars, PointId::Moon, ReadingFamily::Hard,
-        "For these days Mars provokes your Moon: moods run hot, quarrels at home come easily, "
-        "and you may feel defensive. The heat shows what you need to protect, and saying so "
-        "calmly puts it to good use."},
+        "For these days Mars provokes your Moon: moods run hot, a quarrel at home needs little "
+        "fuel, and you may feel defensive. The heat shows what you need to protect, and saying "
+        "so calmly puts it to good use."},
     KeyedReading{
         PointId::Mars, PointId::Mercury, ReadingFamily::Conjunction,
-        "For these days Mars crosses your Mercury, and thinking is quick and sharp: you argue, "
-        "decide and speak with force. Debate, decide, draft the bold plan. Words can wound; "
-        "count to three before the reply goes out."},
+        "Thinking turns quick and sharp as Mars crosses your Mercury: you argue, decide and "
+        "speak with force. Debate, draft the bold plan, cut through the dithering. Words can "
+        "wound; count to three before the reply goes out."},
     KeyedReading{
         PointId::Mars, PointId::Mercury, ReadingFamily::Easy,
-        "While this lasts, Mars sharpens your Mercury: mental energy is high, and a plan can be "
-        "pushed through with clear words. It favours negotiation and writing to a deadline. "
-        "Haste can skip the listening; let others finish."},
+        "For these days Mars sharpens your Mercury: the mind is keen, and a plan can be pushed "
+        "through with clear words, good for negotiating or writing to a deadline. Haste can "
+        "skip the listening; let others finish."},
     KeyedReading{
         PointId::Mars, PointId::Mercury, ReadingFamily::Hard,
-        "For these days Mars provokes your Mercury: arguments flare, messages turn sharp, and "
-        "haste breeds errors. Slowed down, the same heat sharpens your reasoning; choose the "
-        "argument worth having."},
+        "While this lasts, Mars provokes your Mercury: arguments flare, messages turn sharp, "
+        "and haste breeds errors. Slowed down, the same heat sharpens your reasoning; choose "
+        "the argument worth having."},
     KeyedReading{
         PointId::Mars, PointId::Venus, ReadingFamily::Conjunction,
-        "For these days Mars crosses your Venus, and desire heats up: attraction, passion, a "
-        "wish to pursue what you love. Romance and creative drive thrive. Impatience can push "
-        "too hard; let the other person come forward too."},
+        "Desire heats up as Mars crosses your Venus: attraction, passion, a wish to pursue what "
+        "you love, and creative work with fire in it. Impatience can push too hard; leave the "
+        "other person room to come forward."},
     KeyedReading{
         PointId::Mars, PointId::Venus, ReadingFamily::Easy,
-        "While this lasts, Mars warms your Venus: passion and charm work together, and you can "
-        "go after what you love with grace. It favours romance and art. Ease can turn to "
-        "indulgence; keep it honest."},
+        "For these days Mars warms your Venus: passion and charm pull together, and you can go "
+        "after what you love with grace, a bold invitation or a canvas started. Ease can slide "
+        "into indulgence; keep it honest."},
     KeyedReading{
         PointId::Mars, PointId::Venus, ReadingFamily::Hard,
-        "For these days Mars provokes your Venus: desire and irritation mix, and love comes "
-        "with some grit. The heat can turn passionate or quarrelsome; saying clearly what you "
-        "want keeps it warm."},
+        "Until it passes, Mars provokes your Venus: desire and irritation mix, and love comes "
+        "with some grit, a row about whose turn it is. The heat can turn passionate or "
+        "quarrelsome; saying clearly what you want keeps it warm."},
     KeyedReading{
         PointId::Mars, PointId::Mars, ReadingFamily::Conjunction,
         "Mars returns to its birth place, opening a new round of your drive, roughly every two "
         "years: energy, ambition and a wish to begin. Start what needs courage and stamina. The "
-        "surge can make you impatient; pace it over the weeks."},
+        "surge can make you impatient; pace it over the coming weeks."},
     KeyedReading{
         PointId::Mars, PointId::Mars, ReadingFamily::Easy,
         "While this lasts, Mars moves in step with your own Mars: effort is smooth, and what "
-        "you start tends to gather momentum. It favours physical work and bold moves. Ease can "
+        "you start tends to gather momentum. It favours hands-on work and bold moves. Ease can "
         "make you push too far; know when to stop."},
     KeyedReading{
         PointId::Mars, PointId::Mars, ReadingFamily::Hard,
         "For these days Mars strains against your own Mars, a checkpoint in its two-year round: "
-        "frustration, conflict, a sense that your efforts are stuck. The stalling shows where "
+        "frustration, conflict, a sense that your efforts are stuck. The stalling hints that "
         "your approach needs changing, and a new tactic gains ground."},
-    KeyedReading{PointId::Mars, PointId::Jupiter, ReadingFamily::Conjunction,
-                 "For these days Mars crosses your Jupiter, and ambition expands: bold plans, big "
-                 "efforts, an appetite for risk. Act on an opening. Overconfidence can overreach; "
-                 "measure the leap before you take it."},
+    KeyedReading{
+        PointId::Mars, PointId::Jupiter, ReadingFamily::Conjunction,
+        "Ambition expands while Mars crosses your Jupiter: bold plans, big efforts, an appetite "
+        "for risk. Act on an opening. Overconfidence can overreach; measure the leap before you "
+        "take it."},
     KeyedReading{
         PointId::Mars, PointId::Jupiter, ReadingFamily::Easy,
-        "While this lasts, Mars fuels your Jupiter: effort finds opportunity, and confident "
-        "action pays. It favours travel, sport and new ventures. Ease can make you careless; "
-        "keep your footing."},
+        "For these days Mars fuels your Jupiter: effort finds opportunity, and confident action "
+        "pays, on a journey, in a contest, in a venture you have been weighing. Ease can make "
+        "you careless; keep your footing."},
     KeyedReading{
         PointId::Mars, PointId::Jupiter, ReadingFamily::Hard,
-        "For these days Mars strains against your Jupiter: you may overdo, overpromise, or "
-        "quarrel over beliefs. The restlessness is fuel; aimed at one goal, it becomes "
-        "progress."},
+        "Until this passes, Mars strains against your Jupiter: you may overdo, overpromise, or "
+        "quarrel over beliefs at the dinner table. The restlessness is fuel; aimed at one goal, "
+        "it becomes progress."},
     KeyedReading{
         PointId::Mars, PointId::Saturn, ReadingFamily::Conjunction,
-        "For these days Mars crosses your Saturn, and drive hits limits: delays, frustration, "
-        "effort that feels uphill. It suits disciplined, sustained work. Anger at obstacles is "
+        "Drive hits limits as Mars crosses your Saturn: delays, red tape, effort that feels "
+        "uphill all the way. These days suit disciplined, sustained work. Anger at obstacles is "
         "understandable; patience gets further."},
     KeyedReading{
         PointId::Mars, PointId::Saturn, ReadingFamily::Easy,
         "While this lasts, Mars steadies your Saturn: disciplined effort pays, and you can work "
-        "long and hard with focus. It favours building, repairs and planning. The grind can "
-        "make you rigid; rest as well."},
+        "long and hard with focus, on a repair, a build, a plan. The grind can make you rigid; "
+        "rest as well."},
     KeyedReading{
         PointId::Mars, PointId::Saturn, ReadingFamily::Hard,
         "For these days Mars presses on your Saturn: frustration mounts as effort runs into "
@@ -1038,28 +1036,28 @@ constexpr std::array QuickTransitTable{
         "builds strength that lasts."},
     KeyedReading{
         PointId::Mars, PointId::Uranus, ReadingFamily::Conjunction,
-        "For these days Mars crosses your Uranus, and energy comes in bursts: impulses to break "
-        "free, act now, take the risk. Start something new and bold. Haste and restlessness can "
-        "lead to rash moves; think twice before the leap."},
+        "Energy comes in bursts while Mars crosses your Uranus: impulses to break free, act "
+        "now, take the risk. Start something new and bold. Haste and restlessness can lead to "
+        "rash moves; think twice before the leap."},
     KeyedReading{
         PointId::Mars, PointId::Uranus, ReadingFamily::Easy,
-        "While this lasts, Mars sparks your Uranus: bold ideas become action, and change comes "
-        "easily. It favours invention and new ventures. Excitement can scatter you; finish what "
-        "you start."},
+        "For these days Mars sparks your Uranus: bold ideas become action, and change comes "
+        "easily, a new method tried, a stuck routine kicked loose. Excitement can scatter you; "
+        "finish what you start."},
     KeyedReading{
         PointId::Mars, PointId::Uranus, ReadingFamily::Hard,
-        "For these days Mars jolts your Uranus: impatience, sudden conflicts, an urge to rebel "
-        "against any rule in sight. The charge is volatile; channel it into a change you choose "
-        "rather than one forced."},
+        "Until it passes, Mars jolts your Uranus: impatience, sudden conflicts, an urge to "
+        "rebel against any rule in sight. The charge is volatile; channel it into a change you "
+        "choose rather than one forced on you."},
     KeyedReading{
         PointId::Mars, PointId::Neptune, ReadingFamily::Conjunction,
-        "For these days Mars crosses your Neptune, and drive goes soft-edged: energy for art, "
-        "compassion or a cause, less for competition. Act on an inspiration. Motivation can "
-        "evaporate; set a modest goal you can reach."},
+        "Drive goes soft-edged as Mars crosses your Neptune: energy for art, compassion or a "
+        "cause, less for competition. Act on an inspiration. Motivation can evaporate; set a "
+        "modest goal you can reach."},
     KeyedReading{
         PointId::Mars, PointId::Neptune, ReadingFamily::Easy,
-        "While this lasts, Mars supports your Neptune: you can act on ideals and imagination. "
-        "It favours creative work, helping others, spiritual practice. Dreaminess can weaken "
+        "While this lasts, Mars supports your Neptune: you can act on ideals and imagination, "
+        "in creative work, in helping others, in a quiet practice. Dreaminess can weaken "
         "follow-through; keep going past the first burst."},
     KeyedReading{
         PointId::Mars, PointId::Neptune, ReadingFamily::Hard,
@@ -1068,94 +1066,91 @@ constexpr std::array QuickTransitTable{
         "what you hope; clarity comes with each honest step."},
     KeyedReading{
         PointId::Mars, PointId::Pluto, ReadingFamily::Conjunction,
-        "For these days Mars crosses your Pluto, and intensity builds: determination, power, a "
-        "drive to win. It suits deep work and tough challenges. Contests of control can erupt; "
-        "choose your battles."},
+        "Intensity builds as Mars crosses your Pluto: determination, power, a drive to win. "
+        "Deep work and tough challenges suit these days. Contests of control can erupt; choose "
+        "your battles."},
     KeyedReading{
         PointId::Mars, PointId::Pluto, ReadingFamily::Easy,
-        "While this lasts, Mars deepens your Pluto: determination is strong, and concentrated "
-        "effort can overhaul a situation from the ground up. It favours research and "
-        "renovation. Intensity can become ruthless; keep it fair."},
+        "For these days Mars deepens your Pluto: determination is strong, and concentrated "
+        "effort can overhaul a situation from the ground up, the clear-out, the rebuild. "
+        "Intensity can become ruthless; keep it fair."},
     KeyedReading{
         PointId::Mars, PointId::Pluto, ReadingFamily::Hard,
-        "For these days Mars presses on your Pluto: power struggles, pressure, a test of your "
-        "strength. The pressure shows what you are fighting for; use it for lasting change, not "
-        "domination."},
+        "Until this passes, Mars presses on your Pluto: power struggles, pressure, a test of "
+        "your strength. The pressure shows what you are fighting for; use it for lasting "
+        "change, not domination."},
     KeyedReading{
         PointId::Mars, PointId::NorthNode, ReadingFamily::Conjunction,
-        "For these days Mars crosses your North Node, and drive points towards growth: the "
-        "courage to take a real step on your path. Act on a new direction. Impatience can rush "
-        "it; keep going at a pace you can hold."},
+        "As Mars crosses your North Node, drive points towards growth: the courage to take a "
+        "real step on your path. Act on a new direction. Impatience can rush it; keep going at "
+        "a pace you can hold."},
     KeyedReading{
         PointId::Mars, PointId::NorthNode, ReadingFamily::Easy,
-        "While this lasts, Mars supports your North Node: energy helps you move in the "
-        "direction of growth. It favours bold first steps. Ease can scatter effort across too "
-        "many roads; keep to one."},
+        "For these days Mars supports your North Node: energy helps you move in the direction "
+        "of growth, and bold first steps come easily. Ease can scatter effort across too many "
+        "roads; keep to one."},
     KeyedReading{
         PointId::Mars, PointId::NorthNode, ReadingFamily::Hard,
-        "For these days Mars strains against your North Node: you may fight old habits, or feel "
-        "blocked on the way you want to grow. The frustration is a signal; put the energy into "
-        "one step in the new direction."},
+        "While this lasts, Mars strains against your North Node: you may fight old habits, or "
+        "feel blocked on the way you want to grow. The frustration is a signal; put the energy "
+        "into one step in the new direction."},
     KeyedReading{
         PointId::Mars, PointId::Lilith, ReadingFamily::Conjunction,
-        "For these days Mars crosses your Lilith, and the untamed side wants action: anger at "
-        "being controlled, a fierce refusal to submit. Stand your ground. Rage can overshoot; "
-        "aim it carefully."},
+        "The untamed side wants action as Mars crosses your Lilith: anger at being controlled, "
+        "a fierce refusal to submit. Stand your ground. Rage can overshoot; aim it carefully."},
     KeyedReading{
         PointId::Mars, PointId::Lilith, ReadingFamily::Easy,
-        "While this lasts, Mars supports your Lilith: you can act on your own terms, boldly. It "
-        "favours independent action and honest desire. Boldness can turn careless; mind the "
-        "people around you."},
+        "For these days Mars supports your Lilith: you can act on your own terms, boldly, and "
+        "honest desire has room. Boldness can turn careless; mind the people around you."},
     KeyedReading{
         PointId::Mars, PointId::Lilith, ReadingFamily::Hard,
-        "For these days Mars grates on your Lilith: you may clash with those who try to tame "
+        "Until it passes, Mars grates on your Lilith: you may clash with those who try to tame "
         "you, or feel your anger stifled. The clash marks your limits, and stating them firmly "
         "gives you strength."},
     KeyedReading{
         PointId::Mars, PointId::Chiron, ReadingFamily::Conjunction,
-        "For these days Mars crosses your Chiron, and old hurts can flare, stirring anger or "
-        "defence. Put the energy into tending, your own or someone else's. Push gently; forcing "
-        "can reopen the hurt."},
+        "Old hurts can flare as Mars crosses your Chiron, stirring anger or defence. Put the "
+        "energy into tending, your own or someone else's. Push gently; forcing can reopen the "
+        "hurt."},
     KeyedReading{
         PointId::Mars, PointId::Chiron, ReadingFamily::Easy,
         "While this lasts, Mars supports your Chiron: you find the courage to face an old "
-        "wound, and energy to help others. It favours bold care. Ease can make you skip your "
-        "own tending; include yourself."},
+        "wound, and energy to help others with theirs. Ease can make you skip your own tending; "
+        "include yourself."},
     KeyedReading{
         PointId::Mars, PointId::Chiron, ReadingFamily::Hard,
         "For these days Mars presses on your Chiron: a sore point is provoked, and you may "
-        "react sharply. The flare shows what still hurts, and acting with care rather than "
-        "anger is part of your skill."},
+        "react sharply. Pause before striking back; choosing care over anger while it lasts is "
+        "the very skill this sore place has taught you."},
     KeyedReading{
         PointId::Mars, PointId::Ascendant, ReadingFamily::Conjunction,
-        "For these days Mars crosses your Ascendant, and you come across as forceful: "
-        "energetic, assertive, ready to act. Take the lead. People can find you abrupt; watch "
-        "your edge."},
+        "You come across as forceful while Mars crosses your Ascendant: energetic, assertive, "
+        "ready to act. Take the lead. People can find you abrupt; watch your edge."},
     KeyedReading{
         PointId::Mars, PointId::Ascendant, ReadingFamily::Easy,
-        "While this lasts, Mars energises your Ascendant: you act with confidence, and people "
-        "see your strength. It favours leadership and physical activity. The drive can push too "
+        "For these days Mars energises your Ascendant: you act with confidence, and people see "
+        "your strength when you walk in. Leadership comes naturally. The drive can push too "
         "hard; mind your pace."},
     KeyedReading{
         PointId::Mars, PointId::Ascendant, ReadingFamily::Hard,
-        "For these days Mars provokes your Ascendant: friction with others, or a sense of being "
-        "challenged the moment you walk in. The friction shows how you come across; assert "
-        "yourself with care."},
+        "Until this passes, Mars provokes your Ascendant: friction with others, or a sense of "
+        "being challenged the moment you walk in. The friction shows how you come across; "
+        "assert yourself with care."},
     KeyedReading{
         PointId::Mars, PointId::Midheaven, ReadingFamily::Conjunction,
-        "For these days Mars crosses your Midheaven, and ambition drives your career: a push to "
-        "achieve and to be seen. Take the initiative at work. Conflicts with superiors can "
-        "arise; pick the fight that matters."},
+        "Ambition drives your career as Mars crosses your Midheaven: a push to achieve and to "
+        "be seen. Take the initiative at work. Conflicts with superiors can arise; pick the "
+        "fight that matters."},
     KeyedReading{
         PointId::Mars, PointId::Midheaven, ReadingFamily::Easy,
         "While this lasts, Mars fuels your Midheaven: effort at work pays off, and initiative "
-        "is welcome. It favours leadership and bold moves. Ease can lead to overwork; pace "
+        "is welcome, the proposal pushed, the project claimed. Ease can lead to overwork; pace "
         "yourself."},
     KeyedReading{
         PointId::Mars, PointId::Midheaven, ReadingFamily::Hard,
         "For these days Mars presses on your Midheaven: frustration at work, clashes with "
-        "authority, private life competing with career. The strain shows where your ambitions "
-        "need a new tactic, and finding it moves you forward."},
+        "authority, private life competing with career. Fighting the whole hierarchy rarely "
+        "helps; a new tactic for one goal moves you forward."},
 };
 
 }  // namespace
