@@ -22,9 +22,9 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Sun, PointId::Sun, ReadingFamily::Easy,
         "For these days the Sun gives your own purpose a tailwind: plans made around your "
-        "birthday find their footing, and being yourself costs little effort. Ease like this is "
-        "easily spent on nothing in particular; name one aim and give it the light while it "
-        "lasts."},
+        "birthday find their footing, and being yourself costs little effort. A stretch like "
+        "this is easily spent on nothing in particular; name one aim and give it the light "
+        "while it lasts."},
     KeyedReading{
         PointId::Sun, PointId::Sun, ReadingFamily::Hard,
         "A checkpoint in your solar year: for these days the Sun presses on the purpose you set "
@@ -256,15 +256,15 @@ constexpr std::array QuickTransitTable{
     // The transiting Moon.
     KeyedReading{
         PointId::Moon, PointId::Sun, ReadingFamily::Conjunction,
-        "For a few hours the Moon crosses your Sun, and feeling and purpose pull together: "
-        "whatever you do, you do with your whole heart. Moods follow your aims closely now, so "
-        "a setback can sting more than it deserves; by the time the Moon moves on, it tends to "
-        "ease."},
+        "For a few hours the Moon crosses your Sun, and feeling and purpose pull together: what "
+        "you take on now, you can take on with your whole heart. Moods follow your aims closely "
+        "now, so a setback can sting more than it deserves; by the time the Moon moves on, it "
+        "tends to ease."},
     KeyedReading{
         PointId::Moon, PointId::Sun, ReadingFamily::Easy,
         "For these hours the Moon softens your Sun: you feel at home in yourself, and what you "
-        "want comes without a struggle. An afternoon for a talk with family or a task you "
-        "enjoy. Contentment this easy can leave the harder job for tomorrow."},
+        "want comes without a struggle. A good hour for a talk with family or a task you enjoy. "
+        "Contentment this easy can leave the harder job for tomorrow."},
     KeyedReading{
         PointId::Moon, PointId::Sun, ReadingFamily::Hard,
         "For a few hours the Moon pulls at your Sun: what you feel and what you mean to do "
@@ -293,7 +293,7 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Moon, PointId::Mercury, ReadingFamily::Easy,
         "For these hours the Moon eases your Mercury: talk flows kindly, and you find words for "
-        "what you feel. An afternoon for a heartfelt conversation or a page of diary. The ease "
+        "what you feel. A good hour for a heartfelt conversation or a page of diary. The ease "
         "can slide into gossip; keep it warm, not idle."},
     KeyedReading{
         PointId::Moon, PointId::Mercury, ReadingFamily::Hard,
@@ -333,8 +333,8 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Moon, PointId::Jupiter, ReadingFamily::Conjunction,
         "For a few hours the Moon crosses your Jupiter, and you feel generous and hopeful: "
-        "give, host, say yes. Appetites grow with the mood, so a second helping or an extra "
-        "purchase tempts; let the generosity reach others first."},
+        "give, host, say yes. Appetites grow with the mood, so the extra purchase or the third "
+        "invitation accepted tempts; let the generosity reach others first."},
     KeyedReading{
         PointId::Moon, PointId::Jupiter, ReadingFamily::Easy,
         "For these hours the Moon lifts your Jupiter: optimism comes easily, and kindness goes "
@@ -383,8 +383,8 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Moon, PointId::Neptune, ReadingFamily::Easy,
         "For these hours the Moon softens your Neptune: intuition is keen and compassion easy. "
-        "Daydream with purpose, paint, pray, listen. The dreaminess can swallow the afternoon; "
-        "give it an end."},
+        "Daydream with purpose, paint, pray, listen. The dreaminess can swallow the hours; give "
+        "it an end."},
     KeyedReading{
         PointId::Moon, PointId::Neptune, ReadingFamily::Hard,
         "While it lasts, a few hours at most, the Moon clouds your Neptune: feelings are vague, "
@@ -705,13 +705,13 @@ constexpr std::array QuickTransitTable{
         PointId::Mercury, PointId::Midheaven, ReadingFamily::Hard,
         "Until it passes, Mercury presses on your Midheaven: a crossed wire at work, or private "
         "errands crowding the working day. A quick, plain correction protects your standing "
-        "better than silence, and teaches you where words and work part ways."},
+        "better than silence, and the habit of confirming in writing outlasts these days."},
     // The transiting Venus.
     KeyedReading{
         PointId::Venus, PointId::Sun, ReadingFamily::Conjunction,
         "While Venus crosses your Sun, you are easy to like and easy on yourself: people drift "
-        "towards you at the party, and pleasure asks for little effort. Enjoy the cake, then "
-        "put the tin away; these days favour delight more than discipline."},
+        "towards you at the party, and pleasure asks for little effort. Say yes to the long "
+        "lunch, then get back to the desk; these days favour delight more than discipline."},
     KeyedReading{
         PointId::Venus, PointId::Sun, ReadingFamily::Easy,
         "Affection, invitations and good company find you with little asking for as long as "
@@ -793,9 +793,9 @@ constexpr std::array QuickTransitTable{
         "indulgence; enjoy it with a measure."},
     KeyedReading{
         PointId::Venus, PointId::Jupiter, ReadingFamily::Hard,
-        "Until this passes, Venus strains against your Jupiter: one more round feels harmless, "
-        "and you may promise more than you meant, in love or in spending. The pull asks for "
-        "measure, and enjoyment kept to scale tastes sweeter."},
+        "Until this passes, Venus strains against your Jupiter: one more evening out feels "
+        "harmless, and you may promise more than you meant, in love or in spending. The pull "
+        "asks for measure, and enjoyment kept to scale tastes sweeter."},
     KeyedReading{
         PointId::Venus, PointId::Saturn, ReadingFamily::Conjunction,
         "Love turns serious while Venus crosses your Saturn: a commitment is weighed, affection "
@@ -1128,9 +1128,9 @@ constexpr std::array QuickTransitTable{
         "ready to act. Take the lead. People can find you abrupt; watch your edge."},
     KeyedReading{
         PointId::Mars, PointId::Ascendant, ReadingFamily::Easy,
-        "For these days Mars energises your Ascendant: you act with confidence, and people see "
-        "your strength when you walk in. Leadership comes naturally. The drive can push too "
-        "hard; mind your pace."},
+        "For these days Mars energises your Ascendant: you act with confidence, and people "
+        "notice your strength. Leadership comes naturally. The drive can push too hard; mind "
+        "your pace."},
     KeyedReading{
         PointId::Mars, PointId::Ascendant, ReadingFamily::Hard,
         "Until this passes, Mars provokes your Ascendant: friction with others, or a sense of "
