@@ -1032,8 +1032,8 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Mars, PointId::Saturn, ReadingFamily::Hard,
         "For these days Mars presses on your Saturn: frustration mounts as effort runs into "
-        "rules, bosses or your own doubts. Progress is slow, and persistent effort through it "
-        "builds strength that lasts."},
+        "rules, bosses or your own doubts, the form sent back a third time. Progress is slow, "
+        "and persistent effort through it builds strength that lasts."},
     KeyedReading{
         PointId::Mars, PointId::Uranus, ReadingFamily::Conjunction,
         "Energy comes in bursts while Mars crosses your Uranus: impulses to break free, act "
@@ -1066,9 +1066,9 @@ constexpr std::array QuickTransitTable{
         "what you hope; clarity comes with each honest step."},
     KeyedReading{
         PointId::Mars, PointId::Pluto, ReadingFamily::Conjunction,
-        "Intensity builds as Mars crosses your Pluto: determination, power, a drive to win. "
-        "Deep work and tough challenges suit these days. Contests of control can erupt; choose "
-        "your battles."},
+        "Intensity builds as Mars crosses your Pluto: determination, power, a drive to win, the "
+        "kind that strips a room back to bare walls in a weekend. Deep work and tough "
+        "challenges suit these days. Contests of control can erupt; choose your battles."},
     KeyedReading{
         PointId::Mars, PointId::Pluto, ReadingFamily::Easy,
         "For these days Mars deepens your Pluto: determination is strong, and concentrated "
@@ -1076,14 +1076,14 @@ constexpr std::array QuickTransitTable{
         "Intensity can become ruthless; keep it fair."},
     KeyedReading{
         PointId::Mars, PointId::Pluto, ReadingFamily::Hard,
-        "Until this passes, Mars presses on your Pluto: power struggles, pressure, a test of "
-        "your strength. The pressure shows what you are fighting for; use it for lasting "
-        "change, not domination."},
+        "Until this passes, Mars presses on your Pluto: a standoff over who decides, pressure "
+        "from someone who refuses to back down. The pressure shows what you are fighting for; "
+        "use it for lasting change, not for winning the standoff."},
     KeyedReading{
         PointId::Mars, PointId::NorthNode, ReadingFamily::Conjunction,
-        "As Mars crosses your North Node, drive points towards growth: the courage to take a "
-        "real step on your path. Act on a new direction. Impatience can rush it; keep going at "
-        "a pace you can hold."},
+        "As Mars crosses your North Node, drive points towards growth: the courage to apply, "
+        "enrol, or say the first sentence in a new language. Act on the new direction. "
+        "Impatience can rush it; keep a pace you can hold."},
     KeyedReading{
         PointId::Mars, PointId::NorthNode, ReadingFamily::Easy,
         "For these days Mars supports your North Node: energy helps you move in the direction "
@@ -1097,11 +1097,13 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Mars, PointId::Lilith, ReadingFamily::Conjunction,
         "The untamed side wants action as Mars crosses your Lilith: anger at being controlled, "
-        "a fierce refusal to submit. Stand your ground. Rage can overshoot; aim it carefully."},
+        "a fierce refusal to submit, the door you stop holding open for someone who takes it "
+        "for granted. Stand your ground. Rage can overshoot; aim it carefully."},
     KeyedReading{
         PointId::Mars, PointId::Lilith, ReadingFamily::Easy,
-        "For these days Mars supports your Lilith: you can act on your own terms, boldly, and "
-        "honest desire has room. Boldness can turn careless; mind the people around you."},
+        "For these days Mars supports your Lilith: you can act on your own terms, boldly: the "
+        "solo trip booked, the rule you quietly stop obeying. Boldness can turn careless; mind "
+        "the people around you."},
     KeyedReading{
         PointId::Mars, PointId::Lilith, ReadingFamily::Hard,
         "Until it passes, Mars grates on your Lilith: you may clash with those who try to tame "
@@ -1109,9 +1111,9 @@ constexpr std::array QuickTransitTable{
         "gives you strength."},
     KeyedReading{
         PointId::Mars, PointId::Chiron, ReadingFamily::Conjunction,
-        "Old hurts can flare as Mars crosses your Chiron, stirring anger or defence. Put the "
-        "energy into tending, your own or someone else's. Push gently; forcing can reopen the "
-        "hurt."},
+        "Old hurts can flare as Mars crosses your Chiron, stirring anger or defence, an old "
+        "insult replayed on the journey home. Put the energy into tending, your own or someone "
+        "else's. Push gently; forcing can reopen the hurt."},
     KeyedReading{
         PointId::Mars, PointId::Chiron, ReadingFamily::Easy,
         "While this lasts, Mars supports your Chiron: you find the courage to face an old "
@@ -1124,8 +1126,9 @@ constexpr std::array QuickTransitTable{
         "the very skill this sore place has taught you."},
     KeyedReading{
         PointId::Mars, PointId::Ascendant, ReadingFamily::Conjunction,
-        "You come across as forceful while Mars crosses your Ascendant: energetic, assertive, "
-        "ready to act. Take the lead. People can find you abrupt; watch your edge."},
+        "You come across as forceful while Mars crosses your Ascendant: a quicker stride, a "
+        "firmer voice, a readiness to act. Take the lead. People can find you abrupt; watch "
+        "your edge."},
     KeyedReading{
         PointId::Mars, PointId::Ascendant, ReadingFamily::Easy,
         "For these days Mars energises your Ascendant: you act with confidence, and people "
@@ -1138,9 +1141,9 @@ constexpr std::array QuickTransitTable{
         "assert yourself with care."},
     KeyedReading{
         PointId::Mars, PointId::Midheaven, ReadingFamily::Conjunction,
-        "Ambition drives your career as Mars crosses your Midheaven: a push to achieve and to "
-        "be seen. Take the initiative at work. Conflicts with superiors can arise; pick the "
-        "fight that matters."},
+        "Ambition drives your career as Mars crosses your Midheaven: a push to achieve and be "
+        "seen, the hand raised for the hard project. Take the initiative. Conflicts with "
+        "superiors can arise; pick the fight that matters."},
     KeyedReading{
         PointId::Mars, PointId::Midheaven, ReadingFamily::Easy,
         "While this lasts, Mars fuels your Midheaven: effort at work pays off, and initiative "
