@@ -1101,9 +1101,9 @@ constexpr std::array QuickTransitTable{
         "for granted. Stand your ground. Rage can overshoot; aim it carefully."},
     KeyedReading{
         PointId::Mars, PointId::Lilith, ReadingFamily::Easy,
-        "For these days Mars supports your Lilith: you can act on your own terms, boldly: the "
-        "solo trip booked, the rule you quietly stop obeying. Boldness can turn careless; mind "
-        "the people around you."},
+        "For these days Mars supports your Lilith: you can act boldly on your own terms, with "
+        "the solo trip booked, the rule you quietly stop obeying. Boldness can turn careless; "
+        "mind the people around you."},
     KeyedReading{
         PointId::Mars, PointId::Lilith, ReadingFamily::Hard,
         "Until it passes, Mars grates on your Lilith: you may clash with those who try to tame "
@@ -1126,7 +1126,7 @@ constexpr std::array QuickTransitTable{
         "the very skill this sore place has taught you."},
     KeyedReading{
         PointId::Mars, PointId::Ascendant, ReadingFamily::Conjunction,
-        "You come across as forceful while Mars crosses your Ascendant: a quicker stride, a "
+        "You can come across as forceful while Mars crosses your Ascendant: a quicker stride, a "
         "firmer voice, a readiness to act. Take the lead. People can find you abrupt; watch "
         "your edge."},
     KeyedReading{
