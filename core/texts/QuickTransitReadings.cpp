@@ -224,10 +224,9 @@ constexpr std::array QuickTransitTable{
         "verdict; the patience you find for yourself now deepens the help you can give others."},
     KeyedReading{
         PointId::Sun, PointId::Ascendant, ReadingFamily::Conjunction,
-        "For these days the Sun rises over your Ascendant: you are more visible, first "
-        "impressions carry weight, and your presence fills a room more readily. It favours "
-        "introductions, fresh starts, a new haircut. Being seen can feel exposed; wear it "
-        "lightly."},
+        "For these days the Sun rises over your Ascendant: you stand out more, first "
+        "impressions carry weight, and your presence can fill a room. It favours introductions, "
+        "fresh starts, a new haircut. Being seen can feel exposed; wear it lightly."},
     KeyedReading{
         PointId::Sun, PointId::Ascendant, ReadingFamily::Easy,
         "Until it passes, the Sun brightens your Ascendant: people respond warmly and you come "
@@ -377,9 +376,9 @@ constexpr std::array QuickTransitTable{
         "room, and a calm request gets it better than a sudden exit."},
     KeyedReading{
         PointId::Moon, PointId::Neptune, ReadingFamily::Conjunction,
-        "As the Moon passes over your Neptune, feelings blur at the edges: you are receptive, "
-        "imaginative, easily moved. Music, rest or quiet care suit it. Boundaries thin now, so "
-        "other people's moods can become yours."},
+        "As the Moon passes over your Neptune, feelings blur at the edges: you may be "
+        "receptive, imaginative, easily moved. Music, rest or quiet care suit it. Boundaries "
+        "thin now, so other people's moods can become yours."},
     KeyedReading{
         PointId::Moon, PointId::Neptune, ReadingFamily::Easy,
         "For these hours the Moon softens your Neptune: intuition is keen and compassion easy. "
@@ -709,9 +708,10 @@ constexpr std::array QuickTransitTable{
     // The transiting Venus.
     KeyedReading{
         PointId::Venus, PointId::Sun, ReadingFamily::Conjunction,
-        "While Venus crosses your Sun, you are easy to like and easy on yourself: people drift "
-        "towards you at the party, and pleasure asks for little effort. Say yes to the long "
-        "lunch, then get back to the desk; these days favour delight more than discipline."},
+        "While Venus crosses your Sun, you come across as easy to like and can go easy on "
+        "yourself: people drift towards you at the party, and pleasure asks for little effort. "
+        "Say yes to the long lunch, then get back to the desk; these days favour delight more "
+        "than discipline."},
     KeyedReading{
         PointId::Venus, PointId::Sun, ReadingFamily::Easy,
         "Affection, invitations and good company find you with little asking for as long as "
@@ -900,9 +900,9 @@ constexpr std::array QuickTransitTable{
         "friend's, and these days leave you gentler with others too."},
     KeyedReading{
         PointId::Venus, PointId::Ascendant, ReadingFamily::Conjunction,
-        "As Venus crosses your Ascendant, you look and feel attractive: charm comes easily, "
-        "people warm to you, and a new look suits you. First impressions go well. Vanity can "
-        "creep in; enjoy the glow anyway."},
+        "As Venus crosses your Ascendant, you can look and feel more attractive: charm comes "
+        "easily, people warm to you, and a new look suits you. First impressions tend to go "
+        "well. Vanity can creep in; enjoy the glow anyway."},
     KeyedReading{
         PointId::Venus, PointId::Ascendant, ReadingFamily::Easy,
         "For these days Venus graces your Ascendant: you come across as pleasant and "
@@ -915,9 +915,9 @@ constexpr std::array QuickTransitTable{
         "present yourself honestly, which is more attractive anyway."},
     KeyedReading{
         PointId::Venus, PointId::Midheaven, ReadingFamily::Conjunction,
-        "Your public image warms as Venus crosses your Midheaven: colleagues like you, and "
-        "recognition comes gently. Network, or ask the favour. Popularity can become the goal; "
-        "keep to your work."},
+        "Your public image warms as Venus crosses your Midheaven: colleagues warm to you, and "
+        "recognition can come gently. Network, or ask the favour. Popularity can become the "
+        "goal; keep to your work."},
     KeyedReading{
         PointId::Venus, PointId::Midheaven, ReadingFamily::Easy,
         "For these days Venus supports your Midheaven: goodwill at work, pleasant dealings with "
