@@ -204,8 +204,8 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Sun, PointId::Lilith, ReadingFamily::Hard,
         "Until it passes, the Sun rubs against your Lilith: you may resent being told how to "
-        "behave, or feel pushed to conform where you would rather refuse. The resentment marks "
-        "a boundary worth keeping, and naming it calmly serves you better than a slammed door."},
+        "behave, or feel pushed to conform where you would rather refuse. The resentment marks a "
+        "boundary worth keeping, and naming it calmly carries further than a slammed door."},
     KeyedReading{
         PointId::Sun, PointId::Chiron, ReadingFamily::Conjunction,
         "In the days the Sun spends on your Chiron, an old hurt can come into view: a remark "
@@ -219,9 +219,9 @@ constexpr std::array QuickTransitTable{
         "The calm is easily let slip; use it to mend something you usually avoid."},
     KeyedReading{
         PointId::Sun, PointId::Chiron, ReadingFamily::Hard,
-        "While the Sun presses on your Chiron, a sore point may be touched: criticism, being "
-        "left out, a feeling of not measuring up. Treat the ache as information rather than a "
-        "verdict; the patience you find for yourself now deepens the help you can give others."},
+        "While the Sun bears on your Chiron, a sore point may be touched: criticism, being left "
+        "out, a feeling of not measuring up. Treat the ache as information rather than a verdict; "
+        "the patience you find for yourself now deepens the help you can give others."},
     KeyedReading{
         PointId::Sun, PointId::Ascendant, ReadingFamily::Conjunction,
         "For these days the Sun rises over your Ascendant: you stand out more, first "
@@ -234,9 +234,10 @@ constexpr std::array QuickTransitTable{
         "charm works without effort, so make sure you are saying something with it."},
     KeyedReading{
         PointId::Sun, PointId::Ascendant, ReadingFamily::Hard,
-        "While this lasts, the Sun strains against your Ascendant: the way you come across and "
-        "what you intend may not match, and people can misread you. The mismatch asks you to "
-        "present yourself on purpose, and what you learn about your manner is worth keeping."},
+        "While this lasts, the Sun strains against your Ascendant: your confidence can read as "
+        "pushiness across the table, or your reserve as coolness at a first meeting. The gap asks "
+        "you to present yourself on purpose, and what you learn about your manner now is worth "
+        "keeping."},
     KeyedReading{
         PointId::Sun, PointId::Midheaven, ReadingFamily::Conjunction,
         "As the Sun crosses your Midheaven, your work and standing are in the spotlight: "
@@ -245,8 +246,9 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Sun, PointId::Midheaven, ReadingFamily::Easy,
         "For these days the Sun lights your Midheaven, and vocation runs smoothly: a good word "
-        "from a superior, a project that shows your worth. It favours quiet ambition. Goodwill "
-        "can lull you into coasting; use it to ask for the next step."},
+        "from a superior, a project that shows your worth. Quiet ambition pays now, the job done "
+        "to a high standard rather than announced. Goodwill can lull you into coasting; use it to "
+        "ask for the next step."},
     KeyedReading{
         PointId::Sun, PointId::Midheaven, ReadingFamily::Hard,
         "While the Sun presses on your Midheaven, public role and private life compete, or your "
@@ -277,13 +279,14 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Moon, PointId::Moon, ReadingFamily::Easy,
         "For these hours the Moon moves in step with your own Moon: you feel settled, and what "
-        "comforts you is within reach. Home, family and familiar pleasures are easy. Comfort "
-        "this easy can keep you from reaching out; ring someone anyway."},
+        "comforts you is within reach. Home, family and familiar pleasures are easy. Settled "
+        "hours can close the door on everyone else; ring someone anyway."},
     KeyedReading{
         PointId::Moon, PointId::Moon, ReadingFamily::Hard,
         "For a few hours the Moon pulls at your own Moon, a monthly rub between the day's mood "
-        "and your usual needs: restlessness, irritability, a hunger you cannot name. It passes "
-        "quickly; asking what you actually need settles more than feeding the hunger does."},
+        "and your usual needs: irritability, an itch you cannot name, a drift from room to room. "
+        "It passes quickly; asking what you actually need settles more than scratching the itch "
+        "does."},
     KeyedReading{
         PointId::Moon, PointId::Mercury, ReadingFamily::Conjunction,
         "While the Moon crosses your Mercury, for part of a day, thoughts take on feeling: you "
@@ -307,8 +310,8 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Moon, PointId::Venus, ReadingFamily::Easy,
         "For these hours the Moon warms your Venus: company is pleasant, kindness flows, and "
-        "ordinary pleasures taste better. Visit a friend or set the table properly. Easy warmth "
-        "invites indulgence; enjoy it with a little restraint."},
+        "ordinary pleasures feel richer. Visit a friend or set the table properly. In warmth this "
+        "free you can say yes to every plan on offer; keep one evening for yourself."},
     KeyedReading{
         PointId::Moon, PointId::Venus, ReadingFamily::Hard,
         "For a stretch of hours the Moon rubs against your Venus: you may feel unappreciated, "
@@ -367,8 +370,8 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Moon, PointId::Uranus, ReadingFamily::Easy,
         "For these hours the Moon sparks your Uranus: a pleasant surprise, an unusual friend, a "
-        "fresh way of seeing a familiar feeling. It favours breaking routine. The excitement "
-        "fades fast, so use the insight before it goes."},
+        "fresh way of seeing a familiar feeling. Take the other road home or say yes to the late "
+        "plan. The excitement fades fast, so use the insight before it goes."},
     KeyedReading{
         PointId::Moon, PointId::Uranus, ReadingFamily::Hard,
         "For a stretch of hours the Moon jolts your Uranus: nerves are on edge, plans change, "
@@ -412,8 +415,8 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Moon, PointId::NorthNode, ReadingFamily::Easy,
         "For these hours the Moon supports your North Node: what feels good and what helps you "
-        "grow point the same way. Try one new habit in the direction you want. Ease can let it "
-        "slide back into the usual; notice the difference."},
+        "grow point the same way. Try one new habit in the direction you want. By the next day "
+        "the habit can slip back into the usual; note how the new way felt."},
     KeyedReading{
         PointId::Moon, PointId::NorthNode, ReadingFamily::Hard,
         "Until the Moon moves on, it pulls at your North Node: habit and growth tug in "
@@ -426,14 +429,16 @@ constexpr std::array QuickTransitTable{
         "Moods are raw now, so choose where you let them out."},
     KeyedReading{
         PointId::Moon, PointId::Lilith, ReadingFamily::Easy,
-        "For these hours the Moon eases your Lilith: you feel at home in the untamed part of "
-        "you, free of the need to please. It favours independence and candour. Let it be "
-        "candour, not carelessness with those close to you."},
+        "For these hours the Moon eases your Lilith: you feel at home in the untamed part of you, "
+        "free of the need to please. An evening on your own terms suits it, or a plain answer "
+        "where you would usually soften one. Let it be candour, not carelessness with those close "
+        "to you."},
     KeyedReading{
         PointId::Moon, PointId::Lilith, ReadingFamily::Hard,
         "For a stretch of hours the Moon rubs against your Lilith: you may feel managed, shamed "
-        "or pushed into a role you refuse. The anger is brief but telling; it marks where your "
-        "limits are, and stating them quietly serves you better than sulking."},
+        "or pushed into a role you refuse, the dutiful guest, the one who smooths things over. "
+        "The anger is brief but telling; it marks a line you mean to keep, and you can step out "
+        "of the role without leaving the room."},
     KeyedReading{
         PointId::Moon, PointId::Chiron, ReadingFamily::Conjunction,
         "As the Moon passes over your Chiron, an old wound may ache: a feeling of not "
@@ -447,8 +452,8 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Moon, PointId::Chiron, ReadingFamily::Hard,
         "While it lasts, a few hours at most, the Moon presses on your Chiron: a sore point is "
-        "touched, and a trifle can hurt. The sting passes within the day, and the kind word you "
-        "would give a friend settles it sooner than replaying the moment."},
+        "touched, and a trifle can hurt. The sting passes within the day, and a kind word to "
+        "yourself settles it sooner than replaying the moment on a loop."},
     KeyedReading{
         PointId::Moon, PointId::Ascendant, ReadingFamily::Conjunction,
         "For a few hours the Moon crosses your Ascendant, and feelings show on your face: "
@@ -461,9 +466,9 @@ constexpr std::array QuickTransitTable{
         "can make you say yes too quickly; keep your own pace."},
     KeyedReading{
         PointId::Moon, PointId::Ascendant, ReadingFamily::Hard,
-        "For a few hours the Moon pulls at your Ascendant: your mood and your manner disagree, "
-        "and you may come across other than you intend. Notice it and say plainly what you "
-        "mean; the hours pass quickly."},
+        "For a few hours the Moon pulls at your Ascendant: a tired face reads as a cross one, and "
+        "a passing mood shows before you have decided to share it. Say plainly what you mean, and "
+        "explain a frown rather than leave it to be guessed at; the hours pass quickly."},
     KeyedReading{
         PointId::Moon, PointId::Midheaven, ReadingFamily::Conjunction,
         "While the Moon crosses your Midheaven, for part of a day, feelings about work and "
@@ -471,9 +476,10 @@ constexpr std::array QuickTransitTable{
         "personal touch. The public mood can sway you; keep your own compass."},
     KeyedReading{
         PointId::Moon, PointId::Midheaven, ReadingFamily::Easy,
-        "For these hours the Moon supports your Midheaven: home and career are at ease with "
-        "each other, and a colleague may warm to you. It favours caring work. Comfort can tempt "
-        "you to coast; do one thing that counts."},
+        "For these hours the Moon supports your Midheaven: home and career are at ease with each "
+        "other, and a colleague may warm to you. Work that looks after people goes well, the "
+        "patient reply, the newcomer shown round. Comfort can tempt you to coast; do one thing "
+        "that counts."},
     KeyedReading{PointId::Moon, PointId::Midheaven, ReadingFamily::Hard,
                  "Until the Moon moves on, it pulls at your Midheaven: home needs and work demands "
                  "compete, and your standing can feel at stake over trifles. The tug is brief, and "
@@ -534,8 +540,8 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Mercury, PointId::Venus, ReadingFamily::Easy,
         "For these days Mercury sweetens your Venus: conversation is pleasant, negotiations go "
-        "smoothly, and the tactful word is at hand. It favours social plans and art. "
-        "Pleasantness can dodge what needs saying; say it kindly, but say it."},
+        "smoothly, and the tactful word is at hand. Plan the gathering, write the card, draft the "
+        "design. Pleasantness can dodge what needs saying; say it kindly, but say it."},
     KeyedReading{
         PointId::Mercury, PointId::Venus, ReadingFamily::Hard,
         "While this lasts, Mercury rubs against your Venus: a word in love or friendship can "
@@ -564,8 +570,8 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Mercury, PointId::Jupiter, ReadingFamily::Easy,
         "Until it passes, Mercury opens your Jupiter: learning comes easily, good news travels, "
-        "and persuasion works. It favours study, publishing and travel plans. Optimism can "
-        "outrun the facts; check the figures before you promise."},
+        "and persuasion works. Send the manuscript, book the course, map the journey. Optimism "
+        "can outrun the facts; check the figures before you promise."},
     KeyedReading{
         PointId::Mercury, PointId::Jupiter, ReadingFamily::Hard,
         "For these days Mercury strains against your Jupiter: you may say too much, promise too "
@@ -579,12 +585,12 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Mercury, PointId::Saturn, ReadingFamily::Easy,
         "While this lasts, Mercury steadies your Saturn: concentration is good, and plans gain "
-        "structure. It favours study, forms and serious talks. Care can harden into caution "
-        "that stalls; set a deadline and keep it."},
+        "structure. Forms, revision and the talk that needs a cool head all go better now. Care "
+        "can harden into caution that stalls; set a deadline and keep it."},
     KeyedReading{
         PointId::Mercury, PointId::Saturn, ReadingFamily::Hard,
-        "Until it passes, Mercury presses on your Saturn: delayed replies, a critical voice, a "
-        "plan blocked by rules. The going is slow but thorough; it shows the weak points in "
+        "Until it passes, Mercury runs up against your Saturn: delayed replies, a critical voice, "
+        "a plan blocked by rules. The going is slow but thorough; it shows the weak points in "
         "your thinking, and shoring them up now makes the plan sound."},
     KeyedReading{
         PointId::Mercury, PointId::Uranus, ReadingFamily::Conjunction,
@@ -594,8 +600,9 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Mercury, PointId::Uranus, ReadingFamily::Easy,
         "For these days Mercury quickens your Uranus: fresh ideas, surprising conversations, a "
-        "new tool that makes sense at once. It favours learning something unfamiliar. "
-        "Brilliance this easy can scatter; follow one idea through."},
+        "new tool that makes sense at once. Learning something unfamiliar suits it, a language "
+        "app, a gadget, a new route. Ten bright ideas in a morning can leave none finished; "
+        "follow one through."},
     KeyedReading{
         PointId::Mercury, PointId::Uranus, ReadingFamily::Hard,
         "While this lasts, Mercury jolts your Uranus: nerves are taut, plans change at short "
@@ -623,14 +630,14 @@ constexpr std::array QuickTransitTable{
         "Thoughts can circle obsessively; know when the question has been answered."},
     KeyedReading{
         PointId::Mercury, PointId::Pluto, ReadingFamily::Easy,
-        "Until it passes, Mercury deepens your Pluto: focus is strong, you see through "
-        "pretence, and persuasive words come easily. It favours investigation and frank talk. "
-        "Insight can be used to win; use it to understand."},
+        "Until it passes, Mercury deepens your Pluto: focus is strong, you see through pretence, "
+        "and persuasive words come easily. The archive, the fine detail of a report, the question "
+        "nobody has asked all yield to you. Insight can be used to win; use it to understand."},
     KeyedReading{
         PointId::Mercury, PointId::Pluto, ReadingFamily::Hard,
-        "For these days Mercury presses on your Pluto: talk can turn to contests of control, to "
-        "secrets, or to a thought you cannot stop turning over. The pressure brings the hidden "
-        "to light; say what you know plainly, without steering how it lands."},
+        "For these days Mercury needles your Pluto: talk can turn to contests of control, to "
+        "secrets, or to a thought you cannot stop turning over. The pressure brings the hidden to "
+        "light; say what you know plainly, without steering how it lands."},
     KeyedReading{
         PointId::Mercury, PointId::NorthNode, ReadingFamily::Conjunction,
         "In the days Mercury spends on your North Node, a conversation, a book or a stray idea "
@@ -639,8 +646,8 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Mercury, PointId::NorthNode, ReadingFamily::Easy,
         "While this lasts, Mercury supports your North Node: learning and talking carry you in "
-        "the direction of growth, and the right information comes to hand. Ease can leave it as "
-        "information; act on one thing you learn."},
+        "the direction of growth, and the right information comes to hand. An article saved is "
+        "not a step taken; act on one thing you learn."},
     KeyedReading{
         PointId::Mercury, PointId::NorthNode, ReadingFamily::Hard,
         "Until it passes, Mercury rubs against your North Node: familiar opinions and a new "
@@ -668,8 +675,9 @@ constexpr std::array QuickTransitTable{
         "Speak of the wound where it is safe to do so."},
     KeyedReading{PointId::Mercury, PointId::Chiron, ReadingFamily::Easy,
                  "For these days Mercury eases your Chiron: you can talk about what hurt without "
-                 "reopening it, and your words help others. It favours mentoring and honest "
-                 "conversations. Words alone can stop short; do one thing that mends."},
+                 "reopening it, and your words help others. A younger colleague, or a friend "
+                 "going through what you once did, can gain from your words. Words alone can stop "
+                 "short; do one thing that mends."},
     KeyedReading{
         PointId::Mercury, PointId::Chiron, ReadingFamily::Hard,
         "As it comes exact, Mercury presses on your Chiron: criticism stings, misunderstandings "
@@ -724,7 +732,7 @@ constexpr std::array QuickTransitTable{
         "asks what you really value, and a clear answer makes your warmth more genuine."},
     KeyedReading{
         PointId::Venus, PointId::Moon, ReadingFamily::Conjunction,
-        "Home feels tender as Venus crosses your Moon: a favourite meal shared, a call with "
+        "Home feels tender as Venus crosses your Moon: fresh flowers on the sill, a call with "
         "family that runs long, a wish to make the rooms lovely. Nurture and let yourself be "
         "nurtured, with an eye on the evenings that melt into the sofa."},
     KeyedReading{
@@ -754,14 +762,14 @@ constexpr std::array QuickTransitTable{
         "things gracefully, a skill that outlasts these days."},
     KeyedReading{
         PointId::Venus, PointId::Venus, ReadingFamily::Conjunction,
-        "Venus comes back to its birth place, and for a few days your own way of loving and "
-        "enjoying is renewed: taste, affection and pleasure feel like yours again. Buy the "
-        "print, book the table, say what you want in love, without overdoing any of it."},
+        "Venus comes back to its birth place, and while it lingers your own way of loving and "
+        "enjoying is renewed: taste, affection and pleasure feel like yours again. Buy the print, "
+        "book the table, say what you want in love, without overdoing any of it."},
     KeyedReading{
         PointId::Venus, PointId::Venus, ReadingFamily::Easy,
-        "While this lasts, Venus moves in step with your own Venus: affection flows, your eye "
-        "is sure, and a gift chosen now tends to please. Ease can make you complacent in love; "
-        "offer one gesture that costs you some thought."},
+        "While this lasts, Venus moves in step with your own Venus: affection flows, your eye is "
+        "sure, and a gift chosen now tends to please. Love that runs this smoothly is easy to "
+        "take as read; offer one gesture that costs you some thought."},
     KeyedReading{
         PointId::Venus, PointId::Venus, ReadingFamily::Hard,
         "For these days Venus grates on your own Venus: what you want in love or pleasure feels "
@@ -788,9 +796,9 @@ constexpr std::array QuickTransitTable{
                  "easily; the plate and the bill can both grow large."},
     KeyedReading{
         PointId::Venus, PointId::Jupiter, ReadingFamily::Easy,
-        "For these days Venus lifts your Jupiter: social luck, warmth and pleasure arrive "
-        "without effort, good for a party, a trip or a creative venture. Ease can tip into "
-        "indulgence; enjoy it with a measure."},
+        "For these days Venus lifts your Jupiter: social luck, warmth and pleasure arrive without "
+        "effort, good for a party, a trip or a creative venture. Good times can tip into the "
+        "third late night in a row; leave room in the week to enjoy what you already have."},
     KeyedReading{
         PointId::Venus, PointId::Jupiter, ReadingFamily::Hard,
         "Until this passes, Venus strains against your Jupiter: one more evening out feels "
@@ -808,7 +816,7 @@ constexpr std::array QuickTransitTable{
         "Steadiness can turn dull; add some play."},
     KeyedReading{
         PointId::Venus, PointId::Saturn, ReadingFamily::Hard,
-        "While this lasts, Venus presses on your Saturn: affection feels rationed, a partner "
+        "While this lasts, Venus chafes against your Saturn: affection feels rationed, a partner "
         "distant, a pleasure postponed for duty. The chill asks for clearer terms in a "
         "relationship, and setting them builds trust."},
     KeyedReading{PointId::Venus, PointId::Uranus, ReadingFamily::Conjunction,
@@ -851,9 +859,9 @@ constexpr std::array QuickTransitTable{
         "can sink into brooding; keep some lightness."},
     KeyedReading{
         PointId::Venus, PointId::Pluto, ReadingFamily::Hard,
-        "Until this passes, Venus presses on your Pluto: jealousy, control or a silent test of "
-        "loyalty can surface in love. The pressure exposes what you hold too tightly, and "
-        "loosening your grip deepens the bond."},
+        "Until this passes, Venus works on your Pluto: jealousy, control or a silent test of "
+        "loyalty can surface in love, a late reply read as a verdict. The strain shows how much "
+        "the bond matters to you, and trust offered rather than tested deepens it."},
     KeyedReading{PointId::Venus, PointId::NorthNode, ReadingFamily::Conjunction,
                  "As Venus crosses your North Node, a friendship, a pleasure or a new taste points "
                  "towards the way you are growing. Follow the attraction that stretches you. The "
@@ -861,13 +869,14 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Venus, PointId::NorthNode, ReadingFamily::Easy,
         "For these days Venus supports your North Node: people who help you grow are easy to "
-        "find, and what you enjoy leads somewhere good. New friendships flourish. Pleasure can "
-        "become the point; keep the direction."},
+        "find, and what you enjoy leads somewhere good. New friendships flourish. Good company "
+        "can become an end in itself; ask now and then where it is taking you."},
     KeyedReading{
         PointId::Venus, PointId::NorthNode, ReadingFamily::Hard,
-        "While this lasts, Venus rubs against your North Node: an old comfort and a new "
-        "direction compete for your affection, and a pleasant habit can hold you back. The pull "
-        "is a signpost; choose growth even when it is less cosy."},
+        "While this lasts, Venus rubs against your North Node: an old comfort and a new direction "
+        "compete for your affection, the friends who like you as you were and the circle that "
+        "stretches you. Keep the old company, but give the new some evenings too; the pleasure "
+        "that asks more of you is the one you grow by."},
     KeyedReading{
         PointId::Venus, PointId::Lilith, ReadingFamily::Conjunction,
         "Desire refuses to be polite as Venus crosses your Lilith: attraction to the forbidden, "
@@ -875,9 +884,9 @@ constexpr std::array QuickTransitTable{
         "comes easily; choose it knowingly."},
     KeyedReading{
         PointId::Venus, PointId::Lilith, ReadingFamily::Easy,
-        "For these days Venus eases your Lilith: you feel free to like what you like and love "
-        "as you love, without apology, and creative daring comes naturally. Freedom this easy "
-        "can forget others' feelings; keep it kind."},
+        "For these days Venus eases your Lilith: you feel free to like what you like and love as "
+        "you love, without apology, and creative daring comes naturally. Liking without apology "
+        "can tread on a partner's taste; leave room for theirs."},
     KeyedReading{
         PointId::Venus, PointId::Lilith, ReadingFamily::Hard,
         "Until it passes, Venus grates on your Lilith: you may resent being expected to please, "
@@ -891,13 +900,13 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Venus, PointId::Chiron, ReadingFamily::Easy,
         "For these days Venus soothes your Chiron: affection eases old hurts, and your kindness "
-        "reaches others, in a friendship or a shared piece of creative repair. Ease can skip "
-        "the deeper work; do some of it."},
+        "reaches others, in a friendship or a shared piece of creative repair. Soothing can stop "
+        "at the surface; let one tender talk go further than usual."},
     KeyedReading{
         PointId::Venus, PointId::Chiron, ReadingFamily::Hard,
-        "While this lasts, Venus presses on your Chiron: a careless word in love, or a doubt "
-        "about your worth, can sting. Offer the sore place the tenderness you would give a "
-        "friend's, and these days leave you gentler with others too."},
+        "While this lasts, Venus grazes your Chiron: a careless word in love, or a doubt about "
+        "your worth, can sting. Offer the sore place the tenderness you would give a friend's, "
+        "and these days leave you gentler with others too."},
     KeyedReading{
         PointId::Venus, PointId::Ascendant, ReadingFamily::Conjunction,
         "As Venus crosses your Ascendant, you can look and feel more attractive: charm comes "
@@ -921,13 +930,13 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Venus, PointId::Midheaven, ReadingFamily::Easy,
         "For these days Venus supports your Midheaven: goodwill at work, pleasant dealings with "
-        "superiors, a chance to show your taste in a proposal or a design. Ease can make you "
-        "coast; put the goodwill to use."},
+        "superiors, a chance to show your taste in a proposal or a design. Goodwill left unspent "
+        "fades with the week; ask for the introduction while it is there."},
     KeyedReading{
         PointId::Venus, PointId::Midheaven, ReadingFamily::Hard,
-        "While this lasts, Venus presses on your Midheaven: love and career compete for the "
-        "same evenings, or being liked conflicts with your duty. The tug asks you to weigh what "
-        "you value, and the choice strengthens your standing."},
+        "While this lasts, Venus tugs at your Midheaven: love and career compete for the same "
+        "evenings, or being liked conflicts with your duty. The tug asks you to weigh what you "
+        "value, and the choice strengthens your standing."},
     // The transiting Mars.
     KeyedReading{
         PointId::Mars, PointId::Sun, ReadingFamily::Conjunction,
@@ -941,9 +950,9 @@ constexpr std::array QuickTransitTable{
         "stop while you are still ahead."},
     KeyedReading{
         PointId::Mars, PointId::Sun, ReadingFamily::Hard,
-        "Until this passes, Mars presses on your Sun: clashes with others, a sense of being "
-        "blocked, a fuse shorter than usual. The resistance is energy too; put it into one "
-        "clear goal and you come out of these days stronger."},
+        "Until this passes, Mars butts against your Sun: clashes with others, a sense of being "
+        "blocked, a fuse shorter than usual. The resistance is energy too; put it into one clear "
+        "goal and you come out of these days stronger."},
     KeyedReading{
         PointId::Mars, PointId::Moon, ReadingFamily::Conjunction,
         "Feelings heat up as Mars crosses your Moon: irritability, a fierce wish to protect "
@@ -982,8 +991,8 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Mars, PointId::Venus, ReadingFamily::Easy,
         "For these days Mars warms your Venus: passion and charm pull together, and you can go "
-        "after what you love with grace, a bold invitation or a canvas started. Ease can slide "
-        "into indulgence; keep it honest."},
+        "after what you love with grace, a bold invitation or a canvas started. The pursuit can "
+        "become a game of its own; make sure you still want what you chase."},
     KeyedReading{
         PointId::Mars, PointId::Venus, ReadingFamily::Hard,
         "Until it passes, Mars provokes your Venus: desire and irritation mix, and love comes "
@@ -996,9 +1005,10 @@ constexpr std::array QuickTransitTable{
         "surge can make you impatient; pace it over the coming weeks."},
     KeyedReading{
         PointId::Mars, PointId::Mars, ReadingFamily::Easy,
-        "While this lasts, Mars moves in step with your own Mars: effort is smooth, and what "
-        "you start tends to gather momentum. It favours hands-on work and bold moves. Ease can "
-        "make you push too far; know when to stop."},
+        "While this lasts, Mars moves in step with your own Mars: effort is smooth, and what you "
+        "start tends to gather momentum. Hands-on work and bold moves suit it, the shelves put "
+        "up, the first push on a long project. Momentum can carry you past the point you meant to "
+        "stop; set that point before you begin."},
     KeyedReading{
         PointId::Mars, PointId::Mars, ReadingFamily::Hard,
         "For these days Mars strains against your own Mars, a checkpoint in its two-year round: "
@@ -1006,14 +1016,14 @@ constexpr std::array QuickTransitTable{
         "your approach needs changing, and a new tactic gains ground."},
     KeyedReading{
         PointId::Mars, PointId::Jupiter, ReadingFamily::Conjunction,
-        "Ambition expands while Mars crosses your Jupiter: bold plans, big efforts, an appetite "
-        "for risk. Act on an opening. Overconfidence can overreach; measure the leap before you "
-        "take it."},
+        "Ambition expands while Mars crosses your Jupiter: you pitch the bigger version of the "
+        "plan, say yes to the trip at short notice, back yourself in a contest. Act on an "
+        "opening. Overconfidence can overreach; measure the leap before you take it."},
     KeyedReading{
         PointId::Mars, PointId::Jupiter, ReadingFamily::Easy,
         "For these days Mars fuels your Jupiter: effort finds opportunity, and confident action "
-        "pays, on a journey, in a contest, in a venture you have been weighing. Ease can make "
-        "you careless; keep your footing."},
+        "pays, on a journey, in a contest, in a venture you have been weighing. Confidence "
+        "running this high can skip the checks; look twice before the leap."},
     KeyedReading{
         PointId::Mars, PointId::Jupiter, ReadingFamily::Hard,
         "Until this passes, Mars strains against your Jupiter: you may overdo, overpromise, or "
@@ -1031,9 +1041,9 @@ constexpr std::array QuickTransitTable{
         "rest as well."},
     KeyedReading{
         PointId::Mars, PointId::Saturn, ReadingFamily::Hard,
-        "For these days Mars presses on your Saturn: frustration mounts as effort runs into "
-        "rules, bosses or your own doubts, the form sent back a third time. Progress is slow, "
-        "and persistent effort through it builds strength that lasts."},
+        "For these days Mars grinds against your Saturn: frustration mounts as effort runs into "
+        "rules, bosses or your own doubts, the form sent back a third time. Progress is slow, and "
+        "persistent effort through it builds strength that lasts."},
     KeyedReading{
         PointId::Mars, PointId::Uranus, ReadingFamily::Conjunction,
         "Energy comes in bursts while Mars crosses your Uranus: impulses to break free, act "
@@ -1076,9 +1086,9 @@ constexpr std::array QuickTransitTable{
         "Intensity can become ruthless; keep it fair."},
     KeyedReading{
         PointId::Mars, PointId::Pluto, ReadingFamily::Hard,
-        "Until this passes, Mars presses on your Pluto: a standoff over who decides, pressure "
-        "from someone who refuses to back down. The pressure shows what you are fighting for; "
-        "use it for lasting change, not for winning the standoff."},
+        "Until this passes, Mars locks horns with your Pluto: a standoff over who decides, "
+        "pressure from someone who refuses to back down. The pressure shows what you are fighting "
+        "for; use it for lasting change, not for winning the standoff."},
     KeyedReading{
         PointId::Mars, PointId::NorthNode, ReadingFamily::Conjunction,
         "As Mars crosses your North Node, drive points towards growth: the courage to apply, "
@@ -1086,14 +1096,15 @@ constexpr std::array QuickTransitTable{
         "Impatience can rush it; keep a pace you can hold."},
     KeyedReading{
         PointId::Mars, PointId::NorthNode, ReadingFamily::Easy,
-        "For these days Mars supports your North Node: energy helps you move in the direction "
-        "of growth, and bold first steps come easily. Ease can scatter effort across too many "
-        "roads; keep to one."},
+        "For these days Mars backs your North Node: the form for the course gets filled in, the "
+        "first call to a new circle gets made, and a step towards growth takes less nerve than "
+        "usual. Energy can scatter across too many new roads; walk one of them."},
     KeyedReading{
         PointId::Mars, PointId::NorthNode, ReadingFamily::Hard,
-        "While this lasts, Mars strains against your North Node: you may fight old habits, or "
-        "feel blocked on the way you want to grow. The frustration is a signal; put the energy "
-        "into one step in the new direction."},
+        "While this lasts, Mars strains against your North Node: you may find yourself fighting "
+        "the old battles, the same argument with the same person, while the new road stalls at "
+        "the first hurdle. The frustration is a signal; put the energy into one step in the new "
+        "direction, not into the old fight."},
     KeyedReading{
         PointId::Mars, PointId::Lilith, ReadingFamily::Conjunction,
         "The untamed side wants action as Mars crosses your Lilith: anger at being controlled, "
@@ -1106,9 +1117,10 @@ constexpr std::array QuickTransitTable{
         "mind the people around you."},
     KeyedReading{
         PointId::Mars, PointId::Lilith, ReadingFamily::Hard,
-        "Until it passes, Mars grates on your Lilith: you may clash with those who try to tame "
-        "you, or feel your anger stifled. The clash marks your limits, and stating them firmly "
-        "gives you strength."},
+        "Until it passes, Mars grates on your Lilith: you may clash with whoever tries to rein "
+        "you in, a rule laid down without reason, a partner who decides for you, or swallow an "
+        "anger that then leaks out sideways. The clash marks your limits; one firm refusal made "
+        "early spares you ten sharp ones later."},
     KeyedReading{
         PointId::Mars, PointId::Chiron, ReadingFamily::Conjunction,
         "Old hurts can flare as Mars crosses your Chiron, stirring anger or defence, an old "
@@ -1116,14 +1128,14 @@ constexpr std::array QuickTransitTable{
         "else's. Push gently; forcing can reopen the hurt."},
     KeyedReading{
         PointId::Mars, PointId::Chiron, ReadingFamily::Easy,
-        "While this lasts, Mars supports your Chiron: you find the courage to face an old "
-        "wound, and energy to help others with theirs. Ease can make you skip your own tending; "
-        "include yourself."},
+        "While this lasts, Mars lends your Chiron some nerve: the courage to face an old hurt, to "
+        "raise the subject everyone steps around, to stand up for someone who is struggling. "
+        "Helping others can use up the courage meant for your own sore spot; keep some for it."},
     KeyedReading{
         PointId::Mars, PointId::Chiron, ReadingFamily::Hard,
-        "For these days Mars presses on your Chiron: a sore point is provoked, and you may "
-        "react sharply. Pause before striking back; choosing care over anger while it lasts is "
-        "the very skill this sore place has taught you."},
+        "For these days Mars prods your Chiron: a sore point is provoked, and you may react "
+        "sharply. Pause before striking back; choosing care over anger while it lasts is the very "
+        "skill this sore place has taught you."},
     KeyedReading{
         PointId::Mars, PointId::Ascendant, ReadingFamily::Conjunction,
         "You can come across as forceful while Mars crosses your Ascendant: a quicker stride, a "
@@ -1131,9 +1143,9 @@ constexpr std::array QuickTransitTable{
         "your edge."},
     KeyedReading{
         PointId::Mars, PointId::Ascendant, ReadingFamily::Easy,
-        "For these days Mars energises your Ascendant: you act with confidence, and people "
-        "notice your strength. Leadership comes naturally. The drive can push too hard; mind "
-        "your pace."},
+        "For these days Mars energises your Ascendant: you walk in ready, speak first, and people "
+        "tend to follow the lead you offer at the meeting or on the team. The same push can run "
+        "over quieter voices; ask before you decide for the group."},
     KeyedReading{
         PointId::Mars, PointId::Ascendant, ReadingFamily::Hard,
         "Until this passes, Mars provokes your Ascendant: friction with others, or a sense of "
@@ -1146,14 +1158,14 @@ constexpr std::array QuickTransitTable{
         "superiors can arise; pick the fight that matters."},
     KeyedReading{
         PointId::Mars, PointId::Midheaven, ReadingFamily::Easy,
-        "While this lasts, Mars fuels your Midheaven: effort at work pays off, and initiative "
-        "is welcome, the proposal pushed, the project claimed. Ease can lead to overwork; pace "
-        "yourself."},
+        "While this lasts, Mars fuels your Midheaven: effort at work pays off, and initiative is "
+        "welcome, the proposal pushed, the project claimed. Taking on every project on offer can "
+        "stretch you thin; claim the one that shows what you do best."},
     KeyedReading{
         PointId::Mars, PointId::Midheaven, ReadingFamily::Hard,
-        "For these days Mars presses on your Midheaven: frustration at work, clashes with "
-        "authority, private life competing with career. Fighting the whole hierarchy rarely "
-        "helps; a new tactic for one goal moves you forward."},
+        "For these days Mars pushes against your Midheaven: a manager who overrules you, a "
+        "deadline moved up without asking, a temper close to the surface at work. Fighting the "
+        "whole hierarchy rarely helps; a new tactic for one goal moves you forward."},
 };
 
 }  // namespace
