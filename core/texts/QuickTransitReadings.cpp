@@ -87,8 +87,8 @@ constexpr std::array QuickTransitTable{
         "in traffic or a meeting is possible; give the heat a job before it finds one."},
     KeyedReading{
         PointId::Sun, PointId::Mars, ReadingFamily::Easy,
-        "For these days the Sun feeds your Mars, and effort pays: the garden gets dug, the "
-        "overdue report gets written, and courage comes without much forcing. The ease can "
+        "Over the next few days the Sun feeds your Mars, and effort pays: the garden gets dug, "
+        "the overdue report gets written, and courage comes without much forcing. The ease can "
         "tempt you to take on everything at once; pick the task that counts."},
     KeyedReading{
         PointId::Sun, PointId::Mars, ReadingFamily::Hard,
@@ -98,7 +98,7 @@ constexpr std::array QuickTransitTable{
         "way."},
     KeyedReading{
         PointId::Sun, PointId::Jupiter, ReadingFamily::Conjunction,
-        "For these days the Sun lights your Jupiter, and hope comes easily: plans look bigger, "
+        "Around the day the Sun reaches your Jupiter, hope comes easily: plans look bigger, "
         "people more generous, and a yes is easier to find. It favours asking, teaching and "
         "widening a horizon. Promises made in this glow can outgrow your diary; check what you "
         "agree to."},
@@ -129,15 +129,15 @@ constexpr std::array QuickTransitTable{
         "honest; it shows where a plan lacks foundations, and work done on them now lasts."},
     KeyedReading{
         PointId::Sun, PointId::Uranus, ReadingFamily::Conjunction,
-        "For these days the Sun lights your Uranus, and restlessness wakes: you may want to "
-        "break the routine, say the unexpected thing, walk out of a rut. It suits an experiment "
-        "or a fresh idea. Sudden decisions come easily now; wait a day on any that cannot be "
-        "undone."},
+        "When the Sun reaches your Uranus, restlessness wakes: you may want to break the routine, "
+        "say the unexpected thing, walk out of a rut. It suits an experiment or a fresh idea. "
+        "Sudden decisions come easily now; wait a day on any that cannot be undone."},
     KeyedReading{
         PointId::Sun, PointId::Uranus, ReadingFamily::Easy,
-        "For these days the Sun sparks your Uranus: new ideas, unusual people and a welcome "
-        "break from habit arrive with little friction. It favours trying the other way of doing "
-        "things. Novelty this easy scatters attention; keep one experiment going past the week."},
+        "In this short stretch the Sun sparks your Uranus: new ideas, unusual people and a "
+        "welcome break from habit arrive with little friction. It favours trying the other way of "
+        "doing things. Novelty this easy scatters attention; keep one experiment going past the "
+        "week."},
     KeyedReading{
         PointId::Sun, PointId::Uranus, ReadingFamily::Hard,
         "As it comes exact, the Sun jolts your Uranus: plans may be upset, patience runs thin, "
@@ -161,9 +161,9 @@ constexpr std::array QuickTransitTable{
         "listen, and what you sense in it is worth writing down before you act on it."},
     KeyedReading{
         PointId::Sun, PointId::Pluto, ReadingFamily::Conjunction,
-        "For these days the Sun lights your Pluto, and intensity rises: what you want, you want "
-        "completely, and what was hidden tends to surface. It favours getting to the bottom of "
-        "a matter. Contests of control come easily now; know when to stop needing to win."},
+        "As the Sun crosses your Pluto, intensity rises: what you want, you want completely, and "
+        "what was hidden tends to surface. It favours getting to the bottom of a matter. Contests "
+        "of control come easily now; know when to stop needing to win."},
     KeyedReading{
         PointId::Sun, PointId::Pluto, ReadingFamily::Easy,
         "As it comes exact, the Sun deepens your Pluto: focus is strong, research pays, and you "
@@ -564,9 +564,9 @@ constexpr std::array QuickTransitTable{
         "and check; put it into one clear argument."},
     KeyedReading{
         PointId::Mercury, PointId::Jupiter, ReadingFamily::Conjunction,
-        "For these days Mercury crosses your Jupiter, and thinking grows large: plans, travel "
-        "ideas, a generous sense of what is possible. Learn, teach, pitch something bold. The "
-        "broad view can skip the detail; read the fine print."},
+        "Thinking grows large while Mercury crosses your Jupiter: plans, travel ideas, a generous "
+        "sense of what is possible. Learn, teach, pitch something bold. The broad view can skip "
+        "the detail; read the fine print."},
     KeyedReading{
         PointId::Mercury, PointId::Jupiter, ReadingFamily::Easy,
         "Until it passes, Mercury opens your Jupiter: learning comes easily, good news travels, "
@@ -625,9 +625,9 @@ constexpr std::array QuickTransitTable{
         "the haze also carries hunches worth noting once it clears."},
     KeyedReading{
         PointId::Mercury, PointId::Pluto, ReadingFamily::Conjunction,
-        "For these days Mercury crosses your Pluto, and the mind digs: research, hard "
-        "questions, a conversation that goes to the root. It suits uncovering and persuading. "
-        "Thoughts can circle obsessively; know when the question has been answered."},
+        "While Mercury crosses your Pluto, the mind digs: research, hard questions, a "
+        "conversation that goes to the root. It suits uncovering and persuading. Thoughts can "
+        "circle obsessively; know when the question has been answered."},
     KeyedReading{
         PointId::Mercury, PointId::Pluto, ReadingFamily::Easy,
         "Until it passes, Mercury deepens your Pluto: focus is strong, you see through pretence, "
@@ -685,9 +685,9 @@ constexpr std::array QuickTransitTable{
         "you find for it now can later help someone else find theirs."},
     KeyedReading{
         PointId::Mercury, PointId::Ascendant, ReadingFamily::Conjunction,
-        "For these days Mercury crosses your Ascendant, and you come across as quick and "
-        "talkative: first impressions rest on what you say. It suits interviews, calls and "
-        "short trips. Nerves can show as chatter; slow down."},
+        "With Mercury on your Ascendant, you come across as quick and talkative: first "
+        "impressions rest on what you say. It suits interviews, calls and short trips. Nerves can "
+        "show as chatter; slow down."},
     KeyedReading{
         PointId::Mercury, PointId::Ascendant, ReadingFamily::Easy,
         "Until it passes, Mercury eases your Ascendant: you express yourself well, and people "
@@ -811,7 +811,7 @@ constexpr std::array QuickTransitTable{
         "can visit these days; what stays after it is real."},
     KeyedReading{
         PointId::Venus, PointId::Saturn, ReadingFamily::Easy,
-        "For these days Venus steadies your Saturn: relationships feel solid, and pleasure "
+        "Through this stretch Venus steadies your Saturn: relationships feel solid, and pleasure "
         "takes a shape you can rely on, a standing dinner, a craft practised with patience. "
         "Steadiness can turn dull; add some play."},
     KeyedReading{
@@ -854,9 +854,9 @@ constexpr std::array QuickTransitTable{
                  "possessive; hold it with an open hand."},
     KeyedReading{
         PointId::Venus, PointId::Pluto, ReadingFamily::Easy,
-        "For these days Venus deepens your Pluto: love has staying power, and facing what was "
-        "left unsaid can renew a bond. It suits intimacy and serious creative work. Intensity "
-        "can sink into brooding; keep some lightness."},
+        "Over these days Venus deepens your Pluto: love has staying power, and facing what was "
+        "left unsaid can renew a bond. It suits intimacy and serious creative work. Intensity can "
+        "sink into brooding; keep some lightness."},
     KeyedReading{
         PointId::Venus, PointId::Pluto, ReadingFamily::Hard,
         "Until this passes, Venus works on your Pluto: jealousy, control or a silent test of "
@@ -945,9 +945,9 @@ constexpr std::array QuickTransitTable{
         "with the surge; spend them on a task rather than a person."},
     KeyedReading{
         PointId::Mars, PointId::Sun, ReadingFamily::Easy,
-        "For these days Mars fuels your Sun: you act with confidence, and effort pays off on "
-        "the pitch, at the desk or in the garden. The drive can run past the point of rest; "
-        "stop while you are still ahead."},
+        "While Mars fuels your Sun, you act with confidence, and effort pays off on the pitch, at "
+        "the desk or in the workshop. The drive can run past the point of rest; stop while you "
+        "are still ahead."},
     KeyedReading{
         PointId::Mars, PointId::Sun, ReadingFamily::Hard,
         "Until this passes, Mars butts against your Sun: clashes with others, a sense of being "
@@ -965,9 +965,9 @@ constexpr std::array QuickTransitTable{
         "keep a soft hand."},
     KeyedReading{
         PointId::Mars, PointId::Moon, ReadingFamily::Hard,
-        "For these days Mars provokes your Moon: moods run hot, a quarrel at home needs little "
-        "fuel, and you may feel defensive. The heat shows what you need to protect, and saying "
-        "so calmly puts it to good use."},
+        "Through these days Mars provokes your Moon: moods run hot, a quarrel at home needs "
+        "little fuel, and you may feel defensive. The heat shows what you need to protect, and "
+        "saying so calmly puts it to good use."},
     KeyedReading{
         PointId::Mars, PointId::Mercury, ReadingFamily::Conjunction,
         "Thinking turns quick and sharp as Mars crosses your Mercury: you argue, decide and "
@@ -1051,9 +1051,9 @@ constexpr std::array QuickTransitTable{
         "rash moves; think twice before the leap."},
     KeyedReading{
         PointId::Mars, PointId::Uranus, ReadingFamily::Easy,
-        "For these days Mars sparks your Uranus: bold ideas become action, and change comes "
-        "easily, a new method tried, a stuck routine kicked loose. Excitement can scatter you; "
-        "finish what you start."},
+        "Bold ideas become action while Mars sparks your Uranus, and change comes easily, a new "
+        "method tried, a stuck routine kicked loose. Excitement can scatter you; finish what you "
+        "start."},
     KeyedReading{
         PointId::Mars, PointId::Uranus, ReadingFamily::Hard,
         "Until it passes, Mars jolts your Uranus: impatience, sudden conflicts, an urge to "
@@ -1081,9 +1081,9 @@ constexpr std::array QuickTransitTable{
         "challenges suit these days. Contests of control can erupt; choose your battles."},
     KeyedReading{
         PointId::Mars, PointId::Pluto, ReadingFamily::Easy,
-        "For these days Mars deepens your Pluto: determination is strong, and concentrated "
-        "effort can overhaul a situation from the ground up, the clear-out, the rebuild. "
-        "Intensity can become ruthless; keep it fair."},
+        "While Mars deepens your Pluto, determination is strong, and concentrated effort can "
+        "overhaul a situation from the ground up, the clear-out, the rebuild. Intensity can "
+        "become ruthless; keep it fair."},
     KeyedReading{
         PointId::Mars, PointId::Pluto, ReadingFamily::Hard,
         "Until this passes, Mars locks horns with your Pluto: a standoff over who decides, "
