@@ -1164,8 +1164,8 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Mars, PointId::Midheaven, ReadingFamily::Hard,
         "For these days Mars pushes against your Midheaven: a manager who overrules you, a "
-        "deadline moved up without asking, a temper close to the surface at work. Fighting the "
-        "whole hierarchy rarely helps; a new tactic for one goal moves you forward."},
+        "deadline moved up without asking, a temper carried home from work. Fighting the whole "
+        "hierarchy rarely helps; a new tactic for one goal moves you forward."},
 };
 
 }  // namespace
