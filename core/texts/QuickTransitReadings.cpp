@@ -675,7 +675,7 @@ constexpr std::array QuickTransitTable{
         "Speak of the wound where it is safe to do so."},
     KeyedReading{PointId::Mercury, PointId::Chiron, ReadingFamily::Easy,
                  "For these days Mercury eases your Chiron: you can talk about what hurt without "
-                 "reopening it, and your words help others. A younger colleague, or a friend "
+                 "reopening it, and what you say helps others. A younger colleague, or a friend "
                  "going through what you once did, can gain from your words. Words alone can stop "
                  "short; do one thing that mends."},
     KeyedReading{
@@ -1017,13 +1017,13 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Mars, PointId::Jupiter, ReadingFamily::Conjunction,
         "Ambition expands while Mars crosses your Jupiter: you pitch the bigger version of the "
-        "plan, say yes to the trip at short notice, back yourself in a contest. Act on an "
-        "opening. Overconfidence can overreach; measure the leap before you take it."},
+        "plan, say yes to the trip at short notice, back yourself against a stronger rival. Act "
+        "on an opening. Overconfidence can overreach; measure the leap before you take it."},
     KeyedReading{
         PointId::Mars, PointId::Jupiter, ReadingFamily::Easy,
         "For these days Mars fuels your Jupiter: effort finds opportunity, and confident action "
         "pays, on a journey, in a contest, in a venture you have been weighing. Confidence "
-        "running this high can skip the checks; look twice before the leap."},
+        "running this high can skip the checks; make them anyway."},
     KeyedReading{
         PointId::Mars, PointId::Jupiter, ReadingFamily::Hard,
         "Until this passes, Mars strains against your Jupiter: you may overdo, overpromise, or "
@@ -1159,8 +1159,8 @@ constexpr std::array QuickTransitTable{
     KeyedReading{
         PointId::Mars, PointId::Midheaven, ReadingFamily::Easy,
         "While this lasts, Mars fuels your Midheaven: effort at work pays off, and initiative is "
-        "welcome, the proposal pushed, the project claimed. Taking on every project on offer can "
-        "stretch you thin; claim the one that shows what you do best."},
+        "welcome, the proposal pushed, the hard job volunteered for. Taking on every task on "
+        "offer can stretch you thin; keep the one that shows what you do best."},
     KeyedReading{
         PointId::Mars, PointId::Midheaven, ReadingFamily::Hard,
         "For these days Mars pushes against your Midheaven: a manager who overrules you, a "
