@@ -114,7 +114,7 @@ const KeyedReading PointTable[] = {
      "instead of making one. Committing to a course of study or a journey of your own choosing "
      "gives this fortune a direction."},
     {PointId::NorthNode, PointId::Jupiter, ReadingFamily::Hard,
-     "Your hopes and your North Node work at cross purposes: a plan, a creed or a charismatic "
+     "Your hopes and your North Node point different ways: a plan, a creed or a charismatic "
      "teacher may keep you on old territory while promising new. Others may lecture you, or you "
      "them, when the real question is where you are heading. Wanting more can stand in for "
      "growing. Testing each big belief against an ordinary week leaves you with a wisdom that is "
@@ -463,10 +463,10 @@ const KeyedReading PointTable[] = {
      "Accepting partial answers builds a wisdom others can trust."},
     {PointId::Chiron, PointId::Saturn, ReadingFamily::Conjunction,
      "Your sense of duty is fused with Chiron's old hurt, so authority, failure or a harsh "
-     "standard may have left a mark. You may work twice as hard to feel half as safe. Many people "
-     "born around the same time share this contact; it becomes yours through your houses and the "
-     "personal planets it touches. The same wound makes you a patient guide for anyone struggling "
-     "with limits."},
+     "standard may have left a mark. You may work twice as hard to feel half as safe. The contact "
+     "is shared by many people born in the same stretch of time; the houses it occupies and the "
+     "personal planets it touches make it yours. The same wound makes you a patient guide for "
+     "anyone struggling with limits."},
     {PointId::Chiron, PointId::Saturn, ReadingFamily::Easy,
      "Your Saturn gives your Chiron patience, so you can turn hardship into steady, useful skill. "
      "You may be good at helping people rebuild a routine after a setback. The shadow is enduring "
@@ -481,9 +481,9 @@ const KeyedReading PointTable[] = {
     {PointId::Chiron, PointId::Uranus, ReadingFamily::Conjunction,
      "Chiron's old hurt is bound up with your Uranus's urge to be different, so feeling like an "
      "outsider may be part of your story. You may have been the odd one out and learned to make "
-     "something of it. Many people born around the same time share this contact; it becomes "
-     "personal through your houses and the personal planets it touches. Your gift is helping "
-     "others accept their own strangeness."},
+     "something of it. Your whole age group carries some of this, and it becomes personal through "
+     "the houses it falls in and the personal planets it reaches. Your gift is helping others "
+     "accept their own strangeness."},
     {PointId::Chiron, PointId::Uranus, ReadingFamily::Easy,
      "Your Chiron and your Uranus spur each other on, so you can find unusual remedies for old "
      "problems. You may help people who do not fit by showing them a side door no one else "
@@ -514,11 +514,10 @@ const KeyedReading PointTable[] = {
      "through your houses and personal planets. Clear boundaries build a compassion that does not "
      "cost you yourself."},
     {PointId::Chiron, PointId::Pluto, ReadingFamily::Conjunction,
-     "Your Chiron and your Pluto act as one, so pain may have come wrapped in upheaval. Many "
-     "people born around the same time share this contact; it is made personal by your houses and "
-     "the personal planets it touches. You may have a gift for staying beside others through "
-     "their hardest stretches of change. Letting go of what you no longer need to carry deepens "
-     "that gift."},
+     "Your Chiron and your Pluto act as one, so pain may have come wrapped in upheaval. Many of "
+     "your contemporaries share it; your houses, and any personal planet it touches, say where it "
+     "is yours. You may have a gift for staying beside others through their hardest stretches of "
+     "change. Letting go of what you no longer need to carry deepens that gift."},
     {PointId::Chiron, PointId::Pluto, ReadingFamily::Easy,
      "Your Chiron and your Pluto lend each other depth, so you can face hard truths and help "
      "others face them. Many people born in the same years share this contact, and your houses "
@@ -622,7 +621,7 @@ const KeyedReading PointTable[] = {
      "coasting on good humour when effort is due. Putting that easy goodwill behind a real plan "
      "gives it reach."},
     {PointId::Ascendant, PointId::Jupiter, ReadingFamily::Hard,
-     "Your hopes and your Ascendant work at cross purposes, so you may overstate yourself or "
+     "Your hopes and your Ascendant tug in different directions, so you may overstate yourself or "
      "lecture when you mean to connect. Others may find you too much, or you may find them "
      "narrow. Over-promising and then quietly retreating can become a pattern. Measuring your "
      "words against what you can do keeps your warmth credible."},
@@ -781,10 +780,10 @@ const KeyedReading PointTable[] = {
      "come at the right moment. The risk is letting the lucky phone call do your planning. "
      "Building skills and contacts while times are good gives this luck staying power."},
     {PointId::Midheaven, PointId::Jupiter, ReadingFamily::Hard,
-     "Your hopes and your Midheaven work at cross purposes, so you may aim too high or drift "
-     "between ambitions. Institutions may frustrate you, or appear to ignore your vision. Grand "
-     "projects can be started with fanfare and left half done. Narrowing your aims makes you "
-     "known for delivering what you promise."},
+     "Your hopes and your Midheaven keep overshooting each other, so you may aim too high or "
+     "drift between ambitions. Institutions may frustrate you, or appear to ignore your vision. "
+     "Grand projects can be started with fanfare and left half done. Narrowing your aims makes "
+     "you known for delivering what you promise."},
     {PointId::Midheaven, PointId::Saturn, ReadingFamily::Conjunction,
      "Your Saturn and your Midheaven act in unison, so you may be known as serious, responsible "
      "and hard-working. Success tends to come slowly, through sustained effort and years of "
