@@ -24,11 +24,11 @@ const KeyedReading PointTable[] = {
      "that earned praise years ago. Taking on one fresh challenge that makes you nervous keeps "
      "the road ahead in view."},
     {PointId::NorthNode, PointId::Sun, ReadingFamily::Hard,
-     "Your will and the direction of your North Node work at cross purposes: what you want to be "
-     "admired for and what would make you grow are not the same thing. You may chase recognition "
-     "in a role you have outgrown, or resent the people who hold the spotlight your path asks you "
-     "to earn. Pride keeps steering you back down the road behind you. Letting it follow the new "
-     "direction, clumsy at first, builds a self you can stand behind."},
+     "Your will and your North Node work at cross purposes: the praise you want and the growth "
+     "you need lie in different places. You may chase recognition in a role you have outgrown, or "
+     "resent the people who hold the spotlight your path asks you to earn. Pride keeps steering "
+     "you back down the road behind you. Letting it follow the new direction, clumsy at first, "
+     "builds a self you can stand behind."},
     {PointId::NorthNode, PointId::Moon, ReadingFamily::Conjunction,
      "Your feelings and your North Node speak with one voice, so the way forward runs through "
      "home, care and belonging. You may grow most through the people you nurture and the rooms "
@@ -164,7 +164,7 @@ const KeyedReading PointTable[] = {
      "Intuition and sympathy tend to guide you toward your North Node, and you may sense the next "
      "step before you can explain it. Creative or caring work can carry you forward gently. The "
      "price can be vagueness, letting the years happen to you instead of choosing them. Writing "
-     "your hunches down and acting on the ones that hold up puts this quiet gift to work."},
+     "your hunches down and acting on the ones that hold up lets this quiet gift earn its keep."},
     {PointId::NorthNode, PointId::Neptune, ReadingFamily::Hard,
      "Your North Node and your longing for escape tend to tangle, so confusion, wishful thinking "
      "or other people's illusions can lead you astray. You may trust the wrong person, or slip "
@@ -357,8 +357,8 @@ const KeyedReading PointTable[] = {
     {PointId::Lilith, PointId::Pluto, ReadingFamily::Easy,
      "Depth and defiance make a sturdy pair in you, so you can face crises and taboos without "
      "flinching; your Pluto gives your Lilith a steady nerve. People may trust you with what they "
-     "tell no one else. Held too long in reserve, that power goes to waste. Bringing your "
-     "strength to situations that need a fearless witness puts it to work."},
+     "tell no one else. Held too long in reserve, that power goes to waste. Situations that need "
+     "a fearless witness are where that strength belongs."},
     {PointId::Lilith, PointId::Pluto, ReadingFamily::Hard,
      "Your hunger for control and your Lilith, which refuses to submit, keep wrestling, so power "
      "struggles may mark your closest ties. You may draw people who try to dominate you, or test "
@@ -506,7 +506,7 @@ const KeyedReading PointTable[] = {
      "Your Neptune lends your Chiron imagination, so you can soothe others with art, kindness or "
      "simply your presence. Many people born in the same years share this gift; your houses show "
      "where it lives. The trap is hoping hurt dissolves by itself if left alone. Giving your "
-     "compassion a practical shape puts it to work."},
+     "compassion a practical shape lets it reach further."},
     {PointId::Chiron, PointId::Neptune, ReadingFamily::Hard,
      "Your Chiron and your longing for something perfect tend to blur, so disappointment can "
      "become a familiar ache. You may trust people who cannot help, or give until there is little "
@@ -539,7 +539,8 @@ const KeyedReading PointTable[] = {
      "Your purpose shows easily through your Ascendant, so you tend to make a good first "
      "impression and carry it through. People may trust you quickly because you look like what "
      "you are. The catch is relying on that ease and leaving deeper connection to chance. Backing "
-     "a pleasant presence with real interest in the person in front of you puts it to work."},
+     "a pleasant presence with real interest in the person in front of you makes it count for "
+     "something."},
     {PointId::Ascendant, PointId::Sun, ReadingFamily::Hard,
      "Your inner purpose and your Ascendant work at cross purposes, so people may read you "
      "differently from how you mean to come across. You may look brash when you feel unsure, or "
@@ -684,7 +685,7 @@ const KeyedReading PointTable[] = {
      "Your Pluto gives your Ascendant quiet depth, so you tend to come across as composed, "
      "perceptive and quietly strong. People may turn to you in a crisis, when a room needs "
      "someone who does not panic. Yet you may hold your power in reserve and keep yourself "
-     "unknown. Using your presence to steady others puts it to work."},
+     "unknown. Lending that composure to others when they falter gives it a purpose."},
     {PointId::Ascendant, PointId::Pluto, ReadingFamily::Hard,
      "Your need for control and your Ascendant wrestle, so you may come across as more guarded or "
      "more forceful than you intend. A contest of wills can start in the first minutes of knowing "
@@ -700,7 +701,7 @@ const KeyedReading PointTable[] = {
      "Your Sun backs your Midheaven, so you tend to find work that lets you be yourself, and "
      "colleagues can tell you mean what you do. Recognition may come without much strain, a "
      "promotion you did not have to campaign for. The temptation is a comfortable position below "
-     "your reach. Setting a goal that asks more of you puts this ease to work."},
+     "your reach. Setting a goal that asks more of you keeps the ease from going slack."},
     {PointId::Midheaven, PointId::Sun, ReadingFamily::Hard,
      "Your sense of self and your Midheaven work at cross purposes, so the work you do and the "
      "person you are may not feel aligned. You may clash with employers, or chase a title that "
@@ -716,7 +717,7 @@ const KeyedReading PointTable[] = {
      "Your Moon guides your Midheaven gently, so you may find a calling in caring, feeding, "
      "housing or teaching. Colleagues may rely on you as the steady presence in the team. The "
      "risk is staying in a cosy job because it feels like home. Letting your instincts steer you "
-     "toward the role you truly want puts this gift to work."},
+     "toward the role you truly want makes the most of it."},
     {PointId::Midheaven, PointId::Moon, ReadingFamily::Hard,
      "Your need for comfort and your Midheaven tug against each other, so home and career can "
      "compete for the same hours. You may feel torn between family and the work you are known "
@@ -936,8 +937,8 @@ const PatternReading PatternTable[] = {
      "something down to build it again. The force is considerable. Choosing what to transform, "
      "and letting the rest be, lets this figure renew you rather than wear you out."},
     {PatternKind::Yod, std::nullopt,
-     "Two of your planets that work easily together both point, by an awkward angle, at a third, "
-     "the apex, so their combined pull comes to rest on something that does not quite fit. A yod "
+     "Two of your planets that work easily together both point, at an awkward angle, to a third, "
+     "the apex. Their combined pull comes to rest on something that does not quite fit. A yod "
      "often feels like an odd calling, a sense of being asked for something specific that you "
      "cannot yet name. Life may ask for repeated corrections of course toward the apex: a change "
      "of direction, a new skill, a role you did not expect. The strain is a persistent itch "
