@@ -453,9 +453,9 @@ const KeyedReading PointTable[] = {
      "ache. Letting your teaching come from lived experience keeps this gift honest."},
     {PointId::Chiron, PointId::Jupiter, ReadingFamily::Easy,
      "Your Jupiter lends hope to your Chiron, so you can help people find meaning in hard times. "
-     "You may teach, counsel or simply lift spirits without much effort. The shadow is a breezy "
-     "optimism that skips over real pain. Staying with difficulty long enough to understand it "
-     "gives your encouragement weight."},
+     "You may teach, counsel or simply lift spirits without much effort, the friend people call "
+     "after bad news. The shadow is a breezy optimism that skips over real pain. Staying with "
+     "difficulty long enough to understand it gives your encouragement weight."},
     {PointId::Chiron, PointId::Jupiter, ReadingFamily::Hard,
      "Your hopes and your Chiron pull against each other, so faith can waver just when you need "
      "it. Teachers may disappoint you, or you may promise more help than you can give. The search "
@@ -469,9 +469,10 @@ const KeyedReading PointTable[] = {
      "anyone struggling with limits."},
     {PointId::Chiron, PointId::Saturn, ReadingFamily::Easy,
      "Your Saturn gives your Chiron patience, so you can turn hardship into steady, useful skill. "
-     "You may be good at helping people rebuild a routine after a setback. The shadow is enduring "
-     "too much in silence because you know how. Many born around the same time share this, and "
-     "your houses show where it is yours; resting when the work is done keeps it humane."},
+     "You may be good at helping a friend rebuild a routine after a setback, one ordinary morning "
+     "at a time. Many born around the same time share this, and your houses show where it is "
+     "yours. The shadow is enduring too much in silence because you know how; resting when the "
+     "work is done keeps your endurance humane."},
     {PointId::Chiron, PointId::Saturn, ReadingFamily::Hard,
      "Your sense of duty and your Chiron press on each other, so criticism or failure can land "
      "heavily. Authorities may echo your worst fears about yourself, or you may set standards no "
@@ -489,7 +490,7 @@ const KeyedReading PointTable[] = {
      "problems. You may help people who do not fit by showing them a side door no one else "
      "noticed. Many born in the same years share this contact, and your houses show where it is "
      "yours. The blind spot is solving other people's pain while staying detached from your own; "
-     "letting the insight touch you too makes it whole."},
+     "letting the insight reach you as well completes it."},
     {PointId::Chiron, PointId::Uranus, ReadingFamily::Hard,
      "Your Chiron and your urge to be free jolt each other, so sudden changes can reopen an old "
      "sore. You may walk away from help just as it arrives, or find that breaking free hurts more "
@@ -520,9 +521,9 @@ const KeyedReading PointTable[] = {
      "change. Letting go of what you no longer need to carry deepens that gift."},
     {PointId::Chiron, PointId::Pluto, ReadingFamily::Easy,
      "Your Chiron and your Pluto lend each other depth, so you can face hard truths and help "
-     "others face them. Many people born in the same years share this contact, and your houses "
-     "show where it is yours. The cost can be taking on others' burdens as a matter of course. "
-     "Choosing which weight to carry makes this strength last."},
+     "others face them. Many people born in the same years share this contact, and the houses it "
+     "touches in your chart show where it is personal. The cost can be taking on others' burdens "
+     "as a matter of course. Choosing which weight to carry makes this strength last."},
     {PointId::Chiron, PointId::Pluto, ReadingFamily::Hard,
      "Your Chiron and the pull toward control keep wrestling, so pain may feel bound up with who "
      "holds the upper hand. Forceful people may press on your sore spot, or you may keep a hurt "
@@ -727,8 +728,9 @@ const KeyedReading PointTable[] = {
     {PointId::Midheaven, PointId::Mercury, ReadingFamily::Conjunction,
      "Your Mercury shapes your Midheaven, so you may be known for your words, your ideas or your "
      "skill with information. Writing, teaching, trade or communication may be central to your "
-     "work. The pitfall is scattering your talents across too many projects at once. Choosing one "
-     "field to master gives your reputation depth."},
+     "work, and you may be the one colleagues ask to draft the email that matters. The pitfall is "
+     "scattering your talents across too many projects at once. Choosing one field to master "
+     "gives your reputation depth."},
     {PointId::Midheaven, PointId::Mercury, ReadingFamily::Easy,
      "Thought and your Midheaven work in step, so you can talk, write or reason your way into the "
      "right role. Contacts and information tend to flow toward you. The shadow is relying on "
@@ -742,9 +744,10 @@ const KeyedReading PointTable[] = {
      "work."},
     {PointId::Midheaven, PointId::Venus, ReadingFamily::Conjunction,
      "Your Venus lends its grace to your Midheaven, so you may be known for charm, taste or work "
-     "involving art, beauty or people. Public life may come more easily when you are liked. The "
-     "trap is choosing work for its pleasantness over its challenge. Putting your grace behind "
-     "work that matters gives your reputation substance."},
+     "involving art, beauty or people. Public life may come more easily when you are liked, and "
+     "you may be the one sent to calm a difficult client. The trap is choosing work for its "
+     "pleasantness over its challenge. Putting your grace behind work that matters gives your "
+     "reputation substance."},
     {PointId::Midheaven, PointId::Venus, ReadingFamily::Easy,
      "Grace and your Midheaven help each other, so you tend to be well liked at work and may find "
      "a career in art, design or diplomacy. Colleagues and clients may open doors for you. "
