@@ -39,8 +39,8 @@ const KeyedReading PointTable[] = {
      "Your instincts tend to point the way your North Node asks you to grow, so a gut feeling "
      "about a move, a friendship or a home is often worth following. Family ties and old friends "
      "can help carry you forward. Because comfort comes readily, you may settle into a cosy "
-     "routine and mistake it for the destination. Asking now and then whether a habit still "
-     "nourishes you keeps the gift alive."},
+     "routine and mistake it for the destination. Asking each year whether a routine still "
+     "nourishes you keeps your instincts pointed forward rather than back."},
     {PointId::NorthNode, PointId::Moon, ReadingFamily::Hard,
      "Your need for safety and your North Node keep tugging against each other: the road ahead "
      "asks for change just when you want your own kitchen and your own people. You may feel torn "
@@ -57,8 +57,8 @@ const KeyedReading PointTable[] = {
      "Ideas, conversations and useful skills tend to carry you toward your North Node, and the "
      "right book or contact often turns up when you need it. You pick up what your path asks for "
      "without much strain. The risk is that a quick mind settles for clever talk about growth "
-     "instead of the work of it. Writing down what you mean to learn, and then learning it, puts "
-     "this gift to use."},
+     "instead of the work of it. A list of what you mean to learn, with a date beside each line, "
+     "carries you further than any clever conversation."},
     {PointId::NorthNode, PointId::Mercury, ReadingFamily::Hard,
      "Your habits of thought and your North Node do not quite speak the same language, so you may "
      "argue for views that keep you where you are. Other people tend to poke holes in your "
@@ -70,13 +70,13 @@ const KeyedReading PointTable[] = {
      "things you cherish shape where your life goes. You may grow most through partnership, art, "
      "or finding out what you truly want. The pitfall is drifting toward whatever is pleasant, or "
      "pleasing others to keep the evening calm. Choosing what you value over what merely flatters "
-     "you keeps love on the road ahead."},
+     "you keeps love pointed where you are growing."},
     {PointId::NorthNode, PointId::Venus, ReadingFamily::Easy,
-     "Affection, taste and a knack for getting on with people tend to open doors along your North "
-     "Node's road. Friends and partners may nudge you toward growth, and the pleasant choice and "
-     "the right one often overlap. The cost is that charm can carry you past lessons you would "
-     "rather skip. Letting a relationship challenge you, and not only comfort you, makes the most "
-     "of this ease."},
+     "Affection, taste and a knack for getting on with people tend to open doors in the direction "
+     "of your North Node. Friends and partners may nudge you toward growth, and the pleasant "
+     "choice and the right one often overlap. The cost is that charm can carry you past lessons "
+     "you would rather skip. Letting a relationship challenge you, and not only comfort you, "
+     "makes the most of this ease."},
     {PointId::NorthNode, PointId::Venus, ReadingFamily::Hard,
      "What pleases you and what would make you grow keep pulling apart: the partner, the comfort "
      "or the style you reach for may belong to the road behind you. You may find yourself drawn "
@@ -93,8 +93,8 @@ const KeyedReading PointTable[] = {
      "Energy comes readily when you move toward your North Node, and you tend to have the nerve "
      "to take the next step when it appears. Sport, work or a cause can put your drive in line "
      "with your path. Its pitfall is busyness: a full diary of action that does not stop to ask "
-     "where it leads. Pointing your effort at one aim that frightens you a little makes this "
-     "strength count."},
+     "where it leads. Your nerve does most for you when it goes into one aim that frightens you a "
+     "little."},
     {PointId::NorthNode, PointId::Mars, ReadingFamily::Hard,
      "Your drive and your North Node tend to cross each other, so effort can go into battles that "
      "belong to your past. You may clash with people who block the way, or run on an old reflex "
@@ -129,8 +129,8 @@ const KeyedReading PointTable[] = {
      "Discipline and patience tend to serve your North Node, so the plan you stick to and the "
      "skill you practise daily carry you where you want to go. Older people, institutions or "
      "mentors may offer steady support. Where it falters is in playing safe for too long, "
-     "choosing the sensible road because it is sensible. Letting your reliability carry one real "
-     "ambition makes this steadiness worth having."},
+     "choosing the sensible road because it is sensible. Your reliability serves you best when it "
+     "carries one ambition you would be sorry never to have tried."},
     {PointId::NorthNode, PointId::Saturn, ReadingFamily::Hard,
      "Duty and your North Node pull against each other: obligations, rules or fear of judgement "
      "can hold you on familiar ground. You may feel blocked by authorities, or hear an inner "
@@ -146,8 +146,8 @@ const KeyedReading PointTable[] = {
      "Openings for change tend to arrive at the right moment, and you grow toward your North Node "
      "by trying what no one in your family or circle has tried. Friends, groups and new tools can "
      "help you along. The risk is collecting novelties without letting any of them change you. "
-     "Choosing one unconventional path and staying with it long enough to learn from it makes the "
-     "gift real."},
+     "One unconventional path, followed long enough to change you, outweighs a dozen tried for a "
+     "season."},
     {PointId::NorthNode, PointId::Uranus, ReadingFamily::Hard,
      "Your North Node and your need for freedom tend to clash, so sudden upheavals can throw you "
      "off course or back onto old ground. You may be drawn to people who upend your plans, or "
@@ -159,7 +159,7 @@ const KeyedReading PointTable[] = {
      "something beyond the everyday. You may grow through art, music, service or a spiritual "
      "search. The shadow is drifting: waiting for a sign, losing your outline in other people's "
      "needs, or choosing the dream over the next practical step. Giving your ideals a form, a "
-     "practice or a timetable keeps this vision on your road."},
+     "practice or a timetable keeps the search from dissolving into waiting."},
     {PointId::NorthNode, PointId::Neptune, ReadingFamily::Easy,
      "Intuition and sympathy tend to guide you toward your North Node, and you may sense the next "
      "step before you can explain it. Creative or caring work can carry you forward gently. The "
@@ -181,8 +181,8 @@ const KeyedReading PointTable[] = {
      "Depth and resilience tend to support your North Node, so hard experiences can become the "
      "source of real strength. You may have a gift for research, for rebuilding trust, or for "
      "steering others through change. The risk is relying on intensity and finding ordinary "
-     "progress dull. Bringing your capacity for renewal to patient, everyday goals makes this "
-     "power useful."},
+     "progress dull. Your capacity for renewal does its best work on patient, everyday goals: the "
+     "friendship rebuilt over years, the skill relearned from scratch."},
     {PointId::NorthNode, PointId::Pluto, ReadingFamily::Hard,
      "Your North Node and your need for control tend to wrestle, so power struggles and old fears "
      "can keep you on familiar ground. You may cross paths with people who try to dominate you, "
@@ -190,23 +190,23 @@ const KeyedReading PointTable[] = {
      "every loss can block each new step. Letting go by choice, a little at a time, earns a "
      "strength that needs no grip."},
     {PointId::Lilith, PointId::Sun, ReadingFamily::Conjunction,
-     "Your sense of self is fused with your Lilith, the part of you that refuses to be tamed, so "
-     "you tend to stand out by refusing what is expected. You may have been told you were too "
-     "much, and decided to be it anyway. The trouble comes with defiance as a reflex, pushing "
-     "people away before they can judge you. Owned without the need to prove it, this wildness "
-     "can carry a quiet, magnetic authority."},
+     "Your sense of self is fused with your Lilith, the untamed and exiled part of you, so you "
+     "tend to stand out by declining what is expected. You may have been told you were too much, "
+     "and decided to be it anyway. The trouble comes with defiance as a reflex, pushing people "
+     "away before they can judge you. Owned without the need to prove it, this wildness can carry "
+     "a quiet, magnetic authority."},
     {PointId::Lilith, PointId::Sun, ReadingFamily::Easy,
      "Your will draws readily on Lilith's untamed streak, so you can say no, break a silly rule "
      "or stand alone without much agony. People sense an independence in you that cannot be "
      "bargained away. The trap is coasting on that edge until rebellion is only a pose, the black "
-     "jacket with nothing behind it. Spending your refusal on something you truly care about "
-     "gives it weight."},
+     "jacket with nothing behind it. Saved for something you truly care about, your no carries "
+     "real weight."},
     {PointId::Lilith, PointId::Sun, ReadingFamily::Hard,
-     "Your wish to shine and your Lilith, the self that refuses to be shamed, pull against each "
-     "other, so pride and exile take turns. People may try to put you in your place, or being "
-     "yourself may feel as if it costs you acceptance. Part of you shrinks to be liked, then "
-     "rages at the shrinking. Standing by what you are, neither hidden nor flaunted, builds a "
-     "self no one can talk you out of."},
+     "Your wish to shine and your Lilith, the self that was once sent out of the room, pull "
+     "against each other, so pride and exile take turns. People may try to put you in your place, "
+     "or being yourself may feel as if it costs you acceptance. Part of you shrinks to be liked, "
+     "then rages at the shrinking. Standing by what you are, neither hidden nor flaunted, builds "
+     "a self no one can talk you out of."},
     {PointId::Lilith, PointId::Moon, ReadingFamily::Conjunction,
      "Your Moon and your Lilith feel as one, so your needs can be fierce and refuse to be "
      "dismissed. You may have learned early that some emotions were not welcome at the table, and "
@@ -218,13 +218,13 @@ const KeyedReading PointTable[] = {
      "without trying to tame them: your Lilith and your Moon keep easy company. Emotional honesty "
      "comes readily, including the feelings polite company hides. The catch is using that "
      "frankness to keep people at a distance. Letting others see your soft needs as well as your "
-     "fierce ones makes the gift warmer."},
+     "fierce ones invites them closer."},
     {PointId::Lilith, PointId::Moon, ReadingFamily::Hard,
-     "Your need for comfort and your Lilith, which refuses to be domesticated, keep pulling "
-     "apart, so home can feel like a cage and freedom like exile. You may rebel against people "
-     "who expect you to nurture on their terms, or feel ashamed of needs that look too big. "
-     "Wanting closeness and then bolting from it can become a pattern. A home with a wild corner "
-     "in it builds a belonging that fits."},
+     "Your need for comfort and your Lilith, which will not be domesticated, keep pulling apart, "
+     "so home can feel like a cage and freedom like exile. You may rebel against people who "
+     "expect you to nurture on their terms, or feel ashamed of needs that look too big. Wanting "
+     "closeness and then bolting from it can become a pattern. A home with a wild corner in it "
+     "builds a belonging that fits."},
     {PointId::Lilith, PointId::Mercury, ReadingFamily::Conjunction,
      "Your Mercury speaks with your Lilith's refusal to be silenced, so you tend to say what "
      "others keep back. You may have a gift for naming the taboo, the unfair or the hypocritical "
@@ -238,11 +238,11 @@ const KeyedReading PointTable[] = {
      "because it is simpler, keeping your boldest thoughts for a diary no one reads. Saying them "
      "aloud, at the right moment, lets your mind do its real work."},
     {PointId::Lilith, PointId::Mercury, ReadingFamily::Hard,
-     "Your way of speaking and your Lilith, the voice that refuses to be silenced, rub against "
-     "each other, so you may bite your tongue and then say far too much. Others may wave your "
-     "ideas away, or you may provoke them just to test whether anyone is listening. The comeback "
-     "you should have made can play in your head for days. Learning to speak plainly the first "
-     "time gives you a voice that need not shout."},
+     "Your way of speaking and your Lilith, the voice once told to hush, rub against each other, "
+     "so you may bite your tongue and then say far too much. Others may wave your ideas away, or "
+     "you may provoke them just to test whether anyone is listening. The comeback you should have "
+     "made can play in your head for days. Learning to speak plainly the first time gives you a "
+     "voice that need not shout."},
     {PointId::Lilith, PointId::Venus, ReadingFamily::Conjunction,
      "Your way of loving is shot through with your Lilith, so desire and independence are bound "
      "up in you. You may be drawn to what others call unsuitable, and attract partners who sense "
@@ -253,12 +253,12 @@ const KeyedReading PointTable[] = {
      "Desire and self-respect keep good company in you, so you can enjoy pleasure without shame "
      "and set limits without fuss; your Lilith gives your Venus a spine. People may find you "
      "alluring precisely because you do not try to please. Taken for granted, that ease can drift "
-     "into ties that ask nothing of you. Choosing relationships that welcome your whole self "
-     "gives the gift depth."},
+     "into ties that ask nothing of you. Choosing relationships that welcome your whole self, "
+     "edges included, keeps desire and respect in the same room."},
     {PointId::Lilith, PointId::Venus, ReadingFamily::Hard,
-     "What you desire and your Lilith, the part of you that refuses to be owned, pull against "
-     "each other, so attraction can come with a fight for freedom. You may draw partners who try "
-     "to possess you, or push away anyone who gets close enough to matter. The forbidden can hold "
+     "What you desire and your Lilith, the part of you that no one gets to own, pull against each "
+     "other, so attraction can come with a fight for freedom. You may draw partners who try to "
+     "possess you, or push away anyone who gets close enough to matter. The forbidden can hold "
      "more charm than the available. Naming what you want without shame makes a love with room "
      "for your wildness."},
     {PointId::Lilith, PointId::Mars, ReadingFamily::Conjunction,
@@ -271,7 +271,8 @@ const KeyedReading PointTable[] = {
      "Courage and a refusal to be pushed around come naturally to you, so you can defend yourself "
      "or others without freezing; your Lilith feeds your Mars. Your energy has a raw directness "
      "people notice. Relying on that nerve can leave the art of bargaining unlearned. Pointing "
-     "your fire at what truly needs changing, and choosing your fights, makes it a real strength."},
+     "your fire at what truly needs changing, and choosing your fights, earns you allies as well "
+     "as respect."},
     {PointId::Lilith, PointId::Mars, ReadingFamily::Hard,
      "Your drive and your Lilith, the part of you that does not submit, keep grating on each "
      "other, so anger may be held in until it bursts. You may bristle at anyone who tries to "
@@ -306,7 +307,7 @@ const KeyedReading PointTable[] = {
      "steadily without making a scene; your Saturn gives your Lilith patience. You may be good at "
      "working within a system while keeping your own counsel. The price is quiet endurance that "
      "lets a wrong go unchallenged. Using that patience to change what needs changing, not only "
-     "to outlast it, makes this strength count."},
+     "to outlast it, is where your quiet stubbornness pays."},
     {PointId::Lilith, PointId::Saturn, ReadingFamily::Hard,
      "Authority and your Lilith, the self no one gets to shame, keep colliding, so rules, bosses "
      "or an inner judge can weigh on you. You may have been punished or belittled for being "
@@ -323,14 +324,14 @@ const KeyedReading PointTable[] = {
      "Independence and originality come readily to you, and you can step outside convention with "
      "little guilt; your Uranus and your Lilith egg each other on. You may feel at home among "
      "misfits, inventors and people who live differently. Freedom that comes this readily can go "
-     "unused. Lending your nerve to changes others need, not only to your own escapes, puts this "
-     "gift to work."},
+     "unused. Lending your nerve to changes others need, not only to your own escapes, is where "
+     "your freedom starts to count for others too."},
     {PointId::Lilith, PointId::Uranus, ReadingFamily::Hard,
-     "Your urge for freedom and your Lilith, which refuses to be tamed, spark off each other, so "
-     "rebellion can arrive in bursts. You may chafe against people who want you predictable, or "
-     "cut ties before anyone can bind you. The bags packed at the first hint of routine are a "
-     "familiar sight. Choosing which freedoms matter, and defending those, makes your "
-     "independence last."},
+     "Your urge for freedom and your Lilith, the part that slips every leash, spark off each "
+     "other, so rebellion can arrive in bursts. You may chafe against people who want you "
+     "predictable, or cut ties before anyone can bind you. The bags packed at the first hint of "
+     "routine are a familiar sight. Choosing which freedoms matter, and defending those, makes "
+     "your independence last."},
     {PointId::Lilith, PointId::Neptune, ReadingFamily::Conjunction,
      "Your imagination is fused with your Lilith, so you may be drawn to what is hidden, "
      "forbidden or mysterious. Dreams, art and longing can give voice to what you were told to "
@@ -341,13 +342,14 @@ const KeyedReading PointTable[] = {
      "Intuition and an unashamed inner life feed each other in you, so you sense what others "
      "repress and can speak to it gently. Art, music or a spiritual practice may come easily, "
      "with your Lilith adding a dark, honest note. The pull is toward private worlds that leave "
-     "the daily task undone. Sharing what you perceive, in a form others can hold, makes this "
-     "quiet gift useful."},
+     "the daily task undone. Sharing what you perceive, in a song, a poem or a late conversation, "
+     "lets others borrow the courage of your inner life."},
     {PointId::Lilith, PointId::Neptune, ReadingFamily::Hard,
-     "Your longings and your Lilith, the part that refuses shame, tend to blur, so you may carry "
-     "a vague guilt about desires you cannot name. Others may pin their fantasies on you, or you "
-     "on them. Hiding what you want and then resenting its absence can run quietly for years. "
-     "Putting those longings into plain words yields a clarity that frees both sides of you."},
+     "Your longings and your Lilith, the want you were taught to hide, tend to blur, so you may "
+     "carry a vague guilt about desires you cannot name. Others may pin their fantasies on you, "
+     "or you on them. Hiding what you want and then resenting its absence can run quietly for "
+     "years. Putting those longings into plain words yields a clarity that frees both sides of "
+     "you."},
     {PointId::Lilith, PointId::Pluto, ReadingFamily::Conjunction,
      "Your Pluto lends its depths to your Lilith, so you tend to feel things with great force and "
      "to keep much of it hidden. You may be drawn to power, secrets and the parts of life others "
@@ -360,10 +362,11 @@ const KeyedReading PointTable[] = {
      "tell no one else. Held too long in reserve, that power goes to waste. Situations that need "
      "a fearless witness are where that strength belongs."},
     {PointId::Lilith, PointId::Pluto, ReadingFamily::Hard,
-     "Your hunger for control and your Lilith, which refuses to submit, keep wrestling, so power "
-     "struggles may mark your closest ties. You may draw people who try to dominate you, or test "
-     "them to see who yields first. A humiliation can be brooded over long after everyone else "
-     "has forgotten it. Letting go of the need to win leaves you a strength no one can take."},
+     "Your hunger for control and your Lilith, the part of you that will not kneel, keep "
+     "wrestling, so power struggles may mark your closest ties. You may draw people who try to "
+     "dominate you, or test them to see who yields first. A humiliation can be brooded over long "
+     "after everyone else has forgotten it. Letting go of the need to win leaves you a strength "
+     "no one can take."},
     {PointId::Chiron, PointId::Sun, ReadingFamily::Conjunction,
      "Your sense of self is fused with Chiron's old hurt, so being seen and feeling not quite "
      "enough may go hand in hand. You may doubt your right to shine, or push hard to prove you "
@@ -374,8 +377,8 @@ const KeyedReading PointTable[] = {
      "Your will and your Chiron keep easy company, so you can turn past difficulty into useful "
      "understanding without much drama. You may encourage others naturally, especially the "
      "newcomer who doubts they belong. What it can miss is your own hurt, treated as settled when "
-     "it still asks for care. Giving yourself the patience you give others keeps this gift "
-     "honest."},
+     "it still asks for care. Giving yourself the patience you give others means your own story "
+     "gets a hearing too."},
     {PointId::Chiron, PointId::Sun, ReadingFamily::Hard,
      "Your wish to shine and your Chiron catch on each other, so a bruise to your pride can feel "
      "larger than it is. People may belittle you, or you may belittle yourself before they get "
@@ -383,16 +386,16 @@ const KeyedReading PointTable[] = {
      "Each time you act without waiting for approval, you build a confidence that can help others "
      "find theirs."},
     {PointId::Chiron, PointId::Moon, ReadingFamily::Conjunction,
-     "Your Moon carries Chiron's old hurt, so care, home and being looked after can be tender "
-     "ground. You may have felt unseen in your needs and learned to look after everyone else "
-     "instead. Out of it comes a gift for comforting people in distress, and friends may ring "
-     "late at night knowing you answer. Letting someone tend you in return keeps this kindness "
-     "from running dry."},
+     "Your Moon carries Chiron's ache, so care, home and being looked after can be tender ground. "
+     "You may have felt unseen in your needs and learned to look after everyone else instead. Out "
+     "of it comes a gift for comforting people in distress, and friends may ring late at night "
+     "knowing you answer. Letting someone tend you in return keeps this kindness from running "
+     "dry."},
     {PointId::Chiron, PointId::Moon, ReadingFamily::Easy,
      "Your Moon has made peace with your Chiron's ache, so you tend to know how to soothe others "
      "without being told. People may bring you their worries because you listen without judging. "
      "The shadow is caring for everyone while your own needs wait in the hall. Making room for "
-     "your feelings as well as theirs gives this gift its depth."},
+     "your feelings as well as theirs keeps the listener from vanishing behind the listening."},
     {PointId::Chiron, PointId::Moon, ReadingFamily::Hard,
      "Your need for comfort and your Chiron rub against each other, so closeness can stir a hurt "
      "you thought was past. You may draw people who lean on you heavily, or feel that no one "
@@ -400,16 +403,16 @@ const KeyedReading PointTable[] = {
      "or whether you ask at all. Learning to nurture yourself first builds a tenderness you can "
      "offer without cost."},
     {PointId::Chiron, PointId::Mercury, ReadingFamily::Conjunction,
-     "Chiron's old hurt sits in your Mercury, so learning, speaking or being understood may once "
-     "have felt hard. You may have been called slow or odd, or simply talked over at the dinner "
-     "table. That early struggle is what makes you good at explaining things to those who find "
-     "them hard. Trusting your own way of thinking, and teaching it, lets this tender spot become "
-     "a skill."},
+     "Chiron's sore place sits in your Mercury, so learning, speaking or being understood may "
+     "once have felt hard. You may have been called slow or odd, or simply talked over at the "
+     "dinner table. That early struggle is what makes you good at explaining things to those who "
+     "find them hard. Trusting your own way of thinking, and teaching it, lets this tender spot "
+     "become a skill."},
     {PointId::Chiron, PointId::Mercury, ReadingFamily::Easy,
-     "Thought and your Chiron work hand in hand, so you can find words for pain that others "
-     "cannot name. You may be a natural teacher, writer or listener for people who feel "
+     "Your Mercury and your Chiron understand each other, so you can find words for pain that "
+     "others cannot name. You may be a natural teacher, writer or listener for people who feel "
      "misunderstood. It is easy to explain everyone else's hurts and leave your own unspoken. "
-     "Writing or speaking about your own experience gives this gift its full reach."},
+     "Your words reach furthest when they include your own experience, not only other people's."},
     {PointId::Chiron, PointId::Mercury, ReadingFamily::Hard,
      "Your way of thinking and your Chiron grate on each other, so fear of sounding foolish can "
      "stop your words halfway. Others may dismiss your ideas, or you may dismiss them first. What "
@@ -417,7 +420,7 @@ const KeyedReading PointTable[] = {
      "anyway, plainly and without apology, gives you a voice others can borrow until they find "
      "their own."},
     {PointId::Chiron, PointId::Venus, ReadingFamily::Conjunction,
-     "Chiron's old hurt runs through your Venus, so worth, beauty and affection may be tender "
+     "Chiron's wound runs through your Venus, so worth, beauty and affection may be tender "
      "subjects. You may doubt that you are lovable, or give too much to be sure of being kept. "
      "The same wound lets you see the beauty in people who feel unloved. Learning to receive as "
      "well as give lets this sensitivity warm your relationships."},
@@ -425,32 +428,34 @@ const KeyedReading PointTable[] = {
      "Affection softens your Chiron's sore place, so you can love people without needing them to "
      "be perfect. Friends may find comfort in your acceptance and your eye for what is lovely in "
      "them. The risk is settling for less because you understand so well why others fall short. "
-     "Asking for the care you offer keeps this gift balanced."},
+     "Asking out loud for the care you offer keeps your acceptance from becoming a bargain in "
+     "which you ask for nothing."},
     {PointId::Chiron, PointId::Venus, ReadingFamily::Hard,
      "What you love and your Chiron catch on each other, so rejection can cut deep and praise can "
      "be hard to believe. You may draw partners who hurt you in a familiar way, or hold back for "
      "fear of it. Counting the replies to a message as a measure of your worth can become a "
      "habit. Valuing yourself first makes for ties that need not be earned again each week."},
     {PointId::Chiron, PointId::Mars, ReadingFamily::Conjunction,
-     "Your Mars and Chiron's old hurt are knotted together, so asserting yourself or showing "
-     "anger may once have been risky. You may fight hard for others while hesitating to fight for "
+     "Your Mars and Chiron's bruise are knotted together, so asserting yourself or showing anger "
+     "may once have been risky. You may fight hard for others while hesitating to fight for "
      "yourself. Having known powerlessness, you can teach courage to people who feel it now. "
      "Learning that your anger is allowed, and using it cleanly, lets this strength grow."},
     {PointId::Chiron, PointId::Mars, ReadingFamily::Easy,
-     "Courage and your Chiron work hand in hand, so you can act on behalf of the vulnerable "
+     "Courage comes readily to your Chiron's aid, so you can act on behalf of the vulnerable "
      "without flinching. You may be good at coaching, protecting or spurring others to try again. "
-     "Your own battles can go unfought while you wage everyone else's. Directing some of that "
-     "energy toward your own goals makes the gift whole."},
+     "Your own battles can go unfought while you wage everyone else's. Keeping some of that "
+     "energy for your own goals puts your name on the list of people you protect."},
     {PointId::Chiron, PointId::Mars, ReadingFamily::Hard,
      "Your drive and your Chiron collide, so effort can stall just when it matters or flare at "
      "the wrong target. People may provoke that sore spot, or your strength may feel not quite "
      "enough for the task. Pushing too hard and then giving up can become a cycle. Learning to "
      "pace your effort gives you a courage you can lend to others who struggle to act."},
     {PointId::Chiron, PointId::Jupiter, ReadingFamily::Conjunction,
-     "Chiron's old hurt colours your Jupiter, so faith, learning or a sense of larger purpose may "
-     "have been tested early. You may find wisdom in your own difficulties and want to pass it "
-     "on. The pitfall is offering answers too readily, or hoping one grand belief can mend every "
-     "ache. Letting your teaching come from lived experience keeps this gift honest."},
+     "Chiron's tender spot colours your Jupiter, so faith, learning or a sense of larger purpose "
+     "may have been tested early. You may find wisdom in your own difficulties and want to pass "
+     "it on. The pitfall is offering answers too readily, or hoping one grand belief can mend "
+     "every ache. Letting your teaching come from lived experience, not a borrowed creed, is what "
+     "makes people listen."},
     {PointId::Chiron, PointId::Jupiter, ReadingFamily::Easy,
      "Your Jupiter lends hope to your Chiron, so you can help people find meaning in hard times. "
      "You may teach, counsel or simply lift spirits without much effort, the friend people call "
@@ -462,9 +467,9 @@ const KeyedReading PointTable[] = {
      "for the one answer that would make it all right can start again with each new book. "
      "Accepting partial answers builds a wisdom others can trust."},
     {PointId::Chiron, PointId::Saturn, ReadingFamily::Conjunction,
-     "Your sense of duty is fused with Chiron's old hurt, so authority, failure or a harsh "
-     "standard may have left a mark. You may work twice as hard to feel half as safe. The contact "
-     "is shared by many people born in the same stretch of time; the houses it occupies and the "
+     "Your sense of duty is fused with Chiron's scar, so authority, failure or a harsh standard "
+     "may have left a mark. You may work twice as hard to feel half as safe. The contact is "
+     "shared by many people born in the same stretch of time; the houses it occupies and the "
      "personal planets it touches make it yours. The same wound makes you a patient guide for "
      "anyone struggling with limits."},
     {PointId::Chiron, PointId::Saturn, ReadingFamily::Easy,
@@ -523,7 +528,8 @@ const KeyedReading PointTable[] = {
      "Your Chiron and your Pluto lend each other depth, so you can face hard truths and help "
      "others face them. Many people born in the same years share this contact, and the houses it "
      "touches in your chart show where it is personal. The cost can be taking on others' burdens "
-     "as a matter of course. Choosing which weight to carry makes this strength last."},
+     "as a matter of course. Choosing which weight to carry, and setting down the rest, is how "
+     "you stay strong enough for the next hard stretch."},
     {PointId::Chiron, PointId::Pluto, ReadingFamily::Hard,
      "Your Chiron and the pull toward control keep wrestling, so pain may feel bound up with who "
      "holds the upper hand. Forceful people may press on your sore spot, or you may keep a hurt "
@@ -535,7 +541,7 @@ const KeyedReading PointTable[] = {
      "come across, and people tend to know you at first glance. You walk into a room as yourself, "
      "warm, confident or at least unmistakable. The shadow is having nowhere to hide: a bad day "
      "shows as clearly as a good one, and a cool reception can feel personal. Letting your "
-     "presence be generous, not only visible, makes it a strength."},
+     "presence be generous, not only visible, makes room for others in the light."},
     {PointId::Ascendant, PointId::Sun, ReadingFamily::Easy,
      "Your purpose shows easily through your Ascendant, so you tend to make a good first "
      "impression and carry it through. People may trust you quickly because you look like what "
@@ -543,11 +549,11 @@ const KeyedReading PointTable[] = {
      "a pleasant presence with real interest in the person in front of you makes it count for "
      "something."},
     {PointId::Ascendant, PointId::Sun, ReadingFamily::Hard,
-     "Your inner purpose and your Ascendant work at cross purposes, so people may read you "
+     "Your sense of purpose and your Ascendant pull different ways, so people may read you "
      "differently from how you mean to come across. You may look brash when you feel unsure, or "
-     "retiring when you feel strong. At times you perform a version of yourself you do not quite "
-     "believe in. Letting your manner catch up with your purpose lets people see the person you "
-     "mean them to."},
+     "retiring when you feel strong, and partners may seem to shine in the very way you hold "
+     "back. Letting your manner catch up with your purpose shows people the person you mean them "
+     "to meet."},
     {PointId::Ascendant, PointId::Moon, ReadingFamily::Conjunction,
      "Your Moon colours your Ascendant, so your feelings show in your face, and people tend to "
      "read your mood before you say a word. You come across as responsive, approachable and "
@@ -558,7 +564,8 @@ const KeyedReading PointTable[] = {
      "Your feelings warm your Ascendant, so you tend to put people at ease and come across as "
      "caring. Strangers in a queue may tell you things they would not tell a friend. The price "
      "can be becoming the one everyone leans on without asking for anything back. Offering warmth "
-     "while keeping your own needs in view makes this gift last."},
+     "while keeping your own needs in view lets you give that ease freely without being spent by "
+     "it."},
     {PointId::Ascendant, PointId::Moon, ReadingFamily::Hard,
      "Your inner needs and your Ascendant pull apart, so how you feel and how you come across can "
      "differ sharply. You may show a calm face while churning inside, or let a mood spill into an "
@@ -576,10 +583,10 @@ const KeyedReading PointTable[] = {
      "conversation go deeper when it can gives this ease substance."},
     {PointId::Ascendant, PointId::Mercury, ReadingFamily::Hard,
      "Your way of thinking and your Ascendant trip each other up, so words can come out wrong "
-     "just when first impressions count. You may talk too much when nervous, or go blank when you "
-     "most want to be sharp. What you said in an introduction can be replayed for days "
-     "afterwards. Practising a few plain sentences about yourself builds an ease that holds under "
-     "pressure."},
+     "just when first impressions count. You may talk too much when nervous, go blank when you "
+     "most want to be sharp, or leave the talking to a partner who always has the words. What you "
+     "said in an introduction can be replayed for days afterwards. Practising a few plain "
+     "sentences about yourself builds an ease that holds under pressure."},
     {PointId::Ascendant, PointId::Venus, ReadingFamily::Conjunction,
      "Your Venus graces your Ascendant, so people tend to find you pleasant, graceful or "
      "attractive at first sight. You may have a good eye for dress and setting, and a knack for "
@@ -616,7 +623,8 @@ const KeyedReading PointTable[] = {
      "Your Jupiter broadens your Ascendant, so strangers tend to take you for warm, expansive and "
      "good company. You may fill a room with enthusiasm and make newcomers feel welcome. The "
      "pitfall is promising more than you can deliver, or talking over quieter people without "
-     "noticing. Matching your big-hearted presence with follow-through makes it trusted."},
+     "noticing. Matching your big-hearted presence with follow-through means people count on you, "
+     "not only enjoy you."},
     {PointId::Ascendant, PointId::Jupiter, ReadingFamily::Easy,
      "Your Jupiter gives your Ascendant a buoyant cast, so you tend to make a hopeful, open first "
      "impression. Opportunities may come through people who take to you at once. The shadow is "
@@ -639,10 +647,11 @@ const KeyedReading PointTable[] = {
      "playful side out of sight. Allowing yourself to be seen at ease, as well as at work, rounds "
      "out this steady presence."},
     {PointId::Ascendant, PointId::Saturn, ReadingFamily::Hard,
-     "Your sense of duty and your Ascendant grind against each other, so shyness, stiffness or "
+     "Your sense of duty and your Ascendant weigh on each other, so shyness, stiffness or "
      "self-consciousness can colour a first impression. You may feel judged the moment you enter "
-     "a room, or judge yourself before anyone else does. Waiting until you are sure can cost you "
-     "openings. Each time you step forward anyway, you build an authority that wears well."},
+     "a room, or find that partners and colleagues take the part of the strict one with you. "
+     "Waiting until you are sure can cost you openings. Each time you step forward anyway, you "
+     "build an authority that wears well."},
     {PointId::Ascendant, PointId::Uranus, ReadingFamily::Conjunction,
      "Your Uranus is fused with your Ascendant, so others often find you unusual, surprising or "
      "hard to place. You may dress, speak or move in ways that break the expected. Though Uranus "
@@ -653,7 +662,7 @@ const KeyedReading PointTable[] = {
      "Your Uranus gives your Ascendant a fresh edge, so you strike people as inventive and at "
      "ease with the unusual. Friends may prize you as stimulating company. The catch is the "
      "friendly distance you keep in order to stay free. Letting a few people close without losing "
-     "your edge gives this gift warmth."},
+     "your edge makes you more than good company."},
     {PointId::Ascendant, PointId::Uranus, ReadingFamily::Hard,
      "Your urge for freedom and your Ascendant jolt each other, so you may come across as abrupt, "
      "contrary or restless. People may find you unsettling, or you may bolt when a situation "
@@ -668,8 +677,8 @@ const KeyedReading PointTable[] = {
     {PointId::Ascendant, PointId::Neptune, ReadingFamily::Easy,
      "Your Neptune softens your Ascendant, so you come across as kind, artistic and easy to "
      "confide in. You may pick up the mood of a room at once, and know who needs a kind word "
-     "before they ask. The cost is drifting with whatever company you keep. Using that "
-     "receptiveness in creative or caring work gives it shape."},
+     "before they ask. The cost is drifting with whatever company you keep. Creative or caring "
+     "work gives that receptiveness somewhere to go besides other people's moods."},
     {PointId::Ascendant, PointId::Neptune, ReadingFamily::Hard,
      "Your longings and your Ascendant tend to blur, so people may not know what to make of you, "
      "or may see someone you are not. You may be misread, idealised or overlooked, and slip away "
@@ -686,7 +695,7 @@ const KeyedReading PointTable[] = {
      "Your Pluto gives your Ascendant quiet depth, so you tend to come across as composed, "
      "perceptive and quietly strong. People may turn to you in a crisis, when a room needs "
      "someone who does not panic. Yet you may hold your power in reserve and keep yourself "
-     "unknown. Lending that composure to others when they falter gives it a purpose."},
+     "unknown. That composure does the most good when you lend it to others as they falter."},
     {PointId::Ascendant, PointId::Pluto, ReadingFamily::Hard,
      "Your need for control and your Ascendant wrestle, so you may come across as more guarded or "
      "more forceful than you intend. A contest of wills can start in the first minutes of knowing "
@@ -704,21 +713,23 @@ const KeyedReading PointTable[] = {
      "promotion you did not have to campaign for. The temptation is a comfortable position below "
      "your reach. Setting a goal that asks more of you keeps the ease from going slack."},
     {PointId::Midheaven, PointId::Sun, ReadingFamily::Hard,
-     "Your sense of self and your Midheaven work at cross purposes, so the work you do and the "
-     "person you are may not feel aligned. You may clash with employers, or chase a title that "
-     "does not fit. Wanting recognition and distrusting it once it comes can pull you both ways. "
-     "Shaping your career around what you actually value builds a standing you can own."},
+     "Your sense of self and your Midheaven pull against each other, so the work you do and the "
+     "person you are may not feel aligned. You may clash with employers, chase a title that does "
+     "not fit, or feel most yourself at home, away from any title. Wanting recognition and "
+     "distrusting it once it comes can pull you both ways. Shaping your career around what you "
+     "actually value builds a standing you can own."},
     {PointId::Midheaven, PointId::Moon, ReadingFamily::Conjunction,
-     "Your Moon steers your Midheaven, so you may be known for care, sensitivity or work that "
-     "touches home and family. Your public life can follow your moods more than you like. The "
-     "snag is needing the workplace to feel like a family, and taking office politics to heart. "
-     "Choosing a vocation that lets you look after people, with clear limits, makes this a "
-     "strength."},
+     "Your Moon steers your Midheaven, so care, sensitivity or work that touches home and family "
+     "can become your public face. Your public life can follow your moods more than you like. The "
+     "snag is needing the workplace to feel like a family, and taking office politics to heart. A "
+     "vocation that lets you look after people, with clear limits, gives your feelings useful "
+     "work without making every meeting personal."},
     {PointId::Midheaven, PointId::Moon, ReadingFamily::Easy,
      "Your Moon guides your Midheaven gently, so you may find a calling in caring, feeding, "
      "housing or teaching. Colleagues may rely on you as the steady presence in the team. The "
-     "risk is staying in a cosy job because it feels like home. Letting your instincts steer you "
-     "toward the role you truly want makes the most of it."},
+     "risk is staying in a cosy job because it feels like home. Your instincts, trusted toward "
+     "the role you truly want rather than the one that feels safe, are the best career guide you "
+     "have."},
     {PointId::Midheaven, PointId::Moon, ReadingFamily::Hard,
      "Your need for comfort and your Midheaven tug against each other, so home and career can "
      "compete for the same hours. You may feel torn between family and the work you are known "
@@ -726,25 +737,24 @@ const KeyedReading PointTable[] = {
      "unsettled can become a habit. A career with room for private life gives you a standing that "
      "holds."},
     {PointId::Midheaven, PointId::Mercury, ReadingFamily::Conjunction,
-     "Your Mercury shapes your Midheaven, so you may be known for your words, your ideas or your "
-     "skill with information. Writing, teaching, trade or communication may be central to your "
-     "work, and you may be the one colleagues ask to draft the email that matters. The pitfall is "
-     "scattering your talents across too many projects at once. Choosing one field to master "
-     "gives your reputation depth."},
+     "Your Mercury shapes your Midheaven, so your words, your ideas or your skill with "
+     "information tend to open doors for you. Writing, teaching, trade or communication may be "
+     "central to your work, and you may be the one colleagues ask to draft the email that "
+     "matters. The pitfall is scattering your talents across too many projects at once. Choosing "
+     "one field to master gives your reputation depth."},
     {PointId::Midheaven, PointId::Mercury, ReadingFamily::Easy,
      "Thought and your Midheaven work in step, so you can talk, write or reason your way into the "
      "right role. Contacts and information tend to flow toward you. The shadow is relying on "
      "cleverness and skipping the slow work. Building real expertise alongside your quickness "
      "makes the reputation last."},
     {PointId::Midheaven, PointId::Mercury, ReadingFamily::Hard,
-     "Your way of thinking and your Midheaven grind against each other, so you may feel "
-     "misunderstood at work or unsure how to present your skills. Colleagues may question your "
-     "ideas, or you may second-guess your career choices. The next move can be planned so often "
-     "that it stays on paper. Speaking clearly about what you offer lets your reputation fit the "
-     "work."},
+     "Your way of thinking and your Midheaven talk past each other, so you may feel misunderstood "
+     "at work or unsure how to present your skills. Colleagues may question your ideas, or you "
+     "may second-guess your career choices. The next move can be planned so often that it stays "
+     "on paper. Speaking clearly about what you offer lets your reputation fit the work."},
     {PointId::Midheaven, PointId::Venus, ReadingFamily::Conjunction,
-     "Your Venus lends its grace to your Midheaven, so you may be known for charm, taste or work "
-     "involving art, beauty or people. Public life may come more easily when you are liked, and "
+     "Your Venus lends its grace to your Midheaven, so charm, taste or work involving art, beauty "
+     "or people can shape your career. Public life may come more easily when you are liked, and "
      "you may be the one sent to calm a difficult client. The trap is choosing work for its "
      "pleasantness over its challenge. Putting your grace behind work that matters gives your "
      "reputation substance."},
@@ -774,10 +784,10 @@ const KeyedReading PointTable[] = {
      "the system can become a habit even where the system would bend. Learning to choose your "
      "battles earns a name for strength rather than friction."},
     {PointId::Midheaven, PointId::Jupiter, ReadingFamily::Conjunction,
-     "Your Jupiter enlarges your Midheaven, so you may be known for generosity, vision or work in "
-     "teaching, travel or publishing. Chances to rise often come through people who believe in "
-     "you. The danger is promising too much, or assuming success arrives by itself. Pairing your "
-     "optimism with a plan and a calendar gives your standing a firm base."},
+     "Your Jupiter enlarges your Midheaven, so generosity, vision or work in teaching, travel or "
+     "publishing can set your public course. Chances to rise often come through people who "
+     "believe in you. The danger is promising too much, or assuming success arrives by itself. "
+     "Pairing your optimism with a plan and a calendar gives your standing a firm base."},
     {PointId::Midheaven, PointId::Jupiter, ReadingFamily::Easy,
      "Your Jupiter favours your Midheaven, so chances to grow in your career may come readily. "
      "Mentors and patrons may take an interest in you, and a word from the right person tends to "
@@ -798,34 +808,36 @@ const KeyedReading PointTable[] = {
      "Discipline and your Midheaven help each other, so you can build a career step by step and "
      "be trusted with responsibility. You may rise through reliability rather than flash. The "
      "drawback is choosing the safe path each time it is offered. Letting ambition guide you as "
-     "well as duty gives this strength its full reach."},
+     "well as duty lifts you from trusted to leading."},
     {PointId::Midheaven, PointId::Saturn, ReadingFamily::Hard,
      "Your sense of duty and your Midheaven grind against each other, so setbacks, delays or "
-     "demanding superiors may mark your working life. You may doubt you deserve success, or hold "
-     "yourself to impossible standards. Waiting until you are qualified enough can postpone the "
-     "move for years. Each responsibility you accept anyway builds an authority that endures."},
+     "demanding superiors may mark your working life. You may doubt you deserve success, hold "
+     "yourself to impossible standards, or carry duties at home that keep the career waiting. "
+     "Waiting until you are qualified enough can postpone the move for years. Each responsibility "
+     "you accept anyway builds an authority that endures."},
     {PointId::Midheaven, PointId::Uranus, ReadingFamily::Conjunction,
-     "Your Uranus electrifies your Midheaven, so you may be known for unusual work, sudden "
-     "changes of career or a refusal to climb the usual ladder. Technology or reform may draw "
-     "you. Because the Midheaven moves quickly, this is your own signature, not your "
+     "Your Uranus electrifies your Midheaven, so your working life may run to unusual work, "
+     "sudden changes of career or a refusal to climb the usual ladder. Technology or reform may "
+     "draw you. Because the Midheaven moves quickly, this is your own signature, not your "
      "generation's. The shadow is a restlessness that leaves each job before it bears fruit; a "
      "field that rewards invention gives your independence a home."},
     {PointId::Midheaven, PointId::Uranus, ReadingFamily::Easy,
      "Your Uranus sparks your Midheaven, so you can find new ways to work and may thrive in "
      "fields that change fast. Unexpected openings may come your way: the project nobody else "
      "wanted, the job title that did not exist five years earlier. Novelty can crowd out mastery. "
-     "Staying long enough to finish something original makes this gift count."},
+     "Staying long enough to finish something original earns you a reputation, not only a run of "
+     "fresh starts."},
     {PointId::Midheaven, PointId::Uranus, ReadingFamily::Hard,
      "Your urge for freedom and your Midheaven jolt each other, so career changes may come "
      "suddenly or by your own abrupt choice. Authority can grate, and rules feel unbearable. "
      "Quitting just as stability arrives can become a pattern. Shaping work with room for "
      "independence lets you be valued for your originality."},
     {PointId::Midheaven, PointId::Neptune, ReadingFamily::Conjunction,
-     "Your Neptune tints your Midheaven, so you may be known for art, music, care or spiritual "
-     "work. Others may see an ideal in you. The Midheaven makes this slow planet's contact "
+     "Your Neptune tints your Midheaven, so art, music, care or spiritual work may draw your "
+     "ambitions. Others may see an ideal in you. The Midheaven makes this slow planet's contact "
      "personal rather than shared by everyone born near you. The shadow is uncertainty about "
      "direction, or a reputation built on other people's projections; grounding your vision in "
-     "practical steps makes it real."},
+     "practical steps, a portfolio, a timetable, shows it to the world as well as to you."},
     {PointId::Midheaven, PointId::Neptune, ReadingFamily::Easy,
      "Your Neptune inspires your Midheaven, so you may find a calling in creative, caring or "
      "spiritual work. Your sense of direction can be intuitive rather than planned, a path found "
@@ -888,25 +900,24 @@ const PatternReading PatternTable[] = {
      "spent through your will and your sense of self. You may push to prove yourself, take the "
      "lead before anyone asks, or feel that who you are is on trial. The drive is strong, and "
      "recognition can grow from exactly this pressure. Acting from purpose rather than from a "
-     "need to win lets the figure work for you."},
+     "need to win keeps the strain behind you instead of on top of you."},
     {PatternKind::TSquare, 1,  // Moon
      "Here your Moon, at the apex, takes the strain of the opposed pair, so feelings, habits and "
      "home carry the load. Moods may flare when pressure builds, and you may soothe the tension "
      "by cooking, tidying or looking after everyone in reach. Your reactions are quick and "
-     "strong. Naming what you need before it boils over gives this responsive figure a steady "
-     "keel."},
+     "strong. Naming what you need before it boils over gives your feelings a steady keel."},
     {PatternKind::TSquare, 2,  // Mercury
      "Your Mercury, at the apex of this T-square, becomes the outlet for the opposed pair's "
      "tension, so thinking, talking and writing take the strain. You may argue, plan, analyse and "
      "message your way through every difficulty, sometimes late into the evening. The mind turns "
      "into a tireless problem-solver, and a restless one. Giving it one problem at a time, and a "
-     "finished page at the end, puts this sharp figure to good use."},
+     "finished page at the end, lets it rest as well as race."},
     {PatternKind::TSquare, 3,  // Venus
      "When your Venus sits at the apex of a T-square, love, pleasure and what you value become "
      "the channel for the strain between the opposed planets. You may smooth every quarrel over, "
      "seek comfort in lovely things, or lean on a relationship to carry the tension. Charm is the "
      "outlet, and sometimes the escape. Letting relationships and creative work hold honest "
-     "friction, not only harmony, gives the figure depth."},
+     "friction, not only harmony, makes them sturdier than charm alone could."},
     {PatternKind::TSquare, 4,  // Mars
      "Your Mars, at the apex, is where this T-square discharges, so the tension of the opposed "
      "pair comes out through action, effort and anger. You may throw yourself at problems, start "
@@ -916,24 +927,25 @@ const PatternReading PatternTable[] = {
      "With your Jupiter at the apex, this T-square releases its strain through hope, belief and "
      "the urge for more. You may answer pressure with bigger plans, a new cause or a ticket "
      "somewhere far away. Optimism is the release, and sometimes overreach. Keeping one foot in "
-     "the details lets this generous figure grow without scattering."},
+     "the details lets your hopes grow without scattering."},
     {PatternKind::TSquare, 6,  // Saturn
      "In this T-square your Saturn sits at the apex, so the tension of the opposed pair is spent "
      "through duty, control and hard work. You may answer every difficulty with more "
      "responsibility, stricter rules or a longer list. The effort is real and often rewarded, if "
-     "slowly. Allowing some give, and asking for help, keeps this sturdy figure from setting "
-     "rigid."},
+     "slowly. Allowing some give, and asking for help, keeps all that duty from setting like "
+     "concrete."},
     {PatternKind::TSquare, 7,  // Uranus
      "Your Uranus, at the apex of this T-square, gives the opposed pair's tension a sudden "
      "outlet: change and the urge to break free. You may resolve a standoff by walking out, "
      "starting again or inventing a way round it. Surprise can be your tool and your trap. "
-     "Channelling that urge into deliberate reform, not abrupt exits, lets this figure open "
-     "doors."},
+     "Channelling that urge into deliberate reform, not abrupt exits, opens doors you might "
+     "otherwise slam."},
     {PatternKind::TSquare, 8,  // Neptune
      "At the apex of this T-square sits your Neptune, so the strain of the opposed planets drains "
      "into imagination, idealism or escape. You may dream your way out of pressure, give yourself "
      "to a cause, or let things blur until they go away. The outlet can be creative or evasive. "
-     "Grounding inspiration in a practice, a craft or a service lets this figure do real good."},
+     "Grounding inspiration in a practice, a craft or a service means the dream does someone some "
+     "good."},
     {PatternKind::TSquare, 9,  // Pluto
      "Your Pluto, at the apex, draws the whole pressure of this T-square into intensity, control "
      "and deep change. You may answer difficulty by digging in, taking charge, or tearing "
@@ -956,8 +968,8 @@ const PatternReading PatternTable[] = {
      "Your Moon, at the apex of this yod, gathers the pull of two planets that cooperate with "
      "each other but fit poorly with it. Your needs and habits may keep being unsettled, as if "
      "home had to be found again in each new chapter. Often the task is to care for others in an "
-     "unusual way. Heeding what your feelings ask for, not what they are used to, lets this "
-     "figure become a source of wisdom."},
+     "unusual way. Heeding what your feelings ask for, not what they are used to, makes you wise "
+     "about belonging in a way settled people rarely are."},
     {PatternKind::Yod, 2,  // Mercury
      "With your Mercury at the apex, this yod sends the pull of two cooperating planets through a "
      "mind that fits neither of them easily. Your thinking may feel out of step, as if you had to "
@@ -965,17 +977,16 @@ const PatternReading PatternTable[] = {
      "something unusual. Refining your voice through draft after draft lets this odd angle become "
      "a distinctive mind."},
     {PatternKind::Yod, 3,  // Venus
-     "In this yod your Venus, at the apex, takes the pull of two planets that work well together "
-     "but awkwardly with it. Love and what you value may keep asking to be rethought, with "
-     "relationships that do not follow a simple script. A particular kind of art, beauty or "
-     "peacemaking may claim you. Each honest change in what you want brings you closer to a love "
-     "that fits."},
+     "Your Venus stands at the apex of this yod, where two planets that get on with each other "
+     "send a demand that does not quite fit. Love and what you value may keep asking to be "
+     "rethought, with relationships that do not follow a simple script. A particular kind of art, "
+     "beauty or peacemaking may claim you. Each honest change in what you want brings you closer "
+     "to a love that fits."},
     {PatternKind::Yod, 4,  // Mars
-     "Your Mars, at the apex of this yod, receives the pull of two planets that cooperate with "
-     "each other but sit uneasily with it. Your drive may keep being redirected, with effort that "
-     "seldom lands where you first aimed it. Somewhere in the detours lies a specific fight worth "
-     "taking up. Each change of tactic teaches you where your energy belongs, until action and "
-     "purpose line up."},
+     "Your Mars sits at the apex of this yod, the point two friendly planets both lean on at an "
+     "awkward angle. Your drive may keep being redirected, with effort that seldom lands where "
+     "you first aimed it. Somewhere in the detours lies a specific fight worth taking up. Each "
+     "change of tactic teaches you where your energy belongs, until action and purpose line up."},
     {PatternKind::Yod, 5,  // Jupiter
      "Here your Jupiter, at the apex, carries the combined pull of two planets that work well "
      "together but poorly with it. Your beliefs and hopes may need reshaping more than once, as "
@@ -983,11 +994,10 @@ const PatternReading PatternTable[] = {
      "often to teach, guide or travel toward a truth of your own. Each time you let a belief grow "
      "to fit experience, the figure widens your world."},
     {PatternKind::Yod, 6,  // Saturn
-     "In this yod your Saturn, at the apex, receives the pull of two planets that cooperate with "
-     "each other but sit awkwardly with it. Duty and ambition may keep asking for rework, as if "
-     "the structure you built were not quite the right one. A particular responsibility may be "
-     "yours to carry. Patience with the repeated rebuilding lets this figure produce something "
-     "that lasts."},
+     "Your Saturn is the apex of this yod, asked by two planets in easy league to carry what "
+     "neither can. Duty and ambition may keep asking for rework, as if the structure you built "
+     "were not quite the right one. A particular responsibility may be yours to carry. Patience "
+     "with the repeated rebuilding leaves you with something that lasts."},
     {PatternKind::Yod, 7,  // Uranus
      "Your Uranus, at the apex of this yod, takes the combined pull of two planets that work "
      "easily together but uneasily with it. Your urge for freedom may strike at odd moments, "
@@ -1001,11 +1011,11 @@ const PatternReading PatternTable[] = {
      "a map for any of it. Giving the vision a practical form each time it returns lets this "
      "figure reach other people."},
     {PatternKind::Yod, 9,  // Pluto
-     "In this yod your Pluto, at the apex, receives the pull of two planets that work well "
-     "together but sit uneasily with it. Deep changes may come in waves, each asking you to "
-     "release something you had built your life around. Your part is often to bring renewal where "
-     "it is most needed. Letting each ending lead to a fresh start makes this figure a source of "
-     "resilience."},
+     "Your Pluto takes the apex of this yod, where the combined pressure of two allied planets "
+     "lands at an odd angle. Deep changes may come in waves, each asking you to release something "
+     "you had built your life around. Your part is often to bring renewal where it is most "
+     "needed. Letting each ending lead to a fresh start builds a resilience others come to lean "
+     "on."},
     {PatternKind::MysticRectangle, std::nullopt,
      "Four of your planets form a rectangle in which two oppositions are held steady by trines "
      "and sextiles along the sides. Tension and ease are balanced: each pull has a support beside "
@@ -1029,20 +1039,20 @@ const PatternReading PatternTable[] = {
     {PatternKind::Stellium, 1,  // Taurus
      "With four or more planets in Taurus, your chart pours its energy into stability, comfort "
      "and the patient building of what lasts. You tend to be steady, sensual and hard to hurry. "
-     "Change and risk are your blind spots, and they can feel like threats even when they are "
+     "Change and risk are harder to welcome, and they can feel like threats even when they are "
      "openings. Welcoming a little novelty every year keeps steadfastness from hardening into "
      "stubbornness."},
     {PatternKind::Stellium, 2,  // Gemini
      "A crowd of four or more planets in Gemini gives you a mind that juggles ideas, people and "
      "projects with quick intelligence. Curiosity, talk and connection are where your energy "
      "goes. Depth and follow-through are the blind spots, since the next interesting thing is "
-     "forever beckoning. Choosing a few subjects to pursue to the end gives this lively focus "
-     "substance."},
+     "forever beckoning. Choosing a few subjects to pursue to the end gives your curiosity "
+     "something to show for itself."},
     {PatternKind::Stellium, 3,  // Cancer
-     "Four or more of your planets gather in Cancer, so your energy concentrates in feeling, home "
-     "and care. You tend to be protective, intuitive and loyal to those you count as family. The "
-     "wider world can be the blind spot, feeling unsafe beyond familiar walls. Taking your care "
-     "out into it, not only keeping it at home, broadens this tender focus."},
+     "Cancer holds four or more of your planets, so your energy concentrates in feeling, home and "
+     "care. You tend to be protective, intuitive and loyal to those you count as family. The "
+     "wider world can feel unsafe beyond familiar walls. Taking your care out into it, not only "
+     "keeping it at home, broadens this tender focus."},
     {PatternKind::Stellium, 4,  // Leo
      "With four or more planets in Leo, your chart centres on self-expression, warmth and the "
      "wish to be seen. You tend to be generous, creative and proud of what you make. What can go "
@@ -1050,10 +1060,10 @@ const PatternReading PatternTable[] = {
      "the stage, and praising as readily as you perform, lets this radiance warm other people "
      "too."},
     {PatternKind::Stellium, 5,  // Virgo
-     "Four or more of your planets gather in Virgo, so your energy goes into skill, service and "
+     "In Virgo sit four or more of your planets, so your energy goes into skill, service and "
      "getting the details right. You tend to be observant, useful and modest about it. Rest and "
-     "the big picture are your blind spots, easily lost behind an endless list. Letting good "
-     "enough be enough, now and then, keeps this careful focus from turning critical."},
+     "the big picture are easily lost behind an endless list. Letting good enough be enough, now "
+     "and then, keeps this careful focus from turning critical."},
     {PatternKind::Stellium, 6,  // Libra
      "A cluster of four or more planets in Libra puts partnership, fairness and harmony at the "
      "heart of your chart. You tend to be gracious, diplomatic and attentive to how others feel. "
@@ -1062,24 +1072,24 @@ const PatternReading PatternTable[] = {
     {PatternKind::Stellium, 7,  // Scorpio
      "Four or more of your planets gather in Scorpio, so your energy sinks into depth, intensity "
      "and what lies beneath the surface. You tend to be private, perceptive and fiercely "
-     "committed. Lightness and letting go are the blind spots, since both can feel like giving "
-     "up. Allowing some things to be simple, and some grudges to lapse, frees this powerful "
-     "concentration."},
+     "committed. Lightness and letting go come hard, since both can feel like giving up. Allowing "
+     "some things to be simple, and some grudges to lapse, frees this powerful concentration."},
     {PatternKind::Stellium, 8,  // Sagittarius
      "With four or more planets in Sagittarius, your chart reaches for exploration, belief and "
      "the search for meaning. You tend to be enthusiastic, frank and restless for the next "
      "horizon. Detail and the task near at hand are what you tend to overlook. Bringing your "
      "vision home to a daily practice grounds this wide-ranging focus."},
     {PatternKind::Stellium, 9,  // Capricorn
-     "Four or more of your planets gather in Capricorn, so your energy goes into ambition, "
+     "Capricorn draws four or more of your planets together, so your energy goes into ambition, "
      "structure and long-term achievement. You tend to be disciplined, reliable and serious about "
      "your goals. Play, and feelings that do not serve the plan, can be left out of the schedule. "
-     "Making room for rest and tenderness keeps this purposeful focus humane."},
+     "Making room for rest and tenderness keeps the plan serving your life rather than running "
+     "it."},
     {PatternKind::Stellium, 10,  // Aquarius
      "A cluster of four or more planets in Aquarius puts ideas, independence and the good of the "
      "group at the centre of your chart. You tend to be original, principled and a little "
-     "detached. Intimacy and one-to-one warmth are the blind spots, easily taking second place to "
-     "causes. Letting people close, not only in principle, warms this visionary focus."},
+     "detached. Intimacy and one-to-one warmth can take second place to causes. Letting people "
+     "close, not only in principle, warms this visionary focus."},
     {PatternKind::Stellium, 11,  // Pisces
      "Four or more of your planets gather in Pisces, so your energy flows into imagination, "
      "compassion and the life beneath the everyday. You tend to be sensitive, creative and quick "
