@@ -164,7 +164,8 @@ const KeyedReading PointTable[] = {
      "Intuition and sympathy tend to guide you toward your North Node, and you may sense the next "
      "step before you can explain it. Creative or caring work can carry you forward gently. The "
      "price can be vagueness, letting the years happen to you instead of choosing them. Writing "
-     "your hunches down and acting on the ones that hold up lets this quiet gift earn its keep."},
+     "your hunches down and acting on the ones that hold up gives your quiet inner voice a record "
+     "you can trust."},
     {PointId::NorthNode, PointId::Neptune, ReadingFamily::Hard,
      "Your North Node and your longing for escape tend to tangle, so confusion, wishful thinking "
      "or other people's illusions can lead you astray. You may trust the wrong person, or slip "
@@ -211,8 +212,8 @@ const KeyedReading PointTable[] = {
      "Your Moon and your Lilith feel as one, so your needs can be fierce and refuse to be "
      "dismissed. You may have learned early that some emotions were not welcome at the table, and "
      "felt them all the more strongly for it. The hard part is a swing between swallowing a need "
-     "and letting it burst out. Giving your hungers a name and a place, without apology, lets "
-     "this raw honesty become a strength."},
+     "and letting it burst out. Needs given a name and a place, without apology, stop ambushing "
+     "you and start to guide you."},
     {PointId::Lilith, PointId::Moon, ReadingFamily::Easy,
      "You tend to trust your instincts even when they are unwelcome, and to care for others "
      "without trying to tame them: your Lilith and your Moon keep easy company. Emotional honesty "
@@ -283,8 +284,8 @@ const KeyedReading PointTable[] = {
      "Your Jupiter takes up your Lilith's refusal of borrowed rules, so you tend to build beliefs "
      "of your own. You may question religion, authority or custom out loud, and find wisdom in "
      "what others call heresy. The irony to watch for is a rebellion that hardens into a creed as "
-     "rigid as the one you left. Keeping your views open to what life teaches lets this "
-     "independence grow into real breadth."},
+     "rigid as the one you left. A creed you are still willing to revise after a hard year is one "
+     "that stays your own."},
     {PointId::Lilith, PointId::Jupiter, ReadingFamily::Easy,
      "Your search for meaning sits comfortably with your Lilith's untamed streak, so you can "
      "explore unconventional ideas without losing your footing. Travel, study or teaching may "
@@ -318,8 +319,8 @@ const KeyedReading PointTable[] = {
      "Your Uranus doubles your Lilith's urge for freedom, so you tend to be an outsider by "
      "temperament. You may break taboos, leave situations suddenly and refuse any box others "
      "build for you. What it costs is a restlessness that cannot settle even where you are "
-     "welcome. Joining your difference to a purpose, or to people who share it, lets this "
-     "independence give something back."},
+     "welcome. Your difference finds its use when it is joined to a purpose, or to people who "
+     "share it."},
     {PointId::Lilith, PointId::Uranus, ReadingFamily::Easy,
      "Independence and originality come readily to you, and you can step outside convention with "
      "little guilt; your Uranus and your Lilith egg each other on. You may feel at home among "
@@ -354,8 +355,8 @@ const KeyedReading PointTable[] = {
      "Your Pluto lends its depths to your Lilith, so you tend to feel things with great force and "
      "to keep much of it hidden. You may be drawn to power, secrets and the parts of life others "
      "avoid looking at. At its worst it is a wish for control that shows as coldness or "
-     "score-settling. Facing what you have buried, honestly and without shame, lets this "
-     "intensity become a source of renewal."},
+     "score-settling. What you have buried loosens its hold once you face it honestly and without "
+     "shame, and the force it took to hide is yours to spend."},
     {PointId::Lilith, PointId::Pluto, ReadingFamily::Easy,
      "Depth and defiance make a sturdy pair in you, so you can face crises and taboos without "
      "flinching; your Pluto gives your Lilith a steady nerve. People may trust you with what they "
@@ -406,8 +407,8 @@ const KeyedReading PointTable[] = {
      "Chiron's sore place sits in your Mercury, so learning, speaking or being understood may "
      "once have felt hard. You may have been called slow or odd, or simply talked over at the "
      "dinner table. That early struggle is what makes you good at explaining things to those who "
-     "find them hard. Trusting your own way of thinking, and teaching it, lets this tender spot "
-     "become a skill."},
+     "find them hard. Trusting your own way of thinking, and teaching it to others, is where the "
+     "old embarrassment quietly stops mattering."},
     {PointId::Chiron, PointId::Mercury, ReadingFamily::Easy,
      "Your Mercury and your Chiron understand each other, so you can find words for pain that "
      "others cannot name. You may be a natural teacher, writer or listener for people who feel "
@@ -438,8 +439,9 @@ const KeyedReading PointTable[] = {
     {PointId::Chiron, PointId::Mars, ReadingFamily::Conjunction,
      "Your Mars and Chiron's bruise are knotted together, so asserting yourself or showing anger "
      "may once have been risky. You may fight hard for others while hesitating to fight for "
-     "yourself. Having known powerlessness, you can teach courage to people who feel it now. "
-     "Learning that your anger is allowed, and using it cleanly, lets this strength grow."},
+     "yourself. Having known powerlessness, you can teach courage to people who feel it now. Once "
+     "you allow yourself anger and use it cleanly, the fight for others no longer has to stand in "
+     "for your own."},
     {PointId::Chiron, PointId::Mars, ReadingFamily::Easy,
      "Courage comes readily to your Chiron's aid, so you can act on behalf of the vulnerable "
      "without flinching. You may be good at coaching, protecting or spurring others to try again. "
@@ -580,7 +582,7 @@ const KeyedReading PointTable[] = {
      "Thought and your Ascendant work smoothly in step, so you tend to come across as articulate "
      "and easy to talk to. Introductions, interviews and chat at the bus stop may come naturally. "
      "It is tempting to stay on the surface because it is comfortable there. Letting a "
-     "conversation go deeper when it can gives this ease substance."},
+     "conversation go deeper when it can shows people there is more to you than a quick reply."},
     {PointId::Ascendant, PointId::Mercury, ReadingFamily::Hard,
      "Your way of thinking and your Ascendant trip each other up, so words can come out wrong "
      "just when first impressions count. You may talk too much when nervous, go blank when you "
@@ -608,7 +610,8 @@ const KeyedReading PointTable[] = {
      "Your Mars puts its edge on your Ascendant, so people tend to see you as direct, energetic "
      "or even combative at first sight. You may act before you think and say the blunt thing "
      "before the polite one. The drawback is an impatience that puts people on guard. Pointing "
-     "your energy at tasks rather than at people makes this forthright presence a real asset."},
+     "your energy at tasks rather than at people lets your directness be felt as help, not "
+     "attack."},
     {PointId::Ascendant, PointId::Mars, ReadingFamily::Easy,
      "Your Mars lends your Ascendant energy, so you tend to come across as capable, brave and "
      "ready to act. People may look to you to take the first step when a group hesitates. The "
@@ -750,8 +753,9 @@ const KeyedReading PointTable[] = {
     {PointId::Midheaven, PointId::Mercury, ReadingFamily::Hard,
      "Your way of thinking and your Midheaven talk past each other, so you may feel misunderstood "
      "at work or unsure how to present your skills. Colleagues may question your ideas, or you "
-     "may second-guess your career choices. The next move can be planned so often that it stays "
-     "on paper. Speaking clearly about what you offer lets your reputation fit the work."},
+     "may second-guess your career choices at the kitchen table long after work. The next move "
+     "can be planned so often that it stays on paper. Speaking clearly about what you offer lets "
+     "your reputation fit the work."},
     {PointId::Midheaven, PointId::Venus, ReadingFamily::Conjunction,
      "Your Venus lends its grace to your Midheaven, so charm, taste or work involving art, beauty "
      "or people can shape your career. Public life may come more easily when you are liked, and "
@@ -762,7 +766,7 @@ const KeyedReading PointTable[] = {
      "Grace and your Midheaven help each other, so you tend to be well liked at work and may find "
      "a career in art, design or diplomacy. Colleagues and clients may open doors for you. "
      "Goodwill can make you coast. Taking on work that stretches your taste, not only displays "
-     "it, gives this gift a future."},
+     "it, keeps you growing rather than decorating."},
     {PointId::Midheaven, PointId::Venus, ReadingFamily::Hard,
      "What you love and your Midheaven pull apart, so career and pleasure may compete for your "
      "attention. Your work may feel short of beauty, or love may appear to cost you ambition. "
@@ -771,8 +775,8 @@ const KeyedReading PointTable[] = {
     {PointId::Midheaven, PointId::Mars, ReadingFamily::Conjunction,
      "Your Mars drives your Midheaven, so you tend to be known as ambitious, bold and ready to "
      "compete. You may thrive wherever there is a target to hit and a rival to beat. The cost is "
-     "clashing with bosses and rivals, or pushing too hard for position. Leading by example makes "
-     "this energy an asset others follow."},
+     "clashing with bosses and rivals, or pushing too hard for position. Leading by example, "
+     "first in and last out, earns you followers rather than rivals."},
     {PointId::Midheaven, PointId::Mars, ReadingFamily::Easy,
      "Your Mars fuels your Midheaven, so you tend to work hard and take initiative without "
      "needing to be asked. You may advance through effort that others notice, the one still "
@@ -780,9 +784,9 @@ const KeyedReading PointTable[] = {
      "looks like progress. Aiming at a clear career goal makes your drive count."},
     {PointId::Midheaven, PointId::Mars, ReadingFamily::Hard,
      "Your drive and your Midheaven collide, so friction with authority or rivals may mark your "
-     "working life. You may resign in anger, or push for a role before you are ready. Fighting "
-     "the system can become a habit even where the system would bend. Learning to choose your "
-     "battles earns a name for strength rather than friction."},
+     "working life. You may resign in anger, push for a role before you are ready, or carry the "
+     "day's battles home with you. Fighting the system can become a habit even where the system "
+     "would bend. Learning to choose your battles earns a name for strength rather than friction."},
     {PointId::Midheaven, PointId::Jupiter, ReadingFamily::Conjunction,
      "Your Jupiter enlarges your Midheaven, so generosity, vision or work in teaching, travel or "
      "publishing can set your public course. Chances to rise often come through people who "
@@ -829,9 +833,10 @@ const KeyedReading PointTable[] = {
      "fresh starts."},
     {PointId::Midheaven, PointId::Uranus, ReadingFamily::Hard,
      "Your urge for freedom and your Midheaven jolt each other, so career changes may come "
-     "suddenly or by your own abrupt choice. Authority can grate, and rules feel unbearable. "
-     "Quitting just as stability arrives can become a pattern. Shaping work with room for "
-     "independence lets you be valued for your originality."},
+     "suddenly or by your own abrupt choice. Authority can grate, rules feel unbearable, and a "
+     "move of house can come as suddenly as a change of job. Quitting just as stability arrives "
+     "can become a pattern. Shaping work with room for independence lets you be valued for your "
+     "originality."},
     {PointId::Midheaven, PointId::Neptune, ReadingFamily::Conjunction,
      "Your Neptune tints your Midheaven, so art, music, care or spiritual work may draw your "
      "ambitions. Others may see an ideal in you. The Midheaven makes this slow planet's contact "
@@ -858,7 +863,7 @@ const KeyedReading PointTable[] = {
      "Your Pluto strengthens your Midheaven, so you can rise through persistence and insight, and "
      "hold steady when a crisis hits the workplace. You may find a calling in research, inquiry "
      "or rebuilding what has broken. The shadow is hiding your ambition even from yourself. "
-     "Owning your aims openly puts this power to work."},
+     "Saying your aims out loud, to yourself first, lets others back them."},
     {PointId::Midheaven, PointId::Pluto, ReadingFamily::Hard,
      "Your need for control and your Midheaven wrestle, so power struggles with authorities or "
      "rivals may mark your working life. Your career may be overturned more than once, or you may "
@@ -974,8 +979,8 @@ const PatternReading PatternTable[] = {
      "With your Mercury at the apex, this yod sends the pull of two cooperating planets through a "
      "mind that fits neither of them easily. Your thinking may feel out of step, as if you had to "
      "learn each subject twice to make it your own. You may be drawn to speak, write or teach "
-     "something unusual. Refining your voice through draft after draft lets this odd angle become "
-     "a distinctive mind."},
+     "something unusual. Refining your voice through draft after draft leaves you with a way of "
+     "thinking no one else quite has."},
     {PatternKind::Yod, 3,  // Venus
      "Your Venus stands at the apex of this yod, where two planets that get on with each other "
      "send a demand that does not quite fit. Love and what you value may keep asking to be "
@@ -1008,8 +1013,8 @@ const PatternReading PatternTable[] = {
      "With your Neptune at the apex, this yod pours the pull of two cooperating planets into "
      "ideals and imagination. The vision you pursue may keep shifting shape, so it has to be "
      "found again in each stage of life. You may feel called to serve, create or inspire without "
-     "a map for any of it. Giving the vision a practical form each time it returns lets this "
-     "figure reach other people."},
+     "a map for any of it. Giving the vision a practical form each time it returns is how it "
+     "reaches beyond you."},
     {PatternKind::Yod, 9,  // Pluto
      "Your Pluto takes the apex of this yod, where the combined pressure of two allied planets "
      "lands at an odd angle. Deep changes may come in waves, each asking you to release something "
