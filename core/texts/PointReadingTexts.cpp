@@ -88,7 +88,7 @@ const KeyedReading PointTable[] = {
      "are how you move forward. You may grow by starting things, defending what matters and "
      "taking the risk others talk themselves out of. The shadow is impatience: charging ahead, or "
      "picking a fight when the way forward asks for aim rather than force. Spending your fire on "
-     "the goal that stretches you keeps it useful."},
+     "the goal that stretches you, rather than on the nearest quarrel, is how you move forward."},
     {PointId::NorthNode, PointId::Mars, ReadingFamily::Easy,
      "Energy comes readily when you move toward your North Node, and you tend to have the nerve "
      "to take the next step when it appears. Sport, work or a cause can put your drive in line "
@@ -112,7 +112,7 @@ const KeyedReading PointTable[] = {
      "mentors or chances to travel may appear when you need them. You grow by saying yes to what "
      "widens your world. The risk is taking luck for granted and waiting for the next opening "
      "instead of making one. Committing to a course of study or a journey of your own choosing "
-     "gives this fortune a direction."},
+     "gives the luck somewhere to take you."},
     {PointId::NorthNode, PointId::Jupiter, ReadingFamily::Hard,
      "Your hopes and your North Node point different ways: a plan, a creed or a charismatic "
      "teacher may keep you on old territory while promising new. Others may lecture you, or you "
@@ -140,8 +140,9 @@ const KeyedReading PointTable[] = {
      "Your North Node is charged with your Uranus's urge to be free and different, so your path "
      "runs through change, invention and breaking with the expected. You may grow through sudden "
      "turns: a move abroad, a new field, a friendship that shakes your views. Pushed too far, it "
-     "can turn to rebellion for its own sake, leaving before anything has a chance to root. "
-     "Pairing your independence with one lasting commitment keeps the change meaningful."},
+     "can turn to rebellion for its own sake, leaving before anything has a chance to root. One "
+     "lasting commitment, a person, a place or a craft, gives all that change something to grow "
+     "around."},
     {PointId::NorthNode, PointId::Uranus, ReadingFamily::Easy,
      "Openings for change tend to arrive at the right moment, and you grow toward your North Node "
      "by trying what no one in your family or circle has tried. Friends, groups and new tools can "
@@ -176,8 +177,8 @@ const KeyedReading PointTable[] = {
      "Your North Node is fused with the urge to go deep, so your path runs through intensity, "
      "crisis and renewal. You may grow by facing what others avoid: power, secrets, the end of "
      "arrangements that no longer serve. Its darker side is control, holding too tightly to "
-     "people or plans. Letting go of what has run its course, and trusting what grows back, keeps "
-     "this force on your side."},
+     "people or plans. Letting go of what has run its course, and trusting what grows back, is "
+     "the renewal your path keeps asking for."},
     {PointId::NorthNode, PointId::Pluto, ReadingFamily::Easy,
      "Depth and resilience tend to support your North Node, so hard experiences can become the "
      "source of real strength. You may have a gift for research, for rebuilding trust, or for "
@@ -513,8 +514,8 @@ const KeyedReading PointTable[] = {
     {PointId::Chiron, PointId::Neptune, ReadingFamily::Easy,
      "Your Neptune lends your Chiron imagination, so you can soothe others with art, kindness or "
      "simply your presence. Many people born in the same years share this gift; your houses show "
-     "where it lives. The trap is hoping hurt dissolves by itself if left alone. Giving your "
-     "compassion a practical shape lets it reach further."},
+     "where it lives. The trap is hoping hurt dissolves by itself if left alone. Compassion given "
+     "a practical shape, a rota, a skill, a regular visit, reaches further than sympathy alone."},
     {PointId::Chiron, PointId::Neptune, ReadingFamily::Hard,
      "Your Chiron and your longing for something perfect tend to blur, so disappointment can "
      "become a familiar ache. You may trust people who cannot help, or give until there is little "
@@ -547,9 +548,9 @@ const KeyedReading PointTable[] = {
     {PointId::Ascendant, PointId::Sun, ReadingFamily::Easy,
      "Your purpose shows easily through your Ascendant, so you tend to make a good first "
      "impression and carry it through. People may trust you quickly because you look like what "
-     "you are. The catch is relying on that ease and leaving deeper connection to chance. Backing "
-     "a pleasant presence with real interest in the person in front of you makes it count for "
-     "something."},
+     "you are. The catch is relying on that ease and leaving deeper connection to chance. Real "
+     "interest in the person in front of you is what brings people back for a second "
+     "conversation."},
     {PointId::Ascendant, PointId::Sun, ReadingFamily::Hard,
      "Your sense of purpose and your Ascendant pull different ways, so people may read you "
      "differently from how you mean to come across. You may look brash when you feel unsure, or "
@@ -598,8 +599,8 @@ const KeyedReading PointTable[] = {
     {PointId::Ascendant, PointId::Venus, ReadingFamily::Easy,
      "Your Venus lends your Ascendant grace, so you tend to make people feel welcome without "
      "trying. Style, tact and a friendly face may open doors for you. Goodwill can be taken for "
-     "granted, and anything awkward sidestepped. Using your charm to ease the way for others, or "
-     "for a difficult truth, gives it purpose."},
+     "granted, and anything awkward sidestepped. Your charm does its best work easing the way for "
+     "someone else, or for a difficult truth."},
     {PointId::Ascendant, PointId::Venus, ReadingFamily::Hard,
      "What you value and your Ascendant pull apart, so you may try too hard to please or hide "
      "your warmth behind a guarded face. Others may like your surface and miss what you care "
@@ -615,8 +616,8 @@ const KeyedReading PointTable[] = {
     {PointId::Ascendant, PointId::Mars, ReadingFamily::Easy,
      "Your Mars lends your Ascendant energy, so you tend to come across as capable, brave and "
      "ready to act. People may look to you to take the first step when a group hesitates. The "
-     "risk is rushing in where a pause would serve better. Pairing your boldness with a question "
-     "or two makes it trusted as well as admired."},
+     "risk is rushing in where a pause would serve better. A question or two before you charge in "
+     "earns you trust as well as admiration."},
     {PointId::Ascendant, PointId::Mars, ReadingFamily::Hard,
      "Your drive and your Ascendant grind against each other, so you may come across as more "
      "aggressive, or more hesitant, than you feel. People may push back early, or you may push "
@@ -631,8 +632,8 @@ const KeyedReading PointTable[] = {
     {PointId::Ascendant, PointId::Jupiter, ReadingFamily::Easy,
      "Your Jupiter gives your Ascendant a buoyant cast, so you tend to make a hopeful, open first "
      "impression. Opportunities may come through people who take to you at once. The shadow is "
-     "coasting on good humour when effort is due. Putting that easy goodwill behind a real plan "
-     "gives it reach."},
+     "coasting on good humour when effort is due. That easy goodwill goes furthest behind a real "
+     "plan, with a date and a first step."},
     {PointId::Ascendant, PointId::Jupiter, ReadingFamily::Hard,
      "Your hopes and your Ascendant tug in different directions, so you may overstate yourself or "
      "lecture when you mean to connect. Others may find you too much, or you may find them "
@@ -744,12 +745,13 @@ const KeyedReading PointTable[] = {
      "information tend to open doors for you. Writing, teaching, trade or communication may be "
      "central to your work, and you may be the one colleagues ask to draft the email that "
      "matters. The pitfall is scattering your talents across too many projects at once. Choosing "
-     "one field to master gives your reputation depth."},
+     "one field to master, and staying with it past the point of novelty, is what people come to "
+     "remember you for."},
     {PointId::Midheaven, PointId::Mercury, ReadingFamily::Easy,
      "Thought and your Midheaven work in step, so you can talk, write or reason your way into the "
      "right role. Contacts and information tend to flow toward you. The shadow is relying on "
-     "cleverness and skipping the slow work. Building real expertise alongside your quickness "
-     "makes the reputation last."},
+     "cleverness and skipping the slow work. Real expertise, built slowly alongside the "
+     "quickness, is what keeps people asking for you by name."},
     {PointId::Midheaven, PointId::Mercury, ReadingFamily::Hard,
      "Your way of thinking and your Midheaven talk past each other, so you may feel misunderstood "
      "at work or unsure how to present your skills. Colleagues may question your ideas, or you "
@@ -760,8 +762,8 @@ const KeyedReading PointTable[] = {
      "Your Venus lends its grace to your Midheaven, so charm, taste or work involving art, beauty "
      "or people can shape your career. Public life may come more easily when you are liked, and "
      "you may be the one sent to calm a difficult client. The trap is choosing work for its "
-     "pleasantness over its challenge. Putting your grace behind work that matters gives your "
-     "reputation substance."},
+     "pleasantness over its challenge. Your grace carries furthest when it is put behind work "
+     "that matters to you, not only work that pleases."},
     {PointId::Midheaven, PointId::Venus, ReadingFamily::Easy,
      "Grace and your Midheaven help each other, so you tend to be well liked at work and may find "
      "a career in art, design or diplomacy. Colleagues and clients may open doors for you. "
@@ -781,7 +783,8 @@ const KeyedReading PointTable[] = {
      "Your Mars fuels your Midheaven, so you tend to work hard and take initiative without "
      "needing to be asked. You may advance through effort that others notice, the one still "
      "fixing the problem when the office empties. The shadow is burning energy on busywork that "
-     "looks like progress. Aiming at a clear career goal makes your drive count."},
+     "looks like progress. A clear career goal, written down, stops the hours from scattering "
+     "across whatever is loudest."},
     {PointId::Midheaven, PointId::Mars, ReadingFamily::Hard,
      "Your drive and your Midheaven collide, so friction with authority or rivals may mark your "
      "working life. You may resign in anger, push for a role before you are ready, or carry the "
@@ -795,8 +798,8 @@ const KeyedReading PointTable[] = {
     {PointId::Midheaven, PointId::Jupiter, ReadingFamily::Easy,
      "Your Jupiter favours your Midheaven, so chances to grow in your career may come readily. "
      "Mentors and patrons may take an interest in you, and a word from the right person tends to "
-     "come at the right moment. The risk is letting the lucky phone call do your planning. "
-     "Building skills and contacts while times are good gives this luck staying power."},
+     "come at the right moment. The risk is letting the lucky phone call do your planning. Skills "
+     "and contacts built while times are good are what carry you through the quieter years."},
     {PointId::Midheaven, PointId::Jupiter, ReadingFamily::Hard,
      "Your hopes and your Midheaven keep overshooting each other, so you may aim too high or "
      "drift between ambitions. Institutions may frustrate you, or appear to ignore your vision. "
@@ -806,8 +809,8 @@ const KeyedReading PointTable[] = {
      "Your Saturn and your Midheaven act in unison, so you may be known as serious, responsible "
      "and hard-working. Success tends to come slowly, through sustained effort and years of "
      "proving yourself. The shadow is a fear of failure that keeps you from applying for the post "
-     "you want. Accepting that authority is earned over time makes this patience pay off in "
-     "standing."},
+     "you want. Authority earned over time tends to be the kind that lasts; the slow climb is the "
+     "point, not the delay."},
     {PointId::Midheaven, PointId::Saturn, ReadingFamily::Easy,
      "Discipline and your Midheaven help each other, so you can build a career step by step and "
      "be trusted with responsibility. You may rise through reliability rather than flash. The "
@@ -1100,7 +1103,7 @@ const PatternReading PatternTable[] = {
      "compassion and the life beneath the everyday. You tend to be sensitive, creative and quick "
      "to sympathise. Boundaries and practical matters are the blind spots, and they can dissolve "
      "when a feeling carries you off. Giving your dreams a structure, and your kindness limits, "
-     "lets this gentle concentration thrive."},
+     "lets you stay open without being swept away."},
 };
 
 }  // namespace
