@@ -88,7 +88,8 @@ const KeyedReading PointTable[] = {
      "are how you move forward. You may grow by starting things, defending what matters and "
      "taking the risk others talk themselves out of. The shadow is impatience: charging ahead, or "
      "picking a fight when the way forward asks for aim rather than force. Spending your fire on "
-     "the goal that stretches you, rather than on the nearest quarrel, is how you move forward."},
+     "the goal that stretches you, rather than on the nearest quarrel, is where your courage "
+     "pays."},
     {PointId::NorthNode, PointId::Mars, ReadingFamily::Easy,
      "Energy comes readily when you move toward your North Node, and you tend to have the nerve "
      "to take the next step when it appears. Sport, work or a cause can put your drive in line "
@@ -285,8 +286,8 @@ const KeyedReading PointTable[] = {
      "Your Jupiter takes up your Lilith's refusal of borrowed rules, so you tend to build beliefs "
      "of your own. You may question religion, authority or custom out loud, and find wisdom in "
      "what others call heresy. The irony to watch for is a rebellion that hardens into a creed as "
-     "rigid as the one you left. A creed you are still willing to revise after a hard year is one "
-     "that stays your own."},
+     "rigid as the one you left. A belief you are still willing to revise after a hard year is "
+     "one that stays your own."},
     {PointId::Lilith, PointId::Jupiter, ReadingFamily::Easy,
      "Your search for meaning sits comfortably with your Lilith's untamed streak, so you can "
      "explore unconventional ideas without losing your footing. Travel, study or teaching may "
@@ -750,7 +751,7 @@ const KeyedReading PointTable[] = {
     {PointId::Midheaven, PointId::Mercury, ReadingFamily::Easy,
      "Thought and your Midheaven work in step, so you can talk, write or reason your way into the "
      "right role. Contacts and information tend to flow toward you. The shadow is relying on "
-     "cleverness and skipping the slow work. Real expertise, built slowly alongside the "
+     "cleverness and skipping the slow work. Real expertise, built patiently alongside the "
      "quickness, is what keeps people asking for you by name."},
     {PointId::Midheaven, PointId::Mercury, ReadingFamily::Hard,
      "Your way of thinking and your Midheaven talk past each other, so you may feel misunderstood "
@@ -778,7 +779,7 @@ const KeyedReading PointTable[] = {
      "Your Mars drives your Midheaven, so you tend to be known as ambitious, bold and ready to "
      "compete. You may thrive wherever there is a target to hit and a rival to beat. The cost is "
      "clashing with bosses and rivals, or pushing too hard for position. Leading by example, "
-     "first in and last out, earns you followers rather than rivals."},
+     "first in and last out, earns you a following, not only a reputation for a fight."},
     {PointId::Midheaven, PointId::Mars, ReadingFamily::Easy,
      "Your Mars fuels your Midheaven, so you tend to work hard and take initiative without "
      "needing to be asked. You may advance through effort that others notice, the one still "
