@@ -12,107 +12,107 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 1,
      "With the Sun in your first house, you are seen: your presence tends to fill a doorway "
      "and people notice when you arrive. You do best acting on your own initiative and "
-     "putting your personality into whatever you touch. The cost is self-absorption and "
+     "putting your personality into whatever you touch. The catch is self-absorption and "
      "taking every reaction personally; asking about others as readily as you show yourself "
      "makes your vitality generous."},
     {PointId::Sun, 2,
-     "With the Sun in your second house, your sense of self grows through what you build, "
-     "earn and value. A paycheque you worked for, a skill you can sell, a home furnished by "
-     "your own choices give you quiet pride. The cost is confusing worth with possessions; "
-     "knowing what you value beyond price keeps your confidence secure when circumstances "
-     "shift."},
+     "The Sun in your second house ties your sense of self to what you build, earn and value. "
+     "A paycheque you worked for, a skill you can sell, a home furnished by your own choices "
+     "give you quiet pride. The cost is confusing worth with possessions; knowing what you "
+     "value beyond price keeps your confidence secure when circumstances shift."},
     {PointId::Sun, 3,
      "With the Sun in your third house, you come alive in conversation, in learning and in "
      "the comings and goings of your neighbourhood. You may be the one who knows everyone on "
-     "the street, writes the group's messages or explains the news to your siblings. The cost "
-     "is busyness for its own sake; depth in one subject gives your quick mind purpose."},
+     "the street, writes the group's messages or explains the news to your siblings. The "
+     "price is busyness for its own sake; depth in one subject gives your quick mind purpose."},
     {PointId::Sun, 4,
      "With the Sun in your fourth house, home and family are central to who you are, and your "
      "strength may grow quietly before it shows in public. You may pour energy into a house, "
-     "a garden or family history. The cost is living too much in private or in the past; "
+     "a garden or family history. The snag is living too much in private or in the past; "
      "stepping out with what you have built at home lets others benefit from it."},
     {PointId::Sun, 5,
-     "With the Sun in your fifth house, you shine through play, romance and creative work: "
+     "In your fifth house, the Sun lets you shine through play, romance and creative work: "
      "the hobby that becomes a passion, the game you organise, the joy you take in children "
-     "or young people. The cost is needing applause, or treating life as one long "
+     "or young people. The shadow side is needing applause, or treating life as one long "
      "performance; creating for delight, with or without an audience, keeps that spark "
      "honest."},
     {PointId::Sun, 6,
      "With the Sun in your sixth house, you find yourself through daily work and being "
      "useful: a craft perfected, a routine that runs well, colleagues who rely on you. Daily "
-     "rituals matter to you. The cost is defining your worth by your output; leaving room for "
+     "rituals matter to you. The risk is defining your worth by your output; leaving room for "
      "rest and pleasure keeps your diligence from wearing you thin."},
     {PointId::Sun, 7,
      "With the Sun in your seventh house, you discover yourself through partnership: a "
      "spouse, a business partner, a close rival who sharpens you. You may shine most in "
-     "one-to-one work. The cost is leaning on a partner to tell you who you are; bringing a "
-     "clear sense of yourself to the relationship makes it a meeting of equals."},
+     "one-to-one work. The trouble is leaning on a partner to tell you who you are; bringing "
+     "a clear sense of yourself to the relationship makes it a meeting of equals."},
     {PointId::Sun, 8,
-     "With the Sun in your eighth house, you are drawn to what lies beneath: shared "
-     "resources, intimacy, crisis and the hidden motives of people. You may be the calm one "
-     "when things fall apart. The cost is secrecy and a pull toward control; letting people "
-     "in, and sharing power, gives your depth its generous use."},
+     "The Sun in your eighth house draws you to what lies beneath: shared resources, "
+     "intimacy, crisis and the hidden motives of people. You may be the calm one when things "
+     "fall apart. The shadow is secrecy and a pull toward control; letting people in, and "
+     "sharing power, gives your depth its generous use."},
     {PointId::Sun, 9,
      "With the Sun in your ninth house, you grow by widening your world: travel, study, a "
      "philosophy or faith that gives life meaning. You may become the teacher, the traveller "
-     "or the one with a book to lend. The cost is restless searching and preaching; living "
-     "your beliefs in ordinary days makes them convincing."},
+     "or the one with a book to lend. The other side is restless searching and preaching; "
+     "living your beliefs in ordinary days makes them convincing."},
     {PointId::Sun, 10,
      "With the Sun in your tenth house, your purpose is bound up with your public life: "
      "career, reputation, what you achieve in the world's eyes. You may be drawn to lead or "
      "to be known for your work. The cost is a life ruled by status; remembering who you are "
      "when no one is watching keeps your ambition yours."},
     {PointId::Sun, 11,
-     "With the Sun in your eleventh house, you shine among friends, teams and causes, and you "
-     "may find yourself at the centre of a circle or organising the group. Shared hopes give "
-     "you purpose. The cost is losing your own aims in the crowd's; knowing what you want "
-     "from the group, as well as what you give it, keeps your friendships balanced."},
+     "Placed in your eleventh house, the Sun lets you shine among friends, teams and causes, "
+     "and you may find yourself at the centre of a circle or organising the group. Shared "
+     "hopes give you purpose. What it can cost is losing your own aims in the crowd's; "
+     "knowing what you want from the group, as well as what you give it, keeps your "
+     "friendships balanced."},
     {PointId::Sun, 12,
      "With the Sun in your twelfth house, your strength works best behind the scenes: in "
      "quiet service, creative solitude, or care given without fanfare. You may need time "
-     "alone to recharge and feel most yourself out of sight. The cost is hiding your light or "
-     "doubting it; letting your work be seen, a little at a time, brings your gifts into the "
-     "open."},
+     "alone to recharge and feel most yourself out of sight. The price is hiding your light "
+     "or doubting it; letting your work be seen, a little at a time, brings your gifts into "
+     "the open."},
     {PointId::Moon, 1,
      "With the Moon in your first house, your feelings show on your face and your moods "
      "colour how you meet each day. People find you responsive and approachable, and you may "
-     "react to a room before you think about it. The cost is being ruled by the mood of the "
+     "react to a room before you think about it. The risk is being ruled by the mood of the "
      "moment; a steadying routine lets your sensitivity become a strength others trust."},
     {PointId::Moon, 2,
-     "With the Moon in your second house, security is tied to what you have: a full cupboard, "
-     "savings put by, familiar things around you. Your earnings and spending may rise and "
-     "fall with your moods. The cost is comfort-buying when you feel low; noticing the "
-     "feeling behind the purchase lets your possessions soothe without ruling you."},
+     "The Moon in your second house ties security to what you have: a full cupboard, savings "
+     "put by, familiar things around you. Your earnings and spending may rise and fall with "
+     "your moods. The trouble is comfort-buying when you feel low; noticing the feeling "
+     "behind the purchase lets your possessions soothe without ruling you."},
     {PointId::Moon, 3,
      "With the Moon in your third house, you need to talk things through, and phone calls, "
      "letters and chats with neighbours or siblings steady you. You learn best when a subject "
-     "touches your feelings. The cost is a mind that churns the same worry over and over; "
+     "touches your feelings. The shadow is a mind that churns the same worry over and over; "
      "writing it down lets your responsive mind rest."},
     {PointId::Moon, 4,
      "With the Moon in your fourth house, home is your emotional centre: the kitchen, the "
      "family table, the place you return to. You may stay close to your roots or carry them "
-     "with you wherever you live. The cost is retreating into the nest when the world asks "
-     "for you; a home that lets people in makes your belonging wider."},
+     "with you wherever you live. The other side is retreating into the nest when the world "
+     "asks for you; a home that lets people in makes your belonging wider."},
     {PointId::Moon, 5,
-     "With the Moon in your fifth house, you feel most alive when you play, create or love: "
+     "In your fifth house, the Moon makes you feel most alive when you play, create or love: "
      "the craft night, the romance, time with children. Your heart is easily moved and freely "
      "given. The cost is seeking drama to feel something; finding joy in quieter pleasures "
      "keeps your warm spirit from needing constant excitement."},
     {PointId::Moon, 6,
      "With the Moon in your sixth house, you feel secure when your days have order: the "
      "morning routine, the tidy desk, being useful to colleagues. Work can be where you show "
-     "care. The cost is moods that leak into daily tasks and worry about getting everything "
-     "right; a flexible routine lets your dependable care flow more easily."},
+     "care. What it can cost is moods that leak into daily tasks and worry about getting "
+     "everything right; a flexible routine lets your dependable care flow more easily."},
     {PointId::Moon, 7,
      "With the Moon in your seventh house, you need a partner to feel at home in yourself, "
      "and you are highly attuned to other people's feelings. You may be the one friends turn "
-     "to for sympathy. The cost is leaning on others for your emotional balance; learning to "
+     "to for sympathy. The price is leaning on others for your emotional balance; learning to "
      "comfort yourself makes your partnerships a choice, not a need."},
     {PointId::Moon, 8,
-     "With the Moon in your eighth house, your feelings run deep and private, and you may "
-     "sense what others hide. Intimacy, trust and shared resources stir you strongly. The "
-     "cost is brooding, jealousy or holding on after it is time to let go; allowing feelings "
-     "to change, as they are meant to, gives your depth a power to renew."},
+     "The Moon in your eighth house sends your feelings deep and private, and you may sense "
+     "what others hide. Intimacy, trust and shared resources stir you strongly. The catch is "
+     "brooding, jealousy or holding on after it is time to let go; allowing feelings to "
+     "change, as they are meant to, gives your depth a power to renew."},
     {PointId::Moon, 9,
      "With the Moon in your ninth house, you find comfort in horizons: a journey planned, a "
      "course begun, a belief that explains your life. Foreign places or ideas may feel "
@@ -121,43 +121,43 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 10,
      "With the Moon in your tenth house, your feelings are bound up with your public life, "
      "and people may sense your care in how you do your job. You might work with the public, "
-     "or with families, or lead like a parent. The cost is taking professional ups and downs "
+     "or with families, or lead like a parent. The price is taking professional ups and downs "
      "to heart; keeping a private life apart from the work restores you."},
     {PointId::Moon, 11,
-     "With the Moon in your eleventh house, friends are your family of choice and groups give "
-     "you a sense of belonging. You may be the one who remembers everyone's news. The cost is "
-     "moods swayed by the crowd, or a need to be liked by everyone; a few close friendships, "
-     "deeply kept, ground your wider social world."},
+     "The Moon in your eleventh house makes friends your family of choice and groups a source "
+     "of belonging. You may be the one who remembers everyone's news. The snag is moods "
+     "swayed by the crowd, or a need to be liked by everyone; a few close friendships, deeply "
+     "kept, ground your wider social world."},
     {PointId::Moon, 12,
      "With the Moon in your twelfth house, your feelings are private, sometimes even from "
      "yourself, and you may need regular solitude to know what you feel. You sense others' "
-     "distress keenly. The cost is hiding hurt until it overwhelms you; a journal, a quiet "
-     "practice or one trusted listener helps your inner life surface gently."},
+     "distress keenly. The shadow side is hiding hurt until it overwhelms you; a journal, a "
+     "quiet practice or one trusted listener helps your inner life surface gently."},
     {PointId::Mercury, 1,
      "With Mercury in your first house, you meet the world through your wits: asking "
      "questions, cracking jokes, sizing things up aloud. People see you as bright and "
-     "talkative. The cost is nervy restlessness and a habit of talking before you have "
+     "talkative. The other side is nervy restlessness and a habit of talking before you have "
      "listened; letting a silence sit now and then makes your quickness more persuasive."},
     {PointId::Mercury, 2,
-     "With Mercury in your second house, your mind turns readily to practical value: prices "
+     "Mercury in your second house turns your mind readily to practical value: prices "
      "compared, skills that can earn, ideas that pay their way. You may make a living with "
      "words, trade or teaching. The cost is overthinking every purchase or measuring ideas "
      "only by use; valuing thought for its own sake widens your good sense."},
     {PointId::Mercury, 3,
      "With Mercury in your third house, talk, reading and errands fill your days, and you may "
      "know the quickest route anywhere and the latest news from everyone. Learning comes "
-     "naturally and siblings or neighbours may be close companions. The cost is nervous "
-     "scattering; finishing one line of thought before picking up the next gives your mind "
-     "reach."},
+     "naturally and siblings or neighbours may be close companions. What it can cost is "
+     "nervous scattering; finishing one line of thought before picking up the next gives your "
+     "mind reach."},
     {PointId::Mercury, 4,
      "With Mercury in your fourth house, home is where you think: a study, a kitchen-table "
      "debate, a house full of books or talk. You may have learned a great deal from family "
-     "conversation. The cost is going over old family stories too often; bringing fresh ideas "
-     "home keeps your mind from circling the past."},
+     "conversation. The price is going over old family stories too often; bringing fresh "
+     "ideas home keeps your mind from circling the past."},
     {PointId::Mercury, 5,
-     "With Mercury in your fifth house, your mind loves to play: word games, stories, "
+     "In your fifth house, Mercury makes a mind that loves to play: word games, stories, "
      "flirting by banter, creative writing. You may have a gift for entertaining and for "
-     "teaching the young. The cost is treating serious matters as a game; letting your wit "
+     "teaching the young. The catch is treating serious matters as a game; letting your wit "
      "serve a real point gives your playfulness weight."},
     {PointId::Mercury, 6,
      "With Mercury in your sixth house, your mind is at its best on practical tasks: lists, "
@@ -167,48 +167,49 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 7,
      "With Mercury in your seventh house, you think best in dialogue, and partners are as "
      "much minds to meet as hearts to win. You may negotiate, counsel or mediate with skill. "
-     "The cost is deciding only after consulting everyone, or partnerships that become "
+     "The price is deciding only after consulting everyone, or partnerships that become "
      "endless debate; reaching your own conclusion first sharpens every conversation."},
     {PointId::Mercury, 8,
-     "With Mercury in your eighth house, your mind goes beneath the surface: research, "
-     "investigation, the question others avoid asking. You may be drawn to psychology, "
-     "finance or mysteries. The cost is suspicion and a mind that dwells on what is hidden; "
+     "Mercury in your eighth house takes your mind beneath the surface: research, "
+     "investigation, the question others avoid asking. You may be drawn to psychology, old "
+     "records or mysteries. The snag is suspicion and a mind that dwells on what is hidden; "
      "sharing what you uncover, gently, makes your perceptiveness a gift to others."},
     {PointId::Mercury, 9,
      "With Mercury in your ninth house, your mind reaches for big ideas: languages, "
      "philosophy, travel, the meaning behind the facts. You may teach, publish or debate "
-     "beliefs with relish. The cost is abstract argument that loses touch with everyday "
-     "detail; testing your theories against what happens down the road keeps them sound."},
+     "beliefs with relish. The shadow side is abstract argument that loses touch with "
+     "everyday detail; testing your theories against what happens down the road keeps them "
+     "sound."},
     {PointId::Mercury, 10,
      "With Mercury in your tenth house, your career may run on communication: writing, "
      "speaking, selling, teaching, planning. You may be known for what you say and how well "
-     "you say it. The cost is a reputation that rests on talk rather than delivery; backing "
+     "you say it. The risk is a reputation that rests on talk rather than delivery; backing "
      "your words with visible results builds standing that lasts."},
     {PointId::Mercury, 11,
-     "With Mercury in your eleventh house, friends are your thinking partners and groups your "
+     "Mercury in your eleventh house makes friends your thinking partners and groups your "
      "classroom. You may run the group chat, share articles and swap ideas with people of "
-     "every kind. The cost is many acquaintances and few deep conversations; giving time to a "
-     "handful of friends who challenge you sharpens your mind more than the crowd."},
+     "every kind. The trouble is many acquaintances and few deep conversations; giving time "
+     "to a handful of friends who challenge you sharpens your mind more than the crowd."},
     {PointId::Mercury, 12,
      "With Mercury in your twelfth house, your thinking often happens quietly, below the "
      "surface, and answers may come in daydreams or in solitude. You may keep your best ideas "
-     "to yourself. The cost is self-doubt about speaking up, or worry that circles unspoken; "
-     "writing privately first helps your intuitive mind find its voice."},
+     "to yourself. The shadow is self-doubt about speaking up, or worry that circles "
+     "unspoken; writing privately first helps your intuitive mind find its voice."},
     {PointId::Venus, 1,
      "With Venus in your first house, you meet the world with charm and people tend to warm "
      "to you quickly. You may care about how you present yourself and have an easy grace in "
-     "company. The cost is relying on being liked, or avoiding anything that spoils the "
-     "pleasant impression; letting people see you ruffled now and then makes your charm "
+     "company. What it can cost is relying on being liked, or avoiding anything that spoils "
+     "the pleasant impression; letting people see you ruffled now and then makes your charm "
      "sincere."},
     {PointId::Venus, 2,
-     "With Venus in your second house, you enjoy beautiful things and comfort, and may have a "
+     "Venus in your second house brings a love of beautiful things and comfort, and often a "
      "good eye for quality: the well-cut coat, the piece of furniture that lasts. Earning "
-     "through art, taste or people skills may come easily. The cost is spending to feel good; "
-     "valuing what you already own deepens your pleasure in it."},
+     "through art, taste or people skills may come easily. The price is spending to feel "
+     "good; valuing what you already own deepens your pleasure in it."},
     {PointId::Venus, 3,
      "With Venus in your third house, you speak and write with grace, and daily exchanges "
      "with neighbours, siblings and shopkeepers tend to go sweetly. You may charm with a "
-     "well-chosen word or a kind note. The cost is saying what people want to hear; pairing "
+     "well-chosen word or a kind note. The catch is saying what people want to hear; pairing "
      "your tact with honesty makes your pleasant words trusted."},
     {PointId::Venus, 4,
      "With Venus in your fourth house, home is a place of beauty and comfort, and you may put "
@@ -216,39 +217,40 @@ const PlacementReading Readings[] = {
      "affectionate. The cost is avoiding conflict at home to keep the peace; letting honest "
      "disagreement in makes the harmony real."},
     {PointId::Venus, 5,
-     "With Venus in your fifth house, romance, pleasure and creativity come easily: you enjoy "
+     "In your fifth house, Venus lets romance, pleasure and creativity come easily: you enjoy "
      "courtship, art, dancing and good times with friends and children. Your love of life is "
-     "infectious. The cost is chasing pleasure or the thrill of a new romance; investing in "
+     "infectious. The price is chasing pleasure or the thrill of a new romance; investing in "
      "lasting joys lets your playful heart find depth."},
     {PointId::Venus, 6,
      "With Venus in your sixth house, you bring grace to daily work and tend to get on well "
-     "with colleagues. A pleasant workspace and friendly routine matter to you. The cost is "
+     "with colleagues. A pleasant workspace and friendly routine matter to you. The snag is "
      "avoiding unpleasant tasks or friction at work; doing the dull jobs with the same care "
      "as the nice ones earns you lasting goodwill."},
     {PointId::Venus, 7,
      "With Venus in your seventh house, partnership is where you flourish, and you may "
      "attract kind, attractive or artistic partners. You have a gift for cooperation and "
-     "making others feel valued. The cost is dependence on a partner for happiness, or peace "
-     "kept at any price; knowing your own worth makes your relationships a meeting of equals."},
+     "making others feel valued. The shadow side is dependence on a partner for happiness, or "
+     "peace kept at any price; knowing your own worth makes your relationships a meeting of "
+     "equals."},
     {PointId::Venus, 8,
-     "With Venus in your eighth house, love runs deep and intense, and you may seek a "
-     "closeness that changes you. Shared resources and intimacy matter greatly. The cost is "
+     "Venus in your eighth house makes love run deep and intense, and you may seek a "
+     "closeness that changes you. Shared resources and intimacy matter greatly. The risk is "
      "jealousy, possessiveness or love tangled with power; trusting without needing to hold "
      "lets your capacity for deep bonds flourish."},
     {PointId::Venus, 9,
      "With Venus in your ninth house, you love what widens the world: travel, foreign "
      "cultures, study and people from elsewhere. Beauty and belief may be linked for you. The "
-     "cost is idealising what is distant over what is at hand; bringing that sense of wonder "
-     "home keeps your love of the far away from becoming restlessness."},
+     "trouble is idealising what is distant over what is at hand; bringing that sense of "
+     "wonder home keeps your love of the far away from becoming restlessness."},
     {PointId::Venus, 10,
      "With Venus in your tenth house, your public life benefits from charm and taste, and you "
      "may work in art, design, diplomacy or with people. Colleagues and superiors often like "
-     "you. The cost is relying on being liked more than on results; pairing grace with "
+     "you. The shadow is relying on being liked more than on results; pairing grace with "
      "substance makes your reputation solid."},
     {PointId::Venus, 11,
-     "With Venus in your eleventh house, friendship is one of your great pleasures, and you "
-     "may gather a warm and varied circle. Groups and shared causes bring out your kindness. "
-     "The cost is spreading affection thinly or blurring friends and lovers; tending a few "
+     "Venus in your eleventh house makes friendship one of your great pleasures, and you may "
+     "gather a warm and varied circle. Groups and shared causes bring out your kindness. The "
+     "other side is spreading affection thinly or blurring friends and lovers; tending a few "
      "close friendships keeps your social warmth meaningful."},
     {PointId::Venus, 12,
      "With Venus in your twelfth house, love may be private, secret or quietly selfless, and "
@@ -258,42 +260,42 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 1,
      "With Mars in your first house, you meet life with energy and directness, and people "
      "sense your drive before you say a word. You may be quick to act, compete and stand up "
-     "for yourself. The cost is a readiness to clash and a temper that flares on first "
+     "for yourself. The risk is a readiness to clash and a temper that flares on first "
      "contact; letting others finish their sentence before you answer keeps your boldness an "
      "asset."},
     {PointId::Mars, 2,
-     "With Mars in your second house, you work hard for what you own and earn, and you defend "
+     "Mars in your second house makes you work hard for what you own and earn, and you defend "
      "your possessions and values fiercely. You may be an energetic earner with a quick hand "
-     "for spending too. The cost is impulsive purchases or quarrels over what is whose; a "
+     "for spending too. The trouble is impulsive purchases or quarrels over what is whose; a "
      "steady plan gives your drive for independence a firm base."},
     {PointId::Mars, 3,
      "With Mars in your third house, your mind is quick and your words can be sharp: you "
      "argue well, move about a great deal and may compete with siblings or neighbours. The "
-     "cost is hasty speech and impatience in traffic or in debate; choosing which points are "
-     "worth winning gives your sharp tongue real persuasive force."},
+     "shadow is hasty speech and impatience in traffic or in debate; choosing which points "
+     "are worth winning gives your sharp tongue real persuasive force."},
     {PointId::Mars, 4,
      "With Mars in your fourth house, home can be a place of great activity: renovations, "
-     "lively family debates, a busy household. You defend your family fiercely. The cost is "
-     "tension or anger that surfaces at home more than elsewhere; giving your energy a "
-     "physical outlet and your grievances a calm hearing keeps the household warm."},
+     "lively family debates, a busy household. You defend your family fiercely. The other "
+     "side is tension or anger that surfaces at home more than elsewhere; giving your energy "
+     "a physical outlet and your grievances a calm hearing keeps the household warm."},
     {PointId::Mars, 5,
-     "With Mars in your fifth house, you pursue pleasure, romance and creative projects with "
+     "In your fifth house, Mars has you pursue pleasure, romance and creative projects with "
      "passion, and you play to win, in sport or in love. Your enthusiasm can be contagious. "
      "The cost is taking risks for the thrill, or treating romance as a conquest; channelling "
      "the competitive fire into creative work gives it a lasting stage."},
     {PointId::Mars, 6,
      "With Mars in your sixth house, you throw your energy into work and daily tasks, getting "
-     "through a list faster than most. You may thrive in physical or hands-on jobs. The cost "
-     "is friction with colleagues and impatience with slow routines; pacing the day and "
-     "choosing your battles at work keeps your vigour productive."},
+     "through a list faster than most. You may thrive in physical or hands-on jobs. What it "
+     "can cost is friction with colleagues and impatience with slow routines; pacing the day "
+     "and choosing your battles at work keeps your vigour productive."},
     {PointId::Mars, 7,
      "With Mars in your seventh house, partnerships are lively and sometimes combative: you "
      "may be drawn to strong-willed partners or rivals who test you. Working in tandem can "
-     "spur you on. The cost is conflicts that flare between you and those closest; fighting "
+     "spur you on. The price is conflicts that flare between you and those closest; fighting "
      "fair, and naming anger early, makes your relationships honest and vital."},
     {PointId::Mars, 8,
-     "With Mars in your eighth house, your drive runs deep and intense, especially around "
-     "intimacy, trust and shared resources. You may be fearless in crises. The cost is power "
+     "Mars in your eighth house sends your drive deep and intense, especially around "
+     "intimacy, trust and shared resources. You may be fearless in crises. The catch is power "
      "struggles and secret resentments; bringing desires and anger into the open, with "
      "someone you trust, lets that force become courage for renewal."},
     {PointId::Mars, 9,
@@ -304,18 +306,18 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 10,
      "With Mars in your tenth house, ambition drives you, and you may push hard for "
      "advancement, independence or leadership. People see you as energetic and determined. "
-     "The cost is clashes with bosses and a reputation for being combative; building "
+     "The price is clashes with bosses and a reputation for being combative; building "
      "alliances along the way carries your drive further than force alone."},
     {PointId::Mars, 11,
-     "With Mars in your eleventh house, you throw your energy into groups, teams and causes, "
-     "and may rally friends toward a goal. Shared aims inspire you. The cost is arguments "
+     "Mars in your eleventh house throws your energy into groups, teams and causes, and can "
+     "have you rallying friends toward a goal. Shared aims inspire you. The snag is arguments "
      "within the group or friendships that turn competitive; letting others lead sometimes "
      "keeps your team spirit strong and your friendships warm."},
     {PointId::Mars, 12,
      "With Mars in your twelfth house, your drive tends to work out of sight: you may act "
      "alone, behind the scenes, or for others rather than yourself. Anger can be hard to "
-     "express. The cost is frustration turned inward; finding a quiet outlet, like solitary "
-     "exercise or private work, frees your energy for purposeful action."},
+     "express. The shadow side is frustration turned inward; finding a quiet outlet, like "
+     "solitary exercise or private work, frees your energy for purposeful action."},
     {PointId::Jupiter, 1,
      "Jupiter in your first house lends you an open, hopeful manner, and people tend to feel "
      "better for your company. You may take up space generously, in laughter, plans and "
@@ -344,9 +346,9 @@ const PlacementReading Readings[] = {
      "play playful, without raising the stakes, protects the fun."},
     {PointId::Jupiter, 6,
      "Jupiter in your sixth house brings goodwill to daily work: you may enjoy your job, find "
-     "helpful colleagues and see routine as a source of meaning. Opportunities come through "
-     "service. What it can cost is taking on more tasks than a day can hold; saying no to "
-     "some of them keeps your generosity at work sustainable."},
+     "helpful colleagues and see routine as a source of meaning. Opportunities tend to come "
+     "through service. What it can cost is taking on more tasks than a day can hold; saying "
+     "no to some of them keeps your generosity at work sustainable."},
     {PointId::Jupiter, 7,
      "Jupiter in your seventh house tends to bring generous, wise or worldly partners, and "
      "cooperation can open many doors for you. You believe in the best of those you join. "
@@ -369,9 +371,9 @@ const PlacementReading Readings[] = {
      "delivery; matching vision with steady work lets your standing rest on solid ground."},
     {PointId::Jupiter, 11,
      "Jupiter in your eleventh house brings a wide circle of friends and an easy way with "
-     "groups, and your hopes for the future are large. Help often comes through friendships. "
-     "Spreading yourself across too many causes is the catch; choosing the aims that truly "
-     "matter to you gives your network real purpose."},
+     "groups, and your hopes for the future are large. Help tends to come through "
+     "friendships. Spreading yourself across too many causes is the catch; choosing the aims "
+     "that truly matter to you gives your network real purpose."},
     {PointId::Jupiter, 12,
      "Jupiter in your twelfth house gives a quiet faith and a generous heart that works "
      "behind the scenes. You may find meaning in solitude, retreat or helping those who are "
@@ -475,7 +477,7 @@ const PlacementReading Readings[] = {
     {PointId::Uranus, 8,
      "Uranus in your eighth house brings sudden changes through shared resources, intimacy or "
      "crisis, and an unconventional approach to trust. You may weather upheavals better than "
-     "most. The cost is a reluctance to depend on anyone; letting someone share your burdens "
+     "most. The snag is a reluctance to depend on anyone; letting someone share your burdens "
      "makes the shocks easier to ride."},
     {PointId::Uranus, 9,
      "Uranus in your ninth house gives you radical or original views on faith, learning and "
@@ -490,8 +492,8 @@ const PlacementReading Readings[] = {
     {PointId::Uranus, 11,
      "Uranus in your eleventh house draws you to unusual friends, progressive groups and "
      "causes ahead of their time. You may meet people suddenly who change your course. The "
-     "cost is friendships that come and go quickly; staying in touch through the changes "
-     "gives your social world depth as well as breadth."},
+     "shadow side is friendships that come and go quickly; staying in touch through the "
+     "changes gives your social world depth as well as breadth."},
     {PointId::Uranus, 12,
      "Uranus in your twelfth house brings sudden insights from the unconscious and a hidden "
      "streak of rebellion. You may need unusual ways to recharge in private. The difficulty "
@@ -500,8 +502,8 @@ const PlacementReading Readings[] = {
     {PointId::Neptune, 1,
      "Neptune in your first house gives you a gentle, elusive presence, and people may see in "
      "you what they hope to see. You may be unusually receptive to atmosphere and to others' "
-     "feelings. The cost is a blurred sense of where you end and others begin; knowing your "
-     "own wishes, and stating them, gives your softness a clear outline."},
+     "feelings. The other side is a blurred sense of where you end and others begin; knowing "
+     "your own wishes, and stating them, gives your softness a clear outline."},
     {PointId::Neptune, 2,
      "Neptune in your second house brings an idealistic or vague relation to possessions and "
      "earnings: you may give freely, value beauty over price, or lose track of what you own. "
@@ -524,12 +526,12 @@ const PlacementReading Readings[] = {
      "discipline in art let your inspiration take form."},
     {PointId::Neptune, 6,
      "Neptune in your sixth house seeks meaning in daily work and may draw you to care, art "
-     "or service. Routine can feel dull unless it serves an ideal. The cost is "
+     "or service. Routine can feel dull unless it serves an ideal. What it can cost is "
      "disorganisation and being taken advantage of by colleagues; firm schedules and clear "
      "duties let your compassion work without wearing you out."},
     {PointId::Neptune, 7,
      "Neptune in your seventh house idealises partnership, and you may be drawn to artistic, "
-     "spiritual or fragile partners. Love may feel like a calling. The cost is confusion "
+     "spiritual or fragile partners. Love may feel like a calling. The price is confusion "
      "about who a partner really is, or rescuing at your own expense; seeing partners "
      "clearly, faults and all, lets your devotion be met in kind."},
     {PointId::Neptune, 8,
@@ -544,7 +546,7 @@ const PlacementReading Readings[] = {
      "faith alive and your judgment sound."},
     {PointId::Neptune, 10,
      "Neptune in your tenth house may draw you to a vocation in art, care, film or anything "
-     "that serves a vision. Your reputation can be glamorous or vague. The cost is "
+     "that serves a vision. Your reputation can be glamorous or vague. The catch is "
      "uncertainty about your direction or a public image others project onto you; defining "
      "your goals clearly lets your dream become a career."},
     {PointId::Neptune, 11,
@@ -555,22 +557,22 @@ const PlacementReading Readings[] = {
     {PointId::Neptune, 12,
      "Neptune in your twelfth house opens a rich inner life: dreams, imagination, compassion "
      "and a feel for the unseen. You may need retreat and find peace in music or quiet "
-     "devotion. The cost is escapism or absorbing others' sorrows; a regular practice of "
+     "devotion. The price is escapism or absorbing others' sorrows; a regular practice of "
      "solitude with a purpose lets your sensitivity serve others."},
     {PointId::Pluto, 1,
      "Pluto in your first house gives you an intense, magnetic presence, and people may sense "
-     "your strength before you speak. You may reinvent yourself more than once. The cost is a "
-     "guardedness and a need to control how you are seen; letting yourself be known, "
-     "vulnerabilities included, turns that intensity toward trust."},
+     "your strength before you speak. You may reinvent yourself more than once. What it can "
+     "cost is a guardedness and a need to control how you are seen; letting yourself be "
+     "known, vulnerabilities included, turns that intensity toward trust."},
     {PointId::Pluto, 2,
      "Pluto in your second house makes possessions and resources a matter of power: you may "
      "build your means with determination and live through big swings between having and "
-     "lacking. The cost is possessiveness and fear of lack; recognising that your deepest "
+     "lacking. The price is possessiveness and fear of lack; recognising that your deepest "
      "resource is your own resilience loosens the grip on things."},
     {PointId::Pluto, 3,
      "Pluto in your third house gives a penetrating mind that seeks the truth behind words, "
      "and your speech can persuade or wound. Siblings or early schooling may have carried "
-     "intensity. The cost is obsession with an idea or a secret; using your investigative "
+     "intensity. The catch is obsession with an idea or a secret; using your investigative "
      "mind for understanding rather than winning makes it formidable."},
     {PointId::Pluto, 4,
      "Pluto in your fourth house roots deep forces in family and home: you may carry a family "
@@ -584,39 +586,39 @@ const PlacementReading Readings[] = {
      "life gives your passion its most generous form."},
     {PointId::Pluto, 6,
      "Pluto in your sixth house brings intensity to daily work: you may overhaul methods, "
-     "take on hard jobs, or feel driven to master routine. The cost is compulsive working and "
-     "power struggles with colleagues; choosing one thing to transform at a time lets your "
-     "drive reshape your days without wearing you down."},
+     "take on hard jobs, or feel driven to master routine. The price is compulsive working "
+     "and power struggles with colleagues; choosing one thing to transform at a time lets "
+     "your drive reshape your days without wearing you down."},
     {PointId::Pluto, 7,
      "Pluto in your seventh house draws you into intense, transforming partnerships, and you "
-     "may meet powerful partners or rivals. Relationships change you profoundly. The cost is "
+     "may meet powerful partners or rivals. Relationships change you profoundly. The snag is "
      "struggles for control and fear of betrayal; equal terms and open discussion of power "
      "let a partnership become a place of deep renewal."},
     {PointId::Pluto, 8,
      "Pluto in your eighth house is at home in depth: intimacy, crisis, shared resources and "
-     "hidden truths draw you, and you may be resilient in upheaval. The cost is a need to "
-     "control others or secrets kept too long; trusting someone with your depths shows the "
+     "hidden truths draw you, and you may be resilient in upheaval. The shadow side is a need "
+     "to control others or secrets kept too long; trusting someone with your depths shows the "
      "strength that lies in sharing power."},
     {PointId::Pluto, 9,
      "Pluto in your ninth house gives your beliefs an intense, transforming force, and travel "
-     "or study may change you at the root. You search for truth relentlessly. The cost is "
+     "or study may change you at the root. You search for truth relentlessly. The risk is "
      "zealotry or a crisis of faith; welcoming challenges to your view lets your convictions "
      "deepen rather than harden."},
     {PointId::Pluto, 10,
      "Pluto in your tenth house brings a drive for power and achievement in public life, and "
-     "your career may pass through dramatic rises and turns. The cost is struggles with "
+     "your career may pass through dramatic rises and turns. The trouble is struggles with "
      "authority and a ruthless streak under pressure; using your influence for the common "
      "good builds a reputation that endures."},
     {PointId::Pluto, 11,
      "Pluto in your eleventh house brings intensity to friendship and groups: you may be "
-     "drawn to movements for change and to friends who transform you. The cost is power "
+     "drawn to movements for change and to friends who transform you. The shadow is power "
      "struggles within circles or friendships that end abruptly; choosing allies with care "
      "makes your influence in groups a force for good."},
     {PointId::Pluto, 12,
      "Pluto in your twelfth house gives a deep, hidden inner life, and you may face private "
      "fears or secrets that ask for courage. You may work powerfully behind the scenes. The "
-     "cost is suppressing what you feel; quiet reflection, an honest confidant or creative "
-     "work lets those depths become a source of strength."},
+     "other side is suppressing what you feel; quiet reflection, an honest confidant or "
+     "creative work lets those depths become a source of strength."},
 };
 
 }  // namespace

@@ -13,11 +13,11 @@ const PlacementReading Readings[] = {
      "With the Sun in Aries, you come alive by starting things: the first move, the blank "
      "page, the door pushed open before anyone has decided whether to knock. Your purpose "
      "grows through challenge and speed, and a week without something to aim at leaves you "
-     "restless. The cost is a trail of beginnings; learning to stay past the exciting part "
+     "restless. The catch is a trail of beginnings; learning to stay past the exciting part "
      "gives your courage something to show for it."},
     {PointId::Sun, 1,
-     "With the Sun in Taurus, you build a self slowly and mean it to last. You trust what you "
-     "can touch, taste and count, and you tend to know your worth best when your days have a "
+     "A Sun in Taurus builds a self slowly and means it to last. You trust what you can "
+     "touch, taste and count, and you tend to know your worth best when your days have a "
      "settled rhythm and your hands are busy with something real. The same steadiness can "
      "harden into refusing to budge; choosing change before it is forced on you keeps your "
      "strength supple."},
@@ -34,7 +34,7 @@ const PlacementReading Readings[] = {
      "exposed; saying plainly what you need, instead of waiting to be guessed, lets others "
      "look after you too."},
     {PointId::Sun, 4,
-     "With the Sun in Leo, you shine by giving something of yourself: a story told well, a "
+     "The Sun in Leo lets you shine by giving something of yourself: a story told well, a "
      "party hosted with flair, praise handed out generously. You want your work to carry your "
      "signature and to be seen. The shadow is a pride that bruises easily when applause is "
      "late; creating for the joy of it, not only for the audience, keeps your warmth steady "
@@ -48,54 +48,54 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 6,
      "With the Sun in Libra, you come into focus through other people: a conversation, a "
      "partnership, a shared project where each side gets its due. You have an eye for "
-     "proportion, in a room or in an argument, and a gift for making peace. The cost is "
+     "proportion, in a room or in an argument, and a gift for making peace. The price is "
      "deciding by poll; knowing your own view before you weigh everyone else's gives your "
      "fairness a spine."},
     {PointId::Sun, 7,
-     "With the Sun in Scorpio, you live from the depths and prefer the truth to the polite "
-     "version. You may hold few friendships but hold them hard, and you can sense what is "
-     "unsaid in a room within minutes. That intensity gives you staying power in a crisis; "
+     "Born with the Sun in Scorpio, you live from the depths and prefer the truth to the "
+     "polite version. You may hold few friendships but hold them hard, and you can sense what "
+     "is unsaid in a room within minutes. That intensity gives you staying power in a crisis; "
      "its cost is secrecy and a long memory for hurt, eased by letting trusted people in "
      "before you are quite sure of them."},
     {PointId::Sun, 8,
      "With the Sun in Sagittarius, you grow by widening the map: a new country, a new "
      "subject, a conversation that runs until midnight about what life is for. You are "
-     "candid, hopeful and quick to laugh. The cost is restlessness and a promise made bigger "
+     "candid, hopeful and quick to laugh. The snag is restlessness and a promise made bigger "
      "than the week can hold; following through on one horizon before chasing the next gives "
      "your faith weight."},
     {PointId::Sun, 9,
-     "With the Sun in Capricorn, you tend to take the long road and respect those who have "
-     "walked it. You know how to plan, to wait and to carry responsibility, and you may be "
-     "the one people call when something has to be done properly. The cost is seriousness "
-     "that forgets to play; building rest and pleasure into the schedule, not after it, keeps "
+     "Your Sun in Capricorn takes the long road and respects those who have walked it. You "
+     "know how to plan, to wait and to carry responsibility, and you may be the one people "
+     "call when something has to be done properly. The shadow side is seriousness that "
+     "forgets to play; building rest and pleasure into the schedule, not after it, keeps "
      "ambition humane."},
     {PointId::Sun, 10,
-     "With the Sun in Aquarius, you become yourself by thinking for yourself. You may "
-     "champion an unpopular idea at work, keep friends from every walk of life and bristle at "
-     "any rule that cannot explain itself. Your gift is principle and an eye for the future; "
-     "its cost is a cool distance when feelings get close, and letting people matter as much "
-     "as ideas warms it."},
+     "For a Sun in Aquarius, becoming yourself means thinking for yourself. You may champion "
+     "an unpopular idea at work, keep friends from every walk of life and bristle at any rule "
+     "that cannot explain itself. Your gift is principle and an eye for the future; its cost "
+     "is a cool distance when feelings get close, and letting people matter as much as ideas "
+     "warms it."},
     {PointId::Sun, 11,
      "With the Sun in Pisces, your identity has soft edges: you pick up moods, music and "
      "other people's sorrows as if they were your own. Imagination and compassion come "
-     "naturally, and you may help a stranger before you finish your own errands. The cost is "
+     "naturally, and you may help a stranger before you finish your own errands. The risk is "
      "drift and losing track of what you want; a clear boundary and a daily anchor give your "
      "sensitivity somewhere to stand."},
     {PointId::Moon, 0,
      "With the Moon in Aries, your feelings arrive fast and hot and usually leave just as "
      "quickly. You are soothed by action: a brisk walk after an argument, a task tackled the "
-     "moment it worries you. The cost is impatience with slower hearts, your own included; "
+     "moment it worries you. The risk is impatience with slower hearts, your own included; "
      "counting to ten before you answer gives others time to catch up with your honesty."},
     {PointId::Moon, 1,
-     "With the Moon in Taurus, you need comfort you can touch: a good meal, a familiar chair, "
-     "the same route home. Your moods are steady and your loyalty slow to shift, which makes "
-     "you a calm presence when others panic. The cost is clinging to what feels safe long "
-     "after it has stopped feeding you; modest changes chosen freely keep your calm from "
-     "becoming a rut."},
+     "The Moon in Taurus needs comfort it can touch: a good meal, a familiar chair, the same "
+     "route home. Your moods are steady and your loyalty slow to shift, which makes you a "
+     "calm presence when others panic. The trouble is clinging to what feels safe long after "
+     "it has stopped feeding you; modest changes chosen freely keep your calm from becoming a "
+     "rut."},
     {PointId::Moon, 2,
      "With the Moon in Gemini, you settle your feelings by talking them through, reading "
      "about them or texting a friend at odd hours. Variety soothes you, and a day with no new "
-     "input can feel flat. The cost is explaining a feeling instead of having it; sitting "
+     "input can feel flat. The shadow is explaining a feeling instead of having it; sitting "
      "quietly with one emotion before naming it lets your heart catch up with your quick "
      "mind."},
     {PointId::Moon, 3,
@@ -105,10 +105,10 @@ const PlacementReading Readings[] = {
      "held close; asking for care directly, rather than retreating, keeps your shell from "
      "closing."},
     {PointId::Moon, 4,
-     "With the Moon in Leo, you need to feel warmly seen, and you return affection with open "
-     "hands: the surprise party, the generous compliment, the evening you make special. Your "
-     "heart is loyal and playful. The cost is a wound when the attention goes elsewhere; "
-     "finding pride in what you give, not in the thanks, keeps your warmth from depending on "
+     "A Moon in Leo needs to feel warmly seen, and returns affection with open hands: the "
+     "surprise party, the generous compliment, the evening you make special. Your heart is "
+     "loyal and playful. The other side is a wound when the attention goes elsewhere; finding "
+     "pride in what you give, not in the thanks, keeps your warmth from depending on "
      "applause."},
     {PointId::Moon, 5,
      "With the Moon in Virgo, you calm yourself by putting things in order: a tidied drawer, "
@@ -118,18 +118,19 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 6,
      "With the Moon in Libra, you feel at ease when things are fair and pleasant between "
      "people, and a quarrel left hanging can spoil your whole evening. You soothe others with "
-     "tact and good company. The cost is swallowing your own upset to keep the peace; saying "
-     "what bothers you while it is still minor keeps the harmony honest."},
+     "tact and good company. What it can cost is swallowing your own upset to keep the peace; "
+     "saying what bothers you while it is still minor keeps the harmony honest."},
     {PointId::Moon, 7,
-     "With the Moon in Scorpio, your feelings run deep, private and strong, and you trust "
-     "slowly but completely. You may know a friend is hurt before they do, and keep what they "
-     "tell you safe for years. The cost is suspicion and a grudge that outlives its cause; "
-     "letting go of one old hurt frees more feeling for the people who earned your trust."},
+     "In Scorpio the Moon runs deep, private and strong: you trust slowly but completely. You "
+     "may know a friend is hurt before they do, and keep what they tell you safe for years. "
+     "The price is suspicion and a grudge that outlives its cause; letting go of one old hurt "
+     "frees more feeling for the people who earned your trust."},
     {PointId::Moon, 8,
      "With the Moon in Sagittarius, you need room to roam, in miles or in ideas, and a plan "
      "for next month lifts your spirits more than any comfort at home. Your moods recover "
-     "quickly and you cheer others with humour. The cost is skipping past sadness with a joke "
-     "or a trip; staying with a hard feeling a little longer teaches you what it came to say."},
+     "quickly and you cheer others with humour. The catch is skipping past sadness with a "
+     "joke or a trip; staying with a hard feeling a little longer teaches you what it came to "
+     "say."},
     {PointId::Moon, 9,
      "With the Moon in Capricorn, you tend to handle feelings the way you handle work: with "
      "control, patience and a plan. You may be the steady one in a family crisis or a flooded "
@@ -138,39 +139,39 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 10,
      "With the Moon in Aquarius, you feel safest with a little distance and plenty of "
      "freedom, and friendship matters as much to you as closeness. You may respond to an "
-     "upset friend with clear thinking rather than tears. The cost is seeming cool just when "
+     "upset friend with clear thinking rather than tears. The price is seeming cool just when "
      "warmth is wanted; showing that you care, in plain words, bridges the gap your "
      "independence leaves."},
     {PointId::Moon, 11,
-     "With the Moon in Pisces, you soak up the feeling in any room, as if you had no skin "
-     "between yourself and others. Music, water and quiet restore you, and compassion comes "
-     "easily. The cost is being swamped by moods that are not yours, or slipping away when "
-     "life gets harsh; a little solitude each day and firm limits keep your kindness afloat."},
+     "Under a Pisces Moon you soak up the feeling in any room, as if you had no skin between "
+     "yourself and others. Music, water and quiet restore you, and compassion comes easily. "
+     "The snag is being swamped by moods that are not yours, or slipping away when life gets "
+     "harsh; a little solitude each day and firm limits keep your kindness afloat."},
     {PointId::Mercury, 0,
      "With Mercury in Aries, you think on your feet and say it straight, often before the "
      "other person has finished the question. Decisions come quickly and debate wakes you up. "
-     "The cost is the reply sent in haste and the detail skipped; a second read before you "
-     "press send keeps your directness sharp rather than careless."},
+     "The other side is the reply sent in haste and the detail skipped; a second read before "
+     "you press send keeps your directness sharp rather than careless."},
     {PointId::Mercury, 1,
-     "With Mercury in Taurus, your mind moves at a deliberate pace and keeps what it learns. "
-     "You prefer facts you can test, explain things in practical terms and rarely change your "
-     "view because someone talks louder. The cost is stubbornness when a better idea appears; "
-     "giving a new argument a fair hearing before you dig in keeps your solid thinking open."},
+     "Mercury in Taurus moves at a deliberate pace and keeps what it learns. You prefer facts "
+     "you can test, explain things in practical terms and rarely change your view because "
+     "someone talks louder. The cost is stubbornness when a better idea appears; giving a new "
+     "argument a fair hearing before you dig in keeps your solid thinking open."},
     {PointId::Mercury, 2,
      "With Mercury in Gemini, your mind is quick, curious and fond of words: puzzles, gossip, "
      "trivia and three tabs open at once. You can talk to anyone and explain almost anything. "
-     "The cost is knowing a little about a great deal and finishing less than you start; "
-     "choosing a subject to master gives your quickness depth."},
+     "What it can cost is knowing a little about a great deal and finishing less than you "
+     "start; choosing a subject to master gives your quickness depth."},
     {PointId::Mercury, 3,
      "With Mercury in Cancer, you think with your feelings and remember by atmosphere: where "
      "you were, who was there, how it felt. You listen well and often say the right thing to "
-     "someone who is hurting. The cost is taking a neutral remark personally; asking what was "
-     "meant before you react keeps your good memory from storing grievances."},
+     "someone who is hurting. The price is taking a neutral remark personally; asking what "
+     "was meant before you react keeps your good memory from storing grievances."},
     {PointId::Mercury, 4,
-     "With Mercury in Leo, you speak with colour and conviction, and a meeting tends to wake "
-     "up when you tell the story. You like ideas that let you lead and a plan you can put "
-     "your name to. The cost is defending a view because it is yours; enjoying being "
-     "persuaded now and then makes your confidence more convincing."},
+     "Mercury in Leo gives your speech colour and conviction, and a meeting tends to wake up "
+     "when you tell the story. You like ideas that let you lead and a plan you can put your "
+     "name to. The catch is defending a view because it is yours; enjoying being persuaded "
+     "now and then makes your confidence more convincing."},
     {PointId::Mercury, 5,
      "With Mercury in Virgo, your mind sorts, measures and refines: the spreadsheet checked "
      "twice, the instructions rewritten so anyone can follow them. You notice what others "
@@ -179,47 +180,48 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 6,
      "With Mercury in Libra, you weigh every side before you speak and phrase things so that "
      "nobody loses face. You make a fine mediator, and people bring you their disputes. The "
-     "cost is a decision postponed until someone else makes it; setting yourself a deadline "
+     "price is a decision postponed until someone else makes it; setting yourself a deadline "
      "for choosing lets your fairness reach a conclusion."},
     {PointId::Mercury, 7,
-     "With Mercury in Scorpio, you read between the lines and keep your own counsel. You may "
-     "solve a puzzle by noticing what someone avoided saying, and you remember every word of "
-     "a promise. The cost is suspicion and a sharp tongue when cornered; sharing what you "
-     "have worked out, not only guarding it, lets your insight help others."},
+     "Mercury in Scorpio reads between the lines and keeps its own counsel. You may solve a "
+     "puzzle by noticing what someone avoided saying, and you remember every word of a "
+     "promise. The snag is suspicion and a sharp tongue when cornered; sharing what you have "
+     "worked out, not only guarding it, lets your insight help others."},
     {PointId::Mercury, 8,
      "With Mercury in Sagittarius, your mind reaches for the big picture: why something "
      "matters, where it leads, what it means for everyone. You speak frankly, teach with "
-     "enthusiasm and love a debate over dinner. The cost is a broad claim with thin facts "
-     "beneath it; checking the details before you announce the principle makes your vision "
-     "trustworthy."},
+     "enthusiasm and love a debate over dinner. The shadow side is a broad claim with thin "
+     "facts beneath it; checking the details before you announce the principle makes your "
+     "vision trustworthy."},
     {PointId::Mercury, 9,
      "With Mercury in Capricorn, you think like an engineer of plans: practical, sober, one "
      "step after another. Your word carries weight because you do not waste it, and you tend "
-     "to learn what is useful. The cost is dismissing a playful idea as frivolous; leaving "
+     "to learn what is useful. The risk is dismissing a playful idea as frivolous; leaving "
      "room for what cannot yet be proven keeps your good sense from going grey."},
     {PointId::Mercury, 10,
-     "With Mercury in Aquarius, you think ahead of the crowd and enjoy ideas that unsettle "
-     "the usual way of doing things. You may spot the flaw in a system at work and have a fix "
-     "ready. The cost is holding an opinion so firmly it stops listening; staying curious "
-     "about why others disagree keeps your originality in conversation with them."},
+     "A mind shaped by Mercury in Aquarius runs ahead of the crowd and enjoy ideas that "
+     "unsettle the usual way of doing things. You may spot the flaw in a system at work and "
+     "have a fix ready. The trouble is holding an opinion so firmly it stops listening; "
+     "staying curious about why others disagree keeps your originality in conversation with "
+     "them."},
     {PointId::Mercury, 11,
      "With Mercury in Pisces, your mind thinks in images, moods and hunches more than in "
      "lists. You may grasp a situation whole without being able to say how, and write or "
-     "speak with a poetic touch. The cost is vagueness and forgotten details; a notebook, a "
+     "speak with a poetic touch. The shadow is vagueness and forgotten details; a notebook, a "
      "calendar and a habit of checking facts give your intuition solid ground to land on."},
     {PointId::Venus, 0,
      "With Venus in Aries, you love boldly and make the first move, drawn to people who are "
-     "lively and a little hard to catch. Your affection is frank and exciting. The cost is "
-     "cooling once the chase is won; finding the adventure inside a settled bond, a new plan "
-     "together, a fresh challenge shared, keeps your ardour alive."},
+     "lively and a little hard to catch. Your affection is frank and exciting. What it can "
+     "cost is cooling once the chase is won; finding the adventure inside a settled bond, a "
+     "new plan together, a fresh challenge shared, keeps your ardour alive."},
     {PointId::Venus, 1,
-     "With Venus in Taurus, you love through the senses and through steadiness: good food, "
-     "soft fabrics, a partner whose hand you can hold on the sofa. Your affection is loyal "
-     "and patient. The cost is possessiveness and comfort that turns to inertia; giving "
-     "freely, without keeping a quiet account, lets your devotion breathe."},
+     "Venus in Taurus loves through the senses and through steadiness: good food, soft "
+     "fabrics, a partner whose hand you can hold on the sofa. Your affection is loyal and "
+     "patient. The price is possessiveness and comfort that turns to inertia; giving freely, "
+     "without keeping a quiet account, lets your devotion breathe."},
     {PointId::Venus, 2,
      "With Venus in Gemini, you fall for a good mind and a quick laugh, and conversation is "
-     "your way of courting. You enjoy variety in company and in taste. The cost is "
+     "your way of courting. You enjoy variety in company and in taste. The catch is "
      "restlessness when love grows routine; keeping the talk fresh within one bond, new books "
      "to share, new places to argue about, can hold your interest better than moving on."},
     {PointId::Venus, 3,
@@ -228,43 +230,42 @@ const PlacementReading Readings[] = {
      "lasting. The cost is sulking when care is not returned, or giving in order to be "
      "needed; asking plainly for tenderness keeps your love from turning into a quiet ledger."},
     {PointId::Venus, 4,
-     "With Venus in Leo, you love generously and like to be adored in return, with gestures "
-     "that have some sparkle: flowers, a grand evening, loyalty declared in public. Your "
-     "warmth makes people feel special. The cost is hurt pride when admiration flags; "
-     "noticing and praising others as lavishly as you wish to be praised keeps affection "
-     "flowing both ways."},
+     "Venus in Leo loves generously and likes to be adored in return, with gestures that have "
+     "some sparkle: flowers, a grand evening, loyalty declared in public. Your warmth makes "
+     "people feel special. The price is hurt pride when admiration flags; noticing and "
+     "praising others as lavishly as you wish to be praised keeps affection flowing both "
+     "ways."},
     {PointId::Venus, 5,
      "With Venus in Virgo, you show love in practical ways: fixing the bike, remembering the "
      "allergy, ironing the shirt for the interview. Your taste runs to the simple and well "
-     "made. The cost is a critical eye turned on the people you love, or on yourself; letting "
+     "made. The snag is a critical eye turned on the people you love, or on yourself; letting "
      "affection be imperfect, and saying it out loud, warms your careful devotion."},
     {PointId::Venus, 6,
      "With Venus in Libra, love and beauty come naturally to you, and partnership feels like "
      "home ground. You have a gift for charm, fair play and a room arranged just right. The "
-     "cost is keeping the peace at the price of your own wishes; risking a little friction "
-     "for honesty makes your relationships more truly balanced."},
+     "shadow side is keeping the peace at the price of your own wishes; risking a little "
+     "friction for honesty makes your relationships more truly balanced."},
     {PointId::Venus, 7,
-     "With Venus in Scorpio, you love intensely and want all of a person, not the polite "
-     "surface. Your loyalty runs deep and your attraction can be magnetic. The cost is "
-     "jealousy and tests of devotion set in silence; trusting a partner with your fears, "
-     "rather than watching for betrayal, lets your passion become a refuge instead of a "
-     "trial."},
+     "Venus in Scorpio loves intensely and wants all of a person, not the polite surface. "
+     "Your loyalty runs deep and your attraction can be magnetic. The risk is jealousy and "
+     "tests of devotion set in silence; trusting a partner with your fears, rather than "
+     "watching for betrayal, lets your passion become a refuge instead of a trial."},
     {PointId::Venus, 8,
      "With Venus in Sagittarius, you love freedom, laughter and people who widen your world: "
      "a partner from elsewhere, a friend who drags you on a trip. Your affection is warm and "
-     "generous. The cost is backing away when closeness asks for commitment; treating a "
+     "generous. The trouble is backing away when closeness asks for commitment; treating a "
      "lasting bond as a journey still under way keeps you in it."},
     {PointId::Venus, 9,
      "With Venus in Capricorn, you love with seriousness and build affection to last, "
      "preferring proven loyalty to grand declarations. Your taste is classic and your "
-     "commitments are kept. The cost is reserve that hides warmth, or choosing partners for "
+     "commitments are kept. The shadow is reserve that hides warmth, or choosing partners for "
      "their standing; letting yourself be silly and openly fond shows what lies behind the "
      "composure."},
     {PointId::Venus, 10,
-     "With Venus in Aquarius, you love as a friend first and need a partner who respects your "
+     "Venus in Aquarius loves as a friend first and needs a partner who respects your "
      "independence. Unusual people attract you, and you give affection without fuss or "
-     "clinging. The cost is coolness when feelings run high; staying present in an emotional "
-     "moment, instead of analysing it, shows how much you do care."},
+     "clinging. The other side is coolness when feelings run high; staying present in an "
+     "emotional moment, instead of analysing it, shows how much you do care."},
     {PointId::Venus, 11,
      "With Venus in Pisces, you love with compassion and imagination, and can see the best in "
      "almost anyone. Your affection is gentle, romantic and forgiving. The cost is loving an "
@@ -273,43 +274,43 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 0,
      "With Mars in Aries, your drive is direct, quick and fearless: you see what you want and "
      "go for it, often first in line and last to give up a fight. Energy comes in bursts. The "
-     "cost is a short fuse and projects dropped once the spark fades; pacing yourself, and "
+     "risk is a short fuse and projects dropped once the spark fades; pacing yourself, and "
      "finishing the dull middle, lets your courage show results."},
     {PointId::Mars, 1,
-     "With Mars in Taurus, you act slowly and steadily and are hard to push off course. Once "
-     "you commit to a garden, a savings plan or a grudge, you see it through. The cost is "
-     "digging in when flexibility would serve you, and a temper slow to rise but hard to "
-     "calm; choosing your stands carefully makes your stamina count."},
+     "Mars in Taurus acts slowly and steadily and is hard to push off course. Once you commit "
+     "to a garden, a savings plan or a grudge, you see it through. The trouble is digging in "
+     "when flexibility would serve you, and a temper slow to rise but hard to calm; choosing "
+     "your stands carefully makes your stamina count."},
     {PointId::Mars, 2,
      "With Mars in Gemini, your energy goes into words, errands and ideas, several at once. "
-     "You argue well, move fast and get bored by slow routines. The cost is scattered effort "
-     "and a sharp tongue in a quarrel; putting your drive behind one project at a time, and "
-     "your wit behind persuasion rather than point-scoring, gives it force."},
+     "You argue well, move fast and get bored by slow routines. The shadow is scattered "
+     "effort and a sharp tongue in a quarrel; putting your drive behind one project at a "
+     "time, and your wit behind persuasion rather than point-scoring, gives it force."},
     {PointId::Mars, 3,
      "With Mars in Cancer, you fight hardest for the people and places you love, and can be "
      "fierce in defence of home. Your drive often moves sideways, through feelings and hints "
-     "rather than open demands. The cost is anger held in until it sulks or spills; saying "
-     "what you want directly, early on, puts your protective strength to clearer use."},
+     "rather than open demands. The other side is anger held in until it sulks or spills; "
+     "saying what you want directly, early on, puts your protective strength to clearer use."},
     {PointId::Mars, 4,
-     "With Mars in Leo, you act with flair and want your efforts to be noticed. You lead "
-     "naturally, throw yourself into creative work and defend your honour with heat. The cost "
-     "is pride that makes a disagreement a contest; acting for the work itself, and letting "
-     "others share the credit, gives your courage a generous stage."},
+     "Mars in Leo acts with flair and wants its efforts noticed. You lead naturally, throw "
+     "yourself into creative work and defend your honour with heat. The cost is pride that "
+     "makes a disagreement a contest; acting for the work itself, and letting others share "
+     "the credit, gives your courage a generous stage."},
     {PointId::Mars, 5,
      "With Mars in Virgo, your energy goes into work done carefully: the repair, the tidy "
      "report, the job no one else would bother to do right. You are efficient and precise. "
-     "The cost is irritation with sloppiness, yours or others', that frays the nerves; aiming "
-     "your drive at what truly matters, and letting the rest be, keeps your skill from "
-     "turning into strain."},
+     "What it can cost is irritation with sloppiness, yours or others', that frays the "
+     "nerves; aiming your drive at what truly matters, and letting the rest be, keeps your "
+     "skill from turning into strain."},
     {PointId::Mars, 6,
      "With Mars in Libra, you act best with a partner and fight most readily for fairness, on "
      "someone else's behalf as easily as your own. Open conflict may feel uncomfortable, so "
-     "anger can come out as coolness or delay. The cost is decisions that stall; naming what "
+     "anger can come out as coolness or delay. The price is decisions that stall; naming what "
      "you want, and accepting a little friction, lets your sense of justice move."},
     {PointId::Mars, 7,
-     "With Mars in Scorpio, your drive is concentrated, strategic and slow to show its hand. "
+     "In Scorpio, Mars makes your drive concentrated, strategic and slow to show its hand. "
      "When you set your sights on something you pursue it with formidable patience, and you "
-     "rarely forget an insult. The cost is intensity that turns to control or resentment; "
+     "rarely forget an insult. The catch is intensity that turns to control or resentment; "
      "using your force to finish what matters, not to settle scores, makes it a real power."},
     {PointId::Mars, 8,
      "With Mars in Sagittarius, you act from enthusiasm and conviction: a cause, a journey, a "
@@ -319,44 +320,45 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 9,
      "With Mars in Capricorn, your drive is disciplined and ambitious: you work toward a goal "
      "year after year and respect people who do the same. You can stay calm under pressure "
-     "and keep going when others stop. The cost is grinding on without rest and treating "
+     "and keep going when others stop. The price is grinding on without rest and treating "
      "feelings as obstacles; pausing to enjoy what you have achieved keeps your stamina "
      "human."},
     {PointId::Mars, 10,
-     "With Mars in Aquarius, you act on principle and dislike being told what to do. You may "
-     "throw your energy into a group effort, a reform or an invention, and work best with "
-     "room to do it your way. The cost is contrariness for its own sake; asking whether you "
-     "are fighting the idea or the person keeps your independence effective."},
+     "Mars in Aquarius acts on principle and dislikes being told what to do. You may throw "
+     "your energy into a group effort, a reform or an invention, and work best with room to "
+     "do it your way. The snag is contrariness for its own sake; asking whether you are "
+     "fighting the idea or the person keeps your independence effective."},
     {PointId::Mars, 11,
      "With Mars in Pisces, your drive moves like water: indirect, adaptable, strongest when "
      "it serves a feeling or an ideal. You may fight hard for someone else and struggle to "
-     "push for yourself. The cost is energy leaking into doubt or avoidance; a clear aim and "
-     "a daily routine give your compassion a way to act."},
+     "push for yourself. The shadow side is energy leaking into doubt or avoidance; a clear "
+     "aim and a daily routine give your compassion a way to act."},
     {PointId::Jupiter, 0,
      "With Jupiter in Aries, your faith grows through daring: you trust that a bold start "
-     "opens doors, and it often does. You may talk a group into a venture nobody else would "
-     "try. The cost is overreaching and impatience with caution; pairing your optimism with "
-     "one sober question before you leap keeps your luck from being spent on haste."},
+     "opens doors, and you act on that trust. You may talk a group into a venture nobody else "
+     "would try. The other side is overreaching and impatience with caution; pairing your "
+     "optimism with one sober question before you leap keeps your luck from being spent on "
+     "haste."},
     {PointId::Jupiter, 1,
-     "With Jupiter in Taurus, you find abundance in the tangible: a well-stocked kitchen, a "
-     "garden that yields, savings that grow slowly. Your generosity is practical and your "
-     "good sense about value is real. The cost is too much comfort, the extra helping and the "
-     "purchase that was not needed; enjoying enough, rather than more, keeps plenty pleasant."},
+     "Jupiter in Taurus finds abundance in the tangible: a well-stocked kitchen, a garden "
+     "that yields, savings that grow slowly. Your generosity is practical and your good sense "
+     "about value is real. The cost is too much comfort, the extra helping and the purchase "
+     "that was not needed; enjoying enough, rather than more, keeps plenty pleasant."},
     {PointId::Jupiter, 2,
      "With Jupiter in Gemini, you grow by learning and sharing: courses started, books lent, "
-     "contacts introduced to one another. You see opportunity in every conversation. The cost "
-     "is spreading your enthusiasm so thin that little gets done; choosing which of many good "
-     "ideas to follow gives your wide interest the depth of real knowledge."},
+     "contacts introduced to one another. You see opportunity in every conversation. What it "
+     "can cost is spreading your enthusiasm so thin that little gets done; choosing which of "
+     "many good ideas to follow gives your wide interest the depth of real knowledge."},
     {PointId::Jupiter, 3,
      "With Jupiter in Cancer, your generosity shows at home and in care: the open door, the "
      "table with room for one more, the family you gather around you. Kindness comes easily. "
-     "The cost is over-protecting people or holding on to the past; letting those you nurture "
-     "stand on their own shows how much your care has given them."},
+     "The price is over-protecting people or holding on to the past; letting those you "
+     "nurture stand on their own shows how much your care has given them."},
     {PointId::Jupiter, 4,
-     "With Jupiter in Leo, you believe in life as a stage worth playing on, and your "
-     "enthusiasm lights up a room. You encourage others warmly and give with flair. The cost "
-     "is showing off, or a plan as grand as your heart but larger than your means; generosity "
-     "that does not need an audience carries your big spirit best."},
+     "Jupiter in Leo believes in life as a stage worth playing on, and your enthusiasm lights "
+     "up a room. You encourage others warmly and give with flair. The catch is showing off, "
+     "or a plan as grand as your heart but larger than your means; generosity that does not "
+     "need an audience carries your big spirit best."},
     {PointId::Jupiter, 5,
      "With Jupiter in Virgo, you find meaning in useful work and grow by improving things "
      "step by step. A better method, a careful habit or a job well done gives you real "
@@ -366,90 +368,91 @@ const PlacementReading Readings[] = {
     {PointId::Jupiter, 6,
      "With Jupiter in Libra, your good fortune tends to come through other people: partners, "
      "allies, a well-judged introduction. You believe in fairness and bring out the gracious "
-     "side of others. The cost is promising to please everyone or leaning on a partner for "
+     "side of others. The price is promising to please everyone or leaning on a partner for "
      "direction; standing by your own judgment gives your diplomacy its real weight."},
     {PointId::Jupiter, 7,
-     "With Jupiter in Scorpio, you grow through depth: hard truths faced, crises weathered, "
-     "what is hidden brought to light. You may be the friend who helps others through the "
-     "worst and the researcher who digs past the surface. The cost is excess in passion or in "
-     "control; trusting that not everything must be probed lets your strength rest."},
+     "Jupiter in Scorpio grows through depth: hard truths faced, crises weathered, what is "
+     "hidden brought to light. You may be the friend who helps others through the worst and "
+     "the researcher who digs past the surface. The snag is excess in passion or in control; "
+     "trusting that not everything must be probed lets your strength rest."},
     {PointId::Jupiter, 8,
      "With Jupiter in Sagittarius, your faith in life is large and catching: travel, study "
      "and long talks about meaning feed you. You tend to land on your feet and to lift others "
-     "with your good humour. The cost is overconfidence and a taste for the next horizon "
-     "before this one is explored; a measure of modesty keeps your wisdom honest."},
+     "with your good humour. The shadow side is overconfidence and a taste for the next "
+     "horizon before this one is explored; a measure of modesty keeps your wisdom honest."},
     {PointId::Jupiter, 9,
      "With Jupiter in Capricorn, your growth comes through patience, structure and earned "
      "responsibility. You may prosper slowly, trust plans more than luck and find meaning in "
-     "building something that lasts. The cost is too little room for joy or chance; letting a "
+     "building something that lasts. The risk is too little room for joy or chance; letting a "
      "windfall simply be enjoyed, now and then, keeps your good sense generous."},
     {PointId::Jupiter, 10,
-     "With Jupiter in Aquarius, you believe in people working together and in ideas that move "
-     "the world forward. A club, a cause or a circle of friends tends to open your doors. The "
-     "cost is caring more for humanity than for the person in front of you; giving your time "
-     "to one friend in need keeps your ideals warm."},
+     "Jupiter in Aquarius believes in people working together and in ideas that move the "
+     "world forward. A club, a cause or a circle of friends tends to open your doors. The "
+     "trouble is caring more for humanity than for the person in front of you; giving your "
+     "time to one friend in need keeps your ideals warm."},
     {PointId::Jupiter, 11,
      "With Jupiter in Pisces, your faith is compassionate and wide: you tend to forgive, to "
-     "believe in people and to find meaning in art, music or quiet devotion. Help often "
-     "arrives when you need it. The cost is trusting too easily and drifting without a plan; "
-     "grounding your kindness in a few firm commitments lets it reach further."},
+     "believe in people and to find meaning in art, music or quiet devotion. You tend to "
+     "trust that help is near when you need it. The shadow is trusting too easily and "
+     "drifting without a plan; grounding your kindness in a few firm commitments lets it "
+     "reach further."},
     {PointId::Saturn, 0,
      "With Saturn in Aries, your lesson is learning when and how to act on your own. You may "
      "hesitate to push yourself forward, then push too hard once you do. Over the years, "
      "patience with your own impulses becomes a rare kind of courage: the ability to lead "
      "calmly, to start things that last and to stand alone when needed."},
     {PointId::Saturn, 1,
-     "With Saturn in Taurus, security is a serious matter: you may worry about having enough "
-     "and work long hours to build a cushion. You tend to be careful, reliable and slow to "
-     "spend. The cost is holding on too tightly, to things or to habits; trusting your own "
-     "steady worth, not only your savings, lets you enjoy what you have built."},
+     "Saturn in Taurus makes security a serious matter: you may worry about having enough and "
+     "work long hours to build a cushion. You tend to be careful, reliable and slow to spend. "
+     "The snag is holding on too tightly, to things or to habits; trusting your own steady "
+     "worth, not only your savings, lets you enjoy what you have built."},
     {PointId::Saturn, 2,
      "With Saturn in Gemini, you take thinking and speaking seriously, perhaps because being "
      "understood once felt hard. You may check facts others skip and choose words carefully. "
-     "The cost is self-doubt about your own mind and nerves before speaking; practice and "
-     "study give you a clear, precise voice that others learn to trust."},
+     "The shadow side is self-doubt about your own mind and nerves before speaking; practice "
+     "and study give you a clear, precise voice that others learn to trust."},
     {PointId::Saturn, 3,
      "With Saturn in Cancer, feelings and family can carry a weight of duty: you may have "
      "grown up responsible early or learned to hide your needs. You tend to be a dependable "
-     "carer. The cost is guarding your heart too closely; letting yourself be looked after, "
+     "carer. The risk is guarding your heart too closely; letting yourself be looked after, "
      "bit by bit, builds the secure home you work so hard to provide."},
     {PointId::Saturn, 4,
-     "With Saturn in Leo, you may long to be seen and fear it in equal measure, rehearsing "
+     "Under Saturn in Leo you may long to be seen and fear it in equal measure, rehearsing "
      "before you step into the light. Creativity and play come with a sense of "
-     "responsibility. The cost is hiding your gifts until they feel perfect; showing your "
+     "responsibility. The trouble is hiding your gifts until they feel perfect; showing your "
      "work while it is still unfinished builds a confidence that is earned and lasts."},
     {PointId::Saturn, 5,
      "With Saturn in Virgo, you hold yourself to exacting standards at work and in daily "
      "routine, and you tend to do a thorough job. Methods, lists and schedules keep you "
-     "steady. The cost is worry, and criticism aimed mostly at yourself; accepting that a "
+     "steady. The shadow is worry, and criticism aimed mostly at yourself; accepting that a "
      "task can be finished without being flawless lets your diligence serve you rather than "
      "drive you."},
     {PointId::Saturn, 6,
      "With Saturn in Libra, relationships are where you learn responsibility: keeping "
      "promises, meeting people halfway, knowing what is fair. You may commit late and take "
-     "commitments seriously. The cost is caution that keeps love at arm's length or stays in "
-     "a bond out of duty; clear agreements, renewed honestly, give your partnerships lasting "
-     "strength."},
+     "commitments seriously. The other side is caution that keeps love at arm's length or "
+     "stays in a bond out of duty; clear agreements, renewed honestly, give your partnerships "
+     "lasting strength."},
     {PointId::Saturn, 7,
-     "With Saturn in Scorpio, you tend to take trust, power and intimacy seriously and let "
-     "very few people all the way in. You can endure hardship with quiet resolve. The cost is "
-     "fear of being exposed and a grip on control; letting one trusted person see what you "
-     "guard lets endurance deepen into closeness."},
+     "Saturn in Scorpio inclines you to take trust, power and intimacy seriously and let very "
+     "few people all the way in. You can endure hardship with quiet resolve. The cost is fear "
+     "of being exposed and a grip on control; letting one trusted person see what you guard "
+     "lets endurance deepen into closeness."},
     {PointId::Saturn, 8,
      "With Saturn in Sagittarius, beliefs are earned, not borrowed: you may test ideas hard "
      "before you accept them and distrust easy answers. Study and experience shape a "
-     "philosophy of your own. The cost is cynicism or rigid principles; staying open to what "
-     "a stranger or a journey can teach keeps your hard-won wisdom alive."},
+     "philosophy of your own. What it can cost is cynicism or rigid principles; staying open "
+     "to what a stranger or a journey can teach keeps your hard-won wisdom alive."},
     {PointId::Saturn, 9,
      "With Saturn in Capricorn, you understand structure, time and responsibility, and you "
-     "may have carried adult concerns young. You plan carefully and climb steadily. The cost "
+     "may have carried adult concerns young. You plan carefully and climb steadily. The price "
      "is severity with yourself and a fear of failing that leaves little room for play; "
      "measuring your worth by more than achievement keeps your ambition from becoming a "
      "burden."},
     {PointId::Saturn, 10,
-     "With Saturn in Aquarius, you bring discipline to ideas and groups: you may organise the "
+     "Saturn in Aquarius brings discipline to ideas and groups: you may organise the "
      "committee, write the rules for a fairer system or stand by an unpopular principle. The "
-     "cost is coolness, or feeling separate from the crowd you serve; letting friendships be "
+     "catch is coolness, or feeling separate from the crowd you serve; letting friendships be "
      "warm as well as useful keeps your vision of how people should live together human."},
     {PointId::Saturn, 11,
      "With Saturn in Pisces, you may feel others' pain keenly and work hard to give it shape, "
@@ -459,18 +462,18 @@ const PlacementReading Readings[] = {
     {PointId::Uranus, 0,
      "Uranus in Aries marks a generation, those born over some seven years, that tends to "
      "break new ground by acting first and asking permission later. In you it shows as a "
-     "sudden urge to strike out alone. The cost is rebellion for its own sake; where it lands "
+     "sudden urge to strike out alone. The snag is rebellion for its own sake; where it lands "
      "among your houses shows where your pioneering spirit does real good."},
     {PointId::Uranus, 1,
      "Uranus in Taurus, shared with those born in the same seven years or so, shakes up what "
-     "people own, earn and eat, and what they take as solid ground. You may find your own "
+     "people own, earn and make, and what they take as solid ground. You may find your own "
      "sense of security changing without warning. The gift is a practical inventiveness; the "
      "use of the jolts is learning to hold things lightly."},
     {PointId::Uranus, 2,
      "Uranus in Gemini belongs to a generation that rewires how people talk, learn and "
      "connect. Your mind may leap between ideas and warm to new tools before others trust "
-     "them. The cost is nervous restlessness and a short attention span; letting an idea "
-     "settle long enough to test it shows which of your flashes are real."},
+     "them. The shadow side is nervous restlessness and a short attention span; letting an "
+     "idea settle long enough to test it shows which of your flashes are real."},
     {PointId::Uranus, 3,
      "Uranus in Cancer, common to those born within the same seven years, unsettles the old "
      "picture of home and family and invents new ones. You may need more freedom within your "
@@ -478,24 +481,24 @@ const PlacementReading Readings[] = {
      "make belonging by choice."},
     {PointId::Uranus, 4,
      "Uranus in Leo marks a generation that insists on expressing itself in its own way, in "
-     "art, romance and style. You may want your creativity to surprise. The cost is a streak "
-     "of wilfulness when admiration is withheld; your place among the houses shows where your "
-     "originality is most welcome."},
+     "art, romance and style. You may want your creativity to surprise. The risk is a streak "
+     "of wilfulness when admiration is withheld; letting others shine beside you gives your "
+     "originality its welcome."},
     {PointId::Uranus, 5,
      "Uranus in Virgo belongs to a generation that reinvents work, method and daily habit: "
      "the new tool, the smarter routine. You may be the colleague who finds a better system "
-     "and cannot resist using it. The cost is restless impatience with the old way; testing "
-     "your improvements before insisting on them wins them a hearing."},
+     "and cannot resist using it. The trouble is restless impatience with the old way; "
+     "testing your improvements before insisting on them wins them a hearing."},
     {PointId::Uranus, 6,
      "Uranus in Libra, shared with those born over about seven years, redraws the rules of "
      "partnership: equality, freedom and unconventional arrangements. You may need a "
-     "relationship that leaves room to breathe. The cost is bonds that come and go suddenly; "
-     "agreeing openly on freedom within commitment gives your partnerships a shape of their "
-     "own."},
+     "relationship that leaves room to breathe. The shadow is bonds that come and go "
+     "suddenly; agreeing openly on freedom within commitment gives your partnerships a shape "
+     "of their own."},
     {PointId::Uranus, 7,
      "Uranus in Scorpio marks a generation that breaks taboos around power, intimacy and what "
-     "is kept hidden. You may be drawn to uncover what others prefer left alone. The cost is "
-     "volatility when you feel controlled; turning that urge toward honest change, in "
+     "is kept hidden. You may be drawn to uncover what others prefer left alone. The other "
+     "side is volatility when you feel controlled; turning that urge toward honest change, in "
      "yourself first, gives it lasting force."},
     {PointId::Uranus, 8,
      "Uranus in Sagittarius belongs to a generation that questions inherited beliefs and "
@@ -509,19 +512,19 @@ const PlacementReading Readings[] = {
      "the person who changes a system instead of only protesting it."},
     {PointId::Uranus, 10,
      "Uranus in Aquarius marks a generation at home with networks, science and ideas ahead of "
-     "their time. You may feel most yourself among friends who think unusually. The cost is "
-     "detachment and a coolness toward feeling; using your vision for people you actually "
-     "know brings it down to earth."},
+     "their time. You may feel most yourself among friends who think unusually. What it can "
+     "cost is detachment and a coolness toward feeling; using your vision for people you "
+     "actually know brings it down to earth."},
     {PointId::Uranus, 11,
      "Uranus in Pisces belongs to a generation that dissolves old boundaries through "
      "imagination, spirit and art. You may have flashes of intuition that arrive fully "
-     "formed. The cost is confusion between inspiration and escape; grounding your insights "
+     "formed. The price is confusion between inspiration and escape; grounding your insights "
      "in daily practice shows which ones can change something."},
     {PointId::Neptune, 0,
      "Neptune in Aries colours a generation, those born across some fourteen years, with an "
      "ideal of heroic action and the dream of a fresh start. You may be stirred by causes "
-     "that ask for courage. The cost is fighting for a vision that stays vague; giving your "
-     "ideal a concrete first step keeps it from evaporating."},
+     "that ask for courage. The other side is fighting for a vision that stays vague; giving "
+     "your ideal a concrete first step keeps it from evaporating."},
     {PointId::Neptune, 1,
      "Neptune in Taurus belongs to a generation that dreams of a simpler, more beautiful "
      "material life, close to land and craft. You may idealise comfort or nature. The cost is "
@@ -530,17 +533,17 @@ const PlacementReading Readings[] = {
     {PointId::Neptune, 2,
      "Neptune in Gemini, shared with those born over about fourteen years, weaves imagination "
      "into words, news and ideas. You may think in stories and pick up what is in the air. "
-     "The cost is confusion between rumour and fact; checking the source before you pass a "
-     "story on lets your gift for language inspire rather than mislead."},
+     "What it can cost is confusion between rumour and fact; checking the source before you "
+     "pass a story on lets your gift for language inspire rather than mislead."},
     {PointId::Neptune, 3,
      "Neptune in Cancer colours a generation with longing for an ideal home, homeland or "
-     "family. You may feel nostalgia for a past you never quite had. The cost is expecting "
+     "family. You may feel nostalgia for a past you never quite had. The price is expecting "
      "your family to be the dream; loving the real people, with their flaws, makes a home "
      "that holds."},
     {PointId::Neptune, 4,
      "Neptune in Leo belongs to a generation enchanted by glamour, romance and the stage, "
      "that dreams of the heroic self. You may sense creativity as something almost sacred. "
-     "The cost is chasing an image instead of a life; letting your talent serve something "
+     "The catch is chasing an image instead of a life; letting your talent serve something "
      "beyond your own reflection keeps the magic real."},
     {PointId::Neptune, 5,
      "Neptune in Virgo marks a generation that idealises service and blurs the line between "
@@ -550,47 +553,47 @@ const PlacementReading Readings[] = {
     {PointId::Neptune, 6,
      "Neptune in Libra, common to those born across some fourteen years, dreams of perfect "
      "love and harmony between people. You may see partnership as almost sacred and art as a "
-     "bridge. The cost is loving an ideal partner more than a real one; honest talk about "
+     "bridge. The price is loving an ideal partner more than a real one; honest talk about "
      "what each of you needs keeps romance grounded."},
     {PointId::Neptune, 7,
      "Neptune in Scorpio belongs to a generation drawn to the hidden: depth psychology, "
      "mysteries, the intensity behind appearances. You may sense undercurrents in people and "
-     "places. The cost is fascination with extremes; using your perceptiveness to understand "
+     "places. The snag is fascination with extremes; using your perceptiveness to understand "
      "rather than to be swept away gives it a steadying rather than haunting power."},
     {PointId::Neptune, 8,
      "Neptune in Sagittarius colours a generation with spiritual wanderlust: faith sought in "
      "distant places, in many teachings, in a world without borders. You may idealise freedom "
-     "and truth. The cost is chasing one guru or belief after another; testing a vision "
-     "against your own experience keeps it honest."},
+     "and truth. The shadow side is chasing one guru or belief after another; testing a "
+     "vision against your own experience keeps it honest."},
     {PointId::Neptune, 9,
      "Neptune in Capricorn belongs to a generation that dreams of institutions worth trusting "
-     "and structures that serve an ideal. You may look for meaning in your career. The cost "
+     "and structures that serve an ideal. You may look for meaning in your career. The risk "
      "is disillusion when authority proves human; building something sound in your own corner "
      "of the world makes the ideal real."},
     {PointId::Neptune, 10,
      "Neptune in Aquarius marks a generation that dreams of a connected, humane future shaped "
      "by technology and shared ideals. You may feel kinship with people you have never met. "
-     "The cost is utopian vagueness; putting your vision to work in one real community lets "
-     "it prove itself."},
+     "The trouble is utopian vagueness; putting your vision to work in one real community "
+     "lets it prove itself."},
     {PointId::Neptune, 11,
      "Neptune in Pisces, shared with those born across some fourteen years, deepens "
      "compassion, imagination and a sense of the sacred. You may be unusually sensitive to "
-     "music, art and suffering. The cost is wanting to escape when the world is harsh; a "
+     "music, art and suffering. The shadow is wanting to escape when the world is harsh; a "
      "creative or caring practice gives your sensitivity a channel that lifts others too."},
     {PointId::Pluto, 0,
-     "Pluto in Aries, a placement shared by everyone born over a span of decades, gives a "
+     "Pluto in Aries, a placement shared by those born over some three decades, gives a "
      "generation the urge to remake the world by force of will and new beginnings. In you it "
-     "may show as a fierce need for independence. The cost is ruthlessness when blocked; "
-     "courage used to renew rather than to conquer is its gift."},
+     "may show as a fierce need for independence. What it can cost is ruthlessness when "
+     "blocked; courage used to renew rather than to conquer is its gift."},
     {PointId::Pluto, 1,
      "Pluto in Taurus marks a long generation that transforms its relation to land, "
      "possessions and value. You may hold deep, stubborn convictions about what is truly "
-     "yours. The cost is a grip slow to loosen; letting go of one thing you cling to can "
+     "yours. The price is a grip slow to loosen; letting go of one thing you cling to can "
      "reveal how much steadiness you carry within."},
     {PointId::Pluto, 2,
      "Pluto in Gemini, shared across a generation, brings intensity to ideas, speech and the "
      "spread of information. You may find words carry real power for you, to persuade or to "
-     "wound. The cost is obsession with being right; using that power to uncover truths "
+     "wound. The catch is obsession with being right; using that power to uncover truths "
      "rather than win arguments gives it depth."},
     {PointId::Pluto, 3,
      "Pluto in Cancer belongs to a generation whose deepest changes run through home, family "
@@ -600,38 +603,38 @@ const PlacementReading Readings[] = {
     {PointId::Pluto, 4,
      "Pluto in Leo marks a generation that seeks power through self-expression and will, and "
      "wants its mark on the world. You may feel a strong drive to create and to be "
-     "recognised. The cost is pride that hardens into control; creative work done for its own "
-     "sake releases that force generously."},
+     "recognised. The price is pride that hardens into control; creative work done for its "
+     "own sake releases that force generously."},
     {PointId::Pluto, 5,
      "Pluto in Virgo belongs to a generation that transforms work, method and daily habit, "
      "with a drive to analyse and improve. You may feel compelled to fix what is broken "
-     "around you. The cost is perfectionism that grips too hard; accepting what cannot be "
+     "around you. The snag is perfectionism that grips too hard; accepting what cannot be "
      "mended at once lets your reforming zeal work patiently."},
     {PointId::Pluto, 6,
      "Pluto in Libra, shared across a generation, brings deep change to partnership, fairness "
      "and the terms on which people live together. You may experience relationships as the "
-     "place where you are most transformed. The cost is power struggles behind a pleasant "
-     "front; honest negotiation between equals is its reward."},
+     "place where you are most transformed. The shadow side is power struggles behind a "
+     "pleasant front; honest negotiation between equals is its reward."},
     {PointId::Pluto, 7,
      "Pluto in Scorpio marks a generation unafraid of intensity, secrets and what lies "
-     "beneath the surface. You may feel things fiercely and trust with difficulty. The cost "
+     "beneath the surface. You may feel things fiercely and trust with difficulty. The risk "
      "is a pull toward extremes and control; turning that depth toward honest self-knowledge "
      "gives it a remarkable power to renew."},
     {PointId::Pluto, 8,
      "Pluto in Sagittarius belongs to a generation that transforms belief, learning and the "
      "meaning of truth, across borders. You may hold convictions with passionate force. The "
-     "cost is zeal that cannot hear another view; searching as hard as you preach keeps that "
-     "conviction alive and growing."},
+     "trouble is zeal that cannot hear another view; searching as hard as you preach keeps "
+     "that conviction alive and growing."},
     {PointId::Pluto, 9,
      "Pluto in Capricorn, shared by those born over some fifteen years, brings deep change to "
      "institutions, authority and how power is structured. You may feel a strong drive to "
-     "build, to master or to reform a system. The cost is hardness and a need to control; "
+     "build, to master or to reform a system. The shadow is hardness and a need to control; "
      "using authority responsibly is the lasting gift."},
     {PointId::Pluto, 10,
      "Pluto in Aquarius marks a generation that transforms groups, networks and ideas of "
-     "freedom and progress. You may feel a strong pull toward collective causes. The cost is "
-     "fanaticism about an idea of the future; keeping real people at the heart of the vision "
-     "lets its force do good."},
+     "freedom and progress. You may feel a strong pull toward collective causes. The other "
+     "side is fanaticism about an idea of the future; keeping real people at the heart of the "
+     "vision lets its force do good."},
     {PointId::Pluto, 11,
      "Pluto in Pisces belongs to a generation whose transformations run through faith, "
      "imagination and compassion, dissolving old certainties. You may feel the pull of the "
@@ -640,124 +643,123 @@ const PlacementReading Readings[] = {
     {PointId::Ascendant, 0,
      "With Aries rising, you meet the world head-on: quick to step forward, to speak first "
      "and to take on the unfamiliar task. People often see you as brave or brisk before they "
-     "know you. The cost is coming across as abrupt when you only meant to get going; a "
+     "know you. The trouble is coming across as abrupt when you only meant to get going; a "
      "moment's warmth at the start of an encounter softens the charge."},
     {PointId::Ascendant, 1,
-     "With Taurus rising, you meet life calmly and at your own pace, and people tend to find "
-     "your presence reassuring. You settle into a new job or town by building routines and "
-     "familiar comforts. The cost is seeming immovable when change comes; showing that you "
-     "are listening, even while you take your time, keeps others from reading patience as "
+     "With a Taurus Ascendant you meet life calmly and at your own pace, and people tend to "
+     "find your presence reassuring. You settle into a new job or town by building routines "
+     "and familiar comforts. The shadow is seeming immovable when change comes; showing that "
+     "you are listening, even while you take your time, keeps others from reading patience as "
      "refusal."},
     {PointId::Ascendant, 2,
      "With Gemini rising, you approach the world with curiosity and chat, and people first "
      "meet you as lively, youthful and quick. You ask questions at a party and pick up a new "
-     "place's slang in days. The cost is seeming restless or hard to pin down; letting people "
-     "see the steady interests beneath the talk earns deeper trust."},
+     "place's slang in days. The other side is seeming restless or hard to pin down; letting "
+     "people see the steady interests beneath the talk earns deeper trust."},
     {PointId::Ascendant, 3,
      "With Cancer rising, you meet the world carefully, sensing the mood of a room before you "
      "step into it. People often find you kind and approachable, and may come to you for "
      "comfort. The cost is a protective shell that can read as shyness or moodiness; letting "
      "people past the first guarded minutes shows them the warmth inside."},
     {PointId::Ascendant, 4,
-     "With Leo rising, you make an entrance without trying: warm, confident and noticed. "
-     "People tend to look to you to lead or to liven things up. The cost is feeling you must "
-     "perform even when tired, and a pride that dislikes being overlooked; letting yourself "
-     "be ordinary now and then makes your natural radiance easier to carry."},
+     "When Leo is rising, you make an entrance without trying: warm, confident and noticed. "
+     "People tend to look to you to lead or to liven things up. What it can cost is feeling "
+     "you must perform even when tired, and a pride that dislikes being overlooked; letting "
+     "yourself be ordinary now and then makes your natural radiance easier to carry."},
     {PointId::Ascendant, 5,
      "With Virgo rising, you meet the world attentively and modestly, noticing what needs "
      "doing and quietly doing it. People first see you as capable, neat and a little "
-     "reserved. The cost is nervous self-scrutiny in new situations; trusting that you are "
+     "reserved. The price is nervous self-scrutiny in new situations; trusting that you are "
      "welcome before you are useful lets you relax into company."},
     {PointId::Ascendant, 6,
      "With Libra rising, you approach people graciously and put them at ease, and first "
      "impressions of you tend to be pleasant. You have a feel for how a room or an outfit "
-     "comes together. The cost is agreeing too quickly to avoid friction; letting your own "
+     "comes together. The catch is agreeing too quickly to avoid friction; letting your own "
      "preferences show early on makes your charm more than politeness."},
     {PointId::Ascendant, 7,
-     "With Scorpio rising, you meet the world watchfully, taking people's measure before you "
-     "reveal much of yourself. Others may find you magnetic, private or hard to read. The "
-     "cost is a guardedness that keeps good people at bay; choosing a few moments to be "
-     "openly curious and candid lets your intensity read as depth rather than threat."},
+     "With Scorpio on the Ascendant you meet the world watchfully, taking people's measure "
+     "before you reveal much of yourself. Others may find you magnetic, private or hard to "
+     "read. The cost is a guardedness that keeps good people at bay; choosing a few moments "
+     "to be openly curious and candid lets your intensity read as depth rather than threat."},
     {PointId::Ascendant, 8,
      "With Sagittarius rising, you greet life with openness and good humour, as if every "
      "meeting might lead somewhere interesting. People see you as friendly, frank and "
-     "restless. The cost is a bluntness that outruns tact and plans that outrun "
+     "restless. The price is a bluntness that outruns tact and plans that outrun "
      "follow-through; a little forethought before you promise keeps your enthusiasm credible."},
     {PointId::Ascendant, 9,
      "With Capricorn rising, you meet the world seriously and competently, and people often "
-     "take you for older or more in charge than you feel. You arrive prepared. The cost is a "
+     "take you for older or more in charge than you feel. You arrive prepared. The snag is a "
      "reserve that can seem cold or a weight of responsibility taken on too early; letting "
      "your dry humour show relaxes others and lightens your own step."},
     {PointId::Ascendant, 10,
-     "With Aquarius rising, you present yourself as independent, friendly and a little "
-     "unusual, the one with an unexpected opinion or style. People may find you easy to talk "
-     "to but hard to know. The cost is a detachment that keeps others at a distance; showing "
-     "some of what you feel, not only what you think, lets your friendliness become "
-     "closeness."},
+     "An Aquarius Ascendant presents you as independent, friendly and a little unusual, the "
+     "one with an unexpected opinion or style. People may find you easy to talk to but hard "
+     "to know. The shadow side is a detachment that keeps others at a distance; showing some "
+     "of what you feel, not only what you think, lets your friendliness become closeness."},
     {PointId::Ascendant, 11,
      "With Pisces rising, you meet the world gently and absorb its atmosphere, and people "
      "sense your kindness and imagination at once. You may adapt to each person you meet. The "
-     "cost is losing your outline in other people's wishes; a clear no, said kindly, helps "
+     "risk is losing your outline in other people's wishes; a clear no, said kindly, helps "
      "others meet the person behind the softness."},
     {PointId::Midheaven, 0,
      "With the Midheaven in Aries, your calling asks for initiative: to lead, to compete, to "
      "start what others only talk about. You may do best where you can act on your own "
-     "judgment and see results quickly. The cost is impatience with hierarchy and slow "
+     "judgment and see results quickly. The trouble is impatience with hierarchy and slow "
      "careers; a long aim broken into bold steps gives your ambition a path."},
     {PointId::Midheaven, 1,
-     "With the Midheaven in Taurus, you tend to seek a vocation that is steady, tangible and "
-     "worth something you can see: a craft, a business, a work of beauty built over years. "
-     "Others come to rely on your consistency. The cost is staying in a safe post too long; "
+     "A Taurus Midheaven points you toward a vocation that is steady, tangible and worth "
+     "something you can see: a craft, a business, a work of beauty built over years. Others "
+     "come to rely on your consistency. The shadow is staying in a safe post too long; "
      "stepping toward growth while you still feel secure keeps your path moving."},
     {PointId::Midheaven, 2,
      "With the Midheaven in Gemini, your public path runs through words, ideas and "
      "connections: teaching, writing, selling, linking people. You may hold more than one "
-     "career or change direction more than once. The cost is a reputation for scattering; one "
-     "thread followed far enough gives your versatility a recognisable shape."},
+     "career or change direction more than once. The other side is a reputation for "
+     "scattering; one thread followed far enough gives your versatility a recognisable shape."},
     {PointId::Midheaven, 3,
      "With the Midheaven in Cancer, your aims in the world are bound up with care: work that "
      "feeds, houses or protects people, or a workplace that feels like family. The cost is "
      "taking professional setbacks very personally; separating your worth from your job title "
      "lets you lead with the empathy that is your strength."},
     {PointId::Midheaven, 4,
-     "With the Midheaven in Leo, you want your work to be seen and to carry your name: "
-     "leading, performing, creating, inspiring others. Recognition motivates you. The cost is "
+     "The Midheaven in Leo wants your work to be seen and to carry your name: leading, "
+     "performing, creating, inspiring others. Recognition motivates you. What it can cost is "
      "a career that depends too much on applause; choosing work you would love even without "
      "an audience keeps your light steady."},
     {PointId::Midheaven, 5,
      "With the Midheaven in Virgo, your calling lies in skill and service: doing a job "
-     "precisely, improving how things work, being the expert people trust. The cost is "
+     "precisely, improving how things work, being the expert people trust. The price is "
      "feeling your work is not yet good enough to show; putting your craft forward before it "
      "is perfect lets your reputation catch up with your ability."},
     {PointId::Midheaven, 6,
      "With the Midheaven in Libra, your public path runs through partnership, diplomacy or "
      "beauty: negotiating, designing, bringing people to agreement. Others see you as fair "
-     "and gracious. The cost is a career steered by other people's expectations; knowing what "
-     "you want from your work lets your talent for cooperation serve your own aims too."},
+     "and gracious. The catch is a career steered by other people's expectations; knowing "
+     "what you want from your work lets your talent for cooperation serve your own aims too."},
     {PointId::Midheaven, 7,
-     "With the Midheaven in Scorpio, you seek work with depth and consequence: research, "
-     "crisis, strategy, whatever is hidden or demanding. You may keep your ambitions private "
-     "until they are secure. The cost is power struggles at work; using your intensity to "
-     "transform the task, not to control colleagues, builds real authority."},
+     "A Scorpio Midheaven seeks work with depth and consequence: research, crisis, strategy, "
+     "whatever is hidden or demanding. You may keep your ambitions private until they are "
+     "secure. The cost is power struggles at work; using your intensity to transform the "
+     "task, not to control colleagues, builds real authority."},
     {PointId::Midheaven, 8,
      "With the Midheaven in Sagittarius, your calling wants meaning and scope: teaching, "
      "travel, publishing, anything that widens horizons. You may be known for your enthusiasm "
-     "and frankness. The cost is a restless career that chases the next vision; staying long "
+     "and frankness. The price is a restless career that chases the next vision; staying long "
      "enough to see one project mature earns you the standing your ideas deserve."},
     {PointId::Midheaven, 9,
      "With the Midheaven in Capricorn, you tend to aim high and climb patiently, and you take "
-     "your reputation seriously. Responsibility suits you and authority comes with time. The "
-     "cost is measuring your life only by status; letting achievement include the people and "
-     "pleasures along the way keeps your ambition from hollowing you out."},
+     "your reputation seriously. Responsibility suits you, and authority tends to come with "
+     "time. The snag is measuring your life only by status; letting achievement include the "
+     "people and pleasures along the way keeps your ambition from hollowing you out."},
     {PointId::Midheaven, 10,
      "With the Midheaven in Aquarius, your public path asks for originality and a cause: "
      "reform, technology, community, work that looks ahead. You may be known as the one who "
-     "does things differently. The cost is chafing against every structure; finding an "
+     "does things differently. The shadow side is chafing against every structure; finding an "
      "organisation whose aims you share gives your independence somewhere to build."},
     {PointId::Midheaven, 11,
      "With the Midheaven in Pisces, your calling may be hard to name but easy to feel: art, "
      "care, spirit, work that serves something larger. Your path may wind rather than climb. "
-     "The cost is vagueness about goals and being taken advantage of; giving your vision a "
+     "The risk is vagueness about goals and being taken advantage of; giving your vision a "
      "practical form and clear terms helps it find its audience."},
 };
 
