@@ -196,10 +196,10 @@ const PlacementReading Readings[] = {
      "to yourself. The shadow is self-doubt about speaking up, or worry that circles "
      "unspoken; writing privately first helps your intuitive mind find its voice."},
     {PointId::Venus, 1,
-     "With Venus in your first house, you meet the world with charm and people tend to warm "
-     "to you quickly. You may care about how you present yourself and have an easy grace in "
-     "company. What it can cost is relying on being liked, or avoiding anything that spoils "
-     "the pleasant impression; letting people see you ruffled now and then makes your charm "
+     "Venus in your first house lends you a ready charm, and people tend to warm to you "
+     "quickly. You may care about how you present yourself and have an easy grace in company. "
+     "What it can cost is relying on being liked, or avoiding anything that spoils the "
+     "pleasant impression; letting people see you ruffled now and then makes your charm "
      "sincere."},
     {PointId::Venus, 2,
      "Venus in your second house brings a love of beautiful things and comfort, and often a "

@@ -11,10 +11,10 @@ namespace {
 const PlacementReading Readings[] = {
     {PointId::Sun, 0,
      "With the Sun in Aries, you come alive by starting things: the first move, the blank "
-     "page, the door pushed open before anyone has decided whether to knock. Your purpose "
-     "grows through challenge and speed, and a week without something to aim at leaves you "
-     "restless. The catch is a trail of beginnings; learning to stay past the exciting part "
-     "gives your courage something to show for it."},
+     "page, the door pushed open before anyone thought to knock. Your purpose grows through "
+     "challenge and speed, and a week without something to aim at leaves you restless. The "
+     "catch is a trail of beginnings; learning to stay past the exciting part gives your "
+     "courage something to show for it."},
     {PointId::Sun, 1,
      "A Sun in Taurus builds a self slowly and means it to last. You trust what you can "
      "touch, taste and count, and you tend to know your worth best when your days have a "
@@ -23,28 +23,25 @@ const PlacementReading Readings[] = {
      "strength supple."},
     {PointId::Sun, 2,
      "With the Sun in Gemini, you grow by asking, comparing and passing things on. Your week "
-     "may hold three conversations that matter, two books half read and a plan sketched on "
-     "the back of a receipt. The gift is a quick, light mind that connects people and ideas, "
-     "and its cost is scattering: picking the two or three threads worth following to the end "
-     "lets your curiosity add up to something."},
+     "may hold three good conversations, two books half read and a plan sketched on a "
+     "receipt. The gift is a quick, light mind that connects people and ideas, and its cost "
+     "is scattering: picking the few threads worth following to the end lets your curiosity "
+     "add up to something."},
     {PointId::Sun, 3,
      "With the Sun in Cancer, your sense of who you are is bound up with the people and "
      "places you protect. You may be the one who keeps the spare key and cooks when someone "
      "has bad news. That care is real strength, though it can curl into a shell when you feel "
-     "exposed; saying plainly what you need, instead of waiting to be guessed, lets others "
-     "look after you too."},
+     "exposed; saying plainly what you need lets others look after you too."},
     {PointId::Sun, 4,
      "The Sun in Leo lets you shine by giving something of yourself: a story told well, a "
      "party hosted with flair, praise handed out generously. You want your work to carry your "
      "signature and to be seen. The shadow is a pride that bruises easily when applause is "
-     "late; creating for the joy of it, not only for the audience, keeps your warmth steady "
-     "and your heart generous."},
+     "late; creating for the joy of it, not only for the audience, keeps your warmth steady."},
     {PointId::Sun, 5,
      "With the Sun in Virgo, you find yourself in doing things properly. You notice the "
-     "misplaced comma, the faster route, the shelf that could hold twice as much, and being "
-     "useful gives you a quiet pride. The cost is a critic who rarely clocks off, aimed at "
-     "yourself first; letting good enough be good enough on ordinary days frees your skill "
-     "for the tasks that truly need it."},
+     "misplaced comma and the faster route, and being useful gives you a quiet pride. The "
+     "cost is a critic who rarely clocks off, aimed at yourself first; letting good enough be "
+     "good enough on ordinary days frees your skill for the tasks that truly need it."},
     {PointId::Sun, 6,
      "With the Sun in Libra, you come into focus through other people: a conversation, a "
      "partnership, a shared project where each side gets its due. You have an eye for "
@@ -53,10 +50,10 @@ const PlacementReading Readings[] = {
      "fairness a spine."},
     {PointId::Sun, 7,
      "Born with the Sun in Scorpio, you live from the depths and prefer the truth to the "
-     "polite version. You may hold few friendships but hold them hard, and you can sense what "
-     "is unsaid in a room within minutes. That intensity gives you staying power in a crisis; "
-     "its cost is secrecy and a long memory for hurt, eased by letting trusted people in "
-     "before you are quite sure of them."},
+     "polite version. You may hold few friendships but hold them hard, and you sense what is "
+     "unsaid in a room. That intensity gives you staying power in a crisis; its cost is "
+     "secrecy and a long memory for hurt, eased by letting trusted people in before you are "
+     "sure of them."},
     {PointId::Sun, 8,
      "With the Sun in Sagittarius, you grow by widening the map: a new country, a new "
      "subject, a conversation that runs until midnight about what life is for. You are "
@@ -127,10 +124,9 @@ const PlacementReading Readings[] = {
      "frees more feeling for the people who earned your trust."},
     {PointId::Moon, 8,
      "With the Moon in Sagittarius, you need room to roam, in miles or in ideas, and a plan "
-     "for next month lifts your spirits more than any comfort at home. Your moods recover "
-     "quickly and you cheer others with humour. The catch is skipping past sadness with a "
-     "joke or a trip; staying with a hard feeling a little longer teaches you what it came to "
-     "say."},
+     "for next month lifts your spirits more than comfort at home. Your moods recover quickly "
+     "and you cheer others with humour. The catch is skipping past sadness with a joke or a "
+     "trip; staying with a hard feeling a little longer teaches you what it came to say."},
     {PointId::Moon, 9,
      "With the Moon in Capricorn, you tend to handle feelings the way you handle work: with "
      "control, patience and a plan. You may be the steady one in a family crisis or a flooded "
@@ -657,20 +653,20 @@ const PlacementReading Readings[] = {
      "place's slang in days. The other side is seeming restless or hard to pin down; letting "
      "people see the steady interests beneath the talk earns deeper trust."},
     {PointId::Ascendant, 3,
-     "With Cancer rising, you meet the world carefully, sensing the mood of a room before you "
-     "step into it. People often find you kind and approachable, and may come to you for "
-     "comfort. The cost is a protective shell that can read as shyness or moodiness; letting "
-     "people past the first guarded minutes shows them the warmth inside."},
+     "With Cancer rising, you approach new company carefully, sensing the mood of a room "
+     "before you enter it. People often find you kind and approachable, and may come to you "
+     "for comfort. The cost is a protective shell that can read as shyness or moodiness; "
+     "letting people past the first guarded minutes shows them the warmth inside."},
     {PointId::Ascendant, 4,
      "When Leo is rising, you make an entrance without trying: warm, confident and noticed. "
      "People tend to look to you to lead or to liven things up. What it can cost is feeling "
      "you must perform even when tired, and a pride that dislikes being overlooked; letting "
      "yourself be ordinary now and then makes your natural radiance easier to carry."},
     {PointId::Ascendant, 5,
-     "With Virgo rising, you meet the world attentively and modestly, noticing what needs "
-     "doing and quietly doing it. People first see you as capable, neat and a little "
-     "reserved. The price is nervous self-scrutiny in new situations; trusting that you are "
-     "welcome before you are useful lets you relax into company."},
+     "With Virgo rising, you arrive attentively and modestly, noticing what needs doing and "
+     "quietly doing it. People first see you as capable, neat and a little reserved. The "
+     "price is nervous self-scrutiny in new situations; trusting that you are welcome before "
+     "you are useful lets you relax into company."},
     {PointId::Ascendant, 6,
      "With Libra rising, you approach people graciously and put them at ease, and first "
      "impressions of you tend to be pleasant. You have a feel for how a room or an outfit "
@@ -687,20 +683,20 @@ const PlacementReading Readings[] = {
      "restless. The price is a bluntness that outruns tact and plans that outrun "
      "follow-through; a little forethought before you promise keeps your enthusiasm credible."},
     {PointId::Ascendant, 9,
-     "With Capricorn rising, you meet the world seriously and competently, and people often "
-     "take you for older or more in charge than you feel. You arrive prepared. The snag is a "
-     "reserve that can seem cold or a weight of responsibility taken on too early; letting "
-     "your dry humour show relaxes others and lightens your own step."},
+     "Capricorn rising gives you a serious, competent bearing, and people often take you for "
+     "older or more in charge than you feel. You arrive prepared. The snag is a reserve that "
+     "can seem cold or a weight of responsibility taken on too early; letting your dry humour "
+     "show relaxes others and lightens your own step."},
     {PointId::Ascendant, 10,
      "An Aquarius Ascendant presents you as independent, friendly and a little unusual, the "
      "one with an unexpected opinion or style. People may find you easy to talk to but hard "
      "to know. The shadow side is a detachment that keeps others at a distance; showing some "
      "of what you feel, not only what you think, lets your friendliness become closeness."},
     {PointId::Ascendant, 11,
-     "With Pisces rising, you meet the world gently and absorb its atmosphere, and people "
-     "sense your kindness and imagination at once. You may adapt to each person you meet. The "
-     "risk is losing your outline in other people's wishes; a clear no, said kindly, helps "
-     "others meet the person behind the softness."},
+     "With Pisces rising, you enter a room gently and absorb its atmosphere, and people sense "
+     "your kindness and imagination at once. You may adapt to each person you meet. The risk "
+     "is losing your outline in other people's wishes; a clear no, said kindly, helps others "
+     "meet the person behind the softness."},
     {PointId::Midheaven, 0,
      "With the Midheaven in Aries, your calling asks for initiative: to lead, to compete, to "
      "start what others only talk about. You may do best where you can act on your own "
