@@ -23,8 +23,9 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 3,
      "With the Sun in your third house, you come alive in conversation, in learning and in "
      "the comings and goings of your neighbourhood. You may be the one who knows everyone on "
-     "the street, writes the group's messages or explains the news to your siblings. The "
-     "price is busyness for its own sake; depth in one subject gives your quick mind purpose."},
+     "the street, writes the group's messages or explains the news to your siblings. Busyness "
+     "can pass for purpose, a full week with nothing deep in it; going far into one subject "
+     "gives your quick mind a centre."},
     {PointId::Sun, 4,
      "With the Sun in your fourth house, home and family are central to who you are, and your "
      "strength may grow quietly before it shows in public. You may pour energy into a house, "
@@ -39,8 +40,9 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 6,
      "With the Sun in your sixth house, you find yourself through daily work and being "
      "useful: a craft perfected, a routine that runs well, colleagues who rely on you. Daily "
-     "rituals matter to you. The risk is defining your worth by your output; leaving room for "
-     "rest and pleasure keeps your diligence from wearing you thin."},
+     "rituals matter to you. Your worth can come to feel like your output, measured in ticked "
+     "boxes, and rest is then the first thing cut; protecting it keeps your diligence from "
+     "wearing you thin."},
     {PointId::Sun, 7,
      "With the Sun in your seventh house, you discover yourself through partnership: a "
      "spouse, a business partner, a close rival who sharpens you. You may shine most in "
@@ -54,8 +56,8 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 9,
      "With the Sun in your ninth house, you grow by widening your world: travel, study, a "
      "philosophy or faith that gives life meaning. You may become the teacher, the traveller "
-     "or the one with a book to lend. The other side is restless searching and preaching; "
-     "living your beliefs in ordinary days makes them convincing."},
+     "or the one with a book to lend. You may search restlessly or preach what you have "
+     "found, and neither convinces as much as beliefs lived out on an ordinary Tuesday."},
     {PointId::Sun, 10,
      "With the Sun in your tenth house, your purpose is bound up with your public life: "
      "career, reputation, what you achieve in the world's eyes. You may be drawn to lead or "
@@ -70,8 +72,8 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 12,
      "With the Sun in your twelfth house, your strength works best behind the scenes: in "
      "quiet service, creative solitude, or care given without fanfare. You may need time "
-     "alone to recharge and feel most yourself out of sight. The price is hiding your light "
-     "or doubting it; letting your work be seen, a little at a time, brings your gifts into "
+     "alone to recharge and feel most yourself out of sight. Hiding your light, or doubting "
+     "it, comes easily; letting your work be seen a little at a time brings your gifts into "
      "the open."},
     {PointId::Moon, 1,
      "With the Moon in your first house, your feelings show on your face and your moods "
@@ -86,8 +88,8 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 3,
      "With the Moon in your third house, you need to talk things through, and phone calls, "
      "letters and chats with neighbours or siblings steady you. You learn best when a subject "
-     "touches your feelings. The shadow is a mind that churns the same worry over and over; "
-     "writing it down lets your responsive mind rest."},
+     "touches your feelings. The same worry can churn over and over when it has nowhere to "
+     "go, and writing it down is often enough to let your responsive mind rest."},
     {PointId::Moon, 4,
      "With the Moon in your fourth house, home is your emotional centre: the kitchen, the "
      "family table, the place you return to. You may stay close to your roots or carry them "
@@ -101,8 +103,8 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 6,
      "With the Moon in your sixth house, you feel secure when your days have order: the "
      "morning routine, the tidy desk, being useful to colleagues. Work can be where you show "
-     "care. What it can cost is moods that leak into daily tasks and worry about getting "
-     "everything right; a flexible routine lets your dependable care flow more easily."},
+     "care. Moods can leak into daily tasks, and worry about getting everything right can "
+     "make order a cage; a looser routine lets your dependable care flow."},
     {PointId::Moon, 7,
      "With the Moon in your seventh house, you need a partner to feel at home in yourself, "
      "and you are highly attuned to other people's feelings. You may be the one friends turn "
@@ -116,7 +118,7 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 9,
      "With the Moon in your ninth house, you find comfort in horizons: a journey planned, a "
      "course begun, a belief that explains your life. Foreign places or ideas may feel "
-     "strangely like home. The cost is restlessness when life stays local; finding meaning in "
+     "strangely like home. Life that stays local can make you restless, yet meaning found in "
      "your own street as well as far away settles your heart."},
     {PointId::Moon, 10,
      "With the Moon in your tenth house, your feelings are bound up with your public life, "
@@ -131,8 +133,8 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 12,
      "With the Moon in your twelfth house, your feelings are private, sometimes even from "
      "yourself, and you may need regular solitude to know what you feel. You sense others' "
-     "distress keenly. The shadow side is hiding hurt until it overwhelms you; a journal, a "
-     "quiet practice or one trusted listener helps your inner life surface gently."},
+     "distress keenly. Hurt can stay hidden until it overwhelms you, so a journal, a quiet "
+     "practice or one trusted listener helps your inner life surface gently."},
     {PointId::Mercury, 1,
      "With Mercury in your first house, you meet the world through your wits: asking "
      "questions, cracking jokes, sizing things up aloud. People see you as bright and "
@@ -146,9 +148,9 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 3,
      "With Mercury in your third house, talk, reading and errands fill your days, and you may "
      "know the quickest route anywhere and the latest news from everyone. Learning comes "
-     "naturally and siblings or neighbours may be close companions. What it can cost is "
-     "nervous scattering; finishing one line of thought before picking up the next gives your "
-     "mind reach."},
+     "naturally and siblings or neighbours may be close companions. Nervous scattering is the "
+     "hazard of so much input; finishing one line of thought before picking up the next gives "
+     "your mind reach."},
     {PointId::Mercury, 4,
      "With Mercury in your fourth house, home is where you think: a study, a kitchen-table "
      "debate, a house full of books or talk. You may have learned a great deal from family "
@@ -162,8 +164,8 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 6,
      "With Mercury in your sixth house, your mind is at its best on practical tasks: lists, "
      "schedules, troubleshooting, the job explained step by step. Colleagues may rely on your "
-     "efficiency. The cost is worrying over details and fretting about routine; trusting your "
-     "systems enough to stop checking them gives your mind room to think."},
+     "efficiency. Details can become a source of worry and routine a thing to fret over; "
+     "trusting your systems enough to stop checking them frees your mind to think."},
     {PointId::Mercury, 7,
      "With Mercury in your seventh house, you think best in dialogue, and partners are as "
      "much minds to meet as hearts to win. You may negotiate, counsel or mediate with skill. "
@@ -177,9 +179,8 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 9,
      "With Mercury in your ninth house, your mind reaches for big ideas: languages, "
      "philosophy, travel, the meaning behind the facts. You may teach, publish or debate "
-     "beliefs with relish. The shadow side is abstract argument that loses touch with "
-     "everyday detail; testing your theories against what happens down the road keeps them "
-     "sound."},
+     "beliefs with relish. Abstract argument can drift far from everyday detail, and testing "
+     "your theories against what happens down the road keeps them sound."},
     {PointId::Mercury, 10,
      "With Mercury in your tenth house, your career may run on communication: writing, "
      "speaking, selling, teaching, planning. You may be known for what you say and how well "
@@ -193,8 +194,8 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 12,
      "With Mercury in your twelfth house, your thinking often happens quietly, below the "
      "surface, and answers may come in daydreams or in solitude. You may keep your best ideas "
-     "to yourself. The shadow is self-doubt about speaking up, or worry that circles "
-     "unspoken; writing privately first helps your intuitive mind find its voice."},
+     "to yourself. Self-doubt may keep you quiet and worry may circle unspoken, so writing "
+     "privately first helps your intuitive mind find its voice."},
     {PointId::Venus, 1,
      "Venus in your first house lends you a ready charm, and people tend to warm to you "
      "quickly. You may care about how you present yourself and have an easy grace in company. "
@@ -209,8 +210,8 @@ const PlacementReading Readings[] = {
     {PointId::Venus, 3,
      "With Venus in your third house, you speak and write with grace, and daily exchanges "
      "with neighbours, siblings and shopkeepers tend to go sweetly. You may charm with a "
-     "well-chosen word or a kind note. The catch is saying what people want to hear; pairing "
-     "your tact with honesty makes your pleasant words trusted."},
+     "well-chosen word or a kind note. Saying what people want to hear comes a little too "
+     "easily; pair your tact with honesty and your pleasant words are trusted."},
     {PointId::Venus, 4,
      "With Venus in your fourth house, home is a place of beauty and comfort, and you may put "
      "love into arranging it: fresh flowers, good food, a welcoming door. Family ties can be "
@@ -223,9 +224,9 @@ const PlacementReading Readings[] = {
      "lasting joys lets your playful heart find depth."},
     {PointId::Venus, 6,
      "With Venus in your sixth house, you bring grace to daily work and tend to get on well "
-     "with colleagues. A pleasant workspace and friendly routine matter to you. The snag is "
-     "avoiding unpleasant tasks or friction at work; doing the dull jobs with the same care "
-     "as the nice ones earns you lasting goodwill."},
+     "with colleagues. A pleasant workspace and friendly routine matter to you. Unpleasant "
+     "tasks and friction at work are what you may dodge, yet doing the dull jobs with the "
+     "same care as the nice ones earns lasting goodwill."},
     {PointId::Venus, 7,
      "With Venus in your seventh house, partnership is where you flourish, and you may "
      "attract kind, attractive or artistic partners. You have a gift for cooperation and "
@@ -239,8 +240,8 @@ const PlacementReading Readings[] = {
      "lets your capacity for deep bonds flourish."},
     {PointId::Venus, 9,
      "With Venus in your ninth house, you love what widens the world: travel, foreign "
-     "cultures, study and people from elsewhere. Beauty and belief may be linked for you. The "
-     "trouble is idealising what is distant over what is at hand; bringing that sense of "
+     "cultures, study and people from elsewhere. Beauty and belief may be linked for you. "
+     "What is distant can look lovelier than what is at hand, and bringing that sense of "
      "wonder home keeps your love of the far away from becoming restlessness."},
     {PointId::Venus, 10,
      "With Venus in your tenth house, your public life benefits from charm and taste, and you "
@@ -254,9 +255,9 @@ const PlacementReading Readings[] = {
      "close friendships keeps your social warmth meaningful."},
     {PointId::Venus, 12,
      "With Venus in your twelfth house, love may be private, secret or quietly selfless, and "
-     "you may give care without asking for credit. Art, music and solitude feed you. The cost "
-     "is loving from afar or accepting less than you deserve; letting your affection be seen "
-     "and returned brings it out of the shadows."},
+     "you may give care without asking for credit. Art, music and solitude feed you. You may "
+     "love from afar or accept less than you deserve; letting your affection be seen, and "
+     "returned, brings it out of the shadows."},
     {PointId::Mars, 1,
      "With Mars in your first house, you meet life with energy and directness, and people "
      "sense your drive before you say a word. You may be quick to act, compete and stand up "
@@ -270,8 +271,8 @@ const PlacementReading Readings[] = {
      "steady plan gives your drive for independence a firm base."},
     {PointId::Mars, 3,
      "With Mars in your third house, your mind is quick and your words can be sharp: you "
-     "argue well, move about a great deal and may compete with siblings or neighbours. The "
-     "shadow is hasty speech and impatience in traffic or in debate; choosing which points "
+     "argue well, move about a great deal and may compete with siblings or neighbours. Hasty "
+     "speech and impatience, in traffic or in debate, are the hazards; choosing which points "
      "are worth winning gives your sharp tongue real persuasive force."},
     {PointId::Mars, 4,
      "With Mars in your fourth house, home can be a place of great activity: renovations, "
@@ -285,9 +286,9 @@ const PlacementReading Readings[] = {
      "the competitive fire into creative work gives it a lasting stage."},
     {PointId::Mars, 6,
      "With Mars in your sixth house, you throw your energy into work and daily tasks, getting "
-     "through a list faster than most. You may thrive in physical or hands-on jobs. What it "
-     "can cost is friction with colleagues and impatience with slow routines; pacing the day "
-     "and choosing your battles at work keeps your vigour productive."},
+     "through a list faster than most. You may thrive in physical or hands-on jobs. "
+     "Colleagues who move slowly may try your patience and friction can follow; pacing the "
+     "day and choosing your battles at work keeps your vigour productive."},
     {PointId::Mars, 7,
      "With Mars in your seventh house, partnerships are lively and sometimes combative: you "
      "may be drawn to strong-willed partners or rivals who test you. Working in tandem can "
@@ -301,7 +302,7 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 9,
      "With Mars in your ninth house, you fight for your beliefs and chase adventure: long "
      "journeys, bold studies, causes worth arguing for. You may be a fiery teacher or "
-     "traveller. The cost is zealotry and quarrels over principles; respecting other views "
+     "traveller. Quarrels over principle can harden into zealotry, and respecting other views "
      "while defending your own keeps your crusading spirit admirable."},
     {PointId::Mars, 10,
      "With Mars in your tenth house, ambition drives you, and you may push hard for "
@@ -316,8 +317,8 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 12,
      "With Mars in your twelfth house, your drive tends to work out of sight: you may act "
      "alone, behind the scenes, or for others rather than yourself. Anger can be hard to "
-     "express. The shadow side is frustration turned inward; finding a quiet outlet, like "
-     "solitary exercise or private work, frees your energy for purposeful action."},
+     "express. Frustration can turn inward when it finds no outlet, so a quiet one, solitary "
+     "exercise or private work, frees your energy for purposeful action."},
     {PointId::Jupiter, 1,
      "Jupiter in your first house lends you an open, hopeful manner, and people tend to feel "
      "better for your company. You may take up space generously, in laughter, plans and "

@@ -24,9 +24,9 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 2,
      "With the Sun in Gemini, you grow by asking, comparing and passing things on. Your week "
      "may hold three good conversations, two books half read and a plan sketched on a "
-     "receipt. The gift is a quick, light mind that connects people and ideas, and its cost "
-     "is scattering: picking the few threads worth following to the end lets your curiosity "
-     "add up to something."},
+     "receipt. A quick, light mind connects people and ideas for you, and scattering is its "
+     "price: the few threads you follow to the end are what let your curiosity add up to "
+     "something."},
     {PointId::Sun, 3,
      "With the Sun in Cancer, your sense of who you are is bound up with the people and "
      "places you protect. You may be the one who keeps the spare key and cooks when someone "
@@ -45,9 +45,9 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 6,
      "With the Sun in Libra, you come into focus through other people: a conversation, a "
      "partnership, a shared project where each side gets its due. You have an eye for "
-     "proportion, in a room or in an argument, and a gift for making peace. The price is "
-     "deciding by poll; knowing your own view before you weigh everyone else's gives your "
-     "fairness a spine."},
+     "proportion, in a room or in an argument, and a gift for making peace. When a decision "
+     "starts to feel like a poll of everyone you know, find your own view first; fairness "
+     "with a spine is your real gift."},
     {PointId::Sun, 7,
      "Born with the Sun in Scorpio, you live from the depths and prefer the truth to the "
      "polite version. You may hold few friendships but hold them hard, and you sense what is "
@@ -63,9 +63,9 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 9,
      "Your Sun in Capricorn takes the long road and respects those who have walked it. You "
      "know how to plan, to wait and to carry responsibility, and you may be the one people "
-     "call when something has to be done properly. The shadow side is seriousness that "
-     "forgets to play; building rest and pleasure into the schedule, not after it, keeps "
-     "ambition humane."},
+     "call when something has to be done properly. Work can crowd out play for you, and rest "
+     "tends to arrive only after everything is done; building pleasure into the schedule, not "
+     "after it, keeps ambition humane."},
     {PointId::Sun, 10,
      "For a Sun in Aquarius, becoming yourself means thinking for yourself. You may champion "
      "an unpopular idea at work, keep friends from every walk of life and bristle at any rule "
@@ -75,9 +75,9 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 11,
      "With the Sun in Pisces, your identity has soft edges: you pick up moods, music and "
      "other people's sorrows as if they were your own. Imagination and compassion come "
-     "naturally, and you may help a stranger before you finish your own errands. The risk is "
-     "drift and losing track of what you want; a clear boundary and a daily anchor give your "
-     "sensitivity somewhere to stand."},
+     "naturally, and you may help a stranger before you finish your own errands. What you "
+     "want can go missing in what everyone else feels; a clear boundary and a daily anchor "
+     "give your sensitivity somewhere to stand."},
     {PointId::Moon, 0,
      "With the Moon in Aries, your feelings arrive fast and hot and usually leave just as "
      "quickly. You are soothed by action: a brisk walk after an argument, a task tackled the "
@@ -92,9 +92,9 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 2,
      "With the Moon in Gemini, you settle your feelings by talking them through, reading "
      "about them or texting a friend at odd hours. Variety soothes you, and a day with no new "
-     "input can feel flat. The shadow is explaining a feeling instead of having it; sitting "
-     "quietly with one emotion before naming it lets your heart catch up with your quick "
-     "mind."},
+     "input can feel flat. Sometimes you explain a feeling rather than have it, and the chat "
+     "runs on while the heart waits; sitting quietly with one emotion before naming it lets "
+     "the two catch up."},
     {PointId::Moon, 3,
      "With the Moon in Cancer, feeling runs deep and close to the surface, and home is where "
      "you recover. You may sense a friend's trouble from one word on the phone and arrive "
@@ -109,9 +109,9 @@ const PlacementReading Readings[] = {
      "applause."},
     {PointId::Moon, 5,
      "With the Moon in Virgo, you calm yourself by putting things in order: a tidied drawer, "
-     "a list, a problem solved for someone else. Care, for you, means practical help. The "
-     "cost is a worried mind that finds fault when it feels unsettled, often with yourself; "
-     "naming the feeling behind the fussing lets the useful part of your care rest."},
+     "a list, a problem solved for someone else. Care, for you, means practical help. When "
+     "you feel unsettled, the fault-finding starts, often aimed at yourself; naming the "
+     "feeling behind the fussing lets the useful part of your care rest."},
     {PointId::Moon, 6,
      "With the Moon in Libra, you feel at ease when things are fair and pleasant between "
      "people, and a quarrel left hanging can spoil your whole evening. You soothe others with "
@@ -130,8 +130,9 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 9,
      "With the Moon in Capricorn, you tend to handle feelings the way you handle work: with "
      "control, patience and a plan. You may be the steady one in a family crisis or a flooded "
-     "kitchen, quietly doing what needs doing. The cost is loneliness behind the composure; "
-     "allowing yourself to be comforted, not only to be useful, lets people reach you."},
+     "kitchen, quietly doing what needs doing. Behind the composure there can be loneliness, "
+     "since you are better at comforting than at being comforted; allowing someone to look "
+     "after you now and then lets people reach you."},
     {PointId::Moon, 10,
      "With the Moon in Aquarius, you feel safest with a little distance and plenty of "
      "freedom, and friendship matters as much to you as closeness. You may respond to an "
@@ -156,8 +157,8 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 2,
      "With Mercury in Gemini, your mind is quick, curious and fond of words: puzzles, gossip, "
      "trivia and three tabs open at once. You can talk to anyone and explain almost anything. "
-     "What it can cost is knowing a little about a great deal and finishing less than you "
-     "start; choosing a subject to master gives your quickness depth."},
+     "You may know a little about a great deal and finish less than you start, and choosing "
+     "one subject to master gives your quickness the depth it lacks."},
     {PointId::Mercury, 3,
      "With Mercury in Cancer, you think with your feelings and remember by atmosphere: where "
      "you were, who was there, how it felt. You listen well and often say the right thing to "
@@ -175,9 +176,9 @@ const PlacementReading Readings[] = {
      "ask; saving your precision for where it helps keeps it welcome."},
     {PointId::Mercury, 6,
      "With Mercury in Libra, you weigh every side before you speak and phrase things so that "
-     "nobody loses face. You make a fine mediator, and people bring you their disputes. The "
-     "price is a decision postponed until someone else makes it; setting yourself a deadline "
-     "for choosing lets your fairness reach a conclusion."},
+     "nobody loses face. You make a fine mediator, and people bring you their disputes. "
+     "Decisions can hang for days, until someone else makes them for you; a deadline for "
+     "choosing lets your fairness reach a conclusion."},
     {PointId::Mercury, 7,
      "Mercury in Scorpio reads between the lines and keeps its own counsel. You may solve a "
      "puzzle by noticing what someone avoided saying, and you remember every word of a "
@@ -192,8 +193,9 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 9,
      "With Mercury in Capricorn, you think like an engineer of plans: practical, sober, one "
      "step after another. Your word carries weight because you do not waste it, and you tend "
-     "to learn what is useful. The risk is dismissing a playful idea as frivolous; leaving "
-     "room for what cannot yet be proven keeps your good sense from going grey."},
+     "to learn what is useful. A playful idea may strike you as frivolous, and your good "
+     "sense can go grey with caution; leaving room for what cannot yet be proven keeps it "
+     "young."},
     {PointId::Mercury, 10,
      "A mind shaped by Mercury in Aquarius runs ahead of the crowd and enjoy ideas that "
      "unsettle the usual way of doing things. You may spot the flaw in a system at work and "
@@ -217,9 +219,9 @@ const PlacementReading Readings[] = {
      "without keeping a quiet account, lets your devotion breathe."},
     {PointId::Venus, 2,
      "With Venus in Gemini, you fall for a good mind and a quick laugh, and conversation is "
-     "your way of courting. You enjoy variety in company and in taste. The catch is "
-     "restlessness when love grows routine; keeping the talk fresh within one bond, new books "
-     "to share, new places to argue about, can hold your interest better than moving on."},
+     "your way of courting. You enjoy variety in company and in taste. Love that settles into "
+     "routine can make you restless, and keeping the talk fresh within one bond, new books to "
+     "share and new places to argue about, often holds you better than moving on."},
     {PointId::Venus, 3,
      "With Venus in Cancer, you love by looking after people: the meal saved for a late "
      "partner, the photograph albums, the home that feels safe. Your affection is tender and "
@@ -238,9 +240,10 @@ const PlacementReading Readings[] = {
      "affection be imperfect, and saying it out loud, warms your careful devotion."},
     {PointId::Venus, 6,
      "With Venus in Libra, love and beauty come naturally to you, and partnership feels like "
-     "home ground. You have a gift for charm, fair play and a room arranged just right. The "
-     "shadow side is keeping the peace at the price of your own wishes; risking a little "
-     "friction for honesty makes your relationships more truly balanced."},
+     "home ground. You have a gift for charm, fair play and a room arranged just right. Too "
+     "much peace can be bought at the price of your own wishes, and resentment collects "
+     "quietly; risking a little friction for honesty makes your relationships more truly "
+     "balanced."},
     {PointId::Venus, 7,
      "Venus in Scorpio loves intensely and wants all of a person, not the polite surface. "
      "Your loyalty runs deep and your attraction can be magnetic. The risk is jealousy and "
@@ -254,8 +257,8 @@ const PlacementReading Readings[] = {
     {PointId::Venus, 9,
      "With Venus in Capricorn, you love with seriousness and build affection to last, "
      "preferring proven loyalty to grand declarations. Your taste is classic and your "
-     "commitments are kept. The shadow is reserve that hides warmth, or choosing partners for "
-     "their standing; letting yourself be silly and openly fond shows what lies behind the "
+     "commitments are kept. Reserve can hide your warmth, and standing may weigh too much in "
+     "whom you choose; being silly and openly fond now and then shows what lies behind the "
      "composure."},
     {PointId::Venus, 10,
      "Venus in Aquarius loves as a friend first and needs a partner who respects your "
@@ -279,9 +282,9 @@ const PlacementReading Readings[] = {
      "your stands carefully makes your stamina count."},
     {PointId::Mars, 2,
      "With Mars in Gemini, your energy goes into words, errands and ideas, several at once. "
-     "You argue well, move fast and get bored by slow routines. The shadow is scattered "
-     "effort and a sharp tongue in a quarrel; putting your drive behind one project at a "
-     "time, and your wit behind persuasion rather than point-scoring, gives it force."},
+     "You argue well, move fast and get bored by slow routines. Effort can scatter across too "
+     "many fronts, and a quarrel tempts your sharp tongue: one project at a time, and wit "
+     "used to persuade rather than to score, give your drive its force."},
     {PointId::Mars, 3,
      "With Mars in Cancer, you fight hardest for the people and places you love, and can be "
      "fierce in defence of home. Your drive often moves sideways, through feelings and hints "
@@ -301,8 +304,8 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 6,
      "With Mars in Libra, you act best with a partner and fight most readily for fairness, on "
      "someone else's behalf as easily as your own. Open conflict may feel uncomfortable, so "
-     "anger can come out as coolness or delay. The price is decisions that stall; naming what "
-     "you want, and accepting a little friction, lets your sense of justice move."},
+     "anger can come out as coolness or delay. Decisions can stall as a result; naming what "
+     "you want, and bearing a little friction, lets your sense of justice move."},
     {PointId::Mars, 7,
      "In Scorpio, Mars makes your drive concentrated, strategic and slow to show its hand. "
      "When you set your sights on something you pursue it with formidable patience, and you "
@@ -316,9 +319,8 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 9,
      "With Mars in Capricorn, your drive is disciplined and ambitious: you work toward a goal "
      "year after year and respect people who do the same. You can stay calm under pressure "
-     "and keep going when others stop. The price is grinding on without rest and treating "
-     "feelings as obstacles; pausing to enjoy what you have achieved keeps your stamina "
-     "human."},
+     "and keep going when others stop. You may grind on without rest and treat feelings as "
+     "obstacles in the way; pausing to enjoy what you have achieved keeps your stamina human."},
     {PointId::Mars, 10,
      "Mars in Aquarius acts on principle and dislikes being told what to do. You may throw "
      "your energy into a group effort, a reform or an invention, and work best with room to "
@@ -650,8 +652,8 @@ const PlacementReading Readings[] = {
     {PointId::Ascendant, 2,
      "With Gemini rising, you approach the world with curiosity and chat, and people first "
      "meet you as lively, youthful and quick. You ask questions at a party and pick up a new "
-     "place's slang in days. The other side is seeming restless or hard to pin down; letting "
-     "people see the steady interests beneath the talk earns deeper trust."},
+     "place's slang in days. Others may find you restless or hard to pin down at first; let "
+     "them see the steady interests beneath the talk, and the trust goes deeper."},
     {PointId::Ascendant, 3,
      "With Cancer rising, you approach new company carefully, sensing the mood of a room "
      "before you enter it. People often find you kind and approachable, and may come to you "
@@ -670,8 +672,9 @@ const PlacementReading Readings[] = {
     {PointId::Ascendant, 6,
      "With Libra rising, you approach people graciously and put them at ease, and first "
      "impressions of you tend to be pleasant. You have a feel for how a room or an outfit "
-     "comes together. The catch is agreeing too quickly to avoid friction; letting your own "
-     "preferences show early on makes your charm more than politeness."},
+     "comes together. You can agree too quickly just to avoid friction, and your own "
+     "preferences get lost in the pleasantries, and showing them early makes your charm more "
+     "than politeness."},
     {PointId::Ascendant, 7,
      "With Scorpio on the Ascendant you meet the world watchfully, taking people's measure "
      "before you reveal much of yourself. Others may find you magnetic, private or hard to "
@@ -710,8 +713,9 @@ const PlacementReading Readings[] = {
     {PointId::Midheaven, 2,
      "With the Midheaven in Gemini, your public path runs through words, ideas and "
      "connections: teaching, writing, selling, linking people. You may hold more than one "
-     "career or change direction more than once. The other side is a reputation for "
-     "scattering; one thread followed far enough gives your versatility a recognisable shape."},
+     "career or change direction more than once. Your reputation can suffer from scattering, "
+     "a little of everything and no signature; following one thread far enough gives your "
+     "versatility a recognisable shape."},
     {PointId::Midheaven, 3,
      "With the Midheaven in Cancer, your aims in the world are bound up with care: work that "
      "feeds, houses or protects people, or a workplace that feels like family. The cost is "
@@ -730,8 +734,9 @@ const PlacementReading Readings[] = {
     {PointId::Midheaven, 6,
      "With the Midheaven in Libra, your public path runs through partnership, diplomacy or "
      "beauty: negotiating, designing, bringing people to agreement. Others see you as fair "
-     "and gracious. The catch is a career steered by other people's expectations; knowing "
-     "what you want from your work lets your talent for cooperation serve your own aims too."},
+     "and gracious. Other people's expectations can steer your career more than your own aims "
+     "do, and knowing what you want from your work lets your talent for cooperation serve you "
+     "too."},
     {PointId::Midheaven, 7,
      "A Scorpio Midheaven seeks work with depth and consequence: research, crisis, strategy, "
      "whatever is hidden or demanding. You may keep your ambitions private until they are "
