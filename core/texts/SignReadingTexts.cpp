@@ -468,10 +468,11 @@ const PlacementReading Readings[] = {
      "sense of security changing without warning. The gift is a practical inventiveness; the "
      "use of the jolts is learning to hold things lightly."},
     {PointId::Uranus, 2,
-     "Uranus in Gemini belongs to a generation that rewires how people talk, learn and "
-     "connect. Your mind may leap between ideas and warm to new tools before others trust "
-     "them. The shadow side is nervous restlessness and a short attention span; letting an "
-     "idea settle long enough to test it shows which of your flashes are real."},
+     "Those born with Uranus in Gemini, a span of about seven years, tend to rewire how "
+     "people talk, learn and connect. Your mind may leap between ideas and warm to new tools "
+     "before others trust them. The shadow side is nervous restlessness and a short attention "
+     "span; letting an idea settle long enough to test it shows which of your flashes are "
+     "real."},
     {PointId::Uranus, 3,
      "Uranus in Cancer, common to those born within the same seven years, unsettles the old "
      "picture of home and family and invents new ones. You may need more freedom within your "
@@ -483,9 +484,9 @@ const PlacementReading Readings[] = {
      "of wilfulness when admiration is withheld; letting others shine beside you gives your "
      "originality its welcome."},
     {PointId::Uranus, 5,
-     "Uranus in Virgo belongs to a generation that reinvents work, method and daily habit: "
-     "the new tool, the smarter routine. You may be the colleague who finds a better system "
-     "and cannot resist using it. The trouble is restless impatience with the old way; "
+     "Uranus in Virgo, a placement of some seven years, reinvents work, method and daily "
+     "habit: the new tool, the smarter routine. You may be the colleague who finds a better "
+     "system and cannot resist using it. The trouble is restless impatience with the old way; "
      "testing your improvements before insisting on them wins them a hearing."},
     {PointId::Uranus, 6,
      "Uranus in Libra, shared with those born over about seven years, redraws the rules of "
@@ -494,15 +495,15 @@ const PlacementReading Readings[] = {
      "suddenly; agreeing openly on freedom within commitment gives your partnerships a shape "
      "of their own."},
     {PointId::Uranus, 7,
-     "Uranus in Scorpio marks a generation that breaks taboos around power, intimacy and what "
-     "is kept hidden. You may be drawn to uncover what others prefer left alone. The other "
-     "side is volatility when you feel controlled; turning that urge toward honest change, in "
-     "yourself first, gives it lasting force."},
+     "Uranus in Scorpio, in the years of its passage, breaks taboos around power, intimacy "
+     "and what is kept hidden. You may be drawn to uncover what others prefer left alone. The "
+     "other side is volatility when you feel controlled; turning that urge toward honest "
+     "change, in yourself first, gives it lasting force."},
     {PointId::Uranus, 8,
-     "Uranus in Sagittarius belongs to a generation that questions inherited beliefs and "
-     "reaches across borders, in travel, faith and learning. You may change your outlook "
-     "suddenly after one book or one trip. The cost is dismissing tradition wholesale; "
-     "keeping what still holds while you explore lets your freedom of mind stay generous."},
+     "A generation with Uranus in Sagittarius questions inherited beliefs and reaches across "
+     "borders, in travel, faith and learning. You may change your outlook suddenly after one "
+     "book or one trip. The cost is dismissing tradition wholesale; keeping what still holds "
+     "while you explore lets your freedom of mind stay generous."},
     {PointId::Uranus, 9,
      "Uranus in Capricorn, shared by those born in the same seven years or so, challenges "
      "institutions and remakes structures from within. You may respect authority while "
@@ -514,17 +515,17 @@ const PlacementReading Readings[] = {
      "cost is detachment and a coolness toward feeling; using your vision for people you "
      "actually know brings it down to earth."},
     {PointId::Uranus, 11,
-     "Uranus in Pisces belongs to a generation that dissolves old boundaries through "
-     "imagination, spirit and art. You may have flashes of intuition that arrive fully "
-     "formed. The price is confusion between inspiration and escape; grounding your insights "
-     "in daily practice shows which ones can change something."},
+     "Your age group's Uranus in Pisces dissolves old boundaries through imagination, spirit "
+     "and art. You may have flashes of intuition that arrive fully formed. The price is "
+     "confusion between inspiration and escape; grounding your insights in daily practice "
+     "shows which ones can change something."},
     {PointId::Neptune, 0,
      "Neptune in Aries colours a generation, those born across some fourteen years, with an "
      "ideal of heroic action and the dream of a fresh start. You may be stirred by causes "
      "that ask for courage. The other side is fighting for a vision that stays vague; giving "
      "your ideal a concrete first step keeps it from evaporating."},
     {PointId::Neptune, 1,
-     "Neptune in Taurus belongs to a generation that dreams of a simpler, more beautiful "
+     "Born under Neptune in Taurus, your generation dreams of a simpler, more beautiful "
      "material life, close to land and craft. You may idealise comfort or nature. The cost is "
      "blurred judgment about what things are worth; loving beauty while keeping an honest eye "
      "on the price lets the dream take root."},
@@ -539,10 +540,10 @@ const PlacementReading Readings[] = {
      "your family to be the dream; loving the real people, with their flaws, makes a home "
      "that holds."},
     {PointId::Neptune, 4,
-     "Neptune in Leo belongs to a generation enchanted by glamour, romance and the stage, "
-     "that dreams of the heroic self. You may sense creativity as something almost sacred. "
-     "The catch is chasing an image instead of a life; letting your talent serve something "
-     "beyond your own reflection keeps the magic real."},
+     "Neptune in Leo, over its fourteen years or so, enchants a generation with glamour, "
+     "romance and the stage, and the dream of a heroic self. You may sense creativity as "
+     "something almost sacred. The catch is chasing an image instead of a life; letting your "
+     "talent serve something beyond your own reflection keeps the magic real."},
     {PointId::Neptune, 5,
      "Neptune in Virgo marks a generation that idealises service and blurs the line between "
      "duty and devotion. You may want your work to mend something in the world. The cost is "
@@ -554,7 +555,7 @@ const PlacementReading Readings[] = {
      "bridge. The price is loving an ideal partner more than a real one; honest talk about "
      "what each of you needs keeps romance grounded."},
     {PointId::Neptune, 7,
-     "Neptune in Scorpio belongs to a generation drawn to the hidden: depth psychology, "
+     "With Neptune in Scorpio, your generation is drawn to the hidden: depth psychology, "
      "mysteries, the intensity behind appearances. You may sense undercurrents in people and "
      "places. The snag is fascination with extremes; using your perceptiveness to understand "
      "rather than to be swept away gives it a steadying rather than haunting power."},
@@ -564,15 +565,15 @@ const PlacementReading Readings[] = {
      "and truth. The shadow side is chasing one guru or belief after another; testing a "
      "vision against your own experience keeps it honest."},
     {PointId::Neptune, 9,
-     "Neptune in Capricorn belongs to a generation that dreams of institutions worth trusting "
-     "and structures that serve an ideal. You may look for meaning in your career. The risk "
-     "is disillusion when authority proves human; building something sound in your own corner "
-     "of the world makes the ideal real."},
+     "Neptune in Capricorn gives those born in its years a dream of institutions worth "
+     "trusting and structures that serve an ideal. You may look for meaning in your career. "
+     "The risk is disillusion when authority proves human; building something sound in your "
+     "own corner of the world makes the ideal real."},
     {PointId::Neptune, 10,
-     "Neptune in Aquarius marks a generation that dreams of a connected, humane future shaped "
-     "by technology and shared ideals. You may feel kinship with people you have never met. "
-     "The trouble is utopian vagueness; putting your vision to work in one real community "
-     "lets it prove itself."},
+     "A generation with Neptune in Aquarius dreams of a connected, humane future shaped by "
+     "technology and shared ideals. You may feel kinship with people you have never met. The "
+     "trouble is utopian vagueness; putting your vision to work in one real community lets it "
+     "prove itself."},
     {PointId::Neptune, 11,
      "Neptune in Pisces, shared with those born across some fourteen years, deepens "
      "compassion, imagination and a sense of the sacred. You may be unusually sensitive to "
@@ -594,37 +595,37 @@ const PlacementReading Readings[] = {
      "wound. The catch is obsession with being right; using that power to uncover truths "
      "rather than win arguments gives it depth."},
     {PointId::Pluto, 3,
-     "Pluto in Cancer belongs to a generation whose deepest changes run through home, family "
-     "and homeland. You may feel the pull of family history strongly. The cost is clinging to "
-     "roots or fearing their loss; making peace with where you come from frees the fierce "
-     "loyalty it gave you."},
+     "For those born with Pluto in Cancer, over some twenty-five years, the deepest changes "
+     "run through home, family and homeland. You may feel the pull of family history "
+     "strongly. The cost is clinging to roots or fearing their loss; making peace with where "
+     "you come from frees the fierce loyalty it gave you."},
     {PointId::Pluto, 4,
      "Pluto in Leo marks a generation that seeks power through self-expression and will, and "
      "wants its mark on the world. You may feel a strong drive to create and to be "
      "recognised. The price is pride that hardens into control; creative work done for its "
      "own sake releases that force generously."},
     {PointId::Pluto, 5,
-     "Pluto in Virgo belongs to a generation that transforms work, method and daily habit, "
-     "with a drive to analyse and improve. You may feel compelled to fix what is broken "
-     "around you. The snag is perfectionism that grips too hard; accepting what cannot be "
-     "mended at once lets your reforming zeal work patiently."},
+     "Pluto in Virgo, a placement of about sixteen years, transforms work, method and daily "
+     "habit, with a drive to analyse and improve. You may feel compelled to fix what is "
+     "broken around you. The snag is perfectionism that grips too hard; accepting what cannot "
+     "be mended at once lets your reforming zeal work patiently."},
     {PointId::Pluto, 6,
      "Pluto in Libra, shared across a generation, brings deep change to partnership, fairness "
      "and the terms on which people live together. You may experience relationships as the "
      "place where you are most transformed. The shadow side is power struggles behind a "
      "pleasant front; honest negotiation between equals is its reward."},
     {PointId::Pluto, 7,
-     "Pluto in Scorpio marks a generation unafraid of intensity, secrets and what lies "
-     "beneath the surface. You may feel things fiercely and trust with difficulty. The risk "
-     "is a pull toward extremes and control; turning that depth toward honest self-knowledge "
-     "gives it a remarkable power to renew."},
+     "Pluto in Scorpio, over some twelve years, makes a generation unafraid of intensity, "
+     "secrets and what lies beneath the surface. You may feel things fiercely and trust with "
+     "difficulty. The risk is a pull toward extremes and control; turning that depth toward "
+     "honest self-knowledge gives it a remarkable power to renew."},
     {PointId::Pluto, 8,
-     "Pluto in Sagittarius belongs to a generation that transforms belief, learning and the "
+     "Shared by a generation, Pluto in Sagittarius transforms belief, learning and the "
      "meaning of truth, across borders. You may hold convictions with passionate force. The "
      "trouble is zeal that cannot hear another view; searching as hard as you preach keeps "
      "that conviction alive and growing."},
     {PointId::Pluto, 9,
-     "Pluto in Capricorn, shared by those born over some fifteen years, brings deep change to "
+     "Pluto in Capricorn, shared by those born over some sixteen years, brings deep change to "
      "institutions, authority and how power is structured. You may feel a strong drive to "
      "build, to master or to reform a system. The shadow is hardness and a need to control; "
      "using authority responsibly is the lasting gift."},
@@ -634,7 +635,7 @@ const PlacementReading Readings[] = {
      "side is fanaticism about an idea of the future; keeping real people at the heart of the "
      "vision lets its force do good."},
     {PointId::Pluto, 11,
-     "Pluto in Pisces belongs to a generation whose transformations run through faith, "
+     "A generation with Pluto in Pisces sees its transformations run through faith, "
      "imagination and compassion, dissolving old certainties. You may feel the pull of the "
      "unseen deeply. The cost is a longing to escape or to be swept away; giving that depth a "
      "form, in art or service, makes it a source of renewal."},
