@@ -552,8 +552,8 @@ const PlacementReading Readings[] = {
      "your goals clearly lets your dream become a career."},
     {PointId::Neptune, 11,
      "Neptune in your eleventh house draws you to idealistic friends, creative groups and "
-     "causes that serve a vision. You may feel a kinship with everyone. The cost is "
-     "disappointment when friends fall short of the ideal; accepting people as they are keeps "
+     "causes that serve a vision. You may feel a kinship with everyone. Friends may "
+     "disappoint when they fall short of the ideal, and accepting people as they are keeps "
      "your hopes for the group grounded and generous."},
     {PointId::Neptune, 12,
      "Neptune in your twelfth house opens a rich inner life: dreams, imagination, compassion "
@@ -568,7 +568,7 @@ const PlacementReading Readings[] = {
     {PointId::Pluto, 2,
      "Pluto in your second house makes possessions and resources a matter of power: you may "
      "build your means with determination and live through big swings between having and "
-     "lacking. The price is possessiveness and fear of lack; recognising that your deepest "
+     "lacking. Possessiveness and a fear of lack can take hold; recognising that your deepest "
      "resource is your own resilience loosens the grip on things."},
     {PointId::Pluto, 3,
      "Pluto in your third house gives a penetrating mind that seeks the truth behind words, "
@@ -582,9 +582,9 @@ const PlacementReading Readings[] = {
      "build a home on your own terms."},
     {PointId::Pluto, 5,
      "Pluto in your fifth house brings intensity to love, creativity and pleasure: passionate "
-     "romances, creative work that consumes you, deep bonds with children. The cost is "
-     "jealousy or control in love and play; letting your creations and loves have their own "
-     "life gives your passion its most generous form."},
+     "romances, creative work that consumes you, deep bonds with children. Jealousy or "
+     "control can creep into love and play, and letting your creations and loves have a life "
+     "of their own gives your passion its most generous form."},
     {PointId::Pluto, 6,
      "Pluto in your sixth house brings intensity to daily work: you may overhaul methods, "
      "take on hard jobs, or feel driven to master routine. The price is compulsive working "
@@ -597,8 +597,8 @@ const PlacementReading Readings[] = {
      "let a partnership become a place of deep renewal."},
     {PointId::Pluto, 8,
      "Pluto in your eighth house is at home in depth: intimacy, crisis, shared resources and "
-     "hidden truths draw you, and you may be resilient in upheaval. The shadow side is a need "
-     "to control others or secrets kept too long; trusting someone with your depths shows the "
+     "hidden truths draw you, and you may be resilient in upheaval. You may try to control "
+     "others or keep secrets too long, yet trusting someone with your depths shows the "
      "strength that lies in sharing power."},
     {PointId::Pluto, 9,
      "Pluto in your ninth house gives your beliefs an intense, transforming force, and travel "
@@ -612,8 +612,8 @@ const PlacementReading Readings[] = {
      "good builds a reputation that endures."},
     {PointId::Pluto, 11,
      "Pluto in your eleventh house brings intensity to friendship and groups: you may be "
-     "drawn to movements for change and to friends who transform you. The shadow is power "
-     "struggles within circles or friendships that end abruptly; choosing allies with care "
+     "drawn to movements for change and to friends who transform you. Power struggles can "
+     "arise in your circles, and some friendships may end abruptly; choosing allies with care "
      "makes your influence in groups a force for good."},
     {PointId::Pluto, 12,
      "Pluto in your twelfth house gives a deep, hidden inner life, and you may face private "

@@ -340,8 +340,8 @@ const PlacementReading Readings[] = {
     {PointId::Jupiter, 1,
      "Jupiter in Taurus finds abundance in the tangible: a well-stocked kitchen, a garden "
      "that yields, savings that grow slowly. Your generosity is practical and your good sense "
-     "about value is real. The cost is too much comfort, the extra helping and the purchase "
-     "that was not needed; enjoying enough, rather than more, keeps plenty pleasant."},
+     "about value is real. Plenty can tip into too much, the extra helping and the purchase "
+     "nobody needed, and enjoying enough rather than more keeps it pleasant."},
     {PointId::Jupiter, 2,
      "With Jupiter in Gemini, you grow by learning and sharing: courses started, books lent, "
      "contacts introduced to one another. You see opportunity in every conversation. What it "
@@ -354,9 +354,9 @@ const PlacementReading Readings[] = {
      "nurture stand on their own shows how much your care has given them."},
     {PointId::Jupiter, 4,
      "Jupiter in Leo believes in life as a stage worth playing on, and your enthusiasm lights "
-     "up a room. You encourage others warmly and give with flair. The catch is showing off, "
-     "or a plan as grand as your heart but larger than your means; generosity that does not "
-     "need an audience carries your big spirit best."},
+     "up a room. You encourage others warmly and give with flair. Showing off is the "
+     "temptation, or a plan as grand as your heart but larger than your means; generosity "
+     "that needs no audience carries your big spirit best."},
     {PointId::Jupiter, 5,
      "With Jupiter in Virgo, you find meaning in useful work and grow by improving things "
      "step by step. A better method, a careful habit or a job well done gives you real "
@@ -371,8 +371,9 @@ const PlacementReading Readings[] = {
     {PointId::Jupiter, 7,
      "Jupiter in Scorpio grows through depth: hard truths faced, crises weathered, what is "
      "hidden brought to light. You may be the friend who helps others through the worst and "
-     "the researcher who digs past the surface. The snag is excess in passion or in control; "
-     "trusting that not everything must be probed lets your strength rest."},
+     "the researcher who digs past the surface. Passion and control can run to excess when "
+     "every question must be probed to the bottom, so trusting that some things can stay "
+     "unexplored lets your strength rest."},
     {PointId::Jupiter, 8,
      "With Jupiter in Sagittarius, your faith in life is large and catching: travel, study "
      "and long talks about meaning feed you. You tend to land on your feet and to lift others "
@@ -385,9 +386,9 @@ const PlacementReading Readings[] = {
      "windfall simply be enjoyed, now and then, keeps your good sense generous."},
     {PointId::Jupiter, 10,
      "Jupiter in Aquarius believes in people working together and in ideas that move the "
-     "world forward. A club, a cause or a circle of friends tends to open your doors. The "
-     "trouble is caring more for humanity than for the person in front of you; giving your "
-     "time to one friend in need keeps your ideals warm."},
+     "world forward. A club, a cause or a circle of friends tends to open your doors. "
+     "Humanity can come to matter more than the person in front of you, and an hour given to "
+     "one friend in need keeps your ideals warm."},
     {PointId::Jupiter, 11,
      "With Jupiter in Pisces, your faith is compassionate and wide: you tend to forgive, to "
      "believe in people and to find meaning in art, music or quiet devotion. You tend to "
@@ -402,8 +403,9 @@ const PlacementReading Readings[] = {
     {PointId::Saturn, 1,
      "Saturn in Taurus makes security a serious matter: you may worry about having enough and "
      "work long hours to build a cushion. You tend to be careful, reliable and slow to spend. "
-     "The snag is holding on too tightly, to things or to habits; trusting your own steady "
-     "worth, not only your savings, lets you enjoy what you have built."},
+     "Holding on tightly, to things or to habits, can crowd out the pleasure of them; "
+     "trusting your own steady worth, not only your savings, lets you enjoy what you have "
+     "built."},
     {PointId::Saturn, 2,
      "With Saturn in Gemini, you take thinking and speaking seriously, perhaps because being "
      "understood once felt hard. You may check facts others skip and choose words carefully. "
@@ -417,8 +419,8 @@ const PlacementReading Readings[] = {
     {PointId::Saturn, 4,
      "Under Saturn in Leo you may long to be seen and fear it in equal measure, rehearsing "
      "before you step into the light. Creativity and play come with a sense of "
-     "responsibility. The trouble is hiding your gifts until they feel perfect; showing your "
-     "work while it is still unfinished builds a confidence that is earned and lasts."},
+     "responsibility. Your gifts may stay hidden until they feel perfect, yet work shown "
+     "while still unfinished builds a confidence that is earned and lasts."},
     {PointId::Saturn, 5,
      "With Saturn in Virgo, you hold yourself to exacting standards at work and in daily "
      "routine, and you tend to do a thorough job. Methods, lists and schedules keep you "
@@ -433,8 +435,8 @@ const PlacementReading Readings[] = {
      "lasting strength."},
     {PointId::Saturn, 7,
      "Saturn in Scorpio inclines you to take trust, power and intimacy seriously and let very "
-     "few people all the way in. You can endure hardship with quiet resolve. The cost is fear "
-     "of being exposed and a grip on control; letting one trusted person see what you guard "
+     "few people all the way in. You can endure hardship with quiet resolve. Fear of exposure "
+     "can tighten into a grip on control, and letting one trusted person see what you guard "
      "lets endurance deepen into closeness."},
     {PointId::Saturn, 8,
      "With Saturn in Sagittarius, beliefs are earned, not borrowed: you may test ideas hard "
@@ -449,9 +451,10 @@ const PlacementReading Readings[] = {
      "burden."},
     {PointId::Saturn, 10,
      "Saturn in Aquarius brings discipline to ideas and groups: you may organise the "
-     "committee, write the rules for a fairer system or stand by an unpopular principle. The "
-     "catch is coolness, or feeling separate from the crowd you serve; letting friendships be "
-     "warm as well as useful keeps your vision of how people should live together human."},
+     "committee, write the rules for a fairer system or stand by an unpopular principle. "
+     "Coolness can creep in, a sense of standing apart from the crowd you serve; friendships "
+     "that are warm as well as useful keep your vision of how people should live together "
+     "human."},
     {PointId::Saturn, 11,
      "With Saturn in Pisces, you may feel others' pain keenly and work hard to give it shape, "
      "through service, art or quiet discipline. Boundaries can be your long lesson. The cost "
@@ -526,9 +529,9 @@ const PlacementReading Readings[] = {
      "your ideal a concrete first step keeps it from evaporating."},
     {PointId::Neptune, 1,
      "Born under Neptune in Taurus, your generation dreams of a simpler, more beautiful "
-     "material life, close to land and craft. You may idealise comfort or nature. The cost is "
-     "blurred judgment about what things are worth; loving beauty while keeping an honest eye "
-     "on the price lets the dream take root."},
+     "material life, close to land and craft. You may idealise comfort or nature. Judgment "
+     "about what things are worth can blur, and loving beauty with an honest eye on the price "
+     "lets the dream take root."},
     {PointId::Neptune, 2,
      "Neptune in Gemini, shared with those born over about fourteen years, weaves imagination "
      "into words, news and ideas. You may think in stories and pick up what is in the air. "
@@ -542,8 +545,8 @@ const PlacementReading Readings[] = {
     {PointId::Neptune, 4,
      "Neptune in Leo, over its fourteen years or so, enchants a generation with glamour, "
      "romance and the stage, and the dream of a heroic self. You may sense creativity as "
-     "something almost sacred. The catch is chasing an image instead of a life; letting your "
-     "talent serve something beyond your own reflection keeps the magic real."},
+     "something almost sacred. An image can be chased at the expense of a life, so letting "
+     "your talent serve something beyond your own reflection keeps the magic real."},
     {PointId::Neptune, 5,
      "Neptune in Virgo marks a generation that idealises service and blurs the line between "
      "duty and devotion. You may want your work to mend something in the world. The cost is "
@@ -557,8 +560,8 @@ const PlacementReading Readings[] = {
     {PointId::Neptune, 7,
      "With Neptune in Scorpio, your generation is drawn to the hidden: depth psychology, "
      "mysteries, the intensity behind appearances. You may sense undercurrents in people and "
-     "places. The snag is fascination with extremes; using your perceptiveness to understand "
-     "rather than to be swept away gives it a steadying rather than haunting power."},
+     "places. Extremes may fascinate more than they should; perceptiveness used to "
+     "understand, not to be swept away, becomes a steadying rather than a haunting power."},
     {PointId::Neptune, 8,
      "Neptune in Sagittarius colours a generation with spiritual wanderlust: faith sought in "
      "distant places, in many teachings, in a world without borders. You may idealise freedom "
@@ -571,9 +574,9 @@ const PlacementReading Readings[] = {
      "own corner of the world makes the ideal real."},
     {PointId::Neptune, 10,
      "A generation with Neptune in Aquarius dreams of a connected, humane future shaped by "
-     "technology and shared ideals. You may feel kinship with people you have never met. The "
-     "trouble is utopian vagueness; putting your vision to work in one real community lets it "
-     "prove itself."},
+     "technology and shared ideals. You may feel kinship with people you have never met. "
+     "Utopian vagueness is the weak point, and your vision proves itself best when put to "
+     "work in one real community."},
     {PointId::Neptune, 11,
      "Neptune in Pisces, shared with those born across some fourteen years, deepens "
      "compassion, imagination and a sense of the sacred. You may be unusually sensitive to "
@@ -587,8 +590,8 @@ const PlacementReading Readings[] = {
     {PointId::Pluto, 1,
      "Pluto in Taurus marks a long generation that transforms its relation to land, "
      "possessions and value. You may hold deep, stubborn convictions about what is truly "
-     "yours. The price is a grip slow to loosen; letting go of one thing you cling to can "
-     "reveal how much steadiness you carry within."},
+     "yours. What you cling to may be slow to loosen its hold; letting go of one such thing "
+     "can reveal how much steadiness you carry within."},
     {PointId::Pluto, 2,
      "Pluto in Gemini, shared across a generation, brings intensity to ideas, speech and the "
      "spread of information. You may find words carry real power for you, to persuade or to "
@@ -602,8 +605,8 @@ const PlacementReading Readings[] = {
     {PointId::Pluto, 4,
      "Pluto in Leo marks a generation that seeks power through self-expression and will, and "
      "wants its mark on the world. You may feel a strong drive to create and to be "
-     "recognised. The price is pride that hardens into control; creative work done for its "
-     "own sake releases that force generously."},
+     "recognised. Pride can harden into control when recognition is withheld, whereas "
+     "creative work done for its own sake releases that force generously."},
     {PointId::Pluto, 5,
      "Pluto in Virgo, a placement of about sixteen years, transforms work, method and daily "
      "habit, with a drive to analyse and improve. You may feel compelled to fix what is "
@@ -617,8 +620,8 @@ const PlacementReading Readings[] = {
     {PointId::Pluto, 7,
      "Pluto in Scorpio, over some twelve years, makes a generation unafraid of intensity, "
      "secrets and what lies beneath the surface. You may feel things fiercely and trust with "
-     "difficulty. The risk is a pull toward extremes and control; turning that depth toward "
-     "honest self-knowledge gives it a remarkable power to renew."},
+     "difficulty. Extremes and control exert their pull, and honest self-knowledge is where "
+     "that depth finds its remarkable power to renew."},
     {PointId::Pluto, 8,
      "Shared by a generation, Pluto in Sagittarius transforms belief, learning and the "
      "meaning of truth, across borders. You may hold convictions with passionate force. The "
@@ -631,9 +634,9 @@ const PlacementReading Readings[] = {
      "using authority responsibly is the lasting gift."},
     {PointId::Pluto, 10,
      "Pluto in Aquarius marks a generation that transforms groups, networks and ideas of "
-     "freedom and progress. You may feel a strong pull toward collective causes. The other "
-     "side is fanaticism about an idea of the future; keeping real people at the heart of the "
-     "vision lets its force do good."},
+     "freedom and progress. You may feel a strong pull toward collective causes. An idea of "
+     "the future can turn into fanaticism, and keeping real people at the heart of the vision "
+     "lets its force do good."},
     {PointId::Pluto, 11,
      "A generation with Pluto in Pisces sees its transformations run through faith, "
      "imagination and compassion, dissolving old certainties. You may feel the pull of the "
