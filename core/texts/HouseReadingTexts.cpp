@@ -62,7 +62,7 @@ const PlacementReading Readings[] = {
      "With the Sun in your tenth house, your purpose is bound up with your public life: "
      "career, reputation, what you achieve in the world's eyes. You may be drawn to lead or "
      "to be known for your work. The cost is a life ruled by status; remembering who you are "
-     "when no one is watching keeps your ambition yours."},
+     "when no one is watching means the ambition stays your own."},
     {PointId::Sun, 11,
      "Placed in your eleventh house, the Sun lets you shine among friends, teams and causes, "
      "and you may find yourself at the centre of a circle or organising the group. Shared "
@@ -154,8 +154,8 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 4,
      "With Mercury in your fourth house, home is where you think: a study, a kitchen-table "
      "debate, a house full of books or talk. You may have learned a great deal from family "
-     "conversation. The price is going over old family stories too often; bringing fresh "
-     "ideas home keeps your mind from circling the past."},
+     "conversation. The price is going over old family stories too often; fresh ideas brought "
+     "home stop your mind from circling the past."},
     {PointId::Mercury, 5,
      "In your fifth house, Mercury makes a mind that loves to play: word games, stories, "
      "flirting by banter, creative writing. You may have a gift for entertaining and for "
@@ -252,7 +252,7 @@ const PlacementReading Readings[] = {
      "Venus in your eleventh house makes friendship one of your great pleasures, and you may "
      "gather a warm and varied circle. Groups and shared causes bring out your kindness. The "
      "other side is spreading affection thinly or blurring friends and lovers; tending a few "
-     "close friendships keeps your social warmth meaningful."},
+     "close friendships gives your social warmth its meaning."},
     {PointId::Venus, 12,
      "With Venus in your twelfth house, love may be private, secret or quietly selfless, and "
      "you may give care without asking for credit. Art, music and solitude feed you. You may "
@@ -288,7 +288,7 @@ const PlacementReading Readings[] = {
      "With Mars in your sixth house, you throw your energy into work and daily tasks, getting "
      "through a list faster than most. You may thrive in physical or hands-on jobs. "
      "Colleagues who move slowly may try your patience and friction can follow; pacing the "
-     "day and choosing your battles at work keeps your vigour productive."},
+     "day and choosing your battles at work let your vigour reach the end of the list."},
     {PointId::Mars, 7,
      "With Mars in your seventh house, partnerships are lively and sometimes combative: you "
      "may be drawn to strong-willed partners or rivals who test you. Working in tandem can "
@@ -334,7 +334,7 @@ const PlacementReading Readings[] = {
      "Jupiter in your third house gives you an expansive mind and a love of talk, reading and "
      "short journeys. You may be the neighbour who knows everyone or the sibling who "
      "encourages the rest. Where it overreaches is in promising to read, write or ring more "
-     "than a week allows; choosing fewer projects keeps your words worth their weight."},
+     "than a week allows; fewer projects, chosen well, make your words worth their weight."},
     {PointId::Jupiter, 4,
      "Jupiter in your fourth house makes home a place of plenty and welcome: a large table, a "
      "house that fills up at holidays, roots you feel proud of. Family may be a source of "
@@ -363,8 +363,8 @@ const PlacementReading Readings[] = {
     {PointId::Jupiter, 9,
      "Jupiter in your ninth house is at home with horizons: travel, higher learning, faith "
      "and the big questions fill you with energy. You may teach, publish or live abroad. Its "
-     "excess is certainty, the belief that your view is the only wise one; staying a student "
-     "as well as a teacher keeps your wisdom growing."},
+     "excess is certainty, the belief that your view is the only wise one; remaining a "
+     "student as well as a teacher is how your wisdom goes on growing."},
     {PointId::Jupiter, 10,
      "Jupiter in your tenth house favours public life: you may rise through goodwill, "
      "reputation and a sense of mission, and people tend to trust you with responsibility. "
@@ -514,7 +514,7 @@ const PlacementReading Readings[] = {
      "Neptune in your third house gives an imaginative, poetic mind that thinks in pictures "
      "and picks up hints from the air. You may write beautifully or sense what others leave "
      "unsaid. The cost is misunderstandings and vague messages; confirming plans in writing "
-     "keeps your intuitive communication clear."},
+     "gives your intuitive communication a clear outline."},
     {PointId::Neptune, 4,
      "Neptune in your fourth house can make home a place of dreams, art or retreat, and "
      "family life may have held confusion or sacrifice. You may idealise home, or long for "

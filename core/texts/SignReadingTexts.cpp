@@ -19,8 +19,8 @@ const PlacementReading Readings[] = {
      "A Sun in Taurus builds a self slowly and means it to last. You trust what you can "
      "touch, taste and count, and you tend to know your worth best when your days have a "
      "settled rhythm and your hands are busy with something real. The same steadiness can "
-     "harden into refusing to budge; choosing change before it is forced on you keeps your "
-     "strength supple."},
+     "harden into refusing to budge; choosing change before it is forced on you is how your "
+     "strength stays supple."},
     {PointId::Sun, 2,
      "With the Sun in Gemini, you grow by asking, comparing and passing things on. Your week "
      "may hold three good conversations, two books half read and a plan sketched on a "
@@ -148,7 +148,7 @@ const PlacementReading Readings[] = {
      "With Mercury in Aries, you think on your feet and say it straight, often before the "
      "other person has finished the question. Decisions come quickly and debate wakes you up. "
      "The other side is the reply sent in haste and the detail skipped; a second read before "
-     "you press send keeps your directness sharp rather than careless."},
+     "you press send is what separates directness from carelessness."},
     {PointId::Mercury, 1,
      "Mercury in Taurus moves at a deliberate pace and keeps what it learns. You prefer facts "
      "you can test, explain things in practical terms and rarely change your view because "
@@ -200,8 +200,8 @@ const PlacementReading Readings[] = {
      "A mind shaped by Mercury in Aquarius runs ahead of the crowd and enjoy ideas that "
      "unsettle the usual way of doing things. You may spot the flaw in a system at work and "
      "have a fix ready. The trouble is holding an opinion so firmly it stops listening; "
-     "staying curious about why others disagree keeps your originality in conversation with "
-     "them."},
+     "staying curious about why others disagree brings your originality back into "
+     "conversation with them."},
     {PointId::Mercury, 11,
      "With Mercury in Pisces, your mind thinks in images, moods and hunches more than in "
      "lists. You may grasp a situation whole without being able to say how, and write or "
@@ -320,7 +320,8 @@ const PlacementReading Readings[] = {
      "With Mars in Capricorn, your drive is disciplined and ambitious: you work toward a goal "
      "year after year and respect people who do the same. You can stay calm under pressure "
      "and keep going when others stop. You may grind on without rest and treat feelings as "
-     "obstacles in the way; pausing to enjoy what you have achieved keeps your stamina human."},
+     "obstacles in the way; pausing to enjoy what you have achieved gives your stamina a "
+     "human face."},
     {PointId::Mars, 10,
      "Mars in Aquarius acts on principle and dislikes being told what to do. You may throw "
      "your energy into a group effort, a reform or an invention, and work best with room to "
@@ -378,7 +379,8 @@ const PlacementReading Readings[] = {
      "With Jupiter in Sagittarius, your faith in life is large and catching: travel, study "
      "and long talks about meaning feed you. You tend to land on your feet and to lift others "
      "with your good humour. The shadow side is overconfidence and a taste for the next "
-     "horizon before this one is explored; a measure of modesty keeps your wisdom honest."},
+     "horizon before this one is explored; a measure of modesty is what makes your wisdom "
+     "believable."},
     {PointId::Jupiter, 9,
      "With Jupiter in Capricorn, your growth comes through patience, structure and earned "
      "responsibility. You may prosper slowly, trust plans more than luck and find meaning in "
@@ -441,8 +443,9 @@ const PlacementReading Readings[] = {
     {PointId::Saturn, 8,
      "With Saturn in Sagittarius, beliefs are earned, not borrowed: you may test ideas hard "
      "before you accept them and distrust easy answers. Study and experience shape a "
-     "philosophy of your own. What it can cost is cynicism or rigid principles; staying open "
-     "to what a stranger or a journey can teach keeps your hard-won wisdom alive."},
+     "philosophy of your own. What it can cost is cynicism or rigid principles; a stranger or "
+     "a journey can still teach you something, and staying open to them saves your hard-won "
+     "wisdom from going stale."},
     {PointId::Saturn, 9,
      "With Saturn in Capricorn, you understand structure, time and responsibility, and you "
      "may have carried adult concerns young. You plan carefully and climb steadily. The price "
@@ -688,7 +691,7 @@ const PlacementReading Readings[] = {
      "With Sagittarius rising, you greet life with openness and good humour, as if every "
      "meeting might lead somewhere interesting. People see you as friendly, frank and "
      "restless. The price is a bluntness that outruns tact and plans that outrun "
-     "follow-through; a little forethought before you promise keeps your enthusiasm credible."},
+     "follow-through; a little forethought before you promise lends your enthusiasm credit."},
     {PointId::Ascendant, 9,
      "Capricorn rising gives you a serious, competent bearing, and people often take you for "
      "older or more in charge than you feel. You arrive prepared. The snag is a reserve that "
@@ -728,8 +731,8 @@ const PlacementReading Readings[] = {
     {PointId::Midheaven, 4,
      "The Midheaven in Leo wants your work to be seen and to carry your name: leading, "
      "performing, creating, inspiring others. Recognition motivates you. What it can cost is "
-     "a career that depends too much on applause; choosing work you would love even without "
-     "an audience keeps your light steady."},
+     "a career that depends too much on applause; work you would love even without an "
+     "audience steadies your light."},
     {PointId::Midheaven, 5,
      "With the Midheaven in Virgo, your calling lies in skill and service: doing a job "
      "precisely, improving how things work, being the expert people trust. The price is "
