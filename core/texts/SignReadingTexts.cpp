@@ -45,15 +45,15 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 6,
      "With the Sun in Libra, you come into focus through other people: a conversation, a "
      "partnership, a shared project where each side gets its due. You have an eye for "
-     "proportion, in a room or in an argument, and a gift for making peace. When a decision "
-     "starts to feel like a poll of everyone you know, find your own view first; fairness "
-     "with a spine is your real gift."},
+     "proportion, in a room or in an argument, and a knack for making peace. When even "
+     "choosing a restaurant becomes a poll of everyone you know, settle your own view first; "
+     "fairness with a spine suits you better than agreement."},
     {PointId::Sun, 7,
      "Born with the Sun in Scorpio, you live from the depths and prefer the truth to the "
      "polite version. You may hold few friendships but hold them hard, and you sense what is "
-     "unsaid in a room. That intensity gives you staying power in a crisis; its cost is "
-     "secrecy and a long memory for hurt, eased by letting trusted people in before you are "
-     "sure of them."},
+     "unsaid in a room. That intensity gives you staying power in a crisis. Secrecy and a "
+     "long memory for hurt come with it, and they ease when you let one or two people in "
+     "before you are wholly sure of them."},
     {PointId::Sun, 8,
      "With the Sun in Sagittarius, you grow by widening the map: a new country, a new "
      "subject, a conversation that runs until midnight about what life is for. You are "
@@ -62,10 +62,10 @@ const PlacementReading Readings[] = {
      "your faith weight."},
     {PointId::Sun, 9,
      "Your Sun in Capricorn takes the long road and respects those who have walked it. You "
-     "know how to plan, to wait and to carry responsibility, and you may be the one people "
-     "call when something has to be done properly. Work can crowd out play for you, and rest "
-     "tends to arrive only after everything is done; building pleasure into the schedule, not "
-     "after it, keeps ambition humane."},
+     "know how to plan, to wait and to carry responsibility, and yours is often the number "
+     "people ring when something has to be done properly. Work can crowd out play, and rest "
+     "tends to arrive only once everything is finished; building pleasure into the schedule, "
+     "not after it, keeps ambition humane."},
     {PointId::Sun, 10,
      "For a Sun in Aquarius, becoming yourself means thinking for yourself. You may champion "
      "an unpopular idea at work, keep friends from every walk of life and bristle at any rule "
@@ -197,11 +197,11 @@ const PlacementReading Readings[] = {
      "sense can go grey with caution; leaving room for what cannot yet be proven keeps it "
      "young."},
     {PointId::Mercury, 10,
-     "A mind shaped by Mercury in Aquarius runs ahead of the crowd and enjoy ideas that "
-     "unsettle the usual way of doing things. You may spot the flaw in a system at work and "
-     "have a fix ready. The trouble is holding an opinion so firmly it stops listening; "
-     "staying curious about why others disagree brings your originality back into "
-     "conversation with them."},
+     "A mind shaped by Mercury in Aquarius runs ahead of the crowd and enjoys any idea that "
+     "unsettles the usual way of doing things. You may spot the flaw in a system at work on "
+     "your first morning and have a fix sketched by lunch. Once a view rests on principle, "
+     "you can stop hearing the people who doubt it; asking what they know that you do not "
+     "brings your originality back into conversation with them."},
     {PointId::Mercury, 11,
      "With Mercury in Pisces, your mind thinks in images, moods and hunches more than in "
      "lists. You may grasp a situation whole without being able to say how, and write or "
@@ -392,11 +392,11 @@ const PlacementReading Readings[] = {
      "Humanity can come to matter more than the person in front of you, and an hour given to "
      "one friend in need keeps your ideals warm."},
     {PointId::Jupiter, 11,
-     "With Jupiter in Pisces, your faith is compassionate and wide: you tend to forgive, to "
-     "believe in people and to find meaning in art, music or quiet devotion. You tend to "
-     "trust that help is near when you need it. The shadow is trusting too easily and "
-     "drifting without a plan; grounding your kindness in a few firm commitments lets it "
-     "reach further."},
+     "With Jupiter in Pisces, your faith is compassionate and wide: you forgive readily, "
+     "believe in people and find meaning in art, music or quiet devotion. You may give a "
+     "stranger your umbrella and think nothing of it, trusting that help is near when you "
+     "need it too. Trust handed out too easily, and days that drift without a plan, are the "
+     "other face of it; a few firm commitments give your kindness a longer reach."},
     {PointId::Saturn, 0,
      "With Saturn in Aries, your lesson is learning when and how to act on your own. You may "
      "hesitate to push yourself forward, then push too hard once you do. Over the years, "
@@ -464,10 +464,11 @@ const PlacementReading Readings[] = {
      "is vague fear or guilt that seems to have no source; a steady practice and clear limits "
      "let your compassion become practical and strong."},
     {PointId::Uranus, 0,
-     "Uranus in Aries marks a generation, those born over some seven years, that tends to "
-     "break new ground by acting first and asking permission later. In you it shows as a "
-     "sudden urge to strike out alone. The snag is rebellion for its own sake; where it lands "
-     "among your houses shows where your pioneering spirit does real good."},
+     "Uranus in Aries marks those born over some seven years, who tend to break new ground by "
+     "acting first and asking permission later. Personally it can surface as a sudden urge to "
+     "strike out alone: leaving the team to start your own, booking the trip on a whim. "
+     "Rebellion for its own sake is the snag, and where this placement lands among your "
+     "houses shows where the pioneering spirit does real good."},
     {PointId::Uranus, 1,
      "Uranus in Taurus, shared with those born in the same seven years or so, shakes up what "
      "people own, earn and make, and what they take as solid ground. You may find your own "
@@ -482,8 +483,9 @@ const PlacementReading Readings[] = {
     {PointId::Uranus, 3,
      "Uranus in Cancer, common to those born within the same seven years, unsettles the old "
      "picture of home and family and invents new ones. You may need more freedom within your "
-     "closest bonds than custom allows. The strain of a home life that shifts teaches you to "
-     "make belonging by choice."},
+     "closest bonds than custom allows, and a household of friends can feel more like family "
+     "than the one on paper. A home life that keeps shifting is hard to rest in, yet it can "
+     "teach you to make belonging by choice."},
     {PointId::Uranus, 4,
      "Uranus in Leo marks a generation that insists on expressing itself in its own way, in "
      "art, romance and style. You may want your creativity to surprise. The risk is a streak "
@@ -546,25 +548,27 @@ const PlacementReading Readings[] = {
      "your family to be the dream; loving the real people, with their flaws, makes a home "
      "that holds."},
     {PointId::Neptune, 4,
-     "Neptune in Leo, over its fourteen years or so, enchants a generation with glamour, "
-     "romance and the stage, and the dream of a heroic self. You may sense creativity as "
-     "something almost sacred. An image can be chased at the expense of a life, so letting "
-     "your talent serve something beyond your own reflection keeps the magic real."},
+     "Neptune in Leo enchants those born in its years with glamour, romance and the stage, "
+     "and the dream of a heroic self. You may treat creativity as something almost sacred and "
+     "remember a film or a performance for decades. An image can be chased at the expense of "
+     "a life, so letting your talent serve something beyond your own reflection keeps the "
+     "magic real."},
     {PointId::Neptune, 5,
      "Neptune in Virgo marks a generation that idealises service and blurs the line between "
      "duty and devotion. You may want your work to mend something in the world. The cost is "
      "worrying over imperfection or giving yourself away in routine; a modest aim, done "
      "faithfully, lets your ideal of usefulness come true in practice."},
     {PointId::Neptune, 6,
-     "Neptune in Libra, common to those born across some fourteen years, dreams of perfect "
-     "love and harmony between people. You may see partnership as almost sacred and art as a "
-     "bridge. The price is loving an ideal partner more than a real one; honest talk about "
-     "what each of you needs keeps romance grounded."},
+     "Neptune in Libra, common to your age group, dreams of perfect love and harmony between "
+     "people. You may see partnership as almost sacred and art as a bridge, and keep a song "
+     "for every relationship you have had. Loving an ideal partner more than the real one is "
+     "the danger; honest talk about what each of you needs keeps romance grounded."},
     {PointId::Neptune, 7,
-     "With Neptune in Scorpio, your generation is drawn to the hidden: depth psychology, "
-     "mysteries, the intensity behind appearances. You may sense undercurrents in people and "
-     "places. Extremes may fascinate more than they should; perceptiveness used to "
-     "understand, not to be swept away, becomes a steadying rather than a haunting power."},
+     "With Neptune in Scorpio, your age group is drawn to the hidden: depth psychology, "
+     "mysteries, the intensity behind appearances. You may sense the undercurrent at a "
+     "meeting or a family dinner long before anyone names it. Extremes can fascinate you more "
+     "than they deserve; that perceptiveness, used to understand rather than to be swept "
+     "away, steadies rather than haunts."},
     {PointId::Neptune, 8,
      "Neptune in Sagittarius colours a generation with spiritual wanderlust: faith sought in "
      "distant places, in many teachings, in a world without borders. You may idealise freedom "
@@ -586,65 +590,77 @@ const PlacementReading Readings[] = {
      "music, art and suffering. The shadow is wanting to escape when the world is harsh; a "
      "creative or caring practice gives your sensitivity a channel that lifts others too."},
     {PointId::Pluto, 0,
-     "Pluto in Aries, a placement shared by those born over some three decades, gives a "
-     "generation the urge to remake the world by force of will and new beginnings. In you it "
-     "may show as a fierce need for independence. What it can cost is ruthlessness when "
-     "blocked; courage used to renew rather than to conquer is its gift."},
+     "Pluto in Aries, a placement shared by everyone born over some three decades, carries "
+     "the urge to remake the world by force of will and fresh starts. Personally it can show "
+     "as a fierce need to do things your own way, rebuilding the club from scratch rather "
+     "than joining it as it is. Blocked, that will can turn ruthless; aimed at renewal rather "
+     "than conquest, it clears ground for others too."},
     {PointId::Pluto, 1,
      "Pluto in Taurus marks a long generation that transforms its relation to land, "
      "possessions and value. You may hold deep, stubborn convictions about what is truly "
-     "yours. What you cling to may be slow to loosen its hold; letting go of one such thing "
-     "can reveal how much steadiness you carry within."},
+     "yours, from a plot of ground to the chair nobody else may sit in. Such things can grip "
+     "you harder than you grip them; letting one go, by your own choice, shows how much of "
+     "your steadiness never depended on it."},
     {PointId::Pluto, 2,
-     "Pluto in Gemini, shared across a generation, brings intensity to ideas, speech and the "
-     "spread of information. You may find words carry real power for you, to persuade or to "
-     "wound. The catch is obsession with being right; using that power to uncover truths "
-     "rather than win arguments gives it depth."},
+     "Everyone born during Pluto's long stay in Gemini shares its intensity about ideas, "
+     "speech and the spread of news. Words may carry real power for you: the letter redrafted "
+     "until it cannot be answered, the remark that is still remembered years later. The pull "
+     "is toward being right at any cost, and putting that power to uncovering what is true, "
+     "rather than winning the argument, gives it depth."},
     {PointId::Pluto, 3,
      "For those born with Pluto in Cancer, over some twenty-five years, the deepest changes "
      "run through home, family and homeland. You may feel the pull of family history "
-     "strongly. The cost is clinging to roots or fearing their loss; making peace with where "
+     "strongly: the story retold at every gathering, the house nobody can bring themselves to "
+     "sell. Clinging to roots, or dreading their loss, is the cost; making peace with where "
      "you come from frees the fierce loyalty it gave you."},
     {PointId::Pluto, 4,
-     "Pluto in Leo marks a generation that seeks power through self-expression and will, and "
-     "wants its mark on the world. You may feel a strong drive to create and to be "
-     "recognised. Pride can harden into control when recognition is withheld, whereas "
-     "creative work done for its own sake releases that force generously."},
+     "Pluto in Leo gives those born in its years a drive to leave their mark through "
+     "self-expression and will. You may want the business, the garden or the family recipe to "
+     "carry your name, and feel it keenly when credit goes elsewhere. Pride can harden into "
+     "control when recognition is withheld, whereas creative work done for its own sake "
+     "releases that force generously."},
     {PointId::Pluto, 5,
      "Pluto in Virgo, a placement of about sixteen years, transforms work, method and daily "
-     "habit, with a drive to analyse and improve. You may feel compelled to fix what is "
-     "broken around you. The snag is perfectionism that grips too hard; accepting what cannot "
-     "be mended at once lets your reforming zeal work patiently."},
+     "habit with a drive to analyse and improve. You may feel compelled to fix what is broken "
+     "around you, down to the office filing system nobody asked you to touch. Perfectionism "
+     "can grip too hard; accepting that some things mend slowly lets your reforming zeal work "
+     "patiently, and your houses show where it works hardest."},
     {PointId::Pluto, 6,
-     "Pluto in Libra, shared across a generation, brings deep change to partnership, fairness "
-     "and the terms on which people live together. You may experience relationships as the "
-     "place where you are most transformed. The shadow side is power struggles behind a "
-     "pleasant front; honest negotiation between equals is its reward."},
+     "Pluto in Libra, shared by your whole age group, brings deep change to partnership, "
+     "fairness and the terms on which people live together. Relationships may be where you "
+     "are most remade, as when a quarrel about whose turn it is to cook turns out to be about "
+     "power. Struggles for the upper hand can hide behind a pleasant front, and honest "
+     "negotiation between equals is what this placement rewards."},
     {PointId::Pluto, 7,
-     "Pluto in Scorpio, over some twelve years, makes a generation unafraid of intensity, "
-     "secrets and what lies beneath the surface. You may feel things fiercely and trust with "
-     "difficulty. Extremes and control exert their pull, and honest self-knowledge is where "
-     "that depth finds its remarkable power to renew."},
+     "Pluto in Scorpio, over some twelve years, makes those born in its span unafraid of "
+     "intensity, secrets and what lies beneath the surface. You may feel things fiercely and "
+     "trust slowly, reading a friend's silence more closely than their words. Extremes and "
+     "control exert their pull, and honest self-knowledge, the kind that owns up to a jealous "
+     "moment, is where that depth finds its power to renew."},
     {PointId::Pluto, 8,
-     "Shared by a generation, Pluto in Sagittarius transforms belief, learning and the "
-     "meaning of truth, across borders. You may hold convictions with passionate force. The "
-     "trouble is zeal that cannot hear another view; searching as hard as you preach keeps "
-     "that conviction alive and growing."},
+     "Shared by those born in its years, Pluto in Sagittarius transforms belief, learning and "
+     "the meaning of truth, across borders. You may hold convictions with passionate force "
+     "and argue them past midnight with people from the far side of the world. Zeal can stop "
+     "hearing any other view; searching as hard as you preach keeps that conviction alive and "
+     "growing."},
     {PointId::Pluto, 9,
      "Pluto in Capricorn, shared by those born over some sixteen years, brings deep change to "
-     "institutions, authority and how power is structured. You may feel a strong drive to "
-     "build, to master or to reform a system. The shadow is hardness and a need to control; "
-     "using authority responsibly is the lasting gift."},
+     "institutions, authority and how power is structured. You may want to build, to master "
+     "or to reform a system, even if it starts with the rules of a school council. Hardness "
+     "and a need to control are the risk; authority used responsibly, and handed back when "
+     "the job is done, is the lasting gift."},
     {PointId::Pluto, 10,
-     "Pluto in Aquarius marks a generation that transforms groups, networks and ideas of "
-     "freedom and progress. You may feel a strong pull toward collective causes. An idea of "
-     "the future can turn into fanaticism, and keeping real people at the heart of the vision "
-     "lets its force do good."},
+     "Pluto in Aquarius transforms groups, networks and ideas of freedom and progress for "
+     "everyone born in its years. You may feel a strong pull toward collective causes, the "
+     "petition started or the neighbourhood group organised online. A picture of the future "
+     "can harden into fanaticism, and keeping real people at the heart of the vision lets its "
+     "force do good."},
     {PointId::Pluto, 11,
-     "A generation with Pluto in Pisces sees its transformations run through faith, "
+     "Those born with Pluto in Pisces see their transformations run through faith, "
      "imagination and compassion, dissolving old certainties. You may feel the pull of the "
-     "unseen deeply. The cost is a longing to escape or to be swept away; giving that depth a "
-     "form, in art or service, makes it a source of renewal."},
+     "unseen deeply, moved by a piece of music as others are moved by an argument. A longing "
+     "to escape or to be swept away is the cost; giving that depth a form, in art or service, "
+     "makes it a source of renewal."},
     {PointId::Ascendant, 0,
      "With Aries rising, you meet the world head-on: quick to step forward, to speak first "
      "and to take on the unfamiliar task. People often see you as brave or brisk before they "
@@ -679,9 +695,9 @@ const PlacementReading Readings[] = {
     {PointId::Ascendant, 6,
      "With Libra rising, you approach people graciously and put them at ease, and first "
      "impressions of you tend to be pleasant. You have a feel for how a room or an outfit "
-     "comes together. You can agree too quickly just to avoid friction, and your own "
-     "preferences get lost in the pleasantries, and showing them early makes your charm more "
-     "than politeness."},
+     "comes together. You can agree too quickly just to avoid friction, until your own "
+     "preferences are lost among the pleasantries; voicing them early, over something as "
+     "plain as which film to see, makes your charm more than politeness."},
     {PointId::Ascendant, 7,
      "With Scorpio on the Ascendant you meet the world watchfully, taking people's measure "
      "before you reveal much of yourself. Others may find you magnetic, private or hard to "
