@@ -17,8 +17,8 @@ const PlacementReading Readings[] = {
      "makes your vitality generous."},
     {PointId::Sun, 2,
      "The Sun in your second house ties your sense of self to what you build, earn and value. "
-     "A paycheque you worked for, a skill you can sell, a home furnished by your own choices "
-     "give you quiet pride. The cost is confusing worth with possessions; knowing what you "
+     "A wage you earned yourself, a skill you can sell, a home furnished by your own choices "
+     "give you quiet pride. Confusing worth with possessions is the trap; knowing what you "
      "value beyond price keeps your confidence secure when circumstances shift."},
     {PointId::Sun, 3,
      "With the Sun in your third house, you come alive in conversation, in learning and in "
@@ -127,9 +127,9 @@ const PlacementReading Readings[] = {
      "to heart; keeping a private life apart from the work restores you."},
     {PointId::Moon, 11,
      "The Moon in your eleventh house makes friends your family of choice and groups a source "
-     "of belonging. You may be the one who remembers everyone's news. The snag is moods "
-     "swayed by the crowd, or a need to be liked by everyone; a few close friendships, deeply "
-     "kept, ground your wider social world."},
+     "of belonging. You may know everyone's news and every birthday in your circle. Moods "
+     "swayed by the crowd, or a need to be liked by everyone, can unsettle you; a few close "
+     "friendships, deeply kept, ground your wider social world."},
     {PointId::Moon, 12,
      "With the Moon in your twelfth house, your feelings are private, sometimes even from "
      "yourself, and you may need regular solitude to know what you feel. You sense others' "
@@ -205,8 +205,9 @@ const PlacementReading Readings[] = {
     {PointId::Venus, 2,
      "Venus in your second house brings a love of beautiful things and comfort, and often a "
      "good eye for quality: the well-cut coat, the piece of furniture that lasts. Earning "
-     "through art, taste or people skills may come easily. The price is spending to feel "
-     "good; valuing what you already own deepens your pleasure in it."},
+     "through art, taste or people skills may come easily. Affection can slide into gifts, a "
+     "present bought where a word was wanted; valuing what cannot be wrapped deepens your "
+     "pleasure in what you own."},
     {PointId::Venus, 3,
      "With Venus in your third house, you speak and write with grace, and daily exchanges "
      "with neighbours, siblings and shopkeepers tend to go sweetly. You may charm with a "
@@ -230,9 +231,9 @@ const PlacementReading Readings[] = {
     {PointId::Venus, 7,
      "With Venus in your seventh house, partnership is where you flourish, and you may "
      "attract kind, attractive or artistic partners. You have a gift for cooperation and "
-     "making others feel valued. The shadow side is dependence on a partner for happiness, or "
-     "peace kept at any price; knowing your own worth makes your relationships a meeting of "
-     "equals."},
+     "making others feel valued. Dependence on a partner for happiness, or peace kept at any "
+     "price, is the shadow side; knowing your own worth, and saying so when it is overlooked, "
+     "keeps the sweetness from turning into silence."},
     {PointId::Venus, 8,
      "Venus in your eighth house makes love run deep and intense, and you may seek a "
      "closeness that changes you. Shared resources and intimacy matter greatly. The risk is "
@@ -332,9 +333,10 @@ const PlacementReading Readings[] = {
      "simple budget lets your generosity last."},
     {PointId::Jupiter, 3,
      "Jupiter in your third house gives you an expansive mind and a love of talk, reading and "
-     "short journeys. You may be the neighbour who knows everyone or the sibling who "
-     "encourages the rest. Where it overreaches is in promising to read, write or ring more "
-     "than a week allows; fewer projects, chosen well, make your words worth their weight."},
+     "short journeys. You may lend out books faster than they come back and cheer a sibling "
+     "or neighbour through every new plan. Where it overreaches is in promising to read, "
+     "write or ring more than a week allows; fewer projects, chosen well, make your words "
+     "worth their weight."},
     {PointId::Jupiter, 4,
      "Jupiter in your fourth house makes home a place of plenty and welcome: a large table, a "
      "house that fills up at holidays, roots you feel proud of. Family may be a source of "
@@ -357,7 +359,8 @@ const PlacementReading Readings[] = {
      "each with your own horizons, gives the bond its real abundance."},
     {PointId::Jupiter, 8,
      "Jupiter in your eighth house can bring support through what others share, a partner's "
-     "means or a mentor's contacts, and a resilience in crises. Intimacy may broaden you. "
+     "means or a mentor's contacts, and a faith that things can be rebuilt. A friend may hand "
+     "you exactly the introduction you needed, or a partner's world may widen yours. "
      "Overconfidence with shared obligations is the risk; clear agreements about what is "
      "whose let that support keep flowing."},
     {PointId::Jupiter, 9,
@@ -372,14 +375,14 @@ const PlacementReading Readings[] = {
      "delivery; matching vision with steady work lets your standing rest on solid ground."},
     {PointId::Jupiter, 11,
      "Jupiter in your eleventh house brings a wide circle of friends and an easy way with "
-     "groups, and your hopes for the future are large. Help tends to come through "
-     "friendships. Spreading yourself across too many causes is the catch; choosing the aims "
-     "that truly matter to you gives your network real purpose."},
+     "groups, and your hopes for the future are large. A chance word at a club evening may "
+     "lead to your next job or your next home. Spreading yourself across too many causes is "
+     "the catch; choosing the aims that truly matter to you gives your network real purpose."},
     {PointId::Jupiter, 12,
-     "Jupiter in your twelfth house gives a quiet faith and a generous heart that works "
-     "behind the scenes. You may find meaning in solitude, retreat or helping those who are "
-     "struggling, and feel protected in hard times. What this can cost is hiding from the "
-     "world or giving without limits; bringing your kindness into plain view lets it grow."},
+     "Jupiter in your twelfth house gives a quiet faith and a generous heart. You may find "
+     "meaning in solitude or retreat, or in helping where nobody knows your name, and feel "
+     "oddly protected in hard times. Hiding from the world or giving without limits is what "
+     "this can cost; bringing your kindness into plain view lets it grow."},
     {PointId::Saturn, 1,
      "Saturn in your first house can give you a serious, reserved manner, as if you had to "
      "earn your place in every room. You may have grown up quickly and learned self-control "
@@ -437,9 +440,10 @@ const PlacementReading Readings[] = {
      "friendships deepen into the long bonds you value."},
     {PointId::Saturn, 12,
      "Saturn in your twelfth house can bring hidden fears, quiet responsibilities or a sense "
-     "of carrying something unseen. You may work well alone or in institutions. The shadow is "
-     "worry that has no clear name; a steady practice of reflection, writing or service gives "
-     "those private fears a shape you can work with."},
+     "of carrying something unseen. You may work well alone or in institutions, keeping an "
+     "archive or a night desk in order while others sleep. A worry with no clear name can "
+     "hang over you; a steady practice of reflection, writing or service gives those private "
+     "fears a shape you can work with."},
     {PointId::Uranus, 1,
      "Uranus in your first house gives you an unusual, independent presence, and people may "
      "find you surprising, original or hard to predict. You may change your look or direction "
@@ -472,19 +476,21 @@ const PlacementReading Readings[] = {
      "your inventiveness make daily life run better."},
     {PointId::Uranus, 7,
      "Uranus in your seventh house seeks partners who are unusual, independent or who keep "
-     "you guessing, and partnerships may start or change suddenly. The difficulty is "
-     "instability or distance in close bonds; agreeing openly on space and freedom can make "
-     "for a partnership of equals that stays alive."},
+     "you guessing, and partnerships may start or change suddenly. A partner who works nights "
+     "or lives across town may suit you better than one home every evening. Instability or "
+     "distance in close bonds is the difficulty; agreeing openly on space and freedom can "
+     "keep a bond alive without holding either of you in place."},
     {PointId::Uranus, 8,
      "Uranus in your eighth house brings sudden changes through shared resources, intimacy or "
-     "crisis, and an unconventional approach to trust. You may weather upheavals better than "
-     "most. The snag is a reluctance to depend on anyone; letting someone share your burdens "
-     "makes the shocks easier to ride."},
+     "crisis, and an unconventional approach to trust. You may open up to a near-stranger on "
+     "a train yet stay guarded with people you have known for years. A reluctance to depend "
+     "on anyone can come with that independence; letting someone share your burdens makes the "
+     "shocks easier to ride."},
     {PointId::Uranus, 9,
      "Uranus in your ninth house gives you radical or original views on faith, learning and "
-     "the wider world, and you may change your beliefs suddenly after one journey or book. "
-     "The risk is dismissing every tradition; keeping what still rings true while you explore "
-     "lets your independent mind teach others."},
+     "the wider world. You may drop a course halfway to take up a stranger one, or learn a "
+     "language nobody around you speaks. Dismissing every tradition is the risk; keeping what "
+     "still rings true while you explore lets your independent mind teach others."},
     {PointId::Uranus, 10,
      "Uranus in your tenth house points to an unusual or changing career: you may work "
      "freelance, in technology or reform, or change direction more than once. Authority "
@@ -496,10 +502,11 @@ const PlacementReading Readings[] = {
      "shadow side is friendships that come and go quickly; staying in touch through the "
      "changes gives your social world depth as well as breadth."},
     {PointId::Uranus, 12,
-     "Uranus in your twelfth house brings sudden insights from the unconscious and a hidden "
-     "streak of rebellion. You may need unusual ways to recharge in private. The difficulty "
-     "is restlessness you cannot name; meditation, writing or solitary experiment helps you "
-     "bring those private flashes into useful form."},
+     "Uranus in your twelfth house brings sudden insights from below the surface of the mind "
+     "and a hidden streak of rebellion. Answers may arrive in the shower or on a late walk, "
+     "and you may need unusual ways to recharge in private. A restlessness you cannot name "
+     "comes with it; writing, meditation or solitary experiment helps bring those private "
+     "flashes into useful form."},
     {PointId::Neptune, 1,
      "Neptune in your first house gives you a gentle, elusive presence, and people may see in "
      "you what they hope to see. You may be unusually receptive to atmosphere and to others' "
@@ -536,15 +543,17 @@ const PlacementReading Readings[] = {
      "about who a partner really is, or rescuing at your own expense; seeing partners "
      "clearly, faults and all, lets your devotion be met in kind."},
     {PointId::Neptune, 8,
-     "Neptune in your eighth house brings mystery to intimacy and shared resources: deep "
-     "emotional merging, and a fascination with what is hidden or unseen. The fog lies in "
-     "joint finances and blurred boundaries with others; clear agreements and honest "
-     "disclosure protect the trust that lets your closeness run deep."},
+     "Neptune in your eighth house brings mystery to intimacy and to what you share with "
+     "others: a longing to merge, and a fascination with what is hidden or unseen. You may "
+     "lend a partner your keys, your time or your secrets without asking what comes back. "
+     "Boundaries blur easily here; clear agreements and honest disclosure protect the trust "
+     "that lets your closeness run deep."},
     {PointId::Neptune, 9,
      "Neptune in your ninth house draws you to spiritual searching, poetry, distant places "
-     "and faith. You may have a mystic's sense of meaning. The risk is following a guru or "
-     "belief without question; testing inspiration against your own experience keeps your "
-     "faith alive and your judgment sound."},
+     "and faith. A single line in a book, or a chapel found by chance on a walk abroad, can "
+     "stay with you for weeks. Following a teacher or a belief without question is the risk; "
+     "testing inspiration against your own experience keeps your faith alive and your "
+     "judgment sound."},
     {PointId::Neptune, 10,
      "Neptune in your tenth house may draw you to a vocation in art, care, film or anything "
      "that serves a vision. Your reputation can be glamorous or vague. The catch is "
@@ -592,24 +601,26 @@ const PlacementReading Readings[] = {
      "your drive reshape your days without wearing you down."},
     {PointId::Pluto, 7,
      "Pluto in your seventh house draws you into intense, transforming partnerships, and you "
-     "may meet powerful partners or rivals. Relationships change you profoundly. The snag is "
-     "struggles for control and fear of betrayal; equal terms and open discussion of power "
-     "let a partnership become a place of deep renewal."},
+     "may meet powerful partners or rivals. A single close bond may reshape your habits, your "
+     "friends and your ambitions. Control and the fear of betrayal can creep in between you; "
+     "equal terms and open talk about power let a partnership become a place of deep renewal."},
     {PointId::Pluto, 8,
-     "Pluto in your eighth house is at home in depth: intimacy, crisis, shared resources and "
-     "hidden truths draw you, and you may be resilient in upheaval. You may try to control "
-     "others or keep secrets too long, yet trusting someone with your depths shows the "
-     "strength that lies in sharing power."},
+     "Pluto in your eighth house is at home in depth: intimacy, shared resources and hidden "
+     "truths draw you, and you may read people's motives before they know them. A late talk "
+     "that strips away the pleasantries can feel more real to you than a month of easy "
+     "evenings. You may try to control others or keep secrets too long, yet trusting someone "
+     "with your depths shows the strength that lies in sharing power."},
     {PointId::Pluto, 9,
      "Pluto in your ninth house gives your beliefs an intense, transforming force, and travel "
-     "or study may change you at the root. You search for truth relentlessly. The risk is "
-     "zealotry or a crisis of faith; welcoming challenges to your view lets your convictions "
-     "deepen rather than harden."},
+     "or study may change you at the root. A teacher met at twenty may still shape how you "
+     "argue at fifty. Zealotry or a crisis of faith is the risk; welcoming challenges to your "
+     "view lets your convictions deepen rather than harden."},
     {PointId::Pluto, 10,
      "Pluto in your tenth house brings a drive for power and achievement in public life, and "
-     "your career may pass through dramatic rises and turns. The trouble is struggles with "
-     "authority and a ruthless streak under pressure; using your influence for the common "
-     "good builds a reputation that endures."},
+     "your career may pass through dramatic rises and turns. You may rebuild a department, or "
+     "your own working life, after a setback that would have stopped others. Clashes with "
+     "authority and a ruthless streak under pressure are the trouble; using your influence "
+     "for something beyond your own rise wins you allies as well as rivals."},
     {PointId::Pluto, 11,
      "Pluto in your eleventh house brings intensity to friendship and groups: you may be "
      "drawn to movements for change and to friends who transform you. Power struggles can "
@@ -617,9 +628,10 @@ const PlacementReading Readings[] = {
      "makes your influence in groups a force for good."},
     {PointId::Pluto, 12,
      "Pluto in your twelfth house gives a deep, hidden inner life, and you may face private "
-     "fears or secrets that ask for courage. You may work powerfully behind the scenes. The "
-     "other side is suppressing what you feel; quiet reflection, an honest confidant or "
-     "creative work lets those depths become a source of strength."},
+     "fears or secrets that ask for courage. You may keep a notebook nobody else reads, or do "
+     "your strongest work where no one sees it. Pushing feelings down is the other side; "
+     "quiet reflection, an honest confidant or creative work lets those depths become a "
+     "source of strength."},
 };
 
 }  // namespace
