@@ -50,9 +50,9 @@ const PlacementReading Readings[] = {
      "a clear sense of yourself to the relationship makes it a meeting of equals."},
     {PointId::Sun, 8,
      "The Sun in your eighth house draws you to what lies beneath: shared resources, "
-     "intimacy, crisis and the hidden motives of people. You may be the calm one when things "
-     "fall apart. The shadow is secrecy and a pull toward control; letting people in, and "
-     "sharing power, gives your depth its generous use."},
+     "intimacy, crisis and the hidden motives of people. When things fall apart, you may find "
+     "yourself steady while others panic. The shadow is secrecy and a pull toward control; "
+     "letting people in, and sharing power, gives your depth its generous use."},
     {PointId::Sun, 9,
      "With the Sun in your ninth house, you grow by widening your world: travel, study, a "
      "philosophy or faith that gives life meaning. You may become the teacher, the traveller "
@@ -66,9 +66,8 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 11,
      "Placed in your eleventh house, the Sun lets you shine among friends, teams and causes, "
      "and you may find yourself at the centre of a circle or organising the group. Shared "
-     "hopes give you purpose. What it can cost is losing your own aims in the crowd's; "
-     "knowing what you want from the group, as well as what you give it, keeps your "
-     "friendships balanced."},
+     "hopes give you purpose. Your own aims can get lost in the crowd's; knowing what you "
+     "want from the group, as well as what you give it, keeps your friendships balanced."},
     {PointId::Sun, 12,
      "With the Sun in your twelfth house, your strength works best behind the scenes: in "
      "quiet service, creative solitude, or care given without fanfare. You may need time "
@@ -107,14 +106,14 @@ const PlacementReading Readings[] = {
      "make order a cage; a looser routine lets your dependable care flow."},
     {PointId::Moon, 7,
      "With the Moon in your seventh house, you need a partner to feel at home in yourself, "
-     "and you are highly attuned to other people's feelings. You may be the one friends turn "
-     "to for sympathy. The price is leaning on others for your emotional balance; learning to "
-     "comfort yourself makes your partnerships a choice, not a need."},
+     "and you are highly attuned to other people's feelings. Friends may ring you first when "
+     "they need sympathy. The price is leaning on others for your emotional balance; learning "
+     "to comfort yourself makes your partnerships a choice, not a need."},
     {PointId::Moon, 8,
      "The Moon in your eighth house sends your feelings deep and private, and you may sense "
-     "what others hide. Intimacy, trust and shared resources stir you strongly. The catch is "
-     "brooding, jealousy or holding on after it is time to let go; allowing feelings to "
-     "change, as they are meant to, gives your depth a power to renew."},
+     "what others hide. A friend's confession or a secret shared at midnight can stay with "
+     "you for days. The catch is brooding, jealousy or holding on after it is time to let go; "
+     "allowing feelings to change, as they are meant to, gives your depth a power to renew."},
     {PointId::Moon, 9,
      "With the Moon in your ninth house, you find comfort in horizons: a journey planned, a "
      "course begun, a belief that explains your life. Foreign places or ideas may feel "
@@ -138,8 +137,8 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 1,
      "With Mercury in your first house, you meet the world through your wits: asking "
      "questions, cracking jokes, sizing things up aloud. People see you as bright and "
-     "talkative. The other side is nervy restlessness and a habit of talking before you have "
-     "listened; letting a silence sit now and then makes your quickness more persuasive."},
+     "talkative. Nervy restlessness can have you talking before you have listened; letting a "
+     "silence sit in a conversation makes your quickness more persuasive."},
     {PointId::Mercury, 2,
      "Mercury in your second house turns your mind readily to practical value: prices "
      "compared, skills that can earn, ideas that pay their way. You may make a living with "
@@ -174,8 +173,9 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 8,
      "Mercury in your eighth house takes your mind beneath the surface: research, "
      "investigation, the question others avoid asking. You may be drawn to psychology, old "
-     "records or mysteries. The snag is suspicion and a mind that dwells on what is hidden; "
-     "sharing what you uncover, gently, makes your perceptiveness a gift to others."},
+     "records or mysteries. The snag is a mind that dwells on what is hidden and reads a plot "
+     "into a late reply; sharing what you uncover, gently, makes your perceptiveness a gift "
+     "to others."},
     {PointId::Mercury, 9,
      "With Mercury in your ninth house, your mind reaches for big ideas: languages, "
      "philosophy, travel, the meaning behind the facts. You may teach, publish or debate "
@@ -277,9 +277,9 @@ const PlacementReading Readings[] = {
      "are worth winning gives your sharp tongue real persuasive force."},
     {PointId::Mars, 4,
      "With Mars in your fourth house, home can be a place of great activity: renovations, "
-     "lively family debates, a busy household. You defend your family fiercely. The other "
-     "side is tension or anger that surfaces at home more than elsewhere; giving your energy "
-     "a physical outlet and your grievances a calm hearing keeps the household warm."},
+     "lively family debates, a busy household. You defend your family fiercely. Tempers held "
+     "in check at work may come out over the washing-up instead; giving your energy a "
+     "physical outlet and your grievances a calm hearing keeps the household warm."},
     {PointId::Mars, 5,
      "In your fifth house, Mars has you pursue pleasure, romance and creative projects with "
      "passion, and you play to win, in sport or in love. Your enthusiasm can be contagious. "
@@ -296,9 +296,9 @@ const PlacementReading Readings[] = {
      "spur you on. The price is conflicts that flare between you and those closest; fighting "
      "fair, and naming anger early, makes your relationships honest and vital."},
     {PointId::Mars, 8,
-     "Mars in your eighth house sends your drive deep and intense, especially around "
-     "intimacy, trust and shared resources. You may be fearless in crises. The catch is power "
-     "struggles and secret resentments; bringing desires and anger into the open, with "
+     "Mars in your eighth house sends your drive deep and intense, especially where intimacy, "
+     "loyalty or a shared purse is at stake. You may be fearless in crises. The catch is "
+     "power struggles and secret resentments; bringing desires and anger into the open, with "
      "someone you trust, lets that force become courage for renewal."},
     {PointId::Mars, 9,
      "With Mars in your ninth house, you fight for your beliefs and chase adventure: long "
@@ -350,8 +350,8 @@ const PlacementReading Readings[] = {
     {PointId::Jupiter, 6,
      "Jupiter in your sixth house brings goodwill to daily work: you may enjoy your job, find "
      "helpful colleagues and see routine as a source of meaning. Opportunities tend to come "
-     "through service. What it can cost is taking on more tasks than a day can hold; saying "
-     "no to some of them keeps your generosity at work sustainable."},
+     "through service. Because you say yes so readily, your desk can fill with favours no day "
+     "can hold; a polite no to some of them keeps your goodwill at work sustainable."},
     {PointId::Jupiter, 7,
      "Jupiter in your seventh house tends to bring generous, wise or worldly partners, and "
      "cooperation can open many doors for you. You believe in the best of those you join. "
@@ -392,12 +392,13 @@ const PlacementReading Readings[] = {
      "Saturn in your second house makes security something you work for patiently: you may "
      "save carefully, value durable things and worry about having enough. Your sense of worth "
      "may be slow to build. The strain is scarcity thinking even in good times; trusting your "
-     "own steady effort lets you enjoy what you have earned."},
+     "own steady effort lets you spend an afternoon on pleasure without counting what it "
+     "cost."},
     {PointId::Saturn, 3,
-     "Saturn in your third house gives a careful, methodical mind, and you may weigh every "
-     "word before speaking or writing. Early schooling or siblings may have felt demanding. "
-     "The pinch is hesitation and doubt about your own ideas; slow, thorough study gives you "
-     "a voice that carries real authority in time."},
+     "Saturn in your third house makes you weigh every word before you speak or write it, and "
+     "your mind works carefully, step by step. Early schooling or siblings may have felt "
+     "demanding. The pinch is hesitation and doubt about your own ideas; slow, thorough study "
+     "gives you a voice that carries real authority in time."},
     {PointId::Saturn, 4,
      "Saturn in your fourth house can make home a place of duty: you may have carried "
      "responsibility in your family early or longed for a security that came late. You tend "
@@ -445,10 +446,10 @@ const PlacementReading Readings[] = {
      "hang over you; a steady practice of reflection, writing or service gives those private "
      "fears a shape you can work with."},
     {PointId::Uranus, 1,
-     "Uranus in your first house gives you an unusual, independent presence, and people may "
-     "find you surprising, original or hard to predict. You may change your look or direction "
-     "abruptly. The price is restlessness and resistance to any expectation; being reliable "
-     "where it counts lets your originality be welcome rather than merely startling."},
+     "With Uranus in your first house, people may find you surprising, original or hard to "
+     "predict from the first handshake. You may change your look or direction abruptly. The "
+     "price is restlessness and resistance to any expectation; being reliable where it counts "
+     "lets your originality be welcome rather than merely startling."},
     {PointId::Uranus, 2,
      "Uranus in your second house brings an unconventional relation to resources: income may "
      "come in unusual ways or fluctuate, and your values may differ from your family's. The "
@@ -460,10 +461,11 @@ const PlacementReading Readings[] = {
      "drawback is nervous distraction and blurting out the unexpected; pausing to explain how "
      "you got there helps others follow your flashes."},
     {PointId::Uranus, 4,
-     "Uranus in your fourth house can make home life unconventional or changeable: frequent "
-     "moves, an unusual family, a need for freedom under your own roof. The disruption "
-     "teaches you to carry your sense of home within, and to build a household that fits who "
-     "you are rather than what custom expects."},
+     "With Uranus in your fourth house, home life may be unconventional or changeable: "
+     "frequent moves, an unusual family, the furniture rearranged whenever the mood strikes. "
+     "Roots can be hard to put down, and you may at times wish for a quieter household. That "
+     "unsettlement can teach you to carry your sense of home within, and to build a household "
+     "that fits who you are rather than what custom expects."},
     {PointId::Uranus, 5,
      "Uranus in your fifth house brings surprise to love, creativity and play: sudden "
      "romances, original art, hobbies no one expected. You need freedom in pleasure. The risk "
@@ -570,10 +572,10 @@ const PlacementReading Readings[] = {
      "devotion. The price is escapism or absorbing others' sorrows; a regular practice of "
      "solitude with a purpose lets your sensitivity serve others."},
     {PointId::Pluto, 1,
-     "Pluto in your first house gives you an intense, magnetic presence, and people may sense "
-     "your strength before you speak. You may reinvent yourself more than once. What it can "
-     "cost is a guardedness and a need to control how you are seen; letting yourself be "
-     "known, vulnerabilities included, turns that intensity toward trust."},
+     "Pluto in your first house lends you an intense, magnetic presence: a room may go quiet "
+     "when you walk in, before you have said a word. You may reinvent yourself more than "
+     "once. You may guard yourself closely and try to control how you are seen; letting "
+     "yourself be known, vulnerabilities included, turns that intensity toward trust."},
     {PointId::Pluto, 2,
      "Pluto in your second house makes possessions and resources a matter of power: you may "
      "build your means with determination and live through big swings between having and "
@@ -629,8 +631,8 @@ const PlacementReading Readings[] = {
     {PointId::Pluto, 12,
      "Pluto in your twelfth house gives a deep, hidden inner life, and you may face private "
      "fears or secrets that ask for courage. You may keep a notebook nobody else reads, or do "
-     "your strongest work where no one sees it. Pushing feelings down is the other side; "
-     "quiet reflection, an honest confidant or creative work lets those depths become a "
+     "your strongest work where no one sees it. You may push feelings down rather than face "
+     "them; quiet reflection, an honest confidant or creative work lets those depths become a "
      "source of strength."},
 };
 

@@ -104,9 +104,9 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 4,
      "A Moon in Leo needs to feel warmly seen, and returns affection with open hands: the "
      "surprise party, the generous compliment, the evening you make special. Your heart is "
-     "loyal and playful. The other side is a wound when the attention goes elsewhere; finding "
-     "pride in what you give, not in the thanks, keeps your warmth from depending on "
-     "applause."},
+     "loyal and playful. When the attention goes elsewhere, the hurt can run deeper than you "
+     "show; finding pride in what you give, not in the thanks, keeps your warmth from "
+     "depending on applause."},
     {PointId::Moon, 5,
      "With the Moon in Virgo, you calm yourself by putting things in order: a tidied drawer, "
      "a list, a problem solved for someone else. Care, for you, means practical help. When "
@@ -115,7 +115,7 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 6,
      "With the Moon in Libra, you feel at ease when things are fair and pleasant between "
      "people, and a quarrel left hanging can spoil your whole evening. You soothe others with "
-     "tact and good company. What it can cost is swallowing your own upset to keep the peace; "
+     "tact and good company. Swallowing your own upset to keep the peace comes too easily; "
      "saying what bothers you while it is still minor keeps the harmony honest."},
     {PointId::Moon, 7,
      "In Scorpio the Moon runs deep, private and strong: you trust slowly but completely. You "
@@ -147,8 +147,8 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 0,
      "With Mercury in Aries, you think on your feet and say it straight, often before the "
      "other person has finished the question. Decisions come quickly and debate wakes you up. "
-     "The other side is the reply sent in haste and the detail skipped; a second read before "
-     "you press send is what separates directness from carelessness."},
+     "Speed takes its toll in the reply sent in haste and the detail skipped; a second read "
+     "before you press send is what separates directness from carelessness."},
     {PointId::Mercury, 1,
      "Mercury in Taurus moves at a deliberate pace and keeps what it learns. You prefer facts "
      "you can test, explain things in practical terms and rarely change your view because "
@@ -187,9 +187,8 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 8,
      "With Mercury in Sagittarius, your mind reaches for the big picture: why something "
      "matters, where it leads, what it means for everyone. You speak frankly, teach with "
-     "enthusiasm and love a debate over dinner. The shadow side is a broad claim with thin "
-     "facts beneath it; checking the details before you announce the principle makes your "
-     "vision trustworthy."},
+     "enthusiasm and love a debate over dinner. A broad claim can rest on thin facts; "
+     "checking the details before you announce the principle makes your vision trustworthy."},
     {PointId::Mercury, 9,
      "With Mercury in Capricorn, you think like an engineer of plans: practical, sober, one "
      "step after another. Your word carries weight because you do not waste it, and you tend "
@@ -263,8 +262,8 @@ const PlacementReading Readings[] = {
     {PointId::Venus, 10,
      "Venus in Aquarius loves as a friend first and needs a partner who respects your "
      "independence. Unusual people attract you, and you give affection without fuss or "
-     "clinging. The other side is coolness when feelings run high; staying present in an "
-     "emotional moment, instead of analysing it, shows how much you do care."},
+     "clinging. When feelings run high you may go cool; staying present in an emotional "
+     "moment, instead of analysing it, shows how much you do care."},
     {PointId::Venus, 11,
      "With Venus in Pisces, you love with compassion and imagination, and can see the best in "
      "almost anyone. Your affection is gentle, romantic and forgiving. The cost is loving an "
@@ -288,8 +287,8 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 3,
      "With Mars in Cancer, you fight hardest for the people and places you love, and can be "
      "fierce in defence of home. Your drive often moves sideways, through feelings and hints "
-     "rather than open demands. The other side is anger held in until it sulks or spills; "
-     "saying what you want directly, early on, puts your protective strength to clearer use."},
+     "rather than open demands. Anger held in tends to sulk or spill; saying what you want "
+     "directly, early on, puts your protective strength to clearer use."},
     {PointId::Mars, 4,
      "Mars in Leo acts with flair and wants its efforts noticed. You lead naturally, throw "
      "yourself into creative work and defend your honour with heat. The cost is pride that "
@@ -298,9 +297,8 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 5,
      "With Mars in Virgo, your energy goes into work done carefully: the repair, the tidy "
      "report, the job no one else would bother to do right. You are efficient and precise. "
-     "What it can cost is irritation with sloppiness, yours or others', that frays the "
-     "nerves; aiming your drive at what truly matters, and letting the rest be, keeps your "
-     "skill from turning into strain."},
+     "Sloppiness, yours or anyone's, can nag at you all afternoon; aiming your drive at what "
+     "truly matters, and letting the rest be, keeps your skill from turning into strain."},
     {PointId::Mars, 6,
      "With Mars in Libra, you act best with a partner and fight most readily for fairness, on "
      "someone else's behalf as easily as your own. Open conflict may feel uncomfortable, so "
@@ -335,7 +333,7 @@ const PlacementReading Readings[] = {
     {PointId::Jupiter, 0,
      "With Jupiter in Aries, your faith grows through daring: you trust that a bold start "
      "opens doors, and you act on that trust. You may talk a group into a venture nobody else "
-     "would try. The other side is overreaching and impatience with caution; pairing your "
+     "would try. Caution can look like cowardice to you, and you may overreach; pairing your "
      "optimism with one sober question before you leap keeps your luck from being spent on "
      "haste."},
     {PointId::Jupiter, 1,
@@ -345,8 +343,8 @@ const PlacementReading Readings[] = {
      "nobody needed, and enjoying enough rather than more keeps it pleasant."},
     {PointId::Jupiter, 2,
      "With Jupiter in Gemini, you grow by learning and sharing: courses started, books lent, "
-     "contacts introduced to one another. You see opportunity in every conversation. What it "
-     "can cost is spreading your enthusiasm so thin that little gets done; choosing which of "
+     "contacts introduced to one another. You see opportunity in every conversation. "
+     "Enthusiasm spread across ten openings can leave all ten half taken; choosing which of "
      "many good ideas to follow gives your wide interest the depth of real knowledge."},
     {PointId::Jupiter, 3,
      "With Jupiter in Cancer, your generosity shows at home and in care: the open door, the "
@@ -371,8 +369,8 @@ const PlacementReading Readings[] = {
      "direction; standing by your own judgment gives your diplomacy its real weight."},
     {PointId::Jupiter, 7,
      "Jupiter in Scorpio grows through depth: hard truths faced, crises weathered, what is "
-     "hidden brought to light. You may be the friend who helps others through the worst and "
-     "the researcher who digs past the surface. Passion and control can run to excess when "
+     "hidden brought to light. You may see friends through their worst months and dig past "
+     "the surface of any subject you take up. Passion and control can run to excess when "
      "every question must be probed to the bottom, so trusting that some things can stay "
      "unexplored lets your strength rest."},
     {PointId::Jupiter, 8,
@@ -411,8 +409,8 @@ const PlacementReading Readings[] = {
     {PointId::Saturn, 2,
      "With Saturn in Gemini, you take thinking and speaking seriously, perhaps because being "
      "understood once felt hard. You may check facts others skip and choose words carefully. "
-     "The shadow side is self-doubt about your own mind and nerves before speaking; practice "
-     "and study give you a clear, precise voice that others learn to trust."},
+     "Doubt about your own mind can have you rehearse a question three times before you ask "
+     "it; practice and study give you a clear, precise voice that others learn to trust."},
     {PointId::Saturn, 3,
      "With Saturn in Cancer, feelings and family can carry a weight of duty: you may have "
      "grown up responsible early or learned to hide your needs. You tend to be a dependable "
@@ -432,9 +430,9 @@ const PlacementReading Readings[] = {
     {PointId::Saturn, 6,
      "With Saturn in Libra, relationships are where you learn responsibility: keeping "
      "promises, meeting people halfway, knowing what is fair. You may commit late and take "
-     "commitments seriously. The other side is caution that keeps love at arm's length or "
-     "stays in a bond out of duty; clear agreements, renewed honestly, give your partnerships "
-     "lasting strength."},
+     "commitments seriously. Caution can hold love at arm's length, or keep you in a bond out "
+     "of duty alone; clear agreements, renewed honestly, give your partnerships lasting "
+     "strength."},
     {PointId::Saturn, 7,
      "Saturn in Scorpio inclines you to take trust, power and intimacy seriously and let very "
      "few people all the way in. You can endure hardship with quiet resolve. Fear of exposure "
@@ -477,8 +475,8 @@ const PlacementReading Readings[] = {
     {PointId::Uranus, 2,
      "Those born with Uranus in Gemini, a span of about seven years, tend to rewire how "
      "people talk, learn and connect. Your mind may leap between ideas and warm to new tools "
-     "before others trust them. The shadow side is nervous restlessness and a short attention "
-     "span; letting an idea settle long enough to test it shows which of your flashes are "
+     "before others trust them. Restlessness can leave a dozen bright ideas started in one "
+     "week; letting an idea settle long enough to test it shows which of your flashes are "
      "real."},
     {PointId::Uranus, 3,
      "Uranus in Cancer, common to those born within the same seven years, unsettles the old "
@@ -493,9 +491,9 @@ const PlacementReading Readings[] = {
      "originality its welcome."},
     {PointId::Uranus, 5,
      "Uranus in Virgo, a placement of some seven years, reinvents work, method and daily "
-     "habit: the new tool, the smarter routine. You may be the colleague who finds a better "
-     "system and cannot resist using it. The trouble is restless impatience with the old way; "
-     "testing your improvements before insisting on them wins them a hearing."},
+     "habit: the new tool, the smarter routine. You may move the whole office to a new tool "
+     "before anyone else has read the manual. The trouble is restless impatience with the old "
+     "way; testing your improvements before insisting on them wins them a hearing."},
     {PointId::Uranus, 6,
      "Uranus in Libra, shared with those born over about seven years, redraws the rules of "
      "partnership: equality, freedom and unconventional arrangements. You may need a "
@@ -519,9 +517,9 @@ const PlacementReading Readings[] = {
      "the person who changes a system instead of only protesting it."},
     {PointId::Uranus, 10,
      "Uranus in Aquarius marks a generation at home with networks, science and ideas ahead of "
-     "their time. You may feel most yourself among friends who think unusually. What it can "
-     "cost is detachment and a coolness toward feeling; using your vision for people you "
-     "actually know brings it down to earth."},
+     "their time. You may feel most yourself among friends who think unusually. Detachment "
+     "can cool a feeling before it is ever spoken; using your vision for people you actually "
+     "know brings it down to earth."},
     {PointId::Uranus, 11,
      "Your age group's Uranus in Pisces dissolves old boundaries through imagination, spirit "
      "and art. You may have flashes of intuition that arrive fully formed. The price is "
@@ -530,8 +528,8 @@ const PlacementReading Readings[] = {
     {PointId::Neptune, 0,
      "Neptune in Aries colours a generation, those born across some fourteen years, with an "
      "ideal of heroic action and the dream of a fresh start. You may be stirred by causes "
-     "that ask for courage. The other side is fighting for a vision that stays vague; giving "
-     "your ideal a concrete first step keeps it from evaporating."},
+     "that ask for courage. A vision can stay vague even while you fight for it; giving your "
+     "ideal a concrete first step keeps it from evaporating."},
     {PointId::Neptune, 1,
      "Born under Neptune in Taurus, your generation dreams of a simpler, more beautiful "
      "material life, close to land and craft. You may idealise comfort or nature. Judgment "
@@ -540,19 +538,19 @@ const PlacementReading Readings[] = {
     {PointId::Neptune, 2,
      "Neptune in Gemini, shared with those born over about fourteen years, weaves imagination "
      "into words, news and ideas. You may think in stories and pick up what is in the air. "
-     "What it can cost is confusion between rumour and fact; checking the source before you "
-     "pass a story on lets your gift for language inspire rather than mislead."},
+     "Rumour and fact can blur in the telling; checking the source before you pass a story on "
+     "lets your gift for language inspire rather than mislead."},
     {PointId::Neptune, 3,
      "Neptune in Cancer colours a generation with longing for an ideal home, homeland or "
      "family. You may feel nostalgia for a past you never quite had. The price is expecting "
      "your family to be the dream; loving the real people, with their flaws, makes a home "
      "that holds."},
     {PointId::Neptune, 4,
-     "Neptune in Leo enchants those born in its years with glamour, romance and the stage, "
-     "and the dream of a heroic self. You may treat creativity as something almost sacred and "
-     "remember a film or a performance for decades. An image can be chased at the expense of "
-     "a life, so letting your talent serve something beyond your own reflection keeps the "
-     "magic real."},
+     "Neptune in Leo enchants everyone born during its passage with glamour, romance and the "
+     "stage, and the dream of a heroic self. You may treat creativity as something almost "
+     "sacred and remember a film or a performance for decades. An image can be chased at the "
+     "expense of a life, so letting your talent serve something beyond your own reflection "
+     "keeps the magic real."},
     {PointId::Neptune, 5,
      "Neptune in Virgo marks a generation that idealises service and blurs the line between "
      "duty and devotion. You may want your work to mend something in the world. The cost is "
@@ -638,11 +636,11 @@ const PlacementReading Readings[] = {
      "control exert their pull, and honest self-knowledge, the kind that owns up to a jealous "
      "moment, is where that depth finds its power to renew."},
     {PointId::Pluto, 8,
-     "Shared by those born in its years, Pluto in Sagittarius transforms belief, learning and "
-     "the meaning of truth, across borders. You may hold convictions with passionate force "
-     "and argue them past midnight with people from the far side of the world. Zeal can stop "
-     "hearing any other view; searching as hard as you preach keeps that conviction alive and "
-     "growing."},
+     "Common to everyone born in its span, Pluto in Sagittarius transforms belief, learning "
+     "and the meaning of truth, across borders. You may hold convictions with passionate "
+     "force and argue them past midnight with people from the far side of the world. Zeal can "
+     "stop hearing any other view; searching as hard as you preach keeps that conviction "
+     "alive and growing."},
     {PointId::Pluto, 9,
      "Pluto in Capricorn, shared by those born over some sixteen years, brings deep change to "
      "institutions, authority and how power is structured. You may want to build, to master "
@@ -651,7 +649,7 @@ const PlacementReading Readings[] = {
      "the job is done, is the lasting gift."},
     {PointId::Pluto, 10,
      "Pluto in Aquarius transforms groups, networks and ideas of freedom and progress for "
-     "everyone born in its years. You may feel a strong pull toward collective causes, the "
+     "everyone born while it lasts. You may feel a strong pull toward collective causes, the "
      "petition started or the neighbourhood group organised online. A picture of the future "
      "can harden into fanaticism, and keeping real people at the heart of the vision lets its "
      "force do good."},
@@ -684,9 +682,9 @@ const PlacementReading Readings[] = {
      "letting people past the first guarded minutes shows them the warmth inside."},
     {PointId::Ascendant, 4,
      "When Leo is rising, you make an entrance without trying: warm, confident and noticed. "
-     "People tend to look to you to lead or to liven things up. What it can cost is feeling "
-     "you must perform even when tired, and a pride that dislikes being overlooked; letting "
-     "yourself be ordinary now and then makes your natural radiance easier to carry."},
+     "People tend to look to you to lead or to liven things up. On a flat Monday you may "
+     "still feel bound to be the bright one, and being overlooked stings; letting yourself be "
+     "ordinary at times makes your natural radiance easier to carry."},
     {PointId::Ascendant, 5,
      "With Virgo rising, you arrive attentively and modestly, noticing what needs doing and "
      "quietly doing it. People first see you as capable, neat and a little reserved. The "
@@ -716,8 +714,8 @@ const PlacementReading Readings[] = {
     {PointId::Ascendant, 10,
      "An Aquarius Ascendant presents you as independent, friendly and a little unusual, the "
      "one with an unexpected opinion or style. People may find you easy to talk to but hard "
-     "to know. The shadow side is a detachment that keeps others at a distance; showing some "
-     "of what you feel, not only what you think, lets your friendliness become closeness."},
+     "to know. Your detachment can leave people standing outside the door; showing some of "
+     "what you feel, not only what you think, lets your friendliness become closeness."},
     {PointId::Ascendant, 11,
      "With Pisces rising, you enter a room gently and absorb its atmosphere, and people sense "
      "your kindness and imagination at once. You may adapt to each person you meet. The risk "
@@ -746,8 +744,8 @@ const PlacementReading Readings[] = {
      "lets you lead with the empathy that is your strength."},
     {PointId::Midheaven, 4,
      "The Midheaven in Leo wants your work to be seen and to carry your name: leading, "
-     "performing, creating, inspiring others. Recognition motivates you. What it can cost is "
-     "a career that depends too much on applause; work you would love even without an "
+     "performing, creating, inspiring others. Recognition motivates you. A career that runs "
+     "on applause can stall when the audience moves on; work you would love even without an "
      "audience steadies your light."},
     {PointId::Midheaven, 5,
      "With the Midheaven in Virgo, your calling lies in skill and service: doing a job "
@@ -778,8 +776,8 @@ const PlacementReading Readings[] = {
     {PointId::Midheaven, 10,
      "With the Midheaven in Aquarius, your public path asks for originality and a cause: "
      "reform, technology, community, work that looks ahead. You may be known as the one who "
-     "does things differently. The shadow side is chafing against every structure; finding an "
-     "organisation whose aims you share gives your independence somewhere to build."},
+     "does things differently. You may chafe against every structure you work inside; finding "
+     "an organisation whose aims you share gives your independence somewhere to build."},
     {PointId::Midheaven, 11,
      "With the Midheaven in Pisces, your calling may be hard to name but easy to feel: art, "
      "care, spirit, work that serves something larger. Your path may wind rather than climb. "
