@@ -214,10 +214,10 @@ const PlacementReading Readings[] = {
      "well-chosen word or a kind note. Saying what people want to hear comes a little too "
      "easily; pair your tact with honesty and your pleasant words are trusted."},
     {PointId::Venus, 4,
-     "With Venus in your fourth house, home is a place of beauty and comfort, and you may put "
-     "love into arranging it: fresh flowers, good food, a welcoming door. Family ties can be "
-     "affectionate. The cost is avoiding conflict at home to keep the peace; letting honest "
-     "disagreement in makes the harmony real."},
+     "With Venus in your fourth house, you may put love into the place you live: fresh "
+     "flowers, good food, a welcoming door. Family ties can be affectionate. The cost is "
+     "avoiding conflict at home to keep the peace; letting honest disagreement in makes the "
+     "harmony real."},
     {PointId::Venus, 5,
      "In your fifth house, Venus lets romance, pleasure and creativity come easily: you enjoy "
      "courtship, art, dancing and good times with friends and children. Your love of life is "
@@ -318,8 +318,8 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 12,
      "With Mars in your twelfth house, your drive tends to work out of sight: you may act "
      "alone, behind the scenes, or for others rather than yourself. Anger can be hard to "
-     "express. Frustration can turn inward when it finds no outlet, so a quiet one, solitary "
-     "exercise or private work, frees your energy for purposeful action."},
+     "express. Frustration can turn inward when it finds no outlet, so a quiet one, a long "
+     "walk alone or private work, frees your energy for purposeful action."},
     {PointId::Jupiter, 1,
      "Jupiter in your first house lends you an open, hopeful manner, and people tend to feel "
      "better for your company. You may take up space generously, in laughter, plans and "
@@ -400,10 +400,10 @@ const PlacementReading Readings[] = {
      "demanding. The pinch is hesitation and doubt about your own ideas; slow, thorough study "
      "gives you a voice that carries real authority in time."},
     {PointId::Saturn, 4,
-     "Saturn in your fourth house can make home a place of duty: you may have carried "
-     "responsibility in your family early or longed for a security that came late. You tend "
-     "to build a home slowly and solidly. The ache is a reserve that keeps warmth at bay; "
-     "allowing comfort, not just order, makes the home you build a shelter."},
+     "Saturn in your fourth house ties home to duty: you may have carried responsibility in "
+     "your family early or longed for a security that came late. You tend to build a home "
+     "slowly and solidly. The ache is a reserve that keeps warmth at bay; allowing comfort, "
+     "not just order, makes the home you build a shelter."},
     {PointId::Saturn, 5,
      "Saturn in your fifth house treats pleasure, romance and creativity seriously, perhaps "
      "too seriously: you may hold back from play or doubt your creative gifts. Love may come "
@@ -525,10 +525,10 @@ const PlacementReading Readings[] = {
      "unsaid. The cost is misunderstandings and vague messages; confirming plans in writing "
      "gives your intuitive communication a clear outline."},
     {PointId::Neptune, 4,
-     "Neptune in your fourth house can make home a place of dreams, art or retreat, and "
-     "family life may have held confusion or sacrifice. You may idealise home, or long for "
-     "one that lives mostly in memory. The use of this longing is to build a home that feeds "
-     "the spirit as well as the everyday, with clear roles within it."},
+     "Neptune in your fourth house softens the walls of home into a refuge for dreams, music "
+     "and retreat, and family life may have held confusion or sacrifice. You may idealise "
+     "home, or long for one that lives mostly in memory. The use of this longing is to build "
+     "a home that feeds the spirit as well as the everyday, with clear roles within it."},
     {PointId::Neptune, 5,
      "Neptune in your fifth house brings imagination to love and creativity: romance like a "
      "film, art that flows, play that enchants children. The risk is loving an illusion or "
@@ -572,7 +572,7 @@ const PlacementReading Readings[] = {
      "devotion. The price is escapism or absorbing others' sorrows; a regular practice of "
      "solitude with a purpose lets your sensitivity serve others."},
     {PointId::Pluto, 1,
-     "Pluto in your first house lends you an intense, magnetic presence: a room may go quiet "
+     "Pluto in your first house makes your presence intense and magnetic: a room may go quiet "
      "when you walk in, before you have said a word. You may reinvent yourself more than "
      "once. You may guard yourself closely and try to control how you are seen; letting "
      "yourself be known, vulnerabilities included, turns that intensity toward trust."},
@@ -590,17 +590,17 @@ const PlacementReading Readings[] = {
      "Pluto in your fourth house roots deep forces in family and home: you may carry a family "
      "secret, live through upheaval at home, or be the one who transforms the household. The "
      "use of that weight is renewal; facing old family patterns with honesty frees you to "
-     "build a home on your own terms."},
+     "keep what was good in your family and set the rest down."},
     {PointId::Pluto, 5,
      "Pluto in your fifth house brings intensity to love, creativity and pleasure: passionate "
      "romances, creative work that consumes you, deep bonds with children. Jealousy or "
      "control can creep into love and play, and letting your creations and loves have a life "
      "of their own gives your passion its most generous form."},
     {PointId::Pluto, 6,
-     "Pluto in your sixth house brings intensity to daily work: you may overhaul methods, "
-     "take on hard jobs, or feel driven to master routine. The price is compulsive working "
-     "and power struggles with colleagues; choosing one thing to transform at a time lets "
-     "your drive reshape your days without wearing you down."},
+     "Pluto in your sixth house puts a fierce will into daily work: you may overhaul methods, "
+     "take on the job everyone else has given up on, or feel driven to master routine. The "
+     "price is compulsive working and power struggles with colleagues; choosing one thing to "
+     "transform at a time lets your drive reshape your days without wearing you down."},
     {PointId::Pluto, 7,
      "Pluto in your seventh house draws you into intense, transforming partnerships, and you "
      "may meet powerful partners or rivals. A single close bond may reshape your habits, your "
@@ -624,8 +624,8 @@ const PlacementReading Readings[] = {
      "authority and a ruthless streak under pressure are the trouble; using your influence "
      "for something beyond your own rise wins you allies as well as rivals."},
     {PointId::Pluto, 11,
-     "Pluto in your eleventh house brings intensity to friendship and groups: you may be "
-     "drawn to movements for change and to friends who transform you. Power struggles can "
+     "Pluto in your eleventh house makes friendship and group life a matter of depth: you may "
+     "be drawn to movements for change and to friends who transform you. Power struggles can "
      "arise in your circles, and some friendships may end abruptly; choosing allies with care "
      "makes your influence in groups a force for good."},
     {PointId::Pluto, 12,

@@ -190,11 +190,11 @@ const PlacementReading Readings[] = {
      "enthusiasm and love a debate over dinner. A broad claim can rest on thin facts; "
      "checking the details before you announce the principle makes your vision trustworthy."},
     {PointId::Mercury, 9,
-     "With Mercury in Capricorn, you think like an engineer of plans: practical, sober, one "
-     "step after another. Your word carries weight because you do not waste it, and you tend "
-     "to learn what is useful. A playful idea may strike you as frivolous, and your good "
-     "sense can go grey with caution; leaving room for what cannot yet be proven keeps it "
-     "young."},
+     "With Mercury in Capricorn, you think the way a builder works: practical, sober, one "
+     "course of bricks after another. Your word carries weight because you do not waste it, "
+     "and you tend to learn what is useful. A playful idea may strike you as frivolous, and "
+     "your good sense can go grey with caution; leaving room for what cannot yet be proven "
+     "keeps it young."},
     {PointId::Mercury, 10,
      "A mind shaped by Mercury in Aquarius runs ahead of the crowd and enjoys any idea that "
      "unsettles the usual way of doing things. You may spot the flaw in a system at work on "
@@ -233,10 +233,11 @@ const PlacementReading Readings[] = {
      "praising others as lavishly as you wish to be praised keeps affection flowing both "
      "ways."},
     {PointId::Venus, 5,
-     "With Venus in Virgo, you show love in practical ways: fixing the bike, remembering the "
-     "allergy, ironing the shirt for the interview. Your taste runs to the simple and well "
-     "made. The snag is a critical eye turned on the people you love, or on yourself; letting "
-     "affection be imperfect, and saying it out loud, warms your careful devotion."},
+     "With Venus in Virgo, you show love in practical ways: fixing the bike, remembering how "
+     "they take their tea, ironing the shirt for the interview. Your taste runs to the simple "
+     "and well made. The snag is a critical eye turned on the people you love, or on "
+     "yourself; letting affection be imperfect, and saying it out loud, warms your careful "
+     "devotion."},
     {PointId::Venus, 6,
      "With Venus in Libra, love and beauty come naturally to you, and partnership feels like "
      "home ground. You have a gift for charm, fair play and a room arranged just right. Too "
@@ -397,9 +398,9 @@ const PlacementReading Readings[] = {
      "other face of it; a few firm commitments give your kindness a longer reach."},
     {PointId::Saturn, 0,
      "With Saturn in Aries, your lesson is learning when and how to act on your own. You may "
-     "hesitate to push yourself forward, then push too hard once you do. Over the years, "
-     "patience with your own impulses becomes a rare kind of courage: the ability to lead "
-     "calmly, to start things that last and to stand alone when needed."},
+     "hold back from asking for the post you want, then push too hard once you do. Over the "
+     "years, patience with your own impulses can become a rare kind of courage: the ability "
+     "to lead calmly, to start things that last and to stand alone when needed."},
     {PointId::Saturn, 1,
      "Saturn in Taurus makes security a serious matter: you may worry about having enough and "
      "work long hours to build a cushion. You tend to be careful, reliable and slow to spend. "
@@ -495,11 +496,11 @@ const PlacementReading Readings[] = {
      "before anyone else has read the manual. The trouble is restless impatience with the old "
      "way; testing your improvements before insisting on them wins them a hearing."},
     {PointId::Uranus, 6,
-     "Uranus in Libra, shared with those born over about seven years, redraws the rules of "
+     "Uranus in Libra, a placement that lasts about seven years, redraws the rules of "
      "partnership: equality, freedom and unconventional arrangements. You may need a "
-     "relationship that leaves room to breathe. The shadow is bonds that come and go "
-     "suddenly; agreeing openly on freedom within commitment gives your partnerships a shape "
-     "of their own."},
+     "relationship that leaves room to breathe, separate holidays included. The shadow is "
+     "bonds that come and go suddenly; a bond whose terms you have both written yourselves "
+     "gives your partnerships a shape of their own."},
     {PointId::Uranus, 7,
      "Uranus in Scorpio, in the years of its passage, breaks taboos around power, intimacy "
      "and what is kept hidden. You may be drawn to uncover what others prefer left alone. The "
@@ -511,7 +512,7 @@ const PlacementReading Readings[] = {
      "book or one trip. The cost is dismissing tradition wholesale; keeping what still holds "
      "while you explore lets your freedom of mind stay generous."},
     {PointId::Uranus, 9,
-     "Uranus in Capricorn, shared by those born in the same seven years or so, challenges "
+     "Uranus in Capricorn, shared with your classmates and near contemporaries, challenges "
      "institutions and remakes structures from within. You may respect authority while "
      "wanting to redesign it. The strain between order and reform is useful: it can make you "
      "the person who changes a system instead of only protesting it."},
