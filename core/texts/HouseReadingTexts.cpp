@@ -32,17 +32,16 @@ const PlacementReading Readings[] = {
      "a garden or family history. The snag is living too much in private or in the past; "
      "stepping out with what you have built at home lets others benefit from it."},
     {PointId::Sun, 5,
-     "In your fifth house, the Sun lets you shine through play, romance and creative work: "
-     "the hobby that becomes a passion, the game you organise, the joy you take in children "
-     "or young people. The shadow side is needing applause, or treating life as one long "
-     "performance; creating for delight, with or without an audience, keeps that spark "
-     "honest."},
+     "In your fifth house, the Sun comes out in play, romance and creative work: the hobby "
+     "that becomes a passion, the game you organise, the joy you take in children or young "
+     "people. The shadow side is needing applause, or treating life as one long performance; "
+     "creating for delight, with or without an audience, keeps that spark honest."},
     {PointId::Sun, 6,
-     "With the Sun in your sixth house, you find yourself through daily work and being "
-     "useful: a craft perfected, a routine that runs well, colleagues who rely on you. Daily "
-     "rituals matter to you. Your worth can come to feel like your output, measured in ticked "
-     "boxes, and rest is then the first thing cut; protecting it keeps your diligence from "
-     "wearing you thin."},
+     "With the Sun in your sixth house, daily work is where you discover who you are: a craft "
+     "perfected, a routine that runs well, colleagues who rely on you. Daily rituals matter "
+     "to you. Your worth can come to feel like your output, measured in ticked boxes, and "
+     "rest is then the first thing cut; protecting it keeps your diligence from wearing you "
+     "thin."},
     {PointId::Sun, 7,
      "With the Sun in your seventh house, you discover yourself through partnership: a "
      "spouse, a business partner, a close rival who sharpens you. You may shine most in "
@@ -54,20 +53,20 @@ const PlacementReading Readings[] = {
      "yourself steady while others panic. The shadow is secrecy and a pull toward control; "
      "letting people in, and sharing power, gives your depth its generous use."},
     {PointId::Sun, 9,
-     "With the Sun in your ninth house, you grow by widening your world: travel, study, a "
-     "philosophy or faith that gives life meaning. You may become the teacher, the traveller "
-     "or the one with a book to lend. You may search restlessly or preach what you have "
-     "found, and neither convinces as much as beliefs lived out on an ordinary Tuesday."},
+     "With the Sun in your ninth house, travel, study and a philosophy or faith give your "
+     "life its direction. Friends may know you as the teacher, the traveller or the one with "
+     "a book to lend. You can search restlessly or preach what you have found, and neither "
+     "convinces as much as beliefs lived out on an ordinary Tuesday."},
     {PointId::Sun, 10,
      "With the Sun in your tenth house, your purpose is bound up with your public life: "
      "career, reputation, what you achieve in the world's eyes. You may be drawn to lead or "
      "to be known for your work. The cost is a life ruled by status; remembering who you are "
      "when no one is watching means the ambition stays your own."},
     {PointId::Sun, 11,
-     "Placed in your eleventh house, the Sun lets you shine among friends, teams and causes, "
-     "and you may find yourself at the centre of a circle or organising the group. Shared "
-     "hopes give you purpose. Your own aims can get lost in the crowd's; knowing what you "
-     "want from the group, as well as what you give it, keeps your friendships balanced."},
+     "Placed in your eleventh house, the Sun warms friends, teams and causes, and you may "
+     "find yourself at the centre of a circle or organising the group. Shared hopes give you "
+     "purpose. Your own aims can get lost in the crowd's; knowing what you want from the "
+     "group, as well as what you give it, keeps your friendships balanced."},
     {PointId::Sun, 12,
      "With the Sun in your twelfth house, your strength works best behind the scenes: in "
      "quiet service, creative solitude, or care given without fanfare. You may need time "
@@ -177,10 +176,10 @@ const PlacementReading Readings[] = {
      "into a late reply; sharing what you uncover, gently, makes your perceptiveness a gift "
      "to others."},
     {PointId::Mercury, 9,
-     "With Mercury in your ninth house, your mind reaches for big ideas: languages, "
-     "philosophy, travel, the meaning behind the facts. You may teach, publish or debate "
-     "beliefs with relish. Abstract argument can drift far from everyday detail, and testing "
-     "your theories against what happens down the road keeps them sound."},
+     "With Mercury in your ninth house, your mind heads for big ideas: languages, philosophy, "
+     "travel, the meaning behind the facts. You may teach, publish or debate beliefs with "
+     "relish. Abstract argument can drift far from everyday detail, and testing your theories "
+     "against what happens down the road keeps them sound."},
     {PointId::Mercury, 10,
      "With Mercury in your tenth house, your career may run on communication: writing, "
      "speaking, selling, teaching, planning. You may be known for what you say and how well "
@@ -230,15 +229,15 @@ const PlacementReading Readings[] = {
      "same care as the nice ones earns lasting goodwill."},
     {PointId::Venus, 7,
      "With Venus in your seventh house, partnership is where you flourish, and you may "
-     "attract kind, attractive or artistic partners. You have a gift for cooperation and "
-     "making others feel valued. Dependence on a partner for happiness, or peace kept at any "
-     "price, is the shadow side; knowing your own worth, and saying so when it is overlooked, "
-     "keeps the sweetness from turning into silence."},
+     "attract kind, attractive or artistic partners. You cooperate easily and make others "
+     "feel valued. Dependence on a partner for happiness, or peace kept at any price, is the "
+     "shadow side; knowing your own worth, and saying so when it is overlooked, keeps the "
+     "sweetness from turning into silence."},
     {PointId::Venus, 8,
      "Venus in your eighth house makes love run deep and intense, and you may seek a "
-     "closeness that changes you. Shared resources and intimacy matter greatly. The risk is "
-     "jealousy, possessiveness or love tangled with power; trusting without needing to hold "
-     "lets your capacity for deep bonds flourish."},
+     "closeness that changes you. Shared resources and intimacy matter greatly. Love can "
+     "tangle with power, and jealousy or possessiveness can creep in; trusting without "
+     "needing to hold lets your capacity for deep bonds flourish."},
     {PointId::Venus, 9,
      "With Venus in your ninth house, you love what widens the world: travel, foreign "
      "cultures, study and people from elsewhere. Beauty and belief may be linked for you. "
@@ -272,9 +271,9 @@ const PlacementReading Readings[] = {
      "steady plan gives your drive for independence a firm base."},
     {PointId::Mars, 3,
      "With Mars in your third house, your mind is quick and your words can be sharp: you "
-     "argue well, move about a great deal and may compete with siblings or neighbours. Hasty "
-     "speech and impatience, in traffic or in debate, are the hazards; choosing which points "
-     "are worth winning gives your sharp tongue real persuasive force."},
+     "debate readily, dash about a great deal and may compete with siblings or neighbours. "
+     "Hasty speech and impatience, in traffic or in debate, are the hazards; choosing which "
+     "points are worth winning gives your quick words real persuasive force."},
     {PointId::Mars, 4,
      "With Mars in your fourth house, home can be a place of great activity: renovations, "
      "lively family debates, a busy household. You defend your family fiercely. Tempers held "
@@ -283,8 +282,8 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 5,
      "In your fifth house, Mars has you pursue pleasure, romance and creative projects with "
      "passion, and you play to win, in sport or in love. Your enthusiasm can be contagious. "
-     "The cost is taking risks for the thrill, or treating romance as a conquest; channelling "
-     "the competitive fire into creative work gives it a lasting stage."},
+     "The cost is taking risks for the thrill, or treating romance as a conquest; pouring the "
+     "competitive fire into a canvas, a team or a stage gives it a lasting stage."},
     {PointId::Mars, 6,
      "With Mars in your sixth house, you throw your energy into work and daily tasks, getting "
      "through a list faster than most. You may thrive in physical or hands-on jobs. "
@@ -311,8 +310,8 @@ const PlacementReading Readings[] = {
      "The price is clashes with bosses and a reputation for being combative; building "
      "alliances along the way carries your drive further than force alone."},
     {PointId::Mars, 11,
-     "Mars in your eleventh house throws your energy into groups, teams and causes, and can "
-     "have you rallying friends toward a goal. Shared aims inspire you. The snag is arguments "
+     "Mars in your eleventh house puts your drive into groups, teams and causes, and can have "
+     "you rallying friends toward a goal. Shared aims inspire you. The snag is arguments "
      "within the group or friendships that turn competitive; letting others lead sometimes "
      "keeps your team spirit strong and your friendships warm."},
     {PointId::Mars, 12,
@@ -374,31 +373,32 @@ const PlacementReading Readings[] = {
      "The shadow is ambition that overreaches or a career built on promise more than "
      "delivery; matching vision with steady work lets your standing rest on solid ground."},
     {PointId::Jupiter, 11,
-     "Jupiter in your eleventh house brings a wide circle of friends and an easy way with "
-     "groups, and your hopes for the future are large. A chance word at a club evening may "
-     "lead to your next job or your next home. Spreading yourself across too many causes is "
-     "the catch; choosing the aims that truly matter to you gives your network real purpose."},
+     "Jupiter in your eleventh house brings a wide and varied set of friends and an easy way "
+     "with groups, and your hopes for the future are large. A chance word at a club evening "
+     "may lead to your next job or your next home. Spreading yourself across too many causes "
+     "is the catch; choosing the aims that truly matter to you gives your network real "
+     "purpose."},
     {PointId::Jupiter, 12,
-     "Jupiter in your twelfth house gives a quiet faith and a generous heart. You may find "
-     "meaning in solitude or retreat, or in helping where nobody knows your name, and feel "
-     "oddly protected in hard times. Hiding from the world or giving without limits is what "
-     "this can cost; bringing your kindness into plain view lets it grow."},
+     "Jupiter in your twelfth house gives a quiet faith and a generous heart. Solitude or "
+     "retreat may restore you, as may helping where nobody knows your name, and feel oddly "
+     "protected in hard times. Hiding from the world or giving without limits is what this "
+     "can cost; bringing your kindness into plain view lets it grow."},
     {PointId::Saturn, 1,
      "Saturn in your first house can give you a serious, reserved manner, as if you had to "
      "earn your place in every room. You may have grown up quickly and learned self-control "
-     "early. The weight of it is self-consciousness and a guarded first impression; over the "
-     "years this reserve matures into a quiet authority people come to rely on."},
+     "early. The weight of it is self-consciousness and a guarded first impression; with time "
+     "this reserve can mature into a quiet authority people come to rely on."},
     {PointId::Saturn, 2,
      "Saturn in your second house makes security something you work for patiently: you may "
-     "save carefully, value durable things and worry about having enough. Your sense of worth "
-     "may be slow to build. The strain is scarcity thinking even in good times; trusting your "
-     "own steady effort lets you spend an afternoon on pleasure without counting what it "
-     "cost."},
+     "save carefully, mend rather than replace and keep something back for leaner months. "
+     "Your sense of worth may be slow to build. The strain is scarcity thinking even in good "
+     "times; relying on your own persistence lets you spend an afternoon on pleasure without "
+     "counting what it cost."},
     {PointId::Saturn, 3,
      "Saturn in your third house makes you weigh every word before you speak or write it, and "
      "your mind works carefully, step by step. Early schooling or siblings may have felt "
-     "demanding. The pinch is hesitation and doubt about your own ideas; slow, thorough study "
-     "gives you a voice that carries real authority in time."},
+     "demanding. The pinch is hesitation and second-guessing of your own ideas; slow, "
+     "thorough study gives you a voice that carries real authority in time."},
     {PointId::Saturn, 4,
      "Saturn in your fourth house ties home to duty: you may have carried responsibility in "
      "your family early or longed for a security that came late. You tend to build a home "
@@ -417,8 +417,9 @@ const PlacementReading Readings[] = {
     {PointId::Saturn, 7,
      "Saturn in your seventh house takes partnership seriously: you may marry or commit "
      "later, choose older or steadier partners, or feel relationships as a responsibility. "
-     "The test is fear of rejection or staying in a bond out of duty; built patiently, with "
-     "honest terms, your partnerships can become the most reliable part of your life."},
+     "The test is fear of rejection, or a bond kept only because it was promised; built "
+     "patiently, with honest terms, your partnerships can become the most reliable part of "
+     "your life."},
     {PointId::Saturn, 8,
      "Saturn in your eighth house approaches intimacy, trust and shared resources with "
      "caution, and you may guard your vulnerabilities closely. Joint arrangements and "
@@ -426,9 +427,9 @@ const PlacementReading Readings[] = {
      "letting trust grow step by step builds a depth of bond that withstands crisis."},
     {PointId::Saturn, 9,
      "Saturn in your ninth house asks you to earn your beliefs: you may distrust easy faith "
-     "and study hard before you claim to know. Travel or higher education may come late or "
-     "with effort. The narrowness to watch is rigid opinion; staying open to other ways of "
-     "seeing lets your hard-won wisdom guide others."},
+     "and study long before you claim to know. Travel or higher education may come late or "
+     "with effort. The narrowness to watch is rigid opinion; listening to people who believe "
+     "otherwise lets your earned convictions guide others."},
     {PointId::Saturn, 10,
      "Saturn in your tenth house makes your career a long climb: you may take on "
      "responsibility early, rise through persistence and respect authority, or become it. The "
@@ -443,7 +444,7 @@ const PlacementReading Readings[] = {
      "Saturn in your twelfth house can bring hidden fears, quiet responsibilities or a sense "
      "of carrying something unseen. You may work well alone or in institutions, keeping an "
      "archive or a night desk in order while others sleep. A worry with no clear name can "
-     "hang over you; a steady practice of reflection, writing or service gives those private "
+     "hang over you; an hour set aside for reflection, writing or service gives those private "
      "fears a shape you can work with."},
     {PointId::Uranus, 1,
      "With Uranus in your first house, people may find you surprising, original or hard to "
@@ -491,8 +492,8 @@ const PlacementReading Readings[] = {
     {PointId::Uranus, 9,
      "Uranus in your ninth house gives you radical or original views on faith, learning and "
      "the wider world. You may drop a course halfway to take up a stranger one, or learn a "
-     "language nobody around you speaks. Dismissing every tradition is the risk; keeping what "
-     "still rings true while you explore lets your independent mind teach others."},
+     "language nobody around you speaks. Dismissing every tradition is the risk; testing the "
+     "new against what has served you lets your independent mind teach others."},
     {PointId::Uranus, 10,
      "Uranus in your tenth house points to an unusual or changing career: you may work "
      "freelance, in technology or reform, or change direction more than once. Authority "
@@ -500,7 +501,7 @@ const PlacementReading Readings[] = {
      "excellence in what you do lets you keep your freedom and still be trusted."},
     {PointId::Uranus, 11,
      "Uranus in your eleventh house draws you to unusual friends, progressive groups and "
-     "causes ahead of their time. You may meet people suddenly who change your course. The "
+     "causes that look years ahead. You may meet people suddenly who change your course. The "
      "shadow side is friendships that come and go quickly; staying in touch through the "
      "changes gives your social world depth as well as breadth."},
     {PointId::Uranus, 12,
@@ -554,7 +555,7 @@ const PlacementReading Readings[] = {
      "Neptune in your ninth house draws you to spiritual searching, poetry, distant places "
      "and faith. A single line in a book, or a chapel found by chance on a walk abroad, can "
      "stay with you for weeks. Following a teacher or a belief without question is the risk; "
-     "testing inspiration against your own experience keeps your faith alive and your "
+     "asking what a teaching changes in your daily life keeps your faith alive and your "
      "judgment sound."},
     {PointId::Neptune, 10,
      "Neptune in your tenth house may draw you to a vocation in art, care, film or anything "
@@ -585,7 +586,7 @@ const PlacementReading Readings[] = {
      "Pluto in your third house gives a penetrating mind that seeks the truth behind words, "
      "and your speech can persuade or wound. Siblings or early schooling may have carried "
      "intensity. The catch is obsession with an idea or a secret; using your investigative "
-     "mind for understanding rather than winning makes it formidable."},
+     "mind to understand, not to prevail, makes it formidable."},
     {PointId::Pluto, 4,
      "Pluto in your fourth house roots deep forces in family and home: you may carry a family "
      "secret, live through upheaval at home, or be the one who transforms the household. The "
