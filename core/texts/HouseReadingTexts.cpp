@@ -76,8 +76,9 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 1,
      "With the Moon in your first house, your feelings show on your face and your moods "
      "colour how you meet each day. People find you responsive and approachable, and you may "
-     "react to a room before you think about it. The risk is being ruled by the mood of the "
-     "moment; a steadying routine lets your sensitivity become a strength others trust."},
+     "react to a new place before you have thought about it. The risk is being ruled by the "
+     "mood of the moment; a steadying routine lets your sensitivity become a strength others "
+     "trust."},
     {PointId::Moon, 2,
      "The Moon in your second house ties security to what you have: a full cupboard, savings "
      "put by, familiar things around you. Your earnings and spending may rise and fall with "
@@ -119,10 +120,10 @@ const PlacementReading Readings[] = {
      "strangely like home. Life that stays local can make you restless, yet meaning found in "
      "your own street as well as far away settles your heart."},
     {PointId::Moon, 10,
-     "With the Moon in your tenth house, your feelings are bound up with your public life, "
-     "and people may sense your care in how you do your job. You might work with the public, "
-     "or with families, or lead like a parent. The price is taking professional ups and downs "
-     "to heart; keeping a private life apart from the work restores you."},
+     "With the Moon in your tenth house, your feelings go to work with you, and people may "
+     "sense your care in how you do your job. You might work with the public, or with "
+     "families, or lead like a parent. A sharp word from a manager or a cool review can "
+     "follow you home; keeping a private life apart from the work restores you."},
     {PointId::Moon, 11,
      "The Moon in your eleventh house makes friends your family of choice and groups a source "
      "of belonging. You may know everyone's news and every birthday in your circle. Moods "
@@ -134,10 +135,10 @@ const PlacementReading Readings[] = {
      "distress keenly. Hurt can stay hidden until it overwhelms you, so a journal, a quiet "
      "practice or one trusted listener helps your inner life surface gently."},
     {PointId::Mercury, 1,
-     "With Mercury in your first house, you meet the world through your wits: asking "
-     "questions, cracking jokes, sizing things up aloud. People see you as bright and "
-     "talkative. Nervy restlessness can have you talking before you have listened; letting a "
-     "silence sit in a conversation makes your quickness more persuasive."},
+     "With Mercury in your first house, you lead with your wits: asking questions, cracking "
+     "jokes, sizing things up aloud. People see you as bright and talkative. Nervy "
+     "restlessness can have you talking before you have listened; letting a silence sit in a "
+     "conversation makes your quickness more persuasive."},
     {PointId::Mercury, 2,
      "Mercury in your second house turns your mind readily to practical value: prices "
      "compared, skills that can earn, ideas that pay their way. You may make a living with "
@@ -433,8 +434,8 @@ const PlacementReading Readings[] = {
     {PointId::Saturn, 10,
      "Saturn in your tenth house makes your career a long climb: you may take on "
      "responsibility early, rise through persistence and respect authority, or become it. The "
-     "pressure is fear of failure and a life measured only by status; allowing room for rest "
-     "and private joy keeps your achievement from costing too much."},
+     "pressure is fear of failure and a diary with room for nothing but work; allowing room "
+     "for rest and private joy keeps your achievement from costing too much."},
     {PointId::Saturn, 11,
      "Saturn in your eleventh house gives you few friends but loyal ones, and you may take a "
      "responsible role in groups: the treasurer, the organiser. You may feel an outsider at "

@@ -696,7 +696,7 @@ const PlacementReading Readings[] = {
      "impressions of you tend to be pleasant. You have a feel for how a room or an outfit "
      "comes together. You can agree too quickly just to avoid friction, until your own "
      "preferences are lost among the pleasantries; voicing them early, over something as "
-     "plain as which film to see, makes your charm more than politeness."},
+     "plain as which film to see, lets people meet the person behind the courtesy."},
     {PointId::Ascendant, 7,
      "With Scorpio on the Ascendant you meet the world watchfully, taking people's measure "
      "before you reveal much of yourself. Others may find you magnetic, private or hard to "
@@ -734,10 +734,10 @@ const PlacementReading Readings[] = {
      "stepping toward growth while you still feel secure keeps your path moving."},
     {PointId::Midheaven, 2,
      "With the Midheaven in Gemini, your public path runs through words, ideas and "
-     "connections: teaching, writing, selling, linking people. You may hold more than one "
-     "career or change direction more than once. Your reputation can suffer from scattering, "
-     "a little of everything and no signature; following one thread far enough gives your "
-     "versatility a recognisable shape."},
+     "connections: teaching, writing, selling, linking people. You may hold two jobs at once, "
+     "or move between fields as your interests turn. Your reputation can suffer from "
+     "scattering, a little of everything and no signature; following one thread far enough "
+     "gives your versatility a recognisable shape."},
     {PointId::Midheaven, 3,
      "With the Midheaven in Cancer, your aims in the world are bound up with care: work that "
      "feeds, houses or protects people, or a workplace that feels like family. The cost is "
