@@ -13,8 +13,8 @@ const PlacementReading Readings[] = {
      "With the Sun in your first house, you are seen: your presence tends to fill a doorway "
      "and people notice when you arrive. You do best acting on your own initiative and "
      "putting your personality into whatever you touch. The catch is self-absorption and "
-     "taking every reaction personally; asking about others as readily as you show yourself "
-     "makes your vitality generous."},
+     "taking every reaction personally; ask about others as readily as you show yourself, and "
+     "your vitality becomes something people share rather than watch."},
     {PointId::Sun, 2,
      "The Sun in your second house ties your sense of self to what you build, earn and value. "
      "A wage you earned yourself, a skill you can sell, a home furnished by your own choices "
@@ -76,9 +76,9 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 1,
      "With the Moon in your first house, your feelings show on your face and your moods "
      "colour how you meet each day. People find you responsive and approachable, and you may "
-     "react to a new place before you have thought about it. The risk is being ruled by the "
-     "mood of the moment; a steadying routine lets your sensitivity become a strength others "
-     "trust."},
+     "react to a new place before you have thought about it. On some mornings the mood of the "
+     "moment runs the whole day. A steady routine, the same walk or the same cup at the same "
+     "hour, lets your sensitivity become a strength others trust."},
     {PointId::Moon, 2,
      "The Moon in your second house ties security to what you have: a full cupboard, savings "
      "put by, familiar things around you. Your earnings and spending may rise and fall with "
@@ -92,13 +92,15 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 4,
      "With the Moon in your fourth house, home is your emotional centre: the kitchen, the "
      "family table, the place you return to. You may stay close to your roots or carry them "
-     "with you wherever you live. The other side is retreating into the nest when the world "
-     "asks for you; a home that lets people in makes your belonging wider."},
+     "with you wherever you live. When the world asks for you, the nest can be too tempting "
+     "to leave. Opening the door to friends, not only family, widens the belonging you build "
+     "there."},
     {PointId::Moon, 5,
      "In your fifth house, the Moon makes you feel most alive when you play, create or love: "
      "the craft night, the romance, time with children. Your heart is easily moved and freely "
-     "given. The cost is seeking drama to feel something; finding joy in quieter pleasures "
-     "keeps your warm spirit from needing constant excitement."},
+     "given. A dull week can tempt you to stir up drama just to feel something. Quieter "
+     "pleasures, an evening of music or a walk with a child, can feed your warm spirit just "
+     "as well."},
     {PointId::Moon, 6,
      "With the Moon in your sixth house, you feel secure when your days have order: the "
      "morning routine, the tidy desk, being useful to colleagues. Work can be where you show "

@@ -13,8 +13,8 @@ const PlacementReading Readings[] = {
      "With the Sun in Aries, you come alive by starting things: the first move, the blank "
      "page, the door pushed open before anyone thought to knock. Your purpose grows through "
      "challenge and speed, and a week without something to aim at leaves you restless. The "
-     "catch is a trail of beginnings; learning to stay past the exciting part gives your "
-     "courage something to show for it."},
+     "catch is a drawer full of half-finished beginnings. Your courage has something to show "
+     "for itself when you stay past the exciting part."},
     {PointId::Sun, 1,
      "A Sun in Taurus builds a self slowly and means it to last. You trust what you can "
      "touch, taste and count, and you tend to know your worth best when your days have a "
@@ -31,12 +31,13 @@ const PlacementReading Readings[] = {
      "With the Sun in Cancer, your sense of who you are is bound up with the people and "
      "places you protect. You may be the one who keeps the spare key and cooks when someone "
      "has bad news. That care is real strength, though it can curl into a shell when you feel "
-     "exposed; saying plainly what you need lets others look after you too."},
+     "exposed. Say plainly what you need, and others get the chance to look after you too."},
     {PointId::Sun, 4,
      "The Sun in Leo lets you shine by giving something of yourself: a story told well, a "
      "party hosted with flair, praise handed out generously. You want your work to carry your "
      "signature and to be seen. The shadow is a pride that bruises easily when applause is "
-     "late; creating for the joy of it, not only for the audience, keeps your warmth steady."},
+     "late. On the days you make something purely because you enjoy it, your warmth needs "
+     "nobody's permission."},
     {PointId::Sun, 5,
      "With the Sun in Virgo, you find yourself in doing things properly. You notice the "
      "misplaced comma and the faster route, and being useful gives you a quiet pride. The "
@@ -58,8 +59,8 @@ const PlacementReading Readings[] = {
      "With the Sun in Sagittarius, you grow by widening the map: a new country, a new "
      "subject, a conversation that runs until midnight about what life is for. You are "
      "candid, hopeful and quick to laugh. The snag is restlessness and a promise made bigger "
-     "than the week can hold; following through on one horizon before chasing the next gives "
-     "your faith weight."},
+     "than the week can hold. Your faith gathers weight when one horizon is reached before "
+     "the next is chased."},
     {PointId::Sun, 9,
      "Your Sun in Capricorn takes the long road and respects those who have walked it. You "
      "know how to plan, to wait and to carry responsibility, and yours is often the number "
@@ -75,9 +76,9 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 11,
      "With the Sun in Pisces, your identity has soft edges: you pick up moods, music and "
      "other people's sorrows as if they were your own. Imagination and compassion come "
-     "naturally, and you may help a stranger before you finish your own errands. What you "
-     "want can go missing in what everyone else feels; a clear boundary and a daily anchor "
-     "give your sensitivity somewhere to stand."},
+     "naturally, and you may help a stranger before you finish your own errands. Your own "
+     "wishes can go missing, until a friend asks what you would like and you honestly do not "
+     "know. A clear boundary and a daily anchor give your sensitivity somewhere to stand."},
     {PointId::Moon, 0,
      "With the Moon in Aries, your feelings arrive fast and hot and usually leave just as "
      "quickly. You are soothed by action: a brisk walk after an argument, a task tackled the "
@@ -87,8 +88,8 @@ const PlacementReading Readings[] = {
      "The Moon in Taurus needs comfort it can touch: a good meal, a familiar chair, the same "
      "route home. Your moods are steady and your loyalty slow to shift, which makes you a "
      "calm presence when others panic. The trouble is clinging to what feels safe long after "
-     "it has stopped feeding you; modest changes chosen freely keep your calm from becoming a "
-     "rut."},
+     "it has stopped feeding you. Taking a different road home once in a while, by choice, "
+     "keeps your calm from setting into a rut."},
     {PointId::Moon, 2,
      "With the Moon in Gemini, you settle your feelings by talking them through, reading "
      "about them or texting a friend at odd hours. Variety soothes you, and a day with no new "
@@ -98,9 +99,9 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 3,
      "With the Moon in Cancer, feeling runs deep and close to the surface, and home is where "
      "you recover. You may sense a friend's trouble from one word on the phone and arrive "
-     "with soup. That tenderness is a great gift, and its cost is moodiness and old hurts "
-     "held close; asking for care directly, rather than retreating, keeps your shell from "
-     "closing."},
+     "with soup. That tenderness is a great gift, and moodiness and old hurts held close are "
+     "its cost. Ask for care outright instead of retreating, and the shell has less reason to "
+     "close."},
     {PointId::Moon, 4,
      "A Moon in Leo needs to feel warmly seen, and returns affection with open hands: the "
      "surprise party, the generous compliment, the evening you make special. Your heart is "
@@ -120,8 +121,8 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 7,
      "In Scorpio the Moon runs deep, private and strong: you trust slowly but completely. You "
      "may know a friend is hurt before they do, and keep what they tell you safe for years. "
-     "The price is suspicion and a grudge that outlives its cause; letting go of one old hurt "
-     "frees more feeling for the people who earned your trust."},
+     "Suspicion can creep in, and a grudge may outlive its cause by years. Each old hurt you "
+     "put down leaves more feeling for the people who have earned your trust."},
     {PointId::Moon, 8,
      "With the Moon in Sagittarius, you need room to roam, in miles or in ideas, and a plan "
      "for next month lifts your spirits more than comfort at home. Your moods recover quickly "
@@ -700,8 +701,9 @@ const PlacementReading Readings[] = {
     {PointId::Ascendant, 7,
      "With Scorpio on the Ascendant you meet the world watchfully, taking people's measure "
      "before you reveal much of yourself. Others may find you magnetic, private or hard to "
-     "read. The cost is a guardedness that keeps good people at bay; choosing a few moments "
-     "to be openly curious and candid lets your intensity read as depth rather than threat."},
+     "read. The cost is a guardedness that keeps good people at bay; ask a new acquaintance a "
+     "candid question and answer one in return, and your intensity reads as depth rather than "
+     "threat."},
     {PointId::Ascendant, 8,
      "With Sagittarius rising, you greet life with openness and good humour, as if every "
      "meeting might lead somewhere interesting. People see you as friendly, frank and "
@@ -715,8 +717,8 @@ const PlacementReading Readings[] = {
     {PointId::Ascendant, 10,
      "An Aquarius Ascendant presents you as independent, friendly and a little unusual, the "
      "one with an unexpected opinion or style. People may find you easy to talk to but hard "
-     "to know. Your detachment can leave people standing outside the door; showing some of "
-     "what you feel, not only what you think, lets your friendliness become closeness."},
+     "to know. Your detachment can leave people standing outside the door; say what you feel "
+     "as readily as what you think, and friendliness can become closeness."},
     {PointId::Ascendant, 11,
      "With Pisces rising, you enter a room gently and absorb its atmosphere, and people sense "
      "your kindness and imagination at once. You may adapt to each person you meet. The risk "
@@ -730,8 +732,9 @@ const PlacementReading Readings[] = {
     {PointId::Midheaven, 1,
      "A Taurus Midheaven points you toward a vocation that is steady, tangible and worth "
      "something you can see: a craft, a business, a work of beauty built over years. Others "
-     "come to rely on your consistency. The shadow is staying in a safe post too long; "
-     "stepping toward growth while you still feel secure keeps your path moving."},
+     "come to rely on your consistency. The shadow is staying in a safe post too long. The "
+     "best time to look at the next step is often while the current one still feels "
+     "comfortable."},
     {PointId::Midheaven, 2,
      "With the Midheaven in Gemini, your public path runs through words, ideas and "
      "connections: teaching, writing, selling, linking people. You may hold two jobs at once, "
