@@ -144,8 +144,8 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 2,
      "Mercury in your second house turns your mind readily to practical value: prices "
      "compared, skills that can earn, ideas that pay their way. You may make a living with "
-     "words, trade or teaching. The cost is overthinking every purchase or measuring ideas "
-     "only by use; valuing thought for its own sake widens your good sense."},
+     "words, trade or teaching. You may overthink every purchase or measure ideas only by "
+     "their use. A book read for nothing but pleasure widens your good sense."},
     {PointId::Mercury, 3,
      "With Mercury in your third house, talk, reading and errands fill your days, and you may "
      "know the quickest route anywhere and the latest news from everyone. Learning comes "
@@ -155,13 +155,13 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 4,
      "With Mercury in your fourth house, home is where you think: a study, a kitchen-table "
      "debate, a house full of books or talk. You may have learned a great deal from family "
-     "conversation. The price is going over old family stories too often; fresh ideas brought "
-     "home stop your mind from circling the past."},
+     "conversation. Old family stories can be gone over once too often. Bring fresh ideas "
+     "home, and your mind stops circling the past."},
     {PointId::Mercury, 5,
      "In your fifth house, Mercury makes a mind that loves to play: word games, stories, "
      "flirting by banter, creative writing. You may have a gift for entertaining and for "
-     "teaching the young. The catch is treating serious matters as a game; letting your wit "
-     "serve a real point gives your playfulness weight."},
+     "teaching the young. Serious matters can get treated as a game. Wit with a real point "
+     "behind it carries weight as well as laughter."},
     {PointId::Mercury, 6,
      "With Mercury in your sixth house, your mind is at its best on practical tasks: lists, "
      "schedules, troubleshooting, the job explained step by step. Colleagues may rely on your "
@@ -186,8 +186,8 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 10,
      "With Mercury in your tenth house, your career may run on communication: writing, "
      "speaking, selling, teaching, planning. You may be known for what you say and how well "
-     "you say it. The risk is a reputation that rests on talk rather than delivery; backing "
-     "your words with visible results builds standing that lasts."},
+     "you say it. A reputation can come to rest on talk rather than delivery. Visible "
+     "results, set beside the words, build standing that lasts."},
     {PointId::Mercury, 11,
      "Mercury in your eleventh house makes friends your thinking partners and groups your "
      "classroom. You may run the group chat, share articles and swap ideas with people of "
@@ -217,14 +217,14 @@ const PlacementReading Readings[] = {
      "easily; pair your tact with honesty and your pleasant words are trusted."},
     {PointId::Venus, 4,
      "With Venus in your fourth house, you may put love into the place you live: fresh "
-     "flowers, good food, a welcoming door. Family ties can be affectionate. The cost is "
-     "avoiding conflict at home to keep the peace; letting honest disagreement in makes the "
-     "harmony real."},
+     "flowers, good food, a welcoming door. Family ties can be affectionate. Conflict at home "
+     "may be dodged just to keep the peace. An honest disagreement, aired over dinner and "
+     "survived, makes the harmony real."},
     {PointId::Venus, 5,
      "In your fifth house, Venus lets romance, pleasure and creativity come easily: you enjoy "
      "courtship, art, dancing and good times with friends and children. Your love of life is "
-     "infectious. The price is chasing pleasure or the thrill of a new romance; investing in "
-     "lasting joys lets your playful heart find depth."},
+     "infectious. Pleasure, or the thrill of a new romance, can become a chase in itself. "
+     "Joys you return to year after year let your playful heart find depth."},
     {PointId::Venus, 6,
      "With Venus in your sixth house, you bring grace to daily work and tend to get on well "
      "with colleagues. A pleasant workspace and friendly routine matter to you. Unpleasant "
@@ -249,13 +249,13 @@ const PlacementReading Readings[] = {
     {PointId::Venus, 10,
      "With Venus in your tenth house, your public life benefits from charm and taste, and you "
      "may work in art, design, diplomacy or with people. Colleagues and superiors often like "
-     "you. The shadow is relying on being liked more than on results; pairing grace with "
-     "substance makes your reputation solid."},
+     "you. Being liked can come to count for more than results. Grace with substance behind "
+     "it makes a reputation that holds."},
     {PointId::Venus, 11,
      "Venus in your eleventh house makes friendship one of your great pleasures, and you may "
-     "gather a warm and varied circle. Groups and shared causes bring out your kindness. The "
-     "other side is spreading affection thinly or blurring friends and lovers; tending a few "
-     "close friendships gives your social warmth its meaning."},
+     "gather a warm and varied circle. Groups and shared causes bring out your kindness. "
+     "Affection can spread thin, and the line between friend and lover can blur. A few close "
+     "friendships, tended over years, give your social warmth its meaning."},
     {PointId::Venus, 12,
      "With Venus in your twelfth house, love may be private, secret or quietly selfless, and "
      "you may give care without asking for credit. Art, music and solitude feed you. You may "
@@ -264,14 +264,14 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 1,
      "With Mars in your first house, you meet life with energy and directness, and people "
      "sense your drive before you say a word. You may be quick to act, compete and stand up "
-     "for yourself. The risk is a readiness to clash and a temper that flares on first "
-     "contact; letting others finish their sentence before you answer keeps your boldness an "
+     "for yourself. A readiness to clash and a temper that flares on first contact are the "
+     "risks. Let others finish their sentence before you answer, and your boldness stays an "
      "asset."},
     {PointId::Mars, 2,
      "Mars in your second house makes you work hard for what you own and earn, and you defend "
      "your possessions and values fiercely. You may be an energetic earner with a quick hand "
-     "for spending too. The trouble is impulsive purchases or quarrels over what is whose; a "
-     "steady plan gives your drive for independence a firm base."},
+     "for spending too. Impulsive purchases or quarrels over what is whose are the trouble. "
+     "With a steady plan behind it, your drive for independence has a firm base."},
     {PointId::Mars, 3,
      "With Mars in your third house, your mind is quick and your words can be sharp: you "
      "debate readily, dash about a great deal and may compete with siblings or neighbours. "
@@ -285,8 +285,8 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 5,
      "In your fifth house, Mars has you pursue pleasure, romance and creative projects with "
      "passion, and you play to win, in sport or in love. Your enthusiasm can be contagious. "
-     "The cost is taking risks for the thrill, or treating romance as a conquest; pouring the "
-     "competitive fire into a canvas, a team or a stage gives it a lasting stage."},
+     "The cost is taking risks for the thrill, or treating romance as a conquest. Poured into "
+     "a canvas, a team or a performance, the competitive fire has somewhere lasting to burn."},
     {PointId::Mars, 6,
      "With Mars in your sixth house, you throw your energy into work and daily tasks, getting "
      "through a list faster than most. You may thrive in physical or hands-on jobs. "
@@ -295,8 +295,8 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 7,
      "With Mars in your seventh house, partnerships are lively and sometimes combative: you "
      "may be drawn to strong-willed partners or rivals who test you. Working in tandem can "
-     "spur you on. The price is conflicts that flare between you and those closest; fighting "
-     "fair, and naming anger early, makes your relationships honest and vital."},
+     "spur you on. Conflicts can flare between you and those closest. Fight fair and name "
+     "anger early, and your relationships stay honest and alive."},
     {PointId::Mars, 8,
      "Mars in your eighth house sends your drive deep and intense, especially where intimacy, "
      "loyalty or a shared purse is at stake. You may be fearless in crises. The catch is "
@@ -314,8 +314,8 @@ const PlacementReading Readings[] = {
      "alliances along the way carries your drive further than force alone."},
     {PointId::Mars, 11,
      "Mars in your eleventh house puts your drive into groups, teams and causes, and can have "
-     "you rallying friends toward a goal. Shared aims inspire you. The snag is arguments "
-     "within the group or friendships that turn competitive; letting others lead sometimes "
+     "you rallying friends toward a goal. Shared aims inspire you. Arguments can break out "
+     "within the group, and friendships can turn competitive. Letting others lead sometimes "
      "keeps your team spirit strong and your friendships warm."},
     {PointId::Mars, 12,
      "With Mars in your twelfth house, your drive tends to work out of sight: you may act "
@@ -436,8 +436,8 @@ const PlacementReading Readings[] = {
     {PointId::Saturn, 10,
      "Saturn in your tenth house makes your career a long climb: you may take on "
      "responsibility early, rise through persistence and respect authority, or become it. The "
-     "pressure is fear of failure and a diary with room for nothing but work; allowing room "
-     "for rest and private joy keeps your achievement from costing too much."},
+     "pressure is fear of failure and a diary with room for nothing but work; making time for "
+     "rest and private joy keeps your achievement from costing too much."},
     {PointId::Saturn, 11,
      "Saturn in your eleventh house gives you few friends but loyal ones, and you may take a "
      "responsible role in groups: the treasurer, the organiser. You may feel an outsider at "

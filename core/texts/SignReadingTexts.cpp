@@ -153,8 +153,9 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 1,
      "Mercury in Taurus moves at a deliberate pace and keeps what it learns. You prefer facts "
      "you can test, explain things in practical terms and rarely change your view because "
-     "someone talks louder. The cost is stubbornness when a better idea appears; giving a new "
-     "argument a fair hearing before you dig in keeps your solid thinking open."},
+     "someone talks louder. When a better idea appears, you can dig in simply because you got "
+     "there first. A fair hearing for the new argument, before you decide, keeps solid "
+     "thinking from turning stubborn."},
     {PointId::Mercury, 2,
      "With Mercury in Gemini, your mind is quick, curious and fond of words: puzzles, gossip, "
      "trivia and three tabs open at once. You can talk to anyone and explain almost anything. "
@@ -163,18 +164,20 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 3,
      "With Mercury in Cancer, you think with your feelings and remember by atmosphere: where "
      "you were, who was there, how it felt. You listen well and often say the right thing to "
-     "someone who is hurting. The price is taking a neutral remark personally; asking what "
-     "was meant before you react keeps your good memory from storing grievances."},
+     "someone who is hurting. A neutral remark can land as a personal one. Asking what was "
+     "meant, before you react, stops your fine memory from filing it as a grievance."},
     {PointId::Mercury, 4,
      "Mercury in Leo gives your speech colour and conviction, and a meeting tends to wake up "
      "when you tell the story. You like ideas that let you lead and a plan you can put your "
-     "name to. The catch is defending a view because it is yours; enjoying being persuaded "
-     "now and then makes your confidence more convincing."},
+     "name to. The catch is defending a view because it is yours. Let yourself be persuaded "
+     "once in a while, and enjoy it: confidence that can change its mind convinces more "
+     "people."},
     {PointId::Mercury, 5,
      "With Mercury in Virgo, your mind sorts, measures and refines: the spreadsheet checked "
      "twice, the instructions rewritten so anyone can follow them. You notice what others "
-     "miss and put it to use. The cost is worry and a habit of correcting people who did not "
-     "ask; saving your precision for where it helps keeps it welcome."},
+     "miss and put it to use. Worry comes with it, and a habit of correcting people who did "
+     "not ask. Precision offered where it helps is welcomed; offered everywhere, it is heard "
+     "as criticism."},
     {PointId::Mercury, 6,
      "With Mercury in Libra, you weigh every side before you speak and phrase things so that "
      "nobody loses face. You make a fine mediator, and people bring you their disputes. "
@@ -183,8 +186,8 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 7,
      "Mercury in Scorpio reads between the lines and keeps its own counsel. You may solve a "
      "puzzle by noticing what someone avoided saying, and you remember every word of a "
-     "promise. The snag is suspicion and a sharp tongue when cornered; sharing what you have "
-     "worked out, not only guarding it, lets your insight help others."},
+     "promise. Suspicion and a sharp tongue come out when you feel cornered. What you have "
+     "worked out helps nobody while it stays locked away, so let some of it out."},
     {PointId::Mercury, 8,
      "With Mercury in Sagittarius, your mind reaches for the big picture: why something "
      "matters, where it leads, what it means for everyone. You speak frankly, teach with "
@@ -205,18 +208,19 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 11,
      "With Mercury in Pisces, your mind thinks in images, moods and hunches more than in "
      "lists. You may grasp a situation whole without being able to say how, and write or "
-     "speak with a poetic touch. The shadow is vagueness and forgotten details; a notebook, a "
-     "calendar and a habit of checking facts give your intuition solid ground to land on."},
+     "speak with a poetic touch. Details can slip away, and appointments with them. A "
+     "notebook, a calendar and a habit of checking facts give your intuition solid ground to "
+     "land on."},
     {PointId::Venus, 0,
      "With Venus in Aries, you love boldly and make the first move, drawn to people who are "
-     "lively and a little hard to catch. Your affection is frank and exciting. What it can "
-     "cost is cooling once the chase is won; finding the adventure inside a settled bond, a "
-     "new plan together, a fresh challenge shared, keeps your ardour alive."},
+     "lively and a little hard to catch. Your affection is frank and exciting. Interest can "
+     "cool once the chase is won. Plans made together and challenges taken on side by side "
+     "bring the adventure inside a settled bond."},
     {PointId::Venus, 1,
      "Venus in Taurus loves through the senses and through steadiness: good food, soft "
      "fabrics, a partner whose hand you can hold on the sofa. Your affection is loyal and "
-     "patient. The price is possessiveness and comfort that turns to inertia; giving freely, "
-     "without keeping a quiet account, lets your devotion breathe."},
+     "patient. Possessiveness can creep in, and comfort can settle into inertia. Devotion "
+     "breathes more easily when you give without keeping a quiet account."},
     {PointId::Venus, 2,
      "With Venus in Gemini, you fall for a good mind and a quick laugh, and conversation is "
      "your way of courting. You enjoy variety in company and in taste. Love that settles into "
@@ -230,9 +234,8 @@ const PlacementReading Readings[] = {
     {PointId::Venus, 4,
      "Venus in Leo loves generously and likes to be adored in return, with gestures that have "
      "some sparkle: flowers, a grand evening, loyalty declared in public. Your warmth makes "
-     "people feel special. The price is hurt pride when admiration flags; noticing and "
-     "praising others as lavishly as you wish to be praised keeps affection flowing both "
-     "ways."},
+     "people feel special. Pride is easily hurt when admiration flags. Praise others as "
+     "lavishly as you hope to be praised, and affection flows both ways."},
     {PointId::Venus, 5,
      "With Venus in Virgo, you show love in practical ways: fixing the bike, remembering how "
      "they take their tea, ironing the shirt for the interview. Your taste runs to the simple "
@@ -253,13 +256,13 @@ const PlacementReading Readings[] = {
     {PointId::Venus, 8,
      "With Venus in Sagittarius, you love freedom, laughter and people who widen your world: "
      "a partner from elsewhere, a friend who drags you on a trip. Your affection is warm and "
-     "generous. The trouble is backing away when closeness asks for commitment; treating a "
-     "lasting bond as a journey still under way keeps you in it."},
+     "generous. You may back away when closeness starts to ask for commitment, though a "
+     "lasting bond can be a journey of its own, with new ground every year."},
     {PointId::Venus, 9,
      "With Venus in Capricorn, you love with seriousness and build affection to last, "
      "preferring proven loyalty to grand declarations. Your taste is classic and your "
      "commitments are kept. Reserve can hide your warmth, and standing may weigh too much in "
-     "whom you choose; being silly and openly fond now and then shows what lies behind the "
+     "whom you choose; being silly and openly fond once in a while shows what lies behind the "
      "composure."},
     {PointId::Venus, 10,
      "Venus in Aquarius loves as a friend first and needs a partner who respects your "
@@ -268,14 +271,14 @@ const PlacementReading Readings[] = {
      "moment, instead of analysing it, shows how much you do care."},
     {PointId::Venus, 11,
      "With Venus in Pisces, you love with compassion and imagination, and can see the best in "
-     "almost anyone. Your affection is gentle, romantic and forgiving. The cost is loving an "
-     "ideal more than the person, or giving until little is left for you; keeping your eyes "
-     "open and your limits clear lets your devotion reach someone who returns it."},
+     "almost anyone. Your affection is gentle, romantic and forgiving. You may love an ideal "
+     "more than the person, or give until little is left for you. With your eyes open and "
+     "your limits clear, devotion can find someone who returns it."},
     {PointId::Mars, 0,
      "With Mars in Aries, your drive is direct, quick and fearless: you see what you want and "
-     "go for it, often first in line and last to give up a fight. Energy comes in bursts. The "
-     "risk is a short fuse and projects dropped once the spark fades; pacing yourself, and "
-     "finishing the dull middle, lets your courage show results."},
+     "go for it, often first in line and last to give up a fight. Energy comes in bursts. A "
+     "short fuse and projects dropped once the spark fades are the risk. Pace yourself and "
+     "see the dull middle through, and your courage has results to show."},
     {PointId::Mars, 1,
      "Mars in Taurus acts slowly and steadily and is hard to push off course. Once you commit "
      "to a garden, a savings plan or a grudge, you see it through. The trouble is digging in "
@@ -293,9 +296,9 @@ const PlacementReading Readings[] = {
      "directly, early on, puts your protective strength to clearer use."},
     {PointId::Mars, 4,
      "Mars in Leo acts with flair and wants its efforts noticed. You lead naturally, throw "
-     "yourself into creative work and defend your honour with heat. The cost is pride that "
-     "makes a disagreement a contest; acting for the work itself, and letting others share "
-     "the credit, gives your courage a generous stage."},
+     "yourself into creative work and defend your honour with heat. Pride can turn a "
+     "disagreement into a contest. Act for the work itself, share the credit, and your "
+     "courage finds a generous stage."},
     {PointId::Mars, 5,
      "With Mars in Virgo, your energy goes into work done carefully: the repair, the tidy "
      "report, the job no one else would bother to do right. You are efficient and precise. "
@@ -309,8 +312,8 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 7,
      "In Scorpio, Mars makes your drive concentrated, strategic and slow to show its hand. "
      "When you set your sights on something you pursue it with formidable patience, and you "
-     "rarely forget an insult. The catch is intensity that turns to control or resentment; "
-     "using your force to finish what matters, not to settle scores, makes it a real power."},
+     "rarely forget an insult. Intensity can turn to control or resentment. Spent on "
+     "finishing what matters rather than on settling scores, your force becomes a real power."},
     {PointId::Mars, 8,
      "With Mars in Sagittarius, you act from enthusiasm and conviction: a cause, a journey, a "
      "plan with a horizon. You move fast and speak your mind. The cost is rushing in and "
@@ -330,8 +333,8 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 11,
      "With Mars in Pisces, your drive moves like water: indirect, adaptable, strongest when "
      "it serves a feeling or an ideal. You may fight hard for someone else and struggle to "
-     "push for yourself. The shadow side is energy leaking into doubt or avoidance; a clear "
-     "aim and a daily routine give your compassion a way to act."},
+     "push for yourself. Energy can leak away into doubt or avoidance. A clear aim and a "
+     "daily routine give your compassion a way to act."},
     {PointId::Jupiter, 0,
      "With Jupiter in Aries, your faith grows through daring: you trust that a bold start "
      "opens doors, and you act on that trust. You may talk a group into a venture nobody else "
