@@ -540,9 +540,9 @@ const PlacementReading Readings[] = {
      "discipline in art let your inspiration take form."},
     {PointId::Neptune, 6,
      "Neptune in your sixth house seeks meaning in daily work and may draw you to care, art "
-     "or service. Routine can feel dull unless it serves an ideal. What it can cost is "
-     "disorganisation and being taken advantage of by colleagues; firm schedules and clear "
-     "duties let your compassion work without wearing you out."},
+     "or service. Routine can feel dull unless it serves an ideal. Disorganisation can creep "
+     "in, and colleagues may lean on your good nature more than is fair; firm schedules and "
+     "clear duties let your compassion work without wearing you out."},
     {PointId::Neptune, 7,
      "Neptune in your seventh house idealises partnership, and you may be drawn to artistic, "
      "spiritual or fragile partners. Love may feel like a calling. The price is confusion "

@@ -788,8 +788,8 @@ const PlacementReading Readings[] = {
     {PointId::Midheaven, 11,
      "With the Midheaven in Pisces, your calling may be hard to name but easy to feel: art, "
      "care, spirit, work that serves something larger. Your path may wind rather than climb. "
-     "The risk is vagueness about goals and being taken advantage of; giving your vision a "
-     "practical form and clear terms helps it find its audience."},
+     "The risk is goals so vague, and terms so loose, that others end up setting them for "
+     "you; giving your vision a practical form and clear terms helps it find its audience."},
 };
 
 }  // namespace
