@@ -29,13 +29,13 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 4,
      "With the Sun in your fourth house, home and family are central to who you are, and your "
      "strength may grow quietly before it shows in public. You may pour energy into a house, "
-     "a garden or family history. The snag is living too much in private or in the past; "
-     "stepping out with what you have built at home lets others benefit from it."},
+     "a garden or family history. Life can stay too private, or too bound to the past. Bring "
+     "what you have built at home out into the street, and others can benefit from it too."},
     {PointId::Sun, 5,
      "In your fifth house, the Sun comes out in play, romance and creative work: the hobby "
      "that becomes a passion, the game you organise, the joy you take in children or young "
-     "people. The shadow side is needing applause, or treating life as one long performance; "
-     "creating for delight, with or without an audience, keeps that spark honest."},
+     "people. You may crave applause, or treat life as one long performance. Create for "
+     "delight, audience or none, and the spark stays honest."},
     {PointId::Sun, 6,
      "With the Sun in your sixth house, daily work is where you discover who you are: a craft "
      "perfected, a routine that runs well, colleagues who rely on you. Daily rituals matter "
@@ -50,8 +50,8 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 8,
      "The Sun in your eighth house draws you to what lies beneath: shared resources, "
      "intimacy, crisis and the hidden motives of people. When things fall apart, you may find "
-     "yourself steady while others panic. The shadow is secrecy and a pull toward control; "
-     "letting people in, and sharing power, gives your depth its generous use."},
+     "yourself steady while others panic. Secrecy and a pull toward control can creep in. "
+     "Letting people in, and sharing power, gives your depth its generous use."},
     {PointId::Sun, 9,
      "With the Sun in your ninth house, travel, study and a philosophy or faith give your "
      "life its direction. Friends may know you as the teacher, the traveller or the one with "
@@ -114,8 +114,9 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 8,
      "The Moon in your eighth house sends your feelings deep and private, and you may sense "
      "what others hide. A friend's confession or a secret shared at midnight can stay with "
-     "you for days. The catch is brooding, jealousy or holding on after it is time to let go; "
-     "allowing feelings to change, as they are meant to, gives your depth a power to renew."},
+     "you for days. Brooding, jealousy or holding on after it is time to let go can weigh on "
+     "you. Feelings are meant to change, and allowing them to gives your depth a power to "
+     "renew."},
     {PointId::Moon, 9,
      "With the Moon in your ninth house, you find comfort in horizons: a journey planned, a "
      "course begun, a belief that explains your life. Foreign places or ideas may feel "
@@ -170,8 +171,8 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 7,
      "With Mercury in your seventh house, you think best in dialogue, and partners are as "
      "much minds to meet as hearts to win. You may negotiate, counsel or mediate with skill. "
-     "The price is deciding only after consulting everyone, or partnerships that become "
-     "endless debate; reaching your own conclusion first sharpens every conversation."},
+     "You may decide only after consulting everyone, or let a partnership become an endless "
+     "debate. Reaching your own conclusion first sharpens every conversation."},
     {PointId::Mercury, 8,
      "Mercury in your eighth house takes your mind beneath the surface: research, "
      "investigation, the question others avoid asking. You may be drawn to psychology, old "
@@ -191,8 +192,8 @@ const PlacementReading Readings[] = {
     {PointId::Mercury, 11,
      "Mercury in your eleventh house makes friends your thinking partners and groups your "
      "classroom. You may run the group chat, share articles and swap ideas with people of "
-     "every kind. The trouble is many acquaintances and few deep conversations; giving time "
-     "to a handful of friends who challenge you sharpens your mind more than the crowd."},
+     "every kind. Many acquaintances can leave room for few deep conversations. Time given to "
+     "a handful of friends who challenge you sharpens your mind more than the crowd does."},
     {PointId::Mercury, 12,
      "With Mercury in your twelfth house, your thinking often happens quietly, below the "
      "surface, and answers may come in daydreams or in solitude. You may keep your best ideas "
@@ -299,9 +300,9 @@ const PlacementReading Readings[] = {
      "anger early, and your relationships stay honest and alive."},
     {PointId::Mars, 8,
      "Mars in your eighth house sends your drive deep and intense, especially where intimacy, "
-     "loyalty or a shared purse is at stake. You may be fearless in crises. The catch is "
-     "power struggles and secret resentments; bringing desires and anger into the open, with "
-     "someone you trust, lets that force become courage for renewal."},
+     "loyalty or a shared purse is at stake. You may be fearless in crises. Power struggles "
+     "and secret resentments are the catch. Brought into the open with someone you trust, "
+     "desire and anger can become courage for renewal."},
     {PointId::Mars, 9,
      "With Mars in your ninth house, you fight for your beliefs and chase adventure: long "
      "journeys, bold studies, causes worth arguing for. You may be a fiery teacher or "
@@ -310,8 +311,8 @@ const PlacementReading Readings[] = {
     {PointId::Mars, 10,
      "With Mars in your tenth house, ambition drives you, and you may push hard for "
      "advancement, independence or leadership. People see you as energetic and determined. "
-     "The price is clashes with bosses and a reputation for being combative; building "
-     "alliances along the way carries your drive further than force alone."},
+     "Clashes with bosses can earn you a name for being combative. Alliances built along the "
+     "way carry your drive further than force alone."},
     {PointId::Mars, 11,
      "Mars in your eleventh house puts your drive into groups, teams and causes, and can have "
      "you rallying friends toward a goal. Shared aims inspire you. Arguments can break out "
@@ -342,8 +343,8 @@ const PlacementReading Readings[] = {
     {PointId::Jupiter, 4,
      "Jupiter in your fourth house makes home a place of plenty and welcome: a large table, a "
      "house that fills up at holidays, roots you feel proud of. Family may be a source of "
-     "support. The risk is a house or household that grows beyond what you can tend; knowing "
-     "when enough space is enough keeps home a refuge."},
+     "support. A household can grow beyond what you can tend, one spare room and one more "
+     "guest at a time. Knowing when enough space is enough keeps home a refuge."},
     {PointId::Jupiter, 5,
      "Jupiter in your fifth house brings joy in creativity, romance and play, and luck may "
      "come through a hobby or a gamble on your talent. You may delight in children and "
@@ -373,8 +374,8 @@ const PlacementReading Readings[] = {
     {PointId::Jupiter, 10,
      "Jupiter in your tenth house favours public life: you may rise through goodwill, "
      "reputation and a sense of mission, and people tend to trust you with responsibility. "
-     "The shadow is ambition that overreaches or a career built on promise more than "
-     "delivery; matching vision with steady work lets your standing rest on solid ground."},
+     "Ambition can overreach, and a career can be built on promise more than delivery. Vision "
+     "matched with steady work gives your standing solid ground."},
     {PointId::Jupiter, 11,
      "Jupiter in your eleventh house brings a wide and varied set of friends and an easy way "
      "with groups, and your hopes for the future are large. A chance word at a club evening "
@@ -451,9 +452,9 @@ const PlacementReading Readings[] = {
      "fears a shape you can work with."},
     {PointId::Uranus, 1,
      "With Uranus in your first house, people may find you surprising, original or hard to "
-     "predict from the first handshake. You may change your look or direction abruptly. The "
-     "price is restlessness and resistance to any expectation; being reliable where it counts "
-     "lets your originality be welcome rather than merely startling."},
+     "predict from the first handshake. You may change your look or direction abruptly. "
+     "Restlessness can bristle at any expectation. Turning up on time where it counts lets "
+     "your originality be welcome rather than merely startling."},
     {PointId::Uranus, 2,
      "Uranus in your second house brings an unconventional relation to resources: income may "
      "come in unusual ways or fluctuate, and your values may differ from your family's. The "
@@ -461,9 +462,9 @@ const PlacementReading Readings[] = {
      "gives you room to follow the unusual path."},
     {PointId::Uranus, 3,
      "Uranus in your third house gives a quick, inventive mind that leaps to conclusions and "
-     "enjoys ideas that startle. You may move often, or have unusual ties with siblings. The "
-     "drawback is nervous distraction and blurting out the unexpected; pausing to explain how "
-     "you got there helps others follow your flashes."},
+     "enjoys ideas that startle. You may move often, or have unusual ties with siblings. "
+     "Nervous distraction, and the unexpected remark blurted out, can lose people. Pause to "
+     "explain how you got there, and others can follow your flashes."},
     {PointId::Uranus, 4,
      "With Uranus in your fourth house, home life may be unconventional or changeable: "
      "frequent moves, an unusual family, the furniture rearranged whenever the mood strikes. "
@@ -472,14 +473,14 @@ const PlacementReading Readings[] = {
      "that fits who you are rather than what custom expects."},
     {PointId::Uranus, 5,
      "Uranus in your fifth house brings surprise to love, creativity and play: sudden "
-     "romances, original art, hobbies no one expected. You need freedom in pleasure. The risk "
-     "is quick passions that burn out; letting a creative project or a love grow past its "
+     "romances, original art, hobbies no one expected. You need freedom in pleasure. Quick "
+     "passions can burn out by the third week. Letting a project or a love grow past its "
      "first thrill shows what your originality can build."},
     {PointId::Uranus, 6,
      "Uranus in your sixth house needs variety and freedom in daily work, and you may thrive "
-     "with flexible hours, technology or unusual jobs. Rigid routine chafes. The friction is "
-     "a restless pattern of changing jobs or methods; a structure you design yourself lets "
-     "your inventiveness make daily life run better."},
+     "with flexible hours, technology or unusual jobs. Rigid routine chafes. Jobs or methods "
+     "may change so often that nothing settles. A structure you design yourself lets your "
+     "inventiveness make daily life run better."},
     {PointId::Uranus, 7,
      "Uranus in your seventh house seeks partners who are unusual, independent or who keep "
      "you guessing, and partnerships may start or change suddenly. A partner who works nights "
@@ -504,9 +505,9 @@ const PlacementReading Readings[] = {
      "excellence in what you do lets you keep your freedom and still be trusted."},
     {PointId::Uranus, 11,
      "Uranus in your eleventh house draws you to unusual friends, progressive groups and "
-     "causes that look years ahead. You may meet people suddenly who change your course. The "
-     "shadow side is friendships that come and go quickly; staying in touch through the "
-     "changes gives your social world depth as well as breadth."},
+     "causes that look years ahead. You may meet people suddenly who change your course. "
+     "Friendships can end as quickly as they start. Staying in touch through the changes, a "
+     "message after a move, gives your social world depth as well as breadth."},
     {PointId::Uranus, 12,
      "Uranus in your twelfth house brings sudden insights from below the surface of the mind "
      "and a hidden streak of rebellion. Answers may arrive in the shower or on a late walk, "
@@ -521,13 +522,13 @@ const PlacementReading Readings[] = {
     {PointId::Neptune, 2,
      "Neptune in your second house brings an idealistic or vague relation to possessions and "
      "earnings: you may give freely, value beauty over price, or lose track of what you own. "
-     "The fog is unclear accounts and wishful budgeting; a plain record of what comes in and "
-     "goes out protects your generous instincts."},
+     "Accounts can go unchecked for months, and a budget can be more wish than plan. A plain "
+     "record of what comes in and goes out protects your generous instincts."},
     {PointId::Neptune, 3,
      "Neptune in your third house gives an imaginative, poetic mind that thinks in pictures "
      "and picks up hints from the air. You may write beautifully or sense what others leave "
-     "unsaid. The cost is misunderstandings and vague messages; confirming plans in writing "
-     "gives your intuitive communication a clear outline."},
+     "unsaid. Messages can go vague and plans can be misheard; confirming the time and place "
+     "in writing keeps your intuitive way with words from leaving a friend at the wrong cafe."},
     {PointId::Neptune, 4,
      "Neptune in your fourth house softens the walls of home into a refuge for dreams, music "
      "and retreat, and family life may have held confusion or sacrifice. You may idealise "
@@ -562,9 +563,9 @@ const PlacementReading Readings[] = {
      "judgment sound."},
     {PointId::Neptune, 10,
      "Neptune in your tenth house may draw you to a vocation in art, care, film or anything "
-     "that serves a vision. Your reputation can be glamorous or vague. The catch is "
-     "uncertainty about your direction or a public image others project onto you; defining "
-     "your goals clearly lets your dream become a career."},
+     "that serves a vision. Your reputation can be glamorous or vague. Your direction may "
+     "stay unclear for years, or others may project an image onto you that is not yours. "
+     "Goals written down in plain words let the dream become a career."},
     {PointId::Neptune, 11,
      "Neptune in your eleventh house draws you to idealistic friends, creative groups and "
      "causes that serve a vision. You may feel a kinship with everyone. Friends may "
@@ -573,8 +574,9 @@ const PlacementReading Readings[] = {
     {PointId::Neptune, 12,
      "Neptune in your twelfth house opens a rich inner life: dreams, imagination, compassion "
      "and a feel for the unseen. You may need retreat and find peace in music or quiet "
-     "devotion. The price is escapism or absorbing others' sorrows; a regular practice of "
-     "solitude with a purpose lets your sensitivity serve others."},
+     "devotion. Escape can tempt you, and other people's sorrows can settle in you as if they "
+     "were your own. Solitude with a purpose, an hour of prayer, writing or simply sitting "
+     "still, lets your sensitivity serve others."},
     {PointId::Pluto, 1,
      "Pluto in your first house makes your presence intense and magnetic: a room may go quiet "
      "when you walk in, before you have said a word. You may reinvent yourself more than "
@@ -588,8 +590,8 @@ const PlacementReading Readings[] = {
     {PointId::Pluto, 3,
      "Pluto in your third house gives a penetrating mind that seeks the truth behind words, "
      "and your speech can persuade or wound. Siblings or early schooling may have carried "
-     "intensity. The catch is obsession with an idea or a secret; using your investigative "
-     "mind to understand, not to prevail, makes it formidable."},
+     "intensity. An idea or a secret can take hold of you for weeks. Used to understand "
+     "rather than to prevail, your investigative mind is formidable."},
     {PointId::Pluto, 4,
      "Pluto in your fourth house roots deep forces in family and home: you may carry a family "
      "secret, live through upheaval at home, or be the one who transforms the household. The "
@@ -602,9 +604,9 @@ const PlacementReading Readings[] = {
      "of their own gives your passion its most generous form."},
     {PointId::Pluto, 6,
      "Pluto in your sixth house puts a fierce will into daily work: you may overhaul methods, "
-     "take on the job everyone else has given up on, or feel driven to master routine. The "
-     "price is compulsive working and power struggles with colleagues; choosing one thing to "
-     "transform at a time lets your drive reshape your days without wearing you down."},
+     "take on the job everyone else has given up on, or feel driven to master routine. Work "
+     "can turn compulsive, and power struggles with colleagues can follow. Transforming one "
+     "thing at a time lets your drive reshape your days without wearing you down."},
     {PointId::Pluto, 7,
      "Pluto in your seventh house draws you into intense, transforming partnerships, and you "
      "may meet powerful partners or rivals. A single close bond may reshape your habits, your "

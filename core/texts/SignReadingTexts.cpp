@@ -354,8 +354,8 @@ const PlacementReading Readings[] = {
     {PointId::Jupiter, 3,
      "With Jupiter in Cancer, your generosity shows at home and in care: the open door, the "
      "table with room for one more, the family you gather around you. Kindness comes easily. "
-     "The price is over-protecting people or holding on to the past; letting those you "
-     "nurture stand on their own shows how much your care has given them."},
+     "You may over-protect people or hold on to the past. Letting those you nurture stand on "
+     "their own shows how much your care has given them."},
     {PointId::Jupiter, 4,
      "Jupiter in Leo believes in life as a stage worth playing on, and your enthusiasm lights "
      "up a room. You encourage others warmly and give with flair. Showing off is the "
@@ -364,14 +364,14 @@ const PlacementReading Readings[] = {
     {PointId::Jupiter, 5,
      "With Jupiter in Virgo, you find meaning in useful work and grow by improving things "
      "step by step. A better method, a careful habit or a job well done gives you real "
-     "satisfaction. The cost is losing sight of the whole in the detail, or worrying over "
-     "what is already fine; stepping back now and then shows how far your patience has "
-     "carried you."},
+     "satisfaction. The whole can go missing in the detail, and you may worry over what is "
+     "already fine. Stepping back once in a while shows how far your patience has carried "
+     "you."},
     {PointId::Jupiter, 6,
      "With Jupiter in Libra, your good fortune tends to come through other people: partners, "
      "allies, a well-judged introduction. You believe in fairness and bring out the gracious "
-     "side of others. The price is promising to please everyone or leaning on a partner for "
-     "direction; standing by your own judgment gives your diplomacy its real weight."},
+     "side of others. You may promise to please everyone, or lean on a partner for direction; "
+     "your diplomacy carries more weight once it rests on your own judgment."},
     {PointId::Jupiter, 7,
      "Jupiter in Scorpio grows through depth: hard truths faced, crises weathered, what is "
      "hidden brought to light. You may see friends through their worst months and dig past "
@@ -387,8 +387,8 @@ const PlacementReading Readings[] = {
     {PointId::Jupiter, 9,
      "With Jupiter in Capricorn, your growth comes through patience, structure and earned "
      "responsibility. You may prosper slowly, trust plans more than luck and find meaning in "
-     "building something that lasts. The risk is too little room for joy or chance; letting a "
-     "windfall simply be enjoyed, now and then, keeps your good sense generous."},
+     "building something that lasts. Joy and chance can get too little room. When a windfall "
+     "comes, simply enjoying it keeps your good sense generous."},
     {PointId::Jupiter, 10,
      "Jupiter in Aquarius believes in people working together and in ideas that move the "
      "world forward. A club, a cause or a circle of friends tends to open your doors. "
@@ -463,9 +463,9 @@ const PlacementReading Readings[] = {
      "human."},
     {PointId::Saturn, 11,
      "With Saturn in Pisces, you may feel others' pain keenly and work hard to give it shape, "
-     "through service, art or quiet discipline. Boundaries can be your long lesson. The cost "
-     "is vague fear or guilt that seems to have no source; a steady practice and clear limits "
-     "let your compassion become practical and strong."},
+     "through service, art or quiet discipline. Boundaries can be your long lesson. Vague "
+     "fear or guilt can arrive with no source you can name. A steady practice and clear "
+     "limits give your compassion practical strength."},
     {PointId::Uranus, 0,
      "Uranus in Aries marks those born over some seven years, who tend to break new ground by "
      "acting first and asking permission later. Personally it can surface as a sudden urge to "
@@ -491,9 +491,9 @@ const PlacementReading Readings[] = {
      "teach you to make belonging by choice."},
     {PointId::Uranus, 4,
      "Uranus in Leo marks a generation that insists on expressing itself in its own way, in "
-     "art, romance and style. You may want your creativity to surprise. The risk is a streak "
-     "of wilfulness when admiration is withheld; letting others shine beside you gives your "
-     "originality its welcome."},
+     "art, romance and style. You may want your creativity to surprise. Wilfulness can flare "
+     "when admiration is withheld. Let others shine beside you, and your originality finds "
+     "its welcome."},
     {PointId::Uranus, 5,
      "Uranus in Virgo, a placement of some seven years, reinvents work, method and daily "
      "habit: the new tool, the smarter routine. You may move the whole office to a new tool "
@@ -527,9 +527,9 @@ const PlacementReading Readings[] = {
      "know brings it down to earth."},
     {PointId::Uranus, 11,
      "Your age group's Uranus in Pisces dissolves old boundaries through imagination, spirit "
-     "and art. You may have flashes of intuition that arrive fully formed. The price is "
-     "confusion between inspiration and escape; grounding your insights in daily practice "
-     "shows which ones can change something."},
+     "and art. You may have flashes of intuition that arrive fully formed. Inspiration and "
+     "escape can be hard to tell apart. Grounded in daily practice, your insights show which "
+     "of them can change something."},
     {PointId::Neptune, 0,
      "Neptune in Aries colours a generation, those born across some fourteen years, with an "
      "ideal of heroic action and the dream of a fresh start. You may be stirred by causes "
@@ -547,9 +547,8 @@ const PlacementReading Readings[] = {
      "lets your gift for language inspire rather than mislead."},
     {PointId::Neptune, 3,
      "Neptune in Cancer colours a generation with longing for an ideal home, homeland or "
-     "family. You may feel nostalgia for a past you never quite had. The price is expecting "
-     "your family to be the dream; loving the real people, with their flaws, makes a home "
-     "that holds."},
+     "family. You may feel nostalgia for a past you never quite had. You may expect your "
+     "family to be the dream. Loving the real people, flaws and all, makes a home that holds."},
     {PointId::Neptune, 4,
      "Neptune in Leo enchants everyone born during its passage with glamour, romance and the "
      "stage, and the dream of a heroic self. You may treat creativity as something almost "
@@ -575,12 +574,12 @@ const PlacementReading Readings[] = {
     {PointId::Neptune, 8,
      "Neptune in Sagittarius colours a generation with spiritual wanderlust: faith sought in "
      "distant places, in many teachings, in a world without borders. You may idealise freedom "
-     "and truth. The shadow side is chasing one guru or belief after another; testing a "
-     "vision against your own experience keeps it honest."},
+     "and truth. You may chase one guru or belief after another. A vision tested against your "
+     "own experience stays honest."},
     {PointId::Neptune, 9,
      "Neptune in Capricorn gives those born in its years a dream of institutions worth "
      "trusting and structures that serve an ideal. You may look for meaning in your career. "
-     "The risk is disillusion when authority proves human; building something sound in your "
+     "Disillusion can follow when authority proves human. Building something sound in your "
      "own corner of the world makes the ideal real."},
     {PointId::Neptune, 10,
      "A generation with Neptune in Aquarius dreams of a connected, humane future shaped by "
@@ -590,8 +589,8 @@ const PlacementReading Readings[] = {
     {PointId::Neptune, 11,
      "Neptune in Pisces, shared with those born across some fourteen years, deepens "
      "compassion, imagination and a sense of the sacred. You may be unusually sensitive to "
-     "music, art and suffering. The shadow is wanting to escape when the world is harsh; a "
-     "creative or caring practice gives your sensitivity a channel that lifts others too."},
+     "music, art and suffering. You may want to escape when the world is harsh. A creative or "
+     "caring practice gives your sensitivity a channel that lifts others too."},
     {PointId::Pluto, 0,
      "Pluto in Aries, a placement shared by everyone born over some three decades, carries "
      "the urge to remake the world by force of will and fresh starts. Personally it can show "
@@ -672,8 +671,8 @@ const PlacementReading Readings[] = {
     {PointId::Ascendant, 1,
      "With a Taurus Ascendant you meet life calmly and at your own pace, and people tend to "
      "find your presence reassuring. You settle into a new job or town by building routines "
-     "and familiar comforts. The shadow is seeming immovable when change comes; showing that "
-     "you are listening, even while you take your time, keeps others from reading patience as "
+     "and familiar comforts. When change comes you can seem immovable; a nod that shows you "
+     "are listening, even while you take your time, keeps others from reading patience as "
      "refusal."},
     {PointId::Ascendant, 2,
      "With Gemini rising, you approach the world with curiosity and chat, and people first "
@@ -683,8 +682,8 @@ const PlacementReading Readings[] = {
     {PointId::Ascendant, 3,
      "With Cancer rising, you approach new company carefully, sensing the mood of a room "
      "before you enter it. People often find you kind and approachable, and may come to you "
-     "for comfort. The cost is a protective shell that can read as shyness or moodiness; "
-     "letting people past the first guarded minutes shows them the warmth inside."},
+     "for comfort. A protective shell can read as shyness or moodiness. Once people are past "
+     "the first guarded minutes, they find the warmth inside."},
     {PointId::Ascendant, 4,
      "When Leo is rising, you make an entrance without trying: warm, confident and noticed. "
      "People tend to look to you to lead or to liven things up. On a flat Monday you may "
@@ -746,9 +745,9 @@ const PlacementReading Readings[] = {
      "gives your versatility a recognisable shape."},
     {PointId::Midheaven, 3,
      "With the Midheaven in Cancer, your aims in the world are bound up with care: work that "
-     "feeds, houses or protects people, or a workplace that feels like family. The cost is "
-     "taking professional setbacks very personally; separating your worth from your job title "
-     "lets you lead with the empathy that is your strength."},
+     "feeds, houses or protects people, or a workplace that feels like family. Professional "
+     "setbacks can land as personal wounds. Your worth is more than your job title, and once "
+     "you feel that, the empathy that is your strength can lead."},
     {PointId::Midheaven, 4,
      "The Midheaven in Leo wants your work to be seen and to carry your name: leading, "
      "performing, creating, inspiring others. Recognition motivates you. A career that runs "
@@ -768,8 +767,8 @@ const PlacementReading Readings[] = {
     {PointId::Midheaven, 7,
      "A Scorpio Midheaven seeks work with depth and consequence: research, crisis, strategy, "
      "whatever is hidden or demanding. You may keep your ambitions private until they are "
-     "secure. The cost is power struggles at work; using your intensity to transform the "
-     "task, not to control colleagues, builds real authority."},
+     "secure. Power struggles at work can follow. Turn your intensity on the task rather than "
+     "on colleagues, and real authority grows."},
     {PointId::Midheaven, 8,
      "With the Midheaven in Sagittarius, your calling wants meaning and scope: teaching, "
      "travel, publishing, anything that widens horizons. You may be known for your enthusiasm "
@@ -778,8 +777,8 @@ const PlacementReading Readings[] = {
     {PointId::Midheaven, 9,
      "With the Midheaven in Capricorn, you tend to aim high and climb patiently, and you take "
      "your reputation seriously. Responsibility suits you, and authority tends to come with "
-     "time. The snag is measuring your life only by status; letting achievement include the "
-     "people and pleasures along the way keeps your ambition from hollowing you out."},
+     "time. Status can become the only measure of a life. Let achievement include the people "
+     "and pleasures along the way, and ambition need not hollow you out."},
     {PointId::Midheaven, 10,
      "With the Midheaven in Aquarius, your public path asks for originality and a cause: "
      "reform, technology, community, work that looks ahead. You may be known as the one who "
