@@ -50,8 +50,9 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 8,
      "The Sun in your eighth house draws you to what lies beneath: shared resources, "
      "intimacy, crisis and the hidden motives of people. When things fall apart, you may find "
-     "yourself steady while others panic. Secrecy and a pull toward control can creep in. "
-     "Letting people in, and sharing power, gives your depth its generous use."},
+     "yourself steady while others panic. You may keep more secret than you need to, and "
+     "reach for control when you feel exposed. Letting people in, and sharing power, gives "
+     "your depth its generous use."},
     {PointId::Sun, 9,
      "With the Sun in your ninth house, travel, study and a philosophy or faith give your "
      "life its direction. Friends may know you as the teacher, the traveller or the one with "
@@ -240,8 +241,8 @@ const PlacementReading Readings[] = {
     {PointId::Venus, 8,
      "Venus in your eighth house makes love run deep and intense, and you may seek a "
      "closeness that changes you. Shared resources and intimacy matter greatly. Love can "
-     "tangle with power, and jealousy or possessiveness can creep in; trusting without "
-     "needing to hold lets your capacity for deep bonds flourish."},
+     "tangle with power, and jealousy or possessiveness can follow; trusting without needing "
+     "to hold lets your capacity for deep bonds flourish."},
     {PointId::Venus, 9,
      "With Venus in your ninth house, you love what widens the world: travel, foreign "
      "cultures, study and people from elsewhere. Beauty and belief may be linked for you. "
@@ -541,9 +542,9 @@ const PlacementReading Readings[] = {
      "discipline in art let your inspiration take form."},
     {PointId::Neptune, 6,
      "Neptune in your sixth house seeks meaning in daily work and may draw you to care, art "
-     "or service. Routine can feel dull unless it serves an ideal. Disorganisation can creep "
-     "in, and colleagues may lean on your good nature more than is fair; firm schedules and "
-     "clear duties let your compassion work without wearing you out."},
+     "or service. Routine can feel dull unless it serves an ideal. Papers can pile up "
+     "unsorted, and colleagues may lean on your good nature more than is fair; firm schedules "
+     "and clear duties let your compassion work without wearing you out."},
     {PointId::Neptune, 7,
      "Neptune in your seventh house idealises partnership, and you may be drawn to artistic, "
      "spiritual or fragile partners. Love may feel like a calling. The price is confusion "

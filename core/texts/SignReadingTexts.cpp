@@ -121,7 +121,7 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 7,
      "In Scorpio the Moon runs deep, private and strong: you trust slowly but completely. You "
      "may know a friend is hurt before they do, and keep what they tell you safe for years. "
-     "Suspicion can creep in, and a grudge may outlive its cause by years. Each old hurt you "
+     "Suspicion comes easily, and a grudge may outlive its cause by years. Each old hurt you "
      "put down leaves more feeling for the people who have earned your trust."},
     {PointId::Moon, 8,
      "With the Moon in Sagittarius, you need room to roam, in miles or in ideas, and a plan "
@@ -219,8 +219,9 @@ const PlacementReading Readings[] = {
     {PointId::Venus, 1,
      "Venus in Taurus loves through the senses and through steadiness: good food, soft "
      "fabrics, a partner whose hand you can hold on the sofa. Your affection is loyal and "
-     "patient. Possessiveness can creep in, and comfort can settle into inertia. Devotion "
-     "breathes more easily when you give without keeping a quiet account."},
+     "patient. You may hold on to a person as you hold on to a favourite coat, and comfort "
+     "can settle into inertia. Devotion breathes more easily when you give without keeping a "
+     "quiet account."},
     {PointId::Venus, 2,
      "With Venus in Gemini, you fall for a good mind and a quick laugh, and conversation is "
      "your way of courting. You enjoy variety in company and in taste. Love that settles into "
@@ -618,7 +619,7 @@ const PlacementReading Readings[] = {
     {PointId::Pluto, 4,
      "Pluto in Leo gives those born in its years a drive to leave their mark through "
      "self-expression and will. You may want the business, the garden or the family recipe to "
-     "carry your name, and feel it keenly when credit goes elsewhere. Pride can harden into "
+     "bear your stamp, and feel it keenly when credit goes elsewhere. Pride can harden into "
      "control when recognition is withheld, whereas creative work done for its own sake "
      "releases that force generously."},
     {PointId::Pluto, 5,
