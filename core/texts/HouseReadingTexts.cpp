@@ -45,8 +45,8 @@ const PlacementReading Readings[] = {
     {PointId::Sun, 7,
      "With the Sun in your seventh house, you discover yourself through partnership: a "
      "spouse, a business partner, a close rival who sharpens you. You may shine most in "
-     "one-to-one work. The trouble is leaning on a partner to tell you who you are; bringing "
-     "a clear sense of yourself to the relationship makes it a meeting of equals."},
+     "one-to-one work. It can be tempting to let a partner tell you who you are. Bring a "
+     "clear sense of yourself to the relationship, and it becomes a meeting of equals."},
     {PointId::Sun, 8,
      "The Sun in your eighth house draws you to what lies beneath: shared resources, "
      "intimacy, crisis and the hidden motives of people. When things fall apart, you may find "
@@ -110,8 +110,8 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 7,
      "With the Moon in your seventh house, you need a partner to feel at home in yourself, "
      "and you are highly attuned to other people's feelings. Friends may ring you first when "
-     "they need sympathy. The price is leaning on others for your emotional balance; learning "
-     "to comfort yourself makes your partnerships a choice, not a need."},
+     "they need sympathy. Your emotional balance can come to depend on whoever is closest. "
+     "Learning to comfort yourself makes your partnerships a choice, not a need."},
     {PointId::Moon, 8,
      "The Moon in your eighth house sends your feelings deep and private, and you may sense "
      "what others hide. A friend's confession or a secret shared at midnight can stay with "
@@ -518,8 +518,8 @@ const PlacementReading Readings[] = {
     {PointId::Neptune, 1,
      "Neptune in your first house gives you a gentle, elusive presence, and people may see in "
      "you what they hope to see. You may be unusually receptive to atmosphere and to others' "
-     "feelings. The other side is a blurred sense of where you end and others begin; knowing "
-     "your own wishes, and stating them, gives your softness a clear outline."},
+     "feelings. Where you end and others begin can blur. Knowing your own wishes, and stating "
+     "them, gives your softness a clear outline."},
     {PointId::Neptune, 2,
      "Neptune in your second house brings an idealistic or vague relation to possessions and "
      "earnings: you may give freely, value beauty over price, or lose track of what you own. "
@@ -547,9 +547,9 @@ const PlacementReading Readings[] = {
      "and clear duties let your compassion work without wearing you out."},
     {PointId::Neptune, 7,
      "Neptune in your seventh house idealises partnership, and you may be drawn to artistic, "
-     "spiritual or fragile partners. Love may feel like a calling. The price is confusion "
-     "about who a partner really is, or rescuing at your own expense; seeing partners "
-     "clearly, faults and all, lets your devotion be met in kind."},
+     "spiritual or fragile partners. Love may feel like a calling. You may be unsure who a "
+     "partner really is, or rescue them at your own expense. Seeing partners clearly, faults "
+     "and all, lets your devotion be met in kind."},
     {PointId::Neptune, 8,
      "Neptune in your eighth house brings mystery to intimacy and to what you share with "
      "others: a longing to merge, and a fascination with what is hidden or unseen. You may "

@@ -137,14 +137,14 @@ const PlacementReading Readings[] = {
     {PointId::Moon, 10,
      "With the Moon in Aquarius, you feel safest with a little distance and plenty of "
      "freedom, and friendship matters as much to you as closeness. You may respond to an "
-     "upset friend with clear thinking rather than tears. The price is seeming cool just when "
-     "warmth is wanted; showing that you care, in plain words, bridges the gap your "
+     "upset friend with clear thinking rather than tears. Just when warmth is wanted, you can "
+     "come across as cool. Saying that you care, in plain words, bridges the gap your "
      "independence leaves."},
     {PointId::Moon, 11,
      "Under a Pisces Moon you soak up the feeling in any room, as if you had no skin between "
      "yourself and others. Music, water and quiet restore you, and compassion comes easily. "
-     "The snag is being swamped by moods that are not yours, or slipping away when life gets "
-     "harsh; a little solitude each day and firm limits keep your kindness afloat."},
+     "Moods that are not yours can swamp you, and when life gets harsh you may slip away. A "
+     "little solitude each day and firm limits keep your kindness afloat."},
     {PointId::Mercury, 0,
      "With Mercury in Aries, you think on your feet and say it straight, often before the "
      "other person has finished the question. Decisions come quickly and debate wakes you up. "
@@ -240,9 +240,9 @@ const PlacementReading Readings[] = {
     {PointId::Venus, 5,
      "With Venus in Virgo, you show love in practical ways: fixing the bike, remembering how "
      "they take their tea, ironing the shirt for the interview. Your taste runs to the simple "
-     "and well made. The snag is a critical eye turned on the people you love, or on "
-     "yourself; letting affection be imperfect, and saying it out loud, warms your careful "
-     "devotion."},
+     "and well made. A critical eye can turn on the people you love, or on yourself. Let "
+     "affection be imperfect and say it out loud, and your careful devotion is felt as "
+     "warmth."},
     {PointId::Venus, 6,
      "With Venus in Libra, love and beauty come naturally to you, and partnership feels like "
      "home ground. You have a gift for charm, fair play and a room arranged just right. Too "
@@ -251,9 +251,9 @@ const PlacementReading Readings[] = {
      "balanced."},
     {PointId::Venus, 7,
      "Venus in Scorpio loves intensely and wants all of a person, not the polite surface. "
-     "Your loyalty runs deep and your attraction can be magnetic. The risk is jealousy and "
-     "tests of devotion set in silence; trusting a partner with your fears, rather than "
-     "watching for betrayal, lets your passion become a refuge instead of a trial."},
+     "Your loyalty runs deep and your attraction can be magnetic. Jealousy can surface, with "
+     "tests of devotion set in silence. Trust a partner with your fears instead of watching "
+     "for betrayal, and passion becomes a refuge rather than a trial."},
     {PointId::Venus, 8,
      "With Venus in Sagittarius, you love freedom, laughter and people who widen your world: "
      "a partner from elsewhere, a friend who drags you on a trip. Your affection is warm and "
@@ -282,9 +282,9 @@ const PlacementReading Readings[] = {
      "see the dull middle through, and your courage has results to show."},
     {PointId::Mars, 1,
      "Mars in Taurus acts slowly and steadily and is hard to push off course. Once you commit "
-     "to a garden, a savings plan or a grudge, you see it through. The trouble is digging in "
-     "when flexibility would serve you, and a temper slow to rise but hard to calm; choosing "
-     "your stands carefully makes your stamina count."},
+     "to a garden, a savings plan or a grudge, you see it through. You may dig in when "
+     "flexibility would serve you, and a temper slow to rise can be hard to calm. Choose your "
+     "stands carefully, and your stamina counts where it matters."},
     {PointId::Mars, 2,
      "With Mars in Gemini, your energy goes into words, errands and ideas, several at once. "
      "You argue well, move fast and get bored by slow routines. Effort can scatter across too "
@@ -508,14 +508,14 @@ const PlacementReading Readings[] = {
      "gives your partnerships a shape of their own."},
     {PointId::Uranus, 7,
      "Uranus in Scorpio, in the years of its passage, breaks taboos around power, intimacy "
-     "and what is kept hidden. You may be drawn to uncover what others prefer left alone. The "
-     "other side is volatility when you feel controlled; turning that urge toward honest "
-     "change, in yourself first, gives it lasting force."},
+     "and what is kept hidden. You may be drawn to uncover what others prefer left alone. You "
+     "may turn volatile when you feel controlled. Aimed at honest change, in yourself first, "
+     "that urge gains lasting force."},
     {PointId::Uranus, 8,
      "A generation with Uranus in Sagittarius questions inherited beliefs and reaches across "
      "borders, in travel, faith and learning. You may change your outlook suddenly after one "
-     "book or one trip. The cost is dismissing tradition wholesale; keeping what still holds "
-     "while you explore lets your freedom of mind stay generous."},
+     "book or one trip. Tradition can be dismissed wholesale. Keeping what still holds while "
+     "you explore lets your freedom of mind stay generous."},
     {PointId::Uranus, 9,
      "Uranus in Capricorn, shared with your classmates and near contemporaries, challenges "
      "institutions and remakes structures from within. You may respect authority while "
@@ -558,9 +558,9 @@ const PlacementReading Readings[] = {
      "keeps the magic real."},
     {PointId::Neptune, 5,
      "Neptune in Virgo marks a generation that idealises service and blurs the line between "
-     "duty and devotion. You may want your work to mend something in the world. The cost is "
-     "worrying over imperfection or giving yourself away in routine; a modest aim, done "
-     "faithfully, lets your ideal of usefulness come true in practice."},
+     "duty and devotion. You may want your work to mend something in the world. You may worry "
+     "over imperfection or give yourself away in routine. A modest aim, done faithfully, lets "
+     "your ideal of usefulness come true in practice."},
     {PointId::Neptune, 6,
      "Neptune in Libra, common to your age group, dreams of perfect love and harmony between "
      "people. You may see partnership as almost sacred and art as a bridge, and keep a song "
@@ -667,8 +667,9 @@ const PlacementReading Readings[] = {
     {PointId::Ascendant, 0,
      "With Aries rising, you meet the world head-on: quick to step forward, to speak first "
      "and to take on the unfamiliar task. People often see you as brave or brisk before they "
-     "know you. The trouble is coming across as abrupt when you only meant to get going; a "
-     "moment's warmth at the start of an encounter softens the charge."},
+     "know you. You can come across as abrupt when you only meant to get going. A moment's "
+     "warmth at the start of an encounter, a name remembered or a question asked, softens the "
+     "charge."},
     {PointId::Ascendant, 1,
      "With a Taurus Ascendant you meet life calmly and at your own pace, and people tend to "
      "find your presence reassuring. You settle into a new job or town by building routines "
@@ -692,9 +693,9 @@ const PlacementReading Readings[] = {
      "ordinary at times makes your natural radiance easier to carry."},
     {PointId::Ascendant, 5,
      "With Virgo rising, you arrive attentively and modestly, noticing what needs doing and "
-     "quietly doing it. People first see you as capable, neat and a little reserved. The "
-     "price is nervous self-scrutiny in new situations; trusting that you are welcome before "
-     "you are useful lets you relax into company."},
+     "quietly doing it. People first see you as capable, neat and a little reserved. New "
+     "situations can set off nervous self-scrutiny. Trust that you are welcome before you are "
+     "useful, and you can relax into company."},
     {PointId::Ascendant, 6,
      "With Libra rising, you approach people graciously and put them at ease, and first "
      "impressions of you tend to be pleasant. You have a feel for how a room or an outfit "
@@ -710,8 +711,8 @@ const PlacementReading Readings[] = {
     {PointId::Ascendant, 8,
      "With Sagittarius rising, you greet life with openness and good humour, as if every "
      "meeting might lead somewhere interesting. People see you as friendly, frank and "
-     "restless. The price is a bluntness that outruns tact and plans that outrun "
-     "follow-through; a little forethought before you promise lends your enthusiasm credit."},
+     "restless. Bluntness can outrun tact, and plans can outrun follow-through. A little "
+     "forethought before you promise lends your enthusiasm credit."},
     {PointId::Ascendant, 9,
      "Capricorn rising gives you a serious, competent bearing, and people often take you for "
      "older or more in charge than you feel. You arrive prepared. The snag is a reserve that "
@@ -730,8 +731,8 @@ const PlacementReading Readings[] = {
     {PointId::Midheaven, 0,
      "With the Midheaven in Aries, your calling asks for initiative: to lead, to compete, to "
      "start what others only talk about. You may do best where you can act on your own "
-     "judgment and see results quickly. The trouble is impatience with hierarchy and slow "
-     "careers; a long aim broken into bold steps gives your ambition a path."},
+     "judgment and see results quickly. Hierarchy and slow careers try your patience. Broken "
+     "into bold steps, a long aim gives your ambition a path."},
     {PointId::Midheaven, 1,
      "A Taurus Midheaven points you toward a vocation that is steady, tangible and worth "
      "something you can see: a craft, a business, a work of beauty built over years. Others "
@@ -756,9 +757,9 @@ const PlacementReading Readings[] = {
      "audience steadies your light."},
     {PointId::Midheaven, 5,
      "With the Midheaven in Virgo, your calling lies in skill and service: doing a job "
-     "precisely, improving how things work, being the expert people trust. The price is "
-     "feeling your work is not yet good enough to show; putting your craft forward before it "
-     "is perfect lets your reputation catch up with your ability."},
+     "precisely, improving how things work, being the expert people trust. Your work may "
+     "never feel good enough to show. Put your craft forward before it is perfect, and your "
+     "reputation can catch up with your ability."},
     {PointId::Midheaven, 6,
      "With the Midheaven in Libra, your public path runs through partnership, diplomacy or "
      "beauty: negotiating, designing, bringing people to agreement. Others see you as fair "
@@ -773,8 +774,8 @@ const PlacementReading Readings[] = {
     {PointId::Midheaven, 8,
      "With the Midheaven in Sagittarius, your calling wants meaning and scope: teaching, "
      "travel, publishing, anything that widens horizons. You may be known for your enthusiasm "
-     "and frankness. The price is a restless career that chases the next vision; staying long "
-     "enough to see one project mature earns you the standing your ideas deserve."},
+     "and frankness. A career can turn restless, chasing each new vision. Staying long enough "
+     "to see one project mature earns you the standing your ideas deserve."},
     {PointId::Midheaven, 9,
      "With the Midheaven in Capricorn, you tend to aim high and climb patiently, and you take "
      "your reputation seriously. Responsibility suits you, and authority tends to come with "
