@@ -241,8 +241,8 @@ const PlacementReading Readings[] = {
     {PointId::Venus, 8,
      "Venus in your eighth house makes love run deep and intense, and you may seek a "
      "closeness that changes you. Shared resources and intimacy matter greatly. Love can "
-     "tangle with power, and jealousy or possessiveness can follow; trusting without needing "
-     "to hold lets your capacity for deep bonds flourish."},
+     "tangle with power, and jealousy or possessiveness can take hold; trusting without "
+     "needing to hold lets your capacity for deep bonds flourish."},
     {PointId::Venus, 9,
      "With Venus in your ninth house, you love what widens the world: travel, foreign "
      "cultures, study and people from elsewhere. Beauty and belief may be linked for you. "
@@ -606,8 +606,9 @@ const PlacementReading Readings[] = {
     {PointId::Pluto, 6,
      "Pluto in your sixth house puts a fierce will into daily work: you may overhaul methods, "
      "take on the job everyone else has given up on, or feel driven to master routine. Work "
-     "can turn compulsive, and power struggles with colleagues can follow. Transforming one "
-     "thing at a time lets your drive reshape your days without wearing you down."},
+     "can turn compulsive, and a disagreement over method can become a contest of wills. "
+     "Transforming one thing at a time lets your drive reshape your days without wearing you "
+     "down."},
     {PointId::Pluto, 7,
      "Pluto in your seventh house draws you into intense, transforming partnerships, and you "
      "may meet powerful partners or rivals. A single close bond may reshape your habits, your "

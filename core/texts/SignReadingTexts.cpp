@@ -769,8 +769,8 @@ const PlacementReading Readings[] = {
     {PointId::Midheaven, 7,
      "A Scorpio Midheaven seeks work with depth and consequence: research, crisis, strategy, "
      "whatever is hidden or demanding. You may keep your ambitions private until they are "
-     "secure. Power struggles at work can follow. Turn your intensity on the task rather than "
-     "on colleagues, and real authority grows."},
+     "secure. Your intensity can turn meetings into quiet contests for control. Turn your "
+     "intensity on the task rather than on colleagues, and real authority grows."},
     {PointId::Midheaven, 8,
      "With the Midheaven in Sagittarius, your calling wants meaning and scope: teaching, "
      "travel, publishing, anything that widens horizons. You may be known for your enthusiasm "
