@@ -1,10 +1,552 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // Transits of the slow bodies, Jupiter to Pluto: three to five sentences each, since they last
 // months and often pass three times.
+#include <array>
+
 #include "core/texts/TransitReadings.h"
 
 namespace zodrivel {
 
-std::span<const KeyedReading> slowTransitReadings() { return {}; }
+namespace {
+
+using enum PointId;
+using enum ReadingFamily;
+
+constexpr auto readings = std::to_array<KeyedReading>({
+    // Transiting Jupiter.
+    {Jupiter, Sun, Conjunction,
+     "For these weeks, and longer if Jupiter turns back over your Sun, your sense of yourself has "
+     "more room to grow. It is a good time to ask for the larger role, enrol in the course or take "
+     "the trip you keep postponing, and people tend to say yes more readily. The same breadth can "
+     "swell into promising too much, accepting three invitations for one evening. By the time it "
+     "passes, what remains is a wider picture of what you can be, as far as you acted on it."},
+    {Jupiter, Sun, Easy,
+     "While Jupiter favours your Sun, confidence comes more easily and doors open with less "
+     "pushing. A word to the right person, an application sent or a plan shared with a friend can "
+     "go further than usual, though the ease itself can let you coast until the chance has gone by "
+     "unused. Pick one aim worth the lift and give it your effort for these weeks; ground gained "
+     "now tends to stay gained."},
+    {Jupiter, Sun, Hard,
+     "For these months Jupiter urges your Sun to grow faster than your plans allow. You may take "
+     "on more than the week can hold, promise a deadline on enthusiasm alone, or bristle at "
+     "someone whose certainty outruns your own. The pull is real, and it asks for a measure: which "
+     "of these hopes deserves your time. As it comes exact, and again as it returns, trimming the "
+     "list is part of the growth; what remains afterwards is a larger aim sized to your actual "
+     "days."},
+    {Jupiter, Moon, Conjunction,
+     "As Jupiter crosses your Moon, feelings run fuller and warmer for some weeks, sometimes three "
+     "times over as it turns back and forward. It favours opening your home, mending a family tie, "
+     "or simply letting yourself be looked after. The shadow is comfort in excess: the cupboard "
+     "stocked for a siege, the house full of guests when you needed quiet. What remains once it "
+     "passes is a wider sense of where you belong, and of who belongs with you."},
+    {Jupiter, Moon, Easy,
+     "While Jupiter eases your Moon, moods tend to lift and the people around you feel more "
+     "generous. It is a good season to host, to visit family, to look for a home that suits you "
+     "better, or to rest without guilt. Because things feel fine, you may let them drift rather "
+     "than use the goodwill. Put it to work: a conversation you have avoided goes more gently now, "
+     "and the warmth of it tends to outlast the transit."},
+    {Jupiter, Moon, Hard,
+     "For these months Jupiter stirs your Moon toward more than the moment can satisfy. You may "
+     "overcommit to family, say yes to every request for help, or feel restless in a home that was "
+     "enough last year. Feelings can run large and then sag. Notice which hunger is real and feed "
+     "that one; by the time it passes, you tend to know better what makes you feel at home and "
+     "what was only appetite."},
+    {Jupiter, Mercury, Conjunction,
+     "For a few weeks, and longer if it turns back over the spot, Jupiter widens your Mercury: "
+     "ideas arrive in armfuls, and reading, study, writing and travel are favoured. It is a good "
+     "time to pitch the proposal, sign up for the course or start the notebook. The cost is "
+     "scatter: ten tabs open, a message three times as long as it needs to be, details waved "
+     "through. Once it passes, keep the one idea that still holds up on a second reading."},
+    {Jupiter, Mercury, Easy,
+     "While Jupiter favours your Mercury, words find their audience more readily. A letter lands "
+     "well, an interview runs smoothly, and a chat with a teacher or a stranger on a journey can "
+     "open a door. It is easy to take the fluency for granted and say much while doing little. "
+     "Write down what you learn in these weeks; the notes tend to be worth more than the talk, and "
+     "they stay when the transit has gone."},
+    {Jupiter, Mercury, Hard,
+     "For these months Jupiter pushes your Mercury to think bigger than the facts support. You may "
+     "commit to a plan on a good feeling, skim the fine print, or argue a belief harder than you "
+     "hold it, and someone may challenge your certainty across a table or in a long thread of "
+     "messages. The friction is useful: it asks you to check sources and trim claims. By the time "
+     "it passes, your judgement is broader and better founded."},
+    {Jupiter, Venus, Conjunction,
+     "As Jupiter crosses your Venus, pleasure, affection and taste swell for some weeks. It "
+     "favours celebrations, a generous gesture, time with people you love and making something "
+     "beautiful. The same warmth spends freely: the dinner that grows to twelve guests, the gift "
+     "beyond the budget, the yes to every invitation. What remains after it passes is a clearer "
+     "sense of what you truly enjoy, and perhaps a friendship or a love that grew in the warmth."},
+    {Jupiter, Venus, Easy,
+     "While Jupiter favours your Venus, charm comes easily and people are inclined to like you. It "
+     "is a good time for reconciliations, for social plans and creative work, and for asking for "
+     "what you would enjoy. The ease can lull you into indulgence, or into letting a good bond "
+     "coast on goodwill. Use these weeks to give as well as receive; affection tended now tends to "
+     "last well beyond the transit."},
+    {Jupiter, Venus, Hard,
+     "For these months Jupiter presses your Venus to want more: more delight, more attention, more "
+     "of whatever glitters in the shop window. You may spend on comfort, expect a partner to "
+     "supply all the sweetness, or feel that what you have is somehow not enough. The itch has a "
+     "use, since it shows which pleasures feed you and which only fill time. By the time it "
+     "passes, your taste is surer and your generosity better aimed."},
+    {Jupiter, Mars, Conjunction,
+     "For a few weeks, and longer if it loops back over the spot, Jupiter fires your Mars: energy, "
+     "courage and the appetite for action rise together. It is a good season to begin the project, "
+     "enter the competition or push a stalled matter forward. The risk is overreach: too many "
+     "fronts at once, a temper that runs ahead, a bold move made before it is thought through. "
+     "What remains afterwards is the ground you actually took, so choose it."},
+    {Jupiter, Mars, Easy,
+     "While Jupiter eases your Mars, effort pays back more readily and you can push without "
+     "strain. Training for something, building, asking for the promotion or launching a venture "
+     "are favoured. The ease can tempt you to coast on drive alone, starting much and finishing "
+     "little. Aim the energy at one thing for these weeks; what you finish now tends to give you "
+     "confidence for a long while after."},
+    {Jupiter, Mars, Hard,
+     "For these months Jupiter inflates your Mars, and drive can outrun judgement. You may take up "
+     "a fight that is not yours, agree to a schedule with no slack in it, or clash with someone as "
+     "sure of themselves as you are. The pressure is also fuel. As it comes exact, and again as it "
+     "returns, pick the battle worth the effort; by the time it passes, you know more exactly how "
+     "much force a task deserves."},
+    {Jupiter, Jupiter, Conjunction,
+     "This is your Jupiter return, which comes about every twelve years, and for some weeks or "
+     "months it opens a new round of growth. It favours taking stock of what you believe and hope "
+     "for, and choosing the next horizon: a course, a move, a new circle of friends. The risk is "
+     "promising yourself everything at once. What you begin in good faith now tends to set the "
+     "tone of the years that follow, once the return has passed."},
+    {Jupiter, Jupiter, Easy,
+     "This is a point in Jupiter's twelve-year cycle when your own sense of opportunity flows more "
+     "easily. For these weeks, plans made at the start of this cycle may show their first fruit, "
+     "and help can come from teachers, friends or a chance conversation. It is easy to enjoy the "
+     "lift without asking what it is for. Use it to take the next step on a path already chosen; "
+     "progress made now tends to hold."},
+    {Jupiter, Jupiter, Hard,
+     "This is a checkpoint in Jupiter's twelve-year cycle, when the hopes you set out with rub "
+     "against how things have actually grown. For these months you may feel that your beliefs or "
+     "plans have outgrown their frame, or that someone questions the faith you put in them. "
+     "Overreaching is tempting, and so is giving up. The friction asks for an honest review; what "
+     "remains after it passes is a vision resized to the life you lead."},
+    {Jupiter, Saturn, Conjunction,
+     "As Jupiter crosses your Saturn, hope and duty work on the same task for a while. It is a "
+     "good season to grow something solid: a career step earned by years of work, a structure "
+     "widened, a house rule relaxed that no longer serves anyone. The cost can be a restless wish "
+     "to outgrow obligations before they are done. What remains once it passes is a foundation "
+     "that bears more weight, if you built on it."},
+    {Jupiter, Saturn, Easy,
+     "While Jupiter favours your Saturn, patient efforts find support and limits feel less "
+     "confining. It suits long-term plans, a steady commitment, formal study, or help from someone "
+     "older and more experienced. The risk is contentment, using the ease to rest rather than to "
+     "lay the next stone. Put one lasting piece in place in these weeks; structures begun now tend "
+     "to stand."},
+    {Jupiter, Saturn, Hard,
+     "For these months Jupiter tugs at your Saturn, and the urge to expand strains against what "
+     "you have already promised. You may want to break out of a routine, feel held back by a duty, "
+     "or find someone setting a limit just when you wanted more. Neither side is simply wrong. By "
+     "the time it passes, you tend to know which commitments still deserve your loyalty and where "
+     "growth can begin inside them."},
+    {Jupiter, Uranus, Conjunction,
+     "For some weeks Jupiter crosses your Uranus, and the wish for freedom gets a generous "
+     "tailwind. Sudden chances, unusual people and new ideas are more likely to turn up, and a "
+     "leap you have been weighing can feel obvious. The risk is a restlessness that drops good "
+     "things along with the dull ones. Once it passes, what remains is the door you actually "
+     "opened, so open the one that leads somewhere."},
+    {Jupiter, Uranus, Easy,
+     "While Jupiter favours your Uranus, originality is welcome and change can come without a "
+     "fight. It is a good time to try the new method, the unusual trip or the unexpected "
+     "friendship, and to say the thing nobody in the room expects. Because it is easy, you may "
+     "treat it as entertainment and move on. Use these weeks to make one real innovation in your "
+     "life; it tends to stay."},
+    {Jupiter, Uranus, Hard,
+     "For these months Jupiter goads your Uranus, and the itch to break loose can grow large. You "
+     "may want to quit, move or overturn a plan on impulse, or find other people springing "
+     "surprises on you. Some of the urge is sound and some is only restlessness. As it comes "
+     "exact, and again as it returns, test each change against what you want to keep; what remains "
+     "is more freedom with less broken on the way."},
+    {Jupiter, Neptune, Conjunction,
+     "As Jupiter crosses your Neptune, the imagination opens wide for some weeks. Music, art, "
+     "faith, retreat and acts of compassion are favoured, and you may be moved by things others "
+     "barely notice. The shadow is vagueness: the lovely plan with no date, trust given too "
+     "readily, the escape that leaves the task undone. What remains once it passes is a glimpse of "
+     "meaning worth keeping, if you give it a form."},
+    {Jupiter, Neptune, Easy,
+     "While Jupiter favours your Neptune, intuition and kindness flow easily. It suits creative "
+     "work, quiet time, volunteering or a spiritual practice. The ease can slide into drifting, "
+     "days pleasantly spent and nothing landed. Give the inspiration a shape in these weeks, a "
+     "page a day or an hour in the studio; what is made now tends to carry the feeling onward when "
+     "the transit has gone."},
+    {Jupiter, Neptune, Hard,
+     "For these months Jupiter swells your Neptune, and hopes can float free of the facts. You may "
+     "trust a promise too easily, idealise a person or a cause, or long to slip away from an "
+     "ordinary duty, and someone may sell you a dream. The season asks for discernment: check the "
+     "details without losing the vision. By the time it passes, the faith you keep is better "
+     "tested and more your own."},
+    {Jupiter, Pluto, Conjunction,
+     "For several weeks, and longer if it loops back over the spot, Jupiter crosses your Pluto and "
+     "magnifies whatever runs deep. It can bring the courage to take on a great task, leave a "
+     "draining arrangement, or claim a power you have held back. The shadow is the wish to control "
+     "everything that grows. What remains once it passes is the change you chose to make, and the "
+     "strength that comes from having made it."},
+    {Jupiter, Pluto, Easy,
+     "While Jupiter favours your Pluto, deep change comes with less resistance than usual. It "
+     "suits research, an honest look at old patterns, settling a long-standing matter, or using "
+     "your influence for someone's good. Because it is easy, you might skim the surface and call "
+     "it done. Go down to the root in these weeks; what you renew now tends to stay renewed."},
+    {Jupiter, Pluto, Hard,
+     "For these months Jupiter amplifies your Pluto, and ambition or a struggle for control can "
+     "grow larger than the situation needs. You may push too hard to win, feel someone's power "
+     "pressing on you, or be gripped by an all-or-nothing aim. The intensity can be harnessed. As "
+     "it comes exact, and again as it returns, choose what to transform and what to leave alone; "
+     "you come out of it with power better used."},
+    {Jupiter, NorthNode, Conjunction,
+     "As Jupiter crosses your North Node, the direction you are growing toward gets a generous "
+     "push for some weeks. Chances tend to appear that lead beyond your habits: a teacher, a "
+     "journey, an invitation into unfamiliar ground. The risk is staying with the old comforts "
+     "because the new road looks large. What remains once it passes is a few steps taken in the "
+     "direction your growth asks for, if you took them."},
+    {Jupiter, NorthNode, Easy,
+     "While Jupiter favours your North Node, growth in the direction you are heading feels less "
+     "like effort and more like luck. Contacts, courses and offers that fit that path are easier "
+     "to find. It is tempting to enjoy the ease and stay where you are. Use these weeks to "
+     "practise the unfamiliar skill or say yes to the unfamiliar group; the progress tends to last "
+     "beyond the transit."},
+    {Jupiter, NorthNode, Hard,
+     "For these months Jupiter pulls at your North Node, and the gap between comfortable habits "
+     "and the growth you are reaching for can feel wider. You may overreach toward the new, or "
+     "cling to the familiar just when something new is offered, and others may question your "
+     "direction. The tension is worth having: by the time it passes, you know more clearly which "
+     "way you are heading and what you can leave behind."},
+    {Jupiter, Lilith, Conjunction,
+     "For some weeks Jupiter crosses your Lilith, and what you have refused to tame grows louder. "
+     "It can bring the confidence to say no, to want openly, or to stop shrinking to fit someone "
+     "else's comfort. The same swell can turn into defiance for its own sake, the door slammed to "
+     "make a point. What remains once it passes is more room for the untamed part of you, if you "
+     "claimed it with care."},
+    {Jupiter, Lilith, Easy,
+     "While Jupiter favours your Lilith, the parts of you that refuse to submit find more "
+     "acceptance than usual. It is a good time to voice an unpopular view, pursue a desire you "
+     "have kept private, or spend time with people who do not ask you to be less. Because the ease "
+     "is quiet, you might not notice the chance. Use it; a boundary stated now tends to hold."},
+    {Jupiter, Lilith, Hard,
+     "For these months Jupiter enlarges your Lilith, and anger at what confines you can grow "
+     "beyond the moment. You may provoke people who want you to conform, or answer their "
+     "disapproval with more force than it deserves. The refusal has truth in it. As it comes "
+     "exact, and again as it returns, choose where to stand firm; by the time it passes, you hold "
+     "a freedom that is yours and a clearer sense of its cost."},
+    {Jupiter, Chiron, Conjunction,
+     "As Jupiter crosses your Chiron, an old wound can feel larger for some weeks, and so can the "
+     "means to tend it. A teacher, a book or a late-night conversation may offer perspective on a "
+     "hurt you have carried for years, and it is a good time to help others with what you learned "
+     "the hard way. The risk is a glib optimism that hurries the ache along. What remains once it "
+     "passes is more ease with the old sore spot."},
+    {Jupiter, Chiron, Easy,
+     "While Jupiter favours your Chiron, helping and being helped come more naturally. Your skill "
+     "at tending others is noticed, and you may find words or support for an old hurt. The ease "
+     "can lead you to give endlessly and leave your own ache for later. Let these weeks include "
+     "some care for yourself; what you learn now tends to deepen your gift for others."},
+    {Jupiter, Chiron, Hard,
+     "For these months Jupiter presses on your Chiron, and an old sore spot can feel magnified. "
+     "You may overreact to a careless remark, help others to avoid your own pain, or hear the "
+     "promise of a quick fix. The season asks for patience rather than a cure. As it comes exact, "
+     "and again as it returns, tend the hurt honestly; by the time it passes, the wound is still "
+     "yours, but so is more skill in living with it."},
+    {Jupiter, Ascendant, Conjunction,
+     "For some weeks Jupiter crosses your Ascendant, and the way you come across grows warmer and "
+     "more confident. People tend to notice you and first impressions go well, so it is a good "
+     "time to start something visible: a new role, a fresh look, a move. The same glow can tip "
+     "into overpromising or taking more space than a room has. What remains once it passes is a "
+     "broader, more open way of greeting the world."},
+    {Jupiter, Ascendant, Easy,
+     "While Jupiter favours your Ascendant, first impressions go well and people respond readily. "
+     "It suits interviews, introductions and showing yourself more openly, perhaps in a new coat "
+     "or a new town. Because you are well received, you may rely on charm where preparation is "
+     "needed. Use these weeks to present what you actually want to be known for; the impression "
+     "tends to stay."},
+    {Jupiter, Ascendant, Hard,
+     "For these months Jupiter presses on your Ascendant, and the way you present yourself can run "
+     "larger than you feel inside. You may overstate, promise too much at a first introduction, or "
+     "be drawn to people who ask for more than you can give. The strain shows where your manner "
+     "has outgrown you, or you it. By the time it passes, the face you show fits the person behind "
+     "it better."},
+    {Jupiter, Midheaven, Conjunction,
+     "As Jupiter crosses your Midheaven, your work and public standing come into a brighter light "
+     "for some weeks. It favours applying for the role, taking the stage, or stepping into a "
+     "position of responsibility. The risk is overcommitment: saying yes to everything because "
+     "everyone is asking. What remains once it passes is a reputation that has grown, if you "
+     "backed the visibility with work you can stand behind."},
+    {Jupiter, Midheaven, Easy,
+     "While Jupiter favours your Midheaven, efforts toward your vocation get support from people "
+     "with standing. It suits a step up, a mentor's advice, or a project that shows your skill to "
+     "the right people. The ease can make you wait for recognition rather than earn it. Do one "
+     "thing in these weeks that moves your calling forward; the goodwill tends to persist."},
+    {Jupiter, Midheaven, Hard,
+     "For these months Jupiter strains your Midheaven, and ambition can pull hard against what you "
+     "already carry. You may take on a visible role too quickly, clash with someone whose status "
+     "stands in your way, or feel that your present work no longer fits. The pressure asks whether "
+     "the bigger aim is really yours. As it comes exact, and again as it returns, weigh the offer "
+     "against the life around it; what remains is a clearer sense of the standing you want."},
+    // Transiting Saturn.
+    {Saturn, Sun, Conjunction,
+     "For these months, often with three exact passes as Saturn turns back and forward, your Sun "
+     "is asked to take itself seriously. Energy can run lower and duties heavier, and praise may "
+     "be scarce. It is a season to commit: finish the qualification, accept the responsibility, "
+     "drop what you only did to be liked. What remains once it passes is a self with firmer "
+     "outlines, earned rather than borrowed."},
+    {Saturn, Sun, Easy,
+     "While Saturn steadies your Sun, patient work gets results and people in authority tend to "
+     "trust you. It is a good time to set up the routine, sign the long-term commitment or take on "
+     "a role that asks for maturity. The ease can make everything feel merely dutiful, and you may "
+     "settle for safe. Use these months to lay one lasting foundation; it tends to bear weight for "
+     "years after the transit."},
+    {Saturn, Sun, Hard,
+     "For these months Saturn presses on your Sun, and effort runs into resistance: a manager who "
+     "says not yet, a plan that takes twice as long, a feeling of being examined from the back "
+     "row. It can feel like walking uphill with a full bag. The strain is instructive, since it "
+     "shows what is solid and what was held up by hope. As it comes exact, and again as it "
+     "returns, keep working at what matters; by the time it passes you stand more firmly on your "
+     "own."},
+    {Saturn, Moon, Conjunction,
+     "As Saturn crosses your Moon, feelings can turn sober for some months and home life asks for "
+     "responsibility. You may take on more care for family, sort out where and how you live, or "
+     "notice how much you have been holding in. Loneliness can visit, even in a full house. The "
+     "season asks you to name your needs plainly and provide for them; what remains once it passes "
+     "is steadier emotional ground and a home shaped by what you truly need."},
+    {Saturn, Moon, Easy,
+     "While Saturn steadies your Moon, composure comes more readily and home matters can be put in "
+     "order. It suits repairs, sensible routines, a frank talk with family, or making a place that "
+     "feels safe to come back to. The shadow is a reserve that keeps feelings filed away in a "
+     "drawer. Use these months to build one habit of care for yourself; it tends to comfort you "
+     "long after."},
+    {Saturn, Moon, Hard,
+     "For these months Saturn weighs on your Moon, and moods may run low or guarded. Family duties "
+     "can feel heavy, someone close may keep their distance, or you may feel that your needs come "
+     "last on every list. The pressure asks for honest care of yourself rather than endurance "
+     "alone. As it comes exact, and again as it returns, say plainly what you need; by the time it "
+     "passes, your sense of security rests more on yourself."},
+    {Saturn, Mercury, Conjunction,
+     "For these months Saturn settles on your Mercury, and thinking turns careful and serious. It "
+     "is a good season for study, contracts, writing that needs discipline and planning in detail. "
+     "The cost is doubt: hesitating over every sentence, seeing problems where there are only "
+     "questions, leaving the email in drafts for a week. What remains once it passes is a mind "
+     "better organised and words that carry weight because you checked them."},
+    {Saturn, Mercury, Easy,
+     "While Saturn steadies your Mercury, focused thought comes more easily and careful work is "
+     "rewarded. It favours exams, paperwork, structured learning and difficult conversations held "
+     "calmly. The ease can turn into dryness, speech all fact and no warmth. Use these months to "
+     "master one subject or finish one piece of writing; the discipline tends to stay with you."},
+    {Saturn, Mercury, Hard,
+     "For these months Saturn presses on your Mercury, and plans, papers and conversations may run "
+     "into delay or criticism. You may doubt your ideas, rewrite a letter many times, or hear no "
+     "more often than usual. The friction demands precision. As it comes exact, and again as it "
+     "returns, check your facts and say less but better; by the time it passes, your thinking is "
+     "sharper and more trustworthy."},
+    {Saturn, Venus, Conjunction,
+     "As Saturn crosses your Venus, love, friendship and pleasure are weighed for their worth over "
+     "some months. A relationship may deepen into commitment or show its limits, and spending and "
+     "taste grow more sober. You may feel less lovable than you are. The season asks what you "
+     "value enough to keep; what remains once it passes is affection that has been tested and a "
+     "clearer sense of what deserves your care."},
+    {Saturn, Venus, Easy,
+     "While Saturn steadies your Venus, loyal bonds are strengthened and commitments feel natural. "
+     "It suits formalising a relationship, choosing something made to last, or craft that needs "
+     "patience. The ease can make love feel routine, or lead you to choose safe over glad. Use "
+     "these months to give care to what you want to keep; bonds tended now tend to hold."},
+    {Saturn, Venus, Hard,
+     "For these months Saturn strains your Venus, and affection or pleasure can feel rationed. A "
+     "partner may keep their distance, a friendship may cool, or you may doubt your worth to the "
+     "people you love. The strain is a test of what is real. As it comes exact, and again as it "
+     "returns, value what lasts over what flatters; by the time it passes, your bonds may be "
+     "fewer, but they are truer."},
+    {Saturn, Mars, Conjunction,
+     "For these months Saturn crosses your Mars, and drive is put on a short rein: effort has to "
+     "be slow and controlled. Frustration can build when things refuse to move, and anger may go "
+     "underground. It is a good season for hard practical work done with patience and for any task "
+     "that needs endurance. What remains once it passes is a strength that knows its limits and "
+     "uses them."},
+    {Saturn, Mars, Easy,
+     "While Saturn steadies your Mars, disciplined effort pays off. It is good for long projects, "
+     "steady practice, building something with your hands, or taking charge of a difficult task "
+     "nobody else wants. The risk is all work and no fire, duty crowding out desire. Use these "
+     "months to finish something that needs stamina; the results tend to be durable."},
+    {Saturn, Mars, Hard,
+     "For these months Saturn blocks your Mars, and you may feel you are pushing against a wall: a "
+     "rule, an authority, a delay you cannot hurry. Anger may flare or be swallowed. The "
+     "resistance has a use, showing where force is wasted and where persistence pays. As it comes "
+     "exact, and again as it returns, work steadily rather than harder; by the time it passes, "
+     "your drive is more skilled."},
+    {Saturn, Jupiter, Conjunction,
+     "As Saturn crosses your Jupiter, hopes are measured against reality for some months. A plan "
+     "may need scaling, a belief may need testing, or a long-held aim may finally become concrete. "
+     "It can feel like being told to be sensible. The season rewards patient growth over grand "
+     "gestures, and what remains once it passes is a faith that has been examined and an aim you "
+     "can actually reach."},
+    {Saturn, Jupiter, Easy,
+     "While Saturn steadies your Jupiter, vision and practicality pull in the same harness. It is "
+     "a good time to plan a venture, pursue formal study, or turn an ideal into a structure with a "
+     "budget and a calendar. The ease can make you content with the plan and slow to act. Use "
+     "these months to put one hope on a timetable; it has a far better chance of taking shape."},
+    {Saturn, Jupiter, Hard,
+     "For these months Saturn curbs your Jupiter, and optimism can run into limits: a door that "
+     "stays closed, an authority that says wait, a creed that no longer convinces. You may swing "
+     "between overconfidence and gloom. The strain asks for realism. As it comes exact, and again "
+     "as it returns, prune the aims you cannot tend; by the time it passes, your hopes are fewer "
+     "and sounder."},
+    {Saturn, Saturn, Conjunction,
+     "This is your Saturn return, which comes near the ages of 29 and 58, and for these months, "
+     "often with three exact passes, it asks what you have built and whether it is truly yours. "
+     "Commitments may be made or ended, work taken seriously, old rules tested against your own "
+     "experience. It can feel heavy. What remains once it passes is a life more of your own "
+     "making, shaped by choices you now own."},
+    {Saturn, Saturn, Easy,
+     "This is a point in Saturn's cycle when your structures work with you rather than against "
+     "you. For these months, steady effort tends to show results, and plans laid in earlier years "
+     "can gain a firmer shape. The ease can tempt you to stay inside walls that merely feel safe. "
+     "Use the support to strengthen what deserves it; what you consolidate now tends to last well "
+     "into the next years."},
+    {Saturn, Saturn, Hard,
+     "This is a checkpoint in Saturn's cycle, when the structures of your life are tested against "
+     "how you have grown. For these months a job, a routine or a commitment may feel too tight or "
+     "too loose, and people in charge may press for decisions. The strain is a review. As it comes "
+     "exact, and again as it returns, mend what can be mended and release what cannot; by the time "
+     "it passes, your frame fits you better."},
+    {Saturn, Uranus, Conjunction,
+     "As Saturn crosses your Uranus, the wish for freedom and the need for structure work on the "
+     "same ground for some months. You may give a restless idea a solid form, or feel a rule "
+     "pressing on your independence. Change tends to come slowly and deliberately. The season "
+     "favours reform over revolt, and what remains once it passes is a freedom with a framework, "
+     "sturdier than one won on impulse."},
+    {Saturn, Uranus, Easy,
+     "While Saturn steadies your Uranus, new ideas can be built into lasting forms. It is a good "
+     "time to organise a change you have long wanted, modernise a tired routine, or make an "
+     "unusual plan practical. The ease can make you settle for a compromise that keeps nothing "
+     "new. Use these months to make one reform stick; it tends to hold."},
+    {Saturn, Uranus, Hard,
+     "For these months Saturn presses on your Uranus, and the tension between the old order and "
+     "the wish to break free can grow sharp. You may want to bolt from a duty, or find sudden "
+     "changes blocked by rules or people. The pressure asks for a path between rebellion and "
+     "surrender. As it comes exact, and again as it returns, change what needs changing at a pace "
+     "you can hold; what remains is a freedom you can keep."},
+    {Saturn, Neptune, Conjunction,
+     "For these months Saturn crosses your Neptune, and dreams are asked to take a form or be let "
+     "go. A vision may become a real project, a faith may be tested by facts, or an illusion may "
+     "quietly dissolve. It can feel like disenchantment. The season rewards giving imagination a "
+     "discipline, and what remains once it passes is a dream that can bear daylight, or the relief "
+     "of having set one down."},
+    {Saturn, Neptune, Easy,
+     "While Saturn steadies your Neptune, inspiration and practicality cooperate. It suits "
+     "disciplined creative work, a spiritual practice with a routine, or service given reliably, "
+     "week after week. The ease can lull you into dreaming about the structure rather than "
+     "building it. Use these months to give one ideal a schedule; it tends to endure."},
+    {Saturn, Neptune, Hard,
+     "For these months Saturn strains your Neptune, and hopes may run up against hard facts. A "
+     "plan may prove vaguer than it looked, a trust may be tested, or duty may crowd out your "
+     "inner life until there is no quiet hour left. The friction clarifies. As it comes exact, and "
+     "again as it returns, keep what survives scrutiny; by the time it passes, your ideals are "
+     "humbler and more sustainable."},
+    {Saturn, Pluto, Conjunction,
+     "As Saturn crosses your Pluto, deep pressures come to the surface for some months and ask to "
+     "be dealt with. You may face a power struggle, leave an arrangement that has outlived its "
+     "use, or commit to a long, hard change. It can feel heavy and slow. The season favours "
+     "endurance and honest accounting, and what remains once it passes is a strength you have "
+     "proven and a structure cleared of what no longer holds."},
+    {Saturn, Pluto, Easy,
+     "While Saturn steadies your Pluto, deep work can be done patiently. It is a good time to "
+     "restructure, to tackle a long-standing problem methodically, or to take responsibility for "
+     "your influence over others. The ease can let you avoid the hardest part. Use these months to "
+     "go to the root with patience; changes made now tend to last."},
+    {Saturn, Pluto, Hard,
+     "For these months Saturn presses on your Pluto, and control, fear or ambition can grow heavy. "
+     "You may face an authority who refuses to budge, or notice how tightly you hold on to a plan, "
+     "a role or a person. The pressure exposes what needs to change. As it comes exact, and again "
+     "as it returns, let go of what cannot be held; by the time it passes, your power rests on "
+     "firmer, cleaner ground."},
+    {Saturn, NorthNode, Conjunction,
+     "For these months Saturn crosses your North Node, and the direction you are growing toward "
+     "asks for commitment rather than curiosity. Responsibilities may appear on the new path, and "
+     "progress can feel slower than you hoped. The season rewards steady steps over leaps. What "
+     "remains once it passes is real progress in the direction of growth, and the sense of having "
+     "chosen it."},
+    {Saturn, NorthNode, Easy,
+     "While Saturn steadies your North Node, disciplined effort toward the growth you seek pays "
+     "off. Mentors, structures and routines can help you practise the unfamiliar. The ease can "
+     "make you rest on old skills instead. Use these months to commit to one new habit that fits "
+     "your direction; it tends to become part of you."},
+    {Saturn, NorthNode, Hard,
+     "For these months Saturn strains your North Node, and moving forward can feel blocked by "
+     "duties rooted in the past. You may doubt your direction, or feel pulled back into old roles "
+     "at home or at work. The pressure asks what you are truly growing toward. As it comes exact, "
+     "and again as it returns, take the harder, newer step; by the time it passes, your path is "
+     "clearer for having been tested."},
+    {Saturn, Lilith, Conjunction,
+     "As Saturn crosses your Lilith, what refuses to be tamed comes up against structure and rules "
+     "for some months. You may feel pressed to conform, or find a lasting form for your "
+     "independence. Anger at constraint can run deep and quiet. The season asks for a boundary "
+     "that is both firm and yours; what remains once it passes is a defiance with discipline, "
+     "harder to dismiss."},
+    {Saturn, Lilith, Easy,
+     "While Saturn steadies your Lilith, you can give your untamed side a durable form: a boundary "
+     "kept, a refusal sustained, work that carries your own edge. The ease can make you settle for "
+     "quiet respectability, saying yes at the table while meaning no. Use these months to make one "
+     "stance lasting; it tends to be respected."},
+    {Saturn, Lilith, Hard,
+     "For these months Saturn presses on your Lilith, and authority may push against the part of "
+     "you that refuses to submit. You may feel judged for your desires, or answer rules with cold "
+     "defiance. The strain can teach you where your refusal protects something real. As it comes "
+     "exact, and again as it returns, stand your ground with care; by the time it passes, your "
+     "independence is sturdier."},
+    {Saturn, Chiron, Conjunction,
+     "For these months Saturn crosses your Chiron, and an old wound asks for patient, practical "
+     "care. Limits you have long felt may become plain, and that can sting. It is a good season to "
+     "seek steady support or to teach what you know from experience. What remains once it passes "
+     "is a wound better understood and a skill of tending others that has deepened with time."},
+    {Saturn, Chiron, Easy,
+     "While Saturn steadies your Chiron, tending an old hurt becomes steady work rather than "
+     "crisis. It is a good time for routines of care, structured learning or helping others in a "
+     "disciplined way. The ease can lead you to manage the hurt without feeling it. Use these "
+     "months to build something useful from experience; it tends to last."},
+    {Saturn, Chiron, Hard,
+     "For these months Saturn presses on your Chiron, and an old sore spot can feel heavier. "
+     "Criticism or a limit may touch it directly, as a remark at work lands where it has long "
+     "hurt. The pressure asks for patience rather than hiding. As it comes exact, and again as it "
+     "returns, give the hurt structure and time; by the time it passes, you have a sturdier way of "
+     "carrying it and more to offer others."},
+    {Saturn, Ascendant, Conjunction,
+     "As Saturn crosses your Ascendant, the way you present yourself becomes more serious and "
+     "defined for some months. You may take on a visible responsibility, choose plainer clothes, "
+     "or feel less at ease in company, and first impressions may read as reserved. The season asks "
+     "for a manner that matches your real age and weight. What remains once it passes is a "
+     "clearer, more mature way of greeting the world."},
+    {Saturn, Ascendant, Easy,
+     "While Saturn steadies your Ascendant, you come across as reliable and capable. It is good "
+     "for interviews, new roles, or presenting yourself with quiet authority. The ease can make "
+     "you come across as stiffer than you are. Use these months to show your competence plainly; "
+     "the impression tends to stay."},
+    {Saturn, Ascendant, Hard,
+     "For these months Saturn presses on your Ascendant, and the way you come across may feel "
+     "constrained or misread. Others may judge quickly, or you may hold back too much and stand at "
+     "the edge of the room. The strain asks you to be yourself under pressure. As it comes exact, "
+     "and again as it returns, show yourself without apology; by the time it passes, your manner "
+     "is more your own."},
+    {Saturn, Midheaven, Conjunction,
+     "For these months Saturn crosses your Midheaven, and your vocation and public standing come "
+     "under review. Efforts of years may be recognised, or a career path may show its limits, and "
+     "responsibility tends to grow. The season asks whether your public role is the one you want. "
+     "What remains once it passes is a reputation built on substance, and clarity about your "
+     "calling."},
+    {Saturn, Midheaven, Easy,
+     "While Saturn steadies your Midheaven, disciplined work toward your calling gains traction, "
+     "and those in charge tend to notice. It is a good time for a promotion, a long-term project, "
+     "or putting your role on a formal footing. The ease can make you settle for status over "
+     "meaning. Use these months to strengthen what you want to be known for; it tends to endure."},
+    {Saturn, Midheaven, Hard,
+     "For these months Saturn strains your Midheaven, and career or public standing can feel "
+     "blocked or burdened. You may face criticism, a delayed promotion, or a pull between duties "
+     "at home and at work. The pressure tests your direction. As it comes exact, and again as it "
+     "returns, persist with what matters and drop what is only for show; by the time it passes, "
+     "your standing rests on sounder work."},
+    // Transiting Uranus.
+    // Transiting Neptune.
+    // Transiting Pluto.
+});
+
+}  // namespace
+
+std::span<const KeyedReading> slowTransitReadings() { return readings; }
 
 }  // namespace zodrivel
