@@ -541,6 +541,268 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "returns, persist with what matters and drop what is only for show; by the time it passes, "
      "your standing rests on sounder work."},
     // Transiting Uranus.
+    {Uranus, Sun, Conjunction,
+     "For a year or so, with up to three exact passes as Uranus turns back and forward, your Sun "
+     "is shaken awake. You may want to change work, town or style of life, and surprises can "
+     "arrive from outside as well. Not every urge to break free is wise, and the restlessness can "
+     "tire the people who rely on you. By the time it passes, what remains is a self less bound by "
+     "old expectations and more recognisably your own."},
+    {Uranus, Sun, Easy,
+     "While Uranus quickens your Sun, change comes more easily than usual and fresh starts feel "
+     "natural. It is a good time to try the unconventional course, the new field, the haircut you "
+     "have been sketching in the margins. Because the ease asks little, you may enjoy the novelty "
+     "and change nothing of substance. Use these months to make one genuine break with habit; the "
+     "freedom won now tends to stay."},
+    {Uranus, Sun, Hard,
+     "For these months Uranus jolts your Sun, and the life you have built may suddenly feel too "
+     "narrow. Plans can be overturned by events or by your own impatience, and people around you "
+     "may act unpredictably. Some of the shake-up is overdue. As it comes exact, and again as it "
+     "returns, change what truly confines you and leave the rest standing; by the time it passes, "
+     "you have more room to be yourself."},
+    {Uranus, Moon, Conjunction,
+     "As Uranus crosses your Moon, feelings and home life are stirred for some months. You may "
+     "move house, rearrange a household, or discover needs you did not know you had, and moods can "
+     "swing without warning. The unsettledness has a point: old comforts may no longer fit. What "
+     "remains once it passes is a freer emotional life and a home that suits who you are now."},
+    {Uranus, Moon, Easy,
+     "While Uranus quickens your Moon, emotional freedom comes easily and change at home feels "
+     "refreshing rather than threatening. It suits a new arrangement of rooms or routines, new "
+     "friends, or an honest word about what you need. The ease can make you restless for novelty "
+     "without deepening anything. Use these months to try one new way of caring for yourself; it "
+     "tends to become a habit."},
+    {Uranus, Moon, Hard,
+     "For these months Uranus unsettles your Moon, and home, family or moods can feel disrupted. A "
+     "move, a change in the household or an abrupt need for space may come up, and you may feel "
+     "pulled between security and freedom. The upheaval can clear what was stale. As it comes "
+     "exact, and again as it returns, let the changes happen at a pace you can live with; by the "
+     "time it passes, your sense of home is more flexible."},
+    {Uranus, Mercury, Conjunction,
+     "For some months Uranus crosses your Mercury, and thinking turns quick, original and "
+     "restless. New ideas arrive in flashes, you may pick up a new subject or technology, and "
+     "conversations take unexpected turns. Focus can scatter, and a message sent in haste can say "
+     "more than you meant. What remains once it passes is a mind that has learned new tricks and "
+     "views old problems from a fresh angle."},
+    {Uranus, Mercury, Easy,
+     "While Uranus quickens your Mercury, inventive thinking comes easily. It is a good time for "
+     "learning something technical, writing in a new voice, or solving a problem by approaching it "
+     "sideways. The ease can make you chase ideas without finishing any. Use these months to "
+     "capture one insight and develop it; the new way of thinking tends to stay with you."},
+    {Uranus, Mercury, Hard,
+     "For these months Uranus jolts your Mercury, and plans, messages and routines can be "
+     "disrupted. You may change your mind often, speak abruptly, or face news that changes your "
+     "picture of things overnight. The friction breaks stale habits of thought. As it comes exact, "
+     "and again as it returns, check before you act on a sudden idea; by the time it passes, your "
+     "thinking is freer and sharper."},
+    {Uranus, Venus, Conjunction,
+     "As Uranus crosses your Venus, love, friendship and taste are electrified for some months. "
+     "You may fall for someone unexpected, want more space in a relationship, or change what you "
+     "find beautiful, from the music you play to the clothes you wear. Stability can wobble. What "
+     "remains once it passes is affection with more room in it, and tastes that are more honestly "
+     "your own."},
+    {Uranus, Venus, Easy,
+     "While Uranus quickens your Venus, new people and new pleasures arrive easily. It is a good "
+     "time to widen your circle, refresh a relationship with something unusual, or explore an art "
+     "you have not tried. The ease can make excitement seem enough and commitment less appealing. "
+     "Use these months to bring one new delight into a lasting bond; it tends to keep the bond "
+     "lively."},
+    {Uranus, Venus, Hard,
+     "For these months Uranus unsettles your Venus, and relationships may need more freedom than "
+     "they have. Attractions can flare and fade, a partner may want space, or you may feel bored "
+     "by what was comfortable. The disruption reveals what is alive and what is habit. As it comes "
+     "exact, and again as it returns, allow change without breaking what still matters; by the "
+     "time it passes, your bonds have more breathing room."},
+    {Uranus, Mars, Conjunction,
+     "For some months Uranus crosses your Mars, and energy comes in surges. You may start projects "
+     "on impulse, quit something abruptly, or feel a sudden urge for independence. Impatience can "
+     "run hot, and rash moves are possible. The season favours bold, original action guided by a "
+     "cool head; what remains once it passes is courage that has been tried, and perhaps a new "
+     "direction for your drive."},
+    {Uranus, Mars, Easy,
+     "While Uranus quickens your Mars, bold action comes easily and new ways of working pay off. "
+     "It is a good time to start an independent project, try an unusual approach or take a "
+     "calculated risk. The ease can tip into restlessness, many starts and few finishes. Use these "
+     "months to carry one innovation through; the results tend to surprise you."},
+    {Uranus, Mars, Hard,
+     "For these months Uranus jolts your Mars, and tension or impatience can spike without "
+     "warning. You may rebel against a rule, lose your temper over a delay, or act before "
+     "thinking. The energy is real and can be channelled. As it comes exact, and again as it "
+     "returns, pause before the abrupt move and direct the urge into something that deserves it; "
+     "by the time it passes, your drive is freer."},
+    {Uranus, Jupiter, Conjunction,
+     "As Uranus crosses your Jupiter, beliefs and hopes are shaken loose for some months. "
+     "Unexpected chances can arrive, a new philosophy can catch your imagination, or a trip can "
+     "change how you see things. The risk is chasing every bright idea at once. What remains once "
+     "it passes is a wider, less conventional faith and the openings you chose to take."},
+    {Uranus, Jupiter, Easy,
+     "While Uranus quickens your Jupiter, growth comes through surprises and fresh perspectives. "
+     "It is a good time to study something unconventional, travel somewhere unfamiliar, or take an "
+     "unusual opportunity. The ease can make you restless for the next novelty. Use these months "
+     "to follow one thread all the way; the broadened horizon tends to stay."},
+    {Uranus, Jupiter, Hard,
+     "For these months Uranus unsettles your Jupiter, and plans for growth can be overturned or "
+     "redirected. You may lose faith in an old creed, or leap at a new one too quickly. Sudden "
+     "changes can bring both setbacks and chances. As it comes exact, and again as it returns, "
+     "keep the vision but test the method; by the time it passes, your beliefs are more flexible "
+     "and better grounded."},
+    {Uranus, Saturn, Conjunction,
+     "For some months Uranus crosses your Saturn, and the structures of your life come up against "
+     "the urge to change. A routine, a job or a long commitment may feel suddenly confining, or be "
+     "disrupted from outside. Fear of losing stability can run high. What remains once it passes "
+     "is a structure renewed from within, sturdier for having been shaken."},
+    {Uranus, Saturn, Easy,
+     "While Uranus quickens your Saturn, old structures can be updated without breaking them. It "
+     "is a good time to modernise a routine, reform a way of working, or bring new methods to a "
+     "long-held responsibility. The ease can make you tinker rather than change. Use these months "
+     "to make one real improvement; it tends to hold."},
+    {Uranus, Saturn, Hard,
+     "For these months Uranus strains your Saturn, and tension between security and change can "
+     "grow acute. A job, a rule or a duty may suddenly feel unbearable, or circumstances may force "
+     "a rearrangement you did not plan. The pressure asks what structures still serve. As it comes "
+     "exact, and again as it returns, reform rather than demolish; by the time it passes, your "
+     "foundations are more your own."},
+    {Uranus, Uranus, Conjunction,
+     "Uranus comes back to the place it held at your birth near the age of 84, after a full round "
+     "of the zodiac, and in the first year or so of life it may turn back over that place once or "
+     "twice. For the months of this passage, the wish to be free of old patterns is strong, and "
+     "fresh interests can appear at any age. The risk is restlessness without a target. What "
+     "remains is a renewed sense of your own originality."},
+    {Uranus, Uranus, Easy,
+     "This is a point in Uranus's eighty-four-year round when your urge for freedom flows more "
+     "easily into life. For these months, change can come without a crisis, and new interests or "
+     "friends can bring fresh air. The ease can make you take the chance lightly. Use it to make "
+     "one lasting change toward the life that fits you; it tends to stay."},
+    {Uranus, Uranus, Hard,
+     "This is a checkpoint in Uranus's eighty-four-year round, when the urge for freedom presses "
+     "against the life you have built. For these months you may feel restless with routines, want "
+     "to change course, or find others pushing for change around you. The upheaval can feel "
+     "unsettling. As it comes exact, and again as it returns, choose which changes matter most; by "
+     "the time it passes, you have more room to live as yourself."},
+    {Uranus, Neptune, Conjunction,
+     "As Uranus crosses your Neptune, dreams and ideals are stirred in sudden ways for some "
+     "months. A new spiritual interest, a piece of music that rearranges your week, or an abrupt "
+     "disillusionment can shift how you see things, and confusion and excitement can arrive in the "
+     "same hour. It is a time to follow a glimpse without staking everything on it. What remains "
+     "once it passes is a more awakened inner life and ideals that have been aired out."},
+    {Uranus, Neptune, Easy,
+     "While Uranus quickens your Neptune, inspiration comes easily and intuitive leaps feel "
+     "natural. It is a good time for creative experiment, an unusual practice of reflection, or an "
+     "idea that arrives on a late walk and asks to be written down. The ease can leave you "
+     "drifting among possibilities, admiring each and keeping none. Use these months to ground one "
+     "vision in a plan or a piece of work; it tends to stay alive."},
+    {Uranus, Neptune, Hard,
+     "For these months Uranus unsettles your Neptune, and ideals, faith or fond illusions can be "
+     "challenged without warning. A cause you believed in may disappoint, a hope may dissolve at a "
+     "single remark, or you may long to slip away from it all. The shake-up can show what was "
+     "wishful thinking. As it comes exact, and again as it returns, keep what still rings true and "
+     "let the rest go; by the time it passes, your vision is clearer and less easily fooled."},
+    {Uranus, Pluto, Conjunction,
+     "For some months Uranus crosses your Pluto, and deep forces are stirred toward sudden change. "
+     "A long-held grip, fear or attachment may break open, or you may feel driven to overhaul "
+     "something from the foundations: the job, the arrangement, the story you tell about yourself. "
+     "The season can feel intense and unpredictable, and not every break needs making at once. "
+     "What remains once it passes is a freedom won from the depths and a clearer sense of your own "
+     "power."},
+    {Uranus, Pluto, Easy,
+     "While Uranus quickens your Pluto, deep change can happen with less struggle than usual. It "
+     "is a good time to break a long habit, reform how you use your influence, or let go of "
+     "something that has held you back for years, perhaps by clearing the room you have avoided "
+     "since you moved in. The ease can tempt you to stop at the first layer. Use these months to "
+     "finish the change; it tends to stick."},
+    {Uranus, Pluto, Hard,
+     "For these months Uranus jolts your Pluto, and power struggles or old fears can surface "
+     "abruptly. You may feel driven to break free of someone's control, or find a change imposed "
+     "on you that you resist with everything you have. The upheaval can be intense but clarifying, "
+     "showing what you were holding on to and why. As it comes exact, and again as it returns, "
+     "change what needs changing with care; by the time it passes, your power moves more freely."},
+    {Uranus, NorthNode, Conjunction,
+     "As Uranus crosses your North Node, the direction of your growth can take a sudden turn for "
+     "some months. A new person, an unusual idea or an offer out of nowhere may point you toward "
+     "unfamiliar ground, and familiar habits can suddenly feel stale. The risk is restlessness "
+     "that changes everything except direction. What remains once it passes is a step toward the "
+     "growth you are reaching for, perhaps one you did not plan but are glad you took."},
+    {Uranus, NorthNode, Easy,
+     "While Uranus quickens your North Node, growth tends to come through surprises. It is a good "
+     "time to try something new in the direction you want to go, or to follow an unexpected "
+     "invitation, a class or a group you would once have passed by. The ease can make you chase "
+     "novelty rather than growth, collecting starts. Use these months to take one real step along "
+     "your path; it tends to matter later."},
+    {Uranus, NorthNode, Hard,
+     "For these months Uranus unsettles your North Node, and your sense of direction can be "
+     "shaken. You may feel pulled between old habits that still comfort you and sudden new paths "
+     "that promise more than they explain. The disruption can clarify what growth you really want, "
+     "by showing you what you miss when a plan falls away. As it comes exact, and again as it "
+     "returns, follow the thread that feels alive; by the time it passes, your path is freer."},
+    {Uranus, Lilith, Conjunction,
+     "For some months Uranus crosses your Lilith, and what you have refused to tame breaks out "
+     "more boldly. You may defy a rule openly, claim a desire you kept hidden, or startle people "
+     "who thought they knew you, perhaps at a family table where you used to keep quiet. The "
+     "freedom can be exhilarating and it has a cost in goodwill. What remains once it passes is an "
+     "independence more fully yours, and a truer sense of who stays."},
+    {Uranus, Lilith, Easy,
+     "While Uranus quickens your Lilith, your untamed side finds new outlets without much "
+     "conflict. It is a good time to act on a private desire, dress or speak in a way that is "
+     "plainly yours, or voice an unpopular truth to people ready to hear it. The ease can make you "
+     "treat the chance as a game and go back to being agreeable. Use these months to claim one "
+     "freedom for good; it tends to stay."},
+    {Uranus, Lilith, Hard,
+     "For these months Uranus provokes your Lilith, and anger at constraint can burst out "
+     "suddenly. You may rebel against expectations at work or at home, walk out of a room "
+     "mid-sentence, or provoke people simply to test them. The outburst has truth in it, even when "
+     "its timing is poor. As it comes exact, and again as it returns, choose your rebellions and "
+     "say why; by the time it passes, your independence is clearer and better understood."},
+    {Uranus, Chiron, Conjunction,
+     "As Uranus crosses your Chiron, an old wound may be touched without warning for some months, "
+     "and new ways of tending it can appear as suddenly. An unexpected insight, an unfamiliar "
+     "method or a new acquaintance with a similar story may shift how you carry the hurt. Being "
+     "jolted where you are tender can sting. What remains once it passes is a freer relationship "
+     "with the old wound and fresh ways to help others with theirs."},
+    {Uranus, Chiron, Easy,
+     "While Uranus quickens your Chiron, new approaches to an old hurt come more easily. It is a "
+     "good time to try an unusual kind of support, sit in on a group you would once have avoided, "
+     "or share your experience in a new form, a letter or a talk. The ease can make you skip the "
+     "slow, unglamorous part of tending. Use these months to take one new step in caring for "
+     "yourself; it tends to last."},
+    {Uranus, Chiron, Hard,
+     "For these months Uranus jolts your Chiron, and an old sore spot can be exposed abruptly, by "
+     "news, a change of plan or a careless word. You may feel restless and raw, wanting to fix "
+     "everything at once. The disruption can also break a pattern that kept the hurt in place. As "
+     "it comes exact, and again as it returns, let the old reflex go and try something new; by the "
+     "time it passes, you carry the wound more freely."},
+    {Uranus, Ascendant, Conjunction,
+     "For some months Uranus crosses your Ascendant, and the way you present yourself can change "
+     "quickly. A new look, a new setting or a freer manner may arrive, and people who knew you may "
+     "need a second glance. The change can feel abrupt to you and to them. What remains once it "
+     "passes is a more authentic way of greeting the world, and first impressions that say who you "
+     "are now."},
+    {Uranus, Ascendant, Easy,
+     "While Uranus quickens your Ascendant, it is easy to show a fresher side of yourself. It is a "
+     "good time to change your style, introduce yourself to new circles, or try a less guarded "
+     "approach with strangers. The ease can keep the change on the surface, a new jacket and the "
+     "same old caution. Use these months to let it go deeper; the way you greet people now tends "
+     "to stay."},
+    {Uranus, Ascendant, Hard,
+     "For these months Uranus unsettles your Ascendant, and the way you come across may be "
+     "disrupted. You may feel restless in your usual role, surprise people with a sharper edge, or "
+     "be surprised yourself by how others react. The disruption can free you from an image you had "
+     "outgrown. As it comes exact, and again as it returns, let yourself change without apology; "
+     "by the time it passes, your manner fits you better."},
+    {Uranus, Midheaven, Conjunction,
+     "As Uranus crosses your Midheaven, your vocation or public standing may take a sudden turn "
+     "for some months. A new job, a change of direction or an unexpected opening can arrive, or "
+     "the old role may simply stop making sense. The disruption can feel exciting and unsettling "
+     "at once. What remains once it passes is a calling closer to who you are becoming, and a "
+     "reputation for doing things your own way."},
+    {Uranus, Midheaven, Easy,
+     "While Uranus quickens your Midheaven, changes at work come easily and new directions open. "
+     "It is a good time to try a new role, bring a fresh method to your trade, or let colleagues "
+     "see an unusual skill. The ease can make you drift from one interesting thing to the next. "
+     "Use these months to take one real step toward the work you want; it tends to matter."},
+    {Uranus, Midheaven, Hard,
+     "For these months Uranus unsettles your Midheaven, and your career or reputation can be "
+     "shaken. You may want to quit, change direction or rebel against what is expected of you, or "
+     "find the ground shifting at work through no choice of your own. The disruption can clear the "
+     "way for a truer calling. As it comes exact, and again as it returns, decide with care rather "
+     "than in a temper; by the time it passes, your standing is more your own."},
     // Transiting Neptune.
     // Transiting Pluto.
 });

@@ -29,8 +29,8 @@ using TransitOrbs = std::array<double, BodyCount>;
 TransitOrbs defaultTransitOrbs();
 
 struct TransitRequest {
-    double fromJulianDay = 0;  // universal time, start of the first day
-    double toJulianDay = 0;    // universal time, end of the last day
+    double fromJulianDay = 0;         // universal time, start of the first day
+    double toJulianDay = 0;           // universal time, end of the last day
     std::vector<PointId> transiting;  // the moving bodies asked for, Sun ... Pluto
     TransitOrbs orbs = defaultTransitOrbs();
 };
@@ -39,10 +39,10 @@ struct Transit {
     PointId transiting = PointId::Sun;
     PointId natal = PointId::Sun;
     AspectKind kind = AspectKind::Conjunction;
-    std::vector<double> exact;           // Julian days (UT) of the exact passes in the range
-    std::optional<double> enters;        // when it comes within orb; empty before the range
-    std::optional<double> leaves;        // when it leaves orb; empty after the range
-    double orb = 0;                      // the orb used, degrees
+    std::vector<double> exact;     // Julian days (UT) of the exact passes in the range
+    std::optional<double> enters;  // when it comes within orb; empty before the range
+    std::optional<double> leaves;  // when it leaves orb; empty after the range
+    double orb = 0;                // the orb used, degrees
 };
 
 // Called now and then with the share done (0..1); answering false stops the search, which then
