@@ -804,6 +804,274 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "way for a truer calling. As it comes exact, and again as it returns, decide with care rather "
      "than in a temper; by the time it passes, your standing is more your own."},
     // Transiting Neptune.
+    {Neptune, Sun, Conjunction,
+     "For a year or two, with up to three exact passes as Neptune turns back and forward, the "
+     "outlines of your Sun go soft. Goals that once drove you can lose their pull, and you may not "
+     "know what you want while something gentler and more generous comes forward. It is a time for "
+     "art, faith, service and patience with not knowing, and a poor one for signing away what you "
+     "cannot see clearly. What remains once it passes is a self less rigid and more "
+     "compassionate."},
+    {Neptune, Sun, Easy,
+     "While Neptune softens your Sun, imagination and sympathy come more easily and ambition "
+     "loosens its grip a little. It is a good season for creative work, for kindness that asks "
+     "nothing back, and for an hour alone with music or the sea. The ease can drift into "
+     "vagueness, days of good intentions with no shape. Give the inspiration one concrete form in "
+     "these months; it tends to stay with you when the haze lifts."},
+    {Neptune, Sun, Hard,
+     "For these months Neptune blurs your Sun, and confidence or direction can slip out of focus. "
+     "You may doubt your aims, feel tired of pushing, or be tempted by someone who promises to "
+     "make things simple, and plans can dissolve before they set. The fog has a use: it loosens an "
+     "identity held too tightly. As it comes exact, and again as it returns, keep your commitments "
+     "near enough to see; by the time it passes, you know what you truly serve."},
+    {Neptune, Moon, Conjunction,
+     "As Neptune crosses your Moon, feelings grow porous for a long season. You may absorb the "
+     "moods of people around you, long for a home that is more ideal than real, or feel a tender "
+     "pull toward family members who need care. Boundaries at home can blur. It is a time to "
+     "honour sensitivity without drowning in it, and what remains once it passes is a deeper "
+     "compassion and a gentler way of looking after yourself."},
+    {Neptune, Moon, Easy,
+     "While Neptune softens your Moon, intuition and empathy flow easily. It is a good time for "
+     "quiet evenings, creative play at home, caring for others, and dreams worth writing down in "
+     "the morning. The ease can make you retreat from practical needs, the bills on the hall table "
+     "and the call not returned. Use these months to nourish your inner life and the household "
+     "alike; the calm you find now tends to last."},
+    {Neptune, Moon, Hard,
+     "For these months Neptune clouds your Moon, and moods can become hard to read, your own and "
+     "other people's. You may feel drained by family demands, confused about what you need, or "
+     "tempted to escape into screens or daydreams. The haze asks for kinder boundaries. As it "
+     "comes exact, and again as it returns, say no where you must and rest where you can; by the "
+     "time it passes, your emotional instincts are wiser and harder to sway."},
+    {Neptune, Mercury, Conjunction,
+     "For a long season Neptune crosses your Mercury, and thinking grows imaginative and diffuse. "
+     "Poetry, music and intuitive insight come easily; lists, dates and contracts do not. You may "
+     "misread a message, forget an appointment, or say yes to something you did not fully "
+     "understand. It is a time to write, dream and double-check. What remains once it passes is a "
+     "mind that can hold what words leave out, and a respect for clear notes."},
+    {Neptune, Mercury, Easy,
+     "While Neptune softens your Mercury, imagination and language work well in the same hand. It "
+     "is a good time for creative writing, music, listening closely to people, or learning through "
+     "images rather than manuals. The ease can make you vague where precision is needed, nodding "
+     "along instead of asking. Use these months to capture your insights in words; what you make "
+     "now tends to carry feeling."},
+    {Neptune, Mercury, Hard,
+     "For these months Neptune fogs your Mercury, and misunderstandings can multiply. Messages may "
+     "go astray, plans grow muddled, or someone may tell you what you want to hear. The confusion "
+     "asks for care: read before signing, check facts, ask twice. As it comes exact, and again as "
+     "it returns, trust your intuition but confirm it; by the time it passes, your thinking is "
+     "subtler and your listening better."},
+    {Neptune, Venus, Conjunction,
+     "As Neptune crosses your Venus, love and beauty take on a dreamlike quality for a long "
+     "season. You may fall for an ideal, feel moved to tears by a film on a weekday afternoon, or "
+     "find that an ordinary relationship suddenly asks for more tenderness than you expected. "
+     "Illusions in love are easy to form now. What remains once it passes is a deeper compassion, "
+     "a finer taste, and perhaps a love that has survived being seen clearly."},
+    {Neptune, Venus, Easy,
+     "While Neptune softens your Venus, romance, art and kindness flow freely. It is a good time "
+     "for creative work, for generous gestures and for gentler dealings with the people you love. "
+     "The ease can make you idealise a partner or drift through pleasures without choosing among "
+     "them. Use these months to make or give something beautiful; the feeling tends to outlast the "
+     "transit."},
+    {Neptune, Venus, Hard,
+     "For these months Neptune clouds your Venus, and love or values can become confused. You may "
+     "idealise someone who cannot live up to it, feel let down by a friend, or give more than is "
+     "wise, and what you want from a relationship can be hard to name. The disillusion has a use, "
+     "clearing away what was only hoped for. As it comes exact, and again as it returns, look at "
+     "people as they are; by the time it passes, your affection is truer."},
+    {Neptune, Mars, Conjunction,
+     "For a long season Neptune crosses your Mars, and drive can soften or lose its aim. You may "
+     "feel unsure what to fight for, find anger slipping away before you can voice it, or be moved "
+     "to act for a cause larger than yourself. Effort spent without a clear target can leave you "
+     "flat. It is a time to direct energy toward what inspires you, and what remains once it "
+     "passes is action with a purpose beyond winning."},
+    {Neptune, Mars, Easy,
+     "While Neptune softens your Mars, effort flows toward ideals and creative aims. It is a good "
+     "time for dance, music, volunteering, or a project driven by compassion rather than ambition. "
+     "The ease can make you drift, waiting for inspiration before lifting a finger. Use these "
+     "months to put your energy behind one vision; it tends to carry you further than force "
+     "would."},
+    {Neptune, Mars, Hard,
+     "For these months Neptune undermines your Mars, and motivation can waver. You may feel stuck, "
+     "unsure of your aim, or drawn into conflicts that are hard to understand or pin down, and "
+     "someone may work against you out of sight. The fog asks for patience and honesty about what "
+     "you want. As it comes exact, and again as it returns, act only where the aim is clear; by "
+     "the time it passes, your drive is gentler and more sincere."},
+    {Neptune, Jupiter, Conjunction,
+     "As Neptune crosses your Jupiter, faith and imagination expand together for a long season. "
+     "Spiritual interests, art, travel to places that feel mythical, or generous service can open "
+     "new horizons. The risk is believing too readily, in a guru, a scheme or a promise that "
+     "sounds beautiful. What remains once it passes is a wider compassion and a faith that has "
+     "learned to ask questions."},
+    {Neptune, Jupiter, Easy,
+     "While Neptune softens your Jupiter, idealism and generosity flow easily. It is a good time "
+     "for spiritual study, creative work, travel, or giving your time to a cause. The ease can "
+     "make you believe without checking or give without limit. Use these months to ground one "
+     "ideal in practice; the vision tends to stay alive afterwards."},
+    {Neptune, Jupiter, Hard,
+     "For these months Neptune blurs your Jupiter, and hopes can outrun reality. You may trust a "
+     "scheme too easily, idealise a teacher or creed, or feel disillusioned when a belief fails "
+     "you. The confusion asks for discernment. As it comes exact, and again as it returns, check "
+     "the facts behind the faith; by the time it passes, your beliefs are humbler and more "
+     "honest."},
+    {Neptune, Saturn, Conjunction,
+     "For a long season Neptune crosses your Saturn, and structures you relied on may begin to "
+     "dissolve. A job, a routine or a firm belief can lose its solidity, and old fears may feel "
+     "vague and hard to name. It is a time to let go of what no longer holds, while keeping the "
+     "duties that still matter. What remains once it passes is a structure rebuilt around your "
+     "ideals, less rigid and more humane."},
+    {Neptune, Saturn, Easy,
+     "While Neptune softens your Saturn, discipline and imagination can share the work. It is a "
+     "good time to give a dream a practical form, such as a set hour each morning for the "
+     "painting, or to bring more compassion into a job you take seriously. The ease can leave the "
+     "practical steps for later, and later keeps moving. Use these months to set one vision on a "
+     "steady base; it tends to last."},
+    {Neptune, Saturn, Hard,
+     "For these months Neptune erodes your Saturn, and security can feel uncertain. You may doubt "
+     "what you have achieved, face vague rules or responsibilities nobody quite defines, or feel "
+     "the ground shifting under a routine that used to hold. The strain asks you to tell real "
+     "duties from imagined ones. As it comes exact, and again as it returns, keep what is solid "
+     "and release the rest; by the time it passes, you stand on truer ground."},
+    {Neptune, Uranus, Conjunction,
+     "As Neptune crosses your Uranus, ideals and the urge for freedom run into each other for a "
+     "long season. You may be drawn to visionary causes, unusual spiritual paths or artistic "
+     "experiment, and the future can look luminous and vague at once, like a town seen through "
+     "mist. The risk is drifting among possibilities without choosing. What remains once it passes "
+     "is a broader imagination and a freedom that serves something beyond yourself."},
+    {Neptune, Uranus, Easy,
+     "While Neptune softens your Uranus, inspiration and originality flow easily. It is a good "
+     "time for creative or spiritual experiments, for finding people who share an unusual "
+     "interest, or for imagining a different shape of life on paper. The ease can let you dream "
+     "without acting, the plan forever in the notebook. Use these months to try one new idea in "
+     "practice; it tends to stay with you."},
+    {Neptune, Uranus, Hard,
+     "For these months Neptune clouds your Uranus, and the wish for change can turn confused or "
+     "restless. You may want to get away without knowing where to, or be drawn to a cause that "
+     "promises more than it delivers. The haze asks for clarity before the leap. As it comes "
+     "exact, and again as it returns, tie your hopes to concrete steps you can name; by the time "
+     "it passes, your picture of freedom is wiser."},
+    {Neptune, Neptune, Conjunction,
+     "Neptune returns to the place it held at your birth only in the first year or so of life, as "
+     "it turns back and forward over that place; a full round of the zodiac takes it about 165 "
+     "years. If this transit falls in a chart's early months, it speaks of a time steeped in the "
+     "atmosphere of home, in moods and images absorbed before words. What remains from such a "
+     "season is an imaginative sensitivity that colours later years."},
+    {Neptune, Neptune, Easy,
+     "This is a point in Neptune's long round when your ideals and imagination flow more easily "
+     "into daily life. For these months art, faith, compassion and quiet reflection can deepen, "
+     "and you may find meaning in unexpected places, a choir, a garden, a stranger's kindness. The "
+     "ease can make you drift and let the glow fade unused. Use it to give your dreams a shape; it "
+     "tends to stay."},
+    {Neptune, Neptune, Hard,
+     "This is a checkpoint in Neptune's long round, when your ideals and illusions are tested "
+     "against experience. For these months old dreams may lose their glow, and you may feel unsure "
+     "of what you believe or why you started. The haze has a purpose, clearing away what was "
+     "borrowed from others. As it comes exact, and again as it returns, keep what still moves you; "
+     "by the time it passes, your faith is more your own."},
+    {Neptune, Pluto, Conjunction,
+     "For a long season Neptune crosses your Pluto, and deep currents of feeling rise toward the "
+     "surface. Old fears or attachments may dissolve quietly, a grudge may simply lose its heat, "
+     "or you may feel drawn into something powerful and hard to name. It is a time for honesty "
+     "with yourself and for letting go without forcing. What remains once it passes is a sense of "
+     "inner renewal, and a power that feels less like control and more like depth."},
+    {Neptune, Pluto, Easy,
+     "While Neptune softens your Pluto, deep change can happen gently. It is a good time for "
+     "reflection, for releasing an old pattern without a fight, or for creative work that draws on "
+     "what lies beneath the surface. The ease can let you skirt the hard parts, sensing the depth "
+     "but staying in the shallows. Use these months to let one old attachment go; the relief tends "
+     "to last."},
+    {Neptune, Pluto, Hard,
+     "For these months Neptune clouds your Pluto, and deep fears or compulsions can surface in "
+     "confusing ways. You may feel powerless, be drawn into other people's intrigues, or not know "
+     "what you are holding on to until someone asks you to let go. The fog asks for honesty. As it "
+     "comes exact, and again as it returns, face what rises and loosen your grip; by the time it "
+     "passes, your inner strength is clearer to you."},
+    {Neptune, NorthNode, Conjunction,
+     "As Neptune crosses your North Node, the direction of your growth can feel unclear and "
+     "inspired by turns for a long season. You may be drawn toward spiritual, creative or caring "
+     "paths, while goals that once seemed obvious lose their meaning. The risk is drifting without "
+     "steering, waiting for a sign. What remains once it passes is a sense of direction guided "
+     "more by meaning than by habit."},
+    {Neptune, NorthNode, Easy,
+     "While Neptune softens your North Node, growth tends to come through imagination and "
+     "compassion. It is a good time to follow an intuition in the direction you want to grow, to "
+     "volunteer, make something or listen more than you speak. The ease can make you wait for "
+     "signs instead of acting on the ones you have. Use these months to take one inspired step; it "
+     "tends to lead somewhere."},
+    {Neptune, NorthNode, Hard,
+     "For these months Neptune clouds your North Node, and your direction can feel uncertain. You "
+     "may doubt your path, or be drawn to a flattering picture of where growth lies that dissolves "
+     "when you get close. The fog asks for patience and a plain test of each hope. As it comes "
+     "exact, and again as it returns, follow what feels genuine in practice; by the time it "
+     "passes, your direction is more honest."},
+    {Neptune, Lilith, Conjunction,
+     "For a long season Neptune crosses your Lilith, and what you refuse to tame can take on a "
+     "dreamlike or hidden quality. Desires you kept out of sight may surface as fantasies, art or "
+     "longing, and an old refusal may blur into yielding. The risk is losing your edge in the "
+     "haze, agreeing to keep the peace. What remains once it passes is a refusal that has grown "
+     "more compassionate and more creative."},
+    {Neptune, Lilith, Easy,
+     "While Neptune softens your Lilith, your untamed side finds creative and imaginative outlets. "
+     "It is a good time to give a hidden desire a form in music, writing or dress, or to honour "
+     "quietly what you refuse to give up. The ease can keep it all in fantasy, a story you tell "
+     "yourself at night. Use these months to bring one part of it into your days; it tends to "
+     "stay."},
+    {Neptune, Lilith, Hard,
+     "For these months Neptune clouds your Lilith, and your refusals may turn confused or secret. "
+     "You may feel unsure of where you stand, give in where you meant to resist, or resist in ways "
+     "nobody can see. The haze asks for clarity about what you refuse to surrender. As it comes "
+     "exact, and again as it returns, name it plainly to yourself and one other person; by the "
+     "time it passes, your independence is truer."},
+    {Neptune, Chiron, Conjunction,
+     "As Neptune crosses your Chiron, an old wound may soften for a long season and become easier "
+     "to hold, or it may ache in a vague, hard-to-name way. Compassion for yourself and for others "
+     "can deepen, and you may find yourself the one people confide in. The risk is sinking back "
+     "into old pain, replaying it like a familiar song. What remains once it passes is a gentler "
+     "relationship with the wound and a deeper gift for caring."},
+    {Neptune, Chiron, Easy,
+     "While Neptune softens your Chiron, compassion and the skill of tending flow easily. It is a "
+     "good time for caring work, for expressing an old hurt through art or letters, or for quiet "
+     "reflection on what it taught you. The ease can make you give more than you have, listening "
+     "to everyone but yourself. Use these months to tend yourself as well; what you learn now "
+     "tends to last."},
+    {Neptune, Chiron, Hard,
+     "For these months Neptune clouds your Chiron, and an old hurt may feel diffuse and hard to "
+     "pin down. You may feel drained by other people's needs, or tempted to slip away from your "
+     "own feelings into busyness or dreams. The fog asks for gentle clarity. As it comes exact, "
+     "and again as it returns, name what hurts and tend it; by the time it passes, you carry it "
+     "more lightly and help others with more skill."},
+    {Neptune, Ascendant, Conjunction,
+     "For a long season Neptune crosses your Ascendant, and the way you come across softens and "
+     "blurs. People may see in you what they hope to see, or you may feel unsure how you appear, "
+     "checking your reflection twice before going out. It is a time for gentleness and care with "
+     "first impressions. What remains once it passes is a more open, compassionate way of greeting "
+     "the world."},
+    {Neptune, Ascendant, Easy,
+     "While Neptune softens your Ascendant, you come across as sympathetic and imaginative. It is "
+     "a good time for creative self-presentation, for caring roles, and for putting strangers at "
+     "ease. The ease can make you vague about who you are, agreeing with whoever spoke last. Use "
+     "these months to show your gentleness with clear edges; the impression tends to stay."},
+    {Neptune, Ascendant, Hard,
+     "For these months Neptune clouds your Ascendant, and others may misread you or cast you in "
+     "roles that are not yours. You may feel uncertain about your image, or drift into being "
+     "whatever a room expects. The haze asks for honesty about yourself. As it comes exact, and "
+     "again as it returns, show yourself as you are, plainly; by the time it passes, your manner "
+     "is truer."},
+    {Neptune, Midheaven, Conjunction,
+     "As Neptune crosses your Midheaven, your vocation may be drawn toward ideals, art or service "
+     "for a long season, and plain ambition can soften. Your public standing can turn hazy or "
+     "inspired, sometimes both in one month. The risk is drifting away from work without choosing "
+     "a new one. What remains once it passes is a calling that serves something larger than a "
+     "title."},
+    {Neptune, Midheaven, Easy,
+     "While Neptune softens your Midheaven, inspiration flows into your work and others notice its "
+     "warmth. It is a good time for creative or caring roles, or for work done for a cause you "
+     "believe in. The ease can make you wait for meaning instead of building it day by day. Use "
+     "these months to bring one ideal into your work; it tends to last."},
+    {Neptune, Midheaven, Hard,
+     "For these months Neptune clouds your Midheaven, and career direction or reputation can feel "
+     "uncertain. You may doubt your path, face misunderstandings at work, or find a role changing "
+     "shape under you. The fog asks for patience and clear records of what you agreed. As it comes "
+     "exact, and again as it returns, hold to what matters most; by the time it passes, your "
+     "calling is clearer."},
     // Transiting Pluto.
 });
 
