@@ -1073,6 +1073,281 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "exact, and again as it returns, hold to what matters most; by the time it passes, your "
      "calling is clearer."},
     // Transiting Pluto.
+    {Pluto, Sun, Conjunction,
+     "For two years or more, with several exact passes as Pluto turns back and forward, your Sun "
+     "is pressed toward a deep change. Roles you identified with may fall away, power questions "
+     "with bosses, partners or yourself can come to a head, and you may find a strength you did "
+     "not know you had. It can feel like being taken apart and rebuilt in slow motion. By the time "
+     "it passes, what remains is a self more honest, harder to push around, and less attached to "
+     "appearances."},
+    {Pluto, Sun, Easy,
+     "While Pluto deepens your Sun, you have unusual power to change your life from the inside. It "
+     "is a good season to commit to a demanding goal, end a habit that drains you, or take charge "
+     "of something others have let slide, and your resolve tends to impress people. Because the "
+     "change comes without crisis, you may not notice how much is possible. Use these months to "
+     "renew one part of your life at the root; what you rebuild now tends to hold for years."},
+    {Pluto, Sun, Hard,
+     "For these months Pluto presses on your Sun, and you may find yourself in a contest of wills: "
+     "a boss who wants control, a partner who refuses to yield an inch, or your own ambition "
+     "demanding more than is wise. Something you built your sense of self on may be stripped back. "
+     "The pressure is hard, and it also shows you what cannot be taken from you. As it comes "
+     "exact, and again as it returns, let go of what is finished; by the time it passes, your "
+     "authority is your own."},
+    {Pluto, Moon, Conjunction,
+     "As Pluto crosses your Moon, for a long season feelings run deep and strong, and family or "
+     "home matters can come to a turning point. Old emotional patterns surface, a bond may be "
+     "tested to its core, or you may feel a fierce wish to protect or to let go. It is a time to "
+     "face what you feel without letting it rule you. What remains once it passes is an emotional "
+     "life cleared of old debris and a surer sense of what you need."},
+    {Pluto, Moon, Easy,
+     "While Pluto deepens your Moon, emotional insight comes more easily, and you can change "
+     "long-standing patterns at home or within yourself. It is a good time for honest family "
+     "conversations, sorting through what you keep and what you clear out of the attic, or "
+     "understanding a feeling that has puzzled you for years. The ease can let you skim past what "
+     "needs facing. Use these months to go to the root; the relief tends to last."},
+    {Pluto, Moon, Hard,
+     "For these months Pluto presses on your Moon, and emotional undercurrents can surge: "
+     "jealousy, possessiveness, old grief or a fierce need for control at home. Family tensions "
+     "may come to a head, or a bond may feel like a tug of war. The intensity is a chance to see "
+     "what has been driving you. As it comes exact, and again as it returns, let feelings surface "
+     "without acting them out; by the time it passes, you hold your emotions rather than they "
+     "you."},
+    {Pluto, Mercury, Conjunction,
+     "For a long season Pluto crosses your Mercury, and thinking turns deep, probing and intense. "
+     "You may research a subject to its roots, uncover a secret, or find a conversation that "
+     "changes your mind for good. Obsessive thoughts can circle, and words can carry more force "
+     "than you mean. What remains once it passes is a mind that sees beneath the surface and "
+     "speaks with more weight."},
+    {Pluto, Mercury, Easy,
+     "While Pluto deepens your Mercury, research, investigation and persuasive speech come more "
+     "easily. It is a good time to dig into a question, write about something that matters, or "
+     "have the conversation that clears the air. The ease can make you use insight to control "
+     "rather than to understand. Use these months to pursue one line of thought to its end; what "
+     "you learn tends to stay with you."},
+    {Pluto, Mercury, Hard,
+     "For these months Pluto presses on your Mercury, and thoughts or conversations can turn "
+     "intense, suspicious or combative. You may argue to win, feel that someone is steering you "
+     "with half-truths, or turn a worry over a hundred times in the early hours. The pressure can "
+     "sharpen your perception. As it comes exact, and again as it returns, say what you mean and "
+     "no more; by the time it passes, your thinking is deeper and harder to fool."},
+    {Pluto, Venus, Conjunction,
+     "As Pluto crosses your Venus, love, desire and values run deep and intense for a long season. "
+     "A relationship may transform, a passion may take hold, or you may face jealousy, "
+     "possessiveness or a hunger you cannot explain. It is a time to see what you truly value and "
+     "why. What remains once it passes is love with more depth and honesty, and a sense of your "
+     "own worth that runs deeper than charm."},
+    {Pluto, Venus, Easy,
+     "While Pluto deepens your Venus, passion and commitment come easily, and a relationship can "
+     "grow more intimate than it has been. It is a good time to deepen a bond, put real feeling "
+     "into creative work, or look honestly at the pattern behind your choices in love. The ease "
+     "can make you hold on too tightly, checking the phone for a reply that is only late. Use "
+     "these months to let love go deeper; the bond tends to grow stronger."},
+    {Pluto, Venus, Hard,
+     "For these months Pluto presses on your Venus, and relationships can turn intense, possessive "
+     "or tangled in questions of power. You may feel gripped by desire, jealousy or the fear of "
+     "losing someone, or a partner may try to set all the terms. The intensity shows what you "
+     "truly value and what you merely cling to. As it comes exact, and again as it returns, refuse "
+     "games of control on either side; by the time it passes, your love is stronger and truer."},
+    {Pluto, Mars, Conjunction,
+     "For a long season Pluto crosses your Mars, and drive becomes fierce and single-minded. You "
+     "may take on an enormous task, stand up to someone who has pushed you for years, or find a "
+     "stamina you did not know you had. Anger can run deep, and the wish to win can become "
+     "compulsive, the argument carried on long after it mattered. What remains once it passes is a "
+     "power you have tested and learned to use with control."},
+    {Pluto, Mars, Easy,
+     "While Pluto deepens your Mars, determination and staying power come easily. It is a good "
+     "time for a demanding project, a long campaign, or any task that needs concentrated force, "
+     "from rebuilding a business to clearing years of clutter in a weekend. The ease can tempt you "
+     "to push others around simply because you can. Use these months to pour your energy into one "
+     "thorough effort; the results tend to last."},
+    {Pluto, Mars, Hard,
+     "For these months Pluto presses on your Mars, and conflicts can turn intense or drawn out. "
+     "You may face someone who wants to dominate, or feel your own anger rise to a pitch that "
+     "startles you, over a parking space or a tone of voice. The pressure asks you to use force "
+     "wisely and to see what the fury protects. As it comes exact, and again as it returns, fight "
+     "only what must be fought; by the time it passes, your strength is greater and better "
+     "governed."},
+    {Pluto, Jupiter, Conjunction,
+     "As Pluto crosses your Jupiter, ambitions and beliefs are deepened and remade for a long "
+     "season. You may pursue a large goal with fierce dedication, question a faith you grew up "
+     "with, or find yourself with new influence in a group or a field. The risk is wanting too "
+     "much power or too much certainty. What remains once it passes is a faith that has been "
+     "tested to its roots and ambitions that rest on depth rather than show."},
+    {Pluto, Jupiter, Easy,
+     "While Pluto deepens your Jupiter, growth comes through depth and commitment. It is a good "
+     "time to pursue a long-term goal, study something demanding, or use your influence for "
+     "someone else's good. The ease can make you content with a vision left on the shelf. Use "
+     "these months to commit to one large aim and give it regular hours; it tends to grow."},
+    {Pluto, Jupiter, Hard,
+     "For these months Pluto presses on your Jupiter, and ambitions or beliefs can run up against "
+     "powerful forces. You may overreach, be drawn into a struggle for influence in a club, a firm "
+     "or a family, or feel a creed crumbling under questions you cannot answer. The pressure asks "
+     "what you truly believe. As it comes exact, and again as it returns, hold to what proves "
+     "real; by the time it passes, your faith is deeper and less brittle."},
+    {Pluto, Saturn, Conjunction,
+     "For a long season Pluto crosses your Saturn, and the structures of your life come under deep "
+     "pressure. A career, a commitment or a set of rules you lived by may need rebuilding from the "
+     "foundations, and fear of losing control can run high. Authority, yours or someone else's, "
+     "may be tested hard. It is a time for endurance and honest accounting rather than patching. "
+     "What remains once it passes is a structure rebuilt on firmer ground, and an authority you "
+     "have earned."},
+    {Pluto, Saturn, Easy,
+     "While Pluto deepens your Saturn, lasting change can be made through patient effort. It is a "
+     "good time to restructure a business or a household, commit to a long discipline, or take "
+     "responsibility for a problem others have avoided for years. The ease can make you settle for "
+     "repairs where rebuilding was possible. Use these months to lay a foundation meant to last; "
+     "it tends to hold."},
+    {Pluto, Saturn, Hard,
+     "For these months Pluto presses on your Saturn, and structures or authorities can feel "
+     "crushing. You may face a boss, an institution or a duty that refuses to bend, or find that "
+     "something you worked hard for no longer stands as it did. The pressure reveals what was "
+     "built on fear and what on substance. As it comes exact, and again as it returns, keep "
+     "building what deserves it; by the time it passes, your foundations are stronger and more "
+     "honestly yours."},
+    {Pluto, Uranus, Conjunction,
+     "As Pluto crosses your Uranus, for a long season the urge for freedom is driven from the "
+     "depths. You may break with a situation that has confined you, throw yourself into a cause, "
+     "or find your views on independence changing at the root. Changes can be sudden and "
+     "far-reaching, and not all of them need making at once. What remains once it passes is a "
+     "freedom that has been fought for and that you know how to keep."},
+    {Pluto, Uranus, Easy,
+     "While Pluto deepens your Uranus, radical change can happen with surprising ease. It is a "
+     "good time to reform a habit, reinvent a way of working, or act on a long-held wish for "
+     "independence, such as the move or the change of field you have been sketching for years. The "
+     "ease can make you change the surface and keep the core. Use these months to let the renewal "
+     "go deep; it tends to last."},
+    {Pluto, Uranus, Hard,
+     "For these months Pluto presses on your Uranus, and the struggle between control and freedom "
+     "can grow intense. You may feel trapped and ready to break out, or find that others resist "
+     "any change you propose. The pressure asks you to find the change that truly matters and to "
+     "pursue it without wrecking what works. As it comes exact, and again as it returns, choose "
+     "your battles with care; by the time it passes, your freedom is more secure."},
+    {Pluto, Neptune, Conjunction,
+     "For a long season Pluto crosses your Neptune, and dreams and ideals are pressed toward their "
+     "roots. A faith may deepen or fall away, an illusion may be exposed, or a creative vision may "
+     "take hold with new force. It can feel disorienting, as if the colours of things were "
+     "changing. What remains once it passes is an inner life that has been cleared and deepened, "
+     "and ideals that can bear weight."},
+    {Pluto, Neptune, Easy,
+     "While Pluto deepens your Neptune, inner life and imagination can be renewed with little "
+     "struggle. It is a good time for spiritual practice, creative work drawn from deep feeling, "
+     "or letting an old illusion go quietly, the way a hope can fade without a quarrel. The ease "
+     "can leave the work half done and the fog half lifted. Use these months to give your deepest "
+     "ideal a form; it tends to endure."},
+    {Pluto, Neptune, Hard,
+     "For these months Pluto presses on your Neptune, and ideals or illusions can be shaken at the "
+     "root. You may feel disillusioned with a cause or a person, drawn into situations where truth "
+     "is hard to find, or uncertain what to believe. The pressure asks you to look clearly at what "
+     "you hoped for. As it comes exact, and again as it returns, let go of what proves false; by "
+     "the time it passes, your ideals are deeper and more sustainable."},
+    {Pluto, Pluto, Conjunction,
+     "Pluto comes back to the place it held at your birth only in the first years of life, as it "
+     "turns back and forward over that place; a full round of the zodiac takes it about 248 years. "
+     "If this transit falls in a chart's early months or years, it speaks of a time when deep "
+     "currents in the family and its surroundings were taken in before words. What remains from "
+     "such a season is an instinct for what lies beneath the surface that colours later years."},
+    {Pluto, Pluto, Easy,
+     "This is a point in Pluto's long round when your capacity for deep change flows more easily "
+     "into life. For these months you may find it easier to let go of what has run its course, to "
+     "commit to something that matters, or to use your influence with care. The ease can leave the "
+     "chance unused. Use it to renew one part of your life at the root; the renewal tends to "
+     "last."},
+    {Pluto, Pluto, Hard,
+     "This is a checkpoint in Pluto's long round, whose timing varies widely from one birth year "
+     "to another because Pluto moves at such an uneven pace. For these months, questions of power, "
+     "control and renewal come to the fore, and you may feel pressed to shed an old way of being. "
+     "The pressure can feel relentless. As it comes exact, and again as it returns, face what "
+     "needs to change; by the time it passes, you are more fully yourself."},
+    {Pluto, NorthNode, Conjunction,
+     "As Pluto crosses your North Node, the direction of your growth is pressed with unusual force "
+     "for a long season. You may feel compelled toward a new path, cross paths with people who "
+     "change your course, or find old habits impossible to keep up, like a role at home that no "
+     "longer fits. The pull can feel overwhelming, yet the choices remain yours. What remains once "
+     "it passes is a deeper commitment to the growth you are reaching for."},
+    {Pluto, NorthNode, Easy,
+     "While Pluto deepens your North Node, growth comes through depth and commitment rather than "
+     "trial and error. It is a good time to pursue your direction wholeheartedly, letting go of "
+     "one comfort that has held you back, a group you stay in from habit or a job kept out of "
+     "fear. The ease can make you settle for half-measures. Use these months to commit fully to "
+     "one step forward; it tends to carry you far."},
+    {Pluto, NorthNode, Hard,
+     "For these months Pluto presses on your North Node, and your direction can feel contested by "
+     "forces larger than you. You may feel dragged back into old habits just as you reach for "
+     "something new, or face people who want to steer your course for their own reasons. The "
+     "pressure asks what you truly want to become. As it comes exact, and again as it returns, "
+     "choose the harder, truer path; by the time it passes, your direction is clearer and firmly "
+     "yours."},
+    {Pluto, Lilith, Conjunction,
+     "For a long season Pluto crosses your Lilith, and what you refuse to tame gathers deep power. "
+     "Hidden desires or long-held anger may rise with force, and you may finally refuse to bow to "
+     "someone or something that has had a hold on you, a family rule or an old bargain. The "
+     "intensity can be alarming and freeing at once. What remains once it passes is an untamed "
+     "strength you can own without shame and use with judgement."},
+    {Pluto, Lilith, Easy,
+     "While Pluto deepens your Lilith, your untamed side can be claimed and used with quiet power. "
+     "It is a good time to hold a boundary without explaining it, or to honour a desire that "
+     "others frown on, calmly and in the open. The ease can make you wield that force carelessly, "
+     "winning points you did not need. Use these months to claim one refused part of yourself "
+     "fully; it tends to stay."},
+    {Pluto, Lilith, Hard,
+     "For these months Pluto presses on your Lilith, and struggles over what you refuse to give up "
+     "can grow intense. You may face someone who wants to control you, or feel gripped by anger or "
+     "desire that seems bigger than its cause. The pressure shows what you truly refuse, and why. "
+     "As it comes exact, and again as it returns, stand firm without cruelty and without apology; "
+     "by the time it passes, your strength is your own."},
+    {Pluto, Chiron, Conjunction,
+     "As Pluto crosses your Chiron, an old wound can be pressed to its depths for a long season. "
+     "Pain you thought settled may resurface in a new setting, an argument that sounds like one "
+     "from long ago, but so may the chance to understand it at the root. It can feel intense and "
+     "exposing. What remains once it passes is a wound that has been faced, and a deep skill in "
+     "helping others with theirs."},
+    {Pluto, Chiron, Easy,
+     "While Pluto deepens your Chiron, an old hurt can be tended at the root with less struggle "
+     "than usual. It is a good time for honest reflection, for a long talk with someone who shares "
+     "the history, or for helping others from your own experience. The ease can make you skim the "
+     "depths and call the work done. Use these months to face one old pain fully; the relief tends "
+     "to last."},
+    {Pluto, Chiron, Hard,
+     "For these months Pluto presses on your Chiron, and an old wound can feel raw. You may feel "
+     "exposed, or be drawn into situations that touch the hurt exactly where it lies, a criticism, "
+     "a loss of control, a familiar kind of silence. The pressure asks for honesty and for patient "
+     "care. As it comes exact, and again as it returns, face what hurts rather than guarding it; "
+     "by the time it passes, you carry it with more strength and can offer more to others."},
+    {Pluto, Ascendant, Conjunction,
+     "For a long season Pluto crosses your Ascendant, and the way you present yourself can change "
+     "at depth. You may alter your appearance, your manner or your surroundings, and others may "
+     "find you more intense or commanding, quieter and harder to read. It can feel like shedding a "
+     "skin that had grown too tight. What remains once it passes is a way of greeting the world "
+     "that carries more depth and presence."},
+    {Pluto, Ascendant, Easy,
+     "While Pluto deepens your Ascendant, you come across with quiet authority, and people tend to "
+     "take you seriously at first sight. It is a good time to present yourself with depth and "
+     "confidence, in an interview, a new group or a hard negotiation. The ease can make you "
+     "intimidating without meaning to, the silence read as judgement. Use these months to show "
+     "strength with warmth; the impression tends to stay."},
+    {Pluto, Ascendant, Hard,
+     "For these months Pluto presses on your Ascendant, and the way you come across can become "
+     "intense or contested. Others may try to define you or push you into a role, or you may feel "
+     "pressed to change how you present yourself before you are ready. The pressure asks you to "
+     "show your true face. As it comes exact, and again as it returns, stand as you are; by the "
+     "time it passes, your presence is stronger and more your own."},
+    {Pluto, Midheaven, Conjunction,
+     "As Pluto crosses your Midheaven, your vocation and public standing may be remade for a long "
+     "season. A career may be rebuilt, the balance of power at work may shift, or you may take on "
+     "a role of real influence and find it heavier than it looked. The pressure can be intense and "
+     "the stakes feel high. What remains once it passes is a calling that reflects who you have "
+     "become, and an authority you have earned."},
+    {Pluto, Midheaven, Easy,
+     "While Pluto deepens your Midheaven, your working life can be strengthened through commitment "
+     "and depth. It is a good time to take on serious responsibility, pursue a meaningful goal, or "
+     "become the person others turn to when a project is in trouble. The ease can make you coast "
+     "on a reputation already made. Use these months to commit to your calling; it tends to grow."},
+    {Pluto, Midheaven, Hard,
+     "For these months Pluto presses on your Midheaven, and struggles for power at work or in "
+     "public life can arise. You may face an authority who wants control, a rival for the same "
+     "position, or a reputation suddenly under scrutiny. The pressure asks what you truly want to "
+     "stand for. As it comes exact, and again as it returns, hold your ground on what matters; by "
+     "the time it passes, your standing is more solid and more honestly yours."},
 });
 
 }  // namespace
