@@ -46,16 +46,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "than use the goodwill. Put it to work: a conversation you have avoided goes more gently now, "
      "and the warmth of it tends to outlast the transit."},
     {Jupiter, Moon, Hard,
-     "For these months Jupiter stirs your Moon toward more than the moment can satisfy. You may "
+     "Over these months, Jupiter stirs your Moon toward more than the moment can satisfy. You may "
      "overcommit to family, say yes to every request for help, or feel restless in a home that was "
      "enough last year. Feelings can run large and then sag. Notice which hunger is real and feed "
      "that one; by the time it passes, you tend to know better what makes you feel at home and "
      "what was only appetite."},
     {Jupiter, Mercury, Conjunction,
      "For a few weeks, and longer if it turns back over the spot, Jupiter widens your Mercury: "
-     "ideas arrive in armfuls, and reading, study, writing and travel are favoured. It is a good "
-     "time to pitch the proposal, sign up for the course or start the notebook. The cost is "
-     "scatter: ten tabs open, a message three times as long as it needs to be, details waved "
+     "ideas arrive in armfuls, and reading, study, writing and travel are favoured. It is a "
+     "fitting time to pitch the proposal, sign up for the course or start the notebook. The cost "
+     "is scatter: ten tabs open, a message three times as long as it needs to be, details waved "
      "through. Once it passes, keep the one idea that still holds up on a second reading."},
     {Jupiter, Mercury, Easy,
      "While Jupiter favours your Mercury, words find their audience more readily. A letter lands "
@@ -64,11 +64,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "Write down what you learn in these weeks; the notes tend to be worth more than the talk, and "
      "they stay when the transit has gone."},
     {Jupiter, Mercury, Hard,
-     "For these months Jupiter pushes your Mercury to think bigger than the facts support. You may "
-     "commit to a plan on a good feeling, skim the fine print, or argue a belief harder than you "
-     "hold it, and someone may challenge your certainty across a table or in a long thread of "
-     "messages. The friction is useful: it asks you to check sources and trim claims. By the time "
-     "it passes, your judgement is broader and better founded."},
+     "For as long as this lasts, Jupiter pushes your Mercury to think bigger than the facts "
+     "support. You may commit to a plan on a good feeling, skim the fine print, or argue a belief "
+     "harder than you hold it, and someone may challenge your certainty across a table or in a "
+     "long thread of messages. The friction is useful: it asks you to check sources and trim "
+     "claims. By the time it passes, your judgement is broader and better founded."},
     {Jupiter, Venus, Conjunction,
      "As Jupiter crosses your Venus, pleasure, affection and taste swell for some weeks. It "
      "favours celebrations, a generous gesture, time with people you love and making something "
@@ -76,14 +76,14 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "beyond the budget, the yes to every invitation. What remains after it passes is a clearer "
      "sense of what you truly enjoy, and perhaps a friendship or a love that grew in the warmth."},
     {Jupiter, Venus, Easy,
-     "While Jupiter favours your Venus, charm comes easily and people are inclined to like you. It "
-     "is a good time for reconciliations, for social plans and creative work, and for asking for "
-     "what you would enjoy. The ease can lull you into indulgence, or into letting a good bond "
+     "While Jupiter favours your Venus, charm comes easily and people are inclined to like you. "
+     "Now is a good moment for reconciliations, for social plans and creative work, and for asking "
+     "for what you would enjoy. The ease can lull you into indulgence, or into letting a good bond "
      "coast on goodwill. Use these weeks to give as well as receive; affection tended now tends to "
      "last well beyond the transit."},
     {Jupiter, Venus, Hard,
-     "For these months Jupiter presses your Venus to want more: more delight, more attention, more "
-     "of whatever glitters in the shop window. You may spend on comfort, expect a partner to "
+     "Through this stretch, Jupiter presses your Venus to want more: more delight, more attention, "
+     "more of whatever glitters in the shop window. You may spend on comfort, expect a partner to "
      "supply all the sweetness, or feel that what you have is somehow not enough. The itch has a "
      "use, since it shows which pleasures feed you and which only fill time. By the time it "
      "passes, your taste is surer and your generosity better aimed."},
@@ -96,15 +96,15 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Jupiter, Mars, Easy,
      "While Jupiter eases your Mars, effort pays back more readily and you can push without "
      "strain. Training for something, building, asking for the promotion or launching a venture "
-     "are favoured. The ease can tempt you to coast on drive alone, starting much and finishing "
-     "little. Aim the energy at one thing for these weeks; what you finish now tends to give you "
-     "confidence for a long while after."},
+     "are favoured. Left to itself, the ease can tempt you to coast on drive alone, starting much "
+     "and finishing little. Aim the energy at one thing for these weeks; what you finish now tends "
+     "to give you confidence for a long while after."},
     {Jupiter, Mars, Hard,
-     "For these months Jupiter inflates your Mars, and drive can outrun judgement. You may take up "
-     "a fight that is not yours, agree to a schedule with no slack in it, or clash with someone as "
-     "sure of themselves as you are. The pressure is also fuel. As it comes exact, and again as it "
-     "returns, pick the battle worth the effort; by the time it passes, you know more exactly how "
-     "much force a task deserves."},
+     "During these months, Jupiter inflates your Mars, and drive can outrun judgement. You may "
+     "take up a fight that is not yours, agree to a schedule with no slack in it, or clash with "
+     "someone as sure of themselves as you are. The pressure is also fuel. As it comes exact, and "
+     "again as it returns, pick the battle worth the effort; by the time it passes, you know more "
+     "exactly how much force a task deserves."},
     {Jupiter, Jupiter, Conjunction,
      "This is your Jupiter return, which comes about every twelve years, and for some weeks or "
      "months it opens a new round of growth. It favours taking stock of what you believe and hope "
@@ -127,8 +127,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As Jupiter crosses your Saturn, hope and duty work on the same task for a while. It is a "
      "good season to grow something solid: a career step earned by years of work, a structure "
      "widened, a house rule relaxed that no longer serves anyone. The cost can be a restless wish "
-     "to outgrow obligations before they are done. What remains once it passes is a foundation "
-     "that bears more weight, if you built on it."},
+     "to outgrow obligations before they are done. Once it has moved on, what is left is a "
+     "foundation that bears more weight, if you built on it."},
     {Jupiter, Saturn, Easy,
      "While Jupiter favours your Saturn, patient efforts find support and limits feel less "
      "confining. It suits long-term plans, a steady commitment, formal study, or help from someone "
@@ -136,7 +136,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "lay the next stone. Put one lasting piece in place in these weeks; structures begun now tend "
      "to stand."},
     {Jupiter, Saturn, Hard,
-     "For these months Jupiter tugs at your Saturn, and the urge to expand strains against what "
+     "Over these months, Jupiter tugs at your Saturn, and the urge to expand strains against what "
      "you have already promised. You may want to break out of a routine, feel held back by a duty, "
      "or find someone setting a limit just when you wanted more. Neither side is simply wrong. By "
      "the time it passes, you tend to know which commitments still deserve your loyalty and where "
@@ -149,39 +149,39 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "opened, so open the one that leads somewhere."},
     {Jupiter, Uranus, Easy,
      "While Jupiter favours your Uranus, originality is welcome and change can come without a "
-     "fight. It is a good time to try the new method, the unusual trip or the unexpected "
+     "fight. It is a good season to try the new method, the unusual trip or the unexpected "
      "friendship, and to say the thing nobody in the room expects. Because it is easy, you may "
      "treat it as entertainment and move on. Use these weeks to make one real innovation in your "
      "life; it tends to stay."},
     {Jupiter, Uranus, Hard,
-     "For these months Jupiter goads your Uranus, and the itch to break loose can grow large. You "
-     "may want to quit, move or overturn a plan on impulse, or find other people springing "
-     "surprises on you. Some of the urge is sound and some is only restlessness. As it comes "
-     "exact, and again as it returns, test each change against what you want to keep; what remains "
-     "is more freedom with less broken on the way."},
+     "For as long as this lasts, Jupiter goads your Uranus, and the itch to break loose can grow "
+     "large. You may want to quit, move or overturn a plan on impulse, or find other people "
+     "springing surprises on you. Some of the urge is sound and some is only restlessness. As it "
+     "comes exact, and again as it returns, test each change against what you want to keep; what "
+     "remains is more freedom with less broken on the way."},
     {Jupiter, Neptune, Conjunction,
      "As Jupiter crosses your Neptune, the imagination opens wide for some weeks. Music, art, "
      "faith, retreat and acts of compassion are favoured, and you may be moved by things others "
      "barely notice. The shadow is vagueness: the lovely plan with no date, trust given too "
-     "readily, the escape that leaves the task undone. What remains once it passes is a glimpse of "
-     "meaning worth keeping, if you give it a form."},
+     "readily, the escape that leaves the task undone. What outlasts it is a glimpse of meaning "
+     "worth keeping, if you give it a form."},
     {Jupiter, Neptune, Easy,
      "While Jupiter favours your Neptune, intuition and kindness flow easily. It suits creative "
-     "work, quiet time, volunteering or a spiritual practice. The ease can slide into drifting, "
-     "days pleasantly spent and nothing landed. Give the inspiration a shape in these weeks, a "
-     "page a day or an hour in the studio; what is made now tends to carry the feeling onward when "
-     "the transit has gone."},
+     "work, quiet time, volunteering or a spiritual practice. Taken for granted, the ease can "
+     "slide into drifting, days pleasantly spent and nothing landed. Give the inspiration a shape "
+     "in these weeks, a page a day or an hour in the studio; what is made now tends to carry the "
+     "feeling onward when the transit has gone."},
     {Jupiter, Neptune, Hard,
-     "For these months Jupiter swells your Neptune, and hopes can float free of the facts. You may "
-     "trust a promise too easily, idealise a person or a cause, or long to slip away from an "
-     "ordinary duty, and someone may sell you a dream. The season asks for discernment: check the "
-     "details without losing the vision. By the time it passes, the faith you keep is better "
+     "Through this stretch, Jupiter swells your Neptune, and hopes can float free of the facts. "
+     "You may trust a promise too easily, idealise a person or a cause, or long to slip away from "
+     "an ordinary duty, and someone may sell you a dream. The season asks for discernment: check "
+     "the details without losing the vision. By the time it passes, the faith you keep is better "
      "tested and more your own."},
     {Jupiter, Pluto, Conjunction,
      "For several weeks, and longer if it loops back over the spot, Jupiter crosses your Pluto and "
      "magnifies whatever runs deep. It can bring the courage to take on a great task, leave a "
      "draining arrangement, or claim a power you have held back. The shadow is the wish to control "
-     "everything that grows. What remains once it passes is the change you chose to make, and the "
+     "everything that grows. When it has gone, you keep the change you chose to make, and the "
      "strength that comes from having made it."},
     {Jupiter, Pluto, Easy,
      "While Jupiter favours your Pluto, deep change comes with less resistance than usual. It "
@@ -189,8 +189,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "your influence for someone's good. Because it is easy, you might skim the surface and call "
      "it done. Go down to the root in these weeks; what you renew now tends to stay renewed."},
     {Jupiter, Pluto, Hard,
-     "For these months Jupiter amplifies your Pluto, and ambition or a struggle for control can "
-     "grow larger than the situation needs. You may push too hard to win, feel someone's power "
+     "During these months, Jupiter amplifies your Pluto, and ambition or a struggle for control "
+     "can grow larger than the situation needs. You may push too hard to win, feel someone's power "
      "pressing on you, or be gripped by an all-or-nothing aim. The intensity can be harnessed. As "
      "it comes exact, and again as it returns, choose what to transform and what to leave alone; "
      "you come out of it with power better used."},
@@ -198,7 +198,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As Jupiter crosses your North Node, the direction you are growing toward gets a generous "
      "push for some weeks. Chances tend to appear that lead beyond your habits: a teacher, a "
      "journey, an invitation into unfamiliar ground. The risk is staying with the old comforts "
-     "because the new road looks large. What remains once it passes is a few steps taken in the "
+     "because the new road looks large. The part that stays afterwards is a few steps taken in the "
      "direction your growth asks for, if you took them."},
     {Jupiter, NorthNode, Easy,
      "While Jupiter favours your North Node, growth in the direction you are heading feels less "
@@ -222,78 +222,81 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Jupiter favours your Lilith, the parts of you that refuse to submit find more "
      "acceptance than usual. It is a good time to voice an unpopular view, pursue a desire you "
      "have kept private, or spend time with people who do not ask you to be less. Because the ease "
-     "is quiet, you might not notice the chance. Use it; a boundary stated now tends to hold."},
+     "is quiet, you might not notice the chance. Use it; a boundary stated now is likely to hold."},
     {Jupiter, Lilith, Hard,
-     "For these months Jupiter enlarges your Lilith, and anger at what confines you can grow "
+     "Over these months, Jupiter enlarges your Lilith, and anger at what confines you can grow "
      "beyond the moment. You may provoke people who want you to conform, or answer their "
-     "disapproval with more force than it deserves. The refusal has truth in it. As it comes "
-     "exact, and again as it returns, choose where to stand firm; by the time it passes, you hold "
-     "a freedom that is yours and a clearer sense of its cost."},
+     "disapproval with more force than it deserves. The refusal has truth in it. At each exact "
+     "pass, choose where to stand firm; once it has moved on, you hold a freedom that is yours and "
+     "a clearer sense of its cost."},
     {Jupiter, Chiron, Conjunction,
      "As Jupiter crosses your Chiron, an old wound can feel larger for some weeks, and so can the "
      "means to tend it. A teacher, a book or a late-night conversation may offer perspective on a "
      "hurt you have carried for years, and it is a good time to help others with what you learned "
-     "the hard way. The risk is a glib optimism that hurries the ache along. What remains once it "
-     "passes is more ease with the old sore spot."},
+     "the hard way. The risk is a glib optimism that hurries the ache along. Once it has moved on, "
+     "what is left is more ease with the old sore spot."},
     {Jupiter, Chiron, Easy,
      "While Jupiter favours your Chiron, helping and being helped come more naturally. Your skill "
-     "at tending others is noticed, and you may find words or support for an old hurt. The ease "
-     "can lead you to give endlessly and leave your own ache for later. Let these weeks include "
-     "some care for yourself; what you learn now tends to deepen your gift for others."},
+     "at tending others is noticed, and you may find words or support for an old hurt. Because it "
+     "asks little, it can lead you to give endlessly and leave your own ache for later. Let these "
+     "weeks include some care for yourself; what you learn now tends to deepen your gift for "
+     "others."},
     {Jupiter, Chiron, Hard,
-     "For these months Jupiter presses on your Chiron, and an old sore spot can feel magnified. "
-     "You may overreact to a careless remark, help others to avoid your own pain, or hear the "
-     "promise of a quick fix. The season asks for patience rather than a cure. As it comes exact, "
-     "and again as it returns, tend the hurt honestly; by the time it passes, the wound is still "
+     "For as long as this lasts, Jupiter presses on your Chiron, and an old sore spot can feel "
+     "magnified. You may overreact to a careless remark, help others to avoid your own pain, or "
+     "hear the promise of a quick fix. The season asks for patience rather than a cure. Through "
+     "its turns back and forward, tend the hurt honestly; when it has gone, the wound is still "
      "yours, but so is more skill in living with it."},
     {Jupiter, Ascendant, Conjunction,
      "For some weeks Jupiter crosses your Ascendant, and the way you come across grows warmer and "
      "more confident. People tend to notice you and first impressions go well, so it is a good "
      "time to start something visible: a new role, a fresh look, a move. The same glow can tip "
-     "into overpromising or taking more space than a room has. What remains once it passes is a "
-     "broader, more open way of greeting the world."},
+     "into overpromising or taking more space than a room has. What outlasts it is a broader, more "
+     "open way of greeting the world."},
     {Jupiter, Ascendant, Easy,
      "While Jupiter favours your Ascendant, first impressions go well and people respond readily. "
      "It suits interviews, introductions and showing yourself more openly, perhaps in a new coat "
      "or a new town. Because you are well received, you may rely on charm where preparation is "
      "needed. Use these weeks to present what you actually want to be known for; the impression "
-     "tends to stay."},
+     "usually stays."},
     {Jupiter, Ascendant, Hard,
-     "For these months Jupiter presses on your Ascendant, and the way you present yourself can run "
-     "larger than you feel inside. You may overstate, promise too much at a first introduction, or "
-     "be drawn to people who ask for more than you can give. The strain shows where your manner "
-     "has outgrown you, or you it. By the time it passes, the face you show fits the person behind "
-     "it better."},
+     "Through this stretch, Jupiter presses on your Ascendant, and the way you present yourself "
+     "can run larger than you feel inside. You may overstate, promise too much at a first "
+     "introduction, or be drawn to people who ask for more than you can give. The strain shows "
+     "where your manner has outgrown you, or you it. By the time it passes, the face you show fits "
+     "the person behind it better."},
     {Jupiter, Midheaven, Conjunction,
      "As Jupiter crosses your Midheaven, your work and public standing come into a brighter light "
      "for some weeks. It favours applying for the role, taking the stage, or stepping into a "
      "position of responsibility. The risk is overcommitment: saying yes to everything because "
-     "everyone is asking. What remains once it passes is a reputation that has grown, if you "
-     "backed the visibility with work you can stand behind."},
+     "everyone is asking. When it has gone, you keep a reputation that has grown, if you backed "
+     "the visibility with work you can stand behind."},
     {Jupiter, Midheaven, Easy,
      "While Jupiter favours your Midheaven, efforts toward your vocation get support from people "
      "with standing. It suits a step up, a mentor's advice, or a project that shows your skill to "
-     "the right people. The ease can make you wait for recognition rather than earn it. Do one "
-     "thing in these weeks that moves your calling forward; the goodwill tends to persist."},
+     "the right people. The shadow is that ease can make you wait for recognition rather than earn "
+     "it. Do one thing in these weeks that moves your calling forward; the goodwill tends to "
+     "persist."},
     {Jupiter, Midheaven, Hard,
-     "For these months Jupiter strains your Midheaven, and ambition can pull hard against what you "
-     "already carry. You may take on a visible role too quickly, clash with someone whose status "
-     "stands in your way, or feel that your present work no longer fits. The pressure asks whether "
-     "the bigger aim is really yours. As it comes exact, and again as it returns, weigh the offer "
-     "against the life around it; what remains is a clearer sense of the standing you want."},
+     "During these months, Jupiter strains your Midheaven, and ambition can pull hard against what "
+     "you already carry. You may take on a visible role too quickly, clash with someone whose "
+     "status stands in your way, or feel that your present work no longer fits. The pressure asks "
+     "whether the bigger aim is really yours. As it comes exact, and again as it returns, weigh "
+     "the offer against the life around it; what remains is a clearer sense of the standing you "
+     "want."},
     // Transiting Saturn.
     {Saturn, Sun, Conjunction,
      "For these months, often with three exact passes as Saturn turns back and forward, your Sun "
      "is asked to take itself seriously. Energy can run lower and duties heavier, and praise may "
      "be scarce. It is a season to commit: finish the qualification, accept the responsibility, "
-     "drop what you only did to be liked. What remains once it passes is a self with firmer "
+     "drop what you only did to be liked. The part that stays afterwards is a self with firmer "
      "outlines, earned rather than borrowed."},
     {Saturn, Sun, Easy,
      "While Saturn steadies your Sun, patient work gets results and people in authority tend to "
-     "trust you. It is a good time to set up the routine, sign the long-term commitment or take on "
-     "a role that asks for maturity. The ease can make everything feel merely dutiful, and you may "
-     "settle for safe. Use these months to lay one lasting foundation; it tends to bear weight for "
-     "years after the transit."},
+     "trust you. It is a fitting time to set up the routine, sign the long-term commitment or take "
+     "on a role that asks for maturity. The ease can make everything feel merely dutiful, and you "
+     "may settle for safe. Use these months to lay one lasting foundation; it tends to bear weight "
+     "for years after the transit."},
     {Saturn, Sun, Hard,
      "For these months Saturn presses on your Sun, and effort runs into resistance: a manager who "
      "says not yet, a plan that takes twice as long, a feeling of being examined from the back "
@@ -311,45 +314,46 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Saturn steadies your Moon, composure comes more readily and home matters can be put in "
      "order. It suits repairs, sensible routines, a frank talk with family, or making a place that "
      "feels safe to come back to. The shadow is a reserve that keeps feelings filed away in a "
-     "drawer. Use these months to build one habit of care for yourself; it tends to comfort you "
+     "drawer. Take this season to build one habit of care for yourself; it tends to comfort you "
      "long after."},
     {Saturn, Moon, Hard,
-     "For these months Saturn weighs on your Moon, and moods may run low or guarded. Family duties "
-     "can feel heavy, someone close may keep their distance, or you may feel that your needs come "
-     "last on every list. The pressure asks for honest care of yourself rather than endurance "
-     "alone. As it comes exact, and again as it returns, say plainly what you need; by the time it "
-     "passes, your sense of security rests more on yourself."},
+     "Over these months, Saturn weighs on your Moon, and moods may run low or guarded. Family "
+     "duties can feel heavy, someone close may keep their distance, or you may feel that your "
+     "needs come last on every list. The pressure asks for honest care of yourself rather than "
+     "endurance alone. While it lingers, say plainly what you need; afterwards, your sense of "
+     "security rests more on yourself."},
     {Saturn, Mercury, Conjunction,
-     "For these months Saturn settles on your Mercury, and thinking turns careful and serious. It "
-     "is a good season for study, contracts, writing that needs discipline and planning in detail. "
-     "The cost is doubt: hesitating over every sentence, seeing problems where there are only "
-     "questions, leaving the email in drafts for a week. What remains once it passes is a mind "
-     "better organised and words that carry weight because you checked them."},
+     "For as long as this lasts, Saturn settles on your Mercury, and thinking turns careful and "
+     "serious. It is a good season for study, contracts, writing that needs discipline and "
+     "planning in detail. The cost is doubt: hesitating over every sentence, seeing problems where "
+     "there are only questions, leaving the email in drafts for a week. What remains once it "
+     "passes is a mind better organised and words that carry weight because you checked them."},
     {Saturn, Mercury, Easy,
      "While Saturn steadies your Mercury, focused thought comes more easily and careful work is "
      "rewarded. It favours exams, paperwork, structured learning and difficult conversations held "
-     "calmly. The ease can turn into dryness, speech all fact and no warmth. Use these months to "
-     "master one subject or finish one piece of writing; the discipline tends to stay with you."},
+     "calmly. Left to itself, the ease can turn into dryness, speech all fact and no warmth. Make "
+     "the effort to master one subject or finish one piece of writing; the discipline tends to "
+     "stay with you."},
     {Saturn, Mercury, Hard,
-     "For these months Saturn presses on your Mercury, and plans, papers and conversations may run "
-     "into delay or criticism. You may doubt your ideas, rewrite a letter many times, or hear no "
-     "more often than usual. The friction demands precision. As it comes exact, and again as it "
-     "returns, check your facts and say less but better; by the time it passes, your thinking is "
-     "sharper and more trustworthy."},
+     "Through this stretch, Saturn presses on your Mercury, and plans, papers and conversations "
+     "may run into delay or criticism. You may doubt your ideas, rewrite a letter many times, or "
+     "hear no more often than usual. The friction demands precision. Each time it comes exact, "
+     "check your facts and say less but better; by its last pass, your thinking is sharper and "
+     "more trustworthy."},
     {Saturn, Venus, Conjunction,
      "As Saturn crosses your Venus, love, friendship and pleasure are weighed for their worth over "
      "some months. A relationship may deepen into commitment or show its limits, and spending and "
      "taste grow more sober. You may feel less lovable than you are. The season asks what you "
-     "value enough to keep; what remains once it passes is affection that has been tested and a "
-     "clearer sense of what deserves your care."},
+     "value enough to keep; what outlasts it is affection that has been tested and a clearer sense "
+     "of what deserves your care."},
     {Saturn, Venus, Easy,
      "While Saturn steadies your Venus, loyal bonds are strengthened and commitments feel natural. "
      "It suits formalising a relationship, choosing something made to last, or craft that needs "
-     "patience. The ease can make love feel routine, or lead you to choose safe over glad. Use "
-     "these months to give care to what you want to keep; bonds tended now tend to hold."},
+     "patience. Taken for granted, the ease can make love feel routine, or lead you to choose safe "
+     "over glad. It pays to give care to what you want to keep; bonds tended now tend to hold."},
     {Saturn, Venus, Hard,
-     "For these months Saturn strains your Venus, and affection or pleasure can feel rationed. A "
-     "partner may keep their distance, a friendship may cool, or you may doubt your worth to the "
+     "During these months, Saturn strains your Venus, and affection or pleasure can feel rationed. "
+     "A partner may keep their distance, a friendship may cool, or you may doubt your worth to the "
      "people you love. The strain is a test of what is real. As it comes exact, and again as it "
      "returns, value what lasts over what flatters; by the time it passes, your bonds may be "
      "fewer, but they are truer."},
@@ -357,54 +361,55 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "For these months Saturn crosses your Mars, and drive is put on a short rein: effort has to "
      "be slow and controlled. Frustration can build when things refuse to move, and anger may go "
      "underground. It is a good season for hard practical work done with patience and for any task "
-     "that needs endurance. What remains once it passes is a strength that knows its limits and "
-     "uses them."},
+     "that needs endurance. Once it has moved on, what is left is a strength that knows its limits "
+     "and uses them."},
     {Saturn, Mars, Easy,
      "While Saturn steadies your Mars, disciplined effort pays off. It is good for long projects, "
      "steady practice, building something with your hands, or taking charge of a difficult task "
-     "nobody else wants. The risk is all work and no fire, duty crowding out desire. Use these "
-     "months to finish something that needs stamina; the results tend to be durable."},
+     "nobody else wants. The risk is all work and no fire, duty crowding out desire. The task is "
+     "to finish something that needs stamina; the results tend to be durable."},
     {Saturn, Mars, Hard,
-     "For these months Saturn blocks your Mars, and you may feel you are pushing against a wall: a "
-     "rule, an authority, a delay you cannot hurry. Anger may flare or be swallowed. The "
-     "resistance has a use, showing where force is wasted and where persistence pays. As it comes "
-     "exact, and again as it returns, work steadily rather than harder; by the time it passes, "
-     "your drive is more skilled."},
+     "Over these months, Saturn blocks your Mars, and you may feel you are pushing against a wall: "
+     "a rule, an authority, a delay you cannot hurry. Anger may flare or be swallowed. The "
+     "resistance has a use, showing where force is wasted and where persistence pays. At each "
+     "exact pass, work steadily rather than harder; once it has moved on, your drive is more "
+     "skilled."},
     {Saturn, Jupiter, Conjunction,
      "As Saturn crosses your Jupiter, hopes are measured against reality for some months. A plan "
      "may need scaling, a belief may need testing, or a long-held aim may finally become concrete. "
      "It can feel like being told to be sensible. The season rewards patient growth over grand "
-     "gestures, and what remains once it passes is a faith that has been examined and an aim you "
-     "can actually reach."},
+     "gestures, and what is left afterwards is a faith that has been examined and an aim you can "
+     "actually reach."},
     {Saturn, Jupiter, Easy,
-     "While Saturn steadies your Jupiter, vision and practicality pull in the same harness. It is "
-     "a good time to plan a venture, pursue formal study, or turn an ideal into a structure with a "
-     "budget and a calendar. The ease can make you content with the plan and slow to act. Use "
-     "these months to put one hope on a timetable; it has a far better chance of taking shape."},
+     "While Saturn steadies your Jupiter, vision and practicality pull in the same harness. Now is "
+     "a good moment to plan a venture, pursue formal study, or turn an ideal into a structure with "
+     "a budget and a calendar. Because it asks little, it can make you content with the plan and "
+     "slow to act. Use these months to put one hope on a timetable; it has a far better chance of "
+     "taking shape."},
     {Saturn, Jupiter, Hard,
-     "For these months Saturn curbs your Jupiter, and optimism can run into limits: a door that "
-     "stays closed, an authority that says wait, a creed that no longer convinces. You may swing "
-     "between overconfidence and gloom. The strain asks for realism. As it comes exact, and again "
-     "as it returns, prune the aims you cannot tend; by the time it passes, your hopes are fewer "
-     "and sounder."},
+     "For as long as this lasts, Saturn curbs your Jupiter, and optimism can run into limits: a "
+     "door that stays closed, an authority that says wait, a creed that no longer convinces. You "
+     "may swing between overconfidence and gloom. The strain asks for realism. Through its turns "
+     "back and forward, prune the aims you cannot tend; when it has gone, your hopes are fewer and "
+     "sounder."},
     {Saturn, Saturn, Conjunction,
      "This is your Saturn return, which comes near the ages of 29 and 58, and for these months, "
      "often with three exact passes, it asks what you have built and whether it is truly yours. "
      "Commitments may be made or ended, work taken seriously, old rules tested against your own "
-     "experience. It can feel heavy. What remains once it passes is a life more of your own "
-     "making, shaped by choices you now own."},
+     "experience. It can feel heavy. What outlasts it is a life more of your own making, shaped by "
+     "choices you now own."},
     {Saturn, Saturn, Easy,
      "This is a point in Saturn's cycle when your structures work with you rather than against "
      "you. For these months, steady effort tends to show results, and plans laid in earlier years "
-     "can gain a firmer shape. The ease can tempt you to stay inside walls that merely feel safe. "
-     "Use the support to strengthen what deserves it; what you consolidate now tends to last well "
-     "into the next years."},
+     "can gain a firmer shape. The shadow is that ease can tempt you to stay inside walls that "
+     "merely feel safe. Use the support to strengthen what deserves it; what you consolidate now "
+     "tends to last well into the next years."},
     {Saturn, Saturn, Hard,
      "This is a checkpoint in Saturn's cycle, when the structures of your life are tested against "
-     "how you have grown. For these months a job, a routine or a commitment may feel too tight or "
-     "too loose, and people in charge may press for decisions. The strain is a review. As it comes "
-     "exact, and again as it returns, mend what can be mended and release what cannot; by the time "
-     "it passes, your frame fits you better."},
+     "how you have grown. Through this stretch, a job, a routine or a commitment may feel too "
+     "tight or too loose, and people in charge may press for decisions. The strain is a review. "
+     "While it lingers, mend what can be mended and release what cannot; afterwards, your frame "
+     "fits you better."},
     {Saturn, Uranus, Conjunction,
      "As Saturn crosses your Uranus, the wish for freedom and the need for structure work on the "
      "same ground for some months. You may give a restless idea a solid form, or feel a rule "
@@ -413,12 +418,12 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "sturdier than one won on impulse."},
     {Saturn, Uranus, Easy,
      "While Saturn steadies your Uranus, new ideas can be built into lasting forms. It is a good "
-     "time to organise a change you have long wanted, modernise a tired routine, or make an "
+     "season to organise a change you have long wanted, modernise a tired routine, or make an "
      "unusual plan practical. The ease can make you settle for a compromise that keeps nothing "
-     "new. Use these months to make one reform stick; it tends to hold."},
+     "new. Take this season to make one reform stick; it tends to hold."},
     {Saturn, Uranus, Hard,
-     "For these months Saturn presses on your Uranus, and the tension between the old order and "
-     "the wish to break free can grow sharp. You may want to bolt from a duty, or find sudden "
+     "During these months, Saturn presses on your Uranus, and the tension between the old order "
+     "and the wish to break free can grow sharp. You may want to bolt from a duty, or find sudden "
      "changes blocked by rules or people. The pressure asks for a path between rebellion and "
      "surrender. As it comes exact, and again as it returns, change what needs changing at a pace "
      "you can hold; what remains is a freedom you can keep."},
@@ -426,53 +431,53 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "For these months Saturn crosses your Neptune, and dreams are asked to take a form or be let "
      "go. A vision may become a real project, a faith may be tested by facts, or an illusion may "
      "quietly dissolve. It can feel like disenchantment. The season rewards giving imagination a "
-     "discipline, and what remains once it passes is a dream that can bear daylight, or the relief "
-     "of having set one down."},
+     "discipline, and what outlasts it is a dream that can bear daylight, or the relief of having "
+     "set one down."},
     {Saturn, Neptune, Easy,
      "While Saturn steadies your Neptune, inspiration and practicality cooperate. It suits "
      "disciplined creative work, a spiritual practice with a routine, or service given reliably, "
-     "week after week. The ease can lull you into dreaming about the structure rather than "
-     "building it. Use these months to give one ideal a schedule; it tends to endure."},
+     "week after week. Left to itself, the ease can lull you into dreaming about the structure "
+     "rather than building it. Make the effort to give one ideal a schedule; it tends to endure."},
     {Saturn, Neptune, Hard,
-     "For these months Saturn strains your Neptune, and hopes may run up against hard facts. A "
+     "Over these months, Saturn strains your Neptune, and hopes may run up against hard facts. A "
      "plan may prove vaguer than it looked, a trust may be tested, or duty may crowd out your "
-     "inner life until there is no quiet hour left. The friction clarifies. As it comes exact, and "
-     "again as it returns, keep what survives scrutiny; by the time it passes, your ideals are "
-     "humbler and more sustainable."},
+     "inner life until there is no quiet hour left. The friction clarifies. Each time it comes "
+     "exact, keep what survives scrutiny; by its last pass, your ideals are humbler and more "
+     "sustainable."},
     {Saturn, Pluto, Conjunction,
      "As Saturn crosses your Pluto, deep pressures come to the surface for some months and ask to "
      "be dealt with. You may face a power struggle, leave an arrangement that has outlived its "
      "use, or commit to a long, hard change. It can feel heavy and slow. The season favours "
-     "endurance and honest accounting, and what remains once it passes is a strength you have "
-     "proven and a structure cleared of what no longer holds."},
+     "endurance and honest accounting, and what is left afterwards is a strength you have proven "
+     "and a structure cleared of what no longer holds."},
     {Saturn, Pluto, Easy,
      "While Saturn steadies your Pluto, deep work can be done patiently. It is a good time to "
      "restructure, to tackle a long-standing problem methodically, or to take responsibility for "
-     "your influence over others. The ease can let you avoid the hardest part. Use these months to "
-     "go to the root with patience; changes made now tend to last."},
+     "your influence over others. Taken for granted, the ease can let you avoid the hardest part. "
+     "It pays to go to the root with patience; changes made now tend to last."},
     {Saturn, Pluto, Hard,
-     "For these months Saturn presses on your Pluto, and control, fear or ambition can grow heavy. "
-     "You may face an authority who refuses to budge, or notice how tightly you hold on to a plan, "
-     "a role or a person. The pressure exposes what needs to change. As it comes exact, and again "
-     "as it returns, let go of what cannot be held; by the time it passes, your power rests on "
-     "firmer, cleaner ground."},
+     "For as long as this lasts, Saturn presses on your Pluto, and control, fear or ambition can "
+     "grow heavy. You may face an authority who refuses to budge, or notice how tightly you hold "
+     "on to a plan, a role or a person. The pressure exposes what needs to change. As it comes "
+     "exact, and again as it returns, let go of what cannot be held; by the time it passes, your "
+     "power rests on firmer, cleaner ground."},
     {Saturn, NorthNode, Conjunction,
-     "For these months Saturn crosses your North Node, and the direction you are growing toward "
-     "asks for commitment rather than curiosity. Responsibilities may appear on the new path, and "
-     "progress can feel slower than you hoped. The season rewards steady steps over leaps. What "
-     "remains once it passes is real progress in the direction of growth, and the sense of having "
-     "chosen it."},
+     "Through this stretch, Saturn crosses your North Node, and the direction you are growing "
+     "toward asks for commitment rather than curiosity. Responsibilities may appear on the new "
+     "path, and progress can feel slower than you hoped. The season rewards steady steps over "
+     "leaps. When it has gone, you keep real progress in the direction of growth, and the sense of "
+     "having chosen it."},
     {Saturn, NorthNode, Easy,
      "While Saturn steadies your North Node, disciplined effort toward the growth you seek pays "
-     "off. Mentors, structures and routines can help you practise the unfamiliar. The ease can "
-     "make you rest on old skills instead. Use these months to commit to one new habit that fits "
-     "your direction; it tends to become part of you."},
+     "off. Mentors, structures and routines can help you practise the unfamiliar. Because it asks "
+     "little, it can make you rest on old skills instead. The task is to commit to one new habit "
+     "that fits your direction; it tends to become part of you."},
     {Saturn, NorthNode, Hard,
-     "For these months Saturn strains your North Node, and moving forward can feel blocked by "
+     "During these months, Saturn strains your North Node, and moving forward can feel blocked by "
      "duties rooted in the past. You may doubt your direction, or feel pulled back into old roles "
-     "at home or at work. The pressure asks what you are truly growing toward. As it comes exact, "
-     "and again as it returns, take the harder, newer step; by the time it passes, your path is "
-     "clearer for having been tested."},
+     "at home or at work. The pressure asks what you are truly growing toward. At each exact pass, "
+     "take the harder, newer step; once it has moved on, your path is clearer for having been "
+     "tested."},
     {Saturn, Lilith, Conjunction,
      "As Saturn crosses your Lilith, what refuses to be tamed comes up against structure and rules "
      "for some months. You may feel pressed to conform, or find a lasting form for your "
@@ -481,31 +486,32 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "harder to dismiss."},
     {Saturn, Lilith, Easy,
      "While Saturn steadies your Lilith, you can give your untamed side a durable form: a boundary "
-     "kept, a refusal sustained, work that carries your own edge. The ease can make you settle for "
-     "quiet respectability, saying yes at the table while meaning no. Use these months to make one "
-     "stance lasting; it tends to be respected."},
+     "kept, a refusal sustained, work that carries your own edge. The shadow is that ease can make "
+     "you settle for quiet respectability, saying yes at the table while meaning no. Use these "
+     "months to make one stance lasting; it tends to be respected."},
     {Saturn, Lilith, Hard,
      "For these months Saturn presses on your Lilith, and authority may push against the part of "
      "you that refuses to submit. You may feel judged for your desires, or answer rules with cold "
-     "defiance. The strain can teach you where your refusal protects something real. As it comes "
-     "exact, and again as it returns, stand your ground with care; by the time it passes, your "
-     "independence is sturdier."},
+     "defiance. The strain can teach you where your refusal protects something real. Through its "
+     "turns back and forward, stand your ground with care; when it has gone, your independence is "
+     "sturdier."},
     {Saturn, Chiron, Conjunction,
-     "For these months Saturn crosses your Chiron, and an old wound asks for patient, practical "
+     "Over these months, Saturn crosses your Chiron, and an old wound asks for patient, practical "
      "care. Limits you have long felt may become plain, and that can sting. It is a good season to "
-     "seek steady support or to teach what you know from experience. What remains once it passes "
-     "is a wound better understood and a skill of tending others that has deepened with time."},
+     "seek steady support or to teach what you know from experience. The part that stays "
+     "afterwards is a wound better understood and a skill of tending others that has deepened with "
+     "time."},
     {Saturn, Chiron, Easy,
      "While Saturn steadies your Chiron, tending an old hurt becomes steady work rather than "
-     "crisis. It is a good time for routines of care, structured learning or helping others in a "
-     "disciplined way. The ease can lead you to manage the hurt without feeling it. Use these "
-     "months to build something useful from experience; it tends to last."},
+     "crisis. It is a fitting time for routines of care, structured learning or helping others in "
+     "a disciplined way. The ease can lead you to manage the hurt without feeling it. Take this "
+     "season to build something useful from experience; it tends to last."},
     {Saturn, Chiron, Hard,
-     "For these months Saturn presses on your Chiron, and an old sore spot can feel heavier. "
-     "Criticism or a limit may touch it directly, as a remark at work lands where it has long "
-     "hurt. The pressure asks for patience rather than hiding. As it comes exact, and again as it "
-     "returns, give the hurt structure and time; by the time it passes, you have a sturdier way of "
-     "carrying it and more to offer others."},
+     "For as long as this lasts, Saturn presses on your Chiron, and an old sore spot can feel "
+     "heavier. Criticism or a limit may touch it directly, as a remark at work lands where it has "
+     "long hurt. The pressure asks for patience rather than hiding. While it lingers, give the "
+     "hurt structure and time; afterwards, you have a sturdier way of carrying it and more to "
+     "offer others."},
     {Saturn, Ascendant, Conjunction,
      "As Saturn crosses your Ascendant, the way you present yourself becomes more serious and "
      "defined for some months. You may take on a visible responsibility, choose plainer clothes, "
@@ -514,26 +520,26 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "clearer, more mature way of greeting the world."},
     {Saturn, Ascendant, Easy,
      "While Saturn steadies your Ascendant, you come across as reliable and capable. It is good "
-     "for interviews, new roles, or presenting yourself with quiet authority. The ease can make "
-     "you come across as stiffer than you are. Use these months to show your competence plainly; "
-     "the impression tends to stay."},
+     "for interviews, new roles, or presenting yourself with quiet authority. Left to itself, the "
+     "ease can make you come across as stiffer than you are. Make the effort to show your "
+     "competence plainly; the impression is likely to stay."},
     {Saturn, Ascendant, Hard,
-     "For these months Saturn presses on your Ascendant, and the way you come across may feel "
+     "Through this stretch, Saturn presses on your Ascendant, and the way you come across may feel "
      "constrained or misread. Others may judge quickly, or you may hold back too much and stand at "
-     "the edge of the room. The strain asks you to be yourself under pressure. As it comes exact, "
-     "and again as it returns, show yourself without apology; by the time it passes, your manner "
-     "is more your own."},
+     "the edge of the room. The strain asks you to be yourself under pressure. Each time it comes "
+     "exact, show yourself without apology; by its last pass, your manner is more your own."},
     {Saturn, Midheaven, Conjunction,
-     "For these months Saturn crosses your Midheaven, and your vocation and public standing come "
-     "under review. Efforts of years may be recognised, or a career path may show its limits, and "
-     "responsibility tends to grow. The season asks whether your public role is the one you want. "
-     "What remains once it passes is a reputation built on substance, and clarity about your "
-     "calling."},
+     "During these months, Saturn crosses your Midheaven, and your vocation and public standing "
+     "come under review. Efforts of years may be recognised, or a career path may show its limits, "
+     "and responsibility tends to grow. The season asks whether your public role is the one you "
+     "want. Once it has moved on, what is left is a reputation built on substance, and clarity "
+     "about your calling."},
     {Saturn, Midheaven, Easy,
      "While Saturn steadies your Midheaven, disciplined work toward your calling gains traction, "
-     "and those in charge tend to notice. It is a good time for a promotion, a long-term project, "
-     "or putting your role on a formal footing. The ease can make you settle for status over "
-     "meaning. Use these months to strengthen what you want to be known for; it tends to endure."},
+     "and those in charge tend to notice. Now is a good moment for a promotion, a long-term "
+     "project, or putting your role on a formal footing. Taken for granted, the ease can make you "
+     "settle for status over meaning. It pays to strengthen what you want to be known for; it "
+     "tends to endure."},
     {Saturn, Midheaven, Hard,
      "For these months Saturn strains your Midheaven, and career or public standing can feel "
      "blocked or burdened. You may face criticism, a delayed promotion, or a pull between duties "
@@ -549,79 +555,79 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "old expectations and more recognisably your own."},
     {Uranus, Sun, Easy,
      "While Uranus quickens your Sun, change comes more easily than usual and fresh starts feel "
-     "natural. It is a good time to try the unconventional course, the new field, the haircut you "
-     "have been sketching in the margins. Because the ease asks little, you may enjoy the novelty "
-     "and change nothing of substance. Use these months to make one genuine break with habit; the "
-     "freedom won now tends to stay."},
+     "natural. It is a good season to try the unconventional course, the new field, the haircut "
+     "you have been sketching in the margins. Because the ease asks little, you may enjoy the "
+     "novelty and change nothing of substance. The task is to make one genuine break with habit; "
+     "the freedom won now tends to stay."},
     {Uranus, Sun, Hard,
-     "For these months Uranus jolts your Sun, and the life you have built may suddenly feel too "
+     "Over these months, Uranus jolts your Sun, and the life you have built may suddenly feel too "
      "narrow. Plans can be overturned by events or by your own impatience, and people around you "
-     "may act unpredictably. Some of the shake-up is overdue. As it comes exact, and again as it "
-     "returns, change what truly confines you and leave the rest standing; by the time it passes, "
-     "you have more room to be yourself."},
+     "may act unpredictably. Some of the shake-up is overdue. At each exact pass, change what "
+     "truly confines you and leave the rest standing; once it has moved on, you have more room to "
+     "be yourself."},
     {Uranus, Moon, Conjunction,
      "As Uranus crosses your Moon, feelings and home life are stirred for some months. You may "
      "move house, rearrange a household, or discover needs you did not know you had, and moods can "
      "swing without warning. The unsettledness has a point: old comforts may no longer fit. What "
-     "remains once it passes is a freer emotional life and a home that suits who you are now."},
+     "outlasts it is a freer emotional life and a home that suits who you are now."},
     {Uranus, Moon, Easy,
      "While Uranus quickens your Moon, emotional freedom comes easily and change at home feels "
      "refreshing rather than threatening. It suits a new arrangement of rooms or routines, new "
-     "friends, or an honest word about what you need. The ease can make you restless for novelty "
-     "without deepening anything. Use these months to try one new way of caring for yourself; it "
-     "tends to become a habit."},
+     "friends, or an honest word about what you need. Because it asks little, it can make you "
+     "restless for novelty without deepening anything. Use these months to try one new way of "
+     "caring for yourself; it tends to become a habit."},
     {Uranus, Moon, Hard,
-     "For these months Uranus unsettles your Moon, and home, family or moods can feel disrupted. A "
-     "move, a change in the household or an abrupt need for space may come up, and you may feel "
-     "pulled between security and freedom. The upheaval can clear what was stale. As it comes "
-     "exact, and again as it returns, let the changes happen at a pace you can live with; by the "
-     "time it passes, your sense of home is more flexible."},
+     "For as long as this lasts, Uranus unsettles your Moon, and home, family or moods can feel "
+     "disrupted. A move, a change in the household or an abrupt need for space may come up, and "
+     "you may feel pulled between security and freedom. The upheaval can clear what was stale. "
+     "Through its turns back and forward, let the changes happen at a pace you can live with; when "
+     "it has gone, your sense of home is more flexible."},
     {Uranus, Mercury, Conjunction,
      "For some months Uranus crosses your Mercury, and thinking turns quick, original and "
      "restless. New ideas arrive in flashes, you may pick up a new subject or technology, and "
      "conversations take unexpected turns. Focus can scatter, and a message sent in haste can say "
-     "more than you meant. What remains once it passes is a mind that has learned new tricks and "
-     "views old problems from a fresh angle."},
+     "more than you meant. When it has gone, you keep a mind that has learned new tricks and views "
+     "old problems from a fresh angle."},
     {Uranus, Mercury, Easy,
      "While Uranus quickens your Mercury, inventive thinking comes easily. It is a good time for "
      "learning something technical, writing in a new voice, or solving a problem by approaching it "
-     "sideways. The ease can make you chase ideas without finishing any. Use these months to "
-     "capture one insight and develop it; the new way of thinking tends to stay with you."},
+     "sideways. The shadow is that ease can make you chase ideas without finishing any. Take this "
+     "season to capture one insight and develop it; the new way of thinking tends to stay with "
+     "you."},
     {Uranus, Mercury, Hard,
-     "For these months Uranus jolts your Mercury, and plans, messages and routines can be "
+     "Through this stretch, Uranus jolts your Mercury, and plans, messages and routines can be "
      "disrupted. You may change your mind often, speak abruptly, or face news that changes your "
-     "picture of things overnight. The friction breaks stale habits of thought. As it comes exact, "
-     "and again as it returns, check before you act on a sudden idea; by the time it passes, your "
-     "thinking is freer and sharper."},
+     "picture of things overnight. The friction breaks stale habits of thought. While it lingers, "
+     "check before you act on a sudden idea; afterwards, your thinking is freer and sharper."},
     {Uranus, Venus, Conjunction,
      "As Uranus crosses your Venus, love, friendship and taste are electrified for some months. "
      "You may fall for someone unexpected, want more space in a relationship, or change what you "
-     "find beautiful, from the music you play to the clothes you wear. Stability can wobble. What "
-     "remains once it passes is affection with more room in it, and tastes that are more honestly "
-     "your own."},
+     "find beautiful, from the music you play to the clothes you wear. Stability can wobble. The "
+     "part that stays afterwards is affection with more room in it, and tastes that are more "
+     "honestly your own."},
     {Uranus, Venus, Easy,
-     "While Uranus quickens your Venus, new people and new pleasures arrive easily. It is a good "
-     "time to widen your circle, refresh a relationship with something unusual, or explore an art "
-     "you have not tried. The ease can make excitement seem enough and commitment less appealing. "
-     "Use these months to bring one new delight into a lasting bond; it tends to keep the bond "
-     "lively."},
+     "While Uranus quickens your Venus, new people and new pleasures arrive easily. It is a "
+     "fitting time to widen your circle, refresh a relationship with something unusual, or explore "
+     "an art you have not tried. The ease can make excitement seem enough and commitment less "
+     "appealing. Make the effort to bring one new delight into a lasting bond; it tends to keep "
+     "the bond lively."},
     {Uranus, Venus, Hard,
-     "For these months Uranus unsettles your Venus, and relationships may need more freedom than "
-     "they have. Attractions can flare and fade, a partner may want space, or you may feel bored "
-     "by what was comfortable. The disruption reveals what is alive and what is habit. As it comes "
-     "exact, and again as it returns, allow change without breaking what still matters; by the "
-     "time it passes, your bonds have more breathing room."},
+     "During these months, Uranus unsettles your Venus, and relationships may need more freedom "
+     "than they have. Attractions can flare and fade, a partner may want space, or you may feel "
+     "bored by what was comfortable. The disruption reveals what is alive and what is habit. Each "
+     "time it comes exact, allow change without breaking what still matters; by its last pass, "
+     "your bonds have more breathing room."},
     {Uranus, Mars, Conjunction,
      "For some months Uranus crosses your Mars, and energy comes in surges. You may start projects "
      "on impulse, quit something abruptly, or feel a sudden urge for independence. Impatience can "
      "run hot, and rash moves are possible. The season favours bold, original action guided by a "
-     "cool head; what remains once it passes is courage that has been tried, and perhaps a new "
-     "direction for your drive."},
+     "cool head; what outlasts it is courage that has been tried, and perhaps a new direction for "
+     "your drive."},
     {Uranus, Mars, Easy,
      "While Uranus quickens your Mars, bold action comes easily and new ways of working pay off. "
-     "It is a good time to start an independent project, try an unusual approach or take a "
-     "calculated risk. The ease can tip into restlessness, many starts and few finishes. Use these "
-     "months to carry one innovation through; the results tend to surprise you."},
+     "Now is a good moment to start an independent project, try an unusual approach or take a "
+     "calculated risk. Left to itself, the ease can tip into restlessness, many starts and few "
+     "finishes. It pays to carry one innovation through; the results tend to surprise you."},
     {Uranus, Mars, Hard,
      "For these months Uranus jolts your Mars, and tension or impatience can spike without "
      "warning. You may rebel against a rule, lose your temper over a delay, or act before "
@@ -635,31 +641,30 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "it passes is a wider, less conventional faith and the openings you chose to take."},
     {Uranus, Jupiter, Easy,
      "While Uranus quickens your Jupiter, growth comes through surprises and fresh perspectives. "
-     "It is a good time to study something unconventional, travel somewhere unfamiliar, or take an "
-     "unusual opportunity. The ease can make you restless for the next novelty. Use these months "
-     "to follow one thread all the way; the broadened horizon tends to stay."},
+     "It is a good season to study something unconventional, travel somewhere unfamiliar, or take "
+     "an unusual opportunity. Taken for granted, the ease can make you restless for the next "
+     "novelty. The task is to follow one thread all the way; the broadened horizon usually stays."},
     {Uranus, Jupiter, Hard,
-     "For these months Uranus unsettles your Jupiter, and plans for growth can be overturned or "
+     "Over these months, Uranus unsettles your Jupiter, and plans for growth can be overturned or "
      "redirected. You may lose faith in an old creed, or leap at a new one too quickly. Sudden "
-     "changes can bring both setbacks and chances. As it comes exact, and again as it returns, "
-     "keep the vision but test the method; by the time it passes, your beliefs are more flexible "
-     "and better grounded."},
+     "changes can bring both setbacks and chances. At each exact pass, keep the vision but test "
+     "the method; once it has moved on, your beliefs are more flexible and better grounded."},
     {Uranus, Saturn, Conjunction,
      "For some months Uranus crosses your Saturn, and the structures of your life come up against "
      "the urge to change. A routine, a job or a long commitment may feel suddenly confining, or be "
-     "disrupted from outside. Fear of losing stability can run high. What remains once it passes "
-     "is a structure renewed from within, sturdier for having been shaken."},
+     "disrupted from outside. Fear of losing stability can run high. Once it has moved on, what is "
+     "left is a structure renewed from within, sturdier for having been shaken."},
     {Uranus, Saturn, Easy,
      "While Uranus quickens your Saturn, old structures can be updated without breaking them. It "
      "is a good time to modernise a routine, reform a way of working, or bring new methods to a "
-     "long-held responsibility. The ease can make you tinker rather than change. Use these months "
-     "to make one real improvement; it tends to hold."},
+     "long-held responsibility. Because it asks little, it can make you tinker rather than change. "
+     "Use these months to make one real improvement; it is likely to hold."},
     {Uranus, Saturn, Hard,
-     "For these months Uranus strains your Saturn, and tension between security and change can "
-     "grow acute. A job, a rule or a duty may suddenly feel unbearable, or circumstances may force "
-     "a rearrangement you did not plan. The pressure asks what structures still serve. As it comes "
-     "exact, and again as it returns, reform rather than demolish; by the time it passes, your "
-     "foundations are more your own."},
+     "For as long as this lasts, Uranus strains your Saturn, and tension between security and "
+     "change can grow acute. A job, a rule or a duty may suddenly feel unbearable, or "
+     "circumstances may force a rearrangement you did not plan. The pressure asks what structures "
+     "still serve. Through its turns back and forward, reform rather than demolish; when it has "
+     "gone, your foundations are more your own."},
     {Uranus, Uranus, Conjunction,
      "Uranus comes back to the place it held at your birth near the age of 84, after a full round "
      "of the zodiac, and in the first year or so of life it may turn back over that place once or "
@@ -669,45 +674,45 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, Uranus, Easy,
      "This is a point in Uranus's eighty-four-year round when your urge for freedom flows more "
      "easily into life. For these months, change can come without a crisis, and new interests or "
-     "friends can bring fresh air. The ease can make you take the chance lightly. Use it to make "
-     "one lasting change toward the life that fits you; it tends to stay."},
+     "friends can bring fresh air. The shadow is that ease can make you take the chance lightly. "
+     "Use it to make one lasting change toward the life that fits you; it is likely to stay."},
     {Uranus, Uranus, Hard,
      "This is a checkpoint in Uranus's eighty-four-year round, when the urge for freedom presses "
-     "against the life you have built. For these months you may feel restless with routines, want "
-     "to change course, or find others pushing for change around you. The upheaval can feel "
-     "unsettling. As it comes exact, and again as it returns, choose which changes matter most; by "
-     "the time it passes, you have more room to live as yourself."},
+     "against the life you have built. Through this stretch, you may feel restless with routines, "
+     "want to change course, or find others pushing for change around you. The upheaval can feel "
+     "unsettling. While it lingers, choose which changes matter most; afterwards, you have more "
+     "room to live as yourself."},
     {Uranus, Neptune, Conjunction,
      "As Uranus crosses your Neptune, dreams and ideals are stirred in sudden ways for some "
      "months. A new spiritual interest, a piece of music that rearranges your week, or an abrupt "
      "disillusionment can shift how you see things, and confusion and excitement can arrive in the "
-     "same hour. It is a time to follow a glimpse without staking everything on it. What remains "
-     "once it passes is a more awakened inner life and ideals that have been aired out."},
+     "same hour. It is a time to follow a glimpse without staking everything on it. What outlasts "
+     "it is a more awakened inner life and ideals that have been aired out."},
     {Uranus, Neptune, Easy,
      "While Uranus quickens your Neptune, inspiration comes easily and intuitive leaps feel "
-     "natural. It is a good time for creative experiment, an unusual practice of reflection, or an "
-     "idea that arrives on a late walk and asks to be written down. The ease can leave you "
-     "drifting among possibilities, admiring each and keeping none. Use these months to ground one "
+     "natural. It is a fitting time for creative experiment, an unusual practice of reflection, or "
+     "an idea that arrives on a late walk and asks to be written down. The ease can leave you "
+     "drifting among possibilities, admiring each and keeping none. Take this season to ground one "
      "vision in a plan or a piece of work; it tends to stay alive."},
     {Uranus, Neptune, Hard,
-     "For these months Uranus unsettles your Neptune, and ideals, faith or fond illusions can be "
-     "challenged without warning. A cause you believed in may disappoint, a hope may dissolve at a "
-     "single remark, or you may long to slip away from it all. The shake-up can show what was "
-     "wishful thinking. As it comes exact, and again as it returns, keep what still rings true and "
-     "let the rest go; by the time it passes, your vision is clearer and less easily fooled."},
+     "During these months, Uranus unsettles your Neptune, and ideals, faith or fond illusions can "
+     "be challenged without warning. A cause you believed in may disappoint, a hope may dissolve "
+     "at a single remark, or you may long to slip away from it all. The shake-up can show what was "
+     "wishful thinking. Each time it comes exact, keep what still rings true and let the rest go; "
+     "by its last pass, your vision is clearer and less easily fooled."},
     {Uranus, Pluto, Conjunction,
      "For some months Uranus crosses your Pluto, and deep forces are stirred toward sudden change. "
      "A long-held grip, fear or attachment may break open, or you may feel driven to overhaul "
      "something from the foundations: the job, the arrangement, the story you tell about yourself. "
      "The season can feel intense and unpredictable, and not every break needs making at once. "
-     "What remains once it passes is a freedom won from the depths and a clearer sense of your own "
+     "When it has gone, you keep a freedom won from the depths and a clearer sense of your own "
      "power."},
     {Uranus, Pluto, Easy,
-     "While Uranus quickens your Pluto, deep change can happen with less struggle than usual. It "
-     "is a good time to break a long habit, reform how you use your influence, or let go of "
+     "While Uranus quickens your Pluto, deep change can happen with less struggle than usual. Now "
+     "is a good moment to break a long habit, reform how you use your influence, or let go of "
      "something that has held you back for years, perhaps by clearing the room you have avoided "
-     "since you moved in. The ease can tempt you to stop at the first layer. Use these months to "
-     "finish the change; it tends to stick."},
+     "since you moved in. Left to itself, the ease can tempt you to stop at the first layer. Make "
+     "the effort to finish the change; it tends to stick."},
     {Uranus, Pluto, Hard,
      "For these months Uranus jolts your Pluto, and power struggles or old fears can surface "
      "abruptly. You may feel driven to break free of someone's control, or find a change imposed "
@@ -718,20 +723,20 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As Uranus crosses your North Node, the direction of your growth can take a sudden turn for "
      "some months. A new person, an unusual idea or an offer out of nowhere may point you toward "
      "unfamiliar ground, and familiar habits can suddenly feel stale. The risk is restlessness "
-     "that changes everything except direction. What remains once it passes is a step toward the "
-     "growth you are reaching for, perhaps one you did not plan but are glad you took."},
+     "that changes everything except direction. The part that stays afterwards is a step toward "
+     "the growth you are reaching for, perhaps one you did not plan but are glad you took."},
     {Uranus, NorthNode, Easy,
      "While Uranus quickens your North Node, growth tends to come through surprises. It is a good "
-     "time to try something new in the direction you want to go, or to follow an unexpected "
-     "invitation, a class or a group you would once have passed by. The ease can make you chase "
-     "novelty rather than growth, collecting starts. Use these months to take one real step along "
-     "your path; it tends to matter later."},
+     "season to try something new in the direction you want to go, or to follow an unexpected "
+     "invitation, a class or a group you would once have passed by. Taken for granted, the ease "
+     "can make you chase novelty rather than growth, collecting starts. It pays to take one real "
+     "step along your path; it tends to matter later."},
     {Uranus, NorthNode, Hard,
-     "For these months Uranus unsettles your North Node, and your sense of direction can be "
+     "Over these months, Uranus unsettles your North Node, and your sense of direction can be "
      "shaken. You may feel pulled between old habits that still comfort you and sudden new paths "
      "that promise more than they explain. The disruption can clarify what growth you really want, "
-     "by showing you what you miss when a plan falls away. As it comes exact, and again as it "
-     "returns, follow the thread that feels alive; by the time it passes, your path is freer."},
+     "by showing you what you miss when a plan falls away. At each exact pass, follow the thread "
+     "that feels alive; once it has moved on, your path is freer."},
     {Uranus, Lilith, Conjunction,
      "For some months Uranus crosses your Lilith, and what you have refused to tame breaks out "
      "more boldly. You may defy a rule openly, claim a desire you kept hidden, or startle people "
@@ -741,62 +746,62 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, Lilith, Easy,
      "While Uranus quickens your Lilith, your untamed side finds new outlets without much "
      "conflict. It is a good time to act on a private desire, dress or speak in a way that is "
-     "plainly yours, or voice an unpopular truth to people ready to hear it. The ease can make you "
-     "treat the chance as a game and go back to being agreeable. Use these months to claim one "
-     "freedom for good; it tends to stay."},
+     "plainly yours, or voice an unpopular truth to people ready to hear it. Because it asks "
+     "little, it can make you treat the chance as a game and go back to being agreeable. The task "
+     "is to claim one freedom for good; it tends to stay."},
     {Uranus, Lilith, Hard,
-     "For these months Uranus provokes your Lilith, and anger at constraint can burst out "
-     "suddenly. You may rebel against expectations at work or at home, walk out of a room "
+     "For as long as this lasts, Uranus provokes your Lilith, and anger at constraint can burst "
+     "out suddenly. You may rebel against expectations at work or at home, walk out of a room "
      "mid-sentence, or provoke people simply to test them. The outburst has truth in it, even when "
-     "its timing is poor. As it comes exact, and again as it returns, choose your rebellions and "
-     "say why; by the time it passes, your independence is clearer and better understood."},
+     "its timing is poor. Through its turns back and forward, choose your rebellions and say why; "
+     "when it has gone, your independence is clearer and better understood."},
     {Uranus, Chiron, Conjunction,
      "As Uranus crosses your Chiron, an old wound may be touched without warning for some months, "
      "and new ways of tending it can appear as suddenly. An unexpected insight, an unfamiliar "
      "method or a new acquaintance with a similar story may shift how you carry the hurt. Being "
-     "jolted where you are tender can sting. What remains once it passes is a freer relationship "
-     "with the old wound and fresh ways to help others with theirs."},
+     "jolted where you are tender can sting. Once it has moved on, what is left is a freer "
+     "relationship with the old wound and fresh ways to help others with theirs."},
     {Uranus, Chiron, Easy,
      "While Uranus quickens your Chiron, new approaches to an old hurt come more easily. It is a "
-     "good time to try an unusual kind of support, sit in on a group you would once have avoided, "
-     "or share your experience in a new form, a letter or a talk. The ease can make you skip the "
-     "slow, unglamorous part of tending. Use these months to take one new step in caring for "
-     "yourself; it tends to last."},
+     "fitting time to try an unusual kind of support, sit in on a group you would once have "
+     "avoided, or share your experience in a new form, a letter or a talk. The shadow is that ease "
+     "can make you skip the slow, unglamorous part of tending. Use these months to take one new "
+     "step in caring for yourself; it can last for years."},
     {Uranus, Chiron, Hard,
-     "For these months Uranus jolts your Chiron, and an old sore spot can be exposed abruptly, by "
-     "news, a change of plan or a careless word. You may feel restless and raw, wanting to fix "
-     "everything at once. The disruption can also break a pattern that kept the hurt in place. As "
-     "it comes exact, and again as it returns, let the old reflex go and try something new; by the "
-     "time it passes, you carry the wound more freely."},
+     "Through this stretch, Uranus jolts your Chiron, and an old sore spot can be exposed "
+     "abruptly, by news, a change of plan or a careless word. You may feel restless and raw, "
+     "wanting to fix everything at once. The disruption can also break a pattern that kept the "
+     "hurt in place. While it lingers, let the old reflex go and try something new; afterwards, "
+     "you carry the wound more freely."},
     {Uranus, Ascendant, Conjunction,
      "For some months Uranus crosses your Ascendant, and the way you present yourself can change "
      "quickly. A new look, a new setting or a freer manner may arrive, and people who knew you may "
-     "need a second glance. The change can feel abrupt to you and to them. What remains once it "
-     "passes is a more authentic way of greeting the world, and first impressions that say who you "
-     "are now."},
+     "need a second glance. The change can feel abrupt to you and to them. What outlasts it is a "
+     "more authentic way of greeting the world, and first impressions that say who you are now."},
     {Uranus, Ascendant, Easy,
-     "While Uranus quickens your Ascendant, it is easy to show a fresher side of yourself. It is a "
-     "good time to change your style, introduce yourself to new circles, or try a less guarded "
+     "While Uranus quickens your Ascendant, it is easy to show a fresher side of yourself. Now is "
+     "a good moment to change your style, introduce yourself to new circles, or try a less guarded "
      "approach with strangers. The ease can keep the change on the surface, a new jacket and the "
-     "same old caution. Use these months to let it go deeper; the way you greet people now tends "
-     "to stay."},
+     "same old caution. Take this season to let it go deeper; the way you greet people now usually "
+     "stays."},
     {Uranus, Ascendant, Hard,
-     "For these months Uranus unsettles your Ascendant, and the way you come across may be "
+     "During these months, Uranus unsettles your Ascendant, and the way you come across may be "
      "disrupted. You may feel restless in your usual role, surprise people with a sharper edge, or "
      "be surprised yourself by how others react. The disruption can free you from an image you had "
-     "outgrown. As it comes exact, and again as it returns, let yourself change without apology; "
-     "by the time it passes, your manner fits you better."},
+     "outgrown. Each time it comes exact, let yourself change without apology; by its last pass, "
+     "your manner fits you better."},
     {Uranus, Midheaven, Conjunction,
      "As Uranus crosses your Midheaven, your vocation or public standing may take a sudden turn "
      "for some months. A new job, a change of direction or an unexpected opening can arrive, or "
      "the old role may simply stop making sense. The disruption can feel exciting and unsettling "
-     "at once. What remains once it passes is a calling closer to who you are becoming, and a "
+     "at once. When it has gone, you keep a calling closer to who you are becoming, and a "
      "reputation for doing things your own way."},
     {Uranus, Midheaven, Easy,
      "While Uranus quickens your Midheaven, changes at work come easily and new directions open. "
-     "It is a good time to try a new role, bring a fresh method to your trade, or let colleagues "
-     "see an unusual skill. The ease can make you drift from one interesting thing to the next. "
-     "Use these months to take one real step toward the work you want; it tends to matter."},
+     "It is a good season to try a new role, bring a fresh method to your trade, or let colleagues "
+     "see an unusual skill. Left to itself, the ease can make you drift from one interesting thing "
+     "to the next. Make the effort to take one real step toward the work you want; it tends to "
+     "matter."},
     {Uranus, Midheaven, Hard,
      "For these months Uranus unsettles your Midheaven, and your career or reputation can be "
      "shaken. You may want to quit, change direction or rebel against what is expected of you, or "
@@ -809,38 +814,38 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "outlines of your Sun go soft. Goals that once drove you can lose their pull, and you may not "
      "know what you want while something gentler and more generous comes forward. It is a time for "
      "art, faith, service and patience with not knowing, and a poor one for signing away what you "
-     "cannot see clearly. What remains once it passes is a self less rigid and more "
+     "cannot see clearly. The part that stays afterwards is a self less rigid and more "
      "compassionate."},
     {Neptune, Sun, Easy,
      "While Neptune softens your Sun, imagination and sympathy come more easily and ambition "
      "loosens its grip a little. It is a good season for creative work, for kindness that asks "
-     "nothing back, and for an hour alone with music or the sea. The ease can drift into "
-     "vagueness, days of good intentions with no shape. Give the inspiration one concrete form in "
-     "these months; it tends to stay with you when the haze lifts."},
+     "nothing back, and for an hour alone with music or the sea. Taken for granted, the ease can "
+     "drift into vagueness, days of good intentions with no shape. Give the inspiration one "
+     "concrete form in these months; it tends to stay with you when the haze lifts."},
     {Neptune, Sun, Hard,
-     "For these months Neptune blurs your Sun, and confidence or direction can slip out of focus. "
-     "You may doubt your aims, feel tired of pushing, or be tempted by someone who promises to "
-     "make things simple, and plans can dissolve before they set. The fog has a use: it loosens an "
-     "identity held too tightly. As it comes exact, and again as it returns, keep your commitments "
-     "near enough to see; by the time it passes, you know what you truly serve."},
+     "Over these months, Neptune blurs your Sun, and confidence or direction can slip out of "
+     "focus. You may doubt your aims, feel tired of pushing, or be tempted by someone who promises "
+     "to make things simple, and plans can dissolve before they set. The fog has a use: it loosens "
+     "an identity held too tightly. At each exact pass, keep your commitments near enough to see; "
+     "once it has moved on, you know what you truly serve."},
     {Neptune, Moon, Conjunction,
      "As Neptune crosses your Moon, feelings grow porous for a long season. You may absorb the "
      "moods of people around you, long for a home that is more ideal than real, or feel a tender "
      "pull toward family members who need care. Boundaries at home can blur. It is a time to "
-     "honour sensitivity without drowning in it, and what remains once it passes is a deeper "
+     "honour sensitivity without drowning in it, and what is left afterwards is a deeper "
      "compassion and a gentler way of looking after yourself."},
     {Neptune, Moon, Easy,
      "While Neptune softens your Moon, intuition and empathy flow easily. It is a good time for "
      "quiet evenings, creative play at home, caring for others, and dreams worth writing down in "
-     "the morning. The ease can make you retreat from practical needs, the bills on the hall table "
-     "and the call not returned. Use these months to nourish your inner life and the household "
-     "alike; the calm you find now tends to last."},
+     "the morning. Because it asks little, it can make you retreat from practical needs, the bills "
+     "on the hall table and the call not returned. It pays to nourish your inner life and the "
+     "household alike; the calm you find now usually outlasts the transit."},
     {Neptune, Moon, Hard,
-     "For these months Neptune clouds your Moon, and moods can become hard to read, your own and "
-     "other people's. You may feel drained by family demands, confused about what you need, or "
-     "tempted to escape into screens or daydreams. The haze asks for kinder boundaries. As it "
-     "comes exact, and again as it returns, say no where you must and rest where you can; by the "
-     "time it passes, your emotional instincts are wiser and harder to sway."},
+     "For as long as this lasts, Neptune clouds your Moon, and moods can become hard to read, your "
+     "own and other people's. You may feel drained by family demands, confused about what you "
+     "need, or tempted to escape into screens or daydreams. The haze asks for kinder boundaries. "
+     "Through its turns back and forward, say no where you must and rest where you can; when it "
+     "has gone, your emotional instincts are wiser and harder to sway."},
     {Neptune, Mercury, Conjunction,
      "For a long season Neptune crosses your Mercury, and thinking grows imaginative and diffuse. "
      "Poetry, music and intuitive insight come easily; lists, dates and contracts do not. You may "
@@ -849,34 +854,34 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "mind that can hold what words leave out, and a respect for clear notes."},
     {Neptune, Mercury, Easy,
      "While Neptune softens your Mercury, imagination and language work well in the same hand. It "
-     "is a good time for creative writing, music, listening closely to people, or learning through "
-     "images rather than manuals. The ease can make you vague where precision is needed, nodding "
-     "along instead of asking. Use these months to capture your insights in words; what you make "
-     "now tends to carry feeling."},
+     "is a fitting time for creative writing, music, listening closely to people, or learning "
+     "through images rather than manuals. The shadow is that ease can make you vague where "
+     "precision is needed, nodding along instead of asking. The task is to capture your insights "
+     "in words; what you make now tends to carry feeling."},
     {Neptune, Mercury, Hard,
-     "For these months Neptune fogs your Mercury, and misunderstandings can multiply. Messages may "
-     "go astray, plans grow muddled, or someone may tell you what you want to hear. The confusion "
-     "asks for care: read before signing, check facts, ask twice. As it comes exact, and again as "
-     "it returns, trust your intuition but confirm it; by the time it passes, your thinking is "
-     "subtler and your listening better."},
+     "Through this stretch, Neptune fogs your Mercury, and misunderstandings can multiply. "
+     "Messages may go astray, plans grow muddled, or someone may tell you what you want to hear. "
+     "The confusion asks for care: read before signing, check facts, ask twice. While it lingers, "
+     "trust your intuition but confirm it; afterwards, your thinking is subtler and your listening "
+     "better."},
     {Neptune, Venus, Conjunction,
      "As Neptune crosses your Venus, love and beauty take on a dreamlike quality for a long "
      "season. You may fall for an ideal, feel moved to tears by a film on a weekday afternoon, or "
      "find that an ordinary relationship suddenly asks for more tenderness than you expected. "
-     "Illusions in love are easy to form now. What remains once it passes is a deeper compassion, "
-     "a finer taste, and perhaps a love that has survived being seen clearly."},
+     "Illusions in love are easy to form now. Once it has moved on, what is left is a deeper "
+     "compassion, a finer taste, and perhaps a love that has survived being seen clearly."},
     {Neptune, Venus, Easy,
-     "While Neptune softens your Venus, romance, art and kindness flow freely. It is a good time "
-     "for creative work, for generous gestures and for gentler dealings with the people you love. "
-     "The ease can make you idealise a partner or drift through pleasures without choosing among "
-     "them. Use these months to make or give something beautiful; the feeling tends to outlast the "
-     "transit."},
+     "While Neptune softens your Venus, romance, art and kindness flow freely. Now is a good "
+     "moment for creative work, for generous gestures and for gentler dealings with the people you "
+     "love. The ease can make you idealise a partner or drift through pleasures without choosing "
+     "among them. Use these months to make or give something beautiful; the feeling tends to "
+     "outlast the transit."},
     {Neptune, Venus, Hard,
-     "For these months Neptune clouds your Venus, and love or values can become confused. You may "
-     "idealise someone who cannot live up to it, feel let down by a friend, or give more than is "
-     "wise, and what you want from a relationship can be hard to name. The disillusion has a use, "
-     "clearing away what was only hoped for. As it comes exact, and again as it returns, look at "
-     "people as they are; by the time it passes, your affection is truer."},
+     "During these months, Neptune clouds your Venus, and love or values can become confused. You "
+     "may idealise someone who cannot live up to it, feel let down by a friend, or give more than "
+     "is wise, and what you want from a relationship can be hard to name. The disillusion has a "
+     "use, clearing away what was only hoped for. Each time it comes exact, look at people as they "
+     "are; by its last pass, your affection is truer."},
     {Neptune, Mars, Conjunction,
      "For a long season Neptune crosses your Mars, and drive can soften or lose its aim. You may "
      "feel unsure what to fight for, find anger slipping away before you can voice it, or be moved "
@@ -885,10 +890,10 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "passes is action with a purpose beyond winning."},
     {Neptune, Mars, Easy,
      "While Neptune softens your Mars, effort flows toward ideals and creative aims. It is a good "
-     "time for dance, music, volunteering, or a project driven by compassion rather than ambition. "
-     "The ease can make you drift, waiting for inspiration before lifting a finger. Use these "
-     "months to put your energy behind one vision; it tends to carry you further than force "
-     "would."},
+     "season for dance, music, volunteering, or a project driven by compassion rather than "
+     "ambition. Left to itself, the ease can make you drift, waiting for inspiration before "
+     "lifting a finger. Take this season to put your energy behind one vision; it tends to carry "
+     "you further than force would."},
     {Neptune, Mars, Hard,
      "For these months Neptune undermines your Mars, and motivation can waver. You may feel stuck, "
      "unsure of your aim, or drawn into conflicts that are hard to understand or pin down, and "
@@ -899,55 +904,54 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As Neptune crosses your Jupiter, faith and imagination expand together for a long season. "
      "Spiritual interests, art, travel to places that feel mythical, or generous service can open "
      "new horizons. The risk is believing too readily, in a guru, a scheme or a promise that "
-     "sounds beautiful. What remains once it passes is a wider compassion and a faith that has "
-     "learned to ask questions."},
+     "sounds beautiful. What outlasts it is a wider compassion and a faith that has learned to ask "
+     "questions."},
     {Neptune, Jupiter, Easy,
      "While Neptune softens your Jupiter, idealism and generosity flow easily. It is a good time "
-     "for spiritual study, creative work, travel, or giving your time to a cause. The ease can "
-     "make you believe without checking or give without limit. Use these months to ground one "
-     "ideal in practice; the vision tends to stay alive afterwards."},
+     "for spiritual study, creative work, travel, or giving your time to a cause. Taken for "
+     "granted, the ease can make you believe without checking or give without limit. Make the "
+     "effort to ground one ideal in practice; the vision tends to stay alive afterwards."},
     {Neptune, Jupiter, Hard,
-     "For these months Neptune blurs your Jupiter, and hopes can outrun reality. You may trust a "
+     "Over these months, Neptune blurs your Jupiter, and hopes can outrun reality. You may trust a "
      "scheme too easily, idealise a teacher or creed, or feel disillusioned when a belief fails "
-     "you. The confusion asks for discernment. As it comes exact, and again as it returns, check "
-     "the facts behind the faith; by the time it passes, your beliefs are humbler and more "
-     "honest."},
+     "you. The confusion asks for discernment. At each exact pass, check the facts behind the "
+     "faith; once it has moved on, your beliefs are humbler and more honest."},
     {Neptune, Saturn, Conjunction,
      "For a long season Neptune crosses your Saturn, and structures you relied on may begin to "
      "dissolve. A job, a routine or a firm belief can lose its solidity, and old fears may feel "
      "vague and hard to name. It is a time to let go of what no longer holds, while keeping the "
-     "duties that still matter. What remains once it passes is a structure rebuilt around your "
-     "ideals, less rigid and more humane."},
+     "duties that still matter. When it has gone, you keep a structure rebuilt around your ideals, "
+     "less rigid and more humane."},
     {Neptune, Saturn, Easy,
      "While Neptune softens your Saturn, discipline and imagination can share the work. It is a "
-     "good time to give a dream a practical form, such as a set hour each morning for the "
-     "painting, or to bring more compassion into a job you take seriously. The ease can leave the "
-     "practical steps for later, and later keeps moving. Use these months to set one vision on a "
-     "steady base; it tends to last."},
+     "fitting time to give a dream a practical form, such as a set hour each morning for the "
+     "painting, or to bring more compassion into a job you take seriously. Because it asks little, "
+     "it can leave the practical steps for later, and later keeps moving. It pays to set one "
+     "vision on a steady base; it tends to last."},
     {Neptune, Saturn, Hard,
-     "For these months Neptune erodes your Saturn, and security can feel uncertain. You may doubt "
-     "what you have achieved, face vague rules or responsibilities nobody quite defines, or feel "
-     "the ground shifting under a routine that used to hold. The strain asks you to tell real "
-     "duties from imagined ones. As it comes exact, and again as it returns, keep what is solid "
-     "and release the rest; by the time it passes, you stand on truer ground."},
+     "For as long as this lasts, Neptune erodes your Saturn, and security can feel uncertain. You "
+     "may doubt what you have achieved, face vague rules or responsibilities nobody quite defines, "
+     "or feel the ground shifting under a routine that used to hold. The strain asks you to tell "
+     "real duties from imagined ones. Through its turns back and forward, keep what is solid and "
+     "release the rest; when it has gone, you stand on truer ground."},
     {Neptune, Uranus, Conjunction,
      "As Neptune crosses your Uranus, ideals and the urge for freedom run into each other for a "
      "long season. You may be drawn to visionary causes, unusual spiritual paths or artistic "
      "experiment, and the future can look luminous and vague at once, like a town seen through "
-     "mist. The risk is drifting among possibilities without choosing. What remains once it passes "
-     "is a broader imagination and a freedom that serves something beyond yourself."},
+     "mist. The risk is drifting among possibilities without choosing. The part that stays "
+     "afterwards is a broader imagination and a freedom that serves something beyond yourself."},
     {Neptune, Uranus, Easy,
-     "While Neptune softens your Uranus, inspiration and originality flow easily. It is a good "
-     "time for creative or spiritual experiments, for finding people who share an unusual "
-     "interest, or for imagining a different shape of life on paper. The ease can let you dream "
-     "without acting, the plan forever in the notebook. Use these months to try one new idea in "
-     "practice; it tends to stay with you."},
+     "While Neptune softens your Uranus, inspiration and originality flow easily. Now is a good "
+     "moment for creative or spiritual experiments, for finding people who share an unusual "
+     "interest, or for imagining a different shape of life on paper. The shadow is that ease can "
+     "let you dream without acting, the plan forever in the notebook. The task is to try one new "
+     "idea in practice; it tends to stay with you."},
     {Neptune, Uranus, Hard,
-     "For these months Neptune clouds your Uranus, and the wish for change can turn confused or "
-     "restless. You may want to get away without knowing where to, or be drawn to a cause that "
-     "promises more than it delivers. The haze asks for clarity before the leap. As it comes "
-     "exact, and again as it returns, tie your hopes to concrete steps you can name; by the time "
-     "it passes, your picture of freedom is wiser."},
+     "Through this stretch, Neptune clouds your Uranus, and the wish for change can turn confused "
+     "or restless. You may want to get away without knowing where to, or be drawn to a cause that "
+     "promises more than it delivers. The haze asks for clarity before the leap. While it lingers, "
+     "tie your hopes to concrete steps you can name; afterwards, your picture of freedom is "
+     "wiser."},
     {Neptune, Neptune, Conjunction,
      "Neptune returns to the place it held at your birth only in the first year or so of life, as "
      "it turns back and forward over that place; a full round of the zodiac takes it about 165 "
@@ -956,16 +960,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "season is an imaginative sensitivity that colours later years."},
     {Neptune, Neptune, Easy,
      "This is a point in Neptune's long round when your ideals and imagination flow more easily "
-     "into daily life. For these months art, faith, compassion and quiet reflection can deepen, "
-     "and you may find meaning in unexpected places, a choir, a garden, a stranger's kindness. The "
-     "ease can make you drift and let the glow fade unused. Use it to give your dreams a shape; it "
-     "tends to stay."},
+     "into daily life. During these months, art, faith, compassion and quiet reflection can "
+     "deepen, and you may find meaning in unexpected places, a choir, a garden, a stranger's "
+     "kindness. The ease can make you drift and let the glow fade unused. Use it to give your "
+     "dreams a shape; it is likely to stay."},
     {Neptune, Neptune, Hard,
      "This is a checkpoint in Neptune's long round, when your ideals and illusions are tested "
      "against experience. For these months old dreams may lose their glow, and you may feel unsure "
      "of what you believe or why you started. The haze has a purpose, clearing away what was "
-     "borrowed from others. As it comes exact, and again as it returns, keep what still moves you; "
-     "by the time it passes, your faith is more your own."},
+     "borrowed from others. Each time it comes exact, keep what still moves you; by its last pass, "
+     "your faith is more your own."},
     {Neptune, Pluto, Conjunction,
      "For a long season Neptune crosses your Pluto, and deep currents of feeling rise toward the "
      "surface. Old fears or attachments may dissolve quietly, a grudge may simply lose its heat, "
@@ -973,13 +977,13 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "with yourself and for letting go without forcing. What remains once it passes is a sense of "
      "inner renewal, and a power that feels less like control and more like depth."},
     {Neptune, Pluto, Easy,
-     "While Neptune softens your Pluto, deep change can happen gently. It is a good time for "
+     "While Neptune softens your Pluto, deep change can happen gently. It is a good season for "
      "reflection, for releasing an old pattern without a fight, or for creative work that draws on "
-     "what lies beneath the surface. The ease can let you skirt the hard parts, sensing the depth "
-     "but staying in the shallows. Use these months to let one old attachment go; the relief tends "
-     "to last."},
+     "what lies beneath the surface. Left to itself, the ease can let you skirt the hard parts, "
+     "sensing the depth but staying in the shallows. Use these months to let one old attachment "
+     "go; the relief can last for years."},
     {Neptune, Pluto, Hard,
-     "For these months Neptune clouds your Pluto, and deep fears or compulsions can surface in "
+     "Over these months, Neptune clouds your Pluto, and deep fears or compulsions can surface in "
      "confusing ways. You may feel powerless, be drawn into other people's intrigues, or not know "
      "what you are holding on to until someone asks you to let go. The fog asks for honesty. As it "
      "comes exact, and again as it returns, face what rises and loosen your grip; by the time it "
@@ -988,73 +992,72 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As Neptune crosses your North Node, the direction of your growth can feel unclear and "
      "inspired by turns for a long season. You may be drawn toward spiritual, creative or caring "
      "paths, while goals that once seemed obvious lose their meaning. The risk is drifting without "
-     "steering, waiting for a sign. What remains once it passes is a sense of direction guided "
-     "more by meaning than by habit."},
+     "steering, waiting for a sign. Once it has moved on, what is left is a sense of direction "
+     "guided more by meaning than by habit."},
     {Neptune, NorthNode, Easy,
      "While Neptune softens your North Node, growth tends to come through imagination and "
      "compassion. It is a good time to follow an intuition in the direction you want to grow, to "
-     "volunteer, make something or listen more than you speak. The ease can make you wait for "
-     "signs instead of acting on the ones you have. Use these months to take one inspired step; it "
-     "tends to lead somewhere."},
+     "volunteer, make something or listen more than you speak. Taken for granted, the ease can "
+     "make you wait for signs instead of acting on the ones you have. Take this season to take one "
+     "inspired step; it tends to lead somewhere."},
     {Neptune, NorthNode, Hard,
-     "For these months Neptune clouds your North Node, and your direction can feel uncertain. You "
-     "may doubt your path, or be drawn to a flattering picture of where growth lies that dissolves "
-     "when you get close. The fog asks for patience and a plain test of each hope. As it comes "
-     "exact, and again as it returns, follow what feels genuine in practice; by the time it "
-     "passes, your direction is more honest."},
+     "For as long as this lasts, Neptune clouds your North Node, and your direction can feel "
+     "uncertain. You may doubt your path, or be drawn to a flattering picture of where growth lies "
+     "that dissolves when you get close. The fog asks for patience and a plain test of each hope. "
+     "At each exact pass, follow what feels genuine in practice; once it has moved on, your "
+     "direction is more honest."},
     {Neptune, Lilith, Conjunction,
      "For a long season Neptune crosses your Lilith, and what you refuse to tame can take on a "
      "dreamlike or hidden quality. Desires you kept out of sight may surface as fantasies, art or "
      "longing, and an old refusal may blur into yielding. The risk is losing your edge in the "
-     "haze, agreeing to keep the peace. What remains once it passes is a refusal that has grown "
-     "more compassionate and more creative."},
+     "haze, agreeing to keep the peace. What outlasts it is a refusal that has grown more "
+     "compassionate and more creative."},
     {Neptune, Lilith, Easy,
      "While Neptune softens your Lilith, your untamed side finds creative and imaginative outlets. "
-     "It is a good time to give a hidden desire a form in music, writing or dress, or to honour "
-     "quietly what you refuse to give up. The ease can keep it all in fantasy, a story you tell "
-     "yourself at night. Use these months to bring one part of it into your days; it tends to "
-     "stay."},
+     "It is a fitting time to give a hidden desire a form in music, writing or dress, or to honour "
+     "quietly what you refuse to give up. Because it asks little, this ease can keep the desire in "
+     "fantasy, a story you tell yourself at night. Make the effort to bring one part of it into "
+     "your days; it tends to stay."},
     {Neptune, Lilith, Hard,
-     "For these months Neptune clouds your Lilith, and your refusals may turn confused or secret. "
-     "You may feel unsure of where you stand, give in where you meant to resist, or resist in ways "
-     "nobody can see. The haze asks for clarity about what you refuse to surrender. As it comes "
-     "exact, and again as it returns, name it plainly to yourself and one other person; by the "
-     "time it passes, your independence is truer."},
+     "Through this stretch, Neptune clouds your Lilith, and your refusals may turn confused or "
+     "secret. You may feel unsure of where you stand, give in where you meant to resist, or resist "
+     "in ways nobody can see. The haze asks for clarity about what you refuse to surrender. "
+     "Through its turns back and forward, name it plainly to yourself and one other person; when "
+     "it has gone, your independence is truer."},
     {Neptune, Chiron, Conjunction,
      "As Neptune crosses your Chiron, an old wound may soften for a long season and become easier "
      "to hold, or it may ache in a vague, hard-to-name way. Compassion for yourself and for others "
      "can deepen, and you may find yourself the one people confide in. The risk is sinking back "
-     "into old pain, replaying it like a familiar song. What remains once it passes is a gentler "
+     "into old pain, replaying it like a familiar song. When it has gone, you keep a gentler "
      "relationship with the wound and a deeper gift for caring."},
     {Neptune, Chiron, Easy,
-     "While Neptune softens your Chiron, compassion and the skill of tending flow easily. It is a "
-     "good time for caring work, for expressing an old hurt through art or letters, or for quiet "
-     "reflection on what it taught you. The ease can make you give more than you have, listening "
-     "to everyone but yourself. Use these months to tend yourself as well; what you learn now "
-     "tends to last."},
+     "While Neptune softens your Chiron, compassion and the skill of tending flow easily. Now is a "
+     "good moment for caring work, for expressing an old hurt through art or letters, or for quiet "
+     "reflection on what it taught you. The shadow is that ease can make you give more than you "
+     "have, listening to everyone but yourself. It pays to tend yourself as well; what you learn "
+     "now usually outlasts the transit."},
     {Neptune, Chiron, Hard,
-     "For these months Neptune clouds your Chiron, and an old hurt may feel diffuse and hard to "
-     "pin down. You may feel drained by other people's needs, or tempted to slip away from your "
-     "own feelings into busyness or dreams. The fog asks for gentle clarity. As it comes exact, "
-     "and again as it returns, name what hurts and tend it; by the time it passes, you carry it "
-     "more lightly and help others with more skill."},
+     "During these months, Neptune clouds your Chiron, and an old hurt may feel diffuse and hard "
+     "to pin down. You may feel drained by other people's needs, or tempted to slip away from your "
+     "own feelings into busyness or dreams. The fog asks for gentle clarity. While it lingers, "
+     "name what hurts and tend it; afterwards, you carry it more lightly and help others with more "
+     "skill."},
     {Neptune, Ascendant, Conjunction,
      "For a long season Neptune crosses your Ascendant, and the way you come across softens and "
      "blurs. People may see in you what they hope to see, or you may feel unsure how you appear, "
      "checking your reflection twice before going out. It is a time for gentleness and care with "
-     "first impressions. What remains once it passes is a more open, compassionate way of greeting "
-     "the world."},
+     "first impressions. The part that stays afterwards is a more open, compassionate way of "
+     "greeting the world."},
     {Neptune, Ascendant, Easy,
      "While Neptune softens your Ascendant, you come across as sympathetic and imaginative. It is "
-     "a good time for creative self-presentation, for caring roles, and for putting strangers at "
-     "ease. The ease can make you vague about who you are, agreeing with whoever spoke last. Use "
-     "these months to show your gentleness with clear edges; the impression tends to stay."},
+     "a good season for creative self-presentation, for caring roles, and for putting strangers at "
+     "ease. The ease can make you vague about who you are, agreeing with whoever spoke last. The "
+     "task is to show your gentleness with clear edges; the impression usually stays."},
     {Neptune, Ascendant, Hard,
      "For these months Neptune clouds your Ascendant, and others may misread you or cast you in "
      "roles that are not yours. You may feel uncertain about your image, or drift into being "
-     "whatever a room expects. The haze asks for honesty about yourself. As it comes exact, and "
-     "again as it returns, show yourself as you are, plainly; by the time it passes, your manner "
-     "is truer."},
+     "whatever a room expects. The haze asks for honesty about yourself. Each time it comes exact, "
+     "show yourself as you are, plainly; by its last pass, your manner is truer."},
     {Neptune, Midheaven, Conjunction,
      "As Neptune crosses your Midheaven, your vocation may be drawn toward ideals, art or service "
      "for a long season, and plain ambition can soften. Your public standing can turn hazy or "
@@ -1064,14 +1067,14 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Neptune, Midheaven, Easy,
      "While Neptune softens your Midheaven, inspiration flows into your work and others notice its "
      "warmth. It is a good time for creative or caring roles, or for work done for a cause you "
-     "believe in. The ease can make you wait for meaning instead of building it day by day. Use "
-     "these months to bring one ideal into your work; it tends to last."},
+     "believe in. Left to itself, the ease can make you wait for meaning instead of building it "
+     "day by day. Use these months to bring one ideal into your work; it tends to last."},
     {Neptune, Midheaven, Hard,
-     "For these months Neptune clouds your Midheaven, and career direction or reputation can feel "
-     "uncertain. You may doubt your path, face misunderstandings at work, or find a role changing "
-     "shape under you. The fog asks for patience and clear records of what you agreed. As it comes "
-     "exact, and again as it returns, hold to what matters most; by the time it passes, your "
-     "calling is clearer."},
+     "Over these months, Neptune clouds your Midheaven, and career direction or reputation can "
+     "feel uncertain. You may doubt your path, face misunderstandings at work, or find a role "
+     "changing shape under you. The fog asks for patience and clear records of what you agreed. As "
+     "it comes exact, and again as it returns, hold to what matters most; by the time it passes, "
+     "your calling is clearer."},
     // Transiting Pluto.
     {Pluto, Sun, Conjunction,
      "For two years or more, with several exact passes as Pluto turns back and forward, your Sun "
@@ -1084,76 +1087,76 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Pluto deepens your Sun, you have unusual power to change your life from the inside. It "
      "is a good season to commit to a demanding goal, end a habit that drains you, or take charge "
      "of something others have let slide, and your resolve tends to impress people. Because the "
-     "change comes without crisis, you may not notice how much is possible. Use these months to "
+     "change comes without crisis, you may not notice how much is possible. Take this season to "
      "renew one part of your life at the root; what you rebuild now tends to hold for years."},
     {Pluto, Sun, Hard,
-     "For these months Pluto presses on your Sun, and you may find yourself in a contest of wills: "
-     "a boss who wants control, a partner who refuses to yield an inch, or your own ambition "
-     "demanding more than is wise. Something you built your sense of self on may be stripped back. "
-     "The pressure is hard, and it also shows you what cannot be taken from you. As it comes "
-     "exact, and again as it returns, let go of what is finished; by the time it passes, your "
-     "authority is your own."},
+     "For as long as this lasts, Pluto presses on your Sun, and you may find yourself in a contest "
+     "of wills: a boss who wants control, a partner who refuses to yield an inch, or your own "
+     "ambition demanding more than is wise. Something you built your sense of self on may be "
+     "stripped back. The pressure is hard, and it also shows you what cannot be taken from you. At "
+     "each exact pass, let go of what is finished; once it has moved on, your authority is your "
+     "own."},
     {Pluto, Moon, Conjunction,
      "As Pluto crosses your Moon, for a long season feelings run deep and strong, and family or "
      "home matters can come to a turning point. Old emotional patterns surface, a bond may be "
      "tested to its core, or you may feel a fierce wish to protect or to let go. It is a time to "
-     "face what you feel without letting it rule you. What remains once it passes is an emotional "
-     "life cleared of old debris and a surer sense of what you need."},
+     "face what you feel without letting it rule you. Once it has moved on, what is left is an "
+     "emotional life cleared of old debris and a surer sense of what you need."},
     {Pluto, Moon, Easy,
      "While Pluto deepens your Moon, emotional insight comes more easily, and you can change "
-     "long-standing patterns at home or within yourself. It is a good time for honest family "
+     "long-standing patterns at home or within yourself. It is a fitting time for honest family "
      "conversations, sorting through what you keep and what you clear out of the attic, or "
-     "understanding a feeling that has puzzled you for years. The ease can let you skim past what "
-     "needs facing. Use these months to go to the root; the relief tends to last."},
+     "understanding a feeling that has puzzled you for years. Taken for granted, the ease can let "
+     "you skim past what needs facing. Make the effort to go to the root; the relief can last for "
+     "years."},
     {Pluto, Moon, Hard,
-     "For these months Pluto presses on your Moon, and emotional undercurrents can surge: "
+     "Through this stretch, Pluto presses on your Moon, and emotional undercurrents can surge: "
      "jealousy, possessiveness, old grief or a fierce need for control at home. Family tensions "
      "may come to a head, or a bond may feel like a tug of war. The intensity is a chance to see "
-     "what has been driving you. As it comes exact, and again as it returns, let feelings surface "
-     "without acting them out; by the time it passes, you hold your emotions rather than they "
-     "you."},
+     "what has been driving you. Through its turns back and forward, let feelings surface without "
+     "acting them out; when it has gone, you hold your emotions rather than they you."},
     {Pluto, Mercury, Conjunction,
      "For a long season Pluto crosses your Mercury, and thinking turns deep, probing and intense. "
      "You may research a subject to its roots, uncover a secret, or find a conversation that "
      "changes your mind for good. Obsessive thoughts can circle, and words can carry more force "
-     "than you mean. What remains once it passes is a mind that sees beneath the surface and "
-     "speaks with more weight."},
+     "than you mean. What outlasts it is a mind that sees beneath the surface and speaks with more "
+     "weight."},
     {Pluto, Mercury, Easy,
      "While Pluto deepens your Mercury, research, investigation and persuasive speech come more "
-     "easily. It is a good time to dig into a question, write about something that matters, or "
-     "have the conversation that clears the air. The ease can make you use insight to control "
-     "rather than to understand. Use these months to pursue one line of thought to its end; what "
-     "you learn tends to stay with you."},
+     "easily. Now is a good moment to dig into a question, write about something that matters, or "
+     "have the conversation that clears the air. Because it asks little, it can make you use "
+     "insight to control rather than to understand. It pays to pursue one line of thought to its "
+     "end; what you learn tends to stay with you."},
     {Pluto, Mercury, Hard,
-     "For these months Pluto presses on your Mercury, and thoughts or conversations can turn "
+     "During these months, Pluto presses on your Mercury, and thoughts or conversations can turn "
      "intense, suspicious or combative. You may argue to win, feel that someone is steering you "
      "with half-truths, or turn a worry over a hundred times in the early hours. The pressure can "
-     "sharpen your perception. As it comes exact, and again as it returns, say what you mean and "
-     "no more; by the time it passes, your thinking is deeper and harder to fool."},
+     "sharpen your perception. While it lingers, say what you mean and no more; afterwards, your "
+     "thinking is deeper and harder to fool."},
     {Pluto, Venus, Conjunction,
      "As Pluto crosses your Venus, love, desire and values run deep and intense for a long season. "
      "A relationship may transform, a passion may take hold, or you may face jealousy, "
      "possessiveness or a hunger you cannot explain. It is a time to see what you truly value and "
-     "why. What remains once it passes is love with more depth and honesty, and a sense of your "
-     "own worth that runs deeper than charm."},
+     "why. When it has gone, you keep love with more depth and honesty, and a sense of your own "
+     "worth that runs deeper than charm."},
     {Pluto, Venus, Easy,
      "While Pluto deepens your Venus, passion and commitment come easily, and a relationship can "
-     "grow more intimate than it has been. It is a good time to deepen a bond, put real feeling "
-     "into creative work, or look honestly at the pattern behind your choices in love. The ease "
-     "can make you hold on too tightly, checking the phone for a reply that is only late. Use "
-     "these months to let love go deeper; the bond tends to grow stronger."},
+     "grow more intimate than it has been. It is a good season to deepen a bond, put real feeling "
+     "into creative work, or look honestly at the pattern behind your choices in love. The shadow "
+     "is that ease can make you hold on too tightly, checking the phone for a reply that is only "
+     "late. The task is to let love go deeper; the bond tends to grow stronger."},
     {Pluto, Venus, Hard,
      "For these months Pluto presses on your Venus, and relationships can turn intense, possessive "
      "or tangled in questions of power. You may feel gripped by desire, jealousy or the fear of "
      "losing someone, or a partner may try to set all the terms. The intensity shows what you "
-     "truly value and what you merely cling to. As it comes exact, and again as it returns, refuse "
-     "games of control on either side; by the time it passes, your love is stronger and truer."},
+     "truly value and what you merely cling to. Each time it comes exact, refuse games of control "
+     "on either side; by its last pass, your love is stronger and truer."},
     {Pluto, Mars, Conjunction,
      "For a long season Pluto crosses your Mars, and drive becomes fierce and single-minded. You "
      "may take on an enormous task, stand up to someone who has pushed you for years, or find a "
      "stamina you did not know you had. Anger can run deep, and the wish to win can become "
-     "compulsive, the argument carried on long after it mattered. What remains once it passes is a "
-     "power you have tested and learned to use with control."},
+     "compulsive, the argument carried on long after it mattered. The part that stays afterwards "
+     "is a power you have tested and learned to use with control."},
     {Pluto, Mars, Easy,
      "While Pluto deepens your Mars, determination and staying power come easily. It is a good "
      "time for a demanding project, a long campaign, or any task that needs concentrated force, "
@@ -1161,7 +1164,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "to push others around simply because you can. Use these months to pour your energy into one "
      "thorough effort; the results tend to last."},
     {Pluto, Mars, Hard,
-     "For these months Pluto presses on your Mars, and conflicts can turn intense or drawn out. "
+     "Over these months, Pluto presses on your Mars, and conflicts can turn intense or drawn out. "
      "You may face someone who wants to dominate, or feel your own anger rise to a pitch that "
      "startles you, over a parking space or a tone of voice. The pressure asks you to use force "
      "wisely and to see what the fury protects. As it comes exact, and again as it returns, fight "
@@ -1174,72 +1177,72 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "much power or too much certainty. What remains once it passes is a faith that has been "
      "tested to its roots and ambitions that rest on depth rather than show."},
     {Pluto, Jupiter, Easy,
-     "While Pluto deepens your Jupiter, growth comes through depth and commitment. It is a good "
+     "While Pluto deepens your Jupiter, growth comes through depth and commitment. It is a fitting "
      "time to pursue a long-term goal, study something demanding, or use your influence for "
-     "someone else's good. The ease can make you content with a vision left on the shelf. Use "
-     "these months to commit to one large aim and give it regular hours; it tends to grow."},
+     "someone else's good. Left to itself, the ease can make you content with a vision left on the "
+     "shelf. Take this season to commit to one large aim and give it regular hours; it tends to "
+     "grow."},
     {Pluto, Jupiter, Hard,
-     "For these months Pluto presses on your Jupiter, and ambitions or beliefs can run up against "
-     "powerful forces. You may overreach, be drawn into a struggle for influence in a club, a firm "
-     "or a family, or feel a creed crumbling under questions you cannot answer. The pressure asks "
-     "what you truly believe. As it comes exact, and again as it returns, hold to what proves "
-     "real; by the time it passes, your faith is deeper and less brittle."},
+     "For as long as this lasts, Pluto presses on your Jupiter, and ambitions or beliefs can run "
+     "up against powerful forces. You may overreach, be drawn into a struggle for influence in a "
+     "club, a firm or a family, or feel a creed crumbling under questions you cannot answer. The "
+     "pressure asks what you truly believe. At each exact pass, hold to what proves real; once it "
+     "has moved on, your faith is deeper and less brittle."},
     {Pluto, Saturn, Conjunction,
      "For a long season Pluto crosses your Saturn, and the structures of your life come under deep "
      "pressure. A career, a commitment or a set of rules you lived by may need rebuilding from the "
      "foundations, and fear of losing control can run high. Authority, yours or someone else's, "
      "may be tested hard. It is a time for endurance and honest accounting rather than patching. "
-     "What remains once it passes is a structure rebuilt on firmer ground, and an authority you "
-     "have earned."},
+     "Once it has moved on, what is left is a structure rebuilt on firmer ground, and an authority "
+     "you have earned."},
     {Pluto, Saturn, Easy,
-     "While Pluto deepens your Saturn, lasting change can be made through patient effort. It is a "
-     "good time to restructure a business or a household, commit to a long discipline, or take "
-     "responsibility for a problem others have avoided for years. The ease can make you settle for "
-     "repairs where rebuilding was possible. Use these months to lay a foundation meant to last; "
-     "it tends to hold."},
+     "While Pluto deepens your Saturn, lasting change can be made through patient effort. Now is a "
+     "good moment to restructure a business or a household, commit to a long discipline, or take "
+     "responsibility for a problem others have avoided for years. Taken for granted, the ease can "
+     "make you settle for repairs where rebuilding was possible. Make the effort to lay a "
+     "foundation meant to last; it tends to hold."},
     {Pluto, Saturn, Hard,
-     "For these months Pluto presses on your Saturn, and structures or authorities can feel "
+     "Through this stretch, Pluto presses on your Saturn, and structures or authorities can feel "
      "crushing. You may face a boss, an institution or a duty that refuses to bend, or find that "
      "something you worked hard for no longer stands as it did. The pressure reveals what was "
-     "built on fear and what on substance. As it comes exact, and again as it returns, keep "
-     "building what deserves it; by the time it passes, your foundations are stronger and more "
-     "honestly yours."},
+     "built on fear and what on substance. Through its turns back and forward, keep building what "
+     "deserves it; when it has gone, your foundations are stronger and more honestly yours."},
     {Pluto, Uranus, Conjunction,
      "As Pluto crosses your Uranus, for a long season the urge for freedom is driven from the "
      "depths. You may break with a situation that has confined you, throw yourself into a cause, "
      "or find your views on independence changing at the root. Changes can be sudden and "
-     "far-reaching, and not all of them need making at once. What remains once it passes is a "
-     "freedom that has been fought for and that you know how to keep."},
+     "far-reaching, and not all of them need making at once. What outlasts it is a freedom that "
+     "has been fought for and that you know how to keep."},
     {Pluto, Uranus, Easy,
      "While Pluto deepens your Uranus, radical change can happen with surprising ease. It is a "
-     "good time to reform a habit, reinvent a way of working, or act on a long-held wish for "
-     "independence, such as the move or the change of field you have been sketching for years. The "
-     "ease can make you change the surface and keep the core. Use these months to let the renewal "
-     "go deep; it tends to last."},
+     "good season to reform a habit, reinvent a way of working, or act on a long-held wish for "
+     "independence, such as the move or the change of field you have been sketching for years. "
+     "Because it asks little, it can make you change the surface and keep the core. It pays to let "
+     "the renewal go deep; it usually outlasts the transit."},
     {Pluto, Uranus, Hard,
-     "For these months Pluto presses on your Uranus, and the struggle between control and freedom "
-     "can grow intense. You may feel trapped and ready to break out, or find that others resist "
-     "any change you propose. The pressure asks you to find the change that truly matters and to "
-     "pursue it without wrecking what works. As it comes exact, and again as it returns, choose "
-     "your battles with care; by the time it passes, your freedom is more secure."},
+     "During these months, Pluto presses on your Uranus, and the struggle between control and "
+     "freedom can grow intense. You may feel trapped and ready to break out, or find that others "
+     "resist any change you propose. The pressure asks you to find the change that truly matters "
+     "and to pursue it without wrecking what works. While it lingers, choose your battles with "
+     "care; afterwards, your freedom is more secure."},
     {Pluto, Neptune, Conjunction,
      "For a long season Pluto crosses your Neptune, and dreams and ideals are pressed toward their "
      "roots. A faith may deepen or fall away, an illusion may be exposed, or a creative vision may "
      "take hold with new force. It can feel disorienting, as if the colours of things were "
-     "changing. What remains once it passes is an inner life that has been cleared and deepened, "
-     "and ideals that can bear weight."},
+     "changing. When it has gone, you keep an inner life that has been cleared and deepened, and "
+     "ideals that can bear weight."},
     {Pluto, Neptune, Easy,
      "While Pluto deepens your Neptune, inner life and imagination can be renewed with little "
      "struggle. It is a good time for spiritual practice, creative work drawn from deep feeling, "
-     "or letting an old illusion go quietly, the way a hope can fade without a quarrel. The ease "
-     "can leave the work half done and the fog half lifted. Use these months to give your deepest "
-     "ideal a form; it tends to endure."},
+     "or letting an old illusion go quietly, the way a hope can fade without a quarrel. The shadow "
+     "is that ease can leave the work half done and the fog half lifted. The task is to give your "
+     "deepest ideal a form; it tends to endure."},
     {Pluto, Neptune, Hard,
      "For these months Pluto presses on your Neptune, and ideals or illusions can be shaken at the "
      "root. You may feel disillusioned with a cause or a person, drawn into situations where truth "
      "is hard to find, or uncertain what to believe. The pressure asks you to look clearly at what "
-     "you hoped for. As it comes exact, and again as it returns, let go of what proves false; by "
-     "the time it passes, your ideals are deeper and more sustainable."},
+     "you hoped for. Each time it comes exact, let go of what proves false; by its last pass, your "
+     "ideals are deeper and more sustainable."},
     {Pluto, Pluto, Conjunction,
      "Pluto comes back to the place it held at your birth only in the first years of life, as it "
      "turns back and forward over that place; a full round of the zodiac takes it about 248 years. "
@@ -1248,9 +1251,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "such a season is an instinct for what lies beneath the surface that colours later years."},
     {Pluto, Pluto, Easy,
      "This is a point in Pluto's long round when your capacity for deep change flows more easily "
-     "into life. For these months you may find it easier to let go of what has run its course, to "
-     "commit to something that matters, or to use your influence with care. The ease can leave the "
-     "chance unused. Use it to renew one part of your life at the root; the renewal tends to "
+     "into life. Over these months, you may find it easier to let go of what has run its course, "
+     "to commit to something that matters, or to use your influence with care. The ease can leave "
+     "the chance unused. Use it to renew one part of your life at the root; the renewal tends to "
      "last."},
     {Pluto, Pluto, Hard,
      "This is a checkpoint in Pluto's long round, whose timing varies widely from one birth year "
@@ -1262,21 +1265,20 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As Pluto crosses your North Node, the direction of your growth is pressed with unusual force "
      "for a long season. You may feel compelled toward a new path, cross paths with people who "
      "change your course, or find old habits impossible to keep up, like a role at home that no "
-     "longer fits. The pull can feel overwhelming, yet the choices remain yours. What remains once "
-     "it passes is a deeper commitment to the growth you are reaching for."},
+     "longer fits. The pull can feel overwhelming, yet the choices remain yours. The part that "
+     "stays afterwards is a deeper commitment to the growth you are reaching for."},
     {Pluto, NorthNode, Easy,
      "While Pluto deepens your North Node, growth comes through depth and commitment rather than "
-     "trial and error. It is a good time to pursue your direction wholeheartedly, letting go of "
+     "trial and error. It is a fitting time to pursue your direction wholeheartedly, letting go of "
      "one comfort that has held you back, a group you stay in from habit or a job kept out of "
-     "fear. The ease can make you settle for half-measures. Use these months to commit fully to "
-     "one step forward; it tends to carry you far."},
+     "fear. Left to itself, the ease can make you settle for half-measures. Use these months to "
+     "commit fully to one step forward; it tends to carry you far."},
     {Pluto, NorthNode, Hard,
-     "For these months Pluto presses on your North Node, and your direction can feel contested by "
-     "forces larger than you. You may feel dragged back into old habits just as you reach for "
-     "something new, or face people who want to steer your course for their own reasons. The "
-     "pressure asks what you truly want to become. As it comes exact, and again as it returns, "
-     "choose the harder, truer path; by the time it passes, your direction is clearer and firmly "
-     "yours."},
+     "For as long as this lasts, Pluto presses on your North Node, and your direction can feel "
+     "contested by forces larger than you. You may feel dragged back into old habits just as you "
+     "reach for something new, or face people who want to steer your course for their own reasons. "
+     "The pressure asks what you truly want to become. At each exact pass, choose the harder, "
+     "truer path; once it has moved on, your direction is clearer and firmly yours."},
     {Pluto, Lilith, Conjunction,
      "For a long season Pluto crosses your Lilith, and what you refuse to tame gathers deep power. "
      "Hidden desires or long-held anger may rise with force, and you may finally refuse to bow to "
@@ -1285,65 +1287,66 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "strength you can own without shame and use with judgement."},
     {Pluto, Lilith, Easy,
      "While Pluto deepens your Lilith, your untamed side can be claimed and used with quiet power. "
-     "It is a good time to hold a boundary without explaining it, or to honour a desire that "
-     "others frown on, calmly and in the open. The ease can make you wield that force carelessly, "
-     "winning points you did not need. Use these months to claim one refused part of yourself "
-     "fully; it tends to stay."},
+     "Now is a good moment to hold a boundary without explaining it, or to honour a desire that "
+     "others frown on, calmly and in the open. Taken for granted, the ease can make you wield that "
+     "force carelessly, winning points you did not need. Take this season to claim one refused "
+     "part of yourself fully; it is likely to stay."},
     {Pluto, Lilith, Hard,
-     "For these months Pluto presses on your Lilith, and struggles over what you refuse to give up "
-     "can grow intense. You may face someone who wants to control you, or feel gripped by anger or "
-     "desire that seems bigger than its cause. The pressure shows what you truly refuse, and why. "
-     "As it comes exact, and again as it returns, stand firm without cruelty and without apology; "
-     "by the time it passes, your strength is your own."},
+     "Through this stretch, Pluto presses on your Lilith, and struggles over what you refuse to "
+     "give up can grow intense. You may face someone who wants to control you, or feel gripped by "
+     "anger or desire that seems bigger than its cause. The pressure shows what you truly refuse, "
+     "and why. Through its turns back and forward, stand firm without cruelty and without apology; "
+     "when it has gone, your strength is your own."},
     {Pluto, Chiron, Conjunction,
      "As Pluto crosses your Chiron, an old wound can be pressed to its depths for a long season. "
      "Pain you thought settled may resurface in a new setting, an argument that sounds like one "
      "from long ago, but so may the chance to understand it at the root. It can feel intense and "
-     "exposing. What remains once it passes is a wound that has been faced, and a deep skill in "
-     "helping others with theirs."},
+     "exposing. Once it has moved on, what is left is a wound that has been faced, and a deep "
+     "skill in helping others with theirs."},
     {Pluto, Chiron, Easy,
      "While Pluto deepens your Chiron, an old hurt can be tended at the root with less struggle "
-     "than usual. It is a good time for honest reflection, for a long talk with someone who shares "
-     "the history, or for helping others from your own experience. The ease can make you skim the "
-     "depths and call the work done. Use these months to face one old pain fully; the relief tends "
-     "to last."},
+     "than usual. It is a good season for honest reflection, for a long talk with someone who "
+     "shares the history, or for helping others from your own experience. Because it asks little, "
+     "it can make you skim the depths and call the work done. Make the effort to face one old pain "
+     "fully; the relief can last for years."},
     {Pluto, Chiron, Hard,
-     "For these months Pluto presses on your Chiron, and an old wound can feel raw. You may feel "
-     "exposed, or be drawn into situations that touch the hurt exactly where it lies, a criticism, "
-     "a loss of control, a familiar kind of silence. The pressure asks for honesty and for patient "
-     "care. As it comes exact, and again as it returns, face what hurts rather than guarding it; "
-     "by the time it passes, you carry it with more strength and can offer more to others."},
+     "During these months, Pluto presses on your Chiron, and an old wound can feel raw. You may "
+     "feel exposed, or be drawn into situations that touch the hurt exactly where it lies, a "
+     "criticism, a loss of control, a familiar kind of silence. The pressure asks for honesty and "
+     "for patient care. While it lingers, face what hurts rather than guarding it; afterwards, you "
+     "carry it with more strength and can offer more to others."},
     {Pluto, Ascendant, Conjunction,
      "For a long season Pluto crosses your Ascendant, and the way you present yourself can change "
      "at depth. You may alter your appearance, your manner or your surroundings, and others may "
      "find you more intense or commanding, quieter and harder to read. It can feel like shedding a "
-     "skin that had grown too tight. What remains once it passes is a way of greeting the world "
-     "that carries more depth and presence."},
+     "skin that had grown too tight. What outlasts it is a way of greeting the world that carries "
+     "more depth and presence."},
     {Pluto, Ascendant, Easy,
      "While Pluto deepens your Ascendant, you come across with quiet authority, and people tend to "
      "take you seriously at first sight. It is a good time to present yourself with depth and "
-     "confidence, in an interview, a new group or a hard negotiation. The ease can make you "
-     "intimidating without meaning to, the silence read as judgement. Use these months to show "
+     "confidence, in an interview, a new group or a hard negotiation. The shadow is that ease can "
+     "make you intimidating without meaning to, the silence read as judgement. It pays to show "
      "strength with warmth; the impression tends to stay."},
     {Pluto, Ascendant, Hard,
      "For these months Pluto presses on your Ascendant, and the way you come across can become "
      "intense or contested. Others may try to define you or push you into a role, or you may feel "
      "pressed to change how you present yourself before you are ready. The pressure asks you to "
-     "show your true face. As it comes exact, and again as it returns, stand as you are; by the "
-     "time it passes, your presence is stronger and more your own."},
+     "show your true face. Each time it comes exact, stand as you are; by its last pass, your "
+     "presence is stronger and more your own."},
     {Pluto, Midheaven, Conjunction,
      "As Pluto crosses your Midheaven, your vocation and public standing may be remade for a long "
      "season. A career may be rebuilt, the balance of power at work may shift, or you may take on "
      "a role of real influence and find it heavier than it looked. The pressure can be intense and "
-     "the stakes feel high. What remains once it passes is a calling that reflects who you have "
+     "the stakes feel high. When it has gone, you keep a calling that reflects who you have "
      "become, and an authority you have earned."},
     {Pluto, Midheaven, Easy,
      "While Pluto deepens your Midheaven, your working life can be strengthened through commitment "
-     "and depth. It is a good time to take on serious responsibility, pursue a meaningful goal, or "
-     "become the person others turn to when a project is in trouble. The ease can make you coast "
-     "on a reputation already made. Use these months to commit to your calling; it tends to grow."},
+     "and depth. It is a fitting time to take on serious responsibility, pursue a meaningful goal, "
+     "or become the person others turn to when a project is in trouble. The ease can make you "
+     "coast on a reputation already made. The task is to commit to your calling; it tends to "
+     "grow."},
     {Pluto, Midheaven, Hard,
-     "For these months Pluto presses on your Midheaven, and struggles for power at work or in "
+     "Over these months, Pluto presses on your Midheaven, and struggles for power at work or in "
      "public life can arise. You may face an authority who wants control, a rival for the same "
      "position, or a reputation suddenly under scrutiny. The pressure asks what you truly want to "
      "stand for. As it comes exact, and again as it returns, hold your ground on what matters; by "
