@@ -40,7 +40,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "stocked for a siege, the house full of guests when you needed quiet. What remains once it "
      "passes is a wider sense of where you belong, and of who belongs with you."},
     {Jupiter, Moon, Easy,
-     "While Jupiter eases your Moon, moods tend to lift and the people around you feel more "
+     "With Jupiter easing your Moon, moods tend to lift and the people around you feel more "
      "generous. It is a good season to host, to visit family, to look for a home that suits you "
      "better, or to rest without guilt. Because things feel fine, you may let them drift rather "
      "than use the goodwill. Put it to work: a conversation you have avoided goes more gently now, "
@@ -58,9 +58,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "is scatter: ten tabs open, a message three times as long as it needs to be, details waved "
      "through. Once it passes, keep the one idea that still holds up on a second reading."},
     {Jupiter, Mercury, Easy,
-     "While Jupiter favours your Mercury, words find their audience more readily. A letter lands "
-     "well, an interview runs smoothly, and a chat with a teacher or a stranger on a journey can "
-     "open a door. It is easy to take the fluency for granted and say much while doing little. "
+     "As long as Jupiter favours your Mercury, words find their audience more readily. A letter "
+     "lands well, an interview runs smoothly, and a chat with a teacher or a stranger on a journey "
+     "can open a door. It is easy to take the fluency for granted and say much while doing little. "
      "Write down what you learn in these weeks; the notes tend to be worth more than the talk, and "
      "they stay when the transit has gone."},
     {Jupiter, Mercury, Hard,
@@ -94,7 +94,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "fronts at once, a temper that runs ahead, a bold move made before it is thought through. "
      "What remains afterwards is the ground you actually took, so choose it."},
     {Jupiter, Mars, Easy,
-     "While Jupiter eases your Mars, effort pays back more readily and you can push without "
+     "With Jupiter easing your Mars, effort pays back more readily and you can push without "
      "strain. Training for something, building, asking for the promotion or launching a venture "
      "are favoured. Left to itself, the ease can tempt you to coast on drive alone, starting much "
      "and finishing little. Aim the energy at one thing for these weeks; what you finish now tends "
@@ -130,7 +130,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "to outgrow obligations before they are done. Once it has moved on, what is left is a "
      "foundation that bears more weight, if you built on it."},
     {Jupiter, Saturn, Easy,
-     "While Jupiter favours your Saturn, patient efforts find support and limits feel less "
+     "As long as Jupiter favours your Saturn, patient efforts find support and limits feel less "
      "confining. It suits long-term plans, a steady commitment, formal study, or help from someone "
      "older and more experienced. The risk is contentment, using the ease to rest rather than to "
      "lay the next stone. Put one lasting piece in place in these weeks; structures begun now tend "
@@ -166,7 +166,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "readily, the escape that leaves the task undone. What outlasts it is a glimpse of meaning "
      "worth keeping, if you give it a form."},
     {Jupiter, Neptune, Easy,
-     "While Jupiter favours your Neptune, intuition and kindness flow easily. It suits creative "
+     "With Jupiter favouring your Neptune, intuition and kindness flow easily. It suits creative "
      "work, quiet time, volunteering or a spiritual practice. Taken for granted, the ease can "
      "slide into drifting, days pleasantly spent and nothing landed. Give the inspiration a shape "
      "in these weeks, a page a day or an hour in the studio; what is made now tends to carry the "
@@ -184,7 +184,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "everything that grows. When it has gone, you keep the change you chose to make, and the "
      "strength that comes from having made it."},
     {Jupiter, Pluto, Easy,
-     "While Jupiter favours your Pluto, deep change comes with less resistance than usual. It "
+     "As long as Jupiter favours your Pluto, deep change comes with less resistance than usual. It "
      "suits research, an honest look at old patterns, settling a long-standing matter, or using "
      "your influence for someone's good. Because it is easy, you might skim the surface and call "
      "it done. Go down to the root in these weeks; what you renew now tends to stay renewed."},
@@ -219,7 +219,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "make a point. What remains once it passes is more room for the untamed part of you, if you "
      "claimed it with care."},
     {Jupiter, Lilith, Easy,
-     "While Jupiter favours your Lilith, the parts of you that refuse to submit find more "
+     "With Jupiter favouring your Lilith, the parts of you that refuse to submit find more "
      "acceptance than usual. It is a good time to voice an unpopular view, pursue a desire you "
      "have kept private, or spend time with people who do not ask you to be less. Because the ease "
      "is quiet, you might not notice the chance. Use it; a boundary stated now is likely to hold."},
@@ -236,11 +236,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "the hard way. The risk is a glib optimism that hurries the ache along. Once it has moved on, "
      "what is left is more ease with the old sore spot."},
     {Jupiter, Chiron, Easy,
-     "While Jupiter favours your Chiron, helping and being helped come more naturally. Your skill "
-     "at tending others is noticed, and you may find words or support for an old hurt. Because it "
-     "asks little, it can lead you to give endlessly and leave your own ache for later. Let these "
-     "weeks include some care for yourself; what you learn now tends to deepen your gift for "
-     "others."},
+     "As long as Jupiter favours your Chiron, helping and being helped come more naturally. Your "
+     "skill at tending others is noticed, and you may find words or support for an old hurt. "
+     "Because it asks little, it can lead you to give endlessly and leave your own ache for later. "
+     "Let these weeks include some care for yourself; what you learn now tends to deepen your gift "
+     "for others."},
     {Jupiter, Chiron, Hard,
      "For as long as this lasts, Jupiter presses on your Chiron, and an old sore spot can feel "
      "magnified. You may overreact to a careless remark, help others to avoid your own pain, or "
@@ -272,7 +272,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "everyone is asking. When it has gone, you keep a reputation that has grown, if you backed "
      "the visibility with work you can stand behind."},
     {Jupiter, Midheaven, Easy,
-     "While Jupiter favours your Midheaven, efforts toward your vocation get support from people "
+     "With Jupiter favouring your Midheaven, efforts toward your vocation get support from people "
      "with standing. It suits a step up, a mentor's advice, or a project that shows your skill to "
      "the right people. The shadow is that ease can make you wait for recognition rather than earn "
      "it. Do one thing in these weeks that moves your calling forward; the goodwill tends to "
@@ -311,7 +311,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "season asks you to name your needs plainly and provide for them; what remains once it passes "
      "is steadier emotional ground and a home shaped by what you truly need."},
     {Saturn, Moon, Easy,
-     "While Saturn steadies your Moon, composure comes more readily and home matters can be put in "
+     "With Saturn steadying your Moon, composure comes more readily and home matters can be put in "
      "order. It suits repairs, sensible routines, a frank talk with family, or making a place that "
      "feels safe to come back to. The shadow is a reserve that keeps feelings filed away in a "
      "drawer. Take this season to build one habit of care for yourself; it tends to comfort you "
@@ -329,11 +329,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "there are only questions, leaving the email in drafts for a week. What remains once it "
      "passes is a mind better organised and words that carry weight because you checked them."},
     {Saturn, Mercury, Easy,
-     "While Saturn steadies your Mercury, focused thought comes more easily and careful work is "
-     "rewarded. It favours exams, paperwork, structured learning and difficult conversations held "
-     "calmly. Left to itself, the ease can turn into dryness, speech all fact and no warmth. Make "
-     "the effort to master one subject or finish one piece of writing; the discipline tends to "
-     "stay with you."},
+     "As long as Saturn steadies your Mercury, focused thought comes more easily and careful work "
+     "is rewarded. It favours exams, paperwork, structured learning and difficult conversations "
+     "held calmly. Left to itself, the ease can turn into dryness, speech all fact and no warmth. "
+     "Make the effort to master one subject or finish one piece of writing; the discipline tends "
+     "to stay with you."},
     {Saturn, Mercury, Hard,
      "Through this stretch, Saturn presses on your Mercury, and plans, papers and conversations "
      "may run into delay or criticism. You may doubt your ideas, rewrite a letter many times, or "
@@ -364,7 +364,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "that needs endurance. Once it has moved on, what is left is a strength that knows its limits "
      "and uses them."},
     {Saturn, Mars, Easy,
-     "While Saturn steadies your Mars, disciplined effort pays off. It is good for long projects, "
+     "With Saturn steadying your Mars, disciplined effort pays off. It is good for long projects, "
      "steady practice, building something with your hands, or taking charge of a difficult task "
      "nobody else wants. The risk is all work and no fire, duty crowding out desire. The task is "
      "to finish something that needs stamina; the results tend to be durable."},
@@ -381,11 +381,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "gestures, and what is left afterwards is a faith that has been examined and an aim you can "
      "actually reach."},
     {Saturn, Jupiter, Easy,
-     "While Saturn steadies your Jupiter, vision and practicality pull in the same harness. Now is "
-     "a good moment to plan a venture, pursue formal study, or turn an ideal into a structure with "
-     "a budget and a calendar. Because it asks little, it can make you content with the plan and "
-     "slow to act. Use these months to put one hope on a timetable; it has a far better chance of "
-     "taking shape."},
+     "As long as Saturn steadies your Jupiter, vision and practicality pull in the same harness. "
+     "Now is a good moment to plan a venture, pursue formal study, or turn an ideal into a "
+     "structure with a budget and a calendar. Because it asks little, it can make you content with "
+     "the plan and slow to act. Use these months to put one hope on a timetable; it has a far "
+     "better chance of taking shape."},
     {Saturn, Jupiter, Hard,
      "For as long as this lasts, Saturn curbs your Jupiter, and optimism can run into limits: a "
      "door that stays closed, an authority that says wait, a creed that no longer convinces. You "
@@ -434,7 +434,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "discipline, and what outlasts it is a dream that can bear daylight, or the relief of having "
      "set one down."},
     {Saturn, Neptune, Easy,
-     "While Saturn steadies your Neptune, inspiration and practicality cooperate. It suits "
+     "With Saturn steadying your Neptune, inspiration and practicality cooperate. It suits "
      "disciplined creative work, a spiritual practice with a routine, or service given reliably, "
      "week after week. Left to itself, the ease can lull you into dreaming about the structure "
      "rather than building it. Make the effort to give one ideal a schedule; it tends to endure."},
@@ -451,7 +451,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "endurance and honest accounting, and what is left afterwards is a strength you have proven "
      "and a structure cleared of what no longer holds."},
     {Saturn, Pluto, Easy,
-     "While Saturn steadies your Pluto, deep work can be done patiently. It is a good time to "
+     "As long as Saturn steadies your Pluto, deep work can be done patiently. It is a good time to "
      "restructure, to tackle a long-standing problem methodically, or to take responsibility for "
      "your influence over others. Taken for granted, the ease can let you avoid the hardest part. "
      "It pays to go to the root with patience; changes made now tend to last."},
@@ -485,7 +485,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "that is both firm and yours; what remains once it passes is a defiance with discipline, "
      "harder to dismiss."},
     {Saturn, Lilith, Easy,
-     "While Saturn steadies your Lilith, you can give your untamed side a durable form: a boundary "
+     "With Saturn steadying your Lilith, you can give your untamed side a durable form: a boundary "
      "kept, a refusal sustained, work that carries your own edge. The shadow is that ease can make "
      "you settle for quiet respectability, saying yes at the table while meaning no. Use these "
      "months to make one stance lasting; it tends to be respected."},
@@ -502,7 +502,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "afterwards is a wound better understood and a skill of tending others that has deepened with "
      "time."},
     {Saturn, Chiron, Easy,
-     "While Saturn steadies your Chiron, tending an old hurt becomes steady work rather than "
+     "As long as Saturn steadies your Chiron, tending an old hurt becomes steady work rather than "
      "crisis. It is a fitting time for routines of care, structured learning or helping others in "
      "a disciplined way. The ease can lead you to manage the hurt without feeling it. Take this "
      "season to build something useful from experience; it tends to last."},
@@ -535,7 +535,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "want. Once it has moved on, what is left is a reputation built on substance, and clarity "
      "about your calling."},
     {Saturn, Midheaven, Easy,
-     "While Saturn steadies your Midheaven, disciplined work toward your calling gains traction, "
+     "With Saturn steadying your Midheaven, disciplined work toward your calling gains traction, "
      "and those in charge tend to notice. Now is a good moment for a promotion, a long-term "
      "project, or putting your role on a formal footing. Taken for granted, the ease can make you "
      "settle for status over meaning. It pays to strengthen what you want to be known for; it "
@@ -571,7 +571,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "swing without warning. The unsettledness has a point: old comforts may no longer fit. What "
      "outlasts it is a freer emotional life and a home that suits who you are now."},
     {Uranus, Moon, Easy,
-     "While Uranus quickens your Moon, emotional freedom comes easily and change at home feels "
+     "With Uranus quickening your Moon, emotional freedom comes easily and change at home feels "
      "refreshing rather than threatening. It suits a new arrangement of rooms or routines, new "
      "friends, or an honest word about what you need. Because it asks little, it can make you "
      "restless for novelty without deepening anything. Use these months to try one new way of "
@@ -589,11 +589,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "more than you meant. When it has gone, you keep a mind that has learned new tricks and views "
      "old problems from a fresh angle."},
     {Uranus, Mercury, Easy,
-     "While Uranus quickens your Mercury, inventive thinking comes easily. It is a good time for "
-     "learning something technical, writing in a new voice, or solving a problem by approaching it "
-     "sideways. The shadow is that ease can make you chase ideas without finishing any. Take this "
-     "season to capture one insight and develop it; the new way of thinking tends to stay with "
-     "you."},
+     "As long as Uranus quickens your Mercury, inventive thinking comes easily. It is a good time "
+     "for learning something technical, writing in a new voice, or solving a problem by "
+     "approaching it sideways. The shadow is that ease can make you chase ideas without finishing "
+     "any. Take this season to capture one insight and develop it; the new way of thinking tends "
+     "to stay with you."},
     {Uranus, Mercury, Hard,
      "Through this stretch, Uranus jolts your Mercury, and plans, messages and routines can be "
      "disrupted. You may change your mind often, speak abruptly, or face news that changes your "
@@ -624,7 +624,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "cool head; what outlasts it is courage that has been tried, and perhaps a new direction for "
      "your drive."},
     {Uranus, Mars, Easy,
-     "While Uranus quickens your Mars, bold action comes easily and new ways of working pay off. "
+     "With Uranus quickening your Mars, bold action comes easily and new ways of working pay off. "
      "Now is a good moment to start an independent project, try an unusual approach or take a "
      "calculated risk. Left to itself, the ease can tip into restlessness, many starts and few "
      "finishes. It pays to carry one innovation through; the results tend to surprise you."},
@@ -640,10 +640,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "change how you see things. The risk is chasing every bright idea at once. What remains once "
      "it passes is a wider, less conventional faith and the openings you chose to take."},
     {Uranus, Jupiter, Easy,
-     "While Uranus quickens your Jupiter, growth comes through surprises and fresh perspectives. "
-     "It is a good season to study something unconventional, travel somewhere unfamiliar, or take "
-     "an unusual opportunity. Taken for granted, the ease can make you restless for the next "
-     "novelty. The task is to follow one thread all the way; the broadened horizon usually stays."},
+     "As long as Uranus quickens your Jupiter, growth comes through surprises and fresh "
+     "perspectives. It is a good season to study something unconventional, travel somewhere "
+     "unfamiliar, or take an unusual opportunity. Taken for granted, the ease can make you "
+     "restless for the next novelty. The task is to follow one thread all the way; the broadened "
+     "horizon usually stays."},
     {Uranus, Jupiter, Hard,
      "Over these months, Uranus unsettles your Jupiter, and plans for growth can be overturned or "
      "redirected. You may lose faith in an old creed, or leap at a new one too quickly. Sudden "
@@ -689,7 +690,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "same hour. It is a time to follow a glimpse without staking everything on it. What outlasts "
      "it is a more awakened inner life and ideals that have been aired out."},
     {Uranus, Neptune, Easy,
-     "While Uranus quickens your Neptune, inspiration comes easily and intuitive leaps feel "
+     "With Uranus quickening your Neptune, inspiration comes easily and intuitive leaps feel "
      "natural. It is a fitting time for creative experiment, an unusual practice of reflection, or "
      "an idea that arrives on a late walk and asks to be written down. The ease can leave you "
      "drifting among possibilities, admiring each and keeping none. Take this season to ground one "
@@ -708,8 +709,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "When it has gone, you keep a freedom won from the depths and a clearer sense of your own "
      "power."},
     {Uranus, Pluto, Easy,
-     "While Uranus quickens your Pluto, deep change can happen with less struggle than usual. Now "
-     "is a good moment to break a long habit, reform how you use your influence, or let go of "
+     "As long as Uranus quickens your Pluto, deep change can happen with less struggle than usual. "
+     "Now is a good moment to break a long habit, reform how you use your influence, or let go of "
      "something that has held you back for years, perhaps by clearing the room you have avoided "
      "since you moved in. Left to itself, the ease can tempt you to stop at the first layer. Make "
      "the effort to finish the change; it tends to stick."},
@@ -744,7 +745,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "freedom can be exhilarating and it has a cost in goodwill. What remains once it passes is an "
      "independence more fully yours, and a truer sense of who stays."},
     {Uranus, Lilith, Easy,
-     "While Uranus quickens your Lilith, your untamed side finds new outlets without much "
+     "With Uranus quickening your Lilith, your untamed side finds new outlets without much "
      "conflict. It is a good time to act on a private desire, dress or speak in a way that is "
      "plainly yours, or voice an unpopular truth to people ready to hear it. Because it asks "
      "little, it can make you treat the chance as a game and go back to being agreeable. The task "
@@ -762,8 +763,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "jolted where you are tender can sting. Once it has moved on, what is left is a freer "
      "relationship with the old wound and fresh ways to help others with theirs."},
     {Uranus, Chiron, Easy,
-     "While Uranus quickens your Chiron, new approaches to an old hurt come more easily. It is a "
-     "fitting time to try an unusual kind of support, sit in on a group you would once have "
+     "As long as Uranus quickens your Chiron, new approaches to an old hurt come more easily. It "
+     "is a fitting time to try an unusual kind of support, sit in on a group you would once have "
      "avoided, or share your experience in a new form, a letter or a talk. The shadow is that ease "
      "can make you skip the slow, unglamorous part of tending. Use these months to take one new "
      "step in caring for yourself; it can last for years."},
@@ -797,7 +798,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "at once. When it has gone, you keep a calling closer to who you are becoming, and a "
      "reputation for doing things your own way."},
     {Uranus, Midheaven, Easy,
-     "While Uranus quickens your Midheaven, changes at work come easily and new directions open. "
+     "With Uranus quickening your Midheaven, changes at work come easily and new directions open. "
      "It is a good season to try a new role, bring a fresh method to your trade, or let colleagues "
      "see an unusual skill. Left to itself, the ease can make you drift from one interesting thing "
      "to the next. Make the effort to take one real step toward the work you want; it tends to "
@@ -835,7 +836,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "honour sensitivity without drowning in it, and what is left afterwards is a deeper "
      "compassion and a gentler way of looking after yourself."},
     {Neptune, Moon, Easy,
-     "While Neptune softens your Moon, intuition and empathy flow easily. It is a good time for "
+     "With Neptune softening your Moon, intuition and empathy flow easily. It is a good time for "
      "quiet evenings, creative play at home, caring for others, and dreams worth writing down in "
      "the morning. Because it asks little, it can make you retreat from practical needs, the bills "
      "on the hall table and the call not returned. It pays to nourish your inner life and the "
@@ -853,11 +854,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "understand. It is a time to write, dream and double-check. What remains once it passes is a "
      "mind that can hold what words leave out, and a respect for clear notes."},
     {Neptune, Mercury, Easy,
-     "While Neptune softens your Mercury, imagination and language work well in the same hand. It "
-     "is a fitting time for creative writing, music, listening closely to people, or learning "
-     "through images rather than manuals. The shadow is that ease can make you vague where "
-     "precision is needed, nodding along instead of asking. The task is to capture your insights "
-     "in words; what you make now tends to carry feeling."},
+     "As long as Neptune softens your Mercury, imagination and language work well in the same "
+     "hand. It is a fitting time for creative writing, music, listening closely to people, or "
+     "learning through images rather than manuals. The shadow is that ease can make you vague "
+     "where precision is needed, nodding along instead of asking. The task is to capture your "
+     "insights in words; what you make now tends to carry feeling."},
     {Neptune, Mercury, Hard,
      "Through this stretch, Neptune fogs your Mercury, and misunderstandings can multiply. "
      "Messages may go astray, plans grow muddled, or someone may tell you what you want to hear. "
@@ -889,7 +890,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "flat. It is a time to direct energy toward what inspires you, and what remains once it "
      "passes is action with a purpose beyond winning."},
     {Neptune, Mars, Easy,
-     "While Neptune softens your Mars, effort flows toward ideals and creative aims. It is a good "
+     "With Neptune softening your Mars, effort flows toward ideals and creative aims. It is a good "
      "season for dance, music, volunteering, or a project driven by compassion rather than "
      "ambition. Left to itself, the ease can make you drift, waiting for inspiration before "
      "lifting a finger. Take this season to put your energy behind one vision; it tends to carry "
@@ -907,8 +908,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "sounds beautiful. What outlasts it is a wider compassion and a faith that has learned to ask "
      "questions."},
     {Neptune, Jupiter, Easy,
-     "While Neptune softens your Jupiter, idealism and generosity flow easily. It is a good time "
-     "for spiritual study, creative work, travel, or giving your time to a cause. Taken for "
+     "As long as Neptune softens your Jupiter, idealism and generosity flow easily. It is a good "
+     "time for spiritual study, creative work, travel, or giving your time to a cause. Taken for "
      "granted, the ease can make you believe without checking or give without limit. Make the "
      "effort to ground one ideal in practice; the vision tends to stay alive afterwards."},
     {Neptune, Jupiter, Hard,
@@ -941,7 +942,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "mist. The risk is drifting among possibilities without choosing. The part that stays "
      "afterwards is a broader imagination and a freedom that serves something beyond yourself."},
     {Neptune, Uranus, Easy,
-     "While Neptune softens your Uranus, inspiration and originality flow easily. Now is a good "
+     "With Neptune softening your Uranus, inspiration and originality flow easily. Now is a good "
      "moment for creative or spiritual experiments, for finding people who share an unusual "
      "interest, or for imagining a different shape of life on paper. The shadow is that ease can "
      "let you dream without acting, the plan forever in the notebook. The task is to try one new "
@@ -977,11 +978,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "with yourself and for letting go without forcing. What remains once it passes is a sense of "
      "inner renewal, and a power that feels less like control and more like depth."},
     {Neptune, Pluto, Easy,
-     "While Neptune softens your Pluto, deep change can happen gently. It is a good season for "
-     "reflection, for releasing an old pattern without a fight, or for creative work that draws on "
-     "what lies beneath the surface. Left to itself, the ease can let you skirt the hard parts, "
-     "sensing the depth but staying in the shallows. Use these months to let one old attachment "
-     "go; the relief can last for years."},
+     "As long as Neptune softens your Pluto, deep change can happen gently. It is a good season "
+     "for reflection, for releasing an old pattern without a fight, or for creative work that "
+     "draws on what lies beneath the surface. Left to itself, the ease can let you skirt the hard "
+     "parts, sensing the depth but staying in the shallows. Use these months to let one old "
+     "attachment go; the relief can last for years."},
     {Neptune, Pluto, Hard,
      "Over these months, Neptune clouds your Pluto, and deep fears or compulsions can surface in "
      "confusing ways. You may feel powerless, be drawn into other people's intrigues, or not know "
@@ -1013,11 +1014,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "haze, agreeing to keep the peace. What outlasts it is a refusal that has grown more "
      "compassionate and more creative."},
     {Neptune, Lilith, Easy,
-     "While Neptune softens your Lilith, your untamed side finds creative and imaginative outlets. "
-     "It is a fitting time to give a hidden desire a form in music, writing or dress, or to honour "
-     "quietly what you refuse to give up. Because it asks little, this ease can keep the desire in "
-     "fantasy, a story you tell yourself at night. Make the effort to bring one part of it into "
-     "your days; it tends to stay."},
+     "With Neptune softening your Lilith, your untamed side finds creative and imaginative "
+     "outlets. It is a fitting time to give a hidden desire a form in music, writing or dress, or "
+     "to honour quietly what you refuse to give up. Because it asks little, this ease can keep the "
+     "desire in fantasy, a story you tell yourself at night. Make the effort to bring one part of "
+     "it into your days; it tends to stay."},
     {Neptune, Lilith, Hard,
      "Through this stretch, Neptune clouds your Lilith, and your refusals may turn confused or "
      "secret. You may feel unsure of where you stand, give in where you meant to resist, or resist "
@@ -1031,11 +1032,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "into old pain, replaying it like a familiar song. When it has gone, you keep a gentler "
      "relationship with the wound and a deeper gift for caring."},
     {Neptune, Chiron, Easy,
-     "While Neptune softens your Chiron, compassion and the skill of tending flow easily. Now is a "
-     "good moment for caring work, for expressing an old hurt through art or letters, or for quiet "
-     "reflection on what it taught you. The shadow is that ease can make you give more than you "
-     "have, listening to everyone but yourself. It pays to tend yourself as well; what you learn "
-     "now usually outlasts the transit."},
+     "As long as Neptune softens your Chiron, compassion and the skill of tending flow easily. Now "
+     "is a good moment for caring work, for expressing an old hurt through art or letters, or for "
+     "quiet reflection on what it taught you. The shadow is that ease can make you give more than "
+     "you have, listening to everyone but yourself. It pays to tend yourself as well; what you "
+     "learn now usually outlasts the transit."},
     {Neptune, Chiron, Hard,
      "During these months, Neptune clouds your Chiron, and an old hurt may feel diffuse and hard "
      "to pin down. You may feel drained by other people's needs, or tempted to slip away from your "
@@ -1065,8 +1066,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "a new one. What remains once it passes is a calling that serves something larger than a "
      "title."},
     {Neptune, Midheaven, Easy,
-     "While Neptune softens your Midheaven, inspiration flows into your work and others notice its "
-     "warmth. It is a good time for creative or caring roles, or for work done for a cause you "
+     "With Neptune softening your Midheaven, inspiration flows into your work and others notice "
+     "its warmth. It is a good time for creative or caring roles, or for work done for a cause you "
      "believe in. Left to itself, the ease can make you wait for meaning instead of building it "
      "day by day. Use these months to bring one ideal into your work; it tends to last."},
     {Neptune, Midheaven, Hard,
@@ -1077,7 +1078,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "your calling is clearer."},
     // Transiting Pluto.
     {Pluto, Sun, Conjunction,
-     "For two years or more, with several exact passes as Pluto turns back and forward, your Sun "
+     "For a year or two, often with three exact passes as Pluto turns back and forward, your Sun "
      "is pressed toward a deep change. Roles you identified with may fall away, power questions "
      "with bosses, partners or yourself can come to a head, and you may find a strength you did "
      "not know you had. It can feel like being taken apart and rebuilt in slow motion. By the time "
@@ -1103,7 +1104,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "face what you feel without letting it rule you. Once it has moved on, what is left is an "
      "emotional life cleared of old debris and a surer sense of what you need."},
     {Pluto, Moon, Easy,
-     "While Pluto deepens your Moon, emotional insight comes more easily, and you can change "
+     "With Pluto deepening your Moon, emotional insight comes more easily, and you can change "
      "long-standing patterns at home or within yourself. It is a fitting time for honest family "
      "conversations, sorting through what you keep and what you clear out of the attic, or "
      "understanding a feeling that has puzzled you for years. Taken for granted, the ease can let "
@@ -1111,7 +1112,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "years."},
     {Pluto, Moon, Hard,
      "Through this stretch, Pluto presses on your Moon, and emotional undercurrents can surge: "
-     "jealousy, possessiveness, old grief or a fierce need for control at home. Family tensions "
+     "jealousy, possessiveness, old sorrow or a fierce need for control at home. Family tensions "
      "may come to a head, or a bond may feel like a tug of war. The intensity is a chance to see "
      "what has been driving you. Through its turns back and forward, let feelings surface without "
      "acting them out; when it has gone, you hold your emotions rather than they you."},
@@ -1122,11 +1123,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "than you mean. What outlasts it is a mind that sees beneath the surface and speaks with more "
      "weight."},
     {Pluto, Mercury, Easy,
-     "While Pluto deepens your Mercury, research, investigation and persuasive speech come more "
-     "easily. Now is a good moment to dig into a question, write about something that matters, or "
-     "have the conversation that clears the air. Because it asks little, it can make you use "
-     "insight to control rather than to understand. It pays to pursue one line of thought to its "
-     "end; what you learn tends to stay with you."},
+     "As long as Pluto deepens your Mercury, research, investigation and persuasive speech come "
+     "more easily. Now is a good moment to dig into a question, write about something that "
+     "matters, or have the conversation that clears the air. Because it asks little, it can make "
+     "you use insight to control rather than to understand. It pays to pursue one line of thought "
+     "to its end; what you learn tends to stay with you."},
     {Pluto, Mercury, Hard,
      "During these months, Pluto presses on your Mercury, and thoughts or conversations can turn "
      "intense, suspicious or combative. You may argue to win, feel that someone is steering you "
@@ -1148,9 +1149,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Pluto, Venus, Hard,
      "For these months Pluto presses on your Venus, and relationships can turn intense, possessive "
      "or tangled in questions of power. You may feel gripped by desire, jealousy or the fear of "
-     "losing someone, or a partner may try to set all the terms. The intensity shows what you "
-     "truly value and what you merely cling to. Each time it comes exact, refuse games of control "
-     "on either side; by its last pass, your love is stronger and truer."},
+     "being left, or a partner may try to set all the terms. The intensity shows what you truly "
+     "value and what you merely cling to. Each time it comes exact, refuse games of control on "
+     "either side; by its last pass, your love is stronger and truer."},
     {Pluto, Mars, Conjunction,
      "For a long season Pluto crosses your Mars, and drive becomes fierce and single-minded. You "
      "may take on an enormous task, stand up to someone who has pushed you for years, or find a "
@@ -1158,7 +1159,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "compulsive, the argument carried on long after it mattered. The part that stays afterwards "
      "is a power you have tested and learned to use with control."},
     {Pluto, Mars, Easy,
-     "While Pluto deepens your Mars, determination and staying power come easily. It is a good "
+     "With Pluto deepening your Mars, determination and staying power come easily. It is a good "
      "time for a demanding project, a long campaign, or any task that needs concentrated force, "
      "from rebuilding a business to clearing years of clutter in a weekend. The ease can tempt you "
      "to push others around simply because you can. Use these months to pour your energy into one "
@@ -1177,11 +1178,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "much power or too much certainty. What remains once it passes is a faith that has been "
      "tested to its roots and ambitions that rest on depth rather than show."},
     {Pluto, Jupiter, Easy,
-     "While Pluto deepens your Jupiter, growth comes through depth and commitment. It is a fitting "
-     "time to pursue a long-term goal, study something demanding, or use your influence for "
-     "someone else's good. Left to itself, the ease can make you content with a vision left on the "
-     "shelf. Take this season to commit to one large aim and give it regular hours; it tends to "
-     "grow."},
+     "As long as Pluto deepens your Jupiter, growth comes through depth and commitment. It is a "
+     "fitting time to pursue a long-term goal, study something demanding, or use your influence "
+     "for someone else's good. Left to itself, the ease can make you content with a vision left on "
+     "the shelf. Take this season to commit to one large aim and give it regular hours; it tends "
+     "to grow."},
     {Pluto, Jupiter, Hard,
      "For as long as this lasts, Pluto presses on your Jupiter, and ambitions or beliefs can run "
      "up against powerful forces. You may overreach, be drawn into a struggle for influence in a "
@@ -1214,7 +1215,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "far-reaching, and not all of them need making at once. What outlasts it is a freedom that "
      "has been fought for and that you know how to keep."},
     {Pluto, Uranus, Easy,
-     "While Pluto deepens your Uranus, radical change can happen with surprising ease. It is a "
+     "With Pluto deepening your Uranus, radical change can happen with surprising ease. It is a "
      "good season to reform a habit, reinvent a way of working, or act on a long-held wish for "
      "independence, such as the move or the change of field you have been sketching for years. "
      "Because it asks little, it can make you change the surface and keep the core. It pays to let "
@@ -1232,7 +1233,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "changing. When it has gone, you keep an inner life that has been cleared and deepened, and "
      "ideals that can bear weight."},
     {Pluto, Neptune, Easy,
-     "While Pluto deepens your Neptune, inner life and imagination can be renewed with little "
+     "As long as Pluto deepens your Neptune, inner life and imagination can be renewed with little "
      "struggle. It is a good time for spiritual practice, creative work drawn from deep feeling, "
      "or letting an old illusion go quietly, the way a hope can fade without a quarrel. The shadow "
      "is that ease can leave the work half done and the fog half lifted. The task is to give your "
@@ -1286,11 +1287,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "intensity can be alarming and freeing at once. What remains once it passes is an untamed "
      "strength you can own without shame and use with judgement."},
     {Pluto, Lilith, Easy,
-     "While Pluto deepens your Lilith, your untamed side can be claimed and used with quiet power. "
-     "Now is a good moment to hold a boundary without explaining it, or to honour a desire that "
-     "others frown on, calmly and in the open. Taken for granted, the ease can make you wield that "
-     "force carelessly, winning points you did not need. Take this season to claim one refused "
-     "part of yourself fully; it is likely to stay."},
+     "With Pluto deepening your Lilith, your untamed side can be claimed and used with quiet "
+     "power. Now is a good moment to hold a boundary without explaining it, or to honour a desire "
+     "that others frown on, calmly and in the open. Taken for granted, the ease can make you wield "
+     "that force carelessly, winning points you did not need. Take this season to claim one "
+     "refused part of yourself fully; it is likely to stay."},
     {Pluto, Lilith, Hard,
      "Through this stretch, Pluto presses on your Lilith, and struggles over what you refuse to "
      "give up can grow intense. You may face someone who wants to control you, or feel gripped by "
@@ -1304,11 +1305,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "exposing. Once it has moved on, what is left is a wound that has been faced, and a deep "
      "skill in helping others with theirs."},
     {Pluto, Chiron, Easy,
-     "While Pluto deepens your Chiron, an old hurt can be tended at the root with less struggle "
-     "than usual. It is a good season for honest reflection, for a long talk with someone who "
-     "shares the history, or for helping others from your own experience. Because it asks little, "
-     "it can make you skim the depths and call the work done. Make the effort to face one old pain "
-     "fully; the relief can last for years."},
+     "As long as Pluto deepens your Chiron, an old hurt can be tended at the root with less "
+     "struggle than usual. It is a good season for honest reflection, for a long talk with someone "
+     "who shares the history, or for helping others from your own experience. Because it asks "
+     "little, it can make you skim the depths and call the work done. Make the effort to face one "
+     "old pain fully; the relief can last for years."},
     {Pluto, Chiron, Hard,
      "During these months, Pluto presses on your Chiron, and an old wound can feel raw. You may "
      "feel exposed, or be drawn into situations that touch the hurt exactly where it lies, a "
@@ -1340,11 +1341,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "the stakes feel high. When it has gone, you keep a calling that reflects who you have "
      "become, and an authority you have earned."},
     {Pluto, Midheaven, Easy,
-     "While Pluto deepens your Midheaven, your working life can be strengthened through commitment "
-     "and depth. It is a fitting time to take on serious responsibility, pursue a meaningful goal, "
-     "or become the person others turn to when a project is in trouble. The ease can make you "
-     "coast on a reputation already made. The task is to commit to your calling; it tends to "
-     "grow."},
+     "With Pluto deepening your Midheaven, your working life can be strengthened through "
+     "commitment and depth. It is a fitting time to take on serious responsibility, pursue a "
+     "meaningful goal, or become the person others turn to when a project is in trouble. The ease "
+     "can make you coast on a reputation already made. The task is to commit to your calling; it "
+     "tends to grow."},
     {Pluto, Midheaven, Hard,
      "Over these months, Pluto presses on your Midheaven, and struggles for power at work or in "
      "public life can arise. You may face an authority who wants control, a rival for the same "
