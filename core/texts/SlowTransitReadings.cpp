@@ -238,9 +238,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Jupiter, Chiron, Easy,
      "As long as Jupiter favours your Chiron, helping and being helped come more naturally. Your "
      "skill at tending others is noticed, and you may find words or support for an old hurt. "
-     "Because it asks little, it can lead you to give endlessly and leave your own ache for later. "
-     "Let these weeks include some care for yourself; what you learn now tends to deepen your gift "
-     "for others."},
+     "Because it asks little, this ease can lead you to give endlessly and leave your own ache for "
+     "later. Let these weeks include some care for yourself; what you learn now tends to deepen "
+     "your gift for others."},
     {Jupiter, Chiron, Hard,
      "For as long as this lasts, Jupiter presses on your Chiron, and an old sore spot can feel "
      "magnified. You may overreact to a careless remark, help others to avoid your own pain, or "
@@ -383,9 +383,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, Jupiter, Easy,
      "As long as Saturn steadies your Jupiter, vision and practicality pull in the same harness. "
      "Now is a good moment to plan a venture, pursue formal study, or turn an ideal into a "
-     "structure with a budget and a calendar. Because it asks little, it can make you content with "
-     "the plan and slow to act. Use these months to put one hope on a timetable; it has a far "
-     "better chance of taking shape."},
+     "structure with a budget and a calendar. Because it asks little, this ease can make you "
+     "content with the plan and slow to act. Use these months to put one hope on a timetable; it "
+     "has a far better chance of taking shape."},
     {Saturn, Jupiter, Hard,
      "For as long as this lasts, Saturn curbs your Jupiter, and optimism can run into limits: a "
      "door that stays closed, an authority that says wait, a creed that no longer convinces. You "
@@ -470,8 +470,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, NorthNode, Easy,
      "While Saturn steadies your North Node, disciplined effort toward the growth you seek pays "
      "off. Mentors, structures and routines can help you practise the unfamiliar. Because it asks "
-     "little, it can make you rest on old skills instead. The task is to commit to one new habit "
-     "that fits your direction; it tends to become part of you."},
+     "little, this ease can make you rest on old skills instead. The task is to commit to one new "
+     "habit that fits your direction; it tends to become part of you."},
     {Saturn, NorthNode, Hard,
      "During these months, Saturn strains your North Node, and moving forward can feel blocked by "
      "duties rooted in the past. You may doubt your direction, or feel pulled back into old roles "
@@ -573,8 +573,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, Moon, Easy,
      "With Uranus quickening your Moon, emotional freedom comes easily and change at home feels "
      "refreshing rather than threatening. It suits a new arrangement of rooms or routines, new "
-     "friends, or an honest word about what you need. Because it asks little, it can make you "
-     "restless for novelty without deepening anything. Use these months to try one new way of "
+     "friends, or an honest word about what you need. Because it asks little, this ease can make "
+     "you restless for novelty without deepening anything. Use these months to try one new way of "
      "caring for yourself; it tends to become a habit."},
     {Uranus, Moon, Hard,
      "For as long as this lasts, Uranus unsettles your Moon, and home, family or moods can feel "
@@ -658,8 +658,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, Saturn, Easy,
      "While Uranus quickens your Saturn, old structures can be updated without breaking them. It "
      "is a good time to modernise a routine, reform a way of working, or bring new methods to a "
-     "long-held responsibility. Because it asks little, it can make you tinker rather than change. "
-     "Use these months to make one real improvement; it is likely to hold."},
+     "long-held responsibility. Because it asks little, this ease can make you tinker rather than "
+     "change. Use these months to make one real improvement; it is likely to hold."},
     {Uranus, Saturn, Hard,
      "For as long as this lasts, Uranus strains your Saturn, and tension between security and "
      "change can grow acute. A job, a rule or a duty may suddenly feel unbearable, or "
@@ -748,8 +748,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "With Uranus quickening your Lilith, your untamed side finds new outlets without much "
      "conflict. It is a good time to act on a private desire, dress or speak in a way that is "
      "plainly yours, or voice an unpopular truth to people ready to hear it. Because it asks "
-     "little, it can make you treat the chance as a game and go back to being agreeable. The task "
-     "is to claim one freedom for good; it tends to stay."},
+     "little, this ease can make you treat the chance as a game and go back to being agreeable. "
+     "The task is to claim one freedom for good; it tends to stay."},
     {Uranus, Lilith, Hard,
      "For as long as this lasts, Uranus provokes your Lilith, and anger at constraint can burst "
      "out suddenly. You may rebel against expectations at work or at home, walk out of a room "
@@ -838,9 +838,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Neptune, Moon, Easy,
      "With Neptune softening your Moon, intuition and empathy flow easily. It is a good time for "
      "quiet evenings, creative play at home, caring for others, and dreams worth writing down in "
-     "the morning. Because it asks little, it can make you retreat from practical needs, the bills "
-     "on the hall table and the call not returned. It pays to nourish your inner life and the "
-     "household alike; the calm you find now usually outlasts the transit."},
+     "the morning. Because it asks little, this ease can make you retreat from practical needs, "
+     "the bills on the hall table and the call not returned. It pays to nourish your inner life "
+     "and the household alike; the calm you find now usually outlasts the transit."},
     {Neptune, Moon, Hard,
      "For as long as this lasts, Neptune clouds your Moon, and moods can become hard to read, your "
      "own and other people's. You may feel drained by family demands, confused about what you "
@@ -927,8 +927,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Neptune softens your Saturn, discipline and imagination can share the work. It is a "
      "fitting time to give a dream a practical form, such as a set hour each morning for the "
      "painting, or to bring more compassion into a job you take seriously. Because it asks little, "
-     "it can leave the practical steps for later, and later keeps moving. It pays to set one "
-     "vision on a steady base; it tends to last."},
+     "this ease can leave the practical steps for later, and later keeps moving. It pays to set "
+     "one vision on a steady base; it tends to last."},
     {Neptune, Saturn, Hard,
      "For as long as this lasts, Neptune erodes your Saturn, and security can feel uncertain. You "
      "may doubt what you have achieved, face vague rules or responsibilities nobody quite defines, "
@@ -1125,9 +1125,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Pluto, Mercury, Easy,
      "As long as Pluto deepens your Mercury, research, investigation and persuasive speech come "
      "more easily. Now is a good moment to dig into a question, write about something that "
-     "matters, or have the conversation that clears the air. Because it asks little, it can make "
-     "you use insight to control rather than to understand. It pays to pursue one line of thought "
-     "to its end; what you learn tends to stay with you."},
+     "matters, or have the conversation that clears the air. Because it asks little, this ease can "
+     "make you use insight to control rather than to understand. It pays to pursue one line of "
+     "thought to its end; what you learn tends to stay with you."},
     {Pluto, Mercury, Hard,
      "During these months, Pluto presses on your Mercury, and thoughts or conversations can turn "
      "intense, suspicious or combative. You may argue to win, feel that someone is steering you "
@@ -1218,8 +1218,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "With Pluto deepening your Uranus, radical change can happen with surprising ease. It is a "
      "good season to reform a habit, reinvent a way of working, or act on a long-held wish for "
      "independence, such as the move or the change of field you have been sketching for years. "
-     "Because it asks little, it can make you change the surface and keep the core. It pays to let "
-     "the renewal go deep; it usually outlasts the transit."},
+     "Because it asks little, this ease can make you change the surface and keep the core. It pays "
+     "to let the renewal go deep; it usually outlasts the transit."},
     {Pluto, Uranus, Hard,
      "During these months, Pluto presses on your Uranus, and the struggle between control and "
      "freedom can grow intense. You may feel trapped and ready to break out, or find that others "
@@ -1308,8 +1308,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As long as Pluto deepens your Chiron, an old hurt can be tended at the root with less "
      "struggle than usual. It is a good season for honest reflection, for a long talk with someone "
      "who shares the history, or for helping others from your own experience. Because it asks "
-     "little, it can make you skim the depths and call the work done. Make the effort to face one "
-     "old pain fully; the relief can last for years."},
+     "little, this ease can make you skim the depths and call the work done. Make the effort to "
+     "face one old pain fully; the relief can last for years."},
     {Pluto, Chiron, Hard,
      "During these months, Pluto presses on your Chiron, and an old wound can feel raw. You may "
      "feel exposed, or be drawn into situations that touch the hurt exactly where it lies, a "
