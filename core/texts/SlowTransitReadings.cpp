@@ -676,7 +676,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "This is a point in Uranus's eighty-four-year round when your urge for freedom flows more "
      "easily into life. For these months, change can come without a crisis, and new interests or "
      "friends can bring fresh air. The shadow is that ease can make you take the chance lightly. "
-     "Use it to make one lasting change toward the life that fits you; it is likely to stay."},
+     "Use it to make one lasting change toward the life that fits you; it tends to remain part of "
+     "your life."},
     {Uranus, Uranus, Hard,
      "This is a checkpoint in Uranus's eighty-four-year round, when the urge for freedom presses "
      "against the life you have built. Through this stretch, you may feel restless with routines, "
@@ -964,7 +965,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "into daily life. During these months, art, faith, compassion and quiet reflection can "
      "deepen, and you may find meaning in unexpected places, a choir, a garden, a stranger's "
      "kindness. The ease can make you drift and let the glow fade unused. Use it to give your "
-     "dreams a shape; it is likely to stay."},
+     "dreams a shape; the shape tends to outlive the season."},
     {Neptune, Neptune, Hard,
      "This is a checkpoint in Neptune's long round, when your ideals and illusions are tested "
      "against experience. For these months old dreams may lose their glow, and you may feel unsure "
@@ -982,7 +983,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "for reflection, for releasing an old pattern without a fight, or for creative work that "
      "draws on what lies beneath the surface. Left to itself, the ease can let you skirt the hard "
      "parts, sensing the depth but staying in the shallows. Use these months to let one old "
-     "attachment go; the relief can last for years."},
+     "attachment go; the lightness usually outlasts the transit."},
     {Neptune, Pluto, Hard,
      "Over these months, Neptune clouds your Pluto, and deep fears or compulsions can surface in "
      "confusing ways. You may feel powerless, be drawn into other people's intrigues, or not know "
@@ -1108,8 +1109,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "long-standing patterns at home or within yourself. It is a fitting time for honest family "
      "conversations, sorting through what you keep and what you clear out of the attic, or "
      "understanding a feeling that has puzzled you for years. Taken for granted, the ease can let "
-     "you skim past what needs facing. Make the effort to go to the root; the relief can last for "
-     "years."},
+     "you skim past what needs facing. Make the effort to go to the root; the calm that follows "
+     "tends to last."},
     {Pluto, Moon, Hard,
      "Through this stretch, Pluto presses on your Moon, and emotional undercurrents can surge: "
      "jealousy, possessiveness, old sorrow or a fierce need for control at home. Family tensions "
