@@ -834,7 +834,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As Neptune crosses your Moon, feelings grow porous for a long season. You may absorb the "
      "moods of people around you, long for a home that is more ideal than real, or feel a tender "
      "pull toward family members who need care. Boundaries at home can blur. It is a time to "
-     "honour sensitivity without drowning in it, and what is left afterwards is a deeper "
+     "honour sensitivity without being swamped by it, and what is left afterwards is a deeper "
      "compassion and a gentler way of looking after yourself."},
     {Neptune, Moon, Easy,
      "With Neptune softening your Moon, intuition and empathy flow easily. It is a good time for "

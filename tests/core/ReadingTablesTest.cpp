@@ -23,20 +23,18 @@
 namespace zodrivel {
 namespace {
 
-constexpr std::array<PointId, 10> Bodies{PointId::Sun,     PointId::Moon,    PointId::Mercury,
-                                         PointId::Venus,   PointId::Mars,    PointId::Jupiter,
-                                         PointId::Saturn,  PointId::Uranus,  PointId::Neptune,
-                                         PointId::Pluto};
+constexpr std::array<PointId, 10> Bodies{
+    PointId::Sun,     PointId::Moon,   PointId::Mercury, PointId::Venus,   PointId::Mars,
+    PointId::Jupiter, PointId::Saturn, PointId::Uranus,  PointId::Neptune, PointId::Pluto};
 constexpr std::array<PointId, 15> NatalPoints{
-    PointId::Sun,       PointId::Moon,    PointId::Mercury, PointId::Venus,    PointId::Mars,
-    PointId::Jupiter,   PointId::Saturn,  PointId::Uranus,  PointId::Neptune,  PointId::Pluto,
-    PointId::NorthNode, PointId::Lilith,  PointId::Chiron,  PointId::Ascendant, PointId::Midheaven};
+    PointId::Sun,       PointId::Moon,   PointId::Mercury, PointId::Venus,     PointId::Mars,
+    PointId::Jupiter,   PointId::Saturn, PointId::Uranus,  PointId::Neptune,   PointId::Pluto,
+    PointId::NorthNode, PointId::Lilith, PointId::Chiron,  PointId::Ascendant, PointId::Midheaven};
 constexpr std::array<PointId, 5> ReadPoints{PointId::NorthNode, PointId::Lilith, PointId::Chiron,
                                             PointId::Ascendant, PointId::Midheaven};
-constexpr std::array<std::string_view, 12> Signs{"Aries",  "Taurus",      "Gemini",
-                                                 "Cancer", "Leo",         "Virgo",
-                                                 "Libra",  "Scorpio",     "Sagittarius",
-                                                 "Capricorn", "Aquarius", "Pisces"};
+constexpr std::array<std::string_view, 12> Signs{"Aries",       "Taurus",    "Gemini",   "Cancer",
+                                                 "Leo",         "Virgo",     "Libra",    "Scorpio",
+                                                 "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
 std::string lower(std::string_view word) {
     std::string out(word);
@@ -62,9 +60,7 @@ std::vector<std::string> wordsOf(std::string_view text) {
 
 // The word by which a text names each point: "node" for the North Node (a reading may also say
 // "the node"), the name itself for the others.
-std::string wordOf(PointId id) {
-    return id == PointId::NorthNode ? "node" : lower(pointName(id));
-}
+std::string wordOf(PointId id) { return id == PointId::NorthNode ? "node" : lower(pointName(id)); }
 
 // What a reading names as whole words, in any case: points, signs, aspect kinds.
 struct Named {
@@ -74,10 +70,9 @@ struct Named {
 };
 
 Named namedIn(std::string_view text) {
-    static const std::set<std::string> KindWords{"conjunction", "conjunct",     "sextile",
-                                                 "sextiles",    "trine",        "trines",
-                                                 "square",      "squares",      "opposition",
-                                                 "quincunx",    "inconjunct",   "semisextile"};
+    static const std::set<std::string> KindWords{
+        "conjunction", "conjunct", "sextile",    "sextiles", "trine",      "trines",
+        "square",      "squares",  "opposition", "quincunx", "inconjunct", "semisextile"};
     Named named;
     const std::vector<std::string> words = wordsOf(text);
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -110,8 +105,7 @@ std::string keyName(const KeyedReading& reading) {
 // A table of keyed readings holds exactly the keys first x second x family, each once, and
 // each reading speaks of its two points alone and of no aspect outside its family.
 void checkKeyedTable(std::span<const KeyedReading> table, std::span<const PointId> firsts,
-                     std::span<const PointId> seconds, std::size_t shortest,
-                     std::size_t longest) {
+                     std::span<const PointId> seconds, std::size_t shortest, std::size_t longest) {
     std::set<std::tuple<PointId, PointId, ReadingFamily>> keys;
     for (const KeyedReading& reading : table) {
         const std::string key = keyName(reading);
@@ -207,7 +201,8 @@ TEST(ReadingTables, EachPatternHasItsReadingAndItsApexOrSignWhereTheyShapeIt) {
         EXPECT_TRUE(keys.emplace(reading.kind, variant).second) << key << " is written twice";
         expectPrintableLine(reading.text, 200, 650, key);
         const Named named = namedIn(reading.text);
-        const bool apexKind = reading.kind == PatternKind::TSquare || reading.kind == PatternKind::Yod;
+        const bool apexKind =
+            reading.kind == PatternKind::TSquare || reading.kind == PatternKind::Yod;
         for (const PointId id : named.points)
             EXPECT_TRUE(apexKind && reading.variant == indexOf(id))
                 << key << " names " << pointName(id);
@@ -244,10 +239,11 @@ TEST(ReadingTables, EachBodyAndAngleHasASignAndEachBodyAHouse) {
     const auto check = [](std::span<const PlacementReading> table, bool signs) {
         std::set<std::pair<PointId, int>> keys;
         for (const PlacementReading& reading : table) {
-            const std::string key = std::string(pointName(reading.point)) + " in " +
-                                    (signs ? std::string(Signs[static_cast<std::size_t>(
-                                                 std::clamp(reading.place, 0, 11))])
-                                           : "house " + std::to_string(reading.place));
+            const std::string key =
+                std::string(pointName(reading.point)) + " in " +
+                (signs ? std::string(
+                             Signs[static_cast<std::size_t>(std::clamp(reading.place, 0, 11))])
+                       : "house " + std::to_string(reading.place));
             EXPECT_TRUE(keys.emplace(reading.point, reading.place).second)
                 << key << " is written twice";
             expectPrintableLine(reading.text, 150, 450, key);
@@ -268,8 +264,8 @@ TEST(ReadingTables, EachBodyAndAngleHasASignAndEachBodyAHouse) {
             for (int place = signs ? 0 : 1; place < (signs ? 12 : 13); ++place)
                 EXPECT_EQ(keys.count({point, place}), 1U)
                     << pointName(point) << " has no reading for " << place;
-        expectNoRepeatedSentence(table,
-                                 [](const PlacementReading& r) { return std::string_view(r.text); });
+        expectNoRepeatedSentence(
+            table, [](const PlacementReading& r) { return std::string_view(r.text); });
     };
     check(signReadings(), true);
     check(houseReadings(), false);
