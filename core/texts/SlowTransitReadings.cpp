@@ -412,10 +412,10 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "fits you better."},
     {Saturn, Uranus, Conjunction,
      "As Saturn crosses your Uranus, the wish for freedom and the need for structure work on the "
-     "same ground for some months. You may give a restless idea a solid form, or feel a rule "
-     "pressing on your independence. Change tends to come slowly and deliberately. The season "
-     "favours reform over revolt, and what remains once it passes is a freedom with a framework, "
-     "sturdier than one won on impulse."},
+     "same ground for some months. You may give a restless idea a solid form, turning the side "
+     "project into a fixed weekly hour, or feel a rule pressing on your independence. Change tends "
+     "to come slowly and deliberately. The season favours reform over revolt, and what remains "
+     "once it passes is a freedom with a framework, sturdier than one won on impulse."},
     {Saturn, Uranus, Easy,
      "While Saturn steadies your Uranus, new ideas can be built into lasting forms. It is a good "
      "season to organise a change you have long wanted, modernise a tired routine, or make an "
@@ -429,8 +429,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "you can hold; what remains is a freedom you can keep."},
     {Saturn, Neptune, Conjunction,
      "For these months Saturn crosses your Neptune, and dreams are asked to take a form or be let "
-     "go. A vision may become a real project, a faith may be tested by facts, or an illusion may "
-     "quietly dissolve. It can feel like disenchantment. The season rewards giving imagination a "
+     "go. A vision may become a real project with a deadline, a faith may be tested by facts, or "
+     "an illusion about a person or a place may quietly dissolve. It can feel like disenchantment, "
+     "the colour drained from a favourite hope. The season rewards giving imagination a "
      "discipline, and what outlasts it is a dream that can bear daylight, or the relief of having "
      "set one down."},
     {Saturn, Neptune, Easy,
@@ -452,9 +453,10 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "and a structure cleared of what no longer holds."},
     {Saturn, Pluto, Easy,
      "As long as Saturn steadies your Pluto, deep work can be done patiently. It is a good time to "
-     "restructure, to tackle a long-standing problem methodically, or to take responsibility for "
-     "your influence over others. Taken for granted, the ease can let you avoid the hardest part. "
-     "It pays to go to the root with patience; changes made now tend to last."},
+     "restructure, to tackle a long-standing problem methodically, box by box and letter by "
+     "letter, or to take responsibility for your influence over others. Taken for granted, the "
+     "ease can let you tidy round the hardest part and leave it standing. It pays to go to the "
+     "root with patience; changes made now tend to last."},
     {Saturn, Pluto, Hard,
      "For as long as this lasts, Saturn presses on your Pluto, and control, fear or ambition can "
      "grow heavy. You may face an authority who refuses to budge, or notice how tightly you hold "
@@ -463,15 +465,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "power rests on firmer, cleaner ground."},
     {Saturn, NorthNode, Conjunction,
      "Through this stretch, Saturn crosses your North Node, and the direction you are growing "
-     "toward asks for commitment rather than curiosity. Responsibilities may appear on the new "
-     "path, and progress can feel slower than you hoped. The season rewards steady steps over "
-     "leaps. When it has gone, you keep real progress in the direction of growth, and the sense of "
-     "having chosen it."},
+     "toward asks for commitment rather than curiosity. The new path may come with "
+     "responsibilities attached, a course with exams or a role with a rota, and progress can feel "
+     "slower than you hoped. The season rewards steady steps over leaps. When it has gone, you "
+     "keep real progress in the direction of growth, and the sense of having chosen it."},
     {Saturn, NorthNode, Easy,
      "While Saturn steadies your North Node, disciplined effort toward the growth you seek pays "
-     "off. Mentors, structures and routines can help you practise the unfamiliar. Because it asks "
-     "little, this ease can make you rest on old skills instead. The task is to commit to one new "
-     "habit that fits your direction; it tends to become part of you."},
+     "off. A mentor, a timetable or a plain routine, such as the same evening each week given to "
+     "the new skill, can help you practise the unfamiliar. Because it asks little, this ease can "
+     "let you rest on old skills instead. The task is to commit to one new habit that fits your "
+     "direction; it tends to become part of you."},
     {Saturn, NorthNode, Hard,
      "During these months, Saturn strains your North Node, and moving forward can feel blocked by "
      "duties rooted in the past. You may doubt your direction, or feel pulled back into old roles "
@@ -480,10 +483,10 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "tested."},
     {Saturn, Lilith, Conjunction,
      "As Saturn crosses your Lilith, what refuses to be tamed comes up against structure and rules "
-     "for some months. You may feel pressed to conform, or find a lasting form for your "
-     "independence. Anger at constraint can run deep and quiet. The season asks for a boundary "
-     "that is both firm and yours; what remains once it passes is a defiance with discipline, "
-     "harder to dismiss."},
+     "for some months. You may feel pressed to conform, to tone down the clothes, the laugh or the "
+     "opinion, or you may find a lasting form for your independence. Anger at constraint can run "
+     "deep and quiet. The season asks for a boundary that is both firm and yours; what remains "
+     "once it passes is a defiance with discipline, harder to dismiss."},
     {Saturn, Lilith, Easy,
      "With Saturn steadying your Lilith, you can give your untamed side a durable form: a boundary "
      "kept, a refusal sustained, work that carries your own edge. The shadow is that ease can make "
@@ -491,10 +494,10 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "months to make one stance lasting; it tends to be respected."},
     {Saturn, Lilith, Hard,
      "For these months Saturn presses on your Lilith, and authority may push against the part of "
-     "you that refuses to submit. You may feel judged for your desires, or answer rules with cold "
-     "defiance. The strain can teach you where your refusal protects something real. Through its "
-     "turns back and forward, stand your ground with care; when it has gone, your independence is "
-     "sturdier."},
+     "you that refuses to submit. You may feel judged for your desires, be told once too often how "
+     "things are done here, or answer rules with cold defiance. The strain can teach you where "
+     "your refusal protects something real. Through its turns back and forward, stand your ground "
+     "with care; when it has gone, your independence is sturdier."},
     {Saturn, Chiron, Conjunction,
      "Over these months, Saturn crosses your Chiron, and an old wound asks for patient, practical "
      "care. Limits you have long felt may become plain, and that can sting. It is a good season to "
@@ -653,8 +656,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, Saturn, Conjunction,
      "For some months Uranus crosses your Saturn, and the structures of your life come up against "
      "the urge to change. A routine, a job or a long commitment may feel suddenly confining, or be "
-     "disrupted from outside. Fear of losing stability can run high. Once it has moved on, what is "
-     "left is a structure renewed from within, sturdier for having been shaken."},
+     "disrupted from outside by a reorganisation or a landlord's letter. Fear of losing stability "
+     "can run high, and so can relief. Once it has moved on, what is left is a structure renewed "
+     "from within, sturdier for having been shaken."},
     {Uranus, Saturn, Easy,
      "While Uranus quickens your Saturn, old structures can be updated without breaking them. It "
      "is a good time to modernise a routine, reform a way of working, or bring new methods to a "
@@ -681,9 +685,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, Uranus, Hard,
      "This is a checkpoint in Uranus's eighty-four-year round, when the urge for freedom presses "
      "against the life you have built. Through this stretch, you may feel restless with routines, "
-     "want to change course, or find others pushing for change around you. The upheaval can feel "
-     "unsettling. While it lingers, choose which changes matter most; afterwards, you have more "
-     "room to live as yourself."},
+     "want to change course, or find others pushing for change around you, a friend who quits, a "
+     "partner who wants to move. The upheaval can feel unsettling. While it lingers, choose which "
+     "changes matter most; afterwards, you have more room to live as yourself."},
     {Uranus, Neptune, Conjunction,
      "As Uranus crosses your Neptune, dreams and ideals are stirred in sudden ways for some "
      "months. A new spiritual interest, a piece of music that rearranges your week, or an abrupt "
