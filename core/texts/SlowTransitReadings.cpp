@@ -27,12 +27,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "unused. Pick one aim worth the lift and give it your effort for these weeks; ground gained "
      "now tends to stay gained."},
     {Jupiter, Sun, Hard,
-     "For these months Jupiter urges your Sun to grow faster than your plans allow. You may take "
-     "on more than the week can hold, promise a deadline on enthusiasm alone, or bristle at "
-     "someone whose certainty outruns your own. The pull is real, and it asks for a measure: which "
-     "of these hopes deserves your time. As it comes exact, and again as it returns, trimming the "
-     "list is part of the growth; what remains afterwards is a larger aim sized to your actual "
-     "days."},
+     "For a few weeks, or a few months if Jupiter turns back over the spot, your Sun is urged to "
+     "grow faster than your plans allow. The week fills past what it can hold, and someone whose "
+     "certainty outruns your own may bristle at yours. Alone, it shows as the yes given before the "
+     "diary is checked, then the scramble to honour it. The pull is real; trimming the list is "
+     "part of the growth, and what can remain is a larger aim sized to your actual days."},
     {Jupiter, Moon, Conjunction,
      "As Jupiter crosses your Moon, feelings run fuller and warmer for some weeks, sometimes three "
      "times over as it turns back and forward. It favours opening your home, mending a family tie, "
@@ -46,11 +45,12 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "than use the goodwill. Put it to work: a conversation you have avoided goes more gently now, "
      "and the warmth of it tends to outlast the transit."},
     {Jupiter, Moon, Hard,
-     "Over these months, Jupiter stirs your Moon toward more than the moment can satisfy. You may "
-     "overcommit to family, say yes to every request for help, or feel restless in a home that was "
-     "enough last year. Feelings can run large and then sag. Notice which hunger is real and feed "
-     "that one; by the time it passes, you tend to know better what makes you feel at home and "
-     "what was only appetite."},
+     "While Jupiter stirs your Moon, for some weeks and now and then through a loop of months, "
+     "feelings ask for more than the moment can give. Relatives may lean on you and you may say "
+     "yes to every request, or a home that was enough last year can feel cramped. The quieter "
+     "habit is the cupboard opened whenever an evening feels thin. Notice which hunger is real and "
+     "feed that one; afterwards you may know better what home means to you and what was only "
+     "appetite."},
     {Jupiter, Mercury, Conjunction,
      "For a few weeks, and longer if it turns back over the spot, Jupiter widens your Mercury: "
      "ideas arrive in armfuls, and reading, study, writing and travel are favoured. It is a "
@@ -64,11 +64,12 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "Write down what you learn in these weeks; the notes tend to be worth more than the talk, and "
      "they stay when the transit has gone."},
     {Jupiter, Mercury, Hard,
-     "For as long as this lasts, Jupiter pushes your Mercury to think bigger than the facts "
-     "support. You may commit to a plan on a good feeling, skim the fine print, or argue a belief "
-     "harder than you hold it, and someone may challenge your certainty across a table or in a "
-     "long thread of messages. The friction is useful: it asks you to check sources and trim "
-     "claims. By the time it passes, your judgement is broader and better founded."},
+     "For some weeks Jupiter pushes your Mercury to think bigger than the facts support. You may "
+     "agree to a plan on a good feeling and skim the fine print, and someone may challenge your "
+     "certainty across a table or in a long thread of messages. On your own, the pattern is the "
+     "next tab opened and the conclusion reached before the reading is done. The friction is "
+     "useful: it asks you to check sources and trim claims, and it can leave your judgement "
+     "broader and better founded."},
     {Jupiter, Venus, Conjunction,
      "As Jupiter crosses your Venus, pleasure, affection and taste swell for some weeks. It "
      "favours celebrations, a generous gesture, time with people you love and making something "
@@ -82,11 +83,12 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "coast on goodwill. Use these weeks to give as well as receive; affection tended now tends to "
      "last well beyond the transit."},
     {Jupiter, Venus, Hard,
-     "Through this stretch, Jupiter presses your Venus to want more: more delight, more attention, "
-     "more of whatever glitters in the shop window. You may spend on comfort, expect a partner to "
-     "supply all the sweetness, or feel that what you have is somehow not enough. The itch has a "
-     "use, since it shows which pleasures feed you and which only fill time. By the time it "
-     "passes, your taste is surer and your generosity better aimed."},
+     "Through these weeks, Jupiter presses your Venus to want more: more delight, more attention, "
+     "more of whatever glitters in the shop window. A partner may be expected to supply all the "
+     "sweetness, or a friend's lavish evening can make your own life look plain. The private habit "
+     "is the basket filled late at night and the treat that was meant to be once. The itch has a "
+     "use, since it shows which pleasures feed you and which only fill time, and your taste can "
+     "come out of it surer."},
     {Jupiter, Mars, Conjunction,
      "For a few weeks, and longer if it loops back over the spot, Jupiter fires your Mars: energy, "
      "courage and the appetite for action rise together. It is a good season to begin the project, "
@@ -100,11 +102,12 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "and finishing little. Aim the energy at one thing for these weeks; what you finish now tends "
      "to give you confidence for a long while after."},
     {Jupiter, Mars, Hard,
-     "During these months, Jupiter inflates your Mars, and drive can outrun judgement. You may "
-     "take up a fight that is not yours, agree to a schedule with no slack in it, or clash with "
-     "someone as sure of themselves as you are. The pressure is also fuel. As it comes exact, and "
-     "again as it returns, pick the battle worth the effort; by the time it passes, you know more "
-     "exactly how much force a task deserves."},
+     "For a few weeks, longer if it loops back, Jupiter inflates your Mars and drive can outrun "
+     "judgement. A schedule agreed with no slack in it, a fight taken up that is not yours, a "
+     "clash with someone as sure of themselves as you are: the friction is out in the open. The "
+     "quieter loop is the next challenge accepted before the last one is finished. The pressure is "
+     "also fuel; pick the battle worth the effort, and you may come away knowing how much force a "
+     "task deserves."},
     {Jupiter, Jupiter, Conjunction,
      "This is your Jupiter return, which comes about every twelve years, and for some weeks or "
      "months it opens a new round of growth. It favours taking stock of what you believe and hope "
@@ -119,10 +122,10 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "progress made now tends to hold."},
     {Jupiter, Jupiter, Hard,
      "This is a checkpoint in Jupiter's twelve-year cycle, when the hopes you set out with rub "
-     "against how things have actually grown. For these months you may feel that your beliefs or "
-     "plans have outgrown their frame, or that someone questions the faith you put in them. "
-     "Overreaching is tempting, and so is giving up. The friction asks for an honest review; what "
-     "remains after it passes is a vision resized to the life you lead."},
+     "against how things have actually grown. For some weeks, or months if it loops, a plan can "
+     "outgrow its frame, and you may hear someone question the faith you put in it. In private the "
+     "swing runs from overreaching to giving up and back, sometimes within a day. The friction "
+     "asks for an honest review; what can remain is a vision resized to the life you lead."},
     {Jupiter, Saturn, Conjunction,
      "As Jupiter crosses your Saturn, hope and duty work on the same task for a while. It is a "
      "good season to grow something solid: a career step earned by years of work, a structure "
@@ -136,11 +139,12 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "lay the next stone. Put one lasting piece in place in these weeks; structures begun now tend "
      "to stand."},
     {Jupiter, Saturn, Hard,
-     "Over these months, Jupiter tugs at your Saturn, and the urge to expand strains against what "
-     "you have already promised. You may want to break out of a routine, feel held back by a duty, "
-     "or find someone setting a limit just when you wanted more. Neither side is simply wrong. By "
-     "the time it passes, you tend to know which commitments still deserve your loyalty and where "
-     "growth can begin inside them."},
+     "For these weeks Jupiter tugs at your Saturn, and the urge to expand strains against what you "
+     "have already promised. An offer may arrive just as a duty holds you back, or someone may set "
+     "a limit the moment you wanted more. The loop at home is the plan for a freer life drafted "
+     "and filed away again each Sunday evening. Neither side is simply wrong; by the time it "
+     "passes, you may know which commitments still deserve your loyalty and where growth can begin "
+     "inside them."},
     {Jupiter, Uranus, Conjunction,
      "For some weeks Jupiter crosses your Uranus, and the wish for freedom gets a generous "
      "tailwind. Sudden chances, unusual people and new ideas are more likely to turn up, and a "
@@ -154,11 +158,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "treat it as entertainment and move on. Use these weeks to make one real innovation in your "
      "life; it tends to stay."},
     {Jupiter, Uranus, Hard,
-     "For as long as this lasts, Jupiter goads your Uranus, and the itch to break loose can grow "
-     "large. You may want to quit, move or overturn a plan on impulse, or find other people "
-     "springing surprises on you. Some of the urge is sound and some is only restlessness. As it "
-     "comes exact, and again as it returns, test each change against what you want to keep; what "
-     "remains is more freedom with less broken on the way."},
+     "For some weeks Jupiter goads your Uranus, and the itch to break loose can grow large. Plans "
+     "may be overturned on impulse, and other people may spring their own announcements on you. "
+     "Privately it can be the job advert read at midnight and closed again, night after night. "
+     "Some of the urge is sound and some is only restlessness; test each change against what you "
+     "want to keep, and you can come away with more freedom and less broken on the way."},
     {Jupiter, Neptune, Conjunction,
      "As Jupiter crosses your Neptune, the imagination opens wide for some weeks. Music, art, "
      "faith, retreat and acts of compassion are favoured, and you may be moved by things others "
@@ -172,11 +176,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "in these weeks, a page a day or an hour in the studio; what is made now tends to carry the "
      "feeling onward when the transit has gone."},
     {Jupiter, Neptune, Hard,
-     "Through this stretch, Jupiter swells your Neptune, and hopes can float free of the facts. "
-     "You may trust a promise too easily, idealise a person or a cause, or long to slip away from "
-     "an ordinary duty, and someone may sell you a dream. The season asks for discernment: check "
-     "the details without losing the vision. By the time it passes, the faith you keep is better "
-     "tested and more your own."},
+     "Through these weeks Jupiter swells your Neptune, and hopes can float free of the facts. A "
+     "cause may ask for more faith than it earns, and someone may sell you a dream with a warm "
+     "smile. The private drift is the daydream replayed on every journey while the ordinary duty "
+     "waits. The season asks for discernment: check the details without losing the vision, and the "
+     "faith you keep afterwards can be better tested and more your own."},
     {Jupiter, Pluto, Conjunction,
      "For several weeks, and longer if it loops back over the spot, Jupiter crosses your Pluto and "
      "magnifies whatever runs deep. It can bring the courage to take on a great task, leave a "
@@ -189,11 +193,12 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "your influence for someone's good. Because it is easy, you might skim the surface and call "
      "it done. Go down to the root in these weeks; what you renew now tends to stay renewed."},
     {Jupiter, Pluto, Hard,
-     "During these months, Jupiter amplifies your Pluto, and ambition or a struggle for control "
-     "can grow larger than the situation needs. You may push too hard to win, feel someone's power "
-     "pressing on you, or be gripped by an all-or-nothing aim. The intensity can be harnessed. As "
-     "it comes exact, and again as it returns, choose what to transform and what to leave alone; "
-     "you come out of it with power better used."},
+     "For some weeks, longer if it turns back, Jupiter amplifies your Pluto, and ambition or a "
+     "struggle for control can grow larger than the situation needs. You may push too hard to win "
+     "a point at work, or feel someone's power pressing on you across a meeting table. The hidden "
+     "grip is the all-or-nothing aim rehearsed at night, the plan to prove yourself once and for "
+     "all. The intensity can be harnessed: choose what to transform and what to leave alone, and "
+     "you may come out with power better used."},
     {Jupiter, NorthNode, Conjunction,
      "As Jupiter crosses your North Node, the direction you are growing toward gets a generous "
      "push for some weeks. Chances tend to appear that lead beyond your habits: a teacher, a "
@@ -207,11 +212,12 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "practise the unfamiliar skill or say yes to the unfamiliar group; the progress tends to last "
      "beyond the transit."},
     {Jupiter, NorthNode, Hard,
-     "For these months Jupiter pulls at your North Node, and the gap between comfortable habits "
-     "and the growth you are reaching for can feel wider. You may overreach toward the new, or "
-     "cling to the familiar just when something new is offered, and others may question your "
-     "direction. The tension is worth having: by the time it passes, you know more clearly which "
-     "way you are heading and what you can leave behind."},
+     "For a few weeks Jupiter pulls at your North Node, and the gap between comfortable habits and "
+     "the growth you are reaching for can feel wider. An offer may ask for a leap bigger than you "
+     "are ready to make, and others may question your direction aloud. The private loop is the "
+     "brochure for the course picked up, admired and put back on the pile. The tension is worth "
+     "having: by the time it passes, you may see more clearly which way you are heading and what "
+     "you can leave behind."},
     {Jupiter, Lilith, Conjunction,
      "For some weeks Jupiter crosses your Lilith, and what you have refused to tame grows louder. "
      "It can bring the confidence to say no, to want openly, or to stop shrinking to fit someone "
@@ -224,11 +230,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "have kept private, or spend time with people who do not ask you to be less. Because the ease "
      "is quiet, you might not notice the chance. Use it; a boundary stated now is likely to hold."},
     {Jupiter, Lilith, Hard,
-     "Over these months, Jupiter enlarges your Lilith, and anger at what confines you can grow "
-     "beyond the moment. You may provoke people who want you to conform, or answer their "
-     "disapproval with more force than it deserves. The refusal has truth in it. At each exact "
-     "pass, choose where to stand firm; once it has moved on, you hold a freedom that is yours and "
-     "a clearer sense of its cost."},
+     "For these weeks Jupiter enlarges your Lilith, and anger at what confines you can grow beyond "
+     "the moment. Rules at work or at home may chafe, and people who want you to conform can get a "
+     "sharper answer than their disapproval deserves. Out of sight, the argument is won again and "
+     "again in your head on the way home. The refusal has truth in it; choose where to stand firm, "
+     "and you can keep a freedom that is yours along with a clearer sense of its cost."},
     {Jupiter, Chiron, Conjunction,
      "As Jupiter crosses your Chiron, an old wound can feel larger for some weeks, and so can the "
      "means to tend it. A teacher, a book or a late-night conversation may offer perspective on a "
@@ -242,11 +248,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "later. Let these weeks include some care for yourself; what you learn now tends to deepen "
      "your gift for others."},
     {Jupiter, Chiron, Hard,
-     "For as long as this lasts, Jupiter presses on your Chiron, and an old sore spot can feel "
-     "magnified. You may overreact to a careless remark, help others to avoid your own pain, or "
-     "hear the promise of a quick fix. The season asks for patience rather than a cure. Through "
-     "its turns back and forward, tend the hurt honestly; when it has gone, the wound is still "
-     "yours, but so is more skill in living with it."},
+     "While Jupiter presses on your Chiron, for some weeks, an old sore spot can feel magnified. A "
+     "careless remark may land harder than it was meant, and someone may offer a quick fix for a "
+     "hurt they do not understand. The habit to watch is helping everyone else so busily that your "
+     "own ache never gets a turn. The season asks for patience more than answers; afterwards the "
+     "old wound is still yours, but so may be more skill in living with it."},
     {Jupiter, Ascendant, Conjunction,
      "For some weeks Jupiter crosses your Ascendant, and the way you come across grows warmer and "
      "more confident. People tend to notice you and first impressions go well, so it is a good "
@@ -260,11 +266,12 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "needed. Use these weeks to present what you actually want to be known for; the impression "
      "usually stays."},
     {Jupiter, Ascendant, Hard,
-     "Through this stretch, Jupiter presses on your Ascendant, and the way you present yourself "
-     "can run larger than you feel inside. You may overstate, promise too much at a first "
-     "introduction, or be drawn to people who ask for more than you can give. The strain shows "
-     "where your manner has outgrown you, or you it. By the time it passes, the face you show fits "
-     "the person behind it better."},
+     "Through these weeks Jupiter presses on your Ascendant, and the way you present yourself can "
+     "run larger than you feel inside. A first introduction may draw promises you cannot keep, and "
+     "some people may ask more of the confident face than the person behind it can give. The "
+     "private loop is the outfit changed three times before leaving the house. The strain shows "
+     "where your manner has outgrown you, or you it, and the face you show can come to fit you "
+     "better."},
     {Jupiter, Midheaven, Conjunction,
      "As Jupiter crosses your Midheaven, your work and public standing come into a brighter light "
      "for some weeks. It favours applying for the role, taking the stage, or stepping into a "
@@ -278,12 +285,12 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "it. Do one thing in these weeks that moves your calling forward; the goodwill tends to "
      "persist."},
     {Jupiter, Midheaven, Hard,
-     "During these months, Jupiter strains your Midheaven, and ambition can pull hard against what "
-     "you already carry. You may take on a visible role too quickly, clash with someone whose "
-     "status stands in your way, or feel that your present work no longer fits. The pressure asks "
-     "whether the bigger aim is really yours. As it comes exact, and again as it returns, weigh "
-     "the offer against the life around it; what remains is a clearer sense of the standing you "
-     "want."},
+     "For some weeks, and longer if it turns back, Jupiter strains your Midheaven, and ambition "
+     "can pull hard against what you already carry. A visible role may be offered before you are "
+     "ready, or someone whose status stands in your way can block the door you wanted. The "
+     "restless habit is rewriting your job title in your head during every dull meeting. The "
+     "pressure asks whether the bigger aim is really yours; weigh each offer against the life "
+     "around it, and you can come away knowing the standing you want."},
     // Transiting Saturn.
     {Saturn, Sun, Conjunction,
      "For these months, often with three exact passes as Saturn turns back and forward, your Sun "
@@ -298,12 +305,12 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "may settle for safe. Use these months to lay one lasting foundation; it tends to bear weight "
      "for years after the transit."},
     {Saturn, Sun, Hard,
-     "For these months Saturn presses on your Sun, and effort runs into resistance: a manager who "
-     "says not yet, a plan that takes twice as long, a feeling of being examined from the back "
-     "row. It can feel like walking uphill with a full bag. The strain is instructive, since it "
-     "shows what is solid and what was held up by hope. As it comes exact, and again as it "
-     "returns, keep working at what matters; by the time it passes you stand more firmly on your "
-     "own."},
+     "While Saturn presses on your Sun, for some weeks or months and longer if it turns back, "
+     "effort runs into resistance: a manager who says not yet, a plan that takes twice as long. "
+     "People in charge may ask you to prove what you thought was settled. Alone, the loop is the "
+     "evening audit of everything you have not yet done. The strain is instructive, since it shows "
+     "what is solid and what was held up by hope; keep working at what matters, and you can stand "
+     "more firmly on your own."},
     {Saturn, Moon, Conjunction,
      "As Saturn crosses your Moon, feelings can turn sober for some months and home life asks for "
      "responsibility. You may take on more care for family, sort out where and how you live, or "
@@ -317,11 +324,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "drawer. Take this season to build one habit of care for yourself; it tends to comfort you "
      "long after."},
     {Saturn, Moon, Hard,
-     "Over these months, Saturn weighs on your Moon, and moods may run low or guarded. Family "
-     "duties can feel heavy, someone close may keep their distance, or you may feel that your "
-     "needs come last on every list. The pressure asks for honest care of yourself rather than "
-     "endurance alone. While it lingers, say plainly what you need; afterwards, your sense of "
-     "security rests more on yourself."},
+     "Over some months Saturn weighs on your Moon, and moods may run guarded. Family duties can "
+     "pile up, and someone close may keep their distance just when you want warmth. The quiet "
+     "habit is putting your own needs last on every list and then resenting the list. The pressure "
+     "asks for honest care of yourself rather than endurance alone: say plainly what you need, and "
+     "your sense of security can come to rest more on yourself."},
     {Saturn, Mercury, Conjunction,
      "For as long as this lasts, Saturn settles on your Mercury, and thinking turns careful and "
      "serious. It is a good season for study, contracts, writing that needs discipline and "
@@ -335,11 +342,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "Make the effort to master one subject or finish one piece of writing; the discipline tends "
      "to stay with you."},
     {Saturn, Mercury, Hard,
-     "Through this stretch, Saturn presses on your Mercury, and plans, papers and conversations "
-     "may run into delay or criticism. You may doubt your ideas, rewrite a letter many times, or "
-     "hear no more often than usual. The friction demands precision. Each time it comes exact, "
-     "check your facts and say less but better; by its last pass, your thinking is sharper and "
-     "more trustworthy."},
+     "Through this stretch Saturn presses on your Mercury, and plans, papers and conversations may "
+     "run into delay or a red pen. A reviewer or an office may ask for one more form, one more "
+     "proof. Privately, the letter is rewritten five times and the reply composed again in bed. "
+     "The friction demands precision: check your facts and say less but better, and your thinking "
+     "can come out sharper and more trustworthy."},
     {Saturn, Venus, Conjunction,
      "As Saturn crosses your Venus, love, friendship and pleasure are weighed for their worth over "
      "some months. A relationship may deepen into commitment or show its limits, and spending and "
@@ -352,11 +359,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "patience. Taken for granted, the ease can make love feel routine, or lead you to choose safe "
      "over glad. It pays to give care to what you want to keep; bonds tended now tend to hold."},
     {Saturn, Venus, Hard,
-     "During these months, Saturn strains your Venus, and affection or pleasure can feel rationed. "
-     "A partner may keep their distance, a friendship may cool, or you may doubt your worth to the "
-     "people you love. The strain is a test of what is real. As it comes exact, and again as it "
-     "returns, value what lasts over what flatters; by the time it passes, your bonds may be "
-     "fewer, but they are truer."},
+     "While Saturn strains your Venus, for some weeks to months, affection or pleasure can feel "
+     "rationed. A partner may keep their distance or a friendship cool, and treats you used to "
+     "allow yourself may drop off the list. The hidden ledger is the count you keep of what you "
+     "give and what comes back. The strain is a test of what is real: value what lasts over what "
+     "flatters, and your bonds may come out fewer but truer."},
     {Saturn, Mars, Conjunction,
      "For these months Saturn crosses your Mars, and drive is put on a short rein: effort has to "
      "be slow and controlled. Frustration can build when things refuse to move, and anger may go "
@@ -369,11 +376,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "nobody else wants. The risk is all work and no fire, duty crowding out desire. The task is "
      "to finish something that needs stamina; the results tend to be durable."},
     {Saturn, Mars, Hard,
-     "Over these months, Saturn blocks your Mars, and you may feel you are pushing against a wall: "
-     "a rule, an authority, a delay you cannot hurry. Anger may flare or be swallowed. The "
-     "resistance has a use, showing where force is wasted and where persistence pays. At each "
-     "exact pass, work steadily rather than harder; once it has moved on, your drive is more "
-     "skilled."},
+     "Over these months Saturn blocks your Mars, and you may feel you are pushing against a wall: "
+     "a rule, a queue, a delay you cannot hurry. Someone senior can say no to exactly the move you "
+     "were ready to make. The private loop is anger swallowed at noon and replayed at night. The "
+     "resistance has a use, showing where force is wasted and where persistence pays; work "
+     "steadily rather than harder, and your drive can come out more skilled."},
     {Saturn, Jupiter, Conjunction,
      "As Saturn crosses your Jupiter, hopes are measured against reality for some months. A plan "
      "may need scaling, a belief may need testing, or a long-held aim may finally become concrete. "
@@ -387,11 +394,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "content with the plan and slow to act. Use these months to put one hope on a timetable; it "
      "has a far better chance of taking shape."},
     {Saturn, Jupiter, Hard,
-     "For as long as this lasts, Saturn curbs your Jupiter, and optimism can run into limits: a "
-     "door that stays closed, an authority that says wait, a creed that no longer convinces. You "
-     "may swing between overconfidence and gloom. The strain asks for realism. Through its turns "
-     "back and forward, prune the aims you cannot tend; when it has gone, your hopes are fewer and "
-     "sounder."},
+     "For as long as Saturn curbs your Jupiter, optimism can run into limits: a door that stays "
+     "closed, a committee that says wait, a creed that no longer convinces. Someone in charge may "
+     "pour cold water on the plan you were proudest of. Alone, you may swing between big plans on "
+     "Monday and gloom by Thursday. The strain asks for realism: prune the aims you cannot tend, "
+     "and your hopes can become fewer and sounder."},
     {Saturn, Saturn, Conjunction,
      "This is your Saturn return, which comes near the ages of 29 and 58, and for these months, "
      "often with three exact passes, it asks what you have built and whether it is truly yours. "
@@ -406,10 +413,10 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "tends to last well into the next years."},
     {Saturn, Saturn, Hard,
      "This is a checkpoint in Saturn's cycle, when the structures of your life are tested against "
-     "how you have grown. Through this stretch, a job, a routine or a commitment may feel too "
-     "tight or too loose, and people in charge may press for decisions. The strain is a review. "
-     "While it lingers, mend what can be mended and release what cannot; afterwards, your frame "
-     "fits you better."},
+     "how you have grown. For some weeks or months a job, a routine or a commitment may feel too "
+     "tight, and people in charge may press for decisions. The private habit is tightening the "
+     "rules on yourself whenever things feel uncertain. The strain is a review: mend what can be "
+     "mended and release what cannot, and your frame can come to fit you better."},
     {Saturn, Uranus, Conjunction,
      "As Saturn crosses your Uranus, the wish for freedom and the need for structure work on the "
      "same ground for some months. You may give a restless idea a solid form, turning the side "
@@ -422,11 +429,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "unusual plan practical. The ease can make you settle for a compromise that keeps nothing "
      "new. Take this season to make one reform stick; it tends to hold."},
     {Saturn, Uranus, Hard,
-     "During these months, Saturn presses on your Uranus, and the tension between the old order "
-     "and the wish to break free can grow sharp. You may want to bolt from a duty, or find sudden "
-     "changes blocked by rules or people. The pressure asks for a path between rebellion and "
-     "surrender. As it comes exact, and again as it returns, change what needs changing at a pace "
-     "you can hold; what remains is a freedom you can keep."},
+     "During these months Saturn presses on your Uranus, and the old order and the wish to break "
+     "free can pull hard against each other. Sudden plans may be blocked by rules, paperwork or "
+     "people who prefer things as they were. In private, the bag is packed in imagination and "
+     "unpacked by morning. The pressure asks for a path between rebellion and surrender: change "
+     "what needs changing at a pace you can hold, and the freedom you win can be one you keep."},
     {Saturn, Neptune, Conjunction,
      "For these months Saturn crosses your Neptune, and dreams are asked to take a form or be let "
      "go. A vision may become a real project with a deadline, a faith may be tested by facts, or "
@@ -440,11 +447,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "week after week. Left to itself, the ease can lull you into dreaming about the structure "
      "rather than building it. Make the effort to give one ideal a schedule; it tends to endure."},
     {Saturn, Neptune, Hard,
-     "Over these months, Saturn strains your Neptune, and hopes may run up against hard facts. A "
-     "plan may prove vaguer than it looked, a trust may be tested, or duty may crowd out your "
-     "inner life until there is no quiet hour left. The friction clarifies. Each time it comes "
-     "exact, keep what survives scrutiny; by its last pass, your ideals are humbler and more "
-     "sustainable."},
+     "Over some months Saturn strains your Neptune, and hopes may run up against hard facts. A "
+     "plan can prove vaguer than it looked, and someone may ask for figures where you had only a "
+     "feeling. Meanwhile duty can crowd out your inner life, and the same daydream returns every "
+     "evening in place of the quiet hour. The friction clarifies: keep what survives scrutiny, and "
+     "your ideals can come out humbler and more sustainable."},
     {Saturn, Pluto, Conjunction,
      "As Saturn crosses your Pluto, deep pressures come to the surface for some months and ask to "
      "be dealt with. You may face a power struggle, leave an arrangement that has outlived its "
@@ -458,11 +465,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "ease can let you tidy round the hardest part and leave it standing. It pays to go to the "
      "root with patience; changes made now tend to last."},
     {Saturn, Pluto, Hard,
-     "For as long as this lasts, Saturn presses on your Pluto, and control, fear or ambition can "
-     "grow heavy. You may face an authority who refuses to budge, or notice how tightly you hold "
-     "on to a plan, a role or a person. The pressure exposes what needs to change. As it comes "
-     "exact, and again as it returns, let go of what cannot be held; by the time it passes, your "
-     "power rests on firmer, cleaner ground."},
+     "For as long as this lasts, Saturn bears down on your Pluto, and control, fear or ambition "
+     "can grow heavy. An authority may refuse to budge, or an institution may demand the one "
+     "concession you least want to make. The inner grip shows in how tightly you hold a plan, a "
+     "role or a person, checking and rechecking it. The pressure exposes what needs to change; let "
+     "go of what cannot be held, and your power can rest on firmer, cleaner ground."},
     {Saturn, NorthNode, Conjunction,
      "Through this stretch, Saturn crosses your North Node, and the direction you are growing "
      "toward asks for commitment rather than curiosity. The new path may come with "
@@ -476,11 +483,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "let you rest on old skills instead. The task is to commit to one new habit that fits your "
      "direction; it tends to become part of you."},
     {Saturn, NorthNode, Hard,
-     "During these months, Saturn strains your North Node, and moving forward can feel blocked by "
-     "duties rooted in the past. You may doubt your direction, or feel pulled back into old roles "
-     "at home or at work. The pressure asks what you are truly growing toward. At each exact pass, "
-     "take the harder, newer step; once it has moved on, your path is clearer for having been "
-     "tested."},
+     "During these months Saturn strains your North Node, and moving forward can feel blocked by "
+     "duties rooted in the past. Relatives or colleagues may count on you to keep playing the old "
+     "role. Privately, the new start is postponed to next month, and then the month after. The "
+     "pressure asks what you are truly growing toward: take the harder, newer step, and your path "
+     "can come out clearer for having been tested."},
     {Saturn, Lilith, Conjunction,
      "As Saturn crosses your Lilith, what refuses to be tamed comes up against structure and rules "
      "for some months. You may feel pressed to conform, to tone down the clothes, the laugh or the "
@@ -494,10 +501,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "months to make one stance lasting; it tends to be respected."},
     {Saturn, Lilith, Hard,
      "For these months Saturn presses on your Lilith, and authority may push against the part of "
-     "you that refuses to submit. You may feel judged for your desires, be told once too often how "
-     "things are done here, or answer rules with cold defiance. The strain can teach you where "
-     "your refusal protects something real. Through its turns back and forward, stand your ground "
-     "with care; when it has gone, your independence is sturdier."},
+     "you that refuses to submit. You may be told once too often how things are done here, or feel "
+     "judged for your desires by someone with power over your week. The hidden habit is a cold, "
+     "polite defiance that never quite says no. The strain can teach you where your refusal "
+     "protects something real; stand your ground with care, and your independence can come out "
+     "sturdier."},
     {Saturn, Chiron, Conjunction,
      "Over these months, Saturn crosses your Chiron, and an old wound asks for patient, practical "
      "care. Limits you have long felt may become plain, and that can sting. It is a good season to "
@@ -510,11 +518,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "a disciplined way. The ease can lead you to manage the hurt without feeling it. Take this "
      "season to build something useful from experience; it tends to last."},
     {Saturn, Chiron, Hard,
-     "For as long as this lasts, Saturn presses on your Chiron, and an old sore spot can feel "
-     "heavier. Criticism or a limit may touch it directly, as a remark at work lands where it has "
-     "long hurt. The pressure asks for patience rather than hiding. While it lingers, give the "
-     "hurt structure and time; afterwards, you have a sturdier way of carrying it and more to "
-     "offer others."},
+     "For some weeks to months Saturn weighs on your Chiron, and an old sore spot can feel "
+     "heavier. A remark at work may land exactly where it has long hurt, or someone may set a "
+     "limit that echoes an old one. The habit to notice is bracing for criticism before anyone has "
+     "spoken. The pressure asks for patience rather than hiding: give the hurt structure and time, "
+     "and you may carry it more sturdily and have more to offer others."},
     {Saturn, Ascendant, Conjunction,
      "As Saturn crosses your Ascendant, the way you present yourself becomes more serious and "
      "defined for some months. You may take on a visible responsibility, choose plainer clothes, "
@@ -527,10 +535,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "ease can make you come across as stiffer than you are. Make the effort to show your "
      "competence plainly; the impression is likely to stay."},
     {Saturn, Ascendant, Hard,
-     "Through this stretch, Saturn presses on your Ascendant, and the way you come across may feel "
-     "constrained or misread. Others may judge quickly, or you may hold back too much and stand at "
-     "the edge of the room. The strain asks you to be yourself under pressure. Each time it comes "
-     "exact, show yourself without apology; by its last pass, your manner is more your own."},
+     "Through this stretch Saturn presses on your Ascendant, and the way you come across may feel "
+     "constrained or misread. People can judge quickly, or an interview panel can be cooler than "
+     "you hoped. The private loop is holding back at the edge of the room, then faulting yourself "
+     "for it on the way home. The strain asks you to be yourself under pressure; show yourself "
+     "without apology, and your manner can become more your own."},
     {Saturn, Midheaven, Conjunction,
      "During these months, Saturn crosses your Midheaven, and your vocation and public standing "
      "come under review. Efforts of years may be recognised, or a career path may show its limits, "
@@ -544,11 +553,12 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "settle for status over meaning. It pays to strengthen what you want to be known for; it "
      "tends to endure."},
     {Saturn, Midheaven, Hard,
-     "For these months Saturn strains your Midheaven, and career or public standing can feel "
-     "blocked or burdened. You may face criticism, a delayed promotion, or a pull between duties "
-     "at home and at work. The pressure tests your direction. As it comes exact, and again as it "
-     "returns, persist with what matters and drop what is only for show; by the time it passes, "
-     "your standing rests on sounder work."},
+     "For some months Saturn strains your Midheaven, and career or public standing can feel "
+     "blocked or burdened. A promotion may be delayed, a critic may speak up, or duties at home "
+     "may pull against those at work. The quieter habit is measuring yourself against a "
+     "colleague's title every time it is mentioned. The pressure tests your direction: persist "
+     "with what matters and drop what is only for show, and your standing can come to rest on "
+     "sounder work."},
     // Transiting Uranus.
     {Uranus, Sun, Conjunction,
      "For a year or so, with up to three exact passes as Uranus turns back and forward, your Sun "
