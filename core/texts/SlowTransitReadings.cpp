@@ -85,9 +85,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Jupiter, Venus, Hard,
      "Through these weeks, Jupiter presses your Venus to want more: more delight, more attention, "
      "more of whatever glitters in the shop window. A partner may be expected to supply all the "
-     "sweetness, or a friend's lavish evening can make your own life look plain. The private habit "
-     "is the basket filled late at night and the treat that was meant to be once. The itch has a "
-     "use, since it shows which pleasures feed you and which only fill time, and your taste can "
+     "sweetness, or a friend's lavish evening can make your own life look plain. Late at night it "
+     "can be the basket filled late at night and the treat that was meant to be once. The itch has "
+     "a use, since it shows which pleasures feed you and which only fill time, and your taste can "
      "come out of it surer."},
     {Jupiter, Mars, Conjunction,
      "For a few weeks, and longer if it loops back over the spot, Jupiter fires your Mars: energy, "
@@ -116,10 +116,10 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "tone of the years that follow, once the return has passed."},
     {Jupiter, Jupiter, Easy,
      "This is a point in Jupiter's twelve-year cycle when your own sense of opportunity flows more "
-     "easily. For these weeks, plans made at the start of this cycle may show their first fruit, "
-     "and help can come from teachers, friends or a chance conversation. It is easy to enjoy the "
-     "lift without asking what it is for. Use it to take the next step on a path already chosen; "
-     "progress made now tends to hold."},
+     "easily. For these weeks, plans made earlier in this cycle may show fruit, and help can come "
+     "from teachers, friends or a chance conversation. It is easy to enjoy the lift without asking "
+     "what it is for. Use it to take the next step on a path already chosen; progress made now "
+     "tends to hold."},
     {Jupiter, Jupiter, Hard,
      "This is a checkpoint in Jupiter's twelve-year cycle, when the hopes you set out with rub "
      "against how things have actually grown. For some weeks, or months if it loops, a plan can "
@@ -178,7 +178,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Jupiter, Neptune, Hard,
      "Through these weeks Jupiter swells your Neptune, and hopes can float free of the facts. A "
      "cause may ask for more faith than it earns, and someone may sell you a dream with a warm "
-     "smile. The private drift is the daydream replayed on every journey while the ordinary duty "
+     "smile. Meanwhile the same daydream is replayed on every journey while the ordinary duty "
      "waits. The season asks for discernment: check the details without losing the vision, and the "
      "faith you keep afterwards can be better tested and more your own."},
     {Jupiter, Pluto, Conjunction,
@@ -214,10 +214,10 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Jupiter, NorthNode, Hard,
      "For a few weeks Jupiter pulls at your North Node, and the gap between comfortable habits and "
      "the growth you are reaching for can feel wider. An offer may ask for a leap bigger than you "
-     "are ready to make, and others may question your direction aloud. The private loop is the "
-     "brochure for the course picked up, admired and put back on the pile. The tension is worth "
-     "having: by the time it passes, you may see more clearly which way you are heading and what "
-     "you can leave behind."},
+     "are ready to make, and others may question your direction aloud. Alone, you may pick up the "
+     "brochure for the course, admire it and put it back on the pile, more than once. The tension "
+     "is worth having: by the time it passes, you may see more clearly which way you are heading "
+     "and what you can leave behind."},
     {Jupiter, Lilith, Conjunction,
      "For some weeks Jupiter crosses your Lilith, and what you have refused to tame grows louder. "
      "It can bring the confidence to say no, to want openly, or to stop shrinking to fit someone "
@@ -240,7 +240,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "means to tend it. A teacher, a book or a late-night conversation may offer perspective on a "
      "hurt you have carried for years, and it is a good time to help others with what you learned "
      "the hard way. The risk is a glib optimism that hurries the ache along. Once it has moved on, "
-     "what is left is more ease with the old sore spot."},
+     "the old sore spot can sit more easily with you, if you let the help in."},
     {Jupiter, Chiron, Easy,
      "As long as Jupiter favours your Chiron, helping and being helped come more naturally. Your "
      "skill at tending others is noticed, and you may find words or support for an old hurt. "
@@ -257,8 +257,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "For some weeks Jupiter crosses your Ascendant, and the way you come across grows warmer and "
      "more confident. People tend to notice you and first impressions go well, so it is a good "
      "time to start something visible: a new role, a fresh look, a move. The same glow can tip "
-     "into overpromising or taking more space than a room has. What outlasts it is a broader, more "
-     "open way of greeting the world."},
+     "into overpromising or taking more space than a room has. Afterwards you may keep a broader, "
+     "more open way of walking into a room."},
     {Jupiter, Ascendant, Easy,
      "While Jupiter favours your Ascendant, first impressions go well and people respond readily. "
      "It suits interviews, introductions and showing yourself more openly, perhaps in a new coat "
@@ -268,10 +268,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Jupiter, Ascendant, Hard,
      "Through these weeks Jupiter presses on your Ascendant, and the way you present yourself can "
      "run larger than you feel inside. A first introduction may draw promises you cannot keep, and "
-     "some people may ask more of the confident face than the person behind it can give. The "
-     "private loop is the outfit changed three times before leaving the house. The strain shows "
-     "where your manner has outgrown you, or you it, and the face you show can come to fit you "
-     "better."},
+     "some people may ask more of the confident face than the person behind it can give. A quieter "
+     "sign is the outfit changed three times before leaving the house. The strain shows where your "
+     "manner has outgrown you, or you it, and the face you show can come to fit you better."},
     {Jupiter, Midheaven, Conjunction,
      "As Jupiter crosses your Midheaven, your work and public standing come into a brighter light "
      "for some weeks. It favours applying for the role, taking the stage, or stepping into a "
@@ -288,16 +287,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "For some weeks, and longer if it turns back, Jupiter strains your Midheaven, and ambition "
      "can pull hard against what you already carry. A visible role may be offered before you are "
      "ready, or someone whose status stands in your way can block the door you wanted. The "
-     "restless habit is rewriting your job title in your head during every dull meeting. The "
-     "pressure asks whether the bigger aim is really yours; weigh each offer against the life "
-     "around it, and you can come away knowing the standing you want."},
+     "restless habit is rewriting your job title in your head during every dull meeting. The pull "
+     "asks whether the bigger aim is really yours; weigh each offer against the life around it, "
+     "and you can come away knowing the standing you want."},
     // Transiting Saturn.
     {Saturn, Sun, Conjunction,
      "For these months, often with three exact passes as Saturn turns back and forward, your Sun "
-     "is asked to take itself seriously. Energy can run lower and duties heavier, and praise may "
-     "be scarce. It is a season to commit: finish the qualification, accept the responsibility, "
-     "drop what you only did to be liked. The part that stays afterwards is a self with firmer "
-     "outlines, earned rather than borrowed."},
+     "is asked to take itself seriously. Enthusiasm can run thinner and duties heavier, and praise "
+     "may be scarce. It is a season to commit: finish the qualification, accept the "
+     "responsibility, drop what you only did to be liked. What it can leave behind is a self with "
+     "firmer outlines, earned rather than borrowed."},
     {Saturn, Sun, Easy,
      "While Saturn steadies your Sun, patient work gets results and people in authority tend to "
      "trust you. It is a fitting time to set up the routine, sign the long-term commitment or take "
@@ -315,8 +314,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As Saturn crosses your Moon, feelings can turn sober for some months and home life asks for "
      "responsibility. You may take on more care for family, sort out where and how you live, or "
      "notice how much you have been holding in. Loneliness can visit, even in a full house. The "
-     "season asks you to name your needs plainly and provide for them; what remains once it passes "
-     "is steadier emotional ground and a home shaped by what you truly need."},
+     "season asks you to name your needs plainly and provide for them; in time it can leave "
+     "steadier emotional ground and a home shaped by what you truly need."},
     {Saturn, Moon, Easy,
      "With Saturn steadying your Moon, composure comes more readily and home matters can be put in "
      "order. It suits repairs, sensible routines, a frank talk with family, or making a place that "
@@ -326,15 +325,15 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, Moon, Hard,
      "Over some months Saturn weighs on your Moon, and moods may run guarded. Family duties can "
      "pile up, and someone close may keep their distance just when you want warmth. The quiet "
-     "habit is putting your own needs last on every list and then resenting the list. The pressure "
+     "habit is putting your own needs last on every list and then resenting the list. The weight "
      "asks for honest care of yourself rather than endurance alone: say plainly what you need, and "
      "your sense of security can come to rest more on yourself."},
     {Saturn, Mercury, Conjunction,
      "For as long as this lasts, Saturn settles on your Mercury, and thinking turns careful and "
      "serious. It is a good season for study, contracts, writing that needs discipline and "
      "planning in detail. The cost is doubt: hesitating over every sentence, seeing problems where "
-     "there are only questions, leaving the email in drafts for a week. What remains once it "
-     "passes is a mind better organised and words that carry weight because you checked them."},
+     "there are only questions, leaving the email in drafts for a week. Once it passes you may "
+     "keep a mind better organised and words that carry weight because you checked them."},
     {Saturn, Mercury, Easy,
      "As long as Saturn steadies your Mercury, focused thought comes more easily and careful work "
      "is rewarded. It favours exams, paperwork, structured learning and difficult conversations "
@@ -351,8 +350,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As Saturn crosses your Venus, love, friendship and pleasure are weighed for their worth over "
      "some months. A relationship may deepen into commitment or show its limits, and spending and "
      "taste grow more sober. You may feel less lovable than you are. The season asks what you "
-     "value enough to keep; what outlasts it is affection that has been tested and a clearer sense "
-     "of what deserves your care."},
+     "value enough to keep; what it can leave is affection that has been tested and a clearer "
+     "sense of what deserves your care."},
     {Saturn, Venus, Easy,
      "While Saturn steadies your Venus, loyal bonds are strengthened and commitments feel natural. "
      "It suits formalising a relationship, choosing something made to last, or craft that needs "
@@ -368,7 +367,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "For these months Saturn crosses your Mars, and drive is put on a short rein: effort has to "
      "be slow and controlled. Frustration can build when things refuse to move, and anger may go "
      "underground. It is a good season for hard practical work done with patience and for any task "
-     "that needs endurance. Once it has moved on, what is left is a strength that knows its limits "
+     "that needs endurance. Done patiently, this season can leave a strength that knows its limits "
      "and uses them."},
     {Saturn, Mars, Easy,
      "With Saturn steadying your Mars, disciplined effort pays off. It is good for long projects, "
@@ -378,15 +377,15 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, Mars, Hard,
      "Over these months Saturn blocks your Mars, and you may feel you are pushing against a wall: "
      "a rule, a queue, a delay you cannot hurry. Someone senior can say no to exactly the move you "
-     "were ready to make. The private loop is anger swallowed at noon and replayed at night. The "
-     "resistance has a use, showing where force is wasted and where persistence pays; work "
-     "steadily rather than harder, and your drive can come out more skilled."},
+     "were ready to make. Anger can be swallowed at noon and replayed at night. The resistance has "
+     "a use, showing where force is wasted and where persistence pays; work steadily rather than "
+     "harder, and what you take from it is drive with more skill in it."},
     {Saturn, Jupiter, Conjunction,
      "As Saturn crosses your Jupiter, hopes are measured against reality for some months. A plan "
      "may need scaling, a belief may need testing, or a long-held aim may finally become concrete. "
      "It can feel like being told to be sensible. The season rewards patient growth over grand "
-     "gestures, and what is left afterwards is a faith that has been examined and an aim you can "
-     "actually reach."},
+     "gestures, and it can leave a faith that has been examined and an aim you can actually "
+     "reach."},
     {Saturn, Jupiter, Easy,
      "As long as Saturn steadies your Jupiter, vision and practicality pull in the same harness. "
      "Now is a good moment to plan a venture, pursue formal study, or turn an ideal into a "
@@ -403,8 +402,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "This is your Saturn return, which comes near the ages of 29 and 58, and for these months, "
      "often with three exact passes, it asks what you have built and whether it is truly yours. "
      "Commitments may be made or ended, work taken seriously, old rules tested against your own "
-     "experience. It can feel heavy. What outlasts it is a life more of your own making, shaped by "
-     "choices you now own."},
+     "experience. It can feel heavy. Its gift, if you take it, is a life more of your own making, "
+     "shaped by choices you now own."},
     {Saturn, Saturn, Easy,
      "This is a point in Saturn's cycle when your structures work with you rather than against "
      "you. For these months, steady effort tends to show results, and plans laid in earlier years "
@@ -414,15 +413,15 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, Saturn, Hard,
      "This is a checkpoint in Saturn's cycle, when the structures of your life are tested against "
      "how you have grown. For some weeks or months a job, a routine or a commitment may feel too "
-     "tight, and people in charge may press for decisions. The private habit is tightening the "
+     "tight, and people in charge may press for decisions. Watch for the habit of tightening the "
      "rules on yourself whenever things feel uncertain. The strain is a review: mend what can be "
      "mended and release what cannot, and your frame can come to fit you better."},
     {Saturn, Uranus, Conjunction,
      "As Saturn crosses your Uranus, the wish for freedom and the need for structure work on the "
      "same ground for some months. You may give a restless idea a solid form, turning the side "
      "project into a fixed weekly hour, or feel a rule pressing on your independence. Change tends "
-     "to come slowly and deliberately. The season favours reform over revolt, and what remains "
-     "once it passes is a freedom with a framework, sturdier than one won on impulse."},
+     "to come slowly and deliberately. The season favours reform over revolt, and it can leave a "
+     "freedom with a framework, sturdier than one won on impulse."},
     {Saturn, Uranus, Easy,
      "While Saturn steadies your Uranus, new ideas can be built into lasting forms. It is a good "
      "season to organise a change you have long wanted, modernise a tired routine, or make an "
@@ -432,15 +431,15 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "During these months Saturn presses on your Uranus, and the old order and the wish to break "
      "free can pull hard against each other. Sudden plans may be blocked by rules, paperwork or "
      "people who prefer things as they were. In private, the bag is packed in imagination and "
-     "unpacked by morning. The pressure asks for a path between rebellion and surrender: change "
+     "unpacked by morning. The standoff asks for a path between rebellion and surrender: change "
      "what needs changing at a pace you can hold, and the freedom you win can be one you keep."},
     {Saturn, Neptune, Conjunction,
      "For these months Saturn crosses your Neptune, and dreams are asked to take a form or be let "
      "go. A vision may become a real project with a deadline, a faith may be tested by facts, or "
      "an illusion about a person or a place may quietly dissolve. It can feel like disenchantment, "
      "the colour drained from a favourite hope. The season rewards giving imagination a "
-     "discipline, and what outlasts it is a dream that can bear daylight, or the relief of having "
-     "set one down."},
+     "discipline, and you may come away with a dream that can bear daylight, or the relief of "
+     "having set one down."},
     {Saturn, Neptune, Easy,
      "With Saturn steadying your Neptune, inspiration and practicality cooperate. It suits "
      "disciplined creative work, a spiritual practice with a routine, or service given reliably, "
@@ -451,13 +450,13 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "plan can prove vaguer than it looked, and someone may ask for figures where you had only a "
      "feeling. Meanwhile duty can crowd out your inner life, and the same daydream returns every "
      "evening in place of the quiet hour. The friction clarifies: keep what survives scrutiny, and "
-     "your ideals can come out humbler and more sustainable."},
+     "the ideals left standing can be humbler and more sustainable."},
     {Saturn, Pluto, Conjunction,
      "As Saturn crosses your Pluto, deep pressures come to the surface for some months and ask to "
      "be dealt with. You may face a power struggle, leave an arrangement that has outlived its "
      "use, or commit to a long, hard change. It can feel heavy and slow. The season favours "
-     "endurance and honest accounting, and what is left afterwards is a strength you have proven "
-     "and a structure cleared of what no longer holds."},
+     "endurance and honest accounting, and it can leave a strength you have proven and a structure "
+     "cleared of what no longer holds."},
     {Saturn, Pluto, Easy,
      "As long as Saturn steadies your Pluto, deep work can be done patiently. It is a good time to "
      "restructure, to tackle a long-standing problem methodically, box by box and letter by "
@@ -468,14 +467,14 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "For as long as this lasts, Saturn bears down on your Pluto, and control, fear or ambition "
      "can grow heavy. An authority may refuse to budge, or an institution may demand the one "
      "concession you least want to make. The inner grip shows in how tightly you hold a plan, a "
-     "role or a person, checking and rechecking it. The pressure exposes what needs to change; let "
+     "role or a person, checking and rechecking it. The weight exposes what needs to change; let "
      "go of what cannot be held, and your power can rest on firmer, cleaner ground."},
     {Saturn, NorthNode, Conjunction,
      "Through this stretch, Saturn crosses your North Node, and the direction you are growing "
      "toward asks for commitment rather than curiosity. The new path may come with "
      "responsibilities attached, a course with exams or a role with a rota, and progress can feel "
-     "slower than you hoped. The season rewards steady steps over leaps. When it has gone, you "
-     "keep real progress in the direction of growth, and the sense of having chosen it."},
+     "slower than you hoped. The season rewards steady steps over leaps. Steps taken now are slow "
+     "but can be lasting, and you keep the sense of having chosen them."},
     {Saturn, NorthNode, Easy,
      "While Saturn steadies your North Node, disciplined effort toward the growth you seek pays "
      "off. A mentor, a timetable or a plain routine, such as the same evening each week given to "
@@ -486,14 +485,14 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "During these months Saturn strains your North Node, and moving forward can feel blocked by "
      "duties rooted in the past. Relatives or colleagues may count on you to keep playing the old "
      "role. Privately, the new start is postponed to next month, and then the month after. The "
-     "pressure asks what you are truly growing toward: take the harder, newer step, and your path "
-     "can come out clearer for having been tested."},
+     "delay asks what you are truly growing toward: take the harder, newer step, and your path can "
+     "come out clearer for having been tested."},
     {Saturn, Lilith, Conjunction,
      "As Saturn crosses your Lilith, what refuses to be tamed comes up against structure and rules "
      "for some months. You may feel pressed to conform, to tone down the clothes, the laugh or the "
      "opinion, or you may find a lasting form for your independence. Anger at constraint can run "
-     "deep and quiet. The season asks for a boundary that is both firm and yours; what remains "
-     "once it passes is a defiance with discipline, harder to dismiss."},
+     "deep and quiet. The season asks for a boundary that is both firm and yours; what can remain "
+     "is a defiance with discipline, harder to dismiss."},
     {Saturn, Lilith, Easy,
      "With Saturn steadying your Lilith, you can give your untamed side a durable form: a boundary "
      "kept, a refusal sustained, work that carries your own edge. The shadow is that ease can make "
@@ -504,14 +503,13 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "you that refuses to submit. You may be told once too often how things are done here, or feel "
      "judged for your desires by someone with power over your week. The hidden habit is a cold, "
      "polite defiance that never quite says no. The strain can teach you where your refusal "
-     "protects something real; stand your ground with care, and your independence can come out "
-     "sturdier."},
+     "protects something real; stand your ground with care, and the independence you keep may be "
+     "the sturdier for it."},
     {Saturn, Chiron, Conjunction,
      "Over these months, Saturn crosses your Chiron, and an old wound asks for patient, practical "
      "care. Limits you have long felt may become plain, and that can sting. It is a good season to "
-     "seek steady support or to teach what you know from experience. The part that stays "
-     "afterwards is a wound better understood and a skill of tending others that has deepened with "
-     "time."},
+     "seek steady support or to teach what you know from experience. Its slow work can leave a "
+     "wound better understood and a skill of tending others that has deepened with time."},
     {Saturn, Chiron, Easy,
      "As long as Saturn steadies your Chiron, tending an old hurt becomes steady work rather than "
      "crisis. It is a fitting time for routines of care, structured learning or helping others in "
@@ -521,14 +519,14 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "For some weeks to months Saturn weighs on your Chiron, and an old sore spot can feel "
      "heavier. A remark at work may land exactly where it has long hurt, or someone may set a "
      "limit that echoes an old one. The habit to notice is bracing for criticism before anyone has "
-     "spoken. The pressure asks for patience rather than hiding: give the hurt structure and time, "
+     "spoken. The weight asks for patience rather than hiding: give the hurt structure and time, "
      "and you may carry it more sturdily and have more to offer others."},
     {Saturn, Ascendant, Conjunction,
      "As Saturn crosses your Ascendant, the way you present yourself becomes more serious and "
      "defined for some months. You may take on a visible responsibility, choose plainer clothes, "
      "or feel less at ease in company, and first impressions may read as reserved. The season asks "
-     "for a manner that matches your real age and weight. What remains once it passes is a "
-     "clearer, more mature way of greeting the world."},
+     "for a manner that matches your real age and standing. Afterwards you may carry yourself with "
+     "a plainer, more grown-up ease."},
     {Saturn, Ascendant, Easy,
      "While Saturn steadies your Ascendant, you come across as reliable and capable. It is good "
      "for interviews, new roles, or presenting yourself with quiet authority. Left to itself, the "
@@ -537,15 +535,15 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, Ascendant, Hard,
      "Through this stretch Saturn presses on your Ascendant, and the way you come across may feel "
      "constrained or misread. People can judge quickly, or an interview panel can be cooler than "
-     "you hoped. The private loop is holding back at the edge of the room, then faulting yourself "
-     "for it on the way home. The strain asks you to be yourself under pressure; show yourself "
-     "without apology, and your manner can become more your own."},
+     "you hoped. The loop is holding back at the edge of the room, then faulting yourself for it "
+     "on the way home. The strain asks you to be yourself under pressure; show yourself without "
+     "apology, and by its end your manner may be more your own."},
     {Saturn, Midheaven, Conjunction,
      "During these months, Saturn crosses your Midheaven, and your vocation and public standing "
      "come under review. Efforts of years may be recognised, or a career path may show its limits, "
      "and responsibility tends to grow. The season asks whether your public role is the one you "
-     "want. Once it has moved on, what is left is a reputation built on substance, and clarity "
-     "about your calling."},
+     "want. Once it has moved on, you may keep a reputation built on substance, and clarity about "
+     "your calling."},
     {Saturn, Midheaven, Easy,
      "With Saturn steadying your Midheaven, disciplined work toward your calling gains traction, "
      "and those in charge tend to notice. Now is a good moment for a promotion, a long-term "
@@ -556,15 +554,15 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "For some months Saturn strains your Midheaven, and career or public standing can feel "
      "blocked or burdened. A promotion may be delayed, a critic may speak up, or duties at home "
      "may pull against those at work. The quieter habit is measuring yourself against a "
-     "colleague's title every time it is mentioned. The pressure tests your direction: persist "
-     "with what matters and drop what is only for show, and your standing can come to rest on "
-     "sounder work."},
+     "colleague's title every time it is mentioned. The burden tests your direction: persist with "
+     "what matters and drop what is only for show, and your standing can come to rest on sounder "
+     "work."},
     // Transiting Uranus.
     {Uranus, Sun, Conjunction,
      "For a year or so, with up to three exact passes as Uranus turns back and forward, your Sun "
      "is shaken awake. You may want to change work, town or style of life, and surprises can "
      "arrive from outside as well. Not every urge to break free is wise, and the restlessness can "
-     "tire the people who rely on you. By the time it passes, what remains is a self less bound by "
+     "tire the people who rely on you. By the time it passes, you may find a self less bound by "
      "old expectations and more recognisably your own."},
     {Uranus, Sun, Easy,
      "While Uranus quickens your Sun, change comes more easily than usual and fresh starts feel "
@@ -573,16 +571,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "novelty and change nothing of substance. The task is to make one genuine break with habit; "
      "the freedom won now tends to stay."},
     {Uranus, Sun, Hard,
-     "Over these months, Uranus jolts your Sun, and the life you have built may suddenly feel too "
-     "narrow. Plans can be overturned by events or by your own impatience, and people around you "
-     "may act unpredictably. Some of the shake-up is overdue. At each exact pass, change what "
-     "truly confines you and leave the rest standing; once it has moved on, you have more room to "
-     "be yourself."},
+     "For the better part of a year, Uranus jolts your Sun, and the life you have built may "
+     "suddenly feel too narrow. Plans can be overturned by events, and people around you may act "
+     "without warning, a partner announcing a move, a boss reorganising the team. Alone, the "
+     "restlessness can run in circles: the same escape plan rehearsed at every red light. Some of "
+     "the shake-up is overdue; change what truly confines you and leave the rest standing, and "
+     "there can be more room to be yourself."},
     {Uranus, Moon, Conjunction,
      "As Uranus crosses your Moon, feelings and home life are stirred for some months. You may "
      "move house, rearrange a household, or discover needs you did not know you had, and moods can "
      "swing without warning. The unsettledness has a point: old comforts may no longer fit. What "
-     "outlasts it is a freer emotional life and a home that suits who you are now."},
+     "it can leave is a freer emotional life and a home that suits who you are now."},
     {Uranus, Moon, Easy,
      "With Uranus quickening your Moon, emotional freedom comes easily and change at home feels "
      "refreshing rather than threatening. It suits a new arrangement of rooms or routines, new "
@@ -591,16 +590,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "caring for yourself; it tends to become a habit."},
     {Uranus, Moon, Hard,
      "For as long as this lasts, Uranus unsettles your Moon, and home, family or moods can feel "
-     "disrupted. A move, a change in the household or an abrupt need for space may come up, and "
-     "you may feel pulled between security and freedom. The upheaval can clear what was stale. "
-     "Through its turns back and forward, let the changes happen at a pace you can live with; when "
-     "it has gone, your sense of home is more flexible."},
+     "disrupted. A move or a change in the household may come up, and someone you live with may "
+     "want space just when you want closeness, or the other way round. The inner swing runs "
+     "between nesting and wanting out, sometimes in one evening. The upheaval can clear what was "
+     "stale; let changes happen at a pace you can live with, and your sense of home can grow more "
+     "flexible."},
     {Uranus, Mercury, Conjunction,
      "For some months Uranus crosses your Mercury, and thinking turns quick, original and "
      "restless. New ideas arrive in flashes, you may pick up a new subject or technology, and "
      "conversations take unexpected turns. Focus can scatter, and a message sent in haste can say "
-     "more than you meant. When it has gone, you keep a mind that has learned new tricks and views "
-     "old problems from a fresh angle."},
+     "more than you meant. When it has gone, you may keep a mind that has learned new tricks and "
+     "views old problems from a fresh angle."},
     {Uranus, Mercury, Easy,
      "As long as Uranus quickens your Mercury, inventive thinking comes easily. It is a good time "
      "for learning something technical, writing in a new voice, or solving a problem by "
@@ -608,16 +608,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "any. Take this season to capture one insight and develop it; the new way of thinking tends "
      "to stay with you."},
     {Uranus, Mercury, Hard,
-     "Through this stretch, Uranus jolts your Mercury, and plans, messages and routines can be "
-     "disrupted. You may change your mind often, speak abruptly, or face news that changes your "
-     "picture of things overnight. The friction breaks stale habits of thought. While it lingers, "
-     "check before you act on a sudden idea; afterwards, your thinking is freer and sharper."},
+     "Through this stretch Uranus jolts your Mercury, and plans, messages and routines can be "
+     "disrupted. News can redraw your picture of things overnight, and someone may contradict you "
+     "in public just when you were sure. At your desk it can be the mind changed three times "
+     "before lunch and the message sent after the second. The friction breaks stale habits of "
+     "thought; check before you act on a sudden idea, and your thinking can come out freer and "
+     "sharper."},
     {Uranus, Venus, Conjunction,
      "As Uranus crosses your Venus, love, friendship and taste are electrified for some months. "
      "You may fall for someone unexpected, want more space in a relationship, or change what you "
-     "find beautiful, from the music you play to the clothes you wear. Stability can wobble. The "
-     "part that stays afterwards is affection with more room in it, and tastes that are more "
-     "honestly your own."},
+     "find beautiful, from the music you play to the clothes you wear. Stability can wobble. It "
+     "can leave affection with more room in it, and tastes that are more honestly your own."},
     {Uranus, Venus, Easy,
      "While Uranus quickens your Venus, new people and new pleasures arrive easily. It is a "
      "fitting time to widen your circle, refresh a relationship with something unusual, or explore "
@@ -625,16 +626,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "appealing. Make the effort to bring one new delight into a lasting bond; it tends to keep "
      "the bond lively."},
     {Uranus, Venus, Hard,
-     "During these months, Uranus unsettles your Venus, and relationships may need more freedom "
-     "than they have. Attractions can flare and fade, a partner may want space, or you may feel "
-     "bored by what was comfortable. The disruption reveals what is alive and what is habit. Each "
-     "time it comes exact, allow change without breaking what still matters; by its last pass, "
-     "your bonds have more breathing room."},
+     "During these months Uranus unsettles your Venus, and relationships may need more freedom "
+     "than they have. Attractions can flare and fade, and a partner or friend may ask for space "
+     "without warning. The inner itch is boredom with what was comfortable and the glance toward "
+     "whatever is new. The disruption reveals what is alive and what is habit: allow change "
+     "without breaking what still matters, and your bonds can gain breathing room."},
     {Uranus, Mars, Conjunction,
      "For some months Uranus crosses your Mars, and energy comes in surges. You may start projects "
      "on impulse, quit something abruptly, or feel a sudden urge for independence. Impatience can "
      "run hot, and rash moves are possible. The season favours bold, original action guided by a "
-     "cool head; what outlasts it is courage that has been tried, and perhaps a new direction for "
+     "cool head; what it can leave is courage that has been tried, and perhaps a new direction for "
      "your drive."},
     {Uranus, Mars, Easy,
      "With Uranus quickening your Mars, bold action comes easily and new ways of working pay off. "
@@ -642,16 +643,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "calculated risk. Left to itself, the ease can tip into restlessness, many starts and few "
      "finishes. It pays to carry one innovation through; the results tend to surprise you."},
     {Uranus, Mars, Hard,
-     "For these months Uranus jolts your Mars, and tension or impatience can spike without "
-     "warning. You may rebel against a rule, lose your temper over a delay, or act before "
-     "thinking. The energy is real and can be channelled. As it comes exact, and again as it "
-     "returns, pause before the abrupt move and direct the urge into something that deserves it; "
-     "by the time it passes, your drive is freer."},
+     "For the months of this transit, Uranus jolts your Mars, and tension or impatience can spike "
+     "without warning. A rule or a delay may provoke you, and someone else's abrupt move can set "
+     "off your own. The loop is the temper that flares at the same trigger each time, the queue, "
+     "the slow reply, the plan changed by others. The energy is real and can be channelled: pause "
+     "before the abrupt move and direct the urge into something that deserves it, and your drive "
+     "may find a freer channel."},
     {Uranus, Jupiter, Conjunction,
      "As Uranus crosses your Jupiter, beliefs and hopes are shaken loose for some months. "
      "Unexpected chances can arrive, a new philosophy can catch your imagination, or a trip can "
-     "change how you see things. The risk is chasing every bright idea at once. What remains once "
-     "it passes is a wider, less conventional faith and the openings you chose to take."},
+     "change how you see things. The risk is chasing every bright idea at once. Afterwards you may "
+     "hold a wider, less conventional faith and the openings you chose to take."},
     {Uranus, Jupiter, Easy,
      "As long as Uranus quickens your Jupiter, growth comes through surprises and fresh "
      "perspectives. It is a good season to study something unconventional, travel somewhere "
@@ -659,33 +661,35 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "restless for the next novelty. The task is to follow one thread all the way; the broadened "
      "horizon usually stays."},
     {Uranus, Jupiter, Hard,
-     "Over these months, Uranus unsettles your Jupiter, and plans for growth can be overturned or "
-     "redirected. You may lose faith in an old creed, or leap at a new one too quickly. Sudden "
-     "changes can bring both setbacks and chances. At each exact pass, keep the vision but test "
-     "the method; once it has moved on, your beliefs are more flexible and better grounded."},
+     "Over these months Uranus unsettles your Jupiter, and plans for growth can be overturned or "
+     "redirected. A sudden offer may arrive as an old plan falls through, and a persuasive "
+     "stranger may sell you a new creed. The repeating pattern is leaping at each new belief and "
+     "dropping it within the week. Keep the vision but test the method, and what you believe "
+     "afterwards can be more flexible and better grounded."},
     {Uranus, Saturn, Conjunction,
      "For some months Uranus crosses your Saturn, and the structures of your life come up against "
      "the urge to change. A routine, a job or a long commitment may feel suddenly confining, or be "
-     "disrupted from outside by a reorganisation or a landlord's letter. Fear of losing stability "
-     "can run high, and so can relief. Once it has moved on, what is left is a structure renewed "
-     "from within, sturdier for having been shaken."},
+     "shaken from outside by a reorganisation or a new set of rules at work. Fear of losing "
+     "stability can run high, and so can relief. Handled as reform rather than collapse, it can "
+     "leave a structure renewed from within, sturdier for having been shaken."},
     {Uranus, Saturn, Easy,
      "While Uranus quickens your Saturn, old structures can be updated without breaking them. It "
      "is a good time to modernise a routine, reform a way of working, or bring new methods to a "
      "long-held responsibility. Because it asks little, this ease can make you tinker rather than "
      "change. Use these months to make one real improvement; it is likely to hold."},
     {Uranus, Saturn, Hard,
-     "For as long as this lasts, Uranus strains your Saturn, and tension between security and "
-     "change can grow acute. A job, a rule or a duty may suddenly feel unbearable, or "
-     "circumstances may force a rearrangement you did not plan. The pressure asks what structures "
-     "still serve. Through its turns back and forward, reform rather than demolish; when it has "
-     "gone, your foundations are more your own."},
+     "For as long as this lasts, Uranus strains your Saturn, and security and change can pull hard "
+     "against each other. A job, a rule or a duty may suddenly feel unbearable, or a "
+     "reorganisation at work may force a rearrangement you did not plan. In private, the "
+     "resignation letter is drafted and deleted more than once. The jolt asks which structures "
+     "still serve: reform rather than demolish, and what stands when it has gone can be more truly "
+     "yours."},
     {Uranus, Uranus, Conjunction,
      "Uranus comes back to the place it held at your birth near the age of 84, after a full round "
      "of the zodiac, and in the first year or so of life it may turn back over that place once or "
      "twice. For the months of this passage, the wish to be free of old patterns is strong, and "
-     "fresh interests can appear at any age. The risk is restlessness without a target. What "
-     "remains is a renewed sense of your own originality."},
+     "fresh interests can appear at any age. The risk is restlessness without a target. What it "
+     "can renew is a sense of your own originality."},
     {Uranus, Uranus, Easy,
      "This is a point in Uranus's eighty-four-year round when your urge for freedom flows more "
      "easily into life. For these months, change can come without a crisis, and new interests or "
@@ -694,16 +698,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "your life."},
     {Uranus, Uranus, Hard,
      "This is a checkpoint in Uranus's eighty-four-year round, when the urge for freedom presses "
-     "against the life you have built. Through this stretch, you may feel restless with routines, "
-     "want to change course, or find others pushing for change around you, a friend who quits, a "
-     "partner who wants to move. The upheaval can feel unsettling. While it lingers, choose which "
-     "changes matter most; afterwards, you have more room to live as yourself."},
+     "against the life you have built. For some months routines can chafe, and people near you may "
+     "push for change, a friend who quits, a partner who wants to move. The daydream of a "
+     "different life can return every time the alarm goes off. Choose which changes matter most; "
+     "once it passes, there can be more room to live as yourself."},
     {Uranus, Neptune, Conjunction,
      "As Uranus crosses your Neptune, dreams and ideals are stirred in sudden ways for some "
      "months. A new spiritual interest, a piece of music that rearranges your week, or an abrupt "
      "disillusionment can shift how you see things, and confusion and excitement can arrive in the "
-     "same hour. It is a time to follow a glimpse without staking everything on it. What outlasts "
-     "it is a more awakened inner life and ideals that have been aired out."},
+     "same hour. It is a time to follow a glimpse without staking everything on it. It can leave a "
+     "more awakened inner life and ideals that have been aired out."},
     {Uranus, Neptune, Easy,
      "With Uranus quickening your Neptune, inspiration comes easily and intuitive leaps feel "
      "natural. It is a fitting time for creative experiment, an unusual practice of reflection, or "
@@ -711,17 +715,18 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "drifting among possibilities, admiring each and keeping none. Take this season to ground one "
      "vision in a plan or a piece of work; it tends to stay alive."},
     {Uranus, Neptune, Hard,
-     "During these months, Uranus unsettles your Neptune, and ideals, faith or fond illusions can "
-     "be challenged without warning. A cause you believed in may disappoint, a hope may dissolve "
-     "at a single remark, or you may long to slip away from it all. The shake-up can show what was "
-     "wishful thinking. Each time it comes exact, keep what still rings true and let the rest go; "
-     "by its last pass, your vision is clearer and less easily fooled."},
+     "During these months Uranus unsettles your Neptune, and ideals, faith or fond illusions can "
+     "be challenged without warning. A cause you believed in may disappoint, or a hope dissolve at "
+     "a single remark from someone you trusted. The quieter pattern is drifting off into the same "
+     "escape whenever things feel too sharp. The shake-up can show what was wishful thinking: keep "
+     "what still rings true and let the rest go, and your vision can grow clearer and less easily "
+     "fooled."},
     {Uranus, Pluto, Conjunction,
      "For some months Uranus crosses your Pluto, and deep forces are stirred toward sudden change. "
      "A long-held grip, fear or attachment may break open, or you may feel driven to overhaul "
      "something from the foundations: the job, the arrangement, the story you tell about yourself. "
      "The season can feel intense and unpredictable, and not every break needs making at once. "
-     "When it has gone, you keep a freedom won from the depths and a clearer sense of your own "
+     "When it has gone, you may keep a freedom won from the depths and a clearer sense of your own "
      "power."},
     {Uranus, Pluto, Easy,
      "As long as Uranus quickens your Pluto, deep change can happen with less struggle than usual. "
@@ -731,16 +736,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "the effort to finish the change; it tends to stick."},
     {Uranus, Pluto, Hard,
      "For these months Uranus jolts your Pluto, and power struggles or old fears can surface "
-     "abruptly. You may feel driven to break free of someone's control, or find a change imposed "
-     "on you that you resist with everything you have. The upheaval can be intense but clarifying, "
-     "showing what you were holding on to and why. As it comes exact, and again as it returns, "
-     "change what needs changing with care; by the time it passes, your power moves more freely."},
+     "abruptly. Someone's control over you may become intolerable, or a change may be imposed that "
+     "you resist with everything you have. The hidden loop is a fear you thought you had outgrown, "
+     "back whenever things go quiet. The upheaval can be intense but clarifying, showing what you "
+     "were holding on to and why; change what needs changing with care, and your power can move "
+     "more freely."},
     {Uranus, NorthNode, Conjunction,
      "As Uranus crosses your North Node, the direction of your growth can take a sudden turn for "
      "some months. A new person, an unusual idea or an offer out of nowhere may point you toward "
      "unfamiliar ground, and familiar habits can suddenly feel stale. The risk is restlessness "
-     "that changes everything except direction. The part that stays afterwards is a step toward "
-     "the growth you are reaching for, perhaps one you did not plan but are glad you took."},
+     "that changes everything except direction. What can stay is a step toward the growth you are "
+     "reaching for, perhaps one you did not plan but are glad you took."},
     {Uranus, NorthNode, Easy,
      "While Uranus quickens your North Node, growth tends to come through surprises. It is a good "
      "season to try something new in the direction you want to go, or to follow an unexpected "
@@ -748,16 +754,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "can make you chase novelty rather than growth, collecting starts. It pays to take one real "
      "step along your path; it tends to matter later."},
     {Uranus, NorthNode, Hard,
-     "Over these months, Uranus unsettles your North Node, and your sense of direction can be "
-     "shaken. You may feel pulled between old habits that still comfort you and sudden new paths "
-     "that promise more than they explain. The disruption can clarify what growth you really want, "
-     "by showing you what you miss when a plan falls away. At each exact pass, follow the thread "
-     "that feels alive; once it has moved on, your path is freer."},
+     "Over these months Uranus unsettles your North Node, and your sense of direction can be "
+     "shaken. An opening may appear and close before you decide, and other people's sudden changes "
+     "can pull you off course. Inside, you may swing between old habits that comfort you and new "
+     "paths that promise more than they explain. The disruption can show what growth you really "
+     "want: follow the thread that feels alive, and the path may open up."},
     {Uranus, Lilith, Conjunction,
      "For some months Uranus crosses your Lilith, and what you have refused to tame breaks out "
      "more boldly. You may defy a rule openly, claim a desire you kept hidden, or startle people "
      "who thought they knew you, perhaps at a family table where you used to keep quiet. The "
-     "freedom can be exhilarating and it has a cost in goodwill. What remains once it passes is an "
+     "freedom can be exhilarating and it has a cost in goodwill. Once it passes you may have an "
      "independence more fully yours, and a truer sense of who stays."},
     {Uranus, Lilith, Easy,
      "With Uranus quickening your Lilith, your untamed side finds new outlets without much "
@@ -767,15 +773,15 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "The task is to claim one freedom for good; it tends to stay."},
     {Uranus, Lilith, Hard,
      "For as long as this lasts, Uranus provokes your Lilith, and anger at constraint can burst "
-     "out suddenly. You may rebel against expectations at work or at home, walk out of a room "
-     "mid-sentence, or provoke people simply to test them. The outburst has truth in it, even when "
-     "its timing is poor. Through its turns back and forward, choose your rebellions and say why; "
-     "when it has gone, your independence is clearer and better understood."},
+     "out suddenly. Someone's rule about how you should dress, speak or live may chafe, and you "
+     "may walk out of a room mid-sentence. The itch under it is provoking people simply to see "
+     "whether they stay. The outburst has truth in it, even when its timing is poor; choose your "
+     "rebellions and say why, and your independence can be better understood."},
     {Uranus, Chiron, Conjunction,
      "As Uranus crosses your Chiron, an old wound may be touched without warning for some months, "
      "and new ways of tending it can appear as suddenly. An unexpected insight, an unfamiliar "
      "method or a new acquaintance with a similar story may shift how you carry the hurt. Being "
-     "jolted where you are tender can sting. Once it has moved on, what is left is a freer "
+     "jolted where you are tender can sting. Once it has moved on, there can be a freer "
      "relationship with the old wound and fresh ways to help others with theirs."},
     {Uranus, Chiron, Easy,
      "As long as Uranus quickens your Chiron, new approaches to an old hurt come more easily. It "
@@ -784,16 +790,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "can make you skip the slow, unglamorous part of tending. Use these months to take one new "
      "step in caring for yourself; it can last for years."},
     {Uranus, Chiron, Hard,
-     "Through this stretch, Uranus jolts your Chiron, and an old sore spot can be exposed "
-     "abruptly, by news, a change of plan or a careless word. You may feel restless and raw, "
-     "wanting to fix everything at once. The disruption can also break a pattern that kept the "
-     "hurt in place. While it lingers, let the old reflex go and try something new; afterwards, "
-     "you carry the wound more freely."},
+     "Through this stretch Uranus jolts your Chiron, and an old sore spot can be exposed abruptly, "
+     "by news, a change of plan or a careless word from someone who did not know. Restless and "
+     "raw, you may want to fix everything at once. The loop is the old reflex that flinches before "
+     "anything has happened. The disruption can also break a pattern that kept the hurt in place: "
+     "let the reflex go and try something new, and you may carry the wound more freely."},
     {Uranus, Ascendant, Conjunction,
      "For some months Uranus crosses your Ascendant, and the way you present yourself can change "
      "quickly. A new look, a new setting or a freer manner may arrive, and people who knew you may "
-     "need a second glance. The change can feel abrupt to you and to them. What outlasts it is a "
-     "more authentic way of greeting the world, and first impressions that say who you are now."},
+     "need a second glance. The change can feel abrupt to you and to them. Afterwards your first "
+     "impressions can say more plainly who you are now."},
     {Uranus, Ascendant, Easy,
      "While Uranus quickens your Ascendant, it is easy to show a fresher side of yourself. Now is "
      "a good moment to change your style, introduce yourself to new circles, or try a less guarded "
@@ -801,16 +807,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "same old caution. Take this season to let it go deeper; the way you greet people now usually "
      "stays."},
     {Uranus, Ascendant, Hard,
-     "During these months, Uranus unsettles your Ascendant, and the way you come across may be "
-     "disrupted. You may feel restless in your usual role, surprise people with a sharper edge, or "
-     "be surprised yourself by how others react. The disruption can free you from an image you had "
-     "outgrown. Each time it comes exact, let yourself change without apology; by its last pass, "
-     "your manner fits you better."},
+     "During these months Uranus unsettles your Ascendant, and the way you come across may be "
+     "disrupted. People may react to a sharper edge in you, or surprise you with how they see you. "
+     "The quieter habit is restyling yourself for each new room and feeling a stranger in all of "
+     "them. The disruption can free you from an image you had outgrown; let yourself change "
+     "without apology, and your manner can come to fit you better."},
     {Uranus, Midheaven, Conjunction,
      "As Uranus crosses your Midheaven, your vocation or public standing may take a sudden turn "
      "for some months. A new job, a change of direction or an unexpected opening can arrive, or "
      "the old role may simply stop making sense. The disruption can feel exciting and unsettling "
-     "at once. When it has gone, you keep a calling closer to who you are becoming, and a "
+     "at once. When it has gone, you may have a calling closer to who you are becoming, and a "
      "reputation for doing things your own way."},
     {Uranus, Midheaven, Easy,
      "With Uranus quickening your Midheaven, changes at work come easily and new directions open. "
@@ -820,18 +826,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "matter."},
     {Uranus, Midheaven, Hard,
      "For these months Uranus unsettles your Midheaven, and your career or reputation can be "
-     "shaken. You may want to quit, change direction or rebel against what is expected of you, or "
-     "find the ground shifting at work through no choice of your own. The disruption can clear the "
-     "way for a truer calling. As it comes exact, and again as it returns, decide with care rather "
-     "than in a temper; by the time it passes, your standing is more your own."},
+     "shaken. The ground may shift at work through no choice of your own, or a boss may rewrite "
+     "your role overnight. The itch underneath is the urge to quit that returns on every difficult "
+     "day. The disruption can clear the way for a truer calling: decide with care rather than in a "
+     "temper, and the standing you end with can be one you chose."},
     // Transiting Neptune.
     {Neptune, Sun, Conjunction,
      "For a year or two, with up to three exact passes as Neptune turns back and forward, the "
      "outlines of your Sun go soft. Goals that once drove you can lose their pull, and you may not "
      "know what you want while something gentler and more generous comes forward. It is a time for "
-     "art, faith, service and patience with not knowing, and a poor one for signing away what you "
-     "cannot see clearly. The part that stays afterwards is a self less rigid and more "
-     "compassionate."},
+     "art, faith, service and patience with not knowing, and a poor one for promising what you "
+     "cannot yet see clearly. It can leave a self less rigid and more compassionate."},
     {Neptune, Sun, Easy,
      "While Neptune softens your Sun, imagination and sympathy come more easily and ambition "
      "loosens its grip a little. It is a good season for creative work, for kindness that asks "
@@ -839,17 +844,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "drift into vagueness, days of good intentions with no shape. Give the inspiration one "
      "concrete form in these months; it tends to stay with you when the haze lifts."},
     {Neptune, Sun, Hard,
-     "Over these months, Neptune blurs your Sun, and confidence or direction can slip out of "
-     "focus. You may doubt your aims, feel tired of pushing, or be tempted by someone who promises "
-     "to make things simple, and plans can dissolve before they set. The fog has a use: it loosens "
-     "an identity held too tightly. At each exact pass, keep your commitments near enough to see; "
-     "once it has moved on, you know what you truly serve."},
+     "For a year or two, on and off, Neptune blurs your Sun, and confidence or direction can slip "
+     "out of focus. Plans may dissolve before they set, and someone may promise to make things "
+     "simple for you. The inner loop is the question of what you want, asked each morning and left "
+     "unanswered by night. The fog has a use, loosening an identity held too tightly: keep your "
+     "commitments near enough to see, and you may come to know what you truly serve."},
     {Neptune, Moon, Conjunction,
      "As Neptune crosses your Moon, feelings grow porous for a long season. You may absorb the "
      "moods of people around you, long for a home that is more ideal than real, or feel a tender "
      "pull toward family members who need care. Boundaries at home can blur. It is a time to "
-     "honour sensitivity without being swamped by it, and what is left afterwards is a deeper "
-     "compassion and a gentler way of looking after yourself."},
+     "honour sensitivity without being swamped by it, and it can leave a deeper compassion and a "
+     "gentler way of looking after yourself."},
     {Neptune, Moon, Easy,
      "With Neptune softening your Moon, intuition and empathy flow easily. It is a good time for "
      "quiet evenings, creative play at home, caring for others, and dreams worth writing down in "
@@ -858,16 +863,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "and the household alike; the calm you find now usually outlasts the transit."},
     {Neptune, Moon, Hard,
      "For as long as this lasts, Neptune clouds your Moon, and moods can become hard to read, your "
-     "own and other people's. You may feel drained by family demands, confused about what you "
-     "need, or tempted to escape into screens or daydreams. The haze asks for kinder boundaries. "
-     "Through its turns back and forward, say no where you must and rest where you can; when it "
-     "has gone, your emotional instincts are wiser and harder to sway."},
+     "own and other people's. Family demands may drain you, and someone close may lean on you more "
+     "than you can bear. The quiet drift is the evening lost to screens or daydreams, repeated "
+     "until the week has gone. The haze asks for kinder boundaries: say no where you must and rest "
+     "where you can, and your emotional instincts can grow wiser and harder to sway."},
     {Neptune, Mercury, Conjunction,
      "For a long season Neptune crosses your Mercury, and thinking grows imaginative and diffuse. "
      "Poetry, music and intuitive insight come easily; lists, dates and contracts do not. You may "
      "misread a message, forget an appointment, or say yes to something you did not fully "
-     "understand. It is a time to write, dream and double-check. What remains once it passes is a "
-     "mind that can hold what words leave out, and a respect for clear notes."},
+     "understand. It is a time to write, dream and double-check. Afterwards you may keep a mind "
+     "that can hold what words leave out, and a respect for clear notes."},
     {Neptune, Mercury, Easy,
      "As long as Neptune softens your Mercury, imagination and language work well in the same "
      "hand. It is a fitting time for creative writing, music, listening closely to people, or "
@@ -875,16 +880,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "where precision is needed, nodding along instead of asking. The task is to capture your "
      "insights in words; what you make now tends to carry feeling."},
     {Neptune, Mercury, Hard,
-     "Through this stretch, Neptune fogs your Mercury, and misunderstandings can multiply. "
-     "Messages may go astray, plans grow muddled, or someone may tell you what you want to hear. "
-     "The confusion asks for care: read before signing, check facts, ask twice. While it lingers, "
-     "trust your intuition but confirm it; afterwards, your thinking is subtler and your listening "
-     "better."},
+     "Through this stretch Neptune fogs your Mercury, and misunderstandings can multiply. Messages "
+     "may go astray, and someone may tell you what you want to hear. An email can be reread five "
+     "times without its meaning getting any clearer. The confusion asks for care: read before "
+     "signing, check facts, ask twice, and you may come out of it thinking more subtly and "
+     "listening better."},
     {Neptune, Venus, Conjunction,
      "As Neptune crosses your Venus, love and beauty take on a dreamlike quality for a long "
      "season. You may fall for an ideal, feel moved to tears by a film on a weekday afternoon, or "
      "find that an ordinary relationship suddenly asks for more tenderness than you expected. "
-     "Illusions in love are easy to form now. Once it has moved on, what is left is a deeper "
+     "Illusions in love are easy to form now. Once it has moved on, there can be a deeper "
      "compassion, a finer taste, and perhaps a love that has survived being seen clearly."},
     {Neptune, Venus, Easy,
      "While Neptune softens your Venus, romance, art and kindness flow freely. Now is a good "
@@ -893,17 +898,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "among them. Use these months to make or give something beautiful; the feeling tends to "
      "outlast the transit."},
     {Neptune, Venus, Hard,
-     "During these months, Neptune clouds your Venus, and love or values can become confused. You "
-     "may idealise someone who cannot live up to it, feel let down by a friend, or give more than "
-     "is wise, and what you want from a relationship can be hard to name. The disillusion has a "
-     "use, clearing away what was only hoped for. Each time it comes exact, look at people as they "
-     "are; by its last pass, your affection is truer."},
+     "During these months Neptune clouds your Venus, and love or values can become confused. You "
+     "may idealise someone who cannot live up to it, or feel let down by a friend who never "
+     "promised what you heard. The hidden pattern is giving more each time you feel less loved, "
+     "hoping the gift is noticed. The disillusion has a use, clearing away what was only hoped "
+     "for: look at people as they are, and the affection that stays is the truer kind."},
     {Neptune, Mars, Conjunction,
      "For a long season Neptune crosses your Mars, and drive can soften or lose its aim. You may "
      "feel unsure what to fight for, find anger slipping away before you can voice it, or be moved "
      "to act for a cause larger than yourself. Effort spent without a clear target can leave you "
-     "flat. It is a time to direct energy toward what inspires you, and what remains once it "
-     "passes is action with a purpose beyond winning."},
+     "flat. It is a time to direct energy toward what inspires you, and it can leave action with a "
+     "purpose beyond winning."},
     {Neptune, Mars, Easy,
      "With Neptune softening your Mars, effort flows toward ideals and creative aims. It is a good "
      "season for dance, music, volunteering, or a project driven by compassion rather than "
@@ -911,16 +916,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "lifting a finger. Take this season to put your energy behind one vision; it tends to carry "
      "you further than force would."},
     {Neptune, Mars, Hard,
-     "For these months Neptune undermines your Mars, and motivation can waver. You may feel stuck, "
-     "unsure of your aim, or drawn into conflicts that are hard to understand or pin down, and "
-     "someone may work against you out of sight. The fog asks for patience and honesty about what "
-     "you want. As it comes exact, and again as it returns, act only where the aim is clear; by "
-     "the time it passes, your drive is gentler and more sincere."},
+     "For these months Neptune undermines your Mars, and motivation can waver. Conflicts may be "
+     "hard to pin down, and someone may work against you out of sight. The inner pattern is "
+     "starting with a rush, drifting off halfway, then starting again. The fog asks for patience "
+     "and honesty about what you want: act only where the aim is clear, and your drive may settle "
+     "into something gentler and more sincere."},
     {Neptune, Jupiter, Conjunction,
      "As Neptune crosses your Jupiter, faith and imagination expand together for a long season. "
      "Spiritual interests, art, travel to places that feel mythical, or generous service can open "
      "new horizons. The risk is believing too readily, in a guru, a scheme or a promise that "
-     "sounds beautiful. What outlasts it is a wider compassion and a faith that has learned to ask "
+     "sounds beautiful. It can leave a wider compassion and a faith that has learned to ask "
      "questions."},
     {Neptune, Jupiter, Easy,
      "As long as Neptune softens your Jupiter, idealism and generosity flow easily. It is a good "
@@ -928,16 +933,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "granted, the ease can make you believe without checking or give without limit. Make the "
      "effort to ground one ideal in practice; the vision tends to stay alive afterwards."},
     {Neptune, Jupiter, Hard,
-     "Over these months, Neptune blurs your Jupiter, and hopes can outrun reality. You may trust a "
-     "scheme too easily, idealise a teacher or creed, or feel disillusioned when a belief fails "
-     "you. The confusion asks for discernment. At each exact pass, check the facts behind the "
-     "faith; once it has moved on, your beliefs are humbler and more honest."},
+     "Over these months Neptune blurs your Jupiter, and hopes can outrun reality. A scheme may "
+     "sound better than it is, and a teacher or creed may be idealised until it disappoints. The "
+     "loop is the next promise believed just as the last one fades. The confusion asks for "
+     "discernment: check the facts behind the faith, and the beliefs you keep can be humbler and "
+     "more honest."},
     {Neptune, Saturn, Conjunction,
      "For a long season Neptune crosses your Saturn, and structures you relied on may begin to "
      "dissolve. A job, a routine or a firm belief can lose its solidity, and old fears may feel "
      "vague and hard to name. It is a time to let go of what no longer holds, while keeping the "
-     "duties that still matter. When it has gone, you keep a structure rebuilt around your ideals, "
-     "less rigid and more humane."},
+     "duties that still matter. When it has gone, you may have a structure rebuilt around your "
+     "ideals, less rigid and more humane."},
     {Neptune, Saturn, Easy,
      "While Neptune softens your Saturn, discipline and imagination can share the work. It is a "
      "fitting time to give a dream a practical form, such as a set hour each morning for the "
@@ -945,17 +951,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "this ease can leave the practical steps for later, and later keeps moving. It pays to set "
      "one vision on a steady base; it tends to last."},
     {Neptune, Saturn, Hard,
-     "For as long as this lasts, Neptune erodes your Saturn, and security can feel uncertain. You "
-     "may doubt what you have achieved, face vague rules or responsibilities nobody quite defines, "
-     "or feel the ground shifting under a routine that used to hold. The strain asks you to tell "
-     "real duties from imagined ones. Through its turns back and forward, keep what is solid and "
-     "release the rest; when it has gone, you stand on truer ground."},
+     "For as long as this lasts, Neptune erodes your Saturn, and security can feel uncertain. "
+     "Rules or responsibilities at work may be vague, defined by nobody, and a routine that used "
+     "to hold can shift under you. Alone, you may doubt what you have achieved and take on one "
+     "more duty to prove it. The strain asks you to tell real duties from imagined ones: keep what "
+     "is solid and release the rest, and you can stand on truer ground."},
     {Neptune, Uranus, Conjunction,
      "As Neptune crosses your Uranus, ideals and the urge for freedom run into each other for a "
      "long season. You may be drawn to visionary causes, unusual spiritual paths or artistic "
      "experiment, and the future can look luminous and vague at once, like a town seen through "
-     "mist. The risk is drifting among possibilities without choosing. The part that stays "
-     "afterwards is a broader imagination and a freedom that serves something beyond yourself."},
+     "mist. The risk is drifting among possibilities without choosing. What can stay is a broader "
+     "imagination and a freedom that serves something beyond yourself."},
     {Neptune, Uranus, Easy,
      "With Neptune softening your Uranus, inspiration and originality flow easily. Now is a good "
      "moment for creative or spiritual experiments, for finding people who share an unusual "
@@ -963,11 +969,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "let you dream without acting, the plan forever in the notebook. The task is to try one new "
      "idea in practice; it tends to stay with you."},
     {Neptune, Uranus, Hard,
-     "Through this stretch, Neptune clouds your Uranus, and the wish for change can turn confused "
-     "or restless. You may want to get away without knowing where to, or be drawn to a cause that "
-     "promises more than it delivers. The haze asks for clarity before the leap. While it lingers, "
-     "tie your hopes to concrete steps you can name; afterwards, your picture of freedom is "
-     "wiser."},
+     "Through this stretch Neptune clouds your Uranus, and the wish for change can turn confused "
+     "or restless. A cause may promise more than it delivers, and a friend's plan to get away can "
+     "sound like yours. The escape can be imagined again and again without a destination. The haze "
+     "asks for clarity before the leap: tie your hopes to concrete steps you can name, and your "
+     "picture of freedom can grow wiser."},
     {Neptune, Neptune, Conjunction,
      "Neptune returns to the place it held at your birth only in the first year or so of life, as "
      "it turns back and forward over that place; a full round of the zodiac takes it about 165 "
@@ -982,16 +988,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "dreams a shape; the shape tends to outlive the season."},
     {Neptune, Neptune, Hard,
      "This is a checkpoint in Neptune's long round, when your ideals and illusions are tested "
-     "against experience. For these months old dreams may lose their glow, and you may feel unsure "
-     "of what you believe or why you started. The haze has a purpose, clearing away what was "
-     "borrowed from others. Each time it comes exact, keep what still moves you; by its last pass, "
-     "your faith is more your own."},
+     "against experience. For these months old dreams may lose their glow, and someone whose "
+     "beliefs you shared may go another way. The question of why you started can come back each "
+     "time a plan stalls. The haze has a purpose, clearing away what was borrowed from others: "
+     "keep what still moves you, and your faith may end up your own rather than inherited."},
     {Neptune, Pluto, Conjunction,
      "For a long season Neptune crosses your Pluto, and deep currents of feeling rise toward the "
      "surface. Old fears or attachments may dissolve quietly, a grudge may simply lose its heat, "
      "or you may feel drawn into something powerful and hard to name. It is a time for honesty "
-     "with yourself and for letting go without forcing. What remains once it passes is a sense of "
-     "inner renewal, and a power that feels less like control and more like depth."},
+     "with yourself and for letting go without forcing. It can leave a sense of inner renewal, and "
+     "a power that feels less like control and more like depth."},
     {Neptune, Pluto, Easy,
      "As long as Neptune softens your Pluto, deep change can happen gently. It is a good season "
      "for reflection, for releasing an old pattern without a fight, or for creative work that "
@@ -999,17 +1005,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "parts, sensing the depth but staying in the shallows. Use these months to let one old "
      "attachment go; the lightness usually outlasts the transit."},
     {Neptune, Pluto, Hard,
-     "Over these months, Neptune clouds your Pluto, and deep fears or compulsions can surface in "
-     "confusing ways. You may feel powerless, be drawn into other people's intrigues, or not know "
-     "what you are holding on to until someone asks you to let go. The fog asks for honesty. As it "
-     "comes exact, and again as it returns, face what rises and loosen your grip; by the time it "
-     "passes, your inner strength is clearer to you."},
+     "Over these months Neptune clouds your Pluto, and deep fears or compulsions can surface in "
+     "confusing ways. You may be drawn into other people's intrigues, or not know what you are "
+     "holding on to until someone asks you to let go. Out of sight, a suspicion returns each time "
+     "things go quiet. The fog asks for honesty: face what rises and loosen your grip, and you may "
+     "see your own inner strength more clearly."},
     {Neptune, NorthNode, Conjunction,
      "As Neptune crosses your North Node, the direction of your growth can feel unclear and "
      "inspired by turns for a long season. You may be drawn toward spiritual, creative or caring "
      "paths, while goals that once seemed obvious lose their meaning. The risk is drifting without "
-     "steering, waiting for a sign. Once it has moved on, what is left is a sense of direction "
-     "guided more by meaning than by habit."},
+     "steering, waiting for a sign. Once it has moved on, you may find a sense of direction guided "
+     "more by meaning than by habit."},
     {Neptune, NorthNode, Easy,
      "While Neptune softens your North Node, growth tends to come through imagination and "
      "compassion. It is a good time to follow an intuition in the direction you want to grow, to "
@@ -1018,16 +1024,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "inspired step; it tends to lead somewhere."},
     {Neptune, NorthNode, Hard,
      "For as long as this lasts, Neptune clouds your North Node, and your direction can feel "
-     "uncertain. You may doubt your path, or be drawn to a flattering picture of where growth lies "
-     "that dissolves when you get close. The fog asks for patience and a plain test of each hope. "
-     "At each exact pass, follow what feels genuine in practice; once it has moved on, your "
-     "direction is more honest."},
+     "uncertain. A flattering picture of where growth lies may dissolve when you get close, and "
+     "advisers can point every way at once. The loop is waiting for a sign before each step, then "
+     "doubting the sign when it comes. The fog asks for patience and a plain test of each hope: "
+     "follow what feels genuine in practice, and your direction can grow more honest."},
     {Neptune, Lilith, Conjunction,
      "For a long season Neptune crosses your Lilith, and what you refuse to tame can take on a "
      "dreamlike or hidden quality. Desires you kept out of sight may surface as fantasies, art or "
      "longing, and an old refusal may blur into yielding. The risk is losing your edge in the "
-     "haze, agreeing to keep the peace. What outlasts it is a refusal that has grown more "
-     "compassionate and more creative."},
+     "haze, agreeing to keep the peace. What can outlast it is a refusal grown more compassionate "
+     "and more creative."},
     {Neptune, Lilith, Easy,
      "With Neptune softening your Lilith, your untamed side finds creative and imaginative "
      "outlets. It is a fitting time to give a hidden desire a form in music, writing or dress, or "
@@ -1035,16 +1041,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "desire in fantasy, a story you tell yourself at night. Make the effort to bring one part of "
      "it into your days; it tends to stay."},
     {Neptune, Lilith, Hard,
-     "Through this stretch, Neptune clouds your Lilith, and your refusals may turn confused or "
-     "secret. You may feel unsure of where you stand, give in where you meant to resist, or resist "
-     "in ways nobody can see. The haze asks for clarity about what you refuse to surrender. "
-     "Through its turns back and forward, name it plainly to yourself and one other person; when "
-     "it has gone, your independence is truer."},
+     "Through this stretch Neptune clouds your Lilith, and your refusals may turn confused or "
+     "secret. Someone may talk you round where you meant to resist. Underneath, a resentment is "
+     "nursed out of sight, the no that is felt but never said. The haze asks for clarity about "
+     "what you refuse to surrender: name it plainly to yourself and one other person, and your "
+     "independence can grow truer."},
     {Neptune, Chiron, Conjunction,
      "As Neptune crosses your Chiron, an old wound may soften for a long season and become easier "
      "to hold, or it may ache in a vague, hard-to-name way. Compassion for yourself and for others "
      "can deepen, and you may find yourself the one people confide in. The risk is sinking back "
-     "into old pain, replaying it like a familiar song. When it has gone, you keep a gentler "
+     "into old pain, replaying it like a familiar song. When it has gone, you may keep a gentler "
      "relationship with the wound and a deeper gift for caring."},
     {Neptune, Chiron, Easy,
      "As long as Neptune softens your Chiron, compassion and the skill of tending flow easily. Now "
@@ -1053,17 +1059,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "you have, listening to everyone but yourself. It pays to tend yourself as well; what you "
      "learn now usually outlasts the transit."},
     {Neptune, Chiron, Hard,
-     "During these months, Neptune clouds your Chiron, and an old hurt may feel diffuse and hard "
-     "to pin down. You may feel drained by other people's needs, or tempted to slip away from your "
-     "own feelings into busyness or dreams. The fog asks for gentle clarity. While it lingers, "
-     "name what hurts and tend it; afterwards, you carry it more lightly and help others with more "
-     "skill."},
+     "During these months Neptune clouds your Chiron, and an old hurt may feel diffuse and hard to "
+     "pin down. Other people's needs may drain you, and someone may lean on your kindness harder "
+     "than they know. The habit is slipping away from your own feelings into busyness or dreams. "
+     "The fog asks for gentle clarity: name what hurts and tend it, and you may carry it more "
+     "lightly and help others with more skill."},
     {Neptune, Ascendant, Conjunction,
      "For a long season Neptune crosses your Ascendant, and the way you come across softens and "
      "blurs. People may see in you what they hope to see, or you may feel unsure how you appear, "
      "checking your reflection twice before going out. It is a time for gentleness and care with "
-     "first impressions. The part that stays afterwards is a more open, compassionate way of "
-     "greeting the world."},
+     "first impressions. Afterwards you may meet strangers with a more open, compassionate face."},
     {Neptune, Ascendant, Easy,
      "While Neptune softens your Ascendant, you come across as sympathetic and imaginative. It is "
      "a good season for creative self-presentation, for caring roles, and for putting strangers at "
@@ -1071,33 +1076,33 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "task is to show your gentleness with clear edges; the impression usually stays."},
     {Neptune, Ascendant, Hard,
      "For these months Neptune clouds your Ascendant, and others may misread you or cast you in "
-     "roles that are not yours. You may feel uncertain about your image, or drift into being "
-     "whatever a room expects. The haze asks for honesty about yourself. Each time it comes exact, "
-     "show yourself as you are, plainly; by its last pass, your manner is truer."},
+     "roles that are not yours: a colleague sees a rescuer, a stranger someone easy to talk round. "
+     "The drift inside is becoming whatever a room expects and forgetting which face was yours. "
+     "The haze asks for honesty about yourself: show yourself as you are, plainly, and the face "
+     "you show can be more honestly yours."},
     {Neptune, Midheaven, Conjunction,
      "As Neptune crosses your Midheaven, your vocation may be drawn toward ideals, art or service "
      "for a long season, and plain ambition can soften. Your public standing can turn hazy or "
      "inspired, sometimes both in one month. The risk is drifting away from work without choosing "
-     "a new one. What remains once it passes is a calling that serves something larger than a "
-     "title."},
+     "a new one. What can remain is a calling that serves something larger than a title."},
     {Neptune, Midheaven, Easy,
      "With Neptune softening your Midheaven, inspiration flows into your work and others notice "
      "its warmth. It is a good time for creative or caring roles, or for work done for a cause you "
      "believe in. Left to itself, the ease can make you wait for meaning instead of building it "
      "day by day. Use these months to bring one ideal into your work; it tends to last."},
     {Neptune, Midheaven, Hard,
-     "Over these months, Neptune clouds your Midheaven, and career direction or reputation can "
-     "feel uncertain. You may doubt your path, face misunderstandings at work, or find a role "
-     "changing shape under you. The fog asks for patience and clear records of what you agreed. As "
-     "it comes exact, and again as it returns, hold to what matters most; by the time it passes, "
-     "your calling is clearer."},
+     "Over these months Neptune clouds your Midheaven, and career direction or reputation can feel "
+     "uncertain. A role may change shape under you, and misunderstandings at work can gather "
+     "around who agreed to what. On slow afternoons the doubt about your path comes back. The fog "
+     "asks for patience and clear records of what you agreed: hold to what matters most, and your "
+     "calling can come clearer."},
     // Transiting Pluto.
     {Pluto, Sun, Conjunction,
      "For a year or two, often with three exact passes as Pluto turns back and forward, your Sun "
      "is pressed toward a deep change. Roles you identified with may fall away, power questions "
      "with bosses, partners or yourself can come to a head, and you may find a strength you did "
      "not know you had. It can feel like being taken apart and rebuilt in slow motion. By the time "
-     "it passes, what remains is a self more honest, harder to push around, and less attached to "
+     "it passes, you may find a self more honest, harder to push around, and less attached to "
      "appearances."},
     {Pluto, Sun, Easy,
      "While Pluto deepens your Sun, you have unusual power to change your life from the inside. It "
@@ -1106,17 +1111,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "change comes without crisis, you may not notice how much is possible. Take this season to "
      "renew one part of your life at the root; what you rebuild now tends to hold for years."},
     {Pluto, Sun, Hard,
-     "For as long as this lasts, Pluto presses on your Sun, and you may find yourself in a contest "
-     "of wills: a boss who wants control, a partner who refuses to yield an inch, or your own "
-     "ambition demanding more than is wise. Something you built your sense of self on may be "
-     "stripped back. The pressure is hard, and it also shows you what cannot be taken from you. At "
-     "each exact pass, let go of what is finished; once it has moved on, your authority is your "
-     "own."},
+     "For as long as this lasts, Pluto grinds at your Sun, and you may find yourself in a contest "
+     "of wills: a boss who wants control, a partner who refuses to yield an inch. Something you "
+     "built your sense of self on may be stripped back. Inside, ambition can demand more each time "
+     "you feed it. The pressure is hard, and it also shows you what cannot be taken from you: let "
+     "go of what is finished, and the authority left can be your own."},
     {Pluto, Moon, Conjunction,
      "As Pluto crosses your Moon, for a long season feelings run deep and strong, and family or "
      "home matters can come to a turning point. Old emotional patterns surface, a bond may be "
      "tested to its core, or you may feel a fierce wish to protect or to let go. It is a time to "
-     "face what you feel without letting it rule you. Once it has moved on, what is left is an "
+     "face what you feel without letting it rule you. Once it has moved on, there can be an "
      "emotional life cleared of old debris and a surer sense of what you need."},
     {Pluto, Moon, Easy,
      "With Pluto deepening your Moon, emotional insight comes more easily, and you can change "
@@ -1126,16 +1130,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "you skim past what needs facing. Make the effort to go to the root; the calm that follows "
      "tends to last."},
     {Pluto, Moon, Hard,
-     "Through this stretch, Pluto presses on your Moon, and emotional undercurrents can surge: "
-     "jealousy, possessiveness, old sorrow or a fierce need for control at home. Family tensions "
-     "may come to a head, or a bond may feel like a tug of war. The intensity is a chance to see "
-     "what has been driving you. Through its turns back and forward, let feelings surface without "
-     "acting them out; when it has gone, you hold your emotions rather than they you."},
+     "Through this stretch Pluto stirs the depths of your Moon, and family tensions may come to a "
+     "head, or a bond may feel like a tug of war. A relative may hold on tight, or you may. The "
+     "undercurrent is jealousy, old sorrow or the urge to run the household, returning whenever "
+     "you feel unsafe. The intensity is a chance to see what has been driving you: let feelings "
+     "surface without acting them out, and you can come to hold your emotions rather than they "
+     "you."},
     {Pluto, Mercury, Conjunction,
      "For a long season Pluto crosses your Mercury, and thinking turns deep, probing and intense. "
      "You may research a subject to its roots, uncover a secret, or find a conversation that "
      "changes your mind for good. Obsessive thoughts can circle, and words can carry more force "
-     "than you mean. What outlasts it is a mind that sees beneath the surface and speaks with more "
+     "than you mean. It can leave a mind that sees beneath the surface and speaks with more "
      "weight."},
     {Pluto, Mercury, Easy,
      "As long as Pluto deepens your Mercury, research, investigation and persuasive speech come "
@@ -1144,17 +1149,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "make you use insight to control rather than to understand. It pays to pursue one line of "
      "thought to its end; what you learn tends to stay with you."},
     {Pluto, Mercury, Hard,
-     "During these months, Pluto presses on your Mercury, and thoughts or conversations can turn "
-     "intense, suspicious or combative. You may argue to win, feel that someone is steering you "
-     "with half-truths, or turn a worry over a hundred times in the early hours. The pressure can "
-     "sharpen your perception. While it lingers, say what you mean and no more; afterwards, your "
-     "thinking is deeper and harder to fool."},
+     "During these months Pluto presses on your Mercury, and thoughts or conversations can turn "
+     "intense, suspicious or combative. You may argue to win, or feel that someone is steering you "
+     "with half-truths. Alone, a conversation can be replayed word by word in the early hours. The "
+     "pressure can sharpen your perception: say what you mean and no more, and your thinking can "
+     "grow deeper and harder to fool."},
     {Pluto, Venus, Conjunction,
      "As Pluto crosses your Venus, love, desire and values run deep and intense for a long season. "
      "A relationship may transform, a passion may take hold, or you may face jealousy, "
      "possessiveness or a hunger you cannot explain. It is a time to see what you truly value and "
-     "why. When it has gone, you keep love with more depth and honesty, and a sense of your own "
-     "worth that runs deeper than charm."},
+     "why. When it has gone, you may keep love with more depth and honesty, and a sense of your "
+     "own worth that runs deeper than charm."},
     {Pluto, Venus, Easy,
      "While Pluto deepens your Venus, passion and commitment come easily, and a relationship can "
      "grow more intimate than it has been. It is a good season to deepen a bond, put real feeling "
@@ -1162,17 +1167,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "is that ease can make you hold on too tightly, checking the phone for a reply that is only "
      "late. The task is to let love go deeper; the bond tends to grow stronger."},
     {Pluto, Venus, Hard,
-     "For these months Pluto presses on your Venus, and relationships can turn intense, possessive "
-     "or tangled in questions of power. You may feel gripped by desire, jealousy or the fear of "
-     "being left, or a partner may try to set all the terms. The intensity shows what you truly "
-     "value and what you merely cling to. Each time it comes exact, refuse games of control on "
-     "either side; by its last pass, your love is stronger and truer."},
+     "For these months Pluto grips your Venus, and relationships can turn intense, possessive or "
+     "tangled in questions of power. A partner may try to set all the terms, or a rival may enter "
+     "the picture. The hidden loop is the fear of being left, rehearsed before anyone has moved. "
+     "The intensity shows what you truly value and what you merely cling to: refuse games of "
+     "control on either side, and your love can grow stronger and truer."},
     {Pluto, Mars, Conjunction,
      "For a long season Pluto crosses your Mars, and drive becomes fierce and single-minded. You "
      "may take on an enormous task, stand up to someone who has pushed you for years, or find a "
      "stamina you did not know you had. Anger can run deep, and the wish to win can become "
-     "compulsive, the argument carried on long after it mattered. The part that stays afterwards "
-     "is a power you have tested and learned to use with control."},
+     "compulsive, the argument carried on long after it mattered. What can stay is a power you "
+     "have tested and learned to use with control."},
     {Pluto, Mars, Easy,
      "With Pluto deepening your Mars, determination and staying power come easily. It is a good "
      "time for a demanding project, a long campaign, or any task that needs concentrated force, "
@@ -1180,18 +1185,18 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "to push others around simply because you can. Use these months to pour your energy into one "
      "thorough effort; the results tend to last."},
     {Pluto, Mars, Hard,
-     "Over these months, Pluto presses on your Mars, and conflicts can turn intense or drawn out. "
-     "You may face someone who wants to dominate, or feel your own anger rise to a pitch that "
-     "startles you, over a parking space or a tone of voice. The pressure asks you to use force "
-     "wisely and to see what the fury protects. As it comes exact, and again as it returns, fight "
-     "only what must be fought; by the time it passes, your strength is greater and better "
+     "Over these months Pluto stokes your Mars, and conflicts can turn intense or drawn out. "
+     "Someone may want to dominate, and your own anger can rise to a pitch that startles you, over "
+     "a parking space or a tone of voice. The fight can go on in your head long after the other "
+     "person has gone home. The heat asks you to use force wisely and to see what the fury "
+     "protects: fight only what must be fought, and what grows is strength that is better "
      "governed."},
     {Pluto, Jupiter, Conjunction,
      "As Pluto crosses your Jupiter, ambitions and beliefs are deepened and remade for a long "
      "season. You may pursue a large goal with fierce dedication, question a faith you grew up "
      "with, or find yourself with new influence in a group or a field. The risk is wanting too "
-     "much power or too much certainty. What remains once it passes is a faith that has been "
-     "tested to its roots and ambitions that rest on depth rather than show."},
+     "much power or too much certainty. Afterwards you may hold a faith that has been tested to "
+     "its roots and ambitions that rest on depth rather than show."},
     {Pluto, Jupiter, Easy,
      "As long as Pluto deepens your Jupiter, growth comes through depth and commitment. It is a "
      "fitting time to pursue a long-term goal, study something demanding, or use your influence "
@@ -1199,17 +1204,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "the shelf. Take this season to commit to one large aim and give it regular hours; it tends "
      "to grow."},
     {Pluto, Jupiter, Hard,
-     "For as long as this lasts, Pluto presses on your Jupiter, and ambitions or beliefs can run "
-     "up against powerful forces. You may overreach, be drawn into a struggle for influence in a "
-     "club, a firm or a family, or feel a creed crumbling under questions you cannot answer. The "
-     "pressure asks what you truly believe. At each exact pass, hold to what proves real; once it "
-     "has moved on, your faith is deeper and less brittle."},
+     "For as long as this lasts, Pluto tests your Jupiter, and ambitions or beliefs can run up "
+     "against powerful forces. A struggle for influence may break out in a club, a firm or a "
+     "family. In private a creed can crumble under questions you keep asking and cannot answer. "
+     "The test is what you truly believe: hold to what proves real, and your faith can grow deeper "
+     "and less brittle."},
     {Pluto, Saturn, Conjunction,
      "For a long season Pluto crosses your Saturn, and the structures of your life come under deep "
      "pressure. A career, a commitment or a set of rules you lived by may need rebuilding from the "
      "foundations, and fear of losing control can run high. Authority, yours or someone else's, "
      "may be tested hard. It is a time for endurance and honest accounting rather than patching. "
-     "Once it has moved on, what is left is a structure rebuilt on firmer ground, and an authority "
+     "Once it has moved on, it can leave a structure rebuilt on firmer ground, and an authority "
      "you have earned."},
     {Pluto, Saturn, Easy,
      "While Pluto deepens your Saturn, lasting change can be made through patient effort. Now is a "
@@ -1218,17 +1223,18 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "make you settle for repairs where rebuilding was possible. Make the effort to lay a "
      "foundation meant to last; it tends to hold."},
     {Pluto, Saturn, Hard,
-     "Through this stretch, Pluto presses on your Saturn, and structures or authorities can feel "
-     "crushing. You may face a boss, an institution or a duty that refuses to bend, or find that "
-     "something you worked hard for no longer stands as it did. The pressure reveals what was "
-     "built on fear and what on substance. Through its turns back and forward, keep building what "
-     "deserves it; when it has gone, your foundations are stronger and more honestly yours."},
+     "Through this stretch Pluto bears down on your Saturn, and structures or authorities can feel "
+     "crushing. A boss, an institution or a duty may refuse to bend, and something you worked hard "
+     "for may no longer stand as it did. The fear of losing control can be answered, each time, "
+     "with one more rule for yourself. The weight reveals what was built on fear and what on "
+     "substance: keep building what deserves it, and the foundations you rebuild can be more "
+     "honestly yours."},
     {Pluto, Uranus, Conjunction,
      "As Pluto crosses your Uranus, for a long season the urge for freedom is driven from the "
      "depths. You may break with a situation that has confined you, throw yourself into a cause, "
      "or find your views on independence changing at the root. Changes can be sudden and "
-     "far-reaching, and not all of them need making at once. What outlasts it is a freedom that "
-     "has been fought for and that you know how to keep."},
+     "far-reaching, and not all of them need making at once. It can leave a freedom that has been "
+     "fought for and that you know how to keep."},
     {Pluto, Uranus, Easy,
      "With Pluto deepening your Uranus, radical change can happen with surprising ease. It is a "
      "good season to reform a habit, reinvent a way of working, or act on a long-held wish for "
@@ -1236,17 +1242,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "Because it asks little, this ease can make you change the surface and keep the core. It pays "
      "to let the renewal go deep; it usually outlasts the transit."},
     {Pluto, Uranus, Hard,
-     "During these months, Pluto presses on your Uranus, and the struggle between control and "
-     "freedom can grow intense. You may feel trapped and ready to break out, or find that others "
-     "resist any change you propose. The pressure asks you to find the change that truly matters "
-     "and to pursue it without wrecking what works. While it lingers, choose your battles with "
-     "care; afterwards, your freedom is more secure."},
+     "During these months Pluto strains against your Uranus, and control and freedom can struggle "
+     "hard. Others may resist any change you propose, or hold the keys to the door you want to "
+     "open. The inner loop is feeling trapped, then planning the break-out that never quite "
+     "starts. The struggle asks you to find the change that truly matters and pursue it without "
+     "wrecking what works, so that the freedom you gain is one you can hold."},
     {Pluto, Neptune, Conjunction,
      "For a long season Pluto crosses your Neptune, and dreams and ideals are pressed toward their "
      "roots. A faith may deepen or fall away, an illusion may be exposed, or a creative vision may "
      "take hold with new force. It can feel disorienting, as if the colours of things were "
-     "changing. When it has gone, you keep an inner life that has been cleared and deepened, and "
-     "ideals that can bear weight."},
+     "changing. When it has gone, you may keep an inner life that has been cleared and deepened, "
+     "and ideals that can bear weight."},
     {Pluto, Neptune, Easy,
      "As long as Pluto deepens your Neptune, inner life and imagination can be renewed with little "
      "struggle. It is a good time for spiritual practice, creative work drawn from deep feeling, "
@@ -1254,11 +1260,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "is that ease can leave the work half done and the fog half lifted. The task is to give your "
      "deepest ideal a form; it tends to endure."},
     {Pluto, Neptune, Hard,
-     "For these months Pluto presses on your Neptune, and ideals or illusions can be shaken at the "
-     "root. You may feel disillusioned with a cause or a person, drawn into situations where truth "
-     "is hard to find, or uncertain what to believe. The pressure asks you to look clearly at what "
-     "you hoped for. Each time it comes exact, let go of what proves false; by its last pass, your "
-     "ideals are deeper and more sustainable."},
+     "For these months Pluto sounds the depths of your Neptune, and ideals or illusions can be "
+     "shaken at the root. A cause or a person may disappoint, and situations may arise where truth "
+     "is hard to find. The hope you keep reviving after the evidence has gone against it is the "
+     "quieter pattern. The pressure asks you to look clearly at what you hoped for: let go of what "
+     "proves false, and your ideals can grow deeper and more sustainable."},
     {Pluto, Pluto, Conjunction,
      "Pluto comes back to the place it held at your birth only in the first years of life, as it "
      "turns back and forward over that place; a full round of the zodiac takes it about 248 years. "
@@ -1273,16 +1279,16 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "last."},
     {Pluto, Pluto, Hard,
      "This is a checkpoint in Pluto's long round, whose timing varies widely from one birth year "
-     "to another because Pluto moves at such an uneven pace. For these months, questions of power, "
-     "control and renewal come to the fore, and you may feel pressed to shed an old way of being. "
-     "The pressure can feel relentless. As it comes exact, and again as it returns, face what "
-     "needs to change; by the time it passes, you are more fully yourself."},
+     "to another because Pluto moves at such an uneven pace. For a year or two questions of power "
+     "and control come to the fore, and people with authority over you may test your resolve. An "
+     "old way of being can be shed and put back on more than once. The pressure can feel "
+     "relentless; face what needs to change, and you can come out more fully yourself."},
     {Pluto, NorthNode, Conjunction,
      "As Pluto crosses your North Node, the direction of your growth is pressed with unusual force "
      "for a long season. You may feel compelled toward a new path, cross paths with people who "
      "change your course, or find old habits impossible to keep up, like a role at home that no "
-     "longer fits. The pull can feel overwhelming, yet the choices remain yours. The part that "
-     "stays afterwards is a deeper commitment to the growth you are reaching for."},
+     "longer fits. The pull can feel overwhelming, yet the choices remain yours. What can stay is "
+     "a deeper commitment to the growth you are reaching for."},
     {Pluto, NorthNode, Easy,
      "While Pluto deepens your North Node, growth comes through depth and commitment rather than "
      "trial and error. It is a fitting time to pursue your direction wholeheartedly, letting go of "
@@ -1290,17 +1296,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "fear. Left to itself, the ease can make you settle for half-measures. Use these months to "
      "commit fully to one step forward; it tends to carry you far."},
     {Pluto, NorthNode, Hard,
-     "For as long as this lasts, Pluto presses on your North Node, and your direction can feel "
-     "contested by forces larger than you. You may feel dragged back into old habits just as you "
-     "reach for something new, or face people who want to steer your course for their own reasons. "
-     "The pressure asks what you truly want to become. At each exact pass, choose the harder, "
-     "truer path; once it has moved on, your direction is clearer and firmly yours."},
+     "For as long as this lasts, Pluto drags at your North Node, and your direction can feel "
+     "contested by forces larger than you. People may want to steer your course for their own "
+     "reasons. The inner loop is being dragged back into old habits just as you reach for "
+     "something new, again and again. The drag asks what you truly want to become: choose the "
+     "harder, truer path, and the direction left can be firmly yours."},
     {Pluto, Lilith, Conjunction,
      "For a long season Pluto crosses your Lilith, and what you refuse to tame gathers deep power. "
      "Hidden desires or long-held anger may rise with force, and you may finally refuse to bow to "
      "someone or something that has had a hold on you, a family rule or an old bargain. The "
-     "intensity can be alarming and freeing at once. What remains once it passes is an untamed "
-     "strength you can own without shame and use with judgement."},
+     "intensity can be alarming and freeing at once. Afterwards there can be an untamed strength "
+     "you can own without shame and use with judgement."},
     {Pluto, Lilith, Easy,
      "With Pluto deepening your Lilith, your untamed side can be claimed and used with quiet "
      "power. Now is a good moment to hold a boundary without explaining it, or to honour a desire "
@@ -1308,17 +1314,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "that force carelessly, winning points you did not need. Take this season to claim one "
      "refused part of yourself fully; it is likely to stay."},
     {Pluto, Lilith, Hard,
-     "Through this stretch, Pluto presses on your Lilith, and struggles over what you refuse to "
-     "give up can grow intense. You may face someone who wants to control you, or feel gripped by "
-     "anger or desire that seems bigger than its cause. The pressure shows what you truly refuse, "
-     "and why. Through its turns back and forward, stand firm without cruelty and without apology; "
-     "when it has gone, your strength is your own."},
+     "Through this stretch Pluto digs into your Lilith, and struggles over what you refuse to give "
+     "up can grow intense. Someone may want to control you, or to make you pay for a freedom you "
+     "took. Anger or desire can feel bigger than its cause and keep circling back to the same "
+     "grievance. The pressure shows what you truly refuse, and why: stand firm without cruelty and "
+     "without apology, and the strength you keep may be wholly yours."},
     {Pluto, Chiron, Conjunction,
      "As Pluto crosses your Chiron, an old wound can be pressed to its depths for a long season. "
      "Pain you thought settled may resurface in a new setting, an argument that sounds like one "
      "from long ago, but so may the chance to understand it at the root. It can feel intense and "
-     "exposing. Once it has moved on, what is left is a wound that has been faced, and a deep "
-     "skill in helping others with theirs."},
+     "exposing. Once it has moved on, there can be a wound that has been faced, and a deep skill "
+     "in helping others with theirs."},
     {Pluto, Chiron, Easy,
      "As long as Pluto deepens your Chiron, an old hurt can be tended at the root with less "
      "struggle than usual. It is a good season for honest reflection, for a long talk with someone "
@@ -1326,17 +1332,17 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "little, this ease can make you skim the depths and call the work done. Make the effort to "
      "face one old pain fully; the relief can last for years."},
     {Pluto, Chiron, Hard,
-     "During these months, Pluto presses on your Chiron, and an old wound can feel raw. You may "
-     "feel exposed, or be drawn into situations that touch the hurt exactly where it lies, a "
-     "criticism, a loss of control, a familiar kind of silence. The pressure asks for honesty and "
-     "for patient care. While it lingers, face what hurts rather than guarding it; afterwards, you "
-     "carry it with more strength and can offer more to others."},
+     "During these months Pluto probes your Chiron, and an old wound can feel raw. A criticism, or "
+     "a familiar kind of silence from someone close, may touch the hurt exactly where it lies. The "
+     "inner loop is guarding the sore place so hard that nothing can reach it, not even help. The "
+     "probing asks for honesty and patient care: face what hurts rather than guarding it, and you "
+     "may carry it with more strength and offer more to others."},
     {Pluto, Ascendant, Conjunction,
      "For a long season Pluto crosses your Ascendant, and the way you present yourself can change "
      "at depth. You may alter your appearance, your manner or your surroundings, and others may "
      "find you more intense or commanding, quieter and harder to read. It can feel like shedding a "
-     "skin that had grown too tight. What outlasts it is a way of greeting the world that carries "
-     "more depth and presence."},
+     "skin that had grown too tight. Afterwards the way you enter a room can carry more depth and "
+     "presence."},
     {Pluto, Ascendant, Easy,
      "While Pluto deepens your Ascendant, you come across with quiet authority, and people tend to "
      "take you seriously at first sight. It is a good time to present yourself with depth and "
@@ -1344,16 +1350,15 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "make you intimidating without meaning to, the silence read as judgement. It pays to show "
      "strength with warmth; the impression tends to stay."},
     {Pluto, Ascendant, Hard,
-     "For these months Pluto presses on your Ascendant, and the way you come across can become "
-     "intense or contested. Others may try to define you or push you into a role, or you may feel "
-     "pressed to change how you present yourself before you are ready. The pressure asks you to "
-     "show your true face. Each time it comes exact, stand as you are; by its last pass, your "
-     "presence is stronger and more your own."},
+     "For these months Pluto bears on your Ascendant, and the way you come across can become "
+     "intense or contested. Others may try to define you or push you into a role. The mask can be "
+     "polished again each morning for fear of what shows without it. Being pushed asks you to show "
+     "your true face: stand as you are, and your presence can grow stronger and more your own."},
     {Pluto, Midheaven, Conjunction,
      "As Pluto crosses your Midheaven, your vocation and public standing may be remade for a long "
      "season. A career may be rebuilt, the balance of power at work may shift, or you may take on "
      "a role of real influence and find it heavier than it looked. The pressure can be intense and "
-     "the stakes feel high. When it has gone, you keep a calling that reflects who you have "
+     "the stakes feel high. When it has gone, you may keep a calling that reflects who you have "
      "become, and an authority you have earned."},
     {Pluto, Midheaven, Easy,
      "With Pluto deepening your Midheaven, your working life can be strengthened through "
@@ -1362,11 +1367,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "can make you coast on a reputation already made. The task is to commit to your calling; it "
      "tends to grow."},
     {Pluto, Midheaven, Hard,
-     "Over these months, Pluto presses on your Midheaven, and struggles for power at work or in "
-     "public life can arise. You may face an authority who wants control, a rival for the same "
-     "position, or a reputation suddenly under scrutiny. The pressure asks what you truly want to "
-     "stand for. As it comes exact, and again as it returns, hold your ground on what matters; by "
-     "the time it passes, your standing is more solid and more honestly yours."},
+     "Over these months Pluto contests your Midheaven, and struggles for power at work or in "
+     "public life can arise. An authority may want control, a rival may want the same position, or "
+     "your reputation may come under scrutiny. The plan to secure your place can be checked and "
+     "rechecked late at night. The contest asks what you want to stand for: hold your ground on "
+     "what matters, and you may end with a reputation that rests on substance."},
 });
 
 }  // namespace
