@@ -154,9 +154,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Jupiter, Uranus, Easy,
      "While Jupiter favours your Uranus, originality is welcome and change can come without a "
      "fight. It is a good season to try the new method, the unusual trip or the unexpected "
-     "friendship, and to say the thing nobody in the room expects. Because it is easy, you may "
-     "treat it as entertainment and move on. Use these weeks to make one real innovation in your "
-     "life; it tends to stay."},
+     "friendship, and to say the thing nobody in the room expects. Enjoyed as a show, the novelty "
+     "can be gone with the next weekend. Use these weeks to change one real thing, the tool you "
+     "work with or the route you take, and the change can stay."},
     {Jupiter, Uranus, Hard,
      "For some weeks Jupiter goads your Uranus, and the itch to break loose can grow large. Plans "
      "may be overturned on impulse, and other people may spring their own announcements on you. "
@@ -190,8 +190,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Jupiter, Pluto, Easy,
      "As long as Jupiter favours your Pluto, deep change comes with less resistance than usual. It "
      "suits research, an honest look at old patterns, settling a long-standing matter, or using "
-     "your influence for someone's good. Because it is easy, you might skim the surface and call "
-     "it done. Go down to the root in these weeks; what you renew now tends to stay renewed."},
+     "your influence for someone's good. With so little resistance, one cleared shelf can pass for "
+     "the whole job. Go down to the root in these weeks; what you renew now can stay renewed."},
     {Jupiter, Pluto, Hard,
      "For some weeks, longer if it turns back, Jupiter amplifies your Pluto, and ambition or a "
      "struggle for control can grow larger than the situation needs. You may push too hard to win "
@@ -301,8 +301,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Saturn steadies your Sun, patient work gets results and people in authority tend to "
      "trust you. It is a fitting time to set up the routine, sign the long-term commitment or take "
      "on a role that asks for maturity. The ease can make everything feel merely dutiful, and you "
-     "may settle for safe. Use these months to lay one lasting foundation; it tends to bear weight "
-     "for years after the transit."},
+     "may settle for safe. Lay one foundation in these months, a qualification, a routine you can "
+     "keep, and it can bear weight for years."},
     {Saturn, Sun, Hard,
      "While Saturn presses on your Sun, for some weeks or months and longer if it turns back, "
      "effort runs into resistance: a manager who says not yet, a plan that takes twice as long. "
@@ -320,8 +320,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "With Saturn steadying your Moon, composure comes more readily and home matters can be put in "
      "order. It suits repairs, sensible routines, a frank talk with family, or making a place that "
      "feels safe to come back to. The shadow is a reserve that keeps feelings filed away in a "
-     "drawer. Take this season to build one habit of care for yourself; it tends to comfort you "
-     "long after."},
+     "drawer. Build one habit of care for yourself now, the Sunday meal or the early night, and it "
+     "can comfort you long after."},
     {Saturn, Moon, Hard,
      "Over some months Saturn weighs on your Moon, and moods may run guarded. Family duties can "
      "pile up, and someone close may keep their distance just when you want warmth. The quiet "
@@ -337,9 +337,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, Mercury, Easy,
      "As long as Saturn steadies your Mercury, focused thought comes more easily and careful work "
      "is rewarded. It favours exams, paperwork, structured learning and difficult conversations "
-     "held calmly. Left to itself, the ease can turn into dryness, speech all fact and no warmth. "
-     "Make the effort to master one subject or finish one piece of writing; the discipline tends "
-     "to stay with you."},
+     "held calmly. Careful words can turn dry, all fact and no warmth, if nobody asks for more. "
+     "Master one subject or finish one piece of writing, and the discipline can stay with you."},
     {Saturn, Mercury, Hard,
      "Through this stretch Saturn presses on your Mercury, and plans, papers and conversations may "
      "run into delay or a red pen. A reviewer or an office may ask for one more form, one more "
@@ -355,8 +354,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, Venus, Easy,
      "While Saturn steadies your Venus, loyal bonds are strengthened and commitments feel natural. "
      "It suits formalising a relationship, choosing something made to last, or craft that needs "
-     "patience. Taken for granted, the ease can make love feel routine, or lead you to choose safe "
-     "over glad. It pays to give care to what you want to keep; bonds tended now tend to hold."},
+     "patience. Steadiness can slide into routine, the same restaurant and the same safe choice "
+     "over the glad one. Give real care to what you want to keep, and bonds tended now can hold."},
     {Saturn, Venus, Hard,
      "While Saturn strains your Venus, for some weeks to months, affection or pleasure can feel "
      "rationed. A partner may keep their distance or a friendship cool, and treats you used to "
@@ -372,8 +371,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, Mars, Easy,
      "With Saturn steadying your Mars, disciplined effort pays off. It is good for long projects, "
      "steady practice, building something with your hands, or taking charge of a difficult task "
-     "nobody else wants. The risk is all work and no fire, duty crowding out desire. The task is "
-     "to finish something that needs stamina; the results tend to be durable."},
+     "nobody else wants. The risk is all work and no fire, duty crowding out desire. Finish one "
+     "thing that needs stamina, the wall rebuilt or the course completed, and the result can be "
+     "durable."},
     {Saturn, Mars, Hard,
      "Over these months Saturn blocks your Mars, and you may feel you are pushing against a wall: "
      "a rule, a queue, a delay you cannot hurry. Someone senior can say no to exactly the move you "
@@ -389,9 +389,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, Jupiter, Easy,
      "As long as Saturn steadies your Jupiter, vision and practicality pull in the same harness. "
      "Now is a good moment to plan a venture, pursue formal study, or turn an ideal into a "
-     "structure with a budget and a calendar. Because it asks little, this ease can make you "
-     "content with the plan and slow to act. Use these months to put one hope on a timetable; it "
-     "has a far better chance of taking shape."},
+     "structure with a budget and a calendar. A well-drawn plan can feel like the thing itself, "
+     "and stay in its folder. Put one hope on a timetable in these months; it has a far better "
+     "chance of taking shape."},
     {Saturn, Jupiter, Hard,
      "For as long as Saturn curbs your Jupiter, optimism can run into limits: a door that stays "
      "closed, a committee that says wait, a creed that no longer convinces. Someone in charge may "
@@ -408,8 +408,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "This is a point in Saturn's cycle when your structures work with you rather than against "
      "you. For these months, steady effort tends to show results, and plans laid in earlier years "
      "can gain a firmer shape. The shadow is that ease can tempt you to stay inside walls that "
-     "merely feel safe. Use the support to strengthen what deserves it; what you consolidate now "
-     "tends to last well into the next years."},
+     "merely feel safe. Use the support to strengthen what deserves it, and what you consolidate "
+     "now can last well into the next years."},
     {Saturn, Saturn, Hard,
      "This is a checkpoint in Saturn's cycle, when the structures of your life are tested against "
      "how you have grown. For some weeks or months a job, a routine or a commitment may feel too "
@@ -426,7 +426,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Saturn steadies your Uranus, new ideas can be built into lasting forms. It is a good "
      "season to organise a change you have long wanted, modernise a tired routine, or make an "
      "unusual plan practical. The ease can make you settle for a compromise that keeps nothing "
-     "new. Take this season to make one reform stick; it tends to hold."},
+     "new. Make one reform stick, in writing and in the diary, and it can hold."},
     {Saturn, Uranus, Hard,
      "During these months Saturn presses on your Uranus, and the old order and the wish to break "
      "free can pull hard against each other. Sudden plans may be blocked by rules, paperwork or "
@@ -443,8 +443,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, Neptune, Easy,
      "With Saturn steadying your Neptune, inspiration and practicality cooperate. It suits "
      "disciplined creative work, a spiritual practice with a routine, or service given reliably, "
-     "week after week. Left to itself, the ease can lull you into dreaming about the structure "
-     "rather than building it. Make the effort to give one ideal a schedule; it tends to endure."},
+     "week after week. A beautiful timetable drawn up and never followed is the trap. Give one "
+     "ideal a fixed slot in your week, and it can endure."},
     {Saturn, Neptune, Hard,
      "Over some months Saturn strains your Neptune, and hopes may run up against hard facts. A "
      "plan can prove vaguer than it looked, and someone may ask for figures where you had only a "
@@ -460,9 +460,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, Pluto, Easy,
      "As long as Saturn steadies your Pluto, deep work can be done patiently. It is a good time to "
      "restructure, to tackle a long-standing problem methodically, box by box and letter by "
-     "letter, or to take responsibility for your influence over others. Taken for granted, the "
-     "ease can let you tidy round the hardest part and leave it standing. It pays to go to the "
-     "root with patience; changes made now tend to last."},
+     "letter, or to take responsibility for your influence over others. Steady progress can let "
+     "you tidy round the hardest part and leave it standing. Go to the root with patience, and "
+     "changes made now can last."},
     {Saturn, Pluto, Hard,
      "For as long as this lasts, Saturn bears down on your Pluto, and control, fear or ambition "
      "can grow heavy. An authority may refuse to budge, or an institution may demand the one "
@@ -478,9 +478,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, NorthNode, Easy,
      "While Saturn steadies your North Node, disciplined effort toward the growth you seek pays "
      "off. A mentor, a timetable or a plain routine, such as the same evening each week given to "
-     "the new skill, can help you practise the unfamiliar. Because it asks little, this ease can "
-     "let you rest on old skills instead. The task is to commit to one new habit that fits your "
-     "direction; it tends to become part of you."},
+     "the new skill, can help you practise the unfamiliar. Old skills are the easy fallback, and "
+     "they can quietly take the new hour over. Commit to one new habit that fits your direction, "
+     "and in time it can become part of you."},
     {Saturn, NorthNode, Hard,
      "During these months Saturn strains your North Node, and moving forward can feel blocked by "
      "duties rooted in the past. Relatives or colleagues may count on you to keep playing the old "
@@ -496,8 +496,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, Lilith, Easy,
      "With Saturn steadying your Lilith, you can give your untamed side a durable form: a boundary "
      "kept, a refusal sustained, work that carries your own edge. The shadow is that ease can make "
-     "you settle for quiet respectability, saying yes at the table while meaning no. Use these "
-     "months to make one stance lasting; it tends to be respected."},
+     "you settle for quiet respectability, saying yes at the table while meaning no. Make one "
+     "stance lasting in these months, and people can learn to respect it."},
     {Saturn, Lilith, Hard,
      "For these months Saturn presses on your Lilith, and authority may push against the part of "
      "you that refuses to submit. You may be told once too often how things are done here, or feel "
@@ -513,8 +513,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, Chiron, Easy,
      "As long as Saturn steadies your Chiron, tending an old hurt becomes steady work rather than "
      "crisis. It is a fitting time for routines of care, structured learning or helping others in "
-     "a disciplined way. The ease can lead you to manage the hurt without feeling it. Take this "
-     "season to build something useful from experience; it tends to last."},
+     "a disciplined way. The risk is managing the hurt like a file without ever feeling it. Build "
+     "something useful from experience, a guide, a practice, a group, and it can last."},
     {Saturn, Chiron, Hard,
      "For some weeks to months Saturn weighs on your Chiron, and an old sore spot can feel "
      "heavier. A remark at work may land exactly where it has long hurt, or someone may set a "
@@ -529,9 +529,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "a plainer, more grown-up ease."},
     {Saturn, Ascendant, Easy,
      "While Saturn steadies your Ascendant, you come across as reliable and capable. It is good "
-     "for interviews, new roles, or presenting yourself with quiet authority. Left to itself, the "
-     "ease can make you come across as stiffer than you are. Make the effort to show your "
-     "competence plainly; the impression is likely to stay."},
+     "for interviews, new roles, or presenting yourself with quiet authority. Reliability can "
+     "harden into stiffness, the handshake firmer than the smile. Show your competence plainly and "
+     "let some warmth in; the impression is likely to stay."},
     {Saturn, Ascendant, Hard,
      "Through this stretch Saturn presses on your Ascendant, and the way you come across may feel "
      "constrained or misread. People can judge quickly, or an interview panel can be cooler than "
@@ -547,9 +547,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Saturn, Midheaven, Easy,
      "With Saturn steadying your Midheaven, disciplined work toward your calling gains traction, "
      "and those in charge tend to notice. Now is a good moment for a promotion, a long-term "
-     "project, or putting your role on a formal footing. Taken for granted, the ease can make you "
-     "settle for status over meaning. It pays to strengthen what you want to be known for; it "
-     "tends to endure."},
+     "project, or putting your role on a formal footing. A title can start to matter more than the "
+     "work behind it. Strengthen what you want to be known for, and it can endure."},
     {Saturn, Midheaven, Hard,
      "For some months Saturn strains your Midheaven, and career or public standing can feel "
      "blocked or burdened. A promotion may be delayed, a critic may speak up, or duties at home "
@@ -567,9 +566,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, Sun, Easy,
      "While Uranus quickens your Sun, change comes more easily than usual and fresh starts feel "
      "natural. It is a good season to try the unconventional course, the new field, the haircut "
-     "you have been sketching in the margins. Because the ease asks little, you may enjoy the "
-     "novelty and change nothing of substance. The task is to make one genuine break with habit; "
-     "the freedom won now tends to stay."},
+     "you have been sketching in the margins. Novelty can be enjoyed like a holiday and then "
+     "packed away. Make one genuine break with habit, and the freedom won now can stay."},
     {Uranus, Sun, Hard,
      "For the better part of a year, Uranus jolts your Sun, and the life you have built may "
      "suddenly feel too narrow. Plans can be overturned by events, and people around you may act "
@@ -585,9 +583,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, Moon, Easy,
      "With Uranus quickening your Moon, emotional freedom comes easily and change at home feels "
      "refreshing rather than threatening. It suits a new arrangement of rooms or routines, new "
-     "friends, or an honest word about what you need. Because it asks little, this ease can make "
-     "you restless for novelty without deepening anything. Use these months to try one new way of "
-     "caring for yourself; it tends to become a habit."},
+     "friends, or an honest word about what you need. Moving the furniture can stand in for "
+     "changing anything that matters. Try one new way of caring for yourself in these months; it "
+     "can become a habit."},
     {Uranus, Moon, Hard,
      "For as long as this lasts, Uranus unsettles your Moon, and home, family or moods can feel "
      "disrupted. A move or a change in the household may come up, and someone you live with may "
@@ -604,9 +602,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, Mercury, Easy,
      "As long as Uranus quickens your Mercury, inventive thinking comes easily. It is a good time "
      "for learning something technical, writing in a new voice, or solving a problem by "
-     "approaching it sideways. The shadow is that ease can make you chase ideas without finishing "
-     "any. Take this season to capture one insight and develop it; the new way of thinking tends "
-     "to stay with you."},
+     "approaching it sideways. Ideas can pile up in notebooks, each started and none finished. "
+     "Capture one insight and develop it, and the new way of thinking can stay with you."},
     {Uranus, Mercury, Hard,
      "Through this stretch Uranus jolts your Mercury, and plans, messages and routines can be "
      "disrupted. News can redraw your picture of things overnight, and someone may contradict you "
@@ -623,8 +620,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Uranus quickens your Venus, new people and new pleasures arrive easily. It is a "
      "fitting time to widen your circle, refresh a relationship with something unusual, or explore "
      "an art you have not tried. The ease can make excitement seem enough and commitment less "
-     "appealing. Make the effort to bring one new delight into a lasting bond; it tends to keep "
-     "the bond lively."},
+     "appealing. Bring one new delight into a lasting bond, a new place or a new shared pastime, "
+     "and it can keep the bond lively."},
     {Uranus, Venus, Hard,
      "During these months Uranus unsettles your Venus, and relationships may need more freedom "
      "than they have. Attractions can flare and fade, and a partner or friend may ask for space "
@@ -641,7 +638,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "With Uranus quickening your Mars, bold action comes easily and new ways of working pay off. "
      "Now is a good moment to start an independent project, try an unusual approach or take a "
      "calculated risk. Left to itself, the ease can tip into restlessness, many starts and few "
-     "finishes. It pays to carry one innovation through; the results tend to surprise you."},
+     "finishes. Carry one innovation through to the end, and the results can surprise you."},
     {Uranus, Mars, Hard,
      "For the months of this transit, Uranus jolts your Mars, and tension or impatience can spike "
      "without warning. A rule or a delay may provoke you, and someone else's abrupt move can set "
@@ -657,9 +654,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, Jupiter, Easy,
      "As long as Uranus quickens your Jupiter, growth comes through surprises and fresh "
      "perspectives. It is a good season to study something unconventional, travel somewhere "
-     "unfamiliar, or take an unusual opportunity. Taken for granted, the ease can make you "
-     "restless for the next novelty. The task is to follow one thread all the way; the broadened "
-     "horizon usually stays."},
+     "unfamiliar, or take an unusual opportunity. Each new horizon can make you hungry for the "
+     "next before you have looked at this one. Follow one thread all the way, and the broadened "
+     "view can stay."},
     {Uranus, Jupiter, Hard,
      "Over these months Uranus unsettles your Jupiter, and plans for growth can be overturned or "
      "redirected. A sudden offer may arrive as an old plan falls through, and a persuasive "
@@ -675,8 +672,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, Saturn, Easy,
      "While Uranus quickens your Saturn, old structures can be updated without breaking them. It "
      "is a good time to modernise a routine, reform a way of working, or bring new methods to a "
-     "long-held responsibility. Because it asks little, this ease can make you tinker rather than "
-     "change. Use these months to make one real improvement; it is likely to hold."},
+     "long-held responsibility. Tinkering can pass for reform, the new spreadsheet for the same "
+     "old process. Make one real improvement in these months; it is likely to hold."},
     {Uranus, Saturn, Hard,
      "For as long as this lasts, Uranus strains your Saturn, and security and change can pull hard "
      "against each other. A job, a rule or a duty may suddenly feel unbearable, or a "
@@ -693,9 +690,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, Uranus, Easy,
      "This is a point in Uranus's eighty-four-year round when your urge for freedom flows more "
      "easily into life. For these months, change can come without a crisis, and new interests or "
-     "friends can bring fresh air. The shadow is that ease can make you take the chance lightly. "
-     "Use it to make one lasting change toward the life that fits you; it tends to remain part of "
-     "your life."},
+     "friends can bring fresh air. An opening that costs nothing can be waved through and "
+     "forgotten. Make one lasting change toward the life that fits you, and it can remain long "
+     "after."},
     {Uranus, Uranus, Hard,
      "This is a checkpoint in Uranus's eighty-four-year round, when the urge for freedom presses "
      "against the life you have built. For some months routines can chafe, and people near you may "
@@ -712,8 +709,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "With Uranus quickening your Neptune, inspiration comes easily and intuitive leaps feel "
      "natural. It is a fitting time for creative experiment, an unusual practice of reflection, or "
      "an idea that arrives on a late walk and asks to be written down. The ease can leave you "
-     "drifting among possibilities, admiring each and keeping none. Take this season to ground one "
-     "vision in a plan or a piece of work; it tends to stay alive."},
+     "drifting among possibilities, admiring each and keeping none. Ground one vision in a plan or "
+     "a piece of work, and it can stay alive."},
     {Uranus, Neptune, Hard,
      "During these months Uranus unsettles your Neptune, and ideals, faith or fond illusions can "
      "be challenged without warning. A cause you believed in may disappoint, or a hope dissolve at "
@@ -732,8 +729,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As long as Uranus quickens your Pluto, deep change can happen with less struggle than usual. "
      "Now is a good moment to break a long habit, reform how you use your influence, or let go of "
      "something that has held you back for years, perhaps by clearing the room you have avoided "
-     "since you moved in. Left to itself, the ease can tempt you to stop at the first layer. Make "
-     "the effort to finish the change; it tends to stick."},
+     "since you moved in. The first layer can come away so easily that you stop there. Finish the "
+     "change, and it can stick."},
     {Uranus, Pluto, Hard,
      "For these months Uranus jolts your Pluto, and power struggles or old fears can surface "
      "abruptly. Someone's control over you may become intolerable, or a change may be imposed that "
@@ -750,9 +747,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, NorthNode, Easy,
      "While Uranus quickens your North Node, growth tends to come through surprises. It is a good "
      "season to try something new in the direction you want to go, or to follow an unexpected "
-     "invitation, a class or a group you would once have passed by. Taken for granted, the ease "
-     "can make you chase novelty rather than growth, collecting starts. It pays to take one real "
-     "step along your path; it tends to matter later."},
+     "invitation, a class or a group you would once have passed by. Novelty can stand in for "
+     "growth, a drawer of first lessons and no second ones. Take one real step along your path, "
+     "and it can matter later."},
     {Uranus, NorthNode, Hard,
      "Over these months Uranus unsettles your North Node, and your sense of direction can be "
      "shaken. An opening may appear and close before you decide, and other people's sudden changes "
@@ -768,9 +765,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, Lilith, Easy,
      "With Uranus quickening your Lilith, your untamed side finds new outlets without much "
      "conflict. It is a good time to act on a private desire, dress or speak in a way that is "
-     "plainly yours, or voice an unpopular truth to people ready to hear it. Because it asks "
-     "little, this ease can make you treat the chance as a game and go back to being agreeable. "
-     "The task is to claim one freedom for good; it tends to stay."},
+     "plainly yours, or voice an unpopular truth to people ready to hear it. The chance can be "
+     "played as a game for a week and then dropped for being agreeable again. Claim one freedom "
+     "for good, and it can stay."},
     {Uranus, Lilith, Hard,
      "For as long as this lasts, Uranus provokes your Lilith, and anger at constraint can burst "
      "out suddenly. Someone's rule about how you should dress, speak or live may chafe, and you "
@@ -786,9 +783,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, Chiron, Easy,
      "As long as Uranus quickens your Chiron, new approaches to an old hurt come more easily. It "
      "is a fitting time to try an unusual kind of support, sit in on a group you would once have "
-     "avoided, or share your experience in a new form, a letter or a talk. The shadow is that ease "
-     "can make you skip the slow, unglamorous part of tending. Use these months to take one new "
-     "step in caring for yourself; it can last for years."},
+     "avoided, or share your experience in a new form, a letter or a talk. The new approach can "
+     "tempt you to skip the slow, unglamorous part of tending. Take one new step in caring for "
+     "yourself in these months; it can last for years."},
     {Uranus, Chiron, Hard,
      "Through this stretch Uranus jolts your Chiron, and an old sore spot can be exposed abruptly, "
      "by news, a change of plan or a careless word from someone who did not know. Restless and "
@@ -804,8 +801,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Uranus quickens your Ascendant, it is easy to show a fresher side of yourself. Now is "
      "a good moment to change your style, introduce yourself to new circles, or try a less guarded "
      "approach with strangers. The ease can keep the change on the surface, a new jacket and the "
-     "same old caution. Take this season to let it go deeper; the way you greet people now usually "
-     "stays."},
+     "same old caution. Let the change go past the clothes, and the way you greet people now can "
+     "stay."},
     {Uranus, Ascendant, Hard,
      "During these months Uranus unsettles your Ascendant, and the way you come across may be "
      "disrupted. People may react to a sharper edge in you, or surprise you with how they see you. "
@@ -821,9 +818,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Uranus, Midheaven, Easy,
      "With Uranus quickening your Midheaven, changes at work come easily and new directions open. "
      "It is a good season to try a new role, bring a fresh method to your trade, or let colleagues "
-     "see an unusual skill. Left to itself, the ease can make you drift from one interesting thing "
-     "to the next. Make the effort to take one real step toward the work you want; it tends to "
-     "matter."},
+     "see an unusual skill. Interesting side roads can take up every week without leading "
+     "anywhere. Take one real step toward the work you want, and it can matter."},
     {Uranus, Midheaven, Hard,
      "For these months Uranus unsettles your Midheaven, and your career or reputation can be "
      "shaken. The ground may shift at work through no choice of your own, or a boss may rewrite "
@@ -840,9 +836,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Neptune, Sun, Easy,
      "While Neptune softens your Sun, imagination and sympathy come more easily and ambition "
      "loosens its grip a little. It is a good season for creative work, for kindness that asks "
-     "nothing back, and for an hour alone with music or the sea. Taken for granted, the ease can "
-     "drift into vagueness, days of good intentions with no shape. Give the inspiration one "
-     "concrete form in these months; it tends to stay with you when the haze lifts."},
+     "nothing back, and for an hour alone with music or the sea. Days of good intentions can drift "
+     "by with no shape. Give the inspiration one concrete form in these months; it can stay with "
+     "you when the haze lifts."},
     {Neptune, Sun, Hard,
      "For a year or two, on and off, Neptune blurs your Sun, and confidence or direction can slip "
      "out of focus. Plans may dissolve before they set, and someone may promise to make things "
@@ -858,9 +854,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Neptune, Moon, Easy,
      "With Neptune softening your Moon, intuition and empathy flow easily. It is a good time for "
      "quiet evenings, creative play at home, caring for others, and dreams worth writing down in "
-     "the morning. Because it asks little, this ease can make you retreat from practical needs, "
-     "the bills on the hall table and the call not returned. It pays to nourish your inner life "
-     "and the household alike; the calm you find now usually outlasts the transit."},
+     "the morning. Soft evenings can crowd out practical needs, the bills on the hall table and "
+     "the call not returned. Nourish your inner life and the household alike, and the calm you "
+     "find now can outlast the transit."},
     {Neptune, Moon, Hard,
      "For as long as this lasts, Neptune clouds your Moon, and moods can become hard to read, your "
      "own and other people's. Family demands may drain you, and someone close may lean on you more "
@@ -876,9 +872,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Neptune, Mercury, Easy,
      "As long as Neptune softens your Mercury, imagination and language work well in the same "
      "hand. It is a fitting time for creative writing, music, listening closely to people, or "
-     "learning through images rather than manuals. The shadow is that ease can make you vague "
-     "where precision is needed, nodding along instead of asking. The task is to capture your "
-     "insights in words; what you make now tends to carry feeling."},
+     "learning through images rather than manuals. Listening so well can leave you nodding along "
+     "where a question was needed. Capture your insights in words, and what you write now can "
+     "carry feeling."},
     {Neptune, Mercury, Hard,
      "Through this stretch Neptune fogs your Mercury, and misunderstandings can multiply. Messages "
      "may go astray, and someone may tell you what you want to hear. An email can be reread five "
@@ -895,8 +891,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Neptune softens your Venus, romance, art and kindness flow freely. Now is a good "
      "moment for creative work, for generous gestures and for gentler dealings with the people you "
      "love. The ease can make you idealise a partner or drift through pleasures without choosing "
-     "among them. Use these months to make or give something beautiful; the feeling tends to "
-     "outlast the transit."},
+     "among them. Make or give something beautiful in these months, and the feeling can outlast "
+     "the transit."},
     {Neptune, Venus, Hard,
      "During these months Neptune clouds your Venus, and love or values can become confused. You "
      "may idealise someone who cannot live up to it, or feel let down by a friend who never "
@@ -912,9 +908,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Neptune, Mars, Easy,
      "With Neptune softening your Mars, effort flows toward ideals and creative aims. It is a good "
      "season for dance, music, volunteering, or a project driven by compassion rather than "
-     "ambition. Left to itself, the ease can make you drift, waiting for inspiration before "
-     "lifting a finger. Take this season to put your energy behind one vision; it tends to carry "
-     "you further than force would."},
+     "ambition. Waiting to feel inspired can become the reason not to lift a finger. Put your "
+     "energy behind one vision, and it can carry you further than force would."},
     {Neptune, Mars, Hard,
      "For these months Neptune undermines your Mars, and motivation can waver. Conflicts may be "
      "hard to pin down, and someone may work against you out of sight. The inner pattern is "
@@ -929,9 +924,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "questions."},
     {Neptune, Jupiter, Easy,
      "As long as Neptune softens your Jupiter, idealism and generosity flow easily. It is a good "
-     "time for spiritual study, creative work, travel, or giving your time to a cause. Taken for "
-     "granted, the ease can make you believe without checking or give without limit. Make the "
-     "effort to ground one ideal in practice; the vision tends to stay alive afterwards."},
+     "time for spiritual study, creative work, travel, or giving your time to a cause. Generosity "
+     "can run past what you have, and belief past what you have checked. Ground one ideal in "
+     "practice, and the vision can stay alive afterwards."},
     {Neptune, Jupiter, Hard,
      "Over these months Neptune blurs your Jupiter, and hopes can outrun reality. A scheme may "
      "sound better than it is, and a teacher or creed may be idealised until it disappoints. The "
@@ -947,9 +942,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Neptune, Saturn, Easy,
      "While Neptune softens your Saturn, discipline and imagination can share the work. It is a "
      "fitting time to give a dream a practical form, such as a set hour each morning for the "
-     "painting, or to bring more compassion into a job you take seriously. Because it asks little, "
-     "this ease can leave the practical steps for later, and later keeps moving. It pays to set "
-     "one vision on a steady base; it tends to last."},
+     "painting, or to bring more compassion into a job you take seriously. The practical steps can "
+     "be left for later, and later keeps moving. Set one vision on a steady base, and it can "
+     "last."},
     {Neptune, Saturn, Hard,
      "For as long as this lasts, Neptune erodes your Saturn, and security can feel uncertain. "
      "Rules or responsibilities at work may be vague, defined by nobody, and a routine that used "
@@ -965,9 +960,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Neptune, Uranus, Easy,
      "With Neptune softening your Uranus, inspiration and originality flow easily. Now is a good "
      "moment for creative or spiritual experiments, for finding people who share an unusual "
-     "interest, or for imagining a different shape of life on paper. The shadow is that ease can "
-     "let you dream without acting, the plan forever in the notebook. The task is to try one new "
-     "idea in practice; it tends to stay with you."},
+     "interest, or for imagining a different shape of life on paper. Dreaming can replace acting, "
+     "the plan forever in the notebook. Try one new idea in practice, and it can stay with you."},
     {Neptune, Uranus, Hard,
      "Through this stretch Neptune clouds your Uranus, and the wish for change can turn confused "
      "or restless. A cause may promise more than it delivers, and a friend's plan to get away can "
@@ -984,8 +978,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "This is a point in Neptune's long round when your ideals and imagination flow more easily "
      "into daily life. During these months, art, faith, compassion and quiet reflection can "
      "deepen, and you may find meaning in unexpected places, a choir, a garden, a stranger's "
-     "kindness. The ease can make you drift and let the glow fade unused. Use it to give your "
-     "dreams a shape; the shape tends to outlive the season."},
+     "kindness. The glow can be enjoyed on a Sunday and gone by Monday's first email. Give your "
+     "dreams a shape, a weekly hour, a practice, a place, and the shape can outlive the season."},
     {Neptune, Neptune, Hard,
      "This is a checkpoint in Neptune's long round, when your ideals and illusions are tested "
      "against experience. For these months old dreams may lose their glow, and someone whose "
@@ -1001,9 +995,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Neptune, Pluto, Easy,
      "As long as Neptune softens your Pluto, deep change can happen gently. It is a good season "
      "for reflection, for releasing an old pattern without a fight, or for creative work that "
-     "draws on what lies beneath the surface. Left to itself, the ease can let you skirt the hard "
-     "parts, sensing the depth but staying in the shallows. Use these months to let one old "
-     "attachment go; the lightness usually outlasts the transit."},
+     "draws on what lies beneath the surface. You may sense the depth and still stay in the "
+     "shallows. Let one old attachment go in these months, and the lightness can outlast the "
+     "transit."},
     {Neptune, Pluto, Hard,
      "Over these months Neptune clouds your Pluto, and deep fears or compulsions can surface in "
      "confusing ways. You may be drawn into other people's intrigues, or not know what you are "
@@ -1019,9 +1013,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Neptune, NorthNode, Easy,
      "While Neptune softens your North Node, growth tends to come through imagination and "
      "compassion. It is a good time to follow an intuition in the direction you want to grow, to "
-     "volunteer, make something or listen more than you speak. Taken for granted, the ease can "
-     "make you wait for signs instead of acting on the ones you have. Take this season to take one "
-     "inspired step; it tends to lead somewhere."},
+     "volunteer, make something or listen more than you speak. Signs can be waited for instead of "
+     "acted on. Take one inspired step, and it can lead somewhere."},
     {Neptune, NorthNode, Hard,
      "For as long as this lasts, Neptune clouds your North Node, and your direction can feel "
      "uncertain. A flattering picture of where growth lies may dissolve when you get close, and "
@@ -1037,9 +1030,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Neptune, Lilith, Easy,
      "With Neptune softening your Lilith, your untamed side finds creative and imaginative "
      "outlets. It is a fitting time to give a hidden desire a form in music, writing or dress, or "
-     "to honour quietly what you refuse to give up. Because it asks little, this ease can keep the "
-     "desire in fantasy, a story you tell yourself at night. Make the effort to bring one part of "
-     "it into your days; it tends to stay."},
+     "to honour quietly what you refuse to give up. The desire can stay in fantasy, a story you "
+     "tell yourself at night. Bring one part of it into your days, and it can stay."},
     {Neptune, Lilith, Hard,
      "Through this stretch Neptune clouds your Lilith, and your refusals may turn confused or "
      "secret. Someone may talk you round where you meant to resist. Underneath, a resentment is "
@@ -1055,9 +1047,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Neptune, Chiron, Easy,
      "As long as Neptune softens your Chiron, compassion and the skill of tending flow easily. Now "
      "is a good moment for caring work, for expressing an old hurt through art or letters, or for "
-     "quiet reflection on what it taught you. The shadow is that ease can make you give more than "
-     "you have, listening to everyone but yourself. It pays to tend yourself as well; what you "
-     "learn now usually outlasts the transit."},
+     "quiet reflection on what it taught you. Kindness can run past what you have, listening to "
+     "everyone but yourself. Tend yourself as well, and what you learn now can outlast the "
+     "transit."},
     {Neptune, Chiron, Hard,
      "During these months Neptune clouds your Chiron, and an old hurt may feel diffuse and hard to "
      "pin down. Other people's needs may drain you, and someone may lean on your kindness harder "
@@ -1072,8 +1064,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Neptune, Ascendant, Easy,
      "While Neptune softens your Ascendant, you come across as sympathetic and imaginative. It is "
      "a good season for creative self-presentation, for caring roles, and for putting strangers at "
-     "ease. The ease can make you vague about who you are, agreeing with whoever spoke last. The "
-     "task is to show your gentleness with clear edges; the impression usually stays."},
+     "ease. The ease can make you vague about who you are, agreeing with whoever spoke last. Show "
+     "your gentleness with clear edges, and the impression can stay."},
     {Neptune, Ascendant, Hard,
      "For these months Neptune clouds your Ascendant, and others may misread you or cast you in "
      "roles that are not yours: a colleague sees a rescuer, a stranger someone easy to talk round. "
@@ -1088,8 +1080,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Neptune, Midheaven, Easy,
      "With Neptune softening your Midheaven, inspiration flows into your work and others notice "
      "its warmth. It is a good time for creative or caring roles, or for work done for a cause you "
-     "believe in. Left to itself, the ease can make you wait for meaning instead of building it "
-     "day by day. Use these months to bring one ideal into your work; it tends to last."},
+     "believe in. Meaning can be waited for instead of built, day by day, at the desk. Bring one "
+     "ideal into your work in these months, and it can last."},
     {Neptune, Midheaven, Hard,
      "Over these months Neptune clouds your Midheaven, and career direction or reputation can feel "
      "uncertain. A role may change shape under you, and misunderstandings at work can gather "
@@ -1108,8 +1100,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Pluto deepens your Sun, you have unusual power to change your life from the inside. It "
      "is a good season to commit to a demanding goal, end a habit that drains you, or take charge "
      "of something others have let slide, and your resolve tends to impress people. Because the "
-     "change comes without crisis, you may not notice how much is possible. Take this season to "
-     "renew one part of your life at the root; what you rebuild now tends to hold for years."},
+     "change comes without crisis, you may not notice how much is possible. Renew one part of your "
+     "life at the root, the job, the habit, the role, and what you rebuild now can hold for "
+     "years."},
     {Pluto, Sun, Hard,
      "For as long as this lasts, Pluto grinds at your Sun, and you may find yourself in a contest "
      "of wills: a boss who wants control, a partner who refuses to yield an inch. Something you "
@@ -1126,9 +1119,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "With Pluto deepening your Moon, emotional insight comes more easily, and you can change "
      "long-standing patterns at home or within yourself. It is a fitting time for honest family "
      "conversations, sorting through what you keep and what you clear out of the attic, or "
-     "understanding a feeling that has puzzled you for years. Taken for granted, the ease can let "
-     "you skim past what needs facing. Make the effort to go to the root; the calm that follows "
-     "tends to last."},
+     "understanding a feeling that has puzzled you for years. The attic can be sorted while the "
+     "feeling under it is left alone. Go to the root, and the calm that follows can last."},
     {Pluto, Moon, Hard,
      "Through this stretch Pluto stirs the depths of your Moon, and family tensions may come to a "
      "head, or a bond may feel like a tug of war. A relative may hold on tight, or you may. The "
@@ -1145,9 +1137,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Pluto, Mercury, Easy,
      "As long as Pluto deepens your Mercury, research, investigation and persuasive speech come "
      "more easily. Now is a good moment to dig into a question, write about something that "
-     "matters, or have the conversation that clears the air. Because it asks little, this ease can "
-     "make you use insight to control rather than to understand. It pays to pursue one line of "
-     "thought to its end; what you learn tends to stay with you."},
+     "matters, or have the conversation that clears the air. Sharp insight can be used to win "
+     "rather than to understand. Pursue one line of thought to its end, and what you learn can "
+     "stay with you."},
     {Pluto, Mercury, Hard,
      "During these months Pluto presses on your Mercury, and thoughts or conversations can turn "
      "intense, suspicious or combative. You may argue to win, or feel that someone is steering you "
@@ -1165,7 +1157,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "grow more intimate than it has been. It is a good season to deepen a bond, put real feeling "
      "into creative work, or look honestly at the pattern behind your choices in love. The shadow "
      "is that ease can make you hold on too tightly, checking the phone for a reply that is only "
-     "late. The task is to let love go deeper; the bond tends to grow stronger."},
+     "late. Let love go deeper without gripping, and the bond can grow stronger."},
     {Pluto, Venus, Hard,
      "For these months Pluto grips your Venus, and relationships can turn intense, possessive or "
      "tangled in questions of power. A partner may try to set all the terms, or a rival may enter "
@@ -1182,8 +1174,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "With Pluto deepening your Mars, determination and staying power come easily. It is a good "
      "time for a demanding project, a long campaign, or any task that needs concentrated force, "
      "from rebuilding a business to clearing years of clutter in a weekend. The ease can tempt you "
-     "to push others around simply because you can. Use these months to pour your energy into one "
-     "thorough effort; the results tend to last."},
+     "to push others around simply because you can. Pour your energy into one thorough effort in "
+     "these months, and the results can last."},
     {Pluto, Mars, Hard,
      "Over these months Pluto stokes your Mars, and conflicts can turn intense or drawn out. "
      "Someone may want to dominate, and your own anger can rise to a pitch that startles you, over "
@@ -1200,9 +1192,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Pluto, Jupiter, Easy,
      "As long as Pluto deepens your Jupiter, growth comes through depth and commitment. It is a "
      "fitting time to pursue a long-term goal, study something demanding, or use your influence "
-     "for someone else's good. Left to itself, the ease can make you content with a vision left on "
-     "the shelf. Take this season to commit to one large aim and give it regular hours; it tends "
-     "to grow."},
+     "for someone else's good. A large vision can sit on the shelf, admired. Commit to one large "
+     "aim and give it regular hours, and it can grow."},
     {Pluto, Jupiter, Hard,
      "For as long as this lasts, Pluto tests your Jupiter, and ambitions or beliefs can run up "
      "against powerful forces. A struggle for influence may break out in a club, a firm or a "
@@ -1219,9 +1210,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Pluto, Saturn, Easy,
      "While Pluto deepens your Saturn, lasting change can be made through patient effort. Now is a "
      "good moment to restructure a business or a household, commit to a long discipline, or take "
-     "responsibility for a problem others have avoided for years. Taken for granted, the ease can "
-     "make you settle for repairs where rebuilding was possible. Make the effort to lay a "
-     "foundation meant to last; it tends to hold."},
+     "responsibility for a problem others have avoided for years. Patching can feel like enough "
+     "where rebuilding was possible. Lay a foundation meant to last, and it can hold."},
     {Pluto, Saturn, Hard,
      "Through this stretch Pluto bears down on your Saturn, and structures or authorities can feel "
      "crushing. A boss, an institution or a duty may refuse to bend, and something you worked hard "
@@ -1238,9 +1228,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Pluto, Uranus, Easy,
      "With Pluto deepening your Uranus, radical change can happen with surprising ease. It is a "
      "good season to reform a habit, reinvent a way of working, or act on a long-held wish for "
-     "independence, such as the move or the change of field you have been sketching for years. "
-     "Because it asks little, this ease can make you change the surface and keep the core. It pays "
-     "to let the renewal go deep; it usually outlasts the transit."},
+     "independence, such as the move or the change of field you have been sketching for years. The "
+     "surface can change while the core stays put, the new desk and the old job. Let the renewal "
+     "go deep, and it can outlast the transit."},
     {Pluto, Uranus, Hard,
      "During these months Pluto strains against your Uranus, and control and freedom can struggle "
      "hard. Others may resist any change you propose, or hold the keys to the door you want to "
@@ -1256,9 +1246,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Pluto, Neptune, Easy,
      "As long as Pluto deepens your Neptune, inner life and imagination can be renewed with little "
      "struggle. It is a good time for spiritual practice, creative work drawn from deep feeling, "
-     "or letting an old illusion go quietly, the way a hope can fade without a quarrel. The shadow "
-     "is that ease can leave the work half done and the fog half lifted. The task is to give your "
-     "deepest ideal a form; it tends to endure."},
+     "or letting an old illusion go quietly, the way a hope can fade without a quarrel. The work "
+     "can stop half done, the fog half lifted. Give your deepest ideal a form, and it can endure."},
     {Pluto, Neptune, Hard,
      "For these months Pluto sounds the depths of your Neptune, and ideals or illusions can be "
      "shaken at the root. A cause or a person may disappoint, and situations may arise where truth "
@@ -1274,9 +1263,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Pluto, Pluto, Easy,
      "This is a point in Pluto's long round when your capacity for deep change flows more easily "
      "into life. Over these months, you may find it easier to let go of what has run its course, "
-     "to commit to something that matters, or to use your influence with care. The ease can leave "
-     "the chance unused. Use it to renew one part of your life at the root; the renewal tends to "
-     "last."},
+     "to commit to something that matters, or to use your influence with care. Because nothing "
+     "forces the change, it can be put off year after year. Renew one part of your life at the "
+     "root, the habit you have outgrown or the role you keep from duty, and the renewal can last."},
     {Pluto, Pluto, Hard,
      "This is a checkpoint in Pluto's long round, whose timing varies widely from one birth year "
      "to another because Pluto moves at such an uneven pace. For a year or two questions of power "
@@ -1293,8 +1282,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Pluto deepens your North Node, growth comes through depth and commitment rather than "
      "trial and error. It is a fitting time to pursue your direction wholeheartedly, letting go of "
      "one comfort that has held you back, a group you stay in from habit or a job kept out of "
-     "fear. Left to itself, the ease can make you settle for half-measures. Use these months to "
-     "commit fully to one step forward; it tends to carry you far."},
+     "fear. Half-measures can feel like progress. Commit fully to one step forward in these "
+     "months, and it can carry you far."},
     {Pluto, NorthNode, Hard,
      "For as long as this lasts, Pluto drags at your North Node, and your direction can feel "
      "contested by forces larger than you. People may want to steer your course for their own "
@@ -1310,9 +1299,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Pluto, Lilith, Easy,
      "With Pluto deepening your Lilith, your untamed side can be claimed and used with quiet "
      "power. Now is a good moment to hold a boundary without explaining it, or to honour a desire "
-     "that others frown on, calmly and in the open. Taken for granted, the ease can make you wield "
-     "that force carelessly, winning points you did not need. Take this season to claim one "
-     "refused part of yourself fully; it is likely to stay."},
+     "that others frown on, calmly and in the open. That force can be wielded carelessly, winning "
+     "points you did not need. Claim one refused part of yourself fully; it is likely to stay."},
     {Pluto, Lilith, Hard,
      "Through this stretch Pluto digs into your Lilith, and struggles over what you refuse to give "
      "up can grow intense. Someone may want to control you, or to make you pay for a freedom you "
@@ -1328,9 +1316,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Pluto, Chiron, Easy,
      "As long as Pluto deepens your Chiron, an old hurt can be tended at the root with less "
      "struggle than usual. It is a good season for honest reflection, for a long talk with someone "
-     "who shares the history, or for helping others from your own experience. Because it asks "
-     "little, this ease can make you skim the depths and call the work done. Make the effort to "
-     "face one old pain fully; the relief can last for years."},
+     "who shares the history, or for helping others from your own experience. One good talk can be "
+     "mistaken for the whole work. Face one old pain fully, and the relief can last for years."},
     {Pluto, Chiron, Hard,
      "During these months Pluto probes your Chiron, and an old wound can feel raw. A criticism, or "
      "a familiar kind of silence from someone close, may touch the hurt exactly where it lies. The "
@@ -1347,8 +1334,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Pluto deepens your Ascendant, you come across with quiet authority, and people tend to "
      "take you seriously at first sight. It is a good time to present yourself with depth and "
      "confidence, in an interview, a new group or a hard negotiation. The shadow is that ease can "
-     "make you intimidating without meaning to, the silence read as judgement. It pays to show "
-     "strength with warmth; the impression tends to stay."},
+     "make you intimidating without meaning to, the silence read as judgement. Show strength with "
+     "warmth, and the impression can stay."},
     {Pluto, Ascendant, Hard,
      "For these months Pluto bears on your Ascendant, and the way you come across can become "
      "intense or contested. Others may try to define you or push you into a role. The mask can be "
@@ -1363,9 +1350,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Pluto, Midheaven, Easy,
      "With Pluto deepening your Midheaven, your working life can be strengthened through "
      "commitment and depth. It is a fitting time to take on serious responsibility, pursue a "
-     "meaningful goal, or become the person others turn to when a project is in trouble. The ease "
-     "can make you coast on a reputation already made. The task is to commit to your calling; it "
-     "tends to grow."},
+     "meaningful goal, or become the person others turn to when a project is in trouble. A "
+     "reputation already made can carry you without your noticing that you have stopped. Commit to "
+     "the work you want to be known for, and the standing can grow."},
     {Pluto, Midheaven, Hard,
      "Over these months Pluto contests your Midheaven, and struggles for power at work or in "
      "public life can arise. An authority may want control, a rival may want the same position, or "
