@@ -156,7 +156,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "fight. It is a good season to try the new method, the unusual trip or the unexpected "
      "friendship, and to say the thing nobody in the room expects. Enjoyed as a show, the novelty "
      "can be gone with the next weekend. Use these weeks to change one real thing, the tool you "
-     "work with or the route you take, and the change can stay."},
+     "work with or the route you take, and you may find you never go back."},
     {Jupiter, Uranus, Hard,
      "For some weeks Jupiter goads your Uranus, and the itch to break loose can grow large. Plans "
      "may be overturned on impulse, and other people may spring their own announcements on you. "
@@ -514,7 +514,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As long as Saturn steadies your Chiron, tending an old hurt becomes steady work rather than "
      "crisis. It is a fitting time for routines of care, structured learning or helping others in "
      "a disciplined way. The risk is managing the hurt like a file without ever feeling it. Build "
-     "something useful from experience, a guide, a practice, a group, and it can last."},
+     "something useful from experience, a guide, a practice, a group, and others can lean on it "
+     "for years."},
     {Saturn, Chiron, Hard,
      "For some weeks to months Saturn weighs on your Chiron, and an old sore spot can feel "
      "heavier. A remark at work may land exactly where it has long hurt, or someone may set a "
@@ -567,7 +568,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Uranus quickens your Sun, change comes more easily than usual and fresh starts feel "
      "natural. It is a good season to try the unconventional course, the new field, the haircut "
      "you have been sketching in the margins. Novelty can be enjoyed like a holiday and then "
-     "packed away. Make one genuine break with habit, and the freedom won now can stay."},
+     "packed away. Make one genuine break with habit, and the freedom won now can become simply "
+     "how you live."},
     {Uranus, Sun, Hard,
      "For the better part of a year, Uranus jolts your Sun, and the life you have built may "
      "suddenly feel too narrow. Plans can be overturned by events, and people around you may act "
@@ -603,7 +605,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As long as Uranus quickens your Mercury, inventive thinking comes easily. It is a good time "
      "for learning something technical, writing in a new voice, or solving a problem by "
      "approaching it sideways. Ideas can pile up in notebooks, each started and none finished. "
-     "Capture one insight and develop it, and the new way of thinking can stay with you."},
+     "Capture one insight and develop it, and the new angle can become a lasting tool."},
     {Uranus, Mercury, Hard,
      "Through this stretch Uranus jolts your Mercury, and plans, messages and routines can be "
      "disrupted. News can redraw your picture of things overnight, and someone may contradict you "
@@ -655,8 +657,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As long as Uranus quickens your Jupiter, growth comes through surprises and fresh "
      "perspectives. It is a good season to study something unconventional, travel somewhere "
      "unfamiliar, or take an unusual opportunity. Each new horizon can make you hungry for the "
-     "next before you have looked at this one. Follow one thread all the way, and the broadened "
-     "view can stay."},
+     "next before you have looked at this one. Follow one thread all the way, and the wider view "
+     "is yours to keep."},
     {Uranus, Jupiter, Hard,
      "Over these months Uranus unsettles your Jupiter, and plans for growth can be overturned or "
      "redirected. A sudden offer may arrive as an old plan falls through, and a persuasive "
@@ -767,7 +769,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "conflict. It is a good time to act on a private desire, dress or speak in a way that is "
      "plainly yours, or voice an unpopular truth to people ready to hear it. The chance can be "
      "played as a game for a week and then dropped for being agreeable again. Claim one freedom "
-     "for good, and it can stay."},
+     "for good, said aloud and kept up, and people can get used to it."},
     {Uranus, Lilith, Hard,
      "For as long as this lasts, Uranus provokes your Lilith, and anger at constraint can burst "
      "out suddenly. Someone's rule about how you should dress, speak or live may chafe, and you "
@@ -801,8 +803,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Uranus quickens your Ascendant, it is easy to show a fresher side of yourself. Now is "
      "a good moment to change your style, introduce yourself to new circles, or try a less guarded "
      "approach with strangers. The ease can keep the change on the surface, a new jacket and the "
-     "same old caution. Let the change go past the clothes, and the way you greet people now can "
-     "stay."},
+     "same old caution. Let the change go past the clothes, and the fresher manner can settle in "
+     "as your own."},
     {Uranus, Ascendant, Hard,
      "During these months Uranus unsettles your Ascendant, and the way you come across may be "
      "disrupted. People may react to a sharper edge in you, or surprise you with how they see you. "
@@ -837,8 +839,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Neptune softens your Sun, imagination and sympathy come more easily and ambition "
      "loosens its grip a little. It is a good season for creative work, for kindness that asks "
      "nothing back, and for an hour alone with music or the sea. Days of good intentions can drift "
-     "by with no shape. Give the inspiration one concrete form in these months; it can stay with "
-     "you when the haze lifts."},
+     "by with no shape. Give the inspiration one concrete form in these months; the form is still "
+     "there when the haze lifts."},
     {Neptune, Sun, Hard,
      "For a year or two, on and off, Neptune blurs your Sun, and confidence or direction can slip "
      "out of focus. Plans may dissolve before they set, and someone may promise to make things "
@@ -943,8 +945,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Neptune softens your Saturn, discipline and imagination can share the work. It is a "
      "fitting time to give a dream a practical form, such as a set hour each morning for the "
      "painting, or to bring more compassion into a job you take seriously. The practical steps can "
-     "be left for later, and later keeps moving. Set one vision on a steady base, and it can "
-     "last."},
+     "be left for later, and later keeps moving. Set one vision on a steady base, the same hour, "
+     "the same table, and it can outlive the mood that started it."},
     {Neptune, Saturn, Hard,
      "For as long as this lasts, Neptune erodes your Saturn, and security can feel uncertain. "
      "Rules or responsibilities at work may be vague, defined by nobody, and a routine that used "
@@ -961,7 +963,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "With Neptune softening your Uranus, inspiration and originality flow easily. Now is a good "
      "moment for creative or spiritual experiments, for finding people who share an unusual "
      "interest, or for imagining a different shape of life on paper. Dreaming can replace acting, "
-     "the plan forever in the notebook. Try one new idea in practice, and it can stay with you."},
+     "the plan forever in the notebook. Try one new idea in practice, even for a month, and it can "
+     "change what you think possible."},
     {Neptune, Uranus, Hard,
      "Through this stretch Neptune clouds your Uranus, and the wish for change can turn confused "
      "or restless. A cause may promise more than it delivers, and a friend's plan to get away can "
@@ -1031,7 +1034,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "With Neptune softening your Lilith, your untamed side finds creative and imaginative "
      "outlets. It is a fitting time to give a hidden desire a form in music, writing or dress, or "
      "to honour quietly what you refuse to give up. The desire can stay in fantasy, a story you "
-     "tell yourself at night. Bring one part of it into your days, and it can stay."},
+     "tell yourself at night. Bring one part of it into your days, in what you wear, make or say, "
+     "and it becomes real."},
     {Neptune, Lilith, Hard,
      "Through this stretch Neptune clouds your Lilith, and your refusals may turn confused or "
      "secret. Someone may talk you round where you meant to resist. Underneath, a resentment is "
@@ -1065,7 +1069,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "While Neptune softens your Ascendant, you come across as sympathetic and imaginative. It is "
      "a good season for creative self-presentation, for caring roles, and for putting strangers at "
      "ease. The ease can make you vague about who you are, agreeing with whoever spoke last. Show "
-     "your gentleness with clear edges, and the impression can stay."},
+     "your gentleness with clear edges, and people can learn where you begin and end."},
     {Neptune, Ascendant, Hard,
      "For these months Neptune clouds your Ascendant, and others may misread you or cast you in "
      "roles that are not yours: a colleague sees a rescuer, a stranger someone easy to talk round. "
@@ -1081,7 +1085,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "With Neptune softening your Midheaven, inspiration flows into your work and others notice "
      "its warmth. It is a good time for creative or caring roles, or for work done for a cause you "
      "believe in. Meaning can be waited for instead of built, day by day, at the desk. Bring one "
-     "ideal into your work in these months, and it can last."},
+     "ideal into your work in these months, and it can shape the job you do for years."},
     {Neptune, Midheaven, Hard,
      "Over these months Neptune clouds your Midheaven, and career direction or reputation can feel "
      "uncertain. A role may change shape under you, and misunderstandings at work can gather "
@@ -1120,7 +1124,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "long-standing patterns at home or within yourself. It is a fitting time for honest family "
      "conversations, sorting through what you keep and what you clear out of the attic, or "
      "understanding a feeling that has puzzled you for years. The attic can be sorted while the "
-     "feeling under it is left alone. Go to the root, and the calm that follows can last."},
+     "feeling under it is left alone. Go to the root, and a quieter house, within and without, can "
+     "follow."},
     {Pluto, Moon, Hard,
      "Through this stretch Pluto stirs the depths of your Moon, and family tensions may come to a "
      "head, or a bond may feel like a tug of war. A relative may hold on tight, or you may. The "
@@ -1138,8 +1143,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As long as Pluto deepens your Mercury, research, investigation and persuasive speech come "
      "more easily. Now is a good moment to dig into a question, write about something that "
      "matters, or have the conversation that clears the air. Sharp insight can be used to win "
-     "rather than to understand. Pursue one line of thought to its end, and what you learn can "
-     "stay with you."},
+     "rather than to understand. Pursue one line of thought to its end, and what you learn can be "
+     "yours for good."},
     {Pluto, Mercury, Hard,
      "During these months Pluto presses on your Mercury, and thoughts or conversations can turn "
      "intense, suspicious or combative. You may argue to win, or feel that someone is steering you "
@@ -1175,7 +1180,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "time for a demanding project, a long campaign, or any task that needs concentrated force, "
      "from rebuilding a business to clearing years of clutter in a weekend. The ease can tempt you "
      "to push others around simply because you can. Pour your energy into one thorough effort in "
-     "these months, and the results can last."},
+     "these months, and what you build can stand for years."},
     {Pluto, Mars, Hard,
      "Over these months Pluto stokes your Mars, and conflicts can turn intense or drawn out. "
      "Someone may want to dominate, and your own anger can rise to a pitch that startles you, over "
@@ -1335,7 +1340,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "take you seriously at first sight. It is a good time to present yourself with depth and "
      "confidence, in an interview, a new group or a hard negotiation. The shadow is that ease can "
      "make you intimidating without meaning to, the silence read as judgement. Show strength with "
-     "warmth, and the impression can stay."},
+     "warmth, a question asked, a smile that reaches the eyes, and people can trust the authority "
+     "they sense."},
     {Pluto, Ascendant, Hard,
      "For these months Pluto bears on your Ascendant, and the way you come across can become "
      "intense or contested. Others may try to define you or push you into a role. The mask can be "
