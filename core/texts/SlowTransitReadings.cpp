@@ -195,10 +195,10 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Jupiter, Pluto, Hard,
      "For some weeks, longer if it turns back, Jupiter amplifies your Pluto, and ambition or a "
      "struggle for control can grow larger than the situation needs. You may push too hard to win "
-     "a point at work, or feel someone's power pressing on you across a meeting table. The hidden "
-     "grip is the all-or-nothing aim rehearsed at night, the plan to prove yourself once and for "
-     "all. The intensity can be harnessed: choose what to transform and what to leave alone, and "
-     "you may come out with power better used."},
+     "a point at work, or feel someone's power pressing on you across a desk. The hidden grip is "
+     "the all-or-nothing aim rehearsed at night, the plan to prove yourself once and for all. The "
+     "intensity can be harnessed: choose what to transform and what to leave alone, and you may "
+     "come out with power better used."},
     {Jupiter, NorthNode, Conjunction,
      "As Jupiter crosses your North Node, the direction you are growing toward gets a generous "
      "push for some weeks. Chances tend to appear that lead beyond your habits: a teacher, a "
@@ -287,9 +287,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "For some weeks, and longer if it turns back, Jupiter strains your Midheaven, and ambition "
      "can pull hard against what you already carry. A visible role may be offered before you are "
      "ready, or someone whose status stands in your way can block the door you wanted. The "
-     "restless habit is rewriting your job title in your head during every dull meeting. The pull "
-     "asks whether the bigger aim is really yours; weigh each offer against the life around it, "
-     "and you can come away knowing the standing you want."},
+     "restless habit is rewriting your job title in your head on every dull afternoon at work. The "
+     "pull asks whether the bigger aim is really yours; weigh each offer against the life around "
+     "it, and you can come away knowing the standing you want."},
     // Transiting Saturn.
     {Saturn, Sun, Conjunction,
      "For these months, often with three exact passes as Saturn turns back and forward, your Sun "
@@ -559,7 +559,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "work."},
     // Transiting Uranus.
     {Uranus, Sun, Conjunction,
-     "For a year or so, with up to three exact passes as Uranus turns back and forward, your Sun "
+     "For a year or so, usually with three exact passes as Uranus turns back and forward, your Sun "
      "is shaken awake. You may want to change work, town or style of life, and surprises can "
      "arrive from outside as well. Not every urge to break free is wise, and the restlessness can "
      "tire the people who rely on you. By the time it passes, you may find a self less bound by "
@@ -830,11 +830,12 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "temper, and the standing you end with can be one you chose."},
     // Transiting Neptune.
     {Neptune, Sun, Conjunction,
-     "For a year or two, with up to three exact passes as Neptune turns back and forward, the "
-     "outlines of your Sun go soft. Goals that once drove you can lose their pull, and you may not "
-     "know what you want while something gentler and more generous comes forward. It is a time for "
-     "art, faith, service and patience with not knowing, and a poor one for promising what you "
-     "cannot yet see clearly. It can leave a self less rigid and more compassionate."},
+     "For a year or two, with three exact passes, now and then five, as Neptune turns back and "
+     "forward, the outlines of your Sun go soft. Goals that once drove you can lose their pull, "
+     "and you may not know what you want while something gentler and more generous comes forward. "
+     "It is a time for art, faith, service and patience with not knowing, and a poor one for "
+     "promising what you cannot yet see clearly. It can leave a self less rigid and more "
+     "compassionate."},
     {Neptune, Sun, Easy,
      "While Neptune softens your Sun, imagination and sympathy come more easily and ambition "
      "loosens its grip a little. It is a good season for creative work, for kindness that asks "
