@@ -71,11 +71,12 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "useful: it asks you to check sources and trim claims, and it can leave your judgement "
      "broader and better founded."},
     {Jupiter, Venus, Conjunction,
-     "As Jupiter crosses your Venus, pleasure, affection and taste swell for some weeks. It "
-     "favours celebrations, a generous gesture, time with people you love and making something "
-     "beautiful. The same warmth spends freely: the dinner that grows to twelve guests, the gift "
-     "beyond the budget, the yes to every invitation. What remains after it passes is a clearer "
-     "sense of what you truly enjoy, and perhaps a friendship or a love that grew in the warmth."},
+     "As Jupiter crosses your Venus, pleasure, affection and taste swell for a week or two, and "
+     "again if it turns back. It favours celebrations, a generous gesture, time with people you "
+     "love and making something beautiful. The same warmth spends freely: the dinner that grows to "
+     "twelve guests, the gift beyond the budget, the yes to every invitation. What remains after "
+     "it passes is a clearer sense of what you truly enjoy, and perhaps a friendship or a love "
+     "that grew in the warmth."},
     {Jupiter, Venus, Easy,
      "While Jupiter favours your Venus, charm comes easily and people are inclined to like you. "
      "Now is a good moment for reconciliations, for social plans and creative work, and for asking "
@@ -146,11 +147,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "passes, you may know which commitments still deserve your loyalty and where growth can begin "
      "inside them."},
     {Jupiter, Uranus, Conjunction,
-     "For some weeks Jupiter crosses your Uranus, and the wish for freedom gets a generous "
-     "tailwind. Sudden chances, unusual people and new ideas are more likely to turn up, and a "
-     "leap you have been weighing can feel obvious. The risk is a restlessness that drops good "
-     "things along with the dull ones. Once it passes, what remains is the door you actually "
-     "opened, so open the one that leads somewhere."},
+     "For a week or two, or in bursts over months if it turns back, Jupiter crosses your Uranus, "
+     "and the wish for freedom gets a generous tailwind. Sudden chances, unusual people and new "
+     "ideas are more likely to turn up, and a leap you have been weighing can feel obvious. The "
+     "risk is a restlessness that drops good things along with the dull ones. Once it passes, what "
+     "remains is the door you actually opened, so open the one that leads somewhere."},
     {Jupiter, Uranus, Easy,
      "While Jupiter favours your Uranus, originality is welcome and change can come without a "
      "fight. It is a good season to try the new method, the unusual trip or the unexpected "
@@ -182,11 +183,11 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "waits. The season asks for discernment: check the details without losing the vision, and the "
      "faith you keep afterwards can be better tested and more your own."},
     {Jupiter, Pluto, Conjunction,
-     "For several weeks, and longer if it loops back over the spot, Jupiter crosses your Pluto and "
-     "magnifies whatever runs deep. It can bring the courage to take on a great task, leave a "
-     "draining arrangement, or claim a power you have held back. The shadow is the wish to control "
-     "everything that grows. When it has gone, you keep the change you chose to make, and the "
-     "strength that comes from having made it."},
+     "For a week or two, and on and off for months if it loops back over the spot, Jupiter crosses "
+     "your Pluto and magnifies whatever runs deep. It can bring the courage to take on a great "
+     "task, leave a draining arrangement, or claim a power you have held back. The shadow is the "
+     "wish to control everything that grows. When it has gone, you keep the change you chose to "
+     "make, and the strength that comes from having made it."},
     {Jupiter, Pluto, Easy,
      "As long as Jupiter favours your Pluto, deep change comes with less resistance than usual. It "
      "suits research, an honest look at old patterns, settling a long-standing matter, or using "
@@ -248,17 +249,18 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "later. Let these weeks include some care for yourself; what you learn now tends to deepen "
      "your gift for others."},
     {Jupiter, Chiron, Hard,
-     "While Jupiter presses on your Chiron, for some weeks, an old sore spot can feel magnified. A "
-     "careless remark may land harder than it was meant, and someone may offer a quick fix for a "
-     "hurt they do not understand. The habit to watch is helping everyone else so busily that your "
-     "own ache never gets a turn. The season asks for patience more than answers; afterwards the "
-     "old wound is still yours, but so may be more skill in living with it."},
+     "While Jupiter presses on your Chiron, for a week or two or in a loop of months, an old sore "
+     "spot can feel magnified. A careless remark may land harder than it was meant, and someone "
+     "may offer a quick fix for a hurt they do not understand. The habit to watch is helping "
+     "everyone else so busily that your own ache never gets a turn. The season asks for patience "
+     "more than answers; afterwards the old wound is still yours, but so may be more skill in "
+     "living with it."},
     {Jupiter, Ascendant, Conjunction,
-     "For some weeks Jupiter crosses your Ascendant, and the way you come across grows warmer and "
-     "more confident. People tend to notice you and first impressions go well, so it is a good "
-     "time to start something visible: a new role, a fresh look, a move. The same glow can tip "
-     "into overpromising or taking more space than a room has. Afterwards you may keep a broader, "
-     "more open way of walking into a room."},
+     "For a week or two, longer if it loops, Jupiter crosses your Ascendant, and the way you come "
+     "across grows warmer and more confident. People tend to notice you and first impressions go "
+     "well, so it is a good time to start something visible: a new role, a fresh look, a move. The "
+     "same glow can tip into overpromising or taking more space than a room has. Afterwards you "
+     "may keep a broader, more open way of walking into a room."},
     {Jupiter, Ascendant, Easy,
      "While Jupiter favours your Ascendant, first impressions go well and people respond readily. "
      "It suits interviews, introductions and showing yourself more openly, perhaps in a new coat "
