@@ -86,10 +86,10 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Jupiter, Venus, Hard,
      "Through these weeks, Jupiter presses your Venus to want more: more delight, more attention, "
      "more of whatever glitters in the shop window. A partner may be expected to supply all the "
-     "sweetness, or a friend's lavish evening can make your own life look plain. Late at night it "
-     "can be the basket filled late at night and the treat that was meant to be once. The itch has "
-     "a use, since it shows which pleasures feed you and which only fill time, and your taste can "
-     "come out of it surer."},
+     "sweetness, or a friend's lavish evening can make your own life look plain. Out of sight it "
+     "can be the basket filled on a whim at midnight and the treat that was meant to be once. The "
+     "itch has a use, since it shows which pleasures feed you and which only fill time, and your "
+     "taste can come out of it surer."},
     {Jupiter, Mars, Conjunction,
      "For a few weeks, and longer if it loops back over the spot, Jupiter fires your Mars: energy, "
      "courage and the appetite for action rise together. It is a good season to begin the project, "
@@ -1206,8 +1206,8 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "For as long as this lasts, Pluto tests your Jupiter, and ambitions or beliefs can run up "
      "against powerful forces. A struggle for influence may break out in a club, a firm or a "
      "family. In private a creed can crumble under questions you keep asking and cannot answer. "
-     "The test is what you truly believe: hold to what proves real, and your faith can grow deeper "
-     "and less brittle."},
+     "The test turns on what you truly believe: hold to what proves real, and your faith can grow "
+     "deeper and less brittle."},
     {Pluto, Saturn, Conjunction,
      "For a long season Pluto crosses your Saturn, and the structures of your life come under deep "
      "pressure. A career, a commitment or a set of rules you lived by may need rebuilding from the "
@@ -1348,7 +1348,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
     {Pluto, Ascendant, Hard,
      "For these months Pluto bears on your Ascendant, and the way you come across can become "
      "intense or contested. Others may try to define you or push you into a role. The mask can be "
-     "polished again each morning for fear of what shows without it. Being pushed asks you to show "
+     "polished again each morning for fear of what shows without it. Being pushed can show you "
      "your true face: stand as you are, and your presence can grow stronger and more your own."},
     {Pluto, Midheaven, Conjunction,
      "As Pluto crosses your Midheaven, your vocation and public standing may be remade for a long "
