@@ -36,7 +36,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As Jupiter crosses your Moon, feelings run fuller and warmer for some weeks, sometimes three "
      "times over as it turns back and forward. It favours opening your home, mending a family tie, "
      "or simply letting yourself be looked after. The shadow is comfort in excess: the cupboard "
-     "stocked for a siege, the house full of guests when you needed quiet. What remains once it "
+     "stocked for a siege, the house full of guests when you needed quiet. What can remain once it "
      "passes is a wider sense of where you belong, and of who belongs with you."},
     {Jupiter, Moon, Easy,
      "With Jupiter easing your Moon, moods tend to lift and the people around you feel more "
@@ -74,9 +74,9 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "As Jupiter crosses your Venus, pleasure, affection and taste swell for a week or two, and "
      "again if it turns back. It favours celebrations, a generous gesture, time with people you "
      "love and making something beautiful. The same warmth spends freely: the dinner that grows to "
-     "twelve guests, the gift beyond the budget, the yes to every invitation. What remains after "
-     "it passes is a clearer sense of what you truly enjoy, and perhaps a friendship or a love "
-     "that grew in the warmth."},
+     "twelve guests, the gift beyond the budget, the yes to every invitation. What can remain "
+     "after it passes is a clearer sense of what you truly enjoy, and perhaps a friendship or a "
+     "love that grew in the warmth."},
     {Jupiter, Venus, Easy,
      "While Jupiter favours your Venus, charm comes easily and people are inclined to like you. "
      "Now is a good moment for reconciliations, for social plans and creative work, and for asking "
@@ -260,7 +260,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "across grows warmer and more confident. People tend to notice you and first impressions go "
      "well, so it is a good time to start something visible: a new role, a fresh look, a move. The "
      "same glow can tip into overpromising or taking more space than a room has. Afterwards you "
-     "may keep a broader, more open way of walking into a room."},
+     "may keep a broader, more open way of introducing yourself."},
     {Jupiter, Ascendant, Easy,
      "While Jupiter favours your Ascendant, first impressions go well and people respond readily. "
      "It suits interviews, introductions and showing yourself more openly, perhaps in a new coat "
@@ -1038,7 +1038,7 @@ constexpr auto readings = std::to_array<KeyedReading>({
      "outlets. It is a fitting time to give a hidden desire a form in music, writing or dress, or "
      "to honour quietly what you refuse to give up. The desire can stay in fantasy, a story you "
      "tell yourself at night. Bring one part of it into your days, in what you wear, make or say, "
-     "and it becomes real."},
+     "and it can become real."},
     {Neptune, Lilith, Hard,
      "Through this stretch Neptune clouds your Lilith, and your refusals may turn confused or "
      "secret. Someone may talk you round where you meant to resist. Underneath, a resentment is "
