@@ -196,6 +196,21 @@
         <source>Pluto</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>North Node</source>
+        <comment>a point of the chart beside the bodies</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lilith</source>
+        <comment>a point of the chart beside the bodies</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chiron</source>
+        <comment>a point of the chart beside the bodies</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreEntryMessages</name>
@@ -1142,6 +1157,56 @@
     <message>
         <source>Campanus</source>
         <comment>a house system</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grand Trine</source>
+        <comment>an aspect pattern</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <comment>an aspect pattern</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grand Cross</source>
+        <comment>an aspect pattern</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T-Square</source>
+        <comment>an aspect pattern</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yod</source>
+        <comment>an aspect pattern</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mystic Rectangle</source>
+        <comment>an aspect pattern</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stellium</source>
+        <comment>an aspect pattern</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The classic model computes the mean node only.</source>
+        <comment>what a model of the sky cannot compute</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chiron is computed in the precise model only.</source>
+        <comment>what a model of the sky cannot compute</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chiron can be computed only for 1800 to 2399, the years of the ephemeris files.</source>
+        <comment>what a model of the sky cannot compute</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2131,10 +2196,6 @@ Windows: Qt %1, by The Qt Company (www.qt.io), under the GNU Lesser General Publ
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Born %1 %2:%3 local time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Time zone</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2270,6 +2331,46 @@ Windows: Qt %1, by The Qt Company (www.qt.io), under the GNU Lesser General Publ
         <source>Tab to the wheel, then the arrow keys walk the bodies and the aspect lines; Enter opens an aspect&apos;s tab.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Born %1 %2 local time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note on the points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mean node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the true node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspects to the points and angles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Patterns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspect patterns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(apex %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(in %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading of the pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zodrivel::ChartWheel</name>
@@ -2327,6 +2428,14 @@ Windows: Qt %1, by The Qt Company (www.qt.io), under the GNU Lesser General Publ
     </message>
     <message>
         <source>Midheaven</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>South Node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To a point or angle</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2884,6 +2993,18 @@ Which reading was the time of birth?</source>
     </message>
     <message>
         <source>&amp;Print Report...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>North &amp;Node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;True node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mean node</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -100,7 +100,8 @@ TEST(ChartChoice, NodeChoiceIsRememberedAndTheClassicModelSaysWhatItLacks) {
     const auto* notes = second.findChild<QLabel*>("lblChartNotes");
     ASSERT_NE(notes, nullptr);
     EXPECT_EQ(notes->text(), "Chiron is computed in the precise model only.");
-    EXPECT_EQ(second.findChild<QTableWidget*>("tblPositions")->rowCount(), BodyCount + 2);
+    // The ten bodies, the mean node and Lilith, the two angles.
+    EXPECT_EQ(second.findChild<QTableWidget*>("tblPositions")->rowCount(), BodyCount + 2 + 2);
 }
 
 TEST(ChartChoice, UnknownOrDamagedSettingsReadAsTheDefaults) {
