@@ -8,9 +8,12 @@
 
 #include "core/about/LinkTexts.h"
 #include "core/aspects/AspectKind.h"
+#include "core/aspects/AspectPatterns.h"
 #include "core/entry/BirthSummary.h"
 #include "core/entry/EntryChecks.h"
+#include "core/ephemeris/ExtraPoints.h"
 #include "core/houses/Houses.h"
+#include "core/model/ChartPoint.h"
 #include "core/model/ChartPoints.h"
 #include "core/model/SkyModel.h"
 #include "core/model/TextTranslator.h"
@@ -168,6 +171,13 @@ std::vector<CoreText> coreTexts() {
     }
     for (const HouseSystem system : AllHouseSystems) {
         c.add(Report, houseSystemTitle(system), "a house system");
+    }
+    for (int kind = 0; kind < PatternKindCount; ++kind) {
+        c.add(Report, patternKindName(static_cast<PatternKind>(kind)), "an aspect pattern");
+    }
+    for (const std::string_view note :
+         {TrueNodePreciseOnlyText, ChironPreciseOnlyText, ChironNeedsFilesText}) {
+        c.add(Report, note, "what a model of the sky cannot compute");
     }
     return c.take();
 }

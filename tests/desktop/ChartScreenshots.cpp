@@ -2,10 +2,12 @@
 // Not a test: pictures of the result window with houses and aspect details, for a person to
 // look at. `zodrivel_chart_screenshots FOLDER` writes result-WxH.png at a laptop's and a large
 // screen's size, for the precise model in New York and the classic one in Tromsø (where
-// Placidus falls back to Porphyry), and wheel.png.
+// Placidus falls back to Porphyry), and wheel.png and wheel-large.png; the first pattern of a
+// chart is selected (for 10 March 1980 a T-square), so the pictures show it highlighted.
 
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QStyleFactory>
 #include <cstdio>
 
@@ -38,15 +40,31 @@ int main(int argc, char** argv) {
     arctic.birth.lonMinutes = 57;
     arctic.birth.isEast = true;
     const zodrivel::Chart tromso = zodrivel::calculateChart(arctic, {}, *services.sky);
+    // 10 March 1980, noon in New York: two grand trines and a T-square, the T-square selected.
+    zodrivel::ProceedRecord figures =
+        zodrivel::testing::newYorkCalculationRecord("ADA", "EST", false);
+    figures.birth.birthYear = 1980;
+    figures.birth.birthMonth = 3;
+    figures.birth.birthDay = 10;
+    figures.birth.birthHour = 12;
+    figures.birth.birthMinute = 0;
+    const zodrivel::Chart patterns = zodrivel::calculateChart(
+        figures, {zodrivel::SkyModel::Precise, zodrivel::DefaultHouseSystem}, *services.sky);
+    const int lastPattern = static_cast<int>(patterns.patterns.size()) - 1;
 
     bool ok = true;
     for (const auto& [calculation, name] :
-         {std::pair{&newYork, "newyork"}, std::pair{&tromso, "tromso"}}) {
+         {std::pair{&newYork, "newyork"}, std::pair{&tromso, "tromso"},
+          std::pair{&patterns, "patterns"}}) {
         for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)}) {
             zodrivel::ResultWindow result(*calculation, services);
             result.setWindowState(Qt::WindowNoState);
             result.resize(size);
             result.show();
+            if (auto* list = result.findChild<QListWidget*>(QStringLiteral("lstPatterns"));
+                list != nullptr && list->count() > 0) {
+                list->setCurrentRow(list->count() - 1);
+            }
             QApplication::processEvents();
             const QString file = QStringLiteral("result-%1-%2x%3.png")
                                      .arg(QString::fromLatin1(name))
@@ -55,10 +73,14 @@ int main(int argc, char** argv) {
             ok = result.grab().save(folder.filePath(file)) && ok;
         }
     }
-    zodrivel::ChartWheel wheel(newYork);
-    wheel.resize(700, 740);
-    wheel.show();
-    QApplication::processEvents();
-    ok = wheel.grab().save(folder.filePath(QStringLiteral("wheel.png"))) && ok;
+    zodrivel::ChartWheel wheel(patterns);
+    wheel.setHighlightedPattern(lastPattern);
+    for (const auto& [side, file] :
+         {std::pair{700, "wheel.png"}, std::pair{1300, "wheel-large.png"}}) {
+        wheel.resize(side, side + 40);
+        wheel.show();
+        QApplication::processEvents();
+        ok = wheel.grab().save(folder.filePath(QString::fromLatin1(file))) && ok;
+    }
     return ok ? 0 : 1;
 }
