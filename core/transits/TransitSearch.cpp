@@ -30,10 +30,21 @@ namespace {
 // 4. The crossings of one natal point and one angle, in time order, are walked through: entering
 //    the orb opens a transit, the exact crossings are its passes, leaving the orb closes it.
 
-// The step of the knots in days. The Moon never stations; its knots only bound the bracket of
-// each crossing (13 degrees a day, under half of the 30 between two angles). The others are at
-// least five knots into their shortest retrograde stretch.
-double knotStep(PointId body) { return body == PointId::Moon ? 0.5 : 4.0; }
+// The step of the knots in days: under a fifth of the body's shortest stretch between two
+// stations (Mercury's retrograde, about three weeks; Venus's about six; Mars's two months;
+// Jupiter ... Pluto's four months or more), so a station cannot fall between two knots unseen.
+// The Sun and the Moon never station; their knots only bound the brackets of the crossings
+// (the Moon's under half of the 30 degrees between two angles).
+double knotStep(PointId body) {
+    switch (body) {
+        case PointId::Moon: return 1.0;
+        case PointId::Mercury: return 4.0;
+        case PointId::Venus: return 6.0;
+        case PointId::Sun:
+        case PointId::Mars: return 8.0;
+        default: return 16.0;
+    }
+}
 
 // How far beyond the range a body is followed, in days, so that the passes of a retrograde
 // loop that straddles the range's start or end are grouped as they happen: at least the longest
@@ -78,12 +89,28 @@ Knot knotAt(const TransitSky& sky, PointId body, double time, double near) {
 
 // The station between two knots whose speeds differ in sign.
 Knot stationBetween(const TransitSky& sky, PointId body, Knot a, Knot b) {
+    // Regula falsi on the speed, halving the weight of an end kept twice (the Illinois
+    // method): a handful of steps where bisection takes twenty.
+    double fa = a.speed, fb = b.speed;
+    int kept = 0;
     while (b.time - a.time > StationTolerance) {
-        const Knot mid = knotAt(sky, body, 0.5 * (a.time + b.time), a.longitude);
-        if ((mid.speed < 0) == (a.speed < 0)) {
+        double t = (a.time * fb - b.time * fa) / (fb - fa);
+        if (!(t > a.time && t < b.time)) t = 0.5 * (a.time + b.time);
+        const Knot mid = knotAt(sky, body, t, a.longitude);
+        if (std::fabs(mid.speed) * StationTolerance < 1e-12) {  // under a microarcsecond
+            a = b = mid;
+            break;
+        }
+        if ((mid.speed < 0) == (fa < 0)) {
             a = mid;
+            fa = mid.speed;
+            if (kept == -1) fb *= 0.5;
+            kept = -1;
         } else {
             b = mid;
+            fb = mid.speed;
+            if (kept == 1) fa *= 0.5;
+            kept = 1;
         }
     }
     Knot station = knotAt(sky, body, 0.5 * (a.time + b.time), a.longitude);
@@ -121,6 +148,8 @@ double crossingBetween(const TransitSky& sky, PointId body, const Knot& a, const
     if (loSign == 0) return a.time;
     if (b.longitude == target) return b.time;
     double t = firstGuess(a, b, target);
+    // Over the knots' interval, with a margin of two, since the speed bends between them.
+    const double acceleration = 2 * std::fabs(b.speed - a.speed) / (b.time - a.time) + 1e-9;
     for (int i = 0; i < 100; ++i) {
         const Knot k = knotAt(sky, body, t, a.longitude);
         const double f = k.longitude - target;
@@ -130,11 +159,16 @@ double crossingBetween(const TransitSky& sky, PointId body, const Knot& a, const
         } else {
             hi = t;
         }
-        // A short step is taken without another look: Newton's error after it is of the
-        // order of its square. It is not checked against the bracket either, since at these
-        // Julian days a step under 5e-10 days rounds to nothing.
+        // A step is taken without another look when Newton's error after it, the step's
+        // square times half the acceleration over the speed (the acceleration as the two
+        // knots give it), is under the tolerance: most crossings need one position. Nor is it
+        // checked against the bracket then, since at these Julian days a step under 5e-10
+        // days rounds to nothing.
         const double step = k.speed != 0 ? -f / k.speed : hi - lo;
-        if (std::fabs(step) < TimeTolerance) return std::clamp(t + step, lo, hi);
+        if (std::fabs(step) < TimeTolerance ||
+            step * step * acceleration < 2 * TimeTolerance * std::fabs(k.speed)) {
+            return std::clamp(t + step, lo, hi);
+        }
         if (hi - lo < TimeTolerance) return 0.5 * (lo + hi);
         t = t + step > lo && t + step < hi ? t + step : 0.5 * (lo + hi);
     }
