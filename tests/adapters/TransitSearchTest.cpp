@@ -39,8 +39,8 @@ double longitudeAt(int body, double jd) {
 
 double arc(double degrees) { return std::remainder(degrees, 360.0); }  // (-180, 180]
 
-// A birth chart drawn here from the library: the ten bodies and, with houses, the angles
-// (Placidus).
+// A birth chart drawn here from the library: the ten bodies, the true node, Lilith and Chiron
+// and, with houses, the angles (Placidus).
 Chart natalChart(double jd, double latitude, double eastLongitude, bool withHouses) {
     swe_set_ephe_path(DebianEphemerisFolder);
     Chart chart;
@@ -49,6 +49,15 @@ Chart natalChart(double jd, double latitude, double eastLongitude, bool withHous
         char error[AS_MAXCH] = {};
         swe_calc_ut(jd, slot, Flags | SEFLG_SPEED, xx, error);
         chart.points.push_back({bodyOfSlot(slot), xx[0], xx[3], 0});
+    }
+    // The further points, as a chart holds them after the bodies.
+    for (const auto& [id, number] :
+         {std::pair{PointId::NorthNode, SE_TRUE_NODE}, std::pair{PointId::Lilith, SE_MEAN_APOG},
+          std::pair{PointId::Chiron, SE_CHIRON}}) {
+        double xx[6] = {};
+        char error[AS_MAXCH] = {};
+        swe_calc_ut(jd, number, Flags | SEFLG_SPEED, xx, error);
+        chart.points.push_back({id, xx[0], xx[3], 0});
     }
     if (withHouses) {
         double cusps[13] = {}, ascmc[10] = {};
