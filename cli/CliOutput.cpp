@@ -15,6 +15,7 @@
 #include "core/report/RtfWriter.h"
 #include "core/texts/AspectTexts.h"
 #include "core/texts/PointReadings.h"
+#include "core/texts/TransitReadings.h"
 #include "core/time/TimeZones.h"
 #include "core/time/ZoneHistory.h"
 
@@ -206,6 +207,14 @@ std::string formatTextsJson() {
         table.push_back({{"kind", "Pattern"},
                          {"first", patternKindName(reading.kind)},
                          {"second", shaped},
+                         {"text", reading.text}});
+    }
+    // The transits' readings, by moving body, natal point and family of aspects.
+    for (const KeyedReading& reading : transitReadings()) {
+        table.push_back({{"kind", "Transit"},
+                         {"family", readingFamilyName(reading.family)},
+                         {"first", pointName(reading.first)},
+                         {"second", pointName(reading.second)},
                          {"text", reading.text}});
     }
     return table.dump(2) + "\n";
