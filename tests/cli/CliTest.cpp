@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include "cli/CliOptions.h"
 #include "tests/common/ManualPage.h"
 #include "tests/common/ProcessRun.h"
 
@@ -795,7 +796,8 @@ TEST(CliChartChoices, UnknownModelsAndSystemsAreRefused) {
     EXPECT_EQ(runCli({"--list-zones", "--houses", "koch"}).status, 2);
 }
 
-// The manual page describes exactly the options --help lists, and every output format.
+// The manual page describes exactly the options of the table, which --help lists, and every
+// output format.
 TEST(Cli, TheManualPageDescribesEveryOptionAndFormatOfTheHelp) {
     const CliRun help = runCli({"--help"});
     ASSERT_EQ(help.status, 0);
@@ -804,6 +806,13 @@ TEST(Cli, TheManualPageDescribesEveryOptionAndFormatOfTheHelp) {
     const std::set<std::string> listed = zodrivel::testing::optionsInHelp(help.out);
     EXPECT_GT(listed.size(), 20U) << help.out;
     EXPECT_EQ(zodrivel::testing::optionsInManPage(page), listed);
+    // The help is made from the option table, and lists nothing beside it but --help and
+    // --version.
+    std::set<std::string> tabled{"--help", "--version"};
+    for (const zodrivel::cli::OptionInfo& info : zodrivel::cli::CliOptionTable) {
+        tabled.insert(std::string(info.name));
+    }
+    EXPECT_EQ(tabled, listed);
     // The choices --format offers, "{table,json,...}" in the help, each in the page as ".B pdf".
     const std::size_t open = help.out.find('{', help.out.find("--format"));
     const std::string formats = help.out.substr(open + 1, help.out.find('}', open) - open - 1);
