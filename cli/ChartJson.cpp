@@ -26,9 +26,12 @@ public:
     JsonText& beginArray() { return open('['); }
     JsonText& endArray() { return close(']'); }
 
+    // `name` is one of this file's own keys, which need no escapes: copied without the scan.
     JsonText& key(std::string_view name) {
         element();
-        appendJsonString(out_, name);
+        out_ += '"';
+        out_ += name;
+        out_ += '"';
         out_ += indented_ ? ": " : ":";
         afterKey_ = true;
         return *this;

@@ -3,7 +3,9 @@
 // Turning the command line's birth options into the entry window's texts, with the window's
 // own messages where it has one and a message naming the option where it has none.
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +16,105 @@
 #include "core/entry/QuotedText.h"
 
 namespace zodrivel::cli {
+
+// Every option of the command line, named once: --help, the parser, the refusals of options a
+// mode does not read and the manual page's test all read this table.
+enum class Option {
+    Name,
+    Date,
+    Time,
+    Lon,
+    Lat,
+    Zone,
+    Dst,
+    NoDst,
+    Place,
+    Tz,
+    FindPlace,
+    Format,
+    Transits,
+    Transiting,
+    TransitOrb,
+    Ephemeris,
+    Houses,
+    Node,
+    Output,
+    Example,
+    Input,
+    SaveBirth,
+    Batch,
+    ListZones,
+    Texts,
+};
+
+struct OptionInfo {
+    Option option;
+    std::string_view name;
+    // Describes one birth: refused by every mode that reads no birth.
+    bool describesBirth;
+    std::string_view help;
+};
+
+// clang-format off
+inline constexpr OptionInfo CliOptionTable[] = {
+    {Option::Name, "--name", true, "Name of the person (letters of any script, blanks, - and ')"},
+    {Option::Date, "--date", true, "Local date of birth, YYYY-MM-DD, 1901..2050"},
+    {Option::Time, "--time", true, "Local clock time, HH:MM[:SS] (seconds are ignored)"},
+    {Option::Lon, "--lon", true, "Longitude: degrees, E or W, minutes (74W00)"},
+    {Option::Lat, "--lat", true, "Latitude: degrees, N or S, minutes (40N43)"},
+    {Option::Zone, "--zone", true, "Time zone: list position 0..70, row text or abbreviation"},
+    {Option::Dst, "--dst", true,
+     "Daylight saving time was in force (with --tz: the first of a time the clocks showed twice)"},
+    {Option::NoDst, "--no-dst", true,
+     "With --tz: the second, standard-time reading of a time the clocks showed twice"},
+    {Option::Place, "--place", true,
+     "Place of birth from the offline atlas: NAME[, DIVISION][, COUNTRY]; gives the coordinates "
+     "and, without --zone or --tz, the time zone"},
+    {Option::Tz, "--tz", true,
+     "Time zone by id (Europe/London): the offset its history gives for the local date and time"},
+    {Option::FindPlace, "--find-place", false, "List the atlas places matching TEXT"},
+    {Option::Format, "--format", false, "Output format"},
+    {Option::Transits, "--transits", false,
+     "Transits to the birth chart from FROM to TO, both days included, universal time: FROM/TO as "
+     "YYYY-MM-DD/YYYY-MM-DD, 1800..2399 (formats table, json, csv, ics, report, rtf, pdf)"},
+    {Option::Transiting, "--transiting", false,
+     "With --transits: the moving bodies, as a list (Moon,Sun,Saturn); default Sun and Mercury to "
+     "Pluto"},
+    {Option::TransitOrb, "--transit-orb", false,
+     "With --transits: a moving body's orb in degrees, BODY=DEGREES (Saturn=1.5), repeatable or as "
+     "a list; defaults Moon 0.25, Sun, Mercury and Venus 0.5, Mars 0.75, Jupiter to Pluto 1"},
+    {Option::Ephemeris, "--ephemeris", false,
+     "Positions: classic (as in version 1.15) or precise (Swiss Ephemeris)"},
+    {Option::Houses, "--houses", false, "House system (default placidus)"},
+    {Option::Node, "--node", false,
+     "North Node: true (default) or mean; the classic model has the mean node only"},
+    {Option::Output, "--output", false, "Write to FILE instead of standard output"},
+    {Option::Example, "--example", false, "Compute a built-in example birth"},
+    {Option::Input, "--input", true,
+     "Read the birth from a birth file (.zodrivel); birth options given beside it take the place "
+     "of its fields"},
+    {Option::SaveBirth, "--save-birth", true,
+     "Also write the birth given by the options as a birth file"},
+    {Option::Batch, "--batch", true,
+     "Compute many births from FILE (- for standard input): JSON Lines or CSV with a header; one "
+     "result a line, as JSON Lines or --format csv"},
+    {Option::ListZones, "--list-zones", false, "Print the 71 time zones with their positions"},
+    {Option::Texts, "--texts", false, "Print every interpretation paragraph with its key, as JSON"},
+};
+// clang-format on
+
+// In the order of Option, which is also the order --help lists them in.
+static_assert([] {
+    for (std::size_t i = 0; i < std::size(CliOptionTable); ++i) {
+        if (static_cast<std::size_t>(CliOptionTable[i].option) != i) return false;
+    }
+    return std::size(CliOptionTable) == static_cast<std::size_t>(Option::Texts) + 1;
+}());
+
+constexpr const OptionInfo& optionInfo(Option option) {
+    return CliOptionTable[static_cast<std::size_t>(option)];
+}
+constexpr std::string_view optionName(Option option) { return optionInfo(option).name; }
 
 struct BirthOptions {
     std::optional<std::string> name, date, time, lon, lat, zone;

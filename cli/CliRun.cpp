@@ -61,108 +61,101 @@ struct Options {
     TransitOptions transits;
 };
 
-// The options of the transits, refused by every mode but one birth's chart.
-constexpr const char* TransitOptionNames[] = {"--transits", "--transiting", "--transit-orb"};
+bool isGiven(const CLI::App& app, Option option) {
+    return app.count(std::string(optionName(option))) > 0;
+}
 
-std::optional<Answer> refuseTransitOptions(const CLI::App& app, const char* mode) {
-    for (const char* option : TransitOptionNames) {
-        if (app.count(option) > 0)
-            return refused(std::string(option) + " is not used with " + mode);
+// The options of the transits, refused by every mode but one birth's chart.
+constexpr Option TransitOptions[] = {Option::Transits, Option::Transiting, Option::TransitOrb};
+
+std::optional<Answer> refuseTransitOptions(const CLI::App& app, Option mode) {
+    for (const Option option : TransitOptions) {
+        if (isGiven(app, option)) {
+            return refused(std::string(optionName(option)) + " is not used with " +
+                           std::string(optionName(mode)));
+        }
     }
     return std::nullopt;
 }
 
-// The options that describe one birth, named once: every mode that reads no birth refuses them.
-constexpr const char* BirthOptionNames[] = {
-    "--name",  "--date", "--time",   "--lon",   "--lat",   "--zone",      "--dst",
-    "--place", "--tz",   "--no-dst", "--input", "--batch", "--save-birth"};
-
+// Each option of the table, in its order, with the value it sets and the choices it accepts.
 void declareOptions(CLI::App& app, Options& o) {
     // As with most tools, an option given twice takes its last value.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    BirthOptions& birth = o.birth;
-    app.add_option("--name", birth.name,
-                   "Name of the person (letters of any script, blanks, - and ')");
-    app.add_option("--date", birth.date, "Local date of birth, YYYY-MM-DD, 1901..2050");
-    app.add_option("--time", birth.time, "Local clock time, HH:MM[:SS] (seconds are ignored)");
-    app.add_option("--lon", birth.lon, "Longitude: degrees, E or W, minutes (74W00)");
-    app.add_option("--lat", birth.lat, "Latitude: degrees, N or S, minutes (40N43)");
-    app.add_option("--zone", birth.zone,
-                   "Time zone: list position 0..70, row text or abbreviation");
-    app.add_flag("--dst", birth.dst,
-                 "Daylight saving time was in force (with --tz: the first of a time the clocks "
-                 "showed twice)");
-    app.add_flag("--no-dst", birth.noDst,
-                 "With --tz: the second, standard-time reading of a time the clocks showed twice");
-    app.add_option("--place", birth.place,
-                   "Place of birth from the offline atlas: NAME[, DIVISION][, COUNTRY]; gives "
-                   "the coordinates and, without --zone or --tz, the time zone");
-    app.add_option("--tz", birth.tz,
-                   "Time zone by id (Europe/London): the offset its history gives for the "
-                   "local date and time");
-    app.add_option("--find-place", o.findPlace, "List the atlas places matching TEXT");
-    app.add_option("--format", o.format, "Output format")
-        ->check(CLI::IsMember({"table", "json", "report", "rtf", "pdf", "csv", "ics"}));
-    app.add_option("--transits", o.transits.range,
-                   "Transits to the birth chart from FROM to TO, both days included, universal "
-                   "time: FROM/TO as YYYY-MM-DD/YYYY-MM-DD, 1800..2399 (formats table, json, "
-                   "csv, ics, report, rtf, pdf)");
-    app.add_option("--transiting", o.transits.transiting,
-                   "With --transits: the moving bodies, as a list (Moon,Sun,Saturn); default Sun "
-                   "and Mercury to Pluto");
-    app.add_option("--transit-orb", o.transits.orbs,
-                   "With --transits: a moving body's orb in degrees, BODY=DEGREES (Saturn=1.5), "
-                   "repeatable or as a list; defaults Moon 0.25, Sun, Mercury and Venus 0.5, "
-                   "Mars 0.75, Jupiter to Pluto 1")
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     std::vector<std::string> models;
     for (const SkyModelInfo& info : SkyModels) models.emplace_back(info.name);
-    app.add_option("--ephemeris", o.ephemerisName,
-                   "Positions: classic (as in version 1.15) or precise (Swiss Ephemeris)")
-        ->check(CLI::IsMember(models));
     std::vector<std::string> houseNames;
     for (const HouseSystem system : AllHouseSystems) {
         houseNames.emplace_back(houseSystemName(system));
     }
-    app.add_option("--houses", o.houseName, "House system (default placidus)")
-        ->check(CLI::IsMember(houseNames));
-    app.add_option("--node", o.nodeName,
-                   "North Node: true (default) or mean; the classic model has the mean node only")
-        ->check(CLI::IsMember({std::string(nodeKindName(NodeKind::True)),
-                               std::string(nodeKindName(NodeKind::Mean))}));
-    app.add_option("--output", o.output, "Write to FILE instead of standard output");
-    app.add_flag("--example", o.example, "Compute a built-in example birth");
-    app.add_option("--input", o.input,
-                   "Read the birth from a birth file (.zodrivel); birth options given beside it "
-                   "take the place of its fields");
-    app.add_option("--save-birth", o.saveBirth,
-                   "Also write the birth given by the options as a birth file");
-    app.add_option("--batch", o.batch,
-                   "Compute many births from FILE (- for standard input): JSON Lines or CSV with "
-                   "a header; one result a line, as JSON Lines or --format csv");
-    app.add_flag("--list-zones", o.listZones, "Print the 71 time zones with their positions");
-    app.add_flag("--texts", o.texts, "Print every interpretation paragraph with its key, as JSON");
+    BirthOptions& birth = o.birth;
+    for (const OptionInfo& info : CliOptionTable) {
+        const std::string name(info.name), help(info.help);
+        const auto value = [&](auto& target) { return app.add_option(name, target, help); };
+        const auto flag = [&](bool& target) { app.add_flag(name, target, help); };
+        switch (info.option) {
+            case Option::Name: value(birth.name); break;
+            case Option::Date: value(birth.date); break;
+            case Option::Time: value(birth.time); break;
+            case Option::Lon: value(birth.lon); break;
+            case Option::Lat: value(birth.lat); break;
+            case Option::Zone: value(birth.zone); break;
+            case Option::Dst: flag(birth.dst); break;
+            case Option::NoDst: flag(birth.noDst); break;
+            case Option::Place: value(birth.place); break;
+            case Option::Tz: value(birth.tz); break;
+            case Option::FindPlace: value(o.findPlace); break;
+            case Option::Format:
+                value(o.format)->check(
+                    CLI::IsMember({"table", "json", "report", "rtf", "pdf", "csv", "ics"}));
+                break;
+            case Option::Transits: value(o.transits.range); break;
+            case Option::Transiting: value(o.transits.transiting); break;
+            case Option::TransitOrb:
+                value(o.transits.orbs)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+                break;
+            case Option::Ephemeris: value(o.ephemerisName)->check(CLI::IsMember(models)); break;
+            case Option::Houses: value(o.houseName)->check(CLI::IsMember(houseNames)); break;
+            case Option::Node:
+                value(o.nodeName)->check(CLI::IsMember({std::string(nodeKindName(NodeKind::True)),
+                                                        std::string(nodeKindName(NodeKind::Mean))}));
+                break;
+            case Option::Output: value(o.output); break;
+            case Option::Example: flag(o.example); break;
+            case Option::Input: value(o.input); break;
+            case Option::SaveBirth: value(o.saveBirth); break;
+            case Option::Batch: value(o.batch); break;
+            case Option::ListZones: flag(o.listZones); break;
+            case Option::Texts: flag(o.texts); break;
+        }
+    }
     app.set_version_flag("--version", std::string("zodrivel-cli ") + Version);
 }
 
 // An option the chosen mode does not read is refused, not silently dropped: "--example
 // --date 1999-01-01" would otherwise print the example's chart as if for that date.
-std::optional<Answer> refuseUnread(const CLI::App& app, const char* mode, bool birthOptions,
-                                   std::initializer_list<const char*> extra) {
-    std::vector<const char*> notRead;
-    if (birthOptions) notRead.assign(std::begin(BirthOptionNames), std::end(BirthOptionNames));
-    notRead.insert(notRead.end(), extra);
-    for (const char* option : notRead) {
-        if (app.count(option) > 0)
-            return refused(std::string(option) + " is not used with " + mode);
+std::optional<Answer> refuseUnread(const CLI::App& app, Option mode, bool birthOptions,
+                                   std::initializer_list<Option> extra) {
+    const auto refuse = [&](Option option) {
+        return refused(std::string(optionName(option)) + " is not used with " +
+                       std::string(optionName(mode)));
+    };
+    // The birth options first, so that a birth given to the wrong mode is named as such.
+    for (const OptionInfo& info : CliOptionTable) {
+        if (birthOptions && info.describesBirth && isGiven(app, info.option)) {
+            return refuse(info.option);
+        }
+    }
+    for (const Option option : extra) {
+        if (isGiven(app, option)) return refuse(option);
     }
     return std::nullopt;
 }
 
 Answer findPlaceAnswer(const CLI::App& app, const Options& o, const CliSources& sources) {
-    if (auto error = refuseTransitOptions(app, "--find-place")) return *error;
-    if (auto error =
-            refuseUnread(app, "--find-place", true, {"--example", "--texts", "--list-zones"})) {
+    if (auto error = refuseTransitOptions(app, Option::FindPlace)) return *error;
+    if (auto error = refuseUnread(app, Option::FindPlace, true,
+                                  {Option::Example, Option::Texts, Option::ListZones})) {
         return *error;
     }
     if (o.format != "table" && o.format != "json") {
@@ -179,17 +172,17 @@ Answer findPlaceAnswer(const CLI::App& app, const Options& o, const CliSources& 
 }
 
 Answer batchAnswer(const CLI::App& app, const Options& o, const ChartChoice& choice) {
-    if (auto error = refuseTransitOptions(app, "--batch")) return *error;
+    if (auto error = refuseTransitOptions(app, Option::Batch)) return *error;
     // Every birth option but --batch itself, and --example.
-    for (const char* option : BirthOptionNames) {
-        if (std::string_view(option) != "--batch" && app.count(option) > 0) {
-            return refused(std::string(option) + " is not used with --batch");
+    for (const OptionInfo& info : CliOptionTable) {
+        if (info.describesBirth && info.option != Option::Batch && isGiven(app, info.option)) {
+            return refused(std::string(info.name) + " is not used with --batch");
         }
     }
-    if (app.count("--example") > 0) return refused("--example is not used with --batch");
+    if (isGiven(app, Option::Example)) return refused("--example is not used with --batch");
     if (o.batch.empty())
         return refused("--batch: the file name is empty; give - for standard input");
-    if (o.format != "json" && o.format != "csv" && app.count("--format") > 0) {
+    if (o.format != "json" && o.format != "csv" && isGiven(app, Option::Format)) {
         return refused("--batch writes json (JSON Lines) or csv, not " + o.format);
     }
     Answer answer{0, {}, {}, o.output};
@@ -245,19 +238,20 @@ Answer transitOutput(const Chart& chart, const TransitRequest& request, const st
 Answer chartAnswer(const CLI::App& app, const Options& o, const ChartChoice& choice,
                    const CliSources& sources) {
     std::optional<TransitRequest> transits;
-    if (app.count("--transits") > 0) {
+    if (isGiven(app, Option::Transits)) {
         auto request = transitRequest(o.transits);
         if (const auto* error = std::get_if<InputError>(&request)) return refused(error->message);
         transits = std::get<TransitRequest>(std::move(request));
     } else {
-        for (const char* option : {"--transiting", "--transit-orb"}) {
-            if (app.count(option) > 0) return refused(std::string(option) + " needs --transits");
+        for (const Option option : {Option::Transiting, Option::TransitOrb}) {
+            if (isGiven(app, option))
+                return refused(std::string(optionName(option)) + " needs --transits");
         }
         if (o.format == "ics") return refused("--format ics writes transits: give --transits");
     }
     BirthFile fromFile;
     BirthOptions given = o.example ? exampleBirth() : o.birth;
-    if (app.count("--input") > 0) {
+    if (isGiven(app, Option::Input)) {
         auto loaded = loadBirthFile(o.input, sources.birthFiles());
         if (const auto* problem = std::get_if<std::string>(&loaded)) {
             // The reason may quote the file's text: the whole message stays one escaped line.
@@ -271,7 +265,7 @@ Answer chartAnswer(const CLI::App& app, const Options& o, const ChartChoice& cho
                 escapeControls("--input: " + o.input + ": " + error->message, LineBreaks::Escaped));
         }
         given =
-            overlayOptions(std::get<BirthOptions>(fileOptions), o.birth, app.count("--dst") > 0);
+            overlayOptions(std::get<BirthOptions>(fileOptions), o.birth, isGiven(app, Option::Dst));
     }
     const GeonamesAtlas& atlas = sources.atlas();
     const auto searchOnce = [&atlas](std::string_view text, std::size_t limit) {
@@ -283,7 +277,7 @@ Answer chartAnswer(const CLI::App& app, const Options& o, const ChartChoice& cho
     const Chart chart = computeChart(entries, choice, sources.sky());
     Answer answer = transits ? transitOutput(chart, *transits, o.format, o.output, sources)
                              : chartOutput(chart, o.format, o.output);
-    if (answer.status != 0 || app.count("--save-birth") == 0) return answer;
+    if (answer.status != 0 || !isGiven(app, Option::SaveBirth)) return answer;
     if (o.saveBirth.empty()) return refused("--save-birth: the file name is empty");
     answer.birthFile = o.saveBirth;
     answer.birthFileText = sources.birthFiles().write(withEntries(fromFile, entries));
@@ -314,37 +308,37 @@ Answer parseAndFormat(int argc, const char* const* argv, const CliSources& sourc
         return refused(parserMessage(e.what(), argc, argv));
     }
 
-    if (app.count("--output") > 0 && o.output.empty()) {
+    if (isGiven(app, Option::Output) && o.output.empty()) {
         return refused(
             "--output: the file name is empty; leave --output out to write to "
             "standard output");
     }
     if (o.listZones) {
-        if (auto error = refuseTransitOptions(app, "--list-zones")) return *error;
-        if (auto error = refuseUnread(
-                app, "--list-zones", true,
-                {"--format", "--example", "--texts", "--ephemeris", "--houses", "--node"})) {
+        if (auto error = refuseTransitOptions(app, Option::ListZones)) return *error;
+        if (auto error = refuseUnread(app, Option::ListZones, true,
+                                      {Option::Format, Option::Example, Option::Texts,
+                                       Option::Ephemeris, Option::Houses, Option::Node})) {
             return *error;
         }
         return {0, formatZoneList(), {}, o.output};
     }
     if (o.findPlace) return findPlaceAnswer(app, o, sources);
     if (o.texts) {
-        if (auto error = refuseTransitOptions(app, "--texts")) return *error;
-        if (auto error =
-                refuseUnread(app, "--texts", true,
-                             {"--format", "--example", "--ephemeris", "--houses", "--node"})) {
+        if (auto error = refuseTransitOptions(app, Option::Texts)) return *error;
+        if (auto error = refuseUnread(app, Option::Texts, true,
+                                      {Option::Format, Option::Example, Option::Ephemeris,
+                                       Option::Houses, Option::Node})) {
             return *error;
         }
         return {0, formatTextsJson(), {}, o.output};
     }
     if (o.example) {
-        if (auto error = refuseUnread(app, "--example", true, {})) return *error;
+        if (auto error = refuseUnread(app, Option::Example, true, {})) return *error;
     }
     const ChartChoice choice{skyModelFromName(o.ephemerisName).value_or(DefaultSkyModel),
                              houseSystemFromName(o.houseName).value_or(DefaultHouseSystem),
                              nodeKindFromName(o.nodeName).value_or(DefaultNodeKind)};
-    if (app.count("--batch") > 0) return batchAnswer(app, o, choice);
+    if (isGiven(app, Option::Batch)) return batchAnswer(app, o, choice);
     return chartAnswer(app, o, choice, sources);
 }
 

@@ -12,7 +12,7 @@ AspectDetail aspectDetail(const AspectHit& hit, const ChartPoint& first, const C
     const double raw = first.longitude - second.longitude;
     // The search folded the rounded difference by a whole turn (or not at all); the same turn
     // keeps the exact value inside the window the hit was found in.
-    const double exact = raw + (hit.separation - roundHalfEven(raw));
+    const double exact = raw + (hit.separation - roundLongitudeDifference(raw));
     // A hit between two charts may have fallen on the negative side; its exact angle lies there.
     const int centre = windowOf(hit.kind).centre;
     const double fromExact = exact - (hit.separation < 0 ? -centre : centre);

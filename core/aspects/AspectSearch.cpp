@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "core/aspects/AspectSearch.h"
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -8,25 +9,8 @@
 
 namespace zodrivel {
 
-namespace {
-
-// roundHalfEven for the differences of two longitudes, in a few instructions instead of a
-// library call: adding and taking away 1.5 * 2^52 leaves no bits below the units, and the
-// addition rounds to nearest with ties to even, the mode the program never leaves. Exact for
-// |x| < 2^51; anything else (a NaN included) takes the general route. (Only a build with
-// -ffast-math could cancel the two steps; the program is not built so, and the search is
-// tested against roundHalfEven itself.)
-int roundDifference(double x) {
-    constexpr double Shift = 6755399441055744.0;  // 1.5 * 2^52
-    if (!(std::fabs(x) < 0x1p51)) return roundHalfEven(x);
-    const double shifted = x + Shift;
-    return static_cast<int>(shifted - Shift);
-}
-
-}  // namespace
-
 int aspectSeparation(double firstLongitude, double secondLongitude) {
-    int separation = roundDifference(firstLongitude - secondLongitude);
+    int separation = roundLongitudeDifference(firstLongitude - secondLongitude);
     // Past 190 either way the short arc runs through 0 Aries. The raw opposition window
     // (170..190) is untouched, so every raw hit survives with its orientation.
     if (separation > 190) separation -= 360;
@@ -92,9 +76,22 @@ std::vector<AspectHit> aspectsBetween(std::span<const ChartPoint> a, std::span<c
     // rounding half to even and the fold are both odd, so the reverse order's separation is
     // the negative. A chart has a few dozen points at most.
     const std::size_t n = a.size();
-    std::vector<int> separations(n * n), kinds(n * n, NoKind);
+    // The pair tables live on the stack for any chart of up to StackPoints points (a chart's
+    // every aspect search): two allocations a chart fewer.
+    constexpr std::size_t StackPoints = 24;
+    std::array<int, StackPoints * StackPoints> separationsOnStack, kindsOnStack;
+    std::vector<int> separationsOnHeap, kindsOnHeap;
+    int* separations = separationsOnStack.data();
+    int* kinds = kindsOnStack.data();
+    if (n > StackPoints) {
+        separationsOnHeap.resize(n * n);
+        kindsOnHeap.resize(n * n);
+        separations = separationsOnHeap.data();
+        kinds = kindsOnHeap.data();
+    }
     std::size_t count = 0;
     for (std::size_t i = 0; i < n; ++i) {
+        kinds[i * n + i] = NoKind;  // a point makes no aspect with itself
         for (std::size_t j = i + 1; j < n; ++j) {
             const int separation = aspectSeparation(a[i].longitude, b[j].longitude);
             separations[i * n + j] = separation;

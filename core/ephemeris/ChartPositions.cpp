@@ -46,11 +46,11 @@ ChartPoints computeChartMotions(double daysSinceJ2000, const EclipticMotion& moo
     for (int slot = 0; slot < ChartPointCount; ++slot) {
         chart.names[slot] = ChartPointNameTexts[slot];
     }
-    const OrbitState earth = earthState(daysSinceJ2000);
+    const std::array<EclipticMotion, ElementsRowCount> motions = geocentricMotions(daysSinceJ2000);
     const double precession = precessionSinceJ2000(daysSinceJ2000);
     const double precessionSpeed = precessionRate(daysSinceJ2000);
     for (int row = 0; row < ElementsRowCount; ++row) {
-        const EclipticMotion j2000 = geocentricMotion(row, daysSinceJ2000, earth);
+        const EclipticMotion& j2000 = motions[row];
         chart.longitudes[SlotOfRow[row]] = reduceDegrees(j2000.longitude + precession);
         chart.speeds[SlotOfRow[row]] = j2000.speed + precessionSpeed;
     }

@@ -56,6 +56,18 @@ constexpr double MPrimeRate = 477198.8676313;
 constexpr double FRate = 483202.0175273;
 constexpr double DaysPerJulianCentury = 36525.0;
 
+// The rate of each term's argument, radians per century, worked out once when compiling: the
+// same operations, in the same order, as at run time, so the same values.
+constexpr std::array<double, LongitudeTerms.size()> ArgumentRates = [] {
+    std::array<double, LongitudeTerms.size()> rates{};
+    for (std::size_t k = 0; k < LongitudeTerms.size(); ++k) {
+        const LunarTerm& term = LongitudeTerms[k];
+        rates[k] = (term.d * DRate + term.m * MRate + term.mPrime * MPrimeRate + term.f * FRate) *
+                   DegToRad;
+    }
+    return rates;
+}();
+
 // The longitude, and with WithSpeed its derivative. Both instances evaluate the longitude with
 // the same operations in the same order, so it comes out the same to the last bit.
 template <bool WithSpeed>
@@ -72,16 +84,14 @@ EclipticMotion moonMotion(double julianCenturies) {
 
     double sum = 0;   // degrees
     double rate = 0;  // degrees per century
-    for (const LunarTerm& term : LongitudeTerms) {
+    for (std::size_t k = 0; k < LongitudeTerms.size(); ++k) {
+        const LunarTerm& term = LongitudeTerms[k];
         const double argument = term.d * D + term.m * M + term.mPrime * MPrime + term.f * F;
         const double sine = std::sin(argument);
         sum += term.coefficient * (term.timesE ? E : 1.0) * sine;
         if constexpr (WithSpeed) {
-            const double argumentRate =
-                (term.d * DRate + term.m * MRate + term.mPrime * MPrimeRate + term.f * FRate) *
-                DegToRad;
             const double amplitude = term.coefficient * (term.timesE ? E : 1.0);
-            rate += amplitude * argumentRate * std::cos(argument);
+            rate += amplitude * ArgumentRates[k] * std::cos(argument);
             if (term.timesE) rate += term.coefficient * dE * sine;
         }
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "core/ephemeris/OrbitalElements.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -83,16 +84,54 @@ double quadrantArcTangent(double y, double x) {
     return signOf(y) * (Pi - std::atan(std::fabs(y / x)));
 }
 
-double trueAnomaly(double M, double e) {
-    double E = M + e * std::sin(M) * (1 + e * std::cos(M));
-    for (int step = 0; step < KeplerIterationCap; ++step) {
-        const double E0 = E;
-        E = E0 - (E0 - e * std::sin(E0) - M) / (1 - e * std::cos(E0));
-        if (!(std::fabs(E0 - E) > KeplerTolerance)) break;
-    }
+namespace {
+
+// The steps of Kepler's equation E - e sin E = M, shared by trueAnomaly and trueAnomalies so
+// that both take exactly the same operations.
+double keplerStart(double M, double e) { return M + e * std::sin(M) * (1 + e * std::cos(M)); }
+double keplerStep(double E0, double M, double e) {
+    return E0 - (E0 - e * std::sin(E0) - M) / (1 - e * std::cos(E0));
+}
+double anomalyOf(double E, double e) {
     double v = 2 * std::atan(std::sqrt((1 + e) / (1 - e)) * std::tan(E / 2));
     if (v < 0) v += TwoPi;
     return v;
+}
+
+}  // namespace
+
+double trueAnomaly(double M, double e) {
+    double E = keplerStart(M, e);
+    for (int step = 0; step < KeplerIterationCap; ++step) {
+        const double E0 = E;
+        E = keplerStep(E0, M, e);
+        if (!(std::fabs(E0 - E) > KeplerTolerance)) break;
+    }
+    return anomalyOf(E, e);
+}
+
+void trueAnomalies(std::span<const double> M, std::span<const double> e, std::span<double> v) {
+    constexpr std::size_t Most = ElementsRowCount;
+    const std::size_t n = std::min({M.size(), e.size(), v.size(), Most});
+    std::array<double, Most> E{};
+    std::array<bool, Most> solving{};
+    for (std::size_t k = 0; k < n; ++k) {
+        E[k] = keplerStart(M[k], e[k]);
+        solving[k] = true;
+    }
+    // Each orbit stops after the very step at which trueAnomaly would stop.
+    for (int step = 0; step < KeplerIterationCap; ++step) {
+        bool any = false;
+        for (std::size_t k = 0; k < n; ++k) {
+            if (!solving[k]) continue;
+            const double E0 = E[k];
+            E[k] = keplerStep(E0, M[k], e[k]);
+            solving[k] = std::fabs(E0 - E[k]) > KeplerTolerance;
+            any = any || solving[k];
+        }
+        if (!any) break;
+    }
+    for (std::size_t k = 0; k < n; ++k) v[k] = anomalyOf(E[k], e[k]);
 }
 
 namespace {
@@ -122,10 +161,12 @@ KeplerRates keplerRates(const Elements& b, const Elements& rate, double cosV, do
 
 // The Earth's heliocentric place, and with WithVelocity its velocity. Both instances compute
 // the place with the same operations, so it is the same to the last bit.
+double meanAnomaly(const Elements& b) { return reduceRadians(b.meanLongitude - b.peri); }
+
+// The Earth's place at true anomaly v of its elements `earth`, and with WithVelocity its
+// velocity.
 template <bool WithVelocity>
-OrbitState earthOrbit(double d) {
-    const Elements earth = orbitalElements(EarthRow, d);
-    const double v = trueAnomaly(reduceRadians(earth.meanLongitude - earth.peri), earth.e);
+OrbitState earthOrbitAt(const Elements& earth, double v) {
     const double r = earth.a * (1 - earth.e * earth.e) / (1 + earth.e * std::cos(v));
     OrbitState state;
     state.position = {r * std::cos(v + earth.peri), r * std::sin(v + earth.peri)};
@@ -140,12 +181,16 @@ OrbitState earthOrbit(double d) {
     return state;
 }
 
-// A body's heliocentric ecliptic x, y, and with WithVelocity their rates; as earthOrbit, the
-// place is the same in both instances.
 template <bool WithVelocity>
-OrbitState bodyOrbit(int row, double d) {
-    const Elements b = orbitalElements(row, d);
-    const double v = trueAnomaly(reduceRadians(b.meanLongitude - b.peri), b.e);
+OrbitState earthOrbit(double d) {
+    const Elements earth = orbitalElements(EarthRow, d);
+    return earthOrbitAt<WithVelocity>(earth, trueAnomaly(meanAnomaly(earth), earth.e));
+}
+
+// A body's heliocentric ecliptic x, y at true anomaly v of its elements b, and with
+// WithVelocity their rates; as earthOrbit, the place is the same in both instances.
+template <bool WithVelocity>
+OrbitState bodyOrbitAt(int row, const Elements& b, double v) {
     const double r = b.a * (1 - b.e * b.e) / (1 + b.e * std::cos(v));
     const double u = v + b.peri - b.node;
     OrbitState state;
@@ -172,6 +217,25 @@ OrbitState bodyOrbit(int row, double d) {
                               rate.node * x - r * rate.i * sinU * cosNode * sinI};
     }
     return state;
+}
+
+template <bool WithVelocity>
+OrbitState bodyOrbit(int row, double d) {
+    const Elements b = orbitalElements(row, d);
+    return bodyOrbitAt<WithVelocity>(row, b, trueAnomaly(meanAnomaly(b), b.e));
+}
+
+// The geocentric longitude and speed of a body from its and the Earth's heliocentric states.
+EclipticMotion seenFromEarth(const OrbitState& body, const OrbitState& earth) {
+    const double x = body.position.x - earth.position.x;
+    const double y = body.position.y - earth.position.y;
+    EclipticMotion motion;
+    motion.longitude = reduceDegrees(quadrantArcTangent(y, x) * (180 / Pi));
+    // d/dt atan(y / x) = (x y' - y x') / (x^2 + y^2)
+    const double xRate = body.velocity.x - earth.velocity.x;
+    const double yRate = body.velocity.y - earth.velocity.y;
+    motion.speed = (x * yRate - y * xRate) / (x * x + y * y) * (180 / Pi);
+    return motion;
 }
 
 }  // namespace
@@ -205,15 +269,26 @@ double geocentricLongitude(int row, double d, Vector2 earth) {
 
 EclipticMotion geocentricMotion(int row, double d, const OrbitState& earth) {
     const OrbitState body = row != EarthRow ? bodyOrbit<true>(row, d) : OrbitState{};
-    const double x = body.position.x - earth.position.x;
-    const double y = body.position.y - earth.position.y;
-    EclipticMotion motion;
-    motion.longitude = reduceDegrees(quadrantArcTangent(y, x) * (180 / Pi));
-    // d/dt atan(y / x) = (x y' - y x') / (x^2 + y^2)
-    const double xRate = body.velocity.x - earth.velocity.x;
-    const double yRate = body.velocity.y - earth.velocity.y;
-    motion.speed = (x * yRate - y * xRate) / (x * x + y * y) * (180 / Pi);
-    return motion;
+    return seenFromEarth(body, earth);
+}
+
+std::array<EclipticMotion, ElementsRowCount> geocentricMotions(double d) {
+    std::array<Elements, ElementsRowCount> elements;
+    std::array<double, ElementsRowCount> M, e, v;
+    for (int row = 0; row < ElementsRowCount; ++row) {
+        elements[row] = orbitalElements(row, d);
+        M[row] = meanAnomaly(elements[row]);
+        e[row] = elements[row].e;
+    }
+    trueAnomalies(M, e, v);
+    const OrbitState earth = earthOrbitAt<true>(elements[EarthRow], v[EarthRow]);
+    std::array<EclipticMotion, ElementsRowCount> motions;
+    for (int row = 0; row < ElementsRowCount; ++row) {
+        const OrbitState body =
+            row != EarthRow ? bodyOrbitAt<true>(row, elements[row], v[row]) : OrbitState{};
+        motions[row] = seenFromEarth(body, earth);
+    }
+    return motions;
 }
 
 }  // namespace zodrivel

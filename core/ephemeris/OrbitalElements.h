@@ -2,6 +2,9 @@
 #pragma once
 // Heliocentric Kepler orbits from mean elements, and the geocentric longitude of a body.
 
+#include <array>
+#include <span>
+
 #include "core/ephemeris/EclipticMotion.h"
 
 namespace zodrivel {
@@ -50,6 +53,12 @@ double quadrantArcTangent(double y, double x);
 // Mean anomaly M (radians) and eccentricity e to true anomaly in 0 <= v < 2pi.
 double trueAnomaly(double M, double e);
 
+// trueAnomaly of each orbit k, M[k] and e[k] into v[k] (at most ElementsRowCount orbits), each
+// to the last bit as trueAnomaly gives it. The orbits' Newton steps are taken side by side, so
+// the processor works on several independent sines and cosines at once instead of waiting on
+// one orbit's chain of them.
+void trueAnomalies(std::span<const double> M, std::span<const double> e, std::span<double> v);
+
 struct Vector2 {
     double x, y;
 };
@@ -76,5 +85,8 @@ double geocentricLongitude(int row, double d, Vector2 earth);
 // the exact time derivative of the same formula (the mean motion, the slow drift of every
 // element, the Kepler solution and the step from the Sun's centre to the Earth's).
 EclipticMotion geocentricMotion(int row, double d, const OrbitState& earth);
+// geocentricMotion of every row at d with the Earth's state at d, bit for bit, the Kepler
+// equations of all rows solved side by side (trueAnomalies).
+std::array<EclipticMotion, ElementsRowCount> geocentricMotions(double d);
 
 }  // namespace zodrivel

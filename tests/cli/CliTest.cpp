@@ -18,6 +18,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include "cli/CliOptions.h"
 #include "tests/common/ManualPage.h"
 #include "tests/common/ProcessRun.h"
 
@@ -869,7 +870,6 @@ TEST(CliChartChoices, UnknownModelsAndSystemsAreRefused) {
     EXPECT_EQ(runCli({"--list-zones", "--houses", "koch"}).status, 2);
 }
 
-// The manual page describes exactly the options --help lists, and every output format.
 // A range that cannot be searched is refused with exit 2 and a message naming the option;
 // so are the transits' other options without it and outside a chart of one birth.
 TEST(CliTransits, BadRangesAndOptionsAreRefused) {
@@ -962,6 +962,8 @@ TEST(CliTransits, JsonHasTheChartAndExactPassesTheLibraryConfirms) {
     }
 }
 
+// The manual page describes exactly the options of the table, which --help lists, and every
+// output format.
 TEST(Cli, TheManualPageDescribesEveryOptionAndFormatOfTheHelp) {
     const CliRun help = runCli({"--help"});
     ASSERT_EQ(help.status, 0);
@@ -970,6 +972,13 @@ TEST(Cli, TheManualPageDescribesEveryOptionAndFormatOfTheHelp) {
     const std::set<std::string> listed = zodrivel::testing::optionsInHelp(help.out);
     EXPECT_GT(listed.size(), 20U) << help.out;
     EXPECT_EQ(zodrivel::testing::optionsInManPage(page), listed);
+    // The help is made from the option table, and lists nothing beside it but --help and
+    // --version.
+    std::set<std::string> tabled{"--help", "--version"};
+    for (const zodrivel::cli::OptionInfo& info : zodrivel::cli::CliOptionTable) {
+        tabled.insert(std::string(info.name));
+    }
+    EXPECT_EQ(tabled, listed);
     // The choices --format offers, "{table,json,...}" in the help, each in the page as ".B pdf".
     const std::size_t open = help.out.find('{', help.out.find("--format"));
     const std::string formats = help.out.substr(open + 1, help.out.find('}', open) - open - 1);

@@ -54,6 +54,26 @@ TEST(TrueAnomaly, SolvesKeplersEquation) {
     }
 }
 
+// The chart solves every orbit's Kepler equation side by side; each answer must be the one-orbit
+// answer to the last bit (the outputs print longitudes to the last digit), over the years the
+// program accepts, every row and eccentricities up to Pluto's and beyond.
+TEST(TrueAnomaly, SolvedSideBySideExactlyAsAlone) {
+    for (double d = -36524; d <= 18627; d += 97.3) {
+        const auto together = geocentricMotions(d);
+        const OrbitState earth = earthState(d);
+        for (int row = 0; row < ElementsRowCount; ++row) {
+            const EclipticMotion alone = geocentricMotion(row, d, earth);
+            ASSERT_EQ(together[row].longitude, alone.longitude) << row << " at d = " << d;
+            ASSERT_EQ(together[row].speed, alone.speed) << row << " at d = " << d;
+        }
+    }
+    const std::array<double, 5> M{0.0, 1e-9, 3.14159, 5.5, 6.28318};
+    const std::array<double, 5> e{0.0, 0.2488, 0.9, 0.05, 0.5};
+    std::array<double, 5> v{};
+    trueAnomalies(M, e, v);
+    for (std::size_t k = 0; k < M.size(); ++k) EXPECT_EQ(v[k], trueAnomaly(M[k], e[k])) << k;
+}
+
 TEST(OrbitalElements, MeanLongitudesAtJ2000) {
     EXPECT_NEAR(orbitalElements(MercuryRow, 0).meanLongitude, 252.25084 * DegToRad, 1e-13);
     EXPECT_NEAR(orbitalElements(EarthRow, 0).meanLongitude, 100.46435 * DegToRad, 1e-13);
