@@ -55,6 +55,7 @@ struct Options {
     std::string houseName{houseSystemName(DefaultHouseSystem)};
     std::optional<std::string> findPlace;
     std::string input, saveBirth, batch;
+    std::string order = "documented";
 };
 
 // The options that describe one birth, named once: every mode that reads no birth refuses them.
@@ -88,6 +89,10 @@ void declareOptions(CLI::App& app, Options& o) {
     app.add_option("--find-place", o.findPlace, "List the atlas places matching TEXT");
     app.add_option("--format", o.format, "Output format")
         ->check(CLI::IsMember({"table", "json", "report", "rtf", "pdf", "csv"}));
+    app.add_option("--order", o.order,
+                   "Aspects in a report (report, rtf, pdf): documented, by kind, or strength, "
+                   "the tightest orb first")
+        ->check(CLI::IsMember({"documented", "strength"}));
     std::vector<std::string> models;
     for (const SkyModelInfo& info : SkyModels) models.emplace_back(info.name);
     app.add_option("--ephemeris", o.ephemerisName,
@@ -167,17 +172,18 @@ Answer batchAnswer(const CLI::App& app, const Options& o, const ChartChoice& cho
 }
 
 // The chart in the asked format.
-Answer chartOutput(const Chart& chart, const std::string& format, const std::string& output) {
+Answer chartOutput(const Chart& chart, const std::string& format, const std::string& output,
+                   const ReportOptions& report) {
     const ChartDescription described = describeChart(chart);
     std::string text;
     if (format == "json") {
         text = chartJson(described);
     } else if (format == "report") {
-        text = formatReport(described);
+        text = formatReport(described, report);
     } else if (format == "rtf") {
-        text = formatRtf(described);
+        text = formatRtf(described, report);
     } else if (format == "pdf") {
-        text = formatPdf(described);
+        text = formatPdf(described, report);
         if (text.empty()) return {ExitWriteFailed, {}, "the PDF could not be drawn", {}};
         Answer pdf{0, std::move(text), {}, output};
         pdf.binary = true;
@@ -219,7 +225,11 @@ Answer chartAnswer(const CLI::App& app, const Options& o, const ChartChoice& cho
     auto built = entriesOf(given, atlas, searchOnce, sources.zones());
     if (const auto* error = std::get_if<InputError>(&built)) return refused(error->message);
     const EntryTexts& entries = std::get<EntryTexts>(built);
-    Answer answer = chartOutput(computeChart(entries, choice, sources.sky()), o.format, o.output);
+    ReportOptions report;
+    report.order = o.order == "strength" ? AspectOrder::Strength : AspectOrder::Documented;
+    report.madeOn = sources.today();
+    Answer answer =
+        chartOutput(computeChart(entries, choice, sources.sky()), o.format, o.output, report);
     if (answer.status != 0 || app.count("--save-birth") == 0) return answer;
     if (o.saveBirth.empty()) return refused("--save-birth: the file name is empty");
     answer.birthFile = o.saveBirth;

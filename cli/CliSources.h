@@ -4,6 +4,8 @@
 // (both models of the sky, the houses, the atlas, the zone history, the birth-file format),
 // made in this one place and handed to whatever reads them.
 
+#include <string>
+
 #include "adapters/atlas/GeonamesAtlas.h"
 #include "adapters/birthfile/JsonBirthFileFormat.h"
 #include "adapters/ephemeris/SwissEphemeris.h"
@@ -24,6 +26,8 @@ public:
     const GeonamesAtlas& atlas() const { return atlas_; }
     const ZoneHistory& zones() const { return zones_; }
     const JsonBirthFileFormat& birthFiles() const { return birthFiles_; }
+    // The day a report is made, from the system clock in the local zone ("8 December 2026").
+    std::string today() const;
 
 private:
     ClassicEphemeris classic_;
