@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "adapters/pdf/CairoWheel.h"
 
+#include <cairo.h>
 #include <cmath>
 #include <memory>
 #include <numbers>
@@ -36,8 +37,10 @@ void line(cairo_t* cr, const Geometry& g, double longitude, double r1, double r2
     cairo_stroke(cr);
 }
 
-// `text` centred on (x, y), in the sans-serif face at `size` units.
-void centredText(cairo_t* cr, const char* text, double x, double y, double size, bool bold) {
+// `text` centred on (x, y), in the sans-serif face at `size` units, turned by `turn` radians
+// (clockwise on the page).
+void centredText(cairo_t* cr, const char* text, double x, double y, double size, bool bold,
+                 double turn = 0) {
     const std::unique_ptr<PangoLayout, decltype(&g_object_unref)> layout(
         pango_cairo_create_layout(cr), g_object_unref);
     PangoFontDescription* font = pango_font_description_from_string("Sans");
@@ -49,8 +52,12 @@ void centredText(cairo_t* cr, const char* text, double x, double y, double size,
     PangoRectangle ink;
     PangoRectangle logical;
     pango_layout_get_pixel_extents(layout.get(), &ink, &logical);
-    cairo_move_to(cr, x - ink.x - ink.width / 2.0, y - ink.y - ink.height / 2.0);
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, turn);
+    cairo_move_to(cr, -ink.x - ink.width / 2.0, -ink.y - ink.height / 2.0);
     pango_cairo_show_layout(cr, layout.get());
+    cairo_restore(cr);
 }
 
 }  // namespace
@@ -171,9 +178,14 @@ void drawCairoWheel(cairo_t* cr, const ChartDescription& chart, double x, double
         cairo_set_source_rgb(cr, 0, 0, 0);
         centredText(cr, BodyGlyphs[body.slot], g.xAt(body.displayLongitude, g.glyphs),
                     g.yAt(body.displayLongitude, g.glyphs), radius * 0.095, false);
-        const double labelAt = g.glyphs - radius * 0.13;
+        // The degree label runs along the radius, as on screen, so neighbours a glyph apart
+        // never touch; on the left half it is turned round to read left to right.
+        const double labelAt = g.glyphs - radius * 0.15;
+        const double radial = g.angle(body.displayLongitude);
+        const bool leftHalf = std::cos(radial) < 0;
         centredText(cr, body.label.c_str(), g.xAt(body.displayLongitude, labelAt),
-                    g.yAt(body.displayLongitude, labelAt), radius * 0.04, false);
+                    g.yAt(body.displayLongitude, labelAt), radius * 0.042, false,
+                    -radial + (leftHalf ? std::numbers::pi : 0));
     }
     cairo_restore(cr);
 }

@@ -6,10 +6,13 @@
 // lines, black on white as on paper. Text is set through Pango, so the glyphs come from
 // whichever installed face has them.
 
-#include <cairo.h>
 #include <string>
 
 #include "core/description/ChartDescription.h"
+
+// cairo's drawing context, declared as cairo.h does, so that callers of the PNG need no cairo
+// include path.
+using cairo_t = struct _cairo;
 
 namespace zodrivel {
 

@@ -2,6 +2,7 @@
 #include "adapters/text/IcuTextFolder.h"
 
 #include <unicode/translit.h>
+#include <unicode/locid.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 #include <unicode/uscript.h>
@@ -56,9 +57,8 @@ std::string capitalsOf(std::string_view utf8) {
     upper.toUpper(icu::Locale(greek ? "el" : ""));
     std::string out;
     upper.toUTF8String(out);
-    // A text that was not UTF-8 comes back with replacement characters: keep it as it was.
-    if (upper.indexOf(static_cast<UChar>(0xFFFD)) >= 0 &&
-        unicode.indexOf(static_cast<UChar>(0xFFFD)) >= 0 &&
+    // Text that was not UTF-8 came in with replacement characters: keep it as it was.
+    if (unicode.indexOf(static_cast<char16_t>(0xFFFD)) >= 0 &&
         utf8.find("\xEF\xBF\xBD") == std::string_view::npos) {
         return std::string(utf8);
     }

@@ -191,9 +191,9 @@ void appendBalance(RichTextSink& sink, const ChartDescription& f, const TextTran
     const ElementBalance balance = balanceOf(f.positions);
     sectionTitle(sink, translated(texts, reportTexts::BalanceTitle));
     const auto row = [&](std::string_view name, const std::vector<PointId>& bodies) {
-        std::string line = translated(texts, name) + "\t" + std::to_string(bodies.size()) + "\t";
+        std::string line = translated(texts, name) + "\t" + std::to_string(bodies.size());
         for (std::size_t i = 0; i < bodies.size(); ++i) {
-            if (i > 0) line += ", ";
+            line += i > 0 ? ", " : "\t";
             line += texts.translate(textContext::Bodies, pointName(bodies[i]));
         }
         plainLine(sink, line);
