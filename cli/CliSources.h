@@ -12,6 +12,7 @@
 #include "adapters/timezone/TzdbZoneHistory.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ClassicEphemeris.h"
+#include "core/ephemeris/MeanLunarPoints.h"
 
 namespace zodrivel::cli {
 
@@ -36,7 +37,8 @@ private:
     GeonamesAtlas atlas_;
     TzdbZoneHistory zones_;
     JsonBirthFileFormat birthFiles_;
-    SkySources sky_{&classic_, &precise_, &houses_};
+    ClassicExtraPoints classicPoints_;
+    SkySources sky_{&classic_, &precise_, &houses_, &classicPoints_, &precise_};
 };
 
 }  // namespace zodrivel::cli

@@ -19,6 +19,7 @@
 #include "core/about/Version.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ClassicEphemeris.h"
+#include "core/ephemeris/MeanLunarPoints.h"
 #include "desktop/app/Application.h"
 #include "desktop/app/SingleInstance.h"
 #include "desktop/entry/BirthDocument.h"
@@ -156,7 +157,8 @@ int main(int argc, char** argv) {
     const ClassicEphemeris classic;
     const PreciseEphemeris precise;
     const SwissHouseCalculator houses;
-    const SkySources sky{&classic, &precise, &houses};
+    const ClassicExtraPoints classicPoints;
+    const SkySources sky{&classic, &precise, &houses, &classicPoints, &precise};
     services.sky = &sky;
     services.clock = &clock;
     services.files = &files;

@@ -1,7 +1,105 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "core/calculation/Calculation.h"
 
+#include <cmath>
+
+#include "core/aspects/PointOrbs.h"
+#include "core/model/Angles.h"
+
 namespace zodrivel {
+
+namespace {
+
+std::optional<OrbPoint> orbPointOf(PointId id) {
+    switch (id) {
+        case PointId::NorthNode: return OrbPoint::NorthNode;
+        case PointId::Lilith: return OrbPoint::Lilith;
+        case PointId::Chiron: return OrbPoint::Chiron;
+        case PointId::Ascendant: return OrbPoint::Ascendant;
+        case PointId::Midheaven: return OrbPoint::Midheaven;
+        default: return std::nullopt;
+    }
+}
+
+ExtraPoint extraPointOf(PointId id, NodeKind node) {
+    switch (id) {
+        case PointId::NorthNode:
+            return node == NodeKind::Mean ? ExtraPoint::MeanNode : ExtraPoint::TrueNode;
+        case PointId::Lilith: return ExtraPoint::MeanLilith;
+        default: return ExtraPoint::Chiron;
+    }
+}
+
+// The North Node, Lilith and Chiron that `source` gives, appended to the chart's points; a
+// point refused is left out and its refusal noted once. A model without the true node gives
+// the mean one, and says so.
+void addExtraPoints(Chart& c, const ExtraPointEphemeris& source, NodeKind node) {
+    c.nodeAsked = node;
+    c.node = node;
+    const auto note = [&c](const std::string& text) {
+        if (text.empty()) return;
+        for (const std::string& known : c.notes) {
+            if (known == text) return;
+        }
+        c.notes.push_back(text);
+    };
+    for (const PointId id : ExtraPointIds) {
+        ExtraPointAnswer answer = source.point(extraPointOf(id, node), c.instant);
+        if (!answer.position && id == PointId::NorthNode && node == NodeKind::True) {
+            note(answer.refusal);
+            c.node = NodeKind::Mean;
+            answer = source.point(ExtraPoint::MeanNode, c.instant);
+        }
+        if (!answer.position) {
+            note(answer.refusal);
+            continue;
+        }
+        c.points.push_back({id, answer.position->longitude, answer.position->speed, 0});
+    }
+}
+
+}  // namespace
+
+std::string_view nodeKindName(NodeKind node) { return node == NodeKind::Mean ? "mean" : "true"; }
+
+std::optional<NodeKind> nodeKindFromName(std::string_view name) {
+    if (name == "true") return NodeKind::True;
+    if (name == "mean") return NodeKind::Mean;
+    return std::nullopt;
+}
+
+std::optional<ChartPoint> Chart::find(PointId id) const {
+    if (isAngle(id)) {
+        for (const ChartPoint& angle : angles()) {
+            if (angle.id == id) return angle;
+        }
+        return std::nullopt;
+    }
+    for (const ChartPoint& point : points) {
+        if (point.id == id) return point;
+    }
+    return std::nullopt;
+}
+
+std::vector<Aspect> pointAspectsOf(std::span<const ChartPoint> points,
+                                   std::span<const ChartPoint> bodies) {
+    std::vector<Aspect> aspects;
+    for (const ChartPoint& point : points) {
+        const auto orbPoint = orbPointOf(point.id);
+        if (!orbPoint) continue;
+        for (const ChartPoint& body : bodies) {
+            const auto found = pointAspect(body.longitude, point.longitude, *orbPoint);
+            if (!found) continue;
+            // The whole-degree separation on the short side, point minus body, so the detail
+            // finds the exact angle on the side the two stand.
+            const int separation = static_cast<int>(
+                roundHalfEven(std::remainder(point.longitude - body.longitude, 360.0)));
+            const AspectHit hit{found->kind, point.id, body.id, separation};
+            aspects.push_back({hit, aspectDetail(hit, point, body)});
+        }
+    }
+    return aspects;
+}
 
 std::vector<ChartPoint> Chart::angles() const {
     if (!houses) return {};
@@ -14,7 +112,7 @@ std::array<bool, AspectKindCount> Chart::kindsFound() const {
 }
 
 ChartChoice Chart::choice() const {
-    return {model, houses ? houses->requested : DefaultHouseSystem};
+    return {model, houses ? houses->requested : DefaultHouseSystem, nodeAsked};
 }
 
 double julianDayUt(const BirthInstant& instant) { return 2451545.0 + instant.daysSinceJ2000; }
@@ -31,7 +129,8 @@ double eastLongitude(const BirthData& birth) {
 }
 
 Chart calculate(const ProceedRecord& record, const Ephemeris& ephemeris,
-                const HouseCalculator* houses, HouseSystem system) {
+                const HouseCalculator* houses, HouseSystem system,
+                const ExtraPointEphemeris* extraPoints, NodeKind node) {
     Chart c;
     c.birth = record.birth;
     c.zone = record.zone;
@@ -42,22 +141,32 @@ Chart calculate(const ProceedRecord& record, const Ephemeris& ephemeris,
         birthInstant(c.birth, c.zone,
                      c.model == SkyModel::Classic ? ClockSeconds::Ignored : ClockSeconds::Counted);
     const ChartPoints positions = ephemeris.positions(c.instant);
-    c.points.reserve(BodyCount);
+    c.points.reserve(BodyCount + ExtraPointIds.size());
     for (int slot = 0; slot < BodyCount; ++slot) {
         c.points.push_back(
             {bodyOfSlot(slot), positions.longitudes[slot], positions.speeds[slot], 0});
     }
+    c.nodeAsked = node;
+    if (extraPoints != nullptr) addExtraPoints(c, *extraPoints, node);
     if (houses != nullptr) {
         c.houses = houses->houses(julianDayUt(c.instant), northLatitude(c.birth),
                                   eastLongitude(c.birth), system);
         for (ChartPoint& point : c.points) point.house = houseOf(point.longitude, c.houses->cusps);
     }
-    c.aspects = withDetails(aspectsBetween(c.bodies(), c.bodies()), c.bodies());
+    const std::vector<AspectHit> hits = aspectsBetween(c.bodies(), c.bodies());
+    c.aspects = withDetails(hits, c.bodies());
+    std::vector<ChartPoint> pointsInAspect(c.extraPoints().begin(), c.extraPoints().end());
+    for (const ChartPoint& angle : c.angles()) pointsInAspect.push_back(angle);
+    c.pointAspects = pointAspectsOf(pointsInAspect, c.bodies());
+    std::array<double, ChartPointCount> longitudes{};
+    for (int slot = 0; slot < BodyCount; ++slot) longitudes[slot] = positions.longitudes[slot];
+    c.patterns = findAspectPatterns(bodyAspectsOf(hits), longitudes);
     return c;
 }
 
 Chart calculate(const ProceedRecord& record, const SkySources& sources, const ChartChoice& choice) {
-    return calculate(record, sources.ephemeris(choice.model), sources.houses, choice.houses);
+    return calculate(record, sources.ephemeris(choice.model), sources.houses, choice.houses,
+                     sources.extraPoints(choice.model), choice.node);
 }
 
 }  // namespace zodrivel

@@ -7,6 +7,7 @@
 
 #include "core/entry/BirthSummary.h"
 #include "core/model/Zodiac.h"
+#include "core/texts/PointReadings.h"
 #include "core/time/TimeZones.h"
 #include "core/time/ZoneHistory.h"
 
@@ -14,7 +15,7 @@ namespace zodrivel {
 
 namespace {
 
-ZoneDescription describeZone(const Chart& c) {
+ZoneDescription describeZone(const Chart& c, const TextTranslator& texts) {
     const BirthData& b = c.birth;
     ZoneDescription zone;
     zone.source = b.zoneSource;
@@ -24,6 +25,7 @@ ZoneDescription describeZone(const Chart& c) {
     if (c.zonePosition >= 0 && c.zonePosition < ZoneCount) {
         zone.rowText = std::string(zoneTable()[c.zonePosition].text);
         zone.rowName = formatZoneRow(c.zonePosition, false);
+        zone.rowShown = formatZoneRow(c.zonePosition, b.isDaylightSaving, texts);
     }
     // The offset actually used, east of Greenwich, daylight saving included, however it was
     // given; a zone from the time-zone history is named by its id and abbreviation.
@@ -37,12 +39,23 @@ ZoneDescription describeZone(const Chart& c) {
         zone.text = formatZoneRow(c.zonePosition, b.isDaylightSaving);
     }
     zone.text += ": UT" + formatOffset(zone.offsetSeconds);
-    if (b.zoneSource == ZoneSource::Row) zone.note = plausibilityNote(b, c.zonePosition);
+    if (b.zoneSource == ZoneSource::Row) zone.note = plausibilityNote(b, c.zonePosition, texts);
     return zone;
 }
 
 PointDescription describePoint(const ChartPoint& point) {
     return {point, signDegreeOf(point.longitude), point.retrograde()};
+}
+
+PatternDescription describePattern(const AspectPattern& pattern) {
+    PatternDescription out;
+    out.pattern = pattern;
+    out.name = std::string(patternKindName(pattern.kind));
+    for (const int slot : pattern.bodies) out.bodies.emplace_back(pointName(bodyOfSlot(slot)));
+    if (pattern.apex) out.apex = std::string(pointName(bodyOfSlot(*pattern.apex)));
+    if (pattern.sign) out.sign = std::string(signName(*pattern.sign));
+    out.reading = std::string(patternReading(pattern));
+    return out;
 }
 
 }  // namespace
@@ -63,7 +76,8 @@ std::string placeText(const Place& place) {
     return text;
 }
 
-ChartDescription describeChart(const Chart& c, std::optional<std::string> typedPlace) {
+ChartDescription describeChart(const Chart& c, std::optional<std::string> typedPlace,
+                               const TextTranslator& texts) {
     const BirthData& b = c.birth;
     ChartDescription d;
     d.name = b.birthName;
@@ -71,6 +85,8 @@ ChartDescription describeChart(const Chart& c, std::optional<std::string> typedP
     std::snprintf(clock, sizeof clock, "%02d:%02d", b.birthHour, b.birthMinute);
     d.birthAsEntered =
         formatDate(b.birthYear, b.birthMonth, b.birthDay) + " " + clock + " local time";
+    d.birthDate = formatDate(b.birthYear, b.birthMonth, b.birthDay, texts);
+    d.birthClock = clock;
     // A place chosen from the atlas is named as the atlas names it; otherwise the boxes as typed.
     // Blank place boxes say nothing; the coordinates are there in any case.
     if (!typedPlace && b.place) typedPlace = placeText(*b.place);
@@ -78,10 +94,10 @@ ChartDescription describeChart(const Chart& c, std::optional<std::string> typedP
         d.placeText = std::move(typedPlace);
     }
     d.place = b.place;
-    d.coordinates = formatCoordinates(b);
-    d.zone = describeZone(c);
+    d.coordinates = formatCoordinates(b, texts);
+    d.zone = describeZone(c, texts);
     d.instant = c.instant;
-    d.universalTime = formatUniversalTime(c.instant.universal);
+    d.universalTime = formatUniversalTime(c.instant.universal, texts);
     d.model = c.model;
     d.modelTitle = std::string(skyModelTitle(c.model));
     if (c.houses) {
@@ -95,7 +111,13 @@ ChartDescription describeChart(const Chart& c, std::optional<std::string> typedP
         for (const ChartPoint& angle : c.angles()) d.angles.push_back(describePoint(angle));
     }
     for (const ChartPoint& body : c.bodies()) d.positions.push_back(describePoint(body));
+    for (const ChartPoint& point : c.extraPoints()) d.points.push_back(describePoint(point));
+    d.node = c.node;
+    d.nodeTitle = c.node == NodeKind::Mean ? "mean node" : "true node";
     d.aspects = c.aspects;
+    d.pointAspects = c.pointAspects;
+    for (const AspectPattern& pattern : c.patterns) d.patterns.push_back(describePattern(pattern));
+    d.notes = c.notes;
     return d;
 }
 

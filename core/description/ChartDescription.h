@@ -18,6 +18,7 @@
 #include "core/model/ChartPoint.h"
 #include "core/model/Place.h"
 #include "core/model/SkyModel.h"
+#include "core/model/TextTranslator.h"
 
 namespace zodrivel {
 
@@ -36,12 +37,25 @@ struct PointDescription {
     bool retrograde = false;
 };
 
+// An aspect pattern in words: "T-Square", its bodies by name (in the pattern's order, the apex
+// last), the apex ("Moon") or the sign of a stellium ("Leo") where it has one, and its reading
+// (empty until one is written).
+struct PatternDescription {
+    AspectPattern pattern;
+    std::string name;                 // "T-Square"
+    std::vector<std::string> bodies;  // "Mars", "Saturn", "Moon"
+    std::optional<std::string> apex;  // "Moon"; T-square and yod only
+    std::optional<std::string> sign;  // "Leo"; stellium only
+    std::string reading;
+};
+
 // The zone as it was applied: a row of the 71-row list with the daylight box, or a zone of
 // the time-zone history at the birth's local time.
 struct ZoneDescription {
     ZoneSource source = ZoneSource::Row;
     std::string rowText;          // the list row as listed, for a row
     std::string rowName;          // "Eastern Standard Time (EST)", for a row
+    std::string rowShown;         // the same with ", daylight saving" when the box was ticked
     bool daylightSaving = false;  // the box, for a row
     std::string zoneId;           // "Europe/London"; for a row, the id it stands for, if any
     std::string abbreviation;     // "BDST", or the row's
@@ -54,6 +68,8 @@ struct ZoneDescription {
 struct ChartDescription {
     std::string name;
     std::string birthAsEntered;            // "4 July 1976 10:30 local time"
+    std::string birthDate;                 // "4 July 1976"
+    std::string birthClock;                // "10:30"
     std::optional<std::string> placeText;  // "New York, NY, USA", as typed or chosen
     std::optional<Place> place;            // the atlas place, when one was chosen
     std::string coordinates;               // "74°00'W 40°43'N"
@@ -65,9 +81,19 @@ struct ChartDescription {
     std::optional<std::string> houseSystem;      // "Placidus", or the one drawn instead
     std::optional<std::string> houseSystemLine;  // the same, with why when it fell back
     std::vector<PointDescription> positions;     // the ten bodies, Sun to Pluto
-    std::vector<PointDescription> angles;        // Ascendant and Midheaven, with houses only
-    std::optional<ChartHouses> houses;           // the system drawn and asked for, the cusps
-    std::vector<Aspect> aspects;                 // in search order
+    // The North Node, Lilith and Chiron the chart has, shown after Pluto in every output.
+    std::vector<PointDescription> points;
+    NodeKind node = DefaultNodeKind;       // which node the North Node is
+    std::string nodeTitle;                 // "true node" or "mean node"
+    std::vector<PointDescription> angles;  // Ascendant and Midheaven, with houses only
+    std::optional<ChartHouses> houses;     // the system drawn and asked for, the cusps
+    std::vector<Aspect> aspects;           // in search order
+    // The aspects of the extra points and the angles to the bodies, after the documented list.
+    std::vector<Aspect> pointAspects;
+    std::vector<PatternDescription> patterns;
+    // What the model could not give, each said once: "Chiron is computed in the precise model
+    // only."
+    std::vector<std::string> notes;
     bool hasHouses() const { return houses.has_value(); }
 };
 
@@ -75,8 +101,11 @@ struct ChartDescription {
 std::string placeText(const Place& place);
 
 // The description of `chart`. `placeText` is the city, state and country as typed (the chart
-// itself keeps only coordinates and the atlas place); blank boxes say nothing.
+// itself keeps only coordinates and the atlas place); blank boxes say nothing. `texts` words
+// the date, the zone row, the coordinates, the universal time and the zone note (the window
+// passes its language; files and the report stay in English).
 ChartDescription describeChart(const Chart& chart,
-                               std::optional<std::string> placeText = std::nullopt);
+                               std::optional<std::string> placeText = std::nullopt,
+                               const TextTranslator& texts = englishTexts());
 
 }  // namespace zodrivel

@@ -174,12 +174,46 @@ std::vector<double> spreadClearOfLines(const std::vector<double>& longitudes, do
     return best;
 }
 
+int WheelLayout::indexOf(PointId id) const {
+    for (const WheelBody& body : bodies) {
+        if (body.id == id && !body.southNode) return body.slot;
+    }
+    return -1;
+}
+
+namespace {
+
+WheelLine lineOf(const AspectHit& hit, const TextTranslator& texts, bool toPoint) {
+    const bool hard = hit.kind == AspectKind::Square || hit.kind == AspectKind::Opposition ||
+                      hit.kind == AspectKind::Quincunx;
+    const bool minor = hit.kind == AspectKind::SemiSextile || hit.kind == AspectKind::Quincunx;
+    std::string tooltip =
+        aspectHeading(hit, texts) + ", " + std::to_string(std::abs(hit.separation)) + "\u00B0";
+    return {hit,
+            hard ? LineTone::Hard : LineTone::Soft,
+            minor,
+            minor ? 0.6 : 1.0,
+            std::move(tooltip),
+            toPoint};
+}
+
+}  // namespace
+
 WheelLayout computeWheelLayout(std::span<const ChartPoint> bodies,
                                const std::vector<Aspect>& aspects, const TextTranslator& texts,
-                               const std::vector<double>& lines, double spacing) {
+                               const std::vector<double>& lines, double spacing,
+                               const std::vector<Aspect>& pointAspects) {
     WheelLayout layout;
     std::vector<double> longitudes;
-    for (const ChartPoint& body : bodies) longitudes.push_back(body.longitude);
+    std::vector<std::pair<PointId, bool>> ids;  // identity, South Node
+    for (const ChartPoint& body : bodies) {
+        longitudes.push_back(body.longitude);
+        ids.emplace_back(body.id, false);
+        if (body.id == PointId::NorthNode) {
+            longitudes.push_back(wrapDegrees(body.longitude + 180));
+            ids.emplace_back(body.id, true);
+        }
+    }
     const std::vector<double> shown =
         spreadClearOfLines(longitudes, std::max(spacing, GlyphSpacing), lines, LineClearance);
     for (int slot = 0; slot < static_cast<int>(longitudes.size()); ++slot) {
@@ -187,18 +221,16 @@ WheelLayout computeWheelLayout(std::span<const ChartPoint> bodies,
         char label[32];
         std::snprintf(label, sizeof label, "%d\u00B0%02d'", p.degrees, p.minutes);
         const double moved = std::fabs(wrapDegrees(shown[slot] - longitudes[slot] + 180) - 180);
-        layout.bodies.push_back({slot, longitudes[slot], shown[slot], moved > 0.5, label});
+        layout.bodies.push_back({slot, longitudes[slot], shown[slot], moved > 0.5, label,
+                                 ids[slot].first, ids[slot].second});
     }
     for (const Aspect& aspect : aspects) {
-        const AspectHit& hit = aspect.hit;
-        if (hit.kind == AspectKind::Conjunction) continue;  // the glyphs already touch
-        const bool hard = hit.kind == AspectKind::Square || hit.kind == AspectKind::Opposition ||
-                          hit.kind == AspectKind::Quincunx;
-        const bool minor = hit.kind == AspectKind::SemiSextile || hit.kind == AspectKind::Quincunx;
-        std::string tooltip =
-            aspectHeading(hit, texts) + ", " + std::to_string(std::abs(hit.separation)) + "\u00B0";
-        layout.lines.push_back({hit, hard ? LineTone::Hard : LineTone::Soft, minor,
-                                minor ? 0.6 : 1.0, std::move(tooltip)});
+        if (aspect.hit.kind == AspectKind::Conjunction) continue;  // the glyphs already touch
+        layout.lines.push_back(lineOf(aspect.hit, texts, false));
+    }
+    for (const Aspect& aspect : pointAspects) {
+        if (aspect.hit.kind == AspectKind::Conjunction) continue;
+        layout.pointLines.push_back(lineOf(aspect.hit, texts, true));
     }
     return layout;
 }

@@ -23,26 +23,35 @@ double wheelAngle(double longitude);
 inline constexpr double GlyphSpacing = 8.0;
 
 struct WheelBody {
-    int slot;
+    int slot;                 // its place in WheelLayout::bodies (a body's slot for the ten)
     double longitude;         // where the body is
     double displayLongitude;  // where its glyph and label are drawn
     bool displaced;           // drawn away from its place: a leader line joins the two
     std::string label;        // degrees and minutes within the sign, "10°22'"
+    PointId id = bodyOfSlot(slot);
+    bool southNode = false;  // the point opposite the North Node, drawn with it
 };
 
 enum class LineTone { Hard, Soft };
 
 struct WheelLine {
     AspectHit hit;
-    LineTone tone;        // hard aspects in red, soft in blue
-    bool dashed;          // the minor aspects: semi-sextile and quincunx
-    double width;         // relative stroke width: 1 for the major aspects, 0.6 for the minor
-    std::string tooltip;  // "Sun-Moon  In Square Aspect, 87°"
+    LineTone tone;         // hard aspects in red, soft in blue
+    bool dashed;           // the minor aspects: semi-sextile and quincunx
+    double width;          // relative stroke width: 1 for the major aspects, 0.6 for the minor
+    std::string tooltip;   // "Sun-Moon  In Square Aspect, 87°"
+    bool toPoint = false;  // an aspect of the node, Lilith, Chiron or an angle: drawn dotted
 };
 
 struct WheelLayout {
-    std::vector<WheelBody> bodies;  // slots 0..9 in slot order
-    std::vector<WheelLine> lines;   // in search order; conjunctions have no line
+    // The ten bodies in slot order, then the points the chart has (North Node, Lilith,
+    // Chiron) and, after the North Node's, the South Node opposite it.
+    std::vector<WheelBody> bodies;
+    std::vector<WheelLine> lines;  // in search order; conjunctions have no line
+    // The aspects of the points and angles, after the bodies' lines, in the chart's order.
+    std::vector<WheelLine> pointLines;
+    // The place in `bodies` of a point (the North Node, not the South), or -1.
+    int indexOf(PointId id) const;
 };
 
 // Spreads glyph positions so that neighbours stand at least `spacing` degrees apart, moving
@@ -64,11 +73,13 @@ std::vector<double> spreadClearOfLines(const std::vector<double>& longitudes, do
 // The line tooltips read as `texts` has the aspect headings. `lines` are the longitudes of the
 // house cusps, the Asc and the MC when the wheel draws them; `spacing` is the glyphs' spacing,
 // wider than GlyphSpacing where a small wheel's labels need it.
-// `bodies` are the ten bodies in slot order, `aspects` the chart's.
+// `bodies` are the ten bodies in slot order, then any of the chart's other points (the North
+// Node also brings the South Node); `aspects` the chart's, `pointAspects` those of its points
+// and angles. Every glyph, the points' included, is spread clear of the others.
 WheelLayout computeWheelLayout(std::span<const ChartPoint> bodies,
                                const std::vector<Aspect>& aspects,
                                const TextTranslator& texts = englishTexts(),
-                               const std::vector<double>& lines = {},
-                               double spacing = GlyphSpacing);
+                               const std::vector<double>& lines = {}, double spacing = GlyphSpacing,
+                               const std::vector<Aspect>& pointAspects = {});
 
 }  // namespace zodrivel

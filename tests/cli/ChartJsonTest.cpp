@@ -13,6 +13,7 @@
 #include "core/calculation/Calculation.h"
 #include "core/entry/BirthSummary.h"
 #include "core/ephemeris/ClassicEphemeris.h"
+#include "core/ephemeris/MeanLunarPoints.h"
 #include "core/time/TimeZones.h"
 
 namespace zodrivel {
@@ -72,7 +73,8 @@ TEST(ChartJson, ReadsExactlyAsTheLibraryPrintsTheSameObject) {
     const ClassicEphemeris classic;
     const PreciseEphemeris precise;
     const SwissHouseCalculator houses;
-    const SkySources sky{&classic, &precise, &houses};
+    const ClassicExtraPoints classicPoints;
+    const SkySources sky{&classic, &precise, &houses, &classicPoints, &precise};
     std::mt19937 random(20261208);
     const auto between = [&](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);

@@ -16,6 +16,7 @@
 #include "adapters/io/SafeFileWriter.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ClassicEphemeris.h"
+#include "core/ephemeris/MeanLunarPoints.h"
 #include "desktop/platform/Clock.h"
 #include "desktop/platform/FileDialogs.h"
 #include "desktop/platform/MessageBoxes.h"
@@ -135,7 +136,8 @@ inline const SkySources& testSky() {
     static const ClassicEphemeris classic;
     static const PreciseEphemeris precise;
     static const SwissHouseCalculator houses;
-    static const SkySources sky{&classic, &precise, &houses};
+    static const ClassicExtraPoints classicPoints;
+    static const SkySources sky{&classic, &precise, &houses, &classicPoints, &precise};
     return sky;
 }
 
@@ -155,7 +157,8 @@ struct RecordedServices {
     ClassicEphemeris classic;
     PreciseEphemeris precise;
     SwissHouseCalculator houses;
-    SkySources sky{&classic, &precise, &houses};
+    ClassicExtraPoints classicPoints;
+    SkySources sky{&classic, &precise, &houses, &classicPoints, &precise};
     Services services() {
         Services s;
         s.messages = &messages;
