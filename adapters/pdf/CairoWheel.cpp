@@ -5,7 +5,9 @@
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <optional>
 #include <pango/pangocairo.h>
+#include <vector>
 
 #include "core/model/Angles.h"
 #include "core/wheel/WheelLayout.h"
@@ -16,6 +18,19 @@ namespace {
 
 constexpr const char* BodyGlyphs[] = {"\u2609", "\u263D", "\u263F", "\u2640", "\u2642",
                                       "\u2643", "\u2644", "\u2645", "\u2646", "\u2647"};
+// The North Node, Lilith and Chiron after the bodies; the South Node opposite the North.
+const char* glyphOf(const WheelBody& body) {
+    if (body.southNode) return "\u260B";
+    switch (body.id) {
+        case PointId::NorthNode: return "\u260A";
+        case PointId::Lilith: return "\u26B8";
+        case PointId::Chiron: return "\u26B7";
+        default: break;
+    }
+    const int slot = indexOf(body.id);
+    return slot >= 0 && slot < BodyCount ? BodyGlyphs[slot] : "?";
+}
+
 constexpr const char* SignGlyphs[] = {"\u2648", "\u2649", "\u264A", "\u264B", "\u264C", "\u264D",
                                       "\u264E", "\u264F", "\u2650", "\u2651", "\u2652", "\u2653"};
 // Fire, earth, air, water: the faint tints behind the signs, as the window's wheel on paper.
@@ -72,6 +87,7 @@ void drawCairoWheel(cairo_t* cr, const ChartDescription& chart, double x, double
                      radius * 0.47, houses ? chart.houses->ascendant : 0.0};
     std::vector<ChartPoint> bodies;
     for (const PointDescription& p : chart.positions) bodies.push_back(p.point);
+    for (const PointDescription& p : chart.points) bodies.push_back(p.point);
     std::vector<double> lines;
     if (houses) {
         lines.assign(chart.houses->cusps.begin(), chart.houses->cusps.end());
@@ -79,8 +95,8 @@ void drawCairoWheel(cairo_t* cr, const ChartDescription& chart, double x, double
         lines.push_back(chart.houses->midheaven);
     }
     // Wider than on screen: the degree labels stand beside the glyphs on paper.
-    const WheelLayout layout =
-        computeWheelLayout(bodies, chart.aspects, englishTexts(), lines, GlyphSpacing * 1.15);
+    const WheelLayout layout = computeWheelLayout(bodies, chart.aspects, englishTexts(), lines,
+                                                  GlyphSpacing * 1.15, chart.pointAspects);
 
     cairo_save(cr);
     cairo_set_source_rgb(cr, 1, 1, 1);
@@ -141,22 +157,32 @@ void drawCairoWheel(cairo_t* cr, const ChartDescription& chart, double x, double
                         true);
         }
     }
-    // Aspect lines between the true places on the inner circle.
-    for (const WheelLine& aspect : layout.lines) {
+    // Aspect lines between the true places on the inner circle; those of the points and angles
+    // finer and dotted.
+    const auto longitudeOf = [&](PointId id) -> std::optional<double> {
+        const int at = layout.indexOf(id);
+        if (at >= 0) return layout.bodies[static_cast<std::size_t>(at)].longitude;
+        if (houses && id == PointId::Ascendant) return chart.houses->ascendant;
+        if (houses && id == PointId::Midheaven) return chart.houses->midheaven;
+        return std::nullopt;
+    };
+    std::vector<WheelLine> all = layout.lines;
+    all.insert(all.end(), layout.pointLines.begin(), layout.pointLines.end());
+    for (const WheelLine& aspect : all) {
+        const auto a = longitudeOf(aspect.hit.first);
+        const auto b = longitudeOf(aspect.hit.second);
+        if (!a || !b) continue;
         if (aspect.tone == LineTone::Hard) {
             cairo_set_source_rgb(cr, 190 / 255.0, 30 / 255.0, 30 / 255.0);
         } else {
             cairo_set_source_rgb(cr, 30 / 255.0, 80 / 255.0, 190 / 255.0);
         }
-        cairo_set_line_width(cr, std::max(0.4, radius * 0.007 * aspect.width));
-        const double dash = radius * 0.03;
-        cairo_set_dash(cr, &dash, aspect.dashed ? 1 : 0, 0);
-        const double a =
-            layout.bodies[static_cast<std::size_t>(indexOf(aspect.hit.first))].longitude;
-        const double b =
-            layout.bodies[static_cast<std::size_t>(indexOf(aspect.hit.second))].longitude;
-        cairo_move_to(cr, g.xAt(a, g.aspects), g.yAt(a, g.aspects));
-        cairo_line_to(cr, g.xAt(b, g.aspects), g.yAt(b, g.aspects));
+        const double thin = aspect.toPoint ? 0.6 : 1.0;
+        cairo_set_line_width(cr, std::max(0.4, radius * 0.007 * aspect.width * thin));
+        const double dash[] = {aspect.toPoint ? radius * 0.008 : radius * 0.03};
+        cairo_set_dash(cr, dash, aspect.dashed || aspect.toPoint ? 1 : 0, 0);
+        cairo_move_to(cr, g.xAt(*a, g.aspects), g.yAt(*a, g.aspects));
+        cairo_line_to(cr, g.xAt(*b, g.aspects), g.yAt(*b, g.aspects));
         cairo_stroke(cr);
     }
     cairo_set_dash(cr, nullptr, 0, 0);
@@ -176,7 +202,7 @@ void drawCairoWheel(cairo_t* cr, const ChartDescription& chart, double x, double
             line(cr, g, body.displayLongitude, g.glyphs + radius * 0.06, g.glyphs + radius * 0.055);
         }
         cairo_set_source_rgb(cr, 0, 0, 0);
-        centredText(cr, BodyGlyphs[body.slot], g.xAt(body.displayLongitude, g.glyphs),
+        centredText(cr, glyphOf(body), g.xAt(body.displayLongitude, g.glyphs),
                     g.yAt(body.displayLongitude, g.glyphs), radius * 0.095, false);
         // The degree label runs along the radius, as on screen, so neighbours a glyph apart
         // never touch; on the left half it is turned round to read left to right.

@@ -10,6 +10,7 @@
 #include "core/report/ReportWriter.h"
 #include "core/texts/AspectTexts.h"
 #include "core/texts/PlacementReadings.h"
+#include "core/texts/PointReadings.h"
 #include "core/time/ZoneHistory.h"
 
 namespace zodrivel {
@@ -97,8 +98,32 @@ void appendPositions(RichTextSink& sink, const ChartDescription& f, const TextTr
                         position.substr(position.find(' ') + 1) + std::string(LineEnd));
     }
     sink.insertText(LineEnd);
+    // The North Node, Lilith and Chiron in a table of their own under the bodies'.
+    if (!f.points.empty()) {
+        sink.setEmphasis(true);
+        std::string pointHeader = label(texts, PointColumn) + label(texts, Sign) +
+                                  texts.translate(textContext::Report, Position);
+        if (withHouses)
+            pointHeader.append("\t").append(texts.translate(textContext::Report, House));
+        sink.insertText(pointHeader + std::string(LineEnd));
+        sink.setEmphasis(false);
+        for (const PointDescription& point : f.points) {
+            const std::string position = formatSignPosition(point.point.longitude, texts);
+            std::string row = texts.translate(textContext::Bodies, pointName(point.point.id)) +
+                              "\t" + texts.translate(textContext::Signs, signName(point.at.sign)) +
+                              "\t" + position.substr(position.find(' ') + 1);
+            if (withHouses) row.append("\t").append(std::to_string(point.point.house));
+            sink.insertText(row + std::string(LineEnd));
+        }
+        sink.insertText(LineEnd);
+    }
     std::string retrograde;
-    for (const PointDescription& body : f.positions) {
+    std::vector<PointDescription> moving = f.positions;
+    // The nodes and Lilith go backwards by their nature; Chiron's turns are worth naming.
+    for (const PointDescription& point : f.points) {
+        if (point.point.id == PointId::Chiron) moving.push_back(point);
+    }
+    for (const PointDescription& body : moving) {
         if (!body.retrograde) continue;
         if (!retrograde.empty()) retrograde += ", ";
         retrograde += texts.translate(textContext::Bodies, pointName(body.point.id));
@@ -107,6 +132,8 @@ void appendPositions(RichTextSink& sink, const ChartDescription& f, const TextTr
         plainLine(sink, fillIn(translated(texts, reportTexts::Retrograde), {retrograde}));
         sink.insertText(LineEnd);
     }
+    for (const std::string& note : f.notes) plainLine(sink, translated(texts, note));
+    if (!f.notes.empty()) sink.insertText(LineEnd);
 }
 
 void appendEntry(RichTextSink& sink, const Aspect& aspect, const TextTranslator& texts) {
@@ -256,6 +283,54 @@ void appendPlacements(RichTextSink& sink, const ChartDescription& f, const TextT
     }
 }
 
+// The aspects of the node, Lilith, Chiron and the angles: heading, orb and motion, and the
+// point's reading where one is written; the tightest first when the report orders by strength.
+void appendPointAspects(RichTextSink& sink, const ChartDescription& f, const TextTranslator& texts,
+                        AspectOrder order) {
+    if (f.pointAspects.empty()) return;
+    std::vector<Aspect> aspects = f.pointAspects;
+    if (order == AspectOrder::Strength) {
+        std::ranges::stable_sort(aspects, {}, [](const Aspect& a) { return a.detail.orb; });
+    }
+    sectionTitle(sink, translated(texts, reportTexts::PointAspectsTitle));
+    for (const Aspect& aspect : aspects) {
+        const AspectHit& hit = aspect.hit;
+        sink.setEmphasis(true);
+        sink.setColour(HeadingColour);
+        sink.insertText(aspectHeading(hit, texts));
+        sink.setEmphasis(false);
+        sink.setColour(TextColour);
+        sink.insertText(
+            "  " +
+            fillIn(translated(texts, aspect.detail.applying ? reportTexts::OrbApplying
+                                                            : reportTexts::OrbSeparating),
+                   {formatOrb(aspect.detail.orb)}) +
+            std::string(LineEnd));
+        const std::string_view reading = pointReading(hit.first, hit.second, hit.kind);
+        if (!reading.empty()) plainLine(sink, texts.translate(textContext::Paragraphs, reading));
+        sink.insertText(LineEnd);
+    }
+}
+
+void appendPatterns(RichTextSink& sink, const ChartDescription& f, const TextTranslator& texts) {
+    if (f.patterns.empty()) return;
+    sectionTitle(sink, translated(texts, reportTexts::PatternsTitle));
+    for (const PatternDescription& pattern : f.patterns) {
+        std::string bodies;
+        for (const std::string& body : pattern.bodies) {
+            if (!bodies.empty()) bodies += ", ";
+            bodies += texts.translate(textContext::Bodies, body);
+        }
+        if (pattern.sign) bodies += " (" + texts.translate(textContext::Signs, *pattern.sign) + ")";
+        readingHeading(sink, fillIn(translated(texts, reportTexts::PatternHeading),
+                                    {translated(texts, pattern.name), bodies}));
+        if (!pattern.reading.empty()) {
+            plainLine(sink, texts.translate(textContext::Paragraphs, pattern.reading));
+        }
+        sink.insertText(LineEnd);
+    }
+}
+
 void appendAspects(RichTextSink& sink, const ChartDescription& f, const TextTranslator& texts,
                    AspectOrder order) {
     if (order == AspectOrder::Documented) {
@@ -327,6 +402,8 @@ RichTextDocument buildReport(const ChartDescription& facts, const TextTranslator
     appendBalance(report, facts, texts);
     appendPlacements(report, facts, texts);
     appendAspects(report, facts, texts, options.order);
+    appendPointAspects(report, facts, texts, options.order);
+    appendPatterns(report, facts, texts);
     report.setEmphasis(false);
     report.setColour(TextColour);
     report.insertText(publisherLine(texts));

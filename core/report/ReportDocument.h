@@ -146,6 +146,12 @@ inline constexpr std::string_view CloseTitle = "Close aspects: orb under 1\u00B0
 inline constexpr std::string_view MiddleTitle =
     "Aspects of middle strength: orb 1\u00B0 to 3\u00B0";
 inline constexpr std::string_view WideTitle = "Wider aspects: orb 3\u00B0 and more";
+inline constexpr std::string_view PointColumn = "Point";
+inline constexpr std::string_view PointAspectsTitle = "Aspects of the angles and points";
+inline constexpr std::string_view PatternsTitle = "Aspect patterns";
+inline constexpr std::string_view PatternHeading = "%1: %2";
+inline constexpr std::array<std::string_view, 4> ForPoints{PointColumn, PointAspectsTitle,
+                                                           PatternsTitle, PatternHeading};
 inline constexpr std::array<std::string_view, 25> Explaining{Ascendant,
                                                              Midheaven,
                                                              Retrograde,
