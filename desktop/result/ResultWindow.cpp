@@ -25,11 +25,14 @@
 #include <string_view>
 #include <vector>
 
+#include "adapters/text/IcuTextFolder.h"
 #include "core/about/LinkTexts.h"
+#include "core/entry/BirthSummary.h"
 #include "core/report/ReportDocument.h"
 #include "core/report/ReportWriter.h"
 #include "core/texts/AspectTexts.h"
 #include "desktop/i18n/QtTextTranslator.h"
+#include "desktop/platform/Clock.h"
 #include "desktop/platform/FileDialogs.h"
 #include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
@@ -509,8 +512,27 @@ void ResultWindow::openReport() {
         report_->activateWindow();
         return;
     }
-    report_ = new ReportWindow(reportDocument(), QString::fromStdString(reportFacts_.name),
-                               services_, this);
+    // The report names the person in the capitals of the name's language, says the day it was
+    // made (the clock seam) and draws the result window's wheel, on paper colours.
+    const QString name = QString::fromStdString(capitalsOf(reportFacts_.name));
+    const QDate today = services_.clock != nullptr ? services_.clock->today() : QDate();
+    const std::string madeOn =
+        today.isValid() ? formatDate(today.year(), today.month(), today.day(), screenTexts())
+                        : std::string();
+    const auto build = [this, name, madeOn](AspectOrder order) {
+        ReportOptions options;
+        options.order = order;
+        options.madeOn = madeOn;
+        options.name = name.toStdString();
+        return buildReport(reportFacts_, screenTexts(), options);
+    };
+    const QPointer<ChartWheel> wheel = chartPanel_->wheel();
+    const WheelPainter drawWheel = [wheel](QPainter& painter, const QRectF& square) {
+        if (!wheel) return;
+        painter.translate(square.topLeft());
+        wheel->render(painter, square.size());
+    };
+    report_ = new ReportWindow(build, name, drawWheel, services_, this);
     report_->setAttribute(Qt::WA_DeleteOnClose);
     report_->open();
 }
