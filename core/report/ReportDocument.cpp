@@ -436,8 +436,13 @@ std::string plainReportText(const RichTextDocument& report) {
 
 void copyInto(const RichTextDocument& document, RichTextSink& sink) {
     for (const TextRun& run : document.runs()) {
+        if (run.figure != Figure::None) {
+            sink.insertFigure(run.figure);
+            continue;
+        }
         sink.setEmphasis(run.emphasis);
         sink.setColour(run.colour);
+        sink.setFixedPitch(run.fixedPitch);
         sink.insertText(run.text);
     }
 }

@@ -182,7 +182,8 @@ inline constexpr std::array<std::string_view, 25> Explaining{Ascendant,
 // The report as plain text, CR LF line ends, tabs turned into blanks up to ReportTabColumns.
 std::string plainReportText(const RichTextDocument& report);
 
-// Replays `document`'s runs, formats first, into `sink`: a window shows what was built.
+// Replays `document`'s runs, formats first, and its figures into `sink`: a window shows what was
+// built.
 void copyInto(const RichTextDocument& document, RichTextSink& sink);
 
 }  // namespace zodrivel

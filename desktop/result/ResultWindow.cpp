@@ -11,6 +11,7 @@
 #include <QHideEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
