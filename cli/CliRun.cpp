@@ -287,6 +287,11 @@ Answer parseAndFormat(int argc, const char* const* argv, const CliSources& sourc
     }
     const ChartChoice choice{skyModelFromName(o.ephemerisName).value_or(DefaultSkyModel),
                              houseSystemFromName(o.houseName).value_or(DefaultHouseSystem)};
+    if (app.count("--order") > 0 && o.format != "report" && o.format != "rtf" &&
+        o.format != "pdf") {
+        return refused(
+            "--order orders a report's aspects: use it with --format report, rtf or pdf");
+    }
     if (app.count("--batch") > 0) return batchAnswer(app, o, choice);
     return chartAnswer(app, o, choice, sources);
 }
