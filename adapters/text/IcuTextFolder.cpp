@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "adapters/text/IcuTextFolder.h"
 
-#include <unicode/translit.h>
 #include <unicode/locid.h>
+#include <unicode/translit.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 #include <unicode/uscript.h>

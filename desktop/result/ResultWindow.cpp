@@ -11,8 +11,8 @@
 #include <QHideEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
