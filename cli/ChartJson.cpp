@@ -178,6 +178,15 @@ std::string chartJson(const ChartDescription& d, bool oneLine) {
         if (d.hasHouses()) json.field("house", body.point.house);
         json.endObject();
     }
+    // The North Node, Lilith and Chiron after Pluto, in the same shape.
+    for (const PointDescription& point : d.points) {
+        json.beginObject()
+            .field("body", pointName(point.point.id))
+            .field("longitude", point.point.longitude)
+            .field("speed", point.point.speed);
+        if (d.hasHouses()) json.field("house", point.point.house);
+        json.endObject();
+    }
     json.endArray();
     if (d.hasHouses()) {
         json.key("angles").beginObject();
@@ -193,18 +202,41 @@ std::string chartJson(const ChartDescription& d, bool oneLine) {
         for (const double cusp : d.houses->cusps) json.value(cusp);
         json.endArray().endObject();
     }
-    json.key("aspects").beginArray();
-    for (const Aspect& aspect : d.aspects) {
-        json.beginObject()
-            .field("kind", aspectKindName(aspect.hit.kind))
-            .field("first", pointName(aspect.hit.first))
-            .field("second", pointName(aspect.hit.second))
-            .field("separation", aspect.hit.separation)
-            .field("exact_separation", aspect.detail.exactSeparation)
-            .field("orb", aspect.detail.orb)
-            .field("applying", aspect.detail.applying)
-            .endObject();
+    const auto aspectList = [&json](std::string_view name, const std::vector<Aspect>& aspects) {
+        json.key(name).beginArray();
+        for (const Aspect& aspect : aspects) {
+            json.beginObject()
+                .field("kind", aspectKindName(aspect.hit.kind))
+                .field("first", pointName(aspect.hit.first))
+                .field("second", pointName(aspect.hit.second))
+                .field("separation", aspect.hit.separation)
+                .field("exact_separation", aspect.detail.exactSeparation)
+                .field("orb", aspect.detail.orb)
+                .field("applying", aspect.detail.applying)
+                .endObject();
+        }
+        json.endArray();
+    };
+    aspectList("aspects", d.aspects);
+    // The documented list above stays as it was; the points' and angles' aspects follow.
+    aspectList("point_aspects", d.pointAspects);
+    json.key("patterns").beginArray();
+    for (const PatternDescription& pattern : d.patterns) {
+        json.beginObject().field("kind", pattern.name).key("bodies").beginArray();
+        for (const std::string& body : pattern.bodies) json.value(body);
+        json.endArray().key("apex");
+        if (pattern.apex) {
+            json.value(*pattern.apex);
+        } else {
+            json.null();
+        }
+        if (pattern.sign) json.field("sign", *pattern.sign);
+        json.endObject();
     }
+    json.endArray();
+    json.field("node", nodeKindName(d.node));
+    json.key("notes").beginArray();
+    for (const std::string& note : d.notes) json.value(note);
     json.endArray();
     json.endObject();
     std::string text = json.take();

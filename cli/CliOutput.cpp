@@ -16,6 +16,7 @@
 #include "core/report/ReportWriter.h"
 #include "core/report/RtfWriter.h"
 #include "core/texts/AspectTexts.h"
+#include "core/texts/PointReadings.h"
 #include "core/time/TimeZones.h"
 #include "core/time/ZoneHistory.h"
 
@@ -53,6 +54,8 @@ std::string formatTable(const ChartDescription& d) {
     if (zone.note) out += "  Note     " + *zone.note + "\n";
     out += "  Model    " + d.modelTitle + "\n";
     if (d.houseSystemLine) out += "  Houses   " + *d.houseSystemLine + "\n";
+    if (!d.points.empty()) out += "  Node     " + d.nodeTitle + "\n";
+    for (const std::string& note : d.notes) out += "  Note     " + note + "\n";
     out += "\nPositions\n";
     for (const PointDescription& body : d.positions) {
         const double longitude = body.point.longitude;
@@ -63,6 +66,18 @@ std::string formatTable(const ChartDescription& d) {
         if (d.hasHouses()) house = "  house " + std::to_string(body.point.house);
         out += "  " + padRight(pointName(body.point.id), 9) +
                padRight(formatSignPosition(longitude), 19) + decimal + house + "\n";
+    }
+    // The points after Pluto, in the bodies' columns; "Node" short like "Asc" and "MC".
+    for (const PointDescription& point : d.points) {
+        char decimal[64];
+        std::snprintf(decimal, sizeof decimal, "%10.4f %+9.4f\u00B0/day", point.point.longitude,
+                      point.point.speed);
+        std::string house;
+        if (d.hasHouses()) house = "  house " + std::to_string(point.point.house);
+        const std::string_view label =
+            point.point.id == PointId::NorthNode ? "Node" : pointName(point.point.id);
+        out += "  " + padRight(label, 9) + padRight(formatSignPosition(point.point.longitude), 19) +
+               decimal + house + "\n";
     }
     if (d.hasHouses()) {
         for (const PointDescription& angle : d.angles) {
@@ -90,6 +105,27 @@ std::string formatTable(const ChartDescription& d) {
                padRight(std::to_string(std::abs(aspect.hit.separation)) + "\u00B0", 6) + "orb " +
                padRight(formatOrb(aspect.detail.orb), 8) + std::string(motionText(aspect.detail)) +
                "\n";
+    }
+    if (!d.pointAspects.empty()) {
+        out += "\nAspects to the points and angles\n";
+        for (const Aspect& aspect : d.pointAspects) {
+            out += "  " + padRight(aspectHeading(aspect.hit), 46) +
+                   padRight(std::to_string(std::abs(aspect.hit.separation)) + "\u00B0", 6) +
+                   "orb " + padRight(formatOrb(aspect.detail.orb), 8) +
+                   std::string(motionText(aspect.detail)) + "\n";
+        }
+    }
+    out += "\nPatterns\n";
+    if (d.patterns.empty()) out += "  none\n";
+    for (const PatternDescription& pattern : d.patterns) {
+        std::string bodies;
+        for (const std::string& body : pattern.bodies) {
+            bodies += (bodies.empty() ? "" : ", ") + body;
+        }
+        std::string shaped;
+        if (pattern.apex) shaped = ", apex " + *pattern.apex;
+        if (pattern.sign) shaped = ", in " + *pattern.sign;
+        out += "  " + padRight(pattern.name, 18) + bodies + shaped + "\n";
     }
     return out;
 }
@@ -178,6 +214,26 @@ std::string formatTextsJson() {
                                  {"text", aspectText(kind, first, second)}});
             }
         }
+    }
+    // The readings of the points and angles with each body, then of the patterns.
+    for (const KeyedReading& reading : pointReadings()) {
+        table.push_back({{"kind", "Point"},
+                         {"family", readingFamilyName(reading.family)},
+                         {"first", pointName(reading.first)},
+                         {"second", pointName(reading.second)},
+                         {"text", reading.text}});
+    }
+    for (const PatternReading& reading : patternReadings()) {
+        std::string shaped;
+        if (reading.variant) {
+            shaped = reading.kind == PatternKind::Stellium
+                         ? std::string(signName(*reading.variant))
+                         : std::string(pointName(bodyOfSlot(*reading.variant)));
+        }
+        table.push_back({{"kind", "Pattern"},
+                         {"first", patternKindName(reading.kind)},
+                         {"second", shaped},
+                         {"text", reading.text}});
     }
     return table.dump(2) + "\n";
 }

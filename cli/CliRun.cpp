@@ -53,6 +53,7 @@ struct Options {
     std::string output;
     std::string ephemerisName{skyModelName(DefaultSkyModel)};
     std::string houseName{houseSystemName(DefaultHouseSystem)};
+    std::string nodeName{nodeKindName(DefaultNodeKind)};
     std::optional<std::string> findPlace;
     std::string input, saveBirth, batch;
     std::string order = "documented";
@@ -104,6 +105,10 @@ void declareOptions(CLI::App& app, Options& o) {
     }
     app.add_option("--houses", o.houseName, "House system (default placidus)")
         ->check(CLI::IsMember(houseNames));
+    app.add_option("--node", o.nodeName,
+                   "North Node: true (default) or mean; the classic model has the mean node only")
+        ->check(CLI::IsMember({std::string(nodeKindName(NodeKind::True)),
+                               std::string(nodeKindName(NodeKind::Mean))}));
     app.add_option("--output", o.output, "Write to FILE instead of standard output");
     app.add_flag("--example", o.example, "Compute a built-in example birth");
     app.add_option("--input", o.input,
@@ -267,17 +272,18 @@ Answer parseAndFormat(int argc, const char* const* argv, const CliSources& sourc
             "standard output");
     }
     if (o.listZones) {
-        if (auto error =
-                refuseUnread(app, "--list-zones", true,
-                             {"--format", "--example", "--texts", "--ephemeris", "--houses"})) {
+        if (auto error = refuseUnread(
+                app, "--list-zones", true,
+                {"--format", "--example", "--texts", "--ephemeris", "--houses", "--node"})) {
             return *error;
         }
         return {0, formatZoneList(), {}, o.output};
     }
     if (o.findPlace) return findPlaceAnswer(app, o, sources);
     if (o.texts) {
-        if (auto error = refuseUnread(app, "--texts", true,
-                                      {"--format", "--example", "--ephemeris", "--houses"})) {
+        if (auto error =
+                refuseUnread(app, "--texts", true,
+                             {"--format", "--example", "--ephemeris", "--houses", "--node"})) {
             return *error;
         }
         return {0, formatTextsJson(), {}, o.output};
@@ -286,7 +292,8 @@ Answer parseAndFormat(int argc, const char* const* argv, const CliSources& sourc
         if (auto error = refuseUnread(app, "--example", true, {})) return *error;
     }
     const ChartChoice choice{skyModelFromName(o.ephemerisName).value_or(DefaultSkyModel),
-                             houseSystemFromName(o.houseName).value_or(DefaultHouseSystem)};
+                             houseSystemFromName(o.houseName).value_or(DefaultHouseSystem),
+                             nodeKindFromName(o.nodeName).value_or(DefaultNodeKind)};
     if (app.count("--order") > 0 && o.format != "report" && o.format != "rtf" &&
         o.format != "pdf") {
         return refused(

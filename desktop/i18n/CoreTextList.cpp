@@ -8,9 +8,12 @@
 
 #include "core/about/LinkTexts.h"
 #include "core/aspects/AspectKind.h"
+#include "core/aspects/AspectPatterns.h"
 #include "core/entry/BirthSummary.h"
 #include "core/entry/EntryChecks.h"
+#include "core/ephemeris/ExtraPoints.h"
 #include "core/houses/Houses.h"
+#include "core/model/ChartPoint.h"
 #include "core/model/ChartPoints.h"
 #include "core/model/SkyModel.h"
 #include "core/model/TextTranslator.h"
@@ -90,6 +93,9 @@ std::vector<CoreText> coreTexts() {
               "heading of an aspect in the report: %1 and %2 are the two bodies");
     }
     for (const std::string_view name : ChartPointNameTexts) c.add(Bodies, name);
+    for (const PointId point : {PointId::NorthNode, PointId::Lilith, PointId::Chiron}) {
+        c.add(Bodies, pointName(point), "a point of the chart beside the bodies");
+    }
     for (int sign = 0; sign < 12; ++sign) c.add(Signs, signName(sign));
     for (const std::string_view month : MonthNames) c.add(Months, month);
     for (int position = 0; position < ZoneCount; ++position) {
@@ -130,6 +136,13 @@ std::vector<CoreText> coreTexts() {
     }
     for (const HouseSystem system : AllHouseSystems) {
         c.add(Report, houseSystemTitle(system), "a house system");
+    }
+    for (int kind = 0; kind < PatternKindCount; ++kind) {
+        c.add(Report, patternKindName(static_cast<PatternKind>(kind)), "an aspect pattern");
+    }
+    for (const std::string_view note :
+         {TrueNodePreciseOnlyText, ChironPreciseOnlyText, ChironNeedsFilesText}) {
+        c.add(Report, note, "what a model of the sky cannot compute");
     }
     return c.take();
 }

@@ -16,6 +16,8 @@ ChartChoice loadChartChoices(const Services& services) {
     if (const auto known = skyModelFromName(model)) choices.model = *known;
     const std::string houses = settings->value(QStringLiteral("Houses")).toString().toStdString();
     if (const auto system = houseSystemFromName(houses)) choices.houses = *system;
+    const std::string node = settings->value(QStringLiteral("Node")).toString().toStdString();
+    if (const auto kind = nodeKindFromName(node)) choices.node = *kind;
     settings->endGroup();
     return choices;
 }
@@ -28,6 +30,8 @@ void saveChartChoices(const Services& services, const ChartChoice& choices) {
                        QString::fromUtf8(skyModelName(choices.model).data()));
     settings->setValue(QStringLiteral("Houses"),
                        QString::fromUtf8(houseSystemName(choices.houses).data()));
+    settings->setValue(QStringLiteral("Node"),
+                       QString::fromUtf8(nodeKindName(choices.node).data()));
     settings->endGroup();
     settings->sync();
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
-// The reader's choices of how a chart is computed: the model of the sky (View > Positions) and
-// the house system (View > Houses), remembered in the per-user settings, and the calculation
-// they lead to.
+// The reader's choices of how a chart is computed: the model of the sky (View > Positions), the
+// house system (View > Houses) and the lunar node (View > North Node), remembered in the
+// per-user settings, and the calculation they lead to.
 
 #include <string>
 
@@ -12,8 +12,8 @@
 
 namespace zodrivel {
 
-// Settings group "Chart", keys "Positions" and "Houses", holding the identifiers ("precise",
-// "whole-sign"). A missing, unreadable or unknown value reads as the default.
+// Settings group "Chart", keys "Positions", "Houses" and "Node", holding the identifiers
+// ("precise", "whole-sign", "mean"). A missing, unreadable or unknown value reads as the default.
 inline constexpr const char* ChartChoicesGroup = "Chart";
 
 ChartChoice loadChartChoices(const Services& services);

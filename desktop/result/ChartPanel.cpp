@@ -4,9 +4,11 @@
 #include <QBoxLayout>
 #include <QBuffer>
 #include <QEvent>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -14,6 +16,7 @@
 #include <QTableWidget>
 
 #include "core/aspects/AspectDetails.h"
+#include "core/description/ChartDescription.h"
 #include "core/entry/BirthSummary.h"
 #include "core/model/Zodiac.h"
 #include "core/texts/AspectTexts.h"
@@ -41,6 +44,64 @@ QLabel* infoLine(QWidget* parent, const char* name, const QString& what, const Q
     return label;
 }
 
+// A table of aspects with how close each is to exact and whether it is closing.
+QTableWidget* aspectTable(QWidget* parent, const std::vector<Aspect>& list, const char* name,
+                          const QString& accessible) {
+    auto* aspects = new QTableWidget(static_cast<int>(list.size()), 4, parent);
+    aspects->setObjectName(QString::fromLatin1(name));
+    aspects->setAccessibleName(accessible);
+    aspects->setHorizontalHeaderLabels({ChartPanel::tr("Bodies"), ChartPanel::tr("Aspect"),
+                                        ChartPanel::tr("Orb"), ChartPanel::tr("Motion")});
+    aspects->verticalHeader()->hide();
+    aspects->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    aspects->setTabKeyNavigation(false);
+    aspects->setSelectionBehavior(QAbstractItemView::SelectRows);
+    aspects->setWordWrap(false);
+    for (int row = 0; row < aspects->rowCount(); ++row) {
+        const Aspect& aspect = list[static_cast<std::size_t>(row)];
+        const AspectHit& hit = aspect.hit;
+        // The astrological glyphs of the minor aspects are missing from common fonts: the kind
+        // is named, as the tabs name it.
+        auto* pair =
+            new QTableWidgetItem(toQString(pointName(hit.first)) + QStringLiteral("\u2013") +
+                                 toQString(pointName(hit.second)));
+        pair->setToolTip(toQString(aspectHeading(hit)));
+        aspects->setItem(row, 0, pair);
+        aspects->setItem(row, 1,
+                         new QTableWidgetItem(toQString(aspectInformation(hit.kind).tabCaption)));
+        const AspectDetail& detail = aspect.detail;
+        auto* orb = new QTableWidgetItem(toQString(formatOrb(detail.orb)));
+        orb->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        orb->setToolTip(ChartPanel::tr("Exact separation %1\u00B0")
+                            .arg(QString::number(detail.exactSeparation, 'f', 4)));
+        aspects->setItem(row, 2, orb);
+        aspects->setItem(row, 3,
+                         new QTableWidgetItem(detail.applying ? ChartPanel::tr("applying")
+                                                              : ChartPanel::tr("separating")));
+    }
+    return aspects;
+}
+
+// Sizes `table` to its content, at least `width` wide (the last column takes the rest), so its
+// rows never scroll; returns its width.
+int fitTable(QTableWidget* table, int width) {
+    table->resizeColumnsToContents();
+    table->resizeRowsToContents();
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int own = 2 * table->frameWidth();
+    for (int col = 0; col < table->columnCount(); ++col) own += table->columnWidth(col);
+    const int last = table->columnCount() - 1;
+    if (own < width) {
+        table->setColumnWidth(last, table->columnWidth(last) + width - own);
+        own = width;
+    }
+    int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
+    for (int row = 0; row < table->rowCount(); ++row) height += table->rowHeight(row);
+    table->setFixedSize(own, height);
+    return own;
+}
+
 }  // namespace
 
 ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
@@ -51,57 +112,49 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
     details->setObjectName(QStringLiteral("chartDetails"));
     auto* column = new QVBoxLayout(details);
     column->setContentsMargins(0, 0, 0, 0);
-    const BirthData& b = c.birth;
+    // The same description every output renders, worded in the window's language.
+    const ChartDescription d = describeChart(c, std::nullopt, screenTexts());
 
-    auto* name = infoLine(details, "lblBirthName", tr("Name"),
-                          QString::fromStdString(b.birthName).trimmed());
+    auto* name =
+        infoLine(details, "lblBirthName", tr("Name"), QString::fromStdString(d.name).trimmed());
     QFont bold = name->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
     name->setFont(bold);
     column->addWidget(name);
-    column->addWidget(infoLine(
-        details, "lblBirthLocal", tr("Local time of birth"),
-        tr("Born %1 %2:%3 local time")
-            .arg(toQString(formatDate(b.birthYear, b.birthMonth, b.birthDay, screenTexts())))
-            .arg(b.birthHour, 2, 10, QLatin1Char('0'))
-            .arg(b.birthMinute, 2, 10, QLatin1Char('0'))));
-    if (b.zoneSource == ZoneSource::TimeZone) {
+    column->addWidget(
+        infoLine(details, "lblBirthLocal", tr("Local time of birth"),
+                 tr("Born %1 %2 local time").arg(toQString(d.birthDate), toQString(d.birthClock))));
+    const ZoneDescription& zone = d.zone;
+    if (zone.source == ZoneSource::TimeZone) {
         column->addWidget(
             infoLine(details, "lblBirthZone", tr("Time zone"),
-                     tr("%1, from the time-zone history").arg(QString::fromStdString(b.zoneId))));
+                     tr("%1, from the time-zone history").arg(toQString(zone.zoneId))));
     } else {
         column->addWidget(
-            infoLine(details, "lblBirthZone", tr("Time zone"),
-                     toQString(formatZoneRow(c.zonePosition, b.isDaylightSaving, screenTexts()))));
+            infoLine(details, "lblBirthZone", tr("Time zone"), toQString(zone.rowShown)));
     }
     // The offset actually used, whichever way it was given.
-    QString offset =
-        QString::fromStdString(formatOffset(b.utcOffsetSeconds) + " " + b.zoneAbbreviation);
-    if (b.zoneSource == ZoneSource::Row && !b.zoneId.empty()) {
-        offset += tr(", for %1").arg(QString::fromStdString(b.zoneId));
+    QString offset = toQString(formatOffset(zone.offsetSeconds) + " " + zone.abbreviation);
+    if (zone.source == ZoneSource::Row && !zone.zoneId.empty()) {
+        offset += tr(", for %1").arg(toQString(zone.zoneId));
     }
     column->addWidget(infoLine(details, "lblBirthOffset", tr("Offset from Greenwich"), offset));
-    if (b.place) {
-        QString city = QString::fromStdString(b.place->name);
-        if (!b.place->division.empty()) city += ", " + QString::fromStdString(b.place->division);
-        if (!b.place->country.empty()) city += ", " + QString::fromStdString(b.place->country);
-        column->addWidget(infoLine(details, "lblBirthCity", tr("City"), city));
+    if (d.place) {
+        column->addWidget(
+            infoLine(details, "lblBirthCity", tr("City"), toQString(placeText(*d.place))));
     }
-    column->addWidget(infoLine(details, "lblBirthPlace", tr("Place of birth"),
-                               toQString(formatCoordinates(b, screenTexts()))));
-    auto* used = infoLine(details, "lblUniversalTime", tr("Universal time"),
-                          toQString(formatUniversalTime(c.instant.universal, screenTexts())));
+    column->addWidget(
+        infoLine(details, "lblBirthPlace", tr("Place of birth"), toQString(d.coordinates)));
+    auto* used =
+        infoLine(details, "lblUniversalTime", tr("Universal time"), toQString(d.universalTime));
     used->setToolTip(tr("The universal date and time the positions were computed for"));
     column->addWidget(used);
 
     auto* note = infoLine(details, "lblPlausibility", tr("Note on the time zone"), {});
     note_ = note;
     colourNote();
-    const auto plausibility = b.zoneSource == ZoneSource::Row
-                                  ? plausibilityNote(b, c.zonePosition, screenTexts())
-                                  : std::nullopt;
-    if (const auto& text = plausibility) {
+    if (const auto& text = zone.note) {
         note->setText(toQString(*text));
         note->setAccessibleName(tr("Note on the time zone") + QStringLiteral(": ") + note->text());
     } else {
@@ -113,18 +166,27 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
     // fallback), so two charts of one birth are never mistaken for each other.
     column->addWidget(
         infoLine(details, "lblEphemeris", tr("Positions"),
-                 tr("Positions: %1").arg(coreText(textContext::Report, skyModelTitle(c.model)))));
-    if (c.houses) {
-        QString houses = tr("Houses: %1").arg(toQString(houseSystemTitle(c.houses->system)));
-        if (c.houses->fellBack()) {
+                 tr("Positions: %1").arg(coreText(textContext::Report, skyModelTitle(d.model)))));
+    if (d.houses) {
+        QString houses = tr("Houses: %1").arg(toQString(houseSystemTitle(d.houses->system)));
+        if (d.houses->fellBack()) {
             houses += QLatin1Char(' ') + tr("(%1 cannot be drawn beyond the polar circles)")
-                                             .arg(toQString(houseSystemTitle(c.houses->requested)));
+                                             .arg(toQString(houseSystemTitle(d.houses->requested)));
         }
         column->addWidget(infoLine(details, "lblHouses", tr("Houses"), houses));
     }
+    // What the model could not give (Chiron in the classic model), said once.
+    if (!d.notes.empty()) {
+        QStringList notes;
+        for (const std::string& text : d.notes) notes << coreText(textContext::Report, text);
+        column->addWidget(infoLine(details, "lblChartNotes", tr("Note on the points"),
+                                   notes.join(QLatin1Char(' '))));
+    }
 
-    const int angleRows = c.houses ? 2 : 0;
-    auto* table = new QTableWidget(BodyCount + angleRows, c.houses ? 5 : 4, details);
+    const int pointRows = static_cast<int>(d.points.size());
+    const int angleRows = d.hasHouses() ? 2 : 0;
+    auto* table =
+        new QTableWidget(BodyCount + pointRows + angleRows, d.hasHouses() ? 5 : 4, details);
     table->setObjectName(QStringLiteral("tblPositions"));
     table->setAccessibleName(tr("Positions of the bodies"));
     table->setHorizontalHeaderLabels(
@@ -148,21 +210,30 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
         decimal->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table->setItem(row, 3, decimal);
     };
-    for (int slot = 0; slot < BodyCount; ++slot) {
-        const ChartPoint& point = c.body(bodyOfSlot(slot));
+    // The ten bodies, then the North Node, Lilith and Chiron after Pluto.
+    std::vector<PointDescription> rows = d.positions;
+    rows.insert(rows.end(), d.points.begin(), d.points.end());
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        const ChartPoint& point = rows[static_cast<std::size_t>(row)].point;
         const QString body = coreText(textContext::Bodies, pointName(point.id));
-        fillRow(slot, bodyGlyph(slot) + "  " + body, point.longitude);
-        table->item(slot, 0)->setToolTip(
-            tr("%1 moves %2\u00B0 a day").arg(body).arg(QString::number(point.speed, 'f', 4)));
-        if (c.houses) {
+        fillRow(row, pointGlyph(point.id, false, table->font()) + "  " + body, point.longitude);
+        QString tip =
+            tr("%1 moves %2\u00B0 a day").arg(body).arg(QString::number(point.speed, 'f', 4));
+        if (point.id == PointId::NorthNode) {
+            tip += QStringLiteral("; ") +
+                   (d.node == NodeKind::Mean ? tr("the mean node") : tr("the true node"));
+        }
+        table->item(row, 0)->setToolTip(tip);
+        if (d.hasHouses()) {
             auto* house = new QTableWidgetItem(QString::number(point.house));
             house->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            table->setItem(slot, 4, house);
+            table->setItem(row, 4, house);
         }
     }
-    if (c.houses) {
-        fillRow(BodyCount, tr("Asc  Ascendant"), c.houses->ascendant);
-        fillRow(BodyCount + 1, tr("MC  Midheaven"), c.houses->midheaven);
+    if (d.hasHouses()) {
+        const int first = static_cast<int>(rows.size());
+        fillRow(first, tr("Asc  Ascendant"), d.houses->ascendant);
+        fillRow(first + 1, tr("MC  Midheaven"), d.houses->midheaven);
     }
     // The whole table, sized to its content: its rows never scroll.
     table->resizeColumnsToContents();
@@ -177,55 +248,67 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
     column->addWidget(table);
 
     // The aspects found, with how close each is to exact and whether it is closing.
-    auto* aspects = new QTableWidget(static_cast<int>(c.aspects.size()), 4, details);
-    aspects->setObjectName(QStringLiteral("tblAspects"));
-    aspects->setAccessibleName(tr("Aspects with their orbs"));
-    aspects->setHorizontalHeaderLabels({tr("Bodies"), tr("Aspect"), tr("Orb"), tr("Motion")});
-    aspects->verticalHeader()->hide();
-    aspects->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    aspects->setTabKeyNavigation(false);
-    aspects->setSelectionBehavior(QAbstractItemView::SelectRows);
-    aspects->setWordWrap(false);
-    for (int row = 0; row < aspects->rowCount(); ++row) {
-        const Aspect& aspect = c.aspects[static_cast<std::size_t>(row)];
-        const AspectHit& hit = aspect.hit;
-        // The astrological glyphs of the minor aspects are missing from common fonts: the kind
-        // is named, as the tabs name it.
-        auto* pair =
-            new QTableWidgetItem(toQString(pointName(hit.first)) + QStringLiteral("\u2013") +
-                                 toQString(pointName(hit.second)));
-        pair->setToolTip(toQString(aspectHeading(hit)));
-        aspects->setItem(row, 0, pair);
-        aspects->setItem(row, 1,
-                         new QTableWidgetItem(toQString(aspectInformation(hit.kind).tabCaption)));
-        const AspectDetail& detail = aspect.detail;
-        auto* orb = new QTableWidgetItem(toQString(formatOrb(detail.orb)));
-        orb->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        orb->setToolTip(
-            tr("Exact separation %1\u00B0").arg(QString::number(detail.exactSeparation, 'f', 4)));
-        aspects->setItem(row, 2, orb);
-        aspects->setItem(row, 3,
-                         new QTableWidgetItem(detail.applying ? tr("applying") : tr("separating")));
-    }
-    aspects->resizeColumnsToContents();
-    aspects->resizeRowsToContents();
-    aspects->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    aspects->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    int aspectsWidth = 2 * aspects->frameWidth();
-    for (int col = 0; col < aspects->columnCount(); ++col) {
-        aspectsWidth += aspects->columnWidth(col);
-    }
-    // As wide as the positions above it where it is narrower: the last column takes the rest.
-    if (aspectsWidth < width) {
-        aspects->setColumnWidth(3, aspects->columnWidth(3) + width - aspectsWidth);
-        aspectsWidth = width;
-    }
-    width = std::max(width, aspectsWidth);
-    int aspectsHeight =
-        aspects->horizontalHeader()->sizeHint().height() + 2 * aspects->frameWidth();
-    for (int row = 0; row < aspects->rowCount(); ++row) aspectsHeight += aspects->rowHeight(row);
-    aspects->setFixedSize(aspectsWidth, aspectsHeight);
+    auto* aspects = aspectTable(details, d.aspects, "tblAspects", tr("Aspects with their orbs"));
+    width = std::max(width, fitTable(aspects, width));
     column->addWidget(aspects);
+
+    // The aspects of the node, Lilith, Chiron and the angles, in a group of their own: the
+    // documented list above stays the ten bodies'.
+    auto* pointGroup = new QGroupBox(tr("Aspects to the points and angles"), details);
+    pointGroup->setObjectName(QStringLiteral("grpPointAspects"));
+    auto* pointColumn = new QVBoxLayout(pointGroup);
+    auto* pointAspects = aspectTable(pointGroup, d.pointAspects, "tblPointAspects",
+                                     tr("Aspects to the points and angles"));
+    // The group's own margins around the table, and a little for its frame.
+    const QMargins inner = pointColumn->contentsMargins();
+    const int groupFrame = inner.left() + inner.right() + 4;
+    width = std::max(width, fitTable(pointAspects, width - groupFrame) + groupFrame);
+    pointColumn->addWidget(pointAspects);
+    if (d.pointAspects.empty()) pointGroup->hide();
+    column->addWidget(pointGroup);
+
+    // The patterns, each with its reading; the one selected or under the mouse is drawn on the
+    // wheel.
+    auto* patternGroup = new QGroupBox(tr("Patterns"), details);
+    patternGroup->setObjectName(QStringLiteral("grpPatterns"));
+    auto* patternColumn = new QVBoxLayout(patternGroup);
+    patterns_ = new QListWidget(patternGroup);
+    patterns_->setObjectName(QStringLiteral("lstPatterns"));
+    patterns_->setAccessibleName(tr("Aspect patterns"));
+    patterns_->setMouseTracking(true);
+    patterns_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (const PatternDescription& pattern : d.patterns) {
+        QStringList bodies;
+        for (const std::string& body : pattern.bodies) {
+            bodies << coreText(textContext::Bodies, body);
+        }
+        QString text = coreText(textContext::Report, pattern.name) + QStringLiteral(": ") +
+                       bodies.join(QStringLiteral(", "));
+        if (pattern.apex) {
+            text += QLatin1Char(' ') +
+                    tr("(apex %1)").arg(coreText(textContext::Bodies, *pattern.apex));
+        }
+        if (pattern.sign) {
+            text +=
+                QLatin1Char(' ') + tr("(in %1)").arg(coreText(textContext::Signs, *pattern.sign));
+        }
+        auto* item = new QListWidgetItem(text, patterns_);
+        item->setToolTip(text);
+        item->setData(Qt::UserRole, toQString(pattern.reading));
+    }
+    const int patternRows = std::max(1, static_cast<int>(d.patterns.size()));
+    patterns_->setFixedHeight(patternRows * patterns_->fontMetrics().lineSpacing() +
+                              patternRows * 4 + 2 * patterns_->frameWidth());
+    patternColumn->addWidget(patterns_);
+    patternReading_ = new QLabel(patternGroup);
+    patternReading_->setObjectName(QStringLiteral("lblPatternReading"));
+    patternReading_->setAccessibleName(tr("Reading of the pattern"));
+    patternReading_->setWordWrap(true);
+    patternReading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    patternReading_->hide();
+    patternColumn->addWidget(patternReading_);
+    if (d.patterns.empty()) patternGroup->hide();
+    column->addWidget(patternGroup);
     column->addStretch(1);
 
     // The column scrolls rather than cut off a long name or the note when the window is low.
@@ -241,6 +324,18 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
                              3 * table->rowHeight(0));
 
     wheel_ = new ChartWheel(c, this);
+    // The pattern under the mouse is drawn on the wheel while the mouse is there; otherwise
+    // the selected one, whose reading shows below the list.
+    connect(patterns_, &QListWidget::currentRowChanged, this, [this](int row) {
+        wheel_->setHighlightedPattern(row);
+        const QString reading =
+            row >= 0 ? patterns_->item(row)->data(Qt::UserRole).toString() : QString();
+        patternReading_->setText(reading);
+        patternReading_->setVisible(!reading.isEmpty());
+    });
+    connect(patterns_, &QListWidget::itemEntered, this,
+            [this](QListWidgetItem* item) { wheel_->setHighlightedPattern(patterns_->row(item)); });
+    patterns_->viewport()->installEventFilter(this);
     // What the wheel's keyboard mark points at, as its tooltip would say it: the arrow keys
     // walk the bodies and the aspect lines without a mouse.
     auto* wheelStatus = new QLabel(this);
@@ -268,6 +363,13 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(scroll, 0);
     row->addLayout(wheelColumn, 1);
+}
+
+bool ChartPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == patterns_->viewport() && event->type() == QEvent::Leave) {
+        wheel_->setHighlightedPattern(patterns_->currentRow());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ChartPanel::changeEvent(QEvent* event) {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
-// The chart at a glance, beside the result tabs: the birth as entered and as used, a note on
-// doubtful zone entries, the positions, and the wheel.
+// The chart at a glance, beside the result tabs, rendered from the chart's description: the
+// birth as entered and as used, a note on doubtful zone entries, the positions with the node,
+// Lilith and Chiron, the aspects, the aspects of the points and angles, the patterns with
+// their readings (highlighted on the wheel when selected or pointed at), and the wheel.
 
 #include <QWidget>
 
@@ -9,6 +11,7 @@
 #include "core/io/FileWriter.h"
 
 class QLabel;
+class QListWidget;
 class QTableWidget;
 
 namespace zodrivel {
@@ -26,12 +29,15 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The note's tint and text from the palette, so it reads on a light or a dark theme.
     void colourNote();
 
     QLabel* note_ = nullptr;
+    QListWidget* patterns_ = nullptr;   // the chart's patterns, in the chart's order
+    QLabel* patternReading_ = nullptr;  // the selected pattern's reading
     ChartWheel* wheel_ = nullptr;
 };
 

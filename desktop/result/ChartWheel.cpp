@@ -76,6 +76,18 @@ WheelColours WheelColours::onScreen(const QPalette& palette) {
 }
 
 QString bodyGlyph(int slot) { return QString(QChar(BodyGlyphs[slot])); }
+
+QString pointGlyph(PointId id, bool southNode, const QFont& font) {
+    if (isBody(id)) return bodyGlyph(indexOf(id));
+    char32_t glyph = U'\u260A';  // North Node
+    QString fallback = QStringLiteral("NN");
+    if (southNode) glyph = U'\u260B', fallback = QStringLiteral("SN");
+    if (id == PointId::Lilith) glyph = U'\u26B8', fallback = QStringLiteral("Li");
+    if (id == PointId::Chiron) glyph = U'\u26B7', fallback = QStringLiteral("Ch");
+    // The points' glyphs are missing from many fonts: letters then, never an empty box.
+    if (!QFontMetricsF(font).inFontUcs4(glyph)) return fallback;
+    return QString::fromUcs4(&glyph, 1);
+}
 QString signGlyph(int sign) { return QString(QChar(char16_t(0x2648 + sign))); }
 
 // Radii as fractions of the wheel's radius, so the drawing scales with the window.
@@ -114,7 +126,8 @@ QString ChartWheel::description() const {
     QStringList bodies;
     for (const WheelBody& body : layout_.bodies) {
         bodies << tr("%1 in %2")
-                      .arg(coreText(textContext::Bodies, pointName(bodyOfSlot(body.slot))),
+                      .arg(body.southNode ? tr("South Node")
+                                          : coreText(textContext::Bodies, pointName(body.id)),
                            QString::fromStdString(
                                formatSignPosition(body.longitude, screenTexts())));
     }
@@ -150,8 +163,8 @@ WheelLayout ChartWheel::layoutFor(double spacing) const {
         lines.push_back(h.ascendant);
         lines.push_back(h.midheaven);
     }
-    return computeWheelLayout(calculation_.bodies(), calculation_.aspects, screenTexts(), lines,
-                              spacing);
+    return computeWheelLayout(calculation_.points, calculation_.aspects, screenTexts(), lines,
+                              spacing, calculation_.pointAspects);
 }
 
 double ChartWheel::spacingFor(const Geometry& g) const {
@@ -189,7 +202,7 @@ QRectF ChartWheel::glyphArea(const Geometry& g, const WheelBody& body) const {
     // advance and height centred, the ink placed from the baseline.
     const QPointF c = g.at(body.displayLongitude, g.glyphs);
     const QFontMetricsF metrics(glyphFont(g));
-    const QString glyph = bodyGlyph(body.slot);
+    const QString glyph = pointGlyph(body.id, body.southNode, glyphFont(g));
     const QPointF baseline(c.x() - metrics.horizontalAdvance(glyph) / 2,
                            c.y() - metrics.height() / 2 + metrics.ascent());
     return metrics.tightBoundingRect(glyph).translated(baseline);
@@ -292,11 +305,15 @@ void ChartWheel::render(QPainter& p, const QSizeF& size, const WheelColours& col
                  std::max(0.8, g.radius * 0.007 * line.width));
         if (line.dashed) pen.setStyle(Qt::DashLine);
         p.setPen(pen);
-        p.drawLine(
-            g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.first))].longitude,
-                 g.aspects),
-            g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.second))].longitude,
-                 g.aspects));
+        p.drawLine(lineEnds(g, line));
+    }
+    // The aspects of the points and angles: thinner and dotted, so the bodies' own pattern of
+    // lines still reads first.
+    for (const WheelLine& line : layout_.pointLines) {
+        QColor colour = line.tone == LineTone::Hard ? colours.hard : colours.soft;
+        colour.setAlphaF(0.75);
+        p.setPen(QPen(colour, std::max(0.8, g.radius * 0.005 * line.width), Qt::DotLine));
+        p.drawLine(lineEnds(g, line));
     }
 
     // Bodies: a mark at the true place, a leader line where the glyph had to move aside.
@@ -315,7 +332,7 @@ void ChartWheel::render(QPainter& p, const QSizeF& size, const WheelColours& col
         p.setFont(glyphFont(g));
         const double half = g.glyphHalf;
         p.drawText(QRectF(glyph.x() - half, glyph.y() - half, 2 * half, 2 * half), Qt::AlignCenter,
-                   bodyGlyph(body.slot));
+                   pointGlyph(body.id, body.southNode, glyphFont(g)));
         // The degree label runs along the radius, so neighbours a glyph apart never touch;
         // on the left half it is turned round to read left to right.
         p.setFont(labelFont(g));
@@ -342,7 +359,9 @@ void ChartWheel::render(QPainter& p, const QSizeF& size, const WheelColours& col
     const Entry legend[] = {{QT_TR_NOOP("Square, Opposition"), colours.hard, false},
                             {QT_TR_NOOP("Quincunx"), colours.hard, true},
                             {QT_TR_NOOP("Sextile, Trine"), colours.soft, false},
-                            {QT_TR_NOOP("Semi-sextile"), colours.soft, true}};
+                            {QT_TR_NOOP("Semi-sextile"), colours.soft, true},
+                            {QT_TR_NOOP("To a point or angle"), colours.leader, true}};
+    constexpr int Entries = static_cast<int>(std::size(legend));
     QFont legendFont = p.font();
     legendFont.setPixelSize(std::max(9, int(g.radius * 0.045)));
     p.setFont(legendFont);
@@ -352,18 +371,19 @@ void ChartWheel::render(QPainter& p, const QSizeF& size, const WheelColours& col
     };
     double oneRow = 0;
     for (const Entry& e : legend) oneRow += entryWidth(e);
-    // One row when it fits the width, else two rows of two.
-    const int perRow = oneRow <= size.width() - 8 ? 4 : 2;
+    // One row when it fits the width, else two rows of three and two.
+    const int perRow = oneRow <= size.width() - 8 ? Entries : (Entries + 1) / 2;
     double y = g.centre.y() + g.radius + std::max(12.0, size.height() * 0.035) -
-               (perRow == 2 ? metrics.height() / 2 : 0);
-    for (int row = 0; row * perRow < 4; ++row, y += metrics.height() + 2) {
+               (perRow < Entries ? metrics.height() / 2 : 0);
+    for (int row = 0; row * perRow < Entries; ++row, y += metrics.height() + 2) {
+        const int end = std::min(Entries, (row + 1) * perRow);
         double rowWidth = 0;
-        for (int k = row * perRow; k < (row + 1) * perRow; ++k) rowWidth += entryWidth(legend[k]);
+        for (int k = row * perRow; k < end; ++k) rowWidth += entryWidth(legend[k]);
         double x = std::max(4.0, (size.width() - rowWidth) / 2);
-        for (int k = row * perRow; k < (row + 1) * perRow; ++k) {
+        for (int k = row * perRow; k < end; ++k) {
             const Entry& e = legend[k];
             QPen pen(e.colour, 2);
-            if (e.dashed) pen.setStyle(Qt::DashLine);
+            if (e.dashed) pen.setStyle(k == Entries - 1 ? Qt::DotLine : Qt::DashLine);
             p.setPen(pen);
             p.drawLine(QPointF(x, y), QPointF(x + 18, y));
             p.setPen(colours.ink);
@@ -420,6 +440,7 @@ void ChartWheel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), colours.background);
     render(painter, size(), colours);
+    drawPatternHighlight(painter);
     if (!hasFocus() || focusItem_ < 0) return;
     // The keyboard's mark, in the theme's highlight: a ring round the body's glyph, or the
     // aspect line drawn over in a broad translucent stroke.
@@ -433,15 +454,69 @@ void ChartWheel::paintEvent(QPaintEvent*) {
         painter.drawEllipse(area.adjusted(-3, -3, 3, 3));
     } else {
         const Geometry g = geometry(size());
-        const WheelLine& line = layout_.lines[static_cast<std::size_t>(focusItem_ - bodies)];
+        const WheelLine& line = lineItem(focusItem_ - bodies);
         mark.setAlpha(110);
         painter.setPen(QPen(mark, std::max(5.0, g.radius * 0.025), Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(
-            g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.first))].longitude,
-                 g.aspects),
-            g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.second))].longitude,
-                 g.aspects));
+        painter.drawLine(lineEnds(g, line));
     }
+}
+
+void ChartWheel::drawPatternHighlight(QPainter& painter) const {
+    if (highlighted_ < 0 || highlighted_ >= static_cast<int>(calculation_.patterns.size())) return;
+    const AspectPattern& pattern = calculation_.patterns[static_cast<std::size_t>(highlighted_)];
+    const Geometry g = geometry(size());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor mark = palette().color(QPalette::Highlight);
+    // The pattern's own aspects, broad and translucent under nothing else, then a ring round
+    // each of its glyphs; the apex's ring is doubled.
+    mark.setAlpha(120);
+    painter.setPen(QPen(mark, std::max(5.0, g.radius * 0.03), Qt::SolidLine, Qt::RoundCap));
+    for (const WheelLine& line : layout_.lines) {
+        const int first = indexOf(line.hit.first), second = indexOf(line.hit.second);
+        if (std::ranges::find(pattern.bodies, first) != pattern.bodies.end() &&
+            std::ranges::find(pattern.bodies, second) != pattern.bodies.end()) {
+            painter.drawLine(lineEnds(g, line));
+        }
+    }
+    mark.setAlpha(230);
+    painter.setBrush(Qt::NoBrush);
+    for (const int slot : pattern.bodies) {
+        const QRectF area = glyphArea(g, layout_.bodies[static_cast<std::size_t>(slot)]);
+        painter.setPen(QPen(mark, std::max(2.0, g.radius * 0.01)));
+        painter.drawEllipse(area.center(), g.glyphHalf * 1.25, g.glyphHalf * 1.25);
+        if (pattern.apex == slot) {
+            painter.drawEllipse(area.center(), g.glyphHalf * 1.55, g.glyphHalf * 1.55);
+        }
+    }
+    painter.restore();
+}
+
+void ChartWheel::setHighlightedPattern(int pattern) {
+    if (pattern < -1 || pattern >= static_cast<int>(calculation_.patterns.size())) pattern = -1;
+    if (pattern == highlighted_) return;
+    highlighted_ = pattern;
+    update();
+}
+
+double ChartWheel::pointLongitude(PointId id) const {
+    if (isAngle(id) && calculation_.houses) {
+        return id == PointId::Ascendant ? calculation_.houses->ascendant
+                                        : calculation_.houses->midheaven;
+    }
+    const int at = layout_.indexOf(id);
+    return at >= 0 ? layout_.bodies[static_cast<std::size_t>(at)].longitude : 0.0;
+}
+
+QLineF ChartWheel::lineEnds(const Geometry& g, const WheelLine& line) const {
+    return {g.at(pointLongitude(line.hit.first), g.aspects),
+            g.at(pointLongitude(line.hit.second), g.aspects)};
+}
+
+const WheelLine& ChartWheel::lineItem(int index) const {
+    const auto documented = static_cast<int>(layout_.lines.size());
+    return index < documented ? layout_.lines[static_cast<std::size_t>(index)]
+                              : layout_.pointLines[static_cast<std::size_t>(index - documented)];
 }
 
 std::optional<WheelLine> ChartWheel::lineAt(const QPointF& point) const {
@@ -450,14 +525,15 @@ std::optional<WheelLine> ChartWheel::lineAt(const QPointF& point) const {
     const double tolerance = std::max(6.0, g.radius * 0.025);
     std::optional<WheelLine> best;
     double bestDistance = tolerance;
-    for (const WheelLine& line : layout_.lines) {
-        const double d = distanceToSegment(
-            point,
-            g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.first))].longitude,
-                 g.aspects),
-            g.at(layout_.bodies[static_cast<std::size_t>(indexOf(line.hit.second))].longitude,
-                 g.aspects));
-        if (d <= bestDistance) best = line, bestDistance = d;
+    for (const auto* lines : {&layout_.lines, &layout_.pointLines}) {
+        for (const WheelLine& line : *lines) {
+            const QLineF ends = lineEnds(g, line);
+            const double d = distanceToSegment(point, ends.p1(), ends.p2());
+            // The bodies' lines win a tie: they are the ones a click opens a tab for.
+            if (d < bestDistance || (d == bestDistance && !line.toPoint)) {
+                best = line, bestDistance = d;
+            }
+        }
     }
     return best;
 }
@@ -472,11 +548,15 @@ std::optional<int> ChartWheel::bodyAt(const QPointF& point) const {
 }
 
 QString ChartWheel::bodyTip(int slot) const {
-    const double longitude = layout_.bodies[slot].longitude;
-    QString tip = coreText(textContext::Bodies, pointName(bodyOfSlot(slot))) + "  " +
-                  QString::fromStdString(formatSignPosition(longitude, screenTexts()));
+    const WheelBody& body = layout_.bodies[static_cast<std::size_t>(slot)];
+    const double longitude = body.longitude;
+    const QString name =
+        body.southNode ? tr("South Node") : coreText(textContext::Bodies, pointName(body.id));
+    QString tip =
+        name + "  " + QString::fromStdString(formatSignPosition(longitude, screenTexts()));
     if (calculation_.houses) {
-        tip += QStringLiteral(", ") + tr("house %1").arg(calculation_.body(bodyOfSlot(slot)).house);
+        tip += QStringLiteral(", ") +
+               tr("house %1").arg(houseOf(longitude, calculation_.houses->cusps));
     }
     return tip;
 }
@@ -484,7 +564,7 @@ QString ChartWheel::bodyTip(int slot) const {
 QString ChartWheel::lineTip(const WheelLine& line) const {
     QString tip = QString::fromStdString(line.tooltip);
     // The orb and the motion of the aspect the line stands for.
-    const auto& aspects = calculation_.aspects;
+    const auto& aspects = line.toPoint ? calculation_.pointAspects : calculation_.aspects;
     const auto found = std::ranges::find(aspects, line.hit, &Aspect::hit);
     if (found != aspects.end()) {
         const AspectDetail& detail = found->detail;
@@ -531,7 +611,8 @@ bool ChartWheel::event(QEvent* e) {
 }
 
 int ChartWheel::focusItemCount() const {
-    return static_cast<int>(layout_.bodies.size() + layout_.lines.size());
+    return static_cast<int>(layout_.bodies.size() + layout_.lines.size() +
+                            layout_.pointLines.size());
 }
 
 void ChartWheel::setFocusItem(int item) {
@@ -546,7 +627,7 @@ QString ChartWheel::focusItemText() const {
     if (focusItem_ < 0) return {};
     const auto bodies = static_cast<int>(layout_.bodies.size());
     if (focusItem_ < bodies) return bodyTip(layout_.bodies[focusItem_].slot);
-    return lineTip(layout_.lines[static_cast<std::size_t>(focusItem_ - bodies)]);
+    return lineTip(lineItem(focusItem_ - bodies));
 }
 
 void ChartWheel::keyPressEvent(QKeyEvent* e) {
@@ -563,11 +644,12 @@ void ChartWheel::keyPressEvent(QKeyEvent* e) {
         case Qt::Key_Enter:
         case Qt::Key_Space: {
             const auto bodies = static_cast<int>(layout_.bodies.size());
-            if (focusItem_ >= bodies) {
-                emit aspectClicked(
-                    layout_.lines[static_cast<std::size_t>(focusItem_ - bodies)].hit);
+            // A body, or an aspect of a point or angle, has no tab: Enter goes on to the
+            // window's default.
+            if (focusItem_ >= bodies && !lineItem(focusItem_ - bodies).toPoint) {
+                emit aspectClicked(lineItem(focusItem_ - bodies).hit);
             } else {
-                e->ignore();  // a body has no tab: Enter goes on to the window's default
+                e->ignore();
             }
             break;
         }
@@ -592,13 +674,15 @@ void ChartWheel::focusOutEvent(QFocusEvent* e) {
 }
 
 void ChartWheel::mouseMoveEvent(QMouseEvent* e) {
-    setCursor(lineAt(e->position()) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    const auto line = lineAt(e->position());
+    setCursor(line && !line->toPoint ? Qt::PointingHandCursor : Qt::ArrowCursor);
     QWidget::mouseMoveEvent(e);
 }
 
 void ChartWheel::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) {
-        if (const auto line = lineAt(e->position())) emit aspectClicked(line->hit);
+        const auto line = lineAt(e->position());
+        if (line && !line->toPoint) emit aspectClicked(line->hit);
     }
     QWidget::mouseReleaseEvent(e);
 }

@@ -3,6 +3,7 @@
 // The chart wheel: the zodiac ring, the ten bodies and the aspect lines, drawn to any size.
 
 #include <QColor>
+#include <QLineF>
 #include <QPolygonF>
 #include <QWidget>
 #include <array>
@@ -49,6 +50,12 @@ public:
     void setFocusItem(int item);
     // What the tooltip says for the marked item; empty when nothing is marked.
     QString focusItemText() const;
+
+    // The chart's pattern (an index into Chart::patterns) drawn highlighted: its aspect lines
+    // in a broad stroke of the theme's highlight and a ring round each of its glyphs (two
+    // round the apex). -1 for none.
+    void setHighlightedPattern(int pattern);
+    int highlightedPattern() const { return highlighted_; }
 
     // Where things are drawn at the widget's current size (for tests and hit-testing).
     QPointF bodyGlyphCentre(int slot) const;
@@ -100,8 +107,15 @@ private:
     // The layout for `spacing`, clear of the house lines, the Asc and the MC.
     WheelLayout layoutFor(double spacing) const;
     QString lineTip(const WheelLine& line) const;
+    // Where a point stands: a body's or point's place, or the Asc or MC.
+    double pointLongitude(PointId id) const;
+    QLineF lineEnds(const Geometry& g, const WheelLine& line) const;
+    // The focus order's lines: the bodies' lines, then the points' and angles'.
+    const WheelLine& lineItem(int index) const;
+    void drawPatternHighlight(QPainter& painter) const;
 
     Chart calculation_;
+    int highlighted_ = -1;
     WheelLayout layout_;
     int focusItem_ = -1;
     double spacing_ = GlyphSpacing;  // what layout_ was spread with
@@ -109,6 +123,9 @@ private:
 
 // Glyphs of the bodies (slot order) and of the signs (Aries first), as Unicode text.
 QString bodyGlyph(int slot);
+// A point's glyph in `font`: the body's, or the North or South Node's, Lilith's or Chiron's, or
+// letters ("NN", "SN", "Li", "Ch") where the font has no such glyph.
+QString pointGlyph(PointId id, bool southNode, const QFont& font);
 QString signGlyph(int sign);
 
 }  // namespace zodrivel

@@ -454,6 +454,26 @@ void ResultWindow::buildViewMenu(const ChartChoice& current) {
             chooseChart(choices);
         });
     }
+
+    // Which node the chart shows as the North Node; the classic model has the mean one only.
+    QMenu* node = view->addMenu(tr("North &Node"));
+    node->setObjectName(QStringLiteral("mnuNode"));
+    auto* nodes = new QActionGroup(node);
+    const std::array<std::pair<NodeKind, QString>, 2> nodeTitles{
+        {{NodeKind::True, tr("&True node")}, {NodeKind::Mean, tr("&Mean node")}}};
+    for (const auto& [kind, title] : nodeTitles) {
+        QAction* action = node->addAction(title);
+        action->setObjectName(QStringLiteral("mnuNode_") +
+                              QString::fromLatin1(nodeKindName(kind).data()));
+        action->setCheckable(true);
+        action->setChecked(current.node == kind);
+        nodes->addAction(action);
+        connect(action, &QAction::triggered, this, [this, kind] {
+            ChartChoice choices = choices_;
+            choices.node = kind;
+            chooseChart(choices);
+        });
+    }
 }
 
 void ResultWindow::chooseChart(const ChartChoice& choices) {

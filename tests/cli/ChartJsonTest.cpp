@@ -14,6 +14,7 @@
 #include "core/entry/BirthSummary.h"
 #include "core/ephemeris/ClassicEphemeris.h"
 #include "core/ephemeris/MeanLunarPoints.h"
+#include "core/model/Zodiac.h"
 #include "core/time/TimeZones.h"
 
 namespace zodrivel {
@@ -43,7 +44,7 @@ Json libraryJson(const Chart& c) {
     json["zone_abbreviation"] = b.zoneAbbreviation;
     if (!b.zoneId.empty()) json["zone_id"] = b.zoneId;
     json["positions"] = Json::array();
-    for (const ChartPoint& p : c.bodies()) {
+    for (const ChartPoint& p : c.points) {
         Json position = {{"body", pointName(p.id)}, {"longitude", p.longitude}, {"speed", p.speed}};
         if (c.houses) position["house"] = p.house;
         json["positions"].push_back(position);
@@ -64,6 +65,26 @@ Json libraryJson(const Chart& c) {
                                    {"orb", a.detail.orb},
                                    {"applying", a.detail.applying}});
     }
+    json["point_aspects"] = Json::array();
+    for (const Aspect& a : c.pointAspects) {
+        json["point_aspects"].push_back({{"kind", aspectKindName(a.hit.kind)},
+                                         {"first", pointName(a.hit.first)},
+                                         {"second", pointName(a.hit.second)},
+                                         {"separation", a.hit.separation},
+                                         {"exact_separation", a.detail.exactSeparation},
+                                         {"orb", a.detail.orb},
+                                         {"applying", a.detail.applying}});
+    }
+    json["patterns"] = Json::array();
+    for (const AspectPattern& p : c.patterns) {
+        Json pattern = {{"kind", patternKindName(p.kind)}, {"bodies", Json::array()}};
+        for (const int slot : p.bodies) pattern["bodies"].push_back(pointName(bodyOfSlot(slot)));
+        pattern["apex"] = p.apex ? Json(pointName(bodyOfSlot(*p.apex))) : Json(nullptr);
+        if (p.sign) pattern["sign"] = signName(*p.sign);
+        json["patterns"].push_back(pattern);
+    }
+    json["node"] = c.node == NodeKind::Mean ? "mean" : "true";
+    json["notes"] = c.notes;
     return json;
 }
 
@@ -111,7 +132,8 @@ TEST(ChartJson, ReadsExactlyAsTheLibraryPrintsTheSameObject) {
                             0};
         }
         const ChartChoice choice{n % 2 ? SkyModel::Precise : SkyModel::Classic,
-                                 AllHouseSystems[static_cast<std::size_t>(n % HouseSystemCount)]};
+                                 AllHouseSystems[static_cast<std::size_t>(n % HouseSystemCount)],
+                                 n % 3 == 1 ? NodeKind::Mean : NodeKind::True};
         const Chart chart = calculate(r, sky, choice);
         const ChartDescription described = describeChart(chart);
         const Json expected = libraryJson(chart);

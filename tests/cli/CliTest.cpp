@@ -51,9 +51,15 @@ TEST(Cli, ExampleAsJsonCarriesTheWholeChart) {
     EXPECT_EQ(json["name"], "EXAMPLE BIRTH");
     EXPECT_EQ(json["universal_time"], 14.5);
     EXPECT_EQ(json["universal_date"], "1976-07-04T14:30:00");
-    ASSERT_EQ(json["positions"].size(), 10u);
+    // The classic model: the ten bodies, then its mean node and Lilith; no Chiron, said once.
+    ASSERT_EQ(json["positions"].size(), 12u);
     EXPECT_EQ(json["positions"][0]["body"], "Sun");
     EXPECT_EQ(json["positions"][9]["body"], "Pluto");
+    EXPECT_EQ(json["positions"][10]["body"], "North Node");
+    EXPECT_EQ(json["positions"][11]["body"], "Lilith");
+    EXPECT_EQ(json["node"], "mean");
+    EXPECT_EQ(json["notes"], nlohmann::json({"The classic model computes the mean node only.",
+                                             "Chiron is computed in the precise model only."}));
     EXPECT_NEAR(json["positions"][1]["longitude"].get<double>(), 191.083585, 5e-7);
     ASSERT_FALSE(json["aspects"].empty());
     for (const auto& aspect : json["aspects"]) {
@@ -271,14 +277,70 @@ TEST(Cli, TextsListsEveryKeyOnce) {
     const CliRun run = runCli({"--texts"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto table = nlohmann::json::parse(run.out);
-    ASSERT_EQ(table.size(), 630u);
+    // The 630 aspect paragraphs first, then the points' readings and the patterns'.
     std::set<std::string> keys;
-    for (const auto& entry : table) {
-        keys.insert(entry["kind"].get<std::string>() + entry["first"].get<std::string>() +
-                    entry["second"].get<std::string>());
-        EXPECT_GE(entry["text"].get<std::string>().size(), 118u);
+    std::size_t aspects = 0, points = 0, patterns = 0;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const auto& entry = table[i];
+        const std::string kind = entry["kind"].get<std::string>();
+        std::string key = kind + "|" + entry["first"].get<std::string>() + "|" +
+                          entry["second"].get<std::string>();
+        if (kind == "Point") {
+            EXPECT_GE(i, 630u);
+            EXPECT_TRUE(entry["family"] == "conjunction" || entry["family"] == "easy" ||
+                        entry["family"] == "hard");
+            key += "|" + entry["family"].get<std::string>();
+            ++points;
+        } else if (kind == "Pattern") {
+            EXPECT_GE(i, 630u + points);
+            ++patterns;
+        } else {
+            EXPECT_GE(entry["text"].get<std::string>().size(), 118u);
+            ++aspects;
+        }
+        EXPECT_FALSE(entry["text"].get<std::string>().empty()) << key;
+        keys.insert(key);
     }
-    EXPECT_EQ(keys.size(), 630u);
+    EXPECT_EQ(aspects, 630u);
+    EXPECT_EQ(keys.size(), table.size());
+}
+
+// --node picks the node in the precise model; the classic one has the mean node only and says
+// so, and neither the choice nor the new points touch the ten bodies' aspects.
+TEST(Cli, NodeChoiceAndTheDocumentedAspectsUntouched) {
+    const auto chart = [](std::vector<std::string> extra) {
+        const CliRun run = runCli(birthOn(std::move(extra)));
+        EXPECT_EQ(run.status, 0) << run.err;
+        return nlohmann::json::parse(run.out);
+    };
+    const auto preciseTrue = chart({"--format", "json", "--ephemeris", "precise"});
+    const auto preciseMean =
+        chart({"--format", "json", "--ephemeris", "precise", "--node", "mean"});
+    const auto classicTrue = chart({"--format", "json", "--node", "true"});
+    const auto classicMean = chart({"--format", "json", "--node", "mean"});
+    ASSERT_EQ(preciseTrue["positions"].size(), 13u);
+    EXPECT_EQ(preciseTrue["positions"][12]["body"], "Chiron");
+    EXPECT_EQ(preciseTrue["node"], "true");
+    EXPECT_EQ(preciseMean["node"], "mean");
+    EXPECT_NE(preciseTrue["positions"][10]["longitude"], preciseMean["positions"][10]["longitude"]);
+    EXPECT_EQ(preciseTrue["aspects"], preciseMean["aspects"]);
+    EXPECT_TRUE(preciseTrue["notes"].empty());
+    EXPECT_EQ(classicTrue["positions"], classicMean["positions"]);
+    EXPECT_EQ(classicMean["notes"],
+              nlohmann::json({"Chiron is computed in the precise model only."}));
+    for (const auto& json : {preciseTrue, classicMean}) {
+        for (const auto& aspect : json["aspects"]) {
+            const std::set<std::string> bodies{"Sun",     "Moon",   "Mercury", "Venus",   "Mars",
+                                               "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};
+            EXPECT_TRUE(bodies.contains(aspect["first"]) && bodies.contains(aspect["second"]));
+        }
+        for (const auto& pattern : json["patterns"]) {
+            EXPECT_TRUE(pattern["bodies"].is_array() &&
+                        (pattern["apex"].is_null() || pattern["apex"].is_string()));
+        }
+    }
+    const CliRun refused = runCli(birthOn({"--node", "osculating"}));
+    EXPECT_NE(refused.status, 0);
 }
 
 TEST(Cli, ListZonesHelpAndVersion) {

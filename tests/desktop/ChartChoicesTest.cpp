@@ -77,6 +77,32 @@ TEST(ChartChoice, AChoiceIsSavedAndAnnouncedOnceAndTheSameChoiceIsNoChange) {
     EXPECT_EQ(file.value("Chart/Houses").toString(), "whole-sign");
 }
 
+// View > North Node: the true node by default, the mean one chosen, saved, and checked in the
+// next window; the classic model, which has only the mean node, says so in the panel once.
+TEST(ChartChoice, NodeChoiceIsRememberedAndTheClassicModelSaysWhatItLacks) {
+    testing::RecordedServices recorded;
+    const Services services = recorded.services();
+    const ProceedRecord record = testing::newYorkCalculationRecord("ADA", "EDT", false);
+    ResultWindow first(calculateChart(record, loadChartChoices(services), testing::testSky()),
+                       services);
+    EXPECT_TRUE(action(first, "mnuNode_true")->isChecked());
+    EXPECT_FALSE(action(first, "mnuNode_mean")->isChecked());
+    QSignalSpy changed(&first, &ResultWindow::chartChoicesChanged);
+    action(first, "mnuNode_mean")->trigger();
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.at(0).at(0).value<ChartChoice>().node, NodeKind::Mean);
+    EXPECT_EQ(QSettings(services.settingsFile, QSettings::IniFormat).value("Chart/Node"), "mean");
+
+    const ChartChoice saved = loadChartChoices(services);
+    EXPECT_EQ(saved.node, NodeKind::Mean);
+    ResultWindow second(calculateChart(record, saved, testing::testSky()), services);
+    EXPECT_TRUE(action(second, "mnuNode_mean")->isChecked());
+    const auto* notes = second.findChild<QLabel*>("lblChartNotes");
+    ASSERT_NE(notes, nullptr);
+    EXPECT_EQ(notes->text(), "Chiron is computed in the precise model only.");
+    EXPECT_EQ(second.findChild<QTableWidget*>("tblPositions")->rowCount(), BodyCount + 2);
+}
+
 TEST(ChartChoice, UnknownOrDamagedSettingsReadAsTheDefaults) {
     testing::RecordedServices recorded;
     const Services services = recorded.services();
@@ -84,6 +110,7 @@ TEST(ChartChoice, UnknownOrDamagedSettingsReadAsTheDefaults) {
         QSettings file(services.settingsFile, QSettings::IniFormat);
         file.setValue("Chart/Positions", "exact");
         file.setValue("Chart/Houses", "Placidus ");
+        file.setValue("Chart/Node", "osculating");
     }
     EXPECT_EQ(loadChartChoices(services), ChartChoice{});
 }
@@ -100,12 +127,19 @@ TEST(ChartChoice, ThePanelSaysWhichModelAndHousesAndListsOrbsAndMotion) {
     EXPECT_EQ(window.findChild<QLabel*>("lblHouses")->text(),
               "Houses: Porphyry (Placidus cannot be drawn beyond the polar circles)");
     auto* positions = window.findChild<QTableWidget*>("tblPositions");
-    ASSERT_EQ(positions->rowCount(), BodyCount + 2);
+    // The ten bodies, the North Node, Lilith and Chiron after Pluto, then the angles.
+    ASSERT_EQ(positions->rowCount(), BodyCount + 3 + 2);
     EXPECT_EQ(positions->horizontalHeaderItem(4)->text(), "House");
     EXPECT_EQ(positions->item(indexOf(PointId::Sun), 4)->text(),
               QString::number(c.body(PointId::Sun).house));
-    EXPECT_TRUE(positions->item(BodyCount, 0)->text().contains("Ascendant"));
-    EXPECT_TRUE(positions->item(BodyCount + 1, 0)->text().contains("Midheaven"));
+    EXPECT_EQ(positions->item(BodyCount, 0)->text(), QStringLiteral("\u260A  North Node"));
+    EXPECT_EQ(positions->item(BodyCount + 1, 0)->text(), QStringLiteral("\u26B8  Lilith"));
+    EXPECT_EQ(positions->item(BodyCount + 2, 0)->text(), QStringLiteral("\u26B7  Chiron"));
+    EXPECT_EQ(positions->item(BodyCount + 2, 4)->text(),
+              QString::number(c.find(PointId::Chiron)->house));
+    EXPECT_TRUE(positions->item(BodyCount + 3, 0)->text().contains("Ascendant"));
+    EXPECT_TRUE(positions->item(BodyCount + 4, 0)->text().contains("Midheaven"));
+    EXPECT_EQ(window.findChild<QLabel*>("lblChartNotes"), nullptr);  // the precise model says none
     auto* aspects = window.findChild<QTableWidget*>("tblAspects");
     ASSERT_EQ(aspects->rowCount(), static_cast<int>(c.aspects.size()));
     for (int row = 0; row < aspects->rowCount(); ++row) {

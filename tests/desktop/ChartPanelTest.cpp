@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTabWidget>
@@ -240,6 +241,46 @@ TEST(ResultWindowWheel, ExportMenuWritesThePictureOrSaysWhyNot) {
     EXPECT_EQ(recorded.messages.shown[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(recorded.messages.shown[0].text.contains("no/such/folder/wheel.png"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+// The patterns group lists the chart's patterns; the one selected is drawn highlighted on the
+// wheel, the one under the mouse while it is there, and the selection again when it leaves.
+TEST(ChartPanel, PatternsAreListedAndTheChosenOneIsHighlightedOnTheWheel) {
+    Chart c = testing::newYorkCalculation("ADA", "EDT", false);
+    // The panel shows what the chart holds: a T-square with its apex, and a stellium.
+    c.patterns = {{PatternKind::TSquare, {4, 6, 1}, 1, std::nullopt},
+                  {PatternKind::Stellium, {0, 2, 3, 9}, std::nullopt, 3}};
+    ChartPanel panel(c);
+    auto* list = panel.findChild<QListWidget*>("lstPatterns");
+    auto* wheel = panel.findChild<ChartWheel*>("chartWheel");
+    ASSERT_TRUE(list && wheel);
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "T-Square: Mars, Saturn, Moon (apex Moon)");
+    EXPECT_EQ(list->item(1)->text(), "Stellium: Sun, Mercury, Venus, Pluto (in Cancer)");
+    EXPECT_EQ(wheel->highlightedPattern(), -1);
+
+    wheel->resize(600, 640);
+    const QImage plain = wheel->grab().toImage();
+    list->setCurrentRow(0);
+    EXPECT_EQ(wheel->highlightedPattern(), 0);
+    const QImage highlighted = wheel->grab().toImage();
+    // The highlight is drawn round the apex's glyph: the pixels there change.
+    const QRect apex = wheel->bodyGlyphArea(1).toAlignedRect().adjusted(-12, -12, 12, 12);
+    EXPECT_NE(plain.copy(apex), highlighted.copy(apex));
+    const auto* reading = panel.findChild<QLabel*>("lblPatternReading");
+    ASSERT_NE(reading, nullptr);
+    EXPECT_EQ(reading->isHidden(), reading->text().isEmpty());
+
+    emit list->itemEntered(list->item(1));
+    EXPECT_EQ(wheel->highlightedPattern(), 1);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(list->viewport(), &leave);
+    EXPECT_EQ(wheel->highlightedPattern(), 0);
+
+    // Without patterns the group is not shown at all.
+    c.patterns.clear();
+    const ChartPanel none(c);
+    EXPECT_TRUE(none.findChild<QWidget*>("grpPatterns")->isHidden());
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 // Not a test: pictures of the result window with houses and aspect details, for a person to
 // look at. `zodrivel_chart_screenshots FOLDER` writes result-WxH.png at a laptop's and a large
 // screen's size, for the precise model in New York and the classic one in Tromsø (where
-// Placidus falls back to Porphyry), and wheel.png.
+// Placidus falls back to Porphyry), and wheel.png and wheel-large.png; the first pattern of a
+// chart is selected, so the pictures show it highlighted.
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleFactory>
@@ -52,6 +54,10 @@ int main(int argc, char** argv) {
             result.setWindowState(Qt::WindowNoState);
             result.resize(size);
             result.show();
+            if (auto* patterns = result.findChild<QListWidget*>(QStringLiteral("lstPatterns"));
+                patterns != nullptr && patterns->count() > 0) {
+                patterns->setCurrentRow(0);
+            }
             QApplication::processEvents();
             const QString file = QStringLiteral("result-%1-%2x%3.png")
                                      .arg(QString::fromLatin1(name))
@@ -94,9 +100,13 @@ int main(int argc, char** argv) {
     }
 
     zodrivel::ChartWheel wheel(newYork);
-    wheel.resize(700, 740);
-    wheel.show();
-    QApplication::processEvents();
-    ok = wheel.grab().save(folder.filePath(QStringLiteral("wheel.png"))) && ok;
+    wheel.setHighlightedPattern(0);
+    for (const auto& [side, file] :
+         {std::pair{700, "wheel.png"}, std::pair{1300, "wheel-large.png"}}) {
+        wheel.resize(side, side + 40);
+        wheel.show();
+        QApplication::processEvents();
+        ok = wheel.grab().save(folder.filePath(QString::fromLatin1(file))) && ok;
+    }
     return ok ? 0 : 1;
 }
