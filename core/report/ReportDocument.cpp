@@ -398,12 +398,19 @@ RichTextDocument buildReport(const ChartDescription& facts, const TextTranslator
         report.insertText(LineEnd);
     }
     appendCusps(report, facts, texts);
-    appendGrid(report, facts, texts);
+    // A grid without an aspect says nothing the report does not say anyway.
+    if (std::ranges::any_of(facts.aspects, [](const Aspect& a) {
+            return isBody(a.hit.first) && isBody(a.hit.second);
+        })) {
+        appendGrid(report, facts, texts);
+    }
     appendBalance(report, facts, texts);
     appendPlacements(report, facts, texts);
-    appendAspects(report, facts, texts, options.order);
-    appendPointAspects(report, facts, texts, options.order);
+    // The patterns and the points' aspects before the ten bodies' aspects, so the documented
+    // entries still close the report just before the publisher line.
     appendPatterns(report, facts, texts);
+    appendPointAspects(report, facts, texts, options.order);
+    appendAspects(report, facts, texts, options.order);
     report.setEmphasis(false);
     report.setColour(TextColour);
     report.insertText(publisherLine(texts));

@@ -511,8 +511,15 @@ QString ResultWindow::reportText() const {
     return QString::fromStdString(plainReportText(reportDocument()));
 }
 
-RichTextDocument ResultWindow::reportDocument() const {
-    return buildReport(reportFacts_, screenTexts());
+RichTextDocument ResultWindow::reportDocument(AspectOrder order) const {
+    ReportOptions options;
+    options.order = order;
+    const QDate today = services_.clock != nullptr ? services_.clock->today() : QDate();
+    if (today.isValid()) {
+        options.madeOn = formatDate(today.year(), today.month(), today.day(), screenTexts());
+    }
+    options.name = capitalsOf(reportFacts_.name);
+    return buildReport(reportFacts_, screenTexts(), options);
 }
 
 void ResultWindow::setReportPlace(const QString& place) {
@@ -536,17 +543,7 @@ void ResultWindow::openReport() {
     // The report names the person in the capitals of the name's language, says the day it was
     // made (the clock seam) and draws the result window's wheel, on paper colours.
     const QString name = QString::fromStdString(capitalsOf(reportFacts_.name));
-    const QDate today = services_.clock != nullptr ? services_.clock->today() : QDate();
-    const std::string madeOn =
-        today.isValid() ? formatDate(today.year(), today.month(), today.day(), screenTexts())
-                        : std::string();
-    const auto build = [this, name, madeOn](AspectOrder order) {
-        ReportOptions options;
-        options.order = order;
-        options.madeOn = madeOn;
-        options.name = name.toStdString();
-        return buildReport(reportFacts_, screenTexts(), options);
-    };
+    const auto build = [this](AspectOrder order) { return reportDocument(order); };
     const QPointer<ChartWheel> wheel = chartPanel_->wheel();
     const WheelPainter drawWheel = [wheel](QPainter& painter, const QRectF& square) {
         if (!wheel) return;
