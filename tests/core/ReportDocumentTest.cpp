@@ -127,7 +127,9 @@ TEST(ReportDocument, OptionalFactsAppearWhenALaterCalculationGivesThem) {
     chart.model = SkyModel::Precise;
     chart.houses = ChartHouses{};
     const int houses[] = {10, 1, 10, 11, 12, 7, 11, 3, 5, 2};
-    for (std::size_t i = 0; i < chart.points.size(); ++i) chart.points[i].house = houses[i];
+    for (std::size_t i = 0; i < std::size(houses) && i < chart.points.size(); ++i) {
+        chart.points[i].house = houses[i];
+    }
     ASSERT_GE(chart.aspects.size(), 2u);
     chart.aspects[0].detail = AspectDetail{0, 2.25, true};
     chart.aspects[1].detail = AspectDetail{0, 0.1, false};
