@@ -196,7 +196,9 @@ TEST(Cli, OrderByStrengthPutsTheTightestOrbFirstUnderItsBand) {
             std::stod(strength.out.substr(degrees)) +
             std::stod(strength.out.substr(strength.out.find("\u00B0", degrees) + 2)) / 60;
         EXPECT_GE(orb, last) << strength.out.substr(at, 40);
-        if (middle != std::string::npos && at < middle) EXPECT_LT(orb, 1.0);
+        if (middle != std::string::npos && at < middle) {
+            EXPECT_LT(orb, 1.0);
+        }
         last = orb;
         ++count;
     }
