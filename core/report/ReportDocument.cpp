@@ -406,11 +406,11 @@ RichTextDocument buildReport(const ChartDescription& facts, const TextTranslator
     }
     appendBalance(report, facts, texts);
     appendPlacements(report, facts, texts);
-    // The patterns and the points' aspects before the ten bodies' aspects, so the documented
-    // entries still close the report just before the publisher line.
-    appendPatterns(report, facts, texts);
-    appendPointAspects(report, facts, texts, options.order);
+    // The ten bodies' aspects first, in the documented order of kinds throughout the report;
+    // the points' aspects and the patterns after them.
     appendAspects(report, facts, texts, options.order);
+    appendPointAspects(report, facts, texts, options.order);
+    appendPatterns(report, facts, texts);
     report.setEmphasis(false);
     report.setColour(TextColour);
     report.insertText(publisherLine(texts));

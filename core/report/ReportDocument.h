@@ -67,8 +67,9 @@ std::string_view modelInWords(SkyModel model);
 // bodies and the retrograde ones named, an introduction (the model and house system in words,
 // the day it was made, what aspects, orbs and motion mean, tendencies rather than fate), the
 // wheel, the cusps, the aspect grid (when there is an aspect), the balance of elements and
-// modes, the readings of the bodies in their signs and houses, the aspect patterns and the
-// aspects of the points and angles. Section titles are emphasised in SectionColour.
+// modes and the readings of the bodies in their signs and houses; after the aspects, those of
+// the points and angles and the aspect patterns. Section titles are emphasised in
+// SectionColour.
 RichTextDocument buildReport(const ChartDescription& facts,
                              const TextTranslator& texts = englishTexts(),
                              const ReportOptions& options = {});

@@ -189,8 +189,9 @@ TEST(Cli, OrderByStrengthPutsTheTightestOrbFirstUnderItsBand) {
     // The orbs as printed, "(orb 0°42', ...", read back in order: never decreasing.
     double last = -1;
     int count = 0;
-    for (std::size_t at = close; (at = strength.out.find("  (orb ", at)) != std::string::npos;
-         ++at) {
+    const std::size_t points = strength.out.find("Aspects of the angles and points");
+    for (std::size_t at = close;
+         (at = strength.out.find("  (orb ", at)) != std::string::npos && at < points; ++at) {
         const std::size_t degrees = at + 7;
         const double orb =
             std::stod(strength.out.substr(degrees)) +
@@ -202,11 +203,13 @@ TEST(Cli, OrderByStrengthPutsTheTightestOrbFirstUnderItsBand) {
         last = orb;
         ++count;
     }
-    // Every heading of the documented order (the ten bodies' aspects, last in the report) is
-    // there by strength too.
+    // Every heading of the ten bodies' aspects in the documented order is there by strength too.
     int headings = 0;
+    const std::size_t documentedPoints = documented.out.find("Aspects of the angles and points");
     for (std::size_t at = documented.out.find("Your aspects\r\n");
-         (at = documented.out.find(" Aspect  (orb ", at)) != std::string::npos; ++at) {
+         (at = documented.out.find(" Aspect  (orb ", at)) != std::string::npos &&
+         at < documentedPoints;
+         ++at) {
         const std::size_t start = documented.out.rfind("\r\n", at) + 2;
         EXPECT_NE(strength.out.find(documented.out.substr(start, at - start), close),
                   std::string::npos);
