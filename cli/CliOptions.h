@@ -32,6 +32,7 @@ enum class Option {
     Tz,
     FindPlace,
     Format,
+    Order,
     Transits,
     Transiting,
     TransitOrb,
@@ -74,6 +75,9 @@ inline constexpr OptionInfo CliOptionTable[] = {
      "Time zone by id (Europe/London): the offset its history gives for the local date and time"},
     {Option::FindPlace, "--find-place", false, "List the atlas places matching TEXT"},
     {Option::Format, "--format", false, "Output format"},
+    {Option::Order, "--order", false,
+     "Aspects in a report (report, rtf, pdf): documented, by kind, or strength, the tightest orb "
+     "first"},
     {Option::Transits, "--transits", false,
      "Transits to the birth chart from FROM to TO, both days included, universal time: FROM/TO as "
      "YYYY-MM-DD/YYYY-MM-DD, 1800..2399 (formats table, json, csv, ics, report, rtf, pdf)"},

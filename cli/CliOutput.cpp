@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "adapters/pdf/CairoPdf.h"
+#include "adapters/pdf/CairoWheel.h"
+#include "adapters/text/IcuTextFolder.h"
 #include "core/entry/BirthSummary.h"
 #include "core/model/Zodiac.h"
 #include "core/report/ReportDocument.h"
@@ -129,11 +131,36 @@ std::string formatTable(const ChartDescription& d) {
     return out;
 }
 
-std::string formatReport(const ChartDescription& d) { return plainReportText(buildReport(d)); }
+namespace {
 
-std::string formatRtf(const ChartDescription& d) { return toRtf(buildReport(d), ReportTabStopsPt); }
+ReportOptions withCapitals(const ChartDescription& d, ReportOptions options) {
+    options.name = capitalsOf(d.name);
+    return options;
+}
 
-std::string formatPdf(const ChartDescription& d) { return cairoPdf(buildReport(d), d.name); }
+}  // namespace
+
+std::string formatReport(const ChartDescription& d, const ReportOptions& options) {
+    ReportOptions plain = withCapitals(d, options);
+    plain.wheel = false;
+    return plainReportText(buildReport(d, englishTexts(), plain));
+}
+
+std::string formatRtf(const ChartDescription& d, const ReportOptions& options) {
+    const ReportOptions rich = withCapitals(d, options);
+    RtfPage page;
+    page.headerName = rich.name;
+    constexpr double WheelSidePt = 340;
+    page.wheelSidePt = WheelSidePt;
+    // 150 pixels an inch on paper: sharp when printed, some 400 kB in the file.
+    page.wheelPng = cairoWheelPng(d, static_cast<int>(WheelSidePt / 72 * 150));
+    return toRtf(buildReport(d, englishTexts(), rich), ReportTabStopsPt, page);
+}
+
+std::string formatPdf(const ChartDescription& d, const ReportOptions& options) {
+    const ReportOptions rich = withCapitals(d, options);
+    return cairoPdf(buildReport(d, englishTexts(), rich), rich.name, {}, &d);
+}
 
 std::string csvField(std::string_view text) {
     if (text.find_first_of(",\"\n\r") == std::string_view::npos) return std::string(text);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/description/ChartDescription.h"
+#include "core/report/ReportDocument.h"
 
 namespace zodrivel::cli {
 
@@ -15,9 +16,11 @@ std::string formatTable(const ChartDescription& chart);
 // The report as the report window shows it: publisher line, whose chart it is, the positions,
 // the aspects' headings and paragraphs in report order, publisher line; the same as a rich-text
 // document, and as a PDF file with the name and page numbers in each page's header.
-std::string formatReport(const ChartDescription& chart);
-std::string formatRtf(const ChartDescription& chart);
-std::string formatPdf(const ChartDescription& chart);
+// The report's name is printed in the capitals of its language (ICU); the plain text has no
+// pictures, the RTF the wheel as a PNG, the PDF the wheel drawn on the page.
+std::string formatReport(const ChartDescription& chart, const ReportOptions& options = {});
+std::string formatRtf(const ChartDescription& chart, const ReportOptions& options = {});
+std::string formatPdf(const ChartDescription& chart, const ReportOptions& options = {});
 
 // CSV: the header line (name, universal_date, the ten bodies, aspects, error) and one result
 // line for a chart, each without the line break.

@@ -59,6 +59,7 @@ struct Options {
     std::optional<std::string> findPlace;
     std::string input, saveBirth, batch;
     TransitOptions transits;
+    std::string order = "documented";
 };
 
 bool isGiven(const CLI::App& app, Option option) {
@@ -108,6 +109,9 @@ void declareOptions(CLI::App& app, Options& o) {
             case Option::Format:
                 value(o.format)->check(
                     CLI::IsMember({"table", "json", "report", "rtf", "pdf", "csv", "ics"}));
+                break;
+            case Option::Order:
+                value(o.order)->check(CLI::IsMember({"documented", "strength"}));
                 break;
             case Option::Transits: value(o.transits.range); break;
             case Option::Transiting: value(o.transits.transiting); break;
@@ -193,17 +197,18 @@ Answer batchAnswer(const CLI::App& app, const Options& o, const ChartChoice& cho
 }
 
 // The chart in the asked format.
-Answer chartOutput(const Chart& chart, const std::string& format, const std::string& output) {
+Answer chartOutput(const Chart& chart, const std::string& format, const std::string& output,
+                   const ReportOptions& report) {
     const ChartDescription described = describeChart(chart);
     std::string text;
     if (format == "json") {
         text = chartJson(described);
     } else if (format == "report") {
-        text = formatReport(described);
+        text = formatReport(described, report);
     } else if (format == "rtf") {
-        text = formatRtf(described);
+        text = formatRtf(described, report);
     } else if (format == "pdf") {
-        text = formatPdf(described);
+        text = formatPdf(described, report);
         if (text.empty()) return {ExitWriteFailed, {}, "the PDF could not be drawn", {}};
         Answer pdf{0, std::move(text), {}, output};
         pdf.binary = true;
@@ -275,8 +280,11 @@ Answer chartAnswer(const CLI::App& app, const Options& o, const ChartChoice& cho
     if (const auto* error = std::get_if<InputError>(&built)) return refused(error->message);
     const EntryTexts& entries = std::get<EntryTexts>(built);
     const Chart chart = computeChart(entries, choice, sources.sky());
+    ReportOptions report;
+    report.order = o.order == "strength" ? AspectOrder::Strength : AspectOrder::Documented;
+    report.madeOn = sources.today();
     Answer answer = transits ? transitOutput(chart, *transits, o.format, o.output, sources)
-                             : chartOutput(chart, o.format, o.output);
+                             : chartOutput(chart, o.format, o.output, report);
     if (answer.status != 0 || !isGiven(app, Option::SaveBirth)) return answer;
     if (o.saveBirth.empty()) return refused("--save-birth: the file name is empty");
     answer.birthFile = o.saveBirth;
@@ -338,6 +346,11 @@ Answer parseAndFormat(int argc, const char* const* argv, const CliSources& sourc
     const ChartChoice choice{skyModelFromName(o.ephemerisName).value_or(DefaultSkyModel),
                              houseSystemFromName(o.houseName).value_or(DefaultHouseSystem),
                              nodeKindFromName(o.nodeName).value_or(DefaultNodeKind)};
+    if (isGiven(app, Option::Order) && o.format != "report" && o.format != "rtf" &&
+        o.format != "pdf") {
+        return refused(
+            "--order orders a report's aspects: use it with --format report, rtf or pdf");
+    }
     if (isGiven(app, Option::Batch)) return batchAnswer(app, o, choice);
     return chartAnswer(app, o, choice, sources);
 }

@@ -4,6 +4,8 @@
 // (both models of the sky, the houses, the atlas, the zone history, the birth-file format),
 // made in this one place and handed to whatever reads them.
 
+#include <string>
+
 #include "adapters/atlas/GeonamesAtlas.h"
 #include "adapters/birthfile/JsonBirthFileFormat.h"
 #include "adapters/ephemeris/SwissEphemeris.h"
@@ -27,6 +29,8 @@ public:
     const JsonBirthFileFormat& birthFiles() const { return birthFiles_; }
     // The moving sky of the transits: always the precise model.
     const TransitSky& transitSky() const { return precise_; }
+    // The day a report is made, from the system clock in the local zone ("8 December 2026").
+    std::string today() const;
 
 private:
     ClassicEphemeris classic_;

@@ -4,30 +4,46 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 #include <memory>
+#include <pango/pangocairo.h>
+
+#include "adapters/pdf/CairoWheel.h"
 
 namespace zodrivel {
 
 namespace {
 
-// fontconfig picks the installed sans-serif face, as the window's default font does.
-constexpr const char* Typeface = "sans-serif";
+// fontconfig picks the installed sans-serif face, as the window's default font does, and the
+// monospace one for the tables that line up by character.
+constexpr const char* Typeface = "Sans";
+constexpr const char* FixedTypeface = "Monospace";
 
 cairo_status_t appendToString(void* closure, const unsigned char* data, unsigned int length) {
     static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
     return CAIRO_STATUS_SUCCESS;
 }
 
+// Text is shaped by Pango (HarfBuzz underneath): a combining accent is placed on its letter, a
+// letter missing from the face comes from another that has it, and measures agree with what
+// is drawn.
 class CairoCanvas : public PageCanvas {
 public:
-    explicit CairoCanvas(cairo_t* cr) : cr_(cr) {}
+    CairoCanvas(cairo_t* cr, const ChartDescription* chart)
+        : cr_(cr), chart_(chart), layout_(pango_cairo_create_layout(cr), g_object_unref) {
+        // Advances in unhinted outlines: PDF pages are scaled, never drawn to a pixel grid.
+        cairo_font_options_t* options = cairo_font_options_create();
+        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+        cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+        pango_cairo_context_set_font_options(pango_layout_get_context(layout_.get()), options);
+        cairo_font_options_destroy(options);
+        pango_layout_context_changed(layout_.get());
+    }
 
     double textWidth(std::string_view utf8, bool bold, double sizePt) override {
         if (utf8.empty()) return 0;
-        choose(bold, sizePt);
-        const std::string text(utf8);  // cairo reads up to a NUL
-        cairo_text_extents_t extents;
-        cairo_text_extents(cr_, text.c_str(), &extents);
-        return extents.x_advance;
+        set(utf8, bold, sizePt);
+        PangoRectangle logical;
+        pango_layout_get_extents(layout_.get(), nullptr, &logical);
+        return static_cast<double>(logical.width) / PANGO_SCALE;
     }
 
     void startPage() override {
@@ -38,11 +54,12 @@ public:
     void drawText(double x, double baseline, std::string_view utf8, bool bold, double sizePt,
                   Rgb colour) override {
         if (utf8.empty()) return;
-        choose(bold, sizePt);
+        set(utf8, bold, sizePt);
         cairo_set_source_rgb(cr_, colour.red / 255.0, colour.green / 255.0, colour.blue / 255.0);
-        cairo_move_to(cr_, x, baseline);
-        const std::string text(utf8);
-        cairo_show_text(cr_, text.c_str());
+        const double ascent =
+            static_cast<double>(pango_layout_get_baseline(layout_.get())) / PANGO_SCALE;
+        cairo_move_to(cr_, x, baseline - ascent);
+        pango_cairo_show_layout(cr_, layout_.get());
     }
 
     void drawRule(double x1, double x2, double y) override {
@@ -53,21 +70,36 @@ public:
         cairo_stroke(cr_);
     }
 
+    void setFixedPitch(bool on) override { fixedPitch_ = on; }
+
+    void drawFigure(Figure figure, double x, double top, double side) override {
+        if (figure == Figure::ChartWheel && chart_ != nullptr) {
+            drawCairoWheel(cr_, *chart_, x, top, side);
+        }
+    }
+
 private:
-    void choose(bool bold, double sizePt) {
-        cairo_select_font_face(cr_, Typeface, CAIRO_FONT_SLANT_NORMAL,
-                               bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-        cairo_set_font_size(cr_, sizePt);
+    void set(std::string_view utf8, bool bold, double sizePt) {
+        PangoFontDescription* font =
+            pango_font_description_from_string(fixedPitch_ ? FixedTypeface : Typeface);
+        pango_font_description_set_absolute_size(font, sizePt * PANGO_SCALE);
+        pango_font_description_set_weight(font, bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+        pango_layout_set_font_description(layout_.get(), font);
+        pango_font_description_free(font);
+        pango_layout_set_text(layout_.get(), utf8.data(), static_cast<int>(utf8.size()));
     }
 
     cairo_t* cr_;
+    const ChartDescription* chart_;
+    std::unique_ptr<PangoLayout, decltype(&g_object_unref)> layout_;
     bool started_ = false;
+    bool fixedPitch_ = false;
 };
 
 }  // namespace
 
 std::string cairoPdf(const RichTextDocument& report, std::string_view headerName,
-                     const PageSetup& setup) {
+                     const PageSetup& setup, const ChartDescription* wheelChart) {
     std::string bytes;
     const std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface(
         cairo_pdf_surface_create_for_stream(appendToString, &bytes, setup.width, setup.height),
@@ -77,7 +109,7 @@ std::string cairoPdf(const RichTextDocument& report, std::string_view headerName
     {
         const std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(surface.get()),
                                                                     cairo_destroy);
-        CairoCanvas canvas(cr.get());
+        CairoCanvas canvas(cr.get(), wheelChart);
         layOutPages(report, headerName, canvas, setup);
         cairo_show_page(cr.get());
         if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) return {};

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "adapters/text/IcuTextFolder.h"
 
+#include <unicode/locid.h>
 #include <unicode/translit.h>
+#include <unicode/uchar.h>
 #include <unicode/unistr.h>
+#include <unicode/uscript.h>
 #include <unicode/utypes.h>
 
 namespace zodrivel {
@@ -39,6 +42,26 @@ std::string IcuTextFolder::fold(std::string_view text) const {
     }
     std::string out;
     unicode.trim().toUTF8String(out);
+    return out;
+}
+
+std::string capitalsOf(std::string_view utf8) {
+    const icu::UnicodeString unicode = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
+    bool greek = false;
+    for (int32_t i = 0; i < unicode.length(); i = unicode.moveIndex32(i, 1)) {
+        UErrorCode status = U_ZERO_ERROR;
+        if (uscript_getScript(unicode.char32At(i), &status) == USCRIPT_GREEK) greek = true;
+    }
+    icu::UnicodeString upper = unicode;
+    upper.toUpper(icu::Locale(greek ? "el" : ""));
+    std::string out;
+    upper.toUTF8String(out);
+    // Text that was not UTF-8 came in with replacement characters: keep it as it was.
+    if (unicode.indexOf(static_cast<char16_t>(0xFFFD)) >= 0 &&
+        utf8.find("\xEF\xBF\xBD") == std::string_view::npos) {
+        return std::string(utf8);
+    }
     return out;
 }
 

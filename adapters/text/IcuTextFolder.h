@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <mutex>
+#include <string>
+#include <string_view>
 
 #include "core/place/TextFolding.h"
 
@@ -24,5 +26,11 @@ private:
     std::unique_ptr<Rules> rules_;
     mutable std::mutex using_;  // a transliterator is not to be used by two threads at once
 };
+
+// A name in capitals by the rules of its language, as ICU's full case mapping knows them: Greek
+// capitals drop their accents ("Ελένη" and "ΕΛΈΝΗ" give "ΕΛΕΝΗ", the diaeresis kept where it
+// marks two vowels), "ß" becomes "SS". A name with Greek letters is mapped by the Greek rules,
+// any other by the language-neutral ones. Malformed UTF-8 is returned unchanged.
+std::string capitalsOf(std::string_view utf8);
 
 }  // namespace zodrivel

@@ -25,6 +25,12 @@ public:
                           double sizePt, Rgb colour) = 0;
     // A thin horizontal line, under the header.
     virtual void drawRule(double x1, double x2, double y) = 0;
+    // Text measured and drawn from now on is set in a face of letters of one width (on) or in
+    // the report's typeface (off). A canvas without such a face keeps its own.
+    virtual void setFixedPitch(bool /*on*/) {}
+    // Draws `figure` in the square of side `side` whose top left corner is (x, top). A canvas
+    // that cannot draw it leaves the square empty.
+    virtual void drawFigure(Figure /*figure*/, double /*x*/, double /*top*/, double /*side*/) {}
 };
 
 struct PageSetup {
@@ -33,10 +39,13 @@ struct PageSetup {
     double margin = 56.69;  // 2 cm on every side
     double textSize = 10;   // points
     double lineSpacing = 1.35;
+    double figureSide = 340;  // points; the wheel's square, centred between the margins
 };
 
 // Draws `report` on as many pages as it needs, with `headerName` at the left of each page's
 // header and "Page n of m" at its right. Returns the number of pages (at least one).
+// A heading or section title is never left alone at the foot of a page, nor the last line of
+// a paragraph alone at the top of one (a widow): the line before it goes over with it.
 // The page number goes through `texts` (reportTexts::PageNumber in ReportDocument.h).
 int layOutPages(const RichTextDocument& report, std::string_view headerName, PageCanvas& canvas,
                 const PageSetup& setup = {}, const TextTranslator& texts = englishTexts());

@@ -8,6 +8,7 @@
 
 #include "core/aspects/AspectKind.h"
 #include "core/description/ChartDescription.h"
+#include "core/description/ChartTables.h"
 #include "core/model/TextTranslator.h"
 #include "core/report/RichText.h"
 
@@ -36,14 +37,42 @@ inline constexpr std::string_view ReportFileExtension = "rtf";
 inline constexpr std::array<double, 3> ReportTabStopsPt{100, 190, 260};
 inline constexpr std::array<int, 3> ReportTabColumns{16, 30, 42};
 
+// How the aspects are ordered: by kind in report order and in search order within a kind, as
+// documented; or by strength, the tightest orb first, under titles of three bands of orb.
+enum class AspectOrder { Documented, Strength };
+
+// What the report holds beyond the chart itself.
+struct ReportOptions {
+    AspectOrder order = AspectOrder::Documented;
+    // The day the report was made ("8 December 2026"), from the programs' clocks; not said
+    // when empty.
+    std::string madeOn;
+    // The name as printed, its capitals by the rules of its language (a Greek name without
+    // accents); the description's name when empty.
+    std::string name;
+    // A paragraph with the chart wheel after the introduction, for renderers that draw it.
+    bool wheel = true;
+};
+
+// The model in words a client understands: "Positions as in version 1.15".
+std::string_view modelInWords(SkyModel model);
+
 // The whole report: the publisher line; the block (name, birth as entered, place, zone and
 // offset, universal time, model); the positions table (body, sign, degree and minute, and the
 // house when houses are known); each aspect's heading, with its orb and motion after it when
 // known, and paragraph, kinds in report order and hits in search order within a kind; the
 // publisher line. Headings in emphasis and dark red, the paragraphs in black, as in the result
 // window. Block values and table columns are separated by tabs (see the stops above).
+// Between the table and the aspects, the sections that explain the chart: the angles after the
+// bodies and the retrograde ones named, an introduction (the model and house system in words,
+// the day it was made, what aspects, orbs and motion mean, tendencies rather than fate), the
+// wheel, the cusps, the aspect grid (when there is an aspect), the balance of elements and
+// modes and the readings of the bodies in their signs and houses; after the aspects, those of
+// the points and angles and the aspect patterns. Section titles are emphasised in
+// SectionColour.
 RichTextDocument buildReport(const ChartDescription& facts,
-                             const TextTranslator& texts = englishTexts());
+                             const TextTranslator& texts = englishTexts(),
+                             const ReportOptions& options = {});
 
 // The block alone (name, birth, place, zone, universal time, model, houses) and the blank line
 // after it, for other reports about the same chart (its transits).
@@ -70,12 +99,98 @@ inline constexpr std::string_view PageNumber = "Page %1 of %2";
 inline constexpr std::array<std::string_view, 13> All{
     Name, Born,     Place, Zone,        ComputedFor,   Model,     Body,
     Sign, Position, House, OrbApplying, OrbSeparating, PageNumber};
+
+// The sections that explain the report.
+inline constexpr std::string_view Ascendant = "Ascendant";
+inline constexpr std::string_view Midheaven = "Midheaven";
+inline constexpr std::string_view Retrograde =
+    "Retrograde, seeming to move backwards as seen from the Earth: %1";
+inline constexpr std::string_view AboutTitle = "About this report";
+inline constexpr std::string_view Calculation = "Calculation:";
+inline constexpr std::string_view HouseSystemLabel = "House system:";
+inline constexpr std::string_view MadeOn = "Made on:";
+inline constexpr std::string_view ClassicWords = "Positions as in version 1.15";
+inline constexpr std::string_view PreciseWords = "Precise positions (Swiss Ephemeris)";
+inline constexpr std::string_view IntroWithHouses =
+    "This report describes the sky at the moment and place of your birth: where the Sun, the "
+    "Moon and the planets stood in the twelve signs, in which of the twelve houses they fell, "
+    "and the angles they made with one another. Read it as a description of tendencies, not of "
+    "fate: the chart shows the leanings you were born with, and what you make of them is yours "
+    "to choose.";
+inline constexpr std::string_view IntroWithoutHouses =
+    "This report describes the sky at the moment of your birth: where the Sun, the Moon and "
+    "the planets stood in the twelve signs, and the angles they made with one another. Read it "
+    "as a description of tendencies, not of fate: the chart shows the leanings you were born "
+    "with, and what you make of them is yours to choose.";
+inline constexpr std::string_view IntroAspects =
+    "An aspect is an angle between two planets as seen from the Earth. The report reads seven "
+    "of them: the conjunction (0\u00B0), semi-sextile (30\u00B0), sextile (60\u00B0), square "
+    "(90\u00B0), trine (120\u00B0), quincunx (150\u00B0) and opposition (180\u00B0). The orb "
+    "after each heading says how far the angle was from exact: the smaller the orb, the more "
+    "clearly its theme tends to show in your life. Applying means the planets were still "
+    "drawing towards the exact angle when you were born, a theme that tends to grow with you; "
+    "separating means they had passed it, a theme you may find more settled.";
+inline constexpr std::string_view IntroHouses =
+    "The houses divide the sky around your birthplace into twelve fields of life, from the "
+    "self (the 1st) to what works out of sight (the 12th). The Ascendant is the sign that was "
+    "rising in the east, the Midheaven the highest point of the zodiac; both depend on the "
+    "exact time and place of birth.";
+inline constexpr std::string_view CuspsTitle = "House cusps";
+inline constexpr std::string_view GridTitle = "Aspect grid";
+inline constexpr std::string_view GridLegend =
+    "Cnj conjunction, SSx semi-sextile, Sxt sextile, Sqr square, Tri trine, Qnx quincunx, Opp "
+    "opposition.";
+inline constexpr std::string_view BalanceTitle = "Balance of elements and modes";
+inline constexpr std::string_view BalanceMeaning =
+    "Fire signs lend drive and enthusiasm, earth signs practical sense, air signs thought and "
+    "contact, water signs feeling. Cardinal signs tend to start things, fixed signs to keep "
+    "them going, mutable signs to adapt them.";
+inline constexpr std::string_view PlacementsTitle = "Your planets in signs and houses";
+inline constexpr std::string_view InSign = "%1 in %2";
+inline constexpr std::string_view InHouse = "%1 in the %2 house";
+inline constexpr std::string_view AspectsTitle = "Your aspects";
+inline constexpr std::string_view CloseTitle = "Close aspects: orb under 1\u00B0";
+inline constexpr std::string_view MiddleTitle =
+    "Aspects of middle strength: orb 1\u00B0 to 3\u00B0";
+inline constexpr std::string_view WideTitle = "Wider aspects: orb 3\u00B0 and more";
+inline constexpr std::string_view PointColumn = "Point";
+inline constexpr std::string_view PointAspectsTitle = "Aspects of the angles and points";
+inline constexpr std::string_view PatternsTitle = "Aspect patterns";
+inline constexpr std::string_view PatternHeading = "%1: %2";
+inline constexpr std::array<std::string_view, 4> ForPoints{PointColumn, PointAspectsTitle,
+                                                           PatternsTitle, PatternHeading};
+inline constexpr std::array<std::string_view, 25> Explaining{Ascendant,
+                                                             Midheaven,
+                                                             Retrograde,
+                                                             AboutTitle,
+                                                             Calculation,
+                                                             HouseSystemLabel,
+                                                             MadeOn,
+                                                             ClassicWords,
+                                                             PreciseWords,
+                                                             IntroWithHouses,
+                                                             IntroWithoutHouses,
+                                                             IntroAspects,
+                                                             IntroHouses,
+                                                             CuspsTitle,
+                                                             GridTitle,
+                                                             GridLegend,
+                                                             BalanceTitle,
+                                                             BalanceMeaning,
+                                                             PlacementsTitle,
+                                                             InSign,
+                                                             InHouse,
+                                                             AspectsTitle,
+                                                             CloseTitle,
+                                                             MiddleTitle,
+                                                             WideTitle};
 }  // namespace reportTexts
 
 // The report as plain text, CR LF line ends, tabs turned into blanks up to ReportTabColumns.
 std::string plainReportText(const RichTextDocument& report);
 
-// Replays `document`'s runs, formats first, into `sink`: a window shows what was built.
+// Replays `document`'s runs, formats first, and its figures into `sink`: a window shows what was
+// built.
 void copyInto(const RichTextDocument& document, RichTextSink& sink);
 
 }  // namespace zodrivel

@@ -16,6 +16,13 @@ struct Rgb {
 
 inline constexpr Rgb HeadingColour{128, 0, 0};  // dark red
 inline constexpr Rgb TextColour{0, 0, 0};
+// The titles of the report's sections ("About this report", "Aspect grid"): emphasised, in a
+// dark blue that sets them apart from the red headings of the readings under them.
+inline constexpr Rgb SectionColour{20, 50, 110};
+
+// A picture a document holds in a paragraph of its own; each renderer draws it its own way,
+// and plain text leaves it out.
+enum class Figure { None, ChartWheel };
 
 // Where the report writer puts its text. Like a rich-text box: formats set here apply to the
 // text inserted after them, at the insertion point, which then moves past the insertion.
@@ -25,12 +32,19 @@ public:
     virtual void setEmphasis(bool on) = 0;
     virtual void setColour(Rgb colour) = 0;
     virtual void insertText(std::string_view utf8) = 0;
+    // Text in letters of one width, for tables that line up by character (the aspect grid).
+    // A sink without such a face ignores it.
+    virtual void setFixedPitch(bool /*on*/) {}
+    // A picture in a paragraph of its own; a sink that cannot show it leaves it out.
+    virtual void insertFigure(Figure /*figure*/) {}
 };
 
 struct TextRun {
     std::string text;  // UTF-8; CR LF ends a paragraph
     bool emphasis = false;
     Rgb colour;
+    bool fixedPitch = false;
+    Figure figure = Figure::None;  // a picture: the run holds no text
     friend bool operator==(const TextRun&, const TextRun&) = default;
 };
 
@@ -40,6 +54,8 @@ public:
     void setEmphasis(bool on) override { emphasis_ = on; }
     void setColour(Rgb colour) override { colour_ = colour; }
     void insertText(std::string_view utf8) override;
+    void setFixedPitch(bool on) override { fixedPitch_ = on; }
+    void insertFigure(Figure figure) override;
 
     // Runs in order; neighbours with the same format are merged.
     const std::vector<TextRun>& runs() const { return runs_; }
@@ -49,6 +65,7 @@ public:
 private:
     std::vector<TextRun> runs_;
     bool emphasis_ = false;
+    bool fixedPitch_ = false;
     Rgb colour_;
 };
 

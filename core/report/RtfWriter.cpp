@@ -60,6 +60,9 @@ void appendEscaped(std::string& out, std::string_view text) {
             out += "\\tab ";
         } else if (cp >= 0x20 && cp < 0x7F) {
             out += static_cast<char>(cp);
+        } else if (cp == 0xB0) {
+            // The degree sign is the same byte in Windows-1252, so plain readers show it.
+            out += "\\'b0";
         } else if (cp < 0x20 || cp == 0x7F) {
             // Other control characters have no place in a document.
         } else if (cp > 0xFFFF) {
@@ -75,25 +78,76 @@ void appendEscaped(std::string& out, std::string_view text) {
 }  // namespace
 
 std::string toRtf(const RichTextDocument& document, std::span<const double> tabStopsPt) {
+    return toRtf(document, tabStopsPt, RtfPage{});
+}
+
+std::string toRtf(const RichTextDocument& document, std::span<const double> tabStopsPt,
+                  const RtfPage& page) {
+    // Black first, the headings' red second whenever the document has headings, then the other
+    // colours as they appear, so a heading is \cf2 whatever section titles come before it.
     std::vector<Rgb> colours{TextColour};
+    if (std::ranges::any_of(document.runs(),
+                            [](const TextRun& run) { return run.colour == HeadingColour; })) {
+        colours.push_back(HeadingColour);
+    }
     for (const TextRun& run : document.runs()) {
         if (std::ranges::find(colours, run.colour) == colours.end()) colours.push_back(run.colour);
     }
     std::string out =
         "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\r\n"
-        "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\r\n"
+        "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\fmodern\\fcharset0 Courier New;}}\r\n"
         "{\\colortbl;";
     for (const Rgb& c : colours) {
         out += "\\red" + std::to_string(c.red) + "\\green" + std::to_string(c.green) + "\\blue" +
                std::to_string(c.blue) + ";";
     }
-    out += "}\r\n\\viewkind4\\pard";
+    out += "}\r\n";
+    // A4 with 2 cm margins, in twips; the header sits 1 cm from the paper's top edge.
+    out +=
+        "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134"
+        "\\headery567\r\n";
+    if (!page.headerName.empty()) {
+        const std::string pattern = page.pageNumberPattern;
+        const std::size_t first = pattern.find("%1");
+        const std::size_t second = pattern.find("%2");
+        out += "{\\header\\pard\\plain\\f0\\fs18\\tqr\\tx9638{\\b ";
+        appendEscaped(out, page.headerName);
+        out += "}\\tab ";
+        if (first != std::string::npos && second != std::string::npos && first < second) {
+            appendEscaped(out, pattern.substr(0, first));
+            out += "{\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}";
+            appendEscaped(out, pattern.substr(first + 2, second - first - 2));
+            out += "{\\field{\\*\\fldinst NUMPAGES}{\\fldrslt 1}}";
+            appendEscaped(out, pattern.substr(second + 2));
+        } else {
+            out += "{\\field{\\*\\fldinst PAGE}{\\fldrslt 1}}";
+        }
+        out += "\\par}\r\n";
+    }
+    out += "\\viewkind4\\pard";
     // Paragraph properties hold for every paragraph after this one until the next \pard.
     for (const double stop : tabStopsPt) out += "\\tx" + std::to_string(std::lround(stop * 20));
     out += "\\plain\\f0\\fs20\r\n";
     for (const TextRun& run : document.runs()) {
+        if (run.figure != Figure::None) {
+            if (run.figure == Figure::ChartWheel && !page.wheelPng.empty()) {
+                const long side = std::lround(page.wheelSidePt * 20);
+                out += "{\\pard\\qc{\\pict\\pngblip\\picwgoal" + std::to_string(side) +
+                       "\\pichgoal" + std::to_string(side) + "\r\n";
+                constexpr char Hex[] = "0123456789abcdef";
+                for (std::size_t i = 0; i < page.wheelPng.size(); ++i) {
+                    const auto byte = static_cast<unsigned char>(page.wheelPng[i]);
+                    out += Hex[byte >> 4];
+                    out += Hex[byte & 15];
+                    if (i % 64 == 63) out += "\r\n";
+                }
+                out += "}\\par}";
+            }
+            continue;
+        }
         const auto index = std::ranges::find(colours, run.colour) - colours.begin() + 1;
-        out += "{\\cf" + std::to_string(index) + (run.emphasis ? "\\b " : " ");
+        out += "{\\cf" + std::to_string(index) + (run.fixedPitch ? "\\f1" : "") +
+               (run.emphasis ? "\\b " : " ");
         appendEscaped(out, run.text);
         out += "}";
     }

@@ -19,12 +19,15 @@ QString fromUtf8(std::string_view text) {
 
 }  // namespace
 
-PainterCanvas::PainterCanvas(QPainter& painter, QPagedPaintDevice& device)
-    : painter_(painter), device_(device), pixelsPerPoint_(device.logicalDpiX() / 72.0) {}
+PainterCanvas::PainterCanvas(QPainter& painter, QPagedPaintDevice& device, WheelPainter wheel)
+    : painter_(painter),
+      device_(device),
+      pixelsPerPoint_(device.logicalDpiX() / 72.0),
+      wheel_(std::move(wheel)) {}
 
 QFont PainterCanvas::fontFor(bool bold, double sizePt) const {
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
+    QFont font(fixedPitch_ ? QStringLiteral("Monospace") : QStringLiteral("Sans Serif"));
+    font.setStyleHint(fixedPitch_ ? QFont::TypeWriter : QFont::SansSerif);
     font.setPointSizeF(sizePt);
     font.setBold(bold);
     return font;
@@ -56,6 +59,14 @@ void PainterCanvas::drawRule(double x1, double x2, double y) {
                       QPointF(x2 * pixelsPerPoint_, y * pixelsPerPoint_));
 }
 
+void PainterCanvas::drawFigure(Figure figure, double x, double top, double side) {
+    if (figure != Figure::ChartWheel || !wheel_) return;
+    painter_.save();
+    wheel_(painter_, QRectF(x * pixelsPerPoint_, top * pixelsPerPoint_, side * pixelsPerPoint_,
+                            side * pixelsPerPoint_));
+    painter_.restore();
+}
+
 PageSetup pageSetupOf(const QPagedPaintDevice& device) {
     const QSizeF paper = device.pageLayout().fullRectPoints().size();
     PageSetup setup;
@@ -65,10 +76,10 @@ PageSetup pageSetupOf(const QPagedPaintDevice& device) {
 }
 
 bool paintReport(const RichTextDocument& report, const QString& headerName,
-                 QPagedPaintDevice& device) {
+                 QPagedPaintDevice& device, const WheelPainter& wheel) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
-    PainterCanvas canvas(painter, device);
+    PainterCanvas canvas(painter, device, wheel);
     layOutPages(report, headerName.toStdString(), canvas, pageSetupOf(device), screenTexts());
     return painter.end();
 }

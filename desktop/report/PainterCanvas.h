@@ -3,6 +3,8 @@
 // The report's pages drawn by Qt: a PDF writer or a printer as the canvas of layOutPages.
 
 #include <QFont>
+#include <QRectF>
+#include <functional>
 
 #include "core/report/PageLayout.h"
 
@@ -11,17 +13,23 @@ class QPainter;
 
 namespace zodrivel {
 
+// Draws the chart wheel into a square of the painter's device, in its pixels.
+using WheelPainter = std::function<void(QPainter&, const QRectF&)>;
+
 class PainterCanvas : public PageCanvas {
 public:
     // `painter` is active on `device`, whose page runs from the paper's top left corner (a
-    // printer set to full page, a PDF writer without margins).
-    PainterCanvas(QPainter& painter, QPagedPaintDevice& device);
+    // printer set to full page, a PDF writer without margins). `wheel` draws the report's
+    // wheel; without it the wheel's square stays empty.
+    PainterCanvas(QPainter& painter, QPagedPaintDevice& device, WheelPainter wheel = {});
 
     double textWidth(std::string_view utf8, bool bold, double sizePt) override;
     void startPage() override;
     void drawText(double x, double baseline, std::string_view utf8, bool bold, double sizePt,
                   Rgb colour) override;
     void drawRule(double x1, double x2, double y) override;
+    void setFixedPitch(bool on) override { fixedPitch_ = on; }
+    void drawFigure(Figure figure, double x, double top, double side) override;
 
 private:
     QFont fontFor(bool bold, double sizePt) const;
@@ -29,7 +37,9 @@ private:
     QPainter& painter_;
     QPagedPaintDevice& device_;
     double pixelsPerPoint_;
+    WheelPainter wheel_;
     bool started_ = false;
+    bool fixedPitch_ = false;
 };
 
 // The page of `device` in points, for layOutPages.
@@ -39,6 +49,6 @@ PageSetup pageSetupOf(const QPagedPaintDevice& device);
 // PDF, with `headerName` and the page numbers in each header. False when painting could not
 // start (no printer, a file that cannot be opened).
 bool paintReport(const RichTextDocument& report, const QString& headerName,
-                 QPagedPaintDevice& device);
+                 QPagedPaintDevice& device, const WheelPainter& wheel = {});
 
 }  // namespace zodrivel

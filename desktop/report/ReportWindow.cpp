@@ -4,9 +4,13 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QBuffer>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
@@ -142,27 +146,9 @@ ReportWindow::ReportWindow(const RichTextDocument& report, const QString& name,
     // browser's own navigation.
     reportBox_->setOpenLinks(false);
     reportBox_->setOpenExternalLinks(false);
-    // The box shows the report as it is saved and printed: headings in bold and in a red that
-    // reads on the theme's base, the block's values and the table's columns at the tab stops.
-    {
-        // Every paragraph takes the first one's tab stops: set them where the writer starts.
-        QList<QTextOption::Tab> tabs;
-        const double pixelsPerPoint = reportBox_->logicalDpiX() / 72.0;
-        for (const double stop : ReportTabStopsPt) {
-            tabs.append(QTextOption::Tab(stop * pixelsPerPoint, QTextOption::LeftTab));
-        }
-        QTextCursor start = reportBox_->textCursor();
-        QTextBlockFormat block = start.blockFormat();
-        block.setTabPositions(tabs);
-        start.setBlockFormat(block);
-        reportBox_->setTextCursor(start);
-        TextEditSink sink(*reportBox_);
-        copyInto(document_, sink);
-        reportBox_->moveCursor(QTextCursor::Start);
-    }
-    // On screen the links take the theme's link colour, made readable on the box's base.
-    markLinks(*reportBox_->document(),
-              readableLinkColour(reportBox_->palette(), QPalette::Base, QPalette::Text));
+    showDocument();
+    // On screen the links take the theme's link colour, made readable on the box's base
+    // (showDocument marks them).
     connect(reportBox_, &QTextBrowser::anchorClicked, this, &ReportWindow::openLink);
 
     auto* label1 = new ClickableLabel(
@@ -226,6 +212,101 @@ ReportWindow::ReportWindow(const RichTextDocument& report, const QString& name,
     resize(sizeForScreen(*this, {0.5, 0.8}, {780, 580}, {1200, 1400}, {780, 580}));
 }
 
+namespace {
+
+// The box's sink: the wheel goes in as a picture of the document's own.
+class ReportBoxSink : public TextEditSink {
+public:
+    ReportBoxSink(QTextEdit& box, const WheelPainter& wheel) : TextEditSink(box), wheel_(wheel) {}
+    void insertFigure(Figure figure) override {
+        if (figure != Figure::ChartWheel || !wheel_) return;
+        constexpr int Side = 440;
+        QImage image(Side, Side, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            wheel_(painter, QRectF(0, 0, Side, Side));
+        }
+        const QUrl name(QStringLiteral("zodrivel-report:wheel"));
+        box().document()->addResource(QTextDocument::ImageResource, name, image);
+        QTextCursor caret = box().textCursor();
+        QTextImageFormat picture;
+        picture.setName(name.toString());
+        picture.setWidth(Side);
+        picture.setHeight(Side);
+        caret.insertImage(picture);
+        box().setTextCursor(caret);
+    }
+
+private:
+    const WheelPainter& wheel_;
+};
+
+}  // namespace
+
+ReportWindow::ReportWindow(std::function<RichTextDocument(AspectOrder)> build, const QString& name,
+                           WheelPainter wheel, const Services& services, QWidget* parent)
+    : ReportWindow(build(AspectOrder::Documented), name, services, parent) {
+    build_ = std::move(build);
+    wheel_ = std::move(wheel);
+    showDocument();
+    order_ = new QComboBox(this);
+    order_->setObjectName(QStringLiteral("cboOrder"));
+    order_->addItem(tr("By kind, as documented"));
+    order_->addItem(tr("Strongest first, by orb"));
+    order_->setAccessibleName(tr("Order of the aspects"));
+    auto* label = new QLabel(tr("&Aspects:"), this);
+    label->setBuddy(order_);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(order_);
+    row->addStretch();
+    if (auto* box = qobject_cast<QVBoxLayout*>(layout())) box->insertLayout(0, row);
+    connect(order_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        document_ = build_(index == 1 ? AspectOrder::Strength : AspectOrder::Documented);
+        reportText_ = QString::fromStdString(plainReportText(document_));
+        showDocument();
+    });
+}
+
+void ReportWindow::showDocument() {
+    reportBox_->clear();
+    // The box shows the report as it is saved and printed: headings in bold and in a red that
+    // reads on the theme's base, the block's values and the table's columns at the tab stops.
+    // Every paragraph takes the first one's tab stops: set them where the writer starts.
+    QList<QTextOption::Tab> tabs;
+    const double pixelsPerPoint = reportBox_->logicalDpiX() / 72.0;
+    for (const double stop : ReportTabStopsPt) {
+        tabs.append(QTextOption::Tab(stop * pixelsPerPoint, QTextOption::LeftTab));
+    }
+    QTextCursor start = reportBox_->textCursor();
+    QTextBlockFormat block = start.blockFormat();
+    block.setTabPositions(tabs);
+    start.setBlockFormat(block);
+    reportBox_->setTextCursor(start);
+    ReportBoxSink sink(*reportBox_, wheel_);
+    copyInto(document_, sink);
+    reportBox_->moveCursor(QTextCursor::Start);
+    markLinks(*reportBox_->document(),
+              readableLinkColour(reportBox_->palette(), QPalette::Base, QPalette::Text));
+}
+
+std::string ReportWindow::wheelPng() const {
+    if (!wheel_) return {};
+    // 150 pixels an inch over the 340 points the saved page gives the wheel.
+    constexpr int Side = 708;
+    QImage image(Side, Side, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        wheel_(painter, QRectF(0, 0, Side, Side));
+    }
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    image.save(&bytes, "PNG");
+    return bytes.data().toStdString();
+}
+
 void ReportWindow::addStandardKeys() {
     // The platform's keys for what the window does, beside the buttons' mnemonics (Alt+S,
     // Alt+P) rather than in their place. The close key closes the report, as Escape does: it
@@ -276,7 +357,11 @@ void ReportWindow::save() {
     const QString fileName =
         chooseFile(tr("Save Report as RTF"), tr("Rich Text Format (*.rtf)"), ReportFileExtension);
     if (fileName.isEmpty()) return;
-    writeFile(fileName, toRtf(document_, ReportTabStopsPt));
+    RtfPage page;
+    page.headerName = toUtf8(name_);
+    page.pageNumberPattern = toUtf8(coreText(textContext::Report, reportTexts::PageNumber));
+    page.wheelPng = wheelPng();
+    writeFile(fileName, toRtf(document_, ReportTabStopsPt, page));
 }
 
 void ReportWindow::savePdf() {
@@ -292,7 +377,7 @@ void ReportWindow::savePdf() {
         pdf.setCreator(QString::fromUtf8(ApplicationTitle));
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        if (!paintReport(document_, name_, pdf)) {
+        if (!paintReport(document_, name_, pdf, wheel_)) {
             services_.messages->show(
                 tr("The report could not be saved to %1: %2")
                     .arg(QDir::toNativeSeparators(fileName), tr("the PDF could not be drawn")),
@@ -315,7 +400,7 @@ void ReportWindow::print() {
     if (printer.printRange() != QPrinter::Selection) {
         // The whole report: the same pages as the PDF, name and page numbers in the header.
         printer.setFullPage(true);
-        paintReport(document_, name_, printer);
+        paintReport(document_, name_, printer, wheel_);
         return;
     }
     // The selection prints in the report's own colours, not the screen's: paper is white

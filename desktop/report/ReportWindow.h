@@ -7,14 +7,18 @@
 #include <QString>
 #include <QUrl>
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/aspects/AspectKind.h"
+#include "core/report/ReportDocument.h"
 #include "core/report/RichText.h"
 #include "desktop/platform/Services.h"
+#include "desktop/report/PainterCanvas.h"
 
+class QComboBox;
 class QTextBrowser;
 
 namespace zodrivel {
@@ -40,6 +44,11 @@ public:
     // of the PDF and of the printout.
     ReportWindow(const RichTextDocument& report, const QString& name, const Services& services,
                  QWidget* parent);
+    // The report built afresh for the order the reader picks in the window's "Aspects:" list
+    // (objectName "cboOrder", the documented order first), with the chart wheel that `wheel`
+    // draws in the box, on the printed and PDF pages and as a picture in the saved file.
+    ReportWindow(std::function<RichTextDocument(AspectOrder)> build, const QString& name,
+                 WheelPainter wheel, const Services& services, QWidget* parent);
 
     const QString& reportText() const { return reportText_; }
 
@@ -53,12 +62,18 @@ private:
     QString chooseFile(const QString& action, const QString& filter, std::string_view extension);
     void writeFile(const QString& fileName, const std::string& bytes);
     void openLink(const QUrl& link);
+    // Fills the box with document_, the wheel as a picture where it stands.
+    void showDocument();
+    std::string wheelPng() const;
 
     RichTextDocument document_;
     QString name_;
     QString reportText_;
     Services services_;
     QTextBrowser* reportBox_ = nullptr;
+    std::function<RichTextDocument(AspectOrder)> build_;
+    WheelPainter wheel_;
+    QComboBox* order_ = nullptr;
 };
 
 }  // namespace zodrivel

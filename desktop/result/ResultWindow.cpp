@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -25,11 +26,14 @@
 #include <string_view>
 #include <vector>
 
+#include "adapters/text/IcuTextFolder.h"
 #include "core/about/LinkTexts.h"
+#include "core/entry/BirthSummary.h"
 #include "core/report/ReportDocument.h"
 #include "core/report/ReportWriter.h"
 #include "core/texts/AspectTexts.h"
 #include "desktop/i18n/QtTextTranslator.h"
+#include "desktop/platform/Clock.h"
 #include "desktop/platform/FileDialogs.h"
 #include "desktop/platform/MessageBoxes.h"
 #include "desktop/platform/PageOpeners.h"
@@ -507,8 +511,15 @@ QString ResultWindow::reportText() const {
     return QString::fromStdString(plainReportText(reportDocument()));
 }
 
-RichTextDocument ResultWindow::reportDocument() const {
-    return buildReport(reportFacts_, screenTexts());
+RichTextDocument ResultWindow::reportDocument(AspectOrder order) const {
+    ReportOptions options;
+    options.order = order;
+    const QDate today = services_.clock != nullptr ? services_.clock->today() : QDate();
+    if (today.isValid()) {
+        options.madeOn = formatDate(today.year(), today.month(), today.day(), screenTexts());
+    }
+    options.name = capitalsOf(reportFacts_.name);
+    return buildReport(reportFacts_, screenTexts(), options);
 }
 
 void ResultWindow::setReportPlace(const QString& place) {
@@ -529,8 +540,17 @@ void ResultWindow::openReport() {
         report_->activateWindow();
         return;
     }
-    report_ = new ReportWindow(reportDocument(), QString::fromStdString(reportFacts_.name),
-                               services_, this);
+    // The report names the person in the capitals of the name's language, says the day it was
+    // made (the clock seam) and draws the result window's wheel, on paper colours.
+    const QString name = QString::fromStdString(capitalsOf(reportFacts_.name));
+    const auto build = [this](AspectOrder order) { return reportDocument(order); };
+    const QPointer<ChartWheel> wheel = chartPanel_->wheel();
+    const WheelPainter drawWheel = [wheel](QPainter& painter, const QRectF& square) {
+        if (!wheel) return;
+        painter.translate(square.topLeft());
+        wheel->render(painter, square.size());
+    };
+    report_ = new ReportWindow(build, name, drawWheel, services_, this);
     report_->setAttribute(Qt::WA_DeleteOnClose);
     report_->open();
 }

@@ -13,6 +13,7 @@
 
 #include "core/calculation/Calculation.h"
 #include "core/description/ChartDescription.h"
+#include "core/report/ReportDocument.h"
 #include "core/report/RichText.h"
 #include "desktop/platform/Services.h"
 #include "desktop/result/ChartChoices.h"
@@ -41,7 +42,9 @@ public:
     // The report as the report window shows, saves and prints it: whose chart, the positions,
     // then the boxes' entries in report order; plain, and with its formats.
     QString reportText() const;
-    RichTextDocument reportDocument() const;
+    // The report as the report window first shows it: the documented order unless asked,
+    // the name in its language's capitals, the day from the clock seam.
+    RichTextDocument reportDocument(AspectOrder order = AspectOrder::Documented) const;
     // The place as typed in the entry window (city, state, country), for the report's block.
     void setReportPlace(const QString& place);
 

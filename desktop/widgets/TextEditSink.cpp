@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontDatabase>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -27,6 +28,11 @@ void TextEditSink::setColour(Rgb colour) {
     } else {
         format_.setForeground(QColor(colour.red, colour.green, colour.blue));
     }
+}
+
+void TextEditSink::setFixedPitch(bool on) {
+    format_.setFontFamilies(QStringList{
+        on ? QFontDatabase::systemFont(QFontDatabase::FixedFont).family() : box_.font().family()});
 }
 
 void TextEditSink::insertText(std::string_view utf8) {

@@ -20,6 +20,11 @@ public:
     void setColour(Rgb colour) override;
     // UTF-8 text; CR LF (or a lone CR or LF) ends a paragraph of the box.
     void insertText(std::string_view utf8) override;
+    // The system's fixed-pitch face, for the tables that line up by character.
+    void setFixedPitch(bool on) override;
+
+protected:
+    QTextEdit& box() const { return box_; }
 
 private:
     QTextEdit& box_;

@@ -31,6 +31,29 @@ TEST(IcuTextFolder, FoldsTheMarksOfEveryScriptAndTheLatinLettersWithoutDecomposi
     for (const auto& c : cases) EXPECT_EQ(folder.fold(c.text), c.folded) << c.text;
 }
 
+// Capitals by the rules of the name's language. The expected values are Greek typesetting's
+// (capitals carry no tonos; a diaeresis that splits a diphthong stays, and one comes where an
+// accent did that job: "Μάιος" is "ΜΑΪΟΣ") and Unicode's full case mapping for the rest.
+TEST(IcuTextFolder, CapitalsFollowTheLanguageOfTheName) {
+    const struct {
+        const char* name;
+        const char* capitals;
+    } cases[] = {
+        {"Ελένη", "ΕΛΕΝΗ"},
+        {"ΕΛΈΝΗ ΆΝΝΑ", "ΕΛΕΝΗ ΑΝΝΑ"},  // typed in capitals one key at a time, accents and all
+        {"Μάιος", "ΜΑΪΟΣ"},
+        {"Ευγενία-Ζωή", "ΕΥΓΕΝΙΑ-ΖΩΗ"},
+        {"Zoë José", "ZOË JOSÉ"},  // Latin capitals keep their accents
+        {"Straße", "STRASSE"},
+        {"ǆurđa", "ǄURĐA"},
+        {"ADA", "ADA"},
+        {"O'Brien", "O'BRIEN"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(capitalsOf(c.name), c.capitals) << c.name;
+    EXPECT_EQ(capitalsOf("A\xFF"), "A\xFF") << "not UTF-8: left as it is";
+}
+
 TEST(IcuTextFolder, TheAtlasFindsAPlaceTypedWithOrWithoutItsMarks) {
     const IcuTextFolder folder;
     const PlaceIndex atlas(

@@ -179,6 +179,53 @@ TEST(Cli, ReportSaysWhoseChartAndWhereTheBodiesStand) {
     EXPECT_NE(rtf.out.find("Name:\\tab ADA\\par"), std::string::npos);
 }
 
+// The strongest first on request: every documented heading still there, each band's orbs
+// within its title's range, and the default order untouched without the option.
+TEST(Cli, OrderByStrengthPutsTheTightestOrbFirstUnderItsBand) {
+    const CliRun documented = runCli({"--example", "--format", "report"});
+    const CliRun strength = runCli({"--example", "--format", "report", "--order", "strength"});
+    ASSERT_EQ(strength.status, 0) << strength.err;
+    EXPECT_EQ(documented.out.find("Close aspects"), std::string::npos);
+    const std::size_t close = strength.out.find("Close aspects: orb under 1\u00B0\r\n");
+    const std::size_t middle = strength.out.find("Aspects of middle strength");
+    ASSERT_NE(close, std::string::npos) << strength.out;
+    // The orbs as printed, "(orb 0°42', ...", read back in order: never decreasing.
+    double last = -1;
+    int count = 0;
+    const std::size_t points = strength.out.find("Aspects of the angles and points");
+    for (std::size_t at = close;
+         (at = strength.out.find("  (orb ", at)) != std::string::npos && at < points; ++at) {
+        const std::size_t degrees = at + 7;
+        const double orb =
+            std::stod(strength.out.substr(degrees)) +
+            std::stod(strength.out.substr(strength.out.find("\u00B0", degrees) + 2)) / 60;
+        EXPECT_GE(orb, last) << strength.out.substr(at, 40);
+        if (middle != std::string::npos && at < middle) {
+            EXPECT_LT(orb, 1.0);
+        }
+        last = orb;
+        ++count;
+    }
+    // Every heading of the ten bodies' aspects in the documented order is there by strength too.
+    int headings = 0;
+    const std::size_t documentedPoints = documented.out.find("Aspects of the angles and points");
+    for (std::size_t at = documented.out.find("Your aspects\r\n");
+         (at = documented.out.find(" Aspect  (orb ", at)) != std::string::npos &&
+         at < documentedPoints;
+         ++at) {
+        const std::size_t start = documented.out.rfind("\r\n", at) + 2;
+        EXPECT_NE(strength.out.find(documented.out.substr(start, at - start), close),
+                  std::string::npos);
+        ++headings;
+    }
+    EXPECT_EQ(count, headings);
+    EXPECT_GT(headings, 3);
+
+    const CliRun table = runCli({"--example", "--order", "strength"});
+    EXPECT_EQ(table.status, 2) << table.out;
+    EXPECT_NE(table.err.find("--order"), std::string::npos);
+}
+
 // The PDF read back as text: the block and the aspects, and on every page the name and the
 // page's number.
 TEST(Cli, PdfHasTheNameAndPageNumbersOnEveryPage) {

@@ -38,6 +38,10 @@ public:
             {pages, x, baseline, textWidth(utf8, bold, 0), std::string(utf8), bold, colour});
     }
     void drawRule(double, double, double) override { ++rules; }
+    void drawFigure(Figure figure, double x, double top, double side) override {
+        figures.push_back(
+            {pages, x, top, side, figure == Figure::ChartWheel ? "wheel" : "?", false, TextColour});
+    }
 
     std::vector<Drawn> onPage(int page) const {
         std::vector<Drawn> out;
@@ -49,6 +53,7 @@ public:
     int pages = 0;
     int rules = 0;
     std::vector<Drawn> drawn;
+    std::vector<Drawn> figures;  // x, top as the baseline, side as the width
 };
 
 // A small page: 300 by 200 points, 20 point margins, lines 10 points apart: 16 lines a page,
@@ -168,6 +173,54 @@ TEST(PageLayout, ALongNameIsCutBeforeThePageNumber) {
     RecordingCanvas fits;
     layOutPages(RichTextDocument{}, std::string(10, 'N') + "\u00C9", fits, smallPage());
     EXPECT_EQ(fits.onPage(1)[0].text, std::string(10, 'N') + "\u00C9");
+}
+
+TEST(PageLayout, TheLastLineOfAParagraphNeverStandsAloneAtTheTopOfAPage) {
+    // 13 short lines, then a paragraph of 4 lines (words of 24 characters, 120 points: two to
+    // a line of 260 points): the page's 16 lines end one short of the paragraph's last line,
+    // which takes the line before it over with it.
+    RichTextDocument document;
+    for (int i = 0; i < 13; ++i) document.insertText("line " + std::to_string(i) + "\r\n");
+    std::string paragraph;
+    for (int word = 0; word < 8; ++word)
+        paragraph += "w" + std::to_string(word) + std::string(22, 'w') + " ";
+    document.insertText(paragraph + "\r\n");
+    RecordingCanvas canvas;
+    ASSERT_EQ(layOutPages(document, "n", canvas, smallPage()), 2);
+    const auto first = canvas.onPage(1);
+    const auto second = canvas.onPage(2);
+    // The header's two texts, then the body.
+    ASSERT_EQ(second.size(), 2u + 2u);
+    EXPECT_EQ(second[2].text.substr(0, 2), "w4");
+    EXPECT_EQ(second[3].text.substr(0, 2), "w6");
+    EXPECT_EQ(first.back().text.substr(0, 2), "w2");
+    EXPECT_EQ(first.size(), 2u + 13u + 2u) << "the page gives up one line, no more";
+}
+
+TEST(PageLayout, AFigureTakesItsSquareAndTheTextGoesOnBelowIt) {
+    RichTextDocument document;
+    document.insertText("before\r\n");
+    document.insertFigure(Figure::ChartWheel);
+    document.insertText("\r\nafter\r\n");
+    PageSetup setup = smallPage();
+    setup.figureSide = 100;
+    RecordingCanvas canvas;
+    ASSERT_EQ(layOutPages(document, "n", canvas, setup), 1);
+    ASSERT_EQ(canvas.figures.size(), 1u);
+    const Drawn& wheel = canvas.figures.front();
+    EXPECT_DOUBLE_EQ(wheel.x, (300 - 100) / 2.0) << "centred";
+    const auto body = canvas.onPage(1);
+    ASSERT_EQ(body.size(), 4u);
+    EXPECT_LE(body[2].baseline, wheel.baseline) << "above the square";
+    EXPECT_GT(body[3].baseline - 10, wheel.baseline + wheel.width) << "below the square";
+
+    // Taller than the page allows, it is drawn at the body's height on a page of its own.
+    setup.figureSide = 1000;
+    RecordingCanvas large;
+    EXPECT_EQ(layOutPages(document, "n", large, setup), 3);
+    ASSERT_EQ(large.figures.size(), 1u);
+    EXPECT_EQ(large.figures.front().page, 2);
+    EXPECT_LE(large.figures.front().width, 200 - 2 * 20);
 }
 
 TEST(PageLayout, AnEmptyReportIsOnePageWithItsHeader) {

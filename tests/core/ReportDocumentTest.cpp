@@ -16,6 +16,7 @@
 #include "core/calculation/Calculation.h"
 #include "core/description/ChartDescription.h"
 #include "core/ephemeris/ClassicEphemeris.h"
+#include "core/model/Angles.h"
 #include "core/report/ReportDocument.h"
 #include "core/report/ReportWriter.h"
 #include "core/report/RtfWriter.h"
@@ -126,7 +127,9 @@ TEST(ReportDocument, OptionalFactsAppearWhenALaterCalculationGivesThem) {
     chart.model = SkyModel::Precise;
     chart.houses = ChartHouses{};
     const int houses[] = {10, 1, 10, 11, 12, 7, 11, 3, 5, 2};
-    for (std::size_t i = 0; i < chart.points.size(); ++i) chart.points[i].house = houses[i];
+    for (std::size_t i = 0; i < std::size(houses) && i < chart.points.size(); ++i) {
+        chart.points[i].house = houses[i];
+    }
     ASSERT_GE(chart.aspects.size(), 2u);
     chart.aspects[0].detail = AspectDetail{0, 2.25, true};
     chart.aspects[1].detail = AspectDetail{0, 0.1, false};
@@ -203,8 +206,10 @@ TEST(ReportDocument, AWordProcessorReadsTheHeadingsBackBold) {
     fs::remove_all(dir);
     fs::create_directories(dir);
     const ChartDescription facts = describeChart(newYorkBirth(), "New York, NY, USA");
+    RtfPage page;
+    page.headerName = "ADA LOVELACE";
     std::ofstream(dir / "report.rtf", std::ios::binary)
-        << toRtf(buildReport(facts), ReportTabStopsPt);
+        << toRtf(buildReport(facts), ReportTabStopsPt, page);
     const std::string soffice = "cd " + dir.string() + " && HOME=" + dir.string() +
                                 " soffice -env:UserInstallation=file://" + dir.string() +
                                 "/profile --headless --convert-to ";
@@ -238,7 +243,123 @@ TEST(ReportDocument, AWordProcessorReadsTheHeadingsBackBold) {
     const std::string style = html.substr(rule, html.find('}', rule) - rule);
     EXPECT_TRUE(contains(style, "font-weight:bold")) << style;
     EXPECT_TRUE(contains(style, "color:#800000")) << style;
+
+    // Printed by the word processor: A4 pages, each with the name and its number of all.
+    ASSERT_EQ(std::system((soffice + "pdf report.rtf >>log 2>&1").c_str()), 0);
+    ASSERT_EQ(std::system(("cd " + dir.string() +
+                           " && pdfinfo report.pdf > info && pdftotext report.pdf printed.txt")
+                              .c_str()),
+              0);
+    EXPECT_TRUE(contains(read("info"), " pts (A4)\n")) << read("info");
+    const std::string printed = read("printed.txt");
+    const std::size_t pages = std::stoul(read("info").substr(read("info").find("Pages:") + 6));
+    ASSERT_GE(pages, 2u);
+    for (std::size_t n = 1; n <= pages; ++n) {
+        EXPECT_TRUE(contains(printed, "Page " + std::to_string(n) + " of " + std::to_string(pages)))
+            << printed.substr(0, 300);
+    }
+    EXPECT_TRUE(contains(printed, "ADA LOVELACE"));
     fs::remove_all(dir);
+}
+
+// The sections that explain the chart come between the table and the aspects, in words a
+// client reads: the model, the house system, the day, what orb and motion mean.
+TEST(ReportDocument, TheReportExplainsItselfBeforeTheReadings) {
+    Chart chart = newYorkBirth();
+    chart.houses = ChartHouses{};
+    chart.houses->ascendant = 161.1675;  // Virgo 11°10'
+    chart.houses->midheaven = 67.9937;   // Gemini 7°59'
+    for (int h = 0; h < 12; ++h) chart.houses->cusps[h] = wrapDegrees(161.1675 + 30.0 * h);
+    ReportOptions options;
+    options.madeOn = "8 December 2026";
+    options.name = "ADA LOVELACE";
+    const std::string report =
+        plainReportText(buildReport(describeChart(chart), englishTexts(), options));
+    const auto where = [&](const std::string& text) {
+        const std::size_t at = report.find(text);
+        EXPECT_NE(at, std::string::npos) << text << "\n" << report.substr(0, 3000);
+        return at;
+    };
+    EXPECT_LT(where("Name:           ADA LOVELACE\r\n"), where("Pluto           Libra"));
+    // The angles close the table; the Classic model's speeds (Uranus -0.0057°, Neptune
+    // -0.0222° a day in the table output) make two bodies retrograde.
+    EXPECT_LT(where("Pluto           Libra"),
+              where("Ascendant       Virgo         11\u00B010'\r\n"
+                    "Midheaven       Gemini        7\u00B059'\r\n\r\n"));
+    where("Retrograde, seeming to move backwards as seen from the Earth: Uranus, Neptune\r\n");
+    const std::size_t about = where(
+        "About this report\r\n"
+        "Calculation:    Positions as in version 1.15\r\n"
+        "House system:   Placidus\r\n"
+        "Made on:        8 December 2026\r\n");
+    EXPECT_LT(about, where("tendencies, not of fate"));
+    EXPECT_LT(where("Applying means"),
+              where("House cusps\r\n1               Virgo         11\u00B010'"));
+    EXPECT_LT(where("House cusps"), where("Aspect grid\r\n"));
+    EXPECT_LT(where("Aspect grid"), where("Balance of elements and modes\r\n"));
+    // Sun, Mercury and Venus in Cancer, Uranus in Scorpio: the water signs.
+    where("Water           4             Sun, Mercury, Venus, Uranus\r\n");
+    EXPECT_LT(where("Balance of elements"), where("Your aspects\r\n"));
+    EXPECT_LT(where("Your aspects"), report.find("In Conjunction Aspect  (orb"));
+    EXPECT_EQ(report.find("Close aspects"), std::string::npos) << "documented order";
+}
+
+TEST(ReportDocument, ByStrengthTheTightestOrbComesFirstUnderItsBand) {
+    ChartDescription facts = describeChart(newYorkBirth());
+    const auto hit = [](K kind, PointId first, PointId second, double orb) {
+        return Aspect{{kind, first, second, 0}, {0, orb, true}};
+    };
+    using P = PointId;
+    facts.aspects = {
+        hit(K::Conjunction, P::Sun, P::Venus, 4.5), hit(K::Square, P::Moon, P::Sun, 0.99),
+        hit(K::Trine, P::Mars, P::Jupiter, 2.999),  // 3°00' as printed: wide
+        hit(K::Sextile, P::Venus, P::Mars, 0.2), hit(K::Opposition, P::Saturn, P::Pluto, 1.0)};
+    ReportOptions options;
+    options.order = AspectOrder::Strength;
+    const std::string report = plainReportText(buildReport(facts, englishTexts(), options));
+    const std::vector<std::string> inOrder{"Close aspects: orb under 1\u00B0\r\n",
+                                           "Venus-Mars  In Sextile Aspect  (orb 0\u00B012'",
+                                           "Moon-Sun  In Square Aspect  (orb 0\u00B059'",
+                                           "Aspects of middle strength: orb 1\u00B0 to 3\u00B0\r\n",
+                                           "Saturn-Pluto  In Opposition Aspect  (orb 1\u00B000'",
+                                           "Wider aspects: orb 3\u00B0 and more\r\n",
+                                           "Mars-Jupiter  In Trine Aspect  (orb 3\u00B000'",
+                                           "Sun-Venus  In Conjunction Aspect  (orb 4\u00B030'"};
+    std::size_t from = 0;
+    for (const std::string& text : inOrder) {
+        const std::size_t at = report.find(text, from);
+        ASSERT_NE(at, std::string::npos) << text << "\n" << report.substr(report.find("Close"));
+        from = at + text.size();
+    }
+    EXPECT_EQ(report.find("Your aspects"), std::string::npos);
+}
+
+// What plain readers and word processors need of a saved report: A4 paper, a header with the
+// name and the page number as fields, the degree sign in the code page, the wheel as PNG.
+TEST(ReportDocument, RichTextIsA4WithAHeaderPageNumbersAndThePicture) {
+    RichTextDocument document;
+    document.insertText("Sun 12\u00B043' \u0395\r\n");
+    document.insertFigure(Figure::ChartWheel);
+    document.setFixedPitch(true);
+    document.insertText("Su  Sqr\r\n");
+    RtfPage page;
+    page.headerName = "\u0395\u039B\u0395\u039D\u0397";
+    page.wheelPng = std::string("\x89PNG\r\n\x1a\n", 8);
+    page.wheelSidePt = 300;
+    const std::string rtf = toRtf(document, ReportTabStopsPt, page);
+    for (const char* marker :
+         {"\\paperw11906\\paperh16838", "{\\header", "{\\field{\\*\\fldinst PAGE}",
+          "{\\field{\\*\\fldinst NUMPAGES}", "\\u917?\\u923?", "Sun 12\\'b043' \\u917?",
+          "{\\pict\\pngblip\\picwgoal6000\\pichgoal6000\r\n89504e470d0a1a0a}",
+          "{\\f1\\fmodern\\fcharset0 Courier New;}", "{\\cf1\\f1 Su  Sqr"}) {
+        EXPECT_TRUE(contains(rtf, marker)) << marker << "\n" << rtf;
+    }
+    // The header's page number is "Page <PAGE> of <NUMPAGES>".
+    EXPECT_TRUE(contains(rtf,
+                         "\\tab Page {\\field{\\*\\fldinst PAGE}{\\fldrslt 1}} of "
+                         "{\\field{\\*\\fldinst NUMPAGES}{\\fldrslt 1}}\\par}"));
+    // Without a picture the figure leaves nothing behind.
+    EXPECT_FALSE(contains(toRtf(document, ReportTabStopsPt), "pict"));
 }
 
 }  // namespace

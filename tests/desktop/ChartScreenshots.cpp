@@ -6,13 +6,18 @@
 // chart is selected (for 10 March 1980 a T-square), so the pictures show it highlighted.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QStyleFactory>
+#include <QTextBrowser>
 #include <cstdio>
 
 #include "NewYorkBirth.h"
 #include "Recorders.h"
+#include "desktop/report/ReportWindow.h"
 #include "desktop/result/ChartChoices.h"
 #include "desktop/result/ChartPanel.h"
 #include "desktop/result/ChartWheel.h"
@@ -73,6 +78,39 @@ int main(int argc, char** argv) {
             ok = result.grab().save(folder.filePath(file)) && ok;
         }
     }
+    // The report window over the result window, a Greek name in its capitals, in both orders.
+    const zodrivel::Chart greek = zodrivel::calculateChart(
+        zodrivel::testing::newYorkCalculationRecord("\u0395\u039B\u0388\u039D\u0397", "EDT", false),
+        {zodrivel::SkyModel::Precise, zodrivel::DefaultHouseSystem}, *services.sky);
+    for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)}) {
+        zodrivel::ResultWindow result(greek, services);
+        result.resize(size);
+        result.show();
+        QApplication::processEvents();
+        result.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        QApplication::processEvents();
+        auto* report = result.findChild<zodrivel::ReportWindow*>();
+        if (report == nullptr) return 1;
+        report->resize(size.width() * 6 / 10, size.height() * 9 / 10);
+        QApplication::processEvents();
+        const QString sizeText = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+        ok = report->grab().save(folder.filePath(QStringLiteral("report-%1.png").arg(sizeText))) &&
+             ok;
+        auto* box = report->findChild<QTextBrowser*>(QStringLiteral("RTB"));
+        box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum() / 4);
+        QApplication::processEvents();
+        ok = report->grab().save(
+                 folder.filePath(QStringLiteral("report-wheel-%1.png").arg(sizeText))) &&
+             ok;
+        report->findChild<QComboBox*>(QStringLiteral("cboOrder"))->setCurrentIndex(1);
+        box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum() * 6 / 10);
+        QApplication::processEvents();
+        ok = report->grab().save(
+                 folder.filePath(QStringLiteral("report-strength-%1.png").arg(sizeText))) &&
+             ok;
+        report->close();
+    }
+
     zodrivel::ChartWheel wheel(patterns);
     wheel.setHighlightedPattern(lastPattern);
     for (const auto& [side, file] :
