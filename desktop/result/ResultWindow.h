@@ -26,6 +26,7 @@ class QTextEdit;
 namespace zodrivel {
 
 class ReportWindow;
+class TransitsWindow;
 
 class ResultWindow : public QMainWindow {
     Q_OBJECT
@@ -54,6 +55,10 @@ public:
 
     // File > Export Chart Wheel: asks for a file name and writes the wheel as PNG or SVG.
     void exportWheel();
+
+    // View > Transits or the Transits button: the transits window for this chart (one per
+    // result window; asked again, it comes to the front).
+    void openTransits();
 
 signals:
     // Back or File > Back: the window has closed itself; show the entry window again and
@@ -101,6 +106,8 @@ private:
     QPointer<ReportWindow> report_;
     bool leaving_ = false;  // Back or Exit has been announced; nothing more is
     ChartChoice choices_;   // what this window's chart was computed with
+    Chart natal_;           // for the transits window
+    QPointer<TransitsWindow> transits_;
 };
 
 }  // namespace zodrivel
