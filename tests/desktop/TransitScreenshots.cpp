@@ -34,7 +34,10 @@ int main(int argc, char** argv) {
         {zodrivel::SkyModel::Precise, zodrivel::DefaultHouseSystem}, *services.sky);
     auto* window = new zodrivel::TransitsWindow(newYork, services);
     window->show();
-    if (!QTest::qWaitFor([&] { return !window->searching(); }, 60000)) return 1;
+    if (!QTest::qWaitFor([&] { return !window->searching(); }, 60000)) {
+        delete window;  // stops the search and waits for it
+        return 1;
+    }
     auto* timeline = window->findChild<zodrivel::TransitTimeline*>();
     timeline->setFocus();
     for (int i = 0; i < 4; ++i) QTest::keyClick(timeline, Qt::Key_Down);

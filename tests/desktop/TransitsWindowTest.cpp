@@ -54,13 +54,15 @@ struct Opened {
         services = recorded.services();
         services.transitSky = &sky;
         result = std::make_unique<ResultWindow>(
-            testing::newYorkCalculation("Ada Transit", "Eastern", true), services);
+            testing::newYorkCalculation("Ada Transit", "EDT", false), services);
         result->show();
     }
     TransitsWindow* open() {
         QTest::mouseClick(result->findChild<QPushButton*>("cmdTransits"), Qt::LeftButton);
         auto* window = result->findChild<TransitsWindow*>("transitsWindow");
-        if (window) EXPECT_TRUE(QTest::qWaitFor([&] { return !window->searching(); }, 20000));
+        if (window) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !window->searching(); }, 20000));
+        }
         return window;
     }
     template <typename W>
@@ -95,7 +97,7 @@ TEST(TransitsWindow, OpensOnceFromTheResultWindowWithTodayToAYearAheadAndNoMoon)
 
     // Without a moving sky the result window offers no transits.
     testing::RecordedServices bare;
-    ResultWindow without(testing::newYorkCalculation("Ada", "Eastern", true), bare.services());
+    ResultWindow without(testing::newYorkCalculation("Ada", "EDT", false), bare.services());
     EXPECT_FALSE(without.findChild<QPushButton*>("cmdTransits")->isEnabled());
     EXPECT_FALSE(without.findChild<QAction*>("mnuTransits")->isEnabled());
 }
