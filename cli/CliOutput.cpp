@@ -14,6 +14,7 @@
 #include "core/report/ReportWriter.h"
 #include "core/report/RtfWriter.h"
 #include "core/texts/AspectTexts.h"
+#include "core/texts/TransitReadings.h"
 #include "core/time/TimeZones.h"
 #include "core/time/ZoneHistory.h"
 
@@ -151,6 +152,14 @@ std::string formatTextsJson() {
                                  {"text", aspectText(kind, first, second)}});
             }
         }
+    }
+    // The transits' readings, by moving body, natal point and family of aspects.
+    for (const KeyedReading& reading : transitReadings()) {
+        table.push_back({{"kind", "Transit"},
+                         {"family", readingFamilyName(reading.family)},
+                         {"first", pointName(reading.first)},
+                         {"second", pointName(reading.second)},
+                         {"text", reading.text}});
     }
     return table.dump(2) + "\n";
 }

@@ -26,7 +26,9 @@ std::string csvLine(const ChartDescription& chart);
 // A CSV field, quoted when it holds a comma, a quote or a line break.
 std::string csvField(std::string_view text);
 
-// The whole interpretation table: the 630 keys (kind, first, second) with their paragraphs.
+// The whole interpretation table: the 630 keys (kind, first, second) with their paragraphs,
+// then the transits' readings (kind "Transit", family, first the moving body, second the
+// natal point).
 std::string formatTextsJson();
 
 // The 71 zone rows with their list positions.

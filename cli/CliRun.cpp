@@ -3,6 +3,7 @@
 
 #include <CLI/CLI.hpp>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliOutput.h"
 #include "cli/CliPlaces.h"
+#include "cli/CliTransits.h"
 #include "core/about/Version.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ClassicEphemeris.h"
@@ -55,7 +57,19 @@ struct Options {
     std::string houseName{houseSystemName(DefaultHouseSystem)};
     std::optional<std::string> findPlace;
     std::string input, saveBirth, batch;
+    TransitOptions transits;
 };
+
+// The options of the transits, refused by every mode but one birth's chart.
+constexpr const char* TransitOptionNames[] = {"--transits", "--transiting", "--transit-orb"};
+
+std::optional<Answer> refuseTransitOptions(const CLI::App& app, const char* mode) {
+    for (const char* option : TransitOptionNames) {
+        if (app.count(option) > 0)
+            return refused(std::string(option) + " is not used with " + mode);
+    }
+    return std::nullopt;
+}
 
 // The options that describe one birth, named once: every mode that reads no birth refuses them.
 constexpr const char* BirthOptionNames[] = {
@@ -87,7 +101,19 @@ void declareOptions(CLI::App& app, Options& o) {
                    "local date and time");
     app.add_option("--find-place", o.findPlace, "List the atlas places matching TEXT");
     app.add_option("--format", o.format, "Output format")
-        ->check(CLI::IsMember({"table", "json", "report", "rtf", "pdf", "csv"}));
+        ->check(CLI::IsMember({"table", "json", "report", "rtf", "pdf", "csv", "ics"}));
+    app.add_option("--transits", o.transits.range,
+                   "Transits to the birth chart from FROM to TO, both days included, universal "
+                   "time: FROM/TO as YYYY-MM-DD/YYYY-MM-DD, 1800..2399 (formats table, json, "
+                   "csv, ics, report, rtf, pdf)");
+    app.add_option("--transiting", o.transits.transiting,
+                   "With --transits: the moving bodies, as a list (Moon,Sun,Saturn); default Sun "
+                   "and Mercury to Pluto");
+    app.add_option("--transit-orb", o.transits.orbs,
+                   "With --transits: a moving body's orb in degrees, BODY=DEGREES (Saturn=1.5), "
+                   "repeatable or as a list; defaults Moon 0.25, Sun, Mercury and Venus 0.5, "
+                   "Mars 0.75, Jupiter to Pluto 1")
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     std::vector<std::string> models;
     for (const SkyModelInfo& info : SkyModels) models.emplace_back(info.name);
     app.add_option("--ephemeris", o.ephemerisName,
@@ -129,6 +155,7 @@ std::optional<Answer> refuseUnread(const CLI::App& app, const char* mode, bool b
 }
 
 Answer findPlaceAnswer(const CLI::App& app, const Options& o, const CliSources& sources) {
+    if (auto error = refuseTransitOptions(app, "--find-place")) return *error;
     if (auto error =
             refuseUnread(app, "--find-place", true, {"--example", "--texts", "--list-zones"})) {
         return *error;
@@ -147,6 +174,7 @@ Answer findPlaceAnswer(const CLI::App& app, const Options& o, const CliSources& 
 }
 
 Answer batchAnswer(const CLI::App& app, const Options& o, const ChartChoice& choice) {
+    if (auto error = refuseTransitOptions(app, "--batch")) return *error;
     // Every birth option but --batch itself, and --example.
     for (const char* option : BirthOptionNames) {
         if (std::string_view(option) != "--batch" && app.count(option) > 0) {
@@ -190,10 +218,38 @@ Answer chartOutput(const Chart& chart, const std::string& format, const std::str
     return {0, std::move(text), {}, output};
 }
 
+// The transits to the chart, searched in the precise model whatever model drew the chart.
+Answer transitOutput(const Chart& chart, const TransitRequest& request, const std::string& format,
+                     const std::string& output, const CliSources& sources) {
+    const std::vector<Transit> transits = findTransits(chart, request, sources.transitSky());
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const double stamp =
+        2440587.5 + std::chrono::duration<double>(now).count() / 86400.0;  // Julian day, UT
+    std::string text = formatTransits(chart, transits, request, format, stamp);
+    if (format == "pdf") {
+        if (text.empty()) return {ExitWriteFailed, {}, "the PDF could not be drawn", {}};
+        Answer pdf{0, std::move(text), {}, output};
+        pdf.binary = true;
+        return pdf;
+    }
+    return {0, std::move(text), {}, output};
+}
+
 // One birth: from a birth file, the options or the example, with options typed beside a birth
 // file taking the place of its fields.
 Answer chartAnswer(const CLI::App& app, const Options& o, const ChartChoice& choice,
                    const CliSources& sources) {
+    std::optional<TransitRequest> transits;
+    if (app.count("--transits") > 0) {
+        auto request = transitRequest(o.transits);
+        if (const auto* error = std::get_if<InputError>(&request)) return refused(error->message);
+        transits = std::get<TransitRequest>(std::move(request));
+    } else {
+        for (const char* option : {"--transiting", "--transit-orb"}) {
+            if (app.count(option) > 0) return refused(std::string(option) + " needs --transits");
+        }
+        if (o.format == "ics") return refused("--format ics writes transits: give --transits");
+    }
     BirthFile fromFile;
     BirthOptions given = o.example ? exampleBirth() : o.birth;
     if (app.count("--input") > 0) {
@@ -219,7 +275,9 @@ Answer chartAnswer(const CLI::App& app, const Options& o, const ChartChoice& cho
     auto built = entriesOf(given, atlas, searchOnce, sources.zones());
     if (const auto* error = std::get_if<InputError>(&built)) return refused(error->message);
     const EntryTexts& entries = std::get<EntryTexts>(built);
-    Answer answer = chartOutput(computeChart(entries, choice, sources.sky()), o.format, o.output);
+    const Chart chart = computeChart(entries, choice, sources.sky());
+    Answer answer = transits ? transitOutput(chart, *transits, o.format, o.output, sources)
+                             : chartOutput(chart, o.format, o.output);
     if (answer.status != 0 || app.count("--save-birth") == 0) return answer;
     if (o.saveBirth.empty()) return refused("--save-birth: the file name is empty");
     answer.birthFile = o.saveBirth;
@@ -257,6 +315,7 @@ Answer parseAndFormat(int argc, const char* const* argv, const CliSources& sourc
             "standard output");
     }
     if (o.listZones) {
+        if (auto error = refuseTransitOptions(app, "--list-zones")) return *error;
         if (auto error =
                 refuseUnread(app, "--list-zones", true,
                              {"--format", "--example", "--texts", "--ephemeris", "--houses"})) {
@@ -266,6 +325,7 @@ Answer parseAndFormat(int argc, const char* const* argv, const CliSources& sourc
     }
     if (o.findPlace) return findPlaceAnswer(app, o, sources);
     if (o.texts) {
+        if (auto error = refuseTransitOptions(app, "--texts")) return *error;
         if (auto error = refuseUnread(app, "--texts", true,
                                       {"--format", "--example", "--ephemeris", "--houses"})) {
             return *error;

@@ -24,6 +24,8 @@ public:
     const GeonamesAtlas& atlas() const { return atlas_; }
     const ZoneHistory& zones() const { return zones_; }
     const JsonBirthFileFormat& birthFiles() const { return birthFiles_; }
+    // The moving sky of the transits: always the precise model.
+    const TransitSky& transitSky() const { return precise_; }
 
 private:
     ClassicEphemeris classic_;

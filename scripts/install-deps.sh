@@ -18,6 +18,7 @@ packages=(
   libswe-dev                # precise positions and house cusps
   swe-basic-data            # ... from the library's ephemeris files, 1800 to 2399; Chiron
   libcairo2-dev             # the command-line program writes PDF without Qt
+  python3-icalendar         # a real parser reads the transits' calendar file back
   fonts-dejavu-core         # without a font every letter renders as a box, silently
   poppler-utils             # pdftotext reads printed reports back in the window tests
   libreoffice-writer-nogui  # reads our RTF back in the round-trip test

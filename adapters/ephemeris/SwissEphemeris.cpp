@@ -120,6 +120,17 @@ PreciseChart PreciseEphemeris::chartAt(double julianDayUt) const {
     return chart;
 }
 
+PointPosition PreciseEphemeris::bodyAt(PointId body, double julianDayUt) const {
+    useFolder(folder_);
+    double result[6] = {};
+    char error[AS_MAXCH] = {};
+    // The library's body numbers are the slots (see chartAt); a point that is no body is none
+    // of its bodies and stays at zero.
+    if (!isBody(body)) return {};
+    swe_calc_ut(julianDayUt, indexOf(body), bodyFlags_ | SEFLG_SPEED, result, error);
+    return {wrapDegrees(result[0]), result[3]};
+}
+
 ChartPoints PreciseEphemeris::positions(const BirthInstant& instant) const {
     return chartAt(julianDayUt(instant)).points;
 }

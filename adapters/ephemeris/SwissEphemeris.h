@@ -10,6 +10,7 @@
 #include "core/ephemeris/Ephemeris.h"
 #include "core/ephemeris/ExtraPoints.h"
 #include "core/houses/Houses.h"
+#include "core/transits/TransitSearch.h"
 
 namespace zodrivel {
 
@@ -25,8 +26,8 @@ struct PreciseChart {
 
 // Apparent geocentric tropical longitudes of date of the ten bodies, with their daily speeds,
 // from universal time; the library applies its own Delta T. Also the lunar node, the mean
-// lunar apogee and Chiron.
-class PreciseEphemeris final : public Ephemeris, public ExtraPointEphemeris {
+// lunar apogee and Chiron. It is also the moving sky of the transit search.
+class PreciseEphemeris final : public Ephemeris, public ExtraPointEphemeris, public TransitSky {
 public:
     // `folder` holds the library's files; a folder without them leaves the analytical mode.
     explicit PreciseEphemeris(std::string folder = DebianEphemerisFolder);
@@ -40,6 +41,9 @@ public:
     // ChironNeedsFilesText.
     ExtraPointAnswer point(ExtraPoint which, const BirthInstant& instant) const override;
     ExtraPointAnswer pointAt(ExtraPoint which, double julianDayUt) const;
+    // One of the ten bodies, as chartAt has it; the transit search asks this thousands of times
+    // a year, so it asks the library for that body alone.
+    PointPosition bodyAt(PointId body, double julianDayUt) const override;
 
     const std::string& folder() const { return folder_; }
 

@@ -104,6 +104,11 @@ std::string buildReportText(const std::array<std::string, AspectKindCount>& text
     return report;
 }
 
+void appendReportBlock(RichTextSink& sink, const ChartDescription& facts,
+                       const TextTranslator& texts) {
+    appendBlock(sink, facts, texts);
+}
+
 RichTextDocument buildReport(const ChartDescription& facts, const TextTranslator& texts) {
     RichTextDocument report;
     report.insertText(publisherLine(texts));

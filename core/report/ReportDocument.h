@@ -45,6 +45,11 @@ inline constexpr std::array<int, 3> ReportTabColumns{16, 30, 42};
 RichTextDocument buildReport(const ChartDescription& facts,
                              const TextTranslator& texts = englishTexts());
 
+// The block alone (name, birth, place, zone, universal time, model, houses) and the blank line
+// after it, for other reports about the same chart (its transits).
+void appendReportBlock(RichTextSink& sink, const ChartDescription& facts,
+                       const TextTranslator& texts = englishTexts());
+
 // The block's labels, the table's column names and the aspect details' words, as translators
 // see them (context textContext::Report).
 namespace reportTexts {

@@ -9,7 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <swephexp.h>
@@ -230,14 +232,29 @@ TEST(Cli, TextsListsEveryKeyOnce) {
     const CliRun run = runCli({"--texts"});
     ASSERT_EQ(run.status, 0) << run.err;
     const auto table = nlohmann::json::parse(run.out);
-    ASSERT_EQ(table.size(), 630u);
+    ASSERT_GE(table.size(), 630u);
     std::set<std::string> keys;
+    std::size_t aspects = 0;
     for (const auto& entry : table) {
+        // The transits' readings come after the aspects', keyed by family, not kind.
+        if (entry["kind"] == "Transit") {
+            EXPECT_EQ(aspects, 630u);
+            const std::string family = entry["family"];
+            EXPECT_TRUE(family == "conjunction" || family == "easy" || family == "hard");
+            EXPECT_TRUE(keys.insert("Transit" + family + entry["first"].get<std::string>() + "-" +
+                                    entry["second"].get<std::string>())
+                            .second)
+                << entry;
+            EXPECT_FALSE(entry["text"].get<std::string>().empty());
+            continue;
+        }
+        ++aspects;
         keys.insert(entry["kind"].get<std::string>() + entry["first"].get<std::string>() +
                     entry["second"].get<std::string>());
         EXPECT_GE(entry["text"].get<std::string>().size(), 118u);
     }
-    EXPECT_EQ(keys.size(), 630u);
+    EXPECT_EQ(aspects, 630u);
+    EXPECT_EQ(keys.size(), table.size());
 }
 
 TEST(Cli, ListZonesHelpAndVersion) {
@@ -796,6 +813,98 @@ TEST(CliChartChoices, UnknownModelsAndSystemsAreRefused) {
 }
 
 // The manual page describes exactly the options --help lists, and every output format.
+// A range that cannot be searched is refused with exit 2 and a message naming the option;
+// so are the transits' other options without it and outside a chart of one birth.
+TEST(CliTransits, BadRangesAndOptionsAreRefused) {
+    const struct {
+        std::vector<std::string> args;
+        const char* says;
+    } cases[] = {
+        {{"--transits", "2027-12-31/2027-01-01"}, "the range ends (2027-01-01) before it begins"},
+        {{"--transits", "2027-01-01"}, "give the range as two dates FROM/TO"},
+        {{"--transits", "2027-01-01/2027-1-31"}, "is no date of the form YYYY-MM-DD"},
+        {{"--transits", "2027-02-29/2027-03-31"}, "is no day of the calendar"},
+        {{"--transits", "2027-01-01/2400-01-01"}, "between 1800 and 2399"},
+        {{"--transits", "1799-12-31/1800-01-31"}, "between 1800 and 2399"},
+        {{"--transits", "2027-01-01/2027-01-31", "--transiting", "Sun,Pluton"},
+         "--transiting: 'Pluton' is none of the bodies"},
+        {{"--transits", "2027-01-01/2027-01-31", "--transit-orb", "Saturn=0"},
+         "--transit-orb: an orb lies above 0"},
+        {{"--transits", "2027-01-01/2027-01-31", "--transit-orb", "Saturn:1"},
+         "--transit-orb: give BODY=DEGREES"},
+        {{"--transiting", "Moon"}, "--transiting needs --transits"},
+        {{"--format", "ics"}, "--format ics writes transits"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"--example"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.status, 2) << c.says;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty());
+    }
+    const CliRun texts = runCli({"--texts", "--transits", "2027-01-01/2027-01-31"});
+    EXPECT_EQ(texts.status, 2);
+    EXPECT_NE(texts.err.find("--transits is not used with --texts"), std::string::npos);
+}
+
+// The JSON: the natal chart exactly as the chart's own JSON, then the transits with exactly
+// the documented fields in time order; each exact pass checked against the library itself
+// (the moving body's longitude from swe_calc_ut at that second, the natal point's from the
+// JSON): within a second of the body's motion of the exact angle.
+TEST(CliTransits, JsonHasTheChartAndExactPassesTheLibraryConfirms) {
+    const CliRun chart = runCli({"--example", "--format", "json"});
+    const CliRun run = runCli({"--example", "--transits", "2027-01-01/2027-03-31", "--transiting",
+                               "Moon,Sun,Mars,Saturn", "--format", "json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto json = nlohmann::ordered_json::parse(run.out);
+    EXPECT_EQ(json["natal"], nlohmann::ordered_json::parse(chart.out));
+    const auto& transits = json["transits"];
+    ASSERT_GT(transits.size(), 100U);
+    std::map<std::string, double> natal;
+    for (const auto& p : json["natal"]["positions"]) natal[p["body"]] = p["longitude"];
+    natal["Ascendant"] = json["natal"]["angles"]["ascendant"];
+    natal["Midheaven"] = json["natal"]["angles"]["midheaven"];
+    const std::map<std::string, int> bodies{{"Sun", 0}, {"Moon", 1}, {"Mars", 4}, {"Saturn", 6}};
+    const std::map<std::string, double> angles{
+        {"Conjunction", 0}, {"SemiSextile", 30}, {"Sextile", 60},    {"Square", 90},
+        {"Trine", 120},     {"Quincunx", 150},   {"Opposition", 180}};
+    const std::regex utc(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ)");
+    std::string previous;
+    swe_set_ephe_path("/usr/share/libswe/ephe");
+    for (const auto& t : transits) {
+        std::vector<std::string> keys;
+        for (const auto& [key, value] : t.items()) keys.push_back(key);
+        ASSERT_EQ(keys, (std::vector<std::string>{"transiting", "natal", "kind", "exact", "enters",
+                                                  "leaves", "orb"}));
+        ASSERT_TRUE(natal.count(t["natal"])) << t;
+        ASSERT_FALSE(t["exact"].empty());
+        const std::string first = t["enters"].is_null() ? t["exact"][0].get<std::string>()
+                                                        : t["enters"].get<std::string>();
+        EXPECT_LE(previous, first);  // ISO times sort as text
+        previous = first;
+        for (const auto& exact : t["exact"]) {
+            const std::string text = exact;
+            ASSERT_TRUE(std::regex_match(text, utc)) << text;
+            const double jd =
+                swe_julday(std::stoi(text.substr(0, 4)), std::stoi(text.substr(5, 2)),
+                           std::stoi(text.substr(8, 2)),
+                           std::stoi(text.substr(11, 2)) + std::stoi(text.substr(14, 2)) / 60.0 +
+                               std::stoi(text.substr(17, 2)) / 3600.0,
+                           SE_GREG_CAL);
+            double xx[6] = {};
+            char error[AS_MAXCH] = {};
+            swe_calc_ut(jd, bodies.at(t["transiting"]), SEFLG_SWIEPH | SEFLG_SPEED, xx, error);
+            const double separation = std::fabs(std::remainder(xx[0] - natal[t["natal"]], 360.0));
+            EXPECT_NEAR(separation, angles.at(t["kind"]), std::fabs(xx[3]) / 86400 + 1e-9) << t;
+        }
+        for (const char* edge : {"enters", "leaves"}) {
+            const auto& value = t[edge];
+            EXPECT_TRUE(value.is_null() || std::regex_match(value.get<std::string>(), utc));
+        }
+    }
+}
+
 TEST(Cli, TheManualPageDescribesEveryOptionAndFormatOfTheHelp) {
     const CliRun help = runCli({"--help"});
     ASSERT_EQ(help.status, 0);
