@@ -158,6 +158,7 @@ int main(int argc, char** argv) {
     const SwissHouseCalculator houses;
     const SkySources sky{&classic, &precise, &houses};
     services.sky = &sky;
+    services.transitSky = &precise;
     services.clock = &clock;
     services.files = &files;
     services.printing = &printing;

@@ -19,8 +19,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "adapters/pdf/CairoPdf.h"
 #include "core/aspects/AspectKind.h"
+#include "core/description/ChartDescription.h"
+#include "core/io/FileWriter.h"
+#include "core/texts/AspectTexts.h"
 #include "core/texts/TransitReadings.h"
+#include "core/time/UniversalTime.h"
+#include "core/transits/TransitCalendar.h"
+#include "core/transits/TransitReport.h"
 #include "core/transits/TransitTimeline.h"
 #include "desktop/i18n/QtTextTranslator.h"
 #include "desktop/platform/Clock.h"
@@ -356,7 +363,8 @@ void TransitsWindow::stopSearch() {
 TimelineRow TransitsWindow::rowOf(Transit transit, std::vector<double> closeness) const {
     const QString moving = pointText(transit.transiting);
     const QString natal = pointText(transit.natal);
-    const QString kind = coreText(textContext::AspectKinds, aspectKindName(transit.kind)).toLower();
+    const QString kind =
+        coreText(textContext::AspectKinds, aspectInformation(transit.kind).name).toLower();
     TimelineRow row;
     row.label = moving + QLatin1Char(' ') + aspectSymbol(transit.kind) + QLatin1Char(' ') + natal;
     row.name = tr("%1 %2 natal %3").arg(moving, kind, natal);
@@ -456,9 +464,54 @@ void TransitsWindow::editOrbs() {
     dialog->open();
 }
 
-void TransitsWindow::exportCalendar() {}
+QString TransitsWindow::chooseExportFile(const QString& action, const QString& filter,
+                                         const QString& extension) {
+    const QString name = QString::fromStdString(natal_.birth.birthName).trimmed();
+    const QString chosen = services_.files->saveFileName(
+        {dialogCaption(action), filter, extension,
+         suggestedFileName(name.isEmpty() ? QString() : tr("%1 transits").arg(name), tr("Transits"),
+                           extension)},
+        this);
+    if (chosen.isEmpty() || !QFileInfo(chosen).suffix().isEmpty()) return chosen;
+    return chosen + QLatin1Char('.') + extension;
+}
 
-void TransitsWindow::exportReport() {}
+void TransitsWindow::writeExport(const QString& path, const std::string& content) {
+    const WriteResult written = services_.writer->write(path.toStdString(), content);
+    if (!written) {
+        services_.messages->show(
+            tr("The transits could not be saved to %1: %2")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.error)),
+            MessageIcon::Critical, this);
+        return;
+    }
+    statusBar()->showMessage(tr("Saved %1.").arg(QDir::toNativeSeparators(path)));
+}
+
+void TransitsWindow::exportCalendar() {
+    const QString path = chooseExportFile(tr("Export Transits to iCalendar"),
+                                          tr("iCalendar (*.ics)"), QStringLiteral("ics"));
+    if (path.isEmpty()) return;
+    const ChartDescription described = describeChart(natal_);
+    TransitCalendarInfo info;
+    info.name = described.name;
+    // As the command line keys a birth, so both give an event of the same transit one UID and
+    // a calendar that imports both keeps one event.
+    info.birthKey = isoUniversalDate(natal_.instant) + " " + described.coordinates;
+    info.stampJulianDay = dayStart(services_.clock->today());
+    info.fromJulianDay = searched_.from;
+    info.toJulianDay = searched_.to;
+    writeExport(path, transitCalendar(shown_, info));
+}
+
+void TransitsWindow::exportReport() {
+    const QString path = chooseExportFile(tr("Export Transits as PDF Report"), tr("PDF (*.pdf)"),
+                                          QStringLiteral("pdf"));
+    if (path.isEmpty()) return;
+    const ChartDescription described = describeChart(natal_);
+    writeExport(path, cairoPdf(buildTransitReport(described, shown_, searched_.from, searched_.to),
+                               described.name));
+}
 
 void TransitsWindow::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);

@@ -11,6 +11,7 @@
 #include <array>
 #include <atomic>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -68,6 +69,10 @@ private:
     TransitRequest request() const;
     void finished(const std::shared_ptr<Job>& job);
     void showReading(int row);
+    // The save dialog for an export; the name with `extension` added when typed without one.
+    QString chooseExportFile(const QString& action, const QString& filter,
+                             const QString& extension);
+    void writeExport(const QString& path, const std::string& content);
     void dayChanged(int offset);
     TimelineRow rowOf(Transit transit, std::vector<double> closeness) const;
     std::vector<PointId> chosenBodies() const;

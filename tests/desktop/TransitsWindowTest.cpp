@@ -8,11 +8,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <atomic>
@@ -214,6 +216,39 @@ TEST(TransitsWindow, TheSliderTurnsTheOuterRing) {
     window->search();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window->searching(); }, 20000));
     EXPECT_TRUE(wheel->glyphCentre(PointId::Moon));
+}
+
+TEST(TransitsWindow, ExportsGoThroughTheFileDialogAndTheWriter) {
+    Opened o;
+    TransitsWindow* window = o.open();
+    ASSERT_TRUE(window);
+    const int count = int(o.in<TransitTimeline>(window, "transitTimeline")->rows().size());
+    QTemporaryDir folder;
+    const auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    auto& files = o.recorded.files;
+
+    // A name typed without its extension gets it; one event per transit on the timeline.
+    files.answers = {folder.filePath("year"), folder.filePath("year report.pdf"), QString(),
+                     folder.filePath("no such folder/year.ics")};
+    o.in<QPushButton>(window, "transitExportCalendar")->click();
+    ASSERT_EQ(files.requests.size(), 1u);
+    EXPECT_EQ(files.requests[0].suggestedName, "Ada Transit transits.ics");
+    const QByteArray calendar = read(folder.filePath("year.ics"));
+    EXPECT_TRUE(calendar.startsWith("BEGIN:VCALENDAR\r\n"));
+    EXPECT_EQ(calendar.count("BEGIN:VEVENT"), count);
+    window->findChild<QAction*>("actTransitPdf")->trigger();
+    EXPECT_TRUE(read(folder.filePath("year report.pdf")).startsWith("%PDF"));
+    // Cancelled: nothing written, nothing said. A folder that is not there: said, not hidden.
+    window->exportCalendar();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2);
+    EXPECT_TRUE(o.recorded.messages.shown.empty());
+    window->exportCalendar();
+    ASSERT_EQ(o.recorded.messages.shown.size(), 1u);
+    EXPECT_EQ(o.recorded.messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(o.recorded.messages.shown[0].text.contains("year.ics"));
 }
 
 }  // namespace
