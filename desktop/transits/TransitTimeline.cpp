@@ -247,6 +247,10 @@ void TransitTimeline::drawAxis(QPainter& p, const QRectF& plot) const {
             step == Step::Day ? QDate(first.year(), first.month(), 1) : QDate(first.year(), 1, 1);
         for (; mark <= last; mark = step == Step::Day ? mark.addMonths(1) : mark.addYears(1)) {
             const double x = std::max(plot.left(), xOf(dayStart(mark)));
+            // The unit begun before the view is named at its left edge unless the next one's
+            // name comes too soon after.
+            const QDate next = step == Step::Day ? mark.addMonths(1) : mark.addYears(1);
+            if (x > xOf(dayStart(mark)) && xOf(dayStart(next)) - x < labelRoom * 1.6) continue;
             p.setPen(QPen(ink, 1));
             p.drawLine(QPointF(xOf(dayStart(mark)), 0), QPointF(xOf(dayStart(mark)), lowerY + 3));
             QFont bold = font();
@@ -343,7 +347,9 @@ void TransitTimeline::paintEvent(QPaintEvent*) {
         p.setFont(small);
         const QString today = tr("Today");
         const double w = QFontMetricsF(small).horizontalAdvance(today) + 6;
-        const QRectF tag(x - w / 2, plot.top() - metrics.height() - 1, w, metrics.height());
+        // Whole even where today is the first or last day shown.
+        const double left = std::clamp(x - w / 2, plot.left(), plot.right() - w);
+        const QRectF tag(left, plot.top() - metrics.height() - 1, w, metrics.height());
         p.fillRect(tag, TodayColour);
         p.setPen(Qt::white);
         p.drawText(tag, Qt::AlignCenter, today);

@@ -60,8 +60,11 @@ double noonOf(const QDate& date) { return double(date.toJulianDay()); }
 
 // The symbols of the aspects, for the timeline's compact labels.
 QString aspectSymbol(AspectKind kind) {
+    // The astrological signs of the semi-sextile, sextile and quincunx (U+26BA, U+26B9,
+    // U+26BB) are missing from common fonts and showed as empty boxes: mathematical signs of
+    // the same shapes stand in.
     constexpr std::array<char16_t, AspectKindCount> Symbols{
-        u'\u260C', u'\u26BA', u'\u26B9', u'\u25A1', u'\u25B3', u'\u26BB', u'\u260D'};
+        u'\u260C', u'\u2228', u'\u2217', u'\u25A1', u'\u25B3', u'\u22BC', u'\u260D'};
     return QString(QChar(Symbols[static_cast<std::size_t>(indexOf(kind))]));
 }
 
