@@ -40,7 +40,6 @@
 #include "desktop/report/ReportWindow.h"
 #include "desktop/result/ChartPanel.h"
 #include "desktop/result/ChartWheel.h"
-#include "desktop/transits/TransitsWindow.h"
 #include "desktop/widgets/ClickableLabel.h"
 #include "desktop/widgets/TextEditSink.h"
 
@@ -333,7 +332,7 @@ QWidget* ResultWindow::buildLinksAndButtons() {
     transits->setObjectName(QStringLiteral("cmdTransits"));
     transits->setAccessibleDescription(tr("Opens the transits to this chart, on a timeline"));
     transits->setEnabled(services_.transitSky != nullptr);
-    connect(transits, &QPushButton::clicked, this, &ResultWindow::openTransits);
+    connect(transits, &QPushButton::clicked, this, &ResultWindow::transitsRequested);
     auto* back = new QPushButton(tr("Back"), row);
     back->setObjectName(QStringLiteral("cmdOK"));
     auto* exit = new QPushButton(tr("Exit"), row);
@@ -425,7 +424,7 @@ void ResultWindow::buildViewMenu(const ChartChoice& current) {
     QAction* transits = view->addAction(tr("&Transits..."));
     transits->setObjectName(QStringLiteral("mnuTransits"));
     transits->setEnabled(services_.transitSky != nullptr);
-    connect(transits, &QAction::triggered, this, &ResultWindow::openTransits);
+    connect(transits, &QAction::triggered, this, &ResultWindow::transitsRequested);
     view->addSeparator();
 
     QMenu* positions = view->addMenu(tr("&Positions"));
@@ -529,14 +528,6 @@ void ResultWindow::openReport() {
                                services_, this);
     report_->setAttribute(Qt::WA_DeleteOnClose);
     report_->open();
-}
-
-void ResultWindow::openTransits() {
-    if (!services_.transitSky) return;
-    if (!transits_) transits_ = new TransitsWindow(natal_, services_, this);
-    transits_->show();
-    transits_->raise();
-    transits_->activateWindow();
 }
 
 void ResultWindow::goBack() {

@@ -26,7 +26,6 @@ class QTextEdit;
 namespace zodrivel {
 
 class ReportWindow;
-class TransitsWindow;
 
 class ResultWindow : public QMainWindow {
     Q_OBJECT
@@ -56,9 +55,8 @@ public:
     // File > Export Chart Wheel: asks for a file name and writes the wheel as PNG or SVG.
     void exportWheel();
 
-    // View > Transits or the Transits button: the transits window for this chart (one per
-    // result window; asked again, it comes to the front).
-    void openTransits();
+    // The chart the window shows, for the transits window.
+    const Chart& chart() const { return natal_; }
 
 signals:
     // Back or File > Back: the window has closed itself; show the entry window again and
@@ -72,6 +70,8 @@ signals:
     // View > Positions or View > Houses changed the choice (already saved in the settings):
     // the chart is to be computed again with `choices` and shown in a new window.
     void chartChoicesChanged(const zodrivel::ChartChoice& choices);
+    // View > Transits or the Transits button: the transits window for chart() is wanted.
+    void transitsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -107,7 +107,6 @@ private:
     bool leaving_ = false;  // Back or Exit has been announced; nothing more is
     ChartChoice choices_;   // what this window's chart was computed with
     Chart natal_;           // for the transits window
-    QPointer<TransitsWindow> transits_;
 };
 
 }  // namespace zodrivel

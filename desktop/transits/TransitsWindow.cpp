@@ -155,6 +155,17 @@ TransitsWindow::TransitsWindow(const Chart& natal, const Services& services, QWi
     search();
 }
 
+TransitsWindow* TransitsWindow::showFor(QWidget& owner, const Chart& natal,
+                                        const Services& services) {
+    if (!services.transitSky) return nullptr;
+    auto* window = owner.findChild<TransitsWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!window) window = new TransitsWindow(natal, services, &owner);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
 TransitsWindow::~TransitsWindow() {
     // The thread reports to this window: it is stopped and waited for while the window stands.
     if (job_) job_->cancelled = true;

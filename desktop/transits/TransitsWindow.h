@@ -43,6 +43,10 @@ public:
     TransitsWindow(const Chart& natal, const Services& services, QWidget* parent = nullptr);
     ~TransitsWindow() override;
 
+    // The transits window of `owner` (a result window) for `natal`: made on the first call,
+    // brought to the front on the next; nothing without `services.transitSky`.
+    static TransitsWindow* showFor(QWidget& owner, const Chart& natal, const Services& services);
+
     // Searches the dates and bodies chosen now, stopping a search still running.
     void search();
     // Stops the running search; what it found so far is shown.

@@ -58,6 +58,9 @@ struct Opened {
         result = std::make_unique<ResultWindow>(
             testing::newYorkCalculation("Ada Transit", "EDT", false), services);
         result->show();
+        // As the program's Application does.
+        QObject::connect(result.get(), &ResultWindow::transitsRequested, result.get(),
+                         [this] { TransitsWindow::showFor(*result, result->chart(), services); });
     }
     TransitsWindow* open() {
         QTest::mouseClick(result->findChild<QPushButton*>("cmdTransits"), Qt::LeftButton);
