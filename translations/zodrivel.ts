@@ -196,6 +196,61 @@
         <source>Pluto</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Ascendant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>North Node</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lilith</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chiron</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grand Trine</source>
+        <comment>an aspect pattern</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <comment>an aspect pattern</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grand Cross</source>
+        <comment>an aspect pattern</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T-Square</source>
+        <comment>an aspect pattern</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yod</source>
+        <comment>an aspect pattern</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mystic Rectangle</source>
+        <comment>an aspect pattern</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stellium</source>
+        <comment>an aspect pattern</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreEntryMessages</name>

@@ -41,6 +41,9 @@ inline constexpr std::string_view EntryMessages = "CoreEntryMessages";
 inline constexpr std::string_view Labels = "CoreLabels";
 inline constexpr std::string_view Summary = "CoreSummary";
 inline constexpr std::string_view Report = "CoreReport";
+// The readings beyond the natal aspect paragraphs: transits, the lunar points, Chiron and the
+// angles in aspect, the patterns, the planets in signs and houses.
+inline constexpr std::string_view Readings = "CoreReadings";
 }  // namespace textContext
 
 }  // namespace zodrivel

@@ -20,19 +20,19 @@ inline constexpr int ReadingFamilyCount = 3;
 
 constexpr ReadingFamily readingFamily(AspectKind kind) {
     switch (kind) {
-    case AspectKind::Conjunction: return ReadingFamily::Conjunction;
-    case AspectKind::Sextile:
-    case AspectKind::Trine: return ReadingFamily::Easy;
-    default: return ReadingFamily::Hard;
+        case AspectKind::Conjunction: return ReadingFamily::Conjunction;
+        case AspectKind::Sextile:
+        case AspectKind::Trine: return ReadingFamily::Easy;
+        default: return ReadingFamily::Hard;
     }
 }
 
 // "conjunction", "easy", "hard": the family's word in text ids and listings.
 constexpr std::string_view readingFamilyName(ReadingFamily family) {
     switch (family) {
-    case ReadingFamily::Conjunction: return "conjunction";
-    case ReadingFamily::Easy: return "easy";
-    default: return "hard";
+        case ReadingFamily::Conjunction: return "conjunction";
+        case ReadingFamily::Easy: return "easy";
+        default: return "hard";
     }
 }
 

@@ -18,9 +18,9 @@ const ReadingIndex& readingIndex() {
         for (const auto table : {quickTransitReadings(), slowTransitReadings()}) {
             for (const KeyedReading& reading : table) {
                 if (!isBody(reading.first)) continue;
-                built[static_cast<std::size_t>(indexOf(reading.first))]
-                     [static_cast<std::size_t>(indexOf(reading.second))]
-                     [static_cast<std::size_t>(reading.family)] = reading.text;
+                built[static_cast<std::size_t>(indexOf(reading.first))][static_cast<std::size_t>(
+                    indexOf(reading.second))][static_cast<std::size_t>(reading.family)] =
+                    reading.text;
             }
         }
         return built;
@@ -32,9 +32,9 @@ const ReadingIndex& readingIndex() {
 
 std::string_view transitReading(PointId transiting, PointId natal, AspectKind kind) {
     if (!isBody(transiting)) return {};
-    const char* text = readingIndex()[static_cast<std::size_t>(indexOf(transiting))]
-                                     [static_cast<std::size_t>(indexOf(natal))]
-                                     [static_cast<std::size_t>(readingFamily(kind))];
+    const char* text =
+        readingIndex()[static_cast<std::size_t>(indexOf(transiting))][static_cast<std::size_t>(
+            indexOf(natal))][static_cast<std::size_t>(readingFamily(kind))];
     return text == nullptr ? std::string_view() : std::string_view(text);
 }
 

@@ -54,6 +54,8 @@ struct TransitRequest {
 // square with the body 90 degrees ahead and one with it 90 degrees behind are two transits),
 // once, or three times when it turns back and forth across the angle in a retrograde loop (the
 // passes of one loop are one transit; between them the body may leave the orb and come back).
+// Each pass runs against the one before it; where Neptune's or Pluto's retrograde arc is longer
+// than its yearly advance, two loops overlap and one transit holds five passes.
 // It enters the orb before its first pass and leaves it after its last. A transit is listed
 // when at least one of its passes falls within the range; a stay within orb that reaches no
 // exact angle in the range is not.

@@ -19,6 +19,9 @@
 #include "core/report/ReportWriter.h"
 #include "core/texts/AspectParagraphTexts.h"
 #include "core/texts/AspectTexts.h"
+#include "core/texts/PlacementReadings.h"
+#include "core/texts/PointReadings.h"
+#include "core/texts/TransitReadings.h"
 #include "core/time/Calendar.h"
 #include "core/time/TimeZones.h"
 
@@ -70,6 +73,37 @@ std::string literal(std::string_view text, std::size_t width, std::string_view i
     return out;
 }
 
+// The id a reading is known by to translators: "transit:Saturn-Sun:hard", "point:Lilith-Moon:easy",
+// "pattern:T-Square:Moon", "sign:Venus:Taurus", "house:Mars:10".
+void addReadings(Collector& c) {
+    using textContext::Readings;
+    const auto keyed = [&](std::string_view kind, const KeyedReading& r) {
+        c.add(Readings, r.text,
+              std::string(kind) + ":" + std::string(pointName(r.first)) + "-" +
+                  std::string(pointName(r.second)) + ":" +
+                  std::string(readingFamilyName(r.family)));
+    };
+    for (const KeyedReading& r : transitReadings()) keyed("transit", r);
+    for (const KeyedReading& r : pointReadings()) keyed("point", r);
+    for (const PatternReading& r : patternReadings()) {
+        std::string id = "pattern:" + std::string(patternKindName(r.kind));
+        if (r.variant) {
+            id += ":";
+            id += r.kind == PatternKind::Stellium ? std::string(signName(*r.variant))
+                                                  : std::string(pointName(bodyOfSlot(*r.variant)));
+        }
+        c.add(Readings, r.text, id);
+    }
+    for (const PlacementReading& r : signReadings()) {
+        c.add(Readings, r.text,
+              "sign:" + std::string(pointName(r.point)) + ":" + std::string(signName(r.place)));
+    }
+    for (const PlacementReading& r : houseReadings()) {
+        c.add(Readings, r.text,
+              "house:" + std::string(pointName(r.point)) + ":" + std::to_string(r.place));
+    }
+}
+
 }  // namespace
 
 std::vector<CoreText> coreTexts() {
@@ -89,7 +123,11 @@ std::vector<CoreText> coreTexts() {
         c.add(AspectKinds, aspectHeadingPattern(kind),
               "heading of an aspect in the report: %1 and %2 are the two bodies");
     }
-    for (const std::string_view name : ChartPointNameTexts) c.add(Bodies, name);
+    for (int id = 0; id < PointIdCount; ++id) c.add(Bodies, pointName(static_cast<PointId>(id)));
+    for (int kind = 0; kind < PatternKindCount; ++kind) {
+        c.add(Bodies, patternKindName(static_cast<PatternKind>(kind)), "an aspect pattern");
+    }
+    addReadings(c);
     for (int sign = 0; sign < 12; ++sign) c.add(Signs, signName(sign));
     for (const std::string_view month : MonthNames) c.add(Months, month);
     for (int position = 0; position < ZoneCount; ++position) {
