@@ -160,6 +160,7 @@ int main(int argc, char** argv) {
     const ClassicExtraPoints classicPoints;
     const SkySources sky{&classic, &precise, &houses, &classicPoints, &precise};
     services.sky = &sky;
+    services.transitSky = &precise;
     services.clock = &clock;
     services.files = &files;
     services.printing = &printing;

@@ -2941,11 +2941,273 @@ Which reading was the time of birth?</source>
         <source>&amp;Print Report...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Transits...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the transits to this chart, on a timeline</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zodrivel::SingleInstance</name>
     <message>
         <source>Application is already running</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zodrivel::TransitOrbsDialog</name>
+    <message>
+        <source>Transit Orbs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How far from exact, in degrees, a moving body counts as in aspect to the birth chart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orb of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zodrivel::TransitTimeline</name>
+    <message>
+        <source>Transit timeline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transit(s) from %1 to %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>In orb (%1°): %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>before %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not exact within the dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exact: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At the pointer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No transits within these dates for the moving bodies chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zodrivel::TransitWheel</name>
+    <message>
+        <source>Birth chart with the moving bodies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zodrivel::TransitsWindow</name>
+    <message>
+        <source>Transits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transits for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading of the transit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a transit on the timeline (a click, or the arrow keys and Enter) to read what it means.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First day of the transits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last day of the transits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Orbs...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>i&amp;Calendar...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saves the transits as calendar events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;PDF Report...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saves the transits and their readings as a PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moving bodies:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transits of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date of the moving bodies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to i&amp;Calendar...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;PDF Report...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Whole Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 natal %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Search stopped: %n transit(s) found until then.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transit(s) from %1 to %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The sky of %1, 12:00 UT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Within %1° from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>before the first day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after the last day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not exact within these dates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exact: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No reading is written for this transit yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 transits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transits could not be saved to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Transits to iCalendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCalendar (*.ics)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Transits as PDF Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -11,6 +11,7 @@
 #include "desktop/entry/EntryWindow.h"
 #include "desktop/platform/SettingsStore.h"
 #include "desktop/result/ResultWindow.h"
+#include "desktop/transits/TransitsWindow.h"
 
 namespace zodrivel {
 
@@ -42,6 +43,8 @@ void Application::showResult(const Chart& calculation) {
     connect(result_, &ResultWindow::backRequested, this, &Application::backToEntry);
     connect(result_, &ResultWindow::exitRequested, this, &Application::endProgram);
     connect(result_, &ResultWindow::aboutRequested, this, [this] { showAbout(result_.data()); });
+    connect(result_, &ResultWindow::transitsRequested, this,
+            [this] { TransitsWindow::showFor(*result_, result_->chart(), services_); });
     // A new model or house system: the same birth computed again in a fresh window, once the
     // menu's handler in the old one has returned.
     connect(result_, &ResultWindow::chartChoicesChanged, this, [this](const ChartChoice& c) {

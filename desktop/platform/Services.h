@@ -16,6 +16,7 @@ class PrintDialogs;
 class FileWriter;
 class Atlas;
 class ZoneHistory;
+class TransitSky;
 struct SkySources;
 
 struct Services {
@@ -31,6 +32,9 @@ struct Services {
     const ZoneHistory* zones = nullptr;
     // The models of the sky and the houses, made once by the program's composition root.
     const SkySources* sky = nullptr;
+    // The moving sky of the transits window (the precise model, asked from the search's
+    // thread); without it the result window offers no transits.
+    const TransitSky* transitSky = nullptr;
     // Per-user settings file of the update reminder and the windows' places; empty for the
     // platform's usual place (application "Zodrivel").
     QString settingsFile;

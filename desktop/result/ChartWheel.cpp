@@ -140,7 +140,8 @@ QString ChartWheel::description() const {
 
 ChartWheel::Geometry ChartWheel::geometry(const QSizeF& size) const {
     // Room below for the legend (two rows when the wheel is narrow).
-    const double legend = std::max(size.width() < 480 ? 34.0 : 18.0, size.height() * 0.06);
+    const double legend =
+        legendShown_ ? std::max(size.width() < 480 ? 34.0 : 18.0, size.height() * 0.06) : 0.0;
     const double side = std::min(size.width(), size.height() - legend);
     // With houses, a margin outside the ring for the Asc and MC marks.
     const double margin = calculation_.houses ? std::max(14.0, side * 0.06) : 6.0;
@@ -153,6 +154,11 @@ ChartWheel::Geometry ChartWheel::geometry(const QSizeF& size) const {
             radius * (calculation_.houses ? 0.42 : 0.48),
             calculation_.houses ? calculation_.houses->ascendant : 0.0,
             radius * 0.47};
+}
+
+ChartWheel::Frame ChartWheel::frame(const QSizeF& size) const {
+    const Geometry g = geometry(size);
+    return {g.centre, g.radius, g.rotation};
 }
 
 WheelLayout ChartWheel::layoutFor(double spacing) const {
@@ -350,6 +356,10 @@ void ChartWheel::render(QPainter& p, const QSizeF& size, const WheelColours& col
         p.restore();
     }
 
+    if (!legendShown_) {
+        p.restore();
+        return;
+    }
     // Legend under the wheel.
     struct Entry {
         const char* text;

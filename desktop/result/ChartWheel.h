@@ -65,6 +65,18 @@ public:
     QPointF lineMidpoint(const WheelLine& line) const;
     const WheelLayout& layout() const { return layout_; }
 
+    // Where the zodiac ring lies when the wheel is drawn at `size` (its centre and outer radius)
+    // and the longitude drawn on the left, for a drawing that goes round the wheel.
+    struct Frame {
+        QPointF centre;
+        double radius = 0;
+        double leftLongitude = 0;
+    };
+    Frame frame(const QSizeF& size) const;
+    // Without the legend of the aspect lines the wheel takes the whole square (the transits'
+    // ring goes round it where the legend would stand).
+    void setLegendShown(bool shown) { legendShown_ = shown; }
+
     QSize sizeHint() const override { return {520, 520}; }
     QSize minimumSizeHint() const override { return {MinimumSide, MinimumSide}; }
     // Small enough that the result window's least width fits a 1280-pixel screen with its frame.
@@ -119,6 +131,7 @@ private:
     WheelLayout layout_;
     int focusItem_ = -1;
     double spacing_ = GlyphSpacing;  // what layout_ was spread with
+    bool legendShown_ = true;
 };
 
 // Glyphs of the bodies (slot order) and of the signs (Aries first), as Unicode text.

@@ -88,7 +88,10 @@ QLabel* valueLabel(std::string_view text, const QString& what, QWidget* parent,
 }  // namespace
 
 ResultWindow::ResultWindow(const Chart& calculation, const Services& services, QWidget* parent)
-    : QMainWindow(parent), services_(services), reportFacts_(describeChart(calculation)) {
+    : QMainWindow(parent),
+      services_(services),
+      reportFacts_(describeChart(calculation)),
+      natal_(calculation) {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QString::fromUtf8(WindowCaption));
 
@@ -329,6 +332,11 @@ QWidget* ResultWindow::buildLinksAndButtons() {
 
     auto* print = new QPushButton(tr("&Print"), row);
     print->setObjectName(QStringLiteral("Command1"));
+    auto* transits = new QPushButton(tr("&Transits..."), row);
+    transits->setObjectName(QStringLiteral("cmdTransits"));
+    transits->setAccessibleDescription(tr("Opens the transits to this chart, on a timeline"));
+    transits->setEnabled(services_.transitSky != nullptr);
+    connect(transits, &QPushButton::clicked, this, &ResultWindow::transitsRequested);
     auto* back = new QPushButton(tr("Back"), row);
     back->setObjectName(QStringLiteral("cmdOK"));
     auto* exit = new QPushButton(tr("Exit"), row);
@@ -344,6 +352,7 @@ QWidget* ResultWindow::buildLinksAndButtons() {
     links->addWidget(forum);
     links->addWidget(brandLabels_);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(transits);
     buttons->addWidget(print);
     buttons->addWidget(back);
     buttons->addWidget(exit);
@@ -415,6 +424,12 @@ void ResultWindow::buildViewMenu(const ChartChoice& current) {
     // Between File and Help, where a reader looks for it.
     QMenu* help = menuBar()->findChild<QMenu*>(QStringLiteral("mnuHelp"));
     menuBar()->insertMenu(help ? help->menuAction() : nullptr, view);
+
+    QAction* transits = view->addAction(tr("&Transits..."));
+    transits->setObjectName(QStringLiteral("mnuTransits"));
+    transits->setEnabled(services_.transitSky != nullptr);
+    connect(transits, &QAction::triggered, this, &ResultWindow::transitsRequested);
+    view->addSeparator();
 
     QMenu* positions = view->addMenu(tr("&Positions"));
     positions->setObjectName(QStringLiteral("mnuPositions"));

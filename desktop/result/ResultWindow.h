@@ -58,6 +58,9 @@ public:
     // File > Export Chart Wheel: asks for a file name and writes the wheel as PNG or SVG.
     void exportWheel();
 
+    // The chart the window shows, for the transits window.
+    const Chart& chart() const { return natal_; }
+
 signals:
     // Back or File > Back: the window has closed itself; show the entry window again and
     // discard this one (deleteLater: the signal comes from inside the window's own handler).
@@ -70,6 +73,8 @@ signals:
     // View > Positions or View > Houses changed the choice (already saved in the settings):
     // the chart is to be computed again with `choices` and shown in a new window.
     void chartChoicesChanged(const zodrivel::ChartChoice& choices);
+    // View > Transits or the Transits button: the transits window for chart() is wanted.
+    void transitsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -104,6 +109,7 @@ private:
     QPointer<ReportWindow> report_;
     bool leaving_ = false;  // Back or Exit has been announced; nothing more is
     ChartChoice choices_;   // what this window's chart was computed with
+    Chart natal_;           // for the transits window
 };
 
 }  // namespace zodrivel
