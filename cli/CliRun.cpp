@@ -121,8 +121,9 @@ void declareOptions(CLI::App& app, Options& o) {
             case Option::Ephemeris: value(o.ephemerisName)->check(CLI::IsMember(models)); break;
             case Option::Houses: value(o.houseName)->check(CLI::IsMember(houseNames)); break;
             case Option::Node:
-                value(o.nodeName)->check(CLI::IsMember({std::string(nodeKindName(NodeKind::True)),
-                                                        std::string(nodeKindName(NodeKind::Mean))}));
+                value(o.nodeName)
+                    ->check(CLI::IsMember({std::string(nodeKindName(NodeKind::True)),
+                                           std::string(nodeKindName(NodeKind::Mean))}));
                 break;
             case Option::Output: value(o.output); break;
             case Option::Example: flag(o.example); break;
