@@ -28,12 +28,16 @@ void require(bool condition) {
 }
 
 const std::set<std::string_view> KnownWords{
-    "rtf",      "ansi",     "ansicpg", "deff",  "uc",   "fonttbl",  "f",    "fswiss",
-    "fcharset", "colortbl", "red",     "green", "blue", "viewkind", "pard", "plain",
-    "fs",       "cf",       "b",       "par",   "tab",  "u",        "tx"};
+    "rtf",     "ansi",     "ansicpg",  "deff",    "uc",       "fonttbl", "f",
+    "fswiss",  "fcharset", "colortbl", "red",     "green",    "blue",    "viewkind",
+    "pard",    "plain",    "fs",       "cf",      "b",        "par",     "tab",
+    "u",       "tx",       "fmodern",  "paperw",  "paperh",   "margl",   "margr",
+    "margt",   "margb",    "header",   "headery", "qc",       "tqr",     "field",
+    "fldinst", "fldrslt",  "pict",     "pngblip", "picwgoal", "pichgoal"};
 
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isHex(char c) { return isDigit(c) || (c >= 'a' && c <= 'f'); }
 
 // Reads the whole document, failing on the first thing a strict reader would refuse.
 void readStrictly(std::string_view rtf) {
@@ -56,6 +60,17 @@ void readStrictly(std::string_view rtf) {
             require(i + 1 < rtf.size());
             const char next = rtf[i + 1];
             if (next == '\\' || next == '{' || next == '}') {
+                i += 2;
+                continue;
+            }
+            // A byte of the code page by its hex value (the degree sign, \'b0), and the mark of
+            // a destination an older reader may skip (\*\fldinst).
+            if (next == '\'') {
+                require(i + 3 < rtf.size() && isHex(rtf[i + 2]) && isHex(rtf[i + 3]));
+                i += 4;
+                continue;
+            }
+            if (next == '*') {
                 i += 2;
                 continue;
             }
