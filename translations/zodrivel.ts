@@ -6929,6 +6929,22 @@ Windows: Qt %1, by The Qt Company (www.qt.io), under the GNU Lesser General Publ
         <source>Reading of the pattern</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Birth, aspects and patterns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>zodrivel::ChartWheel</name>

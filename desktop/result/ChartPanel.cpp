@@ -4,7 +4,6 @@
 #include <QBoxLayout>
 #include <QBuffer>
 #include <QEvent>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -13,6 +12,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSvgGenerator>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include "core/aspects/AspectDetails.h"
@@ -82,13 +83,14 @@ QTableWidget* aspectTable(QWidget* parent, const std::vector<Aspect>& list, cons
     return aspects;
 }
 
-// Sizes `table` to its content, at least `width` wide (the last column takes the rest), so its
-// rows never scroll; returns its width.
-int fitTable(QTableWidget* table, int width) {
+// Sizes `table`'s columns to their content, at least `width` wide in all (the last column
+// takes the rest), and fixes that width; returns it. Its rows scroll only when its page is
+// lower than the list is long.
+int fitColumns(QTableWidget* table, int width) {
     table->resizeColumnsToContents();
     table->resizeRowsToContents();
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     int own = 2 * table->frameWidth();
     for (int col = 0; col < table->columnCount(); ++col) own += table->columnWidth(col);
     const int last = table->columnCount() - 1;
@@ -96,10 +98,15 @@ int fitTable(QTableWidget* table, int width) {
         table->setColumnWidth(last, table->columnWidth(last) + width - own);
         own = width;
     }
+    table->setFixedWidth(own);
+    return own;
+}
+
+// The height that shows every row of `table` with its header.
+int wholeHeight(const QTableWidget* table) {
     int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
     for (int row = 0; row < table->rowCount(); ++row) height += table->rowHeight(row);
-    table->setFixedSize(own, height);
-    return own;
+    return height;
 }
 
 }  // namespace
@@ -242,41 +249,61 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     int width = 2 * table->frameWidth();
     for (int col = 0; col < table->columnCount(); ++col) width += table->columnWidth(col);
-    int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
-    for (int row = 0; row < table->rowCount(); ++row) height += table->rowHeight(row);
-    table->setFixedSize(width, height);
+    table->setFixedSize(width, wholeHeight(table));
     column->addWidget(table);
+    column->addStretch(1);
+
+    // The birth with its positions, the aspects, the points' aspects and the patterns each on
+    // a page of their own: one below the other they were taller than a laptop's screen, and
+    // the aspect list was cut off below the positions.
+    lists_ = new QTabWidget(this);
+    lists_->setObjectName(QStringLiteral("tabChartLists"));
+    lists_->setAccessibleName(tr("Birth, aspects and patterns"));
+    lists_->setDocumentMode(true);
+    lists_->setUsesScrollButtons(false);  // four short captions: all of them always in view
+
+    // The birth page scrolls rather than cut off a long name or the note when the window is
+    // low.
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("chartDetailsScroll"));
+    scroll->setAccessibleName(tr("Birth and positions"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(details);
+    lists_->addTab(scroll, tr("Birth"));
 
     // The aspects found, with how close each is to exact and whether it is closing.
-    auto* aspects = aspectTable(details, d.aspects, "tblAspects", tr("Aspects with their orbs"));
-    width = std::max(width, fitTable(aspects, width));
-    column->addWidget(aspects);
+    auto* aspects = aspectTable(nullptr, d.aspects, "tblAspects", tr("Aspects with their orbs"));
+    width = std::max(width, fitColumns(aspects, width));
+    lists_->addTab(aspects, tr("Aspects"));
 
-    // The aspects of the node, Lilith, Chiron and the angles, in a group of their own: the
-    // documented list above stays the ten bodies'.
-    auto* pointGroup = new QGroupBox(tr("Aspects to the points and angles"), details);
-    pointGroup->setObjectName(QStringLiteral("grpPointAspects"));
-    auto* pointColumn = new QVBoxLayout(pointGroup);
-    auto* pointAspects = aspectTable(pointGroup, d.pointAspects, "tblPointAspects",
+    // The aspects of the node, Lilith, Chiron and the angles on a page of their own: the
+    // documented list stays the ten bodies'.
+    auto* pointPage = new QWidget;
+    pointPage->setObjectName(QStringLiteral("grpPointAspects"));
+    auto* pointColumn = new QVBoxLayout(pointPage);
+    pointColumn->setContentsMargins(0, 0, 0, 0);
+    auto* pointAspects = aspectTable(pointPage, d.pointAspects, "tblPointAspects",
                                      tr("Aspects to the points and angles"));
-    // The group's own margins around the table, and a little for its frame.
-    const QMargins inner = pointColumn->contentsMargins();
-    const int groupFrame = inner.left() + inner.right() + 4;
-    width = std::max(width, fitTable(pointAspects, width - groupFrame) + groupFrame);
+    width = std::max(width, fitColumns(pointAspects, width));
     pointColumn->addWidget(pointAspects);
-    if (d.pointAspects.empty()) pointGroup->hide();
-    column->addWidget(pointGroup);
+    const int pointTab = lists_->addTab(pointPage, tr("Points"));
+    lists_->setTabToolTip(pointTab, tr("Aspects to the points and angles"));
+    lists_->setTabVisible(pointTab, !d.pointAspects.empty());
 
     // The patterns, each with its reading; the one selected or under the mouse is drawn on the
     // wheel.
-    auto* patternGroup = new QGroupBox(tr("Patterns"), details);
-    patternGroup->setObjectName(QStringLiteral("grpPatterns"));
-    auto* patternColumn = new QVBoxLayout(patternGroup);
-    patterns_ = new QListWidget(patternGroup);
+    auto* patternPage = new QWidget;
+    patternPage->setObjectName(QStringLiteral("grpPatterns"));
+    auto* patternColumn = new QVBoxLayout(patternPage);
+    patternColumn->setContentsMargins(0, 0, 0, 0);
+    patterns_ = new QListWidget(patternPage);
     patterns_->setObjectName(QStringLiteral("lstPatterns"));
     patterns_->setAccessibleName(tr("Aspect patterns"));
     patterns_->setMouseTracking(true);
     patterns_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    patterns_->setWordWrap(true);
     for (const PatternDescription& pattern : d.patterns) {
         QStringList bodies;
         for (const std::string& body : pattern.bodies) {
@@ -296,31 +323,30 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
         item->setToolTip(text);
         item->setData(Qt::UserRole, toQString(pattern.reading));
     }
+    // As tall as its patterns, so the reading stands right below them; it scrolls only when
+    // there are more than a third of the page can show.
     const int patternRows = std::max(1, static_cast<int>(d.patterns.size()));
-    patterns_->setFixedHeight(patternRows * patterns_->fontMetrics().lineSpacing() +
-                              patternRows * 4 + 2 * patterns_->frameWidth());
-    patternColumn->addWidget(patterns_);
-    patternReading_ = new QLabel(patternGroup);
+    patterns_->setMaximumHeight(patternRows * patterns_->fontMetrics().lineSpacing() +
+                                patternRows * 4 + 2 * patterns_->frameWidth());
+    patterns_->setMinimumHeight(
+        std::min(patterns_->maximumHeight(), 3 * patterns_->fontMetrics().lineSpacing() + 12));
+    patternColumn->addWidget(patterns_, 1);
+    patternReading_ = new QLabel(patternPage);
     patternReading_->setObjectName(QStringLiteral("lblPatternReading"));
     patternReading_->setAccessibleName(tr("Reading of the pattern"));
     patternReading_->setWordWrap(true);
+    patternReading_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     patternReading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     patternReading_->hide();
-    patternColumn->addWidget(patternReading_);
-    if (d.patterns.empty()) patternGroup->hide();
-    column->addWidget(patternGroup);
-    column->addStretch(1);
+    patternColumn->addWidget(patternReading_, 0);
+    patternColumn->addStretch(1);
+    const int patternTab = lists_->addTab(patternPage, tr("Patterns"));
+    lists_->setTabVisible(patternTab, !d.patterns.empty());
 
-    // The column scrolls rather than cut off a long name or the note when the window is low.
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("chartDetailsScroll"));
-    scroll->setAccessibleName(tr("Birth and positions"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setWidget(details);
-    scroll->setFixedWidth(width + scroll->verticalScrollBar()->sizeHint().width() + 4);
-    scroll->setMinimumHeight(table->horizontalHeader()->sizeHint().height() +
+    // One width for every page: the widest list's, and room for a scroll bar beside it.
+    lists_->setFixedWidth(width + scroll->verticalScrollBar()->sizeHint().width() + 4);
+    lists_->setMinimumHeight(lists_->tabBar()->sizeHint().height() +
+                             table->horizontalHeader()->sizeHint().height() +
                              3 * table->rowHeight(0));
 
     wheel_ = new ChartWheel(c, this);
@@ -361,7 +387,7 @@ ChartPanel::ChartPanel(const Chart& c, QWidget* parent) : QWidget(parent) {
     wheelColumn->addWidget(wheelStatus, 0);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(scroll, 0);
+    row->addWidget(lists_, 0);
     row->addLayout(wheelColumn, 1);
 }
 
@@ -395,9 +421,8 @@ void ChartPanel::colourNote() {
 
 int ChartPanel::widthForWheel(int wheelSide) const {
     const auto* row = static_cast<const QBoxLayout*>(layout());
-    const QWidget* details = findChild<QScrollArea*>(QStringLiteral("chartDetailsScroll"));
     const QMargins m = row->contentsMargins();
-    return m.left() + details->minimumWidth() + row->spacing() + wheelSide + m.right();
+    return m.left() + lists_->minimumWidth() + row->spacing() + wheelSide + m.right();
 }
 
 WriteResult exportWheelPng(const ChartWheel& wheel, const QString& path, FileWriter& writer) {

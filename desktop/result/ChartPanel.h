@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #pragma once
-// The chart at a glance, beside the result tabs, rendered from the chart's description: the
-// birth as entered and as used, a note on doubtful zone entries, the positions with the node,
-// Lilith and Chiron, the aspects, the aspects of the points and angles, the patterns with
-// their readings (highlighted on the wheel when selected or pointed at), and the wheel.
+// The chart at a glance, beside the result tabs, rendered from the chart's description. Pages
+// of a column: the birth as entered and as used, a note on doubtful zone entries and the
+// positions with the node, Lilith and Chiron; the aspects; the aspects of the points and
+// angles; the patterns with their readings (highlighted on the wheel when selected or pointed
+// at). Beside the column, the wheel.
 
 #include <QWidget>
 
@@ -12,6 +13,7 @@
 
 class QLabel;
 class QListWidget;
+class QTabWidget;
 class QTableWidget;
 
 namespace zodrivel {
@@ -36,6 +38,7 @@ private:
     void colourNote();
 
     QLabel* note_ = nullptr;
+    QTabWidget* lists_ = nullptr;       // the birth, the aspects, the points, the patterns
     QListWidget* patterns_ = nullptr;   // the chart's patterns, in the chart's order
     QLabel* patternReading_ = nullptr;  // the selected pattern's reading
     ChartWheel* wheel_ = nullptr;

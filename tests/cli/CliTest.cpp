@@ -272,6 +272,10 @@ TEST(Cli, PdfIsRefusedOnATerminalAndWrittenToAPipe) {
     if (std::system("command -v script >/dev/null 2>&1") != 0) {
         GTEST_SKIP() << "script (util-linux) is not installed";
     }
+    // A container or chroot without /dev/pts has no pseudo-terminal to give.
+    if (std::system("script -qec true /dev/null >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "script cannot open a pseudo-terminal here";
+    }
     // script runs the program on a pseudo-terminal and passes its exit status on (-e).
     const CliRun onTerminal =
         runCli({"-qec", std::string(ZODRIVEL_CLI_PATH) + " --example --format pdf", "/dev/null"},

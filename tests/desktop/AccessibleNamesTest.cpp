@@ -11,6 +11,7 @@
 #include <QMap>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <functional>
 #include <memory>
 
@@ -41,9 +42,10 @@ QString spokenName(QWidget* widget) {
 }
 
 // The pop-up of a list belongs to the list: the reader announces its items, not a name.
+// A combo box's list and a tab bar's scroll arrows are parts of the control that names them.
 bool insideList(const QWidget* widget) {
     for (const QWidget* w = widget->parentWidget(); w; w = w->parentWidget()) {
-        if (qobject_cast<const QComboBox*>(w)) return true;
+        if (qobject_cast<const QComboBox*>(w) || qobject_cast<const QTabBar*>(w)) return true;
     }
     return false;
 }

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -199,12 +200,21 @@ TEST(ResultWindowWheel, TheKeyboardReachesEverythingTheMouseDoes) {
     auto* tabs = window.findChild<QTabWidget*>("SSTab1");
     ASSERT_TRUE(positions && aspects && wheel && status && tabs);
 
+    auto* lists = window.findChild<QTabWidget*>("tabChartLists");
+    ASSERT_NE(lists, nullptr);
     positions->setFocus();
     QTest::keyClick(positions, Qt::Key_Down);  // the arrows move within the table
     EXPECT_EQ(positions->currentRow(), 1);
     EXPECT_EQ(QApplication::focusWidget(), positions);
     QTest::keyClick(positions, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), aspects) << "one Tab leaves the positions";
+    EXPECT_EQ(QApplication::focusWidget(), wheel) << "one Tab leaves the positions";
+    // The column's pages turn with the arrow keys on their tab bar; the aspects are one Tab
+    // further, and one more reaches the wheel again.
+    lists->tabBar()->setFocus();
+    QTest::keyClick(lists->tabBar(), Qt::Key_Right);
+    EXPECT_EQ(lists->currentWidget(), aspects);
+    QTest::keyClick(lists->tabBar(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), aspects) << "the page's list after its tab";
     QTest::keyClick(aspects, Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), wheel) << "and one more the aspects";
 
@@ -280,7 +290,8 @@ TEST(ChartPanel, PatternsAreListedAndTheChosenOneIsHighlightedOnTheWheel) {
     // Without patterns the group is not shown at all.
     c.patterns.clear();
     const ChartPanel none(c);
-    EXPECT_TRUE(none.findChild<QWidget*>("grpPatterns")->isHidden());
+    const auto* lists = none.findChild<QTabWidget*>("tabChartLists");
+    EXPECT_FALSE(lists->isTabVisible(lists->indexOf(none.findChild<QWidget*>("grpPatterns"))));
 }
 
 }  // namespace

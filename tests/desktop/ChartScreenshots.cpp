@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // Not a test: pictures of the result window with houses and aspect details, for a person to
 // look at. `zodrivel_chart_screenshots FOLDER` writes result-WxH.png at a laptop's and a large
-// screen's size, for the precise model in New York and the classic one in Tromsø (where
-// Placidus falls back to Porphyry), and wheel.png and wheel-large.png; the first pattern of a
-// chart is selected (for 10 March 1980 a T-square), so the pictures show it highlighted.
+// screen's size, a picture for each page of the column beside the wheel
+// (result-NAME-WxH-PAGE.png), for the precise model in New York and the classic one in Tromsø
+// (where Placidus falls back to Porphyry), and wheel.png and wheel-large.png; the first pattern of
+// a chart is selected (for 10 March 1980 a T-square), so the pictures show it highlighted.
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QTextBrowser>
 #include <cstdio>
 
@@ -70,12 +72,20 @@ int main(int argc, char** argv) {
                 list != nullptr && list->count() > 0) {
                 list->setCurrentRow(list->count() - 1);
             }
-            QApplication::processEvents();
-            const QString file = QStringLiteral("result-%1-%2x%3.png")
-                                     .arg(QString::fromLatin1(name))
-                                     .arg(size.width())
-                                     .arg(size.height());
-            ok = result.grab().save(folder.filePath(file)) && ok;
+            // Each page of the column beside the wheel: the birth, the aspects, the points'
+            // aspects and the patterns.
+            auto* pages = result.findChild<QTabWidget*>(QStringLiteral("tabChartLists"));
+            for (int page = 0; page < pages->count(); ++page) {
+                if (!pages->isTabVisible(page)) continue;
+                pages->setCurrentIndex(page);
+                QApplication::processEvents();
+                const QString file = QStringLiteral("result-%1-%2x%3-%4.png")
+                                         .arg(QString::fromLatin1(name))
+                                         .arg(size.width())
+                                         .arg(size.height())
+                                         .arg(page);
+                ok = result.grab().save(folder.filePath(file)) && ok;
+            }
         }
     }
     // The report window over the result window, a Greek name in its capitals, in both orders.
