@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 // Not a test: pictures of the result window with houses and aspect details, for a person to
-// look at. `zodrivel_chart_screenshots FOLDER` writes result-WxH.png at a laptop's and a large
-// screen's size, a picture for each page of the column beside the wheel
+// look at. `zodrivel_chart_screenshots FOLDER` writes the result window at a laptop's, a large
+// and a very large screen's size, a picture for each page of the column beside the wheel
 // (result-NAME-WxH-PAGE.png), for the precise model in New York and the classic one in Tromsø
 // (where Placidus falls back to Porphyry), and wheel.png and wheel-large.png; the first pattern of
 // a chart is selected (for 10 March 1980 a T-square), so the pictures show it highlighted.
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     for (const auto& [calculation, name] :
          {std::pair{&newYork, "newyork"}, std::pair{&tromso, "tromso"},
           std::pair{&patterns, "patterns"}}) {
-        for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)}) {
+        for (const QSize size : {QSize(1366, 768), QSize(1920, 1080), QSize(2560, 1600)}) {
             zodrivel::ResultWindow result(*calculation, services);
             result.setWindowState(Qt::WindowNoState);
             result.resize(size);
