@@ -2,6 +2,8 @@
 #include "core/aspects/AspectPatterns.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <tuple>
 
 #include "core/model/Zodiac.h"
@@ -17,56 +19,57 @@ constexpr int StelliumSize = 4;  // bodies in one sign
 class AspectTable {
 public:
     explicit AspectTable(std::span<const BodyAspect> aspects) {
+        for (auto& row : table_) row.fill(None);
         for (const BodyAspect& a : aspects) {
             if (a.first < 0 || a.first >= N || a.second < 0 || a.second >= N) continue;
             if (a.first == a.second) continue;
-            table_[a.first][a.second] = a.kind;
-            table_[a.second][a.first] = a.kind;
+            const auto kind = static_cast<std::int8_t>(indexOf(a.kind));
+            table_[a.first][a.second] = kind;
+            table_[a.second][a.first] = kind;
         }
     }
-    bool has(int a, int b, AspectKind kind) const { return table_[a][b] == kind; }
+    bool has(int a, int b, AspectKind kind) const { return table_[a][b] == indexOf(kind); }
+    // The pairs a < b joined by `kind`, in the order of a, then b.
+    std::vector<std::pair<int, int>> pairs(AspectKind kind) const {
+        std::vector<std::pair<int, int>> found;
+        for (int a = 0; a < N; ++a)
+            for (int b = a + 1; b < N; ++b)
+                if (has(a, b, kind)) found.emplace_back(a, b);
+        return found;
+    }
 
 private:
-    std::array<std::array<std::optional<AspectKind>, N>, N> table_{};
+    static constexpr std::int8_t None = -1;
+    std::array<std::array<std::int8_t, N>, N> table_{};
 };
 
 using Trio = std::array<int, 3>;
 using Quartet = std::array<int, 4>;
 
-bool isGrandTrine(const AspectTable& t, const Trio& b) {
-    return t.has(b[0], b[1], AspectKind::Trine) && t.has(b[0], b[2], AspectKind::Trine) &&
-           t.has(b[1], b[2], AspectKind::Trine);
-}
-
 // The three ways to split four bodies into two pairs.
 constexpr std::array<std::array<int, 4>, 3> Pairings{{{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2}}};
 
-// Counts of each kind among the four cross pairs of a pairing (a-b, c-d): a-c, a-d, b-c, b-d.
-std::array<int, AspectKindCount> crossKinds(const AspectTable& t, int a, int b, int c, int d) {
-    std::array<int, AspectKindCount> counts{};
-    for (const auto& [x, y] : {std::pair{a, c}, {a, d}, {b, c}, {b, d}}) {
-        for (const AspectKind kind : AllAspectKinds) {
-            if (t.has(x, y, kind)) ++counts[indexOf(kind)];
-        }
-    }
-    return counts;
-}
-
-// Two oppositions, a-b and c-d, and between them `first` twice and, if given, `second` twice.
+// Two oppositions, a-b and c-d, and between them (a-c, a-d, b-c, b-d) `first` twice and
+// `second` twice, or `first` four times when there is no second.
 bool isOppositionFigure(const AspectTable& t, const Quartet& q, AspectKind first,
                         std::optional<AspectKind> second) {
     for (const auto& p : Pairings) {
         const int a = q[p[0]], b = q[p[1]], c = q[p[2]], d = q[p[3]];
         if (!t.has(a, b, AspectKind::Opposition) || !t.has(c, d, AspectKind::Opposition)) continue;
-        const auto counts = crossKinds(t, a, b, c, d);
-        if (!second && counts[indexOf(first)] == 4) return true;
-        if (second && counts[indexOf(first)] == 2 && counts[indexOf(*second)] == 2) return true;
+        int firsts = 0, seconds = 0;
+        for (const auto& [x, y] : {std::pair{a, c}, {a, d}, {b, c}, {b, d}}) {
+            if (t.has(x, y, first)) ++firsts;
+            if (second && t.has(x, y, *second)) ++seconds;
+        }
+        if (!second && firsts == 4) return true;
+        if (second && firsts == 2 && seconds == 2) return true;
     }
     return false;
 }
 
-bool contains(std::span<const int> set, int body) {
-    return std::find(set.begin(), set.end(), body) != set.end();
+template <typename Set, typename T>
+bool contains(const Set& set, T item) {
+    return std::find(set.begin(), set.end(), item) != set.end();
 }
 
 bool comesBefore(const AspectPattern& x, const AspectPattern& y) {
@@ -100,15 +103,21 @@ std::vector<BodyAspect> bodyAspectsOf(std::span<const AspectHit> hits) {
 
 std::vector<AspectPattern> findAspectPatterns(
     std::span<const BodyAspect> aspects, const std::array<double, ChartPointCount>& longitudes) {
+    // A chart has a handful of aspects among 45 pairs: each figure is looked for from the
+    // pairs that must be in it (an opposition, a sextile, a trine) rather than from every trio
+    // and quartet of bodies, which cost more than the rest of the chart together.
     const AspectTable t(aspects);
     std::vector<AspectPattern> found;
 
     // Grand trines and the kites built on them.
     std::vector<Trio> trines;
-    for (int a = 0; a < N; ++a)
-        for (int b = a + 1; b < N; ++b)
-            for (int c = b + 1; c < N; ++c)
-                if (isGrandTrine(t, {a, b, c})) trines.push_back({a, b, c});
+    for (const auto& [a, b] : t.pairs(AspectKind::Trine)) {
+        for (int c = b + 1; c < N; ++c) {
+            if (t.has(a, c, AspectKind::Trine) && t.has(b, c, AspectKind::Trine)) {
+                trines.push_back({a, b, c});
+            }
+        }
+    }
     for (const Trio& trio : trines) {
         bool inKite = false;
         for (int tail = 0; tail < N; ++tail) {
@@ -128,52 +137,66 @@ std::vector<AspectPattern> findAspectPatterns(
         }
     }
 
-    // Grand crosses and mystic rectangles, each four bodies once.
+    // Grand crosses and mystic rectangles: four bodies holding two oppositions, each four
+    // bodies once however many ways they pair.
+    const auto oppositions = t.pairs(AspectKind::Opposition);
     std::vector<Quartet> crosses;
-    for (int a = 0; a < N; ++a)
-        for (int b = a + 1; b < N; ++b)
-            for (int c = b + 1; c < N; ++c)
-                for (int d = c + 1; d < N; ++d) {
-                    const Quartet q{a, b, c, d};
-                    if (isOppositionFigure(t, q, AspectKind::Square, std::nullopt)) {
-                        crosses.push_back(q);
-                        found.push_back({PatternKind::GrandCross, {a, b, c, d}, {}, {}});
-                    }
-                    if (isOppositionFigure(t, q, AspectKind::Trine, AspectKind::Sextile)) {
-                        found.push_back({PatternKind::MysticRectangle, {a, b, c, d}, {}, {}});
-                    }
-                }
+    std::vector<unsigned> seen;
+    for (std::size_t i = 0; i < oppositions.size(); ++i) {
+        for (std::size_t j = i + 1; j < oppositions.size(); ++j) {
+            const auto [a, b] = oppositions[i];
+            const auto [c, d] = oppositions[j];
+            const unsigned bodies = 1u << a | 1u << b | 1u << c | 1u << d;
+            if (std::popcount(bodies) != 4 || contains(seen, bodies)) continue;
+            seen.push_back(bodies);
+            Quartet q{a, b, c, d};
+            std::sort(q.begin(), q.end());
+            if (isOppositionFigure(t, q, AspectKind::Square, std::nullopt)) {
+                crosses.push_back(q);
+                found.push_back({PatternKind::GrandCross, {q.begin(), q.end()}, {}, {}});
+            }
+            if (isOppositionFigure(t, q, AspectKind::Trine, AspectKind::Sextile)) {
+                found.push_back({PatternKind::MysticRectangle, {q.begin(), q.end()}, {}, {}});
+            }
+        }
+    }
 
     // T-squares outside the grand crosses, and yods.
-    for (int a = 0; a < N; ++a) {
-        for (int b = a + 1; b < N; ++b) {
-            for (int apex = 0; apex < N; ++apex) {
-                if (apex == a || apex == b) continue;
-                if (t.has(a, b, AspectKind::Opposition) && t.has(a, apex, AspectKind::Square) &&
-                    t.has(b, apex, AspectKind::Square)) {
-                    const bool inCross =
-                        std::any_of(crosses.begin(), crosses.end(), [&](const Quartet& q) {
-                            return contains(q, a) && contains(q, b) && contains(q, apex);
-                        });
-                    if (!inCross) found.push_back({PatternKind::TSquare, {a, b, apex}, apex, {}});
-                }
-                if (t.has(a, b, AspectKind::Sextile) && t.has(a, apex, AspectKind::Quincunx) &&
-                    t.has(b, apex, AspectKind::Quincunx)) {
-                    found.push_back({PatternKind::Yod, {a, b, apex}, apex, {}});
-                }
+    for (const auto& [a, b] : oppositions) {
+        for (int apex = 0; apex < N; ++apex) {
+            if (apex == a || apex == b) continue;
+            if (!t.has(a, apex, AspectKind::Square) || !t.has(b, apex, AspectKind::Square)) {
+                continue;
+            }
+            const bool inCross = std::any_of(crosses.begin(), crosses.end(), [&](const Quartet& q) {
+                return contains(q, a) && contains(q, b) && contains(q, apex);
+            });
+            if (!inCross) found.push_back({PatternKind::TSquare, {a, b, apex}, apex, {}});
+        }
+    }
+    for (const auto& [a, b] : t.pairs(AspectKind::Sextile)) {
+        for (int apex = 0; apex < N; ++apex) {
+            if (apex != a && apex != b && t.has(a, apex, AspectKind::Quincunx) &&
+                t.has(b, apex, AspectKind::Quincunx)) {
+                found.push_back({PatternKind::Yod, {a, b, apex}, apex, {}});
             }
         }
     }
 
     // Stellia: each body in the sign the chart prints for it.
-    std::array<std::vector<int>, 12> bySign;
+    std::array<int, N> signOf{};
+    std::array<int, 12> inSign{};
     for (int body = 0; body < N; ++body) {
-        bySign[toSignPosition(longitudes[body]).sign].push_back(body);
+        signOf[body] = toSignPosition(longitudes[body]).sign;
+        ++inSign[signOf[body]];
     }
     for (int sign = 0; sign < 12; ++sign) {
-        if (static_cast<int>(bySign[sign].size()) >= StelliumSize) {
-            found.push_back({PatternKind::Stellium, bySign[sign], {}, sign});
+        if (inSign[sign] < StelliumSize) continue;
+        std::vector<int> bodies;
+        for (int body = 0; body < N; ++body) {
+            if (signOf[body] == sign) bodies.push_back(body);
         }
+        found.push_back({PatternKind::Stellium, std::move(bodies), {}, sign});
     }
 
     std::sort(found.begin(), found.end(), comesBefore);

@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#include <random>
+#include <set>
+#include <tuple>
 #include <vector>
 
 #include "core/aspects/AspectPatterns.h"
@@ -175,6 +179,110 @@ TEST(AspectPatterns, FoundThroughTheSearchOfAChart) {
         {P::Stellium, {0, 2, 3, 7, 9}, {}, 0},
     };
     EXPECT_EQ(findAspectPatterns(bodyAspectsOf(hitsOf(chart)), lon), crossed);
+}
+
+// The figures by their definitions, trying every trio and quartet of bodies in every order:
+// slow and plain, the yardstick for the search, which starts from the pairs a figure needs.
+std::set<std::pair<PatternKind, std::set<int>>> figuresByDefinition(
+    const std::vector<BodyAspect>& list) {
+    std::optional<K> joined[10][10];
+    for (const BodyAspect& a : list) {
+        joined[a.first][a.second] = a.kind;
+        joined[a.second][a.first] = a.kind;
+    }
+    const auto is = [&](int x, int y, K kind) { return joined[x][y] == kind; };
+    std::set<std::pair<PatternKind, std::set<int>>> found;
+    std::set<std::set<int>> trinesInKites, trinesOfCrosses;
+    for (int a = 0; a < 10; ++a)
+        for (int b = 0; b < 10; ++b)
+            for (int c = 0; c < 10; ++c) {
+                if (a == b || b == c || a == c) continue;
+                if (is(a, b, K::Sextile) && is(a, c, K::Quincunx) && is(b, c, K::Quincunx))
+                    found.insert({P::Yod, {a, b, c}});
+                for (int d = 0; d < 10; ++d) {
+                    if (d == a || d == b || d == c) continue;
+                    const std::set<int> four{a, b, c, d};
+                    if (is(a, b, K::Trine) && is(b, c, K::Trine) && is(a, c, K::Trine) &&
+                        is(d, a, K::Opposition) && is(d, b, K::Sextile) && is(d, c, K::Sextile)) {
+                        found.insert({P::Kite, four});
+                        trinesInKites.insert({a, b, c});
+                    }
+                    if (is(a, c, K::Opposition) && is(b, d, K::Opposition) && is(a, b, K::Square) &&
+                        is(b, c, K::Square) && is(c, d, K::Square) && is(d, a, K::Square)) {
+                        found.insert({P::GrandCross, four});
+                        for (const int out : four) {
+                            std::set<int> three = four;
+                            three.erase(out);
+                            trinesOfCrosses.insert(three);
+                        }
+                    }
+                    // Two trines and two sextiles round the rectangle, in any order.
+                    const auto around = [&](K kind) {
+                        return is(a, b, kind) + is(b, c, kind) + is(c, d, kind) + is(d, a, kind);
+                    };
+                    if (is(a, c, K::Opposition) && is(b, d, K::Opposition) &&
+                        around(K::Trine) == 2 && around(K::Sextile) == 2)
+                        found.insert({P::MysticRectangle, four});
+                }
+            }
+    for (int a = 0; a < 10; ++a)
+        for (int b = 0; b < 10; ++b)
+            for (int c = 0; c < 10; ++c) {
+                if (a == b || b == c || a == c) continue;
+                const std::set<int> three{a, b, c};
+                if (is(a, b, K::Trine) && is(b, c, K::Trine) && is(a, c, K::Trine) &&
+                    !trinesInKites.contains(three))
+                    found.insert({P::GrandTrine, three});
+                if (is(a, b, K::Opposition) && is(a, c, K::Square) && is(b, c, K::Square) &&
+                    !trinesOfCrosses.contains(three))
+                    found.insert({P::TSquare, three});
+            }
+    return found;
+}
+
+TEST(AspectPatterns, AgreeWithTheDefinitionsOverRandomAspectLists) {
+    // Bodies on whole signs, so figures are far more common than in real charts; each pair
+    // aspected by its separation, but one pair in six left out (a figure one side short) and
+    // one in twelve given another kind (arrangements no sky can make). A fixed seed, so a
+    // failure can be run again.
+    std::mt19937 random(19);
+    const auto draw = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    const K bySeparation[] = {K::Conjunction, K::SemiSextile, K::Sextile,   K::Square,
+                              K::Trine,       K::Quincunx,    K::Opposition};
+    std::array<int, PatternKindCount> figures{};
+    for (int round = 0; round < 600; ++round) {
+        std::array<int, 10> sign{};
+        for (int& s : sign) s = draw(0, 11);
+        std::vector<BodyAspect> list;
+        for (int a = 0; a < 10; ++a) {
+            for (int b = a + 1; b < 10; ++b) {
+                if (draw(0, 5) == 0) continue;
+                const int apart =
+                    std::min((sign[a] - sign[b] + 12) % 12, (sign[b] - sign[a] + 12) % 12);
+                const K kind = draw(0, 11) == 0 ? bySeparation[draw(0, 6)] : bySeparation[apart];
+                // Either body named first, as the search may.
+                list.push_back(draw(0, 1) ? BodyAspect{kind, a, b} : BodyAspect{kind, b, a});
+            }
+        }
+        std::set<std::pair<PatternKind, std::set<int>>> searched;
+        const auto patterns = findAspectPatterns(list, Spread);
+        for (const AspectPattern& p : patterns) {
+            searched.insert({p.kind, {p.bodies.begin(), p.bodies.end()}});
+        }
+        ASSERT_EQ(searched.size(), patterns.size()) << "a figure listed twice, round " << round;
+        ASSERT_EQ(searched, figuresByDefinition(list)) << "round " << round;
+        ASSERT_TRUE(std::is_sorted(patterns.begin(), patterns.end(),
+                                   [](const auto& x, const auto& y) {
+            return std::tie(x.kind, x.bodies) < std::tie(y.kind, y.bodies);
+        }));
+        for (const AspectPattern& p : patterns) ++figures[static_cast<int>(p.kind)];
+    }
+    // Every figure met often enough for the agreement to mean something.
+    for (int kind = 0; kind < PatternKindCount - 1; ++kind) {
+        EXPECT_GE(figures[kind], 50) << patternKindName(static_cast<PatternKind>(kind));
+    }
 }
 
 TEST(AspectPatterns, KindNamesAreTheOutputs) {
