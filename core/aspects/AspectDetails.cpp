@@ -29,6 +29,9 @@ AspectDetail aspectDetail(const AspectHit& hit, const ChartPoint& first, const C
 std::vector<Aspect> withDetails(const std::vector<AspectHit>& hits,
                                 std::span<const ChartPoint> points) {
     const auto find = [points](PointId id) -> const ChartPoint& {
+        // A chart's bodies stand in the order of their ids: look there first.
+        const auto slot = static_cast<std::size_t>(id);
+        if (slot < points.size() && points[slot].id == id) return points[slot];
         for (const ChartPoint& point : points) {
             if (point.id == id) return point;
         }

@@ -15,32 +15,68 @@ namespace {
 constexpr int N = ChartPointCount;
 constexpr int StelliumSize = 4;  // bodies in one sign
 
-// Which aspect, if any, joins each pair of bodies, whichever of the two the search named first.
+// A list of at most `Most` items on the stack, left uninitialised beyond its size: a chart's
+// figures are searched with no allocation but for the figures found. `Most` is the count of
+// every combination, which no list can exceed.
+template <typename T, std::size_t Most>
+class FewAtMost {
+public:
+    void push_back(const T& item) { items_[size_++] = item; }
+    std::size_t size() const { return size_; }
+    const T& operator[](std::size_t k) const { return items_[k]; }
+    const T* begin() const { return items_.data(); }
+    const T* end() const { return items_.data() + size_; }
+
+private:
+    std::array<T, Most> items_;
+    std::size_t size_ = 0;
+};
+
+// Which aspect, if any, joins each pair of bodies, whichever of the two the search named first;
+// and the pairs of each kind, each once.
 class AspectTable {
 public:
+    static constexpr std::size_t Pairs = N * (N - 1) / 2;
+    struct Pair {  // trivial, so a list of them is not cleared before use
+        int low, high;
+    };
+    using PairList = FewAtMost<Pair, Pairs>;
+
     explicit AspectTable(std::span<const BodyAspect> aspects) {
         for (auto& row : table_) row.fill(None);
         for (const BodyAspect& a : aspects) {
-            if (a.first < 0 || a.first >= N || a.second < 0 || a.second >= N) continue;
-            if (a.first == a.second) continue;
+            if (!valid(a)) continue;
             const auto kind = static_cast<std::int8_t>(indexOf(a.kind));
             table_[a.first][a.second] = kind;
             table_[a.second][a.first] = kind;
         }
+        listPairs(aspects);
     }
     bool has(int a, int b, AspectKind kind) const { return table_[a][b] == indexOf(kind); }
-    // The pairs a < b joined by `kind`, in the order of a, then b.
-    std::vector<std::pair<int, int>> pairs(AspectKind kind) const {
-        std::vector<std::pair<int, int>> found;
-        for (int a = 0; a < N; ++a)
-            for (int b = a + 1; b < N; ++b)
-                if (has(a, b, kind)) found.emplace_back(a, b);
-        return found;
-    }
+    // The pairs a < b joined by `kind`.
+    const PairList& pairs(AspectKind kind) const { return pairs_[indexOf(kind)]; }
 
 private:
     static constexpr std::int8_t None = -1;
-    std::array<std::array<std::int8_t, N>, N> table_{};
+
+    static bool valid(const BodyAspect& a) {
+        return a.first >= 0 && a.first < N && a.second >= 0 && a.second < N && a.first != a.second;
+    }
+    // Each pair once, under the kind it was last given: the search names most pairs both ways
+    // round.
+    void listPairs(std::span<const BodyAspect> aspects) {
+        std::array<std::array<bool, N>, N> listed{};
+        for (const BodyAspect& a : aspects) {
+            if (!valid(a)) continue;
+            const int low = std::min(a.first, a.second), high = std::max(a.first, a.second);
+            if (listed[low][high]) continue;
+            listed[low][high] = true;
+            pairs_[static_cast<std::size_t>(table_[low][high])].push_back({low, high});
+        }
+    }
+
+    std::array<std::array<std::int8_t, N>, N> table_;
+    std::array<PairList, AspectKindCount> pairs_;
 };
 
 using Trio = std::array<int, 3>;
@@ -65,6 +101,17 @@ bool isOppositionFigure(const AspectTable& t, const Quartet& q, AspectKind first
         if (second && firsts == 2 && seconds == 2) return true;
     }
     return false;
+}
+
+// The sign the chart prints for `longitude`, as toSignPosition gives it, with a short road for
+// a longitude already within 0..360, as a chart's are.
+int printedSign(double longitude) {
+    constexpr int MinutesPerCircle = 360 * 60, MinutesPerSign = 30 * 60;
+    const double minutes = longitude * 60;
+    if (minutes >= 0 && minutes < MinutesPerCircle) {
+        return static_cast<int>(minutes) / MinutesPerSign;
+    }
+    return toSignPosition(longitude).sign;
 }
 
 template <typename Set, typename T>
@@ -110,7 +157,7 @@ std::vector<AspectPattern> findAspectPatterns(
     std::vector<AspectPattern> found;
 
     // Grand trines and the kites built on them.
-    std::vector<Trio> trines;
+    FewAtMost<Trio, N*(N - 1) * (N - 2) / 6> trines;  // every trio, at the very most
     for (const auto& [a, b] : t.pairs(AspectKind::Trine)) {
         for (int c = b + 1; c < N; ++c) {
             if (t.has(a, c, AspectKind::Trine) && t.has(b, c, AspectKind::Trine)) {
@@ -139,9 +186,10 @@ std::vector<AspectPattern> findAspectPatterns(
 
     // Grand crosses and mystic rectangles: four bodies holding two oppositions, each four
     // bodies once however many ways they pair.
-    const auto oppositions = t.pairs(AspectKind::Opposition);
-    std::vector<Quartet> crosses;
-    std::vector<unsigned> seen;
+    const auto& oppositions = t.pairs(AspectKind::Opposition);
+    constexpr std::size_t Quartets = N * (N - 1) * (N - 2) * (N - 3) / 24;
+    FewAtMost<Quartet, Quartets> crosses;
+    FewAtMost<unsigned, Quartets> seen;
     for (std::size_t i = 0; i < oppositions.size(); ++i) {
         for (std::size_t j = i + 1; j < oppositions.size(); ++j) {
             const auto [a, b] = oppositions[i];
@@ -187,7 +235,7 @@ std::vector<AspectPattern> findAspectPatterns(
     std::array<int, N> signOf{};
     std::array<int, 12> inSign{};
     for (int body = 0; body < N; ++body) {
-        signOf[body] = toSignPosition(longitudes[body]).sign;
+        signOf[body] = printedSign(longitudes[body]);
         ++inSign[signOf[body]];
     }
     for (int sign = 0; sign < 12; ++sign) {

@@ -9,15 +9,6 @@
 
 namespace zodrivel {
 
-int aspectSeparation(double firstLongitude, double secondLongitude) {
-    int separation = roundLongitudeDifference(firstLongitude - secondLongitude);
-    // Past 190 either way the short arc runs through 0 Aries. The raw opposition window
-    // (170..190) is untouched, so every raw hit survives with its orientation.
-    if (separation > 190) separation -= 360;
-    if (separation < -190) separation += 360;
-    return separation;
-}
-
 std::string aspectHeading(const AspectHit& hit, const TextTranslator& texts) {
     return fillIn(texts.translate(textContext::AspectKinds, aspectHeadingPattern(hit.kind)),
                   {texts.translate(textContext::Bodies, pointName(hit.first)),

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/aspects/AspectKind.h"
+#include "core/model/Angles.h"
 #include "core/model/ChartPoint.h"
 #include "core/model/TextTranslator.h"
 
@@ -24,8 +25,16 @@ struct AspectHit {
 };
 
 // Whole-degree separation of first minus second: rounded half to even, then folded so that
-// arcs across 0 Aries compare by their short side (355 and 5 are 10 apart, not 350).
-int aspectSeparation(double firstLongitude, double secondLongitude);
+// arcs across 0 Aries compare by their short side (355 and 5 are 10 apart, not 350). Inline:
+// the search takes it for every pair of every chart.
+inline int aspectSeparation(double firstLongitude, double secondLongitude) {
+    int separation = roundLongitudeDifference(firstLongitude - secondLongitude);
+    // Past 190 either way the short arc runs through 0 Aries. The raw opposition window
+    // (170..190) is untouched, so every raw hit survives with its orientation.
+    if (separation > 190) separation -= 360;
+    if (separation < -190) separation += 360;
+    return separation;
+}
 
 enum class AspectPairs {
     // Both sets are the same chart's points. Every ordered pair of two different points is

@@ -142,9 +142,10 @@ Chart calculate(const ProceedRecord& record, const Ephemeris& ephemeris,
                      c.model == SkyModel::Classic ? ClockSeconds::Ignored : ClockSeconds::Counted);
     const ChartPoints positions = ephemeris.positions(c.instant);
     c.points.reserve(BodyCount + ExtraPointIds.size());
+    c.points.resize(BodyCount);
     for (int slot = 0; slot < BodyCount; ++slot) {
-        c.points.push_back(
-            {bodyOfSlot(slot), positions.longitudes[slot], positions.speeds[slot], 0});
+        c.points[static_cast<std::size_t>(slot)] = {bodyOfSlot(slot), positions.longitudes[slot],
+                                                    positions.speeds[slot], 0};
     }
     c.nodeAsked = node;
     if (extraPoints != nullptr) addExtraPoints(c, *extraPoints, node);
@@ -160,7 +161,15 @@ Chart calculate(const ProceedRecord& record, const Ephemeris& ephemeris,
     c.pointAspects = pointAspectsOf(pointsInAspect, c.bodies());
     std::array<double, ChartPointCount> longitudes{};
     for (int slot = 0; slot < BodyCount; ++slot) longitudes[slot] = positions.longitudes[slot];
-    c.patterns = findAspectPatterns(bodyAspectsOf(hits), longitudes);
+    // The bodies' aspects as the pattern search reads them, on the stack: every hit here is
+    // between two bodies, each ordered pair once at most.
+    std::array<BodyAspect, BodyCount * BodyCount> bodyAspects;
+    std::size_t found = 0;
+    for (const AspectHit& hit : hits) {
+        if (found == bodyAspects.size()) break;  // cannot happen: 90 ordered pairs at most
+        bodyAspects[found++] = {hit.kind, indexOf(hit.first), indexOf(hit.second)};
+    }
+    c.patterns = findAspectPatterns(std::span(bodyAspects.data(), found), longitudes);
     return c;
 }
 

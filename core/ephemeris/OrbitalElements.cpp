@@ -167,16 +167,21 @@ double meanAnomaly(const Elements& b) { return reduceRadians(b.meanLongitude - b
 // velocity.
 template <bool WithVelocity>
 OrbitState earthOrbitAt(const Elements& earth, double v) {
-    const double r = earth.a * (1 - earth.e * earth.e) / (1 + earth.e * std::cos(v));
+    // Each sine and cosine is taken once and used by the place and the velocity alike: the
+    // compiler may not merge repeated calls (they may set errno), and these calls are most of
+    // a chart's time.
+    const double cosV = std::cos(v);
+    const double r = earth.a * (1 - earth.e * earth.e) / (1 + earth.e * cosV);
+    const double w = v + earth.peri;
+    const double cosW = std::cos(w);
+    const double sinW = std::sin(w);
     OrbitState state;
-    state.position = {r * std::cos(v + earth.peri), r * std::sin(v + earth.peri)};
+    state.position = {r * cosW, r * sinW};
     if constexpr (WithVelocity) {
         const Elements rate = orbitalElementRates(EarthRow);
-        const KeplerRates k = keplerRates(earth, rate, std::cos(v), std::sin(v));
-        const double w = v + earth.peri;
+        const KeplerRates k = keplerRates(earth, rate, cosV, std::sin(v));
         const double wRate = k.anomaly + rate.peri;
-        state.velocity = {k.radius * std::cos(w) - r * std::sin(w) * wRate,
-                          k.radius * std::sin(w) + r * std::cos(w) * wRate};
+        state.velocity = {k.radius * cosW - r * sinW * wRate, k.radius * sinW + r * cosW * wRate};
     }
     return state;
 }
@@ -191,23 +196,23 @@ OrbitState earthOrbit(double d) {
 // WithVelocity their rates; as earthOrbit, the place is the same in both instances.
 template <bool WithVelocity>
 OrbitState bodyOrbitAt(int row, const Elements& b, double v) {
-    const double r = b.a * (1 - b.e * b.e) / (1 + b.e * std::cos(v));
+    // As for the Earth, each sine and cosine once, for the place and the velocity.
+    const double cosV = std::cos(v);
+    const double r = b.a * (1 - b.e * b.e) / (1 + b.e * cosV);
     const double u = v + b.peri - b.node;
+    const double cosNode = std::cos(b.node);
+    const double sinNode = std::sin(b.node);
+    const double cosU = std::cos(u);
+    const double sinU = std::sin(u);
+    const double cosI = std::cos(b.i);
     OrbitState state;
-    const double x =
-        r * (std::cos(b.node) * std::cos(u) - std::sin(u) * std::sin(b.node) * std::cos(b.i));
-    const double y =
-        r * (std::sin(b.node) * std::cos(u) + std::sin(u) * std::cos(b.node) * std::cos(b.i));
+    const double x = r * (cosNode * cosU - sinU * sinNode * cosI);
+    const double y = r * (sinNode * cosU + sinU * cosNode * cosI);
     state.position = {x, y};
     if constexpr (WithVelocity) {
         const Elements rate = orbitalElementRates(row);
-        const KeplerRates k = keplerRates(b, rate, std::cos(v), std::sin(v));
+        const KeplerRates k = keplerRates(b, rate, cosV, std::sin(v));
         const double uRate = k.anomaly + rate.peri - rate.node;
-        const double cosNode = std::cos(b.node);
-        const double sinNode = std::sin(b.node);
-        const double cosU = std::cos(u);
-        const double sinU = std::sin(u);
-        const double cosI = std::cos(b.i);
         const double sinI = std::sin(b.i);
         // x = r A and y = r B with A, B the direction cosines above; each moves with u, the
         // node and the inclination.

@@ -17,7 +17,13 @@ constexpr long MinutesPerSign = 30L * 60;
 
 SignPosition toSignPosition(double longitude) {
     // Longitudes may be exactly 360, which is 0 Aries again.
-    long arcMinutes = static_cast<long>(std::floor(longitude * 60)) % MinutesPerCircle;
+    // floor() without the library call (a call where the processor has no rounding
+    // instruction): the truncation, one less when it rounded a negative value up. Exact for
+    // every value a long holds, as floor() and the conversion were.
+    const double scaled = longitude * 60;
+    long whole = static_cast<long>(scaled);
+    if (static_cast<double>(whole) > scaled) --whole;
+    long arcMinutes = whole % MinutesPerCircle;
     if (arcMinutes < 0) arcMinutes += MinutesPerCircle;
     const long withinSign = arcMinutes % MinutesPerSign;
     return {static_cast<int>(arcMinutes / MinutesPerSign), static_cast<int>(withinSign / 60),

@@ -42,10 +42,9 @@ CivilDateTime universalDateTime(const BirthData& birth, const ZoneCorrection& zo
         // The leftover seconds move the clock one more minute back; daysSinceJ2000 adds them.
         return addMinutes(t, -offset.minutes - (offset.seconds > 0 ? 1 : 0));
     }
-    t = addMinutes(t, zone.zoneCorrectionHours * 60);
-    t = addMinutes(t, zone.zoneCorrectionMinutes);
-    if (birth.isDaylightSaving) t = addMinutes(t, -60);
-    return t;
+    // One move by the sum: the calendar's arithmetic is exact, so it lands where three did.
+    return addMinutes(t, zone.zoneCorrectionHours * 60 + zone.zoneCorrectionMinutes -
+                             (birth.isDaylightSaving ? 60 : 0));
 }
 
 BirthInstant birthInstant(const BirthData& birth, const ZoneCorrection& zone,
