@@ -26,6 +26,16 @@ AspectDetail aspectDetail(const AspectHit& hit, const ChartPoint& first, const C
     return detail;
 }
 
+std::vector<Aspect> aspectsWithDetails(std::span<const ChartPoint> points) {
+    std::vector<Aspect> aspects;
+    searchWithinChart(
+        points, points, [&aspects](std::size_t count) { aspects.reserve(count); },
+        [&aspects](const AspectHit& hit, const ChartPoint& first, const ChartPoint& second) {
+        aspects.push_back({hit, aspectDetail(hit, first, second)});
+        });
+    return aspects;
+}
+
 std::vector<Aspect> withDetails(const std::vector<AspectHit>& hits,
                                 std::span<const ChartPoint> points) {
     const auto find = [points](PointId id) -> const ChartPoint& {

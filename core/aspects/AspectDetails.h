@@ -32,6 +32,10 @@ struct Aspect {
 // From the longitudes and speeds of the two points of `hit`.
 AspectDetail aspectDetail(const AspectHit& hit, const ChartPoint& first, const ChartPoint& second);
 
+// The aspects within one chart with their details, in search order: withDetails of
+// aspectsBetween(points, points), found in one pass.
+std::vector<Aspect> aspectsWithDetails(std::span<const ChartPoint> points);
+
 // Each hit with its detail, in search order; `points` holds every point the hits name.
 std::vector<Aspect> withDetails(const std::vector<AspectHit>& hits,
                                 std::span<const ChartPoint> points);

@@ -5,6 +5,7 @@
 // another date, or two people's charts).
 
 #include <array>
+#include <cstddef>
 #include <span>
 #include <string>
 #include <vector>
@@ -56,6 +57,84 @@ struct AspectRules {
 // The aspects between the points of `a` and those of `b` under `rules`, in search order.
 std::vector<AspectHit> aspectsBetween(std::span<const ChartPoint> a, std::span<const ChartPoint> b,
                                       const AspectRules& rules = {});
+
+// Whole-degree separations after folding lie in -190..190.
+inline constexpr int FoldedSeparationLimit = 190;
+inline constexpr int NoAspectKind = -1;
+
+// The kind index of each folded separation, or NoAspectKind: the first window holding it, as
+// kindForSeparation says, looked up instead of searched.
+inline constexpr std::array<int, 2 * FoldedSeparationLimit + 1> AspectKindBySeparation = [] {
+    std::array<int, 2 * FoldedSeparationLimit + 1> kinds{};
+    for (int separation = -FoldedSeparationLimit; separation <= FoldedSeparationLimit;
+         ++separation) {
+        int kind = NoAspectKind;
+        for (int k = AspectKindCount - 1; k >= 0; --k) {
+            if (AspectWindows[k].lower <= separation && separation <= AspectWindows[k].upper) {
+                kind = k;
+            }
+        }
+        kinds[separation + FoldedSeparationLimit] = kind;
+    }
+    return kinds;
+}();
+
+inline int aspectKindIndexOf(int separation) {
+    if (separation < -FoldedSeparationLimit || separation > FoldedSeparationLimit) {
+        return NoAspectKind;
+    }
+    return AspectKindBySeparation[separation + FoldedSeparationLimit];
+}
+
+// The documented search within one chart (AspectPairs::WithinChart; `a` and `b` the same
+// points): `reserve` is told how many aspects there are, then `add` gets each in search order
+// with its two points. aspectsBetween lists the hits through it; a caller that builds more
+// from each (its details) does so here without a list of hits in between.
+template <typename Reserve, typename Add>
+void searchWithinChart(std::span<const ChartPoint> a, std::span<const ChartPoint> b,
+                       Reserve reserve, Add add) {
+    // Each unordered pair is rounded once: x - y is exactly -(y - x), and rounding half to
+    // even and the fold are both odd, so the reverse order's separation is the negative. A
+    // chart has a few dozen points at most.
+    const std::size_t n = a.size();
+    // The pair tables live on the stack for any chart of up to StackPoints points (a chart's
+    // every aspect search): two allocations a chart fewer.
+    constexpr std::size_t StackPoints = 24;
+    std::array<int, StackPoints * StackPoints> separationsOnStack, kindsOnStack;
+    std::vector<int> separationsOnHeap, kindsOnHeap;
+    int* separations = separationsOnStack.data();
+    int* kinds = kindsOnStack.data();
+    if (n > StackPoints) {
+        separationsOnHeap.resize(n * n);
+        kindsOnHeap.resize(n * n);
+        separations = separationsOnHeap.data();
+        kinds = kindsOnHeap.data();
+    }
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        kinds[i * n + i] = NoAspectKind;  // a point makes no aspect with itself
+        for (std::size_t j = i + 1; j < n; ++j) {
+            const int separation = aspectSeparation(a[i].longitude, b[j].longitude);
+            separations[i * n + j] = separation;
+            separations[j * n + i] = -separation;
+            kinds[i * n + j] = aspectKindIndexOf(separation);
+            // The conjunction window is symmetric, so each conjunction would otherwise be
+            // listed twice with the same paragraph: it is kept once, the earlier point first.
+            const int reverse = aspectKindIndexOf(-separation);
+            kinds[j * n + i] = reverse == indexOf(AspectKind::Conjunction) ? NoAspectKind : reverse;
+            count += (kinds[i * n + j] != NoAspectKind) + (kinds[j * n + i] != NoAspectKind);
+        }
+    }
+    reserve(count);
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = 0; j < n; ++j) {
+            const int kind = kinds[i * n + j];
+            if (kind == NoAspectKind) continue;
+            add(AspectHit{static_cast<AspectKind>(kind), a[i].id, b[j].id, separations[i * n + j]},
+                a[i], b[j]);
+        }
+    }
+}
 
 // Per kind: whether `hits` hold at least one of it (the tabs' no-aspect notices read this).
 template <typename Hits, typename KindOf>

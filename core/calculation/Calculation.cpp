@@ -154,8 +154,7 @@ Chart calculate(const ProceedRecord& record, const Ephemeris& ephemeris,
                                   eastLongitude(c.birth), system);
         for (ChartPoint& point : c.points) point.house = houseOf(point.longitude, c.houses->cusps);
     }
-    const std::vector<AspectHit> hits = aspectsBetween(c.bodies(), c.bodies());
-    c.aspects = withDetails(hits, c.bodies());
+    c.aspects = aspectsWithDetails(c.bodies());
     std::vector<ChartPoint> pointsInAspect(c.extraPoints().begin(), c.extraPoints().end());
     for (const ChartPoint& angle : c.angles()) pointsInAspect.push_back(angle);
     c.pointAspects = pointAspectsOf(pointsInAspect, c.bodies());
@@ -165,8 +164,9 @@ Chart calculate(const ProceedRecord& record, const Ephemeris& ephemeris,
     // between two bodies, each ordered pair once at most.
     std::array<BodyAspect, BodyCount * BodyCount> bodyAspects;
     std::size_t found = 0;
-    for (const AspectHit& hit : hits) {
+    for (const Aspect& aspect : c.aspects) {
         if (found == bodyAspects.size()) break;  // cannot happen: 90 ordered pairs at most
+        const AspectHit& hit = aspect.hit;
         bodyAspects[found++] = {hit.kind, indexOf(hit.first), indexOf(hit.second)};
     }
     c.patterns = findAspectPatterns(std::span(bodyAspects.data(), found), longitudes);

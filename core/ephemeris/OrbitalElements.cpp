@@ -57,15 +57,20 @@ double elementAngle(const Element& element, double T) {
 
 int signOf(double x) { return (x > 0) - (x < 0); }
 
-}  // namespace
-
-Elements orbitalElements(int row, double d) {
+// The elements of `row` at T Julian centuries from J2000; inline, so that a chart's nine rows
+// share one T and their elements stay in registers.
+inline Elements elementsAt(int row, double T) {
     const ElementsRowData& r = ElementsTable[row];
-    const double T = d / 36525;
     return {r.a.base + r.a.rate * T, r.e.base + r.e.rate * T,
             elementAngle(r.i, T),    elementAngle(r.node, T),
             elementAngle(r.peri, T), reduceRadians(elementAngle(r.meanLongitude, T))};
 }
+
+double centuriesOf(double d) { return d / 36525; }
+
+}  // namespace
+
+Elements orbitalElements(int row, double d) { return elementsAt(row, centuriesOf(d)); }
 
 double reduceRadians(double x) {
     const double q = x / TwoPi;
@@ -137,6 +142,26 @@ void trueAnomalies(std::span<const double> M, std::span<const double> e, std::sp
 namespace {
 
 constexpr double DaysPerJulianCentury = 36525.0;
+
+// The elements' rates per day, worked out once when compiling with the same operations in the
+// same order as at run time, so the same values: eighteen divisions a row that every chart's
+// speeds took again.
+constexpr std::array<Elements, ElementsRowCount> ElementRates = [] {
+    std::array<Elements, ElementsRowCount> rates{};
+    const auto angleRate = [](const Element& element) {
+        return element.rate / 3600 * DegToRad / DaysPerJulianCentury;
+    };
+    for (std::size_t row = 0; row < ElementsRowCount; ++row) {
+        const ElementsRowData& r = ElementsTable[row];
+        rates[row] = {r.a.rate / DaysPerJulianCentury,
+                      r.e.rate / DaysPerJulianCentury,
+                      angleRate(r.i),
+                      angleRate(r.node),
+                      angleRate(r.peri),
+                      angleRate(r.meanLongitude)};
+    }
+    return rates;
+}();
 
 // The rates of the true anomaly (radians per day) and of the radius (AU per day) of the orbit
 // `b` at true anomaly v (given by its cosine and sine, which the caller has at hand), from the
@@ -245,18 +270,7 @@ EclipticMotion seenFromEarth(const OrbitState& body, const OrbitState& earth) {
 
 }  // namespace
 
-Elements orbitalElementRates(int row) {
-    const ElementsRowData& r = ElementsTable[row];
-    const auto angleRate = [](const Element& element) {
-        return element.rate / 3600 * DegToRad / DaysPerJulianCentury;
-    };
-    return {r.a.rate / DaysPerJulianCentury,
-            r.e.rate / DaysPerJulianCentury,
-            angleRate(r.i),
-            angleRate(r.node),
-            angleRate(r.peri),
-            angleRate(r.meanLongitude)};
-}
+Elements orbitalElementRates(int row) { return ElementRates[static_cast<std::size_t>(row)]; }
 
 Vector2 earthPosition(double d) { return earthOrbit<false>(d).position; }
 
@@ -280,8 +294,9 @@ EclipticMotion geocentricMotion(int row, double d, const OrbitState& earth) {
 std::array<EclipticMotion, ElementsRowCount> geocentricMotions(double d) {
     std::array<Elements, ElementsRowCount> elements;
     std::array<double, ElementsRowCount> M, e, v;
+    const double T = centuriesOf(d);
     for (int row = 0; row < ElementsRowCount; ++row) {
-        elements[row] = orbitalElements(row, d);
+        elements[row] = elementsAt(row, T);
         M[row] = meanAnomaly(elements[row]);
         e[row] = elements[row].e;
     }

@@ -115,6 +115,28 @@ TEST(AspectDetails, OppositionBeyondItsCentreAndTheRoundedEdge) {
     EXPECT_FALSE(f.detail.applying);
 }
 
+// The one-pass search with details and the list of hits given their details afterwards are
+// the same list, over random points: whole and half degrees (rounding ties), points stacked
+// on one another, and charts of 10 and 13 points with random speeds.
+TEST(AspectDetails, TheOnePassSearchListsWhatTheHitsWithTheirDetailsList) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> halfDegrees(0, 719);
+    std::uniform_real_distribution<double> speed(-1.5, 15.0);
+    for (int round = 0; round < 300; ++round) {
+        std::vector<ChartPoint> points;
+        const int count = round % 2 == 0 ? BodyCount : BodyCount + 3;
+        for (int k = 0; k < count; ++k) {
+            const double longitude =
+                round % 3 == 0 ? halfDegrees(random) * 0.5 : halfDegrees(random) * 0.5 + 0.123;
+            points.push_back(
+                {static_cast<PointId>(k < BodyCount ? k : k + 2), longitude, speed(random), 0});
+        }
+        if (round % 5 == 0) points[3].longitude = points[1].longitude;  // a stacked pair
+        const std::vector<Aspect> onePass = aspectsWithDetails(points);
+        EXPECT_EQ(onePass, withDetails(aspectsBetween(points, points), points)) << round;
+    }
+}
+
 TEST(AspectDetails, OrbsShowDegreesAndRoundedMinutes) {
     EXPECT_EQ(formatOrb(2.0 + 5.0 / 60), "2\u00B005'");
     EXPECT_EQ(formatOrb(0.9999), "1\u00B000'");
