@@ -203,35 +203,58 @@ LineResult computeLine(BatchOutput output, const std::optional<Header>& header,
     return {chartJson(chart, true)};
 }
 
-// Computes a block on every core; results in input order.
-std::vector<LineResult> computeBlock(const Block& block, BatchOutput output,
-                                     const std::optional<Header>& header,
-                                     const LineSources& sources) {
-    std::vector<LineResult> results(block.lines.size());
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
+// A block computed on every core, results in input order. The helper threads start at once;
+// the thread that made the run joins them in finish(), after it has written the previous
+// block and read the next, so that reading and writing overlap the computing.
+class BlockRun {
+public:
+    BlockRun(const Block& block, BatchOutput output, const std::optional<Header>& header,
+             const LineSources& sources)
+        : block_(block),
+          output_(output),
+          header_(header),
+          sources_(sources),
+          results_(block.lines.size()) {
+        const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+        const std::size_t claims = (block.lines.size() + ClaimLines - 1) / ClaimLines;
+        const std::size_t helpers = std::min(cores, claims);
+        for (std::size_t t = 1; t < helpers; ++t) threads_.emplace_back([this] { work(); });
+    }
+    BlockRun(const BlockRun&) = delete;
+    BlockRun& operator=(const BlockRun&) = delete;
+
+    std::vector<LineResult> finish() {
+        work();
+        for (std::jthread& thread : threads_) thread.join();
+        return std::move(results_);
+    }
+
+private:
+    void work() {
         for (;;) {
-            const std::size_t first = next.fetch_add(ClaimLines);
-            if (first >= block.lines.size()) return;
-            const std::size_t last = std::min(first + ClaimLines, block.lines.size());
+            const std::size_t first = next_.fetch_add(ClaimLines);
+            if (first >= block_.lines.size()) return;
+            const std::size_t last = std::min(first + ClaimLines, block_.lines.size());
             for (std::size_t i = first; i < last; ++i) {
-                results[i] =
-                    block.tooLong[i]
-                        ? errorResult(output, block.numbers[i],
-                                      "the line is longer than " +
-                                          std::to_string(MaxBatchLineBytes) + " bytes",
-                                      {})
-                        : computeLine(output, header, sources, block.lines[i], block.numbers[i]);
+                results_[i] = block_.tooLong[i]
+                                  ? errorResult(output_, block_.numbers[i],
+                                                "the line is longer than " +
+                                                    std::to_string(MaxBatchLineBytes) + " bytes",
+                                                {})
+                                  : computeLine(output_, header_, sources_, block_.lines[i],
+                                                block_.numbers[i]);
             }
         }
-    };
-    const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t helpers = std::min(cores, (block.lines.size() + ClaimLines - 1) / ClaimLines);
-    std::vector<std::jthread> threads;
-    for (std::size_t t = 1; t < helpers; ++t) threads.emplace_back(work);
-    work();
-    return results;
-}
+    }
+
+    const Block& block_;
+    BatchOutput output_;
+    const std::optional<Header>& header_;
+    const LineSources& sources_;
+    std::vector<LineResult> results_;
+    std::atomic<std::size_t> next_{0};
+    std::vector<std::jthread> threads_;  // last: joined before the rest is gone
+};
 
 }  // namespace
 
@@ -294,15 +317,13 @@ std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput
         choice};
     std::optional<Header> header;
     bool formatKnown = false;
-    BatchSummary summary;
     std::string line;
     std::size_t number = 0;
     bool more = true;
-    bool headerWritten = false;
-    std::string text;  // the results of a block, written at once
-    while (more) {
+    // The next block of lines, or why the batch cannot be read.
+    const auto readBlock = [&]() -> std::variant<Block, InputError> {
         Block block;
-        while (block.lines.size() < BlockLines) {
+        while (more && block.lines.size() < BlockLines) {
             const LineRead got = readLine(input, line);
             if (got == LineRead::End) {
                 more = false;
@@ -338,12 +359,13 @@ std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput
             block.numbers.push_back(number);
             block.tooLong.push_back(false);
         }
-        if (output == BatchOutput::Csv && !headerWritten) {
-            headerWritten = true;
-            if (!write(csvHeader() + "\n")) return summary;
-        }
-        if (block.lines.empty()) break;
-        const std::vector<LineResult> results = computeBlock(block, output, header, sources);
+        return block;
+    };
+
+    BatchSummary summary;
+    std::string text;  // the results of a block, written at once
+    // Writes a block's results; false when the output refused them.
+    const auto writeResults = [&](const std::vector<LineResult>& results) {
         std::size_t size = 0;
         for (const LineResult& result : results) size += result.text.size() + 1;
         // One buffer for every block: a fresh one of several megabytes came from the system
@@ -356,9 +378,31 @@ std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput
             summary.failed += result.failed;
         }
         summary.births += results.size();
-        if (!write(text)) return summary;
+        if (!write(text)) return false;
         if (progress) progress(summary.births);
+        return true;
+    };
+
+    auto first = readBlock();
+    if (auto* error = std::get_if<InputError>(&first)) return *error;
+    if (output == BatchOutput::Csv && !write(csvHeader() + "\n")) return summary;
+    Block current = std::get<Block>(std::move(first));
+    std::optional<std::vector<LineResult>> previous;
+    while (!current.lines.empty()) {
+        Block following;
+        {
+            // The helpers compute this block while this thread writes the one before and
+            // reads the one after; then it helps finish this one.
+            BlockRun run(current, output, header, sources);
+            if (previous && !writeResults(*previous)) return summary;
+            auto read = readBlock();
+            if (auto* error = std::get_if<InputError>(&read)) return *error;
+            following = std::get<Block>(std::move(read));
+            previous = run.finish();
+        }
+        current = std::move(following);
     }
+    if (previous && !writeResults(*previous)) return summary;
     return summary;
 }
 

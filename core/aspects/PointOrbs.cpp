@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/model/Angles.h"
+
 namespace zodrivel {
 
 namespace {
@@ -24,7 +26,7 @@ static_assert(orbsBelowTheBodies());
 template <typename OrbOf>
 std::optional<PointAspect> aspectWithin(double first, double second, OrbOf orbOf) {
     // The shorter arc, 0..180.
-    const double arc = std::fabs(std::remainder(first - second, 360.0));
+    const double arc = std::fabs(remainderOfTurn(first - second));
     for (const AspectKind kind : AllAspectKinds) {
         const double fromExact = std::fabs(arc - exactAngle(kind));
         if (fromExact <= orbOf(kind)) return PointAspect{kind, fromExact};

@@ -92,8 +92,8 @@ std::vector<Aspect> pointAspectsOf(std::span<const ChartPoint> points,
             if (!found) continue;
             // The whole-degree separation on the short side, point minus body, so the detail
             // finds the exact angle on the side the two stand.
-            const int separation = static_cast<int>(
-                roundHalfEven(std::remainder(point.longitude - body.longitude, 360.0)));
+            const int separation =
+                static_cast<int>(roundHalfEven(remainderOfTurn(point.longitude - body.longitude)));
             const AspectHit hit{found->kind, point.id, body.id, separation};
             aspects.push_back({hit, aspectDetail(hit, point, body)});
         }

@@ -34,6 +34,17 @@ inline double reduceDegrees(double degrees) {
     return degrees > 360 && r == 0 ? 360.0 : r;
 }
 
+// std::remainder(x, 360): x brought within half a turn of 0 (-180..180, a tie keeping its
+// side). For the difference of two longitudes of 0..360 it is x itself or x minus or plus a
+// turn, each exact, without the library call; anything else (a whole turn either way, where
+// the sign of a zero result matters, or beyond) takes the library's road.
+inline double remainderOfTurn(double x) {
+    if (x >= -180.0 && x <= 180.0) return x;
+    if (x > 180.0 && x < 360.0) return x - 360.0;
+    if (x < -180.0 && x > -360.0) return x + 360.0;
+    return std::remainder(x, 360.0);
+}
+
 // Nearest whole number, an exact half going to the even neighbour (10.5 -> 10, 11.5 -> 12).
 inline int roundHalfEven(double x) {
     const double nearest = std::round(x);  // halves away from zero

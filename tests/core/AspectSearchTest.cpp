@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 #include "core/aspects/AspectSearch.h"
@@ -48,6 +49,23 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
                                             {1.5, 2},    {-2.7, -3}};
     // clang-format on
     for (const auto& [x, expected] : cases) EXPECT_EQ(roundHalfEven(x), expected) << x;
+}
+
+// The short road and the library agree to the bit, the sign of a zero included, at the ties,
+// the turns and beyond, and over a sweep of differences of two longitudes.
+TEST(RemainderOfTurn, IsTheLibrarysRemainderToTheBit) {
+    const double edges[] = {0.0,   -0.0,   180.0,  -180.0,  std::nextafter(180.0, 200.0),
+                            360.0, -360.0, 359.99, -359.99, std::nextafter(360.0, 0.0),
+                            540.0, -720.5, 1e300,  -1e-300, std::nextafter(-180.0, -200.0)};
+    const auto sameBits = [](double x) {
+        const double expected = std::remainder(x, 360.0);
+        EXPECT_EQ(remainderOfTurn(x), expected) << x;
+        EXPECT_EQ(std::signbit(remainderOfTurn(x)), std::signbit(expected)) << x;
+    };
+    for (const double x : edges) sameBits(x);
+    for (double a = 0; a <= 360; a += 7.3) {
+        for (double b = 0; b <= 360; b += 11.1) sameBits(a - b);
+    }
 }
 
 TEST(AspectWindows, EveryEdgeIsInsideAndOneBeyondIsOutside) {
