@@ -182,7 +182,12 @@ std::string csvHeader() {
 }
 
 std::string csvLine(const ChartDescription& d) {
-    std::string line = csvField(d.name) + "," + isoUniversalDate(d.instant);
+    // Room for the ten longitudes and a full list of aspects: the line is built in place.
+    std::string line;
+    line.reserve(1024);
+    line += csvField(d.name);
+    line += ',';
+    line += isoUniversalDate(d.instant);
     for (const PointDescription& body : d.positions) {
         char buffer[32];
         const auto end = std::to_chars(buffer, buffer + sizeof buffer, body.point.longitude).ptr;
@@ -200,7 +205,8 @@ std::string csvLine(const ChartDescription& d) {
         line += '-';
         line += pointName(aspect.hit.second);
     }
-    return line + ",";
+    line += ',';
+    return line;
 }
 
 std::string formatTextsJson() {

@@ -110,6 +110,7 @@ ChartDescription describeChart(const Chart& c, std::optional<std::string> typedP
         d.houses = c.houses;
         for (const ChartPoint& angle : c.angles()) d.angles.push_back(describePoint(angle));
     }
+    d.positions.reserve(c.bodies().size());
     for (const ChartPoint& body : c.bodies()) d.positions.push_back(describePoint(body));
     for (const ChartPoint& point : c.extraPoints()) d.points.push_back(describePoint(point));
     d.node = c.node;
