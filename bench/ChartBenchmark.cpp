@@ -7,6 +7,8 @@
 
 #include "StraightforwardPort.h"
 #include "adapters/ephemeris/SwissEphemeris.h"
+#include "core/aspects/AspectDetails.h"
+#include "core/aspects/AspectPatterns.h"
 #include "core/calculation/Calculation.h"
 #include "core/ephemeris/ChartPositions.h"
 #include "core/ephemeris/ClassicEphemeris.h"
@@ -120,5 +122,51 @@ void moonOnly(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(moonOnly)->Name("MoonOnly");
+
+// The stages of WholeChart one by one, on one chart, to see where its time goes: the
+// universal time, the positions with their speeds, the aspects with their details, and the
+// patterns.
+const zodrivel::Chart& stageChart() {
+    static const zodrivel::Chart chart =
+        zodrivel::calculate(exampleRecord(3), zodrivel::ClassicEphemeris{});
+    return chart;
+}
+
+void stageInstant(benchmark::State& state) {
+    const zodrivel::ProceedRecord r = exampleRecord(3);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            zodrivel::birthInstant(r.birth, r.zone, zodrivel::ClockSeconds::Ignored));
+    }
+}
+BENCHMARK(stageInstant)->Name("WholeChartStage/Instant");
+
+void stagePositions(benchmark::State& state) {
+    const zodrivel::ClassicEphemeris classic;
+    for (auto _ : state) benchmark::DoNotOptimize(classic.positions(stageChart().instant));
+}
+BENCHMARK(stagePositions)->Name("WholeChartStage/PositionsWithSpeeds");
+
+void stageAspects(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zodrivel::aspectsWithDetails(stageChart().bodies()));
+    }
+}
+BENCHMARK(stageAspects)->Name("WholeChartStage/AspectsWithDetails");
+
+void stagePatterns(benchmark::State& state) {
+    const zodrivel::Chart& c = stageChart();
+    std::vector<zodrivel::AspectHit> hits;
+    for (const zodrivel::Aspect& aspect : c.aspects) hits.push_back(aspect.hit);
+    const std::vector<zodrivel::BodyAspect> aspects = zodrivel::bodyAspectsOf(hits);
+    std::array<double, zodrivel::ChartPointCount> longitudes{};
+    for (int slot = 0; slot < zodrivel::BodyCount; ++slot) {
+        longitudes[slot] = c.points[static_cast<std::size_t>(slot)].longitude;
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zodrivel::findAspectPatterns(aspects, longitudes));
+    }
+}
+BENCHMARK(stagePatterns)->Name("WholeChartStage/Patterns");
 
 }  // namespace
