@@ -210,7 +210,9 @@ std::vector<AspectPattern> findAspectPatterns(
     }
 
     // T-squares outside the grand crosses, and yods.
-    for (const auto& [a, b] : oppositions) {
+    for (const auto& opposed : oppositions) {
+        // Named, not bound: a lambda below captures them (clang 14 cannot capture a binding).
+        const int a = opposed.low, b = opposed.high;
         for (int apex = 0; apex < N; ++apex) {
             if (apex == a || apex == b) continue;
             if (!t.has(a, apex, AspectKind::Square) || !t.has(b, apex, AspectKind::Square)) {
