@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: AGPL-3.0-or-later
 #include "cli/ChartJson.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <nlohmann/json.hpp>
 #include <vector>
 
@@ -17,10 +20,17 @@ namespace {
 
 // Writes JSON text as the JSON library lays it out: compact (no blanks at all), or indented by
 // two with "key": value, one element a line and empty containers as {} and [].
+//
+// A chart is some 500 small pieces (brackets, keys, numbers): they are gathered in a buffer on
+// the stack and handed to `out` a few kilobytes at a time, since growing a string by each
+// piece cost more than the chart's own computing.
 class JsonText {
 public:
-    // A chart with houses and its aspects is about 6 KB: one allocation, no copying as it grows.
-    explicit JsonText(bool indented) : indented_(indented) { out_.reserve(8192); }
+    // Appends to `out`: a batch writes many charts into one buffer it keeps from block to block.
+    JsonText(std::string& out, bool indented) : out_(out), indented_(indented) {}
+    JsonText(const JsonText&) = delete;
+    JsonText& operator=(const JsonText&) = delete;
+    ~JsonText() { flush(); }
 
     JsonText& beginObject() { return open('{'); }
     JsonText& endObject() { return close('}'); }
@@ -30,45 +40,53 @@ public:
     // `name` is one of this file's own keys, which need no escapes: copied without the scan.
     JsonText& key(std::string_view name) {
         element();
-        out_ += '"';
-        out_ += name;
-        out_ += '"';
-        out_ += indented_ ? ": " : ":";
+        put('"');
+        put(name);
+        put(indented_ ? std::string_view("\": ") : std::string_view("\":"));
         afterKey_ = true;
         return *this;
     }
     JsonText& value(std::string_view text) {
         element();
-        appendJsonString(out_, text);
+        const bool plain = std::ranges::none_of(text, [](char c) {
+            return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+        });
+        if (plain) {
+            put('"');
+            put(text);
+            put('"');
+        } else {
+            flush();
+            appendJsonString(out_, text);
+        }
         return *this;
     }
     JsonText& value(const char* text) { return value(std::string_view(text)); }
     JsonText& value(double number) {
         element();
-        if (!std::isfinite(number)) {
-            out_ += "null";
-            return *this;
-        }
-        std::array<char, 64> buffer{};
-        const char* end =
-            nlohmann::detail::to_chars(buffer.data(), buffer.data() + buffer.size(), number);
-        out_.append(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+        if (!std::isfinite(number)) return put("null");
+        // The JSON library's own shortest form, so that the text is the one it would print.
+        constexpr std::size_t Longest = 64;
+        char* start = room(Longest);
+        used_ += static_cast<std::size_t>(
+            nlohmann::detail::to_chars(start, start + Longest, number) - start);
         return *this;
     }
     JsonText& value(int number) {
         element();
-        out_ += std::to_string(number);
+        constexpr std::size_t Longest = 16;
+        char* start = room(Longest);
+        used_ +=
+            static_cast<std::size_t>(std::to_chars(start, start + Longest, number).ptr - start);
         return *this;
     }
     JsonText& value(bool flag) {
         element();
-        out_ += flag ? "true" : "false";
-        return *this;
+        return put(flag ? "true" : "false");
     }
     JsonText& null() {
         element();
-        out_ += "null";
-        return *this;
+        return put("null");
     }
     template <typename T>
     JsonText& field(std::string_view name, const T& v) {
@@ -76,43 +94,74 @@ public:
         return value(v);
     }
 
-    std::string take() { return std::move(out_); }
+    // Hands `out` what is gathered so far; the destructor does too.
+    void flush() {
+        out_.append(stage_.data(), used_);
+        used_ = 0;
+    }
 
 private:
+    static constexpr std::size_t StageBytes = 4096;
+    // The deepest nesting this file writes is four (a pattern's bodies); room for twice that.
+    static constexpr std::size_t MaxDepth = 8;
+
+    // Room for `bytes` more in the stage (at most StageBytes), passing what it holds on first
+    // when it has not.
+    char* room(std::size_t bytes) {
+        if (used_ + bytes > StageBytes) flush();
+        return stage_.data() + used_;
+    }
+    JsonText& put(std::string_view text) {
+        if (text.size() > StageBytes) {
+            flush();
+            out_.append(text);
+        } else {
+            std::memcpy(room(text.size()), text.data(), text.size());
+            used_ += text.size();
+        }
+        return *this;
+    }
+    JsonText& put(char c) {
+        *room(1) = c;
+        ++used_;
+        return *this;
+    }
+
     // Before a value or key: the comma after a sibling and, indented, the new line.
     void element() {
         if (afterKey_) {
             afterKey_ = false;
             return;
         }
-        if (empty_.empty()) return;
-        if (!empty_.back()) out_ += ',';
-        empty_.back() = false;
-        newLine(empty_.size());
+        if (depth_ == 0) return;
+        if (!empty_[depth_ - 1]) put(',');
+        empty_[depth_ - 1] = false;
+        newLine(depth_);
     }
     JsonText& open(char bracket) {
         element();
-        out_ += bracket;
-        empty_.push_back(true);
+        put(bracket);
+        empty_.at(depth_++) = true;
         return *this;
     }
     JsonText& close(char bracket) {
-        const bool wasEmpty = empty_.back();
-        empty_.pop_back();
-        if (!wasEmpty) newLine(empty_.size());
-        out_ += bracket;
-        return *this;
+        const bool wasEmpty = empty_[--depth_];
+        if (!wasEmpty) newLine(depth_);
+        return put(bracket);
     }
     void newLine(std::size_t depth) {
         if (!indented_) return;
-        out_ += '\n';
-        out_.append(depth * 2, ' ');
+        put('\n');
+        for (std::size_t i = 0; i < depth; ++i) put("  ");
     }
 
-    std::string out_;
+    std::string& out_;
     bool indented_;
     bool afterKey_ = false;
-    std::vector<bool> empty_;  // per open container: nothing written in it yet
+    std::array<bool, MaxDepth> empty_{};  // per open container: nothing written in it yet
+    std::size_t depth_ = 0;
+    std::size_t used_ = 0;
+    std::array<char, StageBytes> stage_;
 };
 
 }  // namespace
@@ -145,8 +194,16 @@ void appendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-std::string chartJson(const ChartDescription& d, bool oneLine) {
-    JsonText json(!oneLine);
+std::string chartJson(const ChartDescription& chart, bool oneLine) {
+    // A chart with houses and its aspects is about 6 KB: one allocation, no copying as it grows.
+    std::string text;
+    text.reserve(8192);
+    appendChartJson(text, chart, oneLine);
+    return text;
+}
+
+void appendChartJson(std::string& out, const ChartDescription& d, bool oneLine) {
+    JsonText json(out, !oneLine);
     json.beginObject();
     json.field("name", d.name);
     json.field("universal_time", d.instant.universalTime);
@@ -243,9 +300,8 @@ std::string chartJson(const ChartDescription& d, bool oneLine) {
     for (const std::string& note : d.notes) json.value(note);
     json.endArray();
     json.endObject();
-    std::string text = json.take();
-    if (!oneLine) text += '\n';
-    return text;
+    json.flush();
+    if (!oneLine) out += '\n';
 }
 
 }  // namespace zodrivel::cli

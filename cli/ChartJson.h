@@ -16,6 +16,8 @@ namespace zodrivel::cli {
 // one), positions, angles and houses (when there are houses), aspects. `oneLine`: on one line
 // without the final line break, for JSON Lines; otherwise indented by two, with a line break.
 std::string chartJson(const ChartDescription& chart, bool oneLine = false);
+// The same text appended to `out`.
+void appendChartJson(std::string& out, const ChartDescription& chart, bool oneLine);
 
 // A JSON string literal of `text` (escaped as the JSON library escapes it) appended to `out`.
 void appendJsonString(std::string& out, std::string_view text);

@@ -2,6 +2,7 @@
 #include "cli/CliBatch.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <fstream>
 #include <iostream>
@@ -24,10 +25,14 @@ namespace zodrivel::cli {
 namespace {
 
 // Lines read, computed and written together: large enough to keep every core busy, small
-// enough that memory stays flat and the first results appear at once.
-constexpr std::size_t BlockLines = 4096;
+// enough that memory stays flat (two blocks of results, some 12 MB of JSON) and the first
+// results appear at once.
+constexpr std::size_t BlockLines = 1024;
 // Lines a worker takes at a time from the block.
-constexpr std::size_t ClaimLines = 64;
+constexpr std::size_t ClaimLines = 16;
+// What one result line usually takes, so that a chunk's buffer is the right size at once.
+constexpr std::size_t JsonLineBytes = 8192;
+constexpr std::size_t CsvLineBytes = 1024;
 
 // The CSV columns a batch may have, named like the long options.
 enum class Column { Name, Date, Time, Lon, Lat, Zone, Dst, Place, Tz };
@@ -138,9 +143,14 @@ std::variant<BirthOptions, InputError> optionsFromCsv(const Header& header, std:
     return options;
 }
 
-struct LineResult {
+// The results of a run of lines of one block (the lines a worker claimed at once), as the text
+// written for them. A batch keeps its chunks from block to block: their buffers, a few hundred
+// kilobytes each, are grown once instead of coming fresh from the system, a page fault per
+// 4 KB, for every block.
+struct Chunk {
     std::string text;
-    bool failed = false;
+    std::size_t lines = 0;
+    std::size_t failed = 0;
 };
 
 // The input lines of one block, with their line numbers.
@@ -150,18 +160,20 @@ struct Block {
     std::vector<bool> tooLong;  // the line was dropped unread: its result is the error
 };
 
-LineResult errorResult(BatchOutput output, std::size_t number, std::string_view rawMessage,
-                       std::string_view rawName) {
+void appendError(std::string& out, BatchOutput output, std::size_t number,
+                 std::string_view rawMessage, std::string_view rawName) {
     // A message quotes the line's own text; whatever that holds, the result stays one line
     // and shows nothing to a terminal but printable characters.
     const std::string message = escapeControls(rawMessage, LineBreaks::Escaped);
     const std::string name = escapeControls(rawName, LineBreaks::Escaped);
     if (output == BatchOutput::Csv) {
-        std::string line = csvField(name) + std::string(BodyCount + 3, ',');
-        return {line + csvField("line " + std::to_string(number) + ": " + message), true};
+        out += csvField(name);
+        out.append(BodyCount + 3, ',');
+        out += csvField("line " + std::to_string(number) + ": " + message);
+        return;
     }
     nlohmann::ordered_json json{{"line", number}, {"error", message}};
-    return {json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace), true};
+    out += json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
 // What every line of a batch is read and computed with: one atlas and zone history, loaded once
@@ -175,8 +187,10 @@ struct LineSources {
     ChartChoice choice;
 };
 
-LineResult computeLine(BatchOutput output, const std::optional<Header>& header,
-                       const LineSources& sources, std::string_view line, std::size_t number) {
+// Appends the result of one input line to `out`, without its line break; true when the result
+// is an error.
+bool appendLineResult(std::string& out, BatchOutput output, const std::optional<Header>& header,
+                      const LineSources& sources, std::string_view line, std::size_t number) {
     const JsonBirthFileFormat& format = sources.format;
     std::variant<BirthOptions, InputError> options = InputError{};
     if (header) {
@@ -190,43 +204,45 @@ LineResult computeLine(BatchOutput output, const std::optional<Header>& header,
         }
     }
     if (const auto* error = std::get_if<InputError>(&options)) {
-        return errorResult(output, number, error->message, {});
+        appendError(out, output, number, error->message, {});
+        return true;
     }
     const BirthOptions& given = std::get<BirthOptions>(options);
     auto entries = entriesOf(given, sources.atlas, sources.search, sources.zones);
     if (const auto* error = std::get_if<InputError>(&entries)) {
-        return errorResult(output, number, error->message, given.name.value_or(""));
+        appendError(out, output, number, error->message, given.name.value_or(""));
+        return true;
     }
     const ChartDescription chart =
         describeChart(computeChart(std::get<EntryTexts>(entries), sources.choice, sources.sky));
-    if (output == BatchOutput::Csv) return {csvLine(chart)};
-    return {chartJson(chart, true)};
+    if (output == BatchOutput::Csv) {
+        appendCsvLine(out, chart);
+    } else {
+        appendChartJson(out, chart, true);
+    }
+    return false;
 }
 
-// A block computed on every core, results in input order. The helper threads start at once;
-// the thread that made the run joins them in finish(), after it has written the previous
+// A block computed on every core into `chunks`, in input order. The helper threads start at
+// once; the thread that made the run joins them in finish(), after it has written the previous
 // block and read the next, so that reading and writing overlap the computing.
 class BlockRun {
 public:
     BlockRun(const Block& block, BatchOutput output, const std::optional<Header>& header,
-             const LineSources& sources)
-        : block_(block),
-          output_(output),
-          header_(header),
-          sources_(sources),
-          results_(block.lines.size()) {
+             const LineSources& sources, std::vector<Chunk>& chunks)
+        : block_(block), output_(output), header_(header), sources_(sources), chunks_(chunks) {
         const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
         const std::size_t claims = (block.lines.size() + ClaimLines - 1) / ClaimLines;
+        chunks_.resize(claims);
         const std::size_t helpers = std::min(cores, claims);
         for (std::size_t t = 1; t < helpers; ++t) threads_.emplace_back([this] { work(); });
     }
     BlockRun(const BlockRun&) = delete;
     BlockRun& operator=(const BlockRun&) = delete;
 
-    std::vector<LineResult> finish() {
+    void finish() {
         work();
         for (std::jthread& thread : threads_) thread.join();
-        return std::move(results_);
     }
 
 private:
@@ -235,15 +251,29 @@ private:
             const std::size_t first = next_.fetch_add(ClaimLines);
             if (first >= block_.lines.size()) return;
             const std::size_t last = std::min(first + ClaimLines, block_.lines.size());
+            Chunk& chunk = chunks_[first / ClaimLines];
+            // Filled on the side: neighbouring chunks share a cache line, and two threads
+            // growing them in place would pass it back and forth on every append.
+            std::string text = std::move(chunk.text);
+            text.clear();
+            text.reserve(ClaimLines * (output_ == BatchOutput::Csv ? CsvLineBytes : JsonLineBytes));
+            std::size_t failed = 0;
             for (std::size_t i = first; i < last; ++i) {
-                results_[i] = block_.tooLong[i]
-                                  ? errorResult(output_, block_.numbers[i],
-                                                "the line is longer than " +
-                                                    std::to_string(MaxBatchLineBytes) + " bytes",
-                                                {})
-                                  : computeLine(output_, header_, sources_, block_.lines[i],
-                                                block_.numbers[i]);
+                if (block_.tooLong[i]) {
+                    appendError(
+                        text, output_, block_.numbers[i],
+                        "the line is longer than " + std::to_string(MaxBatchLineBytes) + " bytes",
+                        {});
+                    ++failed;
+                } else {
+                    failed += appendLineResult(text, output_, header_, sources_, block_.lines[i],
+                                               block_.numbers[i]);
+                }
+                text += '\n';
             }
+            chunk.text = std::move(text);
+            chunk.lines = last - first;
+            chunk.failed = failed;
         }
     }
 
@@ -251,7 +281,7 @@ private:
     BatchOutput output_;
     const std::optional<Header>& header_;
     const LineSources& sources_;
-    std::vector<LineResult> results_;
+    std::vector<Chunk>& chunks_;
     std::atomic<std::size_t> next_{0};
     std::vector<std::jthread> threads_;  // last: joined before the rest is gone
 };
@@ -304,10 +334,14 @@ std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput
                                                 const ChartChoice& choice, const CliSources& cli) {
     // The atlas is read on the first place a line names, then shared by every thread.
     const GeonamesAtlas& atlas = cli.atlas();
-    // A CSV result has no houses column: its charts are computed without them, which is
-    // about a third of the work of a line.
+    // A CSV result has the ten bodies and their aspects only: its charts are computed without
+    // houses (about a third of the work of a line) and without the node, Lilith and Chiron.
     SkySources sky = cli.sky();
-    if (output == BatchOutput::Csv) sky.houses = nullptr;
+    if (output == BatchOutput::Csv) {
+        sky.houses = nullptr;
+        sky.classicPoints = nullptr;
+        sky.precisePoints = nullptr;
+    }
     const LineSources sources{
         cli.birthFiles(),
         atlas,
@@ -363,22 +397,13 @@ std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput
     };
 
     BatchSummary summary;
-    std::string text;  // the results of a block, written at once
     // Writes a block's results; false when the output refused them.
-    const auto writeResults = [&](const std::vector<LineResult>& results) {
-        std::size_t size = 0;
-        for (const LineResult& result : results) size += result.text.size() + 1;
-        // One buffer for every block: a fresh one of several megabytes came from the system
-        // each time and cost a page fault per 4 KB while the other cores waited.
-        text.clear();
-        text.reserve(size);
-        for (const LineResult& result : results) {
-            text += result.text;
-            text += '\n';
-            summary.failed += result.failed;
+    const auto writeResults = [&](const std::vector<Chunk>& chunks) {
+        for (const Chunk& chunk : chunks) {
+            if (!write(chunk.text)) return false;
+            summary.births += chunk.lines;
+            summary.failed += chunk.failed;
         }
-        summary.births += results.size();
-        if (!write(text)) return false;
         if (progress) progress(summary.births);
         return true;
     };
@@ -387,19 +412,23 @@ std::variant<BatchSummary, InputError> runBatch(std::istream& input, BatchOutput
     if (auto* error = std::get_if<InputError>(&first)) return *error;
     if (output == BatchOutput::Csv && !write(csvHeader() + "\n")) return summary;
     Block current = std::get<Block>(std::move(first));
-    std::optional<std::vector<LineResult>> previous;
+    // Two sets of chunks: one is written while the other is computed.
+    std::array<std::vector<Chunk>, 2> chunkSets;
+    std::vector<Chunk>* previous = nullptr;
     while (!current.lines.empty()) {
+        std::vector<Chunk>& chunks = previous == &chunkSets[0] ? chunkSets[1] : chunkSets[0];
         Block following;
         {
             // The helpers compute this block while this thread writes the one before and
             // reads the one after; then it helps finish this one.
-            BlockRun run(current, output, header, sources);
+            BlockRun run(current, output, header, sources, chunks);
             if (previous && !writeResults(*previous)) return summary;
             auto read = readBlock();
             if (auto* error = std::get_if<InputError>(&read)) return *error;
             following = std::get<Block>(std::move(read));
-            previous = run.finish();
+            run.finish();
         }
+        previous = &chunks;
         current = std::move(following);
     }
     if (previous && !writeResults(*previous)) return summary;

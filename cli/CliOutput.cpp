@@ -181,10 +181,15 @@ std::string csvHeader() {
     return header + ",aspects,error";
 }
 
-std::string csvLine(const ChartDescription& d) {
+std::string csvLine(const ChartDescription& chart) {
     // Room for the ten longitudes and a full list of aspects: the line is built in place.
     std::string line;
     line.reserve(1024);
+    appendCsvLine(line, chart);
+    return line;
+}
+
+void appendCsvLine(std::string& line, const ChartDescription& d) {
     line += csvField(d.name);
     line += ',';
     line += isoUniversalDate(d.instant);
@@ -206,7 +211,6 @@ std::string csvLine(const ChartDescription& d) {
         line += pointName(aspect.hit.second);
     }
     line += ',';
-    return line;
 }
 
 std::string formatTextsJson() {

@@ -26,6 +26,7 @@ std::string formatPdf(const ChartDescription& chart, const ReportOptions& option
 // line for a chart, each without the line break.
 std::string csvHeader();
 std::string csvLine(const ChartDescription& chart);
+void appendCsvLine(std::string& out, const ChartDescription& chart);
 // A CSV field, quoted when it holds a comma, a quote or a line break.
 std::string csvField(std::string_view text);
 

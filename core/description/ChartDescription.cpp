@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/entry/BirthSummary.h"
+#include "core/model/Text.h"
 #include "core/model/Zodiac.h"
 #include "core/texts/PointReadings.h"
 #include "core/time/TimeZones.h"
@@ -81,8 +82,10 @@ ChartDescription describeChart(const Chart& c, std::optional<std::string> typedP
     const BirthData& b = c.birth;
     ChartDescription d;
     d.name = b.birthName;
-    char clock[16];
-    std::snprintf(clock, sizeof clock, "%02d:%02d", b.birthHour, b.birthMinute);
+    std::string clock;
+    appendPadded(clock, b.birthHour, 2);
+    clock += ':';
+    appendPadded(clock, b.birthMinute, 2);
     d.birthAsEntered =
         formatDate(b.birthYear, b.birthMonth, b.birthDay) + " " + clock + " local time";
     d.birthDate = formatDate(b.birthYear, b.birthMonth, b.birthDay, texts);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/model/Text.h"
 #include "core/time/Calendar.h"
 #include "core/time/TimeZones.h"
 
@@ -29,24 +30,40 @@ std::string formatCoordinates(const BirthData& b, const TextTranslator& texts) {
         textContext::Summary, b.isEast ? summaryPatterns::East : summaryPatterns::West);
     const std::string north = texts.translate(
         textContext::Summary, b.isSouth ? summaryPatterns::South : summaryPatterns::North);
-    // The numbers in buffers of their own: a translated direction may be a word of any length.
-    char longitude[32], latitude[32];
-    std::snprintf(longitude, sizeof longitude, "%d\u00B0%02d'", b.lonDegrees, b.lonMinutes);
-    std::snprintf(latitude, sizeof latitude, "%d\u00B0%02d'", b.latDegrees, b.latMinutes);
     // Coordinates given to the second (an atlas place's, or typed so) show their seconds.
-    const auto toSecond = [](char* text, std::size_t size, double degrees) {
-        const long seconds = std::lround(std::fabs(degrees) * 3600);
-        std::snprintf(text, size, "%ld\u00B0%02ld'%02ld\"", seconds / 3600, seconds / 60 % 60,
-                      seconds % 60);
+    const auto angle =
+        [](std::string& text, int degrees, int minutes, std::optional<double> exact) {
+        long second = -1;
+        if (exact) {
+            const long seconds = std::lround(std::fabs(*exact) * 3600);
+            degrees = static_cast<int>(seconds / 3600);
+            minutes = static_cast<int>(seconds / 60 % 60);
+            second = seconds % 60;
+        }
+        appendPadded(text, degrees, 1);
+        text += "\u00B0";
+        appendPadded(text, minutes, 2);
+        text += '\'';
+        if (second >= 0) {
+            appendPadded(text, second, 2);
+            text += '"';
+        }
     };
-    if (b.exactEastLongitude) toSecond(longitude, sizeof longitude, *b.exactEastLongitude);
-    if (b.exactNorthLatitude) toSecond(latitude, sizeof latitude, *b.exactNorthLatitude);
-    return longitude + east + " " + latitude + north;
+    std::string text;
+    text.reserve(32 + east.size() + north.size());
+    angle(text, b.lonDegrees, b.lonMinutes, b.exactEastLongitude);
+    text += east;
+    text += ' ';
+    angle(text, b.latDegrees, b.latMinutes, b.exactNorthLatitude);
+    text += north;
+    return text;
 }
 
 std::string formatUniversalTime(const CivilDateTime& u, const TextTranslator& texts) {
-    char time[16];
-    std::snprintf(time, sizeof time, "%02d:%02d", u.hour, u.minute);
+    std::string time;
+    appendPadded(time, u.hour, 2);
+    time += ':';
+    appendPadded(time, u.minute, 2);
     return fillIn(texts.translate(textContext::Summary, summaryPatterns::UniversalTime),
                   {formatDate(u.year, u.month, u.day, texts), time});
 }
@@ -61,9 +78,18 @@ std::string formatZoneRow(int zonePosition, bool daylight, const TextTranslator&
 }
 
 std::string isoUniversalTime(const CivilDateTime& u) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:00", u.year, u.month, u.day, u.hour,
-                  u.minute);
+    std::string text;
+    text.reserve(24);
+    appendPadded(text, u.year, 4);
+    text += '-';
+    appendPadded(text, u.month, 2);
+    text += '-';
+    appendPadded(text, u.day, 2);
+    text += 'T';
+    appendPadded(text, u.hour, 2);
+    text += ':';
+    appendPadded(text, u.minute, 2);
+    text += ":00";
     return text;
 }
 

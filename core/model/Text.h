@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <string>
 #include <string_view>
 
 namespace zodrivel {
@@ -19,6 +21,18 @@ inline std::string_view trim(std::string_view s) {
 inline bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(
         a, b, [](unsigned char x, unsigned char y) { return std::toupper(x) == std::toupper(y); });
+}
+
+// `value` in decimal with at least `width` characters, zeros after any sign, appended to `out`
+// (what "%0*ld" prints): the dates and clocks of every chart, which a batch writes by the
+// hundred thousand.
+inline void appendPadded(std::string& out, long value, int width) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value < 0 ? -value : value).ptr;
+    const int length = static_cast<int>(end - digits) + (value < 0 ? 1 : 0);
+    if (value < 0) out += '-';
+    if (length < width) out.append(static_cast<std::size_t>(width - length), '0');
+    out.append(digits, end);
 }
 
 }  // namespace zodrivel

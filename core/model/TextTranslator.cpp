@@ -21,19 +21,20 @@ const TextTranslator& englishTexts() {
 
 std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> arguments) {
     std::string text;
-    text.reserve(pattern.size());
-    for (std::size_t k = 0; k < pattern.size(); ++k) {
-        const char c = pattern[k];
-        if (c == '%' && k + 1 < pattern.size() && pattern[k + 1] >= '1' && pattern[k + 1] <= '9') {
-            const auto index = static_cast<std::size_t>(pattern[k + 1] - '1');
-            if (index < arguments.size()) {
-                text += *(arguments.begin() + index);
-                ++k;
-                continue;
-            }
-        }
-        text += c;
+    text.reserve(pattern.size() + 16);
+    // The pattern's words are copied a run at a time, between its %1 .. %9.
+    std::size_t runStart = 0;
+    for (std::size_t k = pattern.find('%'); k != std::string_view::npos;
+         k = pattern.find('%', k + 1)) {
+        if (k + 1 >= pattern.size() || pattern[k + 1] < '1' || pattern[k + 1] > '9') continue;
+        const auto index = static_cast<std::size_t>(pattern[k + 1] - '1');
+        if (index >= arguments.size()) continue;
+        text.append(pattern, runStart, k - runStart);
+        text += *(arguments.begin() + index);
+        runStart = k + 2;
+        ++k;
     }
+    text.append(pattern, runStart);
     return text;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "core/model/Text.h"
 #include "core/time/Calendar.h"
 
 namespace zodrivel {
@@ -72,9 +73,19 @@ BirthInstant birthInstant(const BirthData& birth, const ZoneCorrection& zone,
 
 std::string isoUniversalDate(const BirthInstant& instant) {
     const CivilDateTime& u = instant.universal;
-    char text[40];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", u.year, u.month, u.day,
-                  u.hour, u.minute, instant.universalSecond);
+    std::string text;
+    text.reserve(24);
+    appendPadded(text, u.year, 4);
+    text += '-';
+    appendPadded(text, u.month, 2);
+    text += '-';
+    appendPadded(text, u.day, 2);
+    text += 'T';
+    appendPadded(text, u.hour, 2);
+    text += ':';
+    appendPadded(text, u.minute, 2);
+    text += ':';
+    appendPadded(text, instant.universalSecond, 2);
     return text;
 }
 

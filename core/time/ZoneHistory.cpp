@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/model/Text.h"
 #include "core/place/TextFolding.h"
 
 namespace zodrivel {
@@ -33,13 +34,13 @@ std::vector<std::string> nearZoneIds(std::string_view wanted, const std::vector<
 
 std::string formatOffset(std::int32_t offsetSeconds) {
     const long magnitude = std::labs(offsetSeconds);
-    char text[24];
+    std::string text(1, offsetSeconds < 0 ? '-' : '+');
+    appendPadded(text, magnitude / 3600, 1);
+    text += ':';
+    appendPadded(text, magnitude / 60 % 60, 2);
     if (magnitude % 60 != 0) {
-        std::snprintf(text, sizeof text, "%c%ld:%02ld:%02ld", offsetSeconds < 0 ? '-' : '+',
-                      magnitude / 3600, magnitude / 60 % 60, magnitude % 60);
-    } else {
-        std::snprintf(text, sizeof text, "%c%ld:%02ld", offsetSeconds < 0 ? '-' : '+',
-                      magnitude / 3600, magnitude / 60 % 60);
+        text += ':';
+        appendPadded(text, magnitude % 60, 2);
     }
     return text;
 }
