@@ -68,15 +68,18 @@ std::optional<double> decimalValue(std::string_view text) {
 std::variant<Coordinate, InputError> parseCoordinate(std::string_view option,
                                                      std::string_view value, char first,
                                                      char second, std::size_t maxDegreeDigits) {
-    const std::string form =
-        std::string(option) + ": expected degrees, " + first + " or " + second +
-        ", and two-digit minutes (for example " +
-        (first == 'E' ? "74W00, 87W06:48 or 87.11333W" : "40N43, 41N52:55 or 41.88194N") +
-        "), not " + inQuotes(value);
+    // Written only when refused: every line of a batch passes here twice.
+    const auto form = [&] {
+        return InputError{
+            std::string(option) + ": expected degrees, " + first + " or " + second +
+            ", and two-digit minutes (for example " +
+            (first == 'E' ? "74W00, 87W06:48 or 87.11333W" : "40N43, 41N52:55 or 41.88194N") +
+            "), not " + inQuotes(value)};
+    };
     const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; };
     const auto at = std::ranges::find_if(
         value, [&](char c) { return upper(c) == first || upper(c) == second; });
-    if (at == value.end()) return InputError{form};
+    if (at == value.end()) return form();
     const auto split = static_cast<std::size_t>(at - value.begin());
     const bool secondSide = upper(*at) == second;
     const std::string_view degrees = value.substr(0, split);
@@ -84,7 +87,7 @@ std::variant<Coordinate, InputError> parseCoordinate(std::string_view option,
     // Decimal degrees: the letter comes last.
     if (minutes.empty() && degrees.find('.') != std::string_view::npos) {
         const auto decimal = decimalValue(degrees);
-        if (!decimal || degrees.find('.') > maxDegreeDigits) return InputError{form};
+        if (!decimal || degrees.find('.') > maxDegreeDigits) return form();
         const DegreesMinutes shown = roundedToMinute(*decimal);
         return Coordinate{std::to_string(shown.degrees), std::to_string(shown.minutes), secondSide,
                           *decimal};
@@ -93,7 +96,7 @@ std::variant<Coordinate, InputError> parseCoordinate(std::string_view option,
     if (const std::size_t colon = minutes.find(':'); colon != std::string_view::npos) {
         seconds = minutes.substr(colon + 1);
         minutes = minutes.substr(0, colon);
-        if (seconds.size() != 2) return InputError{form};
+        if (seconds.size() != 2) return form();
     }
     // The window's boxes take digits only, with the window's refusal.
     for (const std::string_view part : {degrees, minutes, seconds}) {
@@ -102,7 +105,7 @@ std::variant<Coordinate, InputError> parseCoordinate(std::string_view option,
         }
     }
     if (degrees.empty() || degrees.size() > maxDegreeDigits || minutes.size() != 2) {
-        return InputError{form};
+        return form();
     }
     if (seconds.empty()) {
         return Coordinate{std::string(degrees), std::string(minutes), secondSide, std::nullopt};
@@ -118,10 +121,12 @@ std::variant<Coordinate, InputError> parseCoordinate(std::string_view option,
 }
 
 std::optional<InputError> parseDate(std::string_view value, EntryTexts& entries) {
-    const InputError form{"--date: expected YYYY-MM-DD, not " + inQuotes(value)};
-    if (value.size() != 10 || value[4] != '-' || value[7] != '-') return form;
+    const auto form = [value] {
+        return InputError{"--date: expected YYYY-MM-DD, not " + inQuotes(value)};
+    };
+    if (value.size() != 10 || value[4] != '-' || value[7] != '-') return form();
     const auto year = value.substr(0, 4), month = value.substr(5, 2), day = value.substr(8, 2);
-    if (!allDigits(year) || !allDigits(month) || !allDigits(day)) return form;
+    if (!allDigits(year) || !allDigits(month) || !allDigits(day)) return form();
     if (digitsValue(year) < 1901 || digitsValue(year) > 2050) {
         return InputError{"--date: the year must lie between 1901 and 2050, not " +
                           std::string(year)};
@@ -140,20 +145,22 @@ std::optional<InputError> parseDate(std::string_view value, EntryTexts& entries)
 }
 
 std::optional<InputError> parseTime(std::string_view value, EntryTexts& entries) {
-    const InputError form{"--time: expected HH:MM or HH:MM:SS, not " + inQuotes(value)};
+    const auto form = [value] {
+        return InputError{"--time: expected HH:MM or HH:MM:SS, not " + inQuotes(value)};
+    };
     const std::size_t colon = value.find(':');
-    if (colon == std::string_view::npos) return form;
+    if (colon == std::string_view::npos) return form();
     const std::string_view hour = value.substr(0, colon);
     std::string_view rest = value.substr(colon + 1);
     std::string_view seconds;
     if (const std::size_t second = rest.find(':'); second != std::string_view::npos) {
         seconds = rest.substr(second + 1);
         rest = rest.substr(0, second);
-        if (!allDigits(seconds) || seconds.size() != 2) return form;
+        if (!allDigits(seconds) || seconds.size() != 2) return form();
     }
     const std::string_view minute = rest;
     if (!allDigits(hour) || hour.size() > 2 || !allDigits(minute) || minute.size() != 2) {
-        return form;
+        return form();
     }
     if (digitsValue(hour) > 23) return InputError{"--time: the hour must lie between 0 and 23"};
     if (digitsValue(minute) > 59)
@@ -171,6 +178,11 @@ std::optional<InputError> parseTime(std::string_view value, EntryTexts& entries)
 }  // namespace
 
 std::optional<InputError> checkOptionText(std::string_view option, std::string_view value) {
+    // Printable ASCII, what nearly every option holds, is valid UTF-8 with no control
+    // character and no digit but 0 to 9.
+    if (std::ranges::all_of(value, [](char c) { return c >= 0x20 && c < 0x7F; })) {
+        return std::nullopt;
+    }
     const auto characters = decodeUtf8(value);
     const std::string named = std::string(option) + ": ";
     if (!characters) {

@@ -11,7 +11,7 @@
 namespace zodrivel {
 
 // Without the blanks (spaces only) at either end.
-inline std::string_view trim(std::string_view s) {
+constexpr std::string_view trim(std::string_view s) {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
     while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
     return s;

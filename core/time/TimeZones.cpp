@@ -90,10 +90,25 @@ constexpr std::array<ZoneRow, ZoneCount> Rows{{
 // clang-format on
 
 // Field `index` (0 = name, 1 = abbreviation) of a comma-separated row text, trimmed.
-std::string_view fieldOf(std::string_view text, int index) {
+constexpr std::string_view fieldOf(std::string_view text, int index) {
     for (int k = 0; k < index; ++k) text.remove_prefix(text.find(',') + 1);
     return trim(text.substr(0, text.find(',')));
 }
+
+struct RowFields {
+    std::string_view name;
+    std::string_view abbreviation;
+};
+
+// Each row's name and abbreviation, split out of its text when the program is built: a
+// batch looks its zone up once a line.
+constexpr std::array<RowFields, ZoneCount> Fields = [] {
+    std::array<RowFields, ZoneCount> fields;
+    for (std::size_t p = 0; p < ZoneCount; ++p) {
+        fields[p] = {fieldOf(Rows[p].text, 0), fieldOf(Rows[p].text, 1)};
+    }
+    return fields;
+}();
 
 bool inRange(int position) { return position >= 0 && position < ZoneCount; }
 
@@ -107,11 +122,11 @@ std::optional<ZoneCorrection> zoneCorrectionAt(int position) {
 }
 
 std::string_view zoneName(int position) {
-    return inRange(position) ? fieldOf(Rows[position].text, 0) : std::string_view{};
+    return inRange(position) ? Fields[position].name : std::string_view{};
 }
 
 std::string_view zoneAbbreviation(int position) {
-    return inRange(position) ? fieldOf(Rows[position].text, 1) : std::string_view{};
+    return inRange(position) ? Fields[position].abbreviation : std::string_view{};
 }
 
 std::vector<int> findZones(std::string_view query) {
