@@ -108,16 +108,27 @@ private:
     // Room for `bytes` more in the stage (at most StageBytes), passing what it holds on first
     // when it has not.
     char* room(std::size_t bytes) {
-        if (used_ + bytes > StageBytes) flush();
+        if (used_ + bytes > StageBytes) [[unlikely]]
+            flush();
         return stage_.data() + used_;
     }
+    // The short road (the piece fits) is small enough to be written out where it is called,
+    // where a piece's length is mostly known when the program is built.
     JsonText& put(std::string_view text) {
+        if (used_ + text.size() <= StageBytes) [[likely]] {
+            std::memcpy(stage_.data() + used_, text.data(), text.size());
+            used_ += text.size();
+            return *this;
+        }
+        return putLong(text);
+    }
+    JsonText& putLong(std::string_view text) {
+        flush();
         if (text.size() > StageBytes) {
-            flush();
             out_.append(text);
         } else {
-            std::memcpy(room(text.size()), text.data(), text.size());
-            used_ += text.size();
+            std::memcpy(stage_.data(), text.data(), text.size());
+            used_ = text.size();
         }
         return *this;
     }

@@ -77,7 +77,12 @@ std::string placeText(const Place& place) {
     return text;
 }
 
-ChartDescription describeChart(const Chart& c, std::optional<std::string> typedPlace,
+ChartDescription describeChart(const Chart& chart, std::optional<std::string> typedPlace,
+                               const TextTranslator& texts) {
+    return describeChart(Chart(chart), std::move(typedPlace), texts);
+}
+
+ChartDescription describeChart(Chart&& c, std::optional<std::string> typedPlace,
                                const TextTranslator& texts) {
     const BirthData& b = c.birth;
     ChartDescription d;
@@ -118,10 +123,10 @@ ChartDescription describeChart(const Chart& c, std::optional<std::string> typedP
     for (const ChartPoint& point : c.extraPoints()) d.points.push_back(describePoint(point));
     d.node = c.node;
     d.nodeTitle = c.node == NodeKind::Mean ? "mean node" : "true node";
-    d.aspects = c.aspects;
-    d.pointAspects = c.pointAspects;
+    d.aspects = std::move(c.aspects);
+    d.pointAspects = std::move(c.pointAspects);
     for (const AspectPattern& pattern : c.patterns) d.patterns.push_back(describePattern(pattern));
-    d.notes = c.notes;
+    d.notes = std::move(c.notes);
     return d;
 }
 

@@ -107,5 +107,9 @@ std::string placeText(const Place& place);
 ChartDescription describeChart(const Chart& chart,
                                std::optional<std::string> placeText = std::nullopt,
                                const TextTranslator& texts = englishTexts());
+// The same, taking over the chart's lists instead of copying them (a batch describes each
+// chart once and drops it).
+ChartDescription describeChart(Chart&& chart, std::optional<std::string> placeText = std::nullopt,
+                               const TextTranslator& texts = englishTexts());
 
 }  // namespace zodrivel
