@@ -27,8 +27,10 @@ inline bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 // (what "%0*ld" prints): the dates and clocks of every chart, which a batch writes by the
 // hundred thousand.
 inline void appendPadded(std::string& out, long value, int width) {
+    const unsigned long magnitude =
+        value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
     char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value < 0 ? -value : value).ptr;
+    const auto end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
     const int length = static_cast<int>(end - digits) + (value < 0 ? 1 : 0);
     if (value < 0) out += '-';
     if (length < width) out.append(static_cast<std::size_t>(width - length), '0');

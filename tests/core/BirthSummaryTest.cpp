@@ -28,6 +28,11 @@ TEST(BirthSummary, DatesCoordinatesAndTheInstantUsed) {
     BirthData south = birthAt(151, 12, true);
     south.isSouth = true;
     EXPECT_EQ(formatCoordinates(south), "151\u00B012'E 40\u00B043'S");
+    // Coordinates known to the second show it, rounded; the whole minute shows :00.
+    BirthData exact = birthAt(87, 7, false);
+    exact.exactEastLongitude = -(87 + 6 / 60.0 + 48 / 3600.0);
+    exact.exactNorthLatitude = 5 + 2 / 60.0 + 0.4 / 3600.0;
+    EXPECT_EQ(formatCoordinates(exact), "87\u00B006'48\"W 5\u00B002'00\"N");
     EXPECT_EQ(formatUniversalTime({1976, 7, 4, 14, 30}), "UT 4 July 1976 14:30");
     EXPECT_EQ(formatUniversalTime({1991, 1, 1, 5, 5}), "UT 1 January 1991 05:05");
     EXPECT_EQ(isoUniversalTime({1976, 7, 4, 14, 30}), "1976-07-04T14:30:00");

@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdio>
 #include <map>
 #include <set>
 #include <utility>
 
 #include "core/aspects/AspectSearch.h"
 #include "core/entry/BirthSummary.h"
+#include "core/model/Text.h"
 #include "core/model/TextTranslator.h"
 #include "core/model/Zodiac.h"
 #include "core/report/ReportDocument.h"
@@ -42,6 +45,19 @@ TEST(FillIn, ReplacesNumberedPlacesOnceAndLeavesTheRest) {
     // Places without a value, a lone % and %0 stay as written.
     EXPECT_EQ(fillIn("%1 %3 100% %0 %", {"a"}), "a %3 100% %0 %");
     EXPECT_EQ(fillIn("", {"a"}), "");
+}
+
+TEST(AppendPadded, WritesWhatPrintfWritesForEveryWidthAndSign) {
+    for (const long value :
+         {0L, 5L, -5L, 42L, -42L, 1976L, -1976L, 123456789L, -2147483648L, LONG_MIN}) {
+        for (const int width : {1, 2, 4, 12}) {
+            char expected[32];
+            std::snprintf(expected, sizeof expected, "%0*ld", width, value);
+            std::string text = "x";
+            appendPadded(text, value, width);
+            EXPECT_EQ(text, std::string("x") + expected) << value << " width " << width;
+        }
+    }
 }
 
 TEST(TextTranslator, EnglishIsTheTextAsWritten) {
