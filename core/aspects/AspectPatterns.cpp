@@ -50,9 +50,19 @@ public:
             table_[a.first][a.second] = kind;
             table_[a.second][a.first] = kind;
         }
+        for (int a = 0; a < N; ++a) {
+            for (int b = 0; b < N; ++b) {
+                if (table_[a][b] != None)
+                    joined_[static_cast<std::size_t>(table_[a][b])][a] |= 1u << b;
+            }
+        }
         listPairs(aspects);
     }
     bool has(int a, int b, AspectKind kind) const { return table_[a][b] == indexOf(kind); }
+    // The bodies joined to `a` by `kind`, one bit each: a figure's third or fourth body is
+    // found by intersecting these rather than by trying every body, a branch each that a
+    // batch of different charts could not predict.
+    std::uint16_t joined(int a, AspectKind kind) const { return joined_[indexOf(kind)][a]; }
     // The pairs a < b joined by `kind`.
     const PairList& pairs(AspectKind kind) const { return pairs_[indexOf(kind)]; }
 
@@ -76,6 +86,7 @@ private:
     }
 
     std::array<std::array<std::int8_t, N>, N> table_;
+    std::array<std::array<std::uint16_t, N>, AspectKindCount> joined_{};
     std::array<PairList, AspectKindCount> pairs_;
 };
 
@@ -112,6 +123,12 @@ int printedSign(double longitude) {
         return static_cast<int>(minutes) / MinutesPerSign;
     }
     return toSignPosition(longitude).sign;
+}
+
+// Calls `visit` with each body whose bit is set, lowest first.
+template <typename Visit>
+void forEachBody(unsigned bodies, Visit visit) {
+    for (; bodies != 0; bodies &= bodies - 1) visit(std::countr_zero(bodies));
 }
 
 template <typename Set, typename T>
@@ -159,26 +176,29 @@ std::vector<AspectPattern> findAspectPatterns(
     // Grand trines and the kites built on them.
     FewAtMost<Trio, N*(N - 1) * (N - 2) / 6> trines;  // every trio, at the very most
     for (const auto& [a, b] : t.pairs(AspectKind::Trine)) {
-        for (int c = b + 1; c < N; ++c) {
-            if (t.has(a, c, AspectKind::Trine) && t.has(b, c, AspectKind::Trine)) {
-                trines.push_back({a, b, c});
-            }
-        }
+        const unsigned afterB = ~((2u << b) - 1);
+        forEachBody(t.joined(a, AspectKind::Trine) & t.joined(b, AspectKind::Trine) & afterB,
+                    [&](int c) {
+            trines.push_back({a, b, c});
+        });
     }
     for (const Trio& trio : trines) {
         bool inKite = false;
-        for (int tail = 0; tail < N; ++tail) {
-            if (contains(trio, tail)) continue;
-            for (int k = 0; k < 3; ++k) {
-                const int head = trio[k], left = trio[(k + 1) % 3], right = trio[(k + 2) % 3];
-                if (t.has(tail, head, AspectKind::Opposition) &&
-                    t.has(tail, left, AspectKind::Sextile) &&
-                    t.has(tail, right, AspectKind::Sextile)) {
-                    found.push_back({PatternKind::Kite, {trio[0], trio[1], trio[2], tail}, {}, {}});
-                    inKite = true;
-                }
-            }
+        // A tail opposes one body of the trine (the head) and is sextile to the other two, in
+        // the order of the tails and then of the heads, as the figures are listed.
+        std::array<unsigned, 3> tailsOf{};
+        for (int k = 0; k < 3; ++k) {
+            const int head = trio[k], left = trio[(k + 1) % 3], right = trio[(k + 2) % 3];
+            tailsOf[k] = t.joined(head, AspectKind::Opposition) &
+                         t.joined(left, AspectKind::Sextile) & t.joined(right, AspectKind::Sextile);
         }
+        forEachBody(tailsOf[0] | tailsOf[1] | tailsOf[2], [&](int tail) {
+            for (int k = 0; k < 3; ++k) {
+                if ((tailsOf[k] >> tail & 1u) == 0) continue;
+                found.push_back({PatternKind::Kite, {trio[0], trio[1], trio[2], tail}, {}, {}});
+                inKite = true;
+            }
+        });
         if (!inKite) {
             found.push_back({PatternKind::GrandTrine, {trio[0], trio[1], trio[2]}, {}, {}});
         }
@@ -213,24 +233,20 @@ std::vector<AspectPattern> findAspectPatterns(
     for (const auto& opposed : oppositions) {
         // Named, not bound: a lambda below captures them (clang 14 cannot capture a binding).
         const int a = opposed.low, b = opposed.high;
-        for (int apex = 0; apex < N; ++apex) {
-            if (apex == a || apex == b) continue;
-            if (!t.has(a, apex, AspectKind::Square) || !t.has(b, apex, AspectKind::Square)) {
-                continue;
-            }
+        forEachBody(t.joined(a, AspectKind::Square) & t.joined(b, AspectKind::Square),
+                    [&](int apex) {
             const bool inCross = std::any_of(crosses.begin(), crosses.end(), [&](const Quartet& q) {
                 return contains(q, a) && contains(q, b) && contains(q, apex);
             });
             if (!inCross) found.push_back({PatternKind::TSquare, {a, b, apex}, apex, {}});
-        }
+        });
     }
-    for (const auto& [a, b] : t.pairs(AspectKind::Sextile)) {
-        for (int apex = 0; apex < N; ++apex) {
-            if (apex != a && apex != b && t.has(a, apex, AspectKind::Quincunx) &&
-                t.has(b, apex, AspectKind::Quincunx)) {
-                found.push_back({PatternKind::Yod, {a, b, apex}, apex, {}});
-            }
-        }
+    for (const auto& [low, high] : t.pairs(AspectKind::Sextile)) {
+        const int a = low, b = high;  // named, for the lambda (as above)
+        forEachBody(t.joined(a, AspectKind::Quincunx) & t.joined(b, AspectKind::Quincunx),
+                    [&](int apex) {
+            found.push_back({PatternKind::Yod, {a, b, apex}, apex, {}});
+        });
     }
 
     // Stellia: each body in the sign the chart prints for it.
