@@ -47,14 +47,13 @@ public:
         for (const BodyAspect& a : aspects) {
             if (!valid(a)) continue;
             const auto kind = static_cast<std::int8_t>(indexOf(a.kind));
+            // A pair named again takes the later kind, in the masks as in the table.
+            if (const std::int8_t before = table_[a.first][a.second]; before != None) {
+                join(before, a.first, a.second, false);
+            }
             table_[a.first][a.second] = kind;
             table_[a.second][a.first] = kind;
-        }
-        for (int a = 0; a < N; ++a) {
-            for (int b = 0; b < N; ++b) {
-                if (table_[a][b] != None)
-                    joined_[static_cast<std::size_t>(table_[a][b])][a] |= 1u << b;
-            }
+            join(kind, a.first, a.second, true);
         }
         listPairs(aspects);
     }
@@ -69,6 +68,18 @@ public:
 private:
     static constexpr std::int8_t None = -1;
 
+    void join(std::int8_t kind, int a, int b, bool joined) {
+        auto& masks = joined_[static_cast<std::size_t>(kind)];
+        const auto bitA = static_cast<std::uint16_t>(1u << a);
+        const auto bitB = static_cast<std::uint16_t>(1u << b);
+        if (joined) {
+            masks[a] |= bitB;
+            masks[b] |= bitA;
+        } else {
+            masks[a] &= static_cast<std::uint16_t>(~bitB);
+            masks[b] &= static_cast<std::uint16_t>(~bitA);
+        }
+    }
     static bool valid(const BodyAspect& a) {
         return a.first >= 0 && a.first < N && a.second >= 0 && a.second < N && a.first != a.second;
     }

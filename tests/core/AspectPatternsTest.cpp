@@ -242,9 +242,9 @@ std::set<std::pair<PatternKind, std::set<int>>> figuresByDefinition(
 
 TEST(AspectPatterns, AgreeWithTheDefinitionsOverRandomAspectLists) {
     // Bodies on whole signs, so figures are far more common than in real charts; each pair
-    // aspected by its separation, but one pair in six left out (a figure one side short) and
-    // one in twelve given another kind (arrangements no sky can make). A fixed seed, so a
-    // failure can be run again.
+    // aspected by its separation, but one pair in six left out (a figure one side short), one
+    // in twelve given another kind (arrangements no sky can make) and one in eight named twice.
+    // A fixed seed, so a failure can be run again.
     std::mt19937 random(19);
     const auto draw = [&](int low, int high) {
         return std::uniform_int_distribution<int>(low, high)(random);
@@ -264,6 +264,12 @@ TEST(AspectPatterns, AgreeWithTheDefinitionsOverRandomAspectLists) {
                 const K kind = draw(0, 11) == 0 ? bySeparation[draw(0, 6)] : bySeparation[apart];
                 // Either body named first, as the search may.
                 list.push_back(draw(0, 1) ? BodyAspect{kind, a, b} : BodyAspect{kind, b, a});
+                // Some pairs named again the other way round, now and then as another kind:
+                // the later naming is the one that counts.
+                if (draw(0, 7) == 0) {
+                    const K again = draw(0, 1) ? kind : bySeparation[draw(0, 6)];
+                    list.push_back({again, list.back().second, list.back().first});
+                }
             }
         }
         std::set<std::pair<PatternKind, std::set<int>>> searched;
