@@ -23,21 +23,23 @@ struct IcuTextFolder::Rules {
     std::unique_ptr<icu::Transliterator> transliterator;
 };
 
-IcuTextFolder::IcuTextFolder() {
-    UErrorCode status = U_ZERO_ERROR;
-    std::unique_ptr<icu::Transliterator> made(icu::Transliterator::createInstance(
-        icu::UnicodeString::fromUTF8(FoldingRules), UTRANS_FORWARD, status));
-    if (U_SUCCESS(status) && made) rules_ = std::make_unique<Rules>(Rules{std::move(made)});
-}
+IcuTextFolder::IcuTextFolder() = default;
 
 IcuTextFolder::~IcuTextFolder() = default;
 
 std::string IcuTextFolder::fold(std::string_view text) const {
-    if (!rules_) return foldForSearch(text);
     icu::UnicodeString unicode = icu::UnicodeString::fromUTF8(
         icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     {
         const std::lock_guard lock(using_);
+        if (!built_) {
+            built_ = true;
+            UErrorCode status = U_ZERO_ERROR;
+            std::unique_ptr<icu::Transliterator> made(icu::Transliterator::createInstance(
+                icu::UnicodeString::fromUTF8(FoldingRules), UTRANS_FORWARD, status));
+            if (U_SUCCESS(status) && made) rules_ = std::make_unique<Rules>(Rules{std::move(made)});
+        }
+        if (!rules_) return foldForSearch(text);
         rules_->transliterator->transliterate(unicode);
     }
     std::string out;

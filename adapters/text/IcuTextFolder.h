@@ -20,10 +20,12 @@ public:
     std::string fold(std::string_view text) const override;
 
 private:
-    // ICU's transliterator; null when ICU could not build the rules (its data missing): the
+    // ICU's transliterator, built on the first fold (some 15 ms, which a run that looks up no
+    // place should not pay); null when ICU could not build the rules (its data missing): the
     // core's folding then.
     struct Rules;
-    std::unique_ptr<Rules> rules_;
+    mutable std::unique_ptr<Rules> rules_;
+    mutable bool built_ = false;
     mutable std::mutex using_;  // a transliterator is not to be used by two threads at once
 };
 
