@@ -8,6 +8,7 @@
 #include "core/model/Text.h"
 #include "core/time/Calendar.h"
 #include "core/time/TimeZones.h"
+#include "core/time/UniversalTime.h"
 
 namespace zodrivel {
 
@@ -77,21 +78,7 @@ std::string formatZoneRow(int zonePosition, bool daylight, const TextTranslator&
     return fillIn(texts.translate(textContext::Summary, summaryPatterns::DaylightZoneRow), {row});
 }
 
-std::string isoUniversalTime(const CivilDateTime& u) {
-    std::string text;
-    text.reserve(24);
-    appendPadded(text, u.year, 4);
-    text += '-';
-    appendPadded(text, u.month, 2);
-    text += '-';
-    appendPadded(text, u.day, 2);
-    text += 'T';
-    appendPadded(text, u.hour, 2);
-    text += ':';
-    appendPadded(text, u.minute, 2);
-    text += ":00";
-    return text;
-}
+std::string isoUniversalTime(const CivilDateTime& u) { return isoDateTime(u, 0); }
 
 bool isDaylightZone(int zonePosition) {
     const std::string_view name = zoneName(zonePosition);

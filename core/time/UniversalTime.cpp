@@ -71,8 +71,7 @@ BirthInstant birthInstant(const BirthData& birth, const ZoneCorrection& zone,
     return t;
 }
 
-std::string isoUniversalDate(const BirthInstant& instant) {
-    const CivilDateTime& u = instant.universal;
+std::string isoDateTime(const CivilDateTime& u, int second) {
     std::string text;
     text.reserve(24);
     appendPadded(text, u.year, 4);
@@ -85,8 +84,12 @@ std::string isoUniversalDate(const BirthInstant& instant) {
     text += ':';
     appendPadded(text, u.minute, 2);
     text += ':';
-    appendPadded(text, instant.universalSecond, 2);
+    appendPadded(text, second, 2);
     return text;
+}
+
+std::string isoUniversalDate(const BirthInstant& instant) {
+    return isoDateTime(instant.universal, instant.universalSecond);
 }
 
 }  // namespace zodrivel

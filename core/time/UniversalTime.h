@@ -42,5 +42,7 @@ BirthInstant birthInstant(const BirthData& birth, const ZoneCorrection& zone,
 // The universal date and time used, to the second, as ISO 8601 ("1930-07-04T10:37:40"): the
 // seconds of a zone's offset (local mean time's -4:27:40) and of a counted birth time show.
 std::string isoUniversalDate(const BirthInstant& instant);
+// `u` and `second` as YYYY-MM-DDTHH:MM:SS.
+std::string isoDateTime(const CivilDateTime& u, int second);
 
 }  // namespace zodrivel
