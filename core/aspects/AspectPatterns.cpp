@@ -186,7 +186,8 @@ std::vector<AspectPattern> findAspectPatterns(
 
     // Grand trines and the kites built on them.
     FewAtMost<Trio, N*(N - 1) * (N - 2) / 6> trines;  // every trio, at the very most
-    for (const auto& [a, b] : t.pairs(AspectKind::Trine)) {
+    for (const AspectTable::Pair& pair : t.pairs(AspectKind::Trine)) {
+        const int a = pair.low, b = pair.high;  // named, not bound, for the lambda (clang 14)
         const unsigned afterB = ~((2u << b) - 1);
         forEachBody(t.joined(a, AspectKind::Trine) & t.joined(b, AspectKind::Trine) & afterB,
                     [&](int c) {
@@ -252,8 +253,8 @@ std::vector<AspectPattern> findAspectPatterns(
             if (!inCross) found.push_back({PatternKind::TSquare, {a, b, apex}, apex, {}});
         });
     }
-    for (const auto& [low, high] : t.pairs(AspectKind::Sextile)) {
-        const int a = low, b = high;  // named, for the lambda (as above)
+    for (const AspectTable::Pair& pair : t.pairs(AspectKind::Sextile)) {
+        const int a = pair.low, b = pair.high;  // named, for the lambda (as above)
         forEachBody(t.joined(a, AspectKind::Quincunx) & t.joined(b, AspectKind::Quincunx),
                     [&](int apex) {
             found.push_back({PatternKind::Yod, {a, b, apex}, apex, {}});
